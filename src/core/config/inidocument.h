@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace spectavo {
+
+// The text of an INI profile file held in memory, with the access rules every settings and data file
+// relies on: lines before the first section belong to no section and are never read or changed;
+// section and key names match without regard to case, the first match counting; a new key goes to
+// the end of its section, a new section to the end of the file. Untouched lines keep their bytes,
+// line ends included, so a data file with INI sections behind its data survives a write unchanged.
+class IniDocument {
+public:
+    IniDocument() = default;
+    static IniDocument parse(std::string_view text);
+
+    // The value with its surrounding blanks removed, or nothing when the section or key is missing.
+    std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
+
+    // Stores a value. Refuses (false, nothing changed) names and values that the line format cannot
+    // hold: line breaks anywhere, '=' in a key, ']' in a section name, an empty key.
+    bool setValue(std::string_view section, std::string_view key, std::string_view value);
+
+    std::string serialize() const;
+
+    static bool isStorableSection(std::string_view section);
+    static bool isStorableKey(std::string_view key);
+    static bool isStorableValue(std::string_view value);
+
+private:
+    struct Line {
+        std::string text;
+        std::string_view end; // "\r\n", "\n", or "" for a last line without a line end
+    };
+    struct Section {
+        Line header;
+        std::vector<Line> body;
+        std::unordered_map<std::string, std::size_t> keys; // lower-case key -> first body line
+    };
+
+    Section &appendSection(std::string_view name);
+    void appendKey(Section &section, std::string_view key, std::string_view value);
+    Line &lastLineBefore(Section &section, std::size_t bodyIndex);
+    void indexKey(Section &section, std::size_t bodyIndex);
+
+    std::vector<Line> m_preamble;
+    std::vector<Section> m_sections;
+    std::unordered_map<std::string, std::size_t> m_sectionIndex; // lower-case name -> first section
+    std::string_view m_lineEnd = "\n";
+};
+
+} // namespace spectavo
