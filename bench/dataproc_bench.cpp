@@ -27,8 +27,8 @@ std::vector<float> noisySpectrum() {
 
 // Reported as seconds per point by the library; shown in the table next to the time per run.
 void perPoint(benchmark::State &state) {
-    state.counters["s/point"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * kPoints, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["s/point"] = benchmark::Counter(static_cast<double>(state.iterations()) * kPoints,
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void CopyPoints(benchmark::State &state) {

@@ -19,8 +19,9 @@ double RatioReporter::secondsPerIteration(const std::string &name) const {
     return 0.0;
 }
 
-int runAndPrintRatios(int argc, char **argv,
-                      const std::vector<std::pair<std::string, std::pair<std::string, std::string>>> &ratios) {
+int runAndPrintRatios(
+    int argc, char **argv,
+    const std::vector<std::pair<std::string, std::pair<std::string, std::string>>> &ratios) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

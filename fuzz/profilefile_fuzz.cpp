@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)document.value("Font 2", "Name");
     (void)document.value("", "");
     document.setValue("ZAV Range", "PeakHeight", "0.030000");
-    document.setValue("Extended", "Memo", "a\x01" "b");
+    document.setValue("Extended", "Memo",
+                      "a\x01"
+                      "b");
     const std::string once = document.serialize();
 
     // Reading what was written gives the written value back.

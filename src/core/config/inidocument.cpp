@@ -19,9 +19,8 @@ std::string_view trimmed(std::string_view text) {
 
 std::string lowered(std::string_view text) {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     return result;
 }
 
@@ -132,8 +131,8 @@ bool IniDocument::setValue(std::string_view section, std::string_view key, std::
     const std::string_view keyName = trimmed(key);
 
     const auto foundSection = m_sectionIndex.find(lowered(trimmed(section)));
-    Section &target =
-        foundSection == m_sectionIndex.end() ? appendSection(trimmed(section)) : m_sections[foundSection->second];
+    Section &target = foundSection == m_sectionIndex.end() ? appendSection(trimmed(section))
+                                                           : m_sections[foundSection->second];
 
     const auto foundKey = target.keys.find(lowered(keyName));
     if (foundKey == target.keys.end()) {

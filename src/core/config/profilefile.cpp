@@ -59,7 +59,8 @@ ProfileFile::Batch::~Batch() {
     commit();
 }
 
-std::optional<std::string> ProfileFile::Batch::readValue(std::string_view section, std::string_view key) const {
+std::optional<std::string> ProfileFile::Batch::readValue(std::string_view section,
+                                                         std::string_view key) const {
     const auto value = m_document.value(section, key);
     return value ? std::optional<std::string>(*value) : std::nullopt;
 }

@@ -1,6 +1,5 @@
 #include "core/config/profilestore.h"
 
-
 #include "core/strings/cformat.h"
 
 namespace spectavo {
@@ -71,7 +70,8 @@ bool ProfileStore::PutStringAt(std::string_view section, std::string_view stem, 
     return PutString(section, indexedKey(stem, index), value);
 }
 
-int ProfileStore::GetIntAt(std::string_view section, std::string_view stem, int index, int defaultValue) const {
+int ProfileStore::GetIntAt(std::string_view section, std::string_view stem, int index,
+                           int defaultValue) const {
     return GetInt(section, indexedKey(stem, index), defaultValue);
 }
 
@@ -132,7 +132,8 @@ bool ProfileStore::PutFont(int number, const StoredFont &font) {
 }
 
 std::uint32_t ProfileStore::GetFontColor(int number) const {
-    return static_cast<std::uint32_t>(GetInt(fontSection(number), "Color", static_cast<int>(kDefaultFontColor)));
+    return static_cast<std::uint32_t>(
+        GetInt(fontSection(number), "Color", static_cast<int>(kDefaultFontColor)));
 }
 
 bool ProfileStore::PutFontColor(int number, std::uint32_t colour) {

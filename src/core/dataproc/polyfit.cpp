@@ -15,7 +15,8 @@ constexpr std::size_t kMax = kMaxPolynomialCoefficients;
 bool hasAtLeastDistinct(std::span<const float> x, std::size_t wanted) {
     std::vector<float> sorted(x.begin(), x.end());
     std::sort(sorted.begin(), sorted.end());
-    const auto distinct = static_cast<std::size_t>(std::unique(sorted.begin(), sorted.end()) - sorted.begin());
+    const auto distinct =
+        static_cast<std::size_t>(std::unique(sorted.begin(), sorted.end()) - sorted.begin());
     return distinct >= wanted;
 }
 

@@ -12,8 +12,12 @@ using test::TempDir;
 using test::writeBytes;
 
 TEST(Memo, LineBreaksTravelAsBytesOneAndTwo) {
-    EXPECT_EQ(encodeMemo("a\r\nb\nc"), std::string("a\x02\x01" "b\x01" "c"));
-    EXPECT_EQ(decodeMemo(std::string("a\x02\x01" "b")), "a\r\nb");
+    EXPECT_EQ(encodeMemo("a\r\nb\nc"), std::string("a\x02\x01"
+                                                   "b\x01"
+                                                   "c"));
+    EXPECT_EQ(decodeMemo(std::string("a\x02\x01"
+                                     "b")),
+              "a\r\nb");
     const std::string memo = "Lot 42\r\nDiluted 1:10\r\n";
     EXPECT_EQ(decodeMemo(encodeMemo(memo)), memo);
 }

@@ -57,7 +57,8 @@ TEST(PolynomialFit, TooFewDistinctStandardsFail) {
     EXPECT_FALSE(fitPolynomial(std::vector<float>{0.1f, 0.3f}, std::vector<float>{1.0f, 3.0f}, quadratic));
     std::array<float, 2> line{1.0f, 2.0f};
     EXPECT_FALSE(fitPolynomial(std::vector<float>{0.2f}, std::vector<float>{2.0f}, line));
-    EXPECT_FALSE(fitPolynomial(std::vector<float>{0.2f, 0.2f, 0.2f}, std::vector<float>{1.0f, 2.0f, 3.0f}, line));
+    EXPECT_FALSE(
+        fitPolynomial(std::vector<float>{0.2f, 0.2f, 0.2f}, std::vector<float>{1.0f, 2.0f, 3.0f}, line));
     EXPECT_EQ(line, (std::array<float, 2>{1.0f, 2.0f}));
     EXPECT_FALSE(fitPolynomial(std::vector<float>{0.1f, NAN}, std::vector<float>{1.0f, 2.0f}, line));
 }

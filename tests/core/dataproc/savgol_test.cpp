@@ -15,7 +15,8 @@ std::vector<float> weights(int nLeft, int nRight, int degree, int derivative) {
     return w;
 }
 
-void expectWeights(const std::vector<float> &actual, const std::vector<double> &numerators, double normaliser) {
+void expectWeights(const std::vector<float> &actual, const std::vector<double> &numerators,
+                   double normaliser) {
     ASSERT_EQ(actual.size(), numerators.size());
     for (std::size_t k = 0; k < actual.size(); ++k)
         EXPECT_NEAR(actual[k], numerators[k] / normaliser, 1e-7) << "offset index " << k;
@@ -34,8 +35,8 @@ TEST(SavitzkyGolayWeights, EverySymmetricReferenceWindowWithinOnePartPerMillion)
     const auto cases = test::readSavGolCases(test::dataPath("savgol_symmetric.txt"));
     ASSERT_GE(cases.size(), 60u);
     for (const auto &c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.nLeft << " " << c.nRight << " degree " << c.degree << " d"
-                                          << c.derivative);
+        SCOPED_TRACE(::testing::Message()
+                     << c.nLeft << " " << c.nRight << " degree " << c.degree << " d" << c.derivative);
         const std::vector<float> w = weights(c.nLeft, c.nRight, c.degree, c.derivative);
         ASSERT_EQ(w.size(), c.numerators.size());
         // The reference includes the factor d!; the weights here do not.
