@@ -117,12 +117,19 @@ TEST_F(ProfileFileTest, WriteIntoMissingDirectoryFailsAndCreatesNothing) {
 }
 
 TEST_F(ProfileFileTest, WriteIntoReadOnlyDirectoryFailsAndKeepsTheOldFile) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop root; the size-limit case covers the failure path";
     writeBytes(path, "[S]\nk=old\n");
     ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
-    EXPECT_FALSE(file.PutString("S", "k", "new"));
+    // Permissions do not stop root, so a root test run writes as an ordinary user for this call.
+    const bool asRoot = geteuid() == 0;
+    if (asRoot) {
+        ASSERT_EQ(seteuid(65534), 0);
+    }
+    const bool written = file.PutString("S", "k", "new");
+    if (asRoot) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
     chmod(dir.path().c_str(), 0755);
+    EXPECT_FALSE(written);
     EXPECT_EQ(readBytes(path), "[S]\nk=old\n");
 }
 
