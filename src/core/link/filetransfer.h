@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace spectavo::link {
+
+// A file of the instrument's store as listed in its directory.
+struct DirectoryEntry {
+    std::string name;                   // at most 12 characters
+    std::array<std::uint8_t, 2> handle; // sent back exactly as received
+};
+
+// The directory and the downloaded file, filled by the receive thread. The user interface reads them
+// only after the completion notification, and they are not touched again until the next request.
+class FileTransfer {
+public:
+    static constexpr std::size_t kMaxEntries = 500;
+    static constexpr std::size_t kHeaderBytes = 17;
+    static constexpr std::size_t kContentBytes = 65536;
+    static constexpr std::size_t kBufferBytes = kHeaderBytes + kContentBytes;
+
+    FileTransfer();
+
+    const std::vector<DirectoryEntry> &directory() const { return m_directory; }
+    // The whole buffer: name copy (13), reserved (2), received count (u16), content.
+    std::span<const std::uint8_t> buffer() const { return m_buffer; }
+    std::span<const std::uint8_t> content() const;
+    std::size_t receivedCount() const;
+    // True when an older-layout file could not be converted (a step without a table entry); the buffer
+    // then holds the file as received and a view must refuse it.
+    bool conversionRefused() const { return m_conversionRefused; }
+
+    // Directory packet (type 128). Returns the code to answer with (ack or nak) and whether the
+    // directory is now complete.
+    struct Answer {
+        std::uint8_t command;
+        std::uint8_t ackData;
+        bool hasAckData;
+        bool complete;
+    };
+    Answer directoryPacket(std::span<const std::uint8_t> data);
+    // Content packet (type 130).
+    Answer contentPacket(std::span<const std::uint8_t> data);
+
+    // Entries whose name contains the text of a file type of the file management (case-sensitive).
+    static const char *fileTypeText(int typeIndex);
+    static const char *fileTypeName(int typeIndex);
+    static constexpr int kFileTypeCount = 8;
+    std::vector<DirectoryEntry> entriesOfType(int typeIndex) const;
+
+    // Replaces the buffer with a copy of the given bytes (tests and replays).
+    void loadBuffer(std::span<const std::uint8_t> bytes);
+    void finishContent();
+
+private:
+    std::vector<DirectoryEntry> m_directory;
+    std::vector<std::uint8_t> m_buffer;
+    bool m_conversionRefused = false;
+};
+
+} // namespace spectavo::link

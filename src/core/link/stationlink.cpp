@@ -1,0 +1,210 @@
+#include "core/link/stationlink.h"
+
+#include <cstring>
+#include <thread>
+
+#include "core/config/profilefile.h"
+#include "core/strings/cformat.h"
+#include "core/strings/stringtable.h"
+
+namespace spectavo::link {
+namespace {
+
+constexpr const char *kCommConfig = "..\\config\\tarvesta.zav.comm.ini";
+constexpr const char *kDefaultDriver = "tarvesta.zav.comm.emc2";
+constexpr std::size_t kDriverNameBuffer = 49;
+
+// The driver's remote-start hook is a plain C function; it reaches the process-wide link.
+StationLink *g_remoteStartLink = nullptr;
+std::mutex g_remoteStartMutex;
+
+void forwardRemoteStart(int param) {
+    std::lock_guard guard(g_remoteStartMutex);
+    if (g_remoteStartLink)
+        g_remoteStartLink->requestRemoteStart(param);
+}
+
+} // namespace
+
+StationLink::StationLink(std::unique_ptr<HubLoader> loader)
+    : m_loader(std::move(loader)), m_sampling(*this) {}
+
+StationLink::~StationLink() {
+    EndTimedSampling();
+    StopReceiver();
+    if (IsHubConnected())
+        CloseHub();
+    ReleaseHubDriver();
+}
+
+StationLink &StationLink::instance() {
+    static StationLink link;
+    return link;
+}
+
+void StationLink::setScanSetupProvider(ScanSetupProvider provider) {
+    std::lock_guard guard(m_providerMutex);
+    m_scanSetupProvider = std::move(provider);
+}
+
+void StationLink::setMainTarget(NotifyTarget *target) {
+    std::lock_guard guard(m_targetsMutex);
+    m_mainTarget = target;
+}
+
+void StationLink::setRemoteStartTarget(NotifyTarget *target) {
+    std::lock_guard guard(m_targetsMutex);
+    m_remoteStartTarget = target;
+}
+
+void StationLink::postMain(const Notification &notification) {
+    std::lock_guard guard(m_targetsMutex);
+    if (m_mainTarget)
+        m_mainTarget->post(notification);
+}
+
+void StationLink::requestRemoteStart(int param) {
+    std::lock_guard guard(m_targetsMutex);
+    if (m_remoteStartTarget)
+        m_remoteStartTarget->post(Notification{NotifyKind::RemoteStart, param, 0});
+}
+
+bool StationLink::LoadHubDriver() {
+    const ProfileFile comm(kCommConfig, true);
+    return LoadHubDriverNamed(comm.GetString("hub", "driver", kDefaultDriver, kDriverNameBuffer));
+}
+
+bool StationLink::LoadHubDriverNamed(const std::string &configuredName, const char *caption) {
+    ReleaseHubDriver();
+    std::unique_ptr<HubLibrary> library = m_loader->open(driverFileName(configuredName));
+    if (!library) {
+        if (m_messages)
+            m_messages->showLinkMessage(caption,
+                                        strings::formatC("Failed to load %s!", configuredName.c_str()));
+        return false;
+    }
+    std::optional<HubBinding> binding = bindHub(*library);
+    if (!binding) {
+        if (m_messages)
+            m_messages->showLinkMessage(caption, "Couldn't find all ZAV_CommDrv entry points we needed.");
+        return false;
+    }
+    m_library = std::move(library);
+    m_binding = binding;
+    m_binding->init();
+    if (m_binding->setRemoteStart) {
+        {
+            std::lock_guard guard(g_remoteStartMutex);
+            g_remoteStartLink = this;
+        }
+        m_binding->setRemoteStart(&forwardRemoteStart);
+    }
+    return true;
+}
+
+void StationLink::ReleaseHubDriver() {
+    if (m_binding && m_binding->setRemoteStart)
+        m_binding->setRemoteStart(nullptr);
+    {
+        std::lock_guard guard(g_remoteStartMutex);
+        if (g_remoteStartLink == this)
+            g_remoteStartLink = nullptr;
+    }
+    m_binding.reset();
+    m_library.reset();
+}
+
+bool StationLink::OpenHub() {
+    return m_binding && m_binding->openDevice() != 0;
+}
+
+bool StationLink::IsHubConnected() {
+    return m_binding && m_binding->isConnected() != 0;
+}
+
+void StationLink::CloseHub() {
+    if (m_binding)
+        m_binding->closeDevice();
+}
+
+bool StationLink::SendPacket(StationPacket &packet) {
+    if (!m_binding)
+        return true;
+    packet.state = 1;
+    if (m_binding->out)
+        m_binding->out(&packet);
+    if (packet.state == 3)
+        return true;
+    return m_binding->send(&packet) != 0;
+}
+
+bool StationLink::SendCommand(std::uint8_t code, std::span<const std::uint8_t> data) {
+    StationPacket packet{};
+    packet.code = code;
+    const std::size_t length = std::min(data.size(), sizeof packet.data);
+    packet.length = static_cast<unsigned char>(length);
+    std::memcpy(packet.data, data.data(), length);
+    return SendPacket(packet);
+}
+
+bool StationLink::SendCommand(std::uint8_t code, std::uint8_t byte) {
+    return SendCommand(code, std::span<const std::uint8_t>(&byte, 1));
+}
+
+// Retries without a busy wait and gives up after the timing's limit: a driver that never accepts must
+// not freeze the program with the operator's results unsaved.
+bool StationLink::SendUntilAccepted(std::uint8_t code, std::span<const std::uint8_t> data) {
+    const auto giveUp = std::chrono::steady_clock::now() + m_timing.giveUpSending;
+    for (int attempt = 0;; ++attempt) {
+        if (SendCommand(code, data)) {
+            m_offlineReported.store(false, std::memory_order_relaxed);
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= giveUp) {
+            goOffline(true);
+            return false;
+        }
+        if (attempt < 100)
+            std::this_thread::yield();
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+bool StationLink::WaitSendIdle() {
+    if (!m_binding)
+        return true;
+    const auto giveUp = std::chrono::steady_clock::now() + m_timing.giveUpSending;
+    for (int attempt = 0; m_binding->sendBusy() != 0; ++attempt) {
+        if (std::chrono::steady_clock::now() >= giveUp) {
+            goOffline(true);
+            return false;
+        }
+        if (attempt < 100)
+            std::this_thread::yield();
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+void StationLink::goOffline(bool tellOperator) {
+    m_status.linkOnline.store(0, std::memory_order_relaxed);
+    postMain(Notification::station(1, 2));
+    if (tellOperator && !m_offlineReported.exchange(true) && m_messages)
+        m_messages->showLinkMessage("ZAV_Hub", strings::kLinkRefusesCommands);
+}
+
+bool StationLink::PopPacket(StationPacket &packet) {
+    if (!m_binding || m_binding->popup(0, &packet) == 0)
+        return false;
+    if (m_binding->in)
+        m_binding->in(&packet);
+    return true;
+}
+
+int StationLink::ReceivedEvent() const {
+    return m_binding ? *m_binding->receivedEvent : -1;
+}
+
+} // namespace spectavo::link

@@ -1,0 +1,186 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <string>
+#include <thread>
+
+#include "core/link/acquisition.h"
+#include "core/link/commands.h"
+#include "core/link/filetransfer.h"
+#include "core/link/hubloader.h"
+#include "core/link/notify.h"
+#include "core/link/stationrecords.h"
+#include "core/link/timedsampling.h"
+
+namespace spectavo::link {
+
+// How long the link waits. The defaults are the instrument's; tests shorten them.
+struct LinkTiming {
+    std::chrono::milliseconds handshakePause{100};
+    std::chrono::milliseconds giveUpSending{5000};
+    std::chrono::milliseconds stopReceiverWarning{3000};
+};
+
+// Where the link's messages to the operator go. Called from the link's threads too: an
+// implementation queues the message for the user interface and returns.
+class LinkMessages {
+public:
+    virtual ~LinkMessages() = default;
+    virtual void showLinkMessage(const std::string &caption, const std::string &text) = 0;
+};
+
+// The bytes of the scan setup the handshake ends with, supplied by whoever owns the scan settings.
+// Called on the receive thread; nothing means no scan setup is sent.
+using ScanSetupProvider = std::function<std::optional<ScanSetupMessage>()>;
+
+// The one link to the instrument: the bound hub driver, the packet channel, the receive thread, the
+// shared records, the acquisition operations, timed sampling and file transfer.
+class StationLink {
+public:
+    explicit StationLink(std::unique_ptr<HubLoader> loader = std::make_unique<SharedLibraryLoader>());
+    ~StationLink();
+    StationLink(const StationLink &) = delete;
+    StationLink &operator=(const StationLink &) = delete;
+
+    // The process-wide link of the application.
+    static StationLink &instance();
+
+    StationStatus &status() { return m_status; }
+    StationConfig &config() { return m_config; }
+    Acquisition &acquisition() { return m_acquisition; }
+    FileTransfer &fileTransfer() { return m_transfer; }
+
+    void setTiming(const LinkTiming &timing) { m_timing = timing; }
+    void setMessages(LinkMessages *messages) { m_messages = messages; }
+    void setScanSetupProvider(ScanSetupProvider provider);
+    // The main window's target. Unregister (nullptr) before the target dies: once this returns, no
+    // thread of the link posts to the old target.
+    void setMainTarget(NotifyTarget *target);
+    void setRemoteStartTarget(NotifyTarget *target);
+
+    // Driver lifecycle.
+    bool LoadHubDriver(); // the driver named in the comm configuration
+    bool LoadHubDriverNamed(const std::string &configuredName, const char *caption = "ZAV_Hub");
+    bool OpenHub();
+    bool IsHubConnected();
+    void CloseHub();
+    void ReleaseHubDriver();
+    bool hasDriver() const { return m_binding.has_value(); }
+
+    // Packet channel. One attempt each, except SendUntilAccepted, which retries (yielding) and gives up
+    // after the timing's limit, treating the link as offline.
+    bool SendPacket(StationPacket &packet);
+    bool SendCommand(std::uint8_t code, std::span<const std::uint8_t> data = {});
+    bool SendCommand(std::uint8_t code, std::uint8_t byte);
+    bool SendUntilAccepted(std::uint8_t code, std::span<const std::uint8_t> data = {});
+    bool WaitSendIdle();
+    bool PopPacket(StationPacket &packet);
+    int ReceivedEvent() const;
+
+    // Receive thread.
+    bool StartReceiver();
+    void StopReceiver();
+    bool receiverRunning() const { return m_receiver.joinable(); }
+
+    // Station records.
+    // initialLinkOnline: the application's "Connected" setting.
+    void ResetStationStatus(int initialLinkOnline = 0);
+    void readStationStatusFile();
+    void writeStationStatusFile() const;
+    float DecodeReading(std::span<const std::uint8_t> record, bool ignoreGains);
+    float SubtractBlank(float absorbance, bool useStoredBlank, float blank);
+
+    // Decodes one received packet (the receive thread's work; public for tests and fuzzing).
+    void decodePacket(const StationPacket &packet);
+
+    // Commands with their send policy.
+    bool LinkRequest();
+    bool Unlink();
+    bool LampSwitch(std::uint8_t lamp, std::uint8_t on);
+    bool SetSwitchPoint(float nanometres);
+    bool SelectCellOnce(std::uint8_t cell);
+    bool RemoteMeasureDone();
+    bool SetAmplifier(std::uint8_t amplifierByte);
+    bool SetSlit(std::uint8_t slitCode);
+    bool CalibrateBaseline();
+    bool Locate656();
+    bool ConfirmYes();
+    bool ConfirmNo();
+    bool Escape();
+    bool QueryStatus();
+
+    // Acquisition operations (user-interface thread).
+    bool OpenAcquisition(NotifyTarget *window, int mode);
+    void ArmAcquisition();
+    bool RequestCell(std::uint8_t cell);
+    bool SendScanSetup(float upperNm, float lowerNm, float stepNm, std::uint8_t filterCode);
+    bool StartScan(int dataKind, ScanTarget *target, ScanTarget *second, NotifyTarget *window);
+    bool OpenCommandAcquisition(std::uint8_t code, NotifyTarget *window);
+    bool OpenWordAcquisition(std::uint8_t code, std::uint8_t first, std::uint8_t second,
+                             NotifyTarget *window);
+    bool GotoAndRead(int mode, float nanometres, std::atomic<float> *blank, std::atomic<float> *result,
+                     NotifyTarget *window);
+    bool GotoWavelength(float nanometres, NotifyTarget *window);
+    bool TakeBlank(NotifyTarget *window);
+    bool StartTimedSampling(int periodMs, TimedTarget *curve, NotifyTarget *window);
+    // After either returns, no thread of the link writes into the closed acquisition's targets.
+    void CloseAcquisition();
+    void StopMeasurement();
+    void EndTimedSampling();
+
+    // The remote-start request of a driver reaches the registered target as a 0x402 notification.
+    void requestRemoteStart(int param);
+
+private:
+    friend class PacketDecoder;
+    friend class TimedSampling;
+
+    void postMain(const Notification &notification);
+    void postAcquisitionLocked(const Notification &notification);
+    void closeAcquisitionLocked();
+    void releaseScanBuffersLocked(bool includeSecond);
+    void runHandshake();
+    void goOffline(bool tellOperator);
+    void receiveLoop(int receivedFd);
+    bool openAcquisitionLocked(NotifyTarget *window, int mode);
+    bool heldByOther(NotifyTarget *window) const;
+
+    std::unique_ptr<HubLoader> m_loader;
+    std::unique_ptr<HubLibrary> m_library;
+    std::optional<HubBinding> m_binding;
+
+    StationStatus m_status;
+    StationConfig m_config;
+    Acquisition m_acquisition;
+    FileTransfer m_transfer;
+    TimedSampling m_sampling;
+    LinkTiming m_timing;
+    LinkMessages *m_messages = nullptr;
+
+    std::mutex m_targetsMutex;
+    NotifyTarget *m_mainTarget = nullptr;
+    NotifyTarget *m_remoteStartTarget = nullptr;
+    std::mutex m_providerMutex;
+    ScanSetupProvider m_scanSetupProvider;
+
+    std::thread m_receiver;
+    // Lets StopReceiver warn after a while and still wait for the thread's end.
+    struct ThreadEnd {
+        std::mutex mutex;
+        std::condition_variable ended;
+        bool done = false;
+    } m_receiverEnd;
+    int m_stopEvent = -1;
+    std::atomic<bool> m_offlineReported{false};
+};
+
+} // namespace spectavo::link
