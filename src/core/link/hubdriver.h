@@ -34,26 +34,32 @@ typedef void (*HubSetup_Close_t)(void *handle);
 typedef void (*Hub_RemoteStartRequest_t)(int param);
 typedef void (*Hub_SetRemoteStart_t)(Hub_RemoteStartRequest_t request);
 
-/* Exports (see the binding rules in hubloader.h):
- *   void          Msg_Init(void);
- *   unsigned char Msg_Popup(unsigned char queue, StationPacket *out);
- *   unsigned char Msg_Send(StationPacket *packet);
- *   unsigned char Msg_SendBuzy(void);
- *   void Msg_Clear(void); void Msg_CheckState(void); void Msg_Push(void); void Msg_Restore(void);
- *   void Msg_CmdData(void); void Msg_Cmd(void); void Msg_CmdFlag(void); void Msg_Status(void);
- *   void Msg_Ack(void);
- *   void Msg_In(StationPacket *packet);    optional tap on every received packet
- *   void Msg_Out(StationPacket *packet);   optional tap on every outgoing packet
- *   unsigned char Hub_OpenDevice(void);
- *   unsigned char Hub_IsConnected(void);
- *   int           Hub_CloseDevice(void);
- *   extern int    hMsg_Received;           a non-blocking eventfd, readable while packets wait
- *   void *HubSetup_Create(void *parentWidget, int left, int top, int right, int bottom,
- *                         const char *name);
- *   void  HubSetup_Save(void *handle);
- *   void  HubSetup_Close(void *handle);
- *   void  Hub_SetRemoteStart(void (*request)(int param));  optional
- */
+/* The exports. The program binds them by name (see hubloader.h) and never links them; a driver
+ * includes this header so that its definitions match. Msg_In, Msg_Out and Hub_SetRemoteStart are
+ * optional; the setup functions are needed only by the hub setup dialog. */
+void Msg_Init(void);
+unsigned char Msg_Popup(unsigned char queue, StationPacket *out);
+unsigned char Msg_Send(StationPacket *packet);
+unsigned char Msg_SendBuzy(void);
+void Msg_Clear(void);
+void Msg_CheckState(void);
+void Msg_Push(void);
+void Msg_Restore(void);
+void Msg_CmdData(void);
+void Msg_Cmd(void);
+void Msg_CmdFlag(void);
+void Msg_Status(void);
+void Msg_Ack(void);
+void Msg_In(StationPacket *packet);
+void Msg_Out(StationPacket *packet);
+unsigned char Hub_OpenDevice(void);
+unsigned char Hub_IsConnected(void);
+int Hub_CloseDevice(void);
+extern int hMsg_Received; /* a non-blocking eventfd, readable while packets wait */
+void *HubSetup_Create(void *parentWidget, int left, int top, int right, int bottom, const char *name);
+void HubSetup_Save(void *handle);
+void HubSetup_Close(void *handle);
+void Hub_SetRemoteStart(Hub_RemoteStartRequest_t request);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/link/stationlink.h"
+#include "support/scriptedhub.h"
+
+namespace spectavo::test {
+
+// Records what the link posts to a window.
+class RecordingTarget : public link::NotifyTarget {
+public:
+    void post(const link::Notification &notification) override {
+        std::lock_guard guard(m_mutex);
+        m_posted.push_back(notification);
+    }
+    std::vector<link::Notification> posted() const {
+        std::lock_guard guard(m_mutex);
+        return m_posted;
+    }
+    void clear() {
+        std::lock_guard guard(m_mutex);
+        m_posted.clear();
+    }
+    bool received(const link::Notification &notification) const;
+    int count(link::NotifyKind kind, int code) const;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<link::Notification> m_posted;
+};
+
+class RecordingMessages : public link::LinkMessages {
+public:
+    void showLinkMessage(const std::string &caption, const std::string &text) override {
+        std::lock_guard guard(m_mutex);
+        m_shown.push_back(caption + ": " + text);
+    }
+    std::vector<std::string> shown() const {
+        std::lock_guard guard(m_mutex);
+        return m_shown;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_shown;
+};
+
+// The symbols of the scripted hub linked into this test program, as a loader table.
+link::SymbolTableLoader::Table scriptedHubSymbols();
+
+// A packet as the instrument sends it.
+StationPacket packet(std::uint8_t type, std::vector<std::uint8_t> data);
+// A reading record (types 32, 34, 63).
+std::vector<std::uint8_t> readingRecord(std::uint16_t tenths, std::uint16_t sampleGain,
+                                        std::uint16_t referenceGain, float sample, float reference);
+
+// The packets the scripted hub has accepted, as code + data bytes.
+struct SentCommand {
+    std::uint8_t code;
+    std::vector<std::uint8_t> data;
+    friend bool operator==(const SentCommand &, const SentCommand &) = default;
+};
+std::vector<SentCommand> sentCommands();
+
+// A link bound to the in-process scripted hub, with short timings.
+struct LinkFixture {
+    LinkFixture();
+    std::unique_ptr<link::StationLink> link;
+    RecordingTarget main;
+    RecordingTarget window;
+    RecordingMessages messages;
+};
+
+// A spectrum buffer for scans.
+class TestScanTarget : public link::ScanTarget {
+public:
+    explicit TestScanTarget(std::size_t points)
+        : m_points(points, 0.0f), m_cursor(static_cast<int>(points) - 1) {}
+    std::span<float> scanPoints() override { return m_points; }
+    std::atomic<int> &fillCursor() override { return m_cursor; }
+    std::atomic<bool> &acquiringFlag() override { return m_acquiring; }
+    void releasePin() override { ++m_releases; }
+    std::vector<float> m_points;
+    std::atomic<int> m_cursor;
+    std::atomic<bool> m_acquiring{true};
+    int m_releases = 0;
+};
+
+class TestTimedTarget : public link::TimedTarget {
+public:
+    TestTimedTarget(int totalSeconds, float step, std::size_t capacity)
+        : m_points(capacity, 0.0f), m_total(totalSeconds), m_step(step) {}
+    std::span<float> timedPoints() override { return m_points; }
+    std::atomic<int> &pointCount() override { return m_count; }
+    int totalTimeSeconds() const override { return m_total; }
+    float stepSeconds() const override { return m_step; }
+    std::atomic<bool> &acquiringFlag() override { return m_acquiring; }
+    void releasePin() override { m_releases.fetch_add(1); }
+    std::vector<float> m_points;
+    std::atomic<int> m_count{0};
+    int m_total;
+    float m_step;
+    std::atomic<bool> m_acquiring{true};
+    std::atomic<int> m_releases{0};
+};
+
+} // namespace spectavo::test
