@@ -143,7 +143,8 @@ bool StationLink::SendCommand(std::uint8_t code, std::span<const std::uint8_t> d
     packet.code = code;
     const std::size_t length = std::min(data.size(), sizeof packet.data);
     packet.length = static_cast<unsigned char>(length);
-    std::memcpy(packet.data, data.data(), length);
+    if (length > 0)
+        std::memcpy(packet.data, data.data(), length);
     return SendPacket(packet);
 }
 

@@ -29,7 +29,7 @@ TimedSampling::~TimedSampling() {
 }
 
 void TimedSampling::joinFinished() {
-    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
+    if (m_thread.joinable())
         m_thread.join();
     if (m_stopFd >= 0)
         close(m_stopFd);
@@ -93,7 +93,7 @@ void TimedSampling::run(int timerFd, int stopFd, std::chrono::milliseconds perio
         // keeps meaning time i x step; the extra points repeat the latest reading and are counted.
         for (std::uint64_t k = 0; k < expirations && m_running.load(std::memory_order_acquire); ++k) {
             if (!storeSample(k > 0)) {
-                end();
+                endFromTick();
                 return;
             }
         }
@@ -129,13 +129,19 @@ bool TimedSampling::storeSample(bool repeated) {
 
 void TimedSampling::end() {
     // Whoever clears the flag first does the clean-up: a last tick and a Stop never both end it.
-    if (!m_running.exchange(false, std::memory_order_acq_rel))
-        return;
-    if (m_stopFd >= 0)
+    if (m_running.exchange(false, std::memory_order_acq_rel)) {
         eventfd_write(m_stopFd, 1);
-    finish();
-    if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
+        finish();
+    }
+    if (m_thread.joinable())
         m_thread.join();
+}
+
+// The timer thread's own end: it never touches the thread object, which belongs to the caller of
+// start() and end().
+void TimedSampling::endFromTick() {
+    if (m_running.exchange(false, std::memory_order_acq_rel))
+        finish();
 }
 
 void TimedSampling::finish() {

@@ -21,13 +21,15 @@ public:
 
     // Takes the first point at once and starts the ticks; false when the timer cannot start.
     bool start(std::chrono::milliseconds period);
-    // Ends the sampling exactly once, whichever of a last tick and a Stop comes first.
+    // Ends the sampling exactly once, whichever of a last tick and a Stop comes first, and waits for
+    // the timer thread. Called from the thread that started it.
     void end();
     bool running() const { return m_running.load(std::memory_order_acquire); }
 
 private:
     void run(int timerFd, int stopFd, std::chrono::milliseconds period);
     bool storeSample(bool repeated);
+    void endFromTick();
     void finish();
     void joinFinished();
 

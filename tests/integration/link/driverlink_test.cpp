@@ -92,9 +92,11 @@ TEST_F(DriverLinkTest, HandshakeRunsOnTheReceiveThread) {
     ASSERT_TRUE(link.LinkRequest());
     const StationPacket linked = test::packet(0, {1});
     script().push(&linked);
-    ASSERT_TRUE(eventually([&] { return link.status().linkOnline.load() == 1 && script().sentCount() == 7; }));
-    EXPECT_EQ(script().sentCodes(), (std::vector<std::uint8_t>{kLinkRequest, kQueryModel, kQueryVersion,
-                                                             kQueryHardware, kQuerySerial, kQueryStatus, kScanSetup}));
+    ASSERT_TRUE(
+        eventually([&] { return link.status().linkOnline.load() == 1 && script().sentCount() == 7; }));
+    EXPECT_EQ(script().sentCodes(),
+              (std::vector<std::uint8_t>{kLinkRequest, kQueryModel, kQueryVersion, kQueryHardware,
+                                         kQuerySerial, kQueryStatus, kScanSetup}));
     EXPECT_TRUE(main.received(Notification::station(1, 0)));
     EXPECT_EQ(script().inCount(), 1) << "the receive tap sees every packet";
 }
