@@ -54,6 +54,9 @@ bool TimedSampling::start(std::chrono::milliseconds period) {
         m_curve = m_link.m_acquisition.timedTarget;
     }
     m_running.store(true, std::memory_order_release);
+    // The grid starts with the first point, not with the thread, which may start late on a busy machine.
+    timespec origin{};
+    clock_gettime(CLOCK_MONOTONIC, &origin);
     // The first point belongs to time 0: it is taken at once.
     if (!storeSample(false)) {
         end();
@@ -62,7 +65,7 @@ bool TimedSampling::start(std::chrono::milliseconds period) {
     }
     try {
         m_thread = std::thread(
-            [this, period, timerFd = m_timerFd, stopFd = m_stopFd] { run(timerFd, stopFd, period); });
+            [this, period, origin, timerFd = m_timerFd, stopFd = m_stopFd] { run(timerFd, stopFd, origin, period); });
     } catch (const std::system_error &) {
         m_running.store(false, std::memory_order_release);
         joinFinished();
@@ -71,9 +74,7 @@ bool TimedSampling::start(std::chrono::milliseconds period) {
     return true;
 }
 
-void TimedSampling::run(int timerFd, int stopFd, std::chrono::milliseconds period) {
-    timespec origin{};
-    clock_gettime(CLOCK_MONOTONIC, &origin);
+void TimedSampling::run(int timerFd, int stopFd, timespec origin, std::chrono::milliseconds period) {
     long long tick = 1;
     itimerspec deadline{};
     deadline.it_value = plus(origin, period);

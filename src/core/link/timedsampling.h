@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <time.h>
 
 namespace spectavo::link {
 
@@ -27,7 +28,7 @@ public:
     bool running() const { return m_running.load(std::memory_order_acquire); }
 
 private:
-    void run(int timerFd, int stopFd, std::chrono::milliseconds period);
+    void run(int timerFd, int stopFd, timespec origin, std::chrono::milliseconds period);
     bool storeSample(bool repeated);
     void endFromTick();
     void finish();
