@@ -105,9 +105,10 @@ void printTimer(const char *load, int ticks, std::chrono::milliseconds period) {
     const Stats naive = sleepForLoop(ticks, period);
     std::printf("timer %-5s %4d ticks at %3ld ms | deadlines: median %7.1f us  p99 %7.1f us  max %7.1f us  "
                 "last-tick drift %8.1f us\n",
-                load, ticks, static_cast<long>(period.count()), ours.median, ours.p99, ours.max, ours.lastDrift);
-    std::printf("%38s | sleep_for: median %7.1f us  p99 %7.1f us  max %7.1f us  last-tick drift %8.1f us\n", "",
-                naive.median, naive.p99, naive.max, naive.lastDrift);
+                load, ticks, static_cast<long>(period.count()), ours.median, ours.p99, ours.max,
+                ours.lastDrift);
+    std::printf("%38s | sleep_for: median %7.1f us  p99 %7.1f us  max %7.1f us  last-tick drift %8.1f us\n",
+                "", naive.median, naive.p99, naive.max, naive.lastDrift);
     std::printf("ratio timer %-5s %3ld ms sleep_for/deadlines: median %.1f  p99 %.1f\n", load,
                 static_cast<long>(period.count()), naive.median / std::max(ours.median, 0.1),
                 naive.p99 / std::max(ours.p99, 0.1));

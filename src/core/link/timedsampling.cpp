@@ -64,8 +64,9 @@ bool TimedSampling::start(std::chrono::milliseconds period) {
         return false;
     }
     try {
-        m_thread = std::thread(
-            [this, period, origin, timerFd = m_timerFd, stopFd = m_stopFd] { run(timerFd, stopFd, origin, period); });
+        m_thread = std::thread([this, period, origin, timerFd = m_timerFd, stopFd = m_stopFd] {
+            run(timerFd, stopFd, origin, period);
+        });
     } catch (const std::system_error &) {
         m_running.store(false, std::memory_order_release);
         joinFinished();
@@ -75,11 +76,16 @@ bool TimedSampling::start(std::chrono::milliseconds period) {
 }
 
 void TimedSampling::run(int timerFd, int stopFd, timespec origin, std::chrono::milliseconds period) {
-    long long tick = 1;
-    itimerspec deadline{};
-    deadline.it_value = plus(origin, period);
-    timerfd_settime(timerFd, TFD_TIMER_ABSTIME, &deadline, nullptr);
-
+    // One periodic timer armed at an absolute first deadline: the kernel keeps the expiries on the
+    // grid origin + k x period, so neither a late wake-up nor the work of a tick shifts the next one,
+    // and a read reports how many periods passed since the last.
+    itimerspec schedule{};
+    schedule.it_value = plus(origin, period);
+    schedule.it_interval = plus(timespec{}, period);
+    if (timerfd_settime(timerFd, TFD_TIMER_ABSTIME, &schedule, nullptr) != 0) {
+        endFromTick();
+        return;
+    }
     while (m_running.load(std::memory_order_acquire)) {
         pollfd fds[2] = {{stopFd, POLLIN, 0}, {timerFd, POLLIN, 0}};
         const int ready = poll(fds, 2, -1);
@@ -98,9 +104,6 @@ void TimedSampling::run(int timerFd, int stopFd, timespec origin, std::chrono::m
                 return;
             }
         }
-        tick += static_cast<long long>(expirations);
-        deadline.it_value = plus(origin, period * tick);
-        timerfd_settime(timerFd, TFD_TIMER_ABSTIME, &deadline, nullptr);
     }
 }
 
