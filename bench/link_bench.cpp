@@ -121,7 +121,7 @@ void receivePath() {
     constexpr int kPackets = 200'000;
     const StationPacket load = spectavo::test::packet(3, {0, 0, 0, 1, 42});
     for (int i = 0; i < kPackets; ++i)
-        Script_Push(&load);
+        spectavo::test::hubPush(load);
     const auto start = Clock::now();
     fixture.link->StartReceiver();
     while (main.loads() < static_cast<std::size_t>(kPackets))
@@ -134,7 +134,7 @@ void receivePath() {
     for (int i = 0; i < 2000; ++i) {
         const std::size_t before = main.loads();
         const auto pushed = Clock::now();
-        Script_Push(&load);
+        spectavo::test::hubPush(load);
         while (main.loads() == before)
             std::this_thread::yield();
         latencies.push_back(std::chrono::duration<double, std::micro>(main.lastLoad() - pushed).count());

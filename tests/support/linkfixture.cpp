@@ -1,50 +1,82 @@
 #include "support/linkfixture.h"
 
+#include <dlfcn.h>
+#include <stdexcept>
+
 #include "core/link/bytes.h"
 
 namespace spectavo::test {
 
+namespace {
+
+// Kept open for the whole test program, so the hub's state survives a link releasing the driver.
+void *scriptedHub() {
+    static void *const handle = dlopen(scriptedHubPath().c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        throw std::runtime_error("cannot load " + scriptedHubPath() + ": " + dlerror());
+    return handle;
+}
+
+template <typename Function>
+Function control(const char *name) {
+    return reinterpret_cast<Function>(dlsym(scriptedHub(), name));
+}
+
+} // namespace
+
+std::string scriptedHubPath() {
+    return SPECTAVO_BIN_DIR "/tarvesta.zav.comm.scripted.so";
+}
+
+void hubReset() {
+    control<void (*)()>("Script_Reset")();
+}
+
+void hubPush(const StationPacket &packet) {
+    control<void (*)(const StationPacket *)>("Script_Push")(&packet);
+}
+
+int hubSentCount() {
+    return control<int (*)()>("Script_SentCount")();
+}
+
+bool hubSent(int index, StationPacket &out) {
+    return control<int (*)(int, StationPacket *)>("Script_Sent")(index, &out) != 0;
+}
+
+void hubRefuseSends(int count) {
+    control<void (*)(int)>("Script_RefuseSends")(count);
+}
+
+void hubSuppressOut(bool suppress) {
+    control<void (*)(int)>("Script_SuppressOut")(suppress ? 1 : 0);
+}
+
 link::SymbolTableLoader::Table scriptedHubSymbols() {
-    return {
-        {"Msg_Init", reinterpret_cast<void *>(&Msg_Init)},
-        {"Msg_Clear", reinterpret_cast<void *>(&Msg_Clear)},
-        {"Msg_CheckState", reinterpret_cast<void *>(&Msg_CheckState)},
-        {"Msg_Push", reinterpret_cast<void *>(&Msg_Push)},
-        {"Msg_Popup", reinterpret_cast<void *>(&Msg_Popup)},
-        {"Msg_Restore", reinterpret_cast<void *>(&Msg_Restore)},
-        {"Msg_Send", reinterpret_cast<void *>(&Msg_Send)},
-        {"Msg_CmdData", reinterpret_cast<void *>(&Msg_CmdData)},
-        {"Msg_Cmd", reinterpret_cast<void *>(&Msg_Cmd)},
-        {"Msg_CmdFlag", reinterpret_cast<void *>(&Msg_CmdFlag)},
-        {"Msg_Status", reinterpret_cast<void *>(&Msg_Status)},
-        {"Msg_Ack", reinterpret_cast<void *>(&Msg_Ack)},
-        {"Msg_SendBuzy", reinterpret_cast<void *>(&Msg_SendBuzy)},
-        {"Msg_In", reinterpret_cast<void *>(&Msg_In)},
-        {"Msg_Out", reinterpret_cast<void *>(&Msg_Out)},
-        {"Hub_OpenDevice", reinterpret_cast<void *>(&Hub_OpenDevice)},
-        {"Hub_IsConnected", reinterpret_cast<void *>(&Hub_IsConnected)},
-        {"Hub_CloseDevice", reinterpret_cast<void *>(&Hub_CloseDevice)},
-        {"hMsg_Received", static_cast<void *>(&hMsg_Received)},
-        {"Hub_SetRemoteStart", reinterpret_cast<void *>(&Hub_SetRemoteStart)},
-    };
+    link::SymbolTableLoader::Table table;
+    for (const char *name :
+         {"Msg_Init",       "Msg_Clear",       "Msg_CheckState",  "Msg_Push",      "Msg_Popup",
+          "Msg_Restore",    "Msg_Send",        "Msg_CmdData",     "Msg_Cmd",       "Msg_CmdFlag",
+          "Msg_Status",     "Msg_Ack",         "Msg_SendBuzy",    "Msg_In",        "Msg_Out",
+          "Hub_OpenDevice", "Hub_IsConnected", "Hub_CloseDevice", "hMsg_Received", "Hub_SetRemoteStart"})
+        table[name] = dlsym(scriptedHub(), name);
+    return table;
 }
 
 std::vector<SentCommand> sentCommands() {
     std::vector<SentCommand> commands;
-    const int count = Script_SentCount();
+    const int count = hubSentCount();
     for (int i = 0; i < count; ++i) {
         StationPacket p{};
-        Script_Sent(i, &p);
+        hubSent(i, p);
         commands.push_back({p.code, std::vector<std::uint8_t>(p.data, p.data + p.length)});
     }
     return commands;
 }
 
 LinkFixture::LinkFixture() {
-    Script_Reset();
-    auto loader = std::make_unique<link::SymbolTableLoader>();
-    loader->add("tarvesta.zav.comm.scripted.so", scriptedHubSymbols());
-    link = std::make_unique<link::StationLink>(std::move(loader));
+    hubReset();
+    link = std::make_unique<link::StationLink>(std::make_unique<link::SharedLibraryLoader>());
     link::LinkTiming timing;
     timing.handshakePause = std::chrono::milliseconds(0);
     timing.giveUpSending = std::chrono::milliseconds(200);
@@ -52,7 +84,9 @@ LinkFixture::LinkFixture() {
     link->setTiming(timing);
     link->setMessages(&messages);
     link->setMainTarget(&main);
-    link->LoadHubDriverNamed("tarvesta.zav.comm.scripted.dll");
+    const std::string path = scriptedHubPath();
+    if (!link->LoadHubDriverNamed(path.substr(0, path.size() - 3) + ".dll"))
+        throw std::runtime_error("the link refused the scripted hub");
     link->OpenHub();
 }
 

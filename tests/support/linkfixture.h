@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/link/stationlink.h"
-#include "support/scriptedhub.h"
 
 namespace spectavo::test {
 
@@ -51,7 +50,16 @@ private:
     std::vector<std::string> m_shown;
 };
 
-// The symbols of the scripted hub linked into this test program, as a loader table.
+// The scripted hub: a real driver library in the build's bin/, loaded through the real loader. These
+// reach its script controls (see scriptedhub.h).
+std::string scriptedHubPath();
+void hubReset();
+void hubPush(const StationPacket &packet);
+int hubSentCount();
+bool hubSent(int index, StationPacket &out);
+void hubRefuseSends(int count);
+void hubSuppressOut(bool suppress);
+// The hub's exports by name, for the in-process symbol-table loader.
 link::SymbolTableLoader::Table scriptedHubSymbols();
 
 // A packet as the instrument sends it.

@@ -59,12 +59,12 @@ TEST(Commands, StartingRefusesWhileAnotherWindowHoldsTheAcquisition) {
     test::RecordingTarget holder, other;
     test::TestScanTarget spectrum(10);
     ASSERT_TRUE(fixture.link->GotoWavelength(500.0f, &holder));
-    const int sentBefore = Script_SentCount();
+    const int sentBefore = test::hubSentCount();
     EXPECT_FALSE(fixture.link->StartScan(kScanAbsorbance, &spectrum, nullptr, &other));
     EXPECT_FALSE(fixture.link->SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
     EXPECT_FALSE(fixture.link->GotoWavelength(400.0f, &other));
     EXPECT_FALSE(fixture.link->TakeBlank(&other));
-    EXPECT_EQ(Script_SentCount(), sentBefore) << "a refused operation sends nothing";
+    EXPECT_EQ(test::hubSentCount(), sentBefore) << "a refused operation sends nothing";
     EXPECT_TRUE(fixture.link->GotoAndRead(kModeGotoAndReadout, 450.0f, nullptr, nullptr, &holder));
     EXPECT_TRUE(fixture.link->TakeBlank(&holder));
 }

@@ -72,13 +72,13 @@ TEST(LoadHubDriver, UnboundChannelNeverBlocks) {
 
 TEST(SendPacket, OutHookCanSuppressAPacketThatThenCountsAsAccepted) {
     test::LinkFixture fixture;
-    Script_SuppressOut(1);
+    test::hubSuppressOut(true);
     EXPECT_TRUE(fixture.link->SendCommand(kQueryModel));
-    EXPECT_EQ(Script_SentCount(), 0);
-    Script_SuppressOut(0);
+    EXPECT_EQ(test::hubSentCount(), 0);
+    test::hubSuppressOut(false);
     EXPECT_TRUE(fixture.link->SendCommand(kQueryModel));
     StationPacket sent{};
-    ASSERT_TRUE(Script_Sent(0, &sent));
+    ASSERT_TRUE(test::hubSent(0, sent));
     EXPECT_EQ(sent.state, 1) << "set just before the hook";
     EXPECT_EQ(sent.reserved, 0);
     EXPECT_EQ(sent.length, 0);
@@ -88,7 +88,7 @@ TEST(SendPacket, ElevenDataBytesTravelWithTheirLength) {
     test::LinkFixture fixture;
     ASSERT_TRUE(fixture.link->SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
     StationPacket sent{};
-    ASSERT_TRUE(Script_Sent(0, &sent));
+    ASSERT_TRUE(test::hubSent(0, sent));
     EXPECT_EQ(sizeof sent, 68u);
     EXPECT_EQ(sent.code, kScanSetup);
     EXPECT_EQ(sent.length, 11);
@@ -96,7 +96,7 @@ TEST(SendPacket, ElevenDataBytesTravelWithTheirLength) {
 
 TEST(SendUntilAccepted, RetriesUntilTheDriverAccepts) {
     test::LinkFixture fixture;
-    Script_RefuseSends(5);
+    test::hubRefuseSends(5);
     EXPECT_TRUE(fixture.link->Escape());
     EXPECT_EQ(test::sentCommands(), (std::vector<test::SentCommand>{{kEscape, {}}}));
 }
@@ -104,16 +104,16 @@ TEST(SendUntilAccepted, RetriesUntilTheDriverAccepts) {
 TEST(SendUntilAccepted, GivesUpAndTellsTheOperatorOncePerOutage) {
     test::LinkFixture fixture;
     fixture.link->status().linkOnline = 1;
-    Script_RefuseSends(-1);
+    test::hubRefuseSends(-1);
     EXPECT_FALSE(fixture.link->Escape());
     EXPECT_FALSE(fixture.link->Unlink());
     EXPECT_EQ(fixture.link->status().linkOnline.load(), 0);
     EXPECT_TRUE(fixture.main.received(Notification::station(1, 2)));
     EXPECT_EQ(fixture.messages.shown(),
               (std::vector<std::string>{"ZAV_Hub: The instrument link does not accept commands."}));
-    Script_RefuseSends(0);
+    test::hubRefuseSends(0);
     EXPECT_TRUE(fixture.link->Escape());
-    Script_RefuseSends(-1);
+    test::hubRefuseSends(-1);
     EXPECT_FALSE(fixture.link->Escape());
     EXPECT_EQ(fixture.messages.shown().size(), 2u) << "a new outage is reported again";
 }

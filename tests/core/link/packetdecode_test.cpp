@@ -256,7 +256,7 @@ TEST_F(PacketDecodeTest, ReadingsUpdateThePanesButNotDuringTimedSampling) {
 
 TEST_F(PacketDecodeTest, DirectoryAndContentTransfersAreAcknowledged) {
     link.OpenCommandAcquisition(kFileDirectory, &window);
-    Script_Reset();
+    test::hubReset();
     decode(128, {0});
     std::vector<std::uint8_t> entry(16, 0);
     entry[0] = 1;
