@@ -6,6 +6,7 @@
 // Usage: bench_link [ticks at 10 ms (default 1000)] [ticks at 500 ms (default 20)]
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -83,7 +84,7 @@ Stats linkTimer(int ticks, std::chrono::milliseconds period) {
     spectavo::test::LinkFixture fixture;
     TimingTarget window;
     const float step = static_cast<float>(period.count()) / 1000.0f;
-    const int total = static_cast<int>(static_cast<float>(ticks) * step);
+    const int total = static_cast<int>(std::ceil(static_cast<float>(ticks) * step));
     spectavo::test::TestTimedTarget curve(total, step, static_cast<std::size_t>(ticks) + 2);
     fixture.link->StartTimedSampling(static_cast<int>(period.count()), &curve, &window);
     while (fixture.link->acquisition().open.load())
