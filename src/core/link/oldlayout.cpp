@@ -49,6 +49,11 @@ std::string nameOf(std::span<const std::uint8_t> header) {
     return name;
 }
 
+// The record's name field: the name (cut to fit its terminated 13 bytes) and the current marker.
+void putName(std::string_view name, std::span<std::uint8_t> d) {
+    putName(name, d);
+}
+
 void put(std::span<std::uint8_t> content, std::size_t at, std::uint8_t value) {
     if (at < content.size())
         content[at] = value;
@@ -63,10 +68,7 @@ bool convertScan(const Source &s, std::string_view name, std::span<std::uint8_t>
     const std::uint8_t stepIndex = s.at(51);
     if (stepIndex >= kOlderSteps.size())
         return false;
-    const std::size_t cut = name.find(".wav");
-    for (std::size_t i = 0; i < cut && i < kNameBytes - 1; ++i)
-        d[i] = static_cast<std::uint8_t>(name[i]);
-    d[13] = kCurrentMarker;
+    putName(name.substr(0, name.find(".wav")), d);
     s.copy(16, 4, d, 14);
     s.copy(20, 4, d, 18);
     constexpr std::array<std::uint8_t, 6> kLampCodes = {1, 1, 1, 0, 1, 2};
@@ -101,9 +103,7 @@ bool convertScan(const Source &s, std::string_view name, std::span<std::uint8_t>
 }
 
 void convertQuantitative(const Source &s, std::string_view name, std::span<std::uint8_t> d, bool curveFile) {
-    for (std::size_t i = 0; i < name.size() && i < kNameBytes - 1; ++i)
-        d[i] = static_cast<std::uint8_t>(name[i]);
-    d[13] = kCurrentMarker;
+    putName(name, d);
     s.copy(8, 8, d, 14);
     d[22] = s.at(27);
     d[23] = 2;
@@ -133,9 +133,7 @@ void convertQuantitative(const Source &s, std::string_view name, std::span<std::
 }
 
 void convertMultiWavelength(const Source &s, std::string_view name, std::span<std::uint8_t> d) {
-    for (std::size_t i = 0; i < name.size() && i < kNameBytes - 1; ++i)
-        d[i] = static_cast<std::uint8_t>(name[i]);
-    d[13] = kCurrentMarker;
+    putName(name, d);
     s.copy(8, 8, d, 14);
     d[22] = s.at(16);
     d[23] = 1;

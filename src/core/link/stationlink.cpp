@@ -153,40 +153,32 @@ bool StationLink::SendCommand(std::uint8_t code, std::uint8_t byte) {
 }
 
 // Retries without a busy wait and gives up after the timing's limit: a driver that never accepts must
-// not freeze the program with the operator's results unsaved.
-bool StationLink::SendUntilAccepted(std::uint8_t code, std::span<const std::uint8_t> data) {
+// not freeze the program with the operator's results unsaved. The link is then offline.
+template <typename Attempt>
+bool StationLink::retryUntilDone(Attempt attempt) {
     const auto giveUp = std::chrono::steady_clock::now() + m_timing.giveUpSending;
-    for (int attempt = 0;; ++attempt) {
-        if (SendCommand(code, data)) {
-            m_offlineReported.store(false, std::memory_order_relaxed);
-            return true;
-        }
+    for (int tries = 0; !attempt(); ++tries) {
         if (std::chrono::steady_clock::now() >= giveUp) {
             goOffline(true);
             return false;
         }
-        if (attempt < 100)
-            std::this_thread::yield();
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-}
-
-bool StationLink::WaitSendIdle() {
-    if (!m_binding)
-        return true;
-    const auto giveUp = std::chrono::steady_clock::now() + m_timing.giveUpSending;
-    for (int attempt = 0; m_binding->sendBusy() != 0; ++attempt) {
-        if (std::chrono::steady_clock::now() >= giveUp) {
-            goOffline(true);
-            return false;
-        }
-        if (attempt < 100)
+        if (tries < 100)
             std::this_thread::yield();
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
+}
+
+bool StationLink::SendUntilAccepted(std::uint8_t code, std::span<const std::uint8_t> data) {
+    if (!retryUntilDone([&] { return SendCommand(code, data); }))
+        return false;
+    m_offlineReported.store(false, std::memory_order_relaxed);
+    return true;
+}
+
+bool StationLink::WaitSendIdle() {
+    return !m_binding || retryUntilDone([this] { return m_binding->sendBusy() == 0; });
 }
 
 void StationLink::goOffline(bool tellOperator) {

@@ -150,6 +150,8 @@ private:
     void releaseScanBuffersLocked(bool includeSecond);
     void runHandshake();
     void goOffline(bool tellOperator);
+    template <typename Attempt>
+    bool retryUntilDone(Attempt attempt);
     void receiveLoop(int receivedFd);
     bool openAcquisitionLocked(NotifyTarget *window, int mode);
     bool heldByOther(NotifyTarget *window) const;
