@@ -51,7 +51,9 @@ std::string nameOf(std::span<const std::uint8_t> header) {
 
 // The record's name field: the name (cut to fit its terminated 13 bytes) and the current marker.
 void putName(std::string_view name, std::span<std::uint8_t> d) {
-    putName(name, d);
+    for (std::size_t i = 0; i < name.size() && i < kNameBytes - 1; ++i)
+        d[i] = static_cast<std::uint8_t>(name[i]);
+    d[13] = kCurrentMarker;
 }
 
 void put(std::span<std::uint8_t> content, std::size_t at, std::uint8_t value) {
