@@ -34,6 +34,8 @@ public:
     // True when an older-layout file could not be converted (a step without a table entry); the buffer
     // then holds the file as received and a view must refuse it.
     bool conversionRefused() const { return m_conversionRefused; }
+    // The length of the complete file as handed over (after a conversion, the converted record's).
+    std::size_t contentBytes() const { return m_contentBytes; }
 
     // Directory packet (type 128). Returns the code to answer with (ack or nak) and whether the
     // directory is now complete.
@@ -61,6 +63,7 @@ private:
     std::vector<DirectoryEntry> m_directory;
     std::vector<std::uint8_t> m_buffer;
     bool m_conversionRefused = false;
+    std::size_t m_contentBytes = 0;
 };
 
 } // namespace spectavo::link

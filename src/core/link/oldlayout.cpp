@@ -66,10 +66,10 @@ void putFloat(std::span<std::uint8_t> content, std::size_t at, float value) {
         writeFloat(content, at, value);
 }
 
-bool convertScan(const Source &s, std::string_view name, std::span<std::uint8_t> d) {
+std::size_t convertScan(const Source &s, std::string_view name, std::span<std::uint8_t> d) {
     const std::uint8_t stepIndex = s.at(51);
     if (stepIndex >= kOlderSteps.size())
-        return false;
+        return 0;
     putName(name.substr(0, name.find(".wav")), d);
     s.copy(16, 4, d, 14);
     s.copy(20, 4, d, 18);
@@ -101,10 +101,11 @@ bool convertScan(const Source &s, std::string_view name, std::span<std::uint8_t>
     }
     const std::size_t pointBytes = std::min<std::size_t>(4u * count, d.size() - 90);
     s.copy(74, pointBytes, d, 90);
-    return true;
+    return 90 + pointBytes;
 }
 
-void convertQuantitative(const Source &s, std::string_view name, std::span<std::uint8_t> d, bool curveFile) {
+std::size_t convertQuantitative(const Source &s, std::string_view name, std::span<std::uint8_t> d,
+                                bool curveFile) {
     putName(name, d);
     s.copy(8, 8, d, 14);
     d[22] = s.at(27);
@@ -132,9 +133,10 @@ void convertQuantitative(const Source &s, std::string_view name, std::span<std::
         s.copy(from + 4, 4, d, to + 12);
         s.copy(from + 8, 12, d, to + 16);
     }
+    return 99 + 28u * records;
 }
 
-void convertMultiWavelength(const Source &s, std::string_view name, std::span<std::uint8_t> d) {
+std::size_t convertMultiWavelength(const Source &s, std::string_view name, std::span<std::uint8_t> d) {
     putName(name, d);
     s.copy(8, 8, d, 14);
     d[22] = s.at(16);
@@ -157,6 +159,7 @@ void convertMultiWavelength(const Source &s, std::string_view name, std::span<st
             d[to + b] = d[14 + b];
         s.copy(99 + 80 * i, 40, d, to + 8);
     }
+    return 156 + 48u * records;
 }
 
 } // namespace
@@ -165,30 +168,32 @@ bool isCurrentLayout(std::uint8_t marker) {
     return (marker >> 4) == (~marker & 0x0F);
 }
 
-Conversion convertOlderLayout(std::span<std::uint8_t> buffer, std::size_t received) {
+ConversionResult convertOlderLayout(std::span<std::uint8_t> buffer, std::size_t received) {
     if (buffer.size() < kHeader + 256)
-        return Conversion::Unchanged;
+        return {Conversion::Unchanged, received};
     const std::string name = nameOf(buffer.first(kNameBytes));
     const bool scan = name.find(".wav") != std::string::npos;
     const bool quantitative = name.find(".qua") != std::string::npos;
     const bool curve = name.find(".fit") != std::string::npos || name.find(".STD") != std::string::npos;
     const bool multi = name.find(".mul") != std::string::npos;
     if (!scan && !quantitative && !curve && !multi)
-        return Conversion::Unchanged;
+        return {Conversion::Unchanged, received};
 
     const std::span<std::uint8_t> content = buffer.subspan(kHeader);
     const Source source(std::vector<std::uint8_t>(content.begin(), content.end()), received);
     std::vector<std::uint8_t> converted(content.size(), 0);
+    std::size_t length = 0;
     if (scan) {
-        if (!convertScan(source, name, converted))
-            return Conversion::Refused;
+        length = convertScan(source, name, converted);
+        if (length == 0)
+            return {Conversion::Refused, received};
     } else if (quantitative || curve) {
-        convertQuantitative(source, name, converted, curve);
+        length = convertQuantitative(source, name, converted, curve);
     } else {
-        convertMultiWavelength(source, name, converted);
+        length = convertMultiWavelength(source, name, converted);
     }
     std::copy(converted.begin(), converted.end(), content.begin());
-    return Conversion::Converted;
+    return {Conversion::Converted, std::min(length, content.size())};
 }
 
 } // namespace spectavo::link

@@ -12,9 +12,14 @@ bool isCurrentLayout(std::uint8_t marker);
 
 enum class Conversion { Unchanged, Converted, Refused };
 
+struct ConversionResult {
+    Conversion conversion = Conversion::Unchanged;
+    std::size_t contentBytes = 0; // the length of the converted record
+};
+
 // Converts the file buffer (17-byte header followed by the content) in place. Only the `received`
 // content bytes are read; everything past them counts as zero. An older scan whose step index has no
 // table entry is Refused and the buffer keeps the file as received.
-Conversion convertOlderLayout(std::span<std::uint8_t> buffer, std::size_t received);
+ConversionResult convertOlderLayout(std::span<std::uint8_t> buffer, std::size_t received);
 
 } // namespace spectavo::link
