@@ -1,41 +1,105 @@
-// spectavo-cli: the headless client. It reads the same configuration as the workstation, so a
-// service engineer can check an installation from a terminal.
+// spectavo-cli: the headless client of the instrument link, for scripts and lab automation.
 
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 
+#include "commands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 
 namespace {
 
-constexpr const char *kAnalystConfig = "..\\config\\tarvesta.zav.analyst.ini";
+using namespace spectavo::cli;
 
-void printUsage() {
-    std::puts("usage: spectavo-cli [--help] [--config]\n"
-              "  --config   show where the configuration is read from and the main settings");
+constexpr const char *kUsage =
+    "usage: spectavo-cli [--driver NAME|PATH] [--json] [--timeout SECONDS] COMMAND [ARGUMENTS]\n"
+    "commands:\n"
+    "  status                       link, model, serial, version, layout, wavelength range, status items\n"
+    "  goto WL                      move to a wavelength (nm)\n"
+    "  read [--wl WL] [--cell N]    one blank-corrected reading\n"
+    "  blank                        take the next reading as the blank\n"
+    "  scan --from HIGH --to LOW --step-index K --filter-index F [--kind absorbance|baseline|energy|slit]\n"
+    "       [--cell N] [-o FILE]    wavelength scan, CSV of wavelength and absorbance\n"
+    "  cell N                       move cell N (1-based) into the light path\n"
+    "  dark                         read the dark-current table\n"
+    "  files [--type INDEX]         list the instrument's files\n"
+    "  download NAME -o FILE        fetch a file (older layouts arrive converted)\n"
+    "  delete NAME                  delete a file on the instrument\n"
+    "  config                       where the settings are read from\n";
+
+const std::map<std::string, Command> kCommands = {
+    {"status", statusCommand},     {"goto", gotoCommand},     {"read", readCommand}, {"blank", blankCommand},
+    {"scan", scanCommand},         {"cell", cellCommand},     {"dark", darkCommand}, {"files", filesCommand},
+    {"download", downloadCommand}, {"delete", deleteCommand},
+};
+
+// Options that take a value; everything else starting with "-" is a switch.
+bool takesValue(const std::string &option) {
+    return option != "--json" && option != "--help";
 }
 
 int showConfiguration() {
-    const std::optional<std::string> directory = spectavo::programDirectory();
-    const spectavo::ProfileFile analyst(kAnalystConfig, true);
+    const auto directory = spectavo::programDirectory();
+    const spectavo::ProfileFile comm("..\\config\\tarvesta.zav.comm.ini", true);
     std::printf("program directory: %s\n", directory ? directory->c_str() : "(unknown)");
-    std::printf("analyst settings:  %s\n", analyst.path().c_str());
-    std::printf("peak threshold:    %s Abs\n", analyst.GetString("ZAV Range", "PeakHeight", "0.03").c_str());
+    std::printf("comm settings:     %s\n", comm.path().c_str());
+    std::printf("hub driver:        %s\n", comm.GetString("hub", "driver", "tarvesta.zav.comm.emc2").c_str());
     return 0;
+}
+
+int fail(bool json, const std::string &message) {
+    if (json)
+        std::printf("{\"ok\": false, \"error\": %s}\n", jsonQuoted(message).c_str());
+    std::fprintf(stderr, "spectavo-cli: %s\n", message.c_str());
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--config") == 0)
-        return showConfiguration();
-    if (std::strcmp(argv[1], "--help") == 0) {
-        printUsage();
-        return 0;
+    Arguments args;
+    std::string command;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word.size() > 1 && word[0] == '-' &&
+            !(word.size() > 1 && (std::isdigit(static_cast<unsigned char>(word[1])) || word[1] == '.'))) {
+            if (takesValue(word) && i + 1 < argc)
+                args.options[word] = argv[++i];
+            else
+                args.options[word] = "";
+        } else if (command.empty()) {
+            command = word;
+        } else {
+            args.words.push_back(word);
+        }
     }
-    std::fprintf(stderr, "spectavo-cli: unknown option '%s'\n", argv[1]);
-    printUsage();
-    return 2;
+    const bool json = args.has("--json");
+    if (args.has("--help") || command.empty()) {
+        std::fputs(kUsage, command.empty() && !args.has("--help") ? stderr : stdout);
+        return command.empty() && !args.has("--help") ? 2 : 0;
+    }
+    if (command == "config")
+        return showConfiguration();
+    const auto found = kCommands.find(command);
+    if (found == kCommands.end())
+        return fail(json, "unknown command '" + command + "'; see --help");
+
+    const double seconds = args.has("--timeout") ? std::atof(args.get("--timeout").c_str()) : 20.0;
+    CliSession session(std::chrono::milliseconds(static_cast<long>(std::max(0.1, seconds) * 1000)));
+    std::string error;
+    if (!session.connect(args.get("--driver"), error))
+        return fail(json, error);
+    Report report;
+    if (const std::string problem = found->second(session, args, report); !problem.empty())
+        return fail(json, problem);
+    if (json) {
+        std::string rendered = report.render(true);
+        rendered.insert(1, "\"ok\": true, ");
+        std::fputs(rendered.c_str(), stdout);
+    } else {
+        std::fputs(report.render(false).c_str(), stdout);
+    }
+    return 0;
 }

@@ -1,0 +1,102 @@
+#include "clisession.h"
+
+#include "core/config/profilefile.h"
+#include "core/scan/wave/scansettings.h"
+
+namespace spectavo::cli {
+
+void Waiter::post(const link::Notification &notification) {
+    {
+        std::lock_guard guard(m_mutex);
+        m_received.push_back(notification);
+    }
+    m_arrived.notify_all();
+}
+
+std::optional<link::Notification>
+Waiter::waitFor(const std::function<bool(const link::Notification &)> &match,
+                std::chrono::milliseconds timeout) {
+    std::unique_lock lock(m_mutex);
+    std::optional<link::Notification> found;
+    m_arrived.wait_for(lock, timeout, [&] {
+        for (const auto &notification : m_received)
+            if (match(notification)) {
+                found = notification;
+                return true;
+            }
+        return false;
+    });
+    return found;
+}
+
+bool Waiter::waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout) {
+    std::unique_lock lock(m_mutex);
+    return m_arrived.wait_for(lock, timeout, condition);
+}
+
+void Waiter::clear() {
+    std::lock_guard guard(m_mutex);
+    m_received.clear();
+}
+
+void CliSession::Messages::showLinkMessage(const std::string &caption, const std::string &text) {
+    std::lock_guard guard(mutex);
+    last = caption + ": " + text;
+}
+
+bool CliSession::connect(const std::string &driver, std::string &error) {
+    m_link.setMessages(&m_messages);
+    m_link.setMainTarget(&m_frame);
+    m_link.ResetStationStatus();
+    m_link.readStationStatusFile();
+    // The handshake ends with the scan parameters of the shared wavelength-scan settings.
+    m_link.setScanSetupProvider([] {
+        const ProfileFile file(ScanSettings::kFileName, true);
+        ScanSettings settings;
+        settings.load(file);
+        const float step = ScanSettings::stepNm(file, settings.stepIndex);
+        settings.adjustLowEnd(step);
+        return std::optional(
+            settings.parameterMessage(step, ScanSettings::filterCode(file, settings.filterIndex)));
+    });
+    const bool loaded = driver.empty() ? m_link.LoadHubDriver() : m_link.LoadHubDriverNamed(driver);
+    if (!loaded) {
+        std::lock_guard guard(m_messages.mutex);
+        error = m_messages.last.empty() ? "the hub driver could not be loaded" : m_messages.last;
+        return false;
+    }
+    if (!m_link.OpenHub()) {
+        error = "the hub driver could not open its device";
+        return false;
+    }
+    if (!m_link.StartReceiver()) {
+        error = "the receive thread could not be started";
+        return false;
+    }
+    m_connected = true;
+    m_link.LinkRequest();
+    const bool online =
+        m_frame.waitUntil([this] { return m_link.status().linkOnline.load() == 1; }, m_timeout);
+    if (!online) {
+        error = "the instrument did not answer the link request";
+        return false;
+    }
+    return true;
+}
+
+CliSession::~CliSession() {
+    if (m_connected) {
+        m_link.CloseAcquisition();
+        if (m_link.IsHubConnected() && m_link.status().linkOnline.load() == 1) {
+            m_link.Unlink();
+            m_link.WaitSendIdle();
+        }
+        m_link.StopReceiver();
+        if (m_link.IsHubConnected())
+            m_link.CloseHub();
+    }
+    m_link.setMainTarget(nullptr);
+    m_link.ReleaseHubDriver();
+}
+
+} // namespace spectavo::cli

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/link/stationlink.h"
+
+namespace spectavo::cli {
+
+// Collects the link's notifications so the command line can wait for the one it needs.
+class Waiter : public link::NotifyTarget {
+public:
+    void post(const link::Notification &notification) override;
+    // Waits until a notification satisfies `match` (also one received before), or the time runs out.
+    std::optional<link::Notification> waitFor(const std::function<bool(const link::Notification &)> &match,
+                                              std::chrono::milliseconds timeout);
+    bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout);
+    void clear();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    std::vector<link::Notification> m_received;
+};
+
+// A spectrum buffer for one scan.
+class ScanBuffer : public link::ScanTarget {
+public:
+    explicit ScanBuffer(std::size_t points)
+        : m_points(points, 0.0f), m_cursor(static_cast<int>(points) - 1) {}
+    std::span<float> scanPoints() override { return m_points; }
+    std::atomic<int> &fillCursor() override { return m_cursor; }
+    std::atomic<bool> &acquiringFlag() override { return m_acquiring; }
+    void releasePin() override {}
+    const std::vector<float> &points() const { return m_points; }
+
+private:
+    std::vector<float> m_points;
+    std::atomic<int> m_cursor;
+    std::atomic<bool> m_acquiring{true};
+};
+
+// One linked session with the instrument: connect, run a command, disconnect.
+class CliSession {
+public:
+    explicit CliSession(std::chrono::milliseconds timeout) : m_timeout(timeout) {}
+    ~CliSession();
+
+    // Loads the driver (the configured one when empty), opens it and waits for the handshake.
+    bool connect(const std::string &driver, std::string &error);
+    link::StationLink &link() { return m_link; }
+    Waiter &window() { return m_window; }
+    Waiter &frame() { return m_frame; }
+    std::chrono::milliseconds timeout() const { return m_timeout; }
+
+private:
+    class Messages : public link::LinkMessages {
+    public:
+        void showLinkMessage(const std::string &caption, const std::string &text) override;
+        std::string last;
+        std::mutex mutex;
+    };
+
+    std::chrono::milliseconds m_timeout;
+    link::StationLink m_link;
+    Waiter m_window;
+    Waiter m_frame;
+    Messages m_messages;
+    bool m_connected = false;
+};
+
+} // namespace spectavo::cli

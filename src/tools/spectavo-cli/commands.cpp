@@ -1,0 +1,318 @@
+#include "commands.h"
+
+#include <cmath>
+#include <fstream>
+
+#include "core/config/profilefile.h"
+#include "core/dataproc/pointcount.h"
+#include "core/link/acquisition.h"
+#include "core/scan/wave/scansettings.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::cli {
+namespace {
+
+using link::Notification;
+using link::NotifyKind;
+
+std::function<bool(const Notification &)> is(NotifyKind kind, int code) {
+    return [kind, code](const Notification &n) { return n.kind == kind && n.code == code; };
+}
+
+std::optional<float> numberOption(const Arguments &args, const std::string &name) {
+    if (!args.has(name))
+        return std::nullopt;
+    std::size_t used = 0;
+    const float value = strings::scanFloatC(args.get(name), &used);
+    return used > 0 ? std::optional(value) : std::nullopt;
+}
+
+float currentWavelength(CliSession &session) {
+    return static_cast<float>(session.link().status().currentWavelengthTenths.load()) / 10.0f;
+}
+
+// --cell N: the cell to measure, moved into the light path first.
+std::string selectCellOption(CliSession &session, const Arguments &args) {
+    if (!args.has("--cell"))
+        return "";
+    Arguments cell;
+    cell.words.push_back(args.get("--cell"));
+    Report ignored;
+    return cellCommand(session, cell, ignored);
+}
+
+std::string tristate(int value) {
+    return value < 0 ? "unknown" : value == 0 ? "fault" : "ok";
+}
+
+// The directory of the instrument's store, fresh.
+std::string readDirectory(CliSession &session) {
+    session.window().clear();
+    if (!session.link().OpenCommandAcquisition(link::kFileDirectory, &session.window()))
+        return "the instrument is busy with another acquisition";
+    const bool complete =
+        session.window().waitFor(is(NotifyKind::Station, 255), session.timeout()).has_value();
+    session.link().CloseAcquisition();
+    return complete ? "" : "the directory did not arrive";
+}
+
+const link::DirectoryEntry *findFile(CliSession &session, const std::string &name) {
+    for (const auto &entry : session.link().fileTransfer().directory())
+        if (entry.name == name)
+            return &entry;
+    return nullptr;
+}
+
+} // namespace
+
+std::string Arguments::get(const std::string &option, const std::string &fallback) const {
+    const auto found = options.find(option);
+    return found == options.end() ? fallback : found->second;
+}
+
+std::string statusCommand(CliSession &session, const Arguments &, Report &report) {
+    link::StationLink &station = session.link();
+    // The status items arrive after the handshake's last query; give them a moment.
+    session.frame().waitFor(is(NotifyKind::Station, 16), session.timeout());
+    const link::StationStatus &status = station.status();
+    const link::StationConfig &config = station.config();
+    report.boolean("linked", status.linkOnline.load() == 1);
+    report.text("model", status.modelName.get());
+    report.text("serial", status.serialText.get());
+    report.text("version", status.versionText.get());
+    report.text("hardware_word", strings::formatC("0x%08X", status.hardwareWord.load()));
+    report.integer("beam_type", config.beamType.load());
+    report.integer("channels", config.channels.load());
+    report.number("wavelength_min_nm", config.wlMinTenths.load() / 10.0, 1);
+    report.number("wavelength_max_nm", config.wlMaxTenths.load() / 10.0, 1);
+    report.integer("steps_per_nm", config.stepsPerNm.load());
+    report.number("wavelength_nm", currentWavelength(session), 1);
+    report.integer("cells", status.cellCount.load());
+    report.integer("current_cell", status.currentCell.load() + 1);
+    report.text("multicells", tristate(status.multicellStatus.load()));
+    report.text("color_filter", tristate(status.filterStatus.load()));
+    report.text("wavelength_drive", tristate(status.wavelengthDriveStatus.load()));
+    report.text("adc", tristate(status.adcStatus.load()));
+    report.text("d2_energy", tristate(status.d2EnergyStatus.load()));
+    report.text("w_energy", tristate(status.wEnergyStatus.load()));
+    report.text("wavelength_calibration", tristate(status.wavelengthCalStatus.load()));
+    report.text("power", tristate(status.powerStatus.load()));
+    report.boolean("sipper", status.sipperPresent.load() == 1);
+    return "";
+}
+
+std::string gotoCommand(CliSession &session, const Arguments &args, Report &report) {
+    std::size_t used = 0;
+    const float target = args.words.empty() ? 0.0f : strings::scanFloatC(args.words[0], &used);
+    if (used == 0)
+        return "goto needs a wavelength in nm";
+    session.window().clear();
+    if (!session.link().GotoWavelength(target, &session.window()))
+        return "the instrument is busy with another acquisition";
+    const bool arrived =
+        session.window().waitFor(is(NotifyKind::Acquisition, 255), session.timeout()).has_value();
+    session.link().CloseAcquisition();
+    if (!arrived)
+        return "the instrument did not reach the wavelength";
+    report.number("wavelength_nm", currentWavelength(session), 1);
+    return "";
+}
+
+std::string readCommand(CliSession &session, const Arguments &args, Report &report) {
+    if (const std::string error = selectCellOption(session, args); !error.empty())
+        return error;
+    const float target = numberOption(args, "--wl").value_or(currentWavelength(session));
+    std::atomic<float> blank{session.link().acquisition().blankAbsorbance.load()}, result{0.0f};
+    session.window().clear();
+    if (!session.link().GotoAndRead(link::kModeGotoAndRead, target, &blank, &result, &session.window()))
+        return "the instrument is busy with another acquisition";
+    const bool read = session.window().waitFor(is(NotifyKind::Acquisition, 0), session.timeout()).has_value();
+    session.link().CloseAcquisition();
+    if (!read)
+        return "no reading arrived";
+    const double absorbance = result.load();
+    report.number("wavelength_nm", currentWavelength(session), 1);
+    report.number("absorbance", absorbance, 4);
+    report.number("transmittance_percent", std::pow(10.0, 2.0 - absorbance), 2);
+    return "";
+}
+
+std::string blankCommand(CliSession &session, const Arguments &, Report &report) {
+    session.frame().clear();
+    if (!session.link().TakeBlank(&session.window()))
+        return "the instrument is busy with another acquisition";
+    if (!session.frame().waitFor(is(NotifyKind::Station, 32), session.timeout())) {
+        session.link().CloseAcquisition();
+        return "no reading arrived for the blank";
+    }
+    report.number("blank_absorbance", session.link().acquisition().blankAbsorbance.load(), 4);
+    return "";
+}
+
+std::string scanCommand(CliSession &session, const Arguments &args, Report &report) {
+    if (const std::string error = selectCellOption(session, args); !error.empty())
+        return error;
+    const ProfileFile file(ScanSettings::kFileName, true);
+    ScanSettings settings;
+    settings.load(file);
+    settings.high = numberOption(args, "--from").value_or(settings.high);
+    settings.low = numberOption(args, "--to").value_or(settings.low);
+    if (settings.high < settings.low)
+        std::swap(settings.high, settings.low);
+    settings.stepIndex = static_cast<int>(numberOption(args, "--step-index").value_or(settings.stepIndex));
+    settings.filterIndex =
+        static_cast<int>(numberOption(args, "--filter-index").value_or(settings.filterIndex));
+    const float step = ScanSettings::stepNm(file, settings.stepIndex);
+    const int filter = ScanSettings::filterCode(file, settings.filterIndex);
+    settings.adjustLowEnd(step);
+
+    const std::string kind = args.get("--kind", "absorbance");
+    const int dataKind = kind == "energy" ? link::kScanEnergies
+                         : kind == "slit" ? link::kScanSampleEnergy
+                                          : link::kScanAbsorbance;
+    if (kind != "absorbance" && kind != "baseline" && kind != "energy" && kind != "slit")
+        return "unknown scan kind '" + kind + "' (absorbance, baseline, energy or slit)";
+    const std::size_t count = dataproc::spectrumPointCount(settings.low, settings.high, step);
+    if (count == 0)
+        return "the scan range and step hold no points";
+    if (!session.link().SendScanSetup(settings.high, settings.low, step, static_cast<std::uint8_t>(filter)))
+        return "the instrument is busy with another acquisition";
+
+    ScanBuffer spectrum(count);
+    session.window().clear();
+    if (!session.link().StartScan(dataKind, &spectrum, nullptr, &session.window()))
+        return "the instrument is busy with another acquisition";
+    const auto scanTime = session.timeout() + std::chrono::milliseconds(20 * static_cast<long>(count));
+    const bool finished = session.window().waitFor(is(NotifyKind::Acquisition, 1), scanTime).has_value();
+    if (!finished) {
+        session.link().StopMeasurement();
+        return "the scan did not finish";
+    }
+
+    const std::string output = args.get("-o");
+    std::string csv = "wavelength_nm,absorbance\n";
+    for (std::size_t i = 0; i < count; ++i)
+        csv +=
+            strings::formatC("%.1f,%.6f\n", settings.low + static_cast<double>(step) * static_cast<double>(i),
+                             static_cast<double>(spectrum.points()[i]));
+    if (!output.empty()) {
+        std::ofstream out(output, std::ios::binary | std::ios::trunc);
+        if (!(out << csv))
+            return "cannot write " + output;
+        report.text("file", output);
+    }
+    report.number("from_nm", settings.high, 1);
+    report.number("to_nm", settings.low, 1);
+    report.number("step_nm", step, 2);
+    report.integer("points", static_cast<long long>(count));
+    if (output.empty())
+        report.text("csv", csv);
+    return "";
+}
+
+std::string cellCommand(CliSession &session, const Arguments &args, Report &report) {
+    const int cell = args.words.empty() ? 0 : strings::scanIntC(args.words[0]);
+    const int cells = session.link().status().cellCount.load();
+    if (cell < 1 || cell > std::max(cells, 1))
+        return strings::formatC("cell must be 1 to %d", std::max(cells, 1));
+    session.window().clear();
+    if (!session.link().OpenAcquisition(&session.window(), link::kModeNone))
+        return "the instrument is busy with another acquisition";
+    session.link().RequestCell(static_cast<std::uint8_t>(cell - 1));
+    const bool arrived =
+        session.window().waitFor(is(NotifyKind::Acquisition, 3), session.timeout()).has_value();
+    session.link().CloseAcquisition();
+    if (!arrived)
+        return "the cell changer did not report the cell";
+    report.integer("cell", session.link().status().currentCell.load() + 1);
+    return "";
+}
+
+std::string darkCommand(CliSession &session, const Arguments &, Report &report) {
+    session.window().clear();
+    if (!session.link().OpenCommandAcquisition(link::kReadDarkCurrent, &session.window()))
+        return "the instrument is busy with another acquisition";
+    const bool done = session.window()
+                          .waitFor(
+                              [](const Notification &n) {
+                                  return n.kind == NotifyKind::Station && n.code == 33 && n.value == 0;
+                              },
+                              session.timeout())
+                          .has_value();
+    session.link().CloseAcquisition();
+    if (!done)
+        return "the dark current table did not arrive";
+    const link::StationStatus &status = session.link().status();
+    std::vector<std::vector<Report::Field>> rows;
+    for (int level = 0; level < status.darkLevelCount.load() && level < 20; ++level)
+        rows.push_back(
+            {Report::numberField("level", level, 0),
+             Report::numberField("sample", status.darkSample[static_cast<std::size_t>(level)].load(), 0),
+             Report::numberField("reference", status.darkReference[static_cast<std::size_t>(level)].load(),
+                                 0)});
+    report.list("dark_current", std::move(rows));
+    return "";
+}
+
+std::string filesCommand(CliSession &session, const Arguments &args, Report &report) {
+    if (const std::string error = readDirectory(session); !error.empty())
+        return error;
+    const int type = args.has("--type") ? strings::scanIntC(args.get("--type")) : -1;
+    std::vector<link::DirectoryEntry> entries = type >= 0 ? session.link().fileTransfer().entriesOfType(type)
+                                                          : session.link().fileTransfer().directory();
+    std::vector<std::vector<Report::Field>> rows;
+    for (const auto &entry : entries)
+        rows.push_back(
+            {Report::textField("name", entry.name),
+             Report::textField("handle", strings::formatC("%02X%02X", entry.handle[0], entry.handle[1]))});
+    report.list("files", std::move(rows));
+    return "";
+}
+
+std::string downloadCommand(CliSession &session, const Arguments &args, Report &report) {
+    if (args.words.empty() || !args.has("-o"))
+        return "download needs a file name and -o FILE";
+    if (const std::string error = readDirectory(session); !error.empty())
+        return error;
+    const link::DirectoryEntry *entry = findFile(session, args.words[0]);
+    if (!entry)
+        return "the instrument holds no file named " + args.words[0];
+    session.window().clear();
+    if (!session.link().OpenWordAcquisition(link::kFileOpen, entry->handle[0], entry->handle[1],
+                                            &session.window()))
+        return "the instrument is busy with another acquisition";
+    const bool complete =
+        session.window().waitFor(is(NotifyKind::Station, 255), session.timeout()).has_value();
+    session.link().CloseAcquisition();
+    if (!complete)
+        return "the file did not arrive";
+    const link::FileTransfer &transfer = session.link().fileTransfer();
+    if (transfer.conversionRefused())
+        return "the file is in an older layout that cannot be converted";
+    const auto content = transfer.content().first(transfer.contentBytes());
+    std::ofstream out(args.get("-o"), std::ios::binary | std::ios::trunc);
+    if (!out.write(reinterpret_cast<const char *>(content.data()),
+                   static_cast<std::streamsize>(content.size())))
+        return "cannot write " + args.get("-o");
+    report.text("file", args.get("-o"));
+    report.integer("bytes", static_cast<long long>(content.size()));
+    return "";
+}
+
+std::string deleteCommand(CliSession &session, const Arguments &args, Report &report) {
+    if (args.words.empty())
+        return "delete needs a file name";
+    if (const std::string error = readDirectory(session); !error.empty())
+        return error;
+    const link::DirectoryEntry *entry = findFile(session, args.words[0]);
+    if (!entry)
+        return "the instrument holds no file named " + args.words[0];
+    if (!session.link().OpenWordAcquisition(link::kFileDelete, entry->handle[0], entry->handle[1],
+                                            &session.window()))
+        return "the instrument is busy with another acquisition";
+    session.link().CloseAcquisition();
+    report.text("deleted", args.words[0]);
+    return "";
+}
+
+} // namespace spectavo::cli
