@@ -19,6 +19,9 @@ namespace spectavo::drivers {
 class SimHub {
 public:
     static SimHub &instance();
+    ~SimHub() { close(); }
+    SimHub(const SimHub &) = delete;
+    SimHub &operator=(const SimHub &) = delete;
 
     void init();
     bool open();

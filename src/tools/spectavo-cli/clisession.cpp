@@ -81,6 +81,13 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
         error = "the instrument did not answer the link request";
         return false;
     }
+    // The handshake's status query is answered item by item; commands rely on the cell count and the
+    // status items, so wait for the last one (briefly: an instrument may report fewer).
+    m_frame.waitFor(
+        [](const link::Notification &n) {
+            return n.kind == link::NotifyKind::Station && n.code == 16 && n.value == 9;
+        },
+        std::min(m_timeout, std::chrono::milliseconds(2000)));
     return true;
 }
 

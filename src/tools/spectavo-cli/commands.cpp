@@ -72,8 +72,6 @@ std::string Arguments::get(const std::string &option, const std::string &fallbac
 
 std::string statusCommand(CliSession &session, const Arguments &, Report &report) {
     link::StationLink &station = session.link();
-    // The status items arrive after the handshake's last query; give them a moment.
-    session.frame().waitFor(is(NotifyKind::Station, 16), session.timeout());
     const link::StationStatus &status = station.status();
     const link::StationConfig &config = station.config();
     report.boolean("linked", status.linkOnline.load() == 1);
