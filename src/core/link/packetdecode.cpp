@@ -408,8 +408,9 @@ void PacketDecoder::scanEnded() {
     Acquisition &acquisition = m_link.m_acquisition;
     std::lock_guard guard(acquisition.lock);
     if (acquisition.mode.load(std::memory_order_relaxed) == kModeWaveScan) {
-        m_link.postAcquisitionLocked(Notification::acquisition(1, 0));
+        // The buffers are released before the window hears that the scan is over.
         m_link.releaseScanBuffersLocked(false);
+        m_link.postAcquisitionLocked(Notification::acquisition(1, 0));
     }
     m_link.closeAcquisitionLocked();
 }
@@ -425,8 +426,8 @@ void PacketDecoder::scanPoint() {
             ScanTarget *second = acquisition.scanSecond;
             const std::uint8_t kind = acquisition.scanDataKind.load(std::memory_order_relaxed);
             if (target.fillCursor().load(std::memory_order_relaxed) < 0) {
-                m_link.postAcquisitionLocked(Notification::acquisition(1, 0));
                 m_link.releaseScanBuffersLocked(true);
+                m_link.postAcquisitionLocked(Notification::acquisition(1, 0));
                 m_link.closeAcquisitionLocked();
             } else {
                 const float sample = finiteOrZero(readFloat(m_data, 6)) / 10000.0f;

@@ -182,10 +182,12 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
         return "the instrument is busy with another acquisition";
     const auto scanTime = session.timeout() + std::chrono::milliseconds(20 * static_cast<long>(count));
     const bool finished = session.window().waitFor(is(NotifyKind::Acquisition, 1), scanTime).has_value();
+    // Closing (or stopping) waits for any decode still writing into the buffer, which dies here.
     if (!finished) {
         session.link().StopMeasurement();
         return "the scan did not finish";
     }
+    session.link().CloseAcquisition();
 
     const std::string output = args.get("-o");
     std::string csv = "wavelength_nm,absorbance\n";

@@ -86,6 +86,7 @@ TEST_F(SimDriverTest, HolmiumScanFindsItsBandsWithinHalfANanometre) {
     test::RecordingTarget window;
     ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
     ASSERT_TRUE(waitForNotification(window, Notification::acquisition(1, 0)));
+    link.CloseAcquisition();
 
     std::vector<std::int32_t> marks(spectrum.m_points.size());
     dataproc::computeMarks(spectrum.m_points, 0.1f, marks);
