@@ -1,0 +1,138 @@
+// The rs232 driver against photrak-sim as a second process, on a pseudo-terminal.
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "support/linkfixture.h"
+#include "support/tempdir.h"
+
+namespace spectavo::link {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kDriver = SPECTAVO_BIN_DIR "/tarvesta.zav.comm.rs232.so";
+const std::string kSimulator = SPECTAVO_BIN_DIR "/photrak-sim";
+
+// photrak-sim in its own process; its first line of output is the pseudo-terminal's path.
+class SimulatorProcess {
+public:
+    explicit SimulatorProcess(std::vector<std::string> arguments) {
+        int out[2];
+        if (pipe(out) != 0)
+            return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            close(out[0]);
+            std::vector<char *> argv{const_cast<char *>(kSimulator.c_str())};
+            for (auto &argument : arguments)
+                argv.push_back(argument.data());
+            argv.push_back(nullptr);
+            execv(kSimulator.c_str(), argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        FILE *output = fdopen(out[0], "r");
+        char line[256] = {};
+        if (output && std::fgets(line, sizeof line, output))
+            m_device = std::string(line, std::strcspn(line, "\n"));
+        if (output)
+            std::fclose(output);
+    }
+    ~SimulatorProcess() { kill(); }
+    void kill() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+            m_pid = -1;
+        }
+    }
+    const std::string &device() const { return m_device; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_device;
+};
+
+class Rs232Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(simulator.device().empty()) << "photrak-sim did not start";
+        std::filesystem::create_directories(dir.path() + "/bin");
+        std::filesystem::create_directories(dir.path() + "/config");
+        test::writeBytes(dir.file("config/tarvesta.zav.comm.rs232.ini"),
+                         "[Port]\nDevice=" + simulator.device() + "\nBaud=115200\n");
+        link.setMainTarget(&main);
+        ASSERT_TRUE(link.LoadHubDriverNamed(kDriver));
+        ASSERT_TRUE(link.OpenHub());
+        ASSERT_TRUE(link.StartReceiver());
+        ASSERT_TRUE(link.LinkRequest());
+        ASSERT_TRUE(waitFor([&] { return link.status().linkOnline.load() == 1; }));
+    }
+    void TearDown() override {
+        link.CloseAcquisition();
+        link.StopReceiver();
+        if (link.IsHubConnected())
+            link.CloseHub();
+        link.setMainTarget(nullptr);
+        link.ReleaseHubDriver();
+    }
+    template <typename Condition>
+    bool waitFor(Condition condition, std::chrono::milliseconds limit = 15s) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (!condition() && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(2ms);
+        return condition();
+    }
+    unsigned long badFrames() {
+        void *driver = dlopen(kDriver.c_str(), RTLD_NOW | RTLD_NOLOAD);
+        auto count = reinterpret_cast<unsigned long (*)()>(dlsym(driver, "Rs232_BadFrames"));
+        const unsigned long frames = count ? count() : 0;
+        dlclose(driver);
+        return frames;
+    }
+
+    SimulatorProcess simulator{{"--speed", "10", "--no-boot", "--garbage", "0.5"}};
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    StationLink link;
+    test::RecordingTarget main;
+};
+
+TEST_F(Rs232Test, HandshakeAndScanSurviveGarbageOnTheLine) {
+    EXPECT_EQ(link.status().modelName.get(), "UV-1900");
+    ASSERT_TRUE(link.SendScanSetup(700.0f, 690.0f, 0.5f, 1));
+    test::TestScanTarget spectrum(21);
+    test::RecordingTarget window;
+    ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
+    ASSERT_TRUE(waitFor([&] { return window.received(Notification::acquisition(1, 0)); }));
+    link.CloseAcquisition();
+    for (float point : spectrum.m_points)
+        EXPECT_NEAR(point, 0.0f, 0.01f) << "the blank cell";
+
+    ASSERT_TRUE(waitFor([&] { return badFrames() >= 2; })) << "garbage is dropped as bad frames";
+    window.clear();
+    ASSERT_TRUE(link.GotoWavelength(500.0f, &window));
+    EXPECT_TRUE(waitFor([&] { return window.received(Notification::acquisition(255, kGotoWavelength)); }))
+        << "the link goes on after the garbage";
+}
+
+TEST_F(Rs232Test, KilledSimulatorTakesTheLinkOfflineWithoutHanging) {
+    simulator.kill();
+    EXPECT_TRUE(waitFor([&] { return link.status().linkOnline.load() == 0; }, 5s));
+    EXPECT_FALSE(link.IsHubConnected());
+    const auto started = std::chrono::steady_clock::now();
+    link.StopReceiver();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);
+}
+
+} // namespace
+} // namespace spectavo::link
