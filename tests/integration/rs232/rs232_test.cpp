@@ -1,16 +1,12 @@
 // The rs232 driver against photrak-sim as a second process, on a pseudo-terminal.
 
-#include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <dlfcn.h>
 #include <filesystem>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "support/linkfixture.h"
+#include "support/simprocess.h"
 #include "support/tempdir.h"
 
 namespace spectavo::link {
@@ -20,47 +16,6 @@ using namespace std::chrono_literals;
 
 const std::string kDriver = SPECTAVO_BIN_DIR "/tarvesta.zav.comm.rs232.so";
 const std::string kSimulator = SPECTAVO_BIN_DIR "/photrak-sim";
-
-// photrak-sim in its own process; its first line of output is the pseudo-terminal's path.
-class SimulatorProcess {
-public:
-    explicit SimulatorProcess(std::vector<std::string> arguments) {
-        int out[2];
-        if (pipe(out) != 0)
-            return;
-        m_pid = fork();
-        if (m_pid == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            close(out[0]);
-            std::vector<char *> argv{const_cast<char *>(kSimulator.c_str())};
-            for (auto &argument : arguments)
-                argv.push_back(argument.data());
-            argv.push_back(nullptr);
-            execv(kSimulator.c_str(), argv.data());
-            _exit(127);
-        }
-        close(out[1]);
-        FILE *output = fdopen(out[0], "r");
-        char line[256] = {};
-        if (output && std::fgets(line, sizeof line, output))
-            m_device = std::string(line, std::strcspn(line, "\n"));
-        if (output)
-            std::fclose(output);
-    }
-    ~SimulatorProcess() { kill(); }
-    void kill() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-    const std::string &device() const { return m_device; }
-
-private:
-    pid_t m_pid = -1;
-    std::string m_device;
-};
 
 class Rs232Test : public ::testing::Test {
 protected:
@@ -100,7 +55,7 @@ protected:
         return frames;
     }
 
-    SimulatorProcess simulator{{"--speed", "10", "--no-boot", "--garbage", "0.5"}};
+    test::SimulatorProcess simulator{kSimulator, {"--speed", "10", "--no-boot", "--garbage", "0.5"}};
     test::TempDir dir;
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
     StationLink link;
