@@ -73,6 +73,13 @@ Sample namedSample(const std::string &name) {
     return {"Blank", {}, 1.0, 0.0, 0.0, 0.0};
 }
 
+const std::vector<std::string> &sampleNames() {
+    static const std::vector<std::string> names = {"blank",        "holmium",      "dichromate20",
+                                                   "dichromate40", "dichromate60", "dichromate80",
+                                                   "nucleic",      "reaction",     "empty"};
+    return names;
+}
+
 std::vector<std::string> defaultCellSamples() {
     return {"blank",        "holmium", "dichromate20", "dichromate40",
             "dichromate60", "nucleic", "reaction",     "empty"};

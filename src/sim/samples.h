@@ -31,6 +31,9 @@ struct Sample {
 // "dichromate60", "dichromate80", "nucleic", "reaction", "empty".
 Sample namedSample(const std::string &name);
 
+// The names namedSample() knows, for the settings panel.
+const std::vector<std::string> &sampleNames();
+
 // The default changer: blank, holmium oxide, a dichromate series, a nucleic-acid sample, a reaction
 // at 340 nm, empty.
 std::vector<std::string> defaultCellSamples();

@@ -53,3 +53,18 @@ void SimSettings::load(const ProfileStore &file) {
 }
 
 } // namespace spectavo::sim
+
+namespace spectavo::sim {
+
+void SimSettings::saveSetup(ProfileStore &file) const {
+    file.PutString("Simulation", "Speed", strings::formatC("%g", speedFactor));
+    file.PutInt("Accessories", "Cells", static_cast<int>(cells.size()));
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        file.PutStringAt("Accessories", "Cell", static_cast<int>(i) + 1, cells[i]);
+    file.PutString("Faults", "Drop", strings::formatC("%g", faults.dropOutgoing));
+    file.PutString("Faults", "Corrupt", strings::formatC("%g", faults.corruptOutgoing));
+    file.PutString("Faults", "Duplicate", strings::formatC("%g", faults.duplicateOutgoing));
+    file.PutString("Faults", "RefuseSends", strings::formatC("%g", faults.refuseSends));
+}
+
+} // namespace spectavo::sim

@@ -43,6 +43,8 @@ struct SimSettings {
     SimFaults faults;
 
     void load(const ProfileStore &file);
+    // Writes what the driver's settings panel edits: the speed, the cells and the faults.
+    void saveSetup(ProfileStore &file) const;
 };
 
 } // namespace spectavo::sim

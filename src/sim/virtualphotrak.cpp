@@ -68,7 +68,7 @@ std::optional<int> VirtualPhotrak::takeRemoteStartRequest() {
     return param;
 }
 
-void VirtualPhotrak::emit(std::uint8_t type, const std::uint8_t *data, std::size_t length) {
+void VirtualPhotrak::transmit(std::uint8_t type, const std::uint8_t *data, std::size_t length) {
     StationPacket packet{};
     packet.code = type;
     packet.length = static_cast<unsigned char>(std::min<std::size_t>(length, 64));
@@ -77,14 +77,14 @@ void VirtualPhotrak::emit(std::uint8_t type, const std::uint8_t *data, std::size
     m_output.push_back(packet);
 }
 
-void VirtualPhotrak::emit(std::uint8_t type, std::initializer_list<std::uint8_t> data) {
-    emit(type, data.begin(), data.size());
+void VirtualPhotrak::transmit(std::uint8_t type, std::initializer_list<std::uint8_t> data) {
+    transmit(type, data.begin(), data.size());
 }
 
-void VirtualPhotrak::emitText(std::uint8_t type, const std::string &text) {
+void VirtualPhotrak::transmitText(std::uint8_t type, const std::string &text) {
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     bytes.push_back(0);
-    emit(type, bytes.data(), bytes.size());
+    transmit(type, bytes.data(), bytes.size());
 }
 
 void VirtualPhotrak::powerOn(double now) {
@@ -105,7 +105,7 @@ void VirtualPhotrak::bootState(int state) {
         // A link request that came during the boot is answered now.
         if (m_linkRequested) {
             m_linked = true;
-            emit(0, {1});
+            transmit(0, {1});
         }
         return;
     }
@@ -115,7 +115,7 @@ void VirtualPhotrak::bootState(int state) {
         bootState(15);
         return;
     }
-    emit(5, {static_cast<std::uint8_t>(state)});
+    transmit(5, {static_cast<std::uint8_t>(state)});
     if (asks) {
         m_waitingForAnswer = true;
         m_bootStateAfterAnswer = state + 1;
@@ -140,11 +140,11 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
     switch (code) {
     case link::kLinkRequest:
         m_linked = true;
-        emit(0, {1});
+        transmit(0, {1});
         break;
     case link::kUnlink:
         m_linked = false;
-        emit(1, {});
+        transmit(1, {});
         break;
     case link::kQueryModel:
     case link::kQueryHardware:
@@ -160,7 +160,7 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
             (command.data[0] == 0 ? m_lamps.d2On : m_lamps.wOn) = command.data[1] != 0;
             if (command.data[0] == 0 && command.data[1] != 0)
                 m_d2OnSince = m_now;
-            emit(17, {command.data[0], command.data[1]});
+            transmit(17, {command.data[0], command.data[1]});
         }
         break;
     case link::kSetSwitchPoint: {
@@ -168,7 +168,7 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
         m_lamps.switchPointNm = m_switchTenths / 10.0;
         std::uint8_t bytes[4];
         link::writeU32(bytes, 0, m_switchTenths);
-        emit(19, bytes, 4);
+        transmit(19, bytes, 4);
         break;
     }
     case link::kSelectCell:
@@ -181,12 +181,12 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
     case link::kSetAmplifier:
         if (command.length >= 1 && command.data[0] != 0xFF)
             m_amplifier = command.data[0];
-        emit(25, {m_amplifier});
+        transmit(25, {m_amplifier});
         break;
     case link::kSetSlit:
         if (command.length >= 1 && command.data[0] >= 1 && command.data[0] <= 4)
             m_slit = command.data[0];
-        emit(27, {m_slit});
+        transmit(27, {m_slit});
         break;
     case link::kReadDarkCurrent:
     case link::kCalibrateDarkCurrent:
@@ -194,7 +194,7 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
         break;
     case link::kCalibrateBaseline:
     case link::kLocate656:
-        at(m_now + kCalibrationSeconds, [this, code] { emit(255, {code, 0}); });
+        at(m_now + kCalibrationSeconds, [this, code] { transmit(255, {code, 0}); });
         break;
     case link::kScanSetup:
         if (command.length >= 11) {
@@ -239,42 +239,42 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
 void VirtualPhotrak::handshakeAnswer(std::uint8_t query) {
     switch (query) {
     case link::kQueryModel:
-        emitText(7, m_settings.modelName);
+        transmitText(7, m_settings.modelName);
         break;
     case link::kQueryHardware: {
         std::uint8_t word[4] = {0, 0x01, static_cast<std::uint8_t>(m_settings.beamType + 1), 0x20};
-        emit(8, word, 4);
+        transmit(8, word, 4);
         std::uint8_t record[13] = {static_cast<std::uint8_t>(m_settings.beamType),
                                    static_cast<std::uint8_t>(m_settings.channels)};
         link::writeU16(record, 2, static_cast<std::uint16_t>(std::lround(m_settings.wlMaxNm * 10)));
         link::writeU16(record, 4, static_cast<std::uint16_t>(std::lround(m_settings.wlMinNm * 10)));
         record[6] = static_cast<std::uint8_t>(m_settings.stepsPerNm);
-        emit(31, record, sizeof record);
+        transmit(31, record, sizeof record);
         break;
     }
     case link::kQuerySerial:
-        emitText(9, m_settings.serial);
+        transmitText(9, m_settings.serial);
         break;
     default:
-        emitText(11, m_settings.version);
+        transmitText(11, m_settings.version);
         break;
     }
 }
 
 void VirtualPhotrak::statusReport() {
-    emit(16, {0, static_cast<std::uint8_t>(m_cells.size())});
-    emit(16, {1, static_cast<std::uint8_t>(m_cell)});
+    transmit(16, {0, static_cast<std::uint8_t>(m_cells.size())});
+    transmit(16, {1, static_cast<std::uint8_t>(m_cell)});
     for (std::uint8_t item = 2; item <= 7; ++item)
-        emit(16, {item, 1});
-    emit(16, {8, static_cast<std::uint8_t>(m_settings.sipperInstalled ? 1 : 0)});
-    emit(16, {9, 1});
-    emit(17, {0, static_cast<std::uint8_t>(m_lamps.d2On)});
-    emit(17, {1, static_cast<std::uint8_t>(m_lamps.wOn)});
-    emit(27, {m_slit});
-    emit(25, {m_amplifier});
+        transmit(16, {item, 1});
+    transmit(16, {8, static_cast<std::uint8_t>(m_settings.sipperInstalled ? 1 : 0)});
+    transmit(16, {9, 1});
+    transmit(17, {0, static_cast<std::uint8_t>(m_lamps.d2On)});
+    transmit(17, {1, static_cast<std::uint8_t>(m_lamps.wOn)});
+    transmit(27, {m_slit});
+    transmit(25, {m_amplifier});
     std::uint8_t position[2];
     link::writeU16(position, 0, static_cast<std::uint16_t>(m_positionTenths));
-    emit(23, position, 2);
+    transmit(23, position, 2);
 }
 
 void VirtualPhotrak::moveTo(std::uint32_t tenths, bool acknowledge) {
@@ -288,12 +288,12 @@ void VirtualPhotrak::moveTo(std::uint32_t tenths, bool acknowledge) {
         std::uint8_t position[2];
         link::writeU16(position, 0, static_cast<std::uint16_t>(target));
         // The position report comes first: the acknowledgement arms a reading only at the target.
-        emit(24, position, 2);
+        transmit(24, position, 2);
         if (acknowledge)
-            emit(255, {link::kGotoWavelength, 0});
+            transmit(255, {link::kGotoWavelength, 0});
         // A blank reading at the new position.
         const auto record = readingAt(target, m_readingSequence++, 1);
-        emit(32, record.data(), record.size());
+        transmit(32, record.data(), record.size());
     });
 }
 
@@ -304,7 +304,7 @@ void VirtualPhotrak::selectCell(int cell) {
     at(m_now + travel, [this, cell] {
         m_cell = cell;
         m_cellSince = m_now;
-        emit(21, {static_cast<std::uint8_t>(cell)});
+        transmit(21, {static_cast<std::uint8_t>(cell)});
     });
 }
 
@@ -340,7 +340,7 @@ void VirtualPhotrak::continuousReading() {
     if (m_scanning || !m_transferQueue.empty() || m_awaitingAck)
         return;
     const auto record = readingAt(m_positionTenths, m_readingSequence++, 0);
-    emit(34, record.data(), record.size());
+    transmit(34, record.data(), record.size());
 }
 
 void VirtualPhotrak::loadReport() {
@@ -349,7 +349,7 @@ void VirtualPhotrak::loadReport() {
     std::uint8_t data[5];
     link::writeU32(data, 0, counter);
     data[4] = static_cast<std::uint8_t>(m_scanning ? 64 : 12);
-    emit(3, data, 5);
+    transmit(3, data, 5);
 }
 
 void VirtualPhotrak::startScan(std::uint8_t command) {
@@ -361,7 +361,7 @@ void VirtualPhotrak::startScan(std::uint8_t command) {
     const std::size_t count = (m_scanSetup.highTenths - m_scanSetup.lowTenths) / m_scanSetup.stepTenths + 1;
     // Energy scans (50, 51) report raw signals; the same reading record carries them.
     (void)command;
-    emit(49, {});
+    transmit(49, {});
     m_positionTenths = m_scanSetup.highTenths;
     for (std::size_t i = 0; i < count; ++i)
         at(m_now + kScanPointSeconds * static_cast<double>(i + 1), [this, i, generation] {
@@ -371,7 +371,7 @@ void VirtualPhotrak::startScan(std::uint8_t command) {
     at(m_now + kScanPointSeconds * static_cast<double>(count + 1), [this, generation] {
         if (generation == m_scanGeneration && m_scanning) {
             m_scanning = false;
-            emit(56, {});
+            transmit(56, {});
         }
     });
 }
@@ -380,29 +380,29 @@ void VirtualPhotrak::scanPoint(std::size_t index) {
     const auto tenths = static_cast<std::uint32_t>(m_scanSetup.highTenths - index * m_scanSetup.stepTenths);
     m_positionTenths = tenths;
     const auto record = readingAt(tenths, m_scanSequence++, 2);
-    emit(63, record.data(), record.size());
+    transmit(63, record.data(), record.size());
 }
 
 void VirtualPhotrak::escape() {
     if (m_scanning) {
         m_scanning = false;
         ++m_scanGeneration;
-        emit(56, {});
+        transmit(56, {});
     }
 }
 
 void VirtualPhotrak::darkCurrent(std::uint8_t command) {
     const double delay = command == link::kCalibrateDarkCurrent ? kCalibrationSeconds : 0.2;
-    emit(33, {1});
+    transmit(33, {1});
     at(m_now + delay, [this] {
-        emit(44, {kDarkLevels});
+        transmit(44, {kDarkLevels});
         for (int level = 0; level < kDarkLevels; ++level) {
             std::uint8_t data[5] = {static_cast<std::uint8_t>(level)};
             link::writeU16(data, 1, static_cast<std::uint16_t>(12 + 9 * level));
             link::writeU16(data, 3, static_cast<std::uint16_t>(11 + 8 * level));
-            emit(42, data, 5);
+            transmit(42, data, 5);
         }
-        emit(33, {0});
+        transmit(33, {0});
     });
 }
 

@@ -47,9 +47,9 @@ public:
 private:
     using Action = std::function<void()>;
     void at(double time, Action action);
-    void emit(std::uint8_t type, std::initializer_list<std::uint8_t> data);
-    void emit(std::uint8_t type, const std::uint8_t *data, std::size_t length);
-    void emitText(std::uint8_t type, const std::string &text);
+    void transmit(std::uint8_t type, std::initializer_list<std::uint8_t> data);
+    void transmit(std::uint8_t type, const std::uint8_t *data, std::size_t length);
+    void transmitText(std::uint8_t type, const std::string &text);
 
     void bootState(int state);
     void handshakeAnswer(std::uint8_t query);

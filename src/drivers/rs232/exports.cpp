@@ -2,8 +2,12 @@
 
 #include "core/link/hubdriver.h"
 #include "drivers/rs232/rs232hub.h"
+#include "drivers/rs232/setuppanel.h"
+
+#include <QApplication>
 
 using spectavo::drivers::Rs232Hub;
+using spectavo::drivers::Rs232SetupPanel;
 
 extern "C" {
 
@@ -48,12 +52,24 @@ int Hub_CloseDevice(void) {
     return 0;
 }
 
-// The port and baud rate live in config/tarvesta.zav.comm.rs232.ini ([Port] Device, Baud); no panel yet.
-void *HubSetup_Create(void *, int, int, int, int, const char *) {
-    return nullptr;
+// The settings panel, a QWidget inside the hub setup's area; none without a widget to live in.
+void *HubSetup_Create(void *parentWidget, int left, int top, int right, int bottom, const char *) {
+    if (!parentWidget || !QApplication::instance())
+        return nullptr;
+    auto *panel = new Rs232SetupPanel(static_cast<QWidget *>(parentWidget));
+    panel->setGeometry(left, top, right - left, bottom - top);
+    panel->show();
+    return panel;
 }
-void HubSetup_Save(void *) {}
-void HubSetup_Close(void *) {}
+
+void HubSetup_Save(void *handle) {
+    if (handle)
+        static_cast<Rs232SetupPanel *>(handle)->save();
+}
+
+void HubSetup_Close(void *handle) {
+    delete static_cast<Rs232SetupPanel *>(handle);
+}
 
 // Frames dropped as damaged since the device was opened, for service diagnostics and tests.
 unsigned long Rs232_BadFrames(void) {

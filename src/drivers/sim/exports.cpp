@@ -1,9 +1,13 @@
 // The hub driver contract of the virtual instrument.
 
 #include "core/link/hubdriver.h"
+#include "drivers/sim/setuppanel.h"
 #include "drivers/sim/simhub.h"
 
+#include <QApplication>
+
 using spectavo::drivers::SimHub;
+using spectavo::drivers::SimSetupPanel;
 
 extern "C" {
 
@@ -48,13 +52,25 @@ int Hub_CloseDevice(void) {
     return 0;
 }
 
-// The virtual instrument has no settings panel of its own yet: its settings live in
-// config/tarvesta.zav.sim.ini.
-void *HubSetup_Create(void *, int, int, int, int, const char *) {
-    return nullptr;
+// The settings panel, a QWidget inside the hub setup's area. Without a widget to live in (a headless
+// client) there is no panel.
+void *HubSetup_Create(void *parentWidget, int left, int top, int right, int bottom, const char *) {
+    if (!parentWidget || !QApplication::instance())
+        return nullptr;
+    auto *panel = new SimSetupPanel(static_cast<QWidget *>(parentWidget));
+    panel->setGeometry(left, top, right - left, bottom - top);
+    panel->show();
+    return panel;
 }
-void HubSetup_Save(void *) {}
-void HubSetup_Close(void *) {}
+
+void HubSetup_Save(void *handle) {
+    if (handle)
+        static_cast<SimSetupPanel *>(handle)->save();
+}
+
+void HubSetup_Close(void *handle) {
+    delete static_cast<SimSetupPanel *>(handle);
+}
 
 void Hub_SetRemoteStart(Hub_RemoteStartRequest_t request) {
     SimHub::instance().setRemoteStart(request);
