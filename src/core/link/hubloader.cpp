@@ -54,15 +54,19 @@ constexpr const char *kUnusedMessageExports[] = {"Msg_Clear",   "Msg_CheckState"
 
 } // namespace
 
+// A driver stays mapped once loaded (RTLD_NODELETE): a thread or callback of the driver that outlives
+// its release can never run in unmapped code, and reloading after the hub setup is cheap.
+constexpr int kOpenFlags = RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE;
+
 std::unique_ptr<HubLibrary> SharedLibraryLoader::open(const std::string &fileName) {
     if (fileName.find('/') == std::string::npos) {
         if (const auto directory = programDirectory()) {
             const std::string local = *directory + "/" + fileName;
-            if (void *handle = dlopen(local.c_str(), RTLD_NOW | RTLD_LOCAL))
+            if (void *handle = dlopen(local.c_str(), kOpenFlags))
                 return std::make_unique<SharedLibrary>(handle);
         }
     }
-    if (void *handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL))
+    if (void *handle = dlopen(fileName.c_str(), kOpenFlags))
         return std::make_unique<SharedLibrary>(handle);
     return nullptr;
 }

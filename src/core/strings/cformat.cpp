@@ -1,9 +1,11 @@
 #include "core/strings/cformat.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <locale.h>
 #include <vector>
 
@@ -95,6 +97,20 @@ int scanIntC(std::string_view text, std::size_t *consumed) {
     if (value < INT_MIN)
         return INT_MIN;
     return static_cast<int>(value);
+}
+
+std::string localTimeText(const char *pattern, std::size_t maxBytes) {
+    CLocaleScope scope;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::vector<char> buffer(std::max<std::size_t>(maxBytes, 1));
+    // The pattern comes from the string table (a translation may change it), never from outside.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    const std::size_t length = std::strftime(buffer.data(), buffer.size(), pattern, &local);
+#pragma GCC diagnostic pop
+    return std::string(buffer.data(), length);
 }
 
 } // namespace spectavo::strings

@@ -23,4 +23,7 @@ double scanDoubleC(std::string_view text, std::size_t *consumed = nullptr);
 // begin with one. Values beyond int's range are clamped rather than wrapped.
 int scanIntC(std::string_view text, std::size_t *consumed = nullptr);
 
+// The current local time formatted with a strftime pattern in the "C" locale, cut to maxBytes - 1.
+std::string localTimeText(const char *pattern, std::size_t maxBytes = 128);
+
 } // namespace spectavo::strings

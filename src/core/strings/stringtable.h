@@ -68,8 +68,10 @@ inline constexpr const char *kLinkRefusesCommands = "The instrument link does no
 inline constexpr const char *kError = "Error";
 inline constexpr const char *kStopEventFailed = "CreateEvent failed.";
 // The message-queue processing thread cannot be created.
-inline constexpr const char *kReceiverNotStarted = "\u65e0\u6cd5\u521b\u5efa\u6d88\u606f\u961f\u5217\u5904\u7406\u7ebf\u7a0b!";
+inline constexpr const char *kReceiverNotStarted =
+    "\u65e0\u6cd5\u521b\u5efa\u6d88\u606f\u961f\u5217\u5904\u7406\u7ebf\u7a0b!";
 // The message processing thread did not answer within 3 seconds.
-inline constexpr const char *kReceiverNotAnswering = "\u6d88\u606f\u5904\u7406\u7ebf\u7a0b3\u79d2\u949f\u65e0\u54cd\u5e94!";
+inline constexpr const char *kReceiverNotAnswering =
+    "\u6d88\u606f\u5904\u7406\u7ebf\u7a0b3\u79d2\u949f\u65e0\u54cd\u5e94!";
 
 } // namespace spectavo::strings

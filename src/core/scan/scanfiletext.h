@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/config/inidocument.h"
+
+namespace spectavo::scanfile {
+
+// The text layer shared by spectrum and curve files: lines, the header fields read by position, data
+// lines of two numbers, fixed six-decimal output, and the INI sections behind the data.
+
+// The text's lines without their line ends (CR LF or LF).
+std::vector<std::string_view> splitLines(std::string_view text);
+
+// "Prefix" followed by a number, as sscanf("Prefix%d") reads it; nothing when the prefix does not match.
+std::optional<int> intAfter(std::string_view line, std::string_view prefix);
+std::optional<float> floatAfter(std::string_view line, std::string_view prefix);
+// The leading number of text (after blanks) and how much of the text it took.
+std::optional<float> leadingFloat(std::string_view text, std::size_t *consumed = nullptr);
+
+// The date text of the first header line: the older two-line "Date:"/"Time:" form (then
+// *usedSecondLine is set) or everything after the first ':'.
+std::string dateFromHeader(std::string_view first, std::string_view second, bool *usedSecondLine);
+
+// Reads the second number of each data line into points (missing or malformed lines leave 0).
+void readDataLines(std::span<const std::string_view> lines, std::span<float> points);
+
+// "%f" of a float, the way printf prints it, without the locale.
+void appendFixed(std::string &out, float value);
+// "%f %f\r\n" for each point at x0 + i x dx.
+void appendDataLines(std::string &out, std::span<const float> points, float x0, float dx);
+
+bool hasTxtExtension(const std::string &path);
+std::string fileNameOf(const std::string &path);
+
+// Reads the file for a scan reader; nothing when it is missing, unreadable or too large.
+std::optional<std::string> readWholeFile(const std::string &path);
+
+} // namespace spectavo::scanfile

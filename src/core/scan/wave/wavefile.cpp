@@ -1,0 +1,135 @@
+#include "core/scan/wave/wavefile.h"
+
+#include <cmath>
+
+#include "core/config/atomicfile.h"
+#include "core/config/memo.h"
+#include "core/config/profilefile.h"
+#include "core/link/bytes.h"
+#include "core/scan/scanfiletext.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo {
+namespace {
+
+constexpr const char *kSettings = "..\\config\\tarvesta.zav.func.wavescan.ini";
+
+std::string headerText(const CWaveSpectrum &spectrum) {
+    std::string header = "Time:" + spectrum.dateText() + "\r\n";
+    header += strings::formatC("Lamp:%d\r\n", spectrum.lamp);
+    header += strings::formatC("SLIT:%f\r\n", static_cast<double>(spectrum.slit));
+    header += strings::formatC("Xmax->Xmin: %f -> %f\r\n", static_cast<double>(spectrum.end),
+                               static_cast<double>(spectrum.start));
+    header += strings::formatC("Step:%f\r\n", static_cast<double>(spectrum.step));
+    header += strings::formatC("Filter:%d\r\n", spectrum.filter);
+    return header;
+}
+
+} // namespace
+
+bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path) {
+    std::string text = scanfile::hasTxtExtension(path) ? std::string{} : headerText(spectrum);
+    const std::size_t count = spectrum.pointCount();
+    const std::span<const float> points(spectrum.points().data(), std::min(count, spectrum.points().size()));
+    scanfile::appendDataLines(text, points, spectrum.start, spectrum.step);
+
+    const std::string sampleName = spectrum.sampleName() == CWaveSpectrum::kDefaultSampleName
+                                       ? scanfile::fileNameOf(path).substr(0, CWaveSpectrum::kTextField)
+                                       : spectrum.sampleName();
+    const std::string memo = encodeMemo(spectrum.memo);
+    IniDocument document = IniDocument::parse(text);
+    document.setValue("Extended", "SampleName", sampleName);
+    document.setValue("Extended", "Operator", spectrum.operatorName());
+    document.setValue("Extended", "Memo", memo);
+    if (!writeFileAtomically(path, document.serialize()))
+        return false;
+
+    spectrum.setSampleName(sampleName);
+    ProfileFile(kSettings, true).PutString("Memo", "Memo", memo);
+    spectrum.modified = false;
+    return true;
+}
+
+bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum) {
+    const std::optional<std::string> text = scanfile::readWholeFile(path);
+    if (!text)
+        return false;
+    const std::vector<std::string_view> lines = scanfile::splitLines(*text);
+    auto line = [&lines](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view{}; };
+
+    CWaveSpectrum loaded = spectrum;
+    bool twoLineDate = false;
+    loaded.setDateText(scanfile::dateFromHeader(line(0).substr(0, 2000), line(1), &twoLineDate));
+    std::size_t at = twoLineDate ? 2 : 1;
+    loaded.lamp = scanfile::intAfter(line(at++), "Lamp:").value_or(0);
+    loaded.slit = scanfile::floatAfter(line(at++), "SLIT:").value_or(0.0f);
+    const std::string_view range = line(at++);
+    loaded.end = scanfile::floatAfter(range, "Xmax->Xmin:").value_or(0.0f);
+    if (const std::size_t arrow = range.find("->", 11); arrow != std::string_view::npos)
+        loaded.start = scanfile::leadingFloat(range.substr(arrow + 2)).value_or(0.0f);
+    loaded.step = scanfile::floatAfter(line(at++), "Step:").value_or(0.0f);
+    loaded.filter = static_cast<std::uint8_t>(scanfile::intAfter(line(at++), "Filter:").value_or(0));
+    if (!loaded.allocatePoints())
+        return false;
+    scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())), loaded.points());
+
+    const std::string fileName = scanfile::fileNameOf(path);
+    loaded.name = fileName;
+    const IniDocument sections = IniDocument::parse(*text);
+    loaded.setSampleName(std::string(sections.value("Extended", "SampleName").value_or("")));
+    if (const auto operatorName = sections.value("Extended", "Operator"))
+        loaded.setOperatorName(std::string(*operatorName));
+    loaded.memo = decodeMemo(sections.value("Extended", "Memo").value_or("").substr(0, 1999));
+    loaded.modified = false;
+    loaded.acquiring = false;
+    spectrum = std::move(loaded);
+    return true;
+}
+
+std::string spectrumTableText(const CWaveSpectrum &spectrum) {
+    std::string text = " WL        Abs       T%\r\n";
+    const std::size_t count = std::min(spectrum.pointCount(), spectrum.points().size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const double absorbance = spectrum.points()[i];
+        text += strings::formatC("%6.1f%10f%11f\r\n", static_cast<double>(spectrum.wavelengthAt(i)),
+                                 absorbance, std::pow(10.0, 2.0 - absorbance));
+    }
+    return text;
+}
+
+bool exportSpectrumTable(const CWaveSpectrum &spectrum, const std::string &path) {
+    return writeFileAtomically(path, spectrumTableText(spectrum));
+}
+
+std::optional<float> decodeInstrumentSpectrum(std::span<const std::uint8_t> content, int stepsPerNm,
+                                              const ProfileStore &stationModel, CWaveSpectrum &spectrum) {
+    if (content.size() < 90 || stepsPerNm <= 0)
+        return std::nullopt;
+    CWaveSpectrum decoded = spectrum;
+    std::string name;
+    for (std::size_t i = 0; i < 13 && content[i] != 0; ++i)
+        name += static_cast<char>(content[i]);
+    decoded.name = name;
+    decoded.setSampleName(name);
+    decoded.setDateText(strings::formatC("20%02d/%02d/%02d %02d:%02d:%02d", content[19], content[18],
+                                         content[17], content[16], content[15], content[14]));
+    decoded.end = static_cast<float>(link::readU32(content, 25)) / static_cast<float>(stepsPerNm);
+    decoded.start = static_cast<float>(link::readU32(content, 29)) / static_cast<float>(stepsPerNm);
+    decoded.step = strings::scanFloatC(stationModel.GetStringAt("WaveScan", "Step", content[33], "1.0"));
+    decoded.filter = static_cast<std::uint8_t>(stationModel.GetIntAt("WaveScan", "Time", content[34], 5));
+    const float threshold = link::readFloat(content, 35);
+    if (!decoded.allocatePoints())
+        return std::nullopt;
+    // Only the values the record holds are read; the rest of the grid stays 0.
+    const std::size_t available = (content.size() - 90) / 4;
+    for (std::size_t i = 0; i < decoded.points().size() && i < available; ++i)
+        decoded.points()[i] = link::readFloat(content, 90 + 4 * i);
+    decoded.lamp = 255;
+    decoded.slit = 0.0f;
+    decoded.modified = true;
+    decoded.nextIndex = -1;
+    spectrum = std::move(decoded);
+    return threshold;
+}
+
+} // namespace spectavo
