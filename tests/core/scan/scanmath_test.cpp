@@ -1,0 +1,172 @@
+#include <cmath>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/scan/recordlist.h"
+#include "core/scan/time/kinecompute.h"
+#include "core/scan/wave/wavecompute.h"
+#include "support/tempdir.h"
+
+namespace spectavo {
+namespace {
+
+// New records read their defaults from the settings: give them an empty program directory.
+class ScanMathTest : public ::testing::Test {
+protected:
+    ScanMathTest() { std::filesystem::create_directories(dir.path() + "/bin"); }
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+};
+
+CWaveSpectrum spectrumOf(float start, float end, float step, float (*f)(float)) {
+    CWaveSpectrum spectrum;
+    spectrum.start = start;
+    spectrum.end = end;
+    spectrum.step = step;
+    spectrum.colour = 0x00FF00;
+    spectrum.name = "source";
+    spectrum.allocatePoints();
+    for (std::size_t i = 0; i < spectrum.points().size(); ++i)
+        spectrum.points()[i] = f(spectrum.wavelengthAt(i));
+    return spectrum;
+}
+
+TEST_F(ScanMathTest, SavitzkyGolayReproducesAStraightLineAndNamesTheResult) {
+    const CWaveSpectrum line = spectrumOf(400.0f, 420.0f, 1.0f, [](float x) { return 0.001f * x; });
+    const auto result = savitzkyGolaySpectrum(line, 2, 0, 2, "line-SavGol", 0.03f);
+    ASSERT_TRUE(result.has_value());
+    for (std::size_t i = 0; i < line.points().size(); ++i)
+        EXPECT_NEAR(result->points()[i], line.points()[i], 1e-5) << i;
+    EXPECT_EQ(result->name, "line-SavGol");
+    EXPECT_EQ(result->sampleName(), "line-SavGol");
+    EXPECT_EQ(result->colour, 0x00FF00u) << "a derived spectrum keeps its source's colour";
+    EXPECT_TRUE(result->modified);
+    EXPECT_EQ(result->marks().size(), line.points().size());
+}
+
+TEST_F(ScanMathTest, DerivativeOfASquareAndSmoothing) {
+    const CWaveSpectrum square = spectrumOf(0.0f, 7.0f, 1.0f, [](float x) { return x * x; });
+    const auto second = derivativeSpectrum(square, 2, "d2", 0.03f);
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(second->points(), (std::vector<float>{2, 2, 2, 2, 2, 2, 0, 0}));
+
+    const CWaveSpectrum ramp = spectrumOf(0.0f, 9.0f, 1.0f, [](float x) { return x; });
+    const auto smooth = smoothSpectrum(ramp, 3, "s", 0.03f);
+    ASSERT_TRUE(smooth.has_value());
+    EXPECT_FLOAT_EQ(smooth->points()[0], 1.5f);
+    EXPECT_FLOAT_EQ(smooth->points()[4], 4.0f);
+}
+
+TEST_F(ScanMathTest, ResamplingKeepsStartAndEndAndTakesEveryKthPoint) {
+    CWaveSpectrum spectrum = spectrumOf(190.0f, 1100.0f, 1.0f, [](float x) { return x; });
+    ASSERT_TRUE(resampleSpectrum(spectrum, 3, 0.03f));
+    EXPECT_EQ(spectrum.step, 3.0f);
+    EXPECT_EQ(spectrum.points().size(), 304u);
+    EXPECT_EQ(spectrum.points().back(), 1099.0f);
+    EXPECT_EQ(spectrum.end, 1100.0f);
+    EXPECT_TRUE(spectrum.modified);
+}
+
+TEST_F(ScanMathTest, ArithmeticNeedsTheSameGridAndKeepsTheDividendAtZeros) {
+    const CWaveSpectrum a = spectrumOf(400.0f, 402.0f, 1.0f, [](float x) { return x - 399.0f; });
+    CWaveSpectrum b = spectrumOf(400.0f, 402.0f, 1.0f, [](float) { return 2.0f; });
+    b.points()[1] = 0.0f;
+    const auto quotient = spectrumArithmetic(a, b, SpectrumOperation::Divide, "ratio", 0.03f);
+    ASSERT_TRUE(quotient.has_value());
+    EXPECT_EQ(quotient->points(), (std::vector<float>{0.5f, 2.0f, 1.5f}));
+    EXPECT_EQ(quotient->name, "ratio");
+    EXPECT_EQ(quotient->sampleName(), CWaveSpectrum::kDefaultSampleName);
+
+    const CWaveSpectrum fine = spectrumOf(400.0f, 402.0f, 0.5f, [](float) { return 1.0f; });
+    EXPECT_FALSE(spectrumArithmetic(a, fine, SpectrumOperation::Add, "sum", 0.03f).has_value());
+}
+
+TEST_F(ScanMathTest, AcquiringSpectraAreLeftAlone) {
+    CWaveSpectrum spectrum = spectrumOf(400.0f, 410.0f, 1.0f, [](float x) { return x; });
+    spectrum.acquiring = true;
+    EXPECT_FALSE(smoothSpectrum(spectrum, 3, "s", 0.03f).has_value());
+    EXPECT_FALSE(resampleSpectrum(spectrum, 2, 0.03f));
+}
+
+CKineSpectrum curveOf(int totalTime, float step, float (*f)(float)) {
+    CKineSpectrum curve;
+    curve.totalTime = totalTime;
+    curve.step = step;
+    curve.name = "run";
+    curve.allocatePoints();
+    for (std::size_t i = 0; i < curve.points().size(); ++i)
+        curve.points()[i] = f(static_cast<float>(i) * step);
+    curve.count = static_cast<int>(curve.points().size());
+    return curve;
+}
+
+TEST_F(ScanMathTest, RateOfARisingLineAndTheRangeExchange) {
+    CKineSpectrum curve = curveOf(60, 0.5f, [](float t) { return 0.2f + 0.01f * t; });
+    setRateRange(curve, 40.0f, 20.0f, 1.0f);
+    EXPECT_EQ(curve.beginTime, 20.0f);
+    EXPECT_EQ(curve.endTime, 40.0f);
+    EXPECT_NEAR(curve.rateResult, 0.6f, 1e-4);
+    EXPECT_NEAR(curve.r, 1.0f, 1e-6);
+}
+
+TEST_F(ScanMathTest, CurveProcessing) {
+    const CKineSpectrum squares = curveOf(4, 1.0f, [](float t) { return t * t; });
+    const auto difference = differenceCurve(squares, 2, "d", 0.03f);
+    ASSERT_TRUE(difference.has_value());
+    EXPECT_EQ(difference->points(), (std::vector<float>{2, 2, 2, 0, 0}));
+    EXPECT_EQ(difference->wavelength, 656.1f) << "a derived curve starts from the initial values";
+
+    const CKineSpectrum doubling = curveOf(4, 1.0f, [](float t) { return std::pow(2.0f, t); });
+    const auto average = movingAverageCurve(doubling, 4, "s", 0.03f);
+    ASSERT_TRUE(average.has_value());
+    EXPECT_FLOAT_EQ(average->points()[0], 1.5f);
+    EXPECT_FLOAT_EQ(average->points()[2], 3.75f);
+
+    const CKineSpectrum line = curveOf(15, 0.5f, [](float t) { return 0.01f * t; });
+    const auto slope = savitzkyGolayCurve(line, 4, 1, 5, "slope", 0.03f);
+    ASSERT_TRUE(slope.has_value());
+    for (float value : slope->points())
+        EXPECT_NEAR(value, 0.01f, 1e-5) << "per second";
+}
+
+TEST_F(ScanMathTest, CurveResamplingKeepsTheLastPoint) {
+    CKineSpectrum curve = curveOf(60, 0.5f, [](float t) { return 1.0f + t; });
+    ASSERT_TRUE(resampleCurve(curve, 2, 0.03f));
+    EXPECT_EQ(curve.step, 1.0f);
+    EXPECT_EQ(curve.points().size(), 61u);
+    EXPECT_EQ(curve.points().back(), 61.0f);
+    EXPECT_EQ(curve.count.load(), 61);
+}
+
+TEST_F(ScanMathTest, CurveArithmeticNeedsTheSameTimeGrid) {
+    const CKineSpectrum a = curveOf(10, 1.0f, [](float t) { return t; });
+    const CKineSpectrum b = curveOf(20, 1.0f, [](float t) { return t; });
+    EXPECT_FALSE(curveArithmetic(a, b, CurveOperation::Add, "sum", 0.03f).has_value());
+    const auto difference = curveArithmetic(a, a, CurveOperation::Subtract, "zero", 0.03f);
+    ASSERT_TRUE(difference.has_value());
+    EXPECT_EQ(difference->points(), std::vector<float>(11, 0.0f));
+}
+
+TEST(RecordListModel, NewRecordsGoInFrontAndTheCurrentFollowsItsRecord) {
+    RecordList<CWaveSpectrum> list;
+    auto make = [](const char *name) {
+        auto spectrum = std::make_unique<CWaveSpectrum>();
+        spectrum->name = name;
+        return spectrum;
+    };
+    list.insertFront(make("a"));
+    list.insertFront(make("b"));
+    ASSERT_EQ(list.currentIndex(), 1u);
+    EXPECT_EQ(list.current()->name, "a");
+    list.insertFront(make("a"));
+    EXPECT_EQ(list.findByName("a"), 0u) << "the first in list order";
+    list.remove(0);
+    EXPECT_EQ(list.current()->name, "a");
+    list.remove(1);
+    list.remove(0);
+    EXPECT_EQ(list.current(), nullptr);
+}
+
+} // namespace
+} // namespace spectavo
