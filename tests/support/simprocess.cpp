@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +15,9 @@ SimulatorProcess::SimulatorProcess(const std::string &program, std::vector<std::
         return;
     m_pid = fork();
     if (m_pid == 0) {
+        // The simulator dies with the test, even one that ends abruptly, so no orphan holds the
+        // test runner's output open.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         std::vector<char *> argv{const_cast<char *>(program.c_str())};
