@@ -1,0 +1,62 @@
+#include "core/scan/seriesconversion.h"
+
+#include <cmath>
+
+namespace spectavo {
+
+EvenSeries seriesOf(const CWaveSpectrum &spectrum) {
+    EvenSeries series;
+    series.title = spectrum.sampleName().empty() ? spectrum.name : spectrum.sampleName();
+    series.owner = spectrum.operatorName();
+    series.firstX = spectrum.start;
+    series.step = spectrum.step;
+    series.y.assign(spectrum.points().begin(),
+                    spectrum.points().begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                    spectrum.pointCount(), spectrum.points().size())));
+    return series;
+}
+
+EvenSeries seriesOf(const CKineSpectrum &curve) {
+    EvenSeries series;
+    series.title = curve.sampleName().empty() ? curve.name : curve.sampleName();
+    series.owner = curve.operatorName();
+    series.timeAxis = true;
+    series.firstX = 0.0;
+    series.step = curve.step;
+    series.y.assign(curve.points().begin(),
+                    curve.points().begin() +
+                        static_cast<std::ptrdiff_t>(std::min(curve.fullPointCount(), curve.points().size())));
+    return series;
+}
+
+bool fillSpectrum(const EvenSeries &series, CWaveSpectrum &spectrum) {
+    CWaveSpectrum filled = spectrum;
+    filled.start = static_cast<float>(series.firstX);
+    filled.end = static_cast<float>(series.lastX());
+    filled.step = static_cast<float>(series.step);
+    if (filled.pointCount() != series.y.size() || !filled.allocatePoints())
+        return false;
+    filled.points() = series.y;
+    filled.setSampleName(series.title);
+    filled.name = series.title;
+    spectrum = std::move(filled);
+    return true;
+}
+
+bool fillCurve(const EvenSeries &series, CKineSpectrum &curve) {
+    if (series.firstX != 0.0)
+        return false; // a curve starts at time 0
+    CKineSpectrum filled = curve;
+    filled.step = static_cast<float>(series.step);
+    filled.totalTime = static_cast<int>(std::lround(series.lastX()));
+    if (filled.fullPointCount() != series.y.size() || !filled.allocatePoints())
+        return false;
+    filled.points() = series.y;
+    filled.count = static_cast<int>(series.y.size());
+    filled.setSampleName(series.title);
+    filled.name = series.title;
+    curve = std::move(filled);
+    return true;
+}
+
+} // namespace spectavo
