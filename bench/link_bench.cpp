@@ -6,9 +6,9 @@
 // Usage: bench_link [ticks at 10 ms (default 1000)] [ticks at 500 ms (default 20)]
 
 #include <algorithm>
-#include <cmath>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>

@@ -138,6 +138,20 @@ std::string fileNameOf(const std::string &path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+IniDocument sectionsOf(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t first = text.find_first_not_of(" \t", start);
+        if (first != std::string_view::npos && first < text.size() && text[first] == '[')
+            return IniDocument::parse(text.substr(start));
+        const std::size_t newline = text.find('\n', start);
+        if (newline == std::string_view::npos)
+            break;
+        start = newline + 1;
+    }
+    return {};
+}
+
 std::optional<std::string> readWholeFile(const std::string &path) {
     FileText file = readTextFile(path);
     if (file.status != FileText::Status::Read)

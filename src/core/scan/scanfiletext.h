@@ -38,6 +38,10 @@ void appendDataLines(std::string &out, std::span<const float> points, float x0, 
 bool hasTxtExtension(const std::string &path);
 std::string fileNameOf(const std::string &path);
 
+// The INI sections behind the data: only the text from the first section line on is parsed, so a
+// long data part costs nothing here.
+IniDocument sectionsOf(std::string_view text);
+
 // Reads the file for a scan reader; nothing when it is missing, unreadable or too large.
 std::optional<std::string> readWholeFile(const std::string &path);
 

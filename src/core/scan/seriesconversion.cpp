@@ -37,8 +37,10 @@ bool fillSpectrum(const EvenSeries &series, CWaveSpectrum &spectrum) {
     if (filled.pointCount() != series.y.size() || !filled.allocatePoints())
         return false;
     filled.points() = series.y;
-    filled.setSampleName(series.title);
-    filled.name = series.title;
+    if (!series.title.empty()) {
+        filled.setSampleName(series.title);
+        filled.name = series.title;
+    }
     spectrum = std::move(filled);
     return true;
 }
@@ -53,8 +55,10 @@ bool fillCurve(const EvenSeries &series, CKineSpectrum &curve) {
         return false;
     filled.points() = series.y;
     filled.count = static_cast<int>(series.y.size());
-    filled.setSampleName(series.title);
-    filled.name = series.title;
+    if (!series.title.empty()) {
+        filled.setSampleName(series.title);
+        filled.name = series.title;
+    }
     curve = std::move(filled);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "commands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
+#include "filecommands.h"
 
 namespace {
 
@@ -27,13 +28,37 @@ constexpr const char *kUsage =
     "  files [--type INDEX]         list the instrument's files\n"
     "  download NAME -o FILE        fetch a file (older layouts arrive converted)\n"
     "  delete NAME                  delete a file on the instrument\n"
-    "  config                       where the settings are read from\n";
+    "  config                       where the settings are read from\n"
+    "file commands (no instrument needed):\n"
+    "  info FILE                    kind, grid, points, names, date, rate fields\n"
+    "  convert IN OUT               by extension: .sca, .wav (read only), .kin, .csv, .jdx/.dx\n"
+    "  peaks FILE [--threshold T]   significant peaks and valleys\n"
+    "  math OP IN [IN2] OUT         savgol --degree M --deriv D --width W | smooth --range R |\n"
+    "                               derivative --class N | resample --every K | add|sub|mul|div IN2\n"
+    "  rate FILE.kin [--begin B --end E --factor K]\n"
+    "  decode-record FILE --kind wave|time [--steps-per-nm S] [--beam single|double] [--model M] -o OUT\n";
 
 const std::map<std::string, Command> kCommands = {
     {"status", statusCommand},     {"goto", gotoCommand},     {"read", readCommand}, {"blank", blankCommand},
     {"scan", scanCommand},         {"cell", cellCommand},     {"dark", darkCommand}, {"files", filesCommand},
     {"download", downloadCommand}, {"delete", deleteCommand},
 };
+
+const std::map<std::string, FileCommand> kFileCommands = {
+    {"info", infoCommand}, {"convert", convertCommand}, {"peaks", peaksCommand},
+    {"math", mathCommand}, {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
+};
+
+int printReport(const Report &report, bool json) {
+    if (json) {
+        std::string rendered = report.render(true);
+        rendered.insert(1, rendered.size() > 3 ? "\"ok\": true, " : "\"ok\": true");
+        std::fputs(rendered.c_str(), stdout);
+    } else {
+        std::fputs(report.render(false).c_str(), stdout);
+    }
+    return 0;
+}
 
 // Options that take a value; everything else starting with "-" is a switch.
 bool takesValue(const std::string &option) {
@@ -82,6 +107,12 @@ int main(int argc, char **argv) {
     }
     if (command == "config")
         return showConfiguration();
+    if (const auto file = kFileCommands.find(command); file != kFileCommands.end()) {
+        Report report;
+        if (const std::string problem = file->second(args, report); !problem.empty())
+            return fail(json, problem);
+        return printReport(report, json);
+    }
     const auto found = kCommands.find(command);
     if (found == kCommands.end())
         return fail(json, "unknown command '" + command + "'; see --help");
@@ -94,12 +125,5 @@ int main(int argc, char **argv) {
     Report report;
     if (const std::string problem = found->second(session, args, report); !problem.empty())
         return fail(json, problem);
-    if (json) {
-        std::string rendered = report.render(true);
-        rendered.insert(1, "\"ok\": true, ");
-        std::fputs(rendered.c_str(), stdout);
-    } else {
-        std::fputs(report.render(false).c_str(), stdout);
-    }
-    return 0;
+    return printReport(report, json);
 }

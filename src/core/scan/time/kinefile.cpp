@@ -42,7 +42,8 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path) {
                                        ? scanfile::fileNameOf(path).substr(0, CKineSpectrum::kTextField)
                                        : curve.sampleName();
     const std::string memo = encodeMemo(curve.memo);
-    IniDocument document = IniDocument::parse(text);
+    // The sections go behind the data with the file's CR LF line ends.
+    IniDocument document = IniDocument::parse("[Extended]\r\n");
     document.setValue("Extended", "SampleName", sampleName);
     document.setValue("Extended", "Operator", curve.operatorName());
     document.setValue("Extended", "Memo", memo);
@@ -53,7 +54,8 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path) {
     document.setValue("IU", "K", fixed(curve.factor));
     document.setValue("IU", "IU", fixed(curve.rateResult));
     document.setValue("IU", "R", fixed(curve.r));
-    if (!writeFileAtomically(path, document.serialize()))
+    text += document.serialize();
+    if (!writeFileAtomically(path, text))
         return false;
 
     curve.setSampleName(sampleName);
@@ -84,7 +86,7 @@ bool readCurveFile(const std::string &path, CKineSpectrum &curve) {
     loaded.count = static_cast<int>(loaded.points().size());
 
     loaded.name = scanfile::fileNameOf(path);
-    const IniDocument sections = IniDocument::parse(*text);
+    const IniDocument sections = scanfile::sectionsOf(*text);
     loaded.setSampleName(std::string(sections.value("Extended", "SampleName").value_or("")));
     if (const auto operatorName = sections.value("Extended", "Operator"))
         loaded.setOperatorName(std::string(*operatorName));

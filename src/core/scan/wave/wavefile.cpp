@@ -37,11 +37,13 @@ bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path) {
                                        ? scanfile::fileNameOf(path).substr(0, CWaveSpectrum::kTextField)
                                        : spectrum.sampleName();
     const std::string memo = encodeMemo(spectrum.memo);
-    IniDocument document = IniDocument::parse(text);
+    // The sections go behind the data with the file's CR LF line ends.
+    IniDocument document = IniDocument::parse("[Extended]\r\n");
     document.setValue("Extended", "SampleName", sampleName);
     document.setValue("Extended", "Operator", spectrum.operatorName());
     document.setValue("Extended", "Memo", memo);
-    if (!writeFileAtomically(path, document.serialize()))
+    text += document.serialize();
+    if (!writeFileAtomically(path, text))
         return false;
 
     spectrum.setSampleName(sampleName);
@@ -75,7 +77,7 @@ bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum) {
 
     const std::string fileName = scanfile::fileNameOf(path);
     loaded.name = fileName;
-    const IniDocument sections = IniDocument::parse(*text);
+    const IniDocument sections = scanfile::sectionsOf(*text);
     loaded.setSampleName(std::string(sections.value("Extended", "SampleName").value_or("")));
     if (const auto operatorName = sections.value("Extended", "Operator"))
         loaded.setOperatorName(std::string(*operatorName));

@@ -1,0 +1,324 @@
+#include "filecommands.h"
+
+#include <cmath>
+
+#include "core/config/atomicfile.h"
+#include "core/config/profilefile.h"
+#include "core/dataproc/marks.h"
+#include "core/scan/scanfiletext.h"
+#include "core/scan/seriesconversion.h"
+#include "core/scan/time/kinecompute.h"
+#include "core/scan/time/kinefile.h"
+#include "core/scan/wave/wavecompute.h"
+#include "core/scan/wave/wavefile.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::cli {
+namespace {
+
+// A spectrum or a curve, as read from a file of any supported kind.
+struct Loaded {
+    std::optional<CWaveSpectrum> spectrum;
+    std::optional<CKineSpectrum> curve;
+};
+
+std::string extensionOf(const std::string &path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+        return "";
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return extension;
+}
+
+float peakThreshold(const Arguments &args) {
+    if (args.has("--threshold"))
+        return strings::scanFloatC(args.get("--threshold"));
+    return ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true)
+        .GetFloat("ZAV Range", "PeakHeight", "0.03");
+}
+
+std::string load(const std::string &path, Loaded &loaded) {
+    const std::string extension = extensionOf(path);
+    if (extension == "sca" || extension == "wav") {
+        CWaveSpectrum spectrum;
+        if (!readSpectrumFile(path, spectrum))
+            return "cannot read " + path + " as a spectrum file";
+        loaded.spectrum = std::move(spectrum);
+        return "";
+    }
+    if (extension == "kin") {
+        CKineSpectrum curve;
+        if (!readCurveFile(path, curve))
+            return "cannot read " + path + " as a time-scan file";
+        loaded.curve = std::move(curve);
+        return "";
+    }
+    if (extension == "csv" || extension == "jdx" || extension == "dx") {
+        const auto text = scanfile::readWholeFile(path);
+        if (!text)
+            return "cannot read " + path;
+        std::string error;
+        const auto series = extension == "csv" ? parseCsv(*text, &error) : parseJcamp(*text, &error);
+        if (!series)
+            return path + ": " + error;
+        if (series->timeAxis) {
+            CKineSpectrum curve;
+            if (!fillCurve(*series, curve))
+                return path + ": the times do not start at 0 in whole seconds";
+            loaded.curve = std::move(curve);
+        } else {
+            CWaveSpectrum spectrum;
+            if (!fillSpectrum(*series, spectrum))
+                return path + ": the wavelengths do not form a spectrum's grid";
+            loaded.spectrum = std::move(spectrum);
+        }
+        return "";
+    }
+    return "unknown file kind '" + path + "' (.sca, .wav, .kin, .csv, .jdx, .dx)";
+}
+
+std::string save(Loaded &loaded, const std::string &path) {
+    const std::string extension = extensionOf(path);
+    bool written = false;
+    if (extension == "sca" && loaded.spectrum)
+        written = writeSpectrumFile(*loaded.spectrum, path);
+    else if (extension == "kin" && loaded.curve)
+        written = writeCurveFile(*loaded.curve, path);
+    else if (extension == "csv" || extension == "jdx" || extension == "dx") {
+        const EvenSeries series = loaded.spectrum ? seriesOf(*loaded.spectrum) : seriesOf(*loaded.curve);
+        written = writeFileAtomically(path, extension == "csv" ? csvText(series) : jcampText(series));
+    } else if (extension == "wav")
+        return "the older .wav layout is read only";
+    else
+        return "cannot write " + std::string(loaded.spectrum ? "a spectrum" : "a curve") + " as '" + path +
+               "'";
+    return written ? "" : "cannot write " + path;
+}
+
+int intOption(const Arguments &args, const char *name, int fallback) {
+    return args.has(name) ? strings::scanIntC(args.get(name)) : fallback;
+}
+
+} // namespace
+
+std::string infoCommand(const Arguments &args, Report &report) {
+    if (args.words.empty())
+        return "info needs a file";
+    Loaded loaded;
+    if (const std::string error = load(args.words[0], loaded); !error.empty())
+        return error;
+    if (loaded.spectrum) {
+        const CWaveSpectrum &s = *loaded.spectrum;
+        report.text("kind", "spectrum");
+        report.number("start_nm", s.start, 4);
+        report.number("end_nm", s.end, 4);
+        report.number("step_nm", s.step, 4);
+        report.integer("points", static_cast<long long>(s.pointCount()));
+        report.integer("filter", s.filter);
+        report.text("name", s.name);
+        report.text("sample_name", s.sampleName());
+        report.text("operator", s.operatorName());
+        report.text("date", s.dateText());
+        return "";
+    }
+    const CKineSpectrum &c = *loaded.curve;
+    report.text("kind", "curve");
+    report.number("wavelength_nm", c.wavelength, 1);
+    report.integer("total_time_s", c.totalTime);
+    report.number("step_s", c.step, 3);
+    report.integer("points", static_cast<long long>(c.fullPointCount()));
+    report.text("name", c.name);
+    report.text("sample_name", c.sampleName());
+    report.text("operator", c.operatorName());
+    report.text("date", c.dateText());
+    report.number("rate_begin_s", c.beginTime, 3);
+    report.number("rate_end_s", c.endTime, 3);
+    report.number("factor", c.factor);
+    report.number("rate_iu", c.rateResult);
+    report.number("r", c.r);
+    return "";
+}
+
+std::string convertCommand(const Arguments &args, Report &report) {
+    if (args.words.size() < 2)
+        return "convert needs an input and an output file";
+    Loaded loaded;
+    if (const std::string error = load(args.words[0], loaded); !error.empty())
+        return error;
+    if (const std::string error = save(loaded, args.words[1]); !error.empty())
+        return error;
+    report.text("file", args.words[1]);
+    return "";
+}
+
+std::string peaksCommand(const Arguments &args, Report &report) {
+    if (args.words.empty())
+        return "peaks needs a file";
+    Loaded loaded;
+    if (const std::string error = load(args.words[0], loaded); !error.empty())
+        return error;
+    const float threshold = peakThreshold(args);
+    std::vector<float> points;
+    std::vector<std::int32_t> marks;
+    std::vector<float> widths;
+    double x0 = 0.0, dx = 0.0;
+    if (loaded.spectrum) {
+        loaded.spectrum->recomputeMarks(threshold);
+        points = loaded.spectrum->points();
+        marks = loaded.spectrum->marks();
+        widths = loaded.spectrum->halfWidths();
+        x0 = loaded.spectrum->start;
+        dx = loaded.spectrum->step;
+    } else {
+        loaded.curve->recomputeMarkers(threshold);
+        points = loaded.curve->points();
+        marks = loaded.curve->markers();
+        dx = loaded.curve->step;
+    }
+    std::vector<std::vector<Report::Field>> rows;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (marks[i] != dataproc::kSignificantPeak && marks[i] != dataproc::kSignificantValley)
+            continue;
+        std::vector<Report::Field> row{Report::textField("kind", marks[i] > 0 ? "peak" : "valley"),
+                                       Report::numberField("position", x0 + dx * static_cast<double>(i), 2),
+                                       Report::numberField("value", points[i], 4)};
+        if (marks[i] > 0 && !widths.empty())
+            row.push_back(Report::numberField("half_width", widths[i], 2));
+        rows.push_back(std::move(row));
+    }
+    report.number("threshold", threshold, 4);
+    report.list("marks", std::move(rows));
+    return "";
+}
+
+std::string mathCommand(const Arguments &args, Report &report) {
+    const bool twoInputs = !args.words.empty() && (args.words[0] == "add" || args.words[0] == "sub" ||
+                                                   args.words[0] == "mul" || args.words[0] == "div");
+    if (args.words.size() < (twoInputs ? 4u : 3u))
+        return "math needs OP IN [IN2] OUT";
+    const std::string operation = args.words[0];
+    Loaded input;
+    if (const std::string error = load(args.words[1], input); !error.empty())
+        return error;
+    const std::string output = args.words.back();
+    const float threshold = peakThreshold(args);
+    const std::string name = scanfile::fileNameOf(output);
+    Loaded result;
+    if (twoInputs) {
+        Loaded second;
+        if (const std::string error = load(args.words[2], second); !error.empty())
+            return error;
+        if (input.spectrum && second.spectrum) {
+            const SpectrumOperation op = operation == "add"   ? SpectrumOperation::Add
+                                         : operation == "sub" ? SpectrumOperation::Subtract
+                                         : operation == "mul" ? SpectrumOperation::Multiply
+                                                              : SpectrumOperation::Divide;
+            result.spectrum = spectrumArithmetic(*input.spectrum, *second.spectrum, op, name, threshold);
+        } else if (input.curve && second.curve && (operation == "add" || operation == "sub")) {
+            result.curve = curveArithmetic(
+                *input.curve, *second.curve,
+                operation == "add" ? CurveOperation::Add : CurveOperation::Subtract, name, threshold);
+        } else {
+            return "math " + operation + " needs two spectra (or two curves for add and sub)";
+        }
+        if (!result.spectrum && !result.curve)
+            return "the two inputs do not share one grid";
+    } else if (operation == "savgol") {
+        const int degree = intOption(args, "--degree", 4), derivative = intOption(args, "--deriv", 0);
+        const int width = intOption(args, "--width", 5);
+        if (degree < 1 || degree > 10 || derivative < 0 || derivative > degree || width < degree / 2 ||
+            width > 32)
+            return "savgol needs degree 1..10, deriv 0..degree and width degree/2..32";
+        if (input.spectrum)
+            result.spectrum =
+                savitzkyGolaySpectrum(*input.spectrum, degree, derivative, width, name, threshold);
+        else
+            result.curve = savitzkyGolayCurve(*input.curve, degree, derivative, width, name, threshold);
+    } else if (operation == "smooth") {
+        const int range = intOption(args, "--range", 3);
+        if (range < 2 || range > 100)
+            return "smooth needs a range of 2 to 100";
+        if (input.spectrum)
+            result.spectrum = smoothSpectrum(*input.spectrum, range, name, threshold);
+        else
+            result.curve = movingAverageCurve(*input.curve, range, name, threshold);
+    } else if (operation == "derivative") {
+        const int passes = intOption(args, "--class", 1);
+        if (input.spectrum)
+            result.spectrum = derivativeSpectrum(*input.spectrum, passes, name, threshold);
+        else
+            result.curve = differenceCurve(*input.curve, passes, name, threshold);
+    } else if (operation == "resample") {
+        const int factor = intOption(args, "--every", 1);
+        if (factor < 1 || factor > 100)
+            return "resample needs --every 1 to 100";
+        const bool done = input.spectrum ? resampleSpectrum(*input.spectrum, factor, threshold)
+                                         : resampleCurve(*input.curve, factor, threshold);
+        if (!done)
+            return "the data cannot be resampled";
+        result = std::move(input);
+    } else {
+        return "unknown operation '" + operation +
+               "' (savgol, smooth, derivative, resample, add, sub, mul, div)";
+    }
+    if (!result.spectrum && !result.curve)
+        return "the operation could not be applied";
+    if (const std::string error = save(result, output); !error.empty())
+        return error;
+    report.text("file", output);
+    return "";
+}
+
+std::string rateCommand(const Arguments &args, Report &report) {
+    if (args.words.empty())
+        return "rate needs a .kin file";
+    Loaded loaded;
+    if (const std::string error = load(args.words[0], loaded); !error.empty())
+        return error;
+    if (!loaded.curve)
+        return "rate needs a time-scan curve";
+    CKineSpectrum &curve = *loaded.curve;
+    const float begin = args.has("--begin") ? strings::scanFloatC(args.get("--begin")) : curve.beginTime;
+    const float end = args.has("--end") ? strings::scanFloatC(args.get("--end")) : curve.endTime;
+    const float factor = args.has("--factor") ? strings::scanFloatC(args.get("--factor")) : curve.factor;
+    setRateRange(curve, begin, end, factor);
+    report.number("begin_s", curve.beginTime, 3);
+    report.number("end_s", curve.endTime, 3);
+    report.number("factor", curve.factor);
+    report.number("rate_iu", curve.rateResult);
+    report.number("r", curve.r);
+    return "";
+}
+
+std::string decodeRecordCommand(const Arguments &args, Report &report) {
+    if (args.words.empty() || !args.has("-o"))
+        return "decode-record needs a record file and -o OUT";
+    const auto bytes = scanfile::readWholeFile(args.words[0]);
+    if (!bytes)
+        return "cannot read " + args.words[0];
+    const std::span<const std::uint8_t> content(reinterpret_cast<const std::uint8_t *>(bytes->data()),
+                                                bytes->size());
+    const int stepsPerNm = intOption(args, "--steps-per-nm", 20);
+    Loaded loaded;
+    if (args.get("--kind", "wave") == "time") {
+        CKineSpectrum curve;
+        if (!decodeInstrumentCurve(content, stepsPerNm, args.get("--beam", "double") == "single" ? 0 : 2,
+                                   curve))
+            return "not a time-scan record";
+        loaded.curve = std::move(curve);
+    } else {
+        const ProfileFile model("..\\config\\tarvesta.zav.station." + args.get("--model") + ".ini", true);
+        CWaveSpectrum spectrum;
+        if (!decodeInstrumentSpectrum(content, stepsPerNm, model, spectrum))
+            return "not a spectrum record";
+        loaded.spectrum = std::move(spectrum);
+    }
+    if (const std::string error = save(loaded, args.get("-o")); !error.empty())
+        return error;
+    report.text("file", args.get("-o"));
+    return "";
+}
+
+} // namespace spectavo::cli
