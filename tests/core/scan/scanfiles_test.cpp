@@ -86,6 +86,16 @@ TEST_F(ScanFileTest, SpectrumRoundTripsThroughItsFile) {
     EXPECT_FALSE(loaded.modified);
 }
 
+TEST(SpectrumGrid, FullRangeAtOneNanometreHas911Points) {
+    CWaveSpectrum spectrum;
+    spectrum.start = 190.0f;
+    spectrum.end = 1100.0f;
+    spectrum.step = 1.0f;
+    ASSERT_TRUE(spectrum.allocatePoints());
+    EXPECT_EQ(spectrum.points().size(), 911u);
+    EXPECT_EQ(spectrum.wavelengthAt(910), 1100.0f);
+}
+
 TEST_F(ScanFileTest, TxtNameHasNoHeaderWhateverItsCase) {
     CWaveSpectrum spectrum = threePointSpectrum();
     ASSERT_TRUE(writeSpectrumFile(spectrum, dir.file("plain.TXT")));
@@ -184,6 +194,15 @@ TEST_F(ScanFileTest, CurveWithoutRateSectionKeepsTheInitialRateFields) {
     EXPECT_EQ(loaded.beginTime, 0.0f);
     EXPECT_EQ(loaded.endTime, 10.0f);
     EXPECT_EQ(loaded.factor, 1.0f);
+    EXPECT_EQ(loaded.r, 1.0f);
+    // The rate then comes from the first ten seconds: a flat curve has none, and R stays 1.
+    loaded.points()[5] = 0.5f;
+    loaded.recomputeRate();
+    EXPECT_NE(loaded.rateResult, 0.0f);
+    loaded.points().assign(loaded.points().size(), 0.25f);
+    loaded.r = 1.0f;
+    loaded.recomputeRate();
+    EXPECT_EQ(loaded.rateResult, 0.0f);
     EXPECT_EQ(loaded.r, 1.0f);
 }
 
