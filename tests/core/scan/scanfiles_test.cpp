@@ -196,7 +196,7 @@ TEST_F(ScanFileTest, CurveWithoutRateSectionKeepsTheInitialRateFields) {
     EXPECT_EQ(loaded.factor, 1.0f);
     EXPECT_EQ(loaded.r, 1.0f);
     // The rate then comes from the first ten seconds: a flat curve has none, and R stays 1.
-    loaded.points()[5] = 0.5f;
+    loaded.points()[8] = 0.5f;
     loaded.recomputeRate();
     EXPECT_NE(loaded.rateResult, 0.0f);
     loaded.points().assign(loaded.points().size(), 0.25f);
