@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/linkfixture.h"
+#include "support/linkeddriver.h"
 #include "support/simprocess.h"
 #include "support/tempdir.h"
 
@@ -25,41 +25,26 @@ protected:
         std::filesystem::create_directories(dir.path() + "/config");
         test::writeBytes(dir.file("config/tarvesta.zav.comm.rs232.ini"),
                          "[Port]\nDevice=" + simulator.device() + "\nBaud=115200\n");
-        link.setMainTarget(&main);
-        ASSERT_TRUE(link.LoadHubDriverNamed(kDriver));
-        ASSERT_TRUE(link.OpenHub());
-        ASSERT_TRUE(link.StartReceiver());
-        ASSERT_TRUE(link.LinkRequest());
-        ASSERT_TRUE(waitFor([&] { return link.status().linkOnline.load() == 1; }));
-    }
-    void TearDown() override {
-        link.CloseAcquisition();
-        link.StopReceiver();
-        if (link.IsHubConnected())
-            link.CloseHub();
-        link.setMainTarget(nullptr);
-        link.ReleaseHubDriver();
+        ASSERT_TRUE(driver.connect(kDriver));
     }
     template <typename Condition>
     bool waitFor(Condition condition, std::chrono::milliseconds limit = 15s) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (!condition() && std::chrono::steady_clock::now() < end)
-            std::this_thread::sleep_for(2ms);
-        return condition();
+        return test::eventually(condition, limit);
     }
     unsigned long badFrames() {
-        void *driver = dlopen(kDriver.c_str(), RTLD_NOW | RTLD_NOLOAD);
-        auto count = reinterpret_cast<unsigned long (*)()>(dlsym(driver, "Rs232_BadFrames"));
+        void *library = dlopen(kDriver.c_str(), RTLD_NOW | RTLD_NOLOAD);
+        auto count = reinterpret_cast<unsigned long (*)()>(dlsym(library, "Rs232_BadFrames"));
         const unsigned long frames = count ? count() : 0;
-        dlclose(driver);
+        dlclose(library);
         return frames;
     }
 
     test::SimulatorProcess simulator{kSimulator, {"--speed", "10", "--no-boot", "--garbage", "0.5"}};
     test::TempDir dir;
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
-    StationLink link;
-    test::RecordingTarget main;
+    test::LinkedDriver driver;
+    StationLink &link = driver.link;
+    test::RecordingTarget &main = driver.main;
 };
 
 TEST_F(Rs232Test, HandshakeAndScanSurviveGarbageOnTheLine) {

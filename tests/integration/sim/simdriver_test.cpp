@@ -9,7 +9,7 @@
 #include "core/dataproc/marks.h"
 #include "core/link/bytes.h"
 #include "sim/samples.h"
-#include "support/linkfixture.h"
+#include "support/linkeddriver.h"
 #include "support/tempdir.h"
 
 namespace spectavo::link {
@@ -32,28 +32,10 @@ struct FastInstrument {
 
 class SimDriverTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        link.setMainTarget(&main);
-        ASSERT_TRUE(link.LoadHubDriverNamed(kDriver));
-        ASSERT_TRUE(link.OpenHub());
-        ASSERT_TRUE(link.StartReceiver());
-        ASSERT_TRUE(link.LinkRequest());
-        ASSERT_TRUE(waitFor([&] { return link.status().linkOnline.load() == 1; }));
-    }
-    void TearDown() override {
-        link.CloseAcquisition();
-        link.StopReceiver();
-        if (link.IsHubConnected())
-            link.CloseHub();
-        link.setMainTarget(nullptr);
-        link.ReleaseHubDriver();
-    }
+    void SetUp() override { ASSERT_TRUE(driver.connect(kDriver)); }
     template <typename Condition>
-    bool waitFor(Condition condition, std::chrono::milliseconds limit = 10s) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (!condition() && std::chrono::steady_clock::now() < end)
-            std::this_thread::sleep_for(2ms);
-        return condition();
+    bool waitFor(Condition condition) {
+        return test::eventually(condition);
     }
     bool waitForNotification(test::RecordingTarget &target, const Notification &wanted) {
         return waitFor([&] { return target.received(wanted); });
@@ -67,8 +49,9 @@ protected:
     }
 
     FastInstrument instrument;
-    StationLink link;
-    test::RecordingTarget main;
+    test::LinkedDriver driver;
+    StationLink &link = driver.link;
+    test::RecordingTarget &main = driver.main;
 };
 
 TEST_F(SimDriverTest, HandshakeReportsTheVirtualInstrument) {
@@ -146,12 +129,12 @@ TEST_F(SimDriverTest, EveryFileTypeDownloadsAndOlderLayoutsArriveConverted) {
 }
 
 TEST_F(SimDriverTest, LostLineTakesTheLinkOfflineWithoutHanging) {
-    void *driver = dlopen(kDriver.c_str(), RTLD_NOW | RTLD_NOLOAD);
-    ASSERT_NE(driver, nullptr);
-    auto disconnect = reinterpret_cast<void (*)()>(dlsym(driver, "SimHub_Disconnect"));
+    void *library = dlopen(kDriver.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    ASSERT_NE(library, nullptr);
+    auto disconnect = reinterpret_cast<void (*)()>(dlsym(library, "SimHub_Disconnect"));
     ASSERT_NE(disconnect, nullptr);
     disconnect();
-    dlclose(driver);
+    dlclose(library);
     EXPECT_TRUE(waitFor([&] { return link.status().linkOnline.load() == 0; }));
     EXPECT_FALSE(link.IsHubConnected());
     EXPECT_TRUE(main.received(Notification::station(1, 2)));

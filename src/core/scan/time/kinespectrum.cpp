@@ -21,41 +21,6 @@ CKineSpectrum CKineSpectrum::makeNew(std::uint32_t colour) {
     return curve;
 }
 
-CKineSpectrum::CKineSpectrum(const CKineSpectrum &other) {
-    *this = other;
-}
-
-CKineSpectrum &CKineSpectrum::operator=(const CKineSpectrum &other) {
-    if (this == &other)
-        return *this;
-    count.store(other.count.load());
-    drawnUpTo = other.drawnUpTo;
-    name = other.name;
-    memo = other.memo;
-    colour = other.colour;
-    modified = other.modified;
-    acquiring.store(other.acquiring.load());
-    wavelength = other.wavelength;
-    totalTime = other.totalTime;
-    step = other.step;
-    lamp = other.lamp;
-    slit = other.slit;
-    printRate = other.printRate;
-    beginTime = other.beginTime;
-    endTime = other.endTime;
-    factor = other.factor;
-    rateResult = other.rateResult;
-    r = other.r;
-    m_sampleName = other.m_sampleName;
-    m_operator = other.m_operator;
-    m_dateText = other.m_dateText;
-    m_points = other.m_points;
-    m_markers = other.m_markers;
-    m_peakCount = other.m_peakCount;
-    m_valleyCount = other.m_valleyCount;
-    return *this;
-}
-
 std::size_t CKineSpectrum::fullPointCount() const {
     return dataproc::curvePointCount(static_cast<float>(totalTime), step);
 }
@@ -95,21 +60,9 @@ CKineSpectrum CKineSpectrum::derivedFrom(const CKineSpectrum &source) {
     curve.modified = source.modified;
     curve.totalTime = source.totalTime;
     curve.step = source.step;
-    curve.m_dateText = source.m_dateText;
+    curve.setDateText(source.dateText());
     curve.slit = source.slit;
     return curve;
-}
-
-void CKineSpectrum::setSampleName(const std::string &text) {
-    m_sampleName = text.substr(0, std::min(text.size(), kTextField));
-}
-
-void CKineSpectrum::setOperatorName(const std::string &text) {
-    m_operator = text.substr(0, std::min(text.size(), kTextField));
-}
-
-void CKineSpectrum::setDateText(const std::string &text) {
-    m_dateText = text.substr(0, std::min(text.size(), kDateField));
 }
 
 } // namespace spectavo

@@ -6,18 +6,16 @@
 #include <vector>
 
 #include "core/link/acquisitiontargets.h"
+#include "core/scan/copyableatomic.h"
+#include "core/scan/recordtexts.h"
 
 namespace spectavo {
 
 // One time-scan curve: absorbance at one wavelength at equal time steps, with its markers and its
 // reaction-rate fields. The full point count follows from total time and step (fullPointCount());
 // pointCount is the number of valid points (-1 for a new curve, growing while sampling).
-class CKineSpectrum : public link::TimedTarget {
+class CKineSpectrum : public link::TimedTarget, public RecordTexts {
 public:
-    static constexpr std::size_t kTextField = 199;
-    static constexpr std::size_t kDateField = 127;
-    static constexpr const char *kDefaultSampleName = "Sample Name";
-
     static CKineSpectrum makeNew(std::uint32_t colour = 255);
 
     std::size_t fullPointCount() const;
@@ -36,13 +34,6 @@ public:
     // and slit from the source.
     static CKineSpectrum derivedFrom(const CKineSpectrum &source);
 
-    void setSampleName(const std::string &text);
-    void setOperatorName(const std::string &text);
-    void setDateText(const std::string &text);
-    const std::string &sampleName() const { return m_sampleName; }
-    const std::string &operatorName() const { return m_operator; }
-    const std::string &dateText() const { return m_dateText; }
-
     std::span<float> timedPoints() override { return m_points; }
     std::atomic<int> &pointCount() override { return count; }
     int totalTimeSeconds() const override { return totalTime; }
@@ -50,13 +41,13 @@ public:
     std::atomic<bool> &acquiringFlag() override { return acquiring; }
     void releasePin() override {}
 
-    std::atomic<int> count{-1};
+    CopyableAtomic<int> count{-1};
     int drawnUpTo = 0;
     std::string name;
     std::string memo;
     std::uint32_t colour = 255;
     bool modified = false;
-    std::atomic<bool> acquiring{false};
+    CopyableAtomic<bool> acquiring{false};
     float wavelength = 656.1f;
     int totalTime = 0;
     float step = 0.0f;
@@ -69,14 +60,9 @@ public:
     float rateResult = 0.0f;
     float r = 1.0f;
 
-    CKineSpectrum() = default;
-    CKineSpectrum(const CKineSpectrum &other);
-    CKineSpectrum &operator=(const CKineSpectrum &other);
+    CKineSpectrum() : RecordTexts("Operator") {}
 
 private:
-    std::string m_sampleName = kDefaultSampleName;
-    std::string m_operator = "Operator";
-    std::string m_dateText;
     std::vector<float> m_points;
     std::vector<std::int32_t> m_markers;
     int m_peakCount = 0;

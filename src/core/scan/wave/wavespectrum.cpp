@@ -13,10 +13,6 @@ namespace {
 // A spectrum of more points than this comes from a damaged file or a nonsensical grid.
 constexpr std::size_t kMaxSpectrumPoints = 1'000'000;
 
-std::string field(const std::string &text, std::size_t limit) {
-    return text.substr(0, std::min(text.size(), limit));
-}
-
 } // namespace
 
 CWaveSpectrum CWaveSpectrum::makeNew(std::uint32_t colour) {
@@ -28,37 +24,6 @@ CWaveSpectrum CWaveSpectrum::makeNew(std::uint32_t colour) {
         ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true).GetString("Spectavo", "Operator", "", 200));
     spectrum.setDateText(strings::localTimeText(strings::text(strings::kDateTimePattern), 128));
     return spectrum;
-}
-
-CWaveSpectrum::CWaveSpectrum(const CWaveSpectrum &other) {
-    *this = other;
-}
-
-CWaveSpectrum &CWaveSpectrum::operator=(const CWaveSpectrum &other) {
-    if (this == &other)
-        return *this;
-    nextIndex.store(other.nextIndex.load());
-    drawnDownTo = other.drawnDownTo;
-    name = other.name;
-    memo = other.memo;
-    colour = other.colour;
-    modified = other.modified;
-    acquiring.store(other.acquiring.load());
-    start = other.start;
-    end = other.end;
-    step = other.step;
-    filter = other.filter;
-    lamp = other.lamp;
-    slit = other.slit;
-    m_sampleName = other.m_sampleName;
-    m_operator = other.m_operator;
-    m_dateText = other.m_dateText;
-    m_points = other.m_points;
-    m_marks = other.m_marks;
-    m_halfWidths = other.m_halfWidths;
-    m_peakCount = other.m_peakCount;
-    m_valleyCount = other.m_valleyCount;
-    return *this;
 }
 
 std::size_t CWaveSpectrum::pointCount() const {
@@ -93,21 +58,9 @@ void CWaveSpectrum::copyAttributesFrom(const CWaveSpectrum &source) {
     end = source.end;
     step = source.step;
     filter = source.filter;
-    m_dateText = source.m_dateText;
+    setDateText(source.dateText());
     slit = source.slit;
     m_points.clear();
-}
-
-void CWaveSpectrum::setSampleName(const std::string &text) {
-    m_sampleName = field(text, kTextField);
-}
-
-void CWaveSpectrum::setOperatorName(const std::string &text) {
-    m_operator = field(text, kTextField);
-}
-
-void CWaveSpectrum::setDateText(const std::string &text) {
-    m_dateText = field(text, kDateField);
 }
 
 } // namespace spectavo

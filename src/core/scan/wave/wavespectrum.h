@@ -6,17 +6,15 @@
 #include <vector>
 
 #include "core/link/acquisitiontargets.h"
+#include "core/scan/copyableatomic.h"
+#include "core/scan/recordtexts.h"
 
 namespace spectavo {
 
 // One recorded spectrum: absorbance at equally spaced wavelengths, with its marks. The point count is
 // never stored: it follows from start, end and step (pointCount()).
-class CWaveSpectrum : public link::ScanTarget {
+class CWaveSpectrum : public link::ScanTarget, public RecordTexts {
 public:
-    static constexpr std::size_t kTextField = 199; // sample name and operator
-    static constexpr std::size_t kDateField = 127;
-    static constexpr const char *kDefaultSampleName = "Sample Name";
-
     // A new spectrum with the initial values of the settings (memo, operator, date now).
     static CWaveSpectrum makeNew(std::uint32_t colour = 255);
 
@@ -39,26 +37,19 @@ public:
     // points (the caller allocates them).
     void copyAttributesFrom(const CWaveSpectrum &source);
 
-    void setSampleName(const std::string &text);
-    void setOperatorName(const std::string &text);
-    void setDateText(const std::string &text);
-    const std::string &sampleName() const { return m_sampleName; }
-    const std::string &operatorName() const { return m_operator; }
-    const std::string &dateText() const { return m_dateText; }
-
     // The acquisition's view of the spectrum.
     std::span<float> scanPoints() override { return m_points; }
     std::atomic<int> &fillCursor() override { return nextIndex; }
     std::atomic<bool> &acquiringFlag() override { return acquiring; }
     void releasePin() override {}
 
-    std::atomic<int> nextIndex{-1};
+    CopyableAtomic<int> nextIndex{-1};
     int drawnDownTo = 0;
     std::string name;
     std::string memo;
     std::uint32_t colour = 255;
     bool modified = false;
-    std::atomic<bool> acquiring{false};
+    CopyableAtomic<bool> acquiring{false};
     float start = 0.0f;
     float end = 0.0f;
     float step = 0.0f;
@@ -66,14 +57,7 @@ public:
     int lamp = 0;
     float slit = 0.0f;
 
-    CWaveSpectrum() = default;
-    CWaveSpectrum(const CWaveSpectrum &other);
-    CWaveSpectrum &operator=(const CWaveSpectrum &other);
-
 private:
-    std::string m_sampleName = kDefaultSampleName;
-    std::string m_operator;
-    std::string m_dateText;
     std::vector<float> m_points;
     std::vector<std::int32_t> m_marks;
     std::vector<float> m_halfWidths;
