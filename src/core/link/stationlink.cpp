@@ -12,7 +12,9 @@ namespace {
 
 constexpr const char *kCommConfig = "..\\config\\tarvesta.zav.comm.ini";
 constexpr const char *kDefaultDriver = "tarvesta.zav.comm.emc2";
-constexpr std::size_t kDriverNameBuffer = 49;
+// A configured name may be a full path on Linux: it is read whole rather than cut, which would load
+// another library or none.
+constexpr std::size_t kDriverNameBuffer = 4096;
 
 // The driver's remote-start hook is a plain C function; it reaches the process-wide link.
 StationLink *g_remoteStartLink = nullptr;

@@ -1,0 +1,220 @@
+#include "core/shell/mainframemodel.h"
+
+#include <cmath>
+
+#include "core/link/bytes.h"
+#include "core/link/stationrules.h"
+#include "core/shell/commandids.h"
+#include "core/strings/cformat.h"
+#include "core/strings/stringtable.h"
+
+namespace spectavo::shell {
+
+MainFrameModel::MainFrameModel(link::StationLink &link) : m_link(link) {
+    m_panes = {"", " Ready ", "Pos: Unknown", "Abs:       ", "S:     ", "R:     ", "CPU:   "};
+}
+
+std::string MainFrameModel::bootStateText(int state) {
+    return strings::bootStateText(state);
+}
+
+MainFrameModel::Reaction MainFrameModel::handleStationNotify(int code, std::int32_t value) {
+    link::StationStatus &status = m_link.status();
+    switch (code) {
+    case 1:
+        if (value == 0) {
+            setPane(kPaneState, strings::text(strings::kReady));
+            status.stationReady = 1;
+        } else if (value == 1) {
+            setPane(kPaneState, strings::text(strings::kWait));
+            status.stationReady = 0;
+        } else if (value == 2) {
+            setPane(kPaneState, strings::text(strings::kReadyOffline));
+            status.stationReady = 0;
+        }
+        return Reaction::None;
+    case 3:
+        setPane(kPaneCpu, strings::formatC("CPU:%3d", value));
+        return Reaction::None;
+    case 5:
+        setPane(kPaneState, "Starting");
+        setPane(kPaneValue, bootStateText(value));
+        if (value == 7)
+            return Reaction::AskRecalibrate;
+        if (value == 14)
+            return Reaction::AskInitFileSystem;
+        return Reaction::None;
+    case 16:
+        if (value == 10)
+            return Reaction::WavelengthOutOfRange;
+        if (value == 11)
+            return Reaction::D2EnergyLow;
+        return Reaction::RefreshStatusWindow;
+    case 23:
+        setPane(kPanePosition, "Pos:" + strings::formatC("%6.1fnm", value / 10.0));
+        return Reaction::None;
+    case 32:
+        setPane(kPaneState, strings::text(strings::kReady));
+        status.stationReady = 1;
+        return Reaction::None;
+    case 34:
+        setPane(kPaneSample,
+                "S:" + strings::formatC("%5.f", static_cast<double>(link::floatFromBits(value))));
+        return Reaction::None;
+    case 38:
+        setPane(kPaneReference,
+                "R:" + strings::formatC("%5.f", static_cast<double>(link::floatFromBits(value))));
+        return Reaction::None;
+    case 39: {
+        const double absorbance = link::floatFromBits(value);
+        setPane(kPaneValue, m_flags.absorbanceMode
+                                ? "Abs:" + strings::formatC("% 6.3f", absorbance)
+                                : "T:" + strings::formatC("% 6.2f", std::pow(10.0, 2.0 - absorbance)));
+        return Reaction::None;
+    }
+    default:
+        return Reaction::None;
+    }
+}
+
+void MainFrameModel::answerBootQuestion(bool yes) {
+    if (yes)
+        m_link.ConfirmYes();
+    else
+        m_link.ConfirmNo();
+}
+
+void MainFrameModel::acknowledgeD2EnergyLow() {
+    m_link.Escape();
+}
+
+std::vector<MainFrameModel::TimerStart> MainFrameModel::onCreated(int connected) {
+    m_link.ResetStationStatus(connected);
+    return {{Timer::LinkStart, 500}};
+}
+
+std::vector<MainFrameModel::TimerStart> MainFrameModel::onTimer(Timer timer) {
+    switch (timer) {
+    case Timer::LinkStart:
+        if (m_link.LoadHubDriver() && m_link.OpenHub()) {
+            m_link.StartReceiver();
+            return {{Timer::LinkRequest, 200}};
+        }
+        return {};
+    case Timer::LinkRequest:
+        m_link.LinkRequest();
+        return {};
+    case Timer::LampWarmup:
+        m_flags.lampStable = 1;
+        setPane(kPaneState, strings::text(strings::kReadyLampStable));
+        return {};
+    }
+    return {};
+}
+
+std::optional<MainFrameModel::TimerStart> MainFrameModel::switchD2Lamp(bool *showWarmupMessage) {
+    link::StationStatus &status = m_link.status();
+    const std::uint8_t on = status.d2LampOn.load() ? 0 : 1;
+    status.d2LampOn = on;
+    m_link.LampSwitch(0, on);
+    setPane(kPaneState, strings::text(strings::kWait));
+    m_flags.lampStable = 0;
+    *showWarmupMessage = on != 0;
+    if (on)
+        return TimerStart{Timer::LampWarmup, 30000};
+    onTimer(Timer::LampWarmup); // switching off never leaves the lamp "unstable"
+    return std::nullopt;
+}
+
+void MainFrameModel::switchWLamp() {
+    link::StationStatus &status = m_link.status();
+    const std::uint8_t on = status.wLampOn.load() ? 0 : 1;
+    status.wLampOn = on;
+    m_link.LampSwitch(1, on);
+}
+
+void MainFrameModel::setPhotometricMode(bool absorbance) {
+    const int mode = absorbance ? 1 : 0;
+    m_flags.photometricModeChanged = mode != m_flags.absorbanceMode ? 1 : 0;
+    m_flags.absorbanceMode = mode;
+}
+
+bool MainFrameModel::enabled(int id, bool childWindowExists) const {
+    const link::StationStatus &status = m_link.status();
+    link::StationLink &station = m_link;
+    const bool linked = status.linkOnline.load() == 1;
+    const bool idle = station.acquisition().mode.load() == link::kModeNone;
+    const bool warm = m_flags.lampStable != 0;
+    const bool ready = status.stationReady.load() == 1;
+    const bool noAutorun = m_flags.autorunActive == 0;
+    const bool all = linked && idle && warm && ready && noAutorun;
+    switch (id) {
+    case kCmdLink:
+        return idle;
+    case kCmdReset:
+    case kCmdPause:
+    case kCmdInternalKeypad:
+        return false;
+    case kCmdEscape:
+        return childWindowExists;
+    case kCmdStop: {
+        const int mode = station.acquisition().mode.load();
+        return ((mode == link::kModeWaveScan || mode == link::kModeTimedSampling) &&
+                station.acquisition().open.load()) ||
+               m_flags.autorunActive != 0;
+    }
+    case kCmdDarkCurrent:
+    case kCmdAmplifier:
+    case kCmdLocate656:
+    case kCmdCalibrateBaseline:
+        return all;
+    case kCmdSlit05:
+    case kCmdSlit10:
+    case kCmdSlit20:
+    case kCmdSlit40:
+        return link::slitEntriesEnabled(status.linkOnline.load(), status.slitSetting.load(),
+                                        m_flags.autorunActive);
+    case kCmdWLamp:
+        return (linked && idle) || status.wEnergyStatus.load() == -1;
+    case kCmdD2Lamp:
+        return (linked && idle && warm) || status.d2EnergyStatus.load() == -1;
+    case kCmdSwitchPoint:
+    case kCmdGoto:
+        return linked && idle;
+    case kCmdMulticells:
+        return all && status.cellCount.load() > 0;
+    case kCmdOpenInstrumentFile:
+        return all && childWindowExists;
+    default:
+        if (id >= kCmdCell1 && id < kCmdCell1 + 8)
+            return linked && noAutorun && id - kCmdCell1 < status.cellCount.load();
+        return true;
+    }
+}
+
+bool MainFrameModel::checked(int id) const {
+    const link::StationStatus &status = m_link.status();
+    switch (id) {
+    case kCmdLink:
+        return status.linkOnline.load() == 1;
+    case kCmdWLamp:
+        return status.wLampOn.load() != 0;
+    case kCmdD2Lamp:
+        return status.d2LampOn.load() != 0;
+    case kCmdAbsorbance:
+        return m_flags.absorbanceMode == 1;
+    case kCmdTransmittance:
+        return m_flags.absorbanceMode == 0;
+    case kCmdSlit05:
+    case kCmdSlit10:
+    case kCmdSlit20:
+    case kCmdSlit40:
+        return link::slitEntryChecked(id - kCmdSlit05 + 1, status.slitSetting.load());
+    default:
+        if (id >= kCmdCell1 && id < kCmdCell1 + 8)
+            return id - kCmdCell1 == status.currentCell.load();
+        return false;
+    }
+}
+
+} // namespace spectavo::shell

@@ -1,0 +1,147 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/link/bytes.h"
+#include "core/shell/commandids.h"
+#include "core/shell/mainframemodel.h"
+#include "support/linkfixture.h"
+#include "support/tempdir.h"
+
+namespace spectavo::shell {
+namespace {
+
+using link::Notification;
+
+class MainFrameModelTest : public ::testing::Test {
+protected:
+    test::LinkFixture fixture;
+    link::StationLink &link = *fixture.link;
+    MainFrameModel model{link};
+    std::string pane(StatusPane p) const { return model.panes()[static_cast<std::size_t>(p)]; }
+};
+
+TEST_F(MainFrameModelTest, PanesStartWithTheirInitialTexts) {
+    EXPECT_EQ(model.panes(),
+              (std::array<std::string, kPaneCount>{"", " Ready ", "Pos: Unknown",
+                                                   "Abs:       ", "S:     ", "R:     ", "CPU:   "}));
+}
+
+TEST_F(MainFrameModelTest, ReadingsFillThePanesInTheCurrentPhotometricMode) {
+    model.handleStationNotify(39, link::floatBits(0.5f));
+    EXPECT_EQ(pane(kPaneValue), "Abs: 0.500");
+    model.setPhotometricMode(false);
+    model.handleStationNotify(39, link::floatBits(0.5f));
+    EXPECT_EQ(pane(kPaneValue), "T: 31.62");
+    model.handleStationNotify(34, link::floatBits(1234.6f));
+    EXPECT_EQ(pane(kPaneSample), "S: 1235");
+    model.handleStationNotify(23, 5461);
+    EXPECT_EQ(pane(kPanePosition), "Pos: 546.1nm");
+    model.handleStationNotify(3, 7);
+    EXPECT_EQ(pane(kPaneCpu), "CPU:  7");
+}
+
+TEST_F(MainFrameModelTest, StateNotificationsSetTheReadyFlag) {
+    model.handleStationNotify(1, 0);
+    EXPECT_EQ(pane(kPaneState), "Ready");
+    EXPECT_EQ(link.status().stationReady.load(), 1);
+    model.handleStationNotify(1, 1);
+    EXPECT_EQ(pane(kPaneState), "Wait...");
+    EXPECT_EQ(link.status().stationReady.load(), 0);
+    model.handleStationNotify(1, 2);
+    EXPECT_EQ(pane(kPaneState), " Ready ");
+}
+
+TEST_F(MainFrameModelTest, BootStatesShowTheirTextsAndAskAtSevenAndFourteen) {
+    EXPECT_EQ(model.handleStationNotify(5, 3), MainFrameModel::Reaction::None);
+    EXPECT_EQ(pane(kPaneState), "Starting");
+    EXPECT_EQ(pane(kPaneValue), "Wavelength positioning");
+    EXPECT_EQ(model.handleStationNotify(5, 7), MainFrameModel::Reaction::AskRecalibrate);
+    EXPECT_EQ(model.handleStationNotify(5, 14), MainFrameModel::Reaction::AskInitFileSystem);
+    model.answerBootQuestion(true);
+    model.answerBootQuestion(false);
+    EXPECT_EQ(test::sentCommands(),
+              (std::vector<test::SentCommand>{{link::kConfirmYes, {}}, {link::kConfirmNo, {}}}));
+}
+
+TEST_F(MainFrameModelTest, StatusItemsTenAndElevenAreAlarms) {
+    EXPECT_EQ(model.handleStationNotify(16, 10), MainFrameModel::Reaction::WavelengthOutOfRange);
+    EXPECT_EQ(model.handleStationNotify(16, 11), MainFrameModel::Reaction::D2EnergyLow);
+    EXPECT_EQ(model.handleStationNotify(16, 3), MainFrameModel::Reaction::RefreshStatusWindow);
+}
+
+TEST_F(MainFrameModelTest, D2LampWarmsUpButSwitchingItOffNeverLeavesItUnstable) {
+    bool message = false;
+    const auto warmup = model.switchD2Lamp(&message);
+    ASSERT_TRUE(warmup.has_value());
+    EXPECT_EQ(*warmup, (MainFrameModel::TimerStart{MainFrameModel::Timer::LampWarmup, 30000}));
+    EXPECT_TRUE(message);
+    EXPECT_EQ(model.flags().lampStable, 0);
+    EXPECT_EQ(pane(kPaneState), "Wait...");
+    model.onTimer(MainFrameModel::Timer::LampWarmup);
+    EXPECT_EQ(model.flags().lampStable, 1);
+
+    model.switchD2Lamp(&message); // off again
+    EXPECT_FALSE(message);
+    EXPECT_EQ(model.flags().lampStable, 1);
+    EXPECT_EQ(test::sentCommands(),
+              (std::vector<test::SentCommand>{{link::kLampSwitch, {0, 1}}, {link::kLampSwitch, {0, 0}}}));
+}
+
+TEST_F(MainFrameModelTest, PhotometricModeChangeIsOnlyFlaggedWhenItChanges) {
+    model.setPhotometricMode(true);
+    EXPECT_EQ(model.flags().photometricModeChanged, 0);
+    model.setPhotometricMode(false);
+    EXPECT_EQ(model.flags().photometricModeChanged, 1);
+    EXPECT_TRUE(model.checked(kCmdTransmittance));
+}
+
+TEST_F(MainFrameModelTest, InstrumentCommandsNeedALinkedReadyIdleInstrument) {
+    EXPECT_FALSE(model.enabled(kCmdCalibrateBaseline, true));
+    link.status().linkOnline = 1;
+    link.status().stationReady = 1;
+    EXPECT_TRUE(model.enabled(kCmdCalibrateBaseline, true));
+    model.flags().autorunActive = 1;
+    EXPECT_FALSE(model.enabled(kCmdCalibrateBaseline, true));
+    EXPECT_TRUE(model.enabled(kCmdStop, true)) << "a running autorun can be stopped";
+    model.flags().autorunActive = 0;
+    test::RecordingTarget window;
+    link.GotoWavelength(500.0f, &window);
+    EXPECT_FALSE(model.enabled(kCmdCalibrateBaseline, true)) << "an acquisition mode is active";
+    EXPECT_FALSE(model.enabled(kCmdReset, true));
+    EXPECT_FALSE(model.enabled(kCmdEscape, false));
+}
+
+TEST_F(MainFrameModelTest, CellEntriesBeyondTheChangersCountStayDisabled) {
+    link.status().linkOnline = 1;
+    link.status().cellCount = 4;
+    link.status().currentCell = 2;
+    EXPECT_TRUE(model.enabled(kCmdCell1 + 3, false));
+    EXPECT_FALSE(model.enabled(kCmdCell1 + 4, false));
+    EXPECT_TRUE(model.checked(kCmdCell1 + 2));
+}
+
+TEST(MainFrameStartUp, TimersLoadTheDriverThenRequestTheLink) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/bin");
+    std::filesystem::create_directories(dir.path() + "/config");
+    const std::string hub = test::scriptedHubPath();
+    test::writeBytes(dir.file("config/tarvesta.zav.comm.ini"), "[hub]\ndriver=" + hub + "\n");
+    test::ScopedEnv env("SPECTAVO_PROGRAM_DIR", dir.path() + "/bin");
+    test::hubReset();
+    link::StationLink link(std::make_unique<link::SharedLibraryLoader>());
+    MainFrameModel model(link);
+    EXPECT_EQ(model.onCreated(1),
+              (std::vector<MainFrameModel::TimerStart>{{MainFrameModel::Timer::LinkStart, 500}}));
+    EXPECT_EQ(link.status().linkOnline.load(), 1) << "the application's Connected setting";
+    EXPECT_EQ(model.onTimer(MainFrameModel::Timer::LinkStart),
+              (std::vector<MainFrameModel::TimerStart>{{MainFrameModel::Timer::LinkRequest, 200}}));
+    EXPECT_TRUE(link.receiverRunning());
+    model.onTimer(MainFrameModel::Timer::LinkRequest);
+    EXPECT_EQ(link.status().linkOnline.load(), 0) << "a link request starts offline";
+    EXPECT_EQ(test::sentCommands(), (std::vector<test::SentCommand>{{link::kLinkRequest, {}}}));
+    link.StopReceiver();
+}
+
+} // namespace
+} // namespace spectavo::shell
