@@ -1,0 +1,61 @@
+#include "app/shell/hubsetupdialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+
+CHubSetup::CHubSetup(QWidget *parent) : QDialog(parent) {
+    setWindowTitle("Communication Hub Setup");
+    resize(520, 420);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Select one from installed Drivers", this));
+    m_drivers = new QComboBox(this);
+    m_drivers->setObjectName("drivers");
+    const std::vector<std::string> drivers = m_setup.installedDrivers();
+    for (const std::string &driver : drivers)
+        m_drivers->addItem(QString::fromStdString(driver));
+    layout->addWidget(m_drivers);
+    m_panelArea = new QGroupBox("Setup", this);
+    m_panelArea->setMinimumHeight(280);
+    layout->addWidget(m_panelArea, 1);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    layout->addWidget(buttons);
+
+    const int preselected =
+        link::HubSetupModel::preselectedIndex(drivers, link::HubSetupModel::configuredDriver());
+    m_drivers->setCurrentIndex(std::max(preselected, 0));
+    connect(m_drivers, &QComboBox::currentIndexChanged, this, [this] { openSelected(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        m_setup.confirm(m_drivers->currentText().toStdString());
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    openSelected();
+}
+
+CHubSetup::~CHubSetup() {
+    m_setup.closeDriver();
+}
+
+void CHubSetup::openSelected() {
+    const std::string name = m_drivers->currentText().toStdString();
+    if (name.empty())
+        return;
+    const QRect area = m_panelArea->contentsRect().adjusted(8, 20, -8, -8);
+    const auto result =
+        m_setup.openDriver(name, m_panelArea, area.left(), area.top(), area.right(), area.bottom());
+    if (result == link::HubSetupModel::OpenResult::LoadFailed)
+        QMessageBox::critical(this, "Hub Setup",
+                              QString::fromStdString(strings::formatC("Failed to load %s!", name.c_str())));
+    else if (result == link::HubSetupModel::OpenResult::EntryPointsMissing)
+        QMessageBox::critical(this, "Hub Setup", "Couldn't find all ZAV_CommDrv entry points we needed.");
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,47 @@
+#include "app/shell/logindialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/config/profilefile.h"
+#include "core/shell/login.h"
+
+namespace spectavo::app {
+namespace {
+constexpr const char *kSettings = "..\\config\\tarvesta.zav.analyst.ini";
+}
+
+CLoginDialog::CLoginDialog(QWidget *parent) : QDialog(parent) {
+    setWindowTitle("Spectavo Login");
+    auto *layout = new QVBoxLayout(this);
+    auto *group = new QGroupBox("Input your password", this);
+    auto *groupLayout = new QVBoxLayout(group);
+    m_password = new QLineEdit(group);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setObjectName("password");
+    groupLayout->addWidget(m_password);
+    layout->addWidget(group);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton("&Login", QDialogButtonBox::AcceptRole);
+    buttons->addButton("E&xit", QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (shell::LoginRules::accepts(ProfileFile(kSettings, true), m_password->text().toStdString()))
+            accept();
+        else
+            reject();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+bool CLoginDialog::run() {
+    if (!shell::LoginRules::loginNeeded(ProfileFile(kSettings, true)))
+        return true;
+    CLoginDialog dialog;
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,38 @@
+// Spectavo: the workstation program of the Photrak spectrophotometers.
+
+#include <QApplication>
+#include <QTranslator>
+
+#include "app/shell/logindialog.h"
+#include "app/shell/mainframe.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/config/profilefile.h"
+#include "core/config/programdir.h"
+
+int main(int argc, char **argv) {
+    QApplication application(argc, argv);
+    using spectavo::ProfileFile;
+    const ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    const int connected = analyst.GetInt("Spectavo", "Connected", 0);
+
+    // The translation beside the program; without one the built-in English texts stay.
+    QTranslator translator;
+    const std::string language =
+        ProfileFile("..\\config\\tarvesta.zav.localize.ini", true).GetString("localize", "resource", "eng");
+    if (const auto directory = spectavo::programDirectory();
+        directory && translator.load(QString::fromStdString("ZAV_Resource." + language),
+                                     QString::fromStdString(*directory)))
+        QApplication::installTranslator(&translator);
+
+    if (!spectavo::app::CLoginDialog::run())
+        return 0;
+
+    spectavo::link::StationLink &link = spectavo::link::StationLink::instance();
+    spectavo::app::QtMessageService messages(nullptr);
+    spectavo::app::CMainFrame frame(link, &messages, connected);
+    if (analyst.GetInt("Spectavo", "Maximized", 1) != 0)
+        frame.showMaximized();
+    else
+        frame.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,166 @@
+#include "app/shell/mainframe.h"
+
+#include <thread>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "core/config/profilefile.h"
+#include "core/scan/wave/scansettings.h"
+
+namespace spectavo::app {
+
+CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages, int connected)
+    : m_link(link), m_messages(messages), m_model(link), m_documents(new QMdiArea(this)),
+      m_refresh(new QTimer(this)) {
+    setWindowTitle("Spectavo");
+    resize(800, 600);
+    setCentralWidget(m_documents);
+    for (std::size_t i = 0; i < m_panes.size(); ++i) {
+        m_panes[i] = new QLabel(this);
+        m_panes[i]->setObjectName(QString("pane%1").arg(i));
+        if (i == 0)
+            statusBar()->addWidget(m_panes[i], 1);
+        else
+            statusBar()->addPermanentWidget(m_panes[i]);
+    }
+    buildMenus();
+
+    m_link.setMainTarget(&m_target);
+    // The handshake ends with the scan parameters of the shared wavelength-scan settings.
+    m_link.setScanSetupProvider([] {
+        const ProfileFile file(ScanSettings::kFileName, true);
+        ScanSettings settings;
+        settings.load(file);
+        const float step = ScanSettings::stepNm(file, settings.stepIndex);
+        settings.adjustLowEnd(step);
+        return std::optional(
+            settings.parameterMessage(step, ScanSettings::filterCode(file, settings.filterIndex)));
+    });
+    m_link.readStationStatusFile();
+    const ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    m_model.flags().peakHeight = analyst.GetFloat("ZAV Range", "PeakHeight", "0.03");
+    for (const auto &start : m_model.onCreated(connected))
+        startTimer(start);
+    showPanes();
+
+    // Enabling rules are re-evaluated on a short timer, after every notification and before a menu
+    // shows.
+    connect(m_refresh, &QTimer::timeout, this, [this] { refreshCommands(); });
+    m_refresh->start(200);
+    refreshCommands();
+    newDocument(analyst.GetInt("Spectavo", "LastType", 0));
+}
+
+CMainFrame::~CMainFrame() {
+    shutDownLink();
+}
+
+QString CMainFrame::paneText(int pane) const {
+    return m_panes.at(static_cast<std::size_t>(pane))->text();
+}
+
+void CMainFrame::startTimer(const shell::MainFrameModel::TimerStart &start) {
+    QTimer::singleShot(start.milliseconds, this, [this, timer = start.timer] {
+        for (const auto &next : m_model.onTimer(timer))
+            startTimer(next);
+        showPanes();
+    });
+}
+
+void CMainFrame::showPanes() {
+    for (std::size_t i = 0; i < m_panes.size(); ++i)
+        m_panes[i]->setText(QString::fromStdString(m_model.panes()[i]));
+}
+
+bool CMainFrame::event(QEvent *event) {
+    if (event->type() == NotifyEvent::eventType()) {
+        onNotification(static_cast<NotifyEvent *>(event)->notification());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::onNotification(const link::Notification &notification) {
+    if (notification.kind != link::NotifyKind::Station)
+        return;
+    using Reaction = shell::MainFrameModel::Reaction;
+    const Reaction reaction = m_model.handleStationNotify(notification.code, notification.value);
+    showPanes();
+    refreshCommands();
+    using Icon = shell::MessageService::Icon;
+    switch (reaction) {
+    case Reaction::AskRecalibrate:
+        m_model.answerBootQuestion(m_messages->ask("Spectavo", "Recalibrate System?", Icon::Information));
+        break;
+    case Reaction::AskInitFileSystem:
+        m_model.answerBootQuestion(
+            m_messages->ask("Spectavo", "File system error.\nInitialize file system?", Icon::Question));
+        break;
+    case Reaction::WavelengthOutOfRange:
+        m_messages->show("Spectavo", "Wavelength out of range, please restart Photrak!", Icon::Error);
+        break;
+    case Reaction::D2EnergyLow:
+        m_messages->show(
+            "Spectavo",
+            "D2 lamp energy too low!\n\nTurn off Photrak and check the system, then try again.\n\n"
+            "Or, click the OK button to continue.",
+            Icon::Information);
+        m_model.acknowledgeD2EnergyLow();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::newDocument(int kind) {
+    static const char *const kKinds[] = {"Fixed Points Measurement", "Wavelength Scan Measurement",
+                                         "Time Scan Measurement", "DNA/Protein measurement",
+                                         "Instrument Validity"};
+    const int index = kind >= 0 && kind < 5 ? kind : 0;
+    auto *placeholder = new QLabel(QString("The %1 window is not built yet.").arg(kKinds[index]));
+    placeholder->setAlignment(Qt::AlignCenter);
+    QMdiSubWindow *window = m_documents->addSubWindow(placeholder);
+    window->setWindowTitle(kKinds[index]);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(480, 320);
+    window->show();
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event) {
+    m_documents->closeAllSubWindows();
+    if (!m_documents->subWindowList().isEmpty()) {
+        event->ignore(); // a document refused to close
+        return;
+    }
+    if (m_link.IsHubConnected() && m_link.status().linkOnline.load() == 1) {
+        m_link.Unlink();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    shutDownLink();
+    event->accept();
+}
+
+void CMainFrame::shutDownLink() {
+    if (m_linkShutDown)
+        return;
+    m_linkShutDown = true;
+    m_refresh->stop();
+    m_link.EndTimedSampling();
+    m_link.CloseAcquisition();
+    m_link.StopReceiver();
+    if (m_link.IsHubConnected())
+        m_link.CloseHub();
+    m_link.ReleaseHubDriver();
+    m_link.setMainTarget(nullptr);
+    m_link.setScanSetupProvider(nullptr);
+    m_link.writeStationStatusFile();
+    ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true)
+        .PutFloat("ZAV Range", "PeakHeight", m_model.flags().peakHeight);
+}
+
+} // namespace spectavo::app

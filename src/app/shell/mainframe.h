@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <memory>
+
+#include <QMainWindow>
+
+#include "app/shell/notifyevent.h"
+#include "core/link/stationlink.h"
+#include "core/shell/mainframemodel.h"
+#include "core/shell/messageservice.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTimer;
+
+namespace spectavo::app {
+
+// The multi-document main window: the status panes, the instrument menus with their enabling rules,
+// the start-up timers and the reaction to the instrument's notifications. Its rules live in
+// shell::MainFrameModel; this class shows them.
+class CMainFrame : public QMainWindow {
+public:
+    CMainFrame(link::StationLink &link, shell::MessageService *messages, int connected);
+    ~CMainFrame() override;
+
+    const shell::MainFrameModel &model() const { return m_model; }
+    QString paneText(int pane) const;
+    QMdiArea *documents() const { return m_documents; }
+    // Opens a new document of a kind (0 fixed points .. 4 validity).
+    void newDocument(int kind);
+    // Re-evaluates every enabling rule and check mark (Qt has no idle cycle).
+    void refreshCommands();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QAction *command(QMenu *menu, int id, const QString &text, std::function<void()> handler,
+                     bool checkable = false);
+    void onNotification(const link::Notification &notification);
+    void startTimer(const shell::MainFrameModel::TimerStart &start);
+    void showPanes();
+    void toggleLink();
+    void switchD2Lamp();
+    void shutDownLink();
+    void openHubSetup();
+
+    link::StationLink &m_link;
+    shell::MessageService *m_messages;
+    shell::MainFrameModel m_model;
+    QtNotifyTarget m_target{this};
+    QMdiArea *m_documents;
+    std::array<QLabel *, shell::kPaneCount> m_panes{};
+    std::map<int, QAction *> m_commands;
+    QTimer *m_refresh;
+    bool m_linkShutDown = false;
+};
+
+} // namespace spectavo::app

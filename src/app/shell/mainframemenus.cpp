@@ -1,0 +1,145 @@
+// The main window's menus: each command is an action tagged with its id, enabled and checked by the
+// model's rules.
+
+#include <thread>
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/shell/hubsetupdialog.h"
+#include "app/shell/mainframe.h"
+#include "core/shell/commandids.h"
+
+namespace spectavo::app {
+
+using namespace shell;
+
+QAction *CMainFrame::command(QMenu *menu, int id, const QString &text, std::function<void()> handler,
+                             bool checkable) {
+    QAction *action = menu->addAction(text);
+    action->setCheckable(checkable);
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        handler();
+        showPanes();
+        refreshCommands();
+    });
+    m_commands[id] = action;
+    return action;
+}
+
+void CMainFrame::buildMenus() {
+    QMenu *file = menuBar()->addMenu("&File");
+    const char *kinds[] = {"New &Fixed Points", "New &Wavelength Scan", "New &Time Scan", "New &DNA/Protein",
+                           "New Instrument &Validity"};
+    for (int kind = 0; kind < 5; ++kind)
+        file->addAction(kinds[kind], this, [this, kind] { newDocument(kind); });
+    file->addSeparator();
+    file->addAction("E&xit", this, [this] { close(); });
+
+    QMenu *system = menuBar()->addMenu("&System");
+    command(
+        system, kCmdLink, "&Link Spectrophotometer", [this] { toggleLink(); }, true);
+    command(system, kCmdReset, "&Reset Spectrophotometer", [] {});
+    command(system, kCmdEscape, "&Escape", [this] { m_link.StopMeasurement(); });
+    command(system, kCmdStop, "S&top", [this] { m_link.StopMeasurement(); });
+    command(system, kCmdPause, "&Pause", [] {});
+    system->addSeparator();
+    command(system, kCmdHubSetup, "&Comm hub setup", [this] { openHubSetup(); });
+    command(system, kCmdInternalKeypad, "Enable &Internal Keypad", [] {});
+
+    QMenu *instrument = menuBar()->addMenu("&Instrument");
+    command(instrument, kCmdCalibrateBaseline, "&Calibrate System Baseline", [this] {
+        m_link.CalibrateBaseline();
+        m_model.handleStationNotify(1, 1);
+        m_link.status().longOperationPending = 1;
+    });
+    command(instrument, kCmdLocate656, "Locate &656.1nm", [this] {
+        m_model.handleStationNotify(1, 1);
+        m_link.Locate656();
+        m_link.status().longOperationPending = 1;
+    });
+    command(
+        instrument, kCmdD2Lamp, "Turn on/off &D2 lamp", [this] { switchD2Lamp(); }, true);
+    command(
+        instrument, kCmdWLamp, "Turn on/off &W lamp", [this] { m_model.switchWLamp(); }, true);
+    QMenu *slit = instrument->addMenu("Slit &Bandwidth");
+    const char *slits[] = {"0.5nm", "1.0nm", "2.0nm", "4.0nm"};
+    for (int i = 0; i < 4; ++i)
+        command(
+            slit, kCmdSlit05 + i, slits[i], [this, i] { m_link.SetSlit(static_cast<std::uint8_t>(i + 1)); },
+            true);
+    QMenu *cells = instrument->addMenu("&Cells");
+    for (int i = 0; i < 8; ++i)
+        command(
+            cells, kCmdCell1 + i, QString("Cell &%1").arg(i + 1),
+            [this, i] {
+                m_link.status().currentCell = static_cast<std::uint8_t>(i);
+                m_link.SelectCellOnce(static_cast<std::uint8_t>(i));
+            },
+            true);
+    instrument->addSeparator();
+    command(
+        instrument, kCmdAbsorbance, "&Absorbance", [this] { m_model.setPhotometricMode(true); }, true);
+    command(
+        instrument, kCmdTransmittance, "&%T", [this] { m_model.setPhotometricMode(false); }, true);
+
+    for (QMenu *menu : {system, instrument, slit, cells})
+        connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
+}
+
+void CMainFrame::refreshCommands() {
+    const bool children = !m_documents->subWindowList().isEmpty();
+    for (auto &[id, action] : m_commands) {
+        action->setEnabled(m_model.enabled(id, children));
+        if (action->isCheckable())
+            action->setChecked(m_model.checked(id));
+    }
+}
+
+void CMainFrame::toggleLink() {
+    if (m_link.status().linkOnline.load() == 1) {
+        if (m_link.IsHubConnected()) {
+            m_link.Unlink();
+            m_link.WaitSendIdle();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        m_link.status().linkOnline = 0;
+        return;
+    }
+    // Re-linking while offline: reopen the device and request the link again.
+    if (m_link.IsHubConnected())
+        m_link.CloseHub();
+    if (m_link.OpenHub()) {
+        m_link.StartReceiver();
+        startTimer({MainFrameModel::Timer::LinkRequest, 200});
+    }
+}
+
+void CMainFrame::switchD2Lamp() {
+    bool showMessage = false;
+    if (const auto warmup = m_model.switchD2Lamp(&showMessage))
+        startTimer(*warmup);
+    if (showMessage)
+        m_messages->show("Spectavo", MainFrameModel::kWarmupMessage, MessageService::Icon::Information);
+}
+
+void CMainFrame::openHubSetup() {
+    CHubSetup dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Reload the chosen driver: unlink, stop, close, release, then the start-up timer again.
+    if (m_link.status().linkOnline.load() == 1 && m_link.IsHubConnected()) {
+        m_link.Unlink();
+        m_link.WaitSendIdle();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
+    m_link.status().linkOnline = 0;
+    m_link.StopReceiver();
+    if (m_link.IsHubConnected())
+        m_link.CloseHub();
+    m_link.ReleaseHubDriver();
+    startTimer({MainFrameModel::Timer::LinkStart, 100});
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/shell/messageservice.h"
+
+namespace spectavo::app {
+
+// Message boxes on screen.
+class QtMessageService : public shell::MessageService {
+public:
+    explicit QtMessageService(QWidget *parent) : m_parent(parent) {}
+    void show(const std::string &caption, const std::string &text, Icon icon) override;
+    bool ask(const std::string &caption, const std::string &text, Icon icon) override;
+
+private:
+    QWidget *m_parent;
+};
+
+} // namespace spectavo::app

@@ -1,0 +1,79 @@
+// The main window on the virtual instrument, offscreen: the link comes up by itself and the panes
+// show the instrument live.
+
+#include <filesystem>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+
+#include "app/shell/mainframe.h"
+#include "core/shell/commandids.h"
+#include "support/linkeddriver.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+class RecordingMessages : public shell::MessageService {
+public:
+    void show(const std::string &, const std::string &text, Icon) override { shown.push_back(text); }
+    bool ask(const std::string &, const std::string &text, Icon) override {
+        asked.push_back(text);
+        return false;
+    }
+    std::vector<std::string> shown, asked;
+};
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "test_app_mainframe";
+        static char *argv[] = {name, nullptr};
+        static QApplication application(argc, argv);
+    }
+    MainFrameTest() {
+        std::filesystem::create_directories(dir.path() + "/bin");
+        std::filesystem::create_directories(dir.path() + "/config");
+        test::writeBytes(dir.file("config/tarvesta.zav.comm.ini"),
+                         "[hub]\ndriver=" SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so\n");
+        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nSpeed=10\nBoot=1\n");
+    }
+    template <typename Condition>
+    bool pumpUntil(Condition condition) {
+        return test::eventually([&] {
+            QApplication::processEvents();
+            return condition();
+        });
+    }
+
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    link::StationLink link{std::make_unique<link::SharedLibraryLoader>()};
+    RecordingMessages messages;
+};
+
+TEST_F(MainFrameTest, LinksToTheVirtualInstrumentAndShowsItLive) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    EXPECT_EQ(frame.paneText(shell::kPaneState), " Ready ");
+    EXPECT_EQ(frame.documents()->subWindowList().size(), 1) << "the first document opens by itself";
+    ASSERT_TRUE(pumpUntil([&] { return frame.paneText(shell::kPaneState) == "Ready"; }));
+    EXPECT_EQ(link.status().linkOnline.load(), 1);
+    ASSERT_TRUE(pumpUntil([&] { return frame.paneText(shell::kPaneValue).startsWith("Abs:"); }));
+    ASSERT_TRUE(pumpUntil([&] { return frame.paneText(shell::kPaneSample) != "S:     "; }));
+    EXPECT_TRUE(frame.paneText(shell::kPanePosition).startsWith("Pos:"));
+    frame.refreshCommands();
+
+    // A picture of the window for people to look at.
+    frame.grab().save(QString::fromStdString(std::string(SPECTAVO_BIN_DIR) + "/../mainframe.png"));
+    frame.close();
+}
+
+} // namespace
+} // namespace spectavo::app
