@@ -18,12 +18,6 @@ namespace {
 
 class HubSetupPanelTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_app_hubsetup";
-        static char *argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-    }
     void SetUp() override {
         std::filesystem::create_directories(dir.path() + "/bin");
         std::filesystem::create_directories(dir.path() + "/config");

@@ -31,12 +31,6 @@ public:
 
 class MainFrameTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_app_mainframe";
-        static char *argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-    }
     MainFrameTest() {
         std::filesystem::create_directories(dir.path() + "/bin");
         std::filesystem::create_directories(dir.path() + "/config");
