@@ -5,12 +5,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <QMdiArea>
 
+#include "app/fixed/gotodialog.h"
 #include "app/shell/mainframe.h"
 #include "core/shell/commandids.h"
 #include "support/linkeddriver.h"
@@ -66,6 +70,24 @@ TEST_F(MainFrameTest, LinksToTheVirtualInstrumentAndShowsItLive) {
 
     // A picture of the window for people to look at.
     frame.grab().save(QString::fromStdString(std::string(SPECTAVO_BIN_DIR) + "/../mainframe.png"));
+    frame.close();
+}
+
+TEST_F(MainFrameTest, GotoDialogShowsALiveReadingAtTheNewWavelength) {
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return frame.paneText(shell::kPaneState) == "Ready"; }));
+    ASSERT_TRUE(pumpUntil([&] { return link.status().powerStatus.load() == 1; }));
+    auto dialog = std::make_unique<CGotoDialog>(link, 1, &frame);
+    dialog->findChild<QLineEdit *>("wavelength")->setText("450.8");
+    dialog->show();
+    QMetaObject::invokeMethod(dialog->findChildren<QPushButton *>().at(0), "click");
+    QLabel *readout = dialog->findChild<QLabel *>("readout");
+    // The acknowledgement of the first move (to the current position) may still arrive: wait for the
+    // drive to reach the new wavelength and for a reading there.
+    ASSERT_TRUE(pumpUntil([&] { return link.status().currentWavelengthTenths.load() == 4508; }));
+    ASSERT_TRUE(pumpUntil([&] { return readout->text().startsWith("+"); })) << readout->text().toStdString();
+    dialog.reset();
+    EXPECT_FALSE(link.acquisition().open.load()) << "closing the dialog closes its acquisition";
     frame.close();
 }
 

@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/fixed/gotodialog.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
+#include "app/shell/smalldialogs.h"
 #include "core/shell/commandids.h"
 
 namespace spectavo::app {
@@ -47,6 +49,7 @@ void CMainFrame::buildMenus() {
     system->addSeparator();
     command(system, kCmdHubSetup, "&Comm hub setup", [this] { openHubSetup(); });
     command(system, kCmdInternalKeypad, "Enable &Internal Keypad", [] {});
+    command(system, kCmdChangePassword, "&Change Password", [this] { showChangePasswordDialog(this); });
 
     QMenu *instrument = menuBar()->addMenu("&Instrument");
     command(instrument, kCmdCalibrateBaseline, "&Calibrate System Baseline", [this] {
@@ -83,6 +86,9 @@ void CMainFrame::buildMenus() {
         instrument, kCmdAbsorbance, "&Absorbance", [this] { m_model.setPhotometricMode(true); }, true);
     command(
         instrument, kCmdTransmittance, "&%T", [this] { m_model.setPhotometricMode(false); }, true);
+
+    QMenu *help = menuBar()->addMenu("&Help");
+    help->addAction("&About Spectavo", this, [this] { showAboutBox(this, m_link.status()); });
 
     for (QMenu *menu : {system, instrument, slit, cells})
         connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });

@@ -12,7 +12,8 @@ class LoginRules {
 public:
     static constexpr const char *kSection = "Spectavo";
     static constexpr const char *kKey = "Password";
-    static constexpr const char *kMismatch = "The new passwords are not the same,\nplease check and try again.";
+    static constexpr const char *kMismatch =
+        "The new passwords are not the same,\nplease check and try again.";
 
     // Nothing to ask when no password is stored.
     static bool loginNeeded(const ProfileStore &settings);

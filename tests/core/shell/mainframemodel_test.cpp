@@ -145,3 +145,60 @@ TEST(MainFrameStartUp, TimersLoadTheDriverThenRequestTheLink) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/shell/gotomodel.h"
+
+namespace spectavo::shell {
+namespace {
+
+class GotoModelTest : public ::testing::Test {
+protected:
+    test::LinkFixture fixture;
+    link::StationLink &link = *fixture.link;
+};
+
+TEST_F(GotoModelTest, StartsAtThePositionAndValidatesTheRange) {
+    link.status().currentWavelengthTenths = 5461;
+    GotoModel dialog(link, &fixture.window, 1);
+    EXPECT_EQ(dialog.initialWavelengthText(), "546.1");
+    std::string error;
+    EXPECT_FALSE(dialog.parseWavelength("1200", &error));
+    EXPECT_EQ(error, "Enter a number between 190 and 1100.");
+    EXPECT_EQ(dialog.parseWavelength("656.1", &error), 656.1f);
+    EXPECT_FALSE(dialog.transmittance());
+    EXPECT_TRUE(GotoModel(link, &fixture.window, 0).transmittance());
+}
+
+TEST_F(GotoModelTest, ReadoutWaitsForTheMoveThenShowsTheCorrectedReading) {
+    GotoModel dialog(link, &fixture.window, 1);
+    ASSERT_TRUE(dialog.gotoWavelength(500.0f));
+    EXPECT_EQ(dialog.display(), "Waiting");
+    link.decodePacket(test::packet(23, {0x13, 0x88}));
+    link.decodePacket(test::packet(255, {link::kGotoWavelength, 0}));
+    dialog.onAcquisitionNotify(255, link::kGotoWavelength);
+    link.decodePacket(test::packet(32, test::readingRecord(5000, 1000, 0, 1000.0f, 0.0f))); // blank A = 0
+    dialog.onAcquisitionNotify(32, 0);
+    link.decodePacket(test::packet(34, test::readingRecord(5000, 1000, 0, 500.0f, 0.0f)));
+    dialog.onAcquisitionNotify(0, 0);
+    EXPECT_EQ(dialog.display(), "+0.3010");
+    dialog.setTransmittance(true);
+    EXPECT_EQ(dialog.display(), "+50.00");
+}
+
+TEST_F(GotoModelTest, ZeroMakesTheNextReadingReadZero) {
+    GotoModel dialog(link, &fixture.window, 1);
+    ASSERT_TRUE(dialog.zero(500.0f));
+    link.decodePacket(test::packet(23, {0x13, 0x88}));
+    link.decodePacket(test::packet(255, {link::kGotoWavelength, 0}));
+    dialog.onAcquisitionNotify(255, link::kGotoWavelength);
+    link.decodePacket(test::packet(34, test::readingRecord(5000, 1000, 0, 500.0f, 0.0f)));
+    dialog.onAcquisitionNotify(0, 0); // zeroing: this reading becomes part of the blank
+    link.decodePacket(test::packet(34, test::readingRecord(5000, 1000, 0, 500.0f, 0.0f)));
+    dialog.onAcquisitionNotify(0, 0);
+    EXPECT_EQ(dialog.display(), "+0.0000");
+    dialog.close();
+    EXPECT_FALSE(link.acquisition().open.load());
+}
+
+} // namespace
+} // namespace spectavo::shell

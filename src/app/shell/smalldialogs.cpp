@@ -1,0 +1,101 @@
+#include "app/shell/smalldialogs.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "core/config/profilefile.h"
+#include "core/link/stationrules.h"
+#include "core/shell/login.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+constexpr const char *kAnalyst = "..\\config\\tarvesta.zav.analyst.ini";
+
+QLineEdit *passwordField(QWidget *parent) {
+    auto *field = new QLineEdit(parent);
+    field->setEchoMode(QLineEdit::Password);
+    field->setMaxLength(8);
+    return field;
+}
+} // namespace
+
+void showChangePasswordDialog(QWidget *parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle("Change password");
+    auto *form = new QFormLayout(&dialog);
+    QLineEdit *old = passwordField(&dialog), *fresh = passwordField(&dialog),
+              *confirm = passwordField(&dialog);
+    form->addRow("Old password", old);
+    form->addRow("New password", fresh);
+    form->addRow("Comfirm it", confirm);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    // The new fields open only while the old password matches the stored one.
+    auto gate = [&] {
+        const bool open =
+            shell::LoginRules::oldPasswordMatches(ProfileFile(kAnalyst, true), old->text().toStdString());
+        fresh->setEnabled(open);
+        confirm->setEnabled(open);
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(open);
+    };
+    QObject::connect(old, &QLineEdit::textChanged, &dialog, gate);
+    gate();
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        ProfileFile settings(kAnalyst, true);
+        if (shell::LoginRules::change(settings, old->text().toStdString(), fresh->text().toStdString(),
+                                      confirm->text().toStdString()))
+            dialog.accept();
+        else
+            QMessageBox::warning(&dialog, dialog.windowTitle(), shell::LoginRules::kMismatch);
+    });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    dialog.exec();
+}
+
+void showAboutBox(QWidget *parent, const link::StationStatus &status) {
+    const std::uint32_t word = status.hardwareWord.load();
+    const std::string maker =
+        ProfileFile(kAnalyst, true).GetString("Spectavo", "OEM_LOGO", "Spectavo workstation", 100);
+    const std::string prom = strings::formatC("PROM Version  %X.%03X on %s", word >> 12, word & 0xFFF,
+                                              status.serialText.get().c_str());
+    QMessageBox::about(parent, "About Spectavo",
+                       QString::fromStdString("Spectavo Version 5.12\n" + maker + "\n" + prom));
+}
+
+bool showSwitchPointDialog(QWidget *parent, link::StationLink &link) {
+    const link::SwitchPointLimits limits = link::readSwitchPointLimits(link.status().modelName.get());
+    QDialog dialog(parent);
+    dialog.setWindowTitle("Set the switch point");
+    auto *form = new QFormLayout(&dialog);
+    form->addRow("Minimum", new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.minimum))));
+    form->addRow("Maximum", new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.maximum))));
+    auto *point = new QLineEdit(
+        QString::fromStdString(link::formatSwitchPointField(link.status().switchPointNm.load())), &dialog);
+    form->addRow("New point", point);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton("Setup", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    form->addRow(buttons);
+    std::optional<float> chosen;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        chosen = link::parseSwitchPoint(point->text().toStdString(), limits);
+        if (chosen)
+            dialog.accept();
+        else
+            QMessageBox::warning(&dialog, dialog.windowTitle(), link::kSwitchPointOutOfRange);
+    });
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted || !chosen)
+        return false;
+    link.SetSwitchPoint(*chosen);
+    link.status().longOperationPending = 1;
+    return true;
+}
+
+} // namespace spectavo::app
