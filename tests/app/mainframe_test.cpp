@@ -5,8 +5,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -15,6 +17,7 @@
 #include <QMdiArea>
 
 #include "app/fixed/gotodialog.h"
+#include "app/shell/filemanagementdialog.h"
 #include "app/shell/mainframe.h"
 #include "core/shell/commandids.h"
 #include "support/linkeddriver.h"
@@ -88,6 +91,22 @@ TEST_F(MainFrameTest, GotoDialogShowsALiveReadingAtTheNewWavelength) {
     ASSERT_TRUE(pumpUntil([&] { return readout->text().startsWith("+"); })) << readout->text().toStdString();
     dialog.reset();
     EXPECT_FALSE(link.acquisition().open.load()) << "closing the dialog closes its acquisition";
+    frame.close();
+}
+
+TEST_F(MainFrameTest, FileManagementListsTheInstrumentsFilesByType) {
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return link.status().powerStatus.load() == 1; }));
+    auto dialog = std::make_unique<CFileManagementDialog>(link, &frame);
+    dialog->show();
+    auto *files = dialog->findChild<QListWidget *>();
+    ASSERT_TRUE(pumpUntil([&] { return files->count() > 0; }));
+    EXPECT_EQ(files->item(0)->text(), "CR6.qua");
+    EXPECT_FALSE(link.acquisition().open.load()) << "the directory is complete, the instrument free";
+    dialog->findChild<QComboBox *>()->setCurrentIndex(1);
+    ASSERT_EQ(files->count(), 1);
+    EXPECT_EQ(files->item(0)->text(), "HOLMIUM.sca");
+    dialog.reset();
     frame.close();
 }
 

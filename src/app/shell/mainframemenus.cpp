@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/fixed/gotodialog.h"
+#include "app/shell/filemanagementdialog.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/smalldialogs.h"

@@ -202,3 +202,47 @@ TEST_F(GotoModelTest, ZeroMakesTheNextReadingReadZero) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/shell/filemanagementmodel.h"
+
+namespace spectavo::shell {
+namespace {
+
+TEST(FileManagement, ListsTheChosenTypeAndDeletesByHandle) {
+    test::LinkFixture fixture;
+    link::StationLink &link = *fixture.link;
+    FileManagementModel files(link, &fixture.window);
+    ASSERT_TRUE(files.requestDirectory());
+    EXPECT_FALSE(FileManagementModel(link, &fixture.window).requestDirectory())
+        << "the dialog holds the instrument";
+    auto entry = [](const std::string &name, std::uint8_t handle) {
+        std::vector<std::uint8_t> data(16, 0);
+        data[0] = 1;
+        std::copy(name.begin(), name.end(), data.begin() + 1);
+        data[15] = handle;
+        return test::packet(128, data);
+    };
+    link.decodePacket(test::packet(128, {0}));
+    link.decodePacket(entry("A.qua", 1));
+    link.decodePacket(entry("B.sca", 2));
+    link.decodePacket(entry("C.sca", 3));
+    link.decodePacket(test::packet(128, {255}));
+    files.directoryArrived();
+    EXPECT_FALSE(link.acquisition().open.load());
+    ASSERT_EQ(files.entries().size(), 1u);
+    files.setType(1);
+    files.refill();
+    ASSERT_EQ(files.entries().size(), 2u);
+    const auto choice = files.choose(1);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->typeIndex, 1);
+    EXPECT_EQ(choice->handle[1], 3);
+    EXPECT_FALSE(files.choose(5).has_value());
+    test::hubReset();
+    ASSERT_TRUE(files.deleteEntry(0));
+    EXPECT_EQ(test::sentCommands(), (std::vector<test::SentCommand>{{link::kFileDelete, {0, 2}}}));
+    EXPECT_EQ(FileManagementModel::typeNames().size(), 8u);
+}
+
+} // namespace
+} // namespace spectavo::shell

@@ -1,0 +1,73 @@
+#include "app/shell/filemanagementdialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace spectavo::app {
+
+CFileManagementDialog::CFileManagementDialog(link::StationLink &link, QWidget *parent)
+    : QDialog(parent), m_model(link, &m_target) {
+    setWindowTitle("Photrak File Management");
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(new QLabel("File &Type", this), 0, 0);
+    m_types = new QComboBox(this);
+    for (const std::string &name : shell::FileManagementModel::typeNames())
+        m_types->addItem(QString::fromStdString(name));
+    layout->addWidget(m_types, 1, 0);
+    layout->addWidget(new QLabel("&File Name", this), 2, 0);
+    m_files = new QListWidget(this);
+    layout->addWidget(m_files, 3, 0, 4, 1);
+    auto *refresh = new QPushButton("&Refresh", this);
+    auto *remove = new QPushButton("&Delete", this);
+    auto *open = new QPushButton("&Open", this);
+    auto *cancel = new QPushButton("&Cancel", this);
+    layout->addWidget(refresh, 3, 1);
+    layout->addWidget(remove, 4, 1);
+    layout->addWidget(open, 5, 1);
+    layout->addWidget(cancel, 6, 1);
+
+    connect(m_types, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_model.setType(index);
+        m_model.refill();
+        fill();
+    });
+    connect(refresh, &QPushButton::clicked, this, [this] {
+        m_files->clear();
+        m_model.requestDirectory();
+    });
+    connect(remove, &QPushButton::clicked, this, [this] { m_model.deleteEntry(m_files->currentRow()); });
+    auto choose = [this] {
+        m_choice = m_model.choose(m_files->currentRow());
+        if (m_choice)
+            accept();
+        else
+            reject();
+    };
+    connect(open, &QPushButton::clicked, this, choose);
+    connect(m_files, &QListWidget::itemDoubleClicked, this, choose);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_model.requestDirectory();
+}
+
+void CFileManagementDialog::fill() {
+    m_files->clear();
+    for (const auto &entry : m_model.entries())
+        m_files->addItem(QString::fromStdString(entry.name));
+}
+
+bool CFileManagementDialog::event(QEvent *event) {
+    if (event->type() == NotifyEvent::eventType()) {
+        const link::Notification &notification = static_cast<NotifyEvent *>(event)->notification();
+        if (notification.kind == link::NotifyKind::Station && notification.code == 255) {
+            m_model.directoryArrived();
+            fill();
+        }
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+} // namespace spectavo::app

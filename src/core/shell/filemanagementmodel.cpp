@@ -1,0 +1,40 @@
+#include "core/shell/filemanagementmodel.h"
+
+namespace spectavo::shell {
+
+std::vector<std::string> FileManagementModel::typeNames() {
+    std::vector<std::string> names;
+    for (int i = 0; i < link::FileTransfer::kFileTypeCount; ++i)
+        names.emplace_back(link::FileTransfer::fileTypeName(i));
+    return names;
+}
+
+bool FileManagementModel::requestDirectory() {
+    m_entries.clear();
+    return m_link.OpenCommandAcquisition(link::kFileDirectory, m_dialog);
+}
+
+void FileManagementModel::directoryArrived() {
+    refill();
+    m_link.CloseAcquisition();
+}
+
+void FileManagementModel::refill() {
+    m_entries = m_link.fileTransfer().entriesOfType(m_type);
+}
+
+bool FileManagementModel::deleteEntry(int row) {
+    m_link.CloseAcquisition();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_entries.size())
+        return false;
+    const auto &handle = m_entries[static_cast<std::size_t>(row)].handle;
+    return m_link.OpenWordAcquisition(link::kFileDelete, handle[0], handle[1], m_dialog);
+}
+
+std::optional<FileManagementModel::Choice> FileManagementModel::choose(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_entries.size())
+        return std::nullopt;
+    return Choice{m_type, m_entries[static_cast<std::size_t>(row)].handle};
+}
+
+} // namespace spectavo::shell

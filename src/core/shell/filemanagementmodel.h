@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/link/stationlink.h"
+
+namespace spectavo::shell {
+
+// "Photrak File Management" without its widgets: the instrument's directory, filtered by file type,
+// and the requests to list, open and delete. The dialog owns the acquisition while a request runs.
+class FileManagementModel {
+public:
+    FileManagementModel(link::StationLink &link, link::NotifyTarget *dialog)
+        : m_link(link), m_dialog(dialog) {}
+    ~FileManagementModel() { m_link.CloseAcquisition(); }
+    FileManagementModel(const FileManagementModel &) = delete;
+    FileManagementModel &operator=(const FileManagementModel &) = delete;
+
+    static std::vector<std::string> typeNames();
+
+    // Asks for the directory; false when another acquisition holds the instrument.
+    bool requestDirectory();
+    // The directory arrived (StationNotify 255): the acquisition is released.
+    void directoryArrived();
+    void setType(int typeIndex) { m_type = typeIndex; }
+    int type() const { return m_type; }
+    // The entries of the chosen type, in directory order.
+    const std::vector<link::DirectoryEntry> &entries() const { return m_entries; }
+    void refill();
+
+    // Deletes the entry at `row` of the list (the list is not refilled).
+    bool deleteEntry(int row);
+    // The chosen file: its type index and handle, for the view that will download it.
+    struct Choice {
+        int typeIndex;
+        std::array<std::uint8_t, 2> handle;
+    };
+    std::optional<Choice> choose(int row) const;
+
+private:
+    link::StationLink &m_link;
+    link::NotifyTarget *m_dialog;
+    int m_type = 0;
+    std::vector<link::DirectoryEntry> m_entries;
+};
+
+} // namespace spectavo::shell
