@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "app/fixed/gotodialog.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/mainframe.h"
+#include "app/shell/servicedialogs.h"
 #include "core/shell/commandids.h"
 #include "support/linkeddriver.h"
 #include "support/tempdir.h"
@@ -107,6 +109,25 @@ TEST_F(MainFrameTest, FileManagementListsTheInstrumentsFilesByType) {
     ASSERT_EQ(files->count(), 1);
     EXPECT_EQ(files->item(0)->text(), "HOLMIUM.sca");
     dialog.reset();
+    frame.close();
+}
+
+TEST_F(MainFrameTest, DarkCurrentTableAndStatusWindowFillFromTheInstrument) {
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return link.status().powerStatus.load() == 1; }));
+    CStatusWindow status(link, &frame);
+    status.refresh();
+    EXPECT_EQ(status.findChildren<QLabel *>().size(), 20);
+
+    auto dark = std::make_unique<CDarkCurrentDialog>(link, &frame);
+    dark->show();
+    auto *grid = dark->findChild<QTableWidget *>();
+    ASSERT_TRUE(pumpUntil(
+        [&] { return grid->rowCount() == 9 && grid->item(8, 1) && !grid->item(8, 1)->text().isEmpty(); }));
+    EXPECT_EQ(grid->columnCount(), 4) << "two channels: Level, Sample, Refrence and one more";
+    EXPECT_EQ(grid->item(1, 1)->text(), "   12");
+    dark.reset();
+    EXPECT_FALSE(link.acquisition().open.load());
     frame.close();
 }
 

@@ -112,6 +112,10 @@ void CMainFrame::onNotification(const link::Notification &notification) {
             Icon::Information);
         m_model.acknowledgeD2EnergyLow();
         break;
+    case Reaction::RefreshStatusWindow:
+        if (m_statusWindow)
+            showStatusWindow();
+        break;
     default:
         break;
     }

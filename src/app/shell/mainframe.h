@@ -18,6 +18,10 @@ class QMenu;
 class QTimer;
 
 namespace spectavo::app {
+class CStatusWindow;
+}
+
+namespace spectavo::app {
 
 // The multi-document main window: the status panes, the instrument menus with their enabling rules,
 // the start-up timers and the reaction to the instrument's notifications. Its rules live in
@@ -50,6 +54,7 @@ private:
     void switchD2Lamp();
     void shutDownLink();
     void openHubSetup();
+    void showStatusWindow();
 
     link::StationLink &m_link;
     shell::MessageService *m_messages;
@@ -59,6 +64,7 @@ private:
     std::array<QLabel *, shell::kPaneCount> m_panes{};
     std::map<int, QAction *> m_commands;
     QTimer *m_refresh;
+    CStatusWindow *m_statusWindow = nullptr; // made at first use, kept while the window lives
     bool m_linkShutDown = false;
 };
 

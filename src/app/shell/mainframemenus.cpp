@@ -10,6 +10,7 @@
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
+#include "app/shell/servicedialogs.h"
 #include "app/shell/smalldialogs.h"
 #include "core/shell/commandids.h"
 
@@ -53,6 +54,17 @@ void CMainFrame::buildMenus() {
     command(system, kCmdChangePassword, "&Change Password", [this] { showChangePasswordDialog(this); });
 
     QMenu *instrument = menuBar()->addMenu("&Instrument");
+    command(instrument, kCmdStatusWindow, "Status of Spectrophoto&meter", [this] {
+        showStatusWindow();
+        m_link.QueryStatus();
+    });
+    command(instrument, kCmdDarkCurrent, "View Dar&k Current", [this] {
+        m_model.handleStationNotify(1, 1);
+        CDarkCurrentDialog dialog(m_link, this);
+        dialog.exec();
+    });
+    command(instrument, kCmdAmplifier, "Set A&mplifier",
+            [this] { showAmplifierDialog(m_link, this, false); });
     command(instrument, kCmdCalibrateBaseline, "&Calibrate System Baseline", [this] {
         m_link.CalibrateBaseline();
         m_model.handleStationNotify(1, 1);
@@ -129,6 +141,15 @@ void CMainFrame::switchD2Lamp() {
         startTimer(*warmup);
     if (showMessage)
         m_messages->show("Spectavo", MainFrameModel::kWarmupMessage, MessageService::Icon::Information);
+}
+
+void CMainFrame::showStatusWindow() {
+    if (!m_statusWindow) {
+        m_statusWindow = new CStatusWindow(m_link, this);
+        m_statusWindow->setModal(false);
+    }
+    m_statusWindow->refresh();
+    m_statusWindow->show();
 }
 
 void CMainFrame::openHubSetup() {

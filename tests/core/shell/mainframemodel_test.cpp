@@ -246,3 +246,49 @@ TEST(FileManagement, ListsTheChosenTypeAndDeletesByHandle) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/shell/servicetools.h"
+
+namespace spectavo::shell {
+namespace {
+
+TEST(DarkCurrentTable, FiveLevelsOnOneChannelSaveAndLoadBack) {
+    DarkCurrentTable table(1);
+    table.setLevelCount(5);
+    for (int level = 0; level < 5; ++level)
+        table.setLevel(level, 12 + level, 11 + level);
+    EXPECT_EQ(table.rows(), 6u);
+    EXPECT_EQ(table.columns(), 3u);
+    const std::string text = table.fileText();
+    EXPECT_EQ(text.substr(0, 12), "    6     3\n");
+    EXPECT_EQ(text.substr(12, 23), "Level Sample Refrence \n") << "each cell is followed by a blank";
+    EXPECT_EQ(text.substr(35, 19), "    0    12    11 \n");
+    DarkCurrentTable loaded(2);
+    ASSERT_TRUE(loaded.loadFileText(text));
+    EXPECT_EQ(loaded.rows(), 6u);
+    EXPECT_EQ(loaded.cell(0, 2), "Refrence");
+    EXPECT_EQ(loaded.cell(5, 1), "16") << "numbers come back without their leading blanks";
+    EXPECT_FALSE(loaded.loadFileText("  999 3\n")) << "a table never grows past its rows";
+    EXPECT_FALSE(loaded.loadFileText("not a table"));
+    EXPECT_EQ(loaded.rows(), 6u);
+}
+
+TEST(StatusWindow, ItemsFillTheirFieldsAndUnknownValuesKeepTheOldText) {
+    link::StationStatus status;
+    StatusWindowModel window;
+    status.multicellStatus = 1;
+    window.refresh(status);
+    EXPECT_EQ(window.fields()[1].second, "OK");
+    EXPECT_EQ(window.fields()[0].second, "Only 1") << "until item 0 reports the cells";
+    status.cellCount = 8;
+    status.powerStatus = 0;
+    window.refresh(status);
+    EXPECT_EQ(window.fields()[0].second, "8");
+    EXPECT_EQ(window.fields()[9].second, "Low!");
+    status.adcStatus = 7;
+    window.refresh(status);
+    EXPECT_EQ(window.fields()[5].second, "Unknown") << "kept from before";
+}
+
+} // namespace
+} // namespace spectavo::shell

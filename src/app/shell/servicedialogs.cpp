@@ -1,0 +1,152 @@
+#include "app/shell/servicedialogs.h"
+
+#include <thread>
+
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/config/atomicfile.h"
+#include "core/link/commands.h"
+
+namespace spectavo::app {
+
+CStatusWindow::CStatusWindow(link::StationLink &link, QWidget *parent) : QDialog(parent), m_link(link) {
+    setWindowTitle("System Status");
+    auto *form = new QFormLayout(this);
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        m_values[i] = new QLabel(this);
+        form->addRow(QString::fromStdString(m_model.fields()[i].first), m_values[i]);
+    }
+    auto *buttons = new QHBoxLayout;
+    auto *refreshButton = new QPushButton("Refresh", this);
+    auto *close = new QPushButton("Close", this);
+    buttons->addWidget(refreshButton);
+    buttons->addWidget(close);
+    form->addRow(buttons);
+    connect(refreshButton, &QPushButton::clicked, this, [this] { m_link.QueryStatus(); });
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    refresh();
+}
+
+void CStatusWindow::refresh() {
+    m_model.refresh(m_link.status());
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        m_values[i]->setText(QString::fromStdString(m_model.fields()[i].second));
+}
+
+CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
+    : QDialog(parent), m_link(link), m_table(link.config().channels.load()) {
+    setWindowTitle("Refresh Background Current");
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Refresh background...\nPlease wait a moment.", this));
+    m_grid = new QTableWidget(this);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->hide();
+    layout->addWidget(m_grid);
+    auto *row = new QHBoxLayout;
+    for (const char *text : {"&Refresh", "&Print", "&Save", "&Load", "&Close"}) {
+        auto *button = new QPushButton(text, this);
+        row->addWidget(button);
+        m_buttons.push_back(button);
+    }
+    layout->addLayout(row);
+    connect(m_buttons[0], &QPushButton::clicked, this, [this] {
+        m_table.reset(m_link.config().channels.load());
+        showTable();
+        if (m_link.OpenCommandAcquisition(link::kCalibrateDarkCurrent, &m_target)) {
+            m_link.status().longOperationPending = 1;
+            setButtonsEnabled(false);
+        }
+    });
+    connect(m_buttons[2], &QPushButton::clicked, this, [this] {
+        const QString path =
+            QFileDialog::getSaveFileName(this, "Save", {}, "Background Current Data(*.dark)");
+        if (!path.isEmpty())
+            writeFileAtomically((path.endsWith(".dark") ? path : path + ".dark").toStdString(),
+                                m_table.fileText());
+    });
+    connect(m_buttons[3], &QPushButton::clicked, this, [this] {
+        const QString path =
+            QFileDialog::getOpenFileName(this, "Load", {}, "Background Current Data(*.dark)");
+        const FileText file = readTextFile(path.toStdString());
+        if (file.status == FileText::Status::Read && m_table.loadFileText(file.text))
+            showTable();
+    });
+    connect(m_buttons[4], &QPushButton::clicked, this, &QDialog::accept);
+    showTable();
+    m_link.OpenCommandAcquisition(link::kReadDarkCurrent, &m_target);
+}
+
+CDarkCurrentDialog::~CDarkCurrentDialog() {
+    m_link.CloseAcquisition();
+}
+
+void CDarkCurrentDialog::setButtonsEnabled(bool enabled) {
+    for (std::size_t i = 0; i < 4; ++i)
+        m_buttons[i]->setEnabled(enabled);
+}
+
+void CDarkCurrentDialog::showTable() {
+    m_grid->setRowCount(static_cast<int>(m_table.rows()));
+    m_grid->setColumnCount(static_cast<int>(m_table.columns()));
+    for (std::size_t r = 0; r < m_table.rows(); ++r)
+        for (std::size_t c = 0; c < m_table.columns(); ++c)
+            m_grid->setItem(static_cast<int>(r), static_cast<int>(c),
+                            new QTableWidgetItem(QString::fromStdString(m_table.cell(r, c))));
+}
+
+bool CDarkCurrentDialog::event(QEvent *event) {
+    if (event->type() != NotifyEvent::eventType())
+        return QDialog::event(event);
+    const link::Notification &n = static_cast<NotifyEvent *>(event)->notification();
+    if (n.kind == link::NotifyKind::Station && n.code == 44)
+        m_table.setLevelCount(n.value);
+    else if (n.kind == link::NotifyKind::Station && n.code == 42 && n.value >= 0 && n.value < 20)
+        m_table.setLevel(n.value, m_link.status().darkSample[static_cast<std::size_t>(n.value)].load(),
+                         m_link.status().darkReference[static_cast<std::size_t>(n.value)].load());
+    else if (n.kind == link::NotifyKind::Station && n.code == 33 && n.value == 0)
+        setButtonsEnabled(true);
+    showTable();
+    return true;
+}
+
+void showAmplifierDialog(link::StationLink &link, QWidget *parent, bool showOk) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle("Analog to Digital Sampling");
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel("Drag and set the amplifier level: ", &dialog));
+    auto *slider = new QSlider(Qt::Horizontal, &dialog);
+    slider->setRange(0, 10);
+    slider->setValue(link.status().amplifierSetting.load() & 0x0F);
+    layout->addWidget(slider);
+    auto *buttons = new QHBoxLayout;
+    auto *ok = new QPushButton("&OK", &dialog);
+    auto *cancel = new QPushButton("&Cancel", &dialog);
+    ok->setVisible(showOk);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    link.SetAmplifier(link::amplifierByte(slider->value()));
+    QObject::connect(slider, &QSlider::sliderReleased, &dialog, [&] {
+        link.SetAmplifier(link::amplifierByte(slider->value()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    });
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
+        link.SetAmplifier(link::amplifierByte(slider->value()));
+        dialog.accept();
+    });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, [&] {
+        link.SetAmplifier(link::kAmplifierCancelled);
+        dialog.reject();
+    });
+    dialog.exec();
+}
+
+} // namespace spectavo::app
