@@ -42,6 +42,8 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
             settings.parameterMessage(step, ScanSettings::filterCode(file, settings.filterIndex)));
     });
     m_link.readStationStatusFile();
+    m_model.accessories().loadCells(ProfileFile(shell::AccessorySettings::kCellsFile, true));
+    m_model.accessories().loadSipper(ProfileFile(shell::AccessorySettings::kSipperFile, true));
     const ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
     m_model.flags().peakHeight = analyst.GetFloat("ZAV Range", "PeakHeight", "0.03");
     for (const auto &start : m_model.onCreated(connected))
@@ -163,6 +165,15 @@ void CMainFrame::shutDownLink() {
     m_link.setMainTarget(nullptr);
     m_link.setScanSetupProvider(nullptr);
     m_link.writeStationStatusFile();
+    {
+        ProfileFile::Batch cells(ProfileFile(shell::AccessorySettings::kCellsFile, true));
+        m_model.accessories().saveCells(cells, m_link.status().cellCount.load(),
+                                        m_link.status().currentCell.load());
+    }
+    {
+        ProfileFile::Batch sipper(ProfileFile(shell::AccessorySettings::kSipperFile, true));
+        m_model.accessories().saveSipper(sipper);
+    }
     ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true)
         .PutFloat("ZAV Range", "PeakHeight", m_model.flags().peakHeight);
 }

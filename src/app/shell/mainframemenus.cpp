@@ -7,11 +7,13 @@
 #include <QMenuBar>
 
 #include "app/fixed/gotodialog.h"
+#include "app/shell/accessorydialogs.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/servicedialogs.h"
 #include "app/shell/smalldialogs.h"
+#include "core/config/profilefile.h"
 #include "core/shell/commandids.h"
 
 namespace spectavo::app {
@@ -94,6 +96,31 @@ void CMainFrame::buildMenus() {
                 m_link.SelectCellOnce(static_cast<std::uint8_t>(i));
             },
             true);
+    command(cells, kCmdMulticells, "Setup &MultiCells", [this] {
+        showMulticellDialog(this, m_model.accessories(), m_link.status().cellCount.load(), false);
+    });
+    QMenu *sipper = instrument->addMenu("Auto &Sipper");
+    command(
+        sipper, kCmdSipperConnected, "Sipper C&onnected",
+        [this] { m_model.accessories().sipperConnected = m_model.accessories().sipperConnected ? 0 : 1; },
+        true);
+    command(sipper, kCmdSipperSetup, "&Sipper Setup",
+            [this] { showSipperSetupDialog(this, m_model.accessories()); });
+    command(sipper, kCmdSippingTime, "Sipping &Time", [this] {
+        const ProfileFile limits(AccessorySettings::kSipperFile, true);
+        showIntegerInput(this, "Please input the sipping time(>2s)", m_model.accessories().sipTimeS,
+                         AccessorySettings::sipTimeLimits(limits));
+    });
+    command(sipper, kCmdSippingInterval, "Sipping &Interval", [this] {
+        const ProfileFile limits(AccessorySettings::kSipperFile, true);
+        showIntegerInput(this, "Please input the sipping interval(>2s)", m_model.accessories().sipIntervalS,
+                         AccessorySettings::sipIntervalLimits(limits));
+    });
+    command(
+        sipper, kCmdEnableSipper, "&Enable Sipper", [] {}, true);
+    command(
+        sipper, kCmdDisableSipper, "&Disable Sipper", [] {}, true);
+    command(sipper, kCmdFlushSipper, "Flush the sipper", [] {});
     instrument->addSeparator();
     command(
         instrument, kCmdAbsorbance, "&Absorbance", [this] { m_model.setPhotometricMode(true); }, true);
@@ -103,7 +130,7 @@ void CMainFrame::buildMenus() {
     QMenu *help = menuBar()->addMenu("&Help");
     help->addAction("&About Spectavo", this, [this] { showAboutBox(this, m_link.status()); });
 
-    for (QMenu *menu : {system, instrument, slit, cells})
+    for (QMenu *menu : {system, instrument, slit, cells, sipper})
         connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
 }
 

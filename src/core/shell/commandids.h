@@ -32,6 +32,13 @@ enum CommandId : int {
     kCmdGoto = 50016,
     kCmdOpenInstrumentFile = 32960,
     kCmdAddPrinter = 32881,
+    kCmdEnableSipper = 10400,
+    kCmdDisableSipper = 10401,
+    kCmdSippingTime = 10403,
+    kCmdSipperConnected = 10404,
+    kCmdFlushSipper = 10405,
+    kCmdSipperSetup = 10406,
+    kCmdSippingInterval = 10411,
 };
 
 } // namespace spectavo::shell

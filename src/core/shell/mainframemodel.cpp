@@ -185,6 +185,16 @@ bool MainFrameModel::enabled(int id, bool childWindowExists) const {
         return all && status.cellCount.load() > 0;
     case kCmdOpenInstrumentFile:
         return all && childWindowExists;
+    case kCmdSipperConnected:
+        return linked && status.sipperStatus.load() == 1;
+    case kCmdSipperSetup:
+    case kCmdSippingTime:
+    case kCmdSippingInterval:
+    case kCmdEnableSipper:
+        return linked && status.sipperStatus.load() == 1 && m_accessories.sipperConnected && idle;
+    case kCmdDisableSipper:
+    case kCmdFlushSipper:
+        return linked && status.sipperStatus.load() == 1 && m_accessories.sipperConnected;
     default:
         if (id >= kCmdCell1 && id < kCmdCell1 + 8)
             return linked && noAutorun && id - kCmdCell1 < status.cellCount.load();
@@ -203,6 +213,10 @@ bool MainFrameModel::checked(int id) const {
         return status.d2LampOn.load() != 0;
     case kCmdAbsorbance:
         return m_flags.absorbanceMode == 1;
+    case kCmdSipperConnected:
+        return m_accessories.sipperConnected != 0;
+    case kCmdDisableSipper:
+        return true;
     case kCmdTransmittance:
         return m_flags.absorbanceMode == 0;
     case kCmdSlit05:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/link/stationlink.h"
+#include "core/shell/accessories.h"
 #include "core/shell/appflags.h"
 
 namespace spectavo::shell {
@@ -31,6 +32,7 @@ public:
 
     const std::array<std::string, kPaneCount> &panes() const { return m_panes; }
     AppFlags &flags() { return m_flags; }
+    AccessorySettings &accessories() { return m_accessories; }
     const AppFlags &flags() const { return m_flags; }
 
     // What the window must do after a notification beyond updating the panes.
@@ -76,6 +78,7 @@ private:
 
     link::StationLink &m_link;
     AppFlags m_flags;
+    AccessorySettings m_accessories;
     std::array<std::string, kPaneCount> m_panes;
 };
 

@@ -292,3 +292,49 @@ TEST(StatusWindow, ItemsFillTheirFieldsAndUnknownValuesKeepTheOldText) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/config/profilefile.h"
+#include "core/shell/accessories.h"
+
+namespace spectavo::shell {
+namespace {
+
+TEST(Accessories, CellsBelowCellNumLoadAndCellOneIsAlwaysInUse) {
+    test::TempDir dir;
+    test::writeBytes(dir.file("cells.ini"),
+                     "[Status]\nCellNum=3\n[Install]\nCell0=0\nCell1=1\nCell2=1\nCell3=1\n"
+                     "[Name]\nCell1=Std 1\nCell3=ignored\n");
+    AccessorySettings settings;
+    settings.loadCells(ProfileFile(dir.file("cells.ini"), false));
+    EXPECT_EQ(settings.cellInstalled, (std::array<int, 8>{1, 1, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(settings.cellName[1], "Std 1");
+    EXPECT_EQ(settings.cellName[3], "");
+}
+
+TEST(Accessories, NoPerCellKeysAreWrittenWithoutReportedCells) {
+    test::TempDir dir;
+    AccessorySettings settings;
+    ProfileFile file(dir.file("cells.ini"), false);
+    settings.saveCells(file, 0, 0);
+    EXPECT_EQ(test::readBytes(dir.file("cells.ini")), "[Status]\nCurrentCell=0\n");
+    settings.cellName[1] = "B";
+    settings.saveCells(file, 2, 1);
+    EXPECT_EQ(file.GetStringAt("Name", "Cell", 1, "?"), "B");
+    EXPECT_EQ(file.GetIntAt("Install", "Cell", 2, -1), -1);
+}
+
+TEST(Accessories, SipperLimitsAndTheMulticellRule) {
+    test::TempDir dir;
+    const auto limits = AccessorySettings::sipTimeLimits(ProfileFile(dir.file("none.ini"), false));
+    EXPECT_EQ(limits.minimum, 2);
+    EXPECT_EQ(limits.maximum, 999);
+    std::array<int, 8> installed{};
+    EXPECT_FALSE(AccessorySettings::anyCellChosen(installed, 4));
+    installed[5] = 1;
+    EXPECT_FALSE(AccessorySettings::anyCellChosen(installed, 4)) << "only the rows the dialog shows count";
+    installed[2] = 1;
+    EXPECT_TRUE(AccessorySettings::anyCellChosen(installed, 4));
+}
+
+} // namespace
+} // namespace spectavo::shell
