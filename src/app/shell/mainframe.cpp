@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -60,6 +61,33 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
 
 CMainFrame::~CMainFrame() {
     shutDownLink();
+}
+
+// The handshake ends with the scan parameters. The receive thread sends them, so it gets a copy of the
+// settings as they are now, never the window's own.
+void CMainFrame::installScanSetupProvider() {
+    const ProfileFile file(ScanSettings::kFileName, true);
+    ScanSettings settings = m_shared.scan;
+    const float step = ScanSettings::stepNm(file, settings.stepIndex);
+    const int filter = ScanSettings::filterCode(file, settings.filterIndex);
+    settings.adjustLowEnd(step);
+    m_link.setScanSetupProvider(
+        [settings, step, filter] { return std::optional(settings.parameterMessage(step, filter)); });
+}
+
+void CMainFrame::applyAppearance() {
+    const shell::WindowAppearance appearance =
+        shell::WindowAppearance::load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
+    setWindowFlag(Qt::WindowStaysOnTopHint, appearance.stayOnTop);
+    setWindowFlag(Qt::FramelessWindowHint, !appearance.titleBar);
+    if (appearance.coverScreen && screen()) {
+        const QRect area = screen()->geometry();
+        move(0, 0);
+        setMinimumSize(area.size());
+        setMaximumSize(area.size());
+    } else {
+        setMinimumSize(640, 480);
+    }
 }
 
 QString CMainFrame::paneText(int pane) const {
@@ -165,6 +193,7 @@ void CMainFrame::shutDownLink() {
     m_link.setMainTarget(nullptr);
     m_link.setScanSetupProvider(nullptr);
     m_link.writeStationStatusFile();
+    m_shared.save();
     {
         ProfileFile::Batch cells(ProfileFile(shell::AccessorySettings::kCellsFile, true));
         m_model.accessories().saveCells(cells, m_link.status().cellCount.load(),

@@ -10,12 +10,14 @@
 #include "core/link/stationlink.h"
 #include "core/shell/mainframemodel.h"
 #include "core/shell/messageservice.h"
+#include "core/shell/sharedsettings.h"
 
 class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
+class QToolBar;
 
 namespace spectavo::app {
 class CStatusWindow;
@@ -32,6 +34,7 @@ public:
     ~CMainFrame() override;
 
     const shell::MainFrameModel &model() const { return m_model; }
+    shell::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }
     // Opens a new document of a kind (0 fixed points .. 4 validity).
@@ -55,15 +58,20 @@ private:
     void shutDownLink();
     void openHubSetup();
     void showStatusWindow();
+    void applyAppearance();
+    void showAccessoryBar(bool sipper);
+    void installScanSetupProvider();
 
     link::StationLink &m_link;
     shell::MessageService *m_messages;
     shell::MainFrameModel m_model;
+    shell::SharedSettings m_shared;
     QtNotifyTarget m_target{this};
     QMdiArea *m_documents;
     std::array<QLabel *, shell::kPaneCount> m_panes{};
     std::map<int, QAction *> m_commands;
     QTimer *m_refresh;
+    QToolBar *m_accessoryBar = nullptr;
     CStatusWindow *m_statusWindow = nullptr; // made at first use, kept while the window lives
     bool m_linkShutDown = false;
 };

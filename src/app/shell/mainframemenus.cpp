@@ -5,6 +5,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 #include "app/fixed/gotodialog.h"
 #include "app/shell/accessorydialogs.h"
@@ -14,6 +15,7 @@
 #include "app/shell/servicedialogs.h"
 #include "app/shell/smalldialogs.h"
 #include "core/config/profilefile.h"
+#include "core/link/stationrules.h"
 #include "core/shell/commandids.h"
 
 namespace spectavo::app {
@@ -127,6 +129,16 @@ void CMainFrame::buildMenus() {
     command(
         instrument, kCmdTransmittance, "&%T", [this] { m_model.setPhotometricMode(false); }, true);
 
+    // Toolbars: the instrument's everyday commands, and the accessory bar (its sipper variant when the
+    // instrument reports a sipper).
+    QToolBar *systemBar = addToolBar("System");
+    systemBar->setObjectName("System");
+    for (int id : {kCmdLink, kCmdEscape, kCmdStop, kCmdGoto, kCmdCalibrateBaseline})
+        systemBar->addAction(m_commands[id]);
+    m_accessoryBar = addToolBar("Auto Sampling");
+    m_accessoryBar->setObjectName("Auto Sampling");
+    showAccessoryBar(false);
+
     QMenu *help = menuBar()->addMenu("&Help");
     help->addAction("&About Spectavo", this, [this] { showAboutBox(this, m_link.status()); });
 
@@ -134,7 +146,29 @@ void CMainFrame::buildMenus() {
         connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
 }
 
+void CMainFrame::showAccessoryBar(bool sipper) {
+    m_accessoryBar->clear();
+    for (int i = 0; i < 8; ++i)
+        m_accessoryBar->addAction(m_commands[kCmdCell1 + i]);
+    if (sipper)
+        m_accessoryBar->addAction(m_commands[kCmdSipperConnected]);
+}
+
 void CMainFrame::refreshCommands() {
+    // A changed accessory: restart after a long operation found it, else the matching accessory bar.
+    switch (link::checkAccessoryChange(m_link.status())) {
+    case link::AccessoryReaction::AskForRestart:
+        m_messages->show("Spectavo", link::kNewDeviceFound, MessageService::Icon::Stop);
+        break;
+    case link::AccessoryReaction::ShowSipperToolbar:
+        showAccessoryBar(true);
+        break;
+    case link::AccessoryReaction::ShowPlainToolbar:
+        showAccessoryBar(false);
+        break;
+    default:
+        break;
+    }
     const bool children = !m_documents->subWindowList().isEmpty();
     for (auto &[id, action] : m_commands) {
         action->setEnabled(m_model.enabled(id, children));

@@ -338,3 +338,39 @@ TEST(Accessories, SipperLimitsAndTheMulticellRule) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/shell/sharedsettings.h"
+
+namespace spectavo::shell {
+namespace {
+
+TEST(SharedSettings, DefaultsWithoutFilesAndARoundTrip) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/bin");
+    std::filesystem::create_directories(dir.path() + "/config");
+    test::ScopedEnv env("SPECTAVO_PROGRAM_DIR", dir.path() + "/bin");
+    SharedSettings shared;
+    shared.load();
+    EXPECT_EQ(shared.kinetics.wavelength, 656.1f);
+    EXPECT_EQ(shared.kinetics.totalTime, 120.0f);
+    EXPECT_EQ(shared.scan.high, 1100.0f);
+    EXPECT_EQ(shared.baseline->points().size(), 20000u);
+    shared.kinetics.step = 0.5f;
+    shared.scan.low = 200.0f;
+    shared.save();
+    SharedSettings reread;
+    reread.load();
+    EXPECT_EQ(reread.kinetics.step, 0.5f);
+    EXPECT_EQ(reread.scan.low, 200.0f);
+}
+
+TEST(SharedSettings, WindowAppearanceDefaultsCoverTheScreenOnTopWithATitle) {
+    test::TempDir dir;
+    const WindowAppearance appearance = WindowAppearance::load(ProfileFile(dir.file("none.ini"), false));
+    EXPECT_TRUE(appearance.titleBar);
+    EXPECT_TRUE(appearance.stayOnTop);
+    EXPECT_TRUE(appearance.coverScreen);
+}
+
+} // namespace
+} // namespace spectavo::shell

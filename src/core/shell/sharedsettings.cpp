@@ -1,0 +1,53 @@
+#include "core/shell/sharedsettings.h"
+
+#include "core/config/profilefile.h"
+
+namespace spectavo::shell {
+
+void KineticsSettings::load(const ProfileStore &file) {
+    wavelength = file.GetFloat("Setup", "WaveLength", "656.1");
+    totalTime = file.GetFloat("Setup", "TotalTime", "120");
+    step = file.GetFloat("Setup", "Step", "1.0");
+    useFilter = file.GetInt("SavGol", "Yes", 1);
+    filterDegree = file.GetInt("SavGol", "Class", 4);
+    filterWidth = file.GetInt("SavGol", "Range", 5);
+}
+
+void KineticsSettings::save(ProfileStore &file) const {
+    file.PutFloat("Setup", "WaveLength", wavelength);
+    file.PutFloat("Setup", "TotalTime", totalTime);
+    file.PutFloat("Setup", "Step", step);
+    file.PutInt("SavGol", "Yes", useFilter);
+    file.PutInt("SavGol", "Class", filterDegree);
+    file.PutInt("SavGol", "Range", filterWidth);
+}
+
+SharedSettings::SharedSettings() : baseline(std::make_unique<CWaveSpectrum>()) {
+    baseline->colour = 255;
+    baseline->points().assign(kBaselinePoints, 0.0f);
+}
+
+void SharedSettings::load() {
+    scan.load(ProfileFile(ScanSettings::kFileName, true));
+    kinetics.load(ProfileFile(KineticsSettings::kFileName, true));
+}
+
+void SharedSettings::save() const {
+    {
+        ProfileFile::Batch file(ProfileFile(ScanSettings::kFileName, true));
+        scan.save(file);
+    }
+    ProfileFile::Batch file(ProfileFile(KineticsSettings::kFileName, true));
+    kinetics.save(file);
+}
+
+WindowAppearance WindowAppearance::load(const ProfileStore &analyst) {
+    WindowAppearance appearance;
+    appearance.flatToolbars = analyst.GetInt("Spectavo", "CoolBar", 1) != 0;
+    appearance.titleBar = analyst.GetInt("Spectavo", "Caption", 1) != 0;
+    appearance.stayOnTop = analyst.GetInt("Spectavo", "TopMost", 1) != 0;
+    appearance.coverScreen = analyst.GetInt("Spectavo", "FixedSize", 1) != 0;
+    return appearance;
+}
+
+} // namespace spectavo::shell
