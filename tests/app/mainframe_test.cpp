@@ -2,6 +2,7 @@
 // show the instrument live.
 
 #include <filesystem>
+#include <set>
 
 #include <QAction>
 #include <QApplication>
@@ -128,6 +129,49 @@ TEST_F(MainFrameTest, DarkCurrentTableAndStatusWindowFillFromTheInstrument) {
     EXPECT_EQ(grid->item(1, 1)->text(), "   12");
     dark.reset();
     EXPECT_FALSE(link.acquisition().open.load());
+    frame.close();
+}
+
+TEST_F(MainFrameTest, EveryInstrumentCommandIsInTheMenus) {
+    CMainFrame frame(link, &messages, 0);
+    std::set<int> ids;
+    for (QAction *action : frame.findChildren<QAction *>())
+        if (action->data().isValid())
+            ids.insert(action->data().toInt());
+    using namespace shell;
+    for (int id : {kCmdLink,
+                   kCmdReset,
+                   kCmdEscape,
+                   kCmdStop,
+                   kCmdPause,
+                   kCmdDarkCurrent,
+                   kCmdAmplifier,
+                   kCmdLocate656,
+                   kCmdCalibrateBaseline,
+                   kCmdSlit05,
+                   kCmdSlit40,
+                   kCmdWLamp,
+                   kCmdD2Lamp,
+                   kCmdSwitchPoint,
+                   kCmdHubSetup,
+                   kCmdInternalKeypad,
+                   kCmdChangePassword,
+                   kCmdStatusWindow,
+                   kCmdMulticells,
+                   kCmdCell1,
+                   kCmdCell1 + 7,
+                   kCmdTransmittance,
+                   kCmdAbsorbance,
+                   kCmdGoto,
+                   kCmdOpenInstrumentFile,
+                   kCmdSipperConnected,
+                   kCmdSipperSetup,
+                   kCmdSippingTime,
+                   kCmdSippingInterval,
+                   kCmdEnableSipper,
+                   kCmdDisableSipper,
+                   kCmdFlushSipper})
+        EXPECT_TRUE(ids.count(id)) << "command " << id << " is missing";
     frame.close();
 }
 

@@ -79,6 +79,19 @@ void CMainFrame::buildMenus() {
         m_link.Locate656();
         m_link.status().longOperationPending = 1;
     });
+    command(instrument, kCmdGoto, "&Goto Wavelength...", [this] {
+        CGotoDialog dialog(m_link, m_model.flags().absorbanceMode, this);
+        dialog.exec();
+    });
+    command(instrument, kCmdSwitchPoint, "D2/W Switch &Point", [this] {
+        if (showSwitchPointDialog(this, m_link))
+            m_model.handleStationNotify(1, 1);
+    });
+    command(instrument, kCmdOpenInstrumentFile, "Open file from &UV-Rediradozu", [this] {
+        // The measurement windows take the chosen file once they exist; for now the store is browsed.
+        CFileManagementDialog dialog(m_link, this);
+        dialog.exec();
+    });
     command(
         instrument, kCmdD2Lamp, "Turn on/off &D2 lamp", [this] { switchD2Lamp(); }, true);
     command(
@@ -134,7 +147,7 @@ void CMainFrame::buildMenus() {
     QToolBar *systemBar = addToolBar("System");
     systemBar->setObjectName("System");
     for (int id : {kCmdLink, kCmdEscape, kCmdStop, kCmdGoto, kCmdCalibrateBaseline})
-        systemBar->addAction(m_commands[id]);
+        systemBar->addAction(m_commands.at(id));
     m_accessoryBar = addToolBar("Auto Sampling");
     m_accessoryBar->setObjectName("Auto Sampling");
     showAccessoryBar(false);
@@ -149,9 +162,9 @@ void CMainFrame::buildMenus() {
 void CMainFrame::showAccessoryBar(bool sipper) {
     m_accessoryBar->clear();
     for (int i = 0; i < 8; ++i)
-        m_accessoryBar->addAction(m_commands[kCmdCell1 + i]);
+        m_accessoryBar->addAction(m_commands.at(kCmdCell1 + i));
     if (sipper)
-        m_accessoryBar->addAction(m_commands[kCmdSipperConnected]);
+        m_accessoryBar->addAction(m_commands.at(kCmdSipperConnected));
 }
 
 void CMainFrame::refreshCommands() {
