@@ -66,13 +66,7 @@ CMainFrame::~CMainFrame() {
 // The handshake ends with the scan parameters. The receive thread sends them, so it gets a copy of the
 // settings as they are now, never the window's own.
 void CMainFrame::installScanSetupProvider() {
-    const ProfileFile file(ScanSettings::kFileName, true);
-    ScanSettings settings = m_shared.scan;
-    const float step = ScanSettings::stepNm(file, settings.stepIndex);
-    const int filter = ScanSettings::filterCode(file, settings.filterIndex);
-    settings.adjustLowEnd(step);
-    m_link.setScanSetupProvider(
-        [settings, step, filter] { return std::optional(settings.parameterMessage(step, filter)); });
+    m_link.setScanSetupProvider(m_shared.scan.setupProvider(ProfileFile(ScanSettings::kFileName, true)));
 }
 
 void CMainFrame::applyAppearance() {

@@ -50,15 +50,10 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
     m_link.ResetStationStatus();
     m_link.readStationStatusFile();
     // The handshake ends with the scan parameters of the shared wavelength-scan settings.
-    m_link.setScanSetupProvider([] {
-        const ProfileFile file(ScanSettings::kFileName, true);
-        ScanSettings settings;
-        settings.load(file);
-        const float step = ScanSettings::stepNm(file, settings.stepIndex);
-        settings.adjustLowEnd(step);
-        return std::optional(
-            settings.parameterMessage(step, ScanSettings::filterCode(file, settings.filterIndex)));
-    });
+    const ProfileFile scanFile(ScanSettings::kFileName, true);
+    ScanSettings settings;
+    settings.load(scanFile);
+    m_link.setScanSetupProvider(settings.setupProvider(scanFile));
     const bool loaded = driver.empty() ? m_link.LoadHubDriver() : m_link.LoadHubDriverNamed(driver);
     if (!loaded) {
         std::lock_guard guard(m_messages.mutex);

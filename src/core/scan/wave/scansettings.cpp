@@ -63,6 +63,16 @@ link::ScanSetupMessage ScanSettings::parameterMessage(float step, int filter) co
     return link::scanSetupMessage(high, low, step, static_cast<std::uint8_t>(filter));
 }
 
+std::function<std::optional<link::ScanSetupMessage>()>
+ScanSettings::setupProvider(const ProfileStore &file) const {
+    ScanSettings settings = *this;
+    const float step = stepNm(file, settings.stepIndex);
+    const int filter = filterCode(file, settings.filterIndex);
+    settings.adjustLowEnd(step);
+    const link::ScanSetupMessage message = settings.parameterMessage(step, filter);
+    return [message] { return std::optional(message); };
+}
+
 bool ScanSettings::baselineMatches(const BaselineGrid &reference, float step, int filter) const {
     const auto tenths16 = [](float nm) { return static_cast<std::uint16_t>(link::toTenths(nm)); };
     return link::toTenths(high) == link::toTenths(reference.end) &&

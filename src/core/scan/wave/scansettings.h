@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "core/config/profilestore.h"
@@ -50,6 +52,10 @@ public:
 
     // The 11-byte scan setup for the instrument.
     link::ScanSetupMessage parameterMessage(float step, int filter) const;
+
+    // What the link's handshake sends: the parameter message of these settings as they are now (low
+    // end adjusted, step and filter from the file's tables). The copy is the receive thread's own.
+    std::function<std::optional<link::ScanSetupMessage>()> setupProvider(const ProfileStore &file) const;
 
     // Whether a baseline measured on `reference` still applies to scans with these settings.
     bool baselineMatches(const BaselineGrid &reference, float step, int filter) const;
