@@ -5,15 +5,18 @@
 
 #include "app/shell/logindialog.h"
 #include "app/shell/mainframe.h"
+#include "app/shell/qtdesktopservices.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
+#include "core/shell/desktopservices.h"
 
 int main(int argc, char **argv) {
     QApplication application(argc, argv);
     using spectavo::ProfileFile;
     const ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
     const int connected = analyst.GetInt("Spectavo", "Connected", 0);
+    const int version = analyst.GetInt("Spectavo", "Version", 0);
 
     // The translation beside the program; without one the built-in English texts stay.
     QTranslator translator;
@@ -34,5 +37,10 @@ int main(int argc, char **argv) {
         frame.showMaximized();
     else
         frame.show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    // Ending the program may end the session too, when the settings ask for it (Shift keeps it on).
+    spectavo::app::QtDesktopServices desktop;
+    spectavo::shell::shutDownAtExit(desktop, version,
+                                    QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier));
+    return result;
 }

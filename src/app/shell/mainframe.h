@@ -60,6 +60,7 @@ private:
     void showStatusWindow();
     void applyAppearance();
     void showAccessoryBar(bool sipper);
+    void openHelp(int commandId);
     void installScanSetupProvider();
 
     link::StationLink &m_link;

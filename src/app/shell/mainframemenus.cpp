@@ -12,11 +12,14 @@
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
+#include "app/shell/qtdesktopservices.h"
 #include "app/shell/servicedialogs.h"
 #include "app/shell/smalldialogs.h"
 #include "core/config/profilefile.h"
+#include "core/config/programdir.h"
 #include "core/link/stationrules.h"
 #include "core/shell/commandids.h"
+#include "core/shell/desktopservices.h"
 
 namespace spectavo::app {
 
@@ -153,10 +156,30 @@ void CMainFrame::buildMenus() {
     showAccessoryBar(false);
 
     QMenu *help = menuBar()->addMenu("&Help");
+    const std::pair<int, const char *> topics[] = {{32887, "How to &Maintenance"},
+                                                   {32888, "How to &Replacement"},
+                                                   {32890, "&Quantitaive or multiwavelength"},
+                                                   {32891, "&Wavelength scanning"},
+                                                   {32892, "&Time scanning (Kinetic analysis)"}};
+    for (const auto &[id, text] : topics)
+        help->addAction(text, this, [this, id = id] { openHelp(id); });
+    help->addSeparator();
+    help->addAction("Add a new printer", this, [this] {
+        QtDesktopServices desktop;
+        if (!openPrinterSettings(desktop))
+            m_messages->show("Spectavo", kNoPrinterTool, MessageService::Icon::Information);
+    });
     help->addAction("&About Spectavo", this, [this] { showAboutBox(this, m_link.status()); });
 
     for (QMenu *menu : {system, instrument, slit, cells, sipper})
         connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
+}
+
+void CMainFrame::openHelp(int commandId) {
+    QtDesktopServices desktop;
+    const std::string page = helpPagePath(programDirectory().value_or("."), commandId);
+    if (!desktop.fileExists(page) || !desktop.start("xdg-open", {page}))
+        m_messages->show("Spectavo", kHelpMissing, MessageService::Icon::Information);
 }
 
 void CMainFrame::showAccessoryBar(bool sipper) {

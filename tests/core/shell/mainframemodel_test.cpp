@@ -374,3 +374,48 @@ TEST(SharedSettings, WindowAppearanceDefaultsCoverTheScreenOnTopWithATitle) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/shell/desktopservices.h"
+
+namespace spectavo::shell {
+namespace {
+
+class FakeDesktop : public DesktopServices {
+public:
+    std::vector<std::string> installed;
+    std::vector<std::string> started;
+    bool programExists(const std::string &program) const override {
+        return std::find(installed.begin(), installed.end(), program) != installed.end();
+    }
+    bool start(const std::string &program, const std::vector<std::string> &arguments) override {
+        std::string line = program;
+        for (const auto &argument : arguments)
+            line += " " + argument;
+        started.push_back(line);
+        return true;
+    }
+    bool fileExists(const std::string &) const override { return false; }
+};
+
+TEST(DesktopServices, ShutdownOnlyWhenAskedAndShiftIsNotHeld) {
+    FakeDesktop desktop;
+    EXPECT_FALSE(shutDownAtExit(desktop, 0, false));
+    EXPECT_FALSE(shutDownAtExit(desktop, 1, true));
+    EXPECT_TRUE(shutDownAtExit(desktop, 1, false));
+    EXPECT_EQ(desktop.started, (std::vector<std::string>{"systemctl poweroff"}));
+}
+
+TEST(DesktopServices, PrinterSettingsPreferTheDesktopToolThenThePrintServer) {
+    FakeDesktop desktop;
+    EXPECT_FALSE(openPrinterSettings(desktop));
+    desktop.installed = {"xdg-open"};
+    EXPECT_TRUE(openPrinterSettings(desktop));
+    desktop.installed.push_back("system-config-printer");
+    EXPECT_TRUE(openPrinterSettings(desktop));
+    EXPECT_EQ(desktop.started,
+              (std::vector<std::string>{"xdg-open http://localhost:631/admin", "system-config-printer"}));
+    EXPECT_EQ(helpPagePath("/opt/spectavo/bin", 32891), "/opt/spectavo/bin/help/98427.html");
+}
+
+} // namespace
+} // namespace spectavo::shell

@@ -1,0 +1,25 @@
+#include "core/shell/desktopservices.h"
+
+#include "core/strings/cformat.h"
+
+namespace spectavo::shell {
+
+bool shutDownAtExit(DesktopServices &desktop, int versionSetting, bool shiftHeld) {
+    if (versionSetting == 0 || shiftHeld)
+        return false;
+    return desktop.start("systemctl", {"poweroff"});
+}
+
+std::string helpPagePath(const std::string &programDirectory, int commandId) {
+    return programDirectory + "/help/" + strings::formatC("%d", 0x10000 + commandId) + ".html";
+}
+
+bool openPrinterSettings(DesktopServices &desktop) {
+    if (desktop.programExists("system-config-printer"))
+        return desktop.start("system-config-printer", {});
+    if (desktop.programExists("xdg-open"))
+        return desktop.start("xdg-open", {"http://localhost:631/admin"});
+    return false;
+}
+
+} // namespace spectavo::shell
