@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -174,6 +175,19 @@ TEST_F(MainFrameTest, EveryInstrumentCommandIsInTheMenus) {
     for (int id : required)
         EXPECT_TRUE(ids.count(id)) << "command " << id << " is missing";
     frame.close();
+}
+
+TEST_F(MainFrameTest, FilesFromTheDesktopOpenADocumentOfTheirKind) {
+    CMainFrame frame(link, &messages, 0);
+    const int before = static_cast<int>(frame.documents()->subWindowList().size());
+    EXPECT_TRUE(frame.openDocumentFile("/data/holmium.sca"));
+    EXPECT_FALSE(frame.openDocumentFile("/data/notes.txt"));
+    ASSERT_EQ(frame.documents()->subWindowList().size(), before + 1);
+    EXPECT_EQ(frame.documents()->subWindowList().last()->windowTitle(), "holmium.sca");
+    frame.close();
+    EXPECT_NE(test::readBytes(dir.file("config/tarvesta.zav.analyst.ini")).find("File1=/data/holmium.sca"),
+              std::string::npos)
+        << "the recent files are kept";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/qtdesktopservices.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/shell/singleinstance.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/shell/desktopservices.h"
@@ -27,12 +28,22 @@ int main(int argc, char **argv) {
                                      QString::fromStdString(*directory)))
         QApplication::installTranslator(&translator);
 
+    // The command line carries only files given by the desktop; another running workstation takes them.
+    QStringList files = QApplication::arguments();
+    files.removeFirst();
+    if (spectavo::app::SingleInstance::handOver(files))
+        return 0;
+
     if (!spectavo::app::CLoginDialog::run())
         return 0;
 
     spectavo::link::StationLink &link = spectavo::link::StationLink::instance();
     spectavo::app::QtMessageService messages(nullptr);
     spectavo::app::CMainFrame frame(link, &messages, connected);
+    spectavo::app::SingleInstance instance;
+    instance.listen([&frame](const QString &file) { frame.openDocumentFile(file); });
+    for (const QString &file : files)
+        frame.openDocumentFile(file);
     if (analyst.GetInt("Spectavo", "Maximized", 1) != 0)
         frame.showMaximized();
     else

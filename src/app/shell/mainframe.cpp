@@ -3,12 +3,17 @@
 #include <thread>
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 
 #include "core/config/profilefile.h"
 #include "core/scan/wave/scansettings.h"
@@ -31,17 +36,12 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
     }
     buildMenus();
 
+    m_shared.load();
+    setAcceptDrops(true);
+    m_recent.load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
     m_link.setMainTarget(&m_target);
-    // The handshake ends with the scan parameters of the shared wavelength-scan settings.
-    m_link.setScanSetupProvider([] {
-        const ProfileFile file(ScanSettings::kFileName, true);
-        ScanSettings settings;
-        settings.load(file);
-        const float step = ScanSettings::stepNm(file, settings.stepIndex);
-        settings.adjustLowEnd(step);
-        return std::optional(
-            settings.parameterMessage(step, ScanSettings::filterCode(file, settings.filterIndex)));
-    });
+    installScanSetupProvider();
+    applyAppearance();
     m_link.readStationStatusFile();
     m_model.accessories().loadCells(ProfileFile(shell::AccessorySettings::kCellsFile, true));
     m_model.accessories().loadSipper(ProfileFile(shell::AccessorySettings::kSipperFile, true));
@@ -145,7 +145,28 @@ void CMainFrame::onNotification(const link::Notification &notification) {
     }
 }
 
-void CMainFrame::newDocument(int kind) {
+bool CMainFrame::openDocumentFile(const QString &path) {
+    const auto kind = shell::documentKindForFile(path.toStdString());
+    if (!kind)
+        return false;
+    newDocument(static_cast<int>(*kind), path);
+    m_recent.add(path.toStdString());
+    return true;
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event) {
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            openDocumentFile(url.toLocalFile());
+    event->acceptProposedAction();
+}
+
+void CMainFrame::newDocument(int kind, const QString &file) {
     static const char *const kKinds[] = {"Fixed Points Measurement", "Wavelength Scan Measurement",
                                          "Time Scan Measurement", "DNA/Protein measurement",
                                          "Instrument Validity"};
@@ -153,7 +174,7 @@ void CMainFrame::newDocument(int kind) {
     auto *placeholder = new QLabel(QString("The %1 window is not built yet.").arg(kKinds[index]));
     placeholder->setAlignment(Qt::AlignCenter);
     QMdiSubWindow *window = m_documents->addSubWindow(placeholder);
-    window->setWindowTitle(kKinds[index]);
+    window->setWindowTitle(file.isEmpty() ? kKinds[index] : QFileInfo(file).fileName());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(480, 320);
     window->show();
@@ -188,6 +209,10 @@ void CMainFrame::shutDownLink() {
     m_link.setScanSetupProvider(nullptr);
     m_link.writeStationStatusFile();
     m_shared.save();
+    {
+        ProfileFile::Batch settings(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
+        m_recent.save(settings);
+    }
     {
         ProfileFile::Batch cells(ProfileFile(shell::AccessorySettings::kCellsFile, true));
         m_model.accessories().saveCells(cells, m_link.status().cellCount.load(),

@@ -8,6 +8,7 @@
 
 #include "app/shell/notifyevent.h"
 #include "core/link/stationlink.h"
+#include "core/shell/documentfiles.h"
 #include "core/shell/mainframemodel.h"
 #include "core/shell/messageservice.h"
 #include "core/shell/sharedsettings.h"
@@ -37,14 +38,18 @@ public:
     shell::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }
-    // Opens a new document of a kind (0 fixed points .. 4 validity).
-    void newDocument(int kind);
+    // Opens a new document of a kind (0 fixed points .. 4 validity), or one from a file.
+    void newDocument(int kind, const QString &file = {});
+    // A file given by the desktop (command line, another instance, a drop): a document of its kind.
+    bool openDocumentFile(const QString &path);
     // Re-evaluates every enabling rule and check mark (Qt has no idle cycle).
     void refreshCommands();
 
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
@@ -61,12 +66,15 @@ private:
     void applyAppearance();
     void showAccessoryBar(bool sipper);
     void openHelp(int commandId);
+    void fillRecentMenu();
     void installScanSetupProvider();
 
     link::StationLink &m_link;
     shell::MessageService *m_messages;
     shell::MainFrameModel m_model;
     shell::SharedSettings m_shared;
+    shell::RecentFiles m_recent;
+    QMenu *m_recentMenu = nullptr;
     QtNotifyTarget m_target{this};
     QMdiArea *m_documents;
     std::array<QLabel *, shell::kPaneCount> m_panes{};

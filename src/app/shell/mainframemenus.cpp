@@ -3,6 +3,7 @@
 
 #include <thread>
 
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -45,6 +46,14 @@ void CMainFrame::buildMenus() {
                            "New Instrument &Validity"};
     for (int kind = 0; kind < 5; ++kind)
         file->addAction(kinds[kind], this, [this, kind] { newDocument(kind); });
+    file->addAction("&Open...", this, [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            this, "Open", {}, "Spectavo documents (*.sca *.wav *.kin *.qua *.qm *.dna *.dm *.val *.vm)");
+        if (!path.isEmpty())
+            openDocumentFile(path);
+    });
+    m_recentMenu = file->addMenu("Recent &Files");
+    connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     file->addSeparator();
     file->addAction("E&xit", this, [this] { close(); });
 
@@ -173,6 +182,16 @@ void CMainFrame::buildMenus() {
 
     for (QMenu *menu : {system, instrument, slit, cells, sipper})
         connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
+}
+
+void CMainFrame::fillRecentMenu() {
+    m_recentMenu->clear();
+    int number = 1;
+    for (const std::string &path : m_recent.files()) {
+        const QString file = QString::fromStdString(path);
+        m_recentMenu->addAction(QString("&%1 %2").arg(number++).arg(file), this,
+                                [this, file] { openDocumentFile(file); });
+    }
 }
 
 void CMainFrame::openHelp(int commandId) {

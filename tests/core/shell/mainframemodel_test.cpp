@@ -419,3 +419,35 @@ TEST(DesktopServices, PrinterSettingsPreferTheDesktopToolThenThePrintServer) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/shell/documentfiles.h"
+
+namespace spectavo::shell {
+namespace {
+
+TEST(DocumentFiles, KindsFollowTheExtension) {
+    EXPECT_EQ(documentKindForFile("/data/run1.SCA"), DocumentKind::WavelengthScan);
+    EXPECT_EQ(documentKindForFile("old.wav"), DocumentKind::WavelengthScan);
+    EXPECT_EQ(documentKindForFile("nadh.kin"), DocumentKind::TimeScan);
+    EXPECT_EQ(documentKindForFile("cal.QUA"), DocumentKind::FixedPoints);
+    EXPECT_EQ(documentKindForFile("a.dna"), DocumentKind::DnaProtein);
+    EXPECT_EQ(documentKindForFile("check.val"), DocumentKind::Validity);
+    EXPECT_FALSE(documentKindForFile("notes.txt").has_value());
+    EXPECT_FALSE(documentKindForFile("dir.sca/file").has_value());
+}
+
+TEST(DocumentFiles, RecentFilesKeepFourNewestFirst) {
+    test::TempDir dir;
+    ProfileFile settings(dir.file("analyst.ini"), false);
+    RecentFiles recent;
+    for (const char *file : {"a.sca", "b.kin", "c.qua", "d.dna", "b.kin", "e.val"})
+        recent.add(file);
+    EXPECT_EQ(recent.files(), (std::vector<std::string>{"e.val", "b.kin", "d.dna", "c.qua"}));
+    recent.save(settings);
+    RecentFiles reread;
+    reread.load(settings);
+    EXPECT_EQ(reread.files(), recent.files());
+}
+
+} // namespace
+} // namespace spectavo::shell
