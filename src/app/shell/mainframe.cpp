@@ -40,6 +40,7 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
     setAcceptDrops(true);
     m_recent.load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
     m_link.setMainTarget(&m_target);
+    m_link.setMessages(&m_linkMessages);
     installScanSetupProvider();
     applyAppearance();
     m_link.readStationStatusFile();
@@ -82,6 +83,15 @@ void CMainFrame::applyAppearance() {
     } else {
         setMinimumSize(640, 480);
     }
+}
+
+void QtLinkMessages::showLinkMessage(const std::string &caption, const std::string &text) {
+    QMetaObject::invokeMethod(
+        m_context,
+        [messages = m_messages, caption, text] {
+            messages->show(caption, text, shell::MessageService::Icon::Error);
+        },
+        Qt::QueuedConnection);
 }
 
 QString CMainFrame::paneText(int pane) const {
@@ -206,6 +216,7 @@ void CMainFrame::shutDownLink() {
         m_link.CloseHub();
     m_link.ReleaseHubDriver();
     m_link.setMainTarget(nullptr);
+    m_link.setMessages(nullptr);
     m_link.setScanSetupProvider(nullptr);
     m_link.writeStationStatusFile();
     m_shared.save();

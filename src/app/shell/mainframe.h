@@ -29,6 +29,19 @@ namespace spectavo::app {
 // The multi-document main window: the status panes, the instrument menus with their enabling rules,
 // the start-up timers and the reaction to the instrument's notifications. Its rules live in
 // shell::MainFrameModel; this class shows them.
+// The link's messages to the operator, called from any thread: each is queued to the main window's
+// thread and shown there.
+class QtLinkMessages : public link::LinkMessages {
+public:
+    QtLinkMessages(QObject *context, shell::MessageService *messages)
+        : m_context(context), m_messages(messages) {}
+    void showLinkMessage(const std::string &caption, const std::string &text) override;
+
+private:
+    QObject *m_context;
+    shell::MessageService *m_messages;
+};
+
 class CMainFrame : public QMainWindow {
 public:
     CMainFrame(link::StationLink &link, shell::MessageService *messages, int connected);
@@ -76,6 +89,7 @@ private:
     shell::RecentFiles m_recent;
     QMenu *m_recentMenu = nullptr;
     QtNotifyTarget m_target{this};
+    QtLinkMessages m_linkMessages{this, m_messages};
     QMdiArea *m_documents;
     std::array<QLabel *, shell::kPaneCount> m_panes{};
     std::map<int, QAction *> m_commands;
