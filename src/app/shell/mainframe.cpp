@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
 #include "core/scan/wave/scansettings.h"
 
@@ -50,6 +51,7 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
     m_model.flags().peakHeight = analyst.GetFloat("ZAV Range", "PeakHeight", "0.03");
     for (const auto &start : m_model.onCreated(connected))
         startTimer(start);
+    applyPaneFont();
     showPanes();
 
     // Enabling rules are re-evaluated on a short timer, after every notification and before a menu
@@ -104,6 +106,13 @@ void CMainFrame::startTimer(const shell::MainFrameModel::TimerStart &start) {
             startTimer(next);
         showPanes();
     });
+}
+
+// The panes use font settings entry 0 of the application settings.
+void CMainFrame::applyPaneFont() {
+    const QFont font = toQFont(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true).GetFont(0));
+    for (QLabel *pane : m_panes)
+        pane->setFont(font);
 }
 
 void CMainFrame::showPanes() {

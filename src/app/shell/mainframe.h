@@ -80,6 +80,7 @@ private:
     void showAccessoryBar(bool sipper);
     void openHelp(int commandId);
     void fillRecentMenu();
+    void applyPaneFont();
     void installScanSetupProvider();
 
     link::StationLink &m_link;

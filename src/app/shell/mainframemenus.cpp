@@ -4,6 +4,8 @@
 #include <thread>
 
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -16,6 +18,7 @@
 #include "app/shell/qtdesktopservices.h"
 #include "app/shell/servicedialogs.h"
 #include "app/shell/smalldialogs.h"
+#include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/link/stationrules.h"
@@ -68,6 +71,15 @@ void CMainFrame::buildMenus() {
     command(system, kCmdHubSetup, "&Comm hub setup", [this] { openHubSetup(); });
     command(system, kCmdInternalKeypad, "Enable &Internal Keypad", [] {});
     command(system, kCmdChangePassword, "&Change Password", [this] { showChangePasswordDialog(this); });
+    command(system, kCmdStatusFont, "Status &font", [this] {
+        bool chosen = false;
+        const QFont font = QFontDialog::getFont(&chosen, m_panes[0]->font(), this);
+        if (!chosen)
+            return;
+        ProfileFile settings("..\\config\\tarvesta.zav.analyst.ini", true);
+        settings.PutFont(0, fromQFont(font));
+        applyPaneFont();
+    });
 
     QMenu *instrument = menuBar()->addMenu("&Instrument");
     command(instrument, kCmdStatusWindow, "Status of Spectrophoto&meter", [this] {
