@@ -7,7 +7,8 @@
 namespace spectavo::shell {
 
 // The password rules of the login and the change-password dialogs. The password is kept in the
-// application settings as plain text; an empty one means no login.
+// application settings as a salted hash (plain text from older installations is still accepted and
+// replaced on the next change); an empty one means no login.
 class LoginRules {
 public:
     static constexpr const char *kSection = "Spectavo";
@@ -21,9 +22,15 @@ public:
     static bool accepts(const ProfileStore &settings, const std::string &typed);
     // The new and confirmation fields open only while the old password matches.
     static bool oldPasswordMatches(const ProfileStore &settings, const std::string &old);
-    // Stores the new password when the old one matches and the two new entries agree.
+    // Stores the new password, as a salted hash, when the old one matches and the two new entries agree.
+    // An empty new password removes the login.
     static bool change(ProfileStore &settings, const std::string &old, const std::string &fresh,
                        const std::string &confirmation);
+
+    // The stored form of a password: "sha256$<salt>$<hex of sha256(salt + password)>". A stored
+    // value of another form is a password kept as plain text by older installations.
+    static std::string hashed(const std::string &password, const std::string &salt);
+    static bool matches(const std::string &stored, const std::string &typed);
 };
 
 } // namespace spectavo::shell

@@ -451,3 +451,47 @@ TEST(DocumentFiles, RecentFilesKeepFourNewestFirst) {
 
 } // namespace
 } // namespace spectavo::shell
+
+#include "core/shell/login.h"
+#include "core/shell/sha256.h"
+
+namespace spectavo::shell {
+namespace {
+
+TEST(Sha256, MatchesTheStandardTestVectors) {
+    EXPECT_EQ(sha256Hex(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    EXPECT_EQ(sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(sha256Hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+}
+
+TEST(Passwords, ChangedPasswordsAreStoredHashedAndPlainTextStillLogsIn) {
+    test::TempDir dir;
+    test::writeBytes(dir.file("analyst.ini"), "[Spectavo]\nPassword=Secret\n");
+    ProfileFile settings(dir.file("analyst.ini"), false);
+    EXPECT_TRUE(LoginRules::loginNeeded(settings));
+    EXPECT_TRUE(LoginRules::accepts(settings, "Secret")) << "an older installation's plain text";
+    EXPECT_FALSE(LoginRules::accepts(settings, "secret")) << "letter case counts";
+
+    EXPECT_FALSE(LoginRules::change(settings, "Secret", "new1", "new2"));
+    ASSERT_TRUE(LoginRules::change(settings, "Secret", "n3wPass", "n3wPass"));
+    const std::string storedValue = settings.GetString("Spectavo", "Password", "", 200);
+    EXPECT_EQ(storedValue.rfind("sha256$", 0), 0u);
+    EXPECT_EQ(storedValue.find("n3wPass"), std::string::npos) << "never in plain text";
+    EXPECT_TRUE(LoginRules::accepts(settings, "n3wPass"));
+    EXPECT_FALSE(LoginRules::accepts(settings, "Secret"));
+    EXPECT_TRUE(LoginRules::oldPasswordMatches(settings, "n3wPass"));
+
+    ASSERT_TRUE(LoginRules::change(settings, "n3wPass", "", ""));
+    EXPECT_FALSE(LoginRules::loginNeeded(settings)) << "an empty password removes the login";
+}
+
+TEST(Passwords, NoStoredPasswordNeedsNoLogin) {
+    test::TempDir dir;
+    const ProfileFile settings(dir.file("none.ini"), false);
+    EXPECT_FALSE(LoginRules::loginNeeded(settings));
+    EXPECT_TRUE(LoginRules::oldPasswordMatches(settings, ""));
+}
+
+} // namespace
+} // namespace spectavo::shell

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace spectavo::shell {
+
+// SHA-256 (FIPS 180-4) of a byte string, as 64 lower-case hexadecimal digits.
+std::string sha256Hex(std::string_view data);
+
+} // namespace spectavo::shell
