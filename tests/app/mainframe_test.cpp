@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include "app/fixed/gotodialog.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/mainframe.h"
+#include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
 #include "core/shell/commandids.h"
 #include "support/linkeddriver.h"
@@ -35,20 +37,23 @@ public:
     void show(const std::string &, const std::string &text, Icon) override { shown.push_back(text); }
     bool ask(const std::string &, const std::string &text, Icon) override {
         asked.push_back(text);
-        return false;
+        return answer;
     }
     std::vector<std::string> shown, asked;
+    bool answer = false;
 };
 
 class MainFrameTest : public ::testing::Test {
 protected:
     MainFrameTest() {
+        installMessages(&messages);
         std::filesystem::create_directories(dir.path() + "/bin");
         std::filesystem::create_directories(dir.path() + "/config");
         test::writeBytes(dir.file("config/tarvesta.zav.comm.ini"),
                          "[hub]\ndriver=" SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so\n");
         test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nSpeed=10\nBoot=1\n");
     }
+    ~MainFrameTest() override { installMessages(nullptr); }
     template <typename Condition>
     bool pumpUntil(Condition condition) {
         return test::eventually([&] {
@@ -188,6 +193,59 @@ TEST_F(MainFrameTest, FilesFromTheDesktopOpenADocumentOfTheirKind) {
     EXPECT_NE(test::readBytes(dir.file("config/tarvesta.zav.analyst.ini")).find("File1=/data/holmium.sca"),
               std::string::npos)
         << "the recent files are kept";
+}
+
+QAction *commandAction(CMainFrame &frame, int id) {
+    for (QAction *action : frame.findChildren<QAction *>())
+        if (action->data().isValid() && action->data().toInt() == id)
+            return action;
+    return nullptr;
+}
+
+TEST_F(MainFrameTest, LinkCommandTogglesTheLinkOffAndOn) {
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return frame.paneText(shell::kPaneState) == "Ready"; }));
+    QAction *linkCommand = commandAction(frame, shell::kCmdLink);
+    ASSERT_NE(linkCommand, nullptr);
+    linkCommand->trigger();
+    EXPECT_EQ(link.status().linkOnline.load(), 0);
+    linkCommand->trigger();
+    EXPECT_TRUE(pumpUntil([&] { return link.status().linkOnline.load() == 1; }));
+    frame.close();
+}
+
+TEST_F(MainFrameTest, BootQuestionAnsweredYesLetsTheInstrumentFinishItsBoot) {
+    test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"),
+                     "[Simulation]\nSpeed=20\nBoot=1\nAskRecalibrate=1\n");
+    messages.answer = true;
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return !messages.asked.empty(); }));
+    EXPECT_EQ(messages.asked.front(), "Recalibrate System?");
+    EXPECT_TRUE(pumpUntil([&] { return link.status().linkOnline.load() == 1; }))
+        << "the boot went on after Yes";
+    frame.close();
+}
+
+TEST_F(MainFrameTest, WithoutAnyConfigurationTheDefaultDriverIsReportedMissingAndTheWindowStaysOffline) {
+    std::filesystem::remove(dir.file("config/tarvesta.zav.comm.ini"));
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return !messages.shown.empty(); }));
+    EXPECT_EQ(messages.shown.front(), "Failed to load tarvesta.zav.comm.emc2!");
+    EXPECT_EQ(link.status().linkOnline.load(), 0);
+    EXPECT_EQ(frame.paneText(shell::kPaneState), " Ready ");
+    frame.close();
+}
+
+TEST_F(MainFrameTest, ClosingWithAChildThatRefusesKeepsTheProgramRunning) {
+    class Refusing : public QWidget {
+    protected:
+        void closeEvent(QCloseEvent *event) override { event->ignore(); }
+    };
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    frame.documents()->addSubWindow(new Refusing)->show();
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "app/fixed/gotodialog.h"
+#include "app/shell/qtmessageservice.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -52,7 +52,7 @@ void CGotoDialog::moveTo(bool thenZero) {
     std::string error;
     const auto nanometres = m_model.parseWavelength(m_wavelength->text().toStdString(), &error);
     if (!nanometres) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
+        messages().show(windowTitle().toStdString(), error, shell::MessageService::Icon::Warning);
         return;
     }
     if (thenZero)

@@ -1,4 +1,5 @@
 #include "app/shell/accessorydialogs.h"
+#include "app/shell/qtmessageservice.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -8,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -59,7 +59,8 @@ bool showMulticellDialog(QWidget *parent, AccessorySettings &settings, int rows,
         for (std::size_t i = 0; i < installed.size(); ++i)
             installed[i] = checks[i]->isChecked() ? 1 : 0;
         if (!AccessorySettings::anyCellChosen(installed, rows)) {
-            QMessageBox::information(&dialog, dialog.windowTitle(), AccessorySettings::kNoCellChosen);
+            messages().show(dialog.windowTitle().toStdString(), AccessorySettings::kNoCellChosen,
+                            shell::MessageService::Icon::Information);
             return;
         }
         settings.cellInstalled = installed;

@@ -1,10 +1,10 @@
 #include "app/shell/hubsetupdialog.h"
+#include "app/shell/qtmessageservice.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "core/strings/cformat.h"
@@ -52,10 +52,11 @@ void CHubSetup::openSelected() {
     const auto result =
         m_setup.openDriver(name, m_panelArea, area.left(), area.top(), area.right(), area.bottom());
     if (result == link::HubSetupModel::OpenResult::LoadFailed)
-        QMessageBox::critical(this, "Hub Setup",
-                              QString::fromStdString(strings::formatC("Failed to load %s!", name.c_str())));
+        messages().show("Hub Setup", strings::formatC("Failed to load %s!", name.c_str()),
+                        shell::MessageService::Icon::Error);
     else if (result == link::HubSetupModel::OpenResult::EntryPointsMissing)
-        QMessageBox::critical(this, "Hub Setup", "Couldn't find all ZAV_CommDrv entry points we needed.");
+        messages().show("Hub Setup", "Couldn't find all ZAV_CommDrv entry points we needed.",
+                        shell::MessageService::Icon::Error);
 }
 
 } // namespace spectavo::app

@@ -38,7 +38,7 @@ int main(int argc, char **argv) {
         return 0;
 
     spectavo::link::StationLink &link = spectavo::link::StationLink::instance();
-    spectavo::app::QtMessageService messages(nullptr);
+    spectavo::shell::MessageService &messages = spectavo::app::messages();
     spectavo::app::CMainFrame frame(link, &messages, connected);
     spectavo::app::SingleInstance instance;
     instance.listen([&frame](const QString &file) { frame.openDocumentFile(file); });

@@ -33,4 +33,17 @@ bool QtMessageService::ask(const std::string &caption, const std::string &text, 
     return box.exec() == QMessageBox::Yes;
 }
 
+namespace {
+shell::MessageService *g_installed = nullptr;
+}
+
+shell::MessageService &messages() {
+    static QtMessageService screen(nullptr);
+    return g_installed ? *g_installed : screen;
+}
+
+void installMessages(shell::MessageService *service) {
+    g_installed = service;
+}
+
 } // namespace spectavo::app

@@ -17,4 +17,9 @@ private:
     QWidget *m_parent;
 };
 
+// The program's message service: every dialog shows its messages through it. Screen boxes unless a
+// test (or the program) installs another.
+shell::MessageService &messages();
+void installMessages(shell::MessageService *service);
+
 } // namespace spectavo::app

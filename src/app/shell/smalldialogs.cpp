@@ -1,4 +1,5 @@
 #include "app/shell/smalldialogs.h"
+#include "app/shell/qtmessageservice.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -52,7 +53,8 @@ void showChangePasswordDialog(QWidget *parent) {
                                       confirm->text().toStdString()))
             dialog.accept();
         else
-            QMessageBox::warning(&dialog, dialog.windowTitle(), shell::LoginRules::kMismatch);
+            messages().show(dialog.windowTitle().toStdString(), shell::LoginRules::kMismatch,
+                            shell::MessageService::Icon::Warning);
     });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     dialog.exec();
@@ -88,7 +90,8 @@ bool showSwitchPointDialog(QWidget *parent, link::StationLink &link) {
         if (chosen)
             dialog.accept();
         else
-            QMessageBox::warning(&dialog, dialog.windowTitle(), link::kSwitchPointOutOfRange);
+            messages().show(dialog.windowTitle().toStdString(), link::kSwitchPointOutOfRange,
+                            shell::MessageService::Icon::Warning);
     });
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted || !chosen)
