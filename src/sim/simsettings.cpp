@@ -22,6 +22,7 @@ void SimSettings::load(const ProfileStore &file) {
     version = file.GetString("Instrument", "Version", version, 20);
     beamType = std::clamp(file.GetInt("Instrument", "BeamType", beamType), 0, 2);
     channels = std::clamp(file.GetInt("Instrument", "Channels", channels), 0, 2);
+    darkLevels = std::clamp(file.GetInt("Instrument", "DarkLevels", darkLevels), 1, 20);
     wlMinNm = readDouble(file, "Instrument", "WL_Min", wlMinNm);
     wlMaxNm = readDouble(file, "Instrument", "WL_Max", wlMaxNm);
     stepsPerNm = std::clamp(file.GetInt("Instrument", "StepsNM", stepsPerNm), 1, 255);

@@ -27,6 +27,7 @@ struct SimSettings {
     std::string version = "Photrak FW 3.20";
     int beamType = 2; // 0 single beam, 1 or 2 double beam
     int channels = 2;
+    int darkLevels = 8; // amplifier levels in the dark current table, 1..20
     double wlMinNm = 190.0;
     double wlMaxNm = 1100.0;
     int stepsPerNm = 20;

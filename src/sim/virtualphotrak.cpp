@@ -19,7 +19,6 @@ constexpr double kDriveSettleSeconds = 0.03;
 constexpr double kCellTravelSeconds = 0.4;
 constexpr double kCalibrationSeconds = 1.5;
 constexpr double kWarmupSeconds = 30.0;
-constexpr int kDarkLevels = 8;
 
 std::uint32_t u32From(const StationPacket &packet, std::size_t at) {
     if (packet.length < at + 4)
@@ -395,8 +394,9 @@ void VirtualPhotrak::darkCurrent(std::uint8_t command) {
     const double delay = command == link::kCalibrateDarkCurrent ? kCalibrationSeconds : 0.2;
     transmit(33, {1});
     at(m_now + delay, [this] {
-        transmit(44, {kDarkLevels});
-        for (int level = 0; level < kDarkLevels; ++level) {
+        const int levels = m_settings.darkLevels;
+        transmit(44, {static_cast<std::uint8_t>(levels)});
+        for (int level = 0; level < levels; ++level) {
             std::uint8_t data[5] = {static_cast<std::uint8_t>(level)};
             link::writeU16(data, 1, static_cast<std::uint16_t>(12 + 9 * level));
             link::writeU16(data, 3, static_cast<std::uint16_t>(11 + 8 * level));

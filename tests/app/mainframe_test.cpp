@@ -248,5 +248,77 @@ TEST_F(MainFrameTest, ClosingWithAChildThatRefusesKeepsTheProgramRunning) {
     EXPECT_TRUE(frame.isVisible());
 }
 
+// Holds the started timers until the test lets time pass.
+class ManualTimers : public TimerSource {
+public:
+    void singleShot(int milliseconds, QObject *, std::function<void()> expiry) override {
+        pending.push_back({milliseconds, std::move(expiry)});
+    }
+    void elapse() {
+        auto due = std::move(pending);
+        pending.clear();
+        for (auto &timer : due)
+            timer.second();
+    }
+    std::vector<std::pair<int, std::function<void()>>> pending;
+};
+
+TEST_F(MainFrameTest, D2LampWarmUpHoldsTheInstrumentCommandsForThirtySeconds) {
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return frame.paneText(shell::kPaneState) == "Ready"; }));
+    ManualTimers clock;
+    frame.setTimers(&clock);
+    link.status().d2LampOn = 0;
+    commandAction(frame, shell::kCmdD2Lamp)->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown.front(), shell::MainFrameModel::kWarmupMessage);
+    ASSERT_EQ(clock.pending.size(), 1u);
+    EXPECT_EQ(clock.pending.front().first, 30000);
+    frame.refreshCommands();
+    EXPECT_FALSE(commandAction(frame, shell::kCmdDarkCurrent)->isEnabled());
+    EXPECT_FALSE(commandAction(frame, shell::kCmdD2Lamp)->isEnabled());
+    EXPECT_TRUE(commandAction(frame, shell::kCmdGoto)->isEnabled()) << "moving needs no stable lamp";
+
+    clock.elapse();
+    frame.refreshCommands();
+    EXPECT_TRUE(commandAction(frame, shell::kCmdDarkCurrent)->isEnabled());
+    EXPECT_TRUE(commandAction(frame, shell::kCmdD2Lamp)->isEnabled());
+    frame.close();
+}
+
+TEST_F(MainFrameTest, DarkCurrentOnAOneChannelModelWithFiveLevelsFillsSixRowsOfThree) {
+    test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"),
+                     "[Simulation]\nSpeed=10\nBoot=1\n[Instrument]\nChannels=1\nDarkLevels=5\n");
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(pumpUntil([&] { return link.status().powerStatus.load() == 1; }));
+    ASSERT_EQ(link.config().channels.load(), 1);
+    auto dark = std::make_unique<CDarkCurrentDialog>(link, &frame);
+    auto *grid = dark->findChild<QTableWidget *>();
+    ASSERT_TRUE(pumpUntil(
+        [&] { return grid->rowCount() == 6 && grid->item(5, 2) && !grid->item(5, 2)->text().isEmpty(); }));
+    EXPECT_EQ(grid->columnCount(), 3);
+    // The virtual instrument's level n reads 12 + 9n on the sample and 11 + 8n on the reference.
+    EXPECT_EQ(grid->item(5, 1)->text().trimmed(), "48");
+    EXPECT_EQ(grid->item(5, 2)->text().trimmed(), "43");
+    dark.reset();
+    frame.close();
+}
+
+TEST_F(MainFrameTest, TheFirstDocumentIsOfTheKindLastCreated) {
+    test::writeBytes(dir.file("config/tarvesta.zav.analyst.ini"), "[Spectavo]\nLastType=2\n");
+    {
+        CMainFrame frame(link, &messages, 0);
+        ASSERT_EQ(frame.documents()->subWindowList().size(), 1);
+        EXPECT_TRUE(frame.documents()->subWindowList().front()->windowTitle().contains("Time Scan"))
+            << frame.documents()->subWindowList().front()->windowTitle().toStdString();
+        frame.close();
+    }
+    test::writeBytes(dir.file("config/tarvesta.zav.analyst.ini"), "[Spectavo]\nLastType=9\n");
+    CMainFrame frame(link, &messages, 0);
+    EXPECT_TRUE(frame.documents()->subWindowList().front()->windowTitle().contains("Fixed Points"))
+        << "an unknown kind opens a fixed-points measurement";
+    frame.close();
+}
+
 } // namespace
 } // namespace spectavo::app

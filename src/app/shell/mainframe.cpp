@@ -101,7 +101,7 @@ QString CMainFrame::paneText(int pane) const {
 }
 
 void CMainFrame::startTimer(const shell::MainFrameModel::TimerStart &start) {
-    QTimer::singleShot(start.milliseconds, this, [this, timer = start.timer] {
+    m_timers->singleShot(start.milliseconds, this, [this, timer = start.timer] {
         for (const auto &next : m_model.onTimer(timer))
             startTimer(next);
         showPanes();

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "app/shell/notifyevent.h"
+#include "app/shell/timersource.h"
 #include "core/link/stationlink.h"
 #include "core/shell/documentfiles.h"
 #include "core/shell/mainframemodel.h"
@@ -57,6 +58,8 @@ public:
     bool openDocumentFile(const QString &path);
     // Re-evaluates every enabling rule and check mark (Qt has no idle cycle).
     void refreshCommands();
+    // The clock of the one-shot timers started from now on.
+    void setTimers(TimerSource *timers) { m_timers = timers; }
 
 protected:
     bool event(QEvent *event) override;
@@ -95,6 +98,7 @@ private:
     std::array<QLabel *, shell::kPaneCount> m_panes{};
     std::map<int, QAction *> m_commands;
     QTimer *m_refresh;
+    TimerSource *m_timers = &qtTimers();
     QToolBar *m_accessoryBar = nullptr;
     CStatusWindow *m_statusWindow = nullptr; // made at first use, kept while the window lives
     bool m_linkShutDown = false;

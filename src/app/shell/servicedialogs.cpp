@@ -117,35 +117,47 @@ bool CDarkCurrentDialog::event(QEvent *event) {
     return true;
 }
 
-void showAmplifierDialog(link::StationLink &link, QWidget *parent, bool showOk) {
-    QDialog dialog(parent);
-    dialog.setWindowTitle("Analog to Digital Sampling");
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel("Drag and set the amplifier level: ", &dialog));
-    auto *slider = new QSlider(Qt::Horizontal, &dialog);
-    slider->setRange(0, 10);
-    slider->setValue(link.status().amplifierSetting.load() & 0x0F);
-    layout->addWidget(slider);
+CAmplifierDialog::CAmplifierDialog(link::StationLink &link, QWidget *parent, bool showOk)
+    : QDialog(parent), m_link(link) {
+    setWindowTitle("Analog to Digital Sampling");
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Drag and set the amplifier level: ", this));
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setRange(0, 10);
+    m_slider->setValue(link.status().amplifierSetting.load() & 0x0F);
+    layout->addWidget(m_slider);
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton("&OK", &dialog);
-    auto *cancel = new QPushButton("&Cancel", &dialog);
+    auto *ok = new QPushButton("&OK", this);
+    auto *cancel = new QPushButton("&Cancel", this);
     ok->setVisible(showOk);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    link.SetAmplifier(link::amplifierByte(slider->value()));
-    QObject::connect(slider, &QSlider::sliderReleased, &dialog, [&] {
-        link.SetAmplifier(link::amplifierByte(slider->value()));
+    sendLevel();
+    // The instrument needs a moment to settle after each new level.
+    connect(m_slider, &QSlider::sliderReleased, this, [this] {
+        sendLevel();
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
     });
-    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] {
-        link.SetAmplifier(link::amplifierByte(slider->value()));
-        dialog.accept();
+    connect(ok, &QPushButton::clicked, this, [this] {
+        sendLevel();
+        accept();
     });
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, [&] {
-        link.SetAmplifier(link::kAmplifierCancelled);
-        dialog.reject();
-    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CAmplifierDialog::sendLevel() {
+    m_link.SetAmplifier(link::amplifierByte(m_slider->value()));
+}
+
+// Closing by Cancel, Escape or the window's close button all tell the instrument to drop the trial.
+void CAmplifierDialog::reject() {
+    m_link.SetAmplifier(link::kAmplifierCancelled);
+    QDialog::reject();
+}
+
+void showAmplifierDialog(link::StationLink &link, QWidget *parent, bool showOk) {
+    CAmplifierDialog dialog(link, parent, showOk);
     dialog.exec();
 }
 

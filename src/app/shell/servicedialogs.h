@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QSlider;
 class QTableWidget;
 
 namespace spectavo::app {
@@ -42,6 +43,20 @@ private:
     shell::DarkCurrentTable m_table;
     QTableWidget *m_grid;
     std::vector<QPushButton *> m_buttons;
+};
+
+// "Analog to Digital Sampling": the amplifier level 0..10, sent as the slider moves; Cancel sends the
+// cancel value.
+class CAmplifierDialog : public QDialog {
+public:
+    CAmplifierDialog(link::StationLink &link, QWidget *parent, bool showOk);
+    void reject() override;
+
+private:
+    void sendLevel();
+
+    link::StationLink &m_link;
+    QSlider *m_slider;
 };
 
 // "Analog to Digital Sampling": the amplifier level 0..10; Cancel sends the cancel value.
