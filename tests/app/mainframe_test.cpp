@@ -14,7 +14,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableWidget>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +24,7 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
+#include "app/widgets/gridcontrol.h"
 #include "core/shell/commandids.h"
 #include "support/linkeddriver.h"
 #include "support/tempdir.h"
@@ -128,11 +128,11 @@ TEST_F(MainFrameTest, DarkCurrentTableAndStatusWindowFillFromTheInstrument) {
 
     auto dark = std::make_unique<CDarkCurrentDialog>(link, &frame);
     dark->show();
-    auto *grid = dark->findChild<QTableWidget *>();
-    ASSERT_TRUE(pumpUntil(
-        [&] { return grid->rowCount() == 9 && grid->item(8, 1) && !grid->item(8, 1)->text().isEmpty(); }));
-    EXPECT_EQ(grid->columnCount(), 4) << "two channels: Level, Sample, Refrence and one more";
-    EXPECT_EQ(grid->item(1, 1)->text(), "   12");
+    grid::GridModel &cells = dark->findChild<CGridControl *>()->grid();
+    ASSERT_TRUE(pumpUntil([&] { return cells.rows() == 9 && !cells.text(8, 1).empty(); }));
+    EXPECT_EQ(cells.columns(), 4) << "two channels: Level, Sample, Refrence and one more";
+    EXPECT_EQ(cells.text(1, 1), "   12");
+    EXPECT_EQ(dark->findChild<CGridControl *>()->model()->rowCount(), 8) << "the header row stays fixed";
     dark.reset();
     EXPECT_FALSE(link.acquisition().open.load());
     frame.close();
@@ -293,13 +293,12 @@ TEST_F(MainFrameTest, DarkCurrentOnAOneChannelModelWithFiveLevelsFillsSixRowsOfT
     ASSERT_TRUE(pumpUntil([&] { return link.status().powerStatus.load() == 1; }));
     ASSERT_EQ(link.config().channels.load(), 1);
     auto dark = std::make_unique<CDarkCurrentDialog>(link, &frame);
-    auto *grid = dark->findChild<QTableWidget *>();
-    ASSERT_TRUE(pumpUntil(
-        [&] { return grid->rowCount() == 6 && grid->item(5, 2) && !grid->item(5, 2)->text().isEmpty(); }));
-    EXPECT_EQ(grid->columnCount(), 3);
+    grid::GridModel &cells = dark->findChild<CGridControl *>()->grid();
+    ASSERT_TRUE(pumpUntil([&] { return cells.rows() == 6 && !cells.text(5, 2).empty(); }));
+    EXPECT_EQ(cells.columns(), 3);
     // The virtual instrument's level n reads 12 + 9n on the sample and 11 + 8n on the reference.
-    EXPECT_EQ(grid->item(5, 1)->text().trimmed(), "48");
-    EXPECT_EQ(grid->item(5, 2)->text().trimmed(), "43");
+    EXPECT_EQ(cells.text(5, 1), "   48");
+    EXPECT_EQ(cells.text(5, 2), "   43");
     dark.reset();
     frame.close();
 }

@@ -9,9 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/widgets/gridcontrol.h"
 #include "core/config/atomicfile.h"
 #include "core/link/commands.h"
 
@@ -46,9 +46,7 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     setWindowTitle("Refresh Background Current");
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Refresh background...\nPlease wait a moment.", this));
-    m_grid = new QTableWidget(this);
-    m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->hide();
+    m_grid = new CGridControl(m_cells, this);
     layout->addWidget(m_grid);
     auto *row = new QHBoxLayout;
     for (const char *text : {"&Refresh", "&Print", "&Save", "&Load", "&Close"}) {
@@ -94,12 +92,13 @@ void CDarkCurrentDialog::setButtonsEnabled(bool enabled) {
 }
 
 void CDarkCurrentDialog::showTable() {
-    m_grid->setRowCount(static_cast<int>(m_table.rows()));
-    m_grid->setColumnCount(static_cast<int>(m_table.columns()));
+    m_cells.resize(static_cast<int>(m_table.rows()), static_cast<int>(m_table.columns()));
+    m_cells.setFixed(1, 1);
+    for (int c = 1; c < m_cells.columns(); ++c)
+        m_cells.setRightAligned(c, true);
     for (std::size_t r = 0; r < m_table.rows(); ++r)
         for (std::size_t c = 0; c < m_table.columns(); ++c)
-            m_grid->setItem(static_cast<int>(r), static_cast<int>(c),
-                            new QTableWidgetItem(QString::fromStdString(m_table.cell(r, c))));
+            m_cells.setText(static_cast<int>(r), static_cast<int>(c), m_table.cell(r, c));
 }
 
 bool CDarkCurrentDialog::event(QEvent *event) {

@@ -3,15 +3,17 @@
 #include <QDialog>
 
 #include "app/shell/notifyevent.h"
+#include "core/grid/gridmodel.h"
 #include "core/link/stationlink.h"
 #include "core/shell/servicetools.h"
 
 class QLabel;
 class QPushButton;
 class QSlider;
-class QTableWidget;
 
 namespace spectavo::app {
+
+class CGridControl;
 
 // "System Status": modeless, refreshed by every status report.
 class CStatusWindow : public QDialog {
@@ -41,7 +43,8 @@ private:
     link::StationLink &m_link;
     QtNotifyTarget m_target{this};
     shell::DarkCurrentTable m_table;
-    QTableWidget *m_grid;
+    grid::GridModel m_cells;
+    CGridControl *m_grid;
     std::vector<QPushButton *> m_buttons;
 };
 

@@ -1,0 +1,124 @@
+#include "app/widgets/gridcontrol.h"
+
+#include <QHeaderView>
+
+namespace spectavo::app {
+
+GridTableAdapter::GridTableAdapter(grid::GridModel &grid, QObject *parent)
+    : QAbstractTableModel(parent), m_grid(grid) {}
+
+int GridTableAdapter::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : m_grid.rows() - m_grid.fixedRows();
+}
+
+int GridTableAdapter::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : m_grid.columns() - m_grid.fixedColumns();
+}
+
+QVariant GridTableAdapter::data(const QModelIndex &index, int role) const {
+    const int row = gridRow(index.row());
+    const int column = gridColumn(index.column());
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return QString::fromStdString(m_grid.text(row, column));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (m_grid.rightAligned(column) ? Qt::AlignRight : Qt::AlignLeft));
+    return {};
+}
+
+QVariant GridTableAdapter::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    // Several fixed rows or columns show their texts one under the other.
+    QStringList texts;
+    if (orientation == Qt::Horizontal)
+        for (int r = 0; r < m_grid.fixedRows(); ++r)
+            texts << QString::fromStdString(m_grid.text(r, gridColumn(section)));
+    else
+        for (int c = 0; c < m_grid.fixedColumns(); ++c)
+            texts << QString::fromStdString(m_grid.text(gridRow(section), c));
+    return texts.join('\n');
+}
+
+Qt::ItemFlags GridTableAdapter::flags(const QModelIndex &index) const {
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    return m_editable ? base | Qt::ItemIsEditable : base;
+}
+
+bool GridTableAdapter::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (role != Qt::EditRole || !m_editable)
+        return false;
+    return m_grid.setText(gridRow(index.row()), gridColumn(index.column()), value.toString().toStdString());
+}
+
+void GridTableAdapter::gridChanged(int row, int column) {
+    if (row < 0 || column < 0) {
+        beginResetModel();
+        endResetModel();
+        return;
+    }
+    if (row < m_grid.fixedRows() || column < m_grid.fixedColumns()) {
+        emit headerDataChanged(row < m_grid.fixedRows() ? Qt::Horizontal : Qt::Vertical, 0,
+                               std::max(rowCount(), columnCount()));
+        return;
+    }
+    const QModelIndex cell = index(row - m_grid.fixedRows(), column - m_grid.fixedColumns());
+    emit dataChanged(cell, cell);
+}
+
+CGridControl::CGridControl(grid::GridModel &grid, QWidget *parent)
+    : QTableView(parent), m_grid(grid), m_adapter(grid) {
+    setModel(&m_adapter);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid.setChangeListener([this](int row, int column) {
+        m_adapter.gridChanged(row, column);
+        if (row < 0)
+            applyLayout();
+    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid())
+            m_grid.setCurrentCell(m_adapter.gridRow(current.row()), m_adapter.gridColumn(current.column()));
+    });
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int section) { m_grid.selectRow(m_adapter.gridRow(section)); });
+    applyLayout();
+}
+
+CGridControl::~CGridControl() {
+    m_grid.setChangeListener({});
+}
+
+void CGridControl::setEditable(bool editable) {
+    m_adapter.setEditable(editable);
+    setEditTriggers(editable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed
+                             : QAbstractItemView::NoEditTriggers);
+}
+
+int CGridControl::twipsToPixels(int twips) const {
+    return twips * logicalDpiX() / 1440;
+}
+
+void CGridControl::applyLayout() {
+    horizontalHeader()->setVisible(m_grid.fixedRows() > 0);
+    verticalHeader()->setVisible(m_grid.fixedColumns() > 0);
+    if (m_grid.fixedColumns() > 0) {
+        int twips = 0;
+        for (int c = 0; c < m_grid.fixedColumns(); ++c)
+            twips += m_grid.columnWidthTwips(c);
+        verticalHeader()->setFixedWidth(twipsToPixels(twips));
+    }
+    for (int c = m_grid.fixedColumns(); c < m_grid.columns(); ++c)
+        setColumnWidth(c - m_grid.fixedColumns(), twipsToPixels(m_grid.columnWidthTwips(c)));
+    showCurrentCell();
+}
+
+void CGridControl::showCurrentCell() {
+    if (m_grid.currentRow() < 0)
+        return;
+    setCurrentIndex(m_adapter.index(m_grid.currentRow() - m_grid.fixedRows(),
+                                    m_grid.currentColumn() - m_grid.fixedColumns()));
+}
+
+} // namespace spectavo::app
