@@ -21,6 +21,7 @@
 
 #include "app/fixed/gotodialog.h"
 #include "app/shell/filemanagementdialog.h"
+#include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
@@ -317,6 +318,21 @@ TEST_F(MainFrameTest, TheFirstDocumentIsOfTheKindLastCreated) {
     EXPECT_TRUE(frame.documents()->subWindowList().front()->windowTitle().contains("Fixed Points"))
         << "an unknown kind opens a fixed-points measurement";
     frame.close();
+}
+
+TEST_F(MainFrameTest, HubSetupShowsTheDriversOwnPanelAtFullSize) {
+    std::filesystem::copy_file(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so",
+                               dir.file("bin/tarvesta.zav.comm.sim.so"));
+    CHubSetup dialog(nullptr);
+    dialog.show();
+    QApplication::processEvents();
+    auto *speed = dialog.findChild<QWidget *>("speed");
+    ASSERT_NE(speed, nullptr) << "the sim driver's panel is embedded";
+    EXPECT_TRUE(speed->isVisible());
+    EXPECT_GE(speed->width(), 60) << "the panel was laid out in a real area, not a collapsed one";
+    dialog.resize(800, 600);
+    QApplication::processEvents();
+    EXPECT_GT(speed->parentWidget()->width(), 600) << "the panel follows the dialog's size";
 }
 
 } // namespace

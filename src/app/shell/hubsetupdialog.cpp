@@ -24,6 +24,7 @@ CHubSetup::CHubSetup(QWidget *parent) : QDialog(parent) {
     layout->addWidget(m_drivers);
     m_panelArea = new QGroupBox("Setup", this);
     m_panelArea->setMinimumHeight(280);
+    new QVBoxLayout(m_panelArea);
     layout->addWidget(m_panelArea, 1);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
@@ -37,6 +38,8 @@ CHubSetup::CHubSetup(QWidget *parent) : QDialog(parent) {
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The driver places its panel in the rectangle it is given, so the area must have its real size.
+    layout->activate();
     openSelected();
 }
 
@@ -51,12 +54,20 @@ void CHubSetup::openSelected() {
     const QRect area = m_panelArea->contentsRect().adjusted(8, 20, -8, -8);
     const auto result =
         m_setup.openDriver(name, m_panelArea, area.left(), area.top(), area.right(), area.bottom());
+    adoptDriverPanel();
     if (result == link::HubSetupModel::OpenResult::LoadFailed)
         messages().show("Hub Setup", strings::formatC("Failed to load %s!", name.c_str()),
                         shell::MessageService::Icon::Error);
     else if (result == link::HubSetupModel::OpenResult::EntryPointsMissing)
         messages().show("Hub Setup", "Couldn't find all ZAV_CommDrv entry points we needed.",
                         shell::MessageService::Icon::Error);
+}
+
+// A panel the driver made is put under the area's layout, so it follows the dialog's size.
+void CHubSetup::adoptDriverPanel() {
+    for (QWidget *panel : m_panelArea->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (m_panelArea->layout()->indexOf(panel) < 0)
+            m_panelArea->layout()->addWidget(panel);
 }
 
 } // namespace spectavo::app

@@ -18,6 +18,7 @@ public:
 
 private:
     void openSelected();
+    void adoptDriverPanel();
 
     link::SharedLibraryLoader m_loader;
     link::HubSetupModel m_setup{m_loader};

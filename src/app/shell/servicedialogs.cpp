@@ -44,6 +44,7 @@ void CStatusWindow::refresh() {
 CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     : QDialog(parent), m_link(link), m_table(link.config().channels.load()) {
     setWindowTitle("Refresh Background Current");
+    resize(420, 420);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Refresh background...\nPlease wait a moment.", this));
     m_grid = new CGridControl(m_cells, this);
@@ -93,8 +94,8 @@ void CDarkCurrentDialog::setButtonsEnabled(bool enabled) {
 
 void CDarkCurrentDialog::showTable() {
     m_cells.resize(static_cast<int>(m_table.rows()), static_cast<int>(m_table.columns()));
-    m_cells.setFixed(1, 1);
-    for (int c = 1; c < m_cells.columns(); ++c)
+    m_cells.setFixed(1, 0);
+    for (int c = 0; c < m_cells.columns(); ++c)
         m_cells.setRightAligned(c, true);
     for (std::size_t r = 0; r < m_table.rows(); ++r)
         for (std::size_t c = 0; c < m_table.columns(); ++c)

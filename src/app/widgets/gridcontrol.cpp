@@ -71,6 +71,7 @@ CGridControl::CGridControl(grid::GridModel &grid, QWidget *parent)
     setModel(&m_adapter);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_grid.setChangeListener([this](int row, int column) {
         m_adapter.gridChanged(row, column);
         if (row < 0)
