@@ -2,12 +2,14 @@
 // show the instrument live.
 
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,6 +72,12 @@ protected:
 };
 
 TEST_F(MainFrameTest, LinksToTheVirtualInstrumentAndShowsItLive) {
+    // Only the shipped hub file, naming the driver as installed beside the program.
+    std::filesystem::copy_file(SPECTAVO_SOURCE_DIR "/config/tarvesta.zav.comm.ini",
+                               dir.file("config/tarvesta.zav.comm.ini"),
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so",
+                               dir.file("bin/tarvesta.zav.comm.sim.so"));
     CMainFrame frame(link, &messages, 0);
     frame.show();
     EXPECT_EQ(frame.paneText(shell::kPaneState), " Ready ");
@@ -125,7 +133,18 @@ TEST_F(MainFrameTest, DarkCurrentTableAndStatusWindowFillFromTheInstrument) {
     ASSERT_TRUE(pumpUntil([&] { return link.status().powerStatus.load() == 1; }));
     CStatusWindow status(link, &frame);
     status.refresh();
-    EXPECT_EQ(status.findChildren<QLabel *>().size(), 20);
+    ASSERT_EQ(status.findChildren<QLabel *>().size(), 20);
+    // The virtual instrument reports eight cells, no sipper and every assembly in order.
+    auto *form = qobject_cast<QFormLayout *>(status.layout());
+    ASSERT_NE(form, nullptr);
+    std::map<QString, QString> shown;
+    for (QLabel *value : status.findChildren<QLabel *>())
+        if (auto *caption = qobject_cast<QLabel *>(form->labelForField(value)))
+            shown[caption->text()] = value->text();
+    EXPECT_EQ(shown["Number of sample cells"], "8");
+    EXPECT_EQ(shown["Auto Sipper"], "False");
+    EXPECT_EQ(shown["Energy of D2 lamp"], "OK");
+    EXPECT_EQ(shown["Status of Power"], "OK");
 
     auto dark = std::make_unique<CDarkCurrentDialog>(link, &frame);
     dark->show();

@@ -64,6 +64,15 @@ TEST_F(MainFrameModelTest, BootStatesShowTheirTextsAndAskAtSevenAndFourteen) {
               (std::vector<test::SentCommand>{{link::kConfirmYes, {}}, {link::kConfirmNo, {}}}));
 }
 
+TEST_F(MainFrameModelTest, BootQuestionsAreAnsweredWithTheConfirmCodes) {
+    model.answerBootQuestion(true);
+    model.answerBootQuestion(false);
+    const auto sent = test::sentCommands();
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0].code, 241) << "Yes";
+    EXPECT_EQ(sent[1].code, 242) << "No";
+}
+
 TEST_F(MainFrameModelTest, StatusItemsTenAndElevenAreAlarms) {
     EXPECT_EQ(model.handleStationNotify(16, 10), MainFrameModel::Reaction::WavelengthOutOfRange);
     EXPECT_EQ(model.handleStationNotify(16, 11), MainFrameModel::Reaction::D2EnergyLow);
@@ -260,9 +269,14 @@ TEST(DarkCurrentTable, FiveLevelsOnOneChannelSaveAndLoadBack) {
     EXPECT_EQ(table.rows(), 6u);
     EXPECT_EQ(table.columns(), 3u);
     const std::string text = table.fileText();
-    EXPECT_EQ(text.substr(0, 12), "    6     3\n");
-    EXPECT_EQ(text.substr(12, 23), "Level Sample Refrence \n") << "each cell is followed by a blank";
-    EXPECT_EQ(text.substr(35, 19), "    0    12    11 \n");
+    // Written by hand: the sizes as "%5d %5d", then every cell followed by a blank, a row per line.
+    EXPECT_EQ(text, "    6     3\n"
+                    "Level Sample Refrence \n"
+                    "    0    12    11 \n"
+                    "    1    13    12 \n"
+                    "    2    14    13 \n"
+                    "    3    15    14 \n"
+                    "    4    16    15 \n");
     DarkCurrentTable loaded(2);
     ASSERT_TRUE(loaded.loadFileText(text));
     EXPECT_EQ(loaded.rows(), 6u);
