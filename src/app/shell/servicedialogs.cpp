@@ -85,6 +85,7 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
 
 CDarkCurrentDialog::~CDarkCurrentDialog() {
     m_link.CloseAcquisition();
+    delete m_grid; // before the cells it shows, which are destroyed ahead of the child widgets
 }
 
 void CDarkCurrentDialog::setButtonsEnabled(bool enabled) {

@@ -62,7 +62,7 @@ private:
     QSlider *m_slider;
 };
 
-// "Analog to Digital Sampling": the amplifier level 0..10; Cancel sends the cancel value.
+// Runs the amplifier dialog modally.
 void showAmplifierDialog(link::StationLink &link, QWidget *parent, bool showOk);
 
 } // namespace spectavo::app

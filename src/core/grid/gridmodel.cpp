@@ -125,8 +125,8 @@ void GridModel::keepSelectionInside() {
 }
 
 void GridModel::changed(int row, int column) const {
-    if (m_listener)
-        m_listener(row, column);
+    if (m_listener.call)
+        m_listener.call(row, column);
 }
 
 } // namespace spectavo::grid

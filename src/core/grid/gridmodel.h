@@ -50,7 +50,7 @@ public:
 
     // Called after a cell's text changes (row, column) or the table's shape does (-1, -1).
     void setChangeListener(std::function<void(int row, int column)> listener) {
-        m_listener = std::move(listener);
+        m_listener.call = std::move(listener);
     }
 
 private:
@@ -68,7 +68,14 @@ private:
     int m_currentRow = -1;
     int m_currentColumn = -1;
     int m_selectedRow = -1;
-    std::function<void(int, int)> m_listener;
+    // A copy of a table is a new table: nobody listens to it yet.
+    struct Listener {
+        std::function<void(int, int)> call;
+        Listener() = default;
+        Listener(const Listener &) {}
+        Listener &operator=(const Listener &) { return *this; }
+    };
+    Listener m_listener;
 };
 
 } // namespace spectavo::grid

@@ -76,5 +76,18 @@ TEST(GridModel, ListenersHearCellChangesAndShapeChanges) {
     EXPECT_EQ(grid.columnWidthTwips(1), 2000);
 }
 
+TEST(GridModel, ACopyKeepsTheCellsButNotTheListener) {
+    GridModel grid(1, 1);
+    int heard = 0;
+    grid.setChangeListener([&](int, int) { ++heard; });
+    GridModel copy = grid;
+    copy.setText(0, 0, "copy");
+    EXPECT_EQ(heard, 0) << "the original's control must not hear changes to a copy";
+    copy = grid;
+    copy.setText(0, 0, "again");
+    EXPECT_EQ(heard, 0);
+    EXPECT_EQ(grid.text(0, 0), "");
+}
+
 } // namespace
 } // namespace spectavo::grid
