@@ -177,11 +177,11 @@ void CMainFrame::buildMenus() {
     showAccessoryBar(false);
 
     QMenu *help = menuBar()->addMenu("&Help");
-    const std::pair<int, const char *> topics[] = {{32887, "How to &Maintenance"},
-                                                   {32888, "How to &Replacement"},
-                                                   {32890, "&Quantitaive or multiwavelength"},
-                                                   {32891, "&Wavelength scanning"},
-                                                   {32892, "&Time scanning (Kinetic analysis)"}};
+    const std::pair<int, const char *> topics[] = {{kCmdHelpMaintenance, "How to &Maintenance"},
+                                                   {kCmdHelpReplacement, "How to &Replacement"},
+                                                   {kCmdHelpQuantitative, "&Quantitaive or multiwavelength"},
+                                                   {kCmdHelpWaveScan, "&Wavelength scanning"},
+                                                   {kCmdHelpTimeScan, "&Time scanning (Kinetic analysis)"}};
     for (const auto &[id, text] : topics)
         help->addAction(text, this, [this, id = id] { openHelp(id); });
     help->addSeparator();

@@ -39,6 +39,15 @@ enum CommandId : int {
     kCmdFlushSipper = 10405,
     kCmdSipperSetup = 10406,
     kCmdSippingInterval = 10411,
+    kCmdHelpMaintenance = 32887,
+    kCmdHelpReplacement = 32888,
+    kCmdHelpQuantitative = 32890,
+    kCmdHelpWaveScan = 32891,
+    kCmdHelpTimeScan = 32892,
 };
+
+// The help topics, each a page of the help folder.
+inline constexpr int kHelpTopics[] = {kCmdHelpMaintenance, kCmdHelpReplacement, kCmdHelpQuantitative,
+                                      kCmdHelpWaveScan, kCmdHelpTimeScan};
 
 } // namespace spectavo::shell

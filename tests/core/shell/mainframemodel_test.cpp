@@ -431,6 +431,12 @@ TEST(DesktopServices, PrinterSettingsPreferTheDesktopToolThenThePrintServer) {
     EXPECT_EQ(helpPagePath("/opt/spectavo/bin", 32891), "/opt/spectavo/bin/help/98427.html");
 }
 
+TEST(DesktopServices, EveryHelpTopicHasAShippedPage) {
+    for (int topic : kHelpTopics)
+        EXPECT_TRUE(std::filesystem::exists(helpPagePath(SPECTAVO_BIN_DIR, topic)))
+            << helpPagePath(SPECTAVO_BIN_DIR, topic);
+}
+
 } // namespace
 } // namespace spectavo::shell
 
