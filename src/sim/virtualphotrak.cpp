@@ -110,8 +110,10 @@ void VirtualPhotrak::bootState(int state) {
     }
     const bool asks =
         (state == 7 && m_settings.askRecalibrate) || (state == 14 && m_settings.fileSystemError);
-    if (state == 14 && !m_settings.fileSystemError) {
-        bootState(15);
+    // States 7 and 14 are the instrument's questions: an instrument that has none to ask passes them
+    // without a word, so the program never asks the operator a question nobody waits for.
+    if ((state == 7 && !m_settings.askRecalibrate) || (state == 14 && !m_settings.fileSystemError)) {
+        bootState(state + 1);
         return;
     }
     transmit(5, {static_cast<std::uint8_t>(state)});

@@ -60,6 +60,17 @@ TEST(VirtualPhotrak, BootReportsEveryStateAndWaitsForTheAnswerToItsQuestion) {
     EXPECT_TRUE(instrument.linked());
 }
 
+TEST(VirtualPhotrak, BootWithoutQuestionsPassesTheirStatesSilently) {
+    VirtualPhotrak instrument(SimSettings{});
+    instrument.powerOn(0.0);
+    std::vector<int> states;
+    for (const auto &packet : answers(instrument, 30.0))
+        if (packet.code == 5)
+            states.push_back(packet.data[0]);
+    EXPECT_EQ(states, (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 15}))
+        << "states 7 and 14 would make the program ask a question nobody waits for";
+}
+
 TEST(VirtualPhotrak, HandshakeAnswersEveryQuery) {
     VirtualPhotrak instrument(quickSettings());
     instrument.powerOn(0.0);
