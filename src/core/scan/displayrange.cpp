@@ -1,0 +1,137 @@
+#include "core/scan/displayrange.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spectavo::scan {
+namespace {
+constexpr const char *kGrid = "Grid";
+constexpr const char *kDisplay = "Display";
+constexpr const char *kPeaks = "Peak and Valley";
+} // namespace
+
+CDisplayRange CDisplayRange::load(const ProfileStore &file) {
+    CDisplayRange r;
+    r.mode = file.GetInt(kDisplay, "Mode", 1);
+    r.manual = file.GetInt(kGrid, "ManualSet", 0);
+    r.xInterval = file.GetFloat(kGrid, "Xstep", "100");
+    r.yInterval = file.GetFloat(kGrid, "Ystep", "1");
+    r.xMax = file.GetFloat(kDisplay, "Xmax", "1100");
+    r.xMin = file.GetFloat(kDisplay, "Xmin", "190");
+    r.absMax = file.GetFloat(kDisplay, "aYmax", "3");
+    r.absMin = file.GetFloat(kDisplay, "aYmin", "-1");
+    r.tMin = file.GetFloat(kDisplay, "tYmin", "0");
+    r.tMax = file.GetFloat(kDisplay, "tYmax", "150");
+    r.background = file.GetInt(kDisplay, "BKColor", 0);
+    r.showPeaks = file.GetInt(kPeaks, "ShowPeak", 0);
+    r.showValleys = file.GetInt(kPeaks, "ShowValley", 0);
+    return r;
+}
+
+void CDisplayRange::save(ProfileStore &file) const {
+    file.PutInt(kDisplay, "Mode", mode);
+    file.PutInt(kGrid, "ManualSet", manual);
+    file.PutFloat(kGrid, "Xstep", xInterval);
+    file.PutFloat(kGrid, "Ystep", yInterval);
+    file.PutFloat(kDisplay, "Xmax", xMax);
+    file.PutFloat(kDisplay, "Xmin", xMin);
+    file.PutFloat(kDisplay, "aYmax", absMax);
+    file.PutFloat(kDisplay, "aYmin", absMin);
+    file.PutFloat(kDisplay, "tYmin", tMin);
+    file.PutFloat(kDisplay, "tYmax", tMax);
+    file.PutInt(kDisplay, "BKColor", background);
+    file.PutInt(kPeaks, "ShowPeak", showPeaks);
+    file.PutInt(kPeaks, "ShowValley", showValleys);
+}
+
+void CDisplayRange::setYRange(bool absorbance, float bottom, float top) {
+    (absorbance ? absMin : tMin) = bottom;
+    (absorbance ? absMax : tMax) = top;
+}
+
+TickLadder CDisplayRange::wavelengthTicks() const {
+    return manual ? manualTicks(xInterval) : automaticWavelengthTicks(double(xMax) - double(xMin));
+}
+
+TickLadder CDisplayRange::valueTicks(bool absorbance) const {
+    if (manual)
+        return manualTicks(yInterval);
+    const double span = double(yMax(absorbance)) - double(yMin(absorbance));
+    return absorbance ? automaticAbsorbanceTicks(span) : automaticTransmittanceTicks(span);
+}
+
+BaseScales BaseScales::load(const ProfileStore &analyst) {
+    BaseScales b;
+    b.xMin = analyst.GetFloat("ZAV Range", "fScanMin", "180");
+    b.xMax = analyst.GetFloat("ZAV Range", "fScanMax", "1100");
+    b.absMin = analyst.GetFloat("ZAV Range", "faYmin", "-1");
+    b.absMax = analyst.GetFloat("ZAV Range", "faYmax", "3");
+    b.tMin = analyst.GetFloat("ZAV Range", "ftYmin", "0");
+    b.tMax = analyst.GetFloat("ZAV Range", "ftYmax", "150");
+    return b;
+}
+
+void DisplayHistory::pushUndo(bool absorbance) {
+    CDisplayRange entry = m_range;
+    entry.mode = absorbance ? 1 : 0;
+    m_undo.insert(m_undo.begin(), entry);
+}
+
+std::optional<bool> DisplayHistory::undo(bool absorbance) {
+    if (m_undo.empty())
+        return std::nullopt;
+    m_range = m_undo.front();
+    m_undo.erase(m_undo.begin());
+    const bool entryAbsorbance = m_range.mode == 1;
+    if (entryAbsorbance != absorbance)
+        return entryAbsorbance;
+    return std::nullopt;
+}
+
+void DisplayHistory::restore(const BaseScales &base) {
+    m_undo.clear();
+    m_range.xMin = base.xMin;
+    m_range.xMax = base.xMax;
+    m_range.absMin = base.absMin;
+    m_range.absMax = base.absMax;
+    m_range.tMin = base.tMin;
+    m_range.tMax = base.tMax;
+    m_range.manual = 0;
+}
+
+void DisplayHistory::zoom(bool absorbance, double wavelength1, double wavelength2, double value1,
+                          double value2) {
+    pushUndo(absorbance);
+    const auto [left, right] = std::minmax(wavelength1, wavelength2);
+    if (right - left > 10.0) {
+        m_range.xMin = static_cast<float>(left);
+        m_range.xMax = static_cast<float>(right);
+    }
+    const auto [bottom, top] = std::minmax(value1, value2);
+    if (top - bottom > (absorbance ? 0.002 : 1.0))
+        m_range.setYRange(absorbance, static_cast<float>(bottom), static_cast<float>(top));
+}
+
+bool DisplayHistory::applyRangeDialog(bool absorbance, float xMin, float xMax, float yMin, float yMax,
+                                      bool manual, float xInterval, float yInterval) {
+    const auto [left, right] = std::minmax(xMin, xMax);
+    const auto [bottom, top] = std::minmax(yMin, yMax);
+    if (manual) {
+        // Judged on the ranges as they will be used: a pair typed in reverse must not slip a dense
+        // interval past the test, and a negative interval is refused like a zero one.
+        const bool usable =
+            xInterval > 0.0f && yInterval > 0.0f && std::isfinite(xInterval) && std::isfinite(yInterval);
+        if (!usable || (right - left) / xInterval > 50.0f || (top - bottom) / yInterval > 50.0f)
+            return false;
+    }
+    pushUndo(absorbance);
+    m_range.xMin = left;
+    m_range.xMax = right;
+    m_range.setYRange(absorbance, bottom, top);
+    m_range.manual = manual ? 1 : 0;
+    m_range.xInterval = xInterval;
+    m_range.yInterval = yInterval;
+    return true;
+}
+
+} // namespace spectavo::scan

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/config/profilestore.h"
+#include "core/scan/chartaxes.h"
+
+namespace spectavo::scan {
+
+// What a spectrum chart shows: the axis ranges of both photometric modes, manual tick intervals,
+// background and the peak/valley switches. Kept in the wave-scan settings file between sessions.
+struct CDisplayRange {
+    static constexpr const char *kFileName = "..\\config\\tarvesta.zav.func.wavescan.ini";
+
+    std::int32_t mode = 1; // the Abs/T% mode this record was saved in (1 Abs, 0 T%)
+    std::int32_t manual = 0;
+    float xInterval = 100.0f;
+    float yInterval = 1.0f;
+    float xMax = 1100.0f;
+    float xMin = 190.0f;
+    float absMax = 3.0f;
+    float absMin = -1.0f;
+    float tMin = 0.0f;
+    float tMax = 150.0f;
+    std::int32_t background = 0;
+    std::int32_t showPeaks = 0;
+    std::int32_t showValleys = 0;
+
+    static CDisplayRange load(const ProfileStore &file);
+    void save(ProfileStore &file) const;
+
+    float yMin(bool absorbance) const { return absorbance ? absMin : tMin; }
+    float yMax(bool absorbance) const { return absorbance ? absMax : tMax; }
+    void setYRange(bool absorbance, float bottom, float top);
+
+    TickLadder wavelengthTicks() const;
+    TickLadder valueTicks(bool absorbance) const;
+
+    friend bool operator==(const CDisplayRange &, const CDisplayRange &) = default;
+};
+
+// The scales the chart falls back to on "Restore", from the application settings.
+struct BaseScales {
+    float xMin = 180.0f;
+    float xMax = 1100.0f;
+    float absMin = -1.0f;
+    float absMax = 3.0f;
+    float tMin = 0.0f;
+    float tMax = 150.0f;
+    static BaseScales load(const ProfileStore &analyst);
+};
+
+// The chart's display record with its undo stack. Every change pushes the record as it was, carrying
+// the photometric mode current at that moment, so an undo can bring that mode back.
+class DisplayHistory {
+public:
+    explicit DisplayHistory(CDisplayRange range = {}) : m_range(range) {}
+
+    const CDisplayRange &range() const { return m_range; }
+    CDisplayRange &range() { return m_range; }
+    bool canUndo() const { return !m_undo.empty(); }
+    std::size_t undoDepth() const { return m_undo.size(); }
+
+    void pushUndo(bool absorbance);
+    // Takes the newest entry back. Returns the mode to switch the program to when it differs from
+    // the current one.
+    std::optional<bool> undo(bool absorbance);
+    // "Restore": the base scales, automatic ticks, and no undo history.
+    void restore(const BaseScales &base);
+
+    // A completed rubber band in data coordinates (any corner order). An axis changes only when the
+    // band is wide enough on it: more than 10 nm, 0.002 Abs or 1 %T. The undo entry is pushed always.
+    void zoom(bool absorbance, double wavelength1, double wavelength2, double value1, double value2);
+
+    // The display-range dialog: ranges in any order, manual intervals; refused (nothing changes, no
+    // undo entry) when a manual interval is zero or gives more than 50 ticks on its axis.
+    static constexpr const char *kTooDense =
+        "The tip interval you selected is too dense,\nplease set it again.";
+    bool applyRangeDialog(bool absorbance, float xMin, float xMax, float yMin, float yMax, bool manual,
+                          float xInterval, float yInterval);
+
+private:
+    CDisplayRange m_range;
+    std::vector<CDisplayRange> m_undo; // newest first
+};
+
+} // namespace spectavo::scan

@@ -1,0 +1,187 @@
+#include <cmath>
+#include <map>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "core/config/profilefile.h"
+#include "core/scan/chartaxes.h"
+#include "core/scan/columnreduction.h"
+#include "core/scan/displayrange.h"
+#include "support/tempdir.h"
+
+namespace spectavo::scan {
+namespace {
+
+std::vector<std::string> labels(const TickLadder &ladder, double min, double max, double tolerance) {
+    std::vector<std::string> out;
+    for (double tick : tickValues(min, max, ladder.interval, tolerance))
+        out.push_back(tickLabel(ladder, tick));
+    return out;
+}
+
+TEST(ChartTicks, AbsorbanceLaddersFollowTheSpan) {
+    const TickLadder whole = automaticAbsorbanceTicks(3.0 - -1.0);
+    EXPECT_EQ(whole.interval, 1.0);
+    EXPECT_EQ(whole.format(), "%.0f");
+    EXPECT_EQ(labels(whole, -1, 3, kValueTickTolerance),
+              (std::vector<std::string>{"-1", "0", "1", "2", "3"}));
+    const TickLadder narrow = automaticAbsorbanceTicks(0.15);
+    EXPECT_EQ(narrow.interval, 0.05);
+    EXPECT_EQ(narrow.format(), "%.2f");
+    EXPECT_EQ(labels(narrow, 0.40, 0.55, kValueTickTolerance),
+              (std::vector<std::string>{"0.40", "0.45", "0.50", "0.55"}))
+        << "ticks on both edges survive rounding";
+}
+
+TEST(ChartTicks, WavelengthLadderStartsAtTheFirstMultiple) {
+    const TickLadder full = automaticWavelengthTicks(1100.0 - 190.0);
+    EXPECT_EQ(full.format(), "%.f");
+    const auto ticks = tickValues(190, 1100, full.interval, kWavelengthTickTolerance);
+    ASSERT_EQ(ticks.size(), 10u);
+    EXPECT_EQ(ticks.front(), 200.0);
+    EXPECT_EQ(ticks.back(), 1100.0);
+    EXPECT_EQ(tickValues(195, 240, 10, kWavelengthTickTolerance).front(), 200.0);
+    EXPECT_EQ(tickValues(200, 240, 10, kWavelengthTickTolerance).front(), 200.0) << "a tick on the edge";
+    EXPECT_EQ(automaticWavelengthTicks(150).interval, 50.0);
+    EXPECT_EQ(automaticWavelengthTicks(10).interval, 1.0);
+}
+
+TEST(ChartTicks, ManualIntervalsGetTheDecimalsTheyNeed) {
+    EXPECT_EQ(manualTicks(0.25).format(), "%.1f");
+    EXPECT_EQ(manualTicks(0.05).format(), "%.2f");
+    EXPECT_EQ(manualTicks(1).format(), "%.f");
+    EXPECT_EQ(manualTicks(50).format(), "%.f");
+    EXPECT_EQ(manualTicks(0.001).format(), "%.3f") << "log10 of 0.001 rounds just below -3";
+}
+
+TEST(ChartTicks, TransmittanceLadderPadsWholeNumbers) {
+    const TickLadder full = automaticTransmittanceTicks(150);
+    EXPECT_EQ(full.format(), "%3.0f");
+    EXPECT_EQ(labels(full, 0, 150, kValueTickTolerance).front(), "  0");
+    EXPECT_EQ(automaticTransmittanceTicks(1.5).format(), "%.1f");
+    EXPECT_EQ(automaticTransmittanceTicks(0.5).interval, 0.1);
+}
+
+TEST(ChartTicks, SpansBelowTheLaddersStillGetAFewTicks) {
+    for (double span : {0.002, 0.0015, 0.001, 0.0003}) {
+        const auto ticks =
+            tickValues(0.5, 0.5 + span, automaticAbsorbanceTicks(span).interval, kValueTickTolerance);
+        EXPECT_GE(ticks.size(), 2u) << span;
+        EXPECT_LE(ticks.size(), 21u) << span;
+    }
+    const auto t = tickValues(50, 50.15, automaticTransmittanceTicks(0.15).interval, kValueTickTolerance);
+    EXPECT_GE(t.size(), 2u);
+}
+
+TEST(ChartTicks, DegenerateAxesNeverLoop) {
+    EXPECT_TRUE(tickValues(0, 1, 0, kValueTickTolerance).empty());
+    EXPECT_TRUE(tickValues(0, 1, -1, kValueTickTolerance).empty());
+    EXPECT_TRUE(tickValues(0, NAN, 1, kValueTickTolerance).empty());
+    EXPECT_TRUE(tickValues(3, -1, 1, kValueTickTolerance).empty());
+    EXPECT_EQ(tickValues(0, 1e12, 1, kValueTickTolerance).size(), kMaxTicks);
+}
+
+TEST(DisplayHistory, ANarrowBandChangesOnlyTheOtherAxis) {
+    DisplayHistory history;
+    history.zoom(true, 500, 508, 0.2, 0.8);
+    EXPECT_EQ(history.range().xMin, 190.0f) << "8 nm is too narrow";
+    EXPECT_EQ(history.range().absMin, 0.2f);
+    EXPECT_EQ(history.range().absMax, 0.8f);
+    history.zoom(true, 600, 400, 0.5, 0.5015);
+    EXPECT_EQ(history.range().xMin, 400.0f);
+    EXPECT_EQ(history.range().xMax, 600.0f);
+    EXPECT_EQ(history.range().absMin, 0.2f) << "0.0015 Abs is too low";
+    EXPECT_EQ(history.undoDepth(), 2u) << "each band pushes an undo entry";
+    EXPECT_EQ(history.range().tMax, 150.0f) << "the other mode's range is untouched";
+}
+
+TEST(DisplayHistory, UndoAfterAModeSwitchReturnsTheModeAndTheRanges) {
+    DisplayHistory history;
+    history.zoom(true, 400, 600, 0, 1);
+    const CDisplayRange beforeSwitch = history.range();
+    history.pushUndo(true); // the mode command, Abs -> T%
+    history.range().manual = 0;
+    history.zoom(false, 450, 550, 20, 80);
+    EXPECT_FALSE(history.undo(false).has_value()) << "the zoom was made in T%";
+    const auto mode = history.undo(false);
+    ASSERT_TRUE(mode.has_value());
+    EXPECT_TRUE(*mode) << "back to absorbance";
+    CDisplayRange expected = beforeSwitch;
+    expected.mode = 1;
+    EXPECT_EQ(history.range(), expected);
+    history.restore(BaseScales{});
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_EQ(history.range().xMin, 180.0f);
+}
+
+TEST(DisplayHistory, RangeDialogRefusesDenseOrUnusableIntervals) {
+    DisplayHistory history;
+    EXPECT_FALSE(history.applyRangeDialog(true, 190, 1100, -1, 3, true, 10, 1)) << "91 wavelength ticks";
+    EXPECT_FALSE(history.applyRangeDialog(true, 1100, 190, -1, 3, true, 10, 1))
+        << "typed in reverse it is just as dense";
+    EXPECT_FALSE(history.applyRangeDialog(true, 190, 1100, -1, 3, true, -100, 1));
+    EXPECT_FALSE(history.applyRangeDialog(true, 190, 1100, -1, 3, true, 100, 0));
+    EXPECT_FALSE(history.canUndo()) << "a refused dialog changes nothing";
+    EXPECT_TRUE(history.applyRangeDialog(true, 700, 400, 2, 0, false, 0, 0))
+        << "intervals are not checked without manual";
+    EXPECT_EQ(history.range().xMin, 400.0f);
+    EXPECT_EQ(history.range().absMax, 2.0f);
+    EXPECT_EQ(history.undoDepth(), 1u);
+}
+
+TEST(DisplayRange, DefaultsWithoutAFileAndARoundTrip) {
+    test::TempDir dir;
+    ProfileFile file(dir.file("wavescan.ini"), false);
+    EXPECT_EQ(CDisplayRange::load(file), CDisplayRange{});
+    CDisplayRange r;
+    r.mode = 0;
+    r.manual = 1;
+    r.xInterval = 25.0f;
+    r.yInterval = 0.25f;
+    r.xMin = 400.5f;
+    r.tMax = 110.0f;
+    r.background = 7;
+    r.showPeaks = 1;
+    r.save(file);
+    EXPECT_EQ(CDisplayRange::load(file), r);
+    EXPECT_EQ(r.valueTicks(true).format(), "%.1f") << "manual";
+}
+
+// Reference: for each pixel column, the lowest and highest y the full line reaches there.
+std::map<long, std::pair<double, double>> columnExtremes(const std::vector<PlotPoint> &points) {
+    std::map<long, std::pair<double, double>> out;
+    for (const PlotPoint &p : points) {
+        const long column = static_cast<long>(std::floor(p.x));
+        auto [it, added] = out.try_emplace(column, p.y, p.y);
+        it->second.first = std::min(it->second.first, p.y);
+        it->second.second = std::max(it->second.second, p.y);
+    }
+    return out;
+}
+
+TEST(ColumnReduction, KeepsEveryColumnsExtremesAndEnds) {
+    std::mt19937 random(7);
+    std::normal_distribution<double> noise(0.0, 0.01);
+    std::vector<PlotPoint> line;
+    for (int i = 0; i < 200000; ++i) {
+        const double x = 40.0 + 1840.0 * i / 199999.0;
+        line.push_back({x, 540.0 + 300.0 * std::sin(i / 20000.0) * (1.0 + noise(random))});
+    }
+    const std::vector<PlotPoint> reduced = reduceToPixelColumns(line);
+    EXPECT_LE(reduced.size(), 4u * 1841u);
+    EXPECT_EQ(columnExtremes(reduced), columnExtremes(line));
+    EXPECT_EQ(reduced.front(), line.front());
+    EXPECT_EQ(reduced.back(), line.back());
+    for (std::size_t i = 1; i < reduced.size(); ++i)
+        ASSERT_LE(reduced[i - 1].x, reduced[i].x) << "drawing order is kept";
+}
+
+TEST(ColumnReduction, ShortLinesAreDrawnWhole) {
+    const std::vector<PlotPoint> line{{0, 0}, {1.5, 3}, {3, 1}};
+    EXPECT_EQ(reduceToPixelColumns(line), line);
+    EXPECT_TRUE(reduceToPixelColumns({}).empty());
+}
+
+} // namespace
+} // namespace spectavo::scan
