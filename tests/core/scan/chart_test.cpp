@@ -6,6 +6,7 @@
 
 #include "core/config/profilefile.h"
 #include "core/scan/chartaxes.h"
+#include "core/scan/chartlayout.h"
 #include "core/scan/columnreduction.h"
 #include "core/scan/displayrange.h"
 #include "support/tempdir.h"
@@ -146,6 +147,45 @@ TEST(DisplayRange, DefaultsWithoutAFileAndARoundTrip) {
     r.save(file);
     EXPECT_EQ(CDisplayRange::load(file), r);
     EXPECT_EQ(r.valueTicks(true).format(), "%.1f") << "manual";
+}
+
+TEST(ChartLayout, MarginsAndScalesFromTheTextHeights) {
+    // Heights 12 (tick labels), 14 (wavelength legend), 16 (vertical legend), 20 (title).
+    const ChartLayout layout(800, 600, {12, 14, 16, -20}, 190, 1100, -1, 3);
+    EXPECT_EQ(layout.topMargin(), 40);
+    EXPECT_EQ(layout.bottomMargin(), 2 * 12 + 14);
+    EXPECT_EQ(layout.leftMargin(), 2 * 16 + 5 * 6);
+    EXPECT_DOUBLE_EQ(layout.xScale(), (800 + 1 - 62 - 30) / 910.0);
+    EXPECT_DOUBLE_EQ(layout.yScale(), (600 + 1 - 40 - 38) / 4.0);
+    EXPECT_DOUBLE_EQ(layout.xOf(190), 62);
+    EXPECT_DOUBLE_EQ(layout.yOf(-1), 600 - 38);
+    EXPECT_DOUBLE_EQ(layout.wavelengthAt(layout.xOf(546.1)), 546.1);
+    EXPECT_NEAR(layout.valueAt(layout.yOf(0.25)), 0.25, 1e-12);
+    const ChartLayout flat(800, 600, {}, 500, 500, 1, 1);
+    EXPECT_EQ(flat.xScale(), 0.0) << "an empty range never divides by zero";
+}
+
+TEST(ChartLayout, TransmittanceIsPlottedAsPercent) {
+    EXPECT_DOUBLE_EQ(plottedValue(0.5, true), 0.5);
+    EXPECT_NEAR(plottedValue(0.5, false), 31.6227766, 1e-6);
+    EXPECT_DOUBLE_EQ(plottedValue(0.0, false), 100.0);
+}
+
+TEST(TraceCursor, SnapsToThePointAndWrapsPastTheEnds) {
+    // A spectrum from 400 to 700 nm every 0.5 nm: 601 points.
+    const auto inside = snapTraceCursor(450.8, 400, 0.5, 601, 190, 1100);
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(inside->index, 102);
+    EXPECT_DOUBLE_EQ(inside->wavelength, 451.0);
+    const auto pastEnd = snapTraceCursor(720, 400, 0.5, 601, 190, 1100);
+    EXPECT_EQ(pastEnd->index, 0) << "right of the end: the first point";
+    const auto beforeStart = snapTraceCursor(380, 400, 0.5, 601, 190, 1100);
+    EXPECT_EQ(beforeStart->index, 600) << "left of the start: the last point";
+    const auto zoomed = snapTraceCursor(380, 400, 0.5, 601, 450, 650);
+    EXPECT_EQ(zoomed->index, 100) << "the end lies right of the axis: wrapped to the axis minimum, 450 nm";
+    EXPECT_FALSE(snapTraceCursor(500, 400, 0.5, 0, 190, 1100)) << "an empty spectrum has no cursor";
+    EXPECT_EQ(traceCursorTip(451.0, 1.23456, true), "x=451.0;y=1.2346");
+    EXPECT_EQ(traceCursorTip(451.0, 31.6228, false), "x=451.0;y=31.62");
 }
 
 // Reference: for each pixel column, the lowest and highest y the full line reaches there.

@@ -1,0 +1,61 @@
+#include "core/scan/chartlayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/strings/cformat.h"
+
+namespace spectavo::scan {
+namespace {
+
+// A degenerate range would divide by zero; the chart then draws everything on one line.
+double scaleOf(double pixels, double span) {
+    return span != 0.0 && std::isfinite(span) ? pixels / span : 0.0;
+}
+
+} // namespace
+
+ChartLayout::ChartLayout(int clientWidth, int clientHeight, const ChartTextHeights &text, double xMin,
+                         double xMax, double yMin, double yMax)
+    : m_width(clientWidth), m_height(clientHeight) {
+    const int h0 = std::abs(text.tickLabels);
+    m_top = 2 * std::abs(text.title);
+    m_bottom = 2 * h0 + std::abs(text.wavelengthLegend);
+    m_left = 2 * std::abs(text.valueLegend) + 5 * (h0 / 2);
+    m_xMin = xMin;
+    m_yMin = yMin;
+    m_xScale = scaleOf(clientWidth + 1 - m_left - kRightMargin, xMax - xMin);
+    m_yScale = scaleOf(clientHeight + 1 - m_top - m_bottom, yMax - yMin);
+}
+
+double plottedValue(double absorbance, bool absorbanceMode) {
+    return absorbanceMode ? absorbance : std::pow(10.0, 2.0 - absorbance);
+}
+
+std::optional<CursorPoint> snapTraceCursor(double pointerWavelength, double start, double step, int points,
+                                           double xMin, double xMax) {
+    if (points <= 0 || !(step > 0.0) || !std::isfinite(pointerWavelength))
+        return std::nullopt;
+    const double end = start + (points - 1) * step;
+    double wavelength = pointerWavelength;
+    if (wavelength > end)
+        wavelength = start;
+    else if (wavelength < start)
+        wavelength = end;
+    if (wavelength > xMax)
+        wavelength = xMin;
+    else if (wavelength < xMin)
+        wavelength = xMax;
+    const double position = std::trunc((wavelength - start) / step + 0.5);
+    // Clamped in floating point first: a wavelength far outside would not fit an int.
+    const int index = static_cast<int>(std::clamp(position, 0.0, static_cast<double>(points - 1)));
+    return CursorPoint{index, start + index * step};
+}
+
+std::string traceCursorTip(double wavelength, double plotted, bool absorbanceMode) {
+    return absorbanceMode ? strings::formatC("x=%.1f;y=%.4f", wavelength, plotted)
+                          : strings::formatC("x=%.1f;y=%.2f", wavelength, plotted);
+}
+
+} // namespace spectavo::scan

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace spectavo::scan {
+
+// The heights (absolute, pixels) of the chart's text slots that shape its margins: tick labels,
+// wavelength legend, vertical legend, title.
+struct ChartTextHeights {
+    int tickLabels = 12;
+    int wavelengthLegend = 12;
+    int valueLegend = 12;
+    int title = 12;
+};
+
+// Where the chart draws: margins from the text heights, scales from the client size and the ranges.
+// Pixel coordinates have y growing downwards, with the client's top-left at (0, 0).
+class ChartLayout {
+public:
+    static constexpr int kRightMargin = 30;
+
+    ChartLayout(int clientWidth, int clientHeight, const ChartTextHeights &text, double xMin, double xMax,
+                double yMin, double yMax);
+
+    int leftMargin() const { return m_left; }
+    int topMargin() const { return m_top; }
+    int bottomMargin() const { return m_bottom; }
+    int plotLeft() const { return m_left; }
+    int plotRight() const { return m_width - kRightMargin; }
+    int plotTop() const { return m_top; }
+    int plotBottom() const { return m_height - m_bottom; }
+    double xScale() const { return m_xScale; }
+    double yScale() const { return m_yScale; }
+
+    double xOf(double wavelength) const { return m_left + (wavelength - m_xMin) * m_xScale; }
+    double yOf(double value) const { return plotBottom() - (value - m_yMin) * m_yScale; }
+    // The inverse, as the rubber band and the trace cursor read the pointer.
+    double wavelengthAt(double x) const { return (x - m_left) / m_xScale + m_xMin; }
+    double valueAt(double y) const { return (m_height - y - m_bottom) / m_yScale + m_yMin; }
+
+private:
+    int m_width, m_height;
+    int m_left, m_top, m_bottom;
+    double m_xMin, m_yMin;
+    double m_xScale, m_yScale;
+};
+
+// An absorbance as the chart plots it: itself in Abs mode, 10^(2 - A) percent in T% mode.
+double plottedValue(double absorbance, bool absorbanceMode);
+
+// The trace cursor: the pointer's wavelength put on a point of the current spectrum (start, step, N
+// points), wrapping past either end of the spectrum and of the axis.
+struct CursorPoint {
+    int index;
+    double wavelength;
+};
+std::optional<CursorPoint> snapTraceCursor(double pointerWavelength, double start, double step, int points,
+                                           double xMin, double xMax);
+// The tool tip at the cursor: "x=%.1f;y=%.4f" in Abs mode, "x=%.1f;y=%.2f" in T% mode.
+std::string traceCursorTip(double wavelength, double plotted, bool absorbanceMode);
+
+} // namespace spectavo::scan
