@@ -41,10 +41,12 @@ struct Column {
     void appendTo(std::vector<PlotPoint> &out, const PlotPoint *next) const {
         const double x = static_cast<double>(index) + 0.25;
         const bool lowFirst = lowAt <= highAt;
-        for (double y : {first.y, lowFirst ? low.y : high.y, lowFirst ? high.y : low.y, last.y})
+        for (double y : {first.y, lowFirst ? low.y : high.y, lowFirst ? high.y : low.y})
             appendDistinct(out, {x, y});
-        if (next && columnOf(next->x) == index + 1)
-            appendDistinct(out, {x, next->y});
+        // The last point lies between the extremes, so the stroke need not visit it; it ends where
+        // the line enters the next column, from where a level stroke leads there.
+        const bool adjacent = next && columnOf(next->x) == index + 1;
+        appendDistinct(out, {x, adjacent ? next->y : last.y});
     }
 
     static void appendDistinct(std::vector<PlotPoint> &out, const PlotPoint &p) {
