@@ -13,11 +13,11 @@ struct PlotPoint {
     friend bool operator==(const PlotPoint &, const PlotPoint &) = default;
 };
 
-// Reduces a polyline whose x grows to at most five points per pixel column, drawn as vertical strokes
-// through the column's centre: the first, the lowest, the highest and the last point of the column and
-// the height where the line enters the next column. Drawn as a polyline, the reduced points light the
-// same rows in each column as the full line. A line with no more points than twice its column count is
-// returned whole. One O(N) pass; the result has O(width) points.
+// Reduces a polyline whose x grows to at most four points per pixel column, drawn as vertical strokes
+// inside the column: its first point, its lowest and highest points, and the height where the line
+// enters the next column. Drawn as a polyline, the reduced points light the same rows in each column
+// as the full line. A line with no more points than twice its column count is returned whole. One
+// O(N) pass; the result has O(width) points.
 std::vector<PlotPoint> reduceToPixelColumns(std::span<const PlotPoint> points);
 
 } // namespace spectavo::scan
