@@ -1,0 +1,197 @@
+#include "app/scan/spectrumchart.h"
+
+#include <QPainter>
+
+#include "app/scan/curvedrawing.h"
+#include "app/widgets/fonts.h"
+#include "core/scan/chartaxes.h"
+#include "core/scan/chartlayout.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+using scan::ChartFontSlot;
+
+QColor colourOf(std::uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+void useSlot(QPainter &painter, const SpectrumChartScene &scene, ChartFontSlot slot) {
+    painter.setFont(toQFont(scene.fonts.fonts[static_cast<std::size_t>(slot)]));
+    painter.setPen(colourOf(scene.fonts.colours[static_cast<std::size_t>(slot)]));
+}
+
+// Text whose baseline starts at `at` (left aligned) or ends there (right aligned), turned to read
+// upwards when `vertical`.
+void drawText(QPainter &painter, QPointF at, const QString &text, bool rightAligned, bool vertical) {
+    painter.save();
+    painter.translate(at);
+    if (vertical)
+        painter.rotate(-90);
+    const double width = painter.fontMetrics().horizontalAdvance(text);
+    painter.drawText(QPointF(rightAligned ? -width : 0, 0), text);
+    painter.restore();
+}
+
+struct Frame {
+    scan::ChartLayout layout;
+    QRect client;
+};
+
+void paintTexts(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
+    const scan::ChartStyle &style = scene.style;
+    const auto h = [&](ChartFontSlot slot) { return scene.fonts.height(slot); };
+    if (style.printTitle) {
+        const bool hasCurrent = scene.current >= 0 && scene.current < static_cast<int>(scene.spectra.size());
+        const QString title = QString::fromStdString(
+            hasCurrent ? scene.spectra[static_cast<std::size_t>(scene.current)]->sampleName() : style.title);
+        useSlot(painter, scene, scan::kSlotTitle);
+        const QFontMetrics metrics = painter.fontMetrics();
+        painter.drawText(QPointF(f.client.center().x() - metrics.horizontalAdvance(title) / 2.0,
+                                 f.client.top() + h(scan::kSlotTitle) / 2 + metrics.ascent()),
+                         title);
+    }
+    useSlot(painter, scene, scan::kSlotValueLegend);
+    const QString valueLegend =
+        QString::fromStdString(scene.absorbance ? style.valueLegendAbs : style.valueLegendT);
+    const double legendWidth = painter.fontMetrics().horizontalAdvance(valueLegend);
+    // Centre-top at (left + h2 / 2, middle), running upwards.
+    drawText(painter,
+             QPointF(f.client.left() + h(scan::kSlotValueLegend) / 2 + painter.fontMetrics().ascent(),
+                     f.client.center().y() + legendWidth / 2),
+             valueLegend, false, true);
+    useSlot(painter, scene, scan::kSlotWavelengthLegend);
+    const QString wavelengthLegend = QString::fromStdString(style.wavelengthLegend);
+    painter.drawText(
+        QPointF(f.client.center().x() - painter.fontMetrics().horizontalAdvance(wavelengthLegend) / 2.0,
+                f.client.bottom() + 1 - h(scan::kSlotTickLabels) / 2 - painter.fontMetrics().descent()),
+        wavelengthLegend);
+}
+
+void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
+    const scan::ChartLayout &l = f.layout;
+    const QColor gridColour = colourOf(scan::indexedColour(scene.style.gridColour));
+    const QRect frame(QPoint(f.client.left() + l.leftMargin(), f.client.top() + l.topMargin() - 1),
+                      QPoint(f.client.left() + l.plotRight() + 1, f.client.top() + l.plotBottom() + 1));
+    painter.setPen(QPen(gridColour, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+    const QPen dotted(gridColour, 0, Qt::DotLine);
+    const int h0 = scene.fonts.height(scan::kSlotTickLabels);
+
+    const scan::TickLadder values = scene.range.valueTicks(scene.absorbance);
+    for (double tick :
+         scan::tickValues(scene.range.yMin(scene.absorbance), scene.range.yMax(scene.absorbance),
+                          values.interval, scan::kValueTickTolerance)) {
+        const double y = f.client.top() + l.yOf(tick);
+        useSlot(painter, scene, scan::kSlotTickLabels);
+        drawText(painter, QPointF(f.client.left() + l.leftMargin() - 2, y),
+                 QString::fromStdString(scan::tickLabel(values, tick)), true, false);
+        if (y <= frame.top())
+            continue;
+        painter.setPen(scene.style.gridLines ? dotted : QPen(gridColour, 1));
+        if (scene.style.gridLines)
+            painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
+        else {
+            painter.drawLine(QPointF(frame.left(), y), QPointF(frame.left() + 3, y));
+            painter.drawLine(QPointF(frame.right() - 3, y), QPointF(frame.right(), y));
+        }
+    }
+    const scan::TickLadder wavelengths = scene.range.wavelengthTicks();
+    for (double tick : scan::tickValues(scene.range.xMin, scene.range.xMax, wavelengths.interval,
+                                        scan::kWavelengthTickTolerance)) {
+        const double x = f.client.left() + l.xOf(tick);
+        useSlot(painter, scene, scan::kSlotTickLabels);
+        const QString label = QString::fromStdString(scan::tickLabel(wavelengths, tick));
+        painter.drawText(QPointF(x - painter.fontMetrics().horizontalAdvance(label) / 2.0,
+                                 f.client.top() + l.plotBottom() + h0 / 4 + painter.fontMetrics().ascent()),
+                         label);
+        if (x >= frame.right())
+            continue;
+        painter.setPen(scene.style.gridLines ? dotted : QPen(gridColour, 1));
+        const double top = f.client.top() + l.plotTop(), bottom = f.client.top() + l.plotBottom();
+        if (scene.style.gridLines)
+            painter.drawLine(QPointF(x, bottom), QPointF(x, top));
+        else {
+            painter.drawLine(QPointF(x, bottom), QPointF(x, bottom - 3));
+            painter.drawLine(QPointF(x, top), QPointF(x, top + 3));
+        }
+    }
+}
+
+void paintCurves(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
+    const scan::ChartLayout &l = f.layout;
+    painter.save();
+    painter.setClipRect(QRect(QPoint(f.client.left() + l.plotLeft(), f.client.top() + l.plotTop()),
+                              QPoint(f.client.left() + l.plotRight(), f.client.top() + l.plotBottom())));
+    std::vector<scan::PlotPoint> points;
+    for (const CWaveSpectrum *spectrum : scene.spectra) {
+        const std::vector<float> &values = spectrum->points();
+        if (values.empty())
+            continue;
+        const std::size_t from = spectrum->acquiring.load()
+                                     ? static_cast<std::size_t>(std::max(spectrum->nextIndex.load() + 1, 0))
+                                     : 0;
+        points.clear();
+        for (std::size_t i = from; i < values.size(); ++i)
+            points.push_back({f.client.left() + l.xOf(spectrum->wavelengthAt(i)),
+                              f.client.top() + l.yOf(scan::plottedValue(values[i], scene.absorbance))});
+        painter.setPen(QPen(colourOf(spectrum->colour), std::max(scene.style.penWidth, 0)));
+        drawCurve(painter, points);
+    }
+    painter.restore();
+}
+
+void paintMarks(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
+    const int type = scene.style.peakLabelSpectra;
+    const int h7 = scene.fonts.height(scan::kSlotValleyLabels);
+    for (std::size_t s = 0; s < scene.spectra.size(); ++s) {
+        const CWaveSpectrum &spectrum = *scene.spectra[s];
+        const bool labelled = type == 2 || (type == 1 && static_cast<int>(s) == scene.current);
+        if (!labelled || spectrum.acquiring.load())
+            continue;
+        const auto &marks = spectrum.marks();
+        for (std::size_t i = 0; i < marks.size() && i < spectrum.points().size(); ++i) {
+            const bool peak = marks[i] == 100 && scene.range.showPeaks;
+            const bool valley = marks[i] == -100 && scene.range.showValleys;
+            if (!peak && !valley)
+                continue;
+            const double value = scan::plottedValue(spectrum.points()[i], scene.absorbance);
+            const double wavelength = spectrum.wavelengthAt(i);
+            const std::string text =
+                scene.absorbance
+                    ? strings::formatC(peak ? " (%.1f, %.4f)" : "(%.1f, %.4f)", wavelength, value)
+                    : strings::formatC(peak ? "(%.1f, %.2f)" : " (%.1f, %.2f)", wavelength, value);
+            // Abs peaks and T% valleys rise from the point; the others end at it.
+            const bool rising = peak == scene.absorbance;
+            useSlot(painter, scene, peak ? scan::kSlotPeakLabels : scan::kSlotValleyLabels);
+            drawText(painter,
+                     QPointF(f.client.left() + f.layout.xOf(wavelength) + h7 / 2,
+                             f.client.top() + f.layout.yOf(value)),
+                     QString::fromStdString(text), !rising, true);
+        }
+    }
+}
+
+} // namespace
+
+void paintSpectrumChart(QPainter &painter, const QRect &target, const SpectrumChartScene &scene) {
+    painter.save();
+    painter.fillRect(target, colourOf(scan::indexedColour(scene.range.background)));
+    const scan::ChartTextHeights heights{
+        scene.fonts.height(scan::kSlotTickLabels), scene.fonts.height(scan::kSlotWavelengthLegend),
+        scene.fonts.height(scan::kSlotValueLegend), scene.fonts.height(scan::kSlotTitle)};
+    const Frame frame{scan::ChartLayout(target.width(), target.height(), heights, scene.range.xMin,
+                                        scene.range.xMax, scene.range.yMin(scene.absorbance),
+                                        scene.range.yMax(scene.absorbance)),
+                      target};
+    paintTexts(painter, frame, scene);
+    paintAxes(painter, frame, scene);
+    paintCurves(painter, frame, scene);
+    paintMarks(painter, frame, scene);
+    painter.restore();
+}
+
+} // namespace spectavo::app

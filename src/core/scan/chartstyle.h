@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/config/fontdescription.h"
+#include "core/config/profilestore.h"
+
+namespace spectavo::scan {
+
+// A colour of the 20-entry colour index table as an RGB value with red in the low byte; black for a
+// number outside the table.
+std::uint32_t indexedColour(int index);
+
+// How the spectrum chart looks, read from the wave-scan settings at each paint.
+struct ChartStyle {
+    std::string title = "Title";
+    int printTitle = 1;
+    std::string valueLegendAbs = "Abs";
+    std::string valueLegendT = "Concentration(%)";
+    std::string wavelengthLegend = "Wavelength(nm)";
+    int gridColour = 2;
+    int gridLines = 1; // 0: short tick marks only
+    int penWidth = 1;
+    int peakLabelSpectra = 0; // 0 none, 1 the current spectrum, 2 all
+
+    static ChartStyle load(const ProfileStore &wavescan);
+};
+
+// The chart's nine text slots and their colours, from the spectrum font settings.
+enum ChartFontSlot : int {
+    kSlotTickLabels,
+    kSlotWavelengthLegend,
+    kSlotValueLegend,
+    kSlotTitle,
+    kSlotPrintFoot,
+    kSlotPrintData,
+    kSlotPeakLabels,
+    kSlotValleyLabels,
+    kSlotSpare,
+};
+struct ChartFonts {
+    static constexpr const char *kFileName = "..\\config\\tarvesta.zav.font.spectrum.ini";
+    std::array<StoredFont, 9> fonts{};
+    std::array<std::uint32_t, 9> colours{};
+
+    ChartFonts();
+    static ChartFonts load(const ProfileStore &file);
+    void save(ProfileStore &file) const;
+    int height(ChartFontSlot slot) const;
+};
+
+} // namespace spectavo::scan
