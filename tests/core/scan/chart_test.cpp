@@ -7,6 +7,7 @@
 #include "core/config/profilefile.h"
 #include "core/scan/chartaxes.h"
 #include "core/scan/chartlayout.h"
+#include "core/scan/chartstyle.h"
 #include "core/scan/columnreduction.h"
 #include "core/scan/displayrange.h"
 #include "support/tempdir.h"
@@ -186,6 +187,34 @@ TEST(TraceCursor, SnapsToThePointAndWrapsPastTheEnds) {
     EXPECT_FALSE(snapTraceCursor(500, 400, 0.5, 0, 190, 1100)) << "an empty spectrum has no cursor";
     EXPECT_EQ(traceCursorTip(451.0, 1.23456, true), "x=451.0;y=1.2346");
     EXPECT_EQ(traceCursorTip(451.0, 31.6228, false), "x=451.0;y=31.62");
+}
+
+TEST(ChartStyle, ColourIndexTableStoresRedInTheLowByte) {
+    EXPECT_EQ(indexedColour(0), 0xFFFFFFu);
+    EXPECT_EQ(indexedColour(1), 0xFF0000u) << "0, 0, 255: blue in the high byte";
+    EXPECT_EQ(indexedColour(4), 0x0000FFu) << "255, 0, 0";
+    EXPECT_EQ(indexedColour(17), 0xF0CAA6u) << "166, 202, 240";
+    EXPECT_EQ(indexedColour(19), 0xA4A0A0u) << "160, 160, 164";
+    EXPECT_EQ(indexedColour(20), 0u);
+    EXPECT_EQ(indexedColour(-1), 0u);
+}
+
+TEST(ChartStyle, DefaultsWithoutSettingsAndFontSlots) {
+    test::TempDir dir;
+    const ChartStyle style = ChartStyle::load(ProfileFile(dir.file("none.ini"), false));
+    EXPECT_EQ(style.title, "Title");
+    EXPECT_EQ(style.valueLegendT, "Concentration(%)");
+    EXPECT_EQ(style.gridColour, 2);
+    EXPECT_EQ(style.gridLines, 1);
+    ProfileFile fontsFile(dir.file("fonts.ini"), false);
+    ChartFonts fonts = ChartFonts::load(fontsFile);
+    EXPECT_EQ(fonts.colours[6], 32768u) << "dark green";
+    fonts.fonts[kSlotTitle].height = -20;
+    fonts.colours[kSlotTitle] = 0x0000FF;
+    fonts.save(fontsFile);
+    const ChartFonts loaded = ChartFonts::load(fontsFile);
+    EXPECT_EQ(loaded.height(kSlotTitle), 20) << "heights count without their sign";
+    EXPECT_EQ(loaded.colours[kSlotTitle], 0x0000FFu);
 }
 
 // Reference: for each pixel column, the lowest and highest y the full line reaches there, counting
