@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 
 #include <gtest/gtest.h>
 
@@ -205,14 +206,22 @@ TEST_F(MainFrameTest, EveryInstrumentCommandIsInTheMenus) {
 TEST_F(MainFrameTest, FilesFromTheDesktopOpenADocumentOfTheirKind) {
     CMainFrame frame(link, &messages, 0);
     const int before = static_cast<int>(frame.documents()->subWindowList().size());
-    EXPECT_TRUE(frame.openDocumentFile("/data/holmium.sca"));
+    const QString holmium = SPECTAVO_TEST_DATA_DIR "/holmium.sca";
+    EXPECT_TRUE(frame.openDocumentFile(holmium));
     EXPECT_FALSE(frame.openDocumentFile("/data/notes.txt"));
     ASSERT_EQ(frame.documents()->subWindowList().size(), before + 1);
     EXPECT_EQ(frame.documents()->subWindowList().last()->windowTitle(), "holmium.sca");
+    auto *scan = qobject_cast<QSplitter *>(frame.documents()->subWindowList().last()->widget());
+    ASSERT_NE(scan, nullptr) << "a wavelength-scan window, not a placeholder";
+
+    EXPECT_FALSE(frame.openDocumentFile("/data/missing.sca"));
+    EXPECT_EQ(messages.shown.back(), "Cannot read /data/missing.sca.");
+    EXPECT_EQ(frame.documents()->subWindowList().size(), before + 1);
     frame.close();
-    EXPECT_NE(test::readBytes(dir.file("config/tarvesta.zav.analyst.ini")).find("File1=/data/holmium.sca"),
-              std::string::npos)
+    const std::string analyst = test::readBytes(dir.file("config/tarvesta.zav.analyst.ini"));
+    EXPECT_NE(analyst.find("File1=" + holmium.toStdString()), std::string::npos)
         << "the recent files are kept";
+    EXPECT_EQ(analyst.find("missing.sca"), std::string::npos) << "a file that did not open is not recent";
 }
 
 QAction *commandAction(CMainFrame &frame, int id) {

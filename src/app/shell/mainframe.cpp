@@ -15,9 +15,11 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/scan/scanframe.h"
 #include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
 #include "core/scan/wave/scansettings.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
 
@@ -168,7 +170,8 @@ bool CMainFrame::openDocumentFile(const QString &path) {
     const auto kind = shell::documentKindForFile(path.toStdString());
     if (!kind)
         return false;
-    newDocument(static_cast<int>(*kind), path);
+    if (!newDocument(static_cast<int>(*kind), path))
+        return false;
     m_recent.add(path.toStdString());
     return true;
 }
@@ -185,11 +188,13 @@ void CMainFrame::dropEvent(QDropEvent *event) {
     event->acceptProposedAction();
 }
 
-void CMainFrame::newDocument(int kind, const QString &file) {
+bool CMainFrame::newDocument(int kind, const QString &file) {
     static const char *const kKinds[] = {"Fixed Points Measurement", "Wavelength Scan Measurement",
                                          "Time Scan Measurement", "DNA/Protein measurement",
                                          "Instrument Validity"};
     const int index = kind >= 0 && kind < 5 ? kind : 0;
+    if (index == 1)
+        return openWaveScanWindow(file);
     auto *placeholder = new QLabel(QString("The %1 window is not built yet.").arg(kKinds[index]));
     placeholder->setAlignment(Qt::AlignCenter);
     QMdiSubWindow *window = m_documents->addSubWindow(placeholder);
@@ -197,6 +202,23 @@ void CMainFrame::newDocument(int kind, const QString &file) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(480, 320);
     window->show();
+    return true;
+}
+
+bool CMainFrame::openWaveScanWindow(const QString &file) {
+    auto *frame = new CScanFrame(m_model.flags().peakHeight, m_model.flags().absorbanceMode == 1);
+    if (!file.isEmpty() && !frame->openFile(file)) {
+        delete frame;
+        m_messages->show("Spectavo", strings::formatC("Cannot read %s.", file.toStdString().c_str()),
+                         shell::MessageService::Icon::Error);
+        return false;
+    }
+    QMdiSubWindow *window = m_documents->addSubWindow(frame);
+    window->setWindowTitle(file.isEmpty() ? "Wavelength Scan Measurement" : QFileInfo(file).fileName());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(820, 520);
+    window->show();
+    return true;
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event) {

@@ -52,8 +52,9 @@ public:
     shell::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }
-    // Opens a new document of a kind (0 fixed points .. 4 validity), or one from a file.
-    void newDocument(int kind, const QString &file = {});
+    // Opens a new document of a kind (0 fixed points .. 4 validity), or one from a file; false (and
+    // the operator told) when the file cannot be read.
+    bool newDocument(int kind, const QString &file = {});
     // A file given by the desktop (command line, another instance, a drop): a document of its kind.
     bool openDocumentFile(const QString &path);
     // Re-evaluates every enabling rule and check mark (Qt has no idle cycle).
@@ -69,6 +70,7 @@ protected:
 
 private:
     void buildMenus();
+    bool openWaveScanWindow(const QString &file);
     QAction *command(QMenu *menu, int id, const QString &text, std::function<void()> handler,
                      bool checkable = false);
     void onNotification(const link::Notification &notification);

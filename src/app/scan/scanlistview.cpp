@@ -1,0 +1,66 @@
+#include "app/scan/scanlistview.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QPixmap>
+
+#include "core/scan/peaklist.h"
+
+namespace spectavo::app {
+namespace {
+
+// The three row icons: a peak, a valley, any other point.
+QIcon markIcon(scan::PeakListRow::Kind kind) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    switch (kind) {
+    case scan::PeakListRow::Kind::Peak:
+        painter.setBrush(QColor(200, 0, 0));
+        painter.drawPolygon(QPolygonF({QPointF(8, 2), QPointF(14, 13), QPointF(2, 13)}));
+        break;
+    case scan::PeakListRow::Kind::Valley:
+        painter.setBrush(QColor(0, 0, 200));
+        painter.drawPolygon(QPolygonF({QPointF(2, 3), QPointF(14, 3), QPointF(8, 14)}));
+        break;
+    case scan::PeakListRow::Kind::Other:
+        painter.setBrush(QColor(128, 128, 128));
+        painter.drawEllipse(QPointF(8, 8), 3, 3);
+        break;
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+CScanListView::CScanListView(QWidget *parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setHeaderLabels({"Lambda(nm)", "Abs", "FWHM"});
+    header()->resizeSection(0, 70);
+    header()->resizeSection(1, 60);
+    header()->resizeSection(2, 40);
+}
+
+void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys) {
+    if (!spectrum || spectrum->acquiring.load())
+        return;
+    clear();
+    headerItem()->setText(1, scan::peakListValueHeading(absorbance));
+    const QIcon icons[] = {markIcon(scan::PeakListRow::Kind::Peak), markIcon(scan::PeakListRow::Kind::Valley),
+                           markIcon(scan::PeakListRow::Kind::Other)};
+    QList<QTreeWidgetItem *> items;
+    for (const scan::PeakListRow &row : scan::peakListRows(*spectrum, absorbance, showPeaks, showValleys)) {
+        auto *item =
+            new QTreeWidgetItem({QString::fromStdString(row.wavelength), QString::fromStdString(row.value),
+                                 QString::fromStdString(row.halfWidth)});
+        item->setIcon(0, icons[static_cast<int>(row.kind)]);
+        items.push_back(item);
+    }
+    addTopLevelItems(items);
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include "core/scan/wave/wavespectrum.h"
+
+namespace spectavo::app {
+
+// The peak list pane: the current spectrum's peaks and valleys, or all its points when neither switch
+// is on.
+class CScanListView : public QTreeWidget {
+public:
+    explicit CScanListView(QWidget *parent = nullptr);
+    // Nothing happens for no spectrum or one still being acquired.
+    void refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys);
+};
+
+} // namespace spectavo::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/scan/wave/wavespectrum.h"
+
+namespace spectavo::scan {
+
+// One row of the peak list pane.
+struct PeakListRow {
+    enum class Kind { Peak, Valley, Other };
+    Kind kind;
+    std::string wavelength; // "%.1fnm"
+    std::string value;      // "%.4f" absorbance, or "%.2f" transmittance
+    std::string halfWidth;  // "%.1f" for a peak, else empty
+    friend bool operator==(const PeakListRow &, const PeakListRow &) = default;
+};
+
+// The rows for a spectrum: with neither switch on every point (the pane is then the spectrum as a
+// table), otherwise its significant peaks and/or valleys.
+std::vector<PeakListRow> peakListRows(const CWaveSpectrum &spectrum, bool absorbance, bool showPeaks,
+                                      bool showValleys);
+// The heading of the value column.
+inline const char *peakListValueHeading(bool absorbance) {
+    return absorbance ? "Abs" : "T(%)";
+}
+
+} // namespace spectavo::scan
