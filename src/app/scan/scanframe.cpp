@@ -45,14 +45,20 @@ void CScanFrame::setAbsorbance(bool absorbance) {
 void CScanFrame::refresh() {
     const scan::CDisplayRange &range = m_display.range();
     m_list->refill(m_spectra.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
+    fitListWidth();
     m_view->update();
 }
 
-// The peak list keeps its width when the window is resized.
+// The peak list keeps its width when the window is resized: 160 pixels, or what its columns need
+// when the font is wider.
+void CScanFrame::fitListWidth() {
+    const int listWidth = std::max(160, m_list->naturalWidth());
+    setSizes({std::max(width() - listWidth - handleWidth(), 0), listWidth});
+}
+
 void CScanFrame::resizeEvent(QResizeEvent *event) {
     QSplitter::resizeEvent(event);
-    constexpr int kListWidth = 160;
-    setSizes({std::max(width() - kListWidth - handleWidth(), 0), kListWidth});
+    fitListWidth();
 }
 
 } // namespace spectavo::app

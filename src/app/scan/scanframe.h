@@ -31,6 +31,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void fitListWidth();
+
     RecordList<CWaveSpectrum> m_spectra;
     scan::DisplayHistory m_display;
     bool m_absorbance;

@@ -61,6 +61,16 @@ void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool 
         items.push_back(item);
     }
     addTopLevelItems(items);
+    // The stated widths, widened where the texts and the icon would otherwise be cut.
+    const int widths[] = {70, 60, 40};
+    for (int column = 0; column < 3; ++column) {
+        resizeColumnToContents(column);
+        header()->resizeSection(column, std::max(widths[column], header()->sectionSize(column)));
+    }
+}
+
+int CScanListView::naturalWidth() const {
+    return header()->length() + frameWidth() * 2;
 }
 
 } // namespace spectavo::app

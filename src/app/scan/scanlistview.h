@@ -13,6 +13,8 @@ public:
     explicit CScanListView(QWidget *parent = nullptr);
     // Nothing happens for no spectrum or one still being acquired.
     void refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys);
+    // The width that shows every column whole.
+    int naturalWidth() const;
 };
 
 } // namespace spectavo::app

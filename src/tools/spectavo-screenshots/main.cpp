@@ -1,7 +1,8 @@
 // Pictures of the workstation on the virtual instrument, for the documentation: the main window once
-// the link is up, the status window, the dark current dialog and the hub setup dialog.
+// the link is up, the status window, the dark current dialog, the hub setup dialog and, given a
+// spectrum file, the wavelength-scan window showing it.
 //
-//   spectavo-screenshots <output folder>
+//   spectavo-screenshots <output folder> [spectrum file]
 //
 // Run it on a display (scripts/screenshots starts one under Xvfb). Messages the program would show
 // are printed instead, so nothing waits for a click.
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
@@ -64,8 +67,8 @@ bool save(QWidget &widget, const QDir &folder, const char *name) {
 
 int main(int argc, char **argv) {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: spectavo-screenshots <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: spectavo-screenshots <output folder> [spectrum file]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -103,6 +106,12 @@ int main(int argc, char **argv) {
     pumpFor(3000);
     saved = save(dark, folder, "dark-current.png") && saved;
     dark.hide();
+
+    if (argc == 3 && frame.openDocumentFile(QString::fromLocal8Bit(argv[2]))) {
+        frame.documents()->activeSubWindow()->showMaximized();
+        pumpFor(500);
+        saved = save(frame, folder, "wavescan.png") && saved;
+    }
 
     app::CHubSetup hub(&frame);
     hub.show();
