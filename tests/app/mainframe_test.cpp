@@ -16,13 +16,15 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSplitter>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include <QMdiArea>
 
 #include "app/fixed/gotodialog.h"
+#include "app/scan/scanframe.h"
+#include "app/scan/scanlistview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
@@ -71,6 +73,13 @@ protected:
     link::StationLink link{std::make_unique<link::SharedLibraryLoader>()};
     RecordingMessages messages;
 };
+
+QAction *commandAction(CMainFrame &frame, int id) {
+    for (QAction *action : frame.findChildren<QAction *>())
+        if (action->data().isValid() && action->data().toInt() == id)
+            return action;
+    return nullptr;
+}
 
 TEST_F(MainFrameTest, LinksToTheVirtualInstrumentAndShowsItLive) {
     // Only the shipped hub file, naming the driver as installed beside the program.
@@ -211,8 +220,10 @@ TEST_F(MainFrameTest, FilesFromTheDesktopOpenADocumentOfTheirKind) {
     EXPECT_FALSE(frame.openDocumentFile("/data/notes.txt"));
     ASSERT_EQ(frame.documents()->subWindowList().size(), before + 1);
     EXPECT_EQ(frame.documents()->subWindowList().last()->windowTitle(), "holmium.sca");
-    auto *scan = qobject_cast<QSplitter *>(frame.documents()->subWindowList().last()->widget());
+    auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->subWindowList().last()->widget());
     ASSERT_NE(scan, nullptr) << "a wavelength-scan window, not a placeholder";
+    commandAction(frame, shell::kCmdTransmittance)->trigger();
+    EXPECT_EQ(scan->peakList()->headerItem()->text(1), "T(%)") << "the window follows the program's mode";
 
     EXPECT_FALSE(frame.openDocumentFile("/data/missing.sca"));
     EXPECT_EQ(messages.shown.back(), "Cannot read /data/missing.sca.");
@@ -222,13 +233,6 @@ TEST_F(MainFrameTest, FilesFromTheDesktopOpenADocumentOfTheirKind) {
     EXPECT_NE(analyst.find("File1=" + holmium.toStdString()), std::string::npos)
         << "the recent files are kept";
     EXPECT_EQ(analyst.find("missing.sca"), std::string::npos) << "a file that did not open is not recent";
-}
-
-QAction *commandAction(CMainFrame &frame, int id) {
-    for (QAction *action : frame.findChildren<QAction *>())
-        if (action->data().isValid() && action->data().toInt() == id)
-            return action;
-    return nullptr;
 }
 
 TEST_F(MainFrameTest, LinkCommandTogglesTheLinkOffAndOn) {

@@ -6,11 +6,14 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 
 #include "app/fixed/gotodialog.h"
+#include "app/scan/scanframe.h"
 #include "app/shell/accessorydialogs.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/hubsetupdialog.h"
@@ -162,9 +165,9 @@ void CMainFrame::buildMenus() {
     command(sipper, kCmdFlushSipper, "Flush the sipper", [] {});
     instrument->addSeparator();
     command(
-        instrument, kCmdAbsorbance, "&Absorbance", [this] { m_model.setPhotometricMode(true); }, true);
+        instrument, kCmdAbsorbance, "&Absorbance", [this] { setPhotometricMode(true); }, true);
     command(
-        instrument, kCmdTransmittance, "&%T", [this] { m_model.setPhotometricMode(false); }, true);
+        instrument, kCmdTransmittance, "&%T", [this] { setPhotometricMode(false); }, true);
 
     // Toolbars: the instrument's everyday commands, and the accessory bar (its sipper variant when the
     // instrument reports a sipper).
@@ -296,6 +299,14 @@ void CMainFrame::openHubSetup() {
         m_link.CloseHub();
     m_link.ReleaseHubDriver();
     startTimer({MainFrameModel::Timer::LinkStart, 100});
+}
+
+// The mode is program-wide: every open wavelength-scan window follows it.
+void CMainFrame::setPhotometricMode(bool absorbance) {
+    m_model.setPhotometricMode(absorbance);
+    for (QMdiSubWindow *window : m_documents->subWindowList())
+        if (auto *scan = dynamic_cast<CScanFrame *>(window->widget()))
+            scan->setAbsorbance(absorbance);
 }
 
 } // namespace spectavo::app
