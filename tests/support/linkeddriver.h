@@ -24,8 +24,12 @@ public:
     // Loads, opens and links; false when any step fails or the instrument does not answer.
     bool connect(const std::string &driverPath) {
         link.setMainTarget(&main);
+        // Linked is not enough: readings decode by the optical layout of the hardware answer, and the
+        // serial number is asked after it, so its answer means the layout is known.
         return link.LoadHubDriverNamed(driverPath) && link.OpenHub() && link.StartReceiver() &&
-               link.LinkRequest() && eventually([this] { return link.status().linkOnline.load() == 1; });
+               link.LinkRequest() && eventually([this] {
+                   return link.status().linkOnline.load() == 1 && !link.status().serialText.get().empty();
+               });
     }
     ~LinkedDriver() {
         link.CloseAcquisition();
