@@ -21,6 +21,7 @@ CScanFrame::CScanFrame(float threshold, bool absorbance, QWidget *parent)
 }
 
 CScanFrame::~CScanFrame() {
+    delete m_view; // it shows this window's spectra and display record, which go before the children
     ProfileFile file(scan::CDisplayRange::kFileName, true);
     ProfileFile::Batch batch(file);
     m_display.range().save(batch);
