@@ -8,18 +8,15 @@ void KineticsSettings::load(const ProfileStore &file) {
     wavelength = file.GetFloat("Setup", "WaveLength", "656.1");
     totalTime = file.GetFloat("Setup", "TotalTime", "120");
     step = file.GetFloat("Setup", "Step", "1.0");
-    useFilter = file.GetInt("SavGol", "Yes", 1);
-    filterDegree = file.GetInt("SavGol", "Class", 4);
-    filterWidth = file.GetInt("SavGol", "Range", 5);
+    smoothing = SmoothingSettings{};
+    smoothing.load(file);
 }
 
 void KineticsSettings::save(ProfileStore &file) const {
     file.PutFloat("Setup", "WaveLength", wavelength);
     file.PutFloat("Setup", "TotalTime", totalTime);
     file.PutFloat("Setup", "Step", step);
-    file.PutInt("SavGol", "Yes", useFilter);
-    file.PutInt("SavGol", "Class", filterDegree);
-    file.PutInt("SavGol", "Range", filterWidth);
+    smoothing.save(file);
 }
 
 SharedSettings::SharedSettings() : baseline(std::make_unique<CWaveSpectrum>()) {

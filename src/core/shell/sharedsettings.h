@@ -14,9 +14,7 @@ struct KineticsSettings {
     float wavelength = 656.1f;
     float totalTime = 120.0f;
     float step = 1.0f;
-    int useFilter = 1;
-    int filterDegree = 4;
-    int filterWidth = 5;
+    SmoothingSettings smoothing;
     void load(const ProfileStore &file);
     void save(ProfileStore &file) const;
 };

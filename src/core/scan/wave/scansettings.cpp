@@ -9,9 +9,8 @@ void ScanSettings::load(const ProfileStore &file) {
     low = file.GetFloat("Setup", "ScanMin", "190");
     stepIndex = file.GetInt("Setup", "ScanStep", 0);
     filterIndex = file.GetInt("Setup", "ScanTimes", 1);
-    useFilter = file.GetInt("SavGol", "Yes", 1);
-    filterDegree = file.GetInt("SavGol", "Class", 4);
-    filterWidth = file.GetInt("SavGol", "Range", 5);
+    smoothing = SmoothingSettings{};
+    smoothing.load(file);
 }
 
 void ScanSettings::save(ProfileStore &file) const {
@@ -19,9 +18,7 @@ void ScanSettings::save(ProfileStore &file) const {
     file.PutFloat("Setup", "ScanMin", low);
     file.PutInt("Setup", "ScanStep", stepIndex);
     file.PutInt("Setup", "ScanTimes", filterIndex);
-    file.PutInt("SavGol", "Yes", useFilter);
-    file.PutInt("SavGol", "Class", filterDegree);
-    file.PutInt("SavGol", "Range", filterWidth);
+    smoothing.save(file);
 }
 
 int ScanSettings::stepCount(const ProfileStore &file) {

@@ -7,6 +7,7 @@
 
 #include "core/config/profilestore.h"
 #include "core/link/commands.h"
+#include "core/scan/smoothingsettings.h"
 
 namespace spectavo {
 
@@ -28,9 +29,7 @@ public:
     float low = 190.0f;
     int stepIndex = 0;
     int filterIndex = 1;
-    int useFilter = 1;
-    int filterDegree = 4;
-    int filterWidth = 5;
+    SmoothingSettings smoothing;
 
     // The tables come from the same file; they are read whenever needed so that the file stays the one
     // place they live.

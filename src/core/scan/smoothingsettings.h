@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/config/profilestore.h"
+
+namespace spectavo {
+
+// The Savitzky-Golay smoothing a scan or time scan applies to its points as they arrive: section
+// "SavGol" of its settings file.
+struct SmoothingSettings {
+    int useFilter = 1;
+    int filterDegree = 4;
+    int filterWidth = 5;
+
+    void load(const ProfileStore &file) {
+        useFilter = file.GetInt("SavGol", "Yes", useFilter);
+        filterDegree = file.GetInt("SavGol", "Class", filterDegree);
+        filterWidth = file.GetInt("SavGol", "Range", filterWidth);
+    }
+    void save(ProfileStore &file) const {
+        file.PutInt("SavGol", "Yes", useFilter);
+        file.PutInt("SavGol", "Class", filterDegree);
+        file.PutInt("SavGol", "Range", filterWidth);
+    }
+};
+
+} // namespace spectavo
