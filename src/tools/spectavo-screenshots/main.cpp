@@ -108,7 +108,8 @@ int main(int argc, char **argv) {
     dark.hide();
 
     if (argc == 3 && frame.openDocumentFile(QString::fromLocal8Bit(argv[2]))) {
-        frame.documents()->activeSubWindow()->showMaximized();
+        if (QMdiSubWindow *window = frame.documents()->subWindowList().last())
+            window->showMaximized();
         pumpFor(500);
         saved = save(frame, folder, "wavescan.png") && saved;
     }
