@@ -94,10 +94,15 @@ void CDarkCurrentDialog::setButtonsEnabled(bool enabled) {
 }
 
 void CDarkCurrentDialog::showTable() {
-    m_cells.resize(static_cast<int>(m_table.rows()), static_cast<int>(m_table.columns()));
-    m_cells.setFixed(1, 0);
-    for (int c = 0; c < m_cells.columns(); ++c)
-        m_cells.setRightAligned(c, true);
+    const int rows = static_cast<int>(m_table.rows());
+    const int columns = static_cast<int>(m_table.columns());
+    // Each report of a level comes here: the table's shape changes only with the level count.
+    if (rows != m_cells.rows() || columns != m_cells.columns()) {
+        m_cells.resize(rows, columns);
+        m_cells.setFixed(1, 0);
+        for (int c = 0; c < columns; ++c)
+            m_cells.setRightAligned(c, true);
+    }
     for (std::size_t r = 0; r < m_table.rows(); ++r)
         for (std::size_t c = 0; c < m_table.columns(); ++c)
             m_cells.setText(static_cast<int>(r), static_cast<int>(c), m_table.cell(r, c));
