@@ -1,0 +1,351 @@
+#include "core/scan/wave/waveacquisition.h"
+
+#include <algorithm>
+
+#include "core/config/profilefile.h"
+#include "core/dataproc/pointcount.h"
+#include "core/scan/chartstyle.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo {
+namespace {
+
+constexpr const char *kFinished = "Finish scanning the sample, please continue your work.";
+constexpr const char *kBroken = "Wavelength scanning has been broken.";
+constexpr const char *kAutorunComplete = "Complete auto run.";
+
+// A cell name of the changer is 18 characters; all blanks means the operator gave none.
+bool blankCellName(const std::string &name) {
+    return name.empty() || std::all_of(name.begin(), name.end(), [](char c) { return c == ' '; });
+}
+
+} // namespace
+
+std::string deconflictedScanName(const RecordList<CWaveSpectrum> &spectra, std::string name,
+                                 const std::string &suffix) {
+    for (std::size_t i = spectra.size(); i-- > 1;)
+        if (spectra.at(i).name == name)
+            name += suffix;
+    return name;
+}
+
+WaveAcquisition::WaveAcquisition(Program program, RecordList<CWaveSpectrum> &spectra,
+                                 link::NotifyTarget *window, WaveAcquisitionView &view)
+    : m_program(program), m_spectra(spectra), m_window(window), m_view(view) {}
+
+bool WaveAcquisition::instrumentReady() const {
+    const link::StationStatus &status = m_program.link.status();
+    return status.linkOnline.load() == 1 && status.stationReady.load() != 0 &&
+           m_program.flags.lampStable != 0 && !m_program.link.acquisition().open.load() &&
+           m_program.flags.autorunActive == 0;
+}
+
+bool WaveAcquisition::scanning() const {
+    return m_target != nullptr;
+}
+
+bool WaveAcquisition::sendScanParameters() {
+    ScanSettings &settings = m_program.shared.scan;
+    const ProfileFile file(ScanSettings::kFileName, true);
+    const float step = ScanSettings::stepNm(file, settings.stepIndex);
+    const int filter = ScanSettings::filterCode(file, settings.filterIndex);
+    settings.adjustLowEnd(step);
+    // The reference holds 20,000 values and a corrected scan reads one per point: a longer scan would
+    // read past it, so it is refused before the instrument hears of it.
+    const std::size_t points = dataproc::spectrumPointCount(settings.low, settings.high, step);
+    if (points > kMaxScanPoints) {
+        m_view.refuse(strings::formatC(
+            "A scan from %.1f nm to %.1f nm in steps of %g nm has %zu points; at most %zu can be "
+            "scanned. Choose a larger step or a narrower range.",
+            static_cast<double>(settings.high), static_cast<double>(settings.low), static_cast<double>(step),
+            points, kMaxScanPoints));
+        return false;
+    }
+    CWaveSpectrum &baseline = *m_program.shared.baseline;
+    const BaselineGrid reference{baseline.start, baseline.end, baseline.step, baseline.filter};
+    if (!settings.baselineMatches(reference, step, filter))
+        std::fill(baseline.points().begin(), baseline.points().end(), 0.0f);
+    return m_program.link.SendScanSetup(settings.high, settings.low, step, static_cast<std::uint8_t>(filter));
+}
+
+CWaveSpectrum &WaveAcquisition::insertScanSpectrum(std::uint32_t colour, float step, int filter) {
+    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew(colour));
+    spectrum->acquiring = true;
+    spectrum->end = m_program.shared.scan.high;
+    spectrum->start = m_program.shared.scan.low;
+    spectrum->step = step;
+    spectrum->filter = static_cast<std::uint8_t>(filter);
+    return m_spectra.insertFront(std::move(spectrum));
+}
+
+// The fill cursors start at the last point: the instrument scans from the high end down.
+static void prepareForScan(CWaveSpectrum &spectrum) {
+    spectrum.allocatePoints();
+    const int last = static_cast<int>(spectrum.pointCount()) - 1;
+    spectrum.nextIndex = last;
+    spectrum.drawnDownTo = last;
+}
+
+bool WaveAcquisition::startOnLink(int kind, CWaveSpectrum *target, CWaveSpectrum *second) {
+    link::StationLink &link = m_program.link;
+    const bool wasOpen = link.acquisition().open.load();
+    if (link.StartScan(kind, target, second, m_window)) {
+        m_target = target;
+        return true;
+    }
+    // Opened for this window but the start command never got through: nothing will fill the spectra.
+    if (!wasOpen && link.acquisition().open.load())
+        link.CloseAcquisition();
+    return false;
+}
+
+void WaveAcquisition::removeMadeSpectra(int count) {
+    for (int i = 0; i < count; ++i) {
+        m_spectra.at(0).acquiring = false;
+        m_spectra.remove(0);
+    }
+}
+
+bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::optional<int> colourIndex) {
+    if (!sendScanParameters())
+        return false;
+    const ProfileFile file(ScanSettings::kFileName, true);
+    const int colour = colourIndex ? *colourIndex : file.GetInt("Curve", "ThisColor", 4);
+    const float step = ScanSettings::stepNm(file, m_program.shared.scan.stepIndex);
+    const int filter = ScanSettings::filterCode(file, m_program.shared.scan.filterIndex);
+    CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), step, filter);
+    spectrum.modified = true;
+
+    const std::string given = name ? *name : strings::formatC("Sample-%zu", m_spectra.size());
+    spectrum.setSampleName(given);
+    spectrum.name = deconflictedScanName(m_spectra, given, "-T");
+    prepareForScan(spectrum);
+    m_program.shared.baseline->nextIndex = spectrum.nextIndex.load();
+
+    CWaveSpectrum *reference = m_baselineMode ? nullptr : m_program.shared.baseline.get();
+    if (!startOnLink(m_baselineMode ? link::kScanAbsorbance : link::kScanAgainstBaseline, &spectrum,
+                     reference)) {
+        removeMadeSpectra(1);
+        m_baselineMode = false;
+        return false;
+    }
+    m_spectra.setCurrent(0);
+    m_view.spectraChanged();
+    m_view.showState("Wait...");
+    return true;
+}
+
+bool WaveAcquisition::startBaselineScan() {
+    m_baselineMode = true;
+    return startSampleScan();
+}
+
+bool WaveAcquisition::startEnergyScan() {
+    if (!sendScanParameters())
+        return false;
+    m_view.switchToAbsorbance();
+    const ProfileFile file(ScanSettings::kFileName, true);
+    const float step = ScanSettings::stepNm(file, m_program.shared.scan.stepIndex);
+    const int filter = ScanSettings::filterCode(file, m_program.shared.scan.filterIndex);
+    const int beams = m_program.link.config().beamType.load() == 2 ? 2 : 1;
+    CWaveSpectrum *made[2] = {nullptr, nullptr};
+    for (int beam = 1; beam <= beams; ++beam) {
+        const int colour = file.GetIntAt("Energy", "Color", beam, beam + 8);
+        CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), step, filter);
+        spectrum.modified = true;
+        spectrum.name =
+            deconflictedScanName(m_spectra, file.GetStringAt("Energy", "Name", beam, "Energy"), "-A");
+        spectrum.setSampleName(spectrum.name);
+        prepareForScan(spectrum);
+        made[beam - 1] = &spectrum;
+    }
+    if (!startOnLink(link::kScanEnergies, made[0], made[1])) {
+        removeMadeSpectra(beams);
+        return false;
+    }
+    m_spectra.setCurrent(0);
+    m_view.spectraChanged();
+    m_view.showState("Wait...");
+    return true;
+}
+
+bool WaveAcquisition::startSlitWidthScan() {
+    ScanSettings &settings = m_program.shared.scan;
+    settings.high = 670.0f;
+    settings.low = 640.0f;
+    settings.stepIndex = 0;
+    settings.filterIndex = 3;
+    if (!sendScanParameters())
+        return false;
+    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew(255));
+    spectrum->acquiring = true;
+    spectrum->end = 670.0f;
+    spectrum->start = 640.0f;
+    spectrum->step = 0.1f;
+    spectrum->filter = 10;
+    spectrum->name = strings::formatC("Width-%zu", m_spectra.size() + 1);
+    spectrum->setSampleName(spectrum->name);
+    CWaveSpectrum &made = m_spectra.insertFront(std::move(spectrum));
+    prepareForScan(made);
+    if (!startOnLink(link::kScanSampleEnergy, &made, nullptr)) {
+        removeMadeSpectra(1);
+        return false;
+    }
+    m_spectra.setCurrent(0);
+    m_view.spectraChanged();
+    m_view.showState("Wait...");
+    return true;
+}
+
+bool WaveAcquisition::startAutorun() {
+    m_program.link.status().currentCell.store(0);
+    m_program.flags.autorunActive = 1;
+    startNextCell();
+    return m_program.flags.autorunActive != 0;
+}
+
+void WaveAcquisition::startNextCell() {
+    link::StationStatus &status = m_program.link.status();
+    const int cellCount = std::min<int>(status.cellCount.load(), shell::AccessorySettings::kCells);
+    int cell = status.currentCell.load();
+    while (cell < cellCount && m_program.accessories.cellInstalled[static_cast<std::size_t>(cell)] == 0)
+        ++cell;
+    if (cell >= cellCount) {
+        m_program.flags.autorunActive = 0;
+        int highest = 0;
+        for (int i = 0; i < cellCount; ++i)
+            if (m_program.accessories.cellInstalled[static_cast<std::size_t>(i)] != 0)
+                highest = i;
+        status.currentCell.store(static_cast<std::uint8_t>(highest));
+        m_view.inform(kAutorunComplete);
+        return;
+    }
+    m_program.link.RequestCell(static_cast<std::uint8_t>(cell));
+    status.currentCell.store(static_cast<std::uint8_t>(cell));
+    const std::string &cellName = m_program.accessories.cellName[static_cast<std::size_t>(cell)];
+    std::optional<std::string> name;
+    if (!blankCellName(cellName))
+        name = cellName;
+    if (!startSampleScan(name, cell + 8)) {
+        // Nothing will finish this scan: the run cannot go on.
+        m_program.flags.autorunActive = 0;
+    }
+}
+
+void WaveAcquisition::advanceAutorun() {
+    link::StationStatus &status = m_program.link.status();
+    status.currentCell.store(static_cast<std::uint8_t>(status.currentCell.load() + 1));
+    startNextCell();
+}
+
+void WaveAcquisition::remoteStart(int code) {
+    if (m_program.link.acquisition().open.load())
+        return;
+    if (code == 1) {
+        m_program.flags.remoteStartFlag = 1;
+        if (!startSampleScan())
+            m_program.flags.remoteStartFlag = 0;
+    } else if (m_program.flags.lampStable != 0) {
+        startBaselineScan();
+    }
+}
+
+void WaveAcquisition::handleNotification(const link::Notification &notification) {
+    if (notification.kind != link::NotifyKind::Acquisition)
+        return;
+    switch (notification.code) {
+    case 0:
+        m_view.pointsArrived();
+        break;
+    case 1:
+        finish();
+        break;
+    case 2:
+        abort();
+        break;
+    default:
+        break;
+    }
+}
+
+WaveAcquisition::Progress WaveAcquisition::progress() const {
+    if (!m_target)
+        return {};
+    const int total = static_cast<int>(m_target->pointCount());
+    const int next = m_target->nextIndex.load(std::memory_order_acquire);
+    return {std::clamp(total - 1 - next, 0, total), total};
+}
+
+void WaveAcquisition::clearAcquiringFlags(bool recomputeMarks) {
+    for (std::size_t i = 0; i < m_spectra.size(); ++i) {
+        CWaveSpectrum &spectrum = m_spectra.at(i);
+        if (!spectrum.acquiring.load())
+            continue;
+        spectrum.acquiring = false;
+        spectrum.nextIndex = -1;
+        spectrum.drawnDownTo = 0;
+        if (recomputeMarks)
+            spectrum.recomputeMarks(m_program.flags.peakHeight);
+    }
+}
+
+// The baseline spectrum becomes the reference: its grid and texts, its values (the first point
+// scanned becomes the blank and is itself zeroed), and it leaves the list.
+void WaveAcquisition::adoptBaseline() {
+    if (m_spectra.empty())
+        return;
+    CWaveSpectrum &scanned = m_spectra.at(0);
+    CWaveSpectrum &reference = *m_program.shared.baseline;
+    reference.name = scanned.name;
+    reference.colour = scanned.colour;
+    reference.start = scanned.start;
+    reference.end = scanned.end;
+    reference.step = scanned.step;
+    reference.filter = scanned.filter;
+    reference.setDateText(scanned.dateText());
+    reference.slit = scanned.slit;
+    const std::size_t count = std::min(scanned.points().size(), reference.points().size());
+    std::copy_n(scanned.points().begin(), count, reference.points().begin());
+    if (count > 0) {
+        m_program.link.acquisition().blankAbsorbance.store(reference.points()[count - 1]);
+        reference.points()[count - 1] = 0.0f;
+    }
+    scanned.modified = false;
+    m_spectra.remove(0);
+}
+
+void WaveAcquisition::finish() {
+    m_target = nullptr;
+    m_view.showState("Ready");
+    const bool baselineEnded = m_baselineMode;
+    clearAcquiringFlags(!baselineEnded);
+    if (baselineEnded) {
+        adoptBaseline();
+        m_baselineMode = false;
+    }
+    if (m_program.flags.autorunActive != 0)
+        advanceAutorun();
+    else if (m_program.flags.remoteStartFlag == 0)
+        m_view.inform(kFinished);
+    m_view.spectraChanged();
+    if (m_program.flags.remoteStartFlag != 0) {
+        m_program.flags.remoteStartFlag = 0;
+        m_program.link.RemoteMeasureDone();
+    }
+}
+
+void WaveAcquisition::abort() {
+    m_target = nullptr;
+    m_view.showState("Ready");
+    // The spectrum of a broken baseline scan stays as it is, an ordinary spectrum.
+    clearAcquiringFlags(true);
+    m_baselineMode = false;
+    if (m_program.flags.autorunActive != 0)
+        advanceAutorun();
+    else if (m_program.flags.remoteStartFlag == 0)
+        m_view.inform(kBroken);
+    m_view.spectraChanged();
+    m_program.flags.remoteStartFlag = 0;
+}
+
+} // namespace spectavo

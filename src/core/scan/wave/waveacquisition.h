@@ -1,0 +1,106 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/link/stationlink.h"
+#include "core/scan/recordlist.h"
+#include "core/scan/wave/wavespectrum.h"
+#include "core/shell/accessories.h"
+#include "core/shell/appflags.h"
+#include "core/shell/sharedsettings.h"
+
+namespace spectavo {
+
+// What a wavelength-scan window shows of its runs. Called on the window's thread only.
+class WaveAcquisitionView {
+public:
+    virtual ~WaveAcquisitionView() = default;
+    // The first status pane ("Wait...", "Ready").
+    virtual void showState(const std::string &text) = 0;
+    // An information message with the program's caption.
+    virtual void inform(const std::string &text) = 0;
+    // A clear error the operator must read before anything is sent.
+    virtual void refuse(const std::string &text) = 0;
+    // Spectra were added or removed, or a scan ended: refill the list box, the peak list, redraw.
+    virtual void spectraChanged() = 0;
+    // New points of the acquiring spectra are in: draw them and show the progress.
+    virtual void pointsArrived() = 0;
+    // The energy scan shows absorbance values as they are.
+    virtual void switchToAbsorbance() = 0;
+};
+
+// The scans of one wavelength-scan window: sending the scan parameters, starting sample, baseline,
+// energy and slit-width scans into new spectra, their completion and abort, the automatic run over
+// the installed cells and the remote start. The link's receive thread fills the spectra; this class
+// runs on the window's thread and reacts to the notifications the window passes on.
+class WaveAcquisition {
+public:
+    // The most points a scan may have: the baseline reference holds that many values.
+    static constexpr std::size_t kMaxScanPoints = shell::SharedSettings::kBaselinePoints;
+
+    struct Program {
+        link::StationLink &link;
+        shell::SharedSettings &shared;
+        shell::AppFlags &flags;
+        const shell::AccessorySettings &accessories;
+    };
+
+    WaveAcquisition(Program program, RecordList<CWaveSpectrum> &spectra, link::NotifyTarget *window,
+                    WaveAcquisitionView &view);
+
+    // The instrument is ready for a scan: linked, ready, lamp stable, no acquisition, no autorun.
+    bool instrumentReady() const;
+    // Whether this window's scan is running.
+    bool scanning() const;
+    bool baselineMode() const { return m_baselineMode; }
+
+    // Adjusts the low end, invalidates a baseline that no longer matches and sends the parameters.
+    // Refused (false, the operator told, nothing sent) when the scan would exceed the reference.
+    bool sendScanParameters();
+
+    // A sample scan (or, in baseline mode, a baseline scan) into a new spectrum at list index 0.
+    bool startSampleScan(std::optional<std::string> name = {}, std::optional<int> colourIndex = {});
+    bool startBaselineScan();
+    // After the amplifier-level dialog was confirmed.
+    bool startEnergyScan();
+    bool startSlitWidthScan();
+    bool startAutorun();
+    // A remote-start request forwarded by the main window.
+    void remoteStart(int code);
+
+    // The window's acquisition notifications.
+    void handleNotification(const link::Notification &notification);
+
+    // Points received so far of the running scan, and its total (0 of 0 when none runs).
+    struct Progress {
+        int received = 0;
+        int total = 0;
+    };
+    Progress progress() const;
+
+private:
+    void finish();
+    void abort();
+    void adoptBaseline();
+    void clearAcquiringFlags(bool recomputeMarks);
+    void startNextCell();
+    void advanceAutorun();
+    CWaveSpectrum &insertScanSpectrum(std::uint32_t colour, float step, int filter);
+    bool startOnLink(int kind, CWaveSpectrum *target, CWaveSpectrum *second);
+    void removeMadeSpectra(int count);
+
+    Program m_program;
+    RecordList<CWaveSpectrum> &m_spectra;
+    link::NotifyTarget *m_window;
+    WaveAcquisitionView &m_view;
+    bool m_baselineMode = false;
+    CWaveSpectrum *m_target = nullptr;
+};
+
+// The name of a new scan: `name`, with `suffix` appended once for every other spectrum (from the end
+// of the list towards index 1) that already carries the name as it stands then.
+std::string deconflictedScanName(const RecordList<CWaveSpectrum> &spectra, std::string name,
+                                 const std::string &suffix);
+
+} // namespace spectavo
