@@ -128,6 +128,7 @@ void VirtualPhotrak::bootState(int state) {
 void VirtualPhotrak::receive(const StationPacket &command, double now) {
     advance(now);
     const std::uint8_t code = command.code;
+    ++m_received[code];
     if (m_waitingForAnswer && (code == link::kConfirmYes || code == link::kConfirmNo)) {
         m_waitingForAnswer = false;
         const int next = m_bootStateAfterAnswer;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -37,6 +38,8 @@ public:
     // The operator presses the remote-start key: 1 starts a measurement, other values take a blank.
     void pressRemoteStart(int param) { m_remoteStartRequests.push_back(param); }
     std::optional<int> takeRemoteStartRequest();
+    // How many commands with this code the instrument has received since power-on.
+    int commandsReceived(std::uint8_t code) const { return m_received[code]; }
 
     const SimSettings &settings() const { return m_settings; }
     double wavelengthNm() const { return m_positionTenths / 10.0; }
@@ -82,6 +85,7 @@ private:
     std::multimap<std::pair<double, std::uint64_t>, Action> m_events;
     std::vector<StationPacket> m_output;
     std::deque<int> m_remoteStartRequests;
+    std::array<int, 256> m_received{};
 
     bool m_booted = false;
     bool m_linked = false;

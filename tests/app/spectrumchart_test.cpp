@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/scan/scanframe.h"
-#include "app/scan/scanlistview.h"
 #include "app/scan/spectrumchart.h"
 #include "core/scan/chartlayout.h"
 #include "support/tempdir.h"
@@ -91,42 +89,6 @@ TEST(SpectrumChart, AnEmptyListOrADegenerateRangeStillPaints) {
     QPainter painter(&image);
     paintSpectrumChart(painter, image.rect(), scene);
     paintSpectrumChart(painter, QRect(0, 0, 10, 10), scene);
-}
-
-bool listsWavelengthNear(const QTreeWidget &list, double nm) {
-    for (int i = 0; i < list.topLevelItemCount(); ++i)
-        if (std::abs(list.topLevelItem(i)->text(0).chopped(2).toDouble() - nm) <= 0.5)
-            return true;
-    return false;
-}
-
-TEST(ScanFrame, AHolmiumFileListsItsPointsThenItsPeaks) {
-    // The window keeps its display and fonts in the settings folder: a private one.
-    test::TempDir dir;
-    test::ScopedEnv programDir{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
-    std::filesystem::create_directories(dir.path() + "/config");
-    std::filesystem::create_directories(dir.path() + "/bin");
-    auto frame_ = std::make_unique<CScanFrame>(0.03f, true);
-    CScanFrame &frame = *frame_;
-    ASSERT_TRUE(frame.openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
-    const CWaveSpectrum &spectrum = *frame.spectra().current();
-    const QTreeWidget &list = *frame.peakList();
-    EXPECT_EQ(static_cast<std::size_t>(list.topLevelItemCount()), spectrum.points().size())
-        << "with neither switch on the list is the spectrum as a table";
-    frame.display().range().showPeaks = 1;
-    frame.refresh();
-    EXPECT_EQ(list.topLevelItemCount(), spectrum.peakCount());
-    EXPECT_TRUE(listsWavelengthNear(list, 536.4));
-    EXPECT_TRUE(listsWavelengthNear(list, 450.8));
-    EXPECT_EQ(list.headerItem()->text(1), "Abs");
-    frame.setAbsorbance(false);
-    EXPECT_EQ(list.headerItem()->text(1), "T(%)");
-    EXPECT_FALSE(frame.openFile("/nonexistent/file.sca"));
-    EXPECT_EQ(frame.spectra().size(), 1u) << "a file that cannot be read adds nothing";
-    frame_.reset();
-    EXPECT_NE(test::readBytes(dir.file("config/tarvesta.zav.func.wavescan.ini")).find("ShowPeak=1"),
-              std::string::npos)
-        << "the display record is kept for the next window";
 }
 
 } // namespace

@@ -1,16 +1,26 @@
 #include "app/scan/scanframe.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenu>
+#include <QToolBar>
+
 #include "app/scan/scanlistview.h"
 #include "app/scan/waveview.h"
+#include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
+#include "core/scan/chartstyle.h"
 #include "core/scan/wave/wavefile.h"
 
 namespace spectavo::app {
 
-CScanFrame::CScanFrame(float threshold, bool absorbance, QWidget *parent)
-    : QSplitter(Qt::Horizontal, parent),
+CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
+    : QSplitter(Qt::Horizontal, parent), m_host(std::move(host)),
       m_display(scan::CDisplayRange::load(ProfileFile(scan::CDisplayRange::kFileName, true))),
-      m_absorbance(absorbance), m_threshold(threshold) {
+      m_base(scan::BaseScales::load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true))),
+      m_absorbance(m_host.program.flags.absorbanceMode == 1),
+      m_acquisition(m_host.program, m_spectra, &m_target, *this) {
     m_view = new CWaveView(m_spectra, m_display, m_absorbance, this);
     m_list = new CScanListView(this);
     addWidget(m_view);
@@ -18,20 +28,37 @@ CScanFrame::CScanFrame(float threshold, bool absorbance, QWidget *parent)
     addWidget(m_list);
     setStretchFactor(0, 1);
     setMinimumSize(600, 380);
+    buildCommands();
+    buildToolBar();
+    m_view->onDisplayChanged = [this] { refresh(); };
+    m_view->onStatus = [this](const std::string &text) { m_host.showState(text); };
+    m_view->onContextMenu = [this](QPoint at) {
+        QMenu menu;
+        for (QMenu *popup : m_menus)
+            menu.addMenu(popup);
+        menu.exec(at);
+    };
 }
 
 CScanFrame::~CScanFrame() {
+    // Nothing of the link may write into these spectra once they are gone.
+    if (m_acquisition.scanning())
+        m_host.program.link.CloseAcquisition();
+    m_host.showProgress(0, 0);
     delete m_view; // it shows this window's spectra and display record, which go before the children
+    delete m_toolBar;
+    qDeleteAll(m_menus);
     ProfileFile file(scan::CDisplayRange::kFileName, true);
     ProfileFile::Batch batch(file);
     m_display.range().save(batch);
+    ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true).PutInt("Spectavo", "LastType", 1);
 }
 
 bool CScanFrame::openFile(const QString &path) {
     auto spectrum = std::make_unique<CWaveSpectrum>();
     if (!readSpectrumFile(path.toStdString(), *spectrum))
         return false;
-    spectrum->recomputeMarks(m_threshold);
+    spectrum->recomputeMarks(m_host.program.flags.peakHeight);
     m_spectra.insertFront(std::move(spectrum));
     m_spectra.setCurrent(0);
     refresh();
@@ -47,7 +74,9 @@ void CScanFrame::refresh() {
     const scan::CDisplayRange &range = m_display.range();
     m_list->refill(m_spectra.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
     fitListWidth();
-    m_view->update();
+    refillSpectrumBox();
+    m_view->invalidate();
+    refreshCommands();
 }
 
 // The peak list keeps its width when the window is resized: 160 pixels, or what its columns need
@@ -60,6 +89,97 @@ void CScanFrame::fitListWidth() {
 void CScanFrame::resizeEvent(QResizeEvent *event) {
     QSplitter::resizeEvent(event);
     fitListWidth();
+}
+
+bool CScanFrame::event(QEvent *event) {
+    if (event->type() == NotifyEvent::eventType()) {
+        m_acquisition.handleNotification(static_cast<NotifyEvent *>(event)->notification());
+        return true;
+    }
+    return QSplitter::event(event);
+}
+
+void CScanFrame::closeEvent(QCloseEvent *event) {
+    if (confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// --- what the scans show ---
+
+void CScanFrame::showState(const std::string &text) {
+    m_host.showState(text);
+    if (text == "Ready")
+        m_host.showProgress(0, 0);
+}
+
+void CScanFrame::inform(const std::string &text) {
+    messages().show("Spectavo", text, shell::MessageService::Icon::Information);
+}
+
+void CScanFrame::refuse(const std::string &text) {
+    messages().show("Spectavo", text, shell::MessageService::Icon::Error);
+}
+
+void CScanFrame::spectraChanged() {
+    refresh();
+    const WaveAcquisition::Progress progress = m_acquisition.progress();
+    m_host.showProgress(progress.received, progress.total);
+}
+
+void CScanFrame::pointsArrived() {
+    m_view->addArrivedSegments();
+    const WaveAcquisition::Progress progress = m_acquisition.progress();
+    m_host.showProgress(progress.received, progress.total);
+}
+
+void CScanFrame::switchToAbsorbance() {
+    if (!m_absorbance) {
+        m_display.pushUndo(m_absorbance);
+        m_host.setAbsorbance(true);
+        setAbsorbance(true);
+    }
+}
+
+// --- enabling rules ---
+
+bool CScanFrame::servedByLink() const {
+    return m_acquisition.scanning();
+}
+
+bool CScanFrame::currentSaveable() const {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current && !current->acquiring.load();
+}
+
+void CScanFrame::refreshCommands() {
+    link::StationLink &link = m_host.program.link;
+    const bool ready = m_acquisition.instrumentReady();
+    const bool linkFree = link.status().linkOnline.load() == 1 && !link.acquisition().open.load();
+    int installed = 0;
+    for (int cell : m_host.program.accessories.cellInstalled)
+        installed += cell != 0;
+    const bool saveable = currentSaveable();
+    const bool any = !m_spectra.empty();
+    const std::map<Command, bool> enabled = {
+        {kStart, ready},          {kBaseline, linkFree},        {kZeroCalibration, linkFree},
+        {kEnergy, ready},         {kSlitWidth, ready},          {kAutorun, ready && installed >= 2},
+        {kOpen, !servedByLink()}, {kSave, saveable},            {kSaveAs, saveable},
+        {kExport, saveable},      {kExportCsv, saveable},       {kExportJcamp, saveable},
+        {kRemove, saveable},      {kCopy, any},                 {kPrint, any && !servedByLink()},
+        {kPrintPreview, any && !servedByLink()},                {kExportPdf, any && !servedByLink()},
+        {kUndoScales, m_display.canUndo()},
+    };
+    for (const auto &[command, on] : enabled)
+        m_actions.at(command)->setEnabled(on);
+    m_actions.at(kStart)->setChecked(servedByLink());
+    m_actions.at(kMagnify)->setChecked(m_view->zoomMode());
+    m_actions.at(kSearch)->setChecked(m_view->searchMode());
+    m_actions.at(kShowPeaks)->setChecked(m_display.range().showPeaks != 0);
+    m_actions.at(kShowValleys)->setChecked(m_display.range().showValleys != 0);
+    if (m_spectrumBox)
+        m_colourBox->setEnabled(any);
 }
 
 } // namespace spectavo::app

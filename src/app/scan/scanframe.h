@@ -1,44 +1,149 @@
 #pragma once
 
-#include <QSplitter>
+#include <functional>
+#include <map>
+#include <memory>
 
+#include <QPointer>
+#include <QSplitter>
+#include <QToolBar>
+
+#include "app/shell/notifyevent.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
+#include "core/scan/wave/waveacquisition.h"
 #include "core/scan/wave/wavespectrum.h"
+
+class QAction;
+class QMenu;
+class QComboBox;
 
 namespace spectavo::app {
 
 class CWaveView;
 class CScanListView;
+class SpectrumPrinter;
 
-// A wavelength-scan window: the chart left, the peak list right.
-class CScanFrame : public QSplitter {
+// What the main window lends a wavelength-scan window: the program-wide records and two ways to
+// show the run in the status bar.
+struct ScanFrameHost {
+    WaveAcquisition::Program program;
+    std::function<void(const std::string &)> showState = [](const std::string &) {};
+    // Points received of the total; a total of 0 hides the progress.
+    std::function<void(int, int)> showProgress = [](int, int) {};
+    // The program-wide photometric mode changes (the mode commands and undo).
+    std::function<void(bool)> setAbsorbance = [](bool) {};
+};
+
+// A wavelength-scan window: the chart left, the peak list right, its commands and its scans.
+class CScanFrame : public QSplitter, private WaveAcquisitionView {
 public:
-    // The program-wide peak threshold and photometric mode at the time the window opens.
-    CScanFrame(float threshold, bool absorbance, QWidget *parent = nullptr);
+    // Command names, also the actions' object names.
+    enum Command {
+        kSetup, kStart, kBaseline, kZeroCalibration, kEnergy, kSlitWidth, kAutorun,
+        kOpen, kSave, kSaveAs, kExport, kExportCsv, kExportJcamp, kRemove, kCopy,
+        kPrint, kPrintPreview, kExportPdf,
+        kMagnify, kRestore, kSearch, kDisplayRange, kUndoScales, kShowPeaks, kShowValleys, kThreshold,
+    };
+
+    CScanFrame(ScanFrameHost host, QWidget *parent = nullptr);
     ~CScanFrame() override;
 
-    // Adds the spectrum of a .sca file in front of the list and makes it current.
+    // Adds the spectrum of a .sca or .wav file in front of the list and makes it current.
     bool openFile(const QString &path);
     RecordList<CWaveSpectrum> &spectra() { return m_spectra; }
     scan::DisplayHistory &display() { return m_display; }
+    WaveAcquisition &acquisition() { return m_acquisition; }
     CScanListView *peakList() const { return m_list; }
+    CWaveView *view() const { return m_view; }
+    bool absorbance() const { return m_absorbance; }
     void setAbsorbance(bool absorbance);
     // Refills the peak list from the current spectrum and redraws the chart.
     void refresh();
 
+    QAction *action(Command command) const { return m_actions.at(command); }
+    // The window's menus and its "Spectrum" toolbar, shown by the main window while it is active.
+    const QList<QMenu *> &menus() const { return m_menus; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    // Re-evaluates the enabling rules and check marks.
+    void refreshCommands();
+
+    // The close check: false (and the window stays) while a scan runs or a save was cancelled.
+    bool confirmClose();
+    // A remote-start request forwarded by the main window.
+    void remoteStart(int code) { m_acquisition.remoteStart(code); }
+
+    // Writes the current spectrum in the form its file name asks for (.sca or .wav, .txt table,
+    // .csv, .jdx/.dx JCAMP-DX).
+    bool saveCurrentAs(const QString &path);
+    bool exportCurrentTable(const QString &path);
+    bool exportCurrentCsv(const QString &path);
+    bool exportCurrentJcamp(const QString &path);
+    // Prints every page into a PDF file; false (and the operator told) when it cannot be written.
+    bool printToPdf(const QString &path);
+    // The pages the last print produced.
+    int printedPageCount() const { return m_printedPages; }
+
 protected:
+    bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void fitListWidth();
+    // WaveAcquisitionView
+    void showState(const std::string &text) override;
+    void inform(const std::string &text) override;
+    void refuse(const std::string &text) override;
+    void spectraChanged() override;
+    void pointsArrived() override;
+    void switchToAbsorbance() override;
 
+    void buildCommands();
+    void buildToolBar();
+    QAction *addCommand(QMenu *menu, Command command, const QString &text, std::function<void()> handler,
+                        bool checkable = false);
+    void fitListWidth();
+    void refillSpectrumBox();
+    bool currentSaveable() const;
+    bool servedByLink() const;
+
+    // The commands.
+    void setupScan();
+    void startEnergyScan();
+    void openSpectrum();
+    void saveSpectrum();
+    void exportSpectrum(const QString &filter, const QString &suffix,
+                        bool (CScanFrame::*writer)(const QString &));
+    void removeSpectrum();
+    void copyPicture();
+    void setupThreshold();
+    std::unique_ptr<SpectrumPrinter> makePrinter() const;
+    bool havePrinter();
+    void print();
+    void printPreview();
+    void exportPdf();
+    void showDisplayRangeDialog();
+    void undoScales();
+    void restoreScales();
+    void togglePeakSwitch(bool peaks);
+    bool offerSave(CWaveSpectrum &spectrum, const QString &suffix);
+
+    ScanFrameHost m_host;
     RecordList<CWaveSpectrum> m_spectra;
     scan::DisplayHistory m_display;
+    scan::BaseScales m_base;
     bool m_absorbance;
-    float m_threshold;
+    QtNotifyTarget m_target{this};
+    WaveAcquisition m_acquisition;
     CWaveView *m_view;
     CScanListView *m_list;
+    std::map<Command, QAction *> m_actions;
+    QList<QMenu *> m_menus;
+    QPointer<QToolBar> m_toolBar;
+    QComboBox *m_spectrumBox = nullptr;
+    QComboBox *m_colourBox = nullptr;
+    QComboBox *m_backgroundBox = nullptr;
+    int m_printedPages = 0;
 };
 
 } // namespace spectavo::app

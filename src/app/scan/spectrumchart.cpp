@@ -13,14 +13,10 @@ namespace {
 
 using scan::ChartFontSlot;
 
-QColor colourOf(std::uint32_t rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>((rgb >> 16) & 0xFF));
-}
 
 void useSlot(QPainter &painter, const SpectrumChartScene &scene, ChartFontSlot slot) {
     painter.setFont(toQFont(scene.fonts.fonts[static_cast<std::size_t>(slot)]));
-    painter.setPen(colourOf(scene.fonts.colours[static_cast<std::size_t>(slot)]));
+    painter.setPen(chartColour(scene.fonts.colours[static_cast<std::size_t>(slot)]));
 }
 
 // Text whose baseline starts at `at` (left aligned) or ends there (right aligned), turned to read
@@ -72,7 +68,7 @@ void paintTexts(QPainter &painter, const Frame &f, const SpectrumChartScene &sce
 
 void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
     const scan::ChartLayout &l = f.layout;
-    const QColor gridColour = colourOf(scan::indexedColour(scene.style.gridColour));
+    const QColor gridColour = chartColour(scan::indexedColour(scene.style.gridColour));
     const QRect frame(QPoint(f.client.left() + l.leftMargin(), f.client.top() + l.topMargin() - 1),
                       QPoint(f.client.left() + l.plotRight() + 1, f.client.top() + l.plotBottom() + 1));
     painter.setPen(QPen(gridColour, 1));
@@ -121,11 +117,20 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
     }
 }
 
-void paintCurves(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
+void clipToPlot(QPainter &painter, const Frame &f) {
     const scan::ChartLayout &l = f.layout;
-    painter.save();
     painter.setClipRect(QRect(QPoint(f.client.left() + l.plotLeft(), f.client.top() + l.plotTop()),
                               QPoint(f.client.left() + l.plotRight(), f.client.top() + l.plotBottom())));
+}
+
+scan::PlotPoint plotPoint(const Frame &f, const CWaveSpectrum &spectrum, std::size_t i, bool absorbance) {
+    return {f.client.left() + f.layout.xOf(spectrum.wavelengthAt(i)),
+            f.client.top() + f.layout.yOf(scan::plottedValue(spectrum.points()[i], absorbance))};
+}
+
+void paintCurves(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
+    painter.save();
+    clipToPlot(painter, f);
     std::vector<scan::PlotPoint> points;
     for (const CWaveSpectrum *spectrum : scene.spectra) {
         const std::vector<float> &values = spectrum->points();
@@ -136,9 +141,8 @@ void paintCurves(QPainter &painter, const Frame &f, const SpectrumChartScene &sc
                                      : 0;
         points.clear();
         for (std::size_t i = from; i < values.size(); ++i)
-            points.push_back({f.client.left() + l.xOf(spectrum->wavelengthAt(i)),
-                              f.client.top() + l.yOf(scan::plottedValue(values[i], scene.absorbance))});
-        painter.setPen(QPen(colourOf(spectrum->colour), std::max(scene.style.penWidth, 0)));
+            points.push_back(plotPoint(f, *spectrum, i, scene.absorbance));
+        painter.setPen(QPen(chartColour(spectrum->colour), std::max(scene.style.penWidth, 0)));
         drawCurve(painter, points);
     }
     painter.restore();
@@ -177,16 +181,39 @@ void paintMarks(QPainter &painter, const Frame &f, const SpectrumChartScene &sce
 
 } // namespace
 
-void paintSpectrumChart(QPainter &painter, const QRect &target, const SpectrumChartScene &scene) {
-    painter.save();
-    painter.fillRect(target, colourOf(scan::indexedColour(scene.range.background)));
+QColor chartColour(std::uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+scan::ChartLayout chartLayoutFor(const QRect &target, const SpectrumChartScene &scene) {
     const scan::ChartTextHeights heights{
         scene.fonts.height(scan::kSlotTickLabels), scene.fonts.height(scan::kSlotWavelengthLegend),
         scene.fonts.height(scan::kSlotValueLegend), scene.fonts.height(scan::kSlotTitle)};
-    const Frame frame{scan::ChartLayout(target.width(), target.height(), heights, scene.range.xMin,
-                                        scene.range.xMax, scene.range.yMin(scene.absorbance),
-                                        scene.range.yMax(scene.absorbance)),
-                      target};
+    return scan::ChartLayout(target.width(), target.height(), heights, scene.range.xMin, scene.range.xMax,
+                             scene.range.yMin(scene.absorbance), scene.range.yMax(scene.absorbance));
+}
+
+void paintCurveSegment(QPainter &painter, const QRect &target, const SpectrumChartScene &scene,
+                       const CWaveSpectrum &spectrum, std::size_t from, std::size_t to) {
+    const std::vector<float> &values = spectrum.points();
+    if (from > to || to >= values.size())
+        return;
+    const Frame f{chartLayoutFor(target, scene), target};
+    painter.save();
+    clipToPlot(painter, f);
+    std::vector<scan::PlotPoint> points;
+    for (std::size_t i = from; i <= to; ++i)
+        points.push_back(plotPoint(f, spectrum, i, scene.absorbance));
+    painter.setPen(QPen(chartColour(spectrum.colour), std::max(scene.style.penWidth, 0)));
+    drawCurve(painter, points);
+    painter.restore();
+}
+
+void paintSpectrumChart(QPainter &painter, const QRect &target, const SpectrumChartScene &scene) {
+    painter.save();
+    painter.fillRect(target, chartColour(scan::indexedColour(scene.range.background)));
+    const Frame frame{chartLayoutFor(target, scene), target};
     paintTexts(painter, frame, scene);
     paintAxes(painter, frame, scene);
     paintCurves(painter, frame, scene);

@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include <QColor>
 #include <QRect>
 
+#include "core/scan/chartlayout.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/wave/wavespectrum.h"
@@ -22,8 +24,19 @@ struct SpectrumChartScene {
     scan::ChartFonts fonts;
 };
 
+// A colour of the chart's tables (red in the low byte) as Qt's.
+QColor chartColour(std::uint32_t rgb);
+
 // Draws the chart into `target`: the same routine serves the screen, the printer, the preview and
 // the clipboard picture.
 void paintSpectrumChart(QPainter &painter, const QRect &target, const SpectrumChartScene &scene);
+
+// The geometry the chart uses for a target rectangle (client coordinates from its top-left).
+scan::ChartLayout chartLayoutFor(const QRect &target, const SpectrumChartScene &scene);
+
+// Adds points [from, to] of one spectrum to a picture already painted by paintSpectrumChart: the
+// incremental plot of a running scan.
+void paintCurveSegment(QPainter &painter, const QRect &target, const SpectrumChartScene &scene,
+                       const CWaveSpectrum &spectrum, std::size_t from, std::size_t to);
 
 } // namespace spectavo::app

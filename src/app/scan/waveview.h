@@ -1,13 +1,22 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
+#include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/scan/spectrumchart.h"
 #include "core/scan/recordlist.h"
 
+class QRubberBand;
+
 namespace spectavo::app {
 
-// The chart pane of a wavelength-scan window.
+// The chart pane of a wavelength-scan window. The chart is painted once into a cached picture; the
+// trace cursor, its tip and the rubber band are drawn over the cache, and a running scan adds only
+// its new segments to it.
 class CWaveView : public QWidget {
 public:
     CWaveView(RecordList<CWaveSpectrum> &spectra, scan::DisplayHistory &display, const bool &absorbance,
@@ -15,17 +24,59 @@ public:
     ~CWaveView() override;
 
     const scan::ChartFonts &fonts() const { return m_fonts; }
+    // Everything the chart shows now, for the screen, the printer and the clipboard.
+    SpectrumChartScene scene() const;
+
+    // Data, axes or look changed: the next paint draws everything again.
+    void invalidate();
+    // Points arrived: the segments below each acquiring spectrum's drawn-down-to index join the cache.
+    void addArrivedSegments();
+
+    bool zoomMode() const { return m_zoomMode; }
+    void setZoomMode(bool on);
+    bool searchMode() const { return m_searchMode; }
+    void setSearchMode(bool on);
+    // The trace cursor's point on the current spectrum, when search mode has placed it.
+    std::optional<int> cursorIndex() const { return m_cursor; }
+    // Places the trace cursor at a pixel column, as a pointer movement does.
+    void traceAt(int x);
+
+    // A rubber band was completed (the history already holds the zoom); the window redraws.
+    std::function<void()> onDisplayChanged = [] {};
+    std::function<void(const std::string &)> onStatus = [](const std::string &) {};
+    std::function<void(QPoint)> onContextMenu = [](QPoint) {};
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    SpectrumChartScene scene() const;
+    void renderCache();
+    void paintCursor(QPainter &painter) const;
+    void jumpToMark(bool forward, bool valleys);
+    void stepCursor(int pixels);
 
     RecordList<CWaveSpectrum> &m_spectra;
     scan::DisplayHistory &m_display;
     const bool &m_absorbance;
     scan::ChartFonts m_fonts;
+    QPixmap m_cache;
+    bool m_cacheValid = false;
+    bool m_zoomMode = false;
+    bool m_searchMode = false;
+    std::optional<int> m_cursor;
+    int m_cursorX = 0;
+    bool m_skipNextMove = false;
+    QRubberBand *m_band = nullptr;
+    QPoint m_bandOrigin;
+    QTimer m_repeat;
+    int m_repeatStep = 0;
 };
 
 } // namespace spectavo::app

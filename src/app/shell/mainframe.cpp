@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -37,12 +40,22 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
         else
             statusBar()->addPermanentWidget(m_panes[i]);
     }
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName("scanProgress");
+    m_progress->setMaximumWidth(160);
+    m_progress->setFormat("%v of %m");
+    m_progress->hide();
+    statusBar()->addPermanentWidget(m_progress);
     buildMenus();
+    connect(m_documents, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        showDocumentCommands(window);
+    });
 
     m_shared.load();
     setAcceptDrops(true);
     m_recent.load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
     m_link.setMainTarget(&m_target);
+    m_link.setRemoteStartTarget(&m_target);
     m_link.setMessages(&m_linkMessages);
     installScanSetupProvider();
     applyAppearance();
@@ -131,6 +144,10 @@ bool CMainFrame::event(QEvent *event) {
 }
 
 void CMainFrame::onNotification(const link::Notification &notification) {
+    if (notification.kind == link::NotifyKind::RemoteStart) {
+        forwardRemoteStart(notification.code);
+        return;
+    }
     if (notification.kind != link::NotifyKind::Station)
         return;
     using Reaction = shell::MainFrameModel::Reaction;
@@ -206,7 +223,14 @@ bool CMainFrame::newDocument(int kind, const QString &file) {
 }
 
 bool CMainFrame::openWaveScanWindow(const QString &file) {
-    auto *frame = new CScanFrame(m_model.flags().peakHeight, m_model.flags().absorbanceMode == 1);
+    ScanFrameHost host{{m_link, m_shared, m_model.flags(), m_model.accessories()}};
+    host.showState = [this](const std::string &text) {
+        m_model.showViewState(text);
+        showPanes();
+    };
+    host.showProgress = [this](int received, int total) { showScanProgress(received, total); };
+    host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
+    auto *frame = new CScanFrame(std::move(host));
     if (!file.isEmpty() && !frame->openFile(file)) {
         delete frame;
         m_messages->show("Spectavo", strings::formatC("Cannot read %s.", file.toStdString().c_str()),
@@ -247,6 +271,7 @@ void CMainFrame::shutDownLink() {
         m_link.CloseHub();
     m_link.ReleaseHubDriver();
     m_link.setMainTarget(nullptr);
+    m_link.setRemoteStartTarget(nullptr);
     m_link.setMessages(nullptr);
     m_link.setScanSetupProvider(nullptr);
     m_link.writeStationStatusFile();
@@ -266,6 +291,48 @@ void CMainFrame::shutDownLink() {
     }
     ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true)
         .PutFloat("ZAV Range", "PeakHeight", m_model.flags().peakHeight);
+}
+
+// The active document's menus go before "Help"; its toolbar joins the main window's.
+void CMainFrame::showDocumentCommands(QMdiSubWindow *window) {
+    for (const QPointer<QAction> &menu : m_documentMenus)
+        if (menu)
+            menuBar()->removeAction(menu);
+    m_documentMenus.clear();
+    if (m_documentBar) {
+        removeToolBar(m_documentBar);
+        m_documentBar = nullptr;
+    }
+    auto *scan = window ? dynamic_cast<CScanFrame *>(window->widget()) : nullptr;
+    if (!scan)
+        return;
+    QAction *help = menuBar()->actions().value(menuBar()->actions().size() - 1);
+    for (QMenu *menu : scan->menus())
+        m_documentMenus.push_back(menuBar()->insertMenu(help, menu));
+    m_documentBar = scan->toolBar();
+    addToolBar(m_documentBar);
+    m_documentBar->show();
+    scan->refreshCommands();
+}
+
+void CMainFrame::showScanProgress(int received, int total) {
+    m_progress->setVisible(total > 0);
+    if (total > 0) {
+        m_progress->setRange(0, total);
+        m_progress->setValue(received);
+    }
+}
+
+// A remote start goes to the active wavelength-scan window, or the first one open.
+void CMainFrame::forwardRemoteStart(int code) {
+    CScanFrame *target = nullptr;
+    if (QMdiSubWindow *active = m_documents->activeSubWindow())
+        target = dynamic_cast<CScanFrame *>(active->widget());
+    for (QMdiSubWindow *window : m_documents->subWindowList())
+        if (!target)
+            target = dynamic_cast<CScanFrame *>(window->widget());
+    if (target)
+        target->remoteStart(code);
 }
 
 } // namespace spectavo::app

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QToolBar>
 
 #include "app/shell/notifyevent.h"
 #include "app/shell/timersource.h"
@@ -17,7 +19,9 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
+class QProgressBar;
 class QTimer;
 class QToolBar;
 
@@ -88,6 +92,9 @@ private:
     void fillRecentMenu();
     void applyPaneFont();
     void installScanSetupProvider();
+    void showDocumentCommands(QMdiSubWindow *window);
+    void showScanProgress(int received, int total);
+    void forwardRemoteStart(int code);
 
     link::StationLink &m_link;
     shell::MessageService *m_messages;
@@ -104,6 +111,10 @@ private:
     TimerSource *m_timers = &qtTimers();
     QToolBar *m_accessoryBar = nullptr;
     CStatusWindow *m_statusWindow = nullptr; // made at first use, kept while the window lives
+    QProgressBar *m_progress = nullptr;
+    // The menus and toolbar of the active document, shown while it is active.
+    QList<QPointer<QAction>> m_documentMenus;
+    QPointer<QToolBar> m_documentBar;
     bool m_linkShutDown = false;
 };
 

@@ -239,6 +239,9 @@ void CMainFrame::refreshCommands() {
     default:
         break;
     }
+    if (QMdiSubWindow *active = m_documents->activeSubWindow())
+        if (auto *scan = dynamic_cast<CScanFrame *>(active->widget()))
+            scan->refreshCommands();
     const bool children = !m_documents->subWindowList().isEmpty();
     for (auto &[id, action] : m_commands) {
         action->setEnabled(m_model.enabled(id, children));

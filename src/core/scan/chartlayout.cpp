@@ -58,4 +58,20 @@ std::string traceCursorTip(double wavelength, double plotted, bool absorbanceMod
                           : strings::formatC("x=%.1f;y=%.2f", wavelength, plotted);
 }
 
+int jumpToMark(std::span<const std::int32_t> marks, int from, bool forward, std::int32_t mark) {
+    const int count = static_cast<int>(marks.size());
+    if (count == 0)
+        return 0;
+    if (forward) {
+        for (int i = std::max(from, 0); i < count; ++i)
+            if (marks[static_cast<std::size_t>(i)] == mark)
+                return i;
+        return 0;
+    }
+    for (int i = std::min(from, count - 1); i >= 0; --i)
+        if (marks[static_cast<std::size_t>(i)] == mark)
+            return i;
+    return count - 1;
+}
+
 } // namespace spectavo::scan

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace spectavo::scan {
@@ -57,6 +59,10 @@ struct CursorPoint {
 };
 std::optional<CursorPoint> snapTraceCursor(double pointerWavelength, double start, double step, int points,
                                            double xMin, double xMax);
+// The trace cursor's jump to the nearest mark (100 significant peak, -100 significant valley) at or
+// after `from` (forward) or at or before it. With none that way the cursor wraps, as the pointer does:
+// forward to the first point, backward to the last.
+int jumpToMark(std::span<const std::int32_t> marks, int from, bool forward, std::int32_t mark);
 // The tool tip at the cursor: "x=%.1f;y=%.4f" in Abs mode, "x=%.1f;y=%.2f" in T% mode.
 std::string traceCursorTip(double wavelength, double plotted, bool absorbanceMode);
 

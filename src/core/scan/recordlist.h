@@ -20,6 +20,7 @@ public:
 
     std::optional<std::size_t> currentIndex() const { return m_current; }
     Record *current() { return m_current ? m_records[*m_current].get() : nullptr; }
+    const Record *current() const { return m_current ? m_records[*m_current].get() : nullptr; }
     void setCurrent(std::size_t index) {
         if (index < m_records.size())
             m_current = index;

@@ -66,6 +66,9 @@ public:
     void switchWLamp();
     void setPhotometricMode(bool absorbance);
 
+    // A measurement window's own text in the state pane ("Wait...", "Ready").
+    void showViewState(std::string text) { setPane(kPaneState, std::move(text)); }
+
     bool enabled(int commandId, bool childWindowExists) const;
     bool checked(int commandId) const;
 

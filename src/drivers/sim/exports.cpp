@@ -20,6 +20,10 @@ void SimHub_PressRemoteStart(int param) {
     SimHub::instance().pressRemoteStart(param);
 }
 
+int SimHub_CommandsReceived(int code) {
+    return SimHub::instance().commandsReceived(code);
+}
+
 void SimHub_Disconnect(void) {
     SimHub::instance().disconnect();
 }

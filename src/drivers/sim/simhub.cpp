@@ -85,6 +85,12 @@ void SimHub::setRemoteStart(Hub_RemoteStartRequest_t request) {
     m_remoteStart = request;
 }
 
+int SimHub::commandsReceived(int code) {
+    std::lock_guard guard(m_mutex);
+    return m_instrument && code >= 0 && code < 256 ? m_instrument->commandsReceived(static_cast<std::uint8_t>(code))
+                                                   : 0;
+}
+
 void SimHub::pressRemoteStart(int param) {
     Hub_RemoteStartRequest_t request;
     {

@@ -32,6 +32,7 @@ public:
     int receivedEvent() const { return m_receivedEvent; }
     void setRemoteStart(Hub_RemoteStartRequest_t request);
     void pressRemoteStart(int param);
+    int commandsReceived(int code);
     void disconnect();
 
 private:

@@ -44,6 +44,16 @@ bool WaveAcquisition::scanning() const {
     return m_target != nullptr;
 }
 
+std::optional<std::string> WaveAcquisition::refusalFor(float high, float low, float step) {
+    const std::size_t points = dataproc::spectrumPointCount(low, high, step);
+    if (points <= kMaxScanPoints)
+        return std::nullopt;
+    return strings::formatC("A scan from %.1f nm to %.1f nm in steps of %g nm has %zu points; at most %zu can be "
+                            "scanned. Choose a larger step or a narrower range.",
+                            static_cast<double>(high), static_cast<double>(low), static_cast<double>(step), points,
+                            kMaxScanPoints);
+}
+
 bool WaveAcquisition::sendScanParameters() {
     ScanSettings &settings = m_program.shared.scan;
     const ProfileFile file(ScanSettings::kFileName, true);
@@ -52,13 +62,8 @@ bool WaveAcquisition::sendScanParameters() {
     settings.adjustLowEnd(step);
     // The reference holds 20,000 values and a corrected scan reads one per point: a longer scan would
     // read past it, so it is refused before the instrument hears of it.
-    const std::size_t points = dataproc::spectrumPointCount(settings.low, settings.high, step);
-    if (points > kMaxScanPoints) {
-        m_view.refuse(strings::formatC(
-            "A scan from %.1f nm to %.1f nm in steps of %g nm has %zu points; at most %zu can be "
-            "scanned. Choose a larger step or a narrower range.",
-            static_cast<double>(settings.high), static_cast<double>(settings.low), static_cast<double>(step),
-            points, kMaxScanPoints));
+    if (const std::optional<std::string> refusal = refusalFor(settings.high, settings.low, step)) {
+        m_view.refuse(*refusal);
         return false;
     }
     CWaveSpectrum &baseline = *m_program.shared.baseline;

@@ -39,6 +39,9 @@ public:
     // The most points a scan may have: the baseline reference holds that many values.
     static constexpr std::size_t kMaxScanPoints = shell::SharedSettings::kBaselinePoints;
 
+    // Why a scan over this range and step cannot be made, or nothing when it can.
+    static std::optional<std::string> refusalFor(float high, float low, float step);
+
     struct Program {
         link::StationLink &link;
         shell::SharedSettings &shared;

@@ -1,0 +1,344 @@
+// The commands of a wavelength-scan window: menus, the "Spectrum" toolbar and what each does.
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgGenerator>
+#include <QToolBar>
+
+#include "app/scan/displayrangedialog.h"
+#include "app/scan/scanframe.h"
+#include "app/scan/scanlistview.h"
+#include "app/scan/scansetupdialog.h"
+#include "app/scan/waveview.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/shell/servicedialogs.h"
+#include "app/widgets/filechooser.h"
+#include "core/config/atomicfile.h"
+#include "core/scan/chartstyle.h"
+#include "core/scan/exchangeformats.h"
+#include "core/scan/seriesconversion.h"
+#include "core/scan/wave/wavefile.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+const QString kSpectrumFilter = "wavelength scan spectra(*.sca);;Previous Data Format(*.wav)";
+using Icon = shell::MessageService::Icon;
+
+} // namespace
+
+QAction *CScanFrame::addCommand(QMenu *menu, Command command, const QString &text,
+                                std::function<void()> handler, bool checkable) {
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QString("scan%1").arg(static_cast<int>(command)));
+    action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    m_actions[command] = action;
+    return action;
+}
+
+void CScanFrame::buildCommands() {
+    auto *file = new QMenu("&Spectrum");
+    addCommand(file, kOpen, "&Open...", [this] { openSpectrum(); });
+    addCommand(file, kSave, "&Save", [this] { saveSpectrum(); });
+    addCommand(file, kSaveAs, "Save &As...", [this] { saveSpectrum(); });
+    addCommand(file, kExport, "&Export", [this] {
+        exportSpectrum("Text file(*.txt)", "txt", &CScanFrame::exportCurrentTable);
+    });
+    addCommand(file, kExportCsv, "Export as CSV...", [this] {
+        exportSpectrum("Comma-separated values(*.csv)", "csv", &CScanFrame::exportCurrentCsv);
+    });
+    addCommand(file, kExportJcamp, "Export as JCAMP-DX...", [this] {
+        exportSpectrum("JCAMP-DX spectra(*.jdx *.dx)", "jdx", &CScanFrame::exportCurrentJcamp);
+    });
+    addCommand(file, kRemove, "&Remove", [this] { removeSpectrum(); });
+    file->addSeparator();
+    addCommand(file, kCopy, "&Copy", [this] { copyPicture(); });
+    file->addSeparator();
+    addCommand(file, kPrint, "&Print...\tCtrl+P", [this] { print(); });
+    addCommand(file, kPrintPreview, "Print Pre&view", [this] { printPreview(); });
+    addCommand(file, kExportPdf, "Export as PDF...", [this] { exportPdf(); });
+
+    auto *measure = new QMenu("&Measure");
+    addCommand(measure, kSetup, "Setup the measurement method", [this] { setupScan(); });
+    addCommand(measure, kStart, "&Start", [this] { m_acquisition.startSampleScan(); }, true);
+    addCommand(measure, kBaseline, "&Automatic Blank Calibration", [this] { m_acquisition.startBaselineScan(); })
+        ->setStatusTip("Calibrate the baseline at the current cell");
+    addCommand(measure, kZeroCalibration, "Automatic Zero Calibration",
+               [this] { m_acquisition.startBaselineScan(); })
+        ->setStatusTip("Automatically calibrate the fullsale energy");
+    addCommand(measure, kEnergy, "&Energy scan", [this] { startEnergyScan(); });
+    addCommand(measure, kSlitWidth, "Spectrum &Slitwidth", [this] { m_acquisition.startSlitWidthScan(); });
+    addCommand(measure, kAutorun, "&Autorun", [this] { m_acquisition.startAutorun(); })
+        ->setStatusTip("Auto change sample cell and run");
+
+    auto *view = new QMenu("&View");
+    addCommand(view, kMagnify, "&Magnify", [this] {
+        m_view->setZoomMode(!m_view->zoomMode());
+        refreshCommands();
+    }, true)->setStatusTip("Activate the ZOOM Function");
+    addCommand(view, kRestore, "&Restore", [this] { restoreScales(); })->setStatusTip("Original Scales");
+    addCommand(view, kSearch, "S&earch", [this] {
+        m_view->setSearchMode(!m_view->searchMode());
+        refreshCommands();
+    }, true)->setStatusTip("Trace Cursor");
+    addCommand(view, kDisplayRange, "Display &Range", [this] { showDisplayRangeDialog(); })
+        ->setStatusTip("Display Range Setup");
+    addCommand(view, kUndoScales, "&Undo Scales\tCtrl+Z", [this] { undoScales(); });
+    view->addSeparator();
+    addCommand(view, kShowPeaks, "&Peaks", [this] { togglePeakSwitch(true); }, true)
+        ->setStatusTip("List out Peaks of a Spectrum");
+    addCommand(view, kShowValleys, "&Valleys", [this] { togglePeakSwitch(false); }, true)
+        ->setStatusTip("List out Valleys of a Spectrum");
+
+    auto *settings = new QMenu("Se&ttings");
+    addCommand(settings, kThreshold, "Peak &Height", [this] { setupThreshold(); })
+        ->setStatusTip("Setup the Peak/Valley Threshold");
+    m_menus = {file, measure, view, settings};
+}
+
+// The "Spectrum" toolbar: the spectrum list box, its colour, the chart's background.
+void CScanFrame::buildToolBar() {
+    m_toolBar = new QToolBar("Spectrum");
+    m_spectrumBox = new QComboBox;
+    m_spectrumBox->setObjectName("spectrumBox");
+    m_spectrumBox->setFixedWidth(160);
+    m_colourBox = new QComboBox;
+    m_colourBox->setFixedWidth(60);
+    m_backgroundBox = new QComboBox;
+    m_backgroundBox->setFixedWidth(60);
+    for (int i = 0; i < 20; ++i) {
+        QPixmap swatch(28, 12);
+        swatch.fill(QColor(QRgb(0xFF000000u | ((scan::indexedColour(i) & 0xFFu) << 16) |
+                               (scan::indexedColour(i) & 0xFF00u) | ((scan::indexedColour(i) >> 16) & 0xFFu))));
+        m_colourBox->addItem(QIcon(swatch), {});
+        m_backgroundBox->addItem(QIcon(swatch), {});
+    }
+    m_toolBar->addWidget(m_spectrumBox);
+    m_toolBar->addWidget(m_colourBox);
+    m_toolBar->addWidget(m_backgroundBox);
+    connect(m_spectrumBox, &QComboBox::activated, this, [this](int index) {
+        if (const auto found = m_spectra.findByName(m_spectrumBox->itemText(index).toStdString())) {
+            m_spectra.setCurrent(*found);
+            refresh();
+        }
+    });
+    connect(m_colourBox, &QComboBox::activated, this, [this](int index) {
+        if (const auto found = m_spectra.findByName(m_spectrumBox->currentText().toStdString())) {
+            m_spectra.at(*found).colour = scan::indexedColour(index);
+            m_view->invalidate();
+        }
+    });
+    connect(m_backgroundBox, &QComboBox::activated, this, [this](int index) {
+        m_display.pushUndo(m_absorbance);
+        m_display.range().background = index;
+        refresh();
+    });
+}
+
+void CScanFrame::refillSpectrumBox() {
+    if (!m_spectrumBox)
+        return;
+    m_spectrumBox->clear();
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        m_spectrumBox->addItem(QString::fromStdString(m_spectra.at(i).name));
+    if (const auto current = m_spectra.currentIndex())
+        m_spectrumBox->setCurrentIndex(static_cast<int>(*current));
+    m_backgroundBox->setCurrentIndex(std::clamp(m_display.range().background, 0, 19));
+}
+
+// --- measuring ---
+
+void CScanFrame::setupScan() {
+    CScanSetupDialog dialog(m_host.program.shared.scan, m_acquisition.instrumentReady(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_acquisition.sendScanParameters();
+}
+
+void CScanFrame::startEnergyScan() {
+    CAmplifierDialog dialog(m_host.program.link, this, true);
+    if (dialog.exec() == QDialog::Accepted)
+        m_acquisition.startEnergyScan();
+}
+
+void CScanFrame::setupThreshold() {
+    bool ok = false;
+    const double value = QInputDialog::getDouble(this, "Setup peak/valley threshold",
+                                                 "Please key in the threshold(Abs)",
+                                                 m_host.program.flags.peakHeight, 0.0, 10.0, 4, &ok);
+    if (!ok)
+        return;
+    m_host.program.flags.peakHeight = static_cast<float>(value);
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        if (!m_spectra.at(i).acquiring.load())
+            m_spectra.at(i).recomputeMarks(m_host.program.flags.peakHeight);
+    refresh();
+}
+
+// --- files ---
+
+void CScanFrame::openSpectrum() {
+    const QString path = fileChooser().chooseOpen(this, kSpectrumFilter);
+    if (path.isEmpty())
+        return;
+    if (!openFile(path))
+        messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()), Icon::Error);
+}
+
+bool CScanFrame::saveCurrentAs(const QString &path) {
+    CWaveSpectrum *current = m_spectra.current();
+    if (!current || current->acquiring.load())
+        return false;
+    if (!writeSpectrumFile(*current, path.toStdString())) {
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()), Icon::Error);
+        return false;
+    }
+    refresh();
+    return true;
+}
+
+// Asks for a file name (the spectrum's name offered) and writes the spectrum; false when cancelled or
+// the file could not be written.
+bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
+    const QString path = fileChooser().chooseSave(this, kSpectrumFilter, QString::fromStdString(spectrum.name), suffix);
+    if (path.isEmpty())
+        return false;
+    if (!writeSpectrumFile(spectrum, path.toStdString())) {
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()), Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+void CScanFrame::saveSpectrum() {
+    if (CWaveSpectrum *current = m_spectra.current(); current && !current->acquiring.load() &&
+                                                     offerSave(*current, "sca"))
+        refresh();
+}
+
+void CScanFrame::exportSpectrum(const QString &filter, const QString &suffix,
+                                bool (CScanFrame::*writer)(const QString &)) {
+    const CWaveSpectrum *current = m_spectra.current();
+    if (!current)
+        return;
+    const QString path = fileChooser().chooseSave(this, filter, QString::fromStdString(current->name), suffix);
+    if (!path.isEmpty() && !(this->*writer)(path))
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()), Icon::Error);
+}
+
+bool CScanFrame::exportCurrentTable(const QString &path) {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current && exportSpectrumTable(*current, path.toStdString());
+}
+
+bool CScanFrame::exportCurrentCsv(const QString &path) {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current && writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
+}
+
+bool CScanFrame::exportCurrentJcamp(const QString &path) {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current && writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+}
+
+void CScanFrame::removeSpectrum() {
+    CWaveSpectrum *current = m_spectra.current();
+    if (!current || current->acquiring.load())
+        return;
+    if (current->modified &&
+        messages().ask("Spectavo", current->sampleName() + " has not been saved. Save it now?", Icon::Question) &&
+        !offerSave(*current, "wav"))
+        return;
+    m_spectra.remove(*m_spectra.currentIndex());
+    if (!m_spectra.empty())
+        m_spectra.setCurrent(0);
+    m_list->clear();
+    refresh();
+}
+
+bool CScanFrame::confirmClose() {
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        if (m_spectra.at(i).acquiring.load()) {
+            messages().show("Spectavo",
+                            strings::formatC("%s has not completed. This window should not be closed.",
+                                             m_spectra.at(i).sampleName().c_str()),
+                            Icon::Information);
+            return false;
+        }
+    for (std::size_t i = 0; i < m_spectra.size(); ++i) {
+        CWaveSpectrum &spectrum = m_spectra.at(i);
+        if (spectrum.modified &&
+            messages().ask("Spectavo", spectrum.name + " has not been saved. Save it now?", Icon::Question) &&
+            !offerSave(spectrum, "wav"))
+            return false;
+    }
+    return true;
+}
+
+// The chart as the clipboard's picture: SVG (described as the program's chart) and PNG.
+void CScanFrame::copyPicture() {
+    if (m_spectra.empty())
+        return;
+    const SpectrumChartScene scene = m_view->scene();
+    const QRect area = m_view->rect();
+    QByteArray svg;
+    {
+        QBuffer buffer(&svg);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(area.size());
+        generator.setViewBox(area);
+        generator.setDescription("ZAV.SCA");
+        QPainter painter(&generator);
+        paintSpectrumChart(painter, area, scene);
+    }
+    QImage image(area.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        paintSpectrumChart(painter, area, scene);
+    }
+    auto *picture = new QMimeData;
+    picture->setData("image/svg+xml", svg);
+    picture->setImageData(image);
+    QApplication::clipboard()->setMimeData(picture);
+}
+
+// --- display ---
+
+void CScanFrame::showDisplayRangeDialog() {
+    CDisplayRangeDialog dialog(m_display, m_base, m_absorbance, this);
+    if (dialog.exec() == QDialog::Accepted)
+        refresh();
+}
+
+void CScanFrame::undoScales() {
+    if (const std::optional<bool> mode = m_display.undo(m_absorbance)) {
+        m_host.setAbsorbance(*mode);
+        m_absorbance = *mode;
+    }
+    refresh();
+}
+
+void CScanFrame::restoreScales() {
+    m_display.restore(m_base);
+    refresh();
+}
+
+void CScanFrame::togglePeakSwitch(bool peaks) {
+    m_display.pushUndo(m_absorbance);
+    std::int32_t &flag = peaks ? m_display.range().showPeaks : m_display.range().showValleys;
+    flag = flag ? 0 : 1;
+    refresh();
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,151 @@
+#include "app/scan/spectrumprinter.h"
+
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrinter>
+
+#include "app/widgets/fonts.h"
+
+namespace spectavo::app {
+namespace {
+
+QColor slotColour(const scan::ChartFonts &fonts, scan::ChartFontSlot slot) {
+    return chartColour(fonts.colours[static_cast<std::size_t>(slot)]);
+}
+
+} // namespace
+
+SpectrumPrinter::SpectrumPrinter(SpectrumChartScene scene, const CWaveSpectrum &current, QSize chartClient,
+                                 scan::SpectrumPrintSettings settings)
+    : m_scene(std::move(scene)), m_current(current), m_chartClient(chartClient), m_settings(std::move(settings)) {}
+
+// A slot's height is read as points on paper.
+QFont SpectrumPrinter::printerFont(scan::ChartFontSlot slot, int dpi) const {
+    QFont font = toQFont(m_scene.fonts.fonts[static_cast<std::size_t>(slot)]);
+    font.setPixelSize(std::max(1, m_scene.fonts.height(slot) * dpi / 72));
+    return font;
+}
+
+int SpectrumPrinter::prepare(QPagedPaintDevice &device) {
+    m_dataPages.clear();
+    const int dpi = device.logicalDpiY();
+    m_tableFont = printerFont(scan::kSlotPrintData, dpi);
+    m_titleFont = printerFont(scan::kSlotTitle, dpi);
+    if (m_settings.dataPages) {
+        const QFontMetrics table(m_tableFont, &device);
+        const QFontMetrics title(m_titleFont, &device);
+        const scan::DataTableMetrics metrics{table.horizontalAdvance("testm"), table.height(), title.height(),
+                                             device.width(), device.height()};
+        m_dataPages = scan::layoutDataPages(scan::printedPoints(m_current, m_scene.range), metrics);
+    }
+    return pageCount();
+}
+
+bool SpectrumPrinter::print(QPrinter &printer) {
+    if (prepare(printer) == 0)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    for (int page = 0; page < pageCount(); ++page) {
+        if (page > 0 && !printer.newPage())
+            return false;
+        paintPage(painter, printer, page);
+    }
+    return painter.end();
+}
+
+void SpectrumPrinter::paintPage(QPainter &painter, QPagedPaintDevice &device, int page) const {
+    const QRect area(0, 0, device.width(), device.height());
+    if (m_settings.chartPage && page == 0)
+        paintChartPage(painter, area, device.logicalDpiY());
+    else
+        paintDataPage(painter, area, page - (m_settings.chartPage ? 1 : 0));
+}
+
+void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int dpi) const {
+    painter.save();
+    QRect area = page;
+    // The foot: the note right-aligned at the bottom, a rule above it; the chart stays above the rule.
+    const QFont footFont = printerFont(scan::kSlotPrintFoot, dpi);
+    const int footHeight = QFontMetrics(footFont, painter.device()).height();
+    const int ruleY = page.bottom() - 2 * footHeight;
+    if (m_settings.foot) {
+        painter.setFont(footFont);
+        painter.setPen(slotColour(m_scene.fonts, scan::kSlotPrintFoot));
+        const QRect note(page.left(), page.top(), page.width(), page.height() - footHeight / 2);
+        painter.drawText(note, Qt::AlignRight | Qt::AlignBottom, QString::fromStdString(m_settings.footNote));
+        painter.drawLine(0, ruleY, page.right(), ruleY);
+    }
+    area.setBottom(ruleY);
+
+    const bool portrait = area.width() < area.height();
+    const QRect chartArea = portrait ? QRect(area.left(), area.top(), area.width(), area.height() / 2)
+                                     : QRect(area.left(), area.top(), area.width() * 8 / 10, area.height());
+    QSizeF size(m_chartClient);
+    double sx = chartArea.width() / size.width();
+    double sy = chartArea.height() / size.height();
+    QPointF origin = chartArea.topLeft();
+    if (m_settings.keepShape) {
+        sx = sy = std::min(sx, sy);
+        if (m_settings.centreHorizontally)
+            origin.rx() += (chartArea.width() - size.width() * sx) / 2;
+        if (m_settings.centreVertically)
+            origin.ry() += (chartArea.height() - size.height() * sy) / 2;
+    }
+    painter.save();
+    painter.translate(origin);
+    painter.scale(sx, sy);
+    paintSpectrumChart(painter, QRect(QPoint(0, 0), m_chartClient), m_scene);
+    painter.restore();
+
+    // The information block beside (landscape) or below (portrait) the chart.
+    painter.setFont(m_tableFont);
+    painter.setPen(slotColour(m_scene.fonts, scan::kSlotPrintData));
+    const QFontMetrics metrics(m_tableFont, painter.device());
+    const int lineHeight = metrics.height();
+    const int titleHeight = QFontMetrics(m_titleFont, painter.device()).height();
+    int x = portrait ? area.left() + area.width() / 10 : area.left() + 8 * area.width() / 10;
+    int y = portrait ? area.top() + area.height() / 2 + lineHeight / 2 : area.top() + titleHeight * 3 / 2;
+    const int valueX = x + metrics.horizontalAdvance("Scan Range:");
+    for (const scan::InformationLine &line : scan::informationLines(m_current, m_settings)) {
+        painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromStdString(line.label));
+        if (!line.value.empty())
+            painter.drawText(QPoint(valueX, y + metrics.ascent()), QString::fromStdString(line.value));
+        y += lineHeight * 4 / 3;
+    }
+    painter.restore();
+}
+
+void SpectrumPrinter::paintDataPage(QPainter &painter, const QRect &area, int index) const {
+    if (index < 0 || index >= static_cast<int>(m_dataPages.size()))
+        return;
+    painter.save();
+    if (index == 0) {
+        painter.setFont(m_titleFont);
+        painter.setPen(slotColour(m_scene.fonts, scan::kSlotTitle));
+        const int height = QFontMetrics(m_titleFont, painter.device()).height();
+        painter.drawText(QRect(area.left(), area.top() + 2 * height, area.width(), height), Qt::AlignHCenter | Qt::AlignTop,
+                         QString::fromStdString(m_settings.dataTitle));
+    }
+    painter.setFont(m_tableFont);
+    painter.setPen(slotColour(m_scene.fonts, scan::kSlotPrintData));
+    const QFontMetrics metrics(m_tableFont, painter.device());
+    const int u = metrics.horizontalAdvance("testm");
+    const int t = metrics.horizontalAdvance("t");
+    const int tttt = metrics.horizontalAdvance("tttt");
+    const auto rightAligned = [&](int right, int top, const std::string &text) {
+        const QString shown = QString::fromStdString(text);
+        painter.drawText(QPoint(right - metrics.horizontalAdvance(shown), top + metrics.ascent()), shown);
+    };
+    for (const scan::DataRow &row : m_dataPages[static_cast<std::size_t>(index)].rows) {
+        const scan::DataRowTexts texts = scan::dataRowTexts(m_current, row.point, m_scene.absorbance);
+        rightAligned(area.left() + row.x + 2 * u - t, area.top() + row.y, texts.wavelength);
+        rightAligned(area.left() + row.x + 4 * u - tttt, area.top() + row.y, texts.value);
+        rightAligned(area.left() + row.x + 4 * u - t, area.top() + row.y, texts.mark);
+    }
+    painter.restore();
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,277 @@
+// The wavelength-scan window, offscreen: its files and its scans on the virtual instrument at high
+// speed, as the operator would run them from the menus.
+
+#include <dlfcn.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include "app/scan/scanframe.h"
+#include "app/scan/scanlistview.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/filechooser.h"
+#include "core/link/commands.h"
+#include "core/scan/chartstyle.h"
+#include "support/linkeddriver.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+class RecordingMessages : public shell::MessageService {
+public:
+    void show(const std::string &, const std::string &text, Icon) override { shown.push_back(text); }
+    bool ask(const std::string &, const std::string &text, Icon) override {
+        asked.push_back(text);
+        return answer;
+    }
+    std::vector<std::string> shown, asked;
+    bool answer = false;
+};
+
+class ScriptedChooser : public FileChooser {
+public:
+    QString chooseOpen(QWidget *, const QString &) override { return next; }
+    QString chooseSave(QWidget *, const QString &, const QString &, const QString &) override { return next; }
+    QString next;
+};
+
+bool listsWavelengthNear(const QTreeWidget &list, double nm) {
+    for (int i = 0; i < list.topLevelItemCount(); ++i)
+        if (std::abs(list.topLevelItem(i)->text(0).chopped(2).toDouble() - nm) <= 0.5)
+            return true;
+    return false;
+}
+
+// A window's private settings folder with a step table that offers 0.5 nm.
+class ScanWindowTest : public ::testing::Test {
+protected:
+    explicit ScanWindowTest(const char *simSpeed = "100") {
+        installMessages(&messages);
+        installFileChooser(&chooser);
+        std::filesystem::create_directories(dir.path() + "/bin");
+        std::filesystem::create_directories(dir.path() + "/config");
+        test::writeBytes(dir.file("config/tarvesta.zav.func.wavescan.ini"),
+                         "[Steps]\nSteps=3\nStep1=0.1nm\nStep2=0.5nm\nStep3=1nm\n"
+                         "[Filters]\nFilters=2\nFilter1=1\nFilter2=2\n");
+        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"),
+                         std::string("[Simulation]\nBoot=1\nSpeed=") + simSpeed + "\n");
+        shared.scan.high = 700.0f;
+        shared.scan.low = 400.0f;
+        shared.scan.stepIndex = 1;
+        shared.scan.filterIndex = 0;
+    }
+    ~ScanWindowTest() override {
+        frame.reset();
+        installFileChooser(nullptr);
+        installMessages(nullptr);
+    }
+    // The window on the virtual instrument, linked and ready.
+    void linkUp() {
+        ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
+        ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
+        frame = std::make_unique<CScanFrame>(
+            ScanFrameHost{{instrument.link, shared, flags, accessories}, [this](const std::string &text) {
+                              states.push_back(text);
+                          }});
+        frame->resize(900, 560);
+        frame->show();
+    }
+    template <typename Condition>
+    bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+        return test::eventually(
+            [&] {
+                QApplication::processEvents();
+                return condition();
+            },
+            limit);
+    }
+    void trigger(CScanFrame::Command command) {
+        frame->refreshCommands();
+        ASSERT_TRUE(frame->action(command)->isEnabled()) << frame->action(command)->text().toStdString();
+        frame->action(command)->trigger();
+    }
+    bool scanEnded() const { return !frame->acquisition().scanning(); }
+    // The sim driver's controls, reached in the library the link loaded.
+    template <typename Function>
+    Function simControl(const char *name) {
+        void *library = dlopen(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so", RTLD_NOW | RTLD_NOLOAD);
+        EXPECT_NE(library, nullptr);
+        auto function = reinterpret_cast<Function>(dlsym(library, name));
+        dlclose(library);
+        return function;
+    }
+
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    RecordingMessages messages;
+    ScriptedChooser chooser;
+    test::LinkedDriver instrument;
+    shell::SharedSettings shared;
+    shell::AppFlags flags;
+    shell::AccessorySettings accessories;
+    std::vector<std::string> states;
+    std::unique_ptr<CScanFrame> frame;
+};
+
+TEST_F(ScanWindowTest, AHolmiumFileListsItsPointsThenItsPeaks) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    const CWaveSpectrum &spectrum = *window->spectra().current();
+    const QTreeWidget &list = *window->peakList();
+    EXPECT_EQ(static_cast<std::size_t>(list.topLevelItemCount()), spectrum.points().size())
+        << "with neither switch on the list is the spectrum as a table";
+    window->action(CScanFrame::kShowPeaks)->trigger();
+    EXPECT_EQ(list.topLevelItemCount(), spectrum.peakCount());
+    EXPECT_TRUE(listsWavelengthNear(list, 536.4));
+    EXPECT_TRUE(listsWavelengthNear(list, 450.8));
+    EXPECT_EQ(list.headerItem()->text(1), "Abs");
+    window->setAbsorbance(false);
+    EXPECT_EQ(list.headerItem()->text(1), "T(%)");
+    EXPECT_FALSE(window->openFile("/nonexistent/file.sca"));
+    EXPECT_EQ(window->spectra().size(), 1u) << "a file that cannot be read adds nothing";
+    window.reset();
+    EXPECT_NE(test::readBytes(dir.file("config/tarvesta.zav.func.wavescan.ini")).find("ShowPeak=1"),
+              std::string::npos)
+        << "the display record is kept for the next window";
+}
+
+TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
+    linkUp();
+    ASSERT_TRUE(instrument.link.RequestCell(1));
+    ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == 1; }));
+    trigger(CScanFrame::kStart);
+    ASSERT_TRUE(frame->acquisition().scanning());
+    EXPECT_EQ(states.back(), "Wait...");
+    ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
+    EXPECT_EQ(states.back(), "Ready");
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Finish scanning the sample, please continue your work."});
+    const CWaveSpectrum &spectrum = frame->spectra().at(0);
+    EXPECT_EQ(spectrum.name, "Sample-1");
+    EXPECT_EQ(spectrum.points().size(), 601u);
+    frame->action(CScanFrame::kShowPeaks)->trigger();
+    EXPECT_TRUE(listsWavelengthNear(*frame->peakList(), 536.4));
+    EXPECT_TRUE(listsWavelengthNear(*frame->peakList(), 450.8));
+
+    // Saved, exported and printed from the window's commands.
+    chooser.next = QString::fromStdString(dir.file("holmium-scan.sca"));
+    trigger(CScanFrame::kSave);
+    EXPECT_FALSE(frame->spectra().at(0).modified);
+    EXPECT_NE(test::readBytes(dir.file("holmium-scan.sca")).find("Xmax->Xmin: 700.000000 -> 400.000000"),
+              std::string::npos);
+    chooser.next = QString::fromStdString(dir.file("holmium-scan.csv"));
+    trigger(CScanFrame::kExportCsv);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("holmium-scan.csv")));
+    chooser.next = QString::fromStdString(dir.file("holmium-scan.jdx"));
+    trigger(CScanFrame::kExportJcamp);
+    EXPECT_NE(test::readBytes(dir.file("holmium-scan.jdx")).find("##JCAMP-DX="), std::string::npos);
+}
+
+class SlowScanWindowTest : public ScanWindowTest {
+protected:
+    SlowScanWindowTest() : ScanWindowTest("2") {}
+};
+
+TEST_F(SlowScanWindowTest, StopMidScanKeepsTheMeasuredPointsAndZerosTheRest) {
+    linkUp();
+    trigger(CScanFrame::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return frame->acquisition().progress().received >= 40; }));
+    instrument.link.StopMeasurement(); // the main window's Stop
+    ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Wavelength scanning has been broken."});
+    const CWaveSpectrum &spectrum = frame->spectra().at(0);
+    EXPECT_FALSE(spectrum.acquiring.load());
+    const std::vector<float> &points = spectrum.points();
+    EXPECT_NE(points.back(), 0.0f) << "the first points scanned (the high end) are kept";
+    EXPECT_EQ(points.front(), 0.0f) << "the points never scanned stay 0";
+    EXPECT_TRUE(frame->action(CScanFrame::kSave)->isEnabled());
+}
+
+TEST_F(ScanWindowTest, BaselineScanBecomesTheReferenceAndAStepChangeZeroesIt) {
+    linkUp();
+    ASSERT_TRUE(instrument.link.RequestCell(1));
+    ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == 1; }));
+    trigger(CScanFrame::kBaseline);
+    ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
+    EXPECT_TRUE(frame->spectra().empty()) << "the baseline spectrum leaves the list";
+    const std::vector<float> &reference = shared.baseline->points();
+    EXPECT_GT(*std::max_element(reference.begin(), reference.begin() + 600), 0.5f) << "holmium's bands";
+
+    // A sample scan of the same cell against it is flat.
+    trigger(CScanFrame::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
+    const std::vector<float> &corrected = frame->spectra().at(0).points();
+    // The first point scanned (the last index) was the reference's blank and is not subtracted.
+    const auto [low, high] = std::minmax_element(corrected.begin(), corrected.end() - 1);
+    EXPECT_LT(*high - *low, 0.02f) << *low << " .. " << *high;
+
+    shared.scan.stepIndex = 2;
+    ASSERT_TRUE(frame->acquisition().sendScanParameters());
+    EXPECT_TRUE(std::all_of(reference.begin(), reference.end(), [](float v) { return v == 0.0f; }));
+}
+
+TEST_F(ScanWindowTest, AutorunScansCellsOneThreeAndFourInOrder) {
+    accessories.cellInstalled = {0, 1, 0, 1, 1, 0, 0, 0};
+    shared.scan.stepIndex = 2; // 1 nm: short scans
+    linkUp();
+    ASSERT_EQ(instrument.link.status().cellCount.load(), 8);
+    trigger(CScanFrame::kAutorun);
+    ASSERT_TRUE(pumpUntil([&] { return flags.autorunActive == 0; }, std::chrono::seconds(30)));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Complete auto run."});
+    ASSERT_EQ(frame->spectra().size(), 3u);
+    // Newest first: cell 4, cell 3, cell 1.
+    EXPECT_EQ(frame->spectra().at(2).colour, scan::indexedColour(9));
+    EXPECT_EQ(frame->spectra().at(1).colour, scan::indexedColour(11));
+    EXPECT_EQ(frame->spectra().at(0).colour, scan::indexedColour(12));
+    EXPECT_EQ(instrument.link.status().currentCell.load(), 4);
+    // Each cell's spectrum is its own sample: the holmium cell (1) differs from the dichromates.
+    const auto at451 = [&](std::size_t i) { return frame->spectra().at(i).points()[51]; };
+    EXPECT_GT(at451(2) - at451(1), 0.3f) << at451(2) << " " << at451(1) << " " << at451(0);
+}
+
+TEST_F(ScanWindowTest, RemoteStartScansWithoutAMessageAndReportsTheEnd) {
+    linkUp();
+    test::RecordingTarget requests;
+    instrument.link.setRemoteStartTarget(&requests);
+    simControl<void (*)(int)>("SimHub_PressRemoteStart")(1);
+    ASSERT_TRUE(test::eventually([&] { return requests.count(link::NotifyKind::RemoteStart, 1) == 1; }));
+    instrument.link.setRemoteStartTarget(nullptr);
+    frame->remoteStart(1); // as the main window forwards it
+    ASSERT_TRUE(frame->acquisition().scanning());
+    ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
+    EXPECT_TRUE(messages.shown.empty());
+    const auto commandsReceived = simControl<int (*)(int)>("SimHub_CommandsReceived");
+    ASSERT_TRUE(pumpUntil([&] { return commandsReceived(link::kRemoteMeasureDone) == 1; }));
+}
+
+TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    window->resize(900, 560);
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    const std::string pdf = dir.file("holmium.pdf");
+    ASSERT_TRUE(window->printToPdf(QString::fromStdString(pdf)));
+    const std::string bytes = test::readBytes(pdf);
+    ASSERT_EQ(bytes.rfind("%PDF-", 0), 0u);
+    // Count the pages the PDF declares.
+    std::size_t pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos; at = bytes.find("/Type /Page\n", at + 1))
+        ++pages;
+    EXPECT_EQ(static_cast<int>(pages), window->printedPageCount());
+    EXPECT_GT(pages, 2u) << "a chart page and data pages";
+    // Each page renders.
+    const std::string command = "pdftoppm -r 20 -png " + pdf + " " + dir.file("page");
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("page-1.png")));
+}
+
+} // namespace
+} // namespace spectavo::app
