@@ -78,9 +78,8 @@ protected:
         ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
         ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
         frame = std::make_unique<CScanFrame>(
-            ScanFrameHost{{instrument.link, shared, flags, accessories}, [this](const std::string &text) {
-                              states.push_back(text);
-                          }});
+            ScanFrameHost{{instrument.link, shared, flags, accessories},
+                          [this](const std::string &text) { states.push_back(text); }});
         frame->resize(900, 560);
         frame->show();
     }
@@ -153,7 +152,8 @@ TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
     EXPECT_EQ(states.back(), "Wait...");
     ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
     EXPECT_EQ(states.back(), "Ready");
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Finish scanning the sample, please continue your work."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"Finish scanning the sample, please continue your work."});
     const CWaveSpectrum &spectrum = frame->spectra().at(0);
     EXPECT_EQ(spectrum.name, "Sample-1");
     EXPECT_EQ(spectrum.points().size(), 601u);
@@ -263,7 +263,8 @@ TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {
     ASSERT_EQ(bytes.rfind("%PDF-", 0), 0u);
     // Count the pages the PDF declares.
     std::size_t pages = 0;
-    for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos; at = bytes.find("/Type /Page\n", at + 1))
+    for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
+         at = bytes.find("/Type /Page\n", at + 1))
         ++pages;
     EXPECT_EQ(static_cast<int>(pages), window->printedPageCount());
     EXPECT_GT(pages, 2u) << "a chart page and data pages";

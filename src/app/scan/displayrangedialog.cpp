@@ -67,7 +67,8 @@ void CDisplayRangeDialog::accept() {
         if (!value || *value < m_base.xMin || *value > m_base.xMax) {
             messages().show("Spectavo",
                             strings::formatC("Please enter a number between %g and %g.",
-                                             static_cast<double>(m_base.xMin), static_cast<double>(m_base.xMax)),
+                                             static_cast<double>(m_base.xMin),
+                                             static_cast<double>(m_base.xMax)),
                             Icon::Warning);
             field->setFocus();
             return;

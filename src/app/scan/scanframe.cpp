@@ -163,12 +163,23 @@ void CScanFrame::refreshCommands() {
     const bool saveable = currentSaveable();
     const bool any = !m_spectra.empty();
     const std::map<Command, bool> enabled = {
-        {kStart, ready},          {kBaseline, linkFree},        {kZeroCalibration, linkFree},
-        {kEnergy, ready},         {kSlitWidth, ready},          {kAutorun, ready && installed >= 2},
-        {kOpen, !servedByLink()}, {kSave, saveable},            {kSaveAs, saveable},
-        {kExport, saveable},      {kExportCsv, saveable},       {kExportJcamp, saveable},
-        {kRemove, saveable},      {kCopy, any},                 {kPrint, any && !servedByLink()},
-        {kPrintPreview, any && !servedByLink()},                {kExportPdf, any && !servedByLink()},
+        {kStart, ready},
+        {kBaseline, linkFree},
+        {kZeroCalibration, linkFree},
+        {kEnergy, ready},
+        {kSlitWidth, ready},
+        {kAutorun, ready && installed >= 2},
+        {kOpen, !servedByLink()},
+        {kSave, saveable},
+        {kSaveAs, saveable},
+        {kExport, saveable},
+        {kExportCsv, saveable},
+        {kExportJcamp, saveable},
+        {kRemove, saveable},
+        {kCopy, any},
+        {kPrint, any && !servedByLink()},
+        {kPrintPreview, any && !servedByLink()},
+        {kExportPdf, any && !servedByLink()},
         {kUndoScales, m_display.canUndo()},
     };
     for (const auto &[command, on] : enabled)

@@ -11,6 +11,7 @@
 #include "app/shell/notifyevent.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
+#include "core/scan/spectrumsheet.h"
 #include "core/scan/wave/waveacquisition.h"
 #include "core/scan/wave/wavespectrum.h"
 
@@ -40,10 +41,33 @@ class CScanFrame : public QSplitter, private WaveAcquisitionView {
 public:
     // Command names, also the actions' object names.
     enum Command {
-        kSetup, kStart, kBaseline, kZeroCalibration, kEnergy, kSlitWidth, kAutorun,
-        kOpen, kSave, kSaveAs, kExport, kExportCsv, kExportJcamp, kRemove, kCopy,
-        kPrint, kPrintPreview, kExportPdf,
-        kMagnify, kRestore, kSearch, kDisplayRange, kUndoScales, kShowPeaks, kShowValleys, kThreshold,
+        kSetup,
+        kStart,
+        kBaseline,
+        kZeroCalibration,
+        kEnergy,
+        kSlitWidth,
+        kAutorun,
+        kOpen,
+        kSave,
+        kSaveAs,
+        kExport,
+        kExportCsv,
+        kExportJcamp,
+        kRemove,
+        kCopy,
+        kPrint,
+        kPrintPreview,
+        kExportPdf,
+        kMagnify,
+        kRestore,
+        kSearch,
+        kDisplayRange,
+        kUndoScales,
+        kShowPeaks,
+        kShowValleys,
+        kThreshold,
+        kCustomize,
     };
 
     CScanFrame(ScanFrameHost host, QWidget *parent = nullptr);
@@ -79,6 +103,8 @@ public:
     bool exportCurrentTable(const QString &path);
     bool exportCurrentCsv(const QString &path);
     bool exportCurrentJcamp(const QString &path);
+    // The settings sheet's OK with these values.
+    void applySettingsSheet(const scan::SpectrumSheet &values);
     // Prints every page into a PDF file; false (and the operator told) when it cannot be written.
     bool printToPdf(const QString &path);
     // The pages the last print produced.
@@ -117,6 +143,7 @@ private:
     void removeSpectrum();
     void copyPicture();
     void setupThreshold();
+    void customize();
     std::unique_ptr<SpectrumPrinter> makePrinter() const;
     bool havePrinter();
     void print();

@@ -17,12 +17,15 @@
 #include "app/scan/displayrangedialog.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
+#include "app/scan/scanproperty.h"
 #include "app/scan/scansetupdialog.h"
 #include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
+#include "app/widgets/colourbox.h"
 #include "app/widgets/filechooser.h"
 #include "core/config/atomicfile.h"
+#include "core/config/profilefile.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/exchangeformats.h"
 #include "core/scan/seriesconversion.h"
@@ -52,9 +55,8 @@ void CScanFrame::buildCommands() {
     addCommand(file, kOpen, "&Open...", [this] { openSpectrum(); });
     addCommand(file, kSave, "&Save", [this] { saveSpectrum(); });
     addCommand(file, kSaveAs, "Save &As...", [this] { saveSpectrum(); });
-    addCommand(file, kExport, "&Export", [this] {
-        exportSpectrum("Text file(*.txt)", "txt", &CScanFrame::exportCurrentTable);
-    });
+    addCommand(file, kExport, "&Export",
+               [this] { exportSpectrum("Text file(*.txt)", "txt", &CScanFrame::exportCurrentTable); });
     addCommand(file, kExportCsv, "Export as CSV...", [this] {
         exportSpectrum("Comma-separated values(*.csv)", "csv", &CScanFrame::exportCurrentCsv);
     });
@@ -71,39 +73,55 @@ void CScanFrame::buildCommands() {
 
     auto *measure = new QMenu("&Measure");
     addCommand(measure, kSetup, "Setup the measurement method", [this] { setupScan(); });
-    addCommand(measure, kStart, "&Start", [this] { m_acquisition.startSampleScan(); }, true);
-    addCommand(measure, kBaseline, "&Automatic Blank Calibration", [this] { m_acquisition.startBaselineScan(); })
-        ->setStatusTip("Calibrate the baseline at the current cell");
-    addCommand(measure, kZeroCalibration, "Automatic Zero Calibration",
-               [this] { m_acquisition.startBaselineScan(); })
-        ->setStatusTip("Automatically calibrate the fullsale energy");
+    addCommand(
+        measure, kStart, "&Start", [this] { m_acquisition.startSampleScan(); }, true);
+    addCommand(measure, kBaseline, "&Automatic Blank Calibration", [this] {
+        m_acquisition.startBaselineScan();
+    })->setStatusTip("Calibrate the baseline at the current cell");
+    addCommand(measure, kZeroCalibration, "Automatic Zero Calibration", [this] {
+        m_acquisition.startBaselineScan();
+    })->setStatusTip("Automatically calibrate the fullsale energy");
     addCommand(measure, kEnergy, "&Energy scan", [this] { startEnergyScan(); });
     addCommand(measure, kSlitWidth, "Spectrum &Slitwidth", [this] { m_acquisition.startSlitWidthScan(); });
-    addCommand(measure, kAutorun, "&Autorun", [this] { m_acquisition.startAutorun(); })
-        ->setStatusTip("Auto change sample cell and run");
+    addCommand(measure, kAutorun, "&Autorun", [this] {
+        m_acquisition.startAutorun();
+    })->setStatusTip("Auto change sample cell and run");
 
     auto *view = new QMenu("&View");
-    addCommand(view, kMagnify, "&Magnify", [this] {
-        m_view->setZoomMode(!m_view->zoomMode());
-        refreshCommands();
-    }, true)->setStatusTip("Activate the ZOOM Function");
+    addCommand(
+        view, kMagnify, "&Magnify",
+        [this] {
+            m_view->setZoomMode(!m_view->zoomMode());
+            refreshCommands();
+        },
+        true)
+        ->setStatusTip("Activate the ZOOM Function");
     addCommand(view, kRestore, "&Restore", [this] { restoreScales(); })->setStatusTip("Original Scales");
-    addCommand(view, kSearch, "S&earch", [this] {
-        m_view->setSearchMode(!m_view->searchMode());
-        refreshCommands();
-    }, true)->setStatusTip("Trace Cursor");
-    addCommand(view, kDisplayRange, "Display &Range", [this] { showDisplayRangeDialog(); })
-        ->setStatusTip("Display Range Setup");
+    addCommand(
+        view, kSearch, "S&earch",
+        [this] {
+            m_view->setSearchMode(!m_view->searchMode());
+            refreshCommands();
+        },
+        true)
+        ->setStatusTip("Trace Cursor");
+    addCommand(view, kDisplayRange, "Display &Range", [this] {
+        showDisplayRangeDialog();
+    })->setStatusTip("Display Range Setup");
     addCommand(view, kUndoScales, "&Undo Scales\tCtrl+Z", [this] { undoScales(); });
+    addCommand(view, kCustomize, "C&ustomize", [this] { customize(); });
     view->addSeparator();
-    addCommand(view, kShowPeaks, "&Peaks", [this] { togglePeakSwitch(true); }, true)
+    addCommand(
+        view, kShowPeaks, "&Peaks", [this] { togglePeakSwitch(true); }, true)
         ->setStatusTip("List out Peaks of a Spectrum");
-    addCommand(view, kShowValleys, "&Valleys", [this] { togglePeakSwitch(false); }, true)
+    addCommand(
+        view, kShowValleys, "&Valleys", [this] { togglePeakSwitch(false); }, true)
         ->setStatusTip("List out Valleys of a Spectrum");
 
     auto *settings = new QMenu("Se&ttings");
-    addCommand(settings, kThreshold, "Peak &Height", [this] { setupThreshold(); })
-        ->setStatusTip("Setup the Peak/Valley Threshold");
+    addCommand(settings, kThreshold, "Peak &Height", [this] {
+        setupThreshold();
+    })->setStatusTip("Setup the Peak/Valley Threshold");
     m_menus = {file, measure, view, settings};
 }
 
@@ -113,17 +131,10 @@ void CScanFrame::buildToolBar() {
     m_spectrumBox = new QComboBox;
     m_spectrumBox->setObjectName("spectrumBox");
     m_spectrumBox->setFixedWidth(160);
-    m_colourBox = new QComboBox;
+    m_colourBox = makeColourIndexBox();
     m_colourBox->setFixedWidth(60);
-    m_backgroundBox = new QComboBox;
+    m_backgroundBox = makeColourIndexBox();
     m_backgroundBox->setFixedWidth(60);
-    for (int i = 0; i < 20; ++i) {
-        QPixmap swatch(28, 12);
-        swatch.fill(QColor(QRgb(0xFF000000u | ((scan::indexedColour(i) & 0xFFu) << 16) |
-                               (scan::indexedColour(i) & 0xFF00u) | ((scan::indexedColour(i) >> 16) & 0xFFu))));
-        m_colourBox->addItem(QIcon(swatch), {});
-        m_backgroundBox->addItem(QIcon(swatch), {});
-    }
     m_toolBar->addWidget(m_spectrumBox);
     m_toolBar->addWidget(m_colourBox);
     m_toolBar->addWidget(m_backgroundBox);
@@ -173,15 +184,44 @@ void CScanFrame::startEnergyScan() {
 
 void CScanFrame::setupThreshold() {
     bool ok = false;
-    const double value = QInputDialog::getDouble(this, "Setup peak/valley threshold",
-                                                 "Please key in the threshold(Abs)",
-                                                 m_host.program.flags.peakHeight, 0.0, 10.0, 4, &ok);
+    const double value =
+        QInputDialog::getDouble(this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
+                                m_host.program.flags.peakHeight, 0.0, 10.0, 4, &ok);
     if (!ok)
         return;
     m_host.program.flags.peakHeight = static_cast<float>(value);
     for (std::size_t i = 0; i < m_spectra.size(); ++i)
         if (!m_spectra.at(i).acquiring.load())
             m_spectra.at(i).recomputeMarks(m_host.program.flags.peakHeight);
+    refresh();
+}
+
+// The settings sheet, preset with what the chart uses now.
+void CScanFrame::customize() {
+    ProfileFile wavescan(scan::CDisplayRange::kFileName, true);
+    ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    CScanProperty sheet(scan::SpectrumSheet::preset(m_display.range(), m_absorbance, m_spectra.current(),
+                                                    wavescan, analyst, m_view->fonts()),
+                        this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    applySettingsSheet(sheet.sheet());
+}
+
+void CScanFrame::applySettingsSheet(const scan::SpectrumSheet &values) {
+    ProfileFile wavescan(scan::CDisplayRange::kFileName, true);
+    ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    scan::ChartFonts fonts = m_view->fonts();
+    std::string message;
+    {
+        ProfileFile::Batch wavescanBatch(wavescan);
+        ProfileFile::Batch analystBatch(analyst);
+        message =
+            values.apply(m_display, m_absorbance, m_spectra.current(), wavescanBatch, analystBatch, fonts);
+    }
+    m_view->setFonts(fonts);
+    if (!message.empty())
+        messages().show("Spectavo", message, Icon::Information);
     refresh();
 }
 
@@ -192,7 +232,8 @@ void CScanFrame::openSpectrum() {
     if (path.isEmpty())
         return;
     if (!openFile(path))
-        messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()), Icon::Error);
+        messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()),
+                        Icon::Error);
 }
 
 bool CScanFrame::saveCurrentAs(const QString &path) {
@@ -200,7 +241,8 @@ bool CScanFrame::saveCurrentAs(const QString &path) {
     if (!current || current->acquiring.load())
         return false;
     if (!writeSpectrumFile(*current, path.toStdString())) {
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()), Icon::Error);
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                        Icon::Error);
         return false;
     }
     refresh();
@@ -210,19 +252,21 @@ bool CScanFrame::saveCurrentAs(const QString &path) {
 // Asks for a file name (the spectrum's name offered) and writes the spectrum; false when cancelled or
 // the file could not be written.
 bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
-    const QString path = fileChooser().chooseSave(this, kSpectrumFilter, QString::fromStdString(spectrum.name), suffix);
+    const QString path =
+        fileChooser().chooseSave(this, kSpectrumFilter, QString::fromStdString(spectrum.name), suffix);
     if (path.isEmpty())
         return false;
     if (!writeSpectrumFile(spectrum, path.toStdString())) {
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()), Icon::Error);
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                        Icon::Error);
         return false;
     }
     return true;
 }
 
 void CScanFrame::saveSpectrum() {
-    if (CWaveSpectrum *current = m_spectra.current(); current && !current->acquiring.load() &&
-                                                     offerSave(*current, "sca"))
+    if (CWaveSpectrum *current = m_spectra.current();
+        current && !current->acquiring.load() && offerSave(*current, "sca"))
         refresh();
 }
 
@@ -231,9 +275,11 @@ void CScanFrame::exportSpectrum(const QString &filter, const QString &suffix,
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return;
-    const QString path = fileChooser().chooseSave(this, filter, QString::fromStdString(current->name), suffix);
+    const QString path =
+        fileChooser().chooseSave(this, filter, QString::fromStdString(current->name), suffix);
     if (!path.isEmpty() && !(this->*writer)(path))
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()), Icon::Error);
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                        Icon::Error);
 }
 
 bool CScanFrame::exportCurrentTable(const QString &path) {
@@ -256,7 +302,8 @@ void CScanFrame::removeSpectrum() {
     if (!current || current->acquiring.load())
         return;
     if (current->modified &&
-        messages().ask("Spectavo", current->sampleName() + " has not been saved. Save it now?", Icon::Question) &&
+        messages().ask("Spectavo", current->sampleName() + " has not been saved. Save it now?",
+                       Icon::Question) &&
         !offerSave(*current, "wav"))
         return;
     m_spectra.remove(*m_spectra.currentIndex());

@@ -47,7 +47,8 @@ bool CScanFrame::printToPdf(const QString &path) {
     const bool printed = pages->print(printer);
     m_printedPages = pages->pageCount();
     if (!printed) {
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()), Icon::Error);
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                        Icon::Error);
         return false;
     }
     return true;
@@ -91,7 +92,8 @@ void CScanFrame::printPreview() {
     QPrintPreviewDialog preview(&printer, this);
     if (auto *widget = preview.findChild<QPrintPreviewWidget *>())
         widget->setViewMode(QPrintPreviewWidget::FacingPagesView);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&pages](QPrinter *target) { pages->print(*target); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&pages](QPrinter *target) { pages->print(*target); });
     preview.exec();
 }
 

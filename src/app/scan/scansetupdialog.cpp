@@ -77,8 +77,9 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
 }
 
 void CScanSetupDialog::accept() {
-    const std::string range = strings::formatC("Please enter a number between %g and %g.",
-                                               static_cast<double>(m_limitLow), static_cast<double>(m_limitHigh));
+    const std::string range =
+        strings::formatC("Please enter a number between %g and %g.", static_cast<double>(m_limitLow),
+                         static_cast<double>(m_limitHigh));
     const auto within = [this](std::optional<float> value) {
         return value && *value >= m_limitLow && *value <= m_limitHigh;
     };
@@ -92,7 +93,8 @@ void CScanSetupDialog::accept() {
     float low = *numberIn(m_to);
     if (high < low)
         std::swap(high, low);
-    const float step = ScanSettings::stepNm(ProfileFile(ScanSettings::kFileName, true), m_step->currentIndex());
+    const float step =
+        ScanSettings::stepNm(ProfileFile(ScanSettings::kFileName, true), m_step->currentIndex());
     if (const auto refusal = WaveAcquisition::refusalFor(high, low, step)) {
         messages().show("Spectavo", *refusal, shell::MessageService::Icon::Warning);
         return;

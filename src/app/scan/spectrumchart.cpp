@@ -13,7 +13,6 @@ namespace {
 
 using scan::ChartFontSlot;
 
-
 void useSlot(QPainter &painter, const SpectrumChartScene &scene, ChartFontSlot slot) {
     painter.setFont(toQFont(scene.fonts.fonts[static_cast<std::size_t>(slot)]));
     painter.setPen(chartColour(scene.fonts.colours[static_cast<std::size_t>(slot)]));

@@ -18,7 +18,8 @@ QColor slotColour(const scan::ChartFonts &fonts, scan::ChartFontSlot slot) {
 
 SpectrumPrinter::SpectrumPrinter(SpectrumChartScene scene, const CWaveSpectrum &current, QSize chartClient,
                                  scan::SpectrumPrintSettings settings)
-    : m_scene(std::move(scene)), m_current(current), m_chartClient(chartClient), m_settings(std::move(settings)) {}
+    : m_scene(std::move(scene)), m_current(current), m_chartClient(chartClient),
+      m_settings(std::move(settings)) {}
 
 // A slot's height is read as points on paper.
 QFont SpectrumPrinter::printerFont(scan::ChartFontSlot slot, int dpi) const {
@@ -126,8 +127,8 @@ void SpectrumPrinter::paintDataPage(QPainter &painter, const QRect &area, int in
         painter.setFont(m_titleFont);
         painter.setPen(slotColour(m_scene.fonts, scan::kSlotTitle));
         const int height = QFontMetrics(m_titleFont, painter.device()).height();
-        painter.drawText(QRect(area.left(), area.top() + 2 * height, area.width(), height), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::fromStdString(m_settings.dataTitle));
+        painter.drawText(QRect(area.left(), area.top() + 2 * height, area.width(), height),
+                         Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(m_settings.dataTitle));
     }
     painter.setFont(m_tableFont);
     painter.setPen(slotColour(m_scene.fonts, scan::kSlotPrintData));

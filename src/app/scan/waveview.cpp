@@ -137,14 +137,15 @@ void CWaveView::traceAt(int x) {
         return;
     const SpectrumChartScene picture = scene();
     const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
-    const auto point =
-        scan::snapTraceCursor(layout.wavelengthAt(x), current->start, current->step,
-                              static_cast<int>(current->points().size()), picture.range.xMin, picture.range.xMax);
+    const auto point = scan::snapTraceCursor(layout.wavelengthAt(x), current->start, current->step,
+                                             static_cast<int>(current->points().size()), picture.range.xMin,
+                                             picture.range.xMax);
     if (!point)
         return;
     m_cursor = point->index;
     m_cursorX = static_cast<int>(std::lround(layout.xOf(point->wavelength)));
-    const double plotted = scan::plottedValue(current->points()[static_cast<std::size_t>(point->index)], m_absorbance);
+    const double plotted =
+        scan::plottedValue(current->points()[static_cast<std::size_t>(point->index)], m_absorbance);
     const QPoint at(m_cursorX, static_cast<int>(std::lround(layout.yOf(plotted))));
     QToolTip::showText(mapToGlobal(at),
                        QString::fromStdString(scan::traceCursorTip(point->wavelength, plotted, m_absorbance)),
@@ -167,7 +168,8 @@ void CWaveView::jumpToMark(bool forward, bool valleys) {
     const double offset = (from - current->start) / current->step;
     const int index = static_cast<int>(forward ? std::ceil(offset) : std::floor(offset));
     const int target = scan::jumpToMark(current->marks(), index, forward, valleys ? -100 : 100);
-    traceAt(static_cast<int>(std::lround(layout.xOf(current->wavelengthAt(static_cast<std::size_t>(target))))));
+    traceAt(
+        static_cast<int>(std::lround(layout.xOf(current->wavelengthAt(static_cast<std::size_t>(target))))));
 }
 
 void CWaveView::mousePressEvent(QMouseEvent *event) {

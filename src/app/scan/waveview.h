@@ -24,6 +24,11 @@ public:
     ~CWaveView() override;
 
     const scan::ChartFonts &fonts() const { return m_fonts; }
+    // The settings sheet's fonts: kept, and written back when the window closes.
+    void setFonts(const scan::ChartFonts &fonts) {
+        m_fonts = fonts;
+        invalidate();
+    }
     // Everything the chart shows now, for the screen, the printer and the clipboard.
     SpectrumChartScene scene() const;
 

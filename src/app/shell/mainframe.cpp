@@ -47,9 +47,8 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
     m_progress->hide();
     statusBar()->addPermanentWidget(m_progress);
     buildMenus();
-    connect(m_documents, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
-        showDocumentCommands(window);
-    });
+    connect(m_documents, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow *window) { showDocumentCommands(window); });
 
     m_shared.load();
     setAcceptDrops(true);

@@ -119,9 +119,7 @@ bool DisplayHistory::applyRangeDialog(bool absorbance, float xMin, float xMax, f
     if (manual) {
         // Judged on the ranges as they will be used: a pair typed in reverse must not slip a dense
         // interval past the test, and a negative interval is refused like a zero one.
-        const bool usable =
-            xInterval > 0.0f && yInterval > 0.0f && std::isfinite(xInterval) && std::isfinite(yInterval);
-        if (!usable || (right - left) / xInterval > 50.0f || (top - bottom) / yInterval > 50.0f)
+        if (intervalsTooDense(left, right, bottom, top, xInterval, yInterval))
             return false;
     }
     pushUndo(absorbance);
@@ -132,6 +130,13 @@ bool DisplayHistory::applyRangeDialog(bool absorbance, float xMin, float xMax, f
     m_range.xInterval = xInterval;
     m_range.yInterval = yInterval;
     return true;
+}
+
+bool intervalsTooDense(float xMin, float xMax, float yMin, float yMax, float xInterval, float yInterval) {
+    const bool usable =
+        xInterval > 0.0f && yInterval > 0.0f && std::isfinite(xInterval) && std::isfinite(yInterval);
+    return !usable || std::fabs(xMax - xMin) / xInterval > 50.0f ||
+           std::fabs(yMax - yMin) / yInterval > 50.0f;
 }
 
 } // namespace spectavo::scan

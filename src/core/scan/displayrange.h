@@ -53,6 +53,10 @@ struct BaseScales {
     static BaseScales load(const ProfileStore &analyst);
 };
 
+// Whether manual tick intervals would crowd an axis: an interval that is not a positive number, or
+// more than 50 ticks over its (normalised) range.
+bool intervalsTooDense(float xMin, float xMax, float yMin, float yMax, float xInterval, float yInterval);
+
 // The chart's display record with its undo stack. Every change pushes the record as it was, carrying
 // the photometric mode current at that moment, so an undo can bring that mode back.
 class DisplayHistory {

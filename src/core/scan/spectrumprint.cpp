@@ -7,7 +7,9 @@ namespace spectavo::scan {
 
 SpectrumPrintSettings SpectrumPrintSettings::load(const ProfileStore &waveScan, const ProfileStore &analyst) {
     SpectrumPrintSettings s;
-    const auto flag = [&](const char *key, int fallback) { return waveScan.GetInt("Print", key, fallback) != 0; };
+    const auto flag = [&](const char *key, int fallback) {
+        return waveScan.GetInt("Print", key, fallback) != 0;
+    };
     s.chartPage = flag("PrintSpectrum", 1);
     s.dataPages = flag("PrintData", 1);
     s.range = flag("PrintRange", 1);
@@ -114,7 +116,9 @@ DataRowTexts dataRowTexts(const CWaveSpectrum &spectrum, std::size_t point, bool
     const std::int32_t mark = point < spectrum.marks().size() ? spectrum.marks()[point] : 0;
     return {strings::formatC("%.1fnm", static_cast<double>(spectrum.wavelengthAt(point))),
             absorbance ? strings::formatC("%.4f", a) : strings::formatC("%.2f", plottedValue(a, false)),
-            mark == 100 ? " P" : mark == -100 ? " V" : "  "};
+            mark == 100    ? " P"
+            : mark == -100 ? " V"
+                           : "  "};
 }
 
 } // namespace spectavo::scan

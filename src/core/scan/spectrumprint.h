@@ -36,7 +36,8 @@ struct InformationLine {
     std::string label;
     std::string value;
 };
-std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum, const SpectrumPrintSettings &settings);
+std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum,
+                                              const SpectrumPrintSettings &settings);
 
 // The memo's rows: split at line feeds, a carriage return dropped from either end of each row.
 std::vector<std::string> memoRows(const std::string &memo);
@@ -68,7 +69,8 @@ struct DataPage {
 // Rows 1.5 h apart from 3.5 title heights below the top, in columns 4u wide from x = u; a column ends
 // before a row would reach the page's last text height, and the page ends when a new column would
 // start within 4u of the right edge. A table that cannot hold a single row gives no pages.
-std::vector<DataPage> layoutDataPages(const std::vector<std::size_t> &points, const DataTableMetrics &metrics);
+std::vector<DataPage> layoutDataPages(const std::vector<std::size_t> &points,
+                                      const DataTableMetrics &metrics);
 
 // A row's texts: "%.1fnm", the value ("%.4f" Abs or "%.2f" T%) and " P", " V" or two blanks.
 struct DataRowTexts {

@@ -87,8 +87,9 @@ void SimHub::setRemoteStart(Hub_RemoteStartRequest_t request) {
 
 int SimHub::commandsReceived(int code) {
     std::lock_guard guard(m_mutex);
-    return m_instrument && code >= 0 && code < 256 ? m_instrument->commandsReceived(static_cast<std::uint8_t>(code))
-                                                   : 0;
+    return m_instrument && code >= 0 && code < 256
+               ? m_instrument->commandsReceived(static_cast<std::uint8_t>(code))
+               : 0;
 }
 
 void SimHub::pressRemoteStart(int param) {

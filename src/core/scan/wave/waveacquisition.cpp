@@ -48,10 +48,11 @@ std::optional<std::string> WaveAcquisition::refusalFor(float high, float low, fl
     const std::size_t points = dataproc::spectrumPointCount(low, high, step);
     if (points <= kMaxScanPoints)
         return std::nullopt;
-    return strings::formatC("A scan from %.1f nm to %.1f nm in steps of %g nm has %zu points; at most %zu can be "
-                            "scanned. Choose a larger step or a narrower range.",
-                            static_cast<double>(high), static_cast<double>(low), static_cast<double>(step), points,
-                            kMaxScanPoints);
+    return strings::formatC(
+        "A scan from %.1f nm to %.1f nm in steps of %g nm has %zu points; at most %zu can be "
+        "scanned. Choose a larger step or a narrower range.",
+        static_cast<double>(high), static_cast<double>(low), static_cast<double>(step), points,
+        kMaxScanPoints);
 }
 
 bool WaveAcquisition::sendScanParameters() {

@@ -1,0 +1,254 @@
+#include "app/scan/scanproperty.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/widgets/colourbox.h"
+#include "app/widgets/fonts.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+QLineEdit *textField(const std::string &text, const char *name) {
+    auto *field = new QLineEdit(QString::fromStdString(text));
+    field->setObjectName(name);
+    return field;
+}
+
+QLineEdit *numberField(float value, const char *name) {
+    return textField(strings::formatC("%g", static_cast<double>(value)), name);
+}
+
+QCheckBox *checkBox(const QString &text, bool checked, const char *name) {
+    auto *box = new QCheckBox(text);
+    box->setChecked(checked);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+CScanProperty::CScanProperty(scan::SpectrumSheet sheet, QWidget *parent)
+    : QDialog(parent), m_sheet(std::move(sheet)), m_pages(new QTabWidget) {
+    setWindowTitle("Settings to display and print the spectra");
+    m_pages->addTab(viewPage(), "View");
+    m_pages->addTab(peakPage(), "Peak and Valley");
+    m_pages->addTab(legendPage(), "Legend");
+    m_pages->addTab(specialPage(), "Special");
+    m_pages->addTab(scalerPage(), "Scaler");
+    m_pages->addTab(printPage(), "Print");
+    m_pages->addTab(memoPage(), "Memo");
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+const scan::SpectrumSheet &CScanProperty::sheet() {
+    for (const auto &read : m_readers)
+        read();
+    return m_sheet;
+}
+
+// A font button edits a copy of the slot; the slot changes only when the sheet is confirmed.
+QWidget *CScanProperty::fontButton(const QString &text, scan::ChartFontSlot slot) {
+    auto *button = new QPushButton(text);
+    connect(button, &QPushButton::clicked, this, [this, slot] {
+        const auto at = static_cast<std::size_t>(slot);
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, toQFont(m_sheet.fonts.fonts[at]), this);
+        if (ok)
+            m_sheet.fonts.fonts[at] = fromQFont(chosen);
+    });
+    return button;
+}
+
+QWidget *CScanProperty::viewPage() {
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    QLineEdit *xMin = numberField(m_sheet.xMin, "xMin");
+    QLineEdit *xMax = numberField(m_sheet.xMax, "xMax");
+    QLineEdit *yMin = numberField(m_sheet.yMin, "yMin");
+    QLineEdit *yMax = numberField(m_sheet.yMax, "yMax");
+    form->addRow("X-Axis Minimum", xMin);
+    form->addRow("X-Axis Maximum", xMax);
+    form->addRow("Y-Axis Minimum", yMin);
+    form->addRow("Y-Axis Maximum", yMax);
+    m_readers.push_back([this, xMin, xMax, yMin, yMax] {
+        m_sheet.xMin = strings::scanFloatC(xMin->text().toStdString());
+        m_sheet.xMax = strings::scanFloatC(xMax->text().toStdString());
+        m_sheet.yMin = strings::scanFloatC(yMin->text().toStdString());
+        m_sheet.yMax = strings::scanFloatC(yMax->text().toStdString());
+    });
+    return page;
+}
+
+QWidget *CScanProperty::peakPage() {
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    auto *marks = new QComboBox;
+    marks->setObjectName("peakLabelSpectra");
+    marks->addItems({"Don't mark any", "Mark working spectrum", "Mark all spectra"});
+    marks->setCurrentIndex(std::clamp(m_sheet.peakLabelSpectra, 0, 2));
+    form->addRow("Mark position of peak and valley", marks);
+    form->addRow(fontButton("Font of peak", scan::kSlotPeakLabels));
+    form->addRow(fontButton("Font of valley", scan::kSlotValleyLabels));
+    m_readers.push_back([this, marks] { m_sheet.peakLabelSpectra = marks->currentIndex(); });
+    return page;
+}
+
+QWidget *CScanProperty::legendPage() {
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    QLineEdit *x = textField(m_sheet.wavelengthLegend, "legendX");
+    QLineEdit *abs = textField(m_sheet.valueLegendAbs, "legendY");
+    QLineEdit *t = textField(m_sheet.valueLegendT, "legendY2");
+    QCheckBox *showTitle = checkBox("Title", m_sheet.printTitle, "printTitle");
+    QLineEdit *title = textField(m_sheet.title, "title");
+    form->addRow("X-Axis", x);
+    form->addRow("Y-Axis Abs", abs);
+    form->addRow("Y-Axis T", t);
+    form->addRow(showTitle, title);
+    form->addRow(fontButton("Font of X-Axis", scan::kSlotWavelengthLegend));
+    form->addRow(fontButton("Font of Y-Axis", scan::kSlotValueLegend));
+    form->addRow(fontButton("Font of title", scan::kSlotTitle));
+    m_readers.push_back([this, x, abs, t, showTitle, title] {
+        m_sheet.wavelengthLegend = x->text().toStdString();
+        m_sheet.valueLegendAbs = abs->text().toStdString();
+        m_sheet.valueLegendT = t->text().toStdString();
+        m_sheet.printTitle = showTitle->isChecked();
+        m_sheet.title = title->text().toStdString();
+    });
+    return page;
+}
+
+QWidget *CScanProperty::specialPage() {
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    QComboBox *thisColour = makeColourIndexBox();
+    thisColour->setObjectName("thisColour");
+    thisColour->setCurrentIndex(std::clamp(m_sheet.thisColour, 0, 19));
+    QComboBox *otherColour = makeColourIndexBox();
+    otherColour->setCurrentIndex(std::clamp(m_sheet.otherColour, 0, 19));
+    auto *thisLine = new QSpinBox;
+    thisLine->setRange(1, 10);
+    thisLine->setValue(m_sheet.thisLine);
+    auto *otherLine = new QSpinBox;
+    otherLine->setRange(1, 10);
+    otherLine->setValue(m_sheet.otherLine);
+    form->addRow("Measuring spectrum", thisColour);
+    form->addRow("Pen width", thisLine);
+    form->addRow("Other spectrum Default", otherColour);
+    form->addRow("Pen width ", otherLine);
+    m_readers.push_back([this, thisColour, otherColour, thisLine, otherLine] {
+        m_sheet.thisColour = thisColour->currentIndex();
+        m_sheet.otherColour = otherColour->currentIndex();
+        m_sheet.thisLine = thisLine->value();
+        m_sheet.otherLine = otherLine->value();
+    });
+    return page;
+}
+
+QWidget *CScanProperty::scalerPage() {
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    QCheckBox *manual = checkBox("Manual settings", m_sheet.manual, "manual");
+    QLineEdit *x = textField(m_sheet.xInterval, "xInterval");
+    QLineEdit *y = textField(m_sheet.yInterval, "yInterval");
+    QCheckBox *grid = checkBox("Show grid lines", m_sheet.gridLines, "gridLines");
+    QComboBox *colour = makeColourIndexBox();
+    colour->setObjectName("gridColour");
+    colour->setCurrentIndex(std::clamp(m_sheet.gridColour, 0, 19));
+    const auto follow = [manual, x, y] {
+        x->setEnabled(manual->isChecked());
+        y->setEnabled(manual->isChecked());
+    };
+    connect(manual, &QCheckBox::toggled, this, follow);
+    follow();
+    form->addRow(manual);
+    form->addRow("X-Interval", x);
+    form->addRow("Y-Interval", y);
+    form->addRow(grid);
+    form->addRow("Color", colour);
+    form->addRow(fontButton("Font of tips", scan::kSlotTickLabels));
+    m_readers.push_back([this, manual, x, y, grid, colour] {
+        m_sheet.manual = manual->isChecked();
+        m_sheet.xInterval = x->text().toStdString();
+        m_sheet.yInterval = y->text().toStdString();
+        m_sheet.gridLines = grid->isChecked();
+        m_sheet.gridColour = colour->currentIndex();
+    });
+    return page;
+}
+
+QWidget *CScanProperty::printPage() {
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    QCheckBox *spectrum = checkBox("Spectrum", m_sheet.printSpectrum, "printSpectrum");
+    QCheckBox *gridData = checkBox("Grid data", m_sheet.printData, "printData");
+    QCheckBox *foot = checkBox("Foot notes", m_sheet.printFoot, "printFoot");
+    QLineEdit *footNote = textField(m_sheet.footNote, "footNote");
+    QCheckBox *range = checkBox("Scan Range", m_sheet.printRange, "printRange");
+    QCheckBox *step = checkBox("Scan Step", m_sheet.printStep, "printStep");
+    QCheckBox *time = checkBox("Print Time", m_sheet.printTime, "printTime");
+    QLineEdit *timeText = textField(m_sheet.timeText, "timeText");
+    QCheckBox *operatorBox = checkBox("Operator", m_sheet.printOperator, "printOperator");
+    QLineEdit *operatorText = textField(m_sheet.operatorText, "operatorText");
+    operatorText->setMaxLength(static_cast<int>(scan::SpectrumSheet::kOperatorField));
+    connect(time, &QCheckBox::toggled, timeText, &QWidget::setEnabled);
+    timeText->setEnabled(time->isChecked());
+    form->addRow(spectrum);
+    form->addRow(gridData);
+    form->addRow(foot, footNote);
+    form->addRow(fontButton("Font", scan::kSlotPrintFoot));
+    form->addRow(range, new QLabel(QString::fromStdString(m_sheet.rangeText)));
+    form->addRow(step, new QLabel(QString::fromStdString(m_sheet.stepText)));
+    form->addRow(time, timeText);
+    form->addRow(operatorBox, operatorText);
+    form->addRow("Filters", new QLabel(QString::fromStdString(m_sheet.filterText)));
+    form->addRow(fontButton("Font of data", scan::kSlotPrintData));
+    m_readers.push_back([=, this] {
+        m_sheet.printSpectrum = spectrum->isChecked();
+        m_sheet.printData = gridData->isChecked();
+        m_sheet.printFoot = foot->isChecked();
+        m_sheet.footNote = footNote->text().toStdString();
+        m_sheet.printRange = range->isChecked();
+        m_sheet.printStep = step->isChecked();
+        m_sheet.printTime = time->isChecked();
+        m_sheet.timeText = timeText->text().toStdString();
+        m_sheet.printOperator = operatorBox->isChecked();
+        m_sheet.operatorText = operatorText->text().toStdString();
+    });
+    return page;
+}
+
+QWidget *CScanProperty::memoPage() {
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    auto *memo = new QPlainTextEdit(QString::fromStdString(m_sheet.memo));
+    memo->setObjectName("memo");
+    QCheckBox *print =
+        checkBox("Print memo  (Press Ctrl+Enter to start a new line)", m_sheet.printMemo, "printMemo");
+    layout->addWidget(memo);
+    layout->addWidget(print);
+    m_readers.push_back([this, memo, print] {
+        m_sheet.memo = memo->toPlainText().toStdString().substr(0, scan::SpectrumSheet::kMemoField);
+        m_sheet.printMemo = print->isChecked();
+    });
+    return page;
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QDialog>
+
+#include "core/scan/spectrumsheet.h"
+
+class QTabWidget;
+
+namespace spectavo::app {
+
+// The settings sheet of a wavelength-scan window, seven pages over one scan::SpectrumSheet. The
+// values are read back from the pages when the sheet is confirmed.
+class CScanProperty : public QDialog {
+public:
+    CScanProperty(scan::SpectrumSheet sheet, QWidget *parent = nullptr);
+    // The values as the pages show them now.
+    const scan::SpectrumSheet &sheet();
+    QTabWidget *pages() const { return m_pages; }
+
+private:
+    QWidget *viewPage();
+    QWidget *peakPage();
+    QWidget *legendPage();
+    QWidget *specialPage();
+    QWidget *scalerPage();
+    QWidget *printPage();
+    QWidget *memoPage();
+    QWidget *fontButton(const QString &text, scan::ChartFontSlot slot);
+
+    scan::SpectrumSheet m_sheet;
+    QTabWidget *m_pages;
+    // Each control writes its value into m_sheet when the sheet is read.
+    std::vector<std::function<void()>> m_readers;
+};
+
+} // namespace spectavo::app

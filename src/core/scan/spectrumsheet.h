@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+
+#include "core/config/profilestore.h"
+#include "core/scan/chartstyle.h"
+#include "core/scan/displayrange.h"
+#include "core/scan/wave/wavespectrum.h"
+
+namespace spectavo::scan {
+
+// The values of the settings sheet "Settings to display and print the spectra": the chart's ranges
+// and intervals, legends, curve and grid look, peak labels, print options and memo. Preset with what
+// the chart and the print actually use, so that confirming the sheet unchanged changes nothing.
+struct SpectrumSheet {
+    static constexpr const char *kTooDense =
+        "The tip interval you selected is too dense.\nIt will be auto selected.";
+    static constexpr std::size_t kOperatorField = 20;
+    static constexpr std::size_t kMemoField = 999;
+
+    // View
+    float xMin = 190.0f, xMax = 1100.0f, yMin = -1.0f, yMax = 3.0f;
+    // Peak and Valley
+    int peakLabelSpectra = 0;
+    // Legend
+    std::string wavelengthLegend, valueLegendAbs, valueLegendT, title;
+    bool printTitle = true;
+    // Special
+    int thisColour = 4, thisLine = 1, otherColour = 1, otherLine = 1;
+    // Scaler
+    bool manual = false;
+    std::string xInterval, yInterval;
+    bool gridLines = true;
+    int gridColour = 2;
+    // Print
+    bool printSpectrum = true, printData = true, printFoot = true, printRange = true, printStep = true,
+         printTime = true, printOperator = true;
+    std::string footNote, timeText, operatorText;
+    // Shown on the print page, not edited.
+    std::string rangeText, stepText, filterText;
+    // Memo
+    std::string memo;
+    bool printMemo = true;
+    // All nine slots, edited on a copy.
+    ChartFonts fonts;
+
+    static SpectrumSheet preset(const CDisplayRange &range, bool absorbance, const CWaveSpectrum *current,
+                                const ProfileStore &wavescan, const ProfileStore &analyst,
+                                const ChartFonts &fonts);
+
+    // OK: pushes an undo entry, applies the ranges, intervals and texts, stores every key and takes
+    // the texts over into the current spectrum. Returns the message to show (dense intervals switched
+    // off), or an empty text.
+    std::string apply(DisplayHistory &display, bool absorbance, CWaveSpectrum *current,
+                      ProfileStore &wavescan, ProfileStore &analyst, ChartFonts &chartFonts) const;
+};
+
+} // namespace spectavo::scan
