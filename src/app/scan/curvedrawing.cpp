@@ -1,5 +1,6 @@
 #include "app/scan/curvedrawing.h"
 
+#include <QLineF>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -17,8 +18,16 @@ QPolygonF polygonOf(std::span<const scan::PlotPoint> points) {
 } // namespace
 
 void drawCurve(QPainter &painter, std::span<const scan::PlotPoint> points) {
-    const std::vector<scan::PlotPoint> reduced = scan::reduceToPixelColumns(points);
-    painter.drawPolyline(polygonOf(reduced));
+    if (!scan::worthReducing(points)) {
+        drawCurveUnreduced(painter, points);
+        return;
+    }
+    const std::vector<scan::Stroke> strokes = scan::reduceToColumnStrokes(points);
+    QList<QLineF> lines;
+    lines.reserve(static_cast<qsizetype>(strokes.size()));
+    for (const scan::Stroke &stroke : strokes)
+        lines.append(QLineF(stroke.from.x, stroke.from.y, stroke.to.x, stroke.to.y));
+    painter.drawLines(lines);
 }
 
 void drawCurveUnreduced(QPainter &painter, std::span<const scan::PlotPoint> points) {

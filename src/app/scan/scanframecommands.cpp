@@ -163,8 +163,12 @@ void CScanFrame::refillSpectrumBox() {
     m_spectrumBox->clear();
     for (std::size_t i = 0; i < m_spectra.size(); ++i)
         m_spectrumBox->addItem(QString::fromStdString(m_spectra.at(i).name));
-    if (const auto current = m_spectra.currentIndex())
+    if (const auto current = m_spectra.currentIndex()) {
         m_spectrumBox->setCurrentIndex(static_cast<int>(*current));
+        for (int i = 0; i < m_colourBox->count(); ++i)
+            if (scan::indexedColour(i) == m_spectra.at(*current).colour)
+                m_colourBox->setCurrentIndex(i);
+    }
     m_backgroundBox->setCurrentIndex(std::clamp(m_display.range().background, 0, 19));
 }
 

@@ -1,5 +1,7 @@
 #include "app/scan/scanlistview.h"
 
+#include <QScrollBar>
+
 #include <QHeaderView>
 #include <QPainter>
 #include <QPixmap>
@@ -70,7 +72,8 @@ void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool 
 }
 
 int CScanListView::naturalWidth() const {
-    return header()->length() + frameWidth() * 2;
+    // The vertical scroll bar takes its width from the columns when the list is long.
+    return header()->length() + frameWidth() * 2 + verticalScrollBar()->sizeHint().width();
 }
 
 } // namespace spectavo::app

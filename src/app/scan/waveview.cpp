@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRubberBand>
 #include <QToolTip>
@@ -42,6 +43,11 @@ SpectrumChartScene CWaveView::scene() const {
     return scene;
 }
 
+// The scene the pane shows: the cached picture's, or, before the first paint, the one it will show.
+SpectrumChartScene CWaveView::shownScene() const {
+    return m_cacheValid ? m_painted : scene();
+}
+
 void CWaveView::invalidate() {
     m_cacheValid = false;
     update();
@@ -53,7 +59,8 @@ void CWaveView::renderCache() {
         m_cache = QPixmap(size() * ratio);
     m_cache.setDevicePixelRatio(ratio);
     QPainter painter(&m_cache);
-    paintSpectrumChart(painter, rect(), scene());
+    m_painted = scene();
+    paintSpectrumChart(painter, rect(), m_painted);
     m_cacheValid = true;
     for (std::size_t i = 0; i < m_spectra.size(); ++i) {
         CWaveSpectrum &spectrum = m_spectra.at(i);
@@ -62,13 +69,15 @@ void CWaveView::renderCache() {
     }
 }
 
-void CWaveView::addArrivedSegments() {
+QRect CWaveView::addArrivedSegments() {
     if (!m_cacheValid) {
         update();
-        return;
+        return rect();
     }
     QPainter painter(&m_cache);
-    const SpectrumChartScene picture = scene();
+    const SpectrumChartScene &picture = m_painted;
+    const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
+    QPolygonF changed; // the ends of the new segments
     for (std::size_t i = 0; i < m_spectra.size(); ++i) {
         CWaveSpectrum &spectrum = m_spectra.at(i);
         if (!spectrum.acquiring.load())
@@ -80,17 +89,43 @@ void CWaveView::addArrivedSegments() {
         const int last = std::min(spectrum.drawnDownTo, static_cast<int>(spectrum.points().size()) - 1);
         paintCurveSegment(painter, rect(), picture, spectrum, static_cast<std::size_t>(first),
                           static_cast<std::size_t>(last));
+        for (int point = first; point <= last; ++point) {
+            const auto at = static_cast<std::size_t>(point);
+            changed << QPointF(layout.xOf(spectrum.wavelengthAt(at)),
+                               layout.yOf(scan::plottedValue(spectrum.points()[at], m_absorbance)));
+        }
         spectrum.drawnDownTo = first;
     }
-    update();
+    // Only the new segments' surroundings are shown again; the pen may reach a few pixels further.
+    if (changed.isEmpty())
+        return {};
+    const QRect area = changed.boundingRect().toAlignedRect().adjusted(-4, -4, 4, 4);
+    update(area);
+    return area;
 }
 
-void CWaveView::paintEvent(QPaintEvent *) {
+void CWaveView::paintEvent(QPaintEvent *event) {
     if (!m_cacheValid || m_cache.size() != size() * devicePixelRatioF())
         renderCache();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_cache);
-    paintCursor(painter);
+    const QRect area = event->rect();
+    const qreal ratio = m_cache.devicePixelRatio();
+    painter.drawPixmap(area, m_cache,
+                       QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
+                           .toAlignedRect());
+    if (area.intersects(cursorRect()))
+        paintCursor(painter);
+}
+
+QRect CWaveView::cursorRect() const {
+    const CWaveSpectrum *current = m_spectra.current();
+    if (!m_searchMode || !m_cursor || !current || *m_cursor >= static_cast<int>(current->points().size()))
+        return {};
+    const scan::ChartLayout layout = chartLayoutFor(rect(), shownScene());
+    const auto at = static_cast<std::size_t>(*m_cursor);
+    const QPoint centre(static_cast<int>(std::lround(layout.xOf(current->wavelengthAt(at)))),
+                        static_cast<int>(std::lround(layout.yOf(scan::plottedValue(current->points()[at], m_absorbance)))));
+    return QRect(centre - QPoint(7, 7), QSize(15, 15));
 }
 
 void CWaveView::resizeEvent(QResizeEvent *event) {
@@ -100,18 +135,14 @@ void CWaveView::resizeEvent(QResizeEvent *event) {
 
 // A small cross on the curve point of the trace cursor.
 void CWaveView::paintCursor(QPainter &painter) const {
-    const CWaveSpectrum *current = m_spectra.current();
-    if (!m_searchMode || !m_cursor || !current || *m_cursor >= static_cast<int>(current->points().size()))
+    const QRect box = cursorRect();
+    if (box.isEmpty())
         return;
-    const SpectrumChartScene picture = scene();
-    const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
-    const double x = layout.xOf(current->wavelengthAt(static_cast<std::size_t>(*m_cursor)));
-    const double y =
-        layout.yOf(scan::plottedValue(current->points()[static_cast<std::size_t>(*m_cursor)], m_absorbance));
+    const QPointF centre = QRectF(box).center();
     painter.setPen(QPen(QColor(255, 255, 255), 0));
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.drawLine(QPointF(x - 6, y), QPointF(x + 6, y));
-    painter.drawLine(QPointF(x, y - 6), QPointF(x, y + 6));
+    painter.drawLine(centre - QPointF(6, 0), centre + QPointF(6, 0));
+    painter.drawLine(centre - QPointF(0, 6), centre + QPointF(0, 6));
 }
 
 void CWaveView::setZoomMode(bool on) {
@@ -131,17 +162,18 @@ void CWaveView::setSearchMode(bool on) {
     update();
 }
 
-void CWaveView::traceAt(int x) {
+QRect CWaveView::traceAt(int x) {
     const CWaveSpectrum *current = m_spectra.current();
     if (!current || !current->hasPoints())
-        return;
-    const SpectrumChartScene picture = scene();
+        return {};
+    const SpectrumChartScene picture = shownScene();
     const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
     const auto point = scan::snapTraceCursor(layout.wavelengthAt(x), current->start, current->step,
                                              static_cast<int>(current->points().size()), picture.range.xMin,
                                              picture.range.xMax);
     if (!point)
-        return;
+        return {};
+    const QRect before = cursorRect();
     m_cursor = point->index;
     m_cursorX = static_cast<int>(std::lround(layout.xOf(point->wavelength)));
     const double plotted =
@@ -150,7 +182,10 @@ void CWaveView::traceAt(int x) {
     QToolTip::showText(mapToGlobal(at),
                        QString::fromStdString(scan::traceCursorTip(point->wavelength, plotted, m_absorbance)),
                        this);
-    update();
+    // The chart itself is unchanged: only the cross moves.
+    const QRect changed = before.united(cursorRect());
+    update(changed);
+    return changed;
 }
 
 void CWaveView::stepCursor(int pixels) {
@@ -161,7 +196,7 @@ void CWaveView::jumpToMark(bool forward, bool valleys) {
     const CWaveSpectrum *current = m_spectra.current();
     if (!current || !current->hasPoints())
         return;
-    const SpectrumChartScene picture = scene();
+    const SpectrumChartScene picture = shownScene();
     const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
     // Look from one pixel beyond the cursor, so that a jump never stays on the mark it is on.
     const double from = layout.wavelengthAt(m_cursorX + (forward ? 1 : -1));
@@ -211,7 +246,7 @@ void CWaveView::mouseReleaseEvent(QMouseEvent *event) {
         return;
     m_band->hide();
     const QRect band = QRect(m_bandOrigin, event->position().toPoint()).normalized();
-    const scan::ChartLayout layout = chartLayoutFor(rect(), scene());
+    const scan::ChartLayout layout = chartLayoutFor(rect(), shownScene());
     m_display.zoom(m_absorbance, layout.wavelengthAt(band.left()), layout.wavelengthAt(band.right()),
                    layout.valueAt(band.top()), layout.valueAt(band.bottom()));
     QApplication::beep();

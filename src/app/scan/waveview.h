@@ -35,16 +35,20 @@ public:
     // Data, axes or look changed: the next paint draws everything again.
     void invalidate();
     // Points arrived: the segments below each acquiring spectrum's drawn-down-to index join the cache.
-    void addArrivedSegments();
+    // Returns the part of the pane to show again.
+    QRect addArrivedSegments();
 
     bool zoomMode() const { return m_zoomMode; }
     void setZoomMode(bool on);
     bool searchMode() const { return m_searchMode; }
     void setSearchMode(bool on);
+    // Where the trace cursor's cross is drawn, or an empty rectangle.
+    QRect cursorRect() const;
     // The trace cursor's point on the current spectrum, when search mode has placed it.
     std::optional<int> cursorIndex() const { return m_cursor; }
     // Places the trace cursor at a pixel column, as a pointer movement does.
-    void traceAt(int x);
+    // Returns the part of the pane to show again.
+    QRect traceAt(int x);
 
     // A rubber band was completed (the history already holds the zoom); the window redraws.
     std::function<void()> onDisplayChanged = [] {};
@@ -63,7 +67,9 @@ protected:
 
 private:
     void renderCache();
+    SpectrumChartScene shownScene() const;
     void paintCursor(QPainter &painter) const;
+
     void jumpToMark(bool forward, bool valleys);
     void stepCursor(int pixels);
 
@@ -72,6 +78,9 @@ private:
     const bool &m_absorbance;
     scan::ChartFonts m_fonts;
     QPixmap m_cache;
+    // What the cache shows: the overlays and new segments are placed by it, without reading the
+    // settings again.
+    SpectrumChartScene m_painted;
     bool m_cacheValid = false;
     bool m_zoomMode = false;
     bool m_searchMode = false;

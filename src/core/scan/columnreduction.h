@@ -13,11 +13,22 @@ struct PlotPoint {
     friend bool operator==(const PlotPoint &, const PlotPoint &) = default;
 };
 
-// Reduces a polyline whose x grows to at most four points per pixel column, drawn as vertical strokes
-// inside the column: its first point, its lowest and highest points, and the height where the line
-// enters the next column. Drawn as a polyline, the reduced points light the same rows in each column
-// as the full line. A line with no more points than twice its column count is returned whole. One
-// O(N) pass; the result has O(width) points.
-std::vector<PlotPoint> reduceToPixelColumns(std::span<const PlotPoint> points);
+// A straight stroke of a reduced line.
+struct Stroke {
+    PlotPoint from;
+    PlotPoint to;
+    friend bool operator==(const Stroke &, const Stroke &) = default;
+};
+
+// Whether a polyline has enough points per pixel column for the reduction to pay: more than twice
+// its column count. Shorter lines are drawn whole.
+bool worthReducing(std::span<const PlotPoint> points);
+
+// Reduces a polyline whose x grows to one vertical stroke per pixel column: from the column's
+// lowest to its highest row, including the height where the line enters the next column. A line
+// through the column's points lights exactly those rows there, so the strokes light what the full
+// line lights. Where the line jumps over empty columns, the jump is kept as a stroke of its own. One
+// O(N) pass; the result has O(width) strokes.
+std::vector<Stroke> reduceToColumnStrokes(std::span<const PlotPoint> points);
 
 } // namespace spectavo::scan

@@ -1,8 +1,8 @@
 // Pictures of the workstation on the virtual instrument, for the documentation: the main window once
-// the link is up, the status window, the dark current dialog, the hub setup dialog and, given a
-// spectrum file, the wavelength-scan window showing it.
+// the link is up, the status window, the dark current dialog, the hub setup dialog, and a holmium scan
+// in the wavelength-scan window with its settings sheet and printed page.
 //
-//   spectavo-screenshots <output folder> [spectrum file]
+//   spectavo-screenshots <output folder>
 //
 // Run it on a display (scripts/screenshots starts one under Xvfb). Messages the program would show
 // are printed instead, so nothing waits for a click.
@@ -16,10 +16,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "app/scan/scanframe.h"
+#include "app/scan/scanproperty.h"
+#include "app/scan/waveview.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
+#include "core/config/profilefile.h"
 
 namespace {
 
@@ -31,8 +35,8 @@ public:
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
     bool ask(const std::string &caption, const std::string &text, Icon icon) override {
-        show(caption, text + " (answered Yes)", icon);
-        return true;
+        show(caption, text + " (answered No)", icon);
+        return false;
     }
 };
 
@@ -63,12 +67,54 @@ bool save(QWidget &widget, const QDir &folder, const char *name) {
     return true;
 }
 
+// A holmium scan on the virtual instrument with its peaks labelled, the settings sheet and the
+// printed chart page (as PDF; scripts/screenshots turns it into a picture).
+bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
+    ProfileFile("..\\config\\tarvesta.zav.func.wavescan.ini", true)
+        .PutInt("Peak and Valley", "ShowPeakValleyType", 1);
+    frame.newDocument(1);
+    QMdiSubWindow *window = frame.documents()->subWindowList().last();
+    auto *scan = dynamic_cast<app::CScanFrame *>(window->widget());
+    if (!scan)
+        return false;
+    window->showMaximized();
+    frame.shared().scan.high = 700.0f;
+    frame.shared().scan.low = 400.0f;
+    station.RequestCell(1);
+    pumpUntil([&] { return station.status().currentCell.load() == 1; }, 20000);
+    scan->refreshCommands();
+    scan->action(app::CScanFrame::kStart)->trigger();
+    pumpUntil([&] { return scan->acquisition().progress().received > 150; }, 60000);
+    bool saved = save(frame, folder, "wavescan-running.png");
+    if (!pumpUntil([&] { return !scan->acquisition().scanning(); }, 120000))
+        return false;
+    scan->display().range().showPeaks = 1;
+    scan->refresh();
+    pumpFor(500);
+    saved = save(frame, folder, "wavescan.png") && saved;
+
+    ProfileFile wavescan("..\\config\\tarvesta.zav.func.wavescan.ini", true);
+    ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    app::CScanProperty sheet(scan::SpectrumSheet::preset(scan->display().range(), scan->absorbance(),
+                                                         scan->spectra().current(), wavescan, analyst,
+                                                         scan->view()->fonts()),
+                             &frame);
+    sheet.show();
+    for (int page : {0, 5}) {
+        sheet.pages()->setCurrentIndex(page);
+        pumpFor(300);
+        saved = save(sheet, folder, page == 0 ? "settings-sheet.png" : "settings-sheet-print.png") && saved;
+    }
+    sheet.hide();
+    return scan->printToPdf(folder.filePath("printed-page.pdf")) && saved;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication application(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: spectavo-screenshots <output folder> [spectrum file]\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: spectavo-screenshots <output folder>\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -107,12 +153,7 @@ int main(int argc, char **argv) {
     saved = save(dark, folder, "dark-current.png") && saved;
     dark.hide();
 
-    if (argc == 3 && frame.openDocumentFile(QString::fromLocal8Bit(argv[2]))) {
-        if (QMdiSubWindow *window = frame.documents()->subWindowList().last())
-            window->showMaximized();
-        pumpFor(500);
-        saved = save(frame, folder, "wavescan.png") && saved;
-    }
+    saved = scanHolmium(frame, station, folder) && saved;
 
     app::CHubSetup hub(&frame);
     hub.show();

@@ -235,7 +235,7 @@ std::map<long, std::pair<double, double>> columnExtremes(const std::vector<PlotP
     return out;
 }
 
-TEST(ColumnReduction, KeepsEveryColumnsExtremesAndEnds) {
+TEST(ColumnReduction, OneStrokePerColumnOverTheRowsTheLineCovers) {
     std::mt19937 random(7);
     std::normal_distribution<double> noise(0.0, 0.01);
     std::vector<PlotPoint> line;
@@ -243,19 +243,40 @@ TEST(ColumnReduction, KeepsEveryColumnsExtremesAndEnds) {
         const double x = 40.0 + 1840.0 * i / 199999.0;
         line.push_back({x, 540.0 + 300.0 * std::sin(i / 20000.0) * (1.0 + noise(random))});
     }
-    const std::vector<PlotPoint> reduced = reduceToPixelColumns(line);
-    EXPECT_LE(reduced.size(), 4u * 1841u);
-    EXPECT_EQ(columnExtremes(reduced), columnExtremes(line));
-    EXPECT_EQ(reduced.front().y, line.front().y);
-    EXPECT_EQ(reduced.back().y, line.back().y);
-    for (std::size_t i = 1; i < reduced.size(); ++i)
-        ASSERT_LE(reduced[i - 1].x, reduced[i].x) << "the strokes go from left to right";
+    ASSERT_TRUE(worthReducing(line));
+    const std::vector<Stroke> strokes = reduceToColumnStrokes(line);
+    ASSERT_EQ(strokes.size(), 1841u);
+    std::vector<PlotPoint> ends;
+    for (const Stroke &stroke : strokes) {
+        ASSERT_EQ(stroke.from.x, stroke.to.x) << "vertical";
+        ASSERT_LE(stroke.from.y, stroke.to.y) << "top to bottom";
+        ends.push_back(stroke.from);
+        ends.push_back(stroke.to);
+    }
+    EXPECT_EQ(columnExtremes(ends).size(), columnExtremes(line).size());
+    for (const auto &[column, extremes] : columnExtremes(line)) {
+        const Stroke &stroke = strokes[static_cast<std::size_t>(column - 40)];
+        EXPECT_EQ(stroke.from.y, extremes.first) << "column " << column;
+        EXPECT_EQ(stroke.to.y, extremes.second) << "column " << column;
+    }
 }
 
-TEST(ColumnReduction, ShortLinesAreDrawnWhole) {
-    const std::vector<PlotPoint> line{{0, 0}, {1.5, 3}, {3, 1}};
-    EXPECT_EQ(reduceToPixelColumns(line), line);
-    EXPECT_TRUE(reduceToPixelColumns({}).empty());
+TEST(ColumnReduction, JumpsOverEmptyColumnsStayLines) {
+    // Dense at both ends, a gap of 100 columns between.
+    std::vector<PlotPoint> line;
+    for (int i = 0; i < 40; ++i)
+        line.push_back({10.0 + i * 0.1, static_cast<double>(i % 3)});
+    for (int i = 0; i < 40; ++i)
+        line.push_back({114.0 + i * 0.1, 50.0 + i % 3});
+    const std::vector<Stroke> strokes = reduceToColumnStrokes(line);
+    const Stroke jump{line[39], line[40]};
+    EXPECT_NE(std::find(strokes.begin(), strokes.end(), jump), strokes.end());
+}
+
+TEST(ColumnReduction, ShortLinesAreNotReduced) {
+    EXPECT_FALSE(worthReducing(std::vector<PlotPoint>{{0, 0}, {1.5, 3}, {3, 1}}));
+    EXPECT_FALSE(worthReducing({}));
+    EXPECT_TRUE(reduceToColumnStrokes({}).empty());
 }
 
 } // namespace
