@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -250,6 +252,38 @@ TEST_F(ScanWindowTest, RemoteStartScansWithoutAMessageAndReportsTheEnd) {
     EXPECT_TRUE(messages.shown.empty());
     const auto commandsReceived = simControl<int (*)(int)>("SimHub_CommandsReceived");
     ASSERT_TRUE(pumpUntil([&] { return commandsReceived(link::kRemoteMeasureDone) == 1; }));
+}
+
+// Confirms (or cancels) the next modal dialog as soon as it shows.
+void answerNextDialog(bool accept) {
+    QTimer::singleShot(0, [accept] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            accept ? dialog->accept() : dialog->reject();
+    });
+}
+
+TEST_F(ScanWindowTest, ComputeCommandsAddDerivedSpectraInFront) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    window->spectra().at(0).setSampleName("Ho");
+    window->refreshCommands();
+    EXPECT_FALSE(window->action(CScanFrame::kAdd)->isEnabled()) << "arithmetic needs two spectra";
+    answerNextDialog(true);
+    window->action(CScanFrame::kSmooth)->trigger();
+    ASSERT_EQ(window->spectra().size(), 2u);
+    EXPECT_EQ(window->spectra().at(0).name, "Ho-s");
+    EXPECT_EQ(window->spectra().currentIndex(), 0u);
+
+    window->refreshCommands();
+    answerNextDialog(true);
+    window->action(CScanFrame::kSubtract)->trigger();
+    ASSERT_EQ(window->spectra().size(), 3u);
+    EXPECT_EQ(window->spectra().at(0).name, "ResultName");
+
+    answerNextDialog(false);
+    window->action(CScanFrame::kDerivative)->trigger();
+    EXPECT_EQ(window->spectra().size(), 3u) << "Cancel computes nothing";
 }
 
 TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {

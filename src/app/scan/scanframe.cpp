@@ -181,6 +181,14 @@ void CScanFrame::refreshCommands() {
         {kPrintPreview, any && !servedByLink()},
         {kExportPdf, any && !servedByLink()},
         {kUndoScales, m_display.canUndo()},
+        {kSavGol, saveable},
+        {kSmooth, saveable},
+        {kDerivative, saveable},
+        {kResample, saveable},
+        {kAdd, m_spectra.size() >= 2},
+        {kSubtract, m_spectra.size() >= 2},
+        {kMultiply, m_spectra.size() >= 2},
+        {kDivide, m_spectra.size() >= 2},
     };
     for (const auto &[command, on] : enabled)
         m_actions.at(command)->setEnabled(on);

@@ -13,6 +13,7 @@
 #include "core/scan/recordlist.h"
 #include "core/scan/spectrumsheet.h"
 #include "core/scan/wave/waveacquisition.h"
+#include "core/scan/wave/wavecompute.h"
 #include "core/scan/wave/wavespectrum.h"
 
 class QAction;
@@ -68,6 +69,14 @@ public:
         kShowValleys,
         kThreshold,
         kCustomize,
+        kSavGol,
+        kSmooth,
+        kDerivative,
+        kResample,
+        kAdd,
+        kSubtract,
+        kMultiply,
+        kDivide,
     };
 
     CScanFrame(ScanFrameHost host, QWidget *parent = nullptr);
@@ -143,6 +152,13 @@ private:
     void removeSpectrum();
     void copyPicture();
     void setupThreshold();
+    void savitzkyGolay();
+    void smooth();
+    void derive();
+    void resample();
+    void computeArithmetic(SpectrumOperation operation);
+    // A derived spectrum joins the list in front and becomes current.
+    void addDerived(std::optional<CWaveSpectrum> derived);
     void customize();
     std::unique_ptr<SpectrumPrinter> makePrinter() const;
     bool havePrinter();

@@ -15,10 +15,15 @@
 #include <QToolBar>
 
 #include "app/scan/displayrangedialog.h"
+#include "app/scan/scanderivative.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/scanproperty.h"
+#include "app/scan/scanresample.h"
 #include "app/scan/scansetupdialog.h"
+#include "app/scan/scansmooth.h"
+#include "app/scan/sysmathsavgol.h"
+#include "app/scan/wavecompute.h"
 #include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
@@ -118,11 +123,22 @@ void CScanFrame::buildCommands() {
         view, kShowValleys, "&Valleys", [this] { togglePeakSwitch(false); }, true)
         ->setStatusTip("List out Valleys of a Spectrum");
 
+    auto *compute = new QMenu("&Compute");
+    addCommand(compute, kSavGol, "Savitzky-&Golay Smoothing Filter", [this] { savitzkyGolay(); });
+    addCommand(compute, kSmooth, "Smooth", [this] { smooth(); })->setStatusTip("Smooth the current spectrum");
+    addCommand(compute, kDerivative, "&Derivate", [this] { derive(); });
+    addCommand(compute, kResample, "&Resample", [this] { resample(); });
+    compute->addSeparator();
+    addCommand(compute, kAdd, "&Add", [this] { computeArithmetic(SpectrumOperation::Add); });
+    addCommand(compute, kSubtract, "&Sub", [this] { computeArithmetic(SpectrumOperation::Subtract); });
+    addCommand(compute, kMultiply, "&Multiple", [this] { computeArithmetic(SpectrumOperation::Multiply); });
+    addCommand(compute, kDivide, "Di&vide", [this] { computeArithmetic(SpectrumOperation::Divide); });
+
     auto *settings = new QMenu("Se&ttings");
     addCommand(settings, kThreshold, "Peak &Height", [this] {
         setupThreshold();
     })->setStatusTip("Setup the Peak/Valley Threshold");
-    m_menus = {file, measure, view, settings};
+    m_menus = {file, measure, view, compute, settings};
 }
 
 // The "Spectrum" toolbar: the spectrum list box, its colour, the chart's background.
@@ -138,6 +154,7 @@ void CScanFrame::buildToolBar() {
     m_toolBar->addWidget(m_spectrumBox);
     m_toolBar->addWidget(m_colourBox);
     m_toolBar->addWidget(m_backgroundBox);
+    m_toolBar->addAction(m_actions.at(kSmooth));
     connect(m_spectrumBox, &QComboBox::activated, this, [this](int index) {
         if (const auto found = m_spectra.findByName(m_spectrumBox->itemText(index).toStdString())) {
             m_spectra.setCurrent(*found);
@@ -227,6 +244,71 @@ void CScanFrame::applySettingsSheet(const scan::SpectrumSheet &values) {
     if (!message.empty())
         messages().show("Spectavo", message, Icon::Information);
     refresh();
+}
+
+// --- mathematics ---
+
+void CScanFrame::addDerived(std::optional<CWaveSpectrum> derived) {
+    if (!derived)
+        return;
+    m_spectra.insertFront(std::make_unique<CWaveSpectrum>(std::move(*derived)));
+    m_spectra.setCurrent(0);
+    refresh();
+}
+
+void CScanFrame::savitzkyGolay() {
+    const CWaveSpectrum *current = m_spectra.current();
+    if (!current)
+        return;
+    CSysMathSavGol dialog(QString::fromStdString(current->sampleName() + "-SavGol"), this);
+    if (dialog.exec() == QDialog::Accepted)
+        addDerived(savitzkyGolaySpectrum(*current, dialog.degree(), dialog.derivative(), dialog.halfWidth(),
+                                         dialog.resultName().toStdString(), m_host.program.flags.peakHeight));
+}
+
+void CScanFrame::smooth() {
+    const CWaveSpectrum *current = m_spectra.current();
+    if (!current)
+        return;
+    CScanSmooth dialog(QString::fromStdString(current->sampleName() + "-s"), this);
+    if (dialog.exec() == QDialog::Accepted)
+        addDerived(smoothSpectrum(*current, dialog.range(), dialog.resultName().toStdString(),
+                                  m_host.program.flags.peakHeight));
+}
+
+void CScanFrame::derive() {
+    const CWaveSpectrum *current = m_spectra.current();
+    if (!current)
+        return;
+    CScanDerivative dialog(QString::fromStdString(current->sampleName() + "-d"), this);
+    if (dialog.exec() == QDialog::Accepted)
+        addDerived(derivativeSpectrum(*current, dialog.order(), dialog.resultName().toStdString(),
+                                      m_host.program.flags.peakHeight));
+}
+
+void CScanFrame::resample() {
+    CWaveSpectrum *current = m_spectra.current();
+    if (!current)
+        return;
+    CScanResample dialog(this);
+    if (dialog.exec() == QDialog::Accepted &&
+        resampleSpectrum(*current, dialog.factor(), m_host.program.flags.peakHeight))
+        refresh();
+}
+
+void CScanFrame::computeArithmetic(SpectrumOperation operation) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        if (!m_spectra.at(i).acquiring.load())
+            names.push_back(m_spectra.at(i).name);
+    CWaveCompute dialog(names, operation, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const auto a = m_spectra.findByName(dialog.first().toStdString());
+    const auto b = m_spectra.findByName(dialog.second().toStdString());
+    if (a && b)
+        addDerived(spectrumArithmetic(m_spectra.at(*a), m_spectra.at(*b), operation,
+                                      dialog.resultName().toStdString(), m_host.program.flags.peakHeight));
 }
 
 // --- files ---

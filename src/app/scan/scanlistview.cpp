@@ -1,10 +1,9 @@
 #include "app/scan/scanlistview.h"
 
-#include <QScrollBar>
-
 #include <QHeaderView>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollBar>
 
 #include "core/scan/peaklist.h"
 
@@ -42,9 +41,16 @@ CScanListView::CScanListView(QWidget *parent) : QTreeWidget(parent) {
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setHeaderLabels({"Lambda(nm)", "Abs", "FWHM"});
-    header()->resizeSection(0, 70);
-    header()->resizeSection(1, 60);
-    header()->resizeSection(2, 40);
+    fitColumns();
+}
+
+// The stated widths, widened where the texts and the icon would otherwise be cut.
+void CScanListView::fitColumns() {
+    const int widths[] = {70, 60, 40};
+    for (int column = 0; column < 3; ++column) {
+        resizeColumnToContents(column);
+        header()->resizeSection(column, std::max(widths[column], header()->sectionSize(column)));
+    }
 }
 
 void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys) {
@@ -63,12 +69,7 @@ void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool 
         items.push_back(item);
     }
     addTopLevelItems(items);
-    // The stated widths, widened where the texts and the icon would otherwise be cut.
-    const int widths[] = {70, 60, 40};
-    for (int column = 0; column < 3; ++column) {
-        resizeColumnToContents(column);
-        header()->resizeSection(column, std::max(widths[column], header()->sectionSize(column)));
-    }
+    fitColumns();
 }
 
 int CScanListView::naturalWidth() const {

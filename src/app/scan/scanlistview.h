@@ -15,6 +15,9 @@ public:
     void refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys);
     // The width that shows every column whole.
     int naturalWidth() const;
+
+private:
+    void fitColumns();
 };
 
 } // namespace spectavo::app

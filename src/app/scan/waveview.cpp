@@ -123,8 +123,9 @@ QRect CWaveView::cursorRect() const {
         return {};
     const scan::ChartLayout layout = chartLayoutFor(rect(), shownScene());
     const auto at = static_cast<std::size_t>(*m_cursor);
-    const QPoint centre(static_cast<int>(std::lround(layout.xOf(current->wavelengthAt(at)))),
-                        static_cast<int>(std::lround(layout.yOf(scan::plottedValue(current->points()[at], m_absorbance)))));
+    const QPoint centre(
+        static_cast<int>(std::lround(layout.xOf(current->wavelengthAt(at)))),
+        static_cast<int>(std::lround(layout.yOf(scan::plottedValue(current->points()[at], m_absorbance)))));
     return QRect(centre - QPoint(7, 7), QSize(15, 15));
 }
 

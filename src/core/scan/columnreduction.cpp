@@ -43,8 +43,9 @@ struct Column {
 bool worthReducing(std::span<const PlotPoint> points) {
     if (points.empty())
         return false;
-    const double columns =
-        std::abs(static_cast<double>(columnOf(points.back().x)) - static_cast<double>(columnOf(points.front().x))) + 1;
+    const double columns = std::abs(static_cast<double>(columnOf(points.back().x)) -
+                                    static_cast<double>(columnOf(points.front().x))) +
+                           1;
     return static_cast<double>(points.size()) > 2.0 * columns;
 }
 

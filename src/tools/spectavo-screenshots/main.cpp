@@ -80,6 +80,11 @@ bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir 
     window->showMaximized();
     frame.shared().scan.high = 700.0f;
     frame.shared().scan.low = 400.0f;
+    frame.shared().scan.stepIndex = 2; // 0.5 nm in the shipped step table
+    scan->display().range().xMin = 380.0f;
+    scan->display().range().xMax = 720.0f;
+    scan->display().range().absMin = -0.1f;
+    scan->display().range().absMax = 1.2f;
     station.RequestCell(1);
     pumpUntil([&] { return station.status().currentCell.load() == 1; }, 20000);
     scan->refreshCommands();
@@ -106,7 +111,12 @@ bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir 
         saved = save(sheet, folder, page == 0 ? "settings-sheet.png" : "settings-sheet-print.png") && saved;
     }
     sheet.hide();
-    return scan->printToPdf(folder.filePath("printed-page.pdf")) && saved;
+    saved = scan->printToPdf(folder.filePath("printed-page.pdf")) && saved;
+    // The pictures' settings stay out of the next session.
+    scan->display().range() = scan::CDisplayRange{};
+    ProfileFile("..\\config\\tarvesta.zav.func.wavescan.ini", true)
+        .PutInt("Peak and Valley", "ShowPeakValleyType", 0);
+    return saved;
 }
 
 } // namespace

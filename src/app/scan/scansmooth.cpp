@@ -1,0 +1,29 @@
+#include "app/scan/scansmooth.h"
+
+#include <QLineEdit>
+
+#include "app/scan/mathdialogform.h"
+
+namespace spectavo::app {
+
+CScanSmooth::CScanSmooth(const QString &resultName, QWidget *parent) : QDialog(parent) {
+    setWindowTitle("Smooth the spectrum");
+    m_range = spinBox(2, 100, 3, "range");
+    m_name = new QLineEdit(resultName);
+    m_name->setObjectName("name");
+    MathDialogForm form(this);
+    form.row("&Range", m_range);
+    form.colourRow();
+    form.row("&Name", m_name);
+    form.buttons();
+}
+
+int CScanSmooth::range() const {
+    return m_range->value();
+}
+
+QString CScanSmooth::resultName() const {
+    return m_name->text();
+}
+
+} // namespace spectavo::app

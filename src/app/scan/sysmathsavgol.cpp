@@ -1,0 +1,59 @@
+#include "app/scan/sysmathsavgol.h"
+
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "app/scan/mathdialogform.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+
+CSysMathSavGol::CSysMathSavGol(const QString &resultName, QWidget *parent) : QDialog(parent) {
+    setWindowTitle("Setup the Savitzky-Golay Filter");
+    m_degree = spinBox(1, 10, 4, "degree");
+    m_derivative = spinBox(0, 10, 0, "derivative");
+    m_width = spinBox(1, 20, 5, "width");
+    m_name = new QLineEdit(resultName);
+    m_name->setObjectName("name");
+    MathDialogForm form(this);
+    form.row("Degree of &Polynomials", m_degree);
+    form.row("&Derivertive", m_derivative);
+    form.row("&Width of Filter Windows", m_width);
+    form.colourRow();
+    form.row("&Name of Result", m_name);
+    form.buttons();
+}
+
+// The derivative cannot exceed the degree, and the half-width must be at least half the degree.
+void CSysMathSavGol::accept() {
+    if (derivative() > degree()) {
+        showRangeMessage(0, degree());
+        m_derivative->setFocus();
+        return;
+    }
+    if (halfWidth() < degree() / 2) {
+        showRangeMessage(degree() / 2, 32);
+        m_width->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+int CSysMathSavGol::degree() const {
+    return m_degree->value();
+}
+
+int CSysMathSavGol::derivative() const {
+    return m_derivative->value();
+}
+
+int CSysMathSavGol::halfWidth() const {
+    return m_width->value();
+}
+
+QString CSysMathSavGol::resultName() const {
+    return m_name->text();
+}
+
+} // namespace spectavo::app
