@@ -44,7 +44,6 @@ CScanFrame::~CScanFrame() {
     // Nothing of the link may write into these spectra once they are gone.
     if (m_acquisition.scanning())
         m_host.program.link.CloseAcquisition();
-    m_host.showProgress(0, 0);
     delete m_view; // it shows this window's spectra and display record, which go before the children
     delete m_toolBar;
     qDeleteAll(m_menus);

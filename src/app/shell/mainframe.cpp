@@ -77,6 +77,8 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
 }
 
 CMainFrame::~CMainFrame() {
+    // The documents go after this object's own part: they must not call back into it.
+    disconnect(m_documents, nullptr, this, nullptr);
     shutDownLink();
 }
 
