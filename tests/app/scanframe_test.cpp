@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -17,6 +18,7 @@
 
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
+#include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
 #include "core/link/commands.h"
@@ -284,6 +286,58 @@ TEST_F(ScanWindowTest, ComputeCommandsAddDerivedSpectraInFront) {
     answerNextDialog(false);
     window->action(CScanFrame::kDerivative)->trigger();
     EXPECT_EQ(window->spectra().size(), 3u) << "Cancel computes nothing";
+}
+
+TEST_F(ScanWindowTest, ZoomUndoModeAndTraceCursorFromMouseAndKeys) {
+    link::StationLink offline;
+    bool absorbance = true;
+    ScanFrameHost host{{offline, shared, flags, accessories}};
+    host.setAbsorbance = [&](bool mode) { absorbance = mode; };
+    auto window = std::make_unique<CScanFrame>(host);
+    window->resize(900, 560);
+    window->show();
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    CWaveView *view = window->view();
+    const scan::CDisplayRange before = window->display().range();
+
+    // A rubber band drawn with the mouse in zoom mode.
+    window->action(CScanFrame::kMagnify)->trigger();
+    ASSERT_TRUE(view->zoomMode());
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(200, 100));
+    QTest::mouseMove(view, QPoint(400, 300));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(400, 300));
+    const scan::CDisplayRange zoomed = window->display().range();
+    EXPECT_GT(zoomed.xMin, before.xMin);
+    EXPECT_LT(zoomed.xMax, before.xMax);
+    EXPECT_LT(zoomed.absMax, before.absMax);
+    window->refreshCommands();
+    ASSERT_TRUE(window->action(CScanFrame::kUndoScales)->isEnabled());
+
+    // The T% command, then two undos: back to Abs, then to the full ranges.
+    window->modeCommand(false);
+    EXPECT_FALSE(window->absorbance());
+    window->action(CScanFrame::kUndoScales)->trigger();
+    EXPECT_TRUE(window->absorbance());
+    EXPECT_TRUE(absorbance) << "the program-wide mode follows the undo";
+    EXPECT_EQ(window->display().range(), zoomed);
+    window->action(CScanFrame::kUndoScales)->trigger();
+    EXPECT_EQ(window->display().range().xMin, before.xMin);
+    window->action(CScanFrame::kMagnify)->trigger();
+
+    // The trace cursor: past the spectrum's end it wraps to the first point; Down finds a peak.
+    window->action(CScanFrame::kSearch)->trigger();
+    ASSERT_TRUE(view->searchMode());
+    QApplication::processEvents();
+    view->traceAt(view->width() - 3);
+    ASSERT_TRUE(view->cursorIndex());
+    EXPECT_EQ(*view->cursorIndex(), 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    ASSERT_TRUE(view->cursorIndex());
+    const CWaveSpectrum &spectrum = window->spectra().at(0);
+    EXPECT_EQ(spectrum.marks()[static_cast<std::size_t>(*view->cursorIndex())], 100)
+        << *view->cursorIndex() << " of " << spectrum.marks().size() << ", peaks " << spectrum.peakCount();
+    QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_FALSE(view->searchMode()) << "a double click ends search mode";
 }
 
 TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {

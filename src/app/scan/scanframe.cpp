@@ -69,6 +69,13 @@ void CScanFrame::setAbsorbance(bool absorbance) {
     refresh();
 }
 
+void CScanFrame::modeCommand(bool absorbance) {
+    m_display.pushUndo(m_absorbance);
+    m_display.range().manual = 0;
+    ProfileFile(scan::CDisplayRange::kFileName, true).PutInt("Grid", "ManualSet", 0);
+    setAbsorbance(absorbance);
+}
+
 void CScanFrame::refresh() {
     const scan::CDisplayRange &range = m_display.range();
     m_list->refill(m_spectra.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
@@ -133,12 +140,10 @@ void CScanFrame::pointsArrived() {
     m_host.showProgress(progress.received, progress.total);
 }
 
+// The energy scan shows its values as they come, as the Abs command would.
 void CScanFrame::switchToAbsorbance() {
-    if (!m_absorbance) {
-        m_display.pushUndo(m_absorbance);
-        m_host.setAbsorbance(true);
-        setAbsorbance(true);
-    }
+    modeCommand(true);
+    m_host.setAbsorbance(true);
 }
 
 // --- enabling rules ---

@@ -91,6 +91,8 @@ public:
     CWaveView *view() const { return m_view; }
     bool absorbance() const { return m_absorbance; }
     void setAbsorbance(bool absorbance);
+    // The Abs / T% commands: the display is kept for undo, manual intervals end, the mode changes.
+    void modeCommand(bool absorbance);
     // Refills the peak list from the current spectrum and redraws the chart.
     void refresh();
 

@@ -174,15 +174,24 @@ QRect CWaveView::traceAt(int x) {
                                              picture.range.xMax);
     if (!point)
         return {};
+    return placeCursor(point->index);
+}
+
+// Puts the cursor on a point of the current spectrum, with its tip.
+QRect CWaveView::placeCursor(int index) {
+    const CWaveSpectrum *current = m_spectra.current();
+    if (!current || index < 0 || index >= static_cast<int>(current->points().size()))
+        return {};
+    const scan::ChartLayout layout = chartLayoutFor(rect(), shownScene());
     const QRect before = cursorRect();
-    m_cursor = point->index;
-    m_cursorX = static_cast<int>(std::lround(layout.xOf(point->wavelength)));
-    const double plotted =
-        scan::plottedValue(current->points()[static_cast<std::size_t>(point->index)], m_absorbance);
-    const QPoint at(m_cursorX, static_cast<int>(std::lround(layout.yOf(plotted))));
-    QToolTip::showText(mapToGlobal(at),
-                       QString::fromStdString(scan::traceCursorTip(point->wavelength, plotted, m_absorbance)),
-                       this);
+    const auto at = static_cast<std::size_t>(index);
+    m_cursor = index;
+    m_cursorX = static_cast<int>(std::lround(layout.xOf(current->wavelengthAt(at))));
+    const double plotted = scan::plottedValue(current->points()[at], m_absorbance);
+    const QPoint tip(m_cursorX, static_cast<int>(std::lround(layout.yOf(plotted))));
+    QToolTip::showText(
+        mapToGlobal(tip),
+        QString::fromStdString(scan::traceCursorTip(current->wavelengthAt(at), plotted, m_absorbance)), this);
     // The chart itself is unchanged: only the cross moves.
     const QRect changed = before.united(cursorRect());
     update(changed);
@@ -203,9 +212,7 @@ void CWaveView::jumpToMark(bool forward, bool valleys) {
     const double from = layout.wavelengthAt(m_cursorX + (forward ? 1 : -1));
     const double offset = (from - current->start) / current->step;
     const int index = static_cast<int>(forward ? std::ceil(offset) : std::floor(offset));
-    const int target = scan::jumpToMark(current->marks(), index, forward, valleys ? -100 : 100);
-    traceAt(
-        static_cast<int>(std::lround(layout.xOf(current->wavelengthAt(static_cast<std::size_t>(target))))));
+    placeCursor(scan::jumpToMark(current->marks(), index, forward, valleys ? -100 : 100));
 }
 
 void CWaveView::mousePressEvent(QMouseEvent *event) {

@@ -72,6 +72,7 @@ private:
 
     void jumpToMark(bool forward, bool valleys);
     void stepCursor(int pixels);
+    QRect placeCursor(int index);
 
     RecordList<CWaveSpectrum> &m_spectra;
     scan::DisplayHistory &m_display;

@@ -76,6 +76,7 @@ private:
     void buildMenus();
     bool openWaveScanWindow(const QString &file);
     void setPhotometricMode(bool absorbance);
+    void photometricModeCommand(bool absorbance);
     QAction *command(QMenu *menu, int id, const QString &text, std::function<void()> handler,
                      bool checkable = false);
     void onNotification(const link::Notification &notification);

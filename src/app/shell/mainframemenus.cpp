@@ -165,9 +165,9 @@ void CMainFrame::buildMenus() {
     command(sipper, kCmdFlushSipper, "Flush the sipper", [] {});
     instrument->addSeparator();
     command(
-        instrument, kCmdAbsorbance, "&Absorbance", [this] { setPhotometricMode(true); }, true);
+        instrument, kCmdAbsorbance, "&Absorbance", [this] { photometricModeCommand(true); }, true);
     command(
-        instrument, kCmdTransmittance, "&%T", [this] { setPhotometricMode(false); }, true);
+        instrument, kCmdTransmittance, "&%T", [this] { photometricModeCommand(false); }, true);
 
     // Toolbars: the instrument's everyday commands, and the accessory bar (its sipper variant when the
     // instrument reports a sipper).
@@ -302,6 +302,14 @@ void CMainFrame::openHubSetup() {
         m_link.CloseHub();
     m_link.ReleaseHubDriver();
     startTimer({MainFrameModel::Timer::LinkStart, 100});
+}
+
+// The operator's mode command: each scan window keeps its display for undo first.
+void CMainFrame::photometricModeCommand(bool absorbance) {
+    m_model.setPhotometricMode(absorbance);
+    for (QMdiSubWindow *window : m_documents->subWindowList())
+        if (auto *scan = dynamic_cast<CScanFrame *>(window->widget()))
+            scan->modeCommand(absorbance);
 }
 
 // The mode is program-wide: every open wavelength-scan window follows it.

@@ -235,6 +235,18 @@ std::map<long, std::pair<double, double>> columnExtremes(const std::vector<PlotP
     return out;
 }
 
+TEST(TraceCursor, JumpsToTheNextMarkOrWrapsToTheOtherEnd) {
+    const std::vector<std::int32_t> marks{0, 100, 0, -100, 0, 100, 0, 0};
+    EXPECT_EQ(jumpToMark(marks, 0, true, 100), 1);
+    EXPECT_EQ(jumpToMark(marks, 2, true, 100), 5);
+    EXPECT_EQ(jumpToMark(marks, 6, true, 100), 0) << "none to the right: the first point";
+    EXPECT_EQ(jumpToMark(marks, 4, false, 100), 1);
+    EXPECT_EQ(jumpToMark(marks, 0, false, 100), 7) << "none to the left: the last point";
+    EXPECT_EQ(jumpToMark(marks, 0, true, -100), 3);
+    EXPECT_EQ(jumpToMark(marks, 99, false, -100), 3) << "a start past the end is the last point";
+    EXPECT_EQ(jumpToMark({}, 3, true, 100), 0);
+}
+
 TEST(ColumnReduction, OneStrokePerColumnOverTheRowsTheLineCovers) {
     std::mt19937 random(7);
     std::normal_distribution<double> noise(0.0, 0.01);
