@@ -5,11 +5,15 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -19,6 +23,7 @@
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/waveview.h"
+#include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
 #include "core/link/commands.h"
@@ -34,10 +39,11 @@ public:
     void show(const std::string &, const std::string &text, Icon) override { shown.push_back(text); }
     bool ask(const std::string &, const std::string &text, Icon) override {
         asked.push_back(text);
-        return answer;
+        return answerFor ? answerFor(text) : answer;
     }
     std::vector<std::string> shown, asked;
     bool answer = false;
+    std::function<bool(const std::string &)> answerFor;
 };
 
 class ScriptedChooser : public FileChooser {
@@ -338,6 +344,80 @@ TEST_F(ScanWindowTest, ZoomUndoModeAndTraceCursorFromMouseAndKeys) {
         << *view->cursorIndex() << " of " << spectrum.marks().size() << ", peaks " << spectrum.peakCount();
     QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(300, 200));
     EXPECT_FALSE(view->searchMode()) << "a double click ends search mode";
+}
+
+TEST_F(ScanWindowTest, StoredScanFromTheInstrumentJoinsTheList) {
+    linkUp();
+    auto browser = std::make_unique<CFileManagementDialog>(instrument.link, frame.get());
+    browser->show();
+    auto *files = browser->findChild<QListWidget *>();
+    ASSERT_TRUE(pumpUntil([&] { return files->count() > 0; }));
+    browser->findChild<QComboBox *>()->setCurrentIndex(0);
+    files->setCurrentRow(0); // CR6.qua: not a spectrum
+    auto choose = [&] {
+        for (QPushButton *button : browser->findChildren<QPushButton *>())
+            if (button->text() == "&Open")
+                button->click();
+        return browser->choice();
+    };
+    const auto quantitation = choose();
+    ASSERT_TRUE(quantitation);
+    EXPECT_FALSE(frame->requestInstrumentFile(*quantitation));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"File type mismatched, please select another one."});
+
+    browser->findChild<QComboBox *>()->setCurrentIndex(1);
+    files->setCurrentRow(0); // HOLMIUM.sca
+    const auto holmium = choose();
+    ASSERT_TRUE(holmium);
+    browser.reset();
+    ASSERT_TRUE(frame->requestInstrumentFile(*holmium));
+    ASSERT_TRUE(pumpUntil([&] { return !frame->spectra().empty(); }));
+    EXPECT_FALSE(instrument.link.acquisition().open.load()) << "the link is released";
+    const CWaveSpectrum &stored = frame->spectra().at(0);
+    EXPECT_EQ(stored.name, "HOLMIUM.sca");
+    EXPECT_TRUE(stored.modified);
+    EXPECT_GT(stored.peakCount(), 2);
+}
+
+TEST_F(ScanWindowTest, CloseCheckAndRemoveOfferToSaveFirst) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    window->spectra().at(0).modified = true;
+    window->spectra().at(0).name = "first";
+    window->spectra().at(1).modified = true;
+    window->spectra().at(1).name = "second";
+
+    // Yes, then Cancel in the save dialog: the window stays.
+    messages.answer = true;
+    chooser.next.clear();
+    EXPECT_FALSE(window->confirmClose());
+    EXPECT_EQ(messages.asked, std::vector<std::string>{"first has not been saved. Save it now?"});
+
+    // Yes and a file for the first, No for the second: the window may close.
+    messages.asked.clear();
+    chooser.next = QString::fromStdString(dir.file("first.sca"));
+    int asked = 0;
+    messages.answerFor = [&](const std::string &) { return ++asked == 1; };
+    EXPECT_TRUE(window->confirmClose());
+    EXPECT_TRUE(std::filesystem::exists(dir.file("first.sca")));
+    EXPECT_EQ(messages.asked.size(), 2u);
+
+    // Remove: No removes without saving.
+    messages.answerFor = [](const std::string &) { return false; };
+    window->spectra().setCurrent(1);
+    window->refreshCommands();
+    window->action(CScanFrame::kRemove)->trigger();
+    ASSERT_EQ(window->spectra().size(), 1u);
+    EXPECT_EQ(window->spectra().at(0).name, "first");
+
+    // A running scan keeps the window open whatever is answered.
+    window->spectra().at(0).acquiring = true;
+    messages.shown.clear();
+    EXPECT_FALSE(window->confirmClose());
+    EXPECT_EQ(messages.shown.size(), 1u);
+    window->spectra().at(0).acquiring = false;
 }
 
 TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {

@@ -41,8 +41,8 @@ CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
 }
 
 CScanFrame::~CScanFrame() {
-    // Nothing of the link may write into these spectra once they are gone.
-    if (m_acquisition.scanning())
+    // Nothing of the link may write into these spectra or post to this window once they are gone.
+    if (m_acquisition.scanning() || m_awaitingFile)
         m_host.program.link.CloseAcquisition();
     delete m_view; // it shows this window's spectra and display record, which go before the children
     delete m_toolBar;
@@ -99,7 +99,11 @@ void CScanFrame::resizeEvent(QResizeEvent *event) {
 
 bool CScanFrame::event(QEvent *event) {
     if (event->type() == NotifyEvent::eventType()) {
-        m_acquisition.handleNotification(static_cast<NotifyEvent *>(event)->notification());
+        const link::Notification &notification = static_cast<NotifyEvent *>(event)->notification();
+        if (notification.kind == link::NotifyKind::Station && notification.code == 255 && m_awaitingFile)
+            takeInstrumentFile();
+        else
+            m_acquisition.handleNotification(notification);
         return true;
     }
     return QSplitter::event(event);

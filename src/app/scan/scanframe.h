@@ -15,6 +15,7 @@
 #include "core/scan/wave/waveacquisition.h"
 #include "core/scan/wave/wavecompute.h"
 #include "core/scan/wave/wavespectrum.h"
+#include "core/shell/filemanagementmodel.h"
 
 class QAction;
 class QMenu;
@@ -69,6 +70,7 @@ public:
         kShowValleys,
         kThreshold,
         kCustomize,
+        kOpenInstrumentFile,
         kSavGol,
         kSmooth,
         kDerivative,
@@ -105,6 +107,9 @@ public:
 
     // The close check: false (and the window stays) while a scan runs or a save was cancelled.
     bool confirmClose();
+    // Asks the instrument for a stored file chosen in its file browser; only wavelength scans are
+    // taken. The spectrum joins the list when the file has arrived.
+    bool requestInstrumentFile(const shell::FileManagementModel::Choice &choice);
     // A remote-start request forwarded by the main window.
     void remoteStart(int code) { m_acquisition.remoteStart(code); }
 
@@ -154,6 +159,8 @@ private:
     void removeSpectrum();
     void copyPicture();
     void setupThreshold();
+    void openInstrumentFile();
+    void takeInstrumentFile();
     void savitzkyGolay();
     void smooth();
     void derive();
@@ -189,6 +196,7 @@ private:
     QComboBox *m_colourBox = nullptr;
     QComboBox *m_backgroundBox = nullptr;
     int m_printedPages = 0;
+    bool m_awaitingFile = false;
 };
 
 } // namespace spectavo::app

@@ -25,12 +25,14 @@
 #include "app/scan/sysmathsavgol.h"
 #include "app/scan/wavecompute.h"
 #include "app/scan/waveview.h"
+#include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
 #include "app/widgets/colourbox.h"
 #include "app/widgets/filechooser.h"
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
+#include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/exchangeformats.h"
 #include "core/scan/seriesconversion.h"
@@ -71,6 +73,8 @@ void CScanFrame::buildCommands() {
     addCommand(file, kRemove, "&Remove", [this] { removeSpectrum(); });
     file->addSeparator();
     addCommand(file, kCopy, "&Copy", [this] { copyPicture(); });
+    file->addSeparator();
+    addCommand(file, kOpenInstrumentFile, "Open file from &UV-Rediradozu", [this] { openInstrumentFile(); });
     file->addSeparator();
     addCommand(file, kPrint, "&Print...\tCtrl+P", [this] { print(); });
     addCommand(file, kPrintPreview, "Print Pre&view", [this] { printPreview(); });
@@ -381,6 +385,48 @@ bool CScanFrame::exportCurrentCsv(const QString &path) {
 bool CScanFrame::exportCurrentJcamp(const QString &path) {
     const CWaveSpectrum *current = m_spectra.current();
     return current && writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+}
+
+void CScanFrame::openInstrumentFile() {
+    CFileManagementDialog browser(m_host.program.link, this);
+    if (browser.exec() == QDialog::Accepted && browser.choice())
+        requestInstrumentFile(*browser.choice());
+}
+
+bool CScanFrame::requestInstrumentFile(const shell::FileManagementModel::Choice &choice) {
+    if (choice.typeIndex != 1) {
+        messages().show("Spectavo", "File type mismatched, please select another one.", Icon::Stop);
+        return false;
+    }
+    m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
+                                                             choice.handle[1], &m_target);
+    return m_awaitingFile;
+}
+
+// The stored scan arrived: it becomes a spectrum in front, and its record's threshold the program's.
+void CScanFrame::takeInstrumentFile() {
+    m_awaitingFile = false;
+    link::StationLink &link = m_host.program.link;
+    const link::FileTransfer &transfer = link.fileTransfer();
+    auto spectrum = std::make_unique<CWaveSpectrum>();
+    const ProfileFile model("..\\config\\tarvesta.zav.station." + link.status().modelName.get() + ".ini",
+                            true);
+    std::optional<float> decoded;
+    if (!transfer.conversionRefused())
+        decoded = decodeInstrumentSpectrum(transfer.content().first(transfer.contentBytes()),
+                                           link.config().stepsPerNm.load(), model, *spectrum);
+    link.CloseAcquisition();
+    if (!decoded) {
+        messages().show("Spectavo", "The instrument's file is not a spectrum this program can read.",
+                        Icon::Error);
+        return;
+    }
+    const float threshold = decoded.value_or(m_host.program.flags.peakHeight);
+    m_host.program.flags.peakHeight = threshold;
+    spectrum->recomputeMarks(threshold);
+    m_spectra.insertFront(std::move(spectrum));
+    m_spectra.setCurrent(0);
+    refresh();
 }
 
 void CScanFrame::removeSpectrum() {
