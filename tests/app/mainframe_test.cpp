@@ -1,6 +1,9 @@
 // The main window on the virtual instrument, offscreen: the link comes up by itself and the panes
 // show the instrument live.
 
+#include <dlfcn.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -365,6 +368,36 @@ TEST_F(MainFrameTest, HubSetupShowsTheDriversOwnPanelAtFullSize) {
     dialog.resize(800, 600);
     QApplication::processEvents();
     EXPECT_GT(speed->parentWidget()->width(), 600) << "the panel follows the dialog's size";
+}
+
+TEST_F(MainFrameTest, AScanWindowBringsItsMenusAndTakesRemoteStarts) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
+    frame.shared().scan.high = 500.0f;
+    frame.shared().scan.low = 400.0f;
+    ASSERT_TRUE(frame.newDocument(1));
+    QApplication::processEvents();
+    QStringList menus;
+    for (QAction *action : frame.menuBar()->actions())
+        menus << action->text();
+    EXPECT_TRUE(menus.contains("&Measure")) << menus.join(' ').toStdString();
+    EXPECT_EQ(menus.last(), "&Help") << "the window's menus go before Help";
+    auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
+    ASSERT_NE(scan, nullptr);
+
+    // The instrument's remote-start key reaches the active scan window through the main window.
+    void *library = dlopen(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so", RTLD_NOW | RTLD_NOLOAD);
+    ASSERT_NE(library, nullptr);
+    reinterpret_cast<void (*)(int)>(dlsym(library, "SimHub_PressRemoteStart"))(1);
+    dlclose(library);
+    ASSERT_TRUE(pumpUntil([&] { return scan->spectra().size() == 1; }));
+    ASSERT_TRUE(pumpUntil([&] { return !scan->acquisition().scanning(); }));
+    EXPECT_TRUE(std::find(messages.shown.begin(), messages.shown.end(),
+                          "Finish scanning the sample, please continue your work.") == messages.shown.end())
+        << "a remote start runs without a message box";
+    scan->spectra().at(0).modified = false;
+    frame.close();
 }
 
 } // namespace
