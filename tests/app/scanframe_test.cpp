@@ -10,9 +10,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -418,6 +420,20 @@ TEST_F(ScanWindowTest, CloseCheckAndRemoveOfferToSaveFirst) {
     EXPECT_FALSE(window->confirmClose());
     EXPECT_EQ(messages.shown.size(), 1u);
     window->spectra().at(0).acquiring = false;
+}
+
+TEST_F(ScanWindowTest, CopyPutsTheChartOnTheClipboardAsSvgAndPng) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    window->resize(900, 560);
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    window->refreshCommands();
+    window->action(CScanFrame::kCopy)->trigger();
+    const QMimeData *picture = QApplication::clipboard()->mimeData();
+    ASSERT_NE(picture, nullptr);
+    const QByteArray svg = picture->data("image/svg+xml");
+    EXPECT_TRUE(svg.contains("<desc>ZAV.SCA</desc>")) << svg.left(400).toStdString();
+    EXPECT_TRUE(picture->hasImage());
 }
 
 TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {

@@ -178,6 +178,7 @@ void CScanFrame::refreshCommands() {
         {kSlitWidth, ready},
         {kAutorun, ready && installed >= 2},
         {kOpen, !servedByLink()},
+        {kLoad, !servedByLink()},
         {kSave, saveable},
         {kSaveAs, saveable},
         {kExport, saveable},

@@ -51,6 +51,7 @@ public:
         kSlitWidth,
         kAutorun,
         kOpen,
+        kLoad,
         kSave,
         kSaveAs,
         kExport,

@@ -60,6 +60,7 @@ QAction *CScanFrame::addCommand(QMenu *menu, Command command, const QString &tex
 void CScanFrame::buildCommands() {
     auto *file = new QMenu("&Spectrum");
     addCommand(file, kOpen, "&Open...", [this] { openSpectrum(); });
+    addCommand(file, kLoad, "&Load...", [this] { openSpectrum(); });
     addCommand(file, kSave, "&Save", [this] { saveSpectrum(); });
     addCommand(file, kSaveAs, "Save &As...", [this] { saveSpectrum(); });
     addCommand(file, kExport, "&Export",
