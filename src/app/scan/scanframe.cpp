@@ -153,7 +153,7 @@ void CScanFrame::switchToAbsorbance() {
 // --- enabling rules ---
 
 bool CScanFrame::servedByLink() const {
-    return m_acquisition.scanning();
+    return m_acquisition.scanning() || m_awaitingFile;
 }
 
 bool CScanFrame::currentSaveable() const {
