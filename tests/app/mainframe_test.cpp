@@ -36,21 +36,13 @@
 #include "app/widgets/gridcontrol.h"
 #include "core/shell/commandids.h"
 #include "support/linkeddriver.h"
+#include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
 
 namespace spectavo::app {
 namespace {
 
-class RecordingMessages : public shell::MessageService {
-public:
-    void show(const std::string &, const std::string &text, Icon) override { shown.push_back(text); }
-    bool ask(const std::string &, const std::string &text, Icon) override {
-        asked.push_back(text);
-        return answer;
-    }
-    std::vector<std::string> shown, asked;
-    bool answer = false;
-};
+using RecordingMessages = test::RecordingMessageService;
 
 class MainFrameTest : public ::testing::Test {
 protected:

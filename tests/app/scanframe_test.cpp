@@ -31,22 +31,13 @@
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
 #include "support/linkeddriver.h"
+#include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
 
 namespace spectavo::app {
 namespace {
 
-class RecordingMessages : public shell::MessageService {
-public:
-    void show(const std::string &, const std::string &text, Icon) override { shown.push_back(text); }
-    bool ask(const std::string &, const std::string &text, Icon) override {
-        asked.push_back(text);
-        return answerFor ? answerFor(text) : answer;
-    }
-    std::vector<std::string> shown, asked;
-    bool answer = false;
-    std::function<bool(const std::string &)> answerFor;
-};
+using RecordingMessages = test::RecordingMessageService;
 
 class ScriptedChooser : public FileChooser {
 public:

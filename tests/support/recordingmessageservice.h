@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/shell/messageservice.h"
+
+namespace spectavo::test {
+
+// Keeps the messages and questions a window puts to the operator; questions get `answer`, or what
+// `answerFor` says for their text.
+class RecordingMessageService : public shell::MessageService {
+public:
+    void show(const std::string &, const std::string &text, Icon) override { shown.push_back(text); }
+    bool ask(const std::string &, const std::string &text, Icon) override {
+        asked.push_back(text);
+        return answerFor ? answerFor(text) : answer;
+    }
+    std::vector<std::string> shown, asked;
+    bool answer = false;
+    std::function<bool(const std::string &)> answerFor;
+};
+
+} // namespace spectavo::test
