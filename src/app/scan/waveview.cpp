@@ -239,12 +239,8 @@ void CWaveView::mouseMoveEvent(QMouseEvent *event) {
     }
     if (!m_searchMode || m_spectra.empty())
         return;
-    // Of two consecutive moves only the first counts: placing the cursor causes the second.
-    if (m_skipNextMove) {
-        m_skipNextMove = false;
-        return;
-    }
-    m_skipNextMove = true;
+    // The pointer itself stays where the operator put it (a cross marks the curve point), so every
+    // movement is the operator's own.
     traceAt(event->position().toPoint().x());
 }
 

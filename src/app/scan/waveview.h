@@ -87,7 +87,6 @@ private:
     bool m_searchMode = false;
     std::optional<int> m_cursor;
     int m_cursorX = 0;
-    bool m_skipNextMove = false;
     QRubberBand *m_band = nullptr;
     QPoint m_bandOrigin;
     QTimer m_repeat;

@@ -105,6 +105,8 @@ TEST_F(WaveAcquisitionTest, AScanLongerThanTheReferenceIsRefusedBeforeAnythingIs
     EXPECT_TRUE(test::sentCommands().empty());
     EXPECT_TRUE(spectra.empty());
     EXPECT_FALSE(fixture.link->acquisition().open.load());
+    EXPECT_FALSE(acquisition.startBaselineScan());
+    EXPECT_FALSE(acquisition.baselineMode()) << "a refused baseline scan leaves no baseline mode behind";
 
     // 20,000 points exactly still fit.
     shared.scan.high = 399.99f;

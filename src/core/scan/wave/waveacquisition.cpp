@@ -113,8 +113,10 @@ void WaveAcquisition::removeMadeSpectra(int count) {
 }
 
 bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::optional<int> colourIndex) {
-    if (!sendScanParameters())
+    if (!sendScanParameters()) {
+        m_baselineMode = false;
         return false;
+    }
     const ProfileFile file(ScanSettings::kFileName, true);
     const int colour = colourIndex ? *colourIndex : file.GetInt("Curve", "ThisColor", 4);
     const float step = ScanSettings::stepNm(file, m_program.shared.scan.stepIndex);
@@ -297,10 +299,14 @@ void WaveAcquisition::clearAcquiringFlags(bool recomputeMarks) {
 
 // The baseline spectrum becomes the reference: its grid and texts, its values (the first point
 // scanned becomes the blank and is itself zeroed), and it leaves the list.
-void WaveAcquisition::adoptBaseline() {
-    if (m_spectra.empty())
+void WaveAcquisition::adoptBaseline(const CWaveSpectrum *baselineScan) {
+    std::optional<std::size_t> index;
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        if (&m_spectra.at(i) == baselineScan)
+            index = i;
+    if (!index)
         return;
-    CWaveSpectrum &scanned = m_spectra.at(0);
+    CWaveSpectrum &scanned = m_spectra.at(*index);
     CWaveSpectrum &reference = *m_program.shared.baseline;
     reference.name = scanned.name;
     reference.colour = scanned.colour;
@@ -317,16 +323,17 @@ void WaveAcquisition::adoptBaseline() {
         reference.points()[count - 1] = 0.0f;
     }
     scanned.modified = false;
-    m_spectra.remove(0);
+    m_spectra.remove(*index);
 }
 
 void WaveAcquisition::finish() {
+    const CWaveSpectrum *scanned = m_target;
     m_target = nullptr;
     m_view.showState("Ready");
     const bool baselineEnded = m_baselineMode;
     clearAcquiringFlags(!baselineEnded);
     if (baselineEnded) {
-        adoptBaseline();
+        adoptBaseline(scanned);
         m_baselineMode = false;
     }
     if (m_program.flags.autorunActive != 0)

@@ -85,7 +85,7 @@ public:
 private:
     void finish();
     void abort();
-    void adoptBaseline();
+    void adoptBaseline(const CWaveSpectrum *baselineScan);
     void clearAcquiringFlags(bool recomputeMarks);
     void startNextCell();
     void advanceAutorun();
