@@ -157,7 +157,7 @@ int main(int argc, char **argv) {
         {"(b) 50 x 9,101 points, reduced", [&] { return drawAll(fifty, true); }, {}},
         {"(b) 50 x 9,101 points, every point", [&] { return drawAll(fifty, false); }, {}},
     };
-    measure(ways, 15);
+    measure(ways, 31);
     auto m = [&](int i) { return median(ways[static_cast<std::size_t>(i)].seconds); };
     std::printf("\nratio (a) every point / reduced          %6.1f  (goal >= 4)\n", m(1) / m(0));
     std::printf("ratio (a) reduced: doubled / single       %6.2f  (goal <= 1.5)\n", m(2) / m(0));

@@ -30,7 +30,7 @@ CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
     setMinimumSize(600, 380);
     buildCommands();
     buildToolBar();
-    m_view->onDisplayChanged = [this] { refresh(); };
+    m_view->onDisplayChanged = [this] { redraw(); };
     m_view->onStatus = [this](const std::string &text) { m_host.showState(text); };
     m_view->onContextMenu = [this](QPoint at) {
         QMenu menu;
@@ -80,6 +80,11 @@ void CScanFrame::refresh() {
     const scan::CDisplayRange &range = m_display.range();
     m_list->refill(m_spectra.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
     fitListWidth();
+    redraw();
+}
+
+// Ranges, background or colours changed: the peak list stays as it is.
+void CScanFrame::redraw() {
     refillSpectrumBox();
     m_view->invalidate();
     refreshCommands();

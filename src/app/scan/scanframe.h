@@ -98,6 +98,8 @@ public:
     void modeCommand(bool absorbance);
     // Refills the peak list from the current spectrum and redraws the chart.
     void refresh();
+    // Redraws the chart without refilling the peak list.
+    void redraw();
 
     QAction *action(Command command) const { return m_actions.at(command); }
     // The window's menus and its "Spectrum" toolbar, shown by the main window while it is active.

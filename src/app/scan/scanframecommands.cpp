@@ -175,7 +175,7 @@ void CScanFrame::buildToolBar() {
     connect(m_backgroundBox, &QComboBox::activated, this, [this](int index) {
         m_display.pushUndo(m_absorbance);
         m_display.range().background = index;
-        refresh();
+        redraw();
     });
 }
 
@@ -498,20 +498,21 @@ void CScanFrame::copyPicture() {
 void CScanFrame::showDisplayRangeDialog() {
     CDisplayRangeDialog dialog(m_display, m_base, m_absorbance, this);
     if (dialog.exec() == QDialog::Accepted)
-        refresh();
+        redraw();
 }
 
 void CScanFrame::undoScales() {
+    // An entry may bring back another mode or other peak switches: the list is refilled too.
     if (const std::optional<bool> mode = m_display.undo(m_absorbance)) {
-        m_host.setAbsorbance(*mode);
         m_absorbance = *mode;
+        m_host.setAbsorbance(*mode);
     }
     refresh();
 }
 
 void CScanFrame::restoreScales() {
     m_display.restore(m_base);
-    refresh();
+    redraw();
 }
 
 void CScanFrame::togglePeakSwitch(bool peaks) {
