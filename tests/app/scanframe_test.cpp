@@ -313,8 +313,10 @@ TEST_F(ScanWindowTest, ZoomUndoModeAndTraceCursorFromMouseAndKeys) {
     ASSERT_TRUE(window->action(CScanFrame::kUndoScales)->isEnabled());
 
     // The T% command, then two undos: back to Abs, then to the full ranges.
-    window->modeCommand(false);
+    window->action(CScanFrame::kTransmittanceMode)->trigger();
     EXPECT_FALSE(window->absorbance());
+    window->refreshCommands();
+    EXPECT_TRUE(window->action(CScanFrame::kTransmittanceMode)->isChecked());
     window->action(CScanFrame::kUndoScales)->trigger();
     EXPECT_TRUE(window->absorbance());
     EXPECT_TRUE(absorbance) << "the program-wide mode follows the undo";

@@ -209,6 +209,8 @@ void CScanFrame::refreshCommands() {
     m_actions.at(kStart)->setChecked(servedByLink());
     m_actions.at(kMagnify)->setChecked(m_view->zoomMode());
     m_actions.at(kSearch)->setChecked(m_view->searchMode());
+    m_actions.at(kAbsorbanceMode)->setChecked(m_absorbance);
+    m_actions.at(kTransmittanceMode)->setChecked(!m_absorbance);
     m_actions.at(kShowPeaks)->setChecked(m_display.range().showPeaks != 0);
     m_actions.at(kShowValleys)->setChecked(m_display.range().showValleys != 0);
     if (m_spectrumBox)

@@ -36,6 +36,8 @@ struct ScanFrameHost {
     std::function<void(int, int)> showProgress = [](int, int) {};
     // The program-wide photometric mode changes (the mode commands and undo).
     std::function<void(bool)> setAbsorbance = [](bool) {};
+    // The operator's Abs / T% command, for every window of the program; none: this window alone.
+    std::function<void(bool)> modeCommand = nullptr;
 };
 
 // A wavelength-scan window: the chart left, the peak list right, its commands and its scans.
@@ -72,6 +74,8 @@ public:
         kThreshold,
         kCustomize,
         kOpenInstrumentFile,
+        kAbsorbanceMode,
+        kTransmittanceMode,
         kSavGol,
         kSmooth,
         kDerivative,

@@ -119,6 +119,17 @@ void CScanFrame::buildCommands() {
         showDisplayRangeDialog();
     })->setStatusTip("Display Range Setup");
     addCommand(view, kUndoScales, "&Undo Scales\tCtrl+Z", [this] { undoScales(); });
+    view->addSeparator();
+    const auto modeCommandOf = [this](bool absorbance) {
+        return [this, absorbance] {
+            if (m_host.modeCommand)
+                m_host.modeCommand(absorbance);
+            else
+                modeCommand(absorbance);
+        };
+    };
+    addCommand(view, kAbsorbanceMode, "Absorbance Mode", modeCommandOf(true), true);
+    addCommand(view, kTransmittanceMode, "Transmittance Mode", modeCommandOf(false), true);
     addCommand(view, kCustomize, "C&ustomize", [this] { customize(); });
     view->addSeparator();
     addCommand(
@@ -160,6 +171,8 @@ void CScanFrame::buildToolBar() {
     m_toolBar->addWidget(m_colourBox);
     m_toolBar->addWidget(m_backgroundBox);
     m_toolBar->addAction(m_actions.at(kSmooth));
+    m_toolBar->addAction(m_actions.at(kAbsorbanceMode));
+    m_toolBar->addAction(m_actions.at(kTransmittanceMode));
     connect(m_spectrumBox, &QComboBox::activated, this, [this](int index) {
         if (const auto found = m_spectra.findByName(m_spectrumBox->itemText(index).toStdString())) {
             m_spectra.setCurrent(*found);

@@ -231,6 +231,7 @@ bool CMainFrame::openWaveScanWindow(const QString &file) {
     };
     host.showProgress = [this](int received, int total) { showScanProgress(received, total); };
     host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
+    host.modeCommand = [this](bool absorbance) { photometricModeCommand(absorbance); };
     auto *frame = new CScanFrame(std::move(host));
     if (!file.isEmpty() && !frame->openFile(file)) {
         delete frame;
