@@ -6,10 +6,14 @@
 
 namespace spectavo::scan {
 
-// A point of a polyline in device pixels.
+// A point of a polyline in device pixels. Single precision keeps a tenth of a thousandth of a pixel
+// across any screen or page and halves the memory a long curve's reduction streams through.
 struct PlotPoint {
-    double x;
-    double y;
+    float x = 0.0f;
+    float y = 0.0f;
+
+    constexpr PlotPoint() = default;
+    constexpr PlotPoint(double px, double py) : x(static_cast<float>(px)), y(static_cast<float>(py)) {}
     friend bool operator==(const PlotPoint &, const PlotPoint &) = default;
 };
 

@@ -285,6 +285,19 @@ TEST(ColumnReduction, JumpsOverEmptyColumnsStayLines) {
     EXPECT_NE(std::find(strokes.begin(), strokes.end(), jump), strokes.end());
 }
 
+TEST(ColumnReduction, PointsFarOffThePageOrNotANumberAreBounded) {
+    std::vector<PlotPoint> line;
+    for (int i = 0; i < 100; ++i)
+        line.push_back({10.0 + i * 0.01, static_cast<double>(i)});
+    line.push_back({1e30, 5.0});
+    line.push_back({std::nan(""), 6.0});
+    line.push_back({-1e30, std::nan("")});
+    const std::vector<Stroke> strokes = reduceToColumnStrokes(line);
+    ASSERT_FALSE(strokes.empty());
+    EXPECT_EQ(strokes.front().from.y, 0.0f);
+    EXPECT_EQ(strokes.front().to.y, 99.0f);
+}
+
 TEST(ColumnReduction, ShortLinesAreNotReduced) {
     EXPECT_FALSE(worthReducing(std::vector<PlotPoint>{{0, 0}, {1.5, 3}, {3, 1}}));
     EXPECT_FALSE(worthReducing({}));
