@@ -10,9 +10,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -22,8 +25,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/scan/displayrangedialog.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
+#include "app/scan/scansetupdialog.h"
 #include "app/scan/waveview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
@@ -429,6 +434,48 @@ TEST_F(ScanWindowTest, CopyPutsTheChartOnTheClipboardAsSvgAndPng) {
     EXPECT_TRUE(picture->hasImage());
 }
 
+TEST_F(ScanWindowTest, ScanSetupDialogChecksItsRangeAndPointCount) {
+    test::writeBytes(dir.file("config/tarvesta.zav.analyst.ini"),
+                     "[ZAV Range]\nfScanMin=190\nfScanMax=1100\n");
+    ScanSettings settings;
+    {
+        CScanSetupDialog notReady(settings, false);
+        EXPECT_FALSE(notReady.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+    }
+    CScanSetupDialog dialog(settings, true);
+    dialog.findChild<QLineEdit *>("from")->setText("1200");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected) << "outside the limits the dialog stays";
+    EXPECT_EQ(messages.shown.back(), "Please enter a number between 190 and 1100.");
+
+    dialog.findChild<QLineEdit *>("from")->setText("400");
+    dialog.findChild<QLineEdit *>("to")->setText("700");
+    dialog.findChild<QComboBox *>("step")->setCurrentIndex(1); // 0.5 nm
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.high, 700.0f) << "From and To given the wrong way round are exchanged";
+    EXPECT_EQ(settings.low, 400.0f);
+    EXPECT_EQ(settings.stepIndex, 1);
+}
+
+TEST_F(ScanWindowTest, DisplayRangeDialogRefusesDenseIntervalsAndStaysOpen) {
+    scan::DisplayHistory display;
+    CDisplayRangeDialog dialog(display, scan::BaseScales{}, true);
+    dialog.findChild<QCheckBox *>()->setChecked(true);
+    dialog.findChild<QLineEdit *>("yInterval")->setText("0.001");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(messages.shown.back(), scan::DisplayHistory::kTooDense);
+    EXPECT_FALSE(display.canUndo());
+    dialog.findChild<QLineEdit *>("yInterval")->setText("0.5");
+    dialog.findChild<QLineEdit *>("xMin")->setText("700");
+    dialog.findChild<QLineEdit *>("xMax")->setText("300");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(display.range().xMin, 300.0f);
+    EXPECT_EQ(display.range().manual, 1);
+}
+
 TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {
     link::StationLink offline;
     auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
@@ -445,6 +492,10 @@ TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {
         ++pages;
     EXPECT_EQ(static_cast<int>(pages), window->printedPageCount());
     EXPECT_GT(pages, 2u) << "a chart page and data pages";
+    // Without the chart page every page is a data page, the first with the title.
+    test::writeBytes(dir.file("config/tarvesta.zav.func.wavescan.ini"), "[Print]\nPrintSpectrum=0\n");
+    ASSERT_TRUE(window->printToPdf(QString::fromStdString(dir.file("data-only.pdf"))));
+    EXPECT_EQ(window->printedPageCount(), static_cast<int>(pages) - 1);
     // Each page renders.
     const std::string command = "pdftoppm -r 20 -png " + pdf + " " + dir.file("page");
     ASSERT_EQ(std::system(command.c_str()), 0);
