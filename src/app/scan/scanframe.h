@@ -120,9 +120,7 @@ public:
     // A remote-start request forwarded by the main window.
     void remoteStart(int code) { m_acquisition.remoteStart(code); }
 
-    // Writes the current spectrum in the form its file name asks for (.sca or .wav, .txt table,
-    // .csv, .jdx/.dx JCAMP-DX).
-    bool saveCurrentAs(const QString &path);
+    // Write the current spectrum as the Abs/T% table, as CSV or as JCAMP-DX.
     bool exportCurrentTable(const QString &path);
     bool exportCurrentCsv(const QString &path);
     bool exportCurrentJcamp(const QString &path);

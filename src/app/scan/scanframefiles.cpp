@@ -1,0 +1,197 @@
+// The files of a wavelength-scan window: open, save, export, remove, the close check, the instrument's
+// stored scans and the clipboard picture.
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include "app/scan/scanframe.h"
+#include "app/scan/scanlistview.h"
+#include "app/scan/spectrumchart.h"
+#include "app/scan/waveview.h"
+#include "app/shell/filemanagementdialog.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/filechooser.h"
+#include "core/config/atomicfile.h"
+#include "core/config/profilefile.h"
+#include "core/link/commands.h"
+#include "core/scan/exchangeformats.h"
+#include "core/scan/seriesconversion.h"
+#include "core/scan/wave/wavefile.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+const QString kSpectrumFilter = "wavelength scan spectra(*.sca);;Previous Data Format(*.wav)";
+using Icon = shell::MessageService::Icon;
+
+} // namespace
+
+void CScanFrame::openSpectrum() {
+    const QString path = fileChooser().chooseOpen(this, kSpectrumFilter);
+    if (path.isEmpty())
+        return;
+    if (!openFile(path))
+        messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()),
+                        Icon::Error);
+}
+
+// Asks for a file name (the spectrum's name offered) and writes the spectrum; false when cancelled or
+// the file could not be written.
+bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
+    const QString path =
+        fileChooser().chooseSave(this, kSpectrumFilter, QString::fromStdString(spectrum.name), suffix);
+    if (path.isEmpty())
+        return false;
+    if (!writeSpectrumFile(spectrum, path.toStdString())) {
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                        Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+void CScanFrame::saveSpectrum() {
+    if (CWaveSpectrum *current = m_spectra.current();
+        current && !current->acquiring.load() && offerSave(*current, "sca"))
+        refresh();
+}
+
+void CScanFrame::exportSpectrum(const QString &filter, const QString &suffix,
+                                bool (CScanFrame::*writer)(const QString &)) {
+    const CWaveSpectrum *current = m_spectra.current();
+    if (!current)
+        return;
+    const QString path =
+        fileChooser().chooseSave(this, filter, QString::fromStdString(current->name), suffix);
+    if (!path.isEmpty() && !(this->*writer)(path))
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                        Icon::Error);
+}
+
+bool CScanFrame::exportCurrentTable(const QString &path) {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current && exportSpectrumTable(*current, path.toStdString());
+}
+
+bool CScanFrame::exportCurrentCsv(const QString &path) {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current && writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
+}
+
+bool CScanFrame::exportCurrentJcamp(const QString &path) {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current && writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+}
+
+void CScanFrame::openInstrumentFile() {
+    CFileManagementDialog browser(m_host.program.link, this);
+    if (browser.exec() == QDialog::Accepted && browser.choice())
+        requestInstrumentFile(*browser.choice());
+}
+
+bool CScanFrame::requestInstrumentFile(const shell::FileManagementModel::Choice &choice) {
+    if (choice.typeIndex != 1) {
+        messages().show("Spectavo", "File type mismatched, please select another one.", Icon::Stop);
+        return false;
+    }
+    m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
+                                                             choice.handle[1], &m_target);
+    return m_awaitingFile;
+}
+
+// The stored scan arrived: it becomes a spectrum in front, and its record's threshold the program's.
+void CScanFrame::takeInstrumentFile() {
+    m_awaitingFile = false;
+    link::StationLink &link = m_host.program.link;
+    const link::FileTransfer &transfer = link.fileTransfer();
+    auto spectrum = std::make_unique<CWaveSpectrum>();
+    const ProfileFile model("..\\config\\tarvesta.zav.station." + link.status().modelName.get() + ".ini",
+                            true);
+    std::optional<float> decoded;
+    if (!transfer.conversionRefused())
+        decoded = decodeInstrumentSpectrum(transfer.content().first(transfer.contentBytes()),
+                                           link.config().stepsPerNm.load(), model, *spectrum);
+    link.CloseAcquisition();
+    if (!decoded) {
+        messages().show("Spectavo", "The instrument's file is not a spectrum this program can read.",
+                        Icon::Error);
+        return;
+    }
+    const float threshold = decoded.value_or(m_host.program.flags.peakHeight);
+    m_host.program.flags.peakHeight = threshold;
+    spectrum->recomputeMarks(threshold);
+    m_spectra.insertFront(std::move(spectrum));
+    m_spectra.setCurrent(0);
+    refresh();
+}
+
+void CScanFrame::removeSpectrum() {
+    CWaveSpectrum *current = m_spectra.current();
+    if (!current || current->acquiring.load())
+        return;
+    if (current->modified &&
+        messages().ask("Spectavo", current->sampleName() + " has not been saved. Save it now?",
+                       Icon::Question) &&
+        !offerSave(*current, "wav"))
+        return;
+    m_spectra.remove(*m_spectra.currentIndex());
+    if (!m_spectra.empty())
+        m_spectra.setCurrent(0);
+    m_list->clear();
+    refresh();
+}
+
+bool CScanFrame::confirmClose() {
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        if (m_spectra.at(i).acquiring.load()) {
+            messages().show("Spectavo",
+                            strings::formatC("%s has not completed. This window should not be closed.",
+                                             m_spectra.at(i).sampleName().c_str()),
+                            Icon::Information);
+            return false;
+        }
+    for (std::size_t i = 0; i < m_spectra.size(); ++i) {
+        CWaveSpectrum &spectrum = m_spectra.at(i);
+        if (spectrum.modified &&
+            messages().ask("Spectavo", spectrum.name + " has not been saved. Save it now?", Icon::Question) &&
+            !offerSave(spectrum, "wav"))
+            return false;
+    }
+    return true;
+}
+
+// The chart as the clipboard's picture: SVG (described as the program's chart) and PNG.
+void CScanFrame::copyPicture() {
+    if (m_spectra.empty())
+        return;
+    const SpectrumChartScene scene = m_view->scene();
+    const QRect area = m_view->rect();
+    QByteArray svg;
+    {
+        QBuffer buffer(&svg);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(area.size());
+        generator.setViewBox(area);
+        generator.setDescription("ZAV.SCA");
+        QPainter painter(&generator);
+        paintSpectrumChart(painter, area, scene);
+    }
+    QImage image(area.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        paintSpectrumChart(painter, area, scene);
+    }
+    auto *picture = new QMimeData;
+    picture->setData("image/svg+xml", svg);
+    picture->setImageData(image);
+    QApplication::clipboard()->setMimeData(picture);
+}
+
+} // namespace spectavo::app
