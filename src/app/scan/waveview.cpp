@@ -117,8 +117,14 @@ void CWaveView::paintEvent(QPaintEvent *event) {
         paintCursor(painter);
 }
 
-QRect CWaveView::cursorRect() const {
+// The spectrum the trace cursor may read: the current one, unless the link is still writing it.
+const CWaveSpectrum *CWaveView::traceable() const {
     const CWaveSpectrum *current = m_spectra.current();
+    return current && current->hasPoints() && !current->acquiring.load() ? current : nullptr;
+}
+
+QRect CWaveView::cursorRect() const {
+    const CWaveSpectrum *current = traceable();
     if (!m_searchMode || !m_cursor || !current || *m_cursor >= static_cast<int>(current->points().size()))
         return {};
     const scan::ChartLayout layout = chartLayoutFor(rect(), shownScene());
@@ -164,8 +170,8 @@ void CWaveView::setSearchMode(bool on) {
 }
 
 QRect CWaveView::traceAt(int x) {
-    const CWaveSpectrum *current = m_spectra.current();
-    if (!current || !current->hasPoints())
+    const CWaveSpectrum *current = traceable();
+    if (!current)
         return {};
     const SpectrumChartScene picture = shownScene();
     const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
@@ -179,7 +185,7 @@ QRect CWaveView::traceAt(int x) {
 
 // Puts the cursor on a point of the current spectrum, with its tip.
 QRect CWaveView::placeCursor(int index) {
-    const CWaveSpectrum *current = m_spectra.current();
+    const CWaveSpectrum *current = traceable();
     if (!current || index < 0 || index >= static_cast<int>(current->points().size()))
         return {};
     const scan::ChartLayout layout = chartLayoutFor(rect(), shownScene());
@@ -203,8 +209,8 @@ void CWaveView::stepCursor(int pixels) {
 }
 
 void CWaveView::jumpToMark(bool forward, bool valleys) {
-    const CWaveSpectrum *current = m_spectra.current();
-    if (!current || !current->hasPoints())
+    const CWaveSpectrum *current = traceable();
+    if (!current)
         return;
     const SpectrumChartScene picture = shownScene();
     const scan::ChartLayout layout = chartLayoutFor(rect(), picture);

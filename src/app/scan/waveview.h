@@ -68,6 +68,7 @@ protected:
 private:
     void renderCache();
     SpectrumChartScene shownScene() const;
+    const CWaveSpectrum *traceable() const;
     void paintCursor(QPainter &painter) const;
 
     void jumpToMark(bool forward, bool valleys);
