@@ -10,6 +10,7 @@
 #include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/wave/wavefile.h"
 
@@ -18,7 +19,7 @@ namespace spectavo::app {
 CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
     : QSplitter(Qt::Horizontal, parent), m_host(std::move(host)),
       m_display(scan::CDisplayRange::load(ProfileFile(scan::CDisplayRange::kFileName, true))),
-      m_base(scan::BaseScales::load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true))),
+      m_base(scan::BaseScales::load(ProfileFile(kAnalystSettingsFile, true))),
       m_absorbance(m_host.program.flags.absorbanceMode == 1),
       m_acquisition(m_host.program, m_spectra, &m_target, *this) {
     m_view = new CWaveView(m_spectra, m_display, m_absorbance, this);
@@ -50,7 +51,7 @@ CScanFrame::~CScanFrame() {
     ProfileFile file(scan::CDisplayRange::kFileName, true);
     ProfileFile::Batch batch(file);
     m_display.range().save(batch);
-    ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true).PutInt("Spectavo", "LastType", 1);
+    ProfileFile(kAnalystSettingsFile, true).PutInt("Spectavo", "LastType", 1);
 }
 
 bool CScanFrame::openFile(const QString &path) {

@@ -14,6 +14,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::app {
@@ -23,7 +24,7 @@ using Icon = shell::MessageService::Icon;
 
 scan::SpectrumPrintSettings printSettings() {
     return scan::SpectrumPrintSettings::load(ProfileFile(scan::CDisplayRange::kFileName, true),
-                                             ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
+                                             ProfileFile(kAnalystSettingsFile, true));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 
 namespace spectavo::app {
 namespace {
@@ -48,7 +49,7 @@ void CScanFrame::setupThreshold() {
 // The settings sheet, preset with what the chart uses now.
 void CScanFrame::customize() {
     ProfileFile wavescan(scan::CDisplayRange::kFileName, true);
-    ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    ProfileFile analyst(kAnalystSettingsFile, true);
     CScanProperty sheet(scan::SpectrumSheet::preset(m_display.range(), m_absorbance, m_spectra.current(),
                                                     wavescan, analyst, m_view->fonts()),
                         this);
@@ -59,7 +60,7 @@ void CScanFrame::customize() {
 
 void CScanFrame::applySettingsSheet(const scan::SpectrumSheet &values) {
     ProfileFile wavescan(scan::CDisplayRange::kFileName, true);
-    ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    ProfileFile analyst(kAnalystSettingsFile, true);
     scan::ChartFonts fonts = m_view->fonts();
     std::string message;
     {

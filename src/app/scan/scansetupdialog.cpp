@@ -10,6 +10,7 @@
 
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/scan/wave/waveacquisition.h"
 #include "core/strings/cformat.h"
 
@@ -28,7 +29,7 @@ std::optional<float> numberIn(const QLineEdit *field) {
 CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady, QWidget *parent)
     : QDialog(parent), m_settings(settings) {
     setWindowTitle("Scan Setup");
-    const ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    const ProfileFile analyst(kAnalystSettingsFile, true);
     m_limitLow = analyst.GetFloat("ZAV Range", "fScanMin", "180");
     m_limitHigh = analyst.GetFloat("ZAV Range", "fScanMax", "1100");
     const ProfileFile file(ScanSettings::kFileName, true);

@@ -7,11 +7,12 @@
 #include <QVBoxLayout>
 
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/shell/login.h"
 
 namespace spectavo::app {
 namespace {
-constexpr const char *kSettings = "..\\config\\tarvesta.zav.analyst.ini";
+constexpr const char *kSettings = kAnalystSettingsFile;
 }
 
 CLoginDialog::CLoginDialog(QWidget *parent) : QDialog(parent) {

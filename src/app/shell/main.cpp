@@ -10,12 +10,13 @@
 #include "app/shell/singleinstance.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
+#include "core/config/settingsfiles.h"
 #include "core/shell/desktopservices.h"
 
 int main(int argc, char **argv) {
     QApplication application(argc, argv);
     using spectavo::ProfileFile;
-    const ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    const ProfileFile analyst(spectavo::kAnalystSettingsFile, true);
     const int connected = analyst.GetInt("Spectavo", "Connected", 0);
     const int version = analyst.GetInt("Spectavo", "Version", 0);
 

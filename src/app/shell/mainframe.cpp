@@ -21,6 +21,7 @@
 #include "app/scan/scanframe.h"
 #include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/scan/wave/scansettings.h"
 #include "core/strings/cformat.h"
 
@@ -52,7 +53,7 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
 
     m_shared.load();
     setAcceptDrops(true);
-    m_recent.load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
+    m_recent.load(ProfileFile(kAnalystSettingsFile, true));
     m_link.setMainTarget(&m_target);
     m_link.setRemoteStartTarget(&m_target);
     m_link.setMessages(&m_linkMessages);
@@ -61,7 +62,7 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
     m_link.readStationStatusFile();
     m_model.accessories().loadCells(ProfileFile(shell::AccessorySettings::kCellsFile, true));
     m_model.accessories().loadSipper(ProfileFile(shell::AccessorySettings::kSipperFile, true));
-    const ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    const ProfileFile analyst(kAnalystSettingsFile, true);
     m_model.flags().peakHeight = analyst.GetFloat("ZAV Range", "PeakHeight", "0.03");
     for (const auto &start : m_model.onCreated(connected))
         startTimer(start);
@@ -90,7 +91,7 @@ void CMainFrame::installScanSetupProvider() {
 
 void CMainFrame::applyAppearance() {
     const shell::WindowAppearance appearance =
-        shell::WindowAppearance::load(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
+        shell::WindowAppearance::load(ProfileFile(kAnalystSettingsFile, true));
     setWindowFlag(Qt::WindowStaysOnTopHint, appearance.stayOnTop);
     setWindowFlag(Qt::FramelessWindowHint, !appearance.titleBar);
     if (appearance.coverScreen && screen()) {
@@ -126,7 +127,7 @@ void CMainFrame::startTimer(const shell::MainFrameModel::TimerStart &start) {
 
 // The panes use font settings entry 0 of the application settings.
 void CMainFrame::applyPaneFont() {
-    const QFont font = toQFont(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true).GetFont(0));
+    const QFont font = toQFont(ProfileFile(kAnalystSettingsFile, true).GetFont(0));
     for (QLabel *pane : m_panes)
         pane->setFont(font);
 }
@@ -279,7 +280,7 @@ void CMainFrame::shutDownLink() {
     m_link.writeStationStatusFile();
     m_shared.save();
     {
-        ProfileFile::Batch settings(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true));
+        ProfileFile::Batch settings(ProfileFile(kAnalystSettingsFile, true));
         m_recent.save(settings);
     }
     {
@@ -291,8 +292,7 @@ void CMainFrame::shutDownLink() {
         ProfileFile::Batch sipper(ProfileFile(shell::AccessorySettings::kSipperFile, true));
         m_model.accessories().saveSipper(sipper);
     }
-    ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true)
-        .PutFloat("ZAV Range", "PeakHeight", m_model.flags().peakHeight);
+    ProfileFile(kAnalystSettingsFile, true).PutFloat("ZAV Range", "PeakHeight", m_model.flags().peakHeight);
 }
 
 // The active document's menus go before "Help"; its toolbar joins the main window's.

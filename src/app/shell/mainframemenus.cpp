@@ -24,6 +24,7 @@
 #include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
+#include "core/config/settingsfiles.h"
 #include "core/link/stationrules.h"
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
@@ -79,7 +80,7 @@ void CMainFrame::buildMenus() {
         const QFont font = QFontDialog::getFont(&chosen, m_panes[0]->font(), this);
         if (!chosen)
             return;
-        ProfileFile settings("..\\config\\tarvesta.zav.analyst.ini", true);
+        ProfileFile settings(kAnalystSettingsFile, true);
         settings.PutFont(0, fromQFont(font));
         applyPaneFont();
     });

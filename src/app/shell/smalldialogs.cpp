@@ -10,13 +10,13 @@
 #include <QPushButton>
 
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/link/stationrules.h"
 #include "core/shell/login.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::app {
 namespace {
-constexpr const char *kAnalyst = "..\\config\\tarvesta.zav.analyst.ini";
 
 QLineEdit *passwordField(QWidget *parent) {
     auto *field = new QLineEdit(parent);
@@ -39,8 +39,8 @@ void showChangePasswordDialog(QWidget *parent) {
     form->addRow(buttons);
     // The new fields open only while the old password matches the stored one.
     auto gate = [&] {
-        const bool open =
-            shell::LoginRules::oldPasswordMatches(ProfileFile(kAnalyst, true), old->text().toStdString());
+        const bool open = shell::LoginRules::oldPasswordMatches(ProfileFile(kAnalystSettingsFile, true),
+                                                                old->text().toStdString());
         fresh->setEnabled(open);
         confirm->setEnabled(open);
         buttons->button(QDialogButtonBox::Ok)->setEnabled(open);
@@ -48,7 +48,7 @@ void showChangePasswordDialog(QWidget *parent) {
     QObject::connect(old, &QLineEdit::textChanged, &dialog, gate);
     gate();
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        ProfileFile settings(kAnalyst, true);
+        ProfileFile settings(kAnalystSettingsFile, true);
         if (shell::LoginRules::change(settings, old->text().toStdString(), fresh->text().toStdString(),
                                       confirm->text().toStdString()))
             dialog.accept();
@@ -62,8 +62,8 @@ void showChangePasswordDialog(QWidget *parent) {
 
 void showAboutBox(QWidget *parent, const link::StationStatus &status) {
     const std::uint32_t word = status.hardwareWord.load();
-    const std::string maker =
-        ProfileFile(kAnalyst, true).GetString("Spectavo", "OEM_LOGO", "Spectavo workstation", 100);
+    const std::string maker = ProfileFile(kAnalystSettingsFile, true)
+                                  .GetString("Spectavo", "OEM_LOGO", "Spectavo workstation", 100);
     const std::string prom = strings::formatC("PROM Version  %X.%03X on %s", word >> 12, word & 0xFFF,
                                               status.serialText.get().c_str());
     QMessageBox::about(parent, "About Spectavo",

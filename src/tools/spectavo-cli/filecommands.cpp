@@ -4,6 +4,7 @@
 
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/dataproc/marks.h"
 #include "core/scan/scanfiletext.h"
 #include "core/scan/seriesconversion.h"
@@ -35,8 +36,7 @@ std::string extensionOf(const std::string &path) {
 float peakThreshold(const Arguments &args) {
     if (args.has("--threshold"))
         return strings::scanFloatC(args.get("--threshold"));
-    return ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true)
-        .GetFloat("ZAV Range", "PeakHeight", "0.03");
+    return ProfileFile(kAnalystSettingsFile, true).GetFloat("ZAV Range", "PeakHeight", "0.03");
 }
 
 std::string load(const std::string &path, Loaded &loaded) {

@@ -24,6 +24,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 
 namespace {
 
@@ -99,7 +100,7 @@ bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir 
     saved = save(frame, folder, "wavescan.png") && saved;
 
     ProfileFile wavescan("..\\config\\tarvesta.zav.func.wavescan.ini", true);
-    ProfileFile analyst("..\\config\\tarvesta.zav.analyst.ini", true);
+    ProfileFile analyst(kAnalystSettingsFile, true);
     app::CScanProperty sheet(scan::SpectrumSheet::preset(scan->display().range(), scan->absorbance(),
                                                          scan->spectra().current(), wavescan, analyst,
                                                          scan->view()->fonts()),

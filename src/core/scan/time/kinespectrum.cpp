@@ -2,6 +2,7 @@
 
 #include "core/config/memo.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/dataproc/marks.h"
 #include "core/dataproc/pointcount.h"
 #include "core/dataproc/reactionrate.h"
@@ -15,8 +16,8 @@ CKineSpectrum CKineSpectrum::makeNew(std::uint32_t colour) {
     curve.colour = colour;
     curve.memo = decodeMemo(
         ProfileFile("..\\config\\tarvesta.zav.func.kinetics.ini", true).GetString("Memo", "Memo", "", 2000));
-    curve.setOperatorName(ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true)
-                              .GetString("Spectavo", "Operator", "Operator", 200));
+    curve.setOperatorName(
+        ProfileFile(kAnalystSettingsFile, true).GetString("Spectavo", "Operator", "Operator", 200));
     curve.setDateText(strings::localTimeText(strings::text(strings::kDateTimePattern), 128));
     return curve;
 }

@@ -2,6 +2,7 @@
 
 #include "core/config/memo.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/dataproc/marks.h"
 #include "core/dataproc/pointcount.h"
 #include "core/strings/cformat.h"
@@ -21,7 +22,7 @@ CWaveSpectrum CWaveSpectrum::makeNew(std::uint32_t colour) {
     spectrum.memo = decodeMemo(ProfileFile("..\\config\\tarvesta.zav.func.wavescan.ini", true)
                                    .GetString("memo", "memo 1", "", 2000));
     spectrum.setOperatorName(
-        ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true).GetString("Spectavo", "Operator", "", 200));
+        ProfileFile(kAnalystSettingsFile, true).GetString("Spectavo", "Operator", "", 200));
     spectrum.setDateText(strings::localTimeText(strings::text(strings::kDateTimePattern), 128));
     return spectrum;
 }
