@@ -56,6 +56,10 @@ std::optional<std::string> WaveAcquisition::refusalFor(float high, float low, fl
 }
 
 bool WaveAcquisition::sendScanParameters() {
+    return sendParameters().has_value();
+}
+
+std::optional<WaveAcquisition::Grid> WaveAcquisition::sendParameters() {
     ScanSettings &settings = m_program.shared.scan;
     const ProfileFile file(ScanSettings::kFileName, true);
     const float step = ScanSettings::stepNm(file, settings.stepIndex);
@@ -65,22 +69,24 @@ bool WaveAcquisition::sendScanParameters() {
     // read past it, so it is refused before the instrument hears of it.
     if (const std::optional<std::string> refusal = refusalFor(settings.high, settings.low, step)) {
         m_view.refuse(*refusal);
-        return false;
+        return std::nullopt;
     }
     CWaveSpectrum &baseline = *m_program.shared.baseline;
     const BaselineGrid reference{baseline.start, baseline.end, baseline.step, baseline.filter};
     if (!settings.baselineMatches(reference, step, filter))
         std::fill(baseline.points().begin(), baseline.points().end(), 0.0f);
-    return m_program.link.SendScanSetup(settings.high, settings.low, step, static_cast<std::uint8_t>(filter));
+    if (!m_program.link.SendScanSetup(settings.high, settings.low, step, static_cast<std::uint8_t>(filter)))
+        return std::nullopt;
+    return Grid{step, filter};
 }
 
-CWaveSpectrum &WaveAcquisition::insertScanSpectrum(std::uint32_t colour, float step, int filter) {
+CWaveSpectrum &WaveAcquisition::insertScanSpectrum(std::uint32_t colour, const Grid &grid) {
     auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew(colour));
     spectrum->acquiring = true;
     spectrum->end = m_program.shared.scan.high;
     spectrum->start = m_program.shared.scan.low;
-    spectrum->step = step;
-    spectrum->filter = static_cast<std::uint8_t>(filter);
+    spectrum->step = grid.step;
+    spectrum->filter = static_cast<std::uint8_t>(grid.filter);
     return m_spectra.insertFront(std::move(spectrum));
 }
 
@@ -113,15 +119,15 @@ void WaveAcquisition::removeMadeSpectra(int count) {
 }
 
 bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::optional<int> colourIndex) {
-    if (!sendScanParameters()) {
+    const std::optional<Grid> grid = sendParameters();
+    if (!grid) {
         m_baselineMode = false;
         return false;
     }
-    const ProfileFile file(ScanSettings::kFileName, true);
-    const int colour = colourIndex ? *colourIndex : file.GetInt("Curve", "ThisColor", 4);
-    const float step = ScanSettings::stepNm(file, m_program.shared.scan.stepIndex);
-    const int filter = ScanSettings::filterCode(file, m_program.shared.scan.filterIndex);
-    CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), step, filter);
+    const int colour = colourIndex
+                           ? *colourIndex
+                           : ProfileFile(ScanSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
+    CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
     spectrum.modified = true;
 
     const std::string given = name ? *name : strings::formatC("Sample-%zu", m_spectra.size());
@@ -149,17 +155,16 @@ bool WaveAcquisition::startBaselineScan() {
 }
 
 bool WaveAcquisition::startEnergyScan() {
-    if (!sendScanParameters())
+    const std::optional<Grid> grid = sendParameters();
+    if (!grid)
         return false;
     m_view.switchToAbsorbance();
     const ProfileFile file(ScanSettings::kFileName, true);
-    const float step = ScanSettings::stepNm(file, m_program.shared.scan.stepIndex);
-    const int filter = ScanSettings::filterCode(file, m_program.shared.scan.filterIndex);
     const int beams = m_program.link.config().beamType.load() == 2 ? 2 : 1;
     CWaveSpectrum *made[2] = {nullptr, nullptr};
     for (int beam = 1; beam <= beams; ++beam) {
         const int colour = file.GetIntAt("Energy", "Color", beam, beam + 8);
-        CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), step, filter);
+        CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
         spectrum.modified = true;
         spectrum.name =
             deconflictedScanName(m_spectra, file.GetStringAt("Energy", "Name", beam, "Energy"), "-A");

@@ -89,7 +89,13 @@ private:
     void clearAcquiringFlags(bool recomputeMarks);
     void startNextCell();
     void advanceAutorun();
-    CWaveSpectrum &insertScanSpectrum(std::uint32_t colour, float step, int filter);
+    // The step and filter code the parameters were sent with.
+    struct Grid {
+        float step;
+        int filter;
+    };
+    std::optional<Grid> sendParameters();
+    CWaveSpectrum &insertScanSpectrum(std::uint32_t colour, const Grid &grid);
     bool startOnLink(int kind, CWaveSpectrum *target, CWaveSpectrum *second);
     void removeMadeSpectra(int count);
 
