@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/link/commands.h"
+#include "core/link/linkcodes.h"
 #include "sim/virtualphotrak.h"
 
 namespace spectavo::sim {
@@ -22,16 +23,16 @@ StationPacket transferPacket(std::uint8_t type, const std::vector<std::uint8_t> 
 
 void VirtualPhotrak::sendDirectory() {
     m_transferQueue.clear();
-    m_transferQueue.push_back(transferPacket(128, {0}));
+    m_transferQueue.push_back(transferPacket(link::kPacketDirectory, {0}));
     for (const StoredFile &file : m_files) {
         std::vector<std::uint8_t> data(16, 0);
         data[0] = 1;
         std::copy_n(file.name.begin(), std::min<std::size_t>(file.name.size(), 12), data.begin() + 1);
         data[14] = file.handle[0];
         data[15] = file.handle[1];
-        m_transferQueue.push_back(transferPacket(128, data));
+        m_transferQueue.push_back(transferPacket(link::kPacketDirectory, data));
     }
-    m_transferQueue.push_back(transferPacket(128, {255}));
+    m_transferQueue.push_back(transferPacket(link::kPacketDirectory, {255}));
     m_awaitingAck = true;
     m_output.push_back(m_transferQueue.front());
 }
@@ -42,15 +43,15 @@ void VirtualPhotrak::sendFile(std::array<std::uint8_t, 2> handle) {
     if (file == m_files.end())
         return;
     m_transferQueue.clear();
-    m_transferQueue.push_back(transferPacket(130, {0}));
+    m_transferQueue.push_back(transferPacket(link::kPacketContent, {0}));
     for (std::size_t at = 0; at < file->content.size(); at += 63) {
         const std::size_t n = std::min<std::size_t>(63, file->content.size() - at);
         std::vector<std::uint8_t> data{static_cast<std::uint8_t>(n)};
         data.insert(data.end(), file->content.begin() + static_cast<std::ptrdiff_t>(at),
                     file->content.begin() + static_cast<std::ptrdiff_t>(at + n));
-        m_transferQueue.push_back(transferPacket(130, data));
+        m_transferQueue.push_back(transferPacket(link::kPacketContent, data));
     }
-    m_transferQueue.push_back(transferPacket(130, {255}));
+    m_transferQueue.push_back(transferPacket(link::kPacketContent, {255}));
     m_awaitingAck = true;
     m_output.push_back(m_transferQueue.front());
 }

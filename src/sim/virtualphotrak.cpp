@@ -6,6 +6,7 @@
 
 #include "core/link/bytes.h"
 #include "core/link/commands.h"
+#include "core/link/linkcodes.h"
 
 namespace spectavo::sim {
 namespace {
@@ -104,7 +105,7 @@ void VirtualPhotrak::bootState(int state) {
         // A link request that came during the boot is answered now.
         if (m_linkRequested) {
             m_linked = true;
-            transmit(0, {1});
+            transmit(link::kPacketLinkState, {link::kLinkUp});
         }
         return;
     }
@@ -116,7 +117,7 @@ void VirtualPhotrak::bootState(int state) {
         bootState(state + 1);
         return;
     }
-    transmit(5, {static_cast<std::uint8_t>(state)});
+    transmit(link::kPacketBootState, {static_cast<std::uint8_t>(state)});
     if (asks) {
         m_waitingForAnswer = true;
         m_bootStateAfterAnswer = state + 1;
@@ -142,11 +143,11 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
     switch (code) {
     case link::kLinkRequest:
         m_linked = true;
-        transmit(0, {1});
+        transmit(link::kPacketLinkState, {link::kLinkUp});
         break;
     case link::kUnlink:
         m_linked = false;
-        transmit(1, {});
+        transmit(link::kPacketLinkLost, {});
         break;
     case link::kQueryModel:
     case link::kQueryHardware:
@@ -162,7 +163,7 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
             (command.data[0] == 0 ? m_lamps.d2On : m_lamps.wOn) = command.data[1] != 0;
             if (command.data[0] == 0 && command.data[1] != 0)
                 m_d2OnSince = m_now;
-            transmit(17, {command.data[0], command.data[1]});
+            transmit(link::kPacketLampState, {command.data[0], command.data[1]});
         }
         break;
     case link::kSetSwitchPoint: {
@@ -170,7 +171,7 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
         m_lamps.switchPointNm = m_switchTenths / 10.0;
         std::uint8_t bytes[4];
         link::writeU32(bytes, 0, m_switchTenths);
-        transmit(19, bytes, 4);
+        transmit(link::kPacketSwitchPoint, bytes, 4);
         break;
     }
     case link::kSelectCell:
@@ -183,12 +184,12 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
     case link::kSetAmplifier:
         if (command.length >= 1 && command.data[0] != 0xFF)
             m_amplifier = command.data[0];
-        transmit(25, {m_amplifier});
+        transmit(link::kPacketAmplifier, {m_amplifier});
         break;
     case link::kSetSlit:
         if (command.length >= 1 && command.data[0] >= 1 && command.data[0] <= 4)
             m_slit = command.data[0];
-        transmit(27, {m_slit});
+        transmit(link::kPacketSlit, {m_slit});
         break;
     case link::kReadDarkCurrent:
     case link::kCalibrateDarkCurrent:
@@ -196,7 +197,7 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
         break;
     case link::kCalibrateBaseline:
     case link::kLocate656:
-        at(m_now + kCalibrationSeconds, [this, code] { transmit(255, {code, 0}); });
+        at(m_now + kCalibrationSeconds, [this, code] { transmit(link::kPacketAcknowledgement, {code, 0}); });
         break;
     case link::kScanSetup:
         if (command.length >= 11) {
@@ -241,42 +242,43 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
 void VirtualPhotrak::handshakeAnswer(std::uint8_t query) {
     switch (query) {
     case link::kQueryModel:
-        transmitText(7, m_settings.modelName);
+        transmitText(link::kPacketModelName, m_settings.modelName);
         break;
     case link::kQueryHardware: {
         std::uint8_t word[4] = {0, 0x01, static_cast<std::uint8_t>(m_settings.beamType + 1), 0x20};
-        transmit(8, word, 4);
+        transmit(link::kPacketHardware, word, 4);
         std::uint8_t record[13] = {static_cast<std::uint8_t>(m_settings.beamType),
                                    static_cast<std::uint8_t>(m_settings.channels)};
         link::writeU16(record, 2, static_cast<std::uint16_t>(std::lround(m_settings.wlMaxNm * 10)));
         link::writeU16(record, 4, static_cast<std::uint16_t>(std::lround(m_settings.wlMinNm * 10)));
         record[6] = static_cast<std::uint8_t>(m_settings.stepsPerNm);
-        transmit(31, record, sizeof record);
+        transmit(link::kPacketConfigRecord, record, sizeof record);
         break;
     }
     case link::kQuerySerial:
-        transmitText(9, m_settings.serial);
+        transmitText(link::kPacketSerial, m_settings.serial);
         break;
     default:
-        transmitText(11, m_settings.version);
+        transmitText(link::kPacketVersionAlt, m_settings.version);
         break;
     }
 }
 
 void VirtualPhotrak::statusReport() {
-    transmit(16, {0, static_cast<std::uint8_t>(m_cells.size())});
-    transmit(16, {1, static_cast<std::uint8_t>(m_cell)});
-    for (std::uint8_t item = 2; item <= 7; ++item)
-        transmit(16, {item, 1});
-    transmit(16, {8, static_cast<std::uint8_t>(m_settings.sipperInstalled ? 1 : 0)});
-    transmit(16, {9, 1});
-    transmit(17, {0, static_cast<std::uint8_t>(m_lamps.d2On)});
-    transmit(17, {1, static_cast<std::uint8_t>(m_lamps.wOn)});
-    transmit(27, {m_slit});
-    transmit(25, {m_amplifier});
+    transmit(link::kPacketStatusItem, {link::kItemCellCount, static_cast<std::uint8_t>(m_cells.size())});
+    transmit(link::kPacketStatusItem, {link::kItemCurrentCell, static_cast<std::uint8_t>(m_cell)});
+    for (std::uint8_t item = link::kItemFilter; item <= link::kItemWavelengthCal; ++item)
+        transmit(link::kPacketStatusItem, {item, 1});
+    transmit(link::kPacketStatusItem,
+             {link::kItemSipper, static_cast<std::uint8_t>(m_settings.sipperInstalled ? 1 : 0)});
+    transmit(link::kPacketStatusItem, {link::kItemPower, 1});
+    transmit(link::kPacketLampState, {0, static_cast<std::uint8_t>(m_lamps.d2On)});
+    transmit(link::kPacketLampState, {1, static_cast<std::uint8_t>(m_lamps.wOn)});
+    transmit(link::kPacketSlit, {m_slit});
+    transmit(link::kPacketAmplifier, {m_amplifier});
     std::uint8_t position[2];
     link::writeU16(position, 0, static_cast<std::uint16_t>(m_positionTenths));
-    transmit(23, position, 2);
+    transmit(link::kPacketWavelength, position, 2);
 }
 
 void VirtualPhotrak::moveTo(std::uint32_t tenths, bool acknowledge) {
@@ -290,12 +292,12 @@ void VirtualPhotrak::moveTo(std::uint32_t tenths, bool acknowledge) {
         std::uint8_t position[2];
         link::writeU16(position, 0, static_cast<std::uint16_t>(target));
         // The position report comes first: the acknowledgement arms a reading only at the target.
-        transmit(24, position, 2);
+        transmit(link::kPacketWavelengthReached, position, 2);
         if (acknowledge)
-            transmit(255, {link::kGotoWavelength, 0});
+            transmit(link::kPacketAcknowledgement, {link::kGotoWavelength, 0});
         // A blank reading at the new position.
         const auto record = readingAt(target, m_readingSequence++, 1);
-        transmit(32, record.data(), record.size());
+        transmit(link::kPacketBlankReading, record.data(), record.size());
     });
 }
 
@@ -306,7 +308,7 @@ void VirtualPhotrak::selectCell(int cell) {
     at(m_now + travel, [this, cell] {
         m_cell = cell;
         m_cellSince = m_now;
-        transmit(21, {static_cast<std::uint8_t>(cell)});
+        transmit(link::kPacketCell, {static_cast<std::uint8_t>(cell)});
     });
 }
 
@@ -342,7 +344,7 @@ void VirtualPhotrak::continuousReading() {
     if (m_scanning || !m_transferQueue.empty() || m_awaitingAck)
         return;
     const auto record = readingAt(m_positionTenths, m_readingSequence++, 0);
-    transmit(34, record.data(), record.size());
+    transmit(link::kPacketReading, record.data(), record.size());
 }
 
 void VirtualPhotrak::loadReport() {
@@ -351,7 +353,7 @@ void VirtualPhotrak::loadReport() {
     std::uint8_t data[5];
     link::writeU32(data, 0, counter);
     data[4] = static_cast<std::uint8_t>(m_scanning ? 64 : 12);
-    transmit(3, data, 5);
+    transmit(link::kPacketLoadReport, data, 5);
 }
 
 void VirtualPhotrak::startScan(std::uint8_t command) {
@@ -363,7 +365,7 @@ void VirtualPhotrak::startScan(std::uint8_t command) {
     const std::size_t count = (m_scanSetup.highTenths - m_scanSetup.lowTenths) / m_scanSetup.stepTenths + 1;
     // Energy scans (50, 51) report raw signals; the same reading record carries them.
     (void)command;
-    transmit(49, {});
+    transmit(link::kPacketScanStarted, {});
     m_positionTenths = m_scanSetup.highTenths;
     for (std::size_t i = 0; i < count; ++i)
         at(m_now + kScanPointSeconds * static_cast<double>(i + 1), [this, i, generation] {
@@ -373,7 +375,7 @@ void VirtualPhotrak::startScan(std::uint8_t command) {
     at(m_now + kScanPointSeconds * static_cast<double>(count + 1), [this, generation] {
         if (generation == m_scanGeneration && m_scanning) {
             m_scanning = false;
-            transmit(56, {});
+            transmit(link::kPacketScanEnded, {});
         }
     });
 }
@@ -382,30 +384,30 @@ void VirtualPhotrak::scanPoint(std::size_t index) {
     const auto tenths = static_cast<std::uint32_t>(m_scanSetup.highTenths - index * m_scanSetup.stepTenths);
     m_positionTenths = tenths;
     const auto record = readingAt(tenths, m_scanSequence++, 2);
-    transmit(63, record.data(), record.size());
+    transmit(link::kPacketScanPoint, record.data(), record.size());
 }
 
 void VirtualPhotrak::escape() {
     if (m_scanning) {
         m_scanning = false;
         ++m_scanGeneration;
-        transmit(56, {});
+        transmit(link::kPacketScanEnded, {});
     }
 }
 
 void VirtualPhotrak::darkCurrent(std::uint8_t command) {
     const double delay = command == link::kCalibrateDarkCurrent ? kCalibrationSeconds : 0.2;
-    transmit(33, {1});
+    transmit(link::kPacketOperationState, {link::kOperationRunning});
     at(m_now + delay, [this] {
         const int levels = m_settings.darkLevels;
-        transmit(44, {static_cast<std::uint8_t>(levels)});
+        transmit(link::kPacketDarkCount, {static_cast<std::uint8_t>(levels)});
         for (int level = 0; level < levels; ++level) {
             std::uint8_t data[5] = {static_cast<std::uint8_t>(level)};
             link::writeU16(data, 1, static_cast<std::uint16_t>(12 + 9 * level));
             link::writeU16(data, 3, static_cast<std::uint16_t>(11 + 8 * level));
-            transmit(42, data, 5);
+            transmit(link::kPacketDarkLevel, data, 5);
         }
-        transmit(33, {0});
+        transmit(link::kPacketOperationState, {link::kOperationFinished});
     });
 }
 

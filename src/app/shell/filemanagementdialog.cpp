@@ -61,7 +61,8 @@ void CFileManagementDialog::fill() {
 bool CFileManagementDialog::event(QEvent *event) {
     if (event->type() == NotifyEvent::eventType()) {
         const link::Notification &notification = static_cast<NotifyEvent *>(event)->notification();
-        if (notification.kind == link::NotifyKind::Station && notification.code == 255) {
+        if (notification.kind == link::NotifyKind::Station &&
+            notification.code == link::kStationTransferDone) {
             m_model.directoryArrived();
             fill();
         }

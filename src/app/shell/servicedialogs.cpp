@@ -59,10 +59,8 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     connect(m_buttons[0], &QPushButton::clicked, this, [this] {
         m_table.reset(m_link.config().channels.load());
         showTable();
-        if (m_link.OpenCommandAcquisition(link::kCalibrateDarkCurrent, &m_target)) {
-            m_link.status().longOperationPending = 1;
+        if (m_link.OpenCommandAcquisition(link::kCalibrateDarkCurrent, &m_target))
             setButtonsEnabled(false);
-        }
     });
     connect(m_buttons[2], &QPushButton::clicked, this, [this] {
         const QString path =
@@ -112,12 +110,14 @@ bool CDarkCurrentDialog::event(QEvent *event) {
     if (event->type() != NotifyEvent::eventType())
         return QDialog::event(event);
     const link::Notification &n = static_cast<NotifyEvent *>(event)->notification();
-    if (n.kind == link::NotifyKind::Station && n.code == 44)
+    if (n.kind == link::NotifyKind::Station && n.code == link::kStationDarkCount)
         m_table.setLevelCount(n.value);
-    else if (n.kind == link::NotifyKind::Station && n.code == 42 && n.value >= 0 && n.value < 20)
+    else if (n.kind == link::NotifyKind::Station && n.code == link::kStationDarkLevel && n.value >= 0 &&
+             n.value < 20)
         m_table.setLevel(n.value, m_link.status().darkSample[static_cast<std::size_t>(n.value)].load(),
                          m_link.status().darkReference[static_cast<std::size_t>(n.value)].load());
-    else if (n.kind == link::NotifyKind::Station && n.code == 33 && n.value == 0)
+    else if (n.kind == link::NotifyKind::Station && n.code == link::kStationOperation &&
+             n.value == link::kOperationFinished)
         setButtonsEnabled(true);
     showTable();
     return true;

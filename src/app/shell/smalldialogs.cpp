@@ -97,7 +97,6 @@ bool showSwitchPointDialog(QWidget *parent, link::StationLink &link) {
     if (dialog.exec() != QDialog::Accepted || !chosen)
         return false;
     link.SetSwitchPoint(*chosen);
-    link.status().longOperationPending = 1;
     return true;
 }
 

@@ -30,13 +30,13 @@ enum ScanDataKind : std::uint8_t {
 };
 
 // The one open acquisition. The window that opened it receives its notifications; the receive and
-// timer threads write its targets. `lock` is held by every thread that reads the targets to write
-// through them and by every close, so that once a close returns no thread writes into the closed
-// acquisition's buffers: a window may free them at once. The scalar fields are atomics so that the
-// user interface may read them at any time.
-struct Acquisition {
-    std::mutex lock;
-
+// timer threads write its targets. The targets are reachable only through a Held, which holds the
+// acquisition's lock for its lifetime: every thread that writes through a target and every close
+// holds it, so once a close returns no thread writes into the closed acquisition's buffers and a
+// window may free them at once. The scalar fields are atomics so that the user interface may read
+// them at any time.
+class Acquisition {
+public:
     std::atomic<int> mode{kModeNone};
     std::atomic<int> armed{0};
     std::atomic<std::uint8_t> scanDataKind{0};
@@ -45,17 +45,44 @@ struct Acquisition {
     std::atomic<float> blankAbsorbance{0.0f};
     // Points stored again because a sampling tick came more than a period late.
     std::atomic<int> repeatedPoints{0};
-
-    // Guarded by lock.
-    NotifyTarget *notifyWindow = nullptr;
-    ScanTarget *scanTarget = nullptr;
-    ScanTarget *scanSecond = nullptr;
-    TimedTarget *timedTarget = nullptr;
-    std::atomic<float> *blankTarget = nullptr;
-    std::atomic<float> *resultTarget = nullptr;
-
     // Whether an acquisition is open, for the user interface's enabling rules.
     std::atomic<bool> open{false};
+
+    // Where the open acquisition's data and notifications go.
+    struct Targets {
+        NotifyTarget *notifyWindow = nullptr;
+        ScanTarget *scanTarget = nullptr;
+        ScanTarget *scanSecond = nullptr;
+        TimedTarget *timedTarget = nullptr;
+        std::atomic<float> *blankTarget = nullptr;
+        std::atomic<float> *resultTarget = nullptr;
+    };
+
+    // The acquisition with its lock held: the only way to its targets.
+    class Held {
+    public:
+        explicit Held(Acquisition &acquisition) : m_acquisition(acquisition), m_guard(acquisition.m_lock) {}
+        Targets &targets() { return m_acquisition.m_targets; }
+        bool isOpen() const { return m_acquisition.m_targets.notifyWindow != nullptr; }
+        // Opens for a window in a mode; false when another acquisition is open.
+        bool open(NotifyTarget *window, int mode);
+        // Posts to the acquisition's window, if any.
+        void post(const Notification &notification);
+        // Forgets every target and marks the acquisition closed.
+        void close();
+        // The scan buffers' fill cursors end and their pins are released; the second buffer (reference
+        // energies) only when it is being filled on a two-beam instrument.
+        void releaseScanBuffers(bool clearSecondAcquiring, bool twoBeams);
+
+    private:
+        Acquisition &m_acquisition;
+        std::lock_guard<std::mutex> m_guard;
+    };
+    Held hold() { return Held(*this); }
+
+private:
+    std::mutex m_lock;
+    Targets m_targets;
 };
 
 } // namespace spectavo::link

@@ -11,31 +11,35 @@ std::span<const std::uint8_t> bytesOf(const std::uint8_t &byte) {
 
 } // namespace
 
-void StationLink::postAcquisitionLocked(const Notification &notification) {
-    if (m_acquisition.notifyWindow)
-        m_acquisition.notifyWindow->post(notification);
+bool Acquisition::Held::open(NotifyTarget *window, int mode) {
+    if (isOpen())
+        return false;
+    m_acquisition.armed.store(0, std::memory_order_relaxed);
+    m_acquisition.mode.store(mode, std::memory_order_relaxed);
+    targets().notifyWindow = window;
+    m_acquisition.open.store(true, std::memory_order_release);
+    return true;
 }
 
-void StationLink::closeAcquisitionLocked() {
-    m_acquisition.notifyWindow = nullptr;
-    m_acquisition.scanTarget = nullptr;
-    m_acquisition.scanSecond = nullptr;
-    m_acquisition.timedTarget = nullptr;
-    m_acquisition.blankTarget = nullptr;
-    m_acquisition.resultTarget = nullptr;
+void Acquisition::Held::post(const Notification &notification) {
+    if (NotifyTarget *window = targets().notifyWindow)
+        window->post(notification);
+}
+
+void Acquisition::Held::close() {
+    targets() = Targets{};
     m_acquisition.mode.store(kModeNone, std::memory_order_relaxed);
     m_acquisition.armed.store(0, std::memory_order_relaxed);
     m_acquisition.open.store(false, std::memory_order_release);
 }
 
-void StationLink::releaseScanBuffersLocked(bool clearSecondAcquiring) {
-    if (m_acquisition.scanTarget) {
-        m_acquisition.scanTarget->fillCursor().store(-1, std::memory_order_release);
-        m_acquisition.scanTarget->releasePin();
+void Acquisition::Held::releaseScanBuffers(bool clearSecondAcquiring, bool twoBeams) {
+    if (ScanTarget *target = targets().scanTarget) {
+        target->fillCursor().store(-1, std::memory_order_release);
+        target->releasePin();
     }
-    ScanTarget *second = m_acquisition.scanSecond;
-    if (second && m_acquisition.scanDataKind.load(std::memory_order_relaxed) == kScanEnergies &&
-        m_config.beamType.load(std::memory_order_relaxed) > 0) {
+    ScanTarget *second = targets().scanSecond;
+    if (second && m_acquisition.scanDataKind.load(std::memory_order_relaxed) == kScanEnergies && twoBeams) {
         if (clearSecondAcquiring)
             second->acquiringFlag().store(false, std::memory_order_release);
         second->fillCursor().store(-1, std::memory_order_release);
@@ -43,28 +47,30 @@ void StationLink::releaseScanBuffersLocked(bool clearSecondAcquiring) {
     }
 }
 
-bool StationLink::openAcquisitionLocked(NotifyTarget *window, int mode) {
-    if (m_acquisition.notifyWindow)
-        return false;
-    m_acquisition.armed.store(0, std::memory_order_relaxed);
-    m_acquisition.mode.store(mode, std::memory_order_relaxed);
-    m_acquisition.notifyWindow = window;
-    m_acquisition.open.store(true, std::memory_order_release);
-    return true;
+bool StationLink::twoBeams() const {
+    return m_config.beamType.load(std::memory_order_relaxed) > 0;
 }
 
-bool StationLink::heldByOther(NotifyTarget *window) const {
-    return m_acquisition.notifyWindow && m_acquisition.notifyWindow != window;
+bool StationLink::heldByOther(Acquisition::Held &held, NotifyTarget *window) {
+    return held.isOpen() && held.targets().notifyWindow != window;
+}
+
+// An operation whose command did not go out closes what it opened: nothing would ever end it, and
+// every later start would be refused.
+bool StationLink::sendOrClose(std::uint8_t code, std::span<const std::uint8_t> data) {
+    if (SendUntilAccepted(code, data))
+        return true;
+    CloseAcquisition();
+    return false;
 }
 
 bool StationLink::OpenAcquisition(NotifyTarget *window, int mode) {
-    std::lock_guard guard(m_acquisition.lock);
-    return openAcquisitionLocked(window, mode);
+    return m_acquisition.hold().open(window, mode);
 }
 
 void StationLink::ArmAcquisition() {
-    std::lock_guard guard(m_acquisition.lock);
-    if (m_acquisition.notifyWindow)
+    Acquisition::Held held = m_acquisition.hold();
+    if (held.isOpen())
         m_acquisition.armed.store(1, std::memory_order_relaxed);
 }
 
@@ -81,62 +87,59 @@ bool StationLink::SendScanSetup(float upperNm, float lowerNm, float stepNm, std:
 
 bool StationLink::StartScan(int dataKind, ScanTarget *target, ScanTarget *second, NotifyTarget *window) {
     {
-        std::lock_guard guard(m_acquisition.lock);
-        if (m_acquisition.notifyWindow || dataKind < 0 || dataKind > 3)
+        Acquisition::Held held = m_acquisition.hold();
+        if (held.isOpen() || dataKind < 0 || dataKind > 3)
             return false;
         m_acquisition.scanDataKind.store(static_cast<std::uint8_t>(dataKind), std::memory_order_relaxed);
-        m_acquisition.scanTarget = target;
-        m_acquisition.scanSecond = second;
-        openAcquisitionLocked(window, kModeWaveScan);
+        held.targets().scanTarget = target;
+        held.targets().scanSecond = second;
+        held.open(window, kModeWaveScan);
     }
     const std::uint8_t code = dataKind == kScanEnergies       ? kStartScanEnergies
                               : dataKind == kScanSampleEnergy ? kStartScanSampleEnergy
                                                               : kStartScanAbsorbance;
-    return SendUntilAccepted(code);
+    return sendOrClose(code);
 }
 
 bool StationLink::OpenCommandAcquisition(std::uint8_t code, NotifyTarget *window) {
-    {
-        std::lock_guard guard(m_acquisition.lock);
-        if (m_acquisition.notifyWindow)
-            return false;
-        m_acquisition.notifyWindow = window;
-        m_acquisition.open.store(true, std::memory_order_release);
-    }
-    return SendUntilAccepted(code);
+    if (!m_acquisition.hold().open(window, kModeNone))
+        return false;
+    // The dark-current calibration is a long operation: flagged before its command goes out, so that an
+    // acknowledgement arriving at once is not overwritten.
+    if (code == kCalibrateDarkCurrent)
+        m_status.longOperationPending.store(1, std::memory_order_relaxed);
+    if (sendOrClose(code))
+        return true;
+    if (code == kCalibrateDarkCurrent)
+        m_status.longOperationPending.store(0, std::memory_order_relaxed);
+    return false;
 }
 
 bool StationLink::OpenWordAcquisition(std::uint8_t code, std::uint8_t first, std::uint8_t second,
                                       NotifyTarget *window) {
-    {
-        std::lock_guard guard(m_acquisition.lock);
-        if (m_acquisition.notifyWindow)
-            return false;
-        m_acquisition.notifyWindow = window;
-        m_acquisition.open.store(true, std::memory_order_release);
-    }
+    if (!m_acquisition.hold().open(window, kModeNone))
+        return false;
     const std::uint8_t data[] = {first, second};
-    return SendUntilAccepted(code, data);
+    return sendOrClose(code, data);
 }
 
 bool StationLink::GotoAndRead(int mode, float nanometres, std::atomic<float> *blank,
                               std::atomic<float> *result, NotifyTarget *window) {
     {
-        std::lock_guard guard(m_acquisition.lock);
-        if (heldByOther(window))
+        Acquisition::Held held = m_acquisition.hold();
+        if (heldByOther(held, window))
             return false;
-        m_acquisition.armed.store(0, std::memory_order_relaxed);
-        m_acquisition.blankTarget = blank;
-        m_acquisition.resultTarget = result;
-        m_acquisition.mode.store(mode, std::memory_order_relaxed);
-        m_acquisition.notifyWindow = window;
+        held.targets().blankTarget = blank;
+        held.targets().resultTarget = result;
+        held.targets().notifyWindow = nullptr; // reopened for the same window with the new mode
+        held.open(window, mode);
         m_acquisition.targetWavelengthTenths.store(static_cast<int>(toTenths(nanometres)),
                                                    std::memory_order_relaxed);
-        m_acquisition.open.store(true, std::memory_order_release);
     }
-    const bool sent = SendUntilAccepted(kGotoWavelength, wavelengthArgument(nanometres));
-    postMain(Notification::station(1, 1));
-    return sent;
+    if (!sendOrClose(kGotoWavelength, wavelengthArgument(nanometres)))
+        return false;
+    postMain(Notification::station(kStationState, kStateBusy));
+    return true;
 }
 
 bool StationLink::GotoWavelength(float nanometres, NotifyTarget *window) {
@@ -145,28 +148,27 @@ bool StationLink::GotoWavelength(float nanometres, NotifyTarget *window) {
 
 bool StationLink::TakeBlank(NotifyTarget *window) {
     {
-        std::lock_guard guard(m_acquisition.lock);
-        if (heldByOther(window))
+        Acquisition::Held held = m_acquisition.hold();
+        if (heldByOther(held, window))
             return false;
-        m_acquisition.mode.store(kModeTakeBlank, std::memory_order_relaxed);
-        m_acquisition.notifyWindow = window;
+        held.targets().notifyWindow = nullptr;
+        held.open(window, kModeTakeBlank);
         m_acquisition.armed.store(1, std::memory_order_relaxed);
-        m_acquisition.open.store(true, std::memory_order_release);
     }
-    postMain(Notification::station(1, 1));
+    postMain(Notification::station(kStationState, kStateBusy));
     return true;
 }
 
 bool StationLink::StartTimedSampling(int periodMs, TimedTarget *curve, NotifyTarget *window) {
     {
-        std::lock_guard guard(m_acquisition.lock);
-        if (m_acquisition.notifyWindow)
+        Acquisition::Held held = m_acquisition.hold();
+        if (held.isOpen())
             return false;
-        m_acquisition.timedTarget = curve;
+        held.targets().timedTarget = curve;
         m_acquisition.repeatedPoints.store(0, std::memory_order_relaxed);
-        openAcquisitionLocked(window, kModeTimedSampling);
+        held.open(window, kModeTimedSampling);
     }
-    postMain(Notification::station(1, 1));
+    postMain(Notification::station(kStationState, kStateBusy));
     m_acquisition.armed.store(1, std::memory_order_relaxed);
     // A timer that cannot start leaves the acquisition open and armed; the operator stops it.
     m_sampling.start(std::chrono::milliseconds(periodMs));
@@ -174,8 +176,7 @@ bool StationLink::StartTimedSampling(int periodMs, TimedTarget *curve, NotifyTar
 }
 
 void StationLink::CloseAcquisition() {
-    std::lock_guard guard(m_acquisition.lock);
-    closeAcquisitionLocked();
+    m_acquisition.hold().close();
 }
 
 void StationLink::EndTimedSampling() {
@@ -185,18 +186,18 @@ void StationLink::EndTimedSampling() {
 void StationLink::StopMeasurement() {
     bool sampling = false;
     {
-        std::lock_guard guard(m_acquisition.lock);
-        if (m_acquisition.notifyWindow) {
-            postAcquisitionLocked(Notification::acquisition(2, 0));
+        Acquisition::Held held = m_acquisition.hold();
+        if (held.isOpen()) {
+            held.post(Notification::acquisition(kAcqStopped, 0));
             const int mode = m_acquisition.mode.load(std::memory_order_relaxed);
             sampling = mode == kModeTimedSampling;
             if (mode == kModeWaveScan) {
-                if (m_acquisition.scanTarget)
-                    m_acquisition.scanTarget->releasePin();
-                if (m_acquisition.scanSecond &&
+                if (held.targets().scanTarget)
+                    held.targets().scanTarget->releasePin();
+                if (held.targets().scanSecond &&
                     m_acquisition.scanDataKind.load(std::memory_order_relaxed) == kScanEnergies &&
                     m_config.beamType.load(std::memory_order_relaxed) == 2)
-                    m_acquisition.scanSecond->releasePin();
+                    held.targets().scanSecond->releasePin();
             }
         }
     }
@@ -224,6 +225,16 @@ bool StationLink::SetSwitchPoint(float nanometres) {
     return SendUntilAccepted(kSetSwitchPoint, wavelengthArgument(nanometres)) && CalibrateBaseline();
 }
 
+// The long operations are flagged before their command goes out: an acknowledgement that arrives
+// first would otherwise be overwritten, leaving the flag set for nothing.
+bool StationLink::sendLongOperation(std::uint8_t code) {
+    m_status.longOperationPending.store(1, std::memory_order_relaxed);
+    if (SendUntilAccepted(code))
+        return true;
+    m_status.longOperationPending.store(0, std::memory_order_relaxed);
+    return false;
+}
+
 bool StationLink::SelectCellOnce(std::uint8_t cell) {
     return SendCommand(kSelectCell, cell);
 }
@@ -241,11 +252,11 @@ bool StationLink::SetSlit(std::uint8_t slitCode) {
 }
 
 bool StationLink::CalibrateBaseline() {
-    return SendUntilAccepted(kCalibrateBaseline);
+    return sendLongOperation(kCalibrateBaseline);
 }
 
 bool StationLink::Locate656() {
-    return SendUntilAccepted(kLocate656);
+    return sendLongOperation(kLocate656);
 }
 
 bool StationLink::ConfirmYes() {

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/link/bytes.h"
+#include "core/link/linkcodes.h"
 #include "core/link/readingdecode.h"
 #include "core/link/stationlink.h"
 
@@ -55,11 +56,12 @@ float valueAtCursor(ScanTarget &target) {
 
 } // namespace
 
-// Decoding steps that need the link's private parts, one function per packet family.
+// Decoding steps, one function per packet family, over the station records they change.
 class PacketDecoder {
 public:
     PacketDecoder(StationLink &link, const StationPacket &packet)
-        : m_link(link), m_packet(packet), m_data(payloadOf(packet)),
+        : m_link(link), m_status(link.status()), m_config(link.config()), m_acquisition(link.acquisition()),
+          m_transfer(link.fileTransfer()), m_packet(packet), m_data(payloadOf(packet)),
           m_length(std::min<std::size_t>(packet.length, 64)) {}
 
     void decode();
@@ -83,6 +85,10 @@ private:
     void postToAcquisitionWindow(const Notification &notification);
 
     StationLink &m_link;
+    StationStatus &m_status;
+    StationConfig &m_config;
+    Acquisition &m_acquisition;
+    FileTransfer &m_transfer;
     const StationPacket &m_packet;
     const std::array<std::uint8_t, 64> m_data;
     const std::size_t m_length;
@@ -93,47 +99,47 @@ void StationLink::decodePacket(const StationPacket &packet) {
 }
 
 void PacketDecoder::decode() {
-    StationStatus &status = m_link.m_status;
+    StationStatus &status = m_status;
     const auto relaxed = std::memory_order_relaxed;
     switch (m_packet.code) {
-    case 0:
+    case kPacketLinkState:
         linkState();
         break;
-    case 1:
+    case kPacketLinkLost:
         status.linkOnline.store(0, relaxed);
-        m_link.postMain(Notification::station(1, 2));
+        m_link.postMain(Notification::station(kStationState, kStateOffline));
         break;
-    case 2:
-        m_link.postMain(Notification::station(1, 0));
+    case kPacketLinkClosed:
+        m_link.postMain(Notification::station(kStationState, kStateReady));
         status.linkOnline.store(0, relaxed);
-        m_link.postMain(Notification::station(1, 2));
+        m_link.postMain(Notification::station(kStationState, kStateOffline));
         break;
-    case 3:
+    case kPacketLoadReport:
         status.cpuReportOn.store(1, relaxed);
         status.cpuCounter.store(readU32(m_data, 0), relaxed);
         status.cpuLoad.store(m_data[4], relaxed);
-        m_link.postMain(Notification::station(3, m_data[4]));
+        m_link.postMain(Notification::station(kStationLoad, m_data[4]));
         break;
-    case 5:
-        m_link.postMain(Notification::station(5, m_data[0]));
+    case kPacketBootState:
+        m_link.postMain(Notification::station(kStationBoot, m_data[0]));
         break;
-    case 7:
+    case kPacketModelName:
         status.modelName.set(textField(m_data, 10));
         break;
-    case 8:
+    case kPacketHardware:
         hardware();
         break;
-    case 9:
+    case kPacketSerial:
         status.serialText.set(textField(m_data, 11));
         break;
-    case 10:
-    case 11:
+    case kPacketVersion:
+    case kPacketVersionAlt:
         status.versionText.set(textField(m_data, 19));
         break;
-    case 16:
+    case kPacketStatusItem:
         statusItem();
         break;
-    case 17:
+    case kPacketLampState:
         if (m_data[1] <= 1) {
             if (m_data[0] == 0)
                 status.d2LampOn.store(m_data[1], relaxed);
@@ -141,62 +147,62 @@ void PacketDecoder::decode() {
                 status.wLampOn.store(m_data[1], relaxed);
         }
         break;
-    case 19:
-    case 20:
+    case kPacketSwitchPoint:
+    case kPacketSwitchPointSet:
         status.switchPointNm.store(static_cast<float>(readU32(m_data, 0) / 10.0), relaxed);
         break;
-    case 21: {
+    case kPacketCell: {
         status.currentCell.store(m_data[0], relaxed);
-        std::lock_guard guard(m_link.m_acquisition.lock);
-        if (m_link.m_acquisition.notifyWindow && status.requestedCell.load(relaxed) == m_data[0])
-            m_link.postAcquisitionLocked(Notification::acquisition(3, 0));
+        Acquisition::Held held = m_acquisition.hold();
+        if (held.isOpen() && status.requestedCell.load(relaxed) == m_data[0])
+            held.post(Notification::acquisition(kAcqCellReached, 0));
         break;
     }
-    case 23:
-    case 24:
+    case kPacketWavelength:
+    case kPacketWavelengthReached:
         status.currentWavelengthTenths.store(readU16(m_data, 0), relaxed);
-        m_link.postMain(Notification::station(23, readU16(m_data, 0)));
+        m_link.postMain(Notification::station(kStationWavelength, readU16(m_data, 0)));
         break;
-    case 25:
+    case kPacketAmplifier:
         status.amplifierSetting.store(m_data[0], relaxed);
         break;
-    case 27:
+    case kPacketSlit:
         status.slitSetting.store(m_data[0], relaxed);
         break;
-    case 31:
+    case kPacketConfigRecord:
         configRecord();
         break;
-    case 32:
+    case kPacketBlankReading:
         blankReading();
         break;
-    case 33:
+    case kPacketOperationState:
         operationState();
         break;
-    case 34:
+    case kPacketReading:
         reading();
         break;
-    case 42:
+    case kPacketDarkLevel:
         darkLevel();
         break;
-    case 44:
+    case kPacketDarkCount:
         darkCount();
         break;
-    case 49:
+    case kPacketScanStarted:
         scanStarted();
         break;
-    case 56:
+    case kPacketScanEnded:
         scanEnded();
         break;
-    case 63:
+    case kPacketScanPoint:
         scanPoint();
         break;
-    case 128:
+    case kPacketDirectory:
         directory();
         break;
-    case 130:
+    case kPacketContent:
         content();
         break;
-    case 255:
+    case kPacketAcknowledgement:
         acknowledgement();
         break;
     default:
@@ -205,12 +211,12 @@ void PacketDecoder::decode() {
 }
 
 void PacketDecoder::linkState() {
-    if (m_data[0] == 1)
+    if (m_data[0] == kLinkUp)
         m_link.runHandshake();
-    else if (m_data[0] == 0) {
-        m_link.m_status.linkOnline.store(0, std::memory_order_relaxed);
-        m_link.postMain(Notification::station(1, 2));
-    } else if (m_data[0] == 255) {
+    else if (m_data[0] == kLinkDown) {
+        m_status.linkOnline.store(0, std::memory_order_relaxed);
+        m_link.postMain(Notification::station(kStationState, kStateOffline));
+    } else if (m_data[0] == kLinkAsked) {
         m_link.SendCommand(kLinkRequest);
     }
 }
@@ -225,7 +231,7 @@ void StationLink::runHandshake() {
     }
     m_status.stationReady.store(1, std::memory_order_relaxed);
     m_status.linkOnline.store(1, std::memory_order_relaxed);
-    postMain(Notification::station(1, 0));
+    postMain(Notification::station(kStationState, kStateReady));
 
     std::optional<ScanSetupMessage> setup;
     {
@@ -239,16 +245,16 @@ void StationLink::runHandshake() {
 
 void PacketDecoder::hardware() {
     const std::uint32_t word = readU32(m_data, 0);
-    m_link.m_status.hardwareWord.store(word, std::memory_order_relaxed);
+    m_status.hardwareWord.store(word, std::memory_order_relaxed);
     const unsigned layout = (word >> 8) & 0x0F;
     const std::uint8_t beamType = (layout >= 1 && layout <= 3) ? static_cast<std::uint8_t>(layout - 1) : 2;
     const std::uint8_t channels = layout <= 2 ? static_cast<std::uint8_t>(layout) : 2;
-    m_link.m_config.beamType.store(beamType, std::memory_order_relaxed);
-    m_link.m_config.channels.store(channels, std::memory_order_relaxed);
+    m_config.beamType.store(beamType, std::memory_order_relaxed);
+    m_config.channels.store(channels, std::memory_order_relaxed);
 }
 
 void PacketDecoder::configRecord() {
-    StationConfig &config = m_link.m_config;
+    StationConfig &config = m_config;
     const auto relaxed = std::memory_order_relaxed;
     // The record's two limits come big-endian like every number on the link.
     config.beamType.store(m_data[0], relaxed);
@@ -261,96 +267,94 @@ void PacketDecoder::configRecord() {
 }
 
 void PacketDecoder::statusItem() {
-    StationStatus &status = m_link.m_status;
+    StationStatus &status = m_status;
     const auto relaxed = std::memory_order_relaxed;
     const std::uint8_t item = m_data[0];
     const std::uint8_t value = m_data[1];
     switch (item) {
-    case 0:
+    case kItemCellCount:
         if (status.cellCount.load(relaxed) != value || status.sipperPresent.load(relaxed) == 1)
             status.accessoryChanged.store(1, relaxed);
         status.sipperPresent.store(0, relaxed);
         status.cellCount.store(value, relaxed);
         break;
-    case 1:
+    case kItemCurrentCell:
         status.currentCell.store(value, relaxed);
         status.multicellStatus.store(1, relaxed);
         break;
-    case 2:
+    case kItemFilter:
         status.filterStatus.store(value, relaxed);
         break;
-    case 3:
+    case kPacketLoadReport:
         status.wavelengthDriveStatus.store(value, relaxed);
         break;
-    case 4:
+    case kItemAdc:
         status.adcStatus.store(value, relaxed);
         break;
-    case 5:
+    case kItemD2Energy:
         status.d2EnergyStatus.store(value, relaxed);
         break;
-    case 6:
+    case kItemWEnergy:
         status.wEnergyStatus.store(value, relaxed);
         break;
-    case 7:
+    case kPacketModelName:
         status.wavelengthCalStatus.store(value, relaxed);
         break;
-    case 8:
+    case kPacketHardware:
         status.sipperStatus.store(value, relaxed);
         if (value != 0 && status.sipperPresent.load(relaxed) == 0) {
             status.accessoryChanged.store(1, relaxed);
             status.sipperPresent.store(1, relaxed);
         }
         break;
-    case 9:
+    case kPacketSerial:
         status.powerStatus.store(value, relaxed);
         break;
-    case 11:
+    case kItemD2EnergyLow:
         status.d2EnergyStatus.store(0, relaxed);
         break;
     default:
         break;
     }
-    m_link.postMain(Notification::station(16, item));
+    m_link.postMain(Notification::station(kStationItem, item));
 }
 
 void PacketDecoder::postToAcquisitionWindow(const Notification &notification) {
-    std::lock_guard guard(m_link.m_acquisition.lock);
-    if (m_link.m_acquisition.notifyWindow)
-        m_link.m_acquisition.notifyWindow->post(notification);
+    m_acquisition.hold().post(notification);
 }
 
 void PacketDecoder::blankReading() {
     const float absorbance = m_link.DecodeReading(m_data, false);
-    Acquisition &acquisition = m_link.m_acquisition;
+    Acquisition &acquisition = m_acquisition;
     {
-        std::lock_guard guard(acquisition.lock);
+        Acquisition::Held held = acquisition.hold();
         if (acquisition.mode.load(std::memory_order_relaxed) == kModeGotoAndReadout) {
             acquisition.armed.store(1, std::memory_order_relaxed);
-            if (acquisition.blankTarget)
-                acquisition.blankTarget->store(absorbance, std::memory_order_relaxed);
-            m_link.postAcquisitionLocked(Notification::acquisition(32, 0));
+            if (held.targets().blankTarget)
+                held.targets().blankTarget->store(absorbance, std::memory_order_relaxed);
+            held.post(Notification::acquisition(kAcqBlankTaken, 0));
         }
     }
-    m_link.postMain(Notification::stationFloat(39, absorbance));
+    m_link.postMain(Notification::stationFloat(kStationAbsorbance, absorbance));
 }
 
 void PacketDecoder::operationState() {
-    if (m_data[0] == 0) {
-        postToAcquisitionWindow(Notification::station(33, 0));
-        m_link.m_status.longOperationPending.store(0, std::memory_order_relaxed);
+    if (m_data[0] == kOperationFinished) {
+        postToAcquisitionWindow(Notification::station(kStationOperation, kOperationFinished));
+        m_status.longOperationPending.store(0, std::memory_order_relaxed);
         m_link.CloseAcquisition();
-        m_link.postMain(Notification::station(1, 0));
-    } else if (m_data[0] == 1) {
-        postToAcquisitionWindow(Notification::station(33, 1));
+        m_link.postMain(Notification::station(kStationState, kStateReady));
+    } else if (m_data[0] == kOperationRunning) {
+        postToAcquisitionWindow(Notification::station(kStationOperation, kOperationRunning));
     }
 }
 
 void PacketDecoder::reading() {
     float absorbance = m_link.DecodeReading(m_data, false);
-    Acquisition &acquisition = m_link.m_acquisition;
+    Acquisition &acquisition = m_acquisition;
     bool blankTaken = false;
     {
-        std::lock_guard guard(acquisition.lock);
+        Acquisition::Held held = acquisition.hold();
         const bool armed = acquisition.armed.load(std::memory_order_relaxed) != 0;
         int mode = acquisition.mode.load(std::memory_order_relaxed);
         if (armed && mode == kModeGotoAndRead) {
@@ -358,81 +362,82 @@ void PacketDecoder::reading() {
             mode = kModeGotoAndReadout;
         }
         if (armed && mode == kModeGotoAndReadout) {
-            const float blank =
-                acquisition.blankTarget ? acquisition.blankTarget->load(std::memory_order_relaxed) : 0.0f;
+            const float blank = held.targets().blankTarget
+                                    ? held.targets().blankTarget->load(std::memory_order_relaxed)
+                                    : 0.0f;
             absorbance = m_link.SubtractBlank(absorbance, false, blank);
-            if (acquisition.resultTarget)
-                acquisition.resultTarget->store(absorbance, std::memory_order_relaxed);
-            m_link.postAcquisitionLocked(Notification::acquisition(0, 0));
+            if (held.targets().resultTarget)
+                held.targets().resultTarget->store(absorbance, std::memory_order_relaxed);
+            held.post(Notification::acquisition(kAcqNewData, 0));
         } else if (armed && mode == kModeCellReading) {
             acquisition.armed.store(0, std::memory_order_relaxed);
             absorbance = m_link.SubtractBlank(absorbance, true, 0.0f);
-            m_link.postAcquisitionLocked(Notification::acquisitionFloat(4, absorbance));
+            held.post(Notification::acquisitionFloat(kAcqCellReading, absorbance));
         } else if (armed && mode == kModeTakeBlank) {
             acquisition.blankAbsorbance.store(absorbance, std::memory_order_relaxed);
             absorbance = 0.0f;
-            m_link.closeAcquisitionLocked();
+            held.close();
             blankTaken = true;
         } else {
             absorbance = m_link.SubtractBlank(absorbance, true, 0.0f);
         }
     }
     if (blankTaken)
-        m_link.postMain(Notification::station(32, 0));
+        m_link.postMain(Notification::station(kStationBlankTaken, 0));
     acquisition.lastAbsorbance.store(absorbance, std::memory_order_relaxed);
-    m_link.postMain(Notification::stationFloat(39, absorbance));
+    m_link.postMain(Notification::stationFloat(kStationAbsorbance, absorbance));
 }
 
 void PacketDecoder::darkLevel() {
     const std::uint8_t level = m_data[0];
-    if (level >= m_link.m_status.darkSample.size())
+    if (level >= m_status.darkSample.size())
         return;
-    m_link.m_status.darkSample[level].store(readU16(m_data, 1), std::memory_order_relaxed);
-    m_link.m_status.darkReference[level].store(readU16(m_data, 3), std::memory_order_relaxed);
-    postToAcquisitionWindow(Notification::station(42, level));
+    m_status.darkSample[level].store(readU16(m_data, 1), std::memory_order_relaxed);
+    m_status.darkReference[level].store(readU16(m_data, 3), std::memory_order_relaxed);
+    postToAcquisitionWindow(Notification::station(kStationDarkLevel, level));
 }
 
 void PacketDecoder::darkCount() {
-    m_link.m_status.darkLevelCount.store(m_data[0], std::memory_order_relaxed);
-    postToAcquisitionWindow(Notification::station(44, m_data[0]));
+    m_status.darkLevelCount.store(m_data[0], std::memory_order_relaxed);
+    postToAcquisitionWindow(Notification::station(kStationDarkCount, m_data[0]));
 }
 
 void PacketDecoder::scanStarted() {
-    m_link.postMain(Notification::station(1, 1));
-    if (m_link.m_acquisition.mode.load(std::memory_order_relaxed) == kModeWaveScan)
-        m_link.m_acquisition.armed.store(1, std::memory_order_relaxed);
+    m_link.postMain(Notification::station(kStationState, kStateBusy));
+    if (m_acquisition.mode.load(std::memory_order_relaxed) == kModeWaveScan)
+        m_acquisition.armed.store(1, std::memory_order_relaxed);
 }
 
 void PacketDecoder::scanEnded() {
-    m_link.postMain(Notification::station(1, 0));
-    Acquisition &acquisition = m_link.m_acquisition;
-    std::lock_guard guard(acquisition.lock);
+    m_link.postMain(Notification::station(kStationState, kStateReady));
+    Acquisition &acquisition = m_acquisition;
+    Acquisition::Held held = acquisition.hold();
     if (acquisition.mode.load(std::memory_order_relaxed) == kModeWaveScan) {
         // The buffers are released before the window hears that the scan is over.
-        m_link.releaseScanBuffersLocked(false);
-        m_link.postAcquisitionLocked(Notification::acquisition(1, 0));
+        held.releaseScanBuffers(false, m_link.twoBeams());
+        held.post(Notification::acquisition(kAcqFinished, 0));
     }
-    m_link.closeAcquisitionLocked();
+    held.close();
 }
 
 void PacketDecoder::scanPoint() {
     const float absorbance = m_link.DecodeReading(m_data, true);
-    Acquisition &acquisition = m_link.m_acquisition;
+    Acquisition &acquisition = m_acquisition;
     {
-        std::lock_guard guard(acquisition.lock);
+        Acquisition::Held held = acquisition.hold();
         if (acquisition.mode.load(std::memory_order_relaxed) == kModeWaveScan &&
-            acquisition.armed.load(std::memory_order_relaxed) && acquisition.scanTarget) {
-            ScanTarget &target = *acquisition.scanTarget;
-            ScanTarget *second = acquisition.scanSecond;
+            acquisition.armed.load(std::memory_order_relaxed) && held.targets().scanTarget) {
+            ScanTarget &target = *held.targets().scanTarget;
+            ScanTarget *second = held.targets().scanSecond;
             const std::uint8_t kind = acquisition.scanDataKind.load(std::memory_order_relaxed);
             if (target.fillCursor().load(std::memory_order_relaxed) < 0) {
-                m_link.releaseScanBuffersLocked(true);
-                m_link.postAcquisitionLocked(Notification::acquisition(1, 0));
-                m_link.closeAcquisitionLocked();
+                held.releaseScanBuffers(true, m_link.twoBeams());
+                held.post(Notification::acquisition(kAcqFinished, 0));
+                held.close();
             } else {
                 const float sample = finiteOrZero(readFloat(m_data, 6)) / 10000.0f;
                 const float reference = finiteOrZero(readFloat(m_data, 10)) / 10000.0f;
-                const bool twoBeams = m_link.m_config.beamType.load(std::memory_order_relaxed) > 0;
+                const bool twoBeams = m_config.beamType.load(std::memory_order_relaxed) > 0;
                 if (kind == kScanEnergies) {
                     storeAtCursor(target, sample);
                     if (twoBeams && second)
@@ -447,18 +452,18 @@ void PacketDecoder::scanPoint() {
                     if (second)
                         second->fillCursor().fetch_sub(1, std::memory_order_release);
                 }
-                m_link.postAcquisitionLocked(Notification::acquisition(0, 0));
+                held.post(Notification::acquisition(kAcqNewData, 0));
             }
         }
     }
-    m_link.postMain(Notification::stationFloat(39, absorbance));
+    m_link.postMain(Notification::stationFloat(kStationAbsorbance, absorbance));
 }
 
 void PacketDecoder::acknowledgement() {
     const std::uint8_t code = m_data[0];
     const std::uint8_t value = m_data[1];
-    StationStatus &status = m_link.m_status;
-    Acquisition &acquisition = m_link.m_acquisition;
+    StationStatus &status = m_status;
+    Acquisition &acquisition = m_acquisition;
     if (code == kLoadReports) {
         status.cpuReportOn.store(value, std::memory_order_relaxed);
     } else if (code == kGotoWavelength) {
@@ -467,20 +472,20 @@ void PacketDecoder::acknowledgement() {
             status.currentWavelengthTenths.load(std::memory_order_relaxed) ==
                 acquisition.targetWavelengthTenths.load(std::memory_order_relaxed))
             acquisition.armed.store(1, std::memory_order_relaxed);
-        m_link.postMain(Notification::station(1, 0));
+        m_link.postMain(Notification::station(kStationState, kStateReady));
     } else if (code == kCalibrateBaseline || code == kLocate656) {
         status.longOperationPending.store(0, std::memory_order_relaxed);
-        m_link.postMain(Notification::station(1, 0));
+        m_link.postMain(Notification::station(kStationState, kStateReady));
     }
-    std::lock_guard guard(acquisition.lock);
-    if (acquisition.notifyWindow)
-        m_link.postAcquisitionLocked(Notification::acquisition(255, code));
+    Acquisition::Held held = acquisition.hold();
+    if (held.isOpen())
+        held.post(Notification::acquisition(kAcqAcknowledged, code));
 }
 
 void PacketDecoder::directory() {
-    const FileTransfer::Answer answer = m_link.m_transfer.directoryPacket(std::span(m_data).first(m_length));
+    const FileTransfer::Answer answer = m_transfer.directoryPacket(std::span(m_data).first(m_length));
     if (answer.complete)
-        postToAcquisitionWindow(Notification::station(255, 0));
+        postToAcquisitionWindow(Notification::station(kStationTransferDone, 0));
     if (answer.hasAckData)
         m_link.SendCommand(answer.command, answer.ackData);
     else
@@ -488,9 +493,9 @@ void PacketDecoder::directory() {
 }
 
 void PacketDecoder::content() {
-    const FileTransfer::Answer answer = m_link.m_transfer.contentPacket(std::span(m_data).first(m_length));
+    const FileTransfer::Answer answer = m_transfer.contentPacket(std::span(m_data).first(m_length));
     if (answer.complete)
-        postToAcquisitionWindow(Notification::station(255, 0));
+        postToAcquisitionWindow(Notification::station(kStationTransferDone, 0));
     m_link.SendCommand(answer.command, answer.ackData);
 }
 

@@ -185,7 +185,7 @@ bool StationLink::WaitSendIdle() {
 
 void StationLink::goOffline(bool tellOperator) {
     m_status.linkOnline.store(0, std::memory_order_relaxed);
-    postMain(Notification::station(1, 2));
+    postMain(Notification::station(kStationState, kStateOffline));
     if (tellOperator && !m_offlineReported.exchange(true) && m_messages)
         m_messages->showLinkMessage("ZAV_Hub", strings::kLinkRefusesCommands);
 }

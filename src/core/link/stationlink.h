@@ -17,6 +17,7 @@
 #include "core/link/commands.h"
 #include "core/link/filetransfer.h"
 #include "core/link/hubloader.h"
+#include "core/link/linkcodes.h"
 #include "core/link/notify.h"
 #include "core/link/stationrecords.h"
 #include "core/link/timedsampling.h"
@@ -102,7 +103,8 @@ public:
     // Decodes one received packet (the receive thread's work; public for tests and fuzzing).
     void decodePacket(const StationPacket &packet);
 
-    // Commands with their send policy.
+    // Commands with their send policy. The baseline calibration, the 656.1 nm location and the switch
+    // point set the long-operation flag themselves before their command goes out.
     bool LinkRequest();
     bool Unlink();
     bool LampSwitch(std::uint8_t lamp, std::uint8_t on);
@@ -140,21 +142,21 @@ public:
     // The remote-start request of a driver reaches the registered target as a 0x402 notification.
     void requestRemoteStart(int param);
 
-private:
-    friend class PacketDecoder;
-    friend class TimedSampling;
-
+    // For the receive thread's decoder and the sampling timer.
     void postMain(const Notification &notification);
-    void postAcquisitionLocked(const Notification &notification);
-    void closeAcquisitionLocked();
-    void releaseScanBuffersLocked(bool includeSecond);
+    // The handshake that follows the instrument's "linked": the queries, then ready and the scan setup.
     void runHandshake();
+    bool twoBeams() const;
+    TimedSampling &sampling() { return m_sampling; }
+
+private:
     void goOffline(bool tellOperator);
     template <typename Attempt>
     bool retryUntilDone(Attempt attempt);
     void receiveLoop(int receivedFd);
-    bool openAcquisitionLocked(NotifyTarget *window, int mode);
-    bool heldByOther(NotifyTarget *window) const;
+    static bool heldByOther(Acquisition::Held &held, NotifyTarget *window);
+    bool sendOrClose(std::uint8_t code, std::span<const std::uint8_t> data = {});
+    bool sendLongOperation(std::uint8_t code);
 
     std::unique_ptr<HubLoader> m_loader;
     std::unique_ptr<HubLibrary> m_library;

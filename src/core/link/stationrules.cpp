@@ -1,12 +1,13 @@
 #include "core/link/stationrules.h"
 
 #include "core/config/profilefile.h"
+#include "core/link/stationmodel.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::link {
 
 SwitchPointLimits readSwitchPointLimits(const std::string &modelName) {
-    const ProfileFile model("..\\config\\tarvesta.zav.station." + modelName + ".ini", true);
+    const ProfileFile model(stationModelFile(modelName), true);
     return {model.GetFloat("Station", "SwitchWL_Min", "320"),
             model.GetFloat("Station", "SwitchWL_Max", "360")};
 }

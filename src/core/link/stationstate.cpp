@@ -3,15 +3,12 @@
 #include "core/config/profilefile.h"
 #include "core/link/readingdecode.h"
 #include "core/link/stationlink.h"
+#include "core/link/stationmodel.h"
 
 namespace spectavo::link {
 namespace {
 
 constexpr const char *kStatusFile = "..\\config\\tarvesta.zav.station.ini";
-
-std::string modelFile(const std::string &model) {
-    return "..\\config\\tarvesta.zav.station." + model + ".ini";
-}
 
 std::uint8_t asByte(int value) {
     return static_cast<std::uint8_t>(value);
@@ -43,7 +40,7 @@ void StationLink::writeStationStatusFile() const {
 
 void StationLink::ResetStationStatus(int initialLinkOnline) {
     // The model is not known before the link exists, so this reads the file of the empty model name.
-    const ProfileFile model(modelFile(m_status.modelName.get()), true);
+    const ProfileFile model(stationModelFile(m_status.modelName.get()), true);
     reset(m_config.beamType, asByte(model.GetInt("Station", "BeamType", 0)));
     reset(m_config.channels, asByte(model.GetInt("Station", "Channels", 1)));
     reset(m_config.wlMinTenths, tenthsOf(model.GetFloat("Station", "WL_Min", "190")));
@@ -89,9 +86,9 @@ float StationLink::DecodeReading(std::span<const std::uint8_t> record, bool igno
         decodeReading(record, m_config.beamType.load(std::memory_order_relaxed), ignoreGains);
     m_status.currentWavelengthTenths.store(reading.wavelengthTenths, std::memory_order_relaxed);
     if (m_acquisition.mode.load(std::memory_order_relaxed) != kModeTimedSampling)
-        postMain(Notification::station(23, reading.wavelengthTenths));
-    postMain(Notification::stationFloat(34, reading.sampleSignal));
-    postMain(Notification::stationFloat(38, reading.referenceSignal));
+        postMain(Notification::station(kStationWavelength, reading.wavelengthTenths));
+    postMain(Notification::stationFloat(kStationSampleSignal, reading.sampleSignal));
+    postMain(Notification::stationFloat(kStationReferenceSignal, reading.referenceSignal));
     return reading.absorbance;
 }
 

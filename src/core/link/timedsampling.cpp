@@ -50,8 +50,8 @@ bool TimedSampling::start(std::chrono::milliseconds period) {
         return false;
     }
     {
-        std::lock_guard guard(m_link.m_acquisition.lock);
-        m_curve = m_link.m_acquisition.timedTarget;
+        Acquisition::Held held = m_link.acquisition().hold();
+        m_curve = held.targets().timedTarget;
     }
     m_running.store(true, std::memory_order_release);
     // The grid starts with the first point, not with the thread, which may start late on a busy machine.
@@ -109,9 +109,9 @@ void TimedSampling::run(int timerFd, int stopFd, timespec origin, std::chrono::m
 
 // Stores the latest reading as the next point; false when the curve is complete (or gone).
 bool TimedSampling::storeSample(bool repeated) {
-    Acquisition &acquisition = m_link.m_acquisition;
-    std::lock_guard guard(acquisition.lock);
-    TimedTarget *curve = acquisition.timedTarget;
+    Acquisition &acquisition = m_link.acquisition();
+    Acquisition::Held held = acquisition.hold();
+    TimedTarget *curve = held.targets().timedTarget;
     if (!curve || curve != m_curve || acquisition.mode.load(std::memory_order_relaxed) != kModeTimedSampling)
         return false;
     std::atomic<int> &count = curve->pointCount();
@@ -127,7 +127,7 @@ bool TimedSampling::storeSample(bool repeated) {
     count.store(stored + 1, std::memory_order_release);
     if (repeated)
         acquisition.repeatedPoints.fetch_add(1, std::memory_order_relaxed);
-    m_link.postAcquisitionLocked(Notification::acquisition(0, 0));
+    held.post(Notification::acquisition(kAcqNewData, 0));
     return true;
 }
 
@@ -149,14 +149,14 @@ void TimedSampling::endFromTick() {
 }
 
 void TimedSampling::finish() {
-    Acquisition &acquisition = m_link.m_acquisition;
+    Acquisition &acquisition = m_link.acquisition();
     {
-        std::lock_guard guard(acquisition.lock);
+        Acquisition::Held held = acquisition.hold();
         // A Stop may have closed this acquisition already, and another may be open by now.
-        if (!m_curve || acquisition.timedTarget != m_curve)
+        if (!m_curve || held.targets().timedTarget != m_curve)
             return;
-        m_link.postAcquisitionLocked(Notification::acquisition(1, 0));
-        if (TimedTarget *curve = acquisition.timedTarget) {
+        held.post(Notification::acquisition(kAcqFinished, 0));
+        if (TimedTarget *curve = held.targets().timedTarget) {
             curve->acquiringFlag().store(false, std::memory_order_release);
             const std::size_t full = dataproc::curvePointCount(static_cast<float>(curve->totalTimeSeconds()),
                                                                curve->stepSeconds());
@@ -164,9 +164,9 @@ void TimedSampling::finish() {
             curve->pointCount().store(static_cast<int>(std::min(full, capacity)), std::memory_order_release);
             curve->releasePin();
         }
-        m_link.closeAcquisitionLocked();
+        held.close();
     }
-    m_link.postMain(Notification::station(1, 0));
+    m_link.postMain(Notification::station(kStationState, kStateReady));
 }
 
 } // namespace spectavo::link

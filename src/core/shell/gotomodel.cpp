@@ -46,11 +46,11 @@ bool GotoModel::zero(float nanometres) {
 }
 
 void GotoModel::onAcquisitionNotify(int code, std::int32_t value) {
-    if (code == 32) {
+    if (code == link::kAcqBlankTaken) {
         m_zeroing = false;
         return;
     }
-    if (code == 255 && value == link::kGotoWavelength) {
+    if (code == link::kAcqAcknowledged && value == link::kGotoWavelength) {
         m_waiting = false;
         return;
     }

@@ -21,22 +21,22 @@ std::string MainFrameModel::bootStateText(int state) {
 MainFrameModel::Reaction MainFrameModel::handleStationNotify(int code, std::int32_t value) {
     link::StationStatus &status = m_link.status();
     switch (code) {
-    case 1:
-        if (value == 0) {
+    case link::kStationState:
+        if (value == link::kStateReady) {
             setPane(kPaneState, strings::text(strings::kReady));
             status.stationReady = 1;
-        } else if (value == 1) {
+        } else if (value == link::kStateBusy) {
             setPane(kPaneState, strings::text(strings::kWait));
             status.stationReady = 0;
-        } else if (value == 2) {
+        } else if (value == link::kStateOffline) {
             setPane(kPaneState, strings::text(strings::kReadyOffline));
             status.stationReady = 0;
         }
         return Reaction::None;
-    case 3:
+    case link::kStationLoad:
         setPane(kPaneCpu, strings::formatC("CPU:%3d", value));
         return Reaction::None;
-    case 5:
+    case link::kStationBoot:
         setPane(kPaneState, "Starting");
         setPane(kPaneValue, bootStateText(value));
         if (value == 7)
@@ -44,28 +44,28 @@ MainFrameModel::Reaction MainFrameModel::handleStationNotify(int code, std::int3
         if (value == 14)
             return Reaction::AskInitFileSystem;
         return Reaction::None;
-    case 16:
-        if (value == 10)
+    case link::kStationItem:
+        if (value == link::kItemWavelengthOutOfRange)
             return Reaction::WavelengthOutOfRange;
-        if (value == 11)
+        if (value == link::kItemD2EnergyLow)
             return Reaction::D2EnergyLow;
         return Reaction::RefreshStatusWindow;
-    case 23:
+    case link::kStationWavelength:
         setPane(kPanePosition, "Pos:" + strings::formatC("%6.1fnm", value / 10.0));
         return Reaction::None;
-    case 32:
+    case link::kStationBlankTaken:
         setPane(kPaneState, strings::text(strings::kReady));
         status.stationReady = 1;
         return Reaction::None;
-    case 34:
+    case link::kStationSampleSignal:
         setPane(kPaneSample,
                 "S:" + strings::formatC("%5.f", static_cast<double>(link::floatFromBits(value))));
         return Reaction::None;
-    case 38:
+    case link::kStationReferenceSignal:
         setPane(kPaneReference,
                 "R:" + strings::formatC("%5.f", static_cast<double>(link::floatFromBits(value))));
         return Reaction::None;
-    case 39: {
+    case link::kStationAbsorbance: {
         const double absorbance = link::floatFromBits(value);
         setPane(kPaneValue, m_flags.absorbanceMode
                                 ? "Abs:" + strings::formatC("% 6.3f", absorbance)
@@ -196,8 +196,10 @@ bool MainFrameModel::enabled(int id, bool childWindowExists) const {
     case kCmdFlushSipper:
         return linked && status.sipperStatus.load() == 1 && m_accessories.sipperConnected;
     default:
-        if (id >= kCmdCell1 && id < kCmdCell1 + 8)
-            return linked && noAutorun && id - kCmdCell1 < status.cellCount.load();
+        if (id >= kCmdCell1 && id < kCmdCell1 + 8) {
+            const int cell = id - kCmdCell1;
+            return linked && noAutorun && cell < status.cellCount.load() && m_accessories.installed(cell);
+        }
         return true;
     }
 }

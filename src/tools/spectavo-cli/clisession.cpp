@@ -80,7 +80,8 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
     // status items, so wait for the last one (briefly: an instrument may report fewer).
     m_frame.waitFor(
         [](const link::Notification &n) {
-            return n.kind == link::NotifyKind::Station && n.code == 16 && n.value == 9;
+            return n.kind == link::NotifyKind::Station && n.code == link::kStationItem &&
+                   n.value == link::kItemPower;
         },
         std::min(m_timeout, std::chrono::milliseconds(2000)));
     return true;

@@ -50,8 +50,9 @@ std::string readDirectory(CliSession &session) {
     session.window().clear();
     if (!session.link().OpenCommandAcquisition(link::kFileDirectory, &session.window()))
         return "the instrument is busy with another acquisition";
-    const bool complete =
-        session.window().waitFor(is(NotifyKind::Station, 255), session.timeout()).has_value();
+    const bool complete = session.window()
+                              .waitFor(is(NotifyKind::Station, link::kStationTransferDone), session.timeout())
+                              .has_value();
     session.link().CloseAcquisition();
     return complete ? "" : "the directory did not arrive";
 }
@@ -107,8 +108,9 @@ std::string gotoCommand(CliSession &session, const Arguments &args, Report &repo
     session.window().clear();
     if (!session.link().GotoWavelength(target, &session.window()))
         return "the instrument is busy with another acquisition";
-    const bool arrived =
-        session.window().waitFor(is(NotifyKind::Acquisition, 255), session.timeout()).has_value();
+    const bool arrived = session.window()
+                             .waitFor(is(NotifyKind::Acquisition, link::kAcqAcknowledged), session.timeout())
+                             .has_value();
     session.link().CloseAcquisition();
     if (!arrived)
         return "the instrument did not reach the wavelength";
@@ -124,7 +126,9 @@ std::string readCommand(CliSession &session, const Arguments &args, Report &repo
     session.window().clear();
     if (!session.link().GotoAndRead(link::kModeGotoAndRead, target, &blank, &result, &session.window()))
         return "the instrument is busy with another acquisition";
-    const bool read = session.window().waitFor(is(NotifyKind::Acquisition, 0), session.timeout()).has_value();
+    const bool read = session.window()
+                          .waitFor(is(NotifyKind::Acquisition, link::kAcqNewData), session.timeout())
+                          .has_value();
     session.link().CloseAcquisition();
     if (!read)
         return "no reading arrived";
@@ -139,7 +143,7 @@ std::string blankCommand(CliSession &session, const Arguments &, Report &report)
     session.frame().clear();
     if (!session.link().TakeBlank(&session.window()))
         return "the instrument is busy with another acquisition";
-    if (!session.frame().waitFor(is(NotifyKind::Station, 32), session.timeout())) {
+    if (!session.frame().waitFor(is(NotifyKind::Station, link::kStationBlankTaken), session.timeout())) {
         session.link().CloseAcquisition();
         return "no reading arrived for the blank";
     }
@@ -181,7 +185,8 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
     if (!session.link().StartScan(dataKind, &spectrum, nullptr, &session.window()))
         return "the instrument is busy with another acquisition";
     const auto scanTime = session.timeout() + std::chrono::milliseconds(20 * static_cast<long>(count));
-    const bool finished = session.window().waitFor(is(NotifyKind::Acquisition, 1), scanTime).has_value();
+    const bool finished =
+        session.window().waitFor(is(NotifyKind::Acquisition, link::kAcqFinished), scanTime).has_value();
     // Closing (or stopping) waits for any decode still writing into the buffer, which dies here.
     if (!finished) {
         session.link().StopMeasurement();
@@ -219,8 +224,9 @@ std::string cellCommand(CliSession &session, const Arguments &args, Report &repo
     if (!session.link().OpenAcquisition(&session.window(), link::kModeNone))
         return "the instrument is busy with another acquisition";
     session.link().RequestCell(static_cast<std::uint8_t>(cell - 1));
-    const bool arrived =
-        session.window().waitFor(is(NotifyKind::Acquisition, 3), session.timeout()).has_value();
+    const bool arrived = session.window()
+                             .waitFor(is(NotifyKind::Acquisition, link::kAcqCellReached), session.timeout())
+                             .has_value();
     session.link().CloseAcquisition();
     if (!arrived)
         return "the cell changer did not report the cell";
@@ -235,7 +241,8 @@ std::string darkCommand(CliSession &session, const Arguments &, Report &report) 
     const bool done = session.window()
                           .waitFor(
                               [](const Notification &n) {
-                                  return n.kind == NotifyKind::Station && n.code == 33 && n.value == 0;
+                                  return n.kind == NotifyKind::Station && n.code == link::kStationOperation &&
+                                         n.value == link::kOperationFinished;
                               },
                               session.timeout())
                           .has_value();
@@ -281,8 +288,9 @@ std::string downloadCommand(CliSession &session, const Arguments &args, Report &
     if (!session.link().OpenWordAcquisition(link::kFileOpen, entry->handle[0], entry->handle[1],
                                             &session.window()))
         return "the instrument is busy with another acquisition";
-    const bool complete =
-        session.window().waitFor(is(NotifyKind::Station, 255), session.timeout()).has_value();
+    const bool complete = session.window()
+                              .waitFor(is(NotifyKind::Station, link::kStationTransferDone), session.timeout())
+                              .has_value();
     session.link().CloseAcquisition();
     if (!complete)
         return "the file did not arrive";

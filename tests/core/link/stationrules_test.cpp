@@ -101,7 +101,7 @@ TEST(TimedSamplingStall, LateTicksStoreOnePointPerElapsedPeriodAndAreCounted) {
     std::this_thread::sleep_for(25ms);
     {
         // Keeps the timer thread from storing, as a stalled machine would.
-        std::lock_guard hold(fixture.link->acquisition().lock);
+        const Acquisition::Held held = fixture.link->acquisition().hold();
         std::this_thread::sleep_for(60ms);
     }
     std::this_thread::sleep_for(25ms);

@@ -254,7 +254,7 @@ void WaveAcquisition::advanceAutorun() {
 void WaveAcquisition::remoteStart(int code) {
     if (m_program.link.acquisition().open.load())
         return;
-    if (code == 1) {
+    if (code == link::kRemoteMeasure) {
         m_program.flags.remoteStartFlag = 1;
         if (!startSampleScan())
             m_program.flags.remoteStartFlag = 0;
@@ -267,13 +267,13 @@ void WaveAcquisition::handleNotification(const link::Notification &notification)
     if (notification.kind != link::NotifyKind::Acquisition)
         return;
     switch (notification.code) {
-    case 0:
+    case link::kAcqNewData:
         m_view.pointsArrived();
         break;
-    case 1:
+    case link::kAcqFinished:
         finish();
         break;
-    case 2:
+    case link::kAcqStopped:
         abort();
         break;
     default:
