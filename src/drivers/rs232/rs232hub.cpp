@@ -7,22 +7,14 @@
 
 namespace spectavo::drivers {
 
-namespace {
-// More than this many packets waiting means the program has stopped reading; the oldest go.
-constexpr std::size_t kMaxQueued = 100000;
-} // namespace
-
 Rs232Hub &Rs232Hub::instance() {
     static Rs232Hub hub;
     return hub;
 }
 
-Rs232Hub::Rs232Hub()
-    : m_receivedEvent(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
-      m_stopEvent(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+Rs232Hub::Rs232Hub() : m_stopEvent(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
 void Rs232Hub::init() {
-    std::lock_guard guard(m_queueMutex);
     m_incoming.clear();
 }
 
@@ -59,22 +51,7 @@ bool Rs232Hub::send(const StationPacket &packet) {
 }
 
 bool Rs232Hub::popup(StationPacket &packet) {
-    std::lock_guard guard(m_queueMutex);
-    if (m_incoming.empty())
-        return false;
-    packet = m_incoming.front();
-    m_incoming.pop_front();
-    return true;
-}
-
-void Rs232Hub::queue(const StationPacket &packet) {
-    {
-        std::lock_guard guard(m_queueMutex);
-        if (m_incoming.size() >= kMaxQueued)
-            m_incoming.pop_front();
-        m_incoming.push_back(packet);
-    }
-    eventfd_write(m_receivedEvent, 1);
+    return m_incoming.pop(packet);
 }
 
 void Rs232Hub::readLoop() {
@@ -91,14 +68,12 @@ void Rs232Hub::readLoop() {
             }
             // The line went away: the instrument's offline report tells the program.
             m_connected = false;
-            StationPacket offline{};
-            offline.code = 1;
-            queue(offline);
+            m_incoming.pushOfflineReport();
             return;
         }
         for (std::size_t i = 0; i < got; ++i) {
             if (unframer.feed(buffer[i]) == Unframer::Result::Packet)
-                queue(unframer.packet());
+                m_incoming.push(unframer.packet());
         }
         m_badFrames = unframer.badFrames();
     }

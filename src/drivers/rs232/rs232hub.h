@@ -1,12 +1,12 @@
 #pragma once
 
 #include <atomic>
-#include <deque>
 #include <mutex>
 #include <thread>
 
 #include "core/link/hubdriver.h"
 #include "drivers/common/framing.h"
+#include "drivers/common/packetqueue.h"
 #include "drivers/rs232/serialtransport.h"
 
 namespace spectavo::drivers {
@@ -29,20 +29,17 @@ public:
     bool connected() const { return m_connected.load(); }
     bool send(const StationPacket &packet);
     bool popup(StationPacket &packet);
-    int receivedEvent() const { return m_receivedEvent; }
+    int receivedEvent() const { return m_incoming.receivedEvent(); }
     std::size_t badFrames() const { return m_badFrames.load(); }
 
 private:
     Rs232Hub();
     void readLoop();
-    void queue(const StationPacket &packet);
 
-    int m_receivedEvent;
     int m_stopEvent;
     SerialTransport m_transport;
     std::mutex m_sendMutex;
-    std::mutex m_queueMutex;
-    std::deque<StationPacket> m_incoming;
+    PacketQueue m_incoming;
     std::thread m_reader;
     std::atomic<bool> m_connected{false};
     std::atomic<std::size_t> m_badFrames{0};

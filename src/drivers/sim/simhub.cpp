@@ -1,7 +1,6 @@
 #include "drivers/sim/simhub.h"
 
 #include <cmath>
-#include <sys/eventfd.h>
 
 #include "core/config/profilefile.h"
 
@@ -12,10 +11,9 @@ SimHub &SimHub::instance() {
     return hub;
 }
 
-SimHub::SimHub() : m_receivedEvent(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+SimHub::SimHub() = default;
 
 void SimHub::init() {
-    std::lock_guard guard(m_mutex);
     m_incoming.clear();
 }
 
@@ -72,12 +70,7 @@ bool SimHub::send(const StationPacket &packet) {
 }
 
 bool SimHub::popup(StationPacket &packet) {
-    std::lock_guard guard(m_mutex);
-    if (m_incoming.empty())
-        return false;
-    packet = m_incoming.front();
-    m_incoming.pop_front();
-    return true;
+    return m_incoming.pop(packet);
 }
 
 void SimHub::setRemoteStart(Hub_RemoteStartRequest_t request) {
@@ -113,10 +106,7 @@ void SimHub::lineLost() {
     if (!m_connected)
         return;
     m_connected = false;
-    StationPacket offline{};
-    offline.code = 1;
-    m_incoming.push_back(offline);
-    eventfd_write(m_receivedEvent, 1);
+    m_incoming.pushOfflineReport();
 }
 
 // Called with the mutex held.
@@ -125,7 +115,6 @@ void SimHub::deliver(std::vector<StationPacket> packets) {
     if (m_faults.silenceAfterSeconds >= 0.0 && now >= m_faults.silenceAfterSeconds)
         return;
     std::uniform_real_distribution<> chance(0.0, 1.0);
-    bool any = false;
     for (StationPacket &packet : packets) {
         if (m_faults.dropOutgoing > 0.0 && chance(m_faultRandom) < m_faults.dropOutgoing)
             continue;
@@ -133,13 +122,10 @@ void SimHub::deliver(std::vector<StationPacket> packets) {
             packet.length > 0)
             packet.data[m_faultRandom() % packet.length] ^=
                 static_cast<unsigned char>(1u << (m_faultRandom() % 8));
-        m_incoming.push_back(packet);
+        m_incoming.push(packet);
         if (m_faults.duplicateOutgoing > 0.0 && chance(m_faultRandom) < m_faults.duplicateOutgoing)
-            m_incoming.push_back(packet);
-        any = true;
+            m_incoming.push(packet);
     }
-    if (any)
-        eventfd_write(m_receivedEvent, 1);
 }
 
 void SimHub::run() {

@@ -2,13 +2,13 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <random>
 #include <thread>
 
 #include "core/link/hubdriver.h"
+#include "drivers/common/packetqueue.h"
 #include "sim/virtualphotrak.h"
 
 namespace spectavo::drivers {
@@ -29,7 +29,7 @@ public:
     bool connected();
     bool send(const StationPacket &packet);
     bool popup(StationPacket &packet);
-    int receivedEvent() const { return m_receivedEvent; }
+    int receivedEvent() const { return m_incoming.receivedEvent(); }
     void setRemoteStart(Hub_RemoteStartRequest_t request);
     void pressRemoteStart(int param);
     int commandsReceived(int code);
@@ -42,11 +42,10 @@ private:
     void deliver(std::vector<StationPacket> packets);
     void lineLost();
 
-    int m_receivedEvent;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::unique_ptr<sim::VirtualPhotrak> m_instrument;
-    std::deque<StationPacket> m_incoming;
+    PacketQueue m_incoming;
     std::thread m_pacer;
     bool m_running = false;
     bool m_connected = false;
