@@ -37,6 +37,9 @@ struct AccessorySettings {
 
     // The multicell dialog's OK: at least one of the first `rows` cells must be in use.
     static bool anyCellChosen(const std::array<int, kCells> &installed, int rows);
+    bool installed(int cell) const {
+        return cell >= 0 && cell < kCells && cellInstalled[static_cast<std::size_t>(cell)] != 0;
+    }
 };
 
 } // namespace spectavo::shell

@@ -67,6 +67,7 @@ const std::vector<Rule> kRules{
     {kCmdGoto,               "Goto",                 "nYYYnYYYYn"},
     {kCmdMulticells,         "Multicells",           "nnnnnnnYnn"},
     {kCmdCell1,              "Cell 1",               "nnnnnnnYnn"},
+    {kCmdCell1 + 1,          "Cell 2 not installed", "nnnnnnnnnn"},
     {kCmdCell1 + 3,          "Cell 4",               "nnnnnnnYnn"},
     {kCmdCell1 + 4,          "Cell 5",               "nnnnnnnnnn"},
     {kCmdSipperConnected,    "Sipper connected",     "nnnnnnnYYn"},
@@ -102,6 +103,8 @@ struct StateUnderTest {
         model.flags().lampStable = s.lampStable;
         model.flags().autorunActive = s.autorun;
         model.accessories().sipperConnected = s.sipperConnected;
+        // Every cell is installed but the second: its entry stays disabled whatever the station says.
+        model.accessories().cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
         if (s.busy)
             fixture.link->GotoWavelength(500.0f, &window);
     }

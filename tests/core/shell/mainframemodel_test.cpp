@@ -121,12 +121,14 @@ TEST_F(MainFrameModelTest, InstrumentCommandsNeedALinkedReadyIdleInstrument) {
     EXPECT_FALSE(model.enabled(kCmdEscape, false));
 }
 
-TEST_F(MainFrameModelTest, CellEntriesBeyondTheChangersCountStayDisabled) {
+TEST_F(MainFrameModelTest, CellEntriesAreEnabledOnlyForInstalledCellsWithinTheChangersCount) {
     link.status().linkOnline = 1;
     link.status().cellCount = 4;
     link.status().currentCell = 2;
+    model.accessories().cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
     EXPECT_TRUE(model.enabled(kCmdCell1 + 3, false));
-    EXPECT_FALSE(model.enabled(kCmdCell1 + 4, false));
+    EXPECT_FALSE(model.enabled(kCmdCell1 + 1, false)) << "cell 2 is not installed";
+    EXPECT_FALSE(model.enabled(kCmdCell1 + 4, false)) << "beyond the count, though configured as installed";
     EXPECT_TRUE(model.checked(kCmdCell1 + 2));
 }
 
