@@ -175,7 +175,7 @@ QRect CWaveView::traceAt(int x) {
         return {};
     const SpectrumChartScene picture = shownScene();
     const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
-    const auto point = scan::snapTraceCursor(layout.wavelengthAt(x), current->start, current->step,
+    const auto point = scan::snapTraceCursor(layout.xAt(x), current->start, current->step,
                                              static_cast<int>(current->points().size()), picture.range.xMin,
                                              picture.range.xMax);
     if (!point)
@@ -215,7 +215,7 @@ void CWaveView::jumpToMark(bool forward, bool valleys) {
     const SpectrumChartScene picture = shownScene();
     const scan::ChartLayout layout = chartLayoutFor(rect(), picture);
     // Look from one pixel beyond the cursor, so that a jump never stays on the mark it is on.
-    const double from = layout.wavelengthAt(m_cursorX + (forward ? 1 : -1));
+    const double from = layout.xAt(m_cursorX + (forward ? 1 : -1));
     const double offset = (from - current->start) / current->step;
     const int index = static_cast<int>(forward ? std::ceil(offset) : std::floor(offset));
     placeCursor(scan::jumpToMark(current->marks(), index, forward, valleys ? -100 : 100));
@@ -257,7 +257,7 @@ void CWaveView::mouseReleaseEvent(QMouseEvent *event) {
     m_band->hide();
     const QRect band = QRect(m_bandOrigin, event->position().toPoint()).normalized();
     const scan::ChartLayout layout = chartLayoutFor(rect(), shownScene());
-    m_display.zoom(m_absorbance, layout.wavelengthAt(band.left()), layout.wavelengthAt(band.right()),
+    m_display.zoom(m_absorbance, layout.xAt(band.left()), layout.xAt(band.right()),
                    layout.valueAt(band.top()), layout.valueAt(band.bottom()));
     QApplication::beep();
     onDisplayChanged();

@@ -7,15 +7,6 @@
 #include "core/strings/cformat.h"
 
 namespace spectavo::scan {
-namespace {
-
-// A degenerate range would divide by zero; the chart then draws everything on one line.
-double scaleOf(double pixels, double span) {
-    return span != 0.0 && std::isfinite(span) ? pixels / span : 0.0;
-}
-
-} // namespace
-
 ChartLayout::ChartLayout(int clientWidth, int clientHeight, const ChartTextHeights &text, double xMin,
                          double xMax, double yMin, double yMax)
     : m_width(clientWidth), m_height(clientHeight) {
@@ -23,10 +14,11 @@ ChartLayout::ChartLayout(int clientWidth, int clientHeight, const ChartTextHeigh
     m_top = 2 * std::abs(text.title);
     m_bottom = 2 * h0 + std::abs(text.wavelengthLegend);
     m_left = 2 * std::abs(text.valueLegend) + 5 * (h0 / 2);
-    m_xMin = xMin;
-    m_yMin = yMin;
-    m_xScale = scaleOf(clientWidth + 1 - m_left - kRightMargin, xMax - xMin);
-    m_yScale = scaleOf(clientHeight + 1 - m_top - m_bottom, yMax - yMin);
+    // The plot spans its last pixel too; a degenerate range draws everything on one line.
+    const int across = clientWidth + 1 - m_left - kRightMargin;
+    const int down = clientHeight + 1 - m_top - m_bottom;
+    m_x = ScaleMap(m_left, m_left + across, xMin, xMax);
+    m_y = ScaleMap(plotBottom(), plotBottom() - down, yMin, yMax);
 }
 
 double plottedValue(double absorbance, bool absorbanceMode) {

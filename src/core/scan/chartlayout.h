@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+#include "core/scan/scalemap.h"
+
 namespace spectavo::scan {
 
 // The heights (absolute, pixels) of the chart's text slots that shape its margins: tick labels,
@@ -17,6 +19,7 @@ struct ChartTextHeights {
 };
 
 // Where the chart draws: margins from the text heights, scales from the client size and the ranges.
+// The x axis is whatever the chart shows across (nanometres, seconds).
 // Pixel coordinates have y growing downwards, with the client's top-left at (0, 0).
 class ChartLayout {
 public:
@@ -32,20 +35,21 @@ public:
     int plotRight() const { return m_width - kRightMargin; }
     int plotTop() const { return m_top; }
     int plotBottom() const { return m_height - m_bottom; }
-    double xScale() const { return m_xScale; }
-    double yScale() const { return m_yScale; }
+    double xScale() const { return m_x.factor(); }
+    double yScale() const { return -m_y.factor(); }
+    const ScaleMap &xMap() const { return m_x; }
+    const ScaleMap &yMap() const { return m_y; }
 
-    double xOf(double wavelength) const { return m_left + (wavelength - m_xMin) * m_xScale; }
-    double yOf(double value) const { return plotBottom() - (value - m_yMin) * m_yScale; }
+    double xOf(double x) const { return m_x.map(x); }
+    double yOf(double value) const { return m_y.map(value); }
     // The inverse, as the rubber band and the trace cursor read the pointer.
-    double wavelengthAt(double x) const { return (x - m_left) / m_xScale + m_xMin; }
-    double valueAt(double y) const { return (m_height - y - m_bottom) / m_yScale + m_yMin; }
+    double xAt(double pixel) const { return m_x.invert(pixel); }
+    double valueAt(double pixel) const { return m_y.invert(pixel); }
 
 private:
     int m_width, m_height;
     int m_left, m_top, m_bottom;
-    double m_xMin, m_yMin;
-    double m_xScale, m_yScale;
+    ScaleMap m_x, m_y;
 };
 
 // An absorbance as the chart plots it: itself in Abs mode, 10^(2 - A) percent in T% mode.

@@ -160,7 +160,7 @@ TEST(ChartLayout, MarginsAndScalesFromTheTextHeights) {
     EXPECT_DOUBLE_EQ(layout.yScale(), (600 + 1 - 40 - 38) / 4.0);
     EXPECT_DOUBLE_EQ(layout.xOf(190), 62);
     EXPECT_DOUBLE_EQ(layout.yOf(-1), 600 - 38);
-    EXPECT_DOUBLE_EQ(layout.wavelengthAt(layout.xOf(546.1)), 546.1);
+    EXPECT_DOUBLE_EQ(layout.xAt(layout.xOf(546.1)), 546.1);
     EXPECT_NEAR(layout.valueAt(layout.yOf(0.25)), 0.25, 1e-12);
     const ChartLayout flat(800, 600, {}, 500, 500, 1, 1);
     EXPECT_EQ(flat.xScale(), 0.0) << "an empty range never divides by zero";
