@@ -1,0 +1,78 @@
+#include "core/scan/wavecommandrules.h"
+
+namespace spectavo::scan {
+namespace {
+
+bool enabledIn(WaveCommand command, const WaveWindowState &s) {
+    const bool any = s.spectrumCount > 0;
+    const bool two = s.spectrumCount >= 2;
+    switch (command) {
+    case kStart:
+    case kEnergy:
+    case kSlitWidth:
+        return s.instrumentReady;
+    case kAutorun:
+        return s.instrumentReady && s.installedCells >= 2;
+    case kBaseline:
+    case kZeroCalibration:
+        return s.linkFree;
+    case kOpen:
+    case kLoad:
+        return !s.servedByLink;
+    case kSave:
+    case kSaveAs:
+    case kExport:
+    case kExportCsv:
+    case kExportJcamp:
+    case kRemove:
+    case kSavGol:
+    case kSmooth:
+    case kDerivative:
+    case kResample:
+        return s.currentSaveable;
+    case kCopy:
+        return any;
+    case kPrint:
+    case kPrintPreview:
+    case kExportPdf:
+        return any && !s.servedByLink;
+    case kUndoScales:
+        return s.canUndoScales;
+    case kAdd:
+    case kSubtract:
+    case kMultiply:
+    case kDivide:
+        return two;
+    default:
+        return true;
+    }
+}
+
+bool checkedIn(WaveCommand command, const WaveWindowState &s) {
+    switch (command) {
+    case kStart:
+        return s.servedByLink;
+    case kMagnify:
+        return s.zoomMode;
+    case kSearch:
+        return s.searchMode;
+    case kAbsorbanceMode:
+        return s.absorbance;
+    case kTransmittanceMode:
+        return !s.absorbance;
+    case kShowPeaks:
+        return s.showPeaks;
+    case kShowValleys:
+        return s.showValleys;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+CommandState waveCommandState(WaveCommand command, const WaveWindowState &state) {
+    return {enabledIn(command, state), checkedIn(command, state)};
+}
+
+} // namespace spectavo::scan

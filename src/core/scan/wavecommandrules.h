@@ -1,0 +1,74 @@
+#pragma once
+
+namespace spectavo::scan {
+
+// The commands of a wavelength-scan window; also the names of its actions.
+enum WaveCommand {
+    kSetup,
+    kStart,
+    kBaseline,
+    kZeroCalibration,
+    kEnergy,
+    kSlitWidth,
+    kAutorun,
+    kOpen,
+    kLoad,
+    kSave,
+    kSaveAs,
+    kExport,
+    kExportCsv,
+    kExportJcamp,
+    kRemove,
+    kCopy,
+    kPrint,
+    kPrintPreview,
+    kExportPdf,
+    kMagnify,
+    kRestore,
+    kSearch,
+    kDisplayRange,
+    kUndoScales,
+    kShowPeaks,
+    kShowValleys,
+    kThreshold,
+    kCustomize,
+    kOpenInstrumentFile,
+    kAbsorbanceMode,
+    kTransmittanceMode,
+    kSavGol,
+    kSmooth,
+    kDerivative,
+    kResample,
+    kAdd,
+    kSubtract,
+    kMultiply,
+    kDivide,
+    kWaveCommandCount
+};
+
+// What the rules look at: the window's and the instrument's state as the window sees it now.
+struct WaveWindowState {
+    bool instrumentReady = false; // linked, lamps stable, idle: a scan may start
+    bool linkFree = false;        // linked and no acquisition open
+    int installedCells = 0;
+    bool servedByLink = false;    // this window's scan runs or its instrument file is on its way
+    bool currentSaveable = false; // a current spectrum that is not being scanned
+    int spectrumCount = 0;
+    bool canUndoScales = false;
+    bool zoomMode = false;
+    bool searchMode = false;
+    bool absorbance = true;
+    bool showPeaks = false;
+    bool showValleys = false;
+};
+
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+    friend bool operator==(const CommandState &, const CommandState &) = default;
+};
+
+// Whether each command of a wavelength-scan window is enabled and checked.
+CommandState waveCommandState(WaveCommand command, const WaveWindowState &state);
+
+} // namespace spectavo::scan
