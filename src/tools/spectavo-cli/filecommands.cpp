@@ -6,6 +6,8 @@
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/dataproc/marks.h"
+#include "core/link/stationmodel.h"
+#include "core/scan/datafileformats.h"
 #include "core/scan/scanfiletext.h"
 #include "core/scan/seriesconversion.h"
 #include "core/scan/time/kinecompute.h"
@@ -17,21 +19,7 @@
 namespace spectavo::cli {
 namespace {
 
-// A spectrum or a curve, as read from a file of any supported kind.
-struct Loaded {
-    std::optional<CWaveSpectrum> spectrum;
-    std::optional<CKineSpectrum> curve;
-};
-
-std::string extensionOf(const std::string &path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
-        return "";
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    return extension;
-}
+using Loaded = scan::DataFileContent;
 
 float peakThreshold(const Arguments &args) {
     if (args.has("--threshold"))
@@ -40,61 +28,11 @@ float peakThreshold(const Arguments &args) {
 }
 
 std::string load(const std::string &path, Loaded &loaded) {
-    const std::string extension = extensionOf(path);
-    if (extension == "sca" || extension == "wav") {
-        CWaveSpectrum spectrum;
-        if (!readSpectrumFile(path, spectrum))
-            return "cannot read " + path + " as a spectrum file";
-        loaded.spectrum = std::move(spectrum);
-        return "";
-    }
-    if (extension == "kin") {
-        CKineSpectrum curve;
-        if (!readCurveFile(path, curve))
-            return "cannot read " + path + " as a time-scan file";
-        loaded.curve = std::move(curve);
-        return "";
-    }
-    if (extension == "csv" || extension == "jdx" || extension == "dx") {
-        const auto text = scanfile::readWholeFile(path);
-        if (!text)
-            return "cannot read " + path;
-        std::string error;
-        const auto series = extension == "csv" ? parseCsv(*text, &error) : parseJcamp(*text, &error);
-        if (!series)
-            return path + ": " + error;
-        if (series->timeAxis) {
-            CKineSpectrum curve;
-            if (!fillCurve(*series, curve))
-                return path + ": the times do not start at 0 in whole seconds";
-            loaded.curve = std::move(curve);
-        } else {
-            CWaveSpectrum spectrum;
-            if (!fillSpectrum(*series, spectrum))
-                return path + ": the wavelengths do not form a spectrum's grid";
-            loaded.spectrum = std::move(spectrum);
-        }
-        return "";
-    }
-    return "unknown file kind '" + path + "' (.sca, .wav, .kin, .csv, .jdx, .dx)";
+    return scan::readDataFile(path, loaded);
 }
 
 std::string save(Loaded &loaded, const std::string &path) {
-    const std::string extension = extensionOf(path);
-    bool written = false;
-    if (extension == "sca" && loaded.spectrum)
-        written = writeSpectrumFile(*loaded.spectrum, path);
-    else if (extension == "kin" && loaded.curve)
-        written = writeCurveFile(*loaded.curve, path);
-    else if (extension == "csv" || extension == "jdx" || extension == "dx") {
-        const EvenSeries series = loaded.spectrum ? seriesOf(*loaded.spectrum) : seriesOf(*loaded.curve);
-        written = writeFileAtomically(path, extension == "csv" ? csvText(series) : jcampText(series));
-    } else if (extension == "wav")
-        return "the older .wav layout is read only";
-    else
-        return "cannot write " + std::string(loaded.spectrum ? "a spectrum" : "a curve") + " as '" + path +
-               "'";
-    return written ? "" : "cannot write " + path;
+    return scan::writeDataFile(loaded, path);
 }
 
 int intOption(const Arguments &args, const char *name, int fallback) {
@@ -309,7 +247,7 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
             return "not a time-scan record";
         loaded.curve = std::move(curve);
     } else {
-        const ProfileFile model("..\\config\\tarvesta.zav.station." + args.get("--model") + ".ini", true);
+        const ProfileFile model(link::stationModelFile(args.get("--model")), true);
         CWaveSpectrum spectrum;
         if (!decodeInstrumentSpectrum(content, stepsPerNm, model, spectrum))
             return "not a spectrum record";

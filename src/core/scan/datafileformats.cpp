@@ -1,0 +1,150 @@
+#include "core/scan/datafileformats.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/config/atomicfile.h"
+#include "core/scan/exchangeformats.h"
+#include "core/scan/scanfiletext.h"
+#include "core/scan/seriesconversion.h"
+#include "core/scan/time/kinefile.h"
+#include "core/scan/wave/wavefile.h"
+
+namespace spectavo::scan {
+namespace {
+
+std::string readSpectrum(const std::string &path, DataFileContent &content) {
+    CWaveSpectrum spectrum;
+    if (!readSpectrumFile(path, spectrum))
+        return "cannot read " + path + " as a spectrum file";
+    content.spectrum = std::move(spectrum);
+    return "";
+}
+
+std::string readCurve(const std::string &path, DataFileContent &content) {
+    CKineSpectrum curve;
+    if (!readCurveFile(path, curve))
+        return "cannot read " + path + " as a time-scan file";
+    content.curve = std::move(curve);
+    return "";
+}
+
+// Spectra and curves are both stored in the native layouts; a ".txt" name gives the data lines alone.
+std::string writeNative(DataFileContent &content, const std::string &path) {
+    const bool written = content.spectrum ? writeSpectrumFile(*content.spectrum, path)
+                                          : content.curve && writeCurveFile(*content.curve, path);
+    return written ? "" : "cannot write " + path;
+}
+
+std::string writeSpectrumOnly(DataFileContent &content, const std::string &path) {
+    if (!content.spectrum)
+        return "a curve cannot be written as '" + path + "'";
+    return writeNative(content, path);
+}
+
+std::string writeCurveOnly(DataFileContent &content, const std::string &path) {
+    if (!content.curve)
+        return "a spectrum cannot be written as '" + path + "'";
+    return writeNative(content, path);
+}
+
+std::string fromSeries(const std::string &path, const std::optional<EvenSeries> &series,
+                       const std::string &error, DataFileContent &content) {
+    if (!series)
+        return path + ": " + error;
+    if (series->timeAxis) {
+        CKineSpectrum curve;
+        if (!fillCurve(*series, curve))
+            return path + ": the times do not start at 0 in whole seconds";
+        content.curve = std::move(curve);
+    } else {
+        CWaveSpectrum spectrum;
+        if (!fillSpectrum(*series, spectrum))
+            return path + ": the wavelengths do not form a spectrum's grid";
+        content.spectrum = std::move(spectrum);
+    }
+    return "";
+}
+
+template <auto Parse>
+std::string readExchange(const std::string &path, DataFileContent &content) {
+    const auto text = scanfile::readWholeFile(path);
+    if (!text)
+        return "cannot read " + path;
+    std::string error;
+    const auto series = Parse(*text, &error);
+    return fromSeries(path, series, error, content);
+}
+
+EvenSeries seriesOfContent(const DataFileContent &content) {
+    return content.spectrum ? seriesOf(*content.spectrum) : seriesOf(*content.curve);
+}
+
+std::string writeCsv(DataFileContent &content, const std::string &path) {
+    return writeFileAtomically(path, csvText(seriesOfContent(content))) ? "" : "cannot write " + path;
+}
+
+std::string writeJcamp(DataFileContent &content, const std::string &path) {
+    return writeFileAtomically(path, jcampText(seriesOfContent(content))) ? "" : "cannot write " + path;
+}
+
+} // namespace
+
+const std::vector<DataFileFormat> &dataFileFormats() {
+    static const std::vector<DataFileFormat> formats = {
+        {"spectrum", {"sca"}, "wavelength scan spectra(*.sca)", readSpectrum, writeSpectrumOnly},
+        {"older spectrum", {"wav"}, "Previous Data Format(*.wav)", readSpectrum, nullptr},
+        {"time scan", {"kin"}, "kinetics analysis spectra(*.kin)", readCurve, writeCurveOnly},
+        {"data lines", {"txt"}, "Text file(*.txt)", nullptr, writeNative},
+        {"CSV", {"csv"}, "Comma-separated values(*.csv)", readExchange<parseCsv>, writeCsv},
+        {"JCAMP-DX", {"jdx", "dx"}, "JCAMP-DX spectra(*.jdx *.dx)", readExchange<parseJcamp>, writeJcamp},
+    };
+    return formats;
+}
+
+std::string lowerExtension(const std::string &path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+        return "";
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+const DataFileFormat *dataFileFormatFor(const std::string &path) {
+    const std::string extension = lowerExtension(path);
+    for (const DataFileFormat &format : dataFileFormats())
+        if (std::find(format.extensions.begin(), format.extensions.end(), extension) !=
+            format.extensions.end())
+            return &format;
+    return nullptr;
+}
+
+std::string readableExtensions() {
+    std::string list;
+    for (const DataFileFormat &format : dataFileFormats())
+        if (format.read)
+            for (const std::string &extension : format.extensions)
+                list += (list.empty() ? "." : ", .") + extension;
+    return list;
+}
+
+std::string readDataFile(const std::string &path, DataFileContent &content) {
+    const DataFileFormat *format = dataFileFormatFor(path);
+    if (!format || !format->read)
+        return "unknown file kind '" + path + "' (" + readableExtensions() + ")";
+    return format->read(path, content);
+}
+
+std::string writeDataFile(DataFileContent &content, const std::string &path) {
+    const DataFileFormat *format = dataFileFormatFor(path);
+    if (format && !format->write)
+        return std::string("the ") + format->name + " layout is read only";
+    if (!format)
+        return "cannot write " + std::string(content.spectrum ? "a spectrum" : "a curve") + " as '" + path +
+               "'";
+    return format->write(content, path);
+}
+
+} // namespace spectavo::scan

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/scan/time/kinespectrum.h"
+#include "core/scan/wave/wavespectrum.h"
+
+namespace spectavo::scan {
+
+// A spectrum or a curve, as read from a data file of any format.
+struct DataFileContent {
+    std::optional<CWaveSpectrum> spectrum;
+    std::optional<CKineSpectrum> curve;
+};
+
+// The data files the program reads and writes, one entry a format: its extensions (lower case, no
+// dot; the first is the one a save proposes), the file dialog's filter, and how it is read and
+// written. The windows and the command-line client choose by this table. A reader or writer returns
+// an error text, empty on success; a format without a reader or writer has none.
+struct DataFileFormat {
+    const char *name;
+    std::vector<std::string> extensions;
+    const char *filter;
+    std::string (*read)(const std::string &path, DataFileContent &content);
+    std::string (*write)(DataFileContent &content, const std::string &path);
+};
+
+const std::vector<DataFileFormat> &dataFileFormats();
+// The format of a file by its extension (letter case ignored); null for other files.
+const DataFileFormat *dataFileFormatFor(const std::string &path);
+// The file's extension in lower case, without the dot; empty when it has none.
+std::string lowerExtension(const std::string &path);
+// Reading and writing by the table, with an error text naming the file and what went wrong.
+std::string readDataFile(const std::string &path, DataFileContent &content);
+std::string writeDataFile(DataFileContent &content, const std::string &path);
+// Every readable extension, for messages: ".sca, .wav, ...".
+std::string readableExtensions();
+
+} // namespace spectavo::scan
