@@ -207,6 +207,35 @@ TEST_F(MainFrameTest, EveryInstrumentCommandIsInTheMenus) {
     frame.close();
 }
 
+TEST_F(MainFrameTest, EveryKindOpensFromAFileOfEachOfItsExtensions) {
+    CMainFrame frame(link, &messages, 0);
+    const std::string holmium = test::readBytes(SPECTAVO_TEST_DATA_DIR "/holmium.sca");
+    for (const shell::DocumentKindInfo &kind : shell::documentKinds()) {
+        for (const std::string &extension : kind.extensions) {
+            const QString path = QString::fromStdString(dir.file("doc." + extension));
+            test::writeBytes(path.toStdString(), holmium);
+            ASSERT_TRUE(frame.openDocumentFile(path)) << extension;
+            QMdiSubWindow *window = frame.documents()->subWindowList().last();
+            EXPECT_EQ(window->windowTitle(), "doc." + QString::fromStdString(extension));
+            MeasurementWindow *document = measurementWindow(window->widget());
+            ASSERT_NE(document, nullptr) << extension;
+            if (kind.kind == shell::DocumentKind::WavelengthScan) {
+                auto *scan = dynamic_cast<CScanFrame *>(window->widget());
+                ASSERT_NE(scan, nullptr) << extension;
+                EXPECT_EQ(scan->spectra().size(), 1u) << extension;
+            } else {
+                auto *label = dynamic_cast<QLabel *>(window->widget());
+                ASSERT_NE(label, nullptr) << extension;
+                EXPECT_TRUE(label->text().contains(kind.title)) << extension;
+            }
+            window->close();
+        }
+    }
+    EXPECT_EQ(shell::documentFileFilter(),
+              "Spectavo documents (*.qua *.qm *.fix *.sca *.wav *.kin *.tim *.dna *.dm *.val *.vm)");
+    frame.close();
+}
+
 TEST_F(MainFrameTest, FilesFromTheDesktopOpenADocumentOfTheirKind) {
     CMainFrame frame(link, &messages, 0);
     const int before = static_cast<int>(frame.documents()->subWindowList().size());
@@ -368,7 +397,7 @@ TEST_F(MainFrameTest, AScanWindowBringsItsMenusAndTakesRemoteStarts) {
     ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
     frame.shared().scan.high = 500.0f;
     frame.shared().scan.low = 400.0f;
-    ASSERT_TRUE(frame.newDocument(1));
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::WavelengthScan));
     QApplication::processEvents();
     QStringList menus;
     for (QAction *action : frame.menuBar()->actions())

@@ -362,7 +362,7 @@ TEST_F(ScanWindowTest, StoredScanFromTheInstrumentJoinsTheList) {
     };
     const auto quantitation = choose();
     ASSERT_TRUE(quantitation);
-    EXPECT_FALSE(frame->requestInstrumentFile(*quantitation));
+    EXPECT_FALSE(frame->takeInstrumentFile(*quantitation));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"File type mismatched, please select another one."});
 
     browser->findChild<QComboBox *>()->setCurrentIndex(1);
@@ -370,7 +370,7 @@ TEST_F(ScanWindowTest, StoredScanFromTheInstrumentJoinsTheList) {
     const auto holmium = choose();
     ASSERT_TRUE(holmium);
     browser.reset();
-    ASSERT_TRUE(frame->requestInstrumentFile(*holmium));
+    ASSERT_TRUE(frame->takeInstrumentFile(*holmium));
     ASSERT_TRUE(pumpUntil([&] { return !frame->spectra().empty(); }));
     EXPECT_FALSE(instrument.link.acquisition().open.load()) << "the link is released";
     const CWaveSpectrum &stored = frame->spectra().at(0);

@@ -13,6 +13,7 @@
 #include "core/config/settingsfiles.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/wave/wavefile.h"
+#include "core/shell/documentfiles.h"
 
 namespace spectavo::app {
 
@@ -51,7 +52,8 @@ CScanFrame::~CScanFrame() {
     ProfileFile file(scan::CDisplayRange::kFileName, true);
     ProfileFile::Batch batch(file);
     m_display.range().save(batch);
-    ProfileFile(kAnalystSettingsFile, true).PutInt("Spectavo", "LastType", 1);
+    ProfileFile(kAnalystSettingsFile, true)
+        .PutInt("Spectavo", "LastType", static_cast<int>(shell::DocumentKind::WavelengthScan));
 }
 
 bool CScanFrame::openFile(const QString &path) {
@@ -106,8 +108,9 @@ void CScanFrame::resizeEvent(QResizeEvent *event) {
 bool CScanFrame::event(QEvent *event) {
     if (event->type() == NotifyEvent::eventType()) {
         const link::Notification &notification = static_cast<NotifyEvent *>(event)->notification();
-        if (notification.kind == link::NotifyKind::Station && notification.code == 255 && m_awaitingFile)
-            takeInstrumentFile();
+        if (notification.kind == link::NotifyKind::Station &&
+            notification.code == link::kStationTransferDone && m_awaitingFile)
+            acceptArrivedFile();
         else
             m_acquisition.handleNotification(notification);
         return true;
@@ -167,55 +170,35 @@ bool CScanFrame::currentSaveable() const {
     return current && !current->acquiring.load();
 }
 
-void CScanFrame::refreshCommands() {
+scan::WaveWindowState CScanFrame::commandState() const {
     link::StationLink &link = m_host.program.link;
-    const bool ready = m_acquisition.instrumentReady();
-    const bool linkFree = link.status().linkOnline.load() == 1 && !link.acquisition().open.load();
-    int installed = 0;
+    scan::WaveWindowState state;
+    state.instrumentReady = m_acquisition.instrumentReady();
+    state.linkFree = link.status().linkOnline.load() == 1 && !link.acquisition().open.load();
     for (int cell : m_host.program.accessories.cellInstalled)
-        installed += cell != 0;
-    const bool saveable = currentSaveable();
-    const bool any = !m_spectra.empty();
-    const std::map<Command, bool> enabled = {
-        {kStart, ready},
-        {kBaseline, linkFree},
-        {kZeroCalibration, linkFree},
-        {kEnergy, ready},
-        {kSlitWidth, ready},
-        {kAutorun, ready && installed >= 2},
-        {kOpen, !servedByLink()},
-        {kLoad, !servedByLink()},
-        {kSave, saveable},
-        {kSaveAs, saveable},
-        {kExport, saveable},
-        {kExportCsv, saveable},
-        {kExportJcamp, saveable},
-        {kRemove, saveable},
-        {kCopy, any},
-        {kPrint, any && !servedByLink()},
-        {kPrintPreview, any && !servedByLink()},
-        {kExportPdf, any && !servedByLink()},
-        {kUndoScales, m_display.canUndo()},
-        {kSavGol, saveable},
-        {kSmooth, saveable},
-        {kDerivative, saveable},
-        {kResample, saveable},
-        {kAdd, m_spectra.size() >= 2},
-        {kSubtract, m_spectra.size() >= 2},
-        {kMultiply, m_spectra.size() >= 2},
-        {kDivide, m_spectra.size() >= 2},
-    };
-    for (const auto &[command, on] : enabled)
-        m_actions.at(command)->setEnabled(on);
-    m_actions.at(kStart)->setChecked(servedByLink());
-    m_actions.at(kMagnify)->setChecked(m_view->zoomMode());
-    m_actions.at(kSearch)->setChecked(m_view->searchMode());
-    m_actions.at(kAbsorbanceMode)->setChecked(m_absorbance);
-    m_actions.at(kTransmittanceMode)->setChecked(!m_absorbance);
-    m_actions.at(kShowPeaks)->setChecked(m_display.range().showPeaks != 0);
-    m_actions.at(kShowValleys)->setChecked(m_display.range().showValleys != 0);
+        state.installedCells += cell != 0;
+    state.servedByLink = servedByLink();
+    state.currentSaveable = currentSaveable();
+    state.spectrumCount = static_cast<int>(m_spectra.size());
+    state.canUndoScales = m_display.canUndo();
+    state.zoomMode = m_view->zoomMode();
+    state.searchMode = m_view->searchMode();
+    state.absorbance = m_absorbance;
+    state.showPeaks = m_display.range().showPeaks != 0;
+    state.showValleys = m_display.range().showValleys != 0;
+    return state;
+}
+
+void CScanFrame::refreshCommands() {
+    const scan::WaveWindowState state = commandState();
+    for (const auto &[command, action] : m_actions) {
+        const scan::CommandState rule = scan::waveCommandState(command, state);
+        action->setEnabled(rule.enabled);
+        if (action->isCheckable())
+            action->setChecked(rule.checked);
+    }
     if (m_spectrumBox)
-        m_colourBox->setEnabled(any);
+        m_colourBox->setEnabled(state.spectrumCount > 0);
 }
 
 } // namespace spectavo::app

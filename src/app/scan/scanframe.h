@@ -8,6 +8,7 @@
 #include <QSplitter>
 #include <QToolBar>
 
+#include "app/measurementwindow.h"
 #include "app/shell/notifyevent.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
@@ -15,6 +16,7 @@
 #include "core/scan/wave/waveacquisition.h"
 #include "core/scan/wave/wavecompute.h"
 #include "core/scan/wave/wavespectrum.h"
+#include "core/scan/wavecommandrules.h"
 #include "core/shell/filemanagementmodel.h"
 
 class QAction;
@@ -27,70 +29,24 @@ class CWaveView;
 class CScanListView;
 class SpectrumPrinter;
 
-// What the main window lends a wavelength-scan window: the program-wide records and two ways to
-// show the run in the status bar.
-struct ScanFrameHost {
-    WaveAcquisition::Program program;
-    std::function<void(const std::string &)> showState = [](const std::string &) {};
-    // Points received of the total; a total of 0 hides the progress.
-    std::function<void(int, int)> showProgress = [](int, int) {};
-    // The program-wide photometric mode changes (the mode commands and undo).
-    std::function<void(bool)> setAbsorbance = [](bool) {};
-    // The operator's Abs / T% command, for every window of the program; none: this window alone.
-    std::function<void(bool)> modeCommand = nullptr;
-};
+using ScanFrameHost = WindowHost;
+
+// The file dialog filter of a data-file format, by its extension.
+QString formatFilter(const std::string &extension);
 
 // A wavelength-scan window: the chart left, the peak list right, its commands and its scans.
-class CScanFrame : public QSplitter, private WaveAcquisitionView {
+class CScanFrame : public QSplitter, public MeasurementWindow, private WaveAcquisitionView {
 public:
     // Command names, also the actions' object names.
-    enum Command {
-        kSetup,
-        kStart,
-        kBaseline,
-        kZeroCalibration,
-        kEnergy,
-        kSlitWidth,
-        kAutorun,
-        kOpen,
-        kLoad,
-        kSave,
-        kSaveAs,
-        kExport,
-        kExportCsv,
-        kExportJcamp,
-        kRemove,
-        kCopy,
-        kPrint,
-        kPrintPreview,
-        kExportPdf,
-        kMagnify,
-        kRestore,
-        kSearch,
-        kDisplayRange,
-        kUndoScales,
-        kShowPeaks,
-        kShowValleys,
-        kThreshold,
-        kCustomize,
-        kOpenInstrumentFile,
-        kAbsorbanceMode,
-        kTransmittanceMode,
-        kSavGol,
-        kSmooth,
-        kDerivative,
-        kResample,
-        kAdd,
-        kSubtract,
-        kMultiply,
-        kDivide,
-    };
+    using Command = scan::WaveCommand;
+    using enum scan::WaveCommand;
 
     CScanFrame(ScanFrameHost host, QWidget *parent = nullptr);
     ~CScanFrame() override;
 
+    QWidget *widget() override { return this; }
     // Adds the spectrum of a .sca or .wav file in front of the list and makes it current.
-    bool openFile(const QString &path);
+    bool openFile(const QString &path) override;
     RecordList<CWaveSpectrum> &spectra() { return m_spectra; }
     scan::DisplayHistory &display() { return m_display; }
     WaveAcquisition &acquisition() { return m_acquisition; }
@@ -107,18 +63,23 @@ public:
 
     QAction *action(Command command) const { return m_actions.at(command); }
     // The window's menus and its "Spectrum" toolbar, shown by the main window while it is active.
-    const QList<QMenu *> &menus() const { return m_menus; }
-    QToolBar *toolBar() const { return m_toolBar; }
+    QList<QMenu *> menus() const override { return m_menus; }
+    QToolBar *toolBar() const override { return m_toolBar; }
     // Re-evaluates the enabling rules and check marks.
-    void refreshCommands();
+    void refreshCommands() override;
+    // The state the command rules look at.
+    scan::WaveWindowState commandState() const;
 
     // The close check: false (and the window stays) while a scan runs or a save was cancelled.
-    bool confirmClose();
+    bool confirmClose() override;
     // Asks the instrument for a stored file chosen in its file browser; only wavelength scans are
     // taken. The spectrum joins the list when the file has arrived.
-    bool requestInstrumentFile(const shell::FileManagementModel::Choice &choice);
+    bool takeInstrumentFile(const shell::FileManagementModel::Choice &choice) override;
     // A remote-start request forwarded by the main window.
-    void remoteStart(int code) { m_acquisition.remoteStart(code); }
+    bool acceptsRemoteStart() const override { return true; }
+    void remoteStart(int code) override { m_acquisition.remoteStart(code); }
+    void photometricModeCommand(bool absorbance) override { modeCommand(absorbance); }
+    void followPhotometricMode(bool absorbance) override { setAbsorbance(absorbance); }
 
     // Write the current spectrum as the Abs/T% table, as CSV or as JCAMP-DX.
     bool exportCurrentTable(const QString &path);
@@ -165,7 +126,7 @@ private:
     void copyPicture();
     void setupThreshold();
     void openInstrumentFile();
-    void takeInstrumentFile();
+    void acceptArrivedFile();
     void savitzkyGolay();
     void smooth();
     void derive();

@@ -29,13 +29,11 @@ void CScanFrame::buildCommands() {
     addCommand(file, kSave, "&Save", [this] { saveSpectrum(); });
     addCommand(file, kSaveAs, "Save &As...", [this] { saveSpectrum(); });
     addCommand(file, kExport, "&Export",
-               [this] { exportSpectrum("Text file(*.txt)", "txt", &CScanFrame::exportCurrentTable); });
-    addCommand(file, kExportCsv, "Export as CSV...", [this] {
-        exportSpectrum("Comma-separated values(*.csv)", "csv", &CScanFrame::exportCurrentCsv);
-    });
-    addCommand(file, kExportJcamp, "Export as JCAMP-DX...", [this] {
-        exportSpectrum("JCAMP-DX spectra(*.jdx *.dx)", "jdx", &CScanFrame::exportCurrentJcamp);
-    });
+               [this] { exportSpectrum(formatFilter("txt"), "txt", &CScanFrame::exportCurrentTable); });
+    addCommand(file, kExportCsv, "Export as CSV...",
+               [this] { exportSpectrum(formatFilter("csv"), "csv", &CScanFrame::exportCurrentCsv); });
+    addCommand(file, kExportJcamp, "Export as JCAMP-DX...",
+               [this] { exportSpectrum(formatFilter("jdx"), "jdx", &CScanFrame::exportCurrentJcamp); });
     addCommand(file, kRemove, "&Remove", [this] { removeSpectrum(); });
     file->addSeparator();
     addCommand(file, kCopy, "&Copy", [this] { copyPicture(); });

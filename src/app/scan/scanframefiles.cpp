@@ -19,6 +19,8 @@
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
 #include "core/link/commands.h"
+#include "core/link/stationmodel.h"
+#include "core/scan/datafileformats.h"
 #include "core/scan/exchangeformats.h"
 #include "core/scan/seriesconversion.h"
 #include "core/scan/wave/wavefile.h"
@@ -27,13 +29,26 @@
 namespace spectavo::app {
 namespace {
 
-const QString kSpectrumFilter = "wavelength scan spectra(*.sca);;Previous Data Format(*.wav)";
 using Icon = shell::MessageService::Icon;
 
 } // namespace
 
+QString formatFilter(const std::string &extension) {
+    const scan::DataFileFormat *format = scan::dataFileFormatFor("x." + extension);
+    return format ? QString(format->filter) : QString();
+}
+
+namespace {
+
+const QString &spectrumFilter() {
+    static const QString filter = formatFilter("sca") + ";;" + formatFilter("wav");
+    return filter;
+}
+
+} // namespace
+
 void CScanFrame::openSpectrum() {
-    const QString path = fileChooser().chooseOpen(this, kSpectrumFilter);
+    const QString path = fileChooser().chooseOpen(this, spectrumFilter());
     if (path.isEmpty())
         return;
     if (!openFile(path))
@@ -45,7 +60,7 @@ void CScanFrame::openSpectrum() {
 // the file could not be written.
 bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
     const QString path =
-        fileChooser().chooseSave(this, kSpectrumFilter, QString::fromStdString(spectrum.name), suffix);
+        fileChooser().chooseSave(this, spectrumFilter(), QString::fromStdString(spectrum.name), suffix);
     if (path.isEmpty())
         return false;
     if (!writeSpectrumFile(spectrum, path.toStdString())) {
@@ -92,10 +107,10 @@ bool CScanFrame::exportCurrentJcamp(const QString &path) {
 void CScanFrame::openInstrumentFile() {
     CFileManagementDialog browser(m_host.program.link, this);
     if (browser.exec() == QDialog::Accepted && browser.choice())
-        requestInstrumentFile(*browser.choice());
+        takeInstrumentFile(*browser.choice());
 }
 
-bool CScanFrame::requestInstrumentFile(const shell::FileManagementModel::Choice &choice) {
+bool CScanFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
     if (choice.typeIndex != 1) {
         messages().show("Spectavo", "File type mismatched, please select another one.", Icon::Stop);
         return false;
@@ -106,13 +121,12 @@ bool CScanFrame::requestInstrumentFile(const shell::FileManagementModel::Choice 
 }
 
 // The stored scan arrived: it becomes a spectrum in front, and its record's threshold the program's.
-void CScanFrame::takeInstrumentFile() {
+void CScanFrame::acceptArrivedFile() {
     m_awaitingFile = false;
     link::StationLink &link = m_host.program.link;
     const link::FileTransfer &transfer = link.fileTransfer();
     auto spectrum = std::make_unique<CWaveSpectrum>();
-    const ProfileFile model("..\\config\\tarvesta.zav.station." + link.status().modelName.get() + ".ini",
-                            true);
+    const ProfileFile model(link::stationModelFile(link.status().modelName.get()), true);
     std::optional<float> decoded;
     if (!transfer.conversionRefused())
         decoded = decodeInstrumentSpectrum(transfer.content().first(transfer.contentBytes()),

@@ -18,8 +18,9 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/scan/scanframe.h"
+#include "app/measurementwindow.h"
 #include "app/widgets/fonts.h"
+#include "app/windowkinds.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/scan/wave/scansettings.h"
@@ -74,7 +75,7 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
     connect(m_refresh, &QTimer::timeout, this, [this] { refreshCommands(); });
     m_refresh->start(200);
     refreshCommands();
-    newDocument(analyst.GetInt("Spectavo", "LastType", 0));
+    newDocument(shell::documentKindFromNumber(analyst.GetInt("Spectavo", "LastType", 0)));
 }
 
 CMainFrame::~CMainFrame() {
@@ -154,6 +155,8 @@ void CMainFrame::onNotification(const link::Notification &notification) {
         return;
     using Reaction = shell::MainFrameModel::Reaction;
     const Reaction reaction = m_model.handleStationNotify(notification.code, notification.value);
+    for (MeasurementWindow *document : openWindows())
+        document->stationNotified(notification);
     showPanes();
     refreshCommands();
     using Icon = shell::MessageService::Icon;
@@ -177,8 +180,7 @@ void CMainFrame::onNotification(const link::Notification &notification) {
         m_model.acknowledgeD2EnergyLow();
         break;
     case Reaction::RefreshStatusWindow:
-        if (m_statusWindow)
-            showStatusWindow();
+        showStatusWindow();
         break;
     default:
         break;
@@ -189,7 +191,7 @@ bool CMainFrame::openDocumentFile(const QString &path) {
     const auto kind = shell::documentKindForFile(path.toStdString());
     if (!kind)
         return false;
-    if (!newDocument(static_cast<int>(*kind), path))
+    if (!newDocument(*kind, path))
         return false;
     m_recent.add(path.toStdString());
     return true;
@@ -207,25 +209,8 @@ void CMainFrame::dropEvent(QDropEvent *event) {
     event->acceptProposedAction();
 }
 
-bool CMainFrame::newDocument(int kind, const QString &file) {
-    static const char *const kKinds[] = {"Fixed Points Measurement", "Wavelength Scan Measurement",
-                                         "Time Scan Measurement", "DNA/Protein measurement",
-                                         "Instrument Validity"};
-    const int index = kind >= 0 && kind < 5 ? kind : 0;
-    if (index == 1)
-        return openWaveScanWindow(file);
-    auto *placeholder = new QLabel(QString("The %1 window is not built yet.").arg(kKinds[index]));
-    placeholder->setAlignment(Qt::AlignCenter);
-    QMdiSubWindow *window = m_documents->addSubWindow(placeholder);
-    window->setWindowTitle(file.isEmpty() ? kKinds[index] : QFileInfo(file).fileName());
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(480, 320);
-    window->show();
-    return true;
-}
-
-bool CMainFrame::openWaveScanWindow(const QString &file) {
-    ScanFrameHost host{{m_link, m_shared, m_model.flags(), m_model.accessories()}};
+WindowHost CMainFrame::windowHost() {
+    WindowHost host{{m_link, m_shared, m_model.flags(), m_model.accessories()}};
     host.showState = [this](const std::string &text) {
         m_model.showViewState(text);
         showPanes();
@@ -233,19 +218,37 @@ bool CMainFrame::openWaveScanWindow(const QString &file) {
     host.showProgress = [this](int received, int total) { showScanProgress(received, total); };
     host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
     host.modeCommand = [this](bool absorbance) { photometricModeCommand(absorbance); };
-    auto *frame = new CScanFrame(std::move(host));
-    if (!file.isEmpty() && !frame->openFile(file)) {
-        delete frame;
+    return host;
+}
+
+bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
+    const WindowKind &entry = windowKind(kind);
+    MeasurementWindow *document = entry.make(windowHost());
+    if (!file.isEmpty() && !document->openFile(file)) {
+        delete document->widget();
         m_messages->show("Spectavo", strings::formatC("Cannot read %s.", file.toStdString().c_str()),
                          shell::MessageService::Icon::Error);
         return false;
     }
-    QMdiSubWindow *window = m_documents->addSubWindow(frame);
-    window->setWindowTitle(file.isEmpty() ? "Wavelength Scan Measurement" : QFileInfo(file).fileName());
+    QMdiSubWindow *window = m_documents->addSubWindow(document->widget());
+    window->setWindowTitle(file.isEmpty() ? shell::documentKindInfo(kind).title : QFileInfo(file).fileName());
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(820, 520);
+    window->resize(entry.initialSize);
     window->show();
     return true;
+}
+
+MeasurementWindow *CMainFrame::activeWindow() const {
+    QMdiSubWindow *active = m_documents->activeSubWindow();
+    return active ? measurementWindow(active->widget()) : nullptr;
+}
+
+std::vector<MeasurementWindow *> CMainFrame::openWindows() const {
+    std::vector<MeasurementWindow *> windows;
+    for (QMdiSubWindow *window : m_documents->subWindowList())
+        if (MeasurementWindow *document = measurementWindow(window->widget()))
+            windows.push_back(document);
+    return windows;
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event) {
@@ -305,16 +308,18 @@ void CMainFrame::showDocumentCommands(QMdiSubWindow *window) {
         removeToolBar(m_documentBar);
         m_documentBar = nullptr;
     }
-    auto *scan = window ? dynamic_cast<CScanFrame *>(window->widget()) : nullptr;
-    if (!scan)
+    MeasurementWindow *document = window ? measurementWindow(window->widget()) : nullptr;
+    if (!document)
         return;
     QAction *help = menuBar()->actions().value(menuBar()->actions().size() - 1);
-    for (QMenu *menu : scan->menus())
+    for (QMenu *menu : document->menus())
         m_documentMenus.push_back(menuBar()->insertMenu(help, menu));
-    m_documentBar = scan->toolBar();
-    addToolBar(m_documentBar);
-    m_documentBar->show();
-    scan->refreshCommands();
+    m_documentBar = document->toolBar();
+    if (m_documentBar) {
+        addToolBar(m_documentBar);
+        m_documentBar->show();
+    }
+    document->refreshCommands();
 }
 
 void CMainFrame::showScanProgress(int received, int total) {
@@ -325,14 +330,15 @@ void CMainFrame::showScanProgress(int received, int total) {
     }
 }
 
-// A remote start goes to the active wavelength-scan window, or the first one open.
+// A remote start goes to the active window when it takes one, else to the first open one that does.
 void CMainFrame::forwardRemoteStart(int code) {
-    CScanFrame *target = nullptr;
-    if (QMdiSubWindow *active = m_documents->activeSubWindow())
-        target = dynamic_cast<CScanFrame *>(active->widget());
-    for (QMdiSubWindow *window : m_documents->subWindowList())
-        if (!target)
-            target = dynamic_cast<CScanFrame *>(window->widget());
+    MeasurementWindow *target = activeWindow();
+    if (!target || !target->acceptsRemoteStart()) {
+        target = nullptr;
+        for (MeasurementWindow *document : openWindows())
+            if (!target && document->acceptsRemoteStart())
+                target = document;
+    }
     if (target)
         target->remoteStart(code);
 }

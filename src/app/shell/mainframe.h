@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QToolBar>
 
+#include "app/measurementwindow.h"
 #include "app/shell/notifyevent.h"
 #include "app/shell/timersource.h"
 #include "core/link/stationlink.h"
@@ -56,9 +57,12 @@ public:
     shell::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }
-    // Opens a new document of a kind (0 fixed points .. 4 validity), or one from a file; false (and
-    // the operator told) when the file cannot be read.
-    bool newDocument(int kind, const QString &file = {});
+    // Opens a new document of a kind, or one from a file; false (and the operator told) when the file
+    // cannot be read.
+    bool newDocument(shell::DocumentKind kind, const QString &file = {});
+    // The active document window, and every open one.
+    MeasurementWindow *activeWindow() const;
+    std::vector<MeasurementWindow *> openWindows() const;
     // A file given by the desktop (command line, another instance, a drop): a document of its kind.
     bool openDocumentFile(const QString &path);
     // Re-evaluates every enabling rule and check mark (Qt has no idle cycle).
@@ -74,7 +78,8 @@ protected:
 
 private:
     void buildMenus();
-    bool openWaveScanWindow(const QString &file);
+    WindowHost windowHost();
+    void openInstrumentFile();
     void setPhotometricMode(bool absorbance);
     void photometricModeCommand(bool absorbance);
     QAction *command(QMenu *menu, int id, const QString &text, std::function<void()> handler,

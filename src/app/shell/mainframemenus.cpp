@@ -13,7 +13,6 @@
 #include <QToolBar>
 
 #include "app/fixed/gotodialog.h"
-#include "app/scan/scanframe.h"
 #include "app/shell/accessorydialogs.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/hubsetupdialog.h"
@@ -49,13 +48,11 @@ QAction *CMainFrame::command(QMenu *menu, int id, const QString &text, std::func
 
 void CMainFrame::buildMenus() {
     QMenu *file = menuBar()->addMenu("&File");
-    const char *kinds[] = {"New &Fixed Points", "New &Wavelength Scan", "New &Time Scan", "New &DNA/Protein",
-                           "New Instrument &Validity"};
-    for (int kind = 0; kind < 5; ++kind)
-        file->addAction(kinds[kind], this, [this, kind] { newDocument(kind); });
+    for (const DocumentKindInfo &kind : documentKinds())
+        file->addAction(kind.newCommand, this, [this, kind = kind.kind] { newDocument(kind); });
     file->addAction("&Open...", this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
-            this, "Open", {}, "Spectavo documents (*.sca *.wav *.kin *.qua *.qm *.dna *.dm *.val *.vm)");
+        const QString path =
+            QFileDialog::getOpenFileName(this, "Open", {}, QString::fromStdString(documentFileFilter()));
         if (!path.isEmpty())
             openDocumentFile(path);
     });
@@ -91,21 +88,19 @@ void CMainFrame::buildMenus() {
         m_link.QueryStatus();
     });
     command(instrument, kCmdDarkCurrent, "View Dar&k Current", [this] {
-        m_model.handleStationNotify(1, 1);
+        m_model.handleStationNotify(link::kStationState, link::kStateBusy);
         CDarkCurrentDialog dialog(m_link, this);
         dialog.exec();
     });
     command(instrument, kCmdAmplifier, "Set A&mplifier",
             [this] { showAmplifierDialog(m_link, this, false); });
     command(instrument, kCmdCalibrateBaseline, "&Calibrate System Baseline", [this] {
+        m_model.handleStationNotify(link::kStationState, link::kStateBusy);
         m_link.CalibrateBaseline();
-        m_model.handleStationNotify(1, 1);
-        m_link.status().longOperationPending = 1;
     });
     command(instrument, kCmdLocate656, "Locate &656.1nm", [this] {
-        m_model.handleStationNotify(1, 1);
+        m_model.handleStationNotify(link::kStationState, link::kStateBusy);
         m_link.Locate656();
-        m_link.status().longOperationPending = 1;
     });
     command(instrument, kCmdGoto, "&Goto Wavelength...", [this] {
         CGotoDialog dialog(m_link, m_model.flags().absorbanceMode, this);
@@ -113,13 +108,10 @@ void CMainFrame::buildMenus() {
     });
     command(instrument, kCmdSwitchPoint, "D2/W Switch &Point", [this] {
         if (showSwitchPointDialog(this, m_link))
-            m_model.handleStationNotify(1, 1);
+            m_model.handleStationNotify(link::kStationState, link::kStateBusy);
     });
-    command(instrument, kCmdOpenInstrumentFile, "Open file from &UV-Rediradozu", [this] {
-        // The measurement windows take the chosen file once they exist; for now the store is browsed.
-        CFileManagementDialog dialog(m_link, this);
-        dialog.exec();
-    });
+    command(instrument, kCmdOpenInstrumentFile, "Open file from &UV-Rediradozu",
+            [this] { openInstrumentFile(); });
     command(
         instrument, kCmdD2Lamp, "Turn on/off &D2 lamp", [this] { switchD2Lamp(); }, true);
     command(
@@ -217,6 +209,16 @@ void CMainFrame::openHelp(int commandId) {
         m_messages->show("Spectavo", kHelpMissing, MessageService::Icon::Information);
 }
 
+// The instrument's file browser; the chosen file goes to the active window, which asks for it.
+void CMainFrame::openInstrumentFile() {
+    MeasurementWindow *target = activeWindow();
+    CFileManagementDialog dialog(m_link, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.choice())
+        return;
+    if (target && target == activeWindow())
+        target->takeInstrumentFile(*dialog.choice());
+}
+
 void CMainFrame::showAccessoryBar(bool sipper) {
     m_accessoryBar->clear();
     for (int i = 0; i < 8; ++i)
@@ -240,9 +242,8 @@ void CMainFrame::refreshCommands() {
     default:
         break;
     }
-    if (QMdiSubWindow *active = m_documents->activeSubWindow())
-        if (auto *scan = dynamic_cast<CScanFrame *>(active->widget()))
-            scan->refreshCommands();
+    if (MeasurementWindow *active = activeWindow())
+        active->refreshCommands();
     const bool children = !m_documents->subWindowList().isEmpty();
     for (auto &[id, action] : m_commands) {
         action->setEnabled(m_model.enabled(id, children));
@@ -308,17 +309,15 @@ void CMainFrame::openHubSetup() {
 // The operator's mode command: each scan window keeps its display for undo first.
 void CMainFrame::photometricModeCommand(bool absorbance) {
     m_model.setPhotometricMode(absorbance);
-    for (QMdiSubWindow *window : m_documents->subWindowList())
-        if (auto *scan = dynamic_cast<CScanFrame *>(window->widget()))
-            scan->modeCommand(absorbance);
+    for (MeasurementWindow *document : openWindows())
+        document->photometricModeCommand(absorbance);
 }
 
 // The mode is program-wide: every open wavelength-scan window follows it.
 void CMainFrame::setPhotometricMode(bool absorbance) {
     m_model.setPhotometricMode(absorbance);
-    for (QMdiSubWindow *window : m_documents->subWindowList())
-        if (auto *scan = dynamic_cast<CScanFrame *>(window->widget()))
-            scan->setAbsorbance(absorbance);
+    for (MeasurementWindow *document : openWindows())
+        document->followPhotometricMode(absorbance);
 }
 
 } // namespace spectavo::app

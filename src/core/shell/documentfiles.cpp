@@ -5,6 +5,42 @@
 
 namespace spectavo::shell {
 
+const std::vector<DocumentKindInfo> &documentKinds() {
+    static const std::vector<DocumentKindInfo> kinds = {
+        {DocumentKind::FixedPoints, "Fixed Points Measurement", "New &Fixed Points", {"qua", "qm", "fix"}},
+        {DocumentKind::WavelengthScan, "Wavelength Scan Measurement", "New &Wavelength Scan", {"sca", "wav"}},
+        {DocumentKind::TimeScan, "Time Scan Measurement", "New &Time Scan", {"kin", "tim"}},
+        {DocumentKind::DnaProtein, "DNA/Protein measurement", "New &DNA/Protein", {"dna", "dm"}},
+        {DocumentKind::Validity, "Instrument Validity", "New Instrument &Validity", {"val", "vm"}},
+    };
+    return kinds;
+}
+
+const DocumentKindInfo &documentKindInfo(DocumentKind kind) {
+    for (const DocumentKindInfo &info : documentKinds())
+        if (info.kind == kind)
+            return info;
+    return documentKinds().front();
+}
+
+DocumentKind documentKindFromNumber(int number) {
+    for (const DocumentKindInfo &info : documentKinds())
+        if (static_cast<int>(info.kind) == number)
+            return info.kind;
+    return DocumentKind::FixedPoints;
+}
+
+std::string documentFileFilter() {
+    std::string filter = "Spectavo documents (";
+    bool first = true;
+    for (const DocumentKindInfo &info : documentKinds())
+        for (const std::string &extension : info.extensions) {
+            filter += (first ? "*." : " *.") + extension;
+            first = false;
+        }
+    return filter + ")";
+}
+
 std::optional<DocumentKind> documentKindForFile(const std::string &path) {
     const std::size_t dot = path.rfind('.');
     if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
@@ -12,16 +48,9 @@ std::optional<DocumentKind> documentKindForFile(const std::string &path) {
     std::string extension = path.substr(dot + 1);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == "qua" || extension == "qm" || extension == "fix")
-        return DocumentKind::FixedPoints;
-    if (extension == "sca" || extension == "wav")
-        return DocumentKind::WavelengthScan;
-    if (extension == "kin" || extension == "tim")
-        return DocumentKind::TimeScan;
-    if (extension == "dna" || extension == "dm")
-        return DocumentKind::DnaProtein;
-    if (extension == "val" || extension == "vm")
-        return DocumentKind::Validity;
+    for (const DocumentKindInfo &info : documentKinds())
+        if (std::find(info.extensions.begin(), info.extensions.end(), extension) != info.extensions.end())
+            return info.kind;
     return std::nullopt;
 }
 

@@ -8,8 +8,25 @@
 
 namespace spectavo::shell {
 
-// The five document kinds, in the order of the "New" commands.
+// The five document kinds, in the order of the "New" commands; the number is the one kept as
+// `LastType` in the application settings.
 enum class DocumentKind { FixedPoints = 0, WavelengthScan = 1, TimeScan = 2, DnaProtein = 3, Validity = 4 };
+
+// What the program knows of a kind without opening a window: its titles, the files it opens.
+struct DocumentKindInfo {
+    DocumentKind kind;
+    const char *title;                   // a new window's title
+    const char *newCommand;              // the File menu's "New" entry
+    std::vector<std::string> extensions; // lower case, without the dot
+};
+
+// Every kind, in the order of the "New" commands.
+const std::vector<DocumentKindInfo> &documentKinds();
+const DocumentKindInfo &documentKindInfo(DocumentKind kind);
+// The kind of a stored `LastType`; fixed points for a number that is no kind.
+DocumentKind documentKindFromNumber(int number);
+// The Open dialog's filter over every kind's extensions.
+std::string documentFileFilter();
 
 // The kind that opens a file, by its extension (letter case ignored); nothing for other files.
 std::optional<DocumentKind> documentKindForFile(const std::string &path);

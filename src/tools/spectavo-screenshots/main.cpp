@@ -73,7 +73,7 @@ bool save(QWidget &widget, const QDir &folder, const char *name) {
 bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
     ProfileFile("..\\config\\tarvesta.zav.func.wavescan.ini", true)
         .PutInt("Peak and Valley", "ShowPeakValleyType", 1);
-    frame.newDocument(1);
+    frame.newDocument(shell::DocumentKind::WavelengthScan);
     QMdiSubWindow *window = frame.documents()->subWindowList().last();
     auto *scan = dynamic_cast<app::CScanFrame *>(window->widget());
     if (!scan)

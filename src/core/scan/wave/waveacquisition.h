@@ -8,6 +8,7 @@
 #include "core/scan/wave/wavespectrum.h"
 #include "core/shell/accessories.h"
 #include "core/shell/appflags.h"
+#include "core/shell/programrecords.h"
 #include "core/shell/sharedsettings.h"
 
 namespace spectavo {
@@ -42,12 +43,7 @@ public:
     // Why a scan over this range and step cannot be made, or nothing when it can.
     static std::optional<std::string> refusalFor(float high, float low, float step);
 
-    struct Program {
-        link::StationLink &link;
-        shell::SharedSettings &shared;
-        shell::AppFlags &flags;
-        const shell::AccessorySettings &accessories;
-    };
+    using Program = shell::ProgramRecords;
 
     WaveAcquisition(Program program, RecordList<CWaveSpectrum> &spectra, link::NotifyTarget *window,
                     WaveAcquisitionView &view);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <QList>
+#include <QString>
+
+#include "core/link/notify.h"
+#include "core/shell/filemanagementmodel.h"
+#include "core/shell/programrecords.h"
+
+class QMenu;
+class QToolBar;
+class QWidget;
+
+namespace spectavo::app {
+
+// What the main window lends a measurement window: the program-wide records and the ways to show a
+// run in the main window.
+struct WindowHost {
+    shell::ProgramRecords program;
+    // The state pane ("Wait...", "Ready").
+    std::function<void(const std::string &)> showState = [](const std::string &) {};
+    // Points received of the total; a total of 0 hides the progress.
+    std::function<void(int, int)> showProgress = [](int, int) {};
+    // The program-wide photometric mode changes (the mode commands and undo).
+    std::function<void(bool)> setAbsorbance = [](bool) {};
+    // The operator's Abs / T% command, for every window of the program; none: this window alone.
+    std::function<void(bool)> modeCommand = nullptr;
+};
+
+// What the main window needs of any document window. The main window knows its documents only
+// through this and the table of document kinds, so a new kind of window touches neither.
+class MeasurementWindow {
+public:
+    virtual ~MeasurementWindow() = default;
+
+    virtual QWidget *widget() = 0;
+    // The window's own menus and toolbar, shown while it is active (menus before "Help").
+    virtual QList<QMenu *> menus() const { return {}; }
+    virtual QToolBar *toolBar() const { return nullptr; }
+    // Re-evaluates the enabling rules and check marks.
+    virtual void refreshCommands() {}
+    // Opens a stored document; false when it cannot be read (the main window tells the operator).
+    virtual bool openFile(const QString &path) = 0;
+    // The close check: false while the window must stay (a run in progress, a cancelled save).
+    virtual bool confirmClose() { return true; }
+    // Whether a remote-start request (0x402) is this window's to run, and running it.
+    virtual bool acceptsRemoteStart() const { return false; }
+    virtual void remoteStart(int /*code*/) {}
+    // The operator's Abs / T% command (the window keeps its display for undo), and the program-wide
+    // mode followed.
+    virtual void photometricModeCommand(bool /*absorbance*/) {}
+    virtual void followPhotometricMode(bool /*absorbance*/) {}
+    // A station notification the main window has handled, for windows that show the instrument.
+    virtual void stationNotified(const link::Notification & /*notification*/) {}
+    // A file chosen in the instrument's file browser ("Open file from ..."): false when this window
+    // does not take files of that type (the operator is told by the window).
+    virtual bool takeInstrumentFile(const shell::FileManagementModel::Choice & /*choice*/) { return false; }
+};
+
+// The measurement window a document widget is, or null.
+MeasurementWindow *measurementWindow(QWidget *widget);
+
+} // namespace spectavo::app

@@ -1,0 +1,40 @@
+#include "app/windowkinds.h"
+
+#include "app/placeholderwindow.h"
+#include "app/scan/scanframe.h"
+
+namespace spectavo::app {
+namespace {
+
+std::function<MeasurementWindow *(const WindowHost &)> placeholderOf(shell::DocumentKind kind) {
+    return [kind](const WindowHost &) { return new CPlaceholderWindow(kind); };
+}
+
+} // namespace
+
+const std::vector<WindowKind> &windowKinds() {
+    using shell::DocumentKind;
+    static const std::vector<WindowKind> kinds = {
+        {DocumentKind::FixedPoints, placeholderOf(DocumentKind::FixedPoints), {480, 320}},
+        {DocumentKind::WavelengthScan,
+         [](const WindowHost &host) { return new CScanFrame(host); },
+         {820, 520}},
+        {DocumentKind::TimeScan, placeholderOf(DocumentKind::TimeScan), {480, 320}},
+        {DocumentKind::DnaProtein, placeholderOf(DocumentKind::DnaProtein), {480, 320}},
+        {DocumentKind::Validity, placeholderOf(DocumentKind::Validity), {480, 320}},
+    };
+    return kinds;
+}
+
+const WindowKind &windowKind(shell::DocumentKind kind) {
+    for (const WindowKind &entry : windowKinds())
+        if (entry.kind == kind)
+            return entry;
+    return windowKinds().front();
+}
+
+MeasurementWindow *measurementWindow(QWidget *widget) {
+    return dynamic_cast<MeasurementWindow *>(widget);
+}
+
+} // namespace spectavo::app

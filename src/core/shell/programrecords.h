@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/link/stationlink.h"
+#include "core/shell/accessories.h"
+#include "core/shell/appflags.h"
+#include "core/shell/sharedsettings.h"
+
+namespace spectavo::shell {
+
+// The program-wide records the main window lends every measurement window.
+struct ProgramRecords {
+    link::StationLink &link;
+    SharedSettings &shared;
+    AppFlags &flags;
+    const AccessorySettings &accessories;
+};
+
+} // namespace spectavo::shell
