@@ -109,11 +109,12 @@ void VirtualPhotrak::bootState(int state) {
         }
         return;
     }
-    const bool asks =
-        (state == 7 && m_settings.askRecalibrate) || (state == 14 && m_settings.fileSystemError);
+    const bool asks = (state == link::kBootAskRecalibrate && m_settings.askRecalibrate) ||
+                      (state == link::kBootAskInitFileSystem && m_settings.fileSystemError);
     // States 7 and 14 are the instrument's questions: an instrument that has none to ask passes them
     // without a word, so the program never asks the operator a question nobody waits for.
-    if ((state == 7 && !m_settings.askRecalibrate) || (state == 14 && !m_settings.fileSystemError)) {
+    if ((state == link::kBootAskRecalibrate && !m_settings.askRecalibrate) ||
+        (state == link::kBootAskInitFileSystem && !m_settings.fileSystemError)) {
         bootState(state + 1);
         return;
     }

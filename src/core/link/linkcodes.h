@@ -46,6 +46,9 @@ enum PacketType : std::uint8_t {
 // Values of kPacketLinkState.
 enum LinkStateValue : std::uint8_t { kLinkDown = 0, kLinkUp = 1, kLinkAsked = 255 };
 
+// Boot states (kPacketBootState) at which the instrument waits for an answer (kConfirmYes or kConfirmNo).
+enum BootState : std::uint8_t { kBootAskRecalibrate = 7, kBootAskInitFileSystem = 14 };
+
 // Values of kPacketOperationState and of the matching station notification.
 enum OperationState : std::uint8_t { kOperationFinished = 0, kOperationRunning = 1 };
 

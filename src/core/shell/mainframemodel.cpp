@@ -39,9 +39,9 @@ MainFrameModel::Reaction MainFrameModel::handleStationNotify(int code, std::int3
     case link::kStationBoot:
         setPane(kPaneState, "Starting");
         setPane(kPaneValue, bootStateText(value));
-        if (value == 7)
+        if (value == link::kBootAskRecalibrate)
             return Reaction::AskRecalibrate;
-        if (value == 14)
+        if (value == link::kBootAskInitFileSystem)
             return Reaction::AskInitFileSystem;
         return Reaction::None;
     case link::kStationItem:
