@@ -58,6 +58,7 @@ void VirtualPhotrak::sendFile(std::array<std::uint8_t, 2> handle) {
 
 void VirtualPhotrak::deleteFile(std::array<std::uint8_t, 2> handle) {
     std::erase_if(m_files, [&](const StoredFile &file) { return file.handle == handle; });
+    transmit(link::kPacketAcknowledgement, {link::kFileDelete, 0});
 }
 
 void VirtualPhotrak::acknowledged(std::uint8_t packetType) {

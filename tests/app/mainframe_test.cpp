@@ -69,6 +69,15 @@ protected:
     RecordingMessages messages;
 };
 
+void clickButton(QWidget &parent, const QString &text) {
+    for (QPushButton *button : parent.findChildren<QPushButton *>())
+        if (button->text() == text) {
+            button->click();
+            return;
+        }
+    ADD_FAILURE() << "no button " << text.toStdString();
+}
+
 QAction *commandAction(CMainFrame &frame, int id) {
     for (QAction *action : frame.findChildren<QAction *>())
         if (action->data().isValid() && action->data().toInt() == id)
@@ -129,6 +138,17 @@ TEST_F(MainFrameTest, FileManagementListsTheInstrumentsFilesByType) {
     dialog->findChild<QComboBox *>()->setCurrentIndex(1);
     ASSERT_EQ(files->count(), 1);
     EXPECT_EQ(files->item(0)->text(), "HOLMIUM.sca");
+
+    // Delete, then Refresh: the instrument is free again once the delete is acknowledged, and the
+    // store is listed without the deleted file.
+    dialog->findChild<QComboBox *>()->setCurrentIndex(0);
+    const int quantitative = files->count();
+    files->setCurrentRow(0);
+    clickButton(*dialog, "&Delete");
+    ASSERT_TRUE(pumpUntil([&] { return !link.acquisition().open.load(); })) << "the delete's answer closes it";
+    clickButton(*dialog, "&Refresh");
+    ASSERT_TRUE(pumpUntil([&] { return files->count() == quantitative - 1; }));
+    EXPECT_FALSE(link.acquisition().open.load());
     dialog.reset();
     frame.close();
 }

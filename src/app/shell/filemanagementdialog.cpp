@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace spectavo::app {
 
@@ -38,7 +39,10 @@ CFileManagementDialog::CFileManagementDialog(link::StationLink &link, QWidget *p
         m_files->clear();
         m_model.requestDirectory();
     });
-    connect(remove, &QPushButton::clicked, this, [this] { m_model.deleteEntry(m_files->currentRow()); });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        if (m_model.deleteEntry(m_files->currentRow()))
+            QTimer::singleShot(shell::FileManagementModel::kDeleteGiveUpMs, this, [this] { m_model.giveUpDelete(); });
+    });
     auto choose = [this] {
         m_choice = m_model.choose(m_files->currentRow());
         if (m_choice)
@@ -65,6 +69,9 @@ bool CFileManagementDialog::event(QEvent *event) {
             notification.code == link::kStationTransferDone) {
             m_model.directoryArrived();
             fill();
+        } else if (notification.kind == link::NotifyKind::Acquisition &&
+                   notification.code == link::kAcqAcknowledged) {
+            m_model.acknowledged(notification.value);
         }
         return true;
     }

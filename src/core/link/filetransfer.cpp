@@ -49,7 +49,7 @@ std::size_t FileTransfer::receivedCount() const {
 FileTransfer::Answer FileTransfer::directoryPacket(std::span<const std::uint8_t> data) {
     const std::uint8_t subCode = data.empty() ? 0 : data[0];
     if (data.empty() || subCode == 0) {
-        m_directory.clear();
+        m_gathering.clear();
         return ack(kDirectoryAck);
     }
     if (subCode == 1) {
@@ -58,12 +58,15 @@ FileTransfer::Answer FileTransfer::directoryPacket(std::span<const std::uint8_t>
             entry.name += static_cast<char>(data[i]);
         entry.handle = {data.size() > 14 ? data[14] : std::uint8_t{0},
                         data.size() > 15 ? data[15] : std::uint8_t{0}};
-        if (m_directory.size() < kMaxEntries)
-            m_directory.push_back(std::move(entry));
+        if (m_gathering.size() < kMaxEntries)
+            m_gathering.push_back(std::move(entry));
         return ack(kDirectoryAck);
     }
-    if (subCode == 255)
+    if (subCode == 255) {
+        std::lock_guard guard(m_directoryMutex);
+        m_directory = m_gathering;
         return ack(kDirectoryAck, true);
+    }
     return {kTransferNak, 0, false, false};
 }
 
@@ -114,11 +117,17 @@ const char *FileTransfer::fileTypeName(int typeIndex) {
     return typeIndex >= 0 && typeIndex < kFileTypeCount ? kFileTypes[typeIndex].name : "";
 }
 
+std::vector<DirectoryEntry> FileTransfer::directory() const {
+    std::lock_guard guard(m_directoryMutex);
+    return m_directory;
+}
+
 std::vector<DirectoryEntry> FileTransfer::entriesOfType(int typeIndex) const {
     std::vector<DirectoryEntry> entries;
     const std::string_view text = fileTypeText(typeIndex);
     if (text.empty())
         return entries;
+    std::lock_guard guard(m_directoryMutex);
     for (const DirectoryEntry &entry : m_directory)
         if (entry.name.find(text) != std::string::npos)
             entries.push_back(entry);

@@ -3,6 +3,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,8 +16,10 @@ struct DirectoryEntry {
     std::array<std::uint8_t, 2> handle; // sent back exactly as received
 };
 
-// The directory and the downloaded file, filled by the receive thread. The user interface reads them
-// only after the completion notification, and they are not touched again until the next request.
+// The directory and the downloaded file, filled by the receive thread. The directory is gathered
+// apart and handed over whole when its last packet arrives, so a reader never sees a listing being
+// written, whenever it looks. The file is read only after the completion notification and not touched
+// again until the next request.
 class FileTransfer {
 public:
     static constexpr std::size_t kMaxEntries = 500;
@@ -26,7 +29,8 @@ public:
 
     FileTransfer();
 
-    const std::vector<DirectoryEntry> &directory() const { return m_directory; }
+    // The last complete directory (a copy: the receive thread may be gathering the next one).
+    std::vector<DirectoryEntry> directory() const;
     // The whole buffer: name copy (13), reserved (2), received count (u16), content.
     std::span<const std::uint8_t> buffer() const { return m_buffer; }
     std::span<const std::uint8_t> content() const;
@@ -60,7 +64,9 @@ public:
     void finishContent();
 
 private:
-    std::vector<DirectoryEntry> m_directory;
+    std::vector<DirectoryEntry> m_gathering; // the receive thread's only
+    mutable std::mutex m_directoryMutex;
+    std::vector<DirectoryEntry> m_directory; // guarded by m_directoryMutex
     std::vector<std::uint8_t> m_buffer;
     bool m_conversionRefused = false;
     std::size_t m_contentBytes = 0;

@@ -28,7 +28,20 @@ bool FileManagementModel::deleteEntry(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= m_entries.size())
         return false;
     const auto &handle = m_entries[static_cast<std::size_t>(row)].handle;
-    return m_link.OpenWordAcquisition(link::kFileDelete, handle[0], handle[1], m_dialog);
+    m_deleting = m_link.OpenWordAcquisition(link::kFileDelete, handle[0], handle[1], m_dialog);
+    return m_deleting;
+}
+
+void FileManagementModel::acknowledged(int command) {
+    if (command == link::kFileDelete)
+        giveUpDelete();
+}
+
+void FileManagementModel::giveUpDelete() {
+    if (!m_deleting)
+        return;
+    m_deleting = false;
+    m_link.CloseAcquisition();
 }
 
 std::optional<FileManagementModel::Choice> FileManagementModel::choose(int row) const {

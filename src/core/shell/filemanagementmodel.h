@@ -30,8 +30,15 @@ public:
     const std::vector<link::DirectoryEntry> &entries() const { return m_entries; }
     void refill();
 
-    // Deletes the entry at `row` of the list (the list is not refilled).
+    // Deletes the entry at `row` of the list (the list is not refilled). The delete holds the
+    // instrument until its acknowledgement arrives (or the window gives up waiting after
+    // kDeleteGiveUpMs), so that a Refresh after it lists the store again.
     bool deleteEntry(int row);
+    static constexpr int kDeleteGiveUpMs = 5000;
+    bool deleting() const { return m_deleting; }
+    // An acknowledgement for the dialog's acquisition (AcquisitionNotify 255 with the command).
+    void acknowledged(int command);
+    void giveUpDelete();
     // The chosen file: its type index and handle, for the view that will download it.
     struct Choice {
         int typeIndex;
@@ -43,6 +50,7 @@ private:
     link::StationLink &m_link;
     link::NotifyTarget *m_dialog;
     int m_type = 0;
+    bool m_deleting = false;
     std::vector<link::DirectoryEntry> m_entries;
 };
 

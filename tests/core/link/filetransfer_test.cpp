@@ -1,4 +1,6 @@
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,8 @@ TEST(FileTypes, ListingIsCaseSensitive) {
         std::copy(name, name + std::strlen(name), entry.begin() + 1);
         transfer.directoryPacket(entry);
     }
+    EXPECT_TRUE(transfer.entriesOfType(0).empty()) << "nothing is shown before the listing is complete";
+    transfer.directoryPacket(Bytes{255});
     ASSERT_EQ(transfer.entriesOfType(0).size(), 1u);
     EXPECT_EQ(transfer.entriesOfType(0)[0].name, "A.qua");
     EXPECT_EQ(transfer.entriesOfType(7).size(), 1u);
@@ -51,7 +55,30 @@ TEST(FileTypes, DirectoryKeepsAtMostFiveHundredEntries) {
     transfer.directoryPacket(Bytes{0});
     for (int i = 0; i < 510; ++i)
         transfer.directoryPacket(Bytes{1, 'x', '.', 'k', 'i', 'n'});
+    transfer.directoryPacket(Bytes{255});
     EXPECT_EQ(transfer.directory().size(), 500u);
+}
+
+// The file browser reads the listing whenever the operator changes the type, while the receive thread
+// may be gathering the next one: the reader sees a whole listing, old or new, never one being written.
+TEST(FileTypes, ReadingDuringAListingSeesWholeListingsOnly) {
+    FileTransfer transfer;
+    std::atomic<bool> done{false};
+    std::thread receiver([&] {
+        for (int round = 0; round < 200; ++round) {
+            transfer.directoryPacket(Bytes{0});
+            for (int i = 0; i < 20; ++i)
+                transfer.directoryPacket(Bytes{1, 'x', '.', 'k', 'i', 'n'});
+            transfer.directoryPacket(Bytes{255});
+        }
+        done = true;
+    });
+    while (!done) {
+        const std::size_t seen = transfer.entriesOfType(2).size();
+        EXPECT_TRUE(seen == 0 || seen == 20) << seen;
+    }
+    receiver.join();
+    EXPECT_EQ(transfer.directory().size(), 20u);
 }
 
 TEST(LayoutMarker, CurrentLayoutHasInvertedNibbles) {
