@@ -48,6 +48,10 @@ void hubRefuseSends(int count) {
     control<void (*)(int)>("Script_RefuseSends")(count);
 }
 
+int hubInitCount() {
+    return control<int (*)()>("Script_InitCount")();
+}
+
 void hubSuppressOut(bool suppress) {
     control<void (*)(int)>("Script_SuppressOut")(suppress ? 1 : 0);
 }

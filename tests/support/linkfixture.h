@@ -59,6 +59,8 @@ int hubSentCount();
 bool hubSent(int index, StationPacket &out);
 void hubRefuseSends(int count);
 void hubSuppressOut(bool suppress);
+// How often the program has called Msg_Init since the last reset.
+int hubInitCount();
 // The hub's exports by name, for the in-process symbol-table loader.
 link::SymbolTableLoader::Table scriptedHubSymbols();
 

@@ -16,6 +16,7 @@ struct Hub {
     bool canOpen = true;
     bool open = false;
     int inCount = 0;
+    int initCount = 0;
     Hub_RemoteStartRequest_t remoteStart = nullptr;
 };
 
@@ -30,7 +31,10 @@ extern "C" {
 
 __attribute__((visibility("default"))) int hMsg_Received = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
 
-__attribute__((visibility("default"))) void Msg_Init(void) {}
+__attribute__((visibility("default"))) void Msg_Init(void) {
+    std::lock_guard guard(hub().mutex);
+    ++hub().initCount;
+}
 __attribute__((visibility("default"))) void Msg_Clear(void) {}
 __attribute__((visibility("default"))) void Msg_CheckState(void) {}
 __attribute__((visibility("default"))) void Msg_Push(void) {}
@@ -106,6 +110,7 @@ __attribute__((visibility("default"))) void Script_Reset(void) {
     hub().suppressOut = false;
     hub().canOpen = true;
     hub().inCount = 0;
+    hub().initCount = 0;
     eventfd_t ignored;
     while (eventfd_read(hMsg_Received, &ignored) == 0) {
     }
@@ -145,6 +150,11 @@ __attribute__((visibility("default"))) void Script_SuppressOut(int suppress) {
 __attribute__((visibility("default"))) void Script_SetOpen(int canOpen) {
     std::lock_guard guard(hub().mutex);
     hub().canOpen = canOpen != 0;
+}
+
+__attribute__((visibility("default"))) int Script_InitCount(void) {
+    std::lock_guard guard(hub().mutex);
+    return hub().initCount;
 }
 
 __attribute__((visibility("default"))) int Script_InCount(void) {

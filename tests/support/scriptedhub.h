@@ -14,5 +14,6 @@ void Script_RefuseSends(int count); // the next `count` sends are refused; -1 re
 void Script_SuppressOut(int suppress);
 void Script_SetOpen(int canOpen);
 int Script_InCount(void);
+int Script_InitCount(void);
 void Script_RequestRemoteStart(int param);
 }

@@ -85,7 +85,7 @@ CMainFrame::~CMainFrame() {
 }
 
 // The handshake ends with the scan parameters. The receive thread sends them, so it gets a copy of the
-// settings as they are now, never the window's own.
+// settings as they are now, never the window's own; the copy is renewed before every link request.
 void CMainFrame::installScanSetupProvider() {
     m_link.setScanSetupProvider(m_shared.scan.setupProvider(ProfileFile(ScanSettings::kFileName, true)));
 }
@@ -120,6 +120,9 @@ QString CMainFrame::paneText(int pane) const {
 
 void CMainFrame::startTimer(const shell::MainFrameModel::TimerStart &start) {
     m_timers->singleShot(start.milliseconds, this, [this, timer = start.timer] {
+        // Every link request ends in a handshake, which sends the scan settings as they are now.
+        if (timer == shell::MainFrameModel::Timer::LinkRequest)
+            installScanSetupProvider();
         for (const auto &next : m_model.onTimer(timer))
             startTimer(next);
         showPanes();

@@ -262,13 +262,8 @@ void CMainFrame::toggleLink() {
         m_link.status().linkOnline = 0;
         return;
     }
-    // Re-linking while offline: reopen the device and request the link again.
-    if (m_link.IsHubConnected())
-        m_link.CloseHub();
-    if (m_link.OpenHub()) {
-        m_link.StartReceiver();
-        startTimer({MainFrameModel::Timer::LinkRequest, 200});
-    }
+    for (const auto &start : m_model.relink())
+        startTimer(start);
 }
 
 void CMainFrame::switchD2Lamp() {

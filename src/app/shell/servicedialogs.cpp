@@ -13,7 +13,9 @@
 
 #include "app/widgets/gridcontrol.h"
 #include "core/config/atomicfile.h"
+#include "app/shell/qtmessageservice.h"
 #include "core/link/commands.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
 
@@ -72,9 +74,15 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     connect(m_buttons[3], &QPushButton::clicked, this, [this] {
         const QString path =
             QFileDialog::getOpenFileName(this, "Load", {}, "Background Current Data(*.dark)");
+        if (path.isEmpty())
+            return;
         const FileText file = readTextFile(path.toStdString());
         if (file.status == FileText::Status::Read && m_table.loadFileText(file.text))
             showTable();
+        else
+            messages().show("Spectavo",
+                            strings::formatC("%s is not a dark current table.", path.toStdString().c_str()),
+                            shell::MessageService::Icon::Error);
     });
     connect(m_buttons[4], &QPushButton::clicked, this, &QDialog::accept);
     showTable();

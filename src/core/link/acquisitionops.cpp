@@ -108,8 +108,12 @@ bool StationLink::OpenCommandAcquisition(std::uint8_t code, NotifyTarget *window
     // acknowledgement arriving at once is not overwritten.
     if (code == kCalibrateDarkCurrent)
         m_status.longOperationPending.store(1, std::memory_order_relaxed);
-    if (sendOrClose(code))
+    if (sendOrClose(code)) {
+        // The calibration takes the instrument for a while: the state pane says so.
+        if (code == kCalibrateDarkCurrent)
+            postMain(Notification::station(kStationState, kStateBusy));
         return true;
+    }
     if (code == kCalibrateDarkCurrent)
         m_status.longOperationPending.store(0, std::memory_order_relaxed);
     return false;

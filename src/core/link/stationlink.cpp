@@ -120,6 +120,13 @@ bool StationLink::OpenHub() {
     return m_binding && m_binding->openDevice() != 0;
 }
 
+bool StationLink::ReopenHub() {
+    if (!m_binding)
+        return false;
+    m_binding->init();
+    return OpenHub();
+}
+
 bool StationLink::IsHubConnected() {
     return m_binding && m_binding->isConnected() != 0;
 }

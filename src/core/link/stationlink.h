@@ -72,6 +72,9 @@ public:
     bool LoadHubDriver(); // the driver named in the comm configuration
     bool LoadHubDriverNamed(const std::string &configuredName, const char *caption = "ZAV_Hub");
     bool OpenHub();
+    // Opening again after the link was switched off: the driver is initialised afresh (its queue
+    // emptied) before the device opens.
+    bool ReopenHub();
     bool IsHubConnected();
     void CloseHub();
     void ReleaseHubDriver();

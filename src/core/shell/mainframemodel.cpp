@@ -105,11 +105,22 @@ std::vector<MainFrameModel::TimerStart> MainFrameModel::onTimer(Timer timer) {
         m_link.LinkRequest();
         return {};
     case Timer::LampWarmup:
-        m_flags.lampStable = 1;
-        setPane(kPaneState, strings::text(strings::kReadyLampStable));
+        // The warm-up is one timer: switching on again restarts it, so only the expiry of the latest
+        // start counts, and switching off has stopped it.
+        if (m_pendingWarmups > 0 && --m_pendingWarmups == 0 && m_link.status().d2LampOn.load() != 0)
+            lampStabilised();
         return {};
     }
     return {};
+}
+
+std::vector<MainFrameModel::TimerStart> MainFrameModel::relink() {
+    if (m_link.IsHubConnected())
+        m_link.CloseHub();
+    if (!m_link.ReopenHub())
+        return {};
+    m_link.StartReceiver();
+    return {{Timer::LinkRequest, 200}};
 }
 
 std::optional<MainFrameModel::TimerStart> MainFrameModel::switchD2Lamp(bool *showWarmupMessage) {
@@ -120,10 +131,17 @@ std::optional<MainFrameModel::TimerStart> MainFrameModel::switchD2Lamp(bool *sho
     setPane(kPaneState, strings::text(strings::kWait));
     m_flags.lampStable = 0;
     *showWarmupMessage = on != 0;
-    if (on)
+    if (on) {
+        ++m_pendingWarmups;
         return TimerStart{Timer::LampWarmup, 30000};
-    onTimer(Timer::LampWarmup); // switching off never leaves the lamp "unstable"
+    }
+    lampStabilised(); // switching off never leaves the lamp "unstable"
     return std::nullopt;
+}
+
+void MainFrameModel::lampStabilised() {
+    m_flags.lampStable = 1;
+    setPane(kPaneState, strings::text(strings::kReadyLampStable));
 }
 
 void MainFrameModel::switchWLamp() {

@@ -59,6 +59,9 @@ public:
     // application's setting) and the link start-up begins.
     std::vector<TimerStart> onCreated(int connected);
     std::vector<TimerStart> onTimer(Timer timer);
+    // "Link" while offline: the device is closed, the driver initialised afresh and the device opened
+    // again, then the link request follows on its timer.
+    std::vector<TimerStart> relink();
 
     // Lamps: the D2 lamp needs a warm-up, reported to the operator with this text.
     static constexpr const char *kWarmupMessage = "The lights is stable 30 seconds after you turn on D2.";
@@ -79,8 +82,11 @@ private:
         m_panes[static_cast<std::size_t>(pane)] = std::move(text);
     }
 
+    void lampStabilised();
+
     link::StationLink &m_link;
     AppFlags m_flags;
+    int m_pendingWarmups = 0; // warm-up starts whose expiry has not come yet
     AccessorySettings m_accessories;
     std::array<std::string, kPaneCount> m_panes;
 };

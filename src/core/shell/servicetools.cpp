@@ -91,18 +91,30 @@ std::string DarkCurrentTable::fileText() const {
     return text;
 }
 
+// A row per line. Empty cells (the two-channel table's fourth column, rows not yet reported) are
+// written as nothing but their blank, so a line may hold fewer words than columns: the words fill
+// the row from the left and the rest stays empty.
 bool DarkCurrentTable::loadFileText(std::string_view text) {
     std::istringstream in{std::string(text)};
+    std::string line;
     int rows = 0, columns = 0;
-    if (!(in >> rows >> columns) || rows < 1 || columns < 2 || static_cast<std::size_t>(rows) > kMaxRows ||
-        static_cast<std::size_t>(columns) > kMaxColumns)
+    if (!std::getline(in, line) || !(std::istringstream(line) >> rows >> columns) || rows < 1 || columns < 2 ||
+        static_cast<std::size_t>(rows) > kMaxRows || static_cast<std::size_t>(columns) > kMaxColumns)
         return false;
     std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(rows),
                                                 std::vector<std::string>(static_cast<std::size_t>(columns)));
-    for (auto &row : cells)
-        for (std::string &cell : row)
-            if (!(in >> cell))
-                return false;
+    for (auto &row : cells) {
+        if (!std::getline(in, line))
+            return false;
+        std::istringstream words(line);
+        std::size_t column = 0;
+        std::string word;
+        while (words >> word) {
+            if (column == row.size())
+                return false; // more cells than the file's own column count
+            row[column++] = word;
+        }
+    }
     m_columns = static_cast<std::size_t>(columns);
     m_cells = std::move(cells);
     return true;

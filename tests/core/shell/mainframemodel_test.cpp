@@ -97,6 +97,28 @@ TEST_F(MainFrameModelTest, D2LampWarmsUpButSwitchingItOffNeverLeavesItUnstable) 
               (std::vector<test::SentCommand>{{link::kLampSwitch, {0, 1}}, {link::kLampSwitch, {0, 0}}}));
 }
 
+// On at 0 s, off at 5 s, on at 10 s: the first start's expiry at 30 s must not end the second warm-up,
+// which ends at 40 s.
+TEST_F(MainFrameModelTest, SwitchingD2OnAgainRestartsTheWarmUp) {
+    bool message = false;
+    ASSERT_TRUE(model.switchD2Lamp(&message)); // on
+    EXPECT_FALSE(model.switchD2Lamp(&message)); // off
+    ASSERT_TRUE(model.switchD2Lamp(&message)); // on again
+    EXPECT_EQ(model.flags().lampStable, 0);
+    model.onTimer(MainFrameModel::Timer::LampWarmup); // the first start's expiry
+    EXPECT_EQ(model.flags().lampStable, 0) << "the second warm-up is still running";
+    model.onTimer(MainFrameModel::Timer::LampWarmup);
+    EXPECT_EQ(model.flags().lampStable, 1);
+}
+
+TEST_F(MainFrameModelTest, LinkingAgainInitialisesTheDriverBeforeOpeningIt) {
+    const int before = test::hubInitCount();
+    const auto starts = model.relink();
+    EXPECT_EQ(test::hubInitCount(), before + 1);
+    EXPECT_EQ(starts, (std::vector<MainFrameModel::TimerStart>{{MainFrameModel::Timer::LinkRequest, 200}}));
+    link.StopReceiver();
+}
+
 TEST_F(MainFrameModelTest, PhotometricModeChangeIsOnlyFlaggedWhenItChanges) {
     model.setPhotometricMode(true);
     EXPECT_EQ(model.flags().photometricModeChanged, 0);
@@ -287,6 +309,34 @@ TEST(DarkCurrentTable, FiveLevelsOnOneChannelSaveAndLoadBack) {
     EXPECT_FALSE(loaded.loadFileText("  999 3\n")) << "a table never grows past its rows";
     EXPECT_FALSE(loaded.loadFileText("not a table"));
     EXPECT_EQ(loaded.rows(), 6u);
+}
+
+// Saved and loaded again, the table is the same on one- and two-channel instruments; the two-channel
+// table's fourth column is empty, and so are rows whose level has not been reported.
+TEST(DarkCurrent, SaveThenLoadReproducesTheCellsOnOneAndTwoChannels) {
+    for (const int channels : {1, 2}) {
+        DarkCurrentTable table(channels);
+        table.setLevelCount(6);
+        for (int level = 0; level < 5; ++level) // level 5 not reported yet
+            table.setLevel(level, 120 + level, 110 + level);
+        DarkCurrentTable loaded(channels);
+        loaded.setLevelCount(2);
+        ASSERT_TRUE(loaded.loadFileText(table.fileText())) << channels;
+        ASSERT_EQ(loaded.rows(), table.rows()) << channels;
+        ASSERT_EQ(loaded.columns(), table.columns()) << channels;
+        for (std::size_t row = 0; row < table.rows(); ++row)
+            for (std::size_t column = 0; column < table.columns(); ++column) {
+                std::string expected = table.cell(row, column);
+                expected.erase(0, expected.find_first_not_of(' ') == std::string::npos
+                                      ? expected.size()
+                                      : expected.find_first_not_of(' '));
+                EXPECT_EQ(loaded.cell(row, column), expected) << channels << ": " << row << "," << column;
+            }
+    }
+    DarkCurrentTable table(2);
+    EXPECT_FALSE(table.loadFileText("    2     3\nLevel Sample Refrence extra \n")) << "more cells than columns";
+    EXPECT_FALSE(table.loadFileText("    3     3\nLevel Sample Refrence \n")) << "rows missing";
+    EXPECT_EQ(table.columns(), 4u) << "a refused file changes nothing";
 }
 
 TEST(StatusWindow, ItemsFillTheirFieldsAndUnknownValuesKeepTheOldText) {
