@@ -22,6 +22,9 @@ class Spectrum : public ScanTarget {
 public:
     explicit Spectrum(std::size_t points) : m_points(points), m_cursor(static_cast<int>(points) - 1) {}
     std::span<float> scanPoints() override { return m_points; }
+    // 499.0 nm up in tenths, so that wavelengths of the stream land on the grid and beside it.
+    int gridIndex(std::uint32_t tenths) const override { return gridIndexOf(499.0, 0.1, m_points.size(), tenths); }
+    std::atomic<int> &arrivedCount() override { return m_arrived; }
     std::atomic<int> &fillCursor() override { return m_cursor; }
     std::atomic<bool> &acquiringFlag() override { return m_acquiring; }
     void releasePin() override {}
@@ -30,6 +33,7 @@ private:
     std::vector<float> m_points;
     std::atomic<int> m_cursor;
     std::atomic<bool> m_acquiring{true};
+    std::atomic<int> m_arrived{0};
 };
 
 // No driver is bound: every send counts as accepted and goes nowhere.

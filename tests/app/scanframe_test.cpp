@@ -33,8 +33,10 @@
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
+#include "core/dataproc/marks.h"
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
+#include "core/scan/wave/wavefile.h"
 #include "support/linkeddriver.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
@@ -188,19 +190,31 @@ protected:
     SlowScanWindowTest() : ScanWindowTest("2") {}
 };
 
-TEST_F(SlowScanWindowTest, StopMidScanKeepsTheMeasuredPointsAndZerosTheRest) {
+TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     linkUp();
     trigger(CScanFrame::kStart);
     ASSERT_TRUE(pumpUntil([&] { return frame->acquisition().progress().received >= 40; }));
     instrument.link.StopMeasurement(); // the main window's Stop
     ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Wavelength scanning has been broken."});
-    const CWaveSpectrum &spectrum = frame->spectra().at(0);
+    CWaveSpectrum spectrum = frame->spectra().at(0);
     EXPECT_FALSE(spectrum.acquiring.load());
-    const std::vector<float> &points = spectrum.points();
-    EXPECT_NE(points.back(), 0.0f) << "the first points scanned (the high end) are kept";
-    EXPECT_EQ(points.front(), 0.0f) << "the points never scanned stay 0";
+    EXPECT_EQ(spectrum.end, 700.0f) << "the scan starts at the high end";
+    EXPECT_GT(spectrum.start, 400.0f) << "the range ends at the last measured wavelength";
+    EXPECT_GE(spectrum.points().size(), 40u);
+    EXPECT_EQ(spectrum.points().size(), spectrum.pointCount());
+    EXPECT_EQ(spectrum.arrived.load(), static_cast<int>(spectrum.points().size())) << "no hole in the part kept";
+    EXPECT_NE(spectrum.marks().front(), dataproc::kSignificantPeak) << "no peak at the cut";
+    EXPECT_NE(spectrum.marks().front(), dataproc::kSignificantValley) << "no valley at the cut";
     EXPECT_TRUE(frame->action(CScanFrame::kSave)->isEnabled());
+
+    // Saved and read back, the file holds the measured range and nothing else.
+    const std::string path = dir.file("stopped.sca");
+    ASSERT_TRUE(writeSpectrumFile(spectrum, path));
+    CWaveSpectrum loaded;
+    ASSERT_TRUE(readSpectrumFile(path, loaded));
+    EXPECT_NEAR(loaded.start, spectrum.start, 0.05f);
+    EXPECT_EQ(loaded.pointCount(), spectrum.points().size());
 }
 
 TEST_F(ScanWindowTest, BaselineScanBecomesTheReferenceAndAStepChangeZeroesIt) {

@@ -87,19 +87,26 @@ struct LinkFixture {
     RecordingMessages messages;
 };
 
-// A spectrum buffer for scans.
+// A spectrum buffer for scans: `points` on a grid ending at `highNm` in steps of `stepNm`.
 class TestScanTarget : public link::ScanTarget {
 public:
-    explicit TestScanTarget(std::size_t points)
-        : m_points(points, 0.0f), m_cursor(static_cast<int>(points) - 1) {}
+    explicit TestScanTarget(std::size_t points, float highNm = 500.0f, float stepNm = 1.0f)
+        : m_points(points, 0.0f), m_cursor(static_cast<int>(points) - 1),
+          m_start(highNm - stepNm * static_cast<float>(points - 1)), m_step(stepNm) {}
     std::span<float> scanPoints() override { return m_points; }
+    int gridIndex(std::uint32_t tenths) const override {
+        return link::gridIndexOf(m_start, m_step, m_points.size(), tenths);
+    }
+    std::atomic<int> &arrivedCount() override { return m_arrived; }
     std::atomic<int> &fillCursor() override { return m_cursor; }
     std::atomic<bool> &acquiringFlag() override { return m_acquiring; }
     void releasePin() override { ++m_releases; }
     std::vector<float> m_points;
     std::atomic<int> m_cursor;
     std::atomic<bool> m_acquiring{true};
+    std::atomic<int> m_arrived{0};
     int m_releases = 0;
+    float m_start, m_step;
 };
 
 class TestTimedTarget : public link::TimedTarget {

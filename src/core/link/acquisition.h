@@ -45,6 +45,8 @@ public:
     std::atomic<float> blankAbsorbance{0.0f};
     // Points stored again because a sampling tick came more than a period late.
     std::atomic<int> repeatedPoints{0};
+    // Scan points whose wavelength lay off the spectrum's grid: counted and dropped.
+    std::atomic<int> offGridPoints{0};
     // Whether an acquisition is open, for the user interface's enabling rules.
     std::atomic<bool> open{false};
 

@@ -91,6 +91,7 @@ bool StationLink::StartScan(int dataKind, ScanTarget *target, ScanTarget *second
         if (held.isOpen() || dataKind < 0 || dataKind > 3)
             return false;
         m_acquisition.scanDataKind.store(static_cast<std::uint8_t>(dataKind), std::memory_order_relaxed);
+        m_acquisition.offGridPoints.store(0, std::memory_order_relaxed);
         held.targets().scanTarget = target;
         held.targets().scanSecond = second;
         held.open(window, kModeWaveScan);

@@ -36,22 +36,25 @@ float finiteOrZero(float value) {
     return std::isfinite(value) ? value : 0.0f;
 }
 
-// Stores a value at the target's fill cursor and moves the cursor down, publishing the point. A
-// cursor outside the buffer stores nothing.
-void storeAtCursor(ScanTarget &target, float value) {
-    std::atomic<int> &cursor = target.fillCursor();
-    const int at = cursor.load(std::memory_order_relaxed);
+// Stores a scan point at its grid index. A point below the fill cursor is new: it is counted and the
+// cursor moves below it (release), publishing it. A point at or above the cursor arrived before and
+// replaces its own value.
+void storeAt(ScanTarget &target, int index, float value) {
     const std::span<float> points = target.scanPoints();
-    if (at >= 0 && static_cast<std::size_t>(at) < points.size())
-        points[static_cast<std::size_t>(at)] = value;
-    cursor.store(at - 1, std::memory_order_release);
+    if (index < 0 || static_cast<std::size_t>(index) >= points.size())
+        return;
+    points[static_cast<std::size_t>(index)] = value;
+    std::atomic<int> &cursor = target.fillCursor();
+    if (index <= cursor.load(std::memory_order_relaxed)) {
+        target.arrivedCount().fetch_add(1, std::memory_order_relaxed);
+        cursor.store(index - 1, std::memory_order_release);
+    }
 }
 
-float valueAtCursor(ScanTarget &target) {
-    const int at = target.fillCursor().load(std::memory_order_relaxed);
+float valueAt(ScanTarget &target, int index) {
     const std::span<float> points = target.scanPoints();
-    return (at >= 0 && static_cast<std::size_t>(at) < points.size()) ? points[static_cast<std::size_t>(at)]
-                                                                     : 0.0f;
+    return (index >= 0 && static_cast<std::size_t>(index) < points.size()) ? points[static_cast<std::size_t>(index)]
+                                                                           : 0.0f;
 }
 
 } // namespace
@@ -79,6 +82,7 @@ private:
     void scanStarted();
     void scanEnded();
     void scanPoint();
+    void storeScanPoint(Acquisition::Held &held, ScanTarget &target, float absorbance);
     void acknowledgement();
     void directory();
     void content();
@@ -428,35 +432,43 @@ void PacketDecoder::scanPoint() {
         if (acquisition.mode.load(std::memory_order_relaxed) == kModeWaveScan &&
             acquisition.armed.load(std::memory_order_relaxed) && held.targets().scanTarget) {
             ScanTarget &target = *held.targets().scanTarget;
-            ScanTarget *second = held.targets().scanSecond;
-            const std::uint8_t kind = acquisition.scanDataKind.load(std::memory_order_relaxed);
             if (target.fillCursor().load(std::memory_order_relaxed) < 0) {
                 held.releaseScanBuffers(true, m_link.twoBeams());
                 held.post(Notification::acquisition(kAcqFinished, 0));
                 held.close();
             } else {
-                const float sample = finiteOrZero(readFloat(m_data, 6)) / 10000.0f;
-                const float reference = finiteOrZero(readFloat(m_data, 10)) / 10000.0f;
-                const bool twoBeams = m_config.beamType.load(std::memory_order_relaxed) > 0;
-                if (kind == kScanEnergies) {
-                    storeAtCursor(target, sample);
-                    if (twoBeams && second)
-                        storeAtCursor(*second, reference);
-                } else if (kind == kScanSampleEnergy) {
-                    storeAtCursor(target, sample);
-                } else if (kind == kScanAbsorbance) {
-                    storeAtCursor(target, absorbance);
-                } else {
-                    const float baseline = second ? valueAtCursor(*second) : 0.0f;
-                    storeAtCursor(target, m_link.SubtractBlank(absorbance, false, baseline));
-                    if (second)
-                        second->fillCursor().fetch_sub(1, std::memory_order_release);
-                }
-                held.post(Notification::acquisition(kAcqNewData, 0));
+                storeScanPoint(held, target, absorbance);
             }
         }
     }
     m_link.postMain(Notification::stationFloat(kStationAbsorbance, absorbance));
+}
+
+// The point belongs where its wavelength says, not where the arrival order would put it: a point lost
+// on the line leaves its own place empty instead of shifting every later one.
+void PacketDecoder::storeScanPoint(Acquisition::Held &held, ScanTarget &target, float absorbance) {
+    const int index = target.gridIndex(readU16(m_data, 0));
+    if (index < 0) {
+        m_acquisition.offGridPoints.fetch_add(1, std::memory_order_relaxed);
+        return;
+    }
+    ScanTarget *second = held.targets().scanSecond;
+    const std::uint8_t kind = m_acquisition.scanDataKind.load(std::memory_order_relaxed);
+    const float sample = finiteOrZero(readFloat(m_data, 6)) / 10000.0f;
+    const float reference = finiteOrZero(readFloat(m_data, 10)) / 10000.0f;
+    if (kind == kScanEnergies) {
+        storeAt(target, index, sample);
+        if (m_link.twoBeams() && second)
+            storeAt(*second, index, reference);
+    } else if (kind == kScanSampleEnergy) {
+        storeAt(target, index, sample);
+    } else if (kind == kScanAbsorbance) {
+        storeAt(target, index, absorbance);
+    } else {
+        const float baseline = second ? valueAt(*second, index) : 0.0f;
+        storeAt(target, index, m_link.SubtractBlank(absorbance, false, baseline));
+    }
+    held.post(Notification::acquisition(kAcqNewData, 0));
 }
 
 void PacketDecoder::acknowledgement() {

@@ -90,6 +90,9 @@ void MainFrameModel::acknowledgeD2EnergyLow() {
 
 std::vector<MainFrameModel::TimerStart> MainFrameModel::onCreated(int connected) {
     m_link.ResetStationStatus(connected);
+    // The sipper starts every session at its shortest time and interval, whatever the file kept.
+    m_accessories.sipTimeS = 2;
+    m_accessories.sipIntervalS = 2;
     return {{Timer::LinkStart, 500}};
 }
 

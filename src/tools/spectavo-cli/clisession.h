@@ -31,9 +31,14 @@ private:
 // A spectrum buffer for one scan.
 class ScanBuffer : public link::ScanTarget {
 public:
-    explicit ScanBuffer(std::size_t points)
-        : m_points(points, 0.0f), m_cursor(static_cast<int>(points) - 1) {}
+    ScanBuffer(std::size_t points, double lowNm, double stepNm)
+        : m_points(points, 0.0f), m_cursor(static_cast<int>(points) - 1), m_low(lowNm), m_step(stepNm) {}
     std::span<float> scanPoints() override { return m_points; }
+    int gridIndex(std::uint32_t tenths) const override {
+        return link::gridIndexOf(m_low, m_step, m_points.size(), tenths);
+    }
+    std::atomic<int> &arrivedCount() override { return m_arrived; }
+    int arrived() const { return m_arrived.load(); }
     std::atomic<int> &fillCursor() override { return m_cursor; }
     std::atomic<bool> &acquiringFlag() override { return m_acquiring; }
     void releasePin() override {}
@@ -43,6 +48,8 @@ private:
     std::vector<float> m_points;
     std::atomic<int> m_cursor;
     std::atomic<bool> m_acquiring{true};
+    std::atomic<int> m_arrived{0};
+    double m_low, m_step;
 };
 
 // One linked session with the instrument: connect, run a command, disconnect.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
 #include "core/dataproc/pointcount.h"
 #include "core/link/acquisition.h"
@@ -180,7 +181,7 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
     if (!session.link().SendScanSetup(settings.high, settings.low, step, static_cast<std::uint8_t>(filter)))
         return "the instrument is busy with another acquisition";
 
-    ScanBuffer spectrum(count);
+    ScanBuffer spectrum(count, settings.low, step);
     session.window().clear();
     if (!session.link().StartScan(dataKind, &spectrum, nullptr, &session.window()))
         return "the instrument is busy with another acquisition";
@@ -201,8 +202,7 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
             strings::formatC("%.1f,%.6f\n", settings.low + static_cast<double>(step) * static_cast<double>(i),
                              static_cast<double>(spectrum.points()[i]));
     if (!output.empty()) {
-        std::ofstream out(output, std::ios::binary | std::ios::trunc);
-        if (!(out << csv))
+        if (!writeFileAtomically(output, csv))
             return "cannot write " + output;
         report.text("file", output);
     }
@@ -212,6 +212,10 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
     report.integer("points", static_cast<long long>(count));
     if (output.empty())
         report.text("csv", csv);
+    // What was measured is written first; a scan with holes is still not a success.
+    const int missing = static_cast<int>(count) - spectrum.arrived();
+    if (missing > 0)
+        return strings::formatC(link::kPointsMissing, missing, static_cast<int>(count));
     return "";
 }
 

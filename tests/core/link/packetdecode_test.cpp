@@ -185,13 +185,17 @@ TEST_F(PacketDecodeTest, ScanPointsFillFromTheTopAndFinishPastTheEnd) {
     decode(63, readingRecord(5000, 1000, 0, 500.0f, 0.0f)); // not armed yet: ignored
     EXPECT_EQ(spectrum.m_cursor.load(), 2);
     decode(49, {});
-    for (float signal : {1000.0f, 500.0f, 100.0f})
-        decode(63, readingRecord(5000, 1000, 0, signal, 0.0f));
+    std::uint16_t tenths = 5000;
+    for (float signal : {1000.0f, 500.0f, 100.0f}) {
+        decode(63, readingRecord(tenths, 1000, 0, signal, 0.0f));
+        tenths -= 10;
+    }
     EXPECT_NEAR(spectrum.m_points[2], 0.0f, 1e-6);
     EXPECT_NEAR(spectrum.m_points[1], 0.30103f, 1e-5);
     EXPECT_NEAR(spectrum.m_points[0], 1.0f, 1e-5);
     EXPECT_EQ(window.count(NotifyKind::Acquisition, 0), 3);
-    decode(63, readingRecord(5000, 1000, 0, 100.0f, 0.0f));
+    EXPECT_EQ(spectrum.m_arrived.load(), 3);
+    decode(63, readingRecord(4970, 1000, 0, 100.0f, 0.0f));
     EXPECT_TRUE(window.received(Notification::acquisition(1, 0)));
     EXPECT_EQ(spectrum.m_releases, 1);
     EXPECT_FALSE(link.acquisition().open.load());
@@ -203,10 +207,10 @@ TEST_F(PacketDecodeTest, ScanAgainstBaselineSubtractsTheBaselinePointByPoint) {
     link.StartScan(kScanAgainstBaseline, &spectrum, &baseline, &window);
     decode(49, {});
     decode(63, readingRecord(5000, 1000, 0, 500.0f, 0.0f));
-    decode(63, readingRecord(5000, 1000, 0, 500.0f, 0.0f));
+    decode(63, readingRecord(4990, 1000, 0, 500.0f, 0.0f));
     EXPECT_NEAR(spectrum.m_points[1], 0.30103f - 0.2f, 1e-5);
     EXPECT_NEAR(spectrum.m_points[0], 0.30103f - 0.1f, 1e-5);
-    EXPECT_EQ(baseline.m_cursor.load(), -1);
+    EXPECT_EQ(baseline.m_points, (std::vector<float>{0.1f, 0.2f})) << "the baseline is only read";
 }
 
 TEST_F(PacketDecodeTest, EnergyScanFillsBothBeamsOnADoubleBeamInstrument) {
@@ -223,14 +227,27 @@ TEST_F(PacketDecodeTest, EnergyScanFillsBothBeamsOnADoubleBeamInstrument) {
     EXPECT_FALSE(link.acquisition().open.load());
 }
 
-TEST_F(PacketDecodeTest, HostileCursorNeverWritesOutsideTheBuffer) {
-    test::TestScanTarget spectrum(2);
-    spectrum.m_cursor = 1000;
+// A faulty line drops and repeats points: each point still lands at its own wavelength, a repeat
+// replaces its own value, and a wavelength off the grid is counted and dropped.
+TEST_F(PacketDecodeTest, ScanPointsLandAtTheirWavelengthWhateverTheLineDoes) {
+    test::TestScanTarget spectrum(5); // 496 .. 500 nm
     link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window);
     decode(49, {});
-    decode(63, readingRecord(5000, 1000, 0, 500.0f, 0.0f));
-    EXPECT_EQ(spectrum.m_cursor.load(), 999);
-    EXPECT_EQ(spectrum.m_points, (std::vector<float>{0.0f, 0.0f}));
+    decode(63, readingRecord(5000, 1000, 0, 1000.0f, 0.0f)); // 500 nm: A = 0
+    // 499 nm is lost on the line.
+    decode(63, readingRecord(4980, 1000, 0, 500.0f, 0.0f));  // 498 nm
+    decode(63, readingRecord(4980, 1000, 0, 100.0f, 0.0f));  // 498 nm again, with a new value
+    decode(63, readingRecord(4985, 1000, 0, 100.0f, 0.0f));  // between two points: off the grid
+    decode(63, readingRecord(60000, 1000, 0, 100.0f, 0.0f)); // beyond the grid
+    decode(63, readingRecord(4970, 1000, 0, 500.0f, 0.0f));  // 497 nm
+    EXPECT_NEAR(spectrum.m_points[4], 0.0f, 1e-6);
+    EXPECT_EQ(spectrum.m_points[3], 0.0f) << "the lost point stays empty";
+    EXPECT_NEAR(spectrum.m_points[2], 1.0f, 1e-5) << "the repeat replaced its own value";
+    EXPECT_NEAR(spectrum.m_points[1], 0.30103f, 1e-5) << "not shifted by the lost point";
+    EXPECT_EQ(spectrum.m_points[0], 0.0f);
+    EXPECT_EQ(spectrum.m_arrived.load(), 3) << "500, 498 and 497 nm";
+    EXPECT_EQ(link.acquisition().offGridPoints.load(), 2);
+    EXPECT_EQ(spectrum.m_cursor.load(), 0);
 }
 
 TEST_F(PacketDecodeTest, OperationFinishedClosesTheAcquisition) {

@@ -52,13 +52,27 @@ protected:
     void instrumentFinishes(float absorbance = 0.5f) {
         for (std::size_t i = 0; i < spectra.size(); ++i) {
             CWaveSpectrum &spectrum = spectra.at(i);
-            if (spectrum.acquiring.load())
+            if (spectrum.acquiring.load()) {
                 std::fill(spectrum.points().begin(), spectrum.points().end(), absorbance);
+                spectrum.arrived = static_cast<int>(spectrum.points().size());
+                spectrum.nextIndex = -1;
+            }
         }
         fixture.link->CloseAcquisition();
         acquisition.handleNotification(link::Notification::acquisition(1, 0));
     }
-    void operatorStops() {
+    // The operator stops after the instrument delivered the top `measured` points.
+    void operatorStops(int measured = 3) {
+        for (std::size_t i = 0; i < spectra.size(); ++i) {
+            CWaveSpectrum &spectrum = spectra.at(i);
+            if (!spectrum.acquiring.load())
+                continue;
+            const int total = static_cast<int>(spectrum.points().size());
+            for (int k = 0; k < measured && k < total; ++k)
+                spectrum.points()[static_cast<std::size_t>(total - 1 - k)] = 0.25f;
+            spectrum.nextIndex = total - 1 - std::min(measured, total);
+            spectrum.arrived = std::min(measured, total);
+        }
         fixture.link->CloseAcquisition();
         acquisition.handleNotification(link::Notification::acquisition(2, 0));
     }
@@ -200,12 +214,39 @@ TEST_F(WaveAcquisitionTest, BaselineScanBecomesTheReferenceAndLeavesTheList) {
 
 TEST_F(WaveAcquisitionTest, BrokenBaselineScanStaysAnOrdinarySpectrum) {
     ASSERT_TRUE(acquisition.startBaselineScan());
-    operatorStops();
+    const float high = spectra.at(0).end;
+    const float step = spectra.at(0).step;
+    operatorStops(3);
     ASSERT_EQ(spectra.size(), 1u);
+    EXPECT_EQ(spectra.at(0).points(), (std::vector<float>{0.25f, 0.25f, 0.25f})) << "the measured part only";
+    EXPECT_NEAR(spectra.at(0).start, high - 2 * step, 1e-3);
+    EXPECT_EQ(spectra.at(0).end, high);
     EXPECT_FALSE(spectra.at(0).acquiring.load());
     EXPECT_FALSE(acquisition.baselineMode());
     EXPECT_EQ(shared.baseline->step, 0.0f) << "the reference is unchanged";
     EXPECT_EQ(view.informed, std::vector<std::string>{"Wavelength scanning has been broken."});
+}
+
+TEST_F(WaveAcquisitionTest, AScanStoppedBeforeItsFirstPointLeavesNoSpectrum) {
+    ASSERT_TRUE(acquisition.startSampleScan());
+    operatorStops(0);
+    EXPECT_TRUE(spectra.empty());
+    EXPECT_EQ(view.informed, std::vector<std::string>{"Wavelength scanning has been broken."});
+}
+
+TEST_F(WaveAcquisitionTest, PointsThatNeverArrivedAreToldOnceAndKeptInTheMemo) {
+    ASSERT_TRUE(acquisition.startSampleScan());
+    CWaveSpectrum &spectrum = spectra.at(0);
+    const int total = static_cast<int>(spectrum.points().size());
+    spectrum.arrived = total - 10; // ten points lost on the line
+    spectrum.nextIndex = -1;
+    fixture.link->CloseAcquisition();
+    acquisition.handleNotification(link::Notification::acquisition(1, 0));
+    const std::string note = std::to_string(10) + " of " + std::to_string(total) +
+                             " points did not arrive; they are shown as 0.";
+    EXPECT_EQ(view.refused, std::vector<std::string>{note});
+    ASSERT_EQ(spectra.size(), 1u);
+    EXPECT_NE(spectra.at(0).memo.find(note), std::string::npos);
 }
 
 TEST_F(WaveAcquisitionTest, AutorunScansTheInstalledCellsInOrder) {

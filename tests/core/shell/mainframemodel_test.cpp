@@ -99,6 +99,14 @@ TEST_F(MainFrameModelTest, D2LampWarmsUpButSwitchingItOffNeverLeavesItUnstable) 
 
 // On at 0 s, off at 5 s, on at 10 s: the first start's expiry at 30 s must not end the second warm-up,
 // which ends at 40 s.
+TEST_F(MainFrameModelTest, CreationSetsTheSippingTimeAndIntervalToTwoSeconds) {
+    model.accessories().sipTimeS = 15;
+    model.accessories().sipIntervalS = 40;
+    model.onCreated(0);
+    EXPECT_EQ(model.accessories().sipTimeS, 2);
+    EXPECT_EQ(model.accessories().sipIntervalS, 2);
+}
+
 TEST_F(MainFrameModelTest, SwitchingD2OnAgainRestartsTheWarmUp) {
     bool message = false;
     ASSERT_TRUE(model.switchD2Lamp(&message)); // on

@@ -50,7 +50,7 @@ protected:
 TEST_F(Rs232Test, HandshakeAndScanSurviveGarbageOnTheLine) {
     EXPECT_EQ(link.status().modelName.get(), "UV-1900");
     ASSERT_TRUE(link.SendScanSetup(700.0f, 690.0f, 0.5f, 1));
-    test::TestScanTarget spectrum(21);
+    test::TestScanTarget spectrum(21, 700.0f, 0.5f);
     test::RecordingTarget window;
     ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
     ASSERT_TRUE(waitFor([&] { return window.received(Notification::acquisition(1, 0)); }));

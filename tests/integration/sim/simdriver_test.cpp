@@ -65,7 +65,7 @@ TEST_F(SimDriverTest, HandshakeReportsTheVirtualInstrument) {
 TEST_F(SimDriverTest, HolmiumScanFindsItsBandsWithinHalfANanometre) {
     selectCell(1);
     ASSERT_TRUE(link.SendScanSetup(700.0f, 400.0f, 0.5f, 1));
-    test::TestScanTarget spectrum(601);
+    test::TestScanTarget spectrum(601, 700.0f, 0.5f);
     test::RecordingTarget window;
     ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
     ASSERT_TRUE(waitForNotification(window, Notification::acquisition(1, 0)));

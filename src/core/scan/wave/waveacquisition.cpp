@@ -331,11 +331,53 @@ void WaveAcquisition::adoptBaseline(const CWaveSpectrum *baselineScan) {
     m_spectra.remove(*index);
 }
 
+std::string WaveAcquisition::recordMissingPoints() {
+    std::string text;
+    for (std::size_t i = 0; i < m_spectra.size(); ++i) {
+        CWaveSpectrum &spectrum = m_spectra.at(i);
+        if (!spectrum.acquiring.load())
+            continue;
+        const int total = static_cast<int>(spectrum.points().size());
+        const int missing = total - std::clamp(spectrum.arrived.load(), 0, total);
+        if (missing <= 0)
+            continue;
+        const std::string note = strings::formatC(link::kPointsMissing, missing, total);
+        spectrum.memo += (spectrum.memo.empty() ? "" : "\r\n") + note;
+        if (text.empty())
+            text = note;
+    }
+    return text;
+}
+
+void WaveAcquisition::keepMeasuredParts() {
+    for (std::size_t i = m_spectra.size(); i-- > 0;) {
+        CWaveSpectrum &spectrum = m_spectra.at(i);
+        if (!spectrum.acquiring.load())
+            continue;
+        const int total = static_cast<int>(spectrum.points().size());
+        const int firstMeasured = std::clamp(spectrum.nextIndex.load() + 1, 0, total);
+        if (firstMeasured >= total) {
+            spectrum.acquiring = false;
+            m_spectra.remove(i);
+            continue;
+        }
+        spectrum.start = spectrum.wavelengthAt(static_cast<std::size_t>(firstMeasured));
+        std::vector<float> measured(spectrum.points().begin() + firstMeasured, spectrum.points().end());
+        spectrum.arrived = std::min(spectrum.arrived.load(), static_cast<int>(measured.size()));
+        spectrum.allocatePoints();
+        std::copy_n(measured.begin(), std::min(measured.size(), spectrum.points().size()),
+                    spectrum.points().begin());
+    }
+}
+
 void WaveAcquisition::finish() {
     const CWaveSpectrum *scanned = m_target;
     m_target = nullptr;
     m_view.showState("Ready");
     const bool baselineEnded = m_baselineMode;
+    const std::string missing = recordMissingPoints();
+    if (!missing.empty() && m_program.flags.remoteStartFlag == 0)
+        m_view.refuse(missing);
     clearAcquiringFlags(!baselineEnded);
     if (baselineEnded) {
         adoptBaseline(scanned);
@@ -355,7 +397,9 @@ void WaveAcquisition::finish() {
 void WaveAcquisition::abort() {
     m_target = nullptr;
     m_view.showState("Ready");
-    // The spectrum of a broken baseline scan stays as it is, an ordinary spectrum.
+    // The spectrum of a broken baseline scan stays, an ordinary spectrum of what was measured.
+    keepMeasuredParts();
+    recordMissingPoints();
     clearAcquiringFlags(true);
     m_baselineMode = false;
     if (m_program.flags.autorunActive != 0)

@@ -83,6 +83,12 @@ private:
     void abort();
     void adoptBaseline(const CWaveSpectrum *baselineScan);
     void clearAcquiringFlags(bool recomputeMarks);
+    // The scanned spectra's points that never arrived: each spectrum's memo records them, and the text
+    // for the operator is returned (empty when none is missing).
+    std::string recordMissingPoints();
+    // A stopped scan keeps what was measured: each acquiring spectrum is cut to its measured high part,
+    // and one with nothing measured leaves the list.
+    void keepMeasuredParts();
     void startNextCell();
     void advanceAutorun();
     // The step and filter code the parameters were sent with.

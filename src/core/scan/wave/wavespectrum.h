@@ -39,11 +39,17 @@ public:
 
     // The acquisition's view of the spectrum.
     std::span<float> scanPoints() override { return m_points; }
+    int gridIndex(std::uint32_t tenths) const override {
+        return link::gridIndexOf(start, step, m_points.size(), tenths);
+    }
+    std::atomic<int> &arrivedCount() override { return arrived; }
     std::atomic<int> &fillCursor() override { return nextIndex; }
     std::atomic<bool> &acquiringFlag() override { return acquiring; }
     void releasePin() override {}
 
     CopyableAtomic<int> nextIndex{-1};
+    // Points the instrument delivered during the scan that filled this spectrum.
+    CopyableAtomic<int> arrived{0};
     int drawnDownTo = 0;
     std::string name;
     std::string memo;
