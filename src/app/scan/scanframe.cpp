@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/scan/scanlistview.h"
@@ -32,6 +33,9 @@ CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
     setMinimumSize(600, 380);
     buildCommands();
     buildToolBar();
+    auto *watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [this] { m_acquisition.watch(WaveAcquisition::Clock::now()); });
+    watch->start(1000);
     m_view->onDisplayChanged = [this] { redraw(); };
     m_view->onStatus = [this](const std::string &text) { m_host.showState(text); };
     m_view->onContextMenu = [this](QPoint at) {

@@ -1,6 +1,7 @@
 #include "clisession.h"
 
 #include "core/config/profilefile.h"
+#include "core/strings/cformat.h"
 #include "core/scan/wave/scansettings.h"
 
 namespace spectavo::cli {
@@ -69,11 +70,17 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
         return false;
     }
     m_connected = true;
-    m_link.LinkRequest();
-    const bool online =
-        m_frame.waitUntil([this] { return m_link.status().linkOnline.load() == 1; }, m_timeout);
+    // A request lost on the line is asked again; the instrument gets three chances within the time.
+    const auto perTry = std::max(std::chrono::milliseconds(500), m_timeout / kLinkTries);
+    bool online = false;
+    for (int attempt = 0; attempt < kLinkTries && !online; ++attempt) {
+        m_link.LinkRequest();
+        online = m_frame.waitUntil([this] { return m_link.status().linkOnline.load() == 1; }, perTry);
+    }
     if (!online) {
-        error = "the instrument did not answer the link request";
+        error = m_link.IsHubConnected()
+                    ? strings::formatC("the instrument did not answer %d link requests", kLinkTries)
+                    : "the hub driver lost its device before the instrument answered";
         return false;
     }
     // The handshake's status query is answered item by item; commands rely on the cell count and the

@@ -64,6 +64,7 @@ public:
     Waiter &window() { return m_window; }
     Waiter &frame() { return m_frame; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
+    static constexpr int kLinkTries = 3;
 
 private:
     class Messages : public link::LinkMessages {

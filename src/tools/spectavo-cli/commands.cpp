@@ -1,6 +1,8 @@
 #include "commands.h"
 
 #include <cmath>
+#include <cstdio>
+#include <unistd.h>
 #include <fstream>
 
 #include "core/config/atomicfile.h"
@@ -152,6 +154,35 @@ std::string blankCommand(CliSession &session, const Arguments &, Report &report)
     return "";
 }
 
+// Waits for the scan's end while points keep coming. A scan whose link goes offline, or that receives
+// nothing for the give-up time, ends at once with the reason, never after its whole duration.
+std::string waitForScanEnd(CliSession &session, ScanBuffer &spectrum, std::size_t count) {
+    using namespace std::chrono_literals;
+    const auto quiet = std::chrono::milliseconds(5000); // the link's give-up time
+    auto lastChange = std::chrono::steady_clock::now();
+    int lastArrived = -1;
+    const bool progress = isatty(fileno(stderr)) != 0;
+    for (;;) {
+        if (session.window().waitFor(is(NotifyKind::Acquisition, link::kAcqFinished), 200ms))
+            break;
+        if (session.link().status().linkOnline.load() != 1)
+            return "the link to the instrument went away during the scan";
+        const int arrived = spectrum.arrived();
+        const auto now = std::chrono::steady_clock::now();
+        if (arrived != lastArrived) {
+            lastArrived = arrived;
+            lastChange = now;
+            if (progress)
+                std::fprintf(stderr, "\r%d of %zu points", arrived, count);
+        } else if (now - lastChange > quiet) {
+            return "the instrument stopped sending the scan";
+        }
+    }
+    if (progress)
+        std::fprintf(stderr, "\r%zu of %zu points\n", static_cast<std::size_t>(std::max(lastArrived, 0)), count);
+    return "";
+}
+
 std::string scanCommand(CliSession &session, const Arguments &args, Report &report) {
     if (const std::string error = selectCellOption(session, args); !error.empty())
         return error;
@@ -185,13 +216,11 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
     session.window().clear();
     if (!session.link().StartScan(dataKind, &spectrum, nullptr, &session.window()))
         return "the instrument is busy with another acquisition";
-    const auto scanTime = session.timeout() + std::chrono::milliseconds(20 * static_cast<long>(count));
-    const bool finished =
-        session.window().waitFor(is(NotifyKind::Acquisition, link::kAcqFinished), scanTime).has_value();
+    const std::string stalled = waitForScanEnd(session, spectrum, count);
     // Closing (or stopping) waits for any decode still writing into the buffer, which dies here.
-    if (!finished) {
+    if (!stalled.empty()) {
         session.link().StopMeasurement();
-        return "the scan did not finish";
+        return stalled;
     }
     session.link().CloseAcquisition();
 
@@ -222,8 +251,10 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
 std::string cellCommand(CliSession &session, const Arguments &args, Report &report) {
     const int cell = args.words.empty() ? 0 : strings::scanIntC(args.words[0]);
     const int cells = session.link().status().cellCount.load();
-    if (cell < 1 || cell > std::max(cells, 1))
-        return strings::formatC("cell must be 1 to %d", std::max(cells, 1));
+    if (cells < 1)
+        return "the instrument did not report its cell changer";
+    if (cell < 1 || cell > cells)
+        return strings::formatC("cell must be 1 to %d", cells);
     session.window().clear();
     if (!session.link().OpenAcquisition(&session.window(), link::kModeNone))
         return "the instrument is busy with another acquisition";

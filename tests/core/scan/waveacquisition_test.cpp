@@ -249,6 +249,36 @@ TEST_F(WaveAcquisitionTest, PointsThatNeverArrivedAreToldOnceAndKeptInTheMemo) {
     EXPECT_NE(spectra.at(0).memo.find(note), std::string::npos);
 }
 
+// A scan that receives nothing for the give-up time, or whose link went offline, is stopped instead
+// of waiting for an end that will never come.
+TEST_F(WaveAcquisitionTest, AStalledScanIsStoppedAfterTheGiveUpTime) {
+    using namespace std::chrono_literals;
+    fixture.link->status().linkOnline = 1;
+    ASSERT_TRUE(acquisition.startSampleScan());
+    const auto start = WaveAcquisition::Clock::now();
+    acquisition.watch(start);
+    acquisition.watch(start + 4s);
+    EXPECT_TRUE(fixture.link->acquisition().open.load()) << "still within the give-up time";
+    spectra.at(0).nextIndex = spectra.at(0).nextIndex.load() - 1; // a point arrives
+    acquisition.watch(start + 4500ms);
+    acquisition.watch(start + 9s);
+    EXPECT_TRUE(fixture.link->acquisition().open.load()) << "the point restarted the wait";
+    acquisition.watch(start + 10s);
+    EXPECT_FALSE(fixture.link->acquisition().open.load());
+    EXPECT_EQ(view.refused, std::vector<std::string>{WaveAcquisition::kStalled});
+    EXPECT_TRUE(fixture.window.received(link::Notification::acquisition(link::kAcqStopped, 0)));
+}
+
+TEST_F(WaveAcquisitionTest, AScanWhoseLinkWentOfflineIsStoppedAtTheNextWatch) {
+    fixture.link->status().linkOnline = 1;
+    ASSERT_TRUE(acquisition.startSampleScan());
+    const auto start = WaveAcquisition::Clock::now();
+    acquisition.watch(start);
+    fixture.link->status().linkOnline = 0;
+    acquisition.watch(start + std::chrono::seconds(1));
+    EXPECT_FALSE(fixture.link->acquisition().open.load());
+}
+
 TEST_F(WaveAcquisitionTest, AutorunScansTheInstalledCellsInOrder) {
     accessories.cellInstalled = {0, 1, 0, 1, 1, 0, 0, 0};
     accessories.cellName[3] = "Standard 2";

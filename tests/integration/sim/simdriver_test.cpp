@@ -84,6 +84,43 @@ TEST_F(SimDriverTest, HolmiumScanFindsItsBandsWithinHalfANanometre) {
     }
 }
 
+// A line that repeats packets: every scan point still lands at its own wavelength, once counted, and
+// holmium's bands stay where they are.
+TEST(SimDriverFaults, RepeatedPacketsNeitherShiftNorAddScanPoints) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/bin");
+    std::filesystem::create_directories(dir.path() + "/config");
+    test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"),
+                     "[Simulation]\nSpeed=10\nBoot=0\nSeed=3\n[Faults]\nDuplicate=0.05\n");
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    test::LinkedDriver driver;
+    ASSERT_TRUE(driver.connect(kDriver));
+    StationLink &link = driver.link;
+    test::RecordingTarget holder;
+    ASSERT_TRUE(link.OpenAcquisition(&holder, kModeNone));
+    link.RequestCell(1);
+    ASSERT_TRUE(test::eventually([&] { return holder.received(Notification::acquisition(3, 0)); }));
+    link.CloseAcquisition();
+
+    ASSERT_TRUE(link.SendScanSetup(700.0f, 400.0f, 0.5f, 1));
+    test::TestScanTarget spectrum(601, 700.0f, 0.5f);
+    test::RecordingTarget window;
+    ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
+    ASSERT_TRUE(test::eventually([&] { return window.received(Notification::acquisition(1, 0)); }));
+    link.CloseAcquisition();
+    EXPECT_EQ(spectrum.m_arrived.load(), 601);
+    EXPECT_GT(window.count(NotifyKind::Acquisition, 0), 601) << "some points did come twice";
+    std::vector<std::int32_t> marks(spectrum.m_points.size());
+    dataproc::computeMarks(spectrum.m_points, 0.1f, marks);
+    for (double band : {450.8, 536.4}) {
+        bool found = false;
+        for (std::size_t i = 0; i < marks.size(); ++i)
+            found = found || (marks[i] == dataproc::kSignificantPeak &&
+                              std::fabs(400.0 + 0.5 * static_cast<double>(i) - band) <= 0.5);
+        EXPECT_TRUE(found) << "no peak near " << band;
+    }
+}
+
 TEST_F(SimDriverTest, BlankGotoAndReadAgreeWithTheModel) {
     test::RecordingTarget window;
     ASSERT_TRUE(link.TakeBlank(&window));

@@ -263,6 +263,30 @@ void WaveAcquisition::remoteStart(int code) {
     }
 }
 
+void WaveAcquisition::watch(Clock::time_point now) {
+    if (!scanning()) {
+        m_lastData.reset();
+        return;
+    }
+    const int received = progress().received;
+    if (!m_lastData || received != m_lastReceived) {
+        m_lastData = now;
+        m_lastReceived = received;
+        return;
+    }
+    const bool offline = m_program.link.status().linkOnline.load() != 1;
+    if (!offline && now - *m_lastData < kStallLimit)
+        return;
+    m_lastData.reset();
+    m_view.refuse(kStalled);
+    // Stopping posts the stop to this window while the acquisition is open; one the link already
+    // closed gets it from here, so the scan ends either way.
+    if (m_program.link.acquisition().open.load())
+        m_program.link.StopMeasurement();
+    else
+        m_window->post(link::Notification::acquisition(link::kAcqStopped, 0));
+}
+
 void WaveAcquisition::handleNotification(const link::Notification &notification) {
     if (notification.kind != link::NotifyKind::Acquisition)
         return;

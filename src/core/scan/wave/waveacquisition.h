@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -78,6 +79,14 @@ public:
     };
     Progress progress() const;
 
+    // The window's watch over a running scan, called about once a second: a scan whose link went
+    // offline, or that received nothing for the link's give-up time, is stopped (and ends as broken,
+    // keeping what was measured) instead of waiting for a scan that will never finish.
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::seconds kStallLimit{5};
+    void watch(Clock::time_point now);
+    static constexpr const char *kStalled = "The instrument stopped sending the scan.";
+
 private:
     void finish();
     void abort();
@@ -107,6 +116,9 @@ private:
     WaveAcquisitionView &m_view;
     bool m_baselineMode = false;
     CWaveSpectrum *m_target = nullptr;
+    // When the running scan last delivered something (or started).
+    std::optional<Clock::time_point> m_lastData;
+    int m_lastReceived = -1;
 };
 
 // The name of a new scan: `name`, with `suffix` appended once for every other spectrum (from the end
