@@ -31,9 +31,11 @@
 #include "app/scan/scansetupdialog.h"
 #include "app/scan/waveview.h"
 #include "app/shell/filemanagementdialog.h"
+#include "app/shell/notifyevent.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
 #include "core/dataproc/marks.h"
+#include "core/link/bytes.h"
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/wave/wavefile.h"
@@ -358,6 +360,80 @@ TEST_F(ScanWindowTest, ZoomUndoModeAndTraceCursorFromMouseAndKeys) {
         << *view->cursorIndex() << " of " << spectrum.marks().size() << ", peaks " << spectrum.peakCount();
     QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(300, 200));
     EXPECT_FALSE(view->searchMode()) << "a double click ends search mode";
+}
+
+// A stored scan as the instrument's store holds it: 700 to 400 nm in whole steps, a given threshold.
+std::vector<std::uint8_t> storedScanRecord(float threshold, std::size_t points) {
+    std::vector<std::uint8_t> record(90 + 4 * points, 0);
+    const char name[] = "STORED.sca";
+    std::copy(name, name + sizeof name - 1, record.begin());
+    record[13] = 0x5A; // the current layout
+    link::writeU32(record, 25, 700 * 20);
+    link::writeU32(record, 29, 400 * 20);
+    record[33] = 3; // the station file's third step: 1 nm
+    link::writeFloat(record, 35, threshold);
+    for (std::size_t i = 0; i < points; ++i)
+        link::writeFloat(record, 90 + 4 * i, 0.5f);
+    return record;
+}
+
+// The window asks for a stored file and the transfer hands over `record`.
+void deliverStoredScan(CScanFrame &window, link::StationLink &link, const std::vector<std::uint8_t> &record) {
+    ASSERT_TRUE(window.takeInstrumentFile({1, {0, 1}}));
+    std::vector<std::uint8_t> buffer(link::FileTransfer::kHeaderBytes, 0);
+    buffer.insert(buffer.end(), record.begin(), record.end());
+    link::writeU16(buffer, 15, static_cast<std::uint16_t>(record.size()));
+    link.fileTransfer().loadBuffer(buffer);
+    link.fileTransfer().finishContent();
+    NotifyEvent arrived(link::Notification::station(link::kStationTransferDone, 0));
+    QApplication::sendEvent(&window, &arrived);
+}
+
+TEST_F(ScanWindowTest, SpectraFromFilesAndTheInstrumentStartAsNewSpectra) {
+    test::writeBytes(dir.file("config/tarvesta.zav.analyst.ini"), "[Spectavo]\nOperator=Dr. Vega\n");
+    test::writeBytes(dir.file("config/tarvesta.zav.station..ini"), "[WaveScan]\nStep3=1.0\n");
+    link::StationLink offline;
+    offline.config().stepsPerNm = 20;
+    flags.peakHeight = 0.05f;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    // A file written without an operator: the configured one is the spectrum's.
+    std::string text = test::readBytes(SPECTAVO_TEST_DATA_DIR "/holmium.sca");
+    text.erase(text.find("Operator="), std::string("Operator=\r\n").size());
+    test::writeBytes(dir.file("nooperator.sca"), text);
+    ASSERT_TRUE(window->openFile(QString::fromStdString(dir.file("nooperator.sca"))));
+    EXPECT_EQ(window->spectra().at(0).operatorName(), "Dr. Vega");
+
+    deliverStoredScan(*window, offline, storedScanRecord(0.2f, 301));
+    ASSERT_EQ(window->spectra().size(), 2u);
+    EXPECT_EQ(window->spectra().at(0).operatorName(), "Dr. Vega");
+    EXPECT_EQ(flags.peakHeight, 0.2f) << "the record's threshold, in the dialog's range, is taken";
+}
+
+TEST_F(ScanWindowTest, AStoredScansThresholdOutsideTheDialogsRangeIsNotTaken) {
+    test::writeBytes(dir.file("config/tarvesta.zav.station..ini"), "[WaveScan]\nStep3=1.0\n");
+    link::StationLink offline;
+    offline.config().stepsPerNm = 20;
+    flags.peakHeight = 0.05f;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    for (const float threshold : {std::nanf(""), -1.0f, 11.0f, INFINITY}) {
+        deliverStoredScan(*window, offline, storedScanRecord(threshold, 301));
+        EXPECT_EQ(flags.peakHeight, 0.05f) << threshold;
+    }
+    EXPECT_EQ(window->spectra().size(), 4u) << "the spectra themselves are fine";
+}
+
+TEST_F(ScanWindowTest, AStoredScanThatDisagreesWithItsOwnGridIsRefusedAsIncomplete) {
+    test::writeBytes(dir.file("config/tarvesta.zav.station..ini"), "[WaveScan]\nStep3=1.0\n");
+    link::StationLink offline;
+    offline.config().stepsPerNm = 20;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    for (const std::size_t points : {300u, 302u, 330u}) { // parts lost, or repeated on the line
+        messages.shown.clear();
+        deliverStoredScan(*window, offline, storedScanRecord(0.1f, points));
+        EXPECT_EQ(messages.shown, std::vector<std::string>{"The file from the instrument is incomplete."}) << points;
+    }
+    EXPECT_TRUE(window->spectra().empty());
+    EXPECT_FALSE(offline.acquisition().open.load());
 }
 
 TEST_F(ScanWindowTest, StoredScanFromTheInstrumentJoinsTheList) {

@@ -61,7 +61,7 @@ CScanFrame::~CScanFrame() {
 }
 
 bool CScanFrame::openFile(const QString &path) {
-    auto spectrum = std::make_unique<CWaveSpectrum>();
+    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew());
     if (!readSpectrumFile(path.toStdString(), *spectrum))
         return false;
     spectrum->recomputeMarks(m_host.program.flags.peakHeight);

@@ -20,6 +20,8 @@
 #include "core/config/profilefile.h"
 #include "core/link/commands.h"
 #include "core/link/stationmodel.h"
+#include "core/scan/peaklist.h"
+#include "core/link/storedrecords.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/exchangeformats.h"
 #include "core/scan/seriesconversion.h"
@@ -125,19 +127,26 @@ void CScanFrame::acceptArrivedFile() {
     m_awaitingFile = false;
     link::StationLink &link = m_host.program.link;
     const link::FileTransfer &transfer = link.fileTransfer();
-    auto spectrum = std::make_unique<CWaveSpectrum>();
+    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew());
     const ProfileFile model(link::stationModelFile(link.status().modelName.get()), true);
     std::optional<float> decoded;
+    bool incomplete = false;
     if (!transfer.conversionRefused())
         decoded = decodeInstrumentSpectrum(transfer.content().first(transfer.contentBytes()),
-                                           link.config().stepsPerNm.load(), model, *spectrum);
+                                           link.config().stepsPerNm.load(), model, *spectrum, &incomplete);
     link.CloseAcquisition();
+    if (incomplete) {
+        messages().show("Spectavo", link::kIncompleteFile, Icon::Error);
+        return;
+    }
     if (!decoded) {
         messages().show("Spectavo", "The instrument's file is not a spectrum this program can read.",
                         Icon::Error);
         return;
     }
-    const float threshold = decoded.value_or(m_host.program.flags.peakHeight);
+    // The record's threshold becomes the program's only when the threshold dialog would accept it: a
+    // damaged value would otherwise hide every peak, now and after a restart.
+    const float threshold = scan::acceptableThreshold(*decoded) ? *decoded : m_host.program.flags.peakHeight;
     m_host.program.flags.peakHeight = threshold;
     spectrum->recomputeMarks(threshold);
     m_spectra.insertFront(std::move(spectrum));

@@ -10,6 +10,7 @@
 #include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
+#include "core/scan/peaklist.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 
@@ -36,7 +37,7 @@ void CScanFrame::setupThreshold() {
     bool ok = false;
     const double value =
         QInputDialog::getDouble(this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
-                                m_host.program.flags.peakHeight, 0.0, 10.0, 4, &ok);
+                                m_host.program.flags.peakHeight, scan::kThresholdMin, scan::kThresholdMax, 4, &ok);
     if (!ok)
         return;
     m_host.program.flags.peakHeight = static_cast<float>(value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,13 @@ struct PeakListRow {
 // table), otherwise its significant peaks and/or valleys.
 std::vector<PeakListRow> peakListRows(const CWaveSpectrum &spectrum, bool absorbance, bool showPeaks,
                                       bool showValleys);
+// The peak/valley threshold's range, as its dialog accepts it (absorbance).
+inline constexpr double kThresholdMin = 0.0;
+inline constexpr double kThresholdMax = 10.0;
+inline bool acceptableThreshold(float value) {
+    return std::isfinite(value) && value >= kThresholdMin && value <= kThresholdMax;
+}
+
 // The heading of the value column.
 inline const char *peakListValueHeading(bool absorbance) {
     return absorbance ? "Abs" : "T(%)";

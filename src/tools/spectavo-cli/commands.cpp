@@ -9,6 +9,12 @@
 #include "core/config/profilefile.h"
 #include "core/dataproc/pointcount.h"
 #include "core/link/acquisition.h"
+#include "core/link/stationmodel.h"
+#include "core/link/storedrecords.h"
+#include "core/scan/datafileformats.h"
+#include "core/scan/time/kinefile.h"
+#include "core/scan/wave/wavefile.h"
+#include "outputfile.h"
 #include "core/scan/wave/scansettings.h"
 #include "core/strings/cformat.h"
 
@@ -60,11 +66,44 @@ std::string readDirectory(CliSession &session) {
     return complete ? "" : "the directory did not arrive";
 }
 
-const link::DirectoryEntry *findFile(CliSession &session, const std::string &name) {
+std::optional<link::DirectoryEntry> findFile(CliSession &session, const std::string &name) {
     for (const auto &entry : session.link().fileTransfer().directory())
         if (entry.name == name)
-            return &entry;
-    return nullptr;
+            return entry;
+    return std::nullopt;
+}
+
+// Spectra and curves arrive decoded as the windows decode them, and are written in the format the
+// output's name asks for; every other record keeps its bytes, under its own extension.
+std::string saveDownloaded(CliSession &session, const std::string &name, std::span<const std::uint8_t> content,
+                           const std::string &output) {
+    const std::optional<int> type = link::storedFileType(name);
+    link::StationLink &link = session.link();
+    bool incomplete = false;
+    scan::DataFileContent decoded;
+    if (type == 1) {
+        const ProfileFile model(link::stationModelFile(link.status().modelName.get()), true);
+        CWaveSpectrum spectrum = CWaveSpectrum::makeNew();
+        if (!decodeInstrumentSpectrum(content, link.config().stepsPerNm.load(), model, spectrum, &incomplete))
+            return incomplete ? link::kIncompleteFile : "the instrument's file is not a spectrum";
+        decoded.spectrum = std::move(spectrum);
+    } else if (type == 2) {
+        CKineSpectrum curve;
+        if (!decodeInstrumentCurve(content, link.config().stepsPerNm.load(), link.config().beamType.load(), curve,
+                                   &incomplete))
+            return incomplete ? link::kIncompleteFile : "the instrument's file is not a time scan";
+        decoded.curve = std::move(curve);
+    }
+    if (decoded.spectrum || decoded.curve)
+        return scan::writeDataFile(decoded, output);
+    if (type && !link::storedRecordComplete(*type, content))
+        return link::kIncompleteFile;
+    const std::string extension = scan::lowerExtension(name);
+    if (scan::lowerExtension(output) != extension)
+        return "a ." + extension + " file from the instrument keeps its bytes and is saved under a ." + extension +
+               " name";
+    const std::string bytes(reinterpret_cast<const char *>(content.data()), content.size());
+    return writeFileAtomically(output, bytes) ? "" : "cannot write " + output;
 }
 
 } // namespace
@@ -316,9 +355,11 @@ std::string downloadCommand(CliSession &session, const Arguments &args, Report &
         return "download needs a file name and -o FILE";
     if (const std::string error = readDirectory(session); !error.empty())
         return error;
-    const link::DirectoryEntry *entry = findFile(session, args.words[0]);
+    const std::optional<link::DirectoryEntry> entry = findFile(session, args.words[0]);
     if (!entry)
         return "the instrument holds no file named " + args.words[0];
+    if (const std::string problem = outputProblem(args.get("-o"), {}); !problem.empty())
+        return problem;
     session.window().clear();
     if (!session.link().OpenWordAcquisition(link::kFileOpen, entry->handle[0], entry->handle[1],
                                             &session.window()))
@@ -333,10 +374,8 @@ std::string downloadCommand(CliSession &session, const Arguments &args, Report &
     if (transfer.conversionRefused())
         return "the file is in an older layout that cannot be converted";
     const auto content = transfer.content().first(transfer.contentBytes());
-    std::ofstream out(args.get("-o"), std::ios::binary | std::ios::trunc);
-    if (!out.write(reinterpret_cast<const char *>(content.data()),
-                   static_cast<std::streamsize>(content.size())))
-        return "cannot write " + args.get("-o");
+    if (const std::string problem = saveDownloaded(session, entry->name, content, args.get("-o")); !problem.empty())
+        return problem;
     report.text("file", args.get("-o"));
     report.integer("bytes", static_cast<long long>(content.size()));
     return "";
@@ -347,7 +386,7 @@ std::string deleteCommand(CliSession &session, const Arguments &args, Report &re
         return "delete needs a file name";
     if (const std::string error = readDirectory(session); !error.empty())
         return error;
-    const link::DirectoryEntry *entry = findFile(session, args.words[0]);
+    const std::optional<link::DirectoryEntry> entry = findFile(session, args.words[0]);
     if (!entry)
         return "the instrument holds no file named " + args.words[0];
     if (!session.link().OpenWordAcquisition(link::kFileDelete, entry->handle[0], entry->handle[1],

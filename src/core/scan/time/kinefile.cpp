@@ -124,7 +124,9 @@ bool exportCurveTable(const CKineSpectrum &curve, const std::string &path) {
 }
 
 bool decodeInstrumentCurve(std::span<const std::uint8_t> content, int stepsPerNm, int beamType,
-                           CKineSpectrum &curve) {
+                           CKineSpectrum &curve, bool *incomplete) {
+    if (incomplete)
+        *incomplete = false;
     const std::size_t dataOffset = beamType == 0 ? 92 : 96;
     if (content.size() < dataOffset || stepsPerNm <= 0 || content[22] >= std::size(kInstrumentSteps))
         return false;
@@ -150,6 +152,11 @@ bool decodeInstrumentCurve(std::span<const std::uint8_t> content, int stepsPerNm
     }
     if (!decoded.allocatePoints())
         return false;
+    if (content.size() != dataOffset + 4 * decoded.points().size()) {
+        if (incomplete)
+            *incomplete = true;
+        return false;
+    }
     const std::size_t available = (content.size() - dataOffset) / 4;
     for (std::size_t i = 0; i < decoded.points().size() && i < available; ++i)
         decoded.points()[i] = link::readFloat(content, dataOffset + 4 * i);

@@ -24,7 +24,8 @@ bool exportCurveTable(const CKineSpectrum &curve, const std::string &path);
 
 // A stored time scan from the instrument's file store. The points start at offset 92 on a single-beam
 // instrument and 96 otherwise. False for a record whose grid is absurd.
+// A record whose size is not the one its curve implies is refused with `incomplete` set.
 bool decodeInstrumentCurve(std::span<const std::uint8_t> content, int stepsPerNm, int beamType,
-                           CKineSpectrum &curve);
+                           CKineSpectrum &curve, bool *incomplete = nullptr);
 
 } // namespace spectavo

@@ -104,7 +104,10 @@ bool exportSpectrumTable(const CWaveSpectrum &spectrum, const std::string &path)
 }
 
 std::optional<float> decodeInstrumentSpectrum(std::span<const std::uint8_t> content, int stepsPerNm,
-                                              const ProfileStore &stationModel, CWaveSpectrum &spectrum) {
+                                              const ProfileStore &stationModel, CWaveSpectrum &spectrum,
+                                              bool *incomplete) {
+    if (incomplete)
+        *incomplete = false;
     if (content.size() < 90 || stepsPerNm <= 0)
         return std::nullopt;
     CWaveSpectrum decoded = spectrum;
@@ -122,7 +125,12 @@ std::optional<float> decodeInstrumentSpectrum(std::span<const std::uint8_t> cont
     const float threshold = link::readFloat(content, 35);
     if (!decoded.allocatePoints())
         return std::nullopt;
-    // Only the values the record holds are read; the rest of the grid stays 0.
+    // A record lost or repeated in part on the line does not match its own grid: never shown as data.
+    if (content.size() != 90 + 4 * decoded.points().size()) {
+        if (incomplete)
+            *incomplete = true;
+        return std::nullopt;
+    }
     const std::size_t available = (content.size() - 90) / 4;
     for (std::size_t i = 0; i < decoded.points().size() && i < available; ++i)
         decoded.points()[i] = link::readFloat(content, 90 + 4 * i);

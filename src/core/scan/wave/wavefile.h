@@ -27,7 +27,10 @@ std::string spectrumTableText(const CWaveSpectrum &spectrum);
 // A stored scan from the instrument's file store (the transfer's content). Wavelengths are in motor
 // steps; the step and filter come from the WaveScan tables of the connected model's station file.
 // Returns the record's peak/valley threshold; nothing for a record whose grid is absurd.
+// A record whose size is not the one its grid implies (parts lost or repeated in the transfer) is
+// refused with `incomplete` set.
 std::optional<float> decodeInstrumentSpectrum(std::span<const std::uint8_t> content, int stepsPerNm,
-                                              const ProfileStore &stationModel, CWaveSpectrum &spectrum);
+                                              const ProfileStore &stationModel, CWaveSpectrum &spectrum,
+                                              bool *incomplete = nullptr);
 
 } // namespace spectavo

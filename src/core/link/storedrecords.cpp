@@ -1,0 +1,41 @@
+#include "core/link/storedrecords.h"
+
+#include "core/link/filetransfer.h"
+
+namespace spectavo::link {
+namespace {
+
+enum StoredType { kQuantitative = 0, kScan, kKinetics, kNucleic, kMultiWavelength, kPhotometric, kWavelength, kStandard };
+
+std::size_t byteAt(std::span<const std::uint8_t> content, std::size_t offset) {
+    return offset < content.size() ? content[offset] : 0;
+}
+
+} // namespace
+
+std::optional<int> storedFileType(const std::string &name) {
+    for (int type = 0; type < FileTransfer::kFileTypeCount; ++type)
+        if (name.find(FileTransfer::fileTypeText(type)) != std::string::npos)
+            return type;
+    return std::nullopt;
+}
+
+bool storedRecordComplete(int typeIndex, std::span<const std::uint8_t> content) {
+    switch (typeIndex) {
+    case kQuantitative:
+    case kStandard:
+        return content.size() >= 99 && content.size() == 99 + 28 * (byteAt(content, 97) + byteAt(content, 98));
+    case kMultiWavelength:
+        return content.size() >= 156 && content.size() == 156 + 40 * byteAt(content, 155);
+    case kNucleic:
+        return content.size() >= 88 && content.size() == 88 + 24 * byteAt(content, 87);
+    case kPhotometric:
+        return content.size() >= 107 + 8 * byteAt(content, 17);
+    case kWavelength:
+        return content.size() >= 103 + 8 * byteAt(content, 17);
+    default:
+        return true;
+    }
+}
+
+} // namespace spectavo::link
