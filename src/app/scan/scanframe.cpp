@@ -13,6 +13,8 @@
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/scan/chartstyle.h"
+#include "core/scan/scanfiletext.h"
+#include "core/strings/cformat.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/shell/documentfiles.h"
 
@@ -62,8 +64,15 @@ CScanFrame::~CScanFrame() {
 
 bool CScanFrame::openFile(const QString &path) {
     auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew());
-    if (!readSpectrumFile(path.toStdString(), *spectrum))
+    std::size_t supplied = 0;
+    if (!readSpectrumFile(path.toStdString(), *spectrum, &supplied))
         return false;
+    // The missing points read as 0, as stored files always have; the operator is told.
+    if (supplied < spectrum->points().size())
+        messages().show("Spectavo",
+                        strings::formatC(scanfile::kShortFile, static_cast<int>(supplied),
+                                         static_cast<int>(spectrum->points().size())),
+                        shell::MessageService::Icon::Warning);
     spectrum->recomputeMarks(m_host.program.flags.peakHeight);
     m_spectra.insertFront(std::move(spectrum));
     m_spectra.setCurrent(0);

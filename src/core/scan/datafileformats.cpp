@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "core/config/atomicfile.h"
 #include "core/scan/exchangeformats.h"
@@ -9,22 +10,25 @@
 #include "core/scan/seriesconversion.h"
 #include "core/scan/time/kinefile.h"
 #include "core/scan/wave/wavefile.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::scan {
 namespace {
 
 std::string readSpectrum(const std::string &path, DataFileContent &content) {
-    CWaveSpectrum spectrum;
-    if (!readSpectrumFile(path, spectrum))
+    CWaveSpectrum spectrum = CWaveSpectrum::makeNew();
+    if (!readSpectrumFile(path, spectrum, &content.pointsInFile))
         return "cannot read " + path + " as a spectrum file";
+    content.pointsExpected = spectrum.points().size();
     content.spectrum = std::move(spectrum);
     return "";
 }
 
 std::string readCurve(const std::string &path, DataFileContent &content) {
     CKineSpectrum curve;
-    if (!readCurveFile(path, curve))
+    if (!readCurveFile(path, curve, &content.pointsInFile))
         return "cannot read " + path + " as a time-scan file";
+    content.pointsExpected = curve.points().size();
     content.curve = std::move(curve);
     return "";
 }
@@ -90,6 +94,12 @@ std::string writeJcamp(DataFileContent &content, const std::string &path) {
 
 } // namespace
 
+std::string DataFileContent::shortFileNote() const {
+    if (pointsInFile >= pointsExpected)
+        return "";
+    return strings::formatC(scanfile::kShortFile, static_cast<int>(pointsInFile), static_cast<int>(pointsExpected));
+}
+
 const std::vector<DataFileFormat> &dataFileFormats() {
     static const std::vector<DataFileFormat> formats = {
         {"spectrum", {"sca"}, "wavelength scan spectra(*.sca)", readSpectrum, writeSpectrumOnly},
@@ -131,6 +141,9 @@ std::string readableExtensions() {
 }
 
 std::string readDataFile(const std::string &path, DataFileContent &content) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored))
+        return "no such file: " + path;
     const DataFileFormat *format = dataFileFormatFor(path);
     if (!format || !format->read)
         return "unknown file kind '" + path + "' (" + readableExtensions() + ")";

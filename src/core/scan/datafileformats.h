@@ -13,6 +13,11 @@ namespace spectavo::scan {
 struct DataFileContent {
     std::optional<CWaveSpectrum> spectrum;
     std::optional<CKineSpectrum> curve;
+    // Points the file's data lines supplied, of the points its header announces.
+    std::size_t pointsInFile = 0;
+    std::size_t pointsExpected = 0;
+    // "The file holds %d of its %d points." when its data end early; empty otherwise.
+    std::string shortFileNote() const;
 };
 
 // The data files the program reads and writes, one entry a format: its extensions (lower case, no

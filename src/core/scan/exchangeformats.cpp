@@ -72,7 +72,9 @@ std::string csvText(const EvenSeries &series) {
 std::optional<EvenSeries> parseCsv(std::string_view text, std::string *error) {
     std::vector<double> xs;
     EvenSeries series;
-    for (std::string_view line : scanfile::splitLines(text)) {
+    scanfile::LineReader lines(text);
+    std::string_view line;
+    while (lines.next(line)) {
         std::size_t used = 0;
         const auto x = scanfile::leadingFloat(line, &used);
         if (!x)
@@ -143,7 +145,9 @@ std::optional<EvenSeries> parseJcamp(std::string_view text, std::string *error) 
     std::map<std::string, std::string> labels;
     std::vector<double> ys;
     bool inData = false;
-    for (std::string_view line : scanfile::splitLines(text)) {
+    scanfile::LineReader lines(text);
+    std::string_view line;
+    while (lines.next(line)) {
         if (line.substr(0, 2) == "##") {
             const std::size_t equals = line.find('=');
             std::string name(

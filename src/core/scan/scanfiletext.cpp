@@ -17,18 +17,25 @@ std::string_view skipBlanks(std::string_view text) {
 
 } // namespace
 
-std::vector<std::string_view> splitLines(std::string_view text) {
+bool LineReader::next(std::string_view &line) {
+    if (m_done || m_rest.empty())
+        return false;
+    const std::size_t newline = m_rest.find('\n');
+    line = m_rest.substr(0, newline);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (newline == std::string_view::npos)
+        m_done = true;
+    else
+        m_rest.remove_prefix(newline + 1);
+    return true;
+}
+
+std::vector<std::string_view> headerLines(LineReader &reader, std::size_t count) {
     std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    std::string_view line;
+    while (lines.size() < count && reader.next(line))
         lines.push_back(line);
-        if (newline == std::string_view::npos)
-            break;
-        text.remove_prefix(newline + 1);
-    }
     return lines;
 }
 
@@ -90,14 +97,23 @@ std::string dateFromHeader(std::string_view first, std::string_view second, bool
     return colon == std::string_view::npos ? std::string{} : std::string(first.substr(colon + 1));
 }
 
-void readDataLines(std::span<const std::string_view> lines, std::span<float> points) {
-    for (std::size_t i = 0; i < points.size() && i < lines.size(); ++i) {
+std::size_t readDataLines(std::span<const std::string_view> first, LineReader &rest, std::span<float> points) {
+    std::size_t supplied = 0;
+    std::string_view line;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i < first.size())
+            line = first[i];
+        else if (!rest.next(line))
+            break;
         std::size_t used = 0;
-        if (!leadingFloat(lines[i], &used))
+        if (!leadingFloat(line, &used))
             continue;
-        if (const auto value = leadingFloat(lines[i].substr(used)))
+        if (const auto value = leadingFloat(line.substr(used))) {
             points[i] = *value;
+            ++supplied;
+        }
     }
+    return supplied;
 }
 
 void appendFixed(std::string &out, float value) {

@@ -14,8 +14,22 @@ namespace spectavo::scanfile {
 // The text layer shared by spectrum and curve files: lines, the header fields read by position, data
 // lines of two numbers, fixed six-decimal output, and the INI sections behind the data.
 
-// The text's lines without their line ends (CR LF or LF).
-std::vector<std::string_view> splitLines(std::string_view text);
+// The text's lines without their line ends (CR LF or LF), one at a time: reading a file never keeps a
+// list of its lines, so memory follows the points, not the lines.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : m_rest(text) {}
+    // The next line; false after the last.
+    bool next(std::string_view &line);
+
+private:
+    std::string_view m_rest;
+    bool m_done = false;
+};
+
+// The first `count` lines (fewer when the text is shorter), for a header read by position; the reader
+// then stands after them.
+std::vector<std::string_view> headerLines(LineReader &reader, std::size_t count);
 
 // "Prefix" followed by a number, as sscanf("Prefix%d") reads it; nothing when the prefix does not match.
 std::optional<int> intAfter(std::string_view line, std::string_view prefix);
@@ -27,8 +41,12 @@ std::optional<float> leadingFloat(std::string_view text, std::size_t *consumed =
 // *usedSecondLine is set) or everything after the first ':'.
 std::string dateFromHeader(std::string_view first, std::string_view second, bool *usedSecondLine);
 
-// Reads the second number of each data line into points (missing or malformed lines leave 0).
-void readDataLines(std::span<const std::string_view> lines, std::span<float> points);
+// Reads the second number of each data line into points: first the data lines already taken with the
+// header, then the reader's. Missing or malformed lines leave 0. Returns how many points a line supplied.
+std::size_t readDataLines(std::span<const std::string_view> first, LineReader &rest, std::span<float> points);
+
+// What the operator is told when a file's data lines end before its grid does (held, expected).
+inline constexpr const char *kShortFile = "The file holds %d of its %d points.";
 
 // "%f" of a float, the way printf prints it, without the locale.
 void appendFixed(std::string &out, float value);

@@ -59,6 +59,8 @@ std::string infoCommand(const Arguments &args, Report &report) {
         report.text("sample_name", s.sampleName());
         report.text("operator", s.operatorName());
         report.text("date", s.dateText());
+        if (const std::string note = loaded.shortFileNote(); !note.empty())
+            report.text("warning", note);
         return "";
     }
     const CKineSpectrum &c = *loaded.curve;
@@ -76,6 +78,8 @@ std::string infoCommand(const Arguments &args, Report &report) {
     report.number("factor", c.factor);
     report.number("rate_iu", c.rateResult);
     report.number("r", c.r);
+    if (const std::string note = loaded.shortFileNote(); !note.empty())
+        report.text("warning", note);
     return "";
 }
 

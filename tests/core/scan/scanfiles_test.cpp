@@ -4,6 +4,8 @@
 
 #include "core/config/profilefile.h"
 #include "core/link/bytes.h"
+#include "core/link/storedrecords.h"
+#include "core/scan/datafileformats.h"
 #include "core/scan/time/kinefile.h"
 #include "core/scan/wave/wavefile.h"
 #include "support/tempdir.h"
@@ -131,6 +133,31 @@ TEST_F(ScanFileTest, AbsurdOrMissingFilesAddNothing) {
     EXPECT_FALSE(spectrum.hasPoints());
 }
 
+TEST_F(ScanFileTest, AFileThatEndsEarlyIsReadAndSaysHowManyPointsItHeld) {
+    writeBytes(dir.file("short.sca"), "Time:x\r\nLamp:0\r\nSLIT:0\r\nXmax->Xmin: 704 -> 700\r\nStep:1\r\n"
+                                      "Filter:1\r\n700.0 0.5\r\n701.0 0.6\r\n");
+    CWaveSpectrum spectrum;
+    std::size_t supplied = 0;
+    ASSERT_TRUE(readSpectrumFile(dir.file("short.sca"), spectrum, &supplied));
+    EXPECT_EQ(supplied, 2u);
+    EXPECT_EQ(spectrum.points(), (std::vector<float>{0.5f, 0.6f, 0.0f, 0.0f, 0.0f})) << "the rest reads 0";
+    scan::DataFileContent content;
+    ASSERT_EQ(scan::readDataFile(dir.file("short.sca"), content), "");
+    EXPECT_EQ(content.shortFileNote(), "The file holds 2 of its 5 points.");
+    EXPECT_EQ(scan::readDataFile(dir.file("absent.sca"), content), "no such file: " + dir.file("absent.sca"));
+}
+
+// A million empty lines after the data: the reader keeps no list of lines, and reads the points.
+TEST_F(ScanFileTest, EmptyLinesCostNothingBeyondTheirText) {
+    std::string text = "Time:x\r\nLamp:0\r\nSLIT:0\r\nXmax->Xmin: 701 -> 700\r\nStep:1\r\nFilter:1\r\n"
+                       "700.0 0.5\r\n701.0 0.6\r\n";
+    text.append(1'000'000, '\n');
+    writeBytes(dir.file("blank.sca"), text);
+    CWaveSpectrum spectrum;
+    ASSERT_TRUE(readSpectrumFile(dir.file("blank.sca"), spectrum));
+    EXPECT_EQ(spectrum.points(), (std::vector<float>{0.5f, 0.6f}));
+}
+
 TEST_F(ScanFileTest, FailedWriteKeepsTheSpectrumModified) {
     CWaveSpectrum spectrum = threePointSpectrum();
     EXPECT_FALSE(writeSpectrumFile(spectrum, dir.file("absent/run.sca")));
@@ -240,6 +267,37 @@ TEST(InstrumentRecords, SpectrumRecordInMotorSteps) {
     EXPECT_TRUE(spectrum.modified);
 }
 
+// Packets lost or repeated in a transfer change the record's size: it no longer matches the curve its
+// header describes, and it is refused as incomplete rather than shown with shifted points.
+TEST(InstrumentRecords, RecordsThatDisagreeWithTheirOwnSizeAreIncomplete) {
+    std::vector<std::uint8_t> content(96 + 4 * 21, 0);
+    link::writeU32(content, 16, 6800);
+    link::writeU16(content, 20, 600);
+    content[22] = 5;
+    for (const std::size_t size : {content.size() - 4, content.size() + 63}) {
+        std::vector<std::uint8_t> damaged = content;
+        damaged.resize(size);
+        CKineSpectrum curve;
+        bool incomplete = false;
+        EXPECT_FALSE(decodeInstrumentCurve(damaged, 20, 2, curve, &incomplete)) << size;
+        EXPECT_TRUE(incomplete) << size;
+    }
+    const std::vector<std::uint8_t> quantitative = [] {
+        std::vector<std::uint8_t> record(99 + 28 * 5, 0);
+        record[97] = 3;
+        record[98] = 2;
+        return record;
+    }();
+    EXPECT_TRUE(link::storedRecordComplete(0, quantitative));
+    EXPECT_FALSE(link::storedRecordComplete(0, std::span(quantitative).first(quantitative.size() - 28)));
+    std::vector<std::uint8_t> repeated = quantitative;
+    repeated.insert(repeated.end(), quantitative.begin() + 99, quantitative.begin() + 99 + 63);
+    EXPECT_FALSE(link::storedRecordComplete(0, repeated));
+    EXPECT_EQ(link::storedFileType("HOLMIUM.sca"), 1);
+    EXPECT_EQ(link::storedFileType("CR6.qua"), 0);
+    EXPECT_FALSE(link::storedFileType("notes.txt"));
+}
+
 TEST(InstrumentRecords, CurveRecordStepTableAndBeamOffset) {
     std::vector<std::uint8_t> content(96 + 4 * 21, 0);
     link::writeU32(content, 16, 6800);
@@ -248,7 +306,9 @@ TEST(InstrumentRecords, CurveRecordStepTableAndBeamOffset) {
     link::writeFloat(content, 92, 1.5f);
     link::writeFloat(content, 96, 2.5f);
     CKineSpectrum single, twoBeams;
-    ASSERT_TRUE(decodeInstrumentCurve(content, 20, 0, single));
+    // A single-beam record starts its points four bytes earlier and is four bytes shorter.
+    const auto singleBeam = std::span<const std::uint8_t>(content).first(content.size() - 4);
+    ASSERT_TRUE(decodeInstrumentCurve(singleBeam, 20, 0, single));
     ASSERT_TRUE(decodeInstrumentCurve(content, 20, 2, twoBeams));
     EXPECT_EQ(single.step, 30.0f);
     EXPECT_EQ(single.fullPointCount(), 21u);
@@ -263,7 +323,7 @@ TEST(InstrumentRecords, CurveRecordStepTableAndBeamOffset) {
     link::writeFloat(content, 31, 2.0f);
     link::writeFloat(content, 39, 0.001f);
     CKineSpectrum rated;
-    ASSERT_TRUE(decodeInstrumentCurve(content, 20, 0, rated));
+    ASSERT_TRUE(decodeInstrumentCurve(std::span<const std::uint8_t>(content).first(content.size() - 4), 20, 0, rated));
     EXPECT_EQ(rated.beginTime, 60.0f);
     EXPECT_EQ(rated.endTime, 300.0f);
     EXPECT_NEAR(rated.rateResult, 0.12f, 1e-6);

@@ -64,11 +64,13 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path) {
     return true;
 }
 
-bool readCurveFile(const std::string &path, CKineSpectrum &curve) {
+bool readCurveFile(const std::string &path, CKineSpectrum &curve, std::size_t *pointsInFile) {
     const std::optional<std::string> text = scanfile::readWholeFile(path);
     if (!text)
         return false;
-    const std::vector<std::string_view> lines = scanfile::splitLines(*text);
+    // The header is at most seven lines (a two-line date and five fields); the data follow.
+    scanfile::LineReader reader(*text);
+    const std::vector<std::string_view> lines = scanfile::headerLines(reader, 7);
     auto line = [&lines](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view{}; };
 
     CKineSpectrum loaded = curve;
@@ -82,7 +84,10 @@ bool readCurveFile(const std::string &path, CKineSpectrum &curve) {
     loaded.step = scanfile::floatAfter(line(at++), "Step:").value_or(0.0f);
     if (!loaded.allocatePoints())
         return false;
-    scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())), loaded.points());
+    const std::size_t supplied =
+        scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())), reader, loaded.points());
+    if (pointsInFile)
+        *pointsInFile = supplied;
     loaded.count = static_cast<int>(loaded.points().size());
 
     loaded.name = scanfile::fileNameOf(path);

@@ -16,7 +16,8 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path);
 
 // Loads a file into `curve` (a new one). False, leaving it untouched, when the file cannot be read or
 // its grid is absurd (no points, or more than ten million).
-bool readCurveFile(const std::string &path, CKineSpectrum &curve);
+// `pointsInFile` as for spectra.
+bool readCurveFile(const std::string &path, CKineSpectrum &curve, std::size_t *pointsInFile = nullptr);
 
 // The Abs/T% table: " Time      Abs       T%" then "%6.1f%10f%11f" per point.
 std::string curveTableText(const CKineSpectrum &curve);

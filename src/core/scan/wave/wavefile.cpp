@@ -52,11 +52,13 @@ bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path) {
     return true;
 }
 
-bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum) {
+bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum, std::size_t *pointsInFile) {
     const std::optional<std::string> text = scanfile::readWholeFile(path);
     if (!text)
         return false;
-    const std::vector<std::string_view> lines = scanfile::splitLines(*text);
+    // The header is at most seven lines (a two-line date and five fields); the data follow.
+    scanfile::LineReader reader(*text);
+    const std::vector<std::string_view> lines = scanfile::headerLines(reader, 7);
     auto line = [&lines](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view{}; };
 
     CWaveSpectrum loaded = spectrum;
@@ -73,7 +75,10 @@ bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum) {
     loaded.filter = static_cast<std::uint8_t>(scanfile::intAfter(line(at++), "Filter:").value_or(0));
     if (!loaded.allocatePoints())
         return false;
-    scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())), loaded.points());
+    const std::size_t supplied =
+        scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())), reader, loaded.points());
+    if (pointsInFile)
+        *pointsInFile = supplied;
 
     const std::string fileName = scanfile::fileNameOf(path);
     loaded.name = fileName;

@@ -18,7 +18,9 @@ bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path);
 
 // Loads a file into `spectrum` (a new one). False, leaving it untouched, when the file cannot be read
 // or its grid is absurd (no points, or more than a million).
-bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum);
+// `pointsInFile`, when given, receives how many points the data lines supplied: fewer than the grid's
+// when the file ends early (the rest stay 0).
+bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum, std::size_t *pointsInFile = nullptr);
 
 // The Abs/T% table: " WL        Abs       T%" then "%6.1f%10f%11f" per point.
 bool exportSpectrumTable(const CWaveSpectrum &spectrum, const std::string &path);
