@@ -15,14 +15,14 @@ std::size_t boundedCount(Real count) {
 } // namespace
 
 std::size_t spectrumPointCount(float start, float end, float step) {
-    if (!(step > 0.0f))
+    if (!(step > 0.0f) || !std::isfinite(step))
         return 0;
     using Extended = long double;
     return boundedCount((Extended(end) - Extended(start) + Extended(0.01L)) / Extended(step) + Extended(1));
 }
 
 std::size_t curvePointCount(float totalTime, float step) {
-    if (!(step > 0.0f))
+    if (!(step > 0.0f) || !std::isfinite(step))
         return 0;
     return boundedCount((double(totalTime) + 0.001) / double(step) + 1.0);
 }

@@ -35,8 +35,9 @@ std::string readCurve(const std::string &path, DataFileContent &content) {
 
 // Spectra and curves are both stored in the native layouts; a ".txt" name gives the data lines alone.
 std::string writeNative(DataFileContent &content, const std::string &path) {
-    const bool written = content.spectrum ? writeSpectrumFile(*content.spectrum, path)
-                                          : content.curve && writeCurveFile(*content.curve, path);
+    // A conversion is not the operator's own save: the settings' memo stays as it is.
+    const bool written = content.spectrum ? writeSpectrumFile(*content.spectrum, path, MemoUse::LeaveSettings)
+                                          : content.curve && writeCurveFile(*content.curve, path, MemoUse::LeaveSettings);
     return written ? "" : "cannot write " + path;
 }
 

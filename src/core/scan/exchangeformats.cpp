@@ -185,9 +185,9 @@ std::optional<EvenSeries> parseJcamp(std::string_view text, std::string *error) 
     };
     const double firstX = number("FIRSTX", NAN), lastX = number("LASTX", NAN);
     const double yFactor = number("YFACTOR", 1.0);
-    const auto count =
-        static_cast<std::size_t>(std::max(0.0, number("NPOINTS", static_cast<double>(ys.size()))));
-    if (ys.size() < 2 || count != ys.size() || !std::isfinite(firstX) || !std::isfinite(lastX) ||
+    // The count is a number from the file: compared as a number, never converted unchecked.
+    const double count = number("NPOINTS", static_cast<double>(ys.size()));
+    if (ys.size() < 2 || count != static_cast<double>(ys.size()) || !std::isfinite(firstX) || !std::isfinite(lastX) ||
         firstX == lastX) {
         fail(error, "the data table does not match FIRSTX, LASTX and NPOINTS");
         return std::nullopt;

@@ -4,6 +4,10 @@
 
 namespace spectavo {
 
+// Whether saving a record keeps its memo in the settings for the next record (the windows' Save), or
+// leaves the settings alone (file conversions).
+enum class MemoUse { KeepForNext, LeaveSettings };
+
 // The texts a spectrum or a curve carries, each bounded to its field as in the files.
 class RecordTexts {
 public:

@@ -232,9 +232,11 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
     settings.low = numberOption(args, "--to").value_or(settings.low);
     if (settings.high < settings.low)
         std::swap(settings.high, settings.low);
-    settings.stepIndex = static_cast<int>(numberOption(args, "--step-index").value_or(settings.stepIndex));
-    settings.filterIndex =
-        static_cast<int>(numberOption(args, "--filter-index").value_or(settings.filterIndex));
+    // Checked before the link was made: whole numbers within the tables.
+    if (args.has("--step-index"))
+        settings.stepIndex = strings::scanIntC(args.get("--step-index"));
+    if (args.has("--filter-index"))
+        settings.filterIndex = strings::scanIntC(args.get("--filter-index"));
     const float step = ScanSettings::stepNm(file, settings.stepIndex);
     const int filter = ScanSettings::filterCode(file, settings.filterIndex);
     settings.adjustLowEnd(step);
@@ -265,10 +267,12 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
 
     const std::string output = args.get("-o");
     std::string csv = "wavelength_nm,absorbance\n";
-    for (std::size_t i = 0; i < count; ++i)
-        csv +=
-            strings::formatC("%.1f,%.6f\n", settings.low + static_cast<double>(step) * static_cast<double>(i),
-                             static_cast<double>(spectrum.points()[i]));
+    std::vector<double> wavelengths, values;
+    for (std::size_t i = 0; i < count; ++i) {
+        wavelengths.push_back(settings.low + static_cast<double>(step) * static_cast<double>(i));
+        values.push_back(spectrum.points()[i]);
+        csv += strings::formatC("%.1f,%.6f\n", wavelengths.back(), values.back());
+    }
     if (!output.empty()) {
         if (!writeFileAtomically(output, csv))
             return "cannot write " + output;
@@ -278,8 +282,12 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
     report.number("to_nm", settings.low, 1);
     report.number("step_nm", step, 2);
     report.integer("points", static_cast<long long>(count));
-    if (output.empty())
+    if (output.empty() && args.has("--json")) {
+        report.numbers("wavelength_nm", wavelengths, 1);
+        report.numbers("absorbance", values, 6);
+    } else if (output.empty()) {
         report.text("csv", csv);
+    }
     // What was measured is written first; a scan with holes is still not a success.
     const int missing = static_cast<int>(count) - spectrum.arrived();
     if (missing > 0)
@@ -338,7 +346,7 @@ std::string darkCommand(CliSession &session, const Arguments &, Report &report) 
 std::string filesCommand(CliSession &session, const Arguments &args, Report &report) {
     if (const std::string error = readDirectory(session); !error.empty())
         return error;
-    const int type = args.has("--type") ? strings::scanIntC(args.get("--type")) : -1;
+    const int type = args.has("--type") ? strings::scanIntC(args.get("--type")) : -1; // checked: 0 .. 7
     std::vector<link::DirectoryEntry> entries = type >= 0 ? session.link().fileTransfer().entriesOfType(type)
                                                           : session.link().fileTransfer().directory();
     std::vector<std::vector<Report::Field>> rows;

@@ -7,7 +7,10 @@
 #include "core/config/settingsfiles.h"
 #include "core/dataproc/marks.h"
 #include "core/link/stationmodel.h"
+#include "argumentchecks.h"
 #include "core/scan/datafileformats.h"
+#include "core/scan/peaklist.h"
+#include "outputfile.h"
 #include "core/scan/scanfiletext.h"
 #include "core/scan/seriesconversion.h"
 #include "core/scan/time/kinecompute.h"
@@ -21,9 +24,12 @@ namespace {
 
 using Loaded = scan::DataFileContent;
 
-float peakThreshold(const Arguments &args) {
-    if (args.has("--threshold"))
-        return strings::scanFloatC(args.get("--threshold"));
+// The peak/valley threshold: the option within the dialog's range, else the program's setting.
+std::optional<float> peakThreshold(const Arguments &args, std::string &error) {
+    if (const auto given = checkedNumber(args, "--threshold", scan::kThresholdMin, scan::kThresholdMax, error))
+        return static_cast<float>(*given);
+    if (!error.empty())
+        return std::nullopt;
     return ProfileFile(kAnalystSettingsFile, true).GetFloat("ZAV Range", "PeakHeight", "0.03");
 }
 
@@ -35,8 +41,12 @@ std::string save(Loaded &loaded, const std::string &path) {
     return scan::writeDataFile(loaded, path);
 }
 
-int intOption(const Arguments &args, const char *name, int fallback) {
-    return args.has(name) ? strings::scanIntC(args.get(name)) : fallback;
+// A whole-number option within limits, or its default when absent.
+std::optional<int> intOption(const Arguments &args, const char *name, int low, int high, int fallback,
+                             std::string &error) {
+    if (const auto value = checkedInteger(args, name, low, high, error))
+        return value;
+    return error.empty() ? std::optional(fallback) : std::nullopt;
 }
 
 } // namespace
@@ -86,11 +96,30 @@ std::string infoCommand(const Arguments &args, Report &report) {
 std::string convertCommand(const Arguments &args, Report &report) {
     if (args.words.size() < 2)
         return "convert needs an input and an output file";
+    if (const std::string problem = outputProblem(args.words[1], {args.words[0]}); !problem.empty())
+        return problem;
     Loaded loaded;
     if (const std::string error = load(args.words[0], loaded); !error.empty())
         return error;
     if (const std::string error = save(loaded, args.words[1]); !error.empty())
         return error;
+    report.text("file", args.words[1]);
+    return "";
+}
+
+// The windows' Export: the Abs/T% table of a spectrum or a curve, byte for byte.
+std::string exportCommand(const Arguments &args, Report &report) {
+    if (args.words.size() < 2)
+        return "export needs an input and an output file";
+    if (const std::string problem = outputProblem(args.words[1], {args.words[0]}); !problem.empty())
+        return problem;
+    Loaded loaded;
+    if (const std::string error = load(args.words[0], loaded); !error.empty())
+        return error;
+    const bool written = loaded.spectrum ? exportSpectrumTable(*loaded.spectrum, args.words[1])
+                                         : exportCurveTable(*loaded.curve, args.words[1]);
+    if (!written)
+        return "cannot write " + args.words[1];
     report.text("file", args.words[1]);
     return "";
 }
@@ -101,7 +130,11 @@ std::string peaksCommand(const Arguments &args, Report &report) {
     Loaded loaded;
     if (const std::string error = load(args.words[0], loaded); !error.empty())
         return error;
-    const float threshold = peakThreshold(args);
+    std::string error;
+    const std::optional<float> given = peakThreshold(args, error);
+    if (!given)
+        return error;
+    const float threshold = *given;
     std::vector<float> points;
     std::vector<std::int32_t> marks;
     std::vector<float> widths;
@@ -141,17 +174,24 @@ std::string mathCommand(const Arguments &args, Report &report) {
     if (args.words.size() < (twoInputs ? 4u : 3u))
         return "math needs OP IN [IN2] OUT";
     const std::string operation = args.words[0];
+    const std::string output = args.words.back();
+    const std::vector<std::string> inputs(args.words.begin() + 1, args.words.end() - 1);
+    if (const std::string problem = outputProblem(output, inputs); !problem.empty())
+        return problem;
     Loaded input;
     if (const std::string error = load(args.words[1], input); !error.empty())
         return error;
-    const std::string output = args.words.back();
-    const float threshold = peakThreshold(args);
+    std::string error;
+    const std::optional<float> given = peakThreshold(args, error);
+    if (!given)
+        return error;
+    const float threshold = *given;
     const std::string name = scanfile::fileNameOf(output);
     Loaded result;
     if (twoInputs) {
         Loaded second;
-        if (const std::string error = load(args.words[2], second); !error.empty())
-            return error;
+        if (const std::string problem = load(args.words[2], second); !problem.empty())
+            return problem;
         if (input.spectrum && second.spectrum) {
             const SpectrumOperation op = operation == "add"   ? SpectrumOperation::Add
                                          : operation == "sub" ? SpectrumOperation::Subtract
@@ -168,36 +208,39 @@ std::string mathCommand(const Arguments &args, Report &report) {
         if (!result.spectrum && !result.curve)
             return "the two inputs do not share one grid";
     } else if (operation == "savgol") {
-        const int degree = intOption(args, "--degree", 4), derivative = intOption(args, "--deriv", 0);
-        const int width = intOption(args, "--width", 5);
-        if (degree < 1 || degree > 10 || derivative < 0 || derivative > degree || width < degree / 2 ||
-            width > 32)
-            return "savgol needs degree 1..10, deriv 0..degree and width degree/2..32";
+        const auto degree = intOption(args, "--degree", 1, 10, 4, error);
+        const auto derivative = degree ? intOption(args, "--deriv", 0, *degree, 0, error) : std::nullopt;
+        const auto width = degree ? intOption(args, "--width", std::max(1, *degree / 2), 32, 5, error) : std::nullopt;
+        if (!degree || !derivative || !width)
+            return error;
         if (input.spectrum)
             result.spectrum =
-                savitzkyGolaySpectrum(*input.spectrum, degree, derivative, width, name, threshold);
+                savitzkyGolaySpectrum(*input.spectrum, *degree, *derivative, *width, name, threshold);
         else
-            result.curve = savitzkyGolayCurve(*input.curve, degree, derivative, width, name, threshold);
+            result.curve = savitzkyGolayCurve(*input.curve, *degree, *derivative, *width, name, threshold);
     } else if (operation == "smooth") {
-        const int range = intOption(args, "--range", 3);
-        if (range < 2 || range > 100)
-            return "smooth needs a range of 2 to 100";
+        const auto range = intOption(args, "--range", 2, 100, 3, error);
+        if (!range)
+            return error;
         if (input.spectrum)
-            result.spectrum = smoothSpectrum(*input.spectrum, range, name, threshold);
+            result.spectrum = smoothSpectrum(*input.spectrum, *range, name, threshold);
         else
-            result.curve = movingAverageCurve(*input.curve, range, name, threshold);
+            result.curve = movingAverageCurve(*input.curve, *range, name, threshold);
     } else if (operation == "derivative") {
-        const int passes = intOption(args, "--class", 1);
+        // The derivative dialog offers classes 1 to 10.
+        const auto passes = intOption(args, "--class", 1, 10, 1, error);
+        if (!passes)
+            return error;
         if (input.spectrum)
-            result.spectrum = derivativeSpectrum(*input.spectrum, passes, name, threshold);
+            result.spectrum = derivativeSpectrum(*input.spectrum, *passes, name, threshold);
         else
-            result.curve = differenceCurve(*input.curve, passes, name, threshold);
+            result.curve = differenceCurve(*input.curve, *passes, name, threshold);
     } else if (operation == "resample") {
-        const int factor = intOption(args, "--every", 1);
-        if (factor < 1 || factor > 100)
-            return "resample needs --every 1 to 100";
-        const bool done = input.spectrum ? resampleSpectrum(*input.spectrum, factor, threshold)
-                                         : resampleCurve(*input.curve, factor, threshold);
+        const auto factor = intOption(args, "--every", 1, 100, 1, error);
+        if (!factor)
+            return error;
+        const bool done = input.spectrum ? resampleSpectrum(*input.spectrum, *factor, threshold)
+                                         : resampleCurve(*input.curve, *factor, threshold);
         if (!done)
             return "the data cannot be resampled";
         result = std::move(input);
@@ -207,8 +250,8 @@ std::string mathCommand(const Arguments &args, Report &report) {
     }
     if (!result.spectrum && !result.curve)
         return "the operation could not be applied";
-    if (const std::string error = save(result, output); !error.empty())
-        return error;
+    if (const std::string problem = save(result, output); !problem.empty())
+        return problem;
     report.text("file", output);
     return "";
 }
@@ -222,10 +265,15 @@ std::string rateCommand(const Arguments &args, Report &report) {
     if (!loaded.curve)
         return "rate needs a time-scan curve";
     CKineSpectrum &curve = *loaded.curve;
-    const float begin = args.has("--begin") ? strings::scanFloatC(args.get("--begin")) : curve.beginTime;
-    const float end = args.has("--end") ? strings::scanFloatC(args.get("--end")) : curve.endTime;
-    const float factor = args.has("--factor") ? strings::scanFloatC(args.get("--factor")) : curve.factor;
-    setRateRange(curve, begin, end, factor);
+    std::string error;
+    const double total = curve.totalTime;
+    const auto begin = checkedNumber(args, "--begin", 0.0, total, error);
+    const auto end = error.empty() ? checkedNumber(args, "--end", 0.0, total, error) : std::nullopt;
+    const auto factor = error.empty() ? checkedNumber(args, "--factor", -1e9, 1e9, error) : std::nullopt;
+    if (!error.empty())
+        return error;
+    setRateRange(curve, static_cast<float>(begin.value_or(curve.beginTime)),
+                 static_cast<float>(end.value_or(curve.endTime)), static_cast<float>(factor.value_or(curve.factor)));
     report.number("begin_s", curve.beginTime, 3);
     report.number("end_s", curve.endTime, 3);
     report.number("factor", curve.factor);
@@ -242,7 +290,11 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
         return "cannot read " + args.words[0];
     const std::span<const std::uint8_t> content(reinterpret_cast<const std::uint8_t *>(bytes->data()),
                                                 bytes->size());
-    const int stepsPerNm = intOption(args, "--steps-per-nm", 20);
+    std::string error;
+    const auto steps = intOption(args, "--steps-per-nm", 1, 255, 20, error);
+    if (!steps)
+        return error;
+    const int stepsPerNm = *steps;
     Loaded loaded;
     if (args.get("--kind", "wave") == "time") {
         CKineSpectrum curve;
@@ -257,8 +309,8 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
             return "not a spectrum record";
         loaded.spectrum = std::move(spectrum);
     }
-    if (const std::string error = save(loaded, args.get("-o")); !error.empty())
-        return error;
+    if (const std::string problem = save(loaded, args.get("-o")); !problem.empty())
+        return problem;
     report.text("file", args.get("-o"));
     return "";
 }

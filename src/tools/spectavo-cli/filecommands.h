@@ -13,5 +13,6 @@ std::string peaksCommand(const Arguments &, Report &);
 std::string mathCommand(const Arguments &, Report &);
 std::string rateCommand(const Arguments &, Report &);
 std::string decodeRecordCommand(const Arguments &, Report &);
+std::string exportCommand(const Arguments &, Report &);
 
 } // namespace spectavo::cli

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "argumentchecks.h"
 #include "commands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
@@ -26,12 +27,16 @@ constexpr const char *kUsage =
     "  cell N                       move cell N (1-based) into the light path\n"
     "  dark                         read the dark-current table\n"
     "  files [--type INDEX]         list the instrument's files\n"
-    "  download NAME -o FILE        fetch a file (older layouts arrive converted)\n"
+    "  download NAME -o FILE        fetch a file (older layouts arrive converted); spectra (.sca) and\n"
+    "                               curves (.kin) arrive decoded and are written by FILE's extension,\n"
+    "                               other files keep their bytes under their own extension\n"
     "  delete NAME                  delete a file on the instrument\n"
     "  config                       where the settings are read from\n"
     "file commands (no instrument needed):\n"
     "  info FILE                    kind, grid, points, names, date, rate fields\n"
-    "  convert IN OUT               by extension: .sca, .wav (read only), .kin, .csv, .jdx/.dx\n"
+    "  convert IN OUT               by extension: .sca, .wav (read only), .kin, .txt (data lines only),\n"
+    "                               .csv, .jdx/.dx\n"
+    "  export IN OUT                the Abs/T% table the windows' Export writes\n"
     "  peaks FILE [--threshold T]   significant peaks and valleys\n"
     "  math OP IN [IN2] OUT         savgol --degree M --deriv D --width W | smooth --range R |\n"
     "                               derivative --class N | resample --every K | add|sub|mul|div IN2\n"
@@ -47,9 +52,12 @@ const std::map<std::string, Command> kCommands = {
 const std::map<std::string, FileCommand> kFileCommands = {
     {"info", infoCommand}, {"convert", convertCommand}, {"peaks", peaksCommand},
     {"math", mathCommand}, {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
+    {"export", exportCommand},
 };
 
 int printReport(const Report &report, bool json) {
+    if (json && report.hasNonFinite())
+        std::fputs("spectavo-cli: warning: numbers that are not finite are given as null\n", stderr);
     if (json) {
         std::string rendered = report.render(true);
         rendered.insert(1, rendered.size() > 3 ? "\"ok\": true, " : "\"ok\": true");
@@ -62,7 +70,24 @@ int printReport(const Report &report, bool json) {
 
 // Options that take a value; everything else starting with "-" is a switch.
 bool takesValue(const std::string &option) {
-    return option != "--json" && option != "--help";
+    return option != "--json" && option != "--help" && option != "-h" && option != "--version";
+}
+
+// The usage lines of one command: its line and the continuation lines under it.
+std::string commandUsage(const std::string &command) {
+    const std::string usage = kUsage;
+    const std::string start = "\n  " + command + " ";
+    std::size_t at = usage.find(start);
+    if (at == std::string::npos)
+        return "";
+    std::string lines;
+    ++at;
+    do {
+        const std::size_t end = usage.find('\n', at);
+        lines += usage.substr(at, end - at + 1);
+        at = end + 1;
+    } while (at < usage.size() && usage.compare(at, 5, "     ") == 0);
+    return "usage: spectavo-cli [--driver NAME|PATH] [--json] [--timeout SECONDS] COMMAND [ARGUMENTS]\n" + lines;
 }
 
 int showConfiguration() {
@@ -77,7 +102,7 @@ int showConfiguration() {
 int fail(bool json, const std::string &message) {
     if (json)
         std::printf("{\"ok\": false, \"error\": %s}\n", jsonQuoted(message).c_str());
-    std::fprintf(stderr, "spectavo-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "spectavo-cli: %s\n", printable(message).c_str());
     return 1;
 }
 
@@ -101,9 +126,18 @@ int main(int argc, char **argv) {
         }
     }
     const bool json = args.has("--json");
-    if (args.has("--help") || command.empty()) {
-        std::fputs(kUsage, command.empty() && !args.has("--help") ? stderr : stdout);
-        return command.empty() && !args.has("--help") ? 2 : 0;
+    const bool help = args.has("--help") || args.has("-h");
+    if (args.has("--version")) {
+        std::printf("spectavo-cli %s\n", SPECTAVO_VERSION);
+        return 0;
+    }
+    if (help && !command.empty() && !commandUsage(command).empty()) {
+        std::fputs(commandUsage(command).c_str(), stdout);
+        return 0;
+    }
+    if (help || command.empty()) {
+        std::fputs(kUsage, help ? stdout : stderr);
+        return help ? 0 : 2;
     }
     if (command == "config")
         return showConfiguration();
@@ -117,9 +151,16 @@ int main(int argc, char **argv) {
     if (found == kCommands.end())
         return fail(json, "unknown command '" + command + "'; see --help");
 
-    const double seconds = args.has("--timeout") ? std::atof(args.get("--timeout").c_str()) : 20.0;
-    CliSession session(std::chrono::milliseconds(static_cast<long>(std::max(0.1, seconds) * 1000)));
     std::string error;
+    const std::optional<double> seconds = checkedTimeout(args, error);
+    if (!seconds)
+        return fail(json, error);
+    // Nothing reaches the instrument before every argument has passed.
+    if (const std::string refused = checkInstrumentArguments(command, args); !refused.empty())
+        return fail(json, refused);
+    if (command == "scan" && !args.has("--from") && !args.has("--to"))
+        std::fputs("spectavo-cli: no --from/--to given: scanning the saved range\n", stderr);
+    CliSession session(std::chrono::milliseconds(static_cast<long>(*seconds * 1000)));
     if (!session.connect(args.get("--driver"), error))
         return fail(json, error);
     Report report;

@@ -20,6 +20,10 @@ public:
         bool quoted;
     };
     void list(const std::string &key, std::vector<std::vector<Field>> rows);
+    // An array of numbers ("[a, b, ...]" in JSON and in text).
+    void numbers(const std::string &key, const std::vector<double> &values, int decimals);
+    // Whether a number is not finite: JSON shows it as null, and the reader is warned.
+    bool hasNonFinite() const;
 
     std::string render(bool json) const;
 
@@ -27,6 +31,7 @@ public:
     static Field numberField(const std::string &key, double value, int decimals = -1);
 
 private:
+    static std::string jsonNumber(const std::string &formatted);
     struct Entry {
         std::string key;
         std::string value;
@@ -35,8 +40,13 @@ private:
         bool isList = false;
     };
     std::vector<Entry> m_entries;
+    bool m_nonFiniteArrays = false;
 };
 
+// Text as a JSON string: valid UTF-8 (invalid bytes become U+FFFD), control characters escaped.
 std::string jsonQuoted(const std::string &text);
+// Text for a terminal: valid UTF-8, control characters (escape sequences among them) shown as \xNN.
+std::string printable(const std::string &text);
+std::string validUtf8(const std::string &text);
 
 } // namespace spectavo::cli

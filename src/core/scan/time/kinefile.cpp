@@ -33,7 +33,7 @@ std::string fixed(float value) {
 
 } // namespace
 
-bool writeCurveFile(CKineSpectrum &curve, const std::string &path) {
+bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoUse) {
     std::string text = scanfile::hasTxtExtension(path) ? std::string{} : headerText(curve);
     const std::size_t count = std::min(curve.fullPointCount(), curve.points().size());
     scanfile::appendDataLines(text, std::span<const float>(curve.points().data(), count), 0.0f, curve.step);
@@ -59,7 +59,8 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path) {
         return false;
 
     curve.setSampleName(sampleName);
-    ProfileFile(kSettings, true).PutString("Memo", "Memo", memo);
+    if (memoUse == MemoUse::KeepForNext)
+        ProfileFile(kSettings, true).PutString("Memo", "Memo", memo);
     curve.modified = false;
     return true;
 }

@@ -12,7 +12,7 @@ namespace spectavo {
 // and the Extended and IU sections behind the data, composed in memory and written at once,
 // atomically. On success the sample name "Sample Name" becomes the file's own name, the memo is
 // stored for the next curve and the modified flag clears; on failure nothing changes.
-bool writeCurveFile(CKineSpectrum &curve, const std::string &path);
+bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoUse = MemoUse::KeepForNext);
 
 // Loads a file into `curve` (a new one). False, leaving it untouched, when the file cannot be read or
 // its grid is absurd (no points, or more than ten million).

@@ -1,5 +1,7 @@
 #include "core/scan/wave/scansettings.h"
 
+#include <cmath>
+
 #include "core/strings/cformat.h"
 
 namespace spectavo {
@@ -49,7 +51,11 @@ bool ScanSettings::adjustLowEnd(float step) {
     if (!(step > 0.0f))
         return false;
     const double range = static_cast<double>(high) - static_cast<double>(low);
-    const int n = static_cast<int>((range + 0.01) / static_cast<double>(step) + 1.0);
+    const double steps = (range + 0.01) / static_cast<double>(step) + 1.0;
+    // A range from a damaged settings file may hold no whole number of steps at all.
+    if (!std::isfinite(steps) || steps < 1.0 || steps > 1e7)
+        return false;
+    const int n = static_cast<int>(steps);
     if (static_cast<double>(high) - static_cast<double>(step) * (n - 1) - static_cast<double>(low) <= 0.01)
         return false;
     low = static_cast<float>(static_cast<double>(high) - static_cast<double>(step) * n);

@@ -27,7 +27,7 @@ std::string headerText(const CWaveSpectrum &spectrum) {
 
 } // namespace
 
-bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path) {
+bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path, MemoUse memoUse) {
     std::string text = scanfile::hasTxtExtension(path) ? std::string{} : headerText(spectrum);
     const std::size_t count = spectrum.pointCount();
     const std::span<const float> points(spectrum.points().data(), std::min(count, spectrum.points().size()));
@@ -47,7 +47,8 @@ bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path) {
         return false;
 
     spectrum.setSampleName(sampleName);
-    ProfileFile(kSettings, true).PutString("Memo", "Memo", memo);
+    if (memoUse == MemoUse::KeepForNext)
+        ProfileFile(kSettings, true).PutString("Memo", "Memo", memo);
     spectrum.modified = false;
     return true;
 }

@@ -1,0 +1,112 @@
+#include "argumentchecks.h"
+
+#include <cmath>
+
+#include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
+#include "core/link/stationlink.h"
+#include "core/scan/wave/scansettings.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::cli {
+namespace {
+
+std::string rangeText(const std::string &what, double low, double high) {
+    return what + strings::formatC(" must be a number from %g to %g", low, high);
+}
+
+struct WavelengthRange {
+    double low, high;
+};
+
+// The instrument's wavelength range as the goto dialog takes it, from the station files.
+WavelengthRange instrumentRange() {
+    link::StationLink probe;
+    probe.ResetStationStatus();
+    return {probe.config().wlMinTenths.load() / 10.0, probe.config().wlMaxTenths.load() / 10.0};
+}
+
+std::string checkScan(const Arguments &args) {
+    std::string error;
+    const ProfileFile analyst(kAnalystSettingsFile, true);
+    const double low = analyst.GetFloat("ZAV Range", "fScanMin", "180");
+    const double high = analyst.GetFloat("ZAV Range", "fScanMax", "1100");
+    checkedNumber(args, "--from", low, high, error);
+    if (error.empty())
+        checkedNumber(args, "--to", low, high, error);
+    const ProfileFile scan(ScanSettings::kFileName, true);
+    if (error.empty())
+        checkedInteger(args, "--step-index", 0, std::max(ScanSettings::stepCount(scan) - 1, 0), error);
+    if (error.empty())
+        checkedInteger(args, "--filter-index", 0, std::max(ScanSettings::filterCount(scan) - 1, 0), error);
+    if (error.empty())
+        checkedInteger(args, "--cell", 1, 8, error);
+    const std::string kind = args.get("--kind", "absorbance");
+    if (error.empty() && kind != "absorbance" && kind != "baseline" && kind != "energy" && kind != "slit")
+        error = "unknown scan kind '" + kind + "' (absorbance, baseline, energy or slit)";
+    return error;
+}
+
+} // namespace
+
+std::string checkInstrumentArguments(const std::string &command, const Arguments &args) {
+    std::string error;
+    if (command == "scan")
+        return checkScan(args);
+    if (command == "goto") {
+        const WavelengthRange range = instrumentRange();
+        if (args.words.empty())
+            return "goto needs a wavelength in nm";
+        checkedWord(args.words[0], "the wavelength", range.low, range.high, error);
+    } else if (command == "read") {
+        const WavelengthRange range = instrumentRange();
+        checkedNumber(args, "--wl", range.low, range.high, error);
+        if (error.empty())
+            checkedInteger(args, "--cell", 1, 8, error);
+    } else if (command == "cell") {
+        if (args.words.empty())
+            return "cell needs a cell number";
+        checkedWord(args.words[0], "the cell", 1, 8, error);
+    } else if (command == "files") {
+        checkedInteger(args, "--type", 0, link::FileTransfer::kFileTypeCount - 1, error);
+    }
+    return error;
+}
+
+std::optional<double> checkedTimeout(const Arguments &args, std::string &error) {
+    if (!args.has("--timeout"))
+        return 20.0;
+    return checkedNumber(args, "--timeout", 0.1, 86400.0, error);
+}
+
+std::optional<double> checkedWord(const std::string &word, const std::string &what, double low, double high,
+                                  std::string &error) {
+    std::size_t used = 0;
+    const double value = strings::scanDoubleC(word, &used);
+    if (word.empty() || used != word.size() || !std::isfinite(value) || value < low || value > high) {
+        error = rangeText(what, low, high);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> checkedNumber(const Arguments &args, const std::string &option, double low, double high,
+                                    std::string &error) {
+    if (!args.has(option))
+        return std::nullopt;
+    return checkedWord(args.get(option), option, low, high, error);
+}
+
+std::optional<int> checkedInteger(const Arguments &args, const std::string &option, int low, int high,
+                                  std::string &error) {
+    const std::optional<double> value = checkedNumber(args, option, low, high, error);
+    if (!value)
+        return std::nullopt;
+    if (*value != std::floor(*value)) {
+        error = option + strings::formatC(" must be a whole number from %d to %d", low, high);
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+} // namespace spectavo::cli
