@@ -15,6 +15,9 @@ if(SPECTAVO_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         message(FATAL_ERROR "SPECTAVO_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
     endif()
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
+    # A fuzzer must stop at the first undefined behaviour (a float converted out of an integer's range
+    # among it), so that it keeps the input that shows it.
+    set(_fuzz_flags -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all)
+    add_compile_options(-fsanitize=fuzzer-no-link ${_fuzz_flags} -fno-omit-frame-pointer)
+    add_link_options(${_fuzz_flags})
 endif()

@@ -95,5 +95,16 @@ TEST(SeriesConversion, SpectrumGridMustFollowTheRecordsRule) {
     EXPECT_EQ(curve.totalTime, 30);
 }
 
+// Counts and ranges from a file are numbers to compare, never converted unchecked.
+TEST(Jcamp, AbsurdPointCountsAreAMismatchNotAConversion) {
+    for (const char *count : {"1e30", "-1e30", "nan", "inf", "3.5"}) {
+        const std::string text = std::string("##TITLE=x\r\n##FIRSTX=400\r\n##LASTX=401\r\n##NPOINTS=") + count +
+                                 "\r\n##XYDATA=(X++(Y..Y))\r\n400 1 2\r\n##END=\r\n";
+        std::string error;
+        EXPECT_FALSE(parseJcamp(text, &error)) << count;
+        EXPECT_NE(error.find("NPOINTS"), std::string::npos) << count;
+    }
+}
+
 } // namespace
 } // namespace spectavo
