@@ -51,8 +51,12 @@ using RecordingMessages = test::RecordingMessageService;
 class ScriptedChooser : public FileChooser {
 public:
     QString chooseOpen(QWidget *, const QString &) override { return next; }
-    QString chooseSave(QWidget *, const QString &, const QString &, const QString &) override { return next; }
+    QString chooseSave(QWidget *, const QString &, const QString &proposal, const QString &) override {
+        proposed = proposal;
+        return next;
+    }
     QString next;
+    QString proposed;
 };
 
 bool listsWavelengthNear(const QTreeWidget &list, double nm) {
@@ -387,6 +391,24 @@ void deliverStoredScan(CScanFrame &window, link::StationLink &link, const std::v
     link.fileTransfer().finishContent();
     NotifyEvent arrived(link::Notification::station(link::kStationTransferDone, 0));
     QApplication::sendEvent(&window, &arrived);
+}
+
+// Accepting an export's proposal in the spectrum's folder must never replace the spectrum's own file.
+TEST_F(ScanWindowTest, ExportsProposeTheirOwnExtension) {
+    link::StationLink offline;
+    frame = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(frame->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    chooser.next.clear(); // the operator cancels each dialog
+    const std::pair<CScanFrame::Command, const char *> exports[] = {
+        {CScanFrame::kExport, "holmium.txt"},
+        {CScanFrame::kExportCsv, "holmium.csv"},
+        {CScanFrame::kExportJcamp, "holmium.jdx"},
+        {CScanFrame::kExportPdf, "holmium.pdf"}};
+    for (const auto &[command, proposal] : exports) {
+        chooser.proposed.clear();
+        trigger(command);
+        EXPECT_EQ(chooser.proposed.toStdString(), proposal);
+    }
 }
 
 TEST_F(ScanWindowTest, SpectraFromFilesAndTheInstrumentStartAsNewSpectra) {

@@ -85,7 +85,9 @@ void CScanFrame::exportSpectrum(const QString &filter, const QString &suffix,
     if (!current)
         return;
     const QString path =
-        fileChooser().chooseSave(this, filter, QString::fromStdString(current->name), suffix);
+        fileChooser().chooseSave(this, filter,
+                                 QString::fromStdString(scan::exportFileName(current->name, suffix.toStdString())),
+                                 suffix);
     if (!path.isEmpty() && !(this->*writer)(path))
         messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
                         Icon::Error);

@@ -12,6 +12,7 @@
 #include "app/scan/spectrumprinter.h"
 #include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
+#include "core/scan/datafileformats.h"
 #include "app/widgets/filechooser.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
@@ -60,7 +61,8 @@ void CScanFrame::exportPdf() {
     if (!current)
         return;
     const QString path =
-        fileChooser().chooseSave(this, "PDF document(*.pdf)", QString::fromStdString(current->name), "pdf");
+        fileChooser().chooseSave(this, "PDF document(*.pdf)",
+                                 QString::fromStdString(scan::exportFileName(current->name, "pdf")), "pdf");
     if (!path.isEmpty())
         printToPdf(path);
 }

@@ -34,9 +34,9 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
     m_limitHigh = analyst.GetFloat("ZAV Range", "fScanMax", "1100");
     const ProfileFile file(ScanSettings::kFileName, true);
 
-    m_from = new QLineEdit(QString::number(static_cast<double>(settings.high), 'f', 1));
+    m_from = new QLineEdit(QString::fromStdString(ScanSettings::rangeFieldText(settings.high)));
     m_from->setObjectName("from");
-    m_to = new QLineEdit(QString::number(static_cast<double>(settings.low), 'f', 1));
+    m_to = new QLineEdit(QString::fromStdString(ScanSettings::rangeFieldText(settings.low)));
     m_to->setObjectName("to");
     m_step = new QComboBox;
     m_step->setObjectName("step");
@@ -53,7 +53,7 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
     m_degree->setRange(1, 10);
     m_degree->setValue(settings.smoothing.filterDegree);
     m_width = new QSpinBox;
-    m_width->setRange(1, 20);
+    m_width->setRange(1, SmoothingSettings::kMaxHalfWidth);
     m_width->setValue(settings.smoothing.filterWidth);
     const auto followUseFilter = [this] {
         m_degree->setEnabled(m_useFilter->isChecked());

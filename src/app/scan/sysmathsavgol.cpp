@@ -5,6 +5,7 @@
 
 #include "app/scan/mathdialogform.h"
 #include "app/shell/qtmessageservice.h"
+#include "core/scan/smoothingsettings.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::app {
@@ -13,7 +14,7 @@ CSysMathSavGol::CSysMathSavGol(const QString &resultName, QWidget *parent) : QDi
     setWindowTitle("Setup the Savitzky-Golay Filter");
     m_degree = spinBox(1, 10, 4, "degree");
     m_derivative = spinBox(0, 10, 0, "derivative");
-    m_width = spinBox(1, 20, 5, "width");
+    m_width = spinBox(1, SmoothingSettings::kMaxHalfWidth, 5, "width");
     m_name = new QLineEdit(resultName);
     m_name->setObjectName("name");
     MathDialogForm form(this);
@@ -33,7 +34,7 @@ void CSysMathSavGol::accept() {
         return;
     }
     if (halfWidth() < degree() / 2) {
-        showRangeMessage(degree() / 2, 32);
+        showRangeMessage(degree() / 2, SmoothingSettings::kMaxHalfWidth);
         m_width->setFocus();
         return;
     }

@@ -132,6 +132,12 @@ const DataFileFormat *dataFileFormatFor(const std::string &path) {
     return nullptr;
 }
 
+std::string exportFileName(const std::string &name, const std::string &extension) {
+    const std::size_t dot = name.rfind('.');
+    const bool hasExtension = dot != std::string::npos && dot > 0 && name.find_first_of("/\\", dot) == std::string::npos;
+    return (hasExtension ? name.substr(0, dot) : name) + "." + extension;
+}
+
 std::string readableExtensions() {
     std::string list;
     for (const DataFileFormat &format : dataFileFormats())

@@ -40,6 +40,9 @@ std::string lowerExtension(const std::string &path);
 // Reading and writing by the table, with an error text naming the file and what went wrong.
 std::string readDataFile(const std::string &path, DataFileContent &content);
 std::string writeDataFile(DataFileContent &content, const std::string &path);
+// The name an export proposes: the record's name with the export's own extension in place of the one
+// it has ("x.sca" -> "x.csv"), so that accepting it can never replace the file the record came from.
+std::string exportFileName(const std::string &name, const std::string &extension);
 // Every readable extension, for messages: ".sca, .wav, ...".
 std::string readableExtensions();
 

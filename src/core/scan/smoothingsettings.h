@@ -7,6 +7,9 @@ namespace spectavo {
 // The Savitzky-Golay smoothing a scan or time scan applies to its points as they arrive: section
 // "SavGol" of its settings file.
 struct SmoothingSettings {
+    // The widest half-width the filter takes, in its dialogs and its rule alike.
+    static constexpr int kMaxHalfWidth = 32;
+
     int useFilter = 1;
     int filterDegree = 4;
     int filterWidth = 5;

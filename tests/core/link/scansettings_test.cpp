@@ -4,6 +4,7 @@
 
 #include "core/config/profilefile.h"
 #include "core/scan/wave/scansettings.h"
+#include "core/strings/cformat.h"
 #include "support/linkfixture.h"
 #include "support/tempdir.h"
 
@@ -86,6 +87,22 @@ TEST(StationFiles, StatusFileRoundTripsTheWavelength) {
     fixture.link->writeStationStatusFile();
     EXPECT_EQ(test::readBytes(dir.file("config/tarvesta.zav.station.ini")),
               "[Status]\nWL_Current=656.200012\nWL_Switch=340.000000\n");
+}
+
+} // namespace
+} // namespace spectavo
+
+namespace spectavo {
+namespace {
+
+// Confirming the Scan Setup unchanged must not change the range: the fields show what is stored.
+TEST(ScanSettingsFields, RangeEndsShowTheDecimalsTheyHave) {
+    EXPECT_EQ(ScanSettings::rangeFieldText(700.0f), "700.0");
+    EXPECT_EQ(ScanSettings::rangeFieldText(656.1f), "656.1");
+    EXPECT_EQ(ScanSettings::rangeFieldText(656.15f), "656.15");
+    EXPECT_EQ(ScanSettings::rangeFieldText(400.05f), "400.05");
+    for (const float value : {656.15f, 400.05f, 190.0f, 1099.95f})
+        EXPECT_EQ(strings::scanFloatC(ScanSettings::rangeFieldText(value)), value) << value;
 }
 
 } // namespace

@@ -61,6 +61,13 @@ TEST(DataFileFormats, ReadOnlyAndMismatchedWritesSayWhy) {
     EXPECT_NE(readDataFile(dir.file("s.txt"), in).find("unknown file kind"), std::string::npos);
 }
 
+TEST(DataFileFormats, ExportsProposeTheirOwnExtensionNeverTheSourceFile) {
+    EXPECT_EQ(exportFileName("x.sca", "csv"), "x.csv");
+    EXPECT_EQ(exportFileName("run.1.SCA", "jdx"), "run.1.jdx");
+    EXPECT_EQ(exportFileName("Sample-2", "pdf"), "Sample-2.pdf");
+    EXPECT_EQ(exportFileName(".hidden", "txt"), ".hidden.txt");
+}
+
 TEST(ScaleMap, MapsBothWaysForwardAndBackward) {
     const ScaleMap seconds(40.0, 640.0, 0.0, 300.0);
     EXPECT_DOUBLE_EQ(seconds.factor(), 2.0);

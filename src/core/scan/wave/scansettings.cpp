@@ -23,6 +23,13 @@ void ScanSettings::save(ProfileStore &file) const {
     smoothing.save(file);
 }
 
+std::string ScanSettings::rangeFieldText(float nanometres) {
+    const std::string one = strings::formatC("%.1f", static_cast<double>(nanometres));
+    if (strings::scanFloatC(one) == nanometres)
+        return one;
+    return strings::formatC("%.2f", static_cast<double>(nanometres));
+}
+
 int ScanSettings::stepCount(const ProfileStore &file) {
     return file.GetInt("Steps", "Steps", 0);
 }

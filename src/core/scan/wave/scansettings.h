@@ -40,6 +40,9 @@ public:
     static std::string stepText(const ProfileStore &file, int index);
     static float stepNm(const ProfileStore &file, int index);
     static int stepCount(const ProfileStore &file);
+    // A range end as the Scan Setup shows it: one decimal, or two where the stored value has them, so
+    // that confirming the dialog unchanged changes nothing (656.15 stays 656.15).
+    static std::string rangeFieldText(float nanometres);
     // The filter code of filterIndex (1 when the table has none), and its text.
     static std::string filterText(const ProfileStore &file, int index);
     static int filterCode(const ProfileStore &file, int index);
