@@ -27,6 +27,8 @@
 
 #include "app/scan/displayrangedialog.h"
 #include "app/scan/scanframe.h"
+#include "app/scan/scanproperty.h"
+#include "app/widgets/fontcolourdialog.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/scansetupdialog.h"
 #include "app/scan/waveview.h"
@@ -286,6 +288,47 @@ void answerNextDialog(bool accept) {
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
             accept ? dialog->accept() : dialog->reject();
     });
+}
+
+// A text's settings are its font and its colour: the sheet's font buttons edit both.
+TEST_F(ScanWindowTest, TheSettingsSheetsFontButtonsEditFontAndColour) {
+    scan::SpectrumSheet values;
+    values.fonts.colours[scan::kSlotTitle] = scan::indexedColour(2);
+    CScanProperty sheet(values);
+    QPushButton *titleFont = nullptr;
+    for (QPushButton *button : sheet.findChildren<QPushButton *>())
+        if (button->text() == "Font of title")
+            titleFont = button;
+    ASSERT_NE(titleFont, nullptr);
+    QTimer::singleShot(0, [] {
+        auto *dialog = dynamic_cast<CFontColourDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->colourBox()->currentIndex(), 2) << "the colour in use is preselected";
+        dialog->colourBox()->setCurrentIndex(5);
+        dialog->accept();
+    });
+    titleFont->click();
+    EXPECT_EQ(sheet.sheet().fonts.colours[scan::kSlotTitle], scan::indexedColour(5));
+
+    // A colour that is none of the table's stays when the operator picks only a font.
+    CFontColourDialog custom(StoredFont{}, 0x123456);
+    EXPECT_EQ(custom.colourBox()->currentText(), "Custom");
+    EXPECT_EQ(custom.colour(), 0x123456u);
+}
+
+TEST_F(ScanWindowTest, TheColourBoxShowsNoneForAColourOutsideTheTable) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    const QList<QComboBox *> boxes = window->toolBar()->findChildren<QComboBox *>();
+    ASSERT_GE(boxes.size(), 2);
+    QComboBox *colours = boxes[1];
+    window->spectra().at(0).colour = scan::indexedColour(3);
+    window->refresh();
+    EXPECT_EQ(colours->currentIndex(), 3);
+    window->spectra().at(0).colour = 0x123456;
+    window->refresh();
+    EXPECT_EQ(colours->currentIndex(), -1) << "not the previous spectrum's colour";
 }
 
 TEST_F(ScanWindowTest, ComputeCommandsAddDerivedSpectraInFront) {

@@ -161,12 +161,16 @@ void CScanFrame::refillSpectrumBox() {
     m_spectrumBox->clear();
     for (std::size_t i = 0; i < m_spectra.size(); ++i)
         m_spectrumBox->addItem(QString::fromStdString(m_spectra.at(i).name));
+    // The colour box shows the current spectrum's colour, or none when it is not a table colour (or
+    // there is no spectrum): never the previous spectrum's.
+    int colour = -1;
     if (const auto current = m_spectra.currentIndex()) {
         m_spectrumBox->setCurrentIndex(static_cast<int>(*current));
-        for (int i = 0; i < m_colourBox->count(); ++i)
+        for (int i = 0; i < m_colourBox->count() && colour < 0; ++i)
             if (scan::indexedColour(i) == m_spectra.at(*current).colour)
-                m_colourBox->setCurrentIndex(i);
+                colour = i;
     }
+    m_colourBox->setCurrentIndex(colour);
     m_backgroundBox->setCurrentIndex(std::clamp(m_display.range().background, 0, 19));
 }
 

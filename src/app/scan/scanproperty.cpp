@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/colourbox.h"
+#include "app/widgets/fontcolourdialog.h"
 #include "app/widgets/fonts.h"
 #include "core/strings/cformat.h"
 
@@ -63,15 +64,16 @@ const scan::SpectrumSheet &CScanProperty::sheet() {
     return m_sheet;
 }
 
-// A font button edits a copy of the slot; the slot changes only when the sheet is confirmed.
+// A font button edits a copy of the slot's font and colour; the slot changes only when the sheet is
+// confirmed.
 QWidget *CScanProperty::fontButton(const QString &text, scan::ChartFontSlot slot) {
     auto *button = new QPushButton(text);
     connect(button, &QPushButton::clicked, this, [this, slot] {
         const auto at = static_cast<std::size_t>(slot);
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, toQFont(m_sheet.fonts.fonts[at]), this);
-        if (ok)
-            m_sheet.fonts.fonts[at] = fromQFont(chosen);
+        if (const auto chosen = askFontAndColour(this, m_sheet.fonts.fonts[at], m_sheet.fonts.colours[at])) {
+            m_sheet.fonts.fonts[at] = chosen->font;
+            m_sheet.fonts.colours[at] = chosen->colour;
+        }
     });
     return button;
 }

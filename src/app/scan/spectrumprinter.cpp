@@ -107,8 +107,9 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
     const QFontMetrics metrics(m_tableFont, painter.device());
     const int lineHeight = metrics.height();
     const int titleHeight = QFontMetrics(m_titleFont, painter.device()).height();
-    int x = portrait ? area.left() + area.width() / 10 : area.left() + 8 * area.width() / 10;
-    int y = portrait ? area.top() + area.height() / 2 + lineHeight / 2 : area.top() + titleHeight * 3 / 2;
+    const scan::BlockOrigin block = scan::informationBlockOrigin(page.width(), page.height(), lineHeight, titleHeight);
+    const int x = page.left() + block.x;
+    int y = page.top() + block.y;
     const int valueX = x + metrics.horizontalAdvance("Scan Range:");
     for (const scan::InformationLine &line : scan::informationLines(m_current, m_settings)) {
         painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromStdString(line.label));

@@ -1,5 +1,7 @@
 #include "core/scan/spectrumprint.h"
 
+#include <cstdlib>
+
 #include "core/scan/chartlayout.h"
 #include "core/strings/cformat.h"
 
@@ -25,6 +27,12 @@ SpectrumPrintSettings SpectrumPrintSettings::load(const ProfileStore &waveScan, 
     s.footNote = waveScan.GetString("FootNotes", "FootNotes", "", 1000);
     s.dataTitle = waveScan.GetString("Legend", "Title", "Wave spectra by Spectrometer", 200);
     return s;
+}
+
+BlockOrigin informationBlockOrigin(int pageWidth, int pageHeight, int dataFontHeight, int titleFontHeight) {
+    if (pageWidth < pageHeight)
+        return {pageWidth / 10, pageHeight / 2 + std::abs(dataFontHeight) / 2};
+    return {8 * pageWidth / 10, std::abs(titleFontHeight * 3 / 2)};
 }
 
 std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum, const SpectrumPrintSettings &s) {

@@ -36,6 +36,16 @@ struct InformationLine {
     std::string label;
     std::string value;
 };
+// Where the information block starts on the chart page, in device units: below the chart on a portrait
+// page, beside it on a landscape one. It is placed on the whole page: the foot's share of the drawing
+// area does not move it.
+struct BlockOrigin {
+    int x;
+    int y;
+    friend bool operator==(const BlockOrigin &, const BlockOrigin &) = default;
+};
+BlockOrigin informationBlockOrigin(int pageWidth, int pageHeight, int dataFontHeight, int titleFontHeight);
+
 std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum,
                                               const SpectrumPrintSettings &settings);
 

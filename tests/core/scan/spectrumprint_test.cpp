@@ -146,5 +146,13 @@ TEST_F(SpectrumSheetTest, TitleAndTextsGoToTheCurrentSpectrum) {
     EXPECT_EQ(display.range().absMax, 3.0f) << "the other mode's range is untouched";
 }
 
+// A4 portrait at 600 dpi (4961 x 7016): a tenth in, and half down plus half a line, measured on the
+// whole page whatever the foot takes; landscape: eight tenths across, a title and a half down.
+TEST(InformationBlock, StartsWhereThePageSaysNotWhereTheFootLeavesTheArea) {
+    EXPECT_EQ(informationBlockOrigin(4961, 7016, 100, 120), (BlockOrigin{496, 3508 + 50}));
+    EXPECT_EQ(informationBlockOrigin(7016, 4961, 100, 120), (BlockOrigin{5612, 180}));
+    EXPECT_EQ(informationBlockOrigin(4961, 7016, -100, 120), (BlockOrigin{496, 3558})) << "a negative height";
+}
+
 } // namespace
 } // namespace spectavo::scan
