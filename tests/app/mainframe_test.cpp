@@ -19,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -145,7 +146,8 @@ TEST_F(MainFrameTest, FileManagementListsTheInstrumentsFilesByType) {
     const int quantitative = files->count();
     files->setCurrentRow(0);
     clickButton(*dialog, "&Delete");
-    ASSERT_TRUE(pumpUntil([&] { return !link.acquisition().open.load(); })) << "the delete's answer closes it";
+    ASSERT_TRUE(pumpUntil([&] { return !link.acquisition().open.load(); }))
+        << "the delete's answer closes it";
     clickButton(*dialog, "&Refresh");
     ASSERT_TRUE(pumpUntil([&] { return files->count() == quantitative - 1; }));
     EXPECT_FALSE(link.acquisition().open.load());
@@ -409,6 +411,52 @@ TEST_F(MainFrameTest, HubSetupShowsTheDriversOwnPanelAtFullSize) {
     dialog.resize(800, 600);
     QApplication::processEvents();
     EXPECT_GT(speed->parentWidget()->width(), 600) << "the panel follows the dialog's size";
+}
+
+// The Instrument menu's file browser hands the chosen file to the active window.
+TEST_F(MainFrameTest, AFileChosenFromTheInstrumentMenuGoesToTheActiveWindow) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::WavelengthScan));
+    QApplication::processEvents();
+    auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
+    ASSERT_NE(scan, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return !link.acquisition().open.load(); }));
+    // The browser: wavelength scans, the first one, Open.
+    QTimer picker;
+    QObject::connect(&picker, &QTimer::timeout, [&] {
+        auto *browser = dynamic_cast<CFileManagementDialog *>(QApplication::activeModalWidget());
+        if (!browser)
+            return;
+        browser->findChild<QComboBox *>()->setCurrentIndex(1);
+        auto *files = browser->findChild<QListWidget *>();
+        if (files->count() == 0)
+            return;
+        files->setCurrentRow(0);
+        picker.stop();
+        clickButton(*browser, "&Open");
+    });
+    picker.start(20);
+    frame.refreshCommands();
+    QAction *open = commandAction(frame, shell::kCmdOpenInstrumentFile);
+    ASSERT_TRUE(open->isEnabled());
+    open->trigger();
+    ASSERT_TRUE(pumpUntil([&] { return scan->spectra().size() == 1; }));
+    EXPECT_EQ(scan->spectra().at(0).name, "HOLMIUM.sca");
+    scan->spectra().at(0).modified = false;
+    frame.close();
+}
+
+TEST_F(MainFrameTest, StatusItemsShowTheStatusWindow) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    ASSERT_TRUE(pumpUntil([&] { return link.status().powerStatus.load() == 1; }));
+    ASSERT_TRUE(pumpUntil([&] {
+        auto *status = frame.findChild<CStatusWindow *>();
+        return status && status->isVisible();
+    })) << "the instrument's status report shows the status window";
+    frame.close();
 }
 
 TEST_F(MainFrameTest, AScanWindowBringsItsMenusAndTakesRemoteStarts) {

@@ -53,8 +53,9 @@ void storeAt(ScanTarget &target, int index, float value) {
 
 float valueAt(ScanTarget &target, int index) {
     const std::span<float> points = target.scanPoints();
-    return (index >= 0 && static_cast<std::size_t>(index) < points.size()) ? points[static_cast<std::size_t>(index)]
-                                                                           : 0.0f;
+    return (index >= 0 && static_cast<std::size_t>(index) < points.size())
+               ? points[static_cast<std::size_t>(index)]
+               : 0.0f;
 }
 
 } // namespace
@@ -359,8 +360,13 @@ void PacketDecoder::reading() {
     bool blankTaken = false;
     {
         Acquisition::Held held = acquisition.hold();
-        const bool armed = acquisition.armed.load(std::memory_order_relaxed) != 0;
         int mode = acquisition.mode.load(std::memory_order_relaxed);
+        // A readout takes only readings of its own wavelength: one taken elsewhere (the drive still
+        // moving, an answer of another request) is no reading of the sample at that wavelength.
+        const bool atTarget =
+            readU16(m_data, 0) == acquisition.targetWavelengthTenths.load(std::memory_order_relaxed);
+        const bool readout = mode == kModeGotoAndRead || mode == kModeGotoAndReadout;
+        const bool armed = acquisition.armed.load(std::memory_order_relaxed) != 0 && (!readout || atTarget);
         if (armed && mode == kModeGotoAndRead) {
             acquisition.armed.store(0, std::memory_order_relaxed);
             mode = kModeGotoAndReadout;

@@ -33,5 +33,13 @@ TEST(AcquisitionGiveUp, AnOperationWhoseCommandIsRefusedLeavesNothingOpen) {
     link.CloseAcquisition();
 }
 
+TEST(DarkCurrentCalibration, TellsTheMainWindowTheInstrumentIsBusy) {
+    test::LinkFixture fixture;
+    ASSERT_TRUE(fixture.link->OpenCommandAcquisition(kCalibrateDarkCurrent, &fixture.window));
+    EXPECT_TRUE(fixture.main.received(Notification::station(kStationState, kStateBusy)));
+    EXPECT_EQ(fixture.link->status().longOperationPending.load(), 1);
+    fixture.link->CloseAcquisition();
+}
+
 } // namespace
 } // namespace spectavo::link

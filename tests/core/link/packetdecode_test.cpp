@@ -169,6 +169,19 @@ TEST_F(PacketDecodeTest, ModeTwoTakesOneReadingModeSevenKeepsReading) {
     EXPECT_NEAR(link.acquisition().lastAbsorbance.load(), 0.30103f, 1e-5);
 }
 
+// A reading from another wavelength (the drive still on its way) is no reading of the readout.
+TEST_F(PacketDecodeTest, AReadoutTakesOnlyReadingsOfItsOwnWavelength) {
+    std::atomic<float> blank{0.0f}, result{-1.0f};
+    link.GotoAndRead(kModeGotoAndReadout, 500.0f, &blank, &result, &window);
+    link.ArmAcquisition();
+    decode(34, readingRecord(4800, 1000, 0, 500.0f, 0.0f));
+    EXPECT_EQ(result.load(), -1.0f);
+    EXPECT_EQ(window.count(NotifyKind::Acquisition, 0), 0);
+    decode(34, readingRecord(5000, 1000, 0, 500.0f, 0.0f));
+    EXPECT_NEAR(result.load(), 0.30103f, 1e-5);
+    EXPECT_EQ(window.count(NotifyKind::Acquisition, 0), 1);
+}
+
 TEST_F(PacketDecodeTest, TakeBlankStoresTheNextReadingAndCloses) {
     link.TakeBlank(&window);
     decode(34, readingRecord(5000, 1000, 0, 500.0f, 0.0f));
