@@ -23,7 +23,9 @@ public:
     explicit Spectrum(std::size_t points) : m_points(points), m_cursor(static_cast<int>(points) - 1) {}
     std::span<float> scanPoints() override { return m_points; }
     // 499.0 nm up in tenths, so that wavelengths of the stream land on the grid and beside it.
-    int gridIndex(std::uint32_t tenths) const override { return gridIndexOf(499.0, 0.1, m_points.size(), tenths); }
+    int gridIndex(std::uint32_t tenths) const override {
+        return gridIndexOf(499.0, 0.1, m_points.size(), tenths);
+    }
     std::atomic<int> &arrivedCount() override { return m_arrived; }
     std::atomic<int> &fillCursor() override { return m_cursor; }
     std::atomic<bool> &acquiringFlag() override { return m_acquiring; }

@@ -27,15 +27,15 @@
 
 #include "app/scan/displayrangedialog.h"
 #include "app/scan/scanframe.h"
-#include "app/scan/scanproperty.h"
-#include "app/widgets/fontcolourdialog.h"
 #include "app/scan/scanlistview.h"
+#include "app/scan/scanproperty.h"
 #include "app/scan/scansetupdialog.h"
 #include "app/scan/waveview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/notifyevent.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
+#include "app/widgets/fontcolourdialog.h"
 #include "core/dataproc/marks.h"
 #include "core/link/bytes.h"
 #include "core/link/commands.h"
@@ -211,7 +211,8 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     EXPECT_GT(spectrum.start, 400.0f) << "the range ends at the last measured wavelength";
     EXPECT_GE(spectrum.points().size(), 40u);
     EXPECT_EQ(spectrum.points().size(), spectrum.pointCount());
-    EXPECT_EQ(spectrum.arrived.load(), static_cast<int>(spectrum.points().size())) << "no hole in the part kept";
+    EXPECT_EQ(spectrum.arrived.load(), static_cast<int>(spectrum.points().size()))
+        << "no hole in the part kept";
     EXPECT_NE(spectrum.marks().front(), dataproc::kSignificantPeak) << "no peak at the cut";
     EXPECT_NE(spectrum.marks().front(), dataproc::kSignificantValley) << "no valley at the cut";
     EXPECT_TRUE(frame->action(CScanFrame::kSave)->isEnabled());
@@ -442,11 +443,10 @@ TEST_F(ScanWindowTest, ExportsProposeTheirOwnExtension) {
     frame = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
     ASSERT_TRUE(frame->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
     chooser.next.clear(); // the operator cancels each dialog
-    const std::pair<CScanFrame::Command, const char *> exports[] = {
-        {CScanFrame::kExport, "holmium.txt"},
-        {CScanFrame::kExportCsv, "holmium.csv"},
-        {CScanFrame::kExportJcamp, "holmium.jdx"},
-        {CScanFrame::kExportPdf, "holmium.pdf"}};
+    const std::pair<CScanFrame::Command, const char *> exports[] = {{CScanFrame::kExport, "holmium.txt"},
+                                                                    {CScanFrame::kExportCsv, "holmium.csv"},
+                                                                    {CScanFrame::kExportJcamp, "holmium.jdx"},
+                                                                    {CScanFrame::kExportPdf, "holmium.pdf"}};
     for (const auto &[command, proposal] : exports) {
         chooser.proposed.clear();
         trigger(command);
@@ -495,7 +495,8 @@ TEST_F(ScanWindowTest, AStoredScanThatDisagreesWithItsOwnGridIsRefusedAsIncomple
     for (const std::size_t points : {300u, 302u, 330u}) { // parts lost, or repeated on the line
         messages.shown.clear();
         deliverStoredScan(*window, offline, storedScanRecord(0.1f, points));
-        EXPECT_EQ(messages.shown, std::vector<std::string>{"The file from the instrument is incomplete."}) << points;
+        EXPECT_EQ(messages.shown, std::vector<std::string>{"The file from the instrument is incomplete."})
+            << points;
     }
     EXPECT_TRUE(window->spectra().empty());
     EXPECT_FALSE(offline.acquisition().open.load());

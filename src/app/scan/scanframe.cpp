@@ -14,9 +14,9 @@
 #include "core/config/settingsfiles.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/scanfiletext.h"
-#include "core/strings/cformat.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/shell/documentfiles.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
 

@@ -20,10 +20,10 @@
 #include "core/config/profilefile.h"
 #include "core/link/commands.h"
 #include "core/link/stationmodel.h"
-#include "core/scan/peaklist.h"
 #include "core/link/storedrecords.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/exchangeformats.h"
+#include "core/scan/peaklist.h"
 #include "core/scan/seriesconversion.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
@@ -84,10 +84,9 @@ void CScanFrame::exportSpectrum(const QString &filter, const QString &suffix,
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return;
-    const QString path =
-        fileChooser().chooseSave(this, filter,
-                                 QString::fromStdString(scan::exportFileName(current->name, suffix.toStdString())),
-                                 suffix);
+    const QString path = fileChooser().chooseSave(
+        this, filter, QString::fromStdString(scan::exportFileName(current->name, suffix.toStdString())),
+        suffix);
     if (!path.isEmpty() && !(this->*writer)(path))
         messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
                         Icon::Error);

@@ -12,10 +12,10 @@
 #include "app/scan/spectrumprinter.h"
 #include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
-#include "core/scan/datafileformats.h"
 #include "app/widgets/filechooser.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "core/scan/datafileformats.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::app {

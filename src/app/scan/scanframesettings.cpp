@@ -10,9 +10,9 @@
 #include "app/scan/waveview.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
-#include "core/scan/peaklist.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "core/scan/peaklist.h"
 
 namespace spectavo::app {
 namespace {
@@ -35,9 +35,9 @@ void CScanFrame::startEnergyScan() {
 
 void CScanFrame::setupThreshold() {
     bool ok = false;
-    const double value =
-        QInputDialog::getDouble(this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
-                                m_host.program.flags.peakHeight, scan::kThresholdMin, scan::kThresholdMax, 4, &ok);
+    const double value = QInputDialog::getDouble(
+        this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
+        m_host.program.flags.peakHeight, scan::kThresholdMin, scan::kThresholdMax, 4, &ok);
     if (!ok)
         return;
     m_host.program.flags.peakHeight = static_cast<float>(value);

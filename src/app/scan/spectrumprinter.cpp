@@ -107,7 +107,8 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
     const QFontMetrics metrics(m_tableFont, painter.device());
     const int lineHeight = metrics.height();
     const int titleHeight = QFontMetrics(m_titleFont, painter.device()).height();
-    const scan::BlockOrigin block = scan::informationBlockOrigin(page.width(), page.height(), lineHeight, titleHeight);
+    const scan::BlockOrigin block =
+        scan::informationBlockOrigin(page.width(), page.height(), lineHeight, titleHeight);
     const int x = page.left() + block.x;
     int y = page.top() + block.y;
     const int valueX = x + metrics.horizontalAdvance("Scan Range:");

@@ -41,7 +41,8 @@ CFileManagementDialog::CFileManagementDialog(link::StationLink &link, QWidget *p
     });
     connect(remove, &QPushButton::clicked, this, [this] {
         if (m_model.deleteEntry(m_files->currentRow()))
-            QTimer::singleShot(shell::FileManagementModel::kDeleteGiveUpMs, this, [this] { m_model.giveUpDelete(); });
+            QTimer::singleShot(shell::FileManagementModel::kDeleteGiveUpMs, this,
+                               [this] { m_model.giveUpDelete(); });
     });
     auto choose = [this] {
         m_choice = m_model.choose(m_files->currentRow());

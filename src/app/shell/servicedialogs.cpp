@@ -11,9 +11,9 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "app/shell/qtmessageservice.h"
 #include "app/widgets/gridcontrol.h"
 #include "core/config/atomicfile.h"
-#include "app/shell/qtmessageservice.h"
 #include "core/link/commands.h"
 #include "core/strings/cformat.h"
 

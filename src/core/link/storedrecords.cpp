@@ -5,7 +5,16 @@
 namespace spectavo::link {
 namespace {
 
-enum StoredType { kQuantitative = 0, kScan, kKinetics, kNucleic, kMultiWavelength, kPhotometric, kWavelength, kStandard };
+enum StoredType {
+    kQuantitative = 0,
+    kScan,
+    kKinetics,
+    kNucleic,
+    kMultiWavelength,
+    kPhotometric,
+    kWavelength,
+    kStandard
+};
 
 std::size_t byteAt(std::span<const std::uint8_t> content, std::size_t offset) {
     return offset < content.size() ? content[offset] : 0;
@@ -24,7 +33,8 @@ bool storedRecordComplete(int typeIndex, std::span<const std::uint8_t> content) 
     switch (typeIndex) {
     case kQuantitative:
     case kStandard:
-        return content.size() >= 99 && content.size() == 99 + 28 * (byteAt(content, 97) + byteAt(content, 98));
+        return content.size() >= 99 &&
+               content.size() == 99 + 28 * (byteAt(content, 97) + byteAt(content, 98));
     case kMultiWavelength:
         return content.size() >= 156 && content.size() == 156 + 40 * byteAt(content, 155);
     case kNucleic:

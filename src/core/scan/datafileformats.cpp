@@ -36,8 +36,9 @@ std::string readCurve(const std::string &path, DataFileContent &content) {
 // Spectra and curves are both stored in the native layouts; a ".txt" name gives the data lines alone.
 std::string writeNative(DataFileContent &content, const std::string &path) {
     // A conversion is not the operator's own save: the settings' memo stays as it is.
-    const bool written = content.spectrum ? writeSpectrumFile(*content.spectrum, path, MemoUse::LeaveSettings)
-                                          : content.curve && writeCurveFile(*content.curve, path, MemoUse::LeaveSettings);
+    const bool written = content.spectrum
+                             ? writeSpectrumFile(*content.spectrum, path, MemoUse::LeaveSettings)
+                             : content.curve && writeCurveFile(*content.curve, path, MemoUse::LeaveSettings);
     return written ? "" : "cannot write " + path;
 }
 
@@ -98,7 +99,8 @@ std::string writeJcamp(DataFileContent &content, const std::string &path) {
 std::string DataFileContent::shortFileNote() const {
     if (pointsInFile >= pointsExpected)
         return "";
-    return strings::formatC(scanfile::kShortFile, static_cast<int>(pointsInFile), static_cast<int>(pointsExpected));
+    return strings::formatC(scanfile::kShortFile, static_cast<int>(pointsInFile),
+                            static_cast<int>(pointsExpected));
 }
 
 const std::vector<DataFileFormat> &dataFileFormats() {
@@ -134,7 +136,8 @@ const DataFileFormat *dataFileFormatFor(const std::string &path) {
 
 std::string exportFileName(const std::string &name, const std::string &extension) {
     const std::size_t dot = name.rfind('.');
-    const bool hasExtension = dot != std::string::npos && dot > 0 && name.find_first_of("/\\", dot) == std::string::npos;
+    const bool hasExtension =
+        dot != std::string::npos && dot > 0 && name.find_first_of("/\\", dot) == std::string::npos;
     return (hasExtension ? name.substr(0, dot) : name) + "." + extension;
 }
 

@@ -187,8 +187,8 @@ std::optional<EvenSeries> parseJcamp(std::string_view text, std::string *error) 
     const double yFactor = number("YFACTOR", 1.0);
     // The count is a number from the file: compared as a number, never converted unchecked.
     const double count = number("NPOINTS", static_cast<double>(ys.size()));
-    if (ys.size() < 2 || count != static_cast<double>(ys.size()) || !std::isfinite(firstX) || !std::isfinite(lastX) ||
-        firstX == lastX) {
+    if (ys.size() < 2 || count != static_cast<double>(ys.size()) || !std::isfinite(firstX) ||
+        !std::isfinite(lastX) || firstX == lastX) {
         fail(error, "the data table does not match FIRSTX, LASTX and NPOINTS");
         return std::nullopt;
     }

@@ -97,7 +97,8 @@ std::string dateFromHeader(std::string_view first, std::string_view second, bool
     return colon == std::string_view::npos ? std::string{} : std::string(first.substr(colon + 1));
 }
 
-std::size_t readDataLines(std::span<const std::string_view> first, LineReader &rest, std::span<float> points) {
+std::size_t readDataLines(std::span<const std::string_view> first, LineReader &rest,
+                          std::span<float> points) {
     std::size_t supplied = 0;
     std::string_view line;
     for (std::size_t i = 0; i < points.size(); ++i) {

@@ -98,8 +98,9 @@ bool DarkCurrentTable::loadFileText(std::string_view text) {
     std::istringstream in{std::string(text)};
     std::string line;
     int rows = 0, columns = 0;
-    if (!std::getline(in, line) || !(std::istringstream(line) >> rows >> columns) || rows < 1 || columns < 2 ||
-        static_cast<std::size_t>(rows) > kMaxRows || static_cast<std::size_t>(columns) > kMaxColumns)
+    if (!std::getline(in, line) || !(std::istringstream(line) >> rows >> columns) || rows < 1 ||
+        columns < 2 || static_cast<std::size_t>(rows) > kMaxRows ||
+        static_cast<std::size_t>(columns) > kMaxColumns)
         return false;
     std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(rows),
                                                 std::vector<std::string>(static_cast<std::size_t>(columns)));

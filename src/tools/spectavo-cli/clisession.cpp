@@ -1,8 +1,8 @@
 #include "clisession.h"
 
 #include "core/config/profilefile.h"
-#include "core/strings/cformat.h"
 #include "core/scan/wave/scansettings.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::cli {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <unistd.h>
 #include <fstream>
+#include <unistd.h>
 
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
@@ -13,10 +13,10 @@
 #include "core/link/storedrecords.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/time/kinefile.h"
-#include "core/scan/wave/wavefile.h"
-#include "outputfile.h"
 #include "core/scan/wave/scansettings.h"
+#include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
+#include "outputfile.h"
 
 namespace spectavo::cli {
 namespace {
@@ -75,8 +75,8 @@ std::optional<link::DirectoryEntry> findFile(CliSession &session, const std::str
 
 // Spectra and curves arrive decoded as the windows decode them, and are written in the format the
 // output's name asks for; every other record keeps its bytes, under its own extension.
-std::string saveDownloaded(CliSession &session, const std::string &name, std::span<const std::uint8_t> content,
-                           const std::string &output) {
+std::string saveDownloaded(CliSession &session, const std::string &name,
+                           std::span<const std::uint8_t> content, const std::string &output) {
     const std::optional<int> type = link::storedFileType(name);
     link::StationLink &link = session.link();
     bool incomplete = false;
@@ -89,8 +89,8 @@ std::string saveDownloaded(CliSession &session, const std::string &name, std::sp
         decoded.spectrum = std::move(spectrum);
     } else if (type == 2) {
         CKineSpectrum curve;
-        if (!decodeInstrumentCurve(content, link.config().stepsPerNm.load(), link.config().beamType.load(), curve,
-                                   &incomplete))
+        if (!decodeInstrumentCurve(content, link.config().stepsPerNm.load(), link.config().beamType.load(),
+                                   curve, &incomplete))
             return incomplete ? link::kIncompleteFile : "the instrument's file is not a time scan";
         decoded.curve = std::move(curve);
     }
@@ -100,8 +100,8 @@ std::string saveDownloaded(CliSession &session, const std::string &name, std::sp
         return link::kIncompleteFile;
     const std::string extension = scan::lowerExtension(name);
     if (scan::lowerExtension(output) != extension)
-        return "a ." + extension + " file from the instrument keeps its bytes and is saved under a ." + extension +
-               " name";
+        return "a ." + extension + " file from the instrument keeps its bytes and is saved under a ." +
+               extension + " name";
     const std::string bytes(reinterpret_cast<const char *>(content.data()), content.size());
     return writeFileAtomically(output, bytes) ? "" : "cannot write " + output;
 }
@@ -218,7 +218,8 @@ std::string waitForScanEnd(CliSession &session, ScanBuffer &spectrum, std::size_
         }
     }
     if (progress)
-        std::fprintf(stderr, "\r%zu of %zu points\n", static_cast<std::size_t>(std::max(lastArrived, 0)), count);
+        std::fprintf(stderr, "\r%zu of %zu points\n", static_cast<std::size_t>(std::max(lastArrived, 0)),
+                     count);
     return "";
 }
 
@@ -382,7 +383,8 @@ std::string downloadCommand(CliSession &session, const Arguments &args, Report &
     if (transfer.conversionRefused())
         return "the file is in an older layout that cannot be converted";
     const auto content = transfer.content().first(transfer.contentBytes());
-    if (const std::string problem = saveDownloaded(session, entry->name, content, args.get("-o")); !problem.empty())
+    if (const std::string problem = saveDownloaded(session, entry->name, content, args.get("-o"));
+        !problem.empty())
         return problem;
     report.text("file", args.get("-o"));
     report.integer("bytes", static_cast<long long>(content.size()));

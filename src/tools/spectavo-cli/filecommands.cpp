@@ -2,15 +2,14 @@
 
 #include <cmath>
 
+#include "argumentchecks.h"
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/dataproc/marks.h"
 #include "core/link/stationmodel.h"
-#include "argumentchecks.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/peaklist.h"
-#include "outputfile.h"
 #include "core/scan/scanfiletext.h"
 #include "core/scan/seriesconversion.h"
 #include "core/scan/time/kinecompute.h"
@@ -18,6 +17,7 @@
 #include "core/scan/wave/wavecompute.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
+#include "outputfile.h"
 
 namespace spectavo::cli {
 namespace {
@@ -26,7 +26,8 @@ using Loaded = scan::DataFileContent;
 
 // The peak/valley threshold: the option within the dialog's range, else the program's setting.
 std::optional<float> peakThreshold(const Arguments &args, std::string &error) {
-    if (const auto given = checkedNumber(args, "--threshold", scan::kThresholdMin, scan::kThresholdMax, error))
+    if (const auto given =
+            checkedNumber(args, "--threshold", scan::kThresholdMin, scan::kThresholdMax, error))
         return static_cast<float>(*given);
     if (!error.empty())
         return std::nullopt;
@@ -210,7 +211,8 @@ std::string mathCommand(const Arguments &args, Report &report) {
     } else if (operation == "savgol") {
         const auto degree = intOption(args, "--degree", 1, 10, 4, error);
         const auto derivative = degree ? intOption(args, "--deriv", 0, *degree, 0, error) : std::nullopt;
-        const auto width = degree ? intOption(args, "--width", std::max(1, *degree / 2), 32, 5, error) : std::nullopt;
+        const auto width =
+            degree ? intOption(args, "--width", std::max(1, *degree / 2), 32, 5, error) : std::nullopt;
         if (!degree || !derivative || !width)
             return error;
         if (input.spectrum)
@@ -273,7 +275,8 @@ std::string rateCommand(const Arguments &args, Report &report) {
     if (!error.empty())
         return error;
     setRateRange(curve, static_cast<float>(begin.value_or(curve.beginTime)),
-                 static_cast<float>(end.value_or(curve.endTime)), static_cast<float>(factor.value_or(curve.factor)));
+                 static_cast<float>(end.value_or(curve.endTime)),
+                 static_cast<float>(factor.value_or(curve.factor)));
     report.number("begin_s", curve.beginTime, 3);
     report.number("end_s", curve.endTime, 3);
     report.number("factor", curve.factor);

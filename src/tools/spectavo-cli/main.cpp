@@ -50,8 +50,8 @@ const std::map<std::string, Command> kCommands = {
 };
 
 const std::map<std::string, FileCommand> kFileCommands = {
-    {"info", infoCommand}, {"convert", convertCommand}, {"peaks", peaksCommand},
-    {"math", mathCommand}, {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
+    {"info", infoCommand},     {"convert", convertCommand}, {"peaks", peaksCommand},
+    {"math", mathCommand},     {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
     {"export", exportCommand},
 };
 
@@ -87,7 +87,8 @@ std::string commandUsage(const std::string &command) {
         lines += usage.substr(at, end - at + 1);
         at = end + 1;
     } while (at < usage.size() && usage.compare(at, 5, "     ") == 0);
-    return "usage: spectavo-cli [--driver NAME|PATH] [--json] [--timeout SECONDS] COMMAND [ARGUMENTS]\n" + lines;
+    return "usage: spectavo-cli [--driver NAME|PATH] [--json] [--timeout SECONDS] COMMAND [ARGUMENTS]\n" +
+           lines;
 }
 
 int showConfiguration() {

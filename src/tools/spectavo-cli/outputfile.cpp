@@ -14,7 +14,8 @@ std::string outputProblem(const std::string &output, const std::vector<std::stri
         return output + " exists and is not a regular file; it is left alone";
     for (const std::string &input : inputs) {
         struct stat source {};
-        if (stat(input.c_str(), &source) == 0 && source.st_dev == target.st_dev && source.st_ino == target.st_ino)
+        if (stat(input.c_str(), &source) == 0 && source.st_dev == target.st_dev &&
+            source.st_ino == target.st_ino)
             return "the output " + output + " is the input " + input + "; choose another name";
     }
     return "";

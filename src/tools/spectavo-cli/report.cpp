@@ -12,14 +12,19 @@ namespace {
 std::size_t utf8Length(const std::string &text, std::size_t at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
     if (length == 0 || at + length > text.size())
         return 0;
     for (std::size_t i = 1; i < length; ++i)
         if ((byte(at + i) & 0xC0) != 0x80)
             return 0;
     if ((length == 2 && lead < 0xC2) || (length == 3 && lead == 0xE0 && byte(at + 1) < 0xA0) ||
-        (length == 3 && lead == 0xED && byte(at + 1) >= 0xA0) || (length == 4 && lead == 0xF0 && byte(at + 1) < 0x90) ||
+        (length == 3 && lead == 0xED && byte(at + 1) >= 0xA0) ||
+        (length == 4 && lead == 0xF0 && byte(at + 1) < 0x90) ||
         (length == 4 && (lead > 0xF4 || (lead == 0xF4 && byte(at + 1) >= 0x90))))
         return 0; // overlong forms, surrogates, beyond U+10FFFF
     return length;
@@ -115,7 +120,8 @@ void Report::numbers(const std::string &key, const std::vector<double> &values, 
     for (std::size_t i = 0; i < values.size(); ++i) {
         const bool finite = std::isfinite(values[i]);
         m_nonFiniteArrays = m_nonFiniteArrays || !finite;
-        array += (i ? ", " : "") + (finite ? strings::formatC("%.*f", decimals, values[i]) : std::string("null"));
+        array +=
+            (i ? ", " : "") + (finite ? strings::formatC("%.*f", decimals, values[i]) : std::string("null"));
     }
     m_entries.push_back({key, array + "]", false, {}});
 }

@@ -98,8 +98,8 @@ TEST(SeriesConversion, SpectrumGridMustFollowTheRecordsRule) {
 // Counts and ranges from a file are numbers to compare, never converted unchecked.
 TEST(Jcamp, AbsurdPointCountsAreAMismatchNotAConversion) {
     for (const char *count : {"1e30", "-1e30", "nan", "inf", "3.5"}) {
-        const std::string text = std::string("##TITLE=x\r\n##FIRSTX=400\r\n##LASTX=401\r\n##NPOINTS=") + count +
-                                 "\r\n##XYDATA=(X++(Y..Y))\r\n400 1 2\r\n##END=\r\n";
+        const std::string text = std::string("##TITLE=x\r\n##FIRSTX=400\r\n##LASTX=401\r\n##NPOINTS=") +
+                                 count + "\r\n##XYDATA=(X++(Y..Y))\r\n400 1 2\r\n##END=\r\n";
         std::string error;
         EXPECT_FALSE(parseJcamp(text, &error)) << count;
         EXPECT_NE(error.find("NPOINTS"), std::string::npos) << count;

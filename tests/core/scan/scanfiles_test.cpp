@@ -323,7 +323,8 @@ TEST(InstrumentRecords, CurveRecordStepTableAndBeamOffset) {
     link::writeFloat(content, 31, 2.0f);
     link::writeFloat(content, 39, 0.001f);
     CKineSpectrum rated;
-    ASSERT_TRUE(decodeInstrumentCurve(std::span<const std::uint8_t>(content).first(content.size() - 4), 20, 0, rated));
+    ASSERT_TRUE(decodeInstrumentCurve(std::span<const std::uint8_t>(content).first(content.size() - 4), 20, 0,
+                                      rated));
     EXPECT_EQ(rated.beginTime, 60.0f);
     EXPECT_EQ(rated.endTime, 300.0f);
     EXPECT_NEAR(rated.rateResult, 0.12f, 1e-6);

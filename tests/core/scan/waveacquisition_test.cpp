@@ -242,8 +242,8 @@ TEST_F(WaveAcquisitionTest, PointsThatNeverArrivedAreToldOnceAndKeptInTheMemo) {
     spectrum.nextIndex = -1;
     fixture.link->CloseAcquisition();
     acquisition.handleNotification(link::Notification::acquisition(1, 0));
-    const std::string note = std::to_string(10) + " of " + std::to_string(total) +
-                             " points did not arrive; they are shown as 0.";
+    const std::string note =
+        std::to_string(10) + " of " + std::to_string(total) + " points did not arrive; they are shown as 0.";
     EXPECT_EQ(view.refused, std::vector<std::string>{note});
     ASSERT_EQ(spectra.size(), 1u);
     EXPECT_NE(spectra.at(0).memo.find(note), std::string::npos);

@@ -109,9 +109,9 @@ TEST_F(MainFrameModelTest, CreationSetsTheSippingTimeAndIntervalToTwoSeconds) {
 
 TEST_F(MainFrameModelTest, SwitchingD2OnAgainRestartsTheWarmUp) {
     bool message = false;
-    ASSERT_TRUE(model.switchD2Lamp(&message)); // on
+    ASSERT_TRUE(model.switchD2Lamp(&message));  // on
     EXPECT_FALSE(model.switchD2Lamp(&message)); // off
-    ASSERT_TRUE(model.switchD2Lamp(&message)); // on again
+    ASSERT_TRUE(model.switchD2Lamp(&message));  // on again
     EXPECT_EQ(model.flags().lampStable, 0);
     model.onTimer(MainFrameModel::Timer::LampWarmup); // the first start's expiry
     EXPECT_EQ(model.flags().lampStable, 0) << "the second warm-up is still running";
@@ -342,7 +342,8 @@ TEST(DarkCurrent, SaveThenLoadReproducesTheCellsOnOneAndTwoChannels) {
             }
     }
     DarkCurrentTable table(2);
-    EXPECT_FALSE(table.loadFileText("    2     3\nLevel Sample Refrence extra \n")) << "more cells than columns";
+    EXPECT_FALSE(table.loadFileText("    2     3\nLevel Sample Refrence extra \n"))
+        << "more cells than columns";
     EXPECT_FALSE(table.loadFileText("    3     3\nLevel Sample Refrence \n")) << "rows missing";
     EXPECT_EQ(table.columns(), 4u) << "a refused file changes nothing";
 }

@@ -126,8 +126,8 @@ TEST_F(SimDriverTest, BlankGotoAndReadAgreeWithTheModel) {
     ASSERT_TRUE(link.TakeBlank(&window));
     ASSERT_TRUE(waitForNotification(main, Notification::station(32, 0)));
     EXPECT_NEAR(link.acquisition().blankAbsorbance.load(), 0.0f, 0.005f)
-        << "cell 1 holds the blank; beam type " << int(link.config().beamType.load()) << ", last sample signal "
-        << main.count(NotifyKind::Station, 34) << " readings";
+        << "cell 1 holds the blank; beam type " << int(link.config().beamType.load())
+        << ", last sample signal " << main.count(NotifyKind::Station, 34) << " readings";
 
     selectCell(3); // dichromate, 40 mg/L
     std::atomic<float> blank{0.0f}, result{-1.0f};

@@ -85,8 +85,8 @@ bool readCurveFile(const std::string &path, CKineSpectrum &curve, std::size_t *p
     loaded.step = scanfile::floatAfter(line(at++), "Step:").value_or(0.0f);
     if (!loaded.allocatePoints())
         return false;
-    const std::size_t supplied =
-        scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())), reader, loaded.points());
+    const std::size_t supplied = scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())),
+                                                         reader, loaded.points());
     if (pointsInFile)
         *pointsInFile = supplied;
     loaded.count = static_cast<int>(loaded.points().size());

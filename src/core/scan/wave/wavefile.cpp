@@ -76,8 +76,8 @@ bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum, std::siz
     loaded.filter = static_cast<std::uint8_t>(scanfile::intAfter(line(at++), "Filter:").value_or(0));
     if (!loaded.allocatePoints())
         return false;
-    const std::size_t supplied =
-        scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())), reader, loaded.points());
+    const std::size_t supplied = scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())),
+                                                         reader, loaded.points());
     if (pointsInFile)
         *pointsInFile = supplied;
 

@@ -14,7 +14,8 @@ namespace spectavo {
 // file is composed in memory and written at once, atomically. On success the sample name "Sample Name"
 // becomes the file's own name, the memo is stored for the next spectrum and the modified flag clears;
 // on failure nothing changes.
-bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path, MemoUse memoUse = MemoUse::KeepForNext);
+bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path,
+                       MemoUse memoUse = MemoUse::KeepForNext);
 
 // Loads a file into `spectrum` (a new one). False, leaving it untouched, when the file cannot be read
 // or its grid is absurd (no points, or more than a million).
