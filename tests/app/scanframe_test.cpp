@@ -576,6 +576,41 @@ TEST_F(ScanWindowTest, CloseCheckAndRemoveOfferToSaveFirst) {
     window->spectra().at(0).acquiring = false;
 }
 
+// Escape on a save question means Cancel: the window stays with every spectrum. No, then Yes, saves
+// the second and lets the window close; Remove's Cancel keeps the spectrum.
+TEST_F(ScanWindowTest, CancelOnASaveQuestionLosesNothing) {
+    using Answer = shell::MessageService::Answer;
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    window->spectra().at(0).modified = true;
+    window->spectra().at(0).name = "first";
+    window->spectra().at(1).modified = true;
+    window->spectra().at(1).name = "second";
+
+    messages.saveAnswers = {Answer::Cancel};
+    EXPECT_FALSE(window->confirmClose());
+    EXPECT_EQ(messages.asked, std::vector<std::string>{"first has not been saved. Save it now?"})
+        << "Cancel stops at the first question";
+    EXPECT_EQ(window->spectra().size(), 2u);
+
+    messages.asked.clear();
+    messages.saveAnswers = {Answer::No, Answer::Yes};
+    chooser.next = QString::fromStdString(dir.file("second.sca"));
+    EXPECT_TRUE(window->confirmClose());
+    EXPECT_EQ(messages.asked.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("second.sca")));
+    EXPECT_TRUE(window->spectra().at(0).modified) << "the first was answered No";
+
+    messages.saveAnswers = {Answer::Cancel};
+    window->spectra().setCurrent(0);
+    window->refreshCommands();
+    window->action(CScanFrame::kRemove)->trigger();
+    EXPECT_EQ(window->spectra().size(), 2u) << "Cancel keeps the spectrum";
+    window->spectra().at(0).modified = false;
+}
+
 TEST_F(ScanWindowTest, CopyPutsTheChartOnTheClipboardAsSvgAndPng) {
     link::StationLink offline;
     auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});

@@ -17,9 +17,20 @@ public:
         asked.push_back(text);
         return answerFor ? answerFor(text) : answer;
     }
+    Answer askOrCancel(const std::string &, const std::string &text, Icon) override {
+        asked.push_back(text);
+        if (!saveAnswers.empty()) {
+            const Answer next = saveAnswers.front();
+            saveAnswers.erase(saveAnswers.begin());
+            return next;
+        }
+        return (answerFor ? answerFor(text) : answer) ? Answer::Yes : Answer::No;
+    }
     std::vector<std::string> shown, asked;
     bool answer = false;
     std::function<bool(const std::string &)> answerFor;
+    // Answers to the questions that can be withdrawn, in order; then `answer` as Yes or No.
+    std::vector<Answer> saveAnswers;
 };
 
 } // namespace spectavo::test

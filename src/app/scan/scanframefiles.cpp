@@ -159,11 +159,13 @@ void CScanFrame::removeSpectrum() {
     CWaveSpectrum *current = m_spectra.current();
     if (!current || current->acquiring.load())
         return;
-    if (current->modified &&
-        messages().ask("Spectavo", current->sampleName() + " has not been saved. Save it now?",
-                       Icon::Question) &&
-        !offerSave(*current, "wav"))
-        return;
+    if (current->modified) {
+        const auto answer = messages().askOrCancel(
+            "Spectavo", current->sampleName() + " has not been saved. Save it now?", Icon::Question);
+        if (answer == shell::MessageService::Answer::Cancel ||
+            (answer == shell::MessageService::Answer::Yes && !offerSave(*current, "wav")))
+            return;
+    }
     m_spectra.remove(*m_spectra.currentIndex());
     if (!m_spectra.empty())
         m_spectra.setCurrent(0);
@@ -182,9 +184,13 @@ bool CScanFrame::confirmClose() {
         }
     for (std::size_t i = 0; i < m_spectra.size(); ++i) {
         CWaveSpectrum &spectrum = m_spectra.at(i);
-        if (spectrum.modified &&
-            messages().ask("Spectavo", spectrum.name + " has not been saved. Save it now?", Icon::Question) &&
-            !offerSave(spectrum, "wav"))
+        if (!spectrum.modified)
+            continue;
+        // Cancel (Escape, the box's close button) keeps the window with every spectrum.
+        const auto answer = messages().askOrCancel(
+            "Spectavo", spectrum.name + " has not been saved. Save it now?", Icon::Question);
+        if (answer == shell::MessageService::Answer::Cancel ||
+            (answer == shell::MessageService::Answer::Yes && !offerSave(spectrum, "wav")))
             return false;
     }
     return true;

@@ -255,11 +255,13 @@ std::vector<MeasurementWindow *> CMainFrame::openWindows() const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event) {
-    m_documents->closeAllSubWindows();
-    if (!m_documents->subWindowList().isEmpty()) {
-        event->ignore(); // a document refused to close
-        return;
-    }
+    // One window at a time: the first that refuses (a run in progress, Cancel on a save question)
+    // keeps the program open and no other window is asked.
+    for (QMdiSubWindow *window : m_documents->subWindowList())
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
     if (m_link.IsHubConnected() && m_link.status().linkOnline.load() == 1) {
         m_link.Unlink();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

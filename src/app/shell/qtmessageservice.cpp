@@ -1,5 +1,7 @@
 #include "app/shell/qtmessageservice.h"
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 
 namespace spectavo::app {
@@ -21,16 +23,44 @@ QMessageBox::Icon toQt(shell::MessageService::Icon icon) {
 
 } // namespace
 
+QWidget *dialogParent(QWidget *preferred) {
+    if (preferred)
+        return preferred->window();
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && qobject_cast<QMainWindow *>(top))
+            return top;
+    return nullptr;
+}
+
 void QtMessageService::show(const std::string &caption, const std::string &text, Icon icon) {
     QMessageBox box(toQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, m_parent);
+                    QMessageBox::Ok, dialogParent(m_parent));
     box.exec();
 }
 
 bool QtMessageService::ask(const std::string &caption, const std::string &text, Icon icon) {
     QMessageBox box(toQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
+                    QMessageBox::Yes | QMessageBox::No, dialogParent(m_parent));
     return box.exec() == QMessageBox::Yes;
+}
+
+shell::MessageService::Answer QtMessageService::askOrCancel(const std::string &caption, const std::string &text,
+                                                            Icon icon) {
+    QMessageBox box(toQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent(m_parent));
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 namespace {

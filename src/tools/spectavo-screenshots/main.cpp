@@ -39,6 +39,9 @@ public:
         show(caption, text + " (answered No)", icon);
         return false;
     }
+    Answer askOrCancel(const std::string &caption, const std::string &text, Icon icon) override {
+        return ask(caption, text, icon) ? Answer::Yes : Answer::No;
+    }
 };
 
 // Runs the event loop until the condition holds or the time is up.
