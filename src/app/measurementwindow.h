@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/link/notify.h"
+#include "core/shell/documentfiles.h"
 #include "core/shell/filemanagementmodel.h"
 #include "core/shell/programrecords.h"
 
@@ -37,6 +38,7 @@ public:
     virtual ~MeasurementWindow() = default;
 
     virtual QWidget *widget() = 0;
+    virtual shell::DocumentKind kind() const = 0;
     // The window's own menus and toolbar, shown while it is active (menus before "Help").
     virtual QList<QMenu *> menus() const { return {}; }
     virtual QToolBar *toolBar() const { return nullptr; }

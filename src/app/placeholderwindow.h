@@ -14,7 +14,11 @@ public:
     explicit CPlaceholderWindow(shell::DocumentKind kind);
 
     QWidget *widget() override { return this; }
+    shell::DocumentKind kind() const override { return m_kind; }
     bool openFile(const QString &path) override;
+
+private:
+    shell::DocumentKind m_kind;
 };
 
 } // namespace spectavo::app

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTextBrowser>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -30,12 +32,14 @@
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
 #include "app/shell/filemanagementdialog.h"
+#include "app/shell/helpviewer.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
 #include "app/widgets/gridcontrol.h"
 #include "core/shell/commandids.h"
+#include "core/shell/desktopservices.h"
 #include "support/linkeddriver.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
@@ -456,6 +460,106 @@ TEST_F(MainFrameTest, StatusItemsShowTheStatusWindow) {
         auto *status = frame.findChild<CStatusWindow *>();
         return status && status->isVisible();
     })) << "the instrument's status report shows the status window";
+    frame.close();
+}
+
+// Every action reachable from the menu bar, the active window's menus included.
+QList<QAction *> menuActions(QMenuBar *bar) {
+    QList<QAction *> found;
+    std::function<void(QMenu *)> walk = [&](QMenu *menu) {
+        emit menu->aboutToShow(); // menus filled on showing (Window, Recent Files)
+        for (QAction *action : menu->actions()) {
+            if (action->menu())
+                walk(action->menu());
+            else if (!action->isSeparator())
+                found << action;
+        }
+    };
+    for (QAction *top : bar->actions())
+        if (top->menu())
+            walk(top->menu());
+    return found;
+}
+
+TEST_F(MainFrameTest, EveryShortcutAMenuShowsWorksAndNoTwoShareOne) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::WavelengthScan));
+    QApplication::processEvents();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    const QList<QAction *> actions = menuActions(frame.menuBar());
+    std::map<QString, QString> owners;
+    for (QAction *action : actions) {
+        EXPECT_FALSE(action->text().contains('\t')) << action->text().toStdString() << ": a key shown but not bound";
+        const QString key = action->shortcut().toString();
+        if (key.isEmpty())
+            continue;
+        EXPECT_TRUE(owners.emplace(key, action->text()).second)
+            << key.toStdString() << " is shared by " << owners[key].toStdString() << " and " << action->text().toStdString();
+    }
+    for (const char *expected : {"Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+Z", "F1", "F5", "Ctrl+Q"})
+        EXPECT_TRUE(owners.count(expected)) << expected << " is missing";
+    // Each key reaches its action (the handlers are set aside: only the triggering is counted).
+    for (QAction *action : actions) {
+        if (action->shortcut().isEmpty())
+            continue;
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        action->setEnabled(true);
+        int triggered = 0;
+        QObject::connect(action, &QAction::triggered, [&triggered] { ++triggered; });
+        QTest::keySequence(&frame, action->shortcut());
+        EXPECT_EQ(triggered, 1) << action->shortcut().toString().toStdString() << " for "
+                                << action->text().toStdString();
+    }
+    for (QMdiSubWindow *window : frame.documents()->subWindowList())
+        window->close();
+    frame.close();
+}
+
+TEST_F(MainFrameTest, TheWindowMenuArrangesAndListsTheOpenWindows) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::TimeScan));
+    QMenu *windows = nullptr;
+    for (QAction *top : frame.menuBar()->actions())
+        if (top->text() == "&Window")
+            windows = top->menu();
+    ASSERT_NE(windows, nullptr);
+    emit windows->aboutToShow();
+    QStringList texts;
+    for (QAction *action : windows->actions())
+        texts << action->text();
+    EXPECT_TRUE(texts.contains("&Cascade"));
+    EXPECT_TRUE(texts.contains("&Tile"));
+    EXPECT_EQ(texts.filter("Measurement").size(), frame.documents()->subWindowList().size())
+        << texts.join(", ").toStdString();
+    frame.close();
+}
+
+// The help opens in the program's own viewer, whatever the desktop offers.
+TEST_F(MainFrameTest, TheHelpViewerShowsEveryTopicWithoutAnotherProgram) {
+    std::filesystem::copy(SPECTAVO_BIN_DIR "/help", dir.path() + "/bin/help",
+                          std::filesystem::copy_options::recursive);
+    test::ScopedEnv noDesktop{"PATH", "/nonexistent"};
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    QMenu *help = frame.menuBar()->actions().last()->menu();
+    ASSERT_NE(help, nullptr);
+    for (const shell::HelpTopic &topic : shell::helpTopics()) {
+        QAction *entry = nullptr;
+        for (QAction *action : help->actions())
+            if (action->text() == topic.menuText)
+                entry = action;
+        ASSERT_NE(entry, nullptr) << topic.menuText;
+        entry->trigger();
+        auto *viewer = frame.findChild<CHelpViewer *>();
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_TRUE(viewer->isVisible());
+        EXPECT_TRUE(viewer->browser()->toPlainText().size() > 100) << topic.menuText;
+        EXPECT_EQ(viewer->contents()->currentItem()->text(), QString(topic.menuText).remove('&'));
+    }
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown.front();
     frame.close();
 }
 

@@ -45,6 +45,7 @@ public:
     ~CScanFrame() override;
 
     QWidget *widget() override { return this; }
+    shell::DocumentKind kind() const override { return shell::DocumentKind::WavelengthScan; }
     // Adds the spectrum of a .sca or .wav file in front of the list and makes it current.
     bool openFile(const QString &path) override;
     RecordList<CWaveSpectrum> &spectra() { return m_spectra; }

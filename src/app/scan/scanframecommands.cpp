@@ -9,12 +9,13 @@
 #include "app/scan/scanlistview.h"
 #include "app/scan/waveview.h"
 #include "app/widgets/colourbox.h"
+#include "app/widgets/menucommands.h"
 #include "core/scan/chartstyle.h"
 
 namespace spectavo::app {
 QAction *CScanFrame::addCommand(QMenu *menu, Command command, const QString &text,
                                 std::function<void()> handler, bool checkable) {
-    QAction *action = menu->addAction(text);
+    QAction *action = addMenuCommand(menu, text);
     action->setObjectName(QString("scan%1").arg(static_cast<int>(command)));
     action->setCheckable(checkable);
     connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
@@ -26,7 +27,7 @@ void CScanFrame::buildCommands() {
     auto *file = new QMenu("&Spectrum");
     addCommand(file, kOpen, "&Open...", [this] { openSpectrum(); });
     addCommand(file, kLoad, "&Load...", [this] { openSpectrum(); });
-    addCommand(file, kSave, "&Save", [this] { saveSpectrum(); });
+    addCommand(file, kSave, "&Save\tCtrl+S", [this] { saveSpectrum(); });
     addCommand(file, kSaveAs, "Save &As...", [this] { saveSpectrum(); });
     addCommand(file, kExport, "&Export",
                [this] { exportSpectrum(formatFilter("txt"), "txt", &CScanFrame::exportCurrentTable); });
@@ -47,7 +48,7 @@ void CScanFrame::buildCommands() {
     auto *measure = new QMenu("&Measure");
     addCommand(measure, kSetup, "Setup the measurement method", [this] { setupScan(); });
     addCommand(
-        measure, kStart, "&Start", [this] { m_acquisition.startSampleScan(); }, true);
+        measure, kStart, "&Start\tF5", [this] { m_acquisition.startSampleScan(); }, true);
     addCommand(measure, kBaseline, "&Automatic Blank Calibration", [this] {
         m_acquisition.startBaselineScan();
     })->setStatusTip("Calibrate the baseline at the current cell");

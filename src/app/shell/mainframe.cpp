@@ -241,8 +241,10 @@ bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
     return true;
 }
 
+// The current document window, also while another top-level window (the status window, the help)
+// has the focus: the main window's commands are still meant for it.
 MeasurementWindow *CMainFrame::activeWindow() const {
-    QMdiSubWindow *active = m_documents->activeSubWindow();
+    QMdiSubWindow *active = m_documents->currentSubWindow();
     return active ? measurementWindow(active->widget()) : nullptr;
 }
 
@@ -305,6 +307,13 @@ void CMainFrame::shutDownLink() {
 
 // The active document's menus go before "Help"; its toolbar joins the main window's.
 void CMainFrame::showDocumentCommands(QMdiSubWindow *window) {
+    // The area reports no active window while another top-level window has the focus; the current
+    // document keeps its menus then.
+    if (!window)
+        window = m_documents->currentSubWindow();
+    if (window && window == m_shownDocument)
+        return;
+    m_shownDocument = window;
     for (const QPointer<QAction> &menu : m_documentMenus)
         if (menu)
             menuBar()->removeAction(menu);

@@ -28,6 +28,7 @@ class QToolBar;
 
 namespace spectavo::app {
 class CStatusWindow;
+class CHelpViewer;
 }
 
 namespace spectavo::app {
@@ -96,6 +97,8 @@ private:
     void showAccessoryBar(bool sipper);
     void openHelp(int commandId);
     void fillRecentMenu();
+    void buildWindowMenu();
+    int activeHelpTopic() const;
     void applyPaneFont();
     void installScanSetupProvider();
     void showDocumentCommands(QMdiSubWindow *window);
@@ -117,10 +120,12 @@ private:
     TimerSource *m_timers = &qtTimers();
     QToolBar *m_accessoryBar = nullptr;
     CStatusWindow *m_statusWindow = nullptr; // made at first use, kept while the window lives
+    CHelpViewer *m_helpViewer = nullptr;     // the same
     QProgressBar *m_progress = nullptr;
     // The menus and toolbar of the active document, shown while it is active.
     QList<QPointer<QAction>> m_documentMenus;
     QPointer<QToolBar> m_documentBar;
+    QPointer<QMdiSubWindow> m_shownDocument;
     bool m_linkShutDown = false;
 };
 

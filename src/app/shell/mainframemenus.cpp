@@ -15,12 +15,14 @@
 #include "app/fixed/gotodialog.h"
 #include "app/shell/accessorydialogs.h"
 #include "app/shell/filemanagementdialog.h"
+#include "app/shell/helpviewer.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtdesktopservices.h"
 #include "app/shell/servicedialogs.h"
 #include "app/shell/smalldialogs.h"
 #include "app/widgets/fonts.h"
+#include "app/widgets/menucommands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/config/settingsfiles.h"
@@ -34,7 +36,7 @@ using namespace shell;
 
 QAction *CMainFrame::command(QMenu *menu, int id, const QString &text, std::function<void()> handler,
                              bool checkable) {
-    QAction *action = menu->addAction(text);
+    QAction *action = addMenuCommand(menu, text);
     action->setCheckable(checkable);
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
@@ -50,7 +52,7 @@ void CMainFrame::buildMenus() {
     QMenu *file = menuBar()->addMenu("&File");
     for (const DocumentKindInfo &kind : documentKinds())
         file->addAction(kind.newCommand, this, [this, kind = kind.kind] { newDocument(kind); });
-    file->addAction("&Open...", this, [this] {
+    connect(addMenuCommand(file, "&Open...\tCtrl+O"), &QAction::triggered, this, [this] {
         const QString path =
             QFileDialog::getOpenFileName(this, "Open", {}, QString::fromStdString(documentFileFilter()));
         if (!path.isEmpty())
@@ -59,7 +61,7 @@ void CMainFrame::buildMenus() {
     m_recentMenu = file->addMenu("Recent &Files");
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     file->addSeparator();
-    file->addAction("E&xit", this, [this] { close(); });
+    connect(addMenuCommand(file, "E&xit\tCtrl+Q"), &QAction::triggered, this, [this] { close(); });
 
     QMenu *system = menuBar()->addMenu("&System");
     command(
@@ -172,14 +174,14 @@ void CMainFrame::buildMenus() {
     m_accessoryBar->setObjectName("Auto Sampling");
     showAccessoryBar(false);
 
+    buildWindowMenu();
+
     QMenu *help = menuBar()->addMenu("&Help");
-    const std::pair<int, const char *> topics[] = {{kCmdHelpMaintenance, "How to &Maintenance"},
-                                                   {kCmdHelpReplacement, "How to &Replacement"},
-                                                   {kCmdHelpQuantitative, "&Quantitaive or multiwavelength"},
-                                                   {kCmdHelpWaveScan, "&Wavelength scanning"},
-                                                   {kCmdHelpTimeScan, "&Time scanning (Kinetic analysis)"}};
-    for (const auto &[id, text] : topics)
-        help->addAction(text, this, [this, id = id] { openHelp(id); });
+    // F1: the help of the active window's kind, or the first topic without one.
+    connect(addMenuCommand(help, "&Help Topics\tF1"), &QAction::triggered, this, [this] { openHelp(activeHelpTopic()); });
+    help->addSeparator();
+    for (const HelpTopic &topic : helpTopics())
+        help->addAction(topic.menuText, this, [this, id = topic.commandId] { openHelp(id); });
     help->addSeparator();
     help->addAction("Add a new printer", this, [this] {
         QtDesktopServices desktop;
@@ -192,6 +194,30 @@ void CMainFrame::buildMenus() {
         connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
 }
 
+// Windows opened partly off the screen stay reachable: cascade, tile, or pick one from the list.
+void CMainFrame::buildWindowMenu() {
+    QMenu *windows = menuBar()->addMenu("&Window");
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] {
+        windows->clear();
+        windows->addAction("&Cascade", m_documents, &QMdiArea::cascadeSubWindows);
+        windows->addAction("&Tile", m_documents, &QMdiArea::tileSubWindows);
+        windows->addSeparator();
+        int number = 1;
+        for (QMdiSubWindow *window : m_documents->subWindowList()) {
+            QAction *entry = windows->addAction(QString("&%1 %2").arg(number++).arg(window->windowTitle()), this,
+                                                [this, window] { m_documents->setActiveSubWindow(window); });
+            entry->setCheckable(true);
+            entry->setChecked(window == m_documents->currentSubWindow());
+        }
+    });
+}
+
+// The help topic of the active window's kind.
+int CMainFrame::activeHelpTopic() const {
+    const MeasurementWindow *active = activeWindow();
+    return shell::helpTopicOf(active ? std::optional(active->kind()) : std::nullopt);
+}
+
 void CMainFrame::fillRecentMenu() {
     m_recentMenu->clear();
     int number = 1;
@@ -202,10 +228,11 @@ void CMainFrame::fillRecentMenu() {
     }
 }
 
+// The pages show in the program's own viewer: no desktop opener or browser is needed.
 void CMainFrame::openHelp(int commandId) {
-    QtDesktopServices desktop;
-    const std::string page = helpPagePath(programDirectory().value_or("."), commandId);
-    if (!desktop.fileExists(page) || !desktop.start("xdg-open", {page}))
+    if (!m_helpViewer)
+        m_helpViewer = new CHelpViewer(QString::fromStdString(programDirectory().value_or(".") + "/help"), this);
+    if (!m_helpViewer->showTopic(commandId))
         m_messages->show("Spectavo", kHelpMissing, MessageService::Icon::Information);
 }
 

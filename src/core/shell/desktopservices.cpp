@@ -1,5 +1,6 @@
 #include "core/shell/desktopservices.h"
 
+#include "core/shell/commandids.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::shell {
@@ -12,6 +13,15 @@ bool shutDownAtExit(DesktopServices &desktop, int versionSetting, bool shiftHeld
 
 std::string helpPagePath(const std::string &programDirectory, int commandId) {
     return programDirectory + "/help/" + strings::formatC("%d", 0x10000 + commandId) + ".html";
+}
+
+const std::vector<HelpTopic> &helpTopics() {
+    static const std::vector<HelpTopic> topics = {{kCmdHelpMaintenance, "How to &Maintenance"},
+                                                  {kCmdHelpReplacement, "How to &Replacement"},
+                                                  {kCmdHelpQuantitative, "&Quantitaive or multiwavelength"},
+                                                  {kCmdHelpWaveScan, "&Wavelength scanning"},
+                                                  {kCmdHelpTimeScan, "&Time scanning (Kinetic analysis)"}};
+    return topics;
 }
 
 bool openPrinterSettings(DesktopServices &desktop) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <vector>
+#include <vector>
 
 namespace spectavo::shell {
 
@@ -21,6 +22,12 @@ bool shutDownAtExit(DesktopServices &desktop, int versionSetting, bool shiftHeld
 
 // The help page of a help command: "<program dir>/help/<context>.html" with context 0x10000 + id.
 std::string helpPagePath(const std::string &programDirectory, int commandId);
+// The help topics as the Help menu lists them: command id and menu text.
+struct HelpTopic {
+    int commandId;
+    const char *menuText;
+};
+const std::vector<HelpTopic> &helpTopics();
 inline constexpr const char *kHelpMissing = "The help page for this topic is not installed.";
 
 // "Add a new printer": the desktop's printer tool, else the print server's administration page.

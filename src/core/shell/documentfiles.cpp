@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/shell/commandids.h"
+
 namespace spectavo::shell {
 
 const std::vector<DocumentKindInfo> &documentKinds() {
@@ -39,6 +41,19 @@ std::string documentFileFilter() {
             first = false;
         }
     return filter + ")";
+}
+
+int helpTopicOf(std::optional<DocumentKind> kind) {
+    if (!kind)
+        return kCmdHelpMaintenance;
+    switch (*kind) {
+    case DocumentKind::WavelengthScan:
+        return kCmdHelpWaveScan;
+    case DocumentKind::TimeScan:
+        return kCmdHelpTimeScan;
+    default:
+        return kCmdHelpQuantitative;
+    }
 }
 
 std::optional<DocumentKind> documentKindForFile(const std::string &path) {

@@ -28,6 +28,9 @@ DocumentKind documentKindFromNumber(int number);
 // The Open dialog's filter over every kind's extensions.
 std::string documentFileFilter();
 
+// The help topic (a command id of the Help menu) for a window of a kind, or the first topic for none.
+int helpTopicOf(std::optional<DocumentKind> kind);
+
 // The kind that opens a file, by its extension (letter case ignored); nothing for other files.
 std::optional<DocumentKind> documentKindForFile(const std::string &path);
 
