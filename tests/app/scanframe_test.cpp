@@ -317,6 +317,23 @@ TEST_F(ScanWindowTest, TheSettingsSheetsFontButtonsEditFontAndColour) {
     EXPECT_EQ(custom.colour(), 0x123456u);
 }
 
+TEST_F(ScanWindowTest, ThePeakPaneKeepsItsWidthAcrossRedraws) {
+    link::StationLink offline;
+    frame = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    frame->resize(900, 560);
+    frame->show();
+    ASSERT_TRUE(frame->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    trigger(CScanFrame::kShowPeaks);
+    QApplication::processEvents();
+    const int first = frame->peakList()->width();
+    for (int i = 0; i < 10; ++i) {
+        trigger(CScanFrame::kShowPeaks);
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(frame->peakList()->width(), first);
+    EXPECT_LE(first, frame->peakList()->naturalWidth() + 2) << "no wider than the texts need";
+}
+
 TEST_F(ScanWindowTest, TheColourBoxShowsNoneForAColourOutsideTheTable) {
     link::StationLink offline;
     auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});

@@ -44,13 +44,16 @@ CScanListView::CScanListView(QWidget *parent) : QTreeWidget(parent) {
     fitColumns();
 }
 
-// The stated widths, widened where the texts and the icon would otherwise be cut.
+// The need comes from the texts, never from the sections as they are: the last section stretches to
+// fill the pane, and measuring it would widen the pane on every redraw.
+int CScanListView::columnNeed(int column) const {
+    constexpr int kStated[] = {70, 60, 40};
+    return std::max({kStated[column], sizeHintForColumn(column), header()->sectionSizeHint(column)});
+}
+
 void CScanListView::fitColumns() {
-    const int widths[] = {70, 60, 40};
-    for (int column = 0; column < 3; ++column) {
-        resizeColumnToContents(column);
-        header()->resizeSection(column, std::max(widths[column], header()->sectionSize(column)));
-    }
+    for (int column = 0; column < 3; ++column)
+        header()->resizeSection(column, columnNeed(column));
 }
 
 void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys) {
@@ -74,7 +77,10 @@ void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool 
 
 int CScanListView::naturalWidth() const {
     // The vertical scroll bar takes its width from the columns when the list is long.
-    return header()->length() + frameWidth() * 2 + verticalScrollBar()->sizeHint().width();
+    int columns = 0;
+    for (int column = 0; column < 3; ++column)
+        columns += columnNeed(column);
+    return columns + frameWidth() * 2 + verticalScrollBar()->sizeHint().width();
 }
 
 } // namespace spectavo::app

@@ -18,6 +18,8 @@ public:
 
 private:
     void fitColumns();
+    // A column's width: the stated one, wider only where its texts or the icon need more.
+    int columnNeed(int column) const;
 };
 
 } // namespace spectavo::app
