@@ -29,6 +29,8 @@ struct WindowHost {
     std::function<void(bool)> setAbsorbance = [](bool) {};
     // The operator's Abs / T% command, for every window of the program; none: this window alone.
     std::function<void(bool)> modeCommand = nullptr;
+    // The window saved a document under this path: its title and the recent files follow.
+    std::function<void(QWidget *, const QString &)> documentSaved = [](QWidget *, const QString &) {};
 };
 
 // What the main window needs of any document window. The main window knows its documents only

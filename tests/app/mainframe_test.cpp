@@ -37,6 +37,7 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
+#include "app/widgets/filechooser.h"
 #include "app/widgets/gridcontrol.h"
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
@@ -561,6 +562,31 @@ TEST_F(MainFrameTest, TheHelpViewerShowsEveryTopicWithoutAnotherProgram) {
     }
     EXPECT_TRUE(messages.shown.empty()) << messages.shown.front();
     frame.close();
+}
+
+class SaveAsChooser : public FileChooser {
+public:
+    QString chooseOpen(QWidget *, const QString &) override { return {}; }
+    QString chooseSave(QWidget *, const QString &, const QString &, const QString &) override { return path; }
+    QString path;
+};
+
+TEST_F(MainFrameTest, TheTitleAndTheRecentFilesFollowASave) {
+    SaveAsChooser chooser;
+    chooser.path = QString::fromStdString(dir.file("renamed.sca"));
+    installFileChooser(&chooser);
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(frame.openDocumentFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    QMdiSubWindow *window = frame.documents()->subWindowList().last();
+    auto *scan = dynamic_cast<CScanFrame *>(window->widget());
+    ASSERT_NE(scan, nullptr);
+    scan->refreshCommands();
+    scan->action(CScanFrame::kSaveAs)->trigger();
+    EXPECT_EQ(window->windowTitle(), "renamed.sca");
+    ASSERT_FALSE(frame.recentFiles().files().empty());
+    EXPECT_EQ(frame.recentFiles().files().front(), chooser.path.toStdString());
+    frame.close();
+    installFileChooser(nullptr);
 }
 
 TEST_F(MainFrameTest, AScanWindowBringsItsMenusAndTakesRemoteStarts) {

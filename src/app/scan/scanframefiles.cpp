@@ -70,6 +70,7 @@ bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
                         Icon::Error);
         return false;
     }
+    m_host.documentSaved(this, path);
     return true;
 }
 

@@ -221,7 +221,15 @@ WindowHost CMainFrame::windowHost() {
     host.showProgress = [this](int received, int total) { showScanProgress(received, total); };
     host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
     host.modeCommand = [this](bool absorbance) { photometricModeCommand(absorbance); };
+    host.documentSaved = [this](QWidget *document, const QString &path) { documentSaved(document, path); };
     return host;
+}
+
+void CMainFrame::documentSaved(QWidget *document, const QString &path) {
+    for (QMdiSubWindow *window : m_documents->subWindowList())
+        if (window->widget() == document)
+            window->setWindowTitle(QFileInfo(path).fileName());
+    m_recent.add(path.toStdString());
 }
 
 bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {

@@ -66,6 +66,7 @@ public:
     std::vector<MeasurementWindow *> openWindows() const;
     // A file given by the desktop (command line, another instance, a drop): a document of its kind.
     bool openDocumentFile(const QString &path);
+    const shell::RecentFiles &recentFiles() const { return m_recent; }
     // Re-evaluates every enabling rule and check mark (Qt has no idle cycle).
     void refreshCommands();
     // The clock of the one-shot timers started from now on.
@@ -80,6 +81,7 @@ protected:
 private:
     void buildMenus();
     WindowHost windowHost();
+    void documentSaved(QWidget *document, const QString &path);
     void openInstrumentFile();
     void setPhotometricMode(bool absorbance);
     void photometricModeCommand(bool absorbance);
