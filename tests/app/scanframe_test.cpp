@@ -29,6 +29,7 @@
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/scanproperty.h"
+#include "app/scan/scansmooth.h"
 #include "app/scan/scansetupdialog.h"
 #include "app/scan/waveview.h"
 #include "app/shell/filemanagementdialog.h"
@@ -347,6 +348,38 @@ TEST_F(ScanWindowTest, TheColourBoxShowsNoneForAColourOutsideTheTable) {
     window->spectra().at(0).colour = 0x123456;
     window->refresh();
     EXPECT_EQ(colours->currentIndex(), -1) << "not the previous spectrum's colour";
+}
+
+// The result of Smooth is drawn in the colour chosen; the colour offered is one no spectrum of the
+// window has yet, so an overlay can be told from its source.
+TEST_F(ScanWindowTest, SmoothDrawsItsResultInTheChosenColour) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    window->spectra().at(0).colour = scan::indexedColour(1);
+    window->spectra().at(1).colour = scan::indexedColour(2);
+    window->refreshCommands();
+    int offered = -1;
+    QTimer::singleShot(0, [&offered] {
+        auto *dialog = dynamic_cast<CScanSmooth *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->colourIndex();
+        dialog->accept();
+    });
+    window->action(CScanFrame::kSmooth)->trigger();
+    ASSERT_EQ(window->spectra().size(), 3u);
+    EXPECT_EQ(offered, 3) << "the first colour neither spectrum has (white left out)";
+    EXPECT_EQ(window->spectra().at(0).colour, scan::indexedColour(3));
+
+    QTimer::singleShot(0, [] {
+        auto *dialog = dynamic_cast<CScanSmooth *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QComboBox *>("colour")->setCurrentIndex(11);
+        dialog->accept();
+    });
+    window->action(CScanFrame::kSmooth)->trigger();
+    EXPECT_EQ(window->spectra().at(0).colour, scan::indexedColour(11)) << "the chosen colour";
 }
 
 TEST_F(ScanWindowTest, ComputeCommandsAddDerivedSpectraInFront) {

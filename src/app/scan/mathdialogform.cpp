@@ -15,8 +15,12 @@ void MathDialogForm::row(const QString &label, QWidget *field) {
     m_form->addRow(label, field);
 }
 
-void MathDialogForm::colourRow(const QString &label) {
-    m_form->addRow(label, makeColourIndexBox());
+QComboBox *MathDialogForm::colourRow(int colourIndex, const QString &label) {
+    QComboBox *box = makeColourIndexBox();
+    box->setObjectName("colour");
+    box->setCurrentIndex(colourIndex);
+    m_form->addRow(label, box);
+    return box;
 }
 
 void MathDialogForm::buttons() {

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QSpinBox>
 
+class QComboBox;
 class QDialog;
 
 namespace spectavo::app {
@@ -12,8 +13,8 @@ class MathDialogForm {
 public:
     explicit MathDialogForm(QDialog *dialog);
     void row(const QString &label, QWidget *field);
-    // The colour box the dialogs show; a result keeps its source's colour whatever is chosen.
-    void colourRow(const QString &label = "&Color");
+    // The colour box of the result, preset with a colour index.
+    QComboBox *colourRow(int colourIndex, const QString &label = "&Color");
     void buttons();
 
 private:

@@ -1,25 +1,30 @@
 #include "app/scan/scanderivative.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "app/scan/mathdialogform.h"
 
 namespace spectavo::app {
 
-CScanDerivative::CScanDerivative(const QString &resultName, QWidget *parent) : QDialog(parent) {
+CScanDerivative::CScanDerivative(const QString &resultName, int colourIndex, QWidget *parent) : QDialog(parent) {
     setWindowTitle("Derivative");
     m_order = spinBox(1, 10, 1, "order");
     m_name = new QLineEdit(resultName);
     m_name->setObjectName("name");
     MathDialogForm form(this);
     form.row("&Class", m_order);
-    form.colourRow("Colo&r");
+    m_colour = form.colourRow(colourIndex, "Colo&r");
     form.row("&Name", m_name);
     form.buttons();
 }
 
 int CScanDerivative::order() const {
     return m_order->value();
+}
+
+int CScanDerivative::colourIndex() const {
+    return m_colour->currentIndex();
 }
 
 QString CScanDerivative::resultName() const {

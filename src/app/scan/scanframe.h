@@ -134,7 +134,8 @@ private:
     void resample();
     void computeArithmetic(SpectrumOperation operation);
     // A derived spectrum joins the list in front and becomes current.
-    void addDerived(std::optional<CWaveSpectrum> derived);
+    void addDerived(std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex = std::nullopt);
+    int unusedColourIndex() const;
     void customize();
     std::unique_ptr<SpectrumPrinter> makePrinter() const;
     bool havePrinter();

@@ -6,11 +6,23 @@
 #include "app/scan/scansmooth.h"
 #include "app/scan/sysmathsavgol.h"
 #include "app/scan/wavecompute.h"
+#include "core/scan/chartstyle.h"
 
 namespace spectavo::app {
-void CScanFrame::addDerived(std::optional<CWaveSpectrum> derived) {
+// A derived spectrum's colour is offered as the first the window does not use yet, so that overlays
+// can be told apart.
+int CScanFrame::unusedColourIndex() const {
+    std::vector<std::uint32_t> inUse;
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        inUse.push_back(m_spectra.at(i).colour);
+    return scan::firstUnusedColourIndex(inUse);
+}
+
+void CScanFrame::addDerived(std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex) {
     if (!derived)
         return;
+    if (colourIndex)
+        derived->colour = scan::indexedColour(*colourIndex);
     m_spectra.insertFront(std::make_unique<CWaveSpectrum>(std::move(*derived)));
     m_spectra.setCurrent(0);
     refresh();
@@ -20,30 +32,33 @@ void CScanFrame::savitzkyGolay() {
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return;
-    CSysMathSavGol dialog(QString::fromStdString(current->sampleName() + "-SavGol"), this);
+    CSysMathSavGol dialog(QString::fromStdString(current->sampleName() + "-SavGol"), unusedColourIndex(), this);
     if (dialog.exec() == QDialog::Accepted)
         addDerived(savitzkyGolaySpectrum(*current, dialog.degree(), dialog.derivative(), dialog.halfWidth(),
-                                         dialog.resultName().toStdString(), m_host.program.flags.peakHeight));
+                                         dialog.resultName().toStdString(), m_host.program.flags.peakHeight),
+                   dialog.colourIndex());
 }
 
 void CScanFrame::smooth() {
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return;
-    CScanSmooth dialog(QString::fromStdString(current->sampleName() + "-s"), this);
+    CScanSmooth dialog(QString::fromStdString(current->sampleName() + "-s"), unusedColourIndex(), this);
     if (dialog.exec() == QDialog::Accepted)
         addDerived(smoothSpectrum(*current, dialog.range(), dialog.resultName().toStdString(),
-                                  m_host.program.flags.peakHeight));
+                                  m_host.program.flags.peakHeight),
+                   dialog.colourIndex());
 }
 
 void CScanFrame::derive() {
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return;
-    CScanDerivative dialog(QString::fromStdString(current->sampleName() + "-d"), this);
+    CScanDerivative dialog(QString::fromStdString(current->sampleName() + "-d"), unusedColourIndex(), this);
     if (dialog.exec() == QDialog::Accepted)
         addDerived(derivativeSpectrum(*current, dialog.order(), dialog.resultName().toStdString(),
-                                      m_host.program.flags.peakHeight));
+                                      m_host.program.flags.peakHeight),
+                   dialog.colourIndex());
 }
 
 void CScanFrame::resample() {

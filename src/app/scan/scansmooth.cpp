@@ -1,25 +1,30 @@
 #include "app/scan/scansmooth.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "app/scan/mathdialogform.h"
 
 namespace spectavo::app {
 
-CScanSmooth::CScanSmooth(const QString &resultName, QWidget *parent) : QDialog(parent) {
+CScanSmooth::CScanSmooth(const QString &resultName, int colourIndex, QWidget *parent) : QDialog(parent) {
     setWindowTitle("Smooth the spectrum");
     m_range = spinBox(2, 100, 3, "range");
     m_name = new QLineEdit(resultName);
     m_name->setObjectName("name");
     MathDialogForm form(this);
     form.row("&Range", m_range);
-    form.colourRow();
+    m_colour = form.colourRow(colourIndex);
     form.row("&Name", m_name);
     form.buttons();
 }
 
 int CScanSmooth::range() const {
     return m_range->value();
+}
+
+int CScanSmooth::colourIndex() const {
+    return m_colour->currentIndex();
 }
 
 QString CScanSmooth::resultName() const {

@@ -1,5 +1,6 @@
 #include "app/scan/sysmathsavgol.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -10,7 +11,7 @@
 
 namespace spectavo::app {
 
-CSysMathSavGol::CSysMathSavGol(const QString &resultName, QWidget *parent) : QDialog(parent) {
+CSysMathSavGol::CSysMathSavGol(const QString &resultName, int colourIndex, QWidget *parent) : QDialog(parent) {
     setWindowTitle("Setup the Savitzky-Golay Filter");
     m_degree = spinBox(1, 10, 4, "degree");
     m_derivative = spinBox(0, 10, 0, "derivative");
@@ -21,7 +22,7 @@ CSysMathSavGol::CSysMathSavGol(const QString &resultName, QWidget *parent) : QDi
     form.row("Degree of &Polynomials", m_degree);
     form.row("&Derivertive", m_derivative);
     form.row("&Width of Filter Windows", m_width);
-    form.colourRow();
+    m_colour = form.colourRow(colourIndex);
     form.row("&Name of Result", m_name);
     form.buttons();
 }
@@ -51,6 +52,10 @@ int CSysMathSavGol::derivative() const {
 
 int CSysMathSavGol::halfWidth() const {
     return m_width->value();
+}
+
+int CSysMathSavGol::colourIndex() const {
+    return m_colour->currentIndex();
 }
 
 QString CSysMathSavGol::resultName() const {

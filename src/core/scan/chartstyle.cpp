@@ -1,5 +1,6 @@
 #include "core/scan/chartstyle.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace spectavo::scan {
@@ -23,6 +24,20 @@ std::uint32_t indexedColour(int index) {
     return index >= 0 && index < static_cast<int>(kColourTable.size())
                ? kColourTable[static_cast<std::size_t>(index)]
                : 0;
+}
+
+int firstUnusedColourIndex(const std::vector<std::uint32_t> &inUse) {
+    constexpr int kWhite = 0, kCream = 18;
+    int first = -1;
+    for (int index = 0; index < static_cast<int>(kColourTable.size()); ++index) {
+        if (index == kWhite || index == kCream)
+            continue;
+        if (first < 0)
+            first = index;
+        if (std::find(inUse.begin(), inUse.end(), indexedColour(index)) == inUse.end())
+            return index;
+    }
+    return first;
 }
 
 ChartStyle ChartStyle::load(const ProfileStore &file) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/config/fontdescription.h"
 #include "core/config/profilestore.h"
@@ -12,6 +13,9 @@ namespace spectavo::scan {
 // A colour of the 20-entry colour index table as an RGB value with red in the low byte; black for a
 // number outside the table.
 std::uint32_t indexedColour(int index);
+// The first colour of the table that none of `inUse` has, white and near-white left out (they vanish
+// on the chart's white); the first such colour when every one is taken.
+int firstUnusedColourIndex(const std::vector<std::uint32_t> &inUse);
 
 // How the spectrum chart looks, read from the wave-scan settings at each paint.
 struct ChartStyle {
