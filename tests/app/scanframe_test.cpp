@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <regex>
 
 #include <QAction>
 #include <QApplication>
@@ -741,6 +742,39 @@ TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {
     const std::string command = "pdftoppm -r 20 -png " + pdf + " " + dir.file("page");
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_TRUE(std::filesystem::exists(dir.file("page-1.png")));
+}
+
+// The words of a PDF page with their heights in points, as poppler lays the page out.
+std::vector<std::pair<std::string, double>> pdfWordHeights(const std::string &pdf, const std::string &html, int page) {
+    const std::string command =
+        "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + pdf + " " + html;
+    if (std::system(command.c_str()) != 0)
+        return {};
+    std::vector<std::pair<std::string, double>> words;
+    const std::string text = test::readBytes(html);
+    const std::regex word(R"re(<word xMin="[0-9.]+" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)</word>)re");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator(); ++it)
+        words.emplace_back((*it)[3].str(), std::stod((*it)[2].str()) - std::stod((*it)[1].str()));
+    return words;
+}
+
+// A text of the chart keeps its size on paper: the tick labels' font (12 units) prints at 12 points.
+// A word's box is the font's ascent and descent, about 1.15 of the point size.
+TEST_F(ScanWindowTest, PrintedChartTextsKeepTheirPointSizes) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    window->resize(900, 560);
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    const std::string pdf = dir.file("sizes.pdf");
+    ASSERT_TRUE(window->printToPdf(QString::fromStdString(pdf)));
+    std::vector<double> tickHeights;
+    for (const auto &[text, height] : pdfWordHeights(pdf, dir.file("sizes.html"), 1))
+        if (std::regex_match(text, std::regex(R"([0-9]{3}(\.[0-9])?)")))
+            tickHeights.push_back(height);
+    ASSERT_GE(tickHeights.size(), 3u) << "the wavelength axis labels";
+    std::sort(tickHeights.begin(), tickHeights.end());
+    const double points = tickHeights[tickHeights.size() / 2] / 1.15;
+    EXPECT_NEAR(points, 12.0, 12.0 * 0.15) << "measured " << tickHeights[tickHeights.size() / 2];
 }
 
 } // namespace

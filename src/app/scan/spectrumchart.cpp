@@ -13,6 +13,12 @@ namespace {
 
 using scan::ChartFontSlot;
 
+// A line's width in device units: as set on screen (0 is the thinnest the device draws), at least a
+// screen pixel's weight on paper.
+double lineWidth(const SpectrumChartScene &scene, int width) {
+    return scene.lineScale > 1.0 ? std::max(width, 1) * scene.lineScale : std::max(width, 0);
+}
+
 void useSlot(QPainter &painter, const SpectrumChartScene &scene, ChartFontSlot slot) {
     painter.setFont(toQFont(scene.fonts.fonts[static_cast<std::size_t>(slot)]));
     painter.setPen(chartColour(scene.fonts.colours[static_cast<std::size_t>(slot)]));
@@ -70,10 +76,10 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
     const QColor gridColour = chartColour(scan::indexedColour(scene.style.gridColour));
     const QRect frame(QPoint(f.client.left() + l.leftMargin(), f.client.top() + l.topMargin() - 1),
                       QPoint(f.client.left() + l.plotRight() + 1, f.client.top() + l.plotBottom() + 1));
-    painter.setPen(QPen(gridColour, 1));
+    painter.setPen(QPen(gridColour, lineWidth(scene, 1)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
-    const QPen dotted(gridColour, 0, Qt::DotLine);
+    const QPen dotted(gridColour, scene.lineScale > 1.0 ? scene.lineScale : 0.0, Qt::DotLine);
     const int h0 = scene.fonts.height(scan::kSlotTickLabels);
 
     const scan::TickLadder values = scene.range.valueTicks(scene.absorbance);
@@ -86,7 +92,7 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
                  QString::fromStdString(scan::tickLabel(values, tick)), true, false);
         if (y <= frame.top())
             continue;
-        painter.setPen(scene.style.gridLines ? dotted : QPen(gridColour, 1));
+        painter.setPen(scene.style.gridLines ? dotted : QPen(gridColour, lineWidth(scene, 1)));
         if (scene.style.gridLines)
             painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
         else {
@@ -105,7 +111,7 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
                          label);
         if (x >= frame.right())
             continue;
-        painter.setPen(scene.style.gridLines ? dotted : QPen(gridColour, 1));
+        painter.setPen(scene.style.gridLines ? dotted : QPen(gridColour, lineWidth(scene, 1)));
         const double top = f.client.top() + l.plotTop(), bottom = f.client.top() + l.plotBottom();
         if (scene.style.gridLines)
             painter.drawLine(QPointF(x, bottom), QPointF(x, top));
@@ -141,7 +147,7 @@ void paintCurves(QPainter &painter, const Frame &f, const SpectrumChartScene &sc
         points.clear();
         for (std::size_t i = from; i < values.size(); ++i)
             points.push_back(plotPoint(f, *spectrum, i, scene.absorbance));
-        painter.setPen(QPen(chartColour(spectrum->colour), std::max(scene.style.penWidth, 0)));
+        painter.setPen(QPen(chartColour(spectrum->colour), lineWidth(scene, scene.style.penWidth)));
         drawCurve(painter, points);
     }
     painter.restore();
@@ -204,7 +210,7 @@ void paintCurveSegment(QPainter &painter, const QRect &target, const SpectrumCha
     std::vector<scan::PlotPoint> points;
     for (std::size_t i = from; i <= to; ++i)
         points.push_back(plotPoint(f, spectrum, i, scene.absorbance));
-    painter.setPen(QPen(chartColour(spectrum.colour), std::max(scene.style.penWidth, 0)));
+    painter.setPen(QPen(chartColour(spectrum.colour), lineWidth(scene, scene.style.penWidth)));
     drawCurve(painter, points);
     painter.restore();
 }

@@ -22,6 +22,8 @@ struct SpectrumChartScene {
     bool absorbance = true;
     scan::ChartStyle style;
     scan::ChartFonts fonts;
+    // Device units of a screen pixel: 1 on screen, dpi / 96 on paper, so lines keep their weight.
+    double lineScale = 1.0;
 };
 
 // A colour of the chart's tables (red in the low byte) as Qt's.

@@ -28,6 +28,16 @@ QFont SpectrumPrinter::printerFont(scan::ChartFontSlot slot, int dpi) const {
     return font;
 }
 
+// The scene with every text's height taken as points on a device of `dpi`.
+SpectrumChartScene SpectrumPrinter::sceneInPoints(int dpi) const {
+    SpectrumChartScene scene = m_scene;
+    scene.lineScale = dpi / 96.0;
+    for (std::size_t slot = 0; slot < scene.fonts.fonts.size(); ++slot)
+        scene.fonts.fonts[slot].height =
+            std::max(1, scene.fonts.height(static_cast<scan::ChartFontSlot>(slot)) * dpi / 72);
+    return scene;
+}
+
 int SpectrumPrinter::prepare(QPagedPaintDevice &device) {
     m_dataPages.clear();
     const int dpi = device.logicalDpiY();
@@ -84,6 +94,8 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
     const bool portrait = area.width() < area.height();
     const QRect chartArea = portrait ? QRect(area.left(), area.top(), area.width(), area.height() / 2)
                                      : QRect(area.left(), area.top(), area.width() * 8 / 10, area.height());
+    // The chart is laid out on the paper itself, its texts at their sizes in points: scaling the
+    // screen's picture would shrink every text with the mapping.
     QSizeF size(m_chartClient);
     double sx = chartArea.width() / size.width();
     double sy = chartArea.height() / size.height();
@@ -95,11 +107,8 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
         if (m_settings.centreVertically)
             origin.ry() += (chartArea.height() - size.height() * sy) / 2;
     }
-    painter.save();
-    painter.translate(origin);
-    painter.scale(sx, sy);
-    paintSpectrumChart(painter, QRect(QPoint(0, 0), m_chartClient), m_scene);
-    painter.restore();
+    const QRect target(origin.toPoint(), QSize(static_cast<int>(size.width() * sx), static_cast<int>(size.height() * sy)));
+    paintSpectrumChart(painter, target, sceneInPoints(dpi));
 
     // The information block beside (landscape) or below (portrait) the chart.
     painter.setFont(m_tableFont);

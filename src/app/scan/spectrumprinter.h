@@ -33,6 +33,7 @@ private:
     void paintPage(QPainter &painter, QPagedPaintDevice &device, int page) const;
     void paintChartPage(QPainter &painter, const QRect &area, int dpi) const;
     void paintDataPage(QPainter &painter, const QRect &area, int index) const;
+    SpectrumChartScene sceneInPoints(int dpi) const;
     QFont printerFont(scan::ChartFontSlot slot, int dpi) const;
 
     SpectrumChartScene m_scene;
