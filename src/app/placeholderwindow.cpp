@@ -5,7 +5,8 @@
 namespace spectavo::app {
 
 CPlaceholderWindow::CPlaceholderWindow(shell::DocumentKind kind)
-    : QLabel(QString("The %1 window is not built yet.").arg(shell::documentKindInfo(kind).title)), m_kind(kind) {
+    : QLabel(QString("The %1 window is not built yet.").arg(shell::documentKindInfo(kind).title)),
+      m_kind(kind) {
     setAlignment(Qt::AlignCenter);
 }
 

@@ -19,10 +19,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QTextBrowser>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -492,12 +492,14 @@ TEST_F(MainFrameTest, EveryShortcutAMenuShowsWorksAndNoTwoShareOne) {
     const QList<QAction *> actions = menuActions(frame.menuBar());
     std::map<QString, QString> owners;
     for (QAction *action : actions) {
-        EXPECT_FALSE(action->text().contains('\t')) << action->text().toStdString() << ": a key shown but not bound";
+        EXPECT_FALSE(action->text().contains('\t'))
+            << action->text().toStdString() << ": a key shown but not bound";
         const QString key = action->shortcut().toString();
         if (key.isEmpty())
             continue;
         EXPECT_TRUE(owners.emplace(key, action->text()).second)
-            << key.toStdString() << " is shared by " << owners[key].toStdString() << " and " << action->text().toStdString();
+            << key.toStdString() << " is shared by " << owners[key].toStdString() << " and "
+            << action->text().toStdString();
     }
     for (const char *expected : {"Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+Z", "F1", "F5", "Ctrl+Q"})
         EXPECT_TRUE(owners.count(expected)) << expected << " is missing";

@@ -30,8 +30,8 @@
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/scanproperty.h"
-#include "app/scan/scansmooth.h"
 #include "app/scan/scansetupdialog.h"
+#include "app/scan/scansmooth.h"
 #include "app/scan/waveview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/notifyevent.h"
@@ -745,14 +745,16 @@ TEST_F(ScanWindowTest, PrintsAChartPageAndTheDataPagesIntoAPdf) {
 }
 
 // The words of a PDF page with their heights in points, as poppler lays the page out.
-std::vector<std::pair<std::string, double>> pdfWordHeights(const std::string &pdf, const std::string &html, int page) {
+std::vector<std::pair<std::string, double>> pdfWordHeights(const std::string &pdf, const std::string &html,
+                                                           int page) {
     const std::string command =
         "pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) + " " + pdf + " " + html;
     if (std::system(command.c_str()) != 0)
         return {};
     std::vector<std::pair<std::string, double>> words;
     const std::string text = test::readBytes(html);
-    const std::regex word(R"re(<word xMin="[0-9.]+" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)</word>)re");
+    const std::regex word(
+        R"re(<word xMin="[0-9.]+" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">([^<]*)</word>)re");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator(); ++it)
         words.emplace_back((*it)[3].str(), std::stod((*it)[2].str()) - std::stod((*it)[1].str()));
     return words;

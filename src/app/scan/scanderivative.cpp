@@ -7,7 +7,8 @@
 
 namespace spectavo::app {
 
-CScanDerivative::CScanDerivative(const QString &resultName, int colourIndex, QWidget *parent) : QDialog(parent) {
+CScanDerivative::CScanDerivative(const QString &resultName, int colourIndex, QWidget *parent)
+    : QDialog(parent) {
     setWindowTitle("Derivative");
     m_order = spinBox(1, 10, 1, "order");
     m_name = new QLineEdit(resultName);

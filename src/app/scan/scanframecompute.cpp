@@ -32,7 +32,8 @@ void CScanFrame::savitzkyGolay() {
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return;
-    CSysMathSavGol dialog(QString::fromStdString(current->sampleName() + "-SavGol"), unusedColourIndex(), this);
+    CSysMathSavGol dialog(QString::fromStdString(current->sampleName() + "-SavGol"), unusedColourIndex(),
+                          this);
     if (dialog.exec() == QDialog::Accepted)
         addDerived(savitzkyGolaySpectrum(*current, dialog.degree(), dialog.derivative(), dialog.halfWidth(),
                                          dialog.resultName().toStdString(), m_host.program.flags.peakHeight),

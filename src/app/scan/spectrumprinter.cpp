@@ -107,7 +107,8 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
         if (m_settings.centreVertically)
             origin.ry() += (chartArea.height() - size.height() * sy) / 2;
     }
-    const QRect target(origin.toPoint(), QSize(static_cast<int>(size.width() * sx), static_cast<int>(size.height() * sy)));
+    const QRect target(origin.toPoint(),
+                       QSize(static_cast<int>(size.width() * sx), static_cast<int>(size.height() * sy)));
     paintSpectrumChart(painter, target, sceneInPoints(dpi));
 
     // The information block beside (landscape) or below (portrait) the chart.

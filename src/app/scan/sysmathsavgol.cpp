@@ -11,7 +11,8 @@
 
 namespace spectavo::app {
 
-CSysMathSavGol::CSysMathSavGol(const QString &resultName, int colourIndex, QWidget *parent) : QDialog(parent) {
+CSysMathSavGol::CSysMathSavGol(const QString &resultName, int colourIndex, QWidget *parent)
+    : QDialog(parent) {
     setWindowTitle("Setup the Savitzky-Golay Filter");
     m_degree = spinBox(1, 10, 4, "degree");
     m_derivative = spinBox(0, 10, 0, "derivative");

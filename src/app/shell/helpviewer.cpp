@@ -46,7 +46,8 @@ CHelpViewer::CHelpViewer(const QString &helpDirectory, QWidget *parent)
 }
 
 bool CHelpViewer::showTopic(int commandId) {
-    const QString page = QString::fromStdString(shell::helpPagePath(m_directory.toStdString() + "/..", commandId));
+    const QString page =
+        QString::fromStdString(shell::helpPagePath(m_directory.toStdString() + "/..", commandId));
     const QString file = m_directory + "/" + QFileInfo(page).fileName();
     if (!QFileInfo(file).isFile())
         return false;

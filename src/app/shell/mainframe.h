@@ -29,7 +29,7 @@ class QToolBar;
 namespace spectavo::app {
 class CStatusWindow;
 class CHelpViewer;
-}
+} // namespace spectavo::app
 
 namespace spectavo::app {
 

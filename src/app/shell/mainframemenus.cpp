@@ -178,7 +178,8 @@ void CMainFrame::buildMenus() {
 
     QMenu *help = menuBar()->addMenu("&Help");
     // F1: the help of the active window's kind, or the first topic without one.
-    connect(addMenuCommand(help, "&Help Topics\tF1"), &QAction::triggered, this, [this] { openHelp(activeHelpTopic()); });
+    connect(addMenuCommand(help, "&Help Topics\tF1"), &QAction::triggered, this,
+            [this] { openHelp(activeHelpTopic()); });
     help->addSeparator();
     for (const HelpTopic &topic : helpTopics())
         help->addAction(topic.menuText, this, [this, id = topic.commandId] { openHelp(id); });
@@ -204,8 +205,9 @@ void CMainFrame::buildWindowMenu() {
         windows->addSeparator();
         int number = 1;
         for (QMdiSubWindow *window : m_documents->subWindowList()) {
-            QAction *entry = windows->addAction(QString("&%1 %2").arg(number++).arg(window->windowTitle()), this,
-                                                [this, window] { m_documents->setActiveSubWindow(window); });
+            QAction *entry =
+                windows->addAction(QString("&%1 %2").arg(number++).arg(window->windowTitle()), this,
+                                   [this, window] { m_documents->setActiveSubWindow(window); });
             entry->setCheckable(true);
             entry->setChecked(window == m_documents->currentSubWindow());
         }
@@ -231,7 +233,8 @@ void CMainFrame::fillRecentMenu() {
 // The pages show in the program's own viewer: no desktop opener or browser is needed.
 void CMainFrame::openHelp(int commandId) {
     if (!m_helpViewer)
-        m_helpViewer = new CHelpViewer(QString::fromStdString(programDirectory().value_or(".") + "/help"), this);
+        m_helpViewer =
+            new CHelpViewer(QString::fromStdString(programDirectory().value_or(".") + "/help"), this);
     if (!m_helpViewer->showTopic(commandId))
         m_messages->show("Spectavo", kHelpMissing, MessageService::Icon::Information);
 }

@@ -48,8 +48,8 @@ bool QtMessageService::ask(const std::string &caption, const std::string &text, 
     return box.exec() == QMessageBox::Yes;
 }
 
-shell::MessageService::Answer QtMessageService::askOrCancel(const std::string &caption, const std::string &text,
-                                                            Icon icon) {
+shell::MessageService::Answer QtMessageService::askOrCancel(const std::string &caption,
+                                                            const std::string &text, Icon icon) {
     QMessageBox box(toQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent(m_parent));
     box.setEscapeButton(QMessageBox::Cancel);
