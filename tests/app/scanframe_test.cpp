@@ -760,8 +760,10 @@ std::vector<std::pair<std::string, double>> pdfWordHeights(const std::string &pd
     return words;
 }
 
-// A text of the chart keeps its size on paper: the tick labels' font (12 units) prints at 12 points.
-// A word's box is the font's ascent and descent, about 1.15 of the point size.
+// A text of the chart keeps its size on paper: the tick labels' font (12 units) prints at 12 points,
+// the size of the information block's 12-point text beside it. A word's box is the font's ascent and
+// descent, the same multiple of the point size for both (one family), so the boxes compare directly
+// whatever font the system substitutes.
 TEST_F(ScanWindowTest, PrintedChartTextsKeepTheirPointSizes) {
     link::StationLink offline;
     auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
@@ -769,14 +771,20 @@ TEST_F(ScanWindowTest, PrintedChartTextsKeepTheirPointSizes) {
     ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
     const std::string pdf = dir.file("sizes.pdf");
     ASSERT_TRUE(window->printToPdf(QString::fromStdString(pdf)));
-    std::vector<double> tickHeights;
-    for (const auto &[text, height] : pdfWordHeights(pdf, dir.file("sizes.html"), 1))
+    std::vector<double> tickHeights, blockHeights;
+    for (const auto &[text, height] : pdfWordHeights(pdf, dir.file("sizes.html"), 1)) {
         if (std::regex_match(text, std::regex(R"([0-9]{3}(\.[0-9])?)")))
             tickHeights.push_back(height);
+        if (text == "Scan")
+            blockHeights.push_back(height);
+    }
     ASSERT_GE(tickHeights.size(), 3u) << "the wavelength axis labels";
+    ASSERT_FALSE(blockHeights.empty()) << "the information block";
     std::sort(tickHeights.begin(), tickHeights.end());
-    const double points = tickHeights[tickHeights.size() / 2] / 1.15;
-    EXPECT_NEAR(points, 12.0, 12.0 * 0.15) << "measured " << tickHeights[tickHeights.size() / 2];
+    const double tick = tickHeights[tickHeights.size() / 2];
+    EXPECT_NEAR(tick / blockHeights.front(), 1.0, 0.15) << "tick label " << tick << " pt high, 12-point text "
+                                                        << blockHeights.front();
+    EXPECT_GT(tick, 12.0 * 0.85) << "a 12-point text's box is at least its point size";
 }
 
 } // namespace
