@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -32,6 +33,7 @@
 #include "app/scan/scanproperty.h"
 #include "app/scan/scansetupdialog.h"
 #include "app/scan/scansmooth.h"
+#include "app/scan/sysmathsavgol.h"
 #include "app/scan/waveview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/notifyevent.h"
@@ -381,6 +383,12 @@ TEST_F(ScanWindowTest, SmoothDrawsItsResultInTheChosenColour) {
     });
     window->action(CScanFrame::kSmooth)->trigger();
     EXPECT_EQ(window->spectra().at(0).colour, scan::indexedColour(11)) << "the chosen colour";
+}
+
+// The filter's rule and its message allow half-widths up to 32: so does every box that sets one.
+TEST(SavitzkyGolayFields, HalfWidthsGoTo32) {
+    CSysMathSavGol dialog("x", 1);
+    EXPECT_EQ(dialog.findChild<QSpinBox *>("width")->maximum(), 32);
 }
 
 TEST_F(ScanWindowTest, ComputeCommandsAddDerivedSpectraInFront) {
