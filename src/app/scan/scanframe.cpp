@@ -50,8 +50,7 @@ CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
 
 CScanFrame::~CScanFrame() {
     // Nothing of the link may write into these spectra or post to this window once they are gone.
-    if (m_acquisition.scanning() || m_awaitingFile)
-        m_host.program.link.CloseAcquisition();
+    m_host.program.link.CloseAcquisitionOf(&m_target);
     delete m_view; // it shows this window's spectra and display record, which go before the children
     delete m_toolBar;
     qDeleteAll(m_menus);

@@ -136,7 +136,7 @@ void CScanFrame::acceptArrivedFile() {
     if (!transfer.conversionRefused())
         decoded = decodeInstrumentSpectrum(transfer.content().first(transfer.contentBytes()),
                                            link.config().stepsPerNm.load(), model, *spectrum, &incomplete);
-    link.CloseAcquisition();
+    link.CloseAcquisitionOf(&m_target);
     if (incomplete) {
         messages().show("Spectavo", link::kIncompleteFile, Icon::Error);
         return;

@@ -90,7 +90,7 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
 }
 
 CDarkCurrentDialog::~CDarkCurrentDialog() {
-    m_link.CloseAcquisition();
+    m_link.CloseAcquisitionOf(&m_target);
     delete m_grid; // before the cells it shows, which are destroyed ahead of the child widgets
 }
 

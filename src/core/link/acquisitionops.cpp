@@ -184,6 +184,12 @@ void StationLink::CloseAcquisition() {
     m_acquisition.hold().close();
 }
 
+void StationLink::CloseAcquisitionOf(NotifyTarget *window) {
+    Acquisition::Held held = m_acquisition.hold();
+    if (held.isOpen() && held.targets().notifyWindow == window)
+        held.close();
+}
+
 void StationLink::EndTimedSampling() {
     m_sampling.end();
 }

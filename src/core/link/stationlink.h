@@ -139,6 +139,9 @@ public:
     bool StartTimedSampling(int periodMs, TimedTarget *curve, NotifyTarget *window);
     // After either returns, no thread of the link writes into the closed acquisition's targets.
     void CloseAcquisition();
+    // Closes the acquisition only when `window` holds it: a dialog or window that goes away ends its own
+    // acquisition, never one another window has opened meanwhile.
+    void CloseAcquisitionOf(NotifyTarget *window);
     void StopMeasurement();
     void EndTimedSampling();
 
@@ -150,7 +153,6 @@ public:
     // The handshake that follows the instrument's "linked": the queries, then ready and the scan setup.
     void runHandshake();
     bool twoBeams() const;
-    TimedSampling &sampling() { return m_sampling; }
 
 private:
     void goOffline(bool tellOperator);

@@ -16,7 +16,7 @@ bool FileManagementModel::requestDirectory() {
 
 void FileManagementModel::directoryArrived() {
     refill();
-    m_link.CloseAcquisition();
+    m_link.CloseAcquisitionOf(m_dialog);
 }
 
 void FileManagementModel::refill() {
@@ -24,7 +24,7 @@ void FileManagementModel::refill() {
 }
 
 bool FileManagementModel::deleteEntry(int row) {
-    m_link.CloseAcquisition();
+    m_link.CloseAcquisitionOf(m_dialog);
     if (row < 0 || static_cast<std::size_t>(row) >= m_entries.size())
         return false;
     const auto &handle = m_entries[static_cast<std::size_t>(row)].handle;
@@ -41,7 +41,7 @@ void FileManagementModel::giveUpDelete() {
     if (!m_deleting)
         return;
     m_deleting = false;
-    m_link.CloseAcquisition();
+    m_link.CloseAcquisitionOf(m_dialog);
 }
 
 std::optional<FileManagementModel::Choice> FileManagementModel::choose(int row) const {

@@ -14,7 +14,8 @@ class FileManagementModel {
 public:
     FileManagementModel(link::StationLink &link, link::NotifyTarget *dialog)
         : m_link(link), m_dialog(dialog) {}
-    ~FileManagementModel() { m_link.CloseAcquisition(); }
+    // The browser's own request (a listing, a delete) ends with it; a file a window asked for goes on.
+    ~FileManagementModel() { m_link.CloseAcquisitionOf(m_dialog); }
     FileManagementModel(const FileManagementModel &) = delete;
     FileManagementModel &operator=(const FileManagementModel &) = delete;
 

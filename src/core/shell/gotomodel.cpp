@@ -69,7 +69,7 @@ std::string GotoModel::display() const {
 }
 
 void GotoModel::close() {
-    m_link.CloseAcquisition();
+    m_link.CloseAcquisitionOf(m_window);
 }
 
 } // namespace spectavo::shell

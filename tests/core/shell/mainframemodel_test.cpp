@@ -348,6 +348,24 @@ TEST(DarkCurrent, SaveThenLoadReproducesTheCellsOnOneAndTwoChannels) {
     EXPECT_EQ(table.columns(), 4u) << "a refused file changes nothing";
 }
 
+// The browser hands a chosen file to a window, which asks for it while the browser is still open: the
+// browser going away must not end the window's request.
+TEST(FileManagement, TheBrowserEndsOnlyItsOwnAcquisition) {
+    test::LinkFixture fixture;
+    test::RecordingTarget browserTarget, window;
+    {
+        FileManagementModel browser(*fixture.link, &browserTarget);
+        ASSERT_TRUE(browser.requestDirectory());
+        browser.directoryArrived();
+        ASSERT_TRUE(fixture.link->OpenWordAcquisition(link::kFileOpen, 1, 2, &window));
+    }
+    EXPECT_TRUE(fixture.link->acquisition().open.load()) << "the window's file request goes on";
+    fixture.link->CloseAcquisitionOf(&browserTarget);
+    EXPECT_TRUE(fixture.link->acquisition().open.load());
+    fixture.link->CloseAcquisitionOf(&window);
+    EXPECT_FALSE(fixture.link->acquisition().open.load());
+}
+
 TEST(StatusWindow, ItemsFillTheirFieldsAndUnknownValuesKeepTheOldText) {
     link::StationStatus status;
     StatusWindowModel window;
