@@ -336,6 +336,7 @@ TEST_F(ScanWindowTest, ThePeakPaneKeepsItsWidthAcrossRedraws) {
     }
     EXPECT_EQ(frame->peakList()->width(), first);
     EXPECT_LE(first, frame->peakList()->naturalWidth() + 2) << "no wider than the texts need";
+    frame.reset(); // before the link it was lent
 }
 
 TEST_F(ScanWindowTest, TheColourBoxShowsNoneForAColourOutsideTheTable) {
@@ -511,6 +512,7 @@ TEST_F(ScanWindowTest, ExportsProposeTheirOwnExtension) {
         trigger(command);
         EXPECT_EQ(chooser.proposed.toStdString(), proposal);
     }
+    frame.reset(); // before the link it was lent
 }
 
 TEST_F(ScanWindowTest, SpectraFromFilesAndTheInstrumentStartAsNewSpectra) {
@@ -790,8 +792,8 @@ TEST_F(ScanWindowTest, PrintedChartTextsKeepTheirPointSizes) {
     ASSERT_FALSE(blockHeights.empty()) << "the information block";
     std::sort(tickHeights.begin(), tickHeights.end());
     const double tick = tickHeights[tickHeights.size() / 2];
-    EXPECT_NEAR(tick / blockHeights.front(), 1.0, 0.15) << "tick label " << tick << " pt high, 12-point text "
-                                                        << blockHeights.front();
+    EXPECT_NEAR(tick / blockHeights.front(), 1.0, 0.15)
+        << "tick label " << tick << " pt high, 12-point text " << blockHeights.front();
     EXPECT_GT(tick, 12.0 * 0.85) << "a 12-point text's box is at least its point size";
 }
 

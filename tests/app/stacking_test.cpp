@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -78,10 +79,16 @@ TEST(WindowManager, TheFinishBoxShowsAboveTheMainWindowAndAKeyAnswersIt) {
         if (!box || !box->isVisible() || !box->text().startsWith("Finish scanning"))
             return;
         watch.stop();
-        QTimer::singleShot(500, [&, box] {
-            const auto order = stackingOrder();
-            boxPosition = stackPosition(order, box->winId());
-            framePosition = stackPosition(order, frame.winId());
+        QTimer::singleShot(300, [&, box] {
+            // The window manager maps and stacks the box in its own time: look until it has.
+            for (int attempt = 0; attempt < 30; ++attempt) {
+                const auto order = stackingOrder();
+                boxPosition = stackPosition(order, box->winId());
+                framePosition = stackPosition(order, frame.winId());
+                if (boxPosition >= 0 && framePosition >= 0)
+                    break;
+                QThread::msleep(100);
+            }
             // The operator answers with the keyboard.
             QProcess::execute("xdotool", {"key", "--window", QString::number(box->winId()), "Return"});
             answered = true;
