@@ -596,15 +596,23 @@ TEST_F(ScanWindowTest, StoredScanFromTheInstrumentJoinsTheList) {
     EXPECT_GT(stored.peakCount(), 2);
 }
 
+// A window holding two unsaved spectra, "first" and "second", on a link that is not connected.
+std::unique_ptr<CScanFrame> windowWithTwoUnsavedSpectra(link::StationLink &offline,
+                                                        shell::SharedSettings &shared, shell::AppFlags &flags,
+                                                        shell::AccessorySettings &accessories) {
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    for (const char *name : {"second", "first"}) {
+        window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca");
+        window->spectra().at(0).modified = true;
+        window->spectra().at(0).name = name;
+    }
+    return window;
+}
+
 TEST_F(ScanWindowTest, CloseCheckAndRemoveOfferToSaveFirst) {
     link::StationLink offline;
-    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
-    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
-    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
-    window->spectra().at(0).modified = true;
-    window->spectra().at(0).name = "first";
-    window->spectra().at(1).modified = true;
-    window->spectra().at(1).name = "second";
+    auto window = windowWithTwoUnsavedSpectra(offline, shared, flags, accessories);
+    ASSERT_EQ(window->spectra().size(), 2u);
 
     // Yes, then Cancel in the save dialog: the window stays.
     messages.answer = true;
@@ -642,13 +650,8 @@ TEST_F(ScanWindowTest, CloseCheckAndRemoveOfferToSaveFirst) {
 TEST_F(ScanWindowTest, CancelOnASaveQuestionLosesNothing) {
     using Answer = shell::MessageService::Answer;
     link::StationLink offline;
-    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
-    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
-    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
-    window->spectra().at(0).modified = true;
-    window->spectra().at(0).name = "first";
-    window->spectra().at(1).modified = true;
-    window->spectra().at(1).name = "second";
+    auto window = windowWithTwoUnsavedSpectra(offline, shared, flags, accessories);
+    ASSERT_EQ(window->spectra().size(), 2u);
 
     messages.saveAnswers = {Answer::Cancel};
     EXPECT_FALSE(window->confirmClose());

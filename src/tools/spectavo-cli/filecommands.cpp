@@ -94,14 +94,19 @@ std::string infoCommand(const Arguments &args, Report &report) {
     return "";
 }
 
-std::string convertCommand(const Arguments &args, Report &report) {
+// IN OUT for a command that turns one file into another: the output checked first, then the input read.
+std::string loadForOutput(const char *command, const Arguments &args, Loaded &loaded) {
     if (args.words.size() < 2)
-        return "convert needs an input and an output file";
+        return std::string(command) + " needs an input and an output file";
     if (const std::string problem = outputProblem(args.words[1], {args.words[0]}); !problem.empty())
         return problem;
+    return load(args.words[0], loaded);
+}
+
+std::string convertCommand(const Arguments &args, Report &report) {
     Loaded loaded;
-    if (const std::string error = load(args.words[0], loaded); !error.empty())
-        return error;
+    if (const std::string problem = loadForOutput("convert", args, loaded); !problem.empty())
+        return problem;
     if (const std::string error = save(loaded, args.words[1]); !error.empty())
         return error;
     report.text("file", args.words[1]);
@@ -110,13 +115,9 @@ std::string convertCommand(const Arguments &args, Report &report) {
 
 // The windows' Export: the Abs/T% table of a spectrum or a curve, byte for byte.
 std::string exportCommand(const Arguments &args, Report &report) {
-    if (args.words.size() < 2)
-        return "export needs an input and an output file";
-    if (const std::string problem = outputProblem(args.words[1], {args.words[0]}); !problem.empty())
-        return problem;
     Loaded loaded;
-    if (const std::string error = load(args.words[0], loaded); !error.empty())
-        return error;
+    if (const std::string problem = loadForOutput("export", args, loaded); !problem.empty())
+        return problem;
     const bool written = loaded.spectrum ? exportSpectrumTable(*loaded.spectrum, args.words[1])
                                          : exportCurveTable(*loaded.curve, args.words[1]);
     if (!written)
