@@ -1,0 +1,46 @@
+#include "core/fixed/fixedcommandrules.h"
+
+namespace spectavo::fixed {
+
+bool measuringAllowed(const FixedWindowState &state) {
+    return state.methodValid && state.linkOnline && !state.acquisitionOpen && state.lampStable &&
+           state.stationReady && !state.autorunActive;
+}
+
+CommandState fixedCommandState(FixedCommand command, const FixedWindowState &state) {
+    const bool allowed = measuringAllowed(state);
+    switch (command) {
+    case kStart:
+    case kBlankCalibration:
+    case kAutoBlankCalibration:
+    case kSystemBaseline:
+        return {allowed, false};
+    case kModify:
+        return {state.linkOnline && !state.acquisitionOpen && state.lampStable && state.pageRows > 0, false};
+    case kDelete:
+        return {state.pageRows > 0, false};
+    case kAutorun:
+        return {allowed && state.installedCells > 1, false};
+    case kExportSample:
+        return {state.sampleRows > 0, false};
+    case kTransmittanceMode: {
+        bool enabled = true;
+        if (state.family == DocumentFamily::FixedPoints)
+            enabled = !state.concentration;
+        else if (state.family == DocumentFamily::Validity)
+            enabled = false;
+        return {enabled, !state.absorbance};
+    }
+    case kAbsorbanceMode:
+        return {true, state.absorbance};
+    case kMethodPage:
+    case kDisplayPage:
+    case kTraceCursor:
+    case kDataFont:
+    case kFixedCommandCount:
+        break;
+    }
+    return {true, false};
+}
+
+} // namespace spectavo::fixed

@@ -1,0 +1,64 @@
+#include "core/fixed/fixedmethod.h"
+
+namespace spectavo::fixed {
+
+const char *methodConfigurationFile(MethodKind kind) {
+    switch (kind) {
+    case MethodKind::DnaProtein:
+        return "..\\config\\tarvesta.zav.func.dna.ini";
+    case MethodKind::Validity:
+        return "..\\config\\tarvesta.zav.func.glpgmp.ini";
+    case MethodKind::FixedPoints:
+        break;
+    }
+    return "..\\config\\tarvesta.zav.func.fixed.ini";
+}
+
+int methodCapacity(MethodKind kind) {
+    switch (kind) {
+    case MethodKind::DnaProtein:
+        return 3;
+    case MethodKind::Validity:
+        return 10;
+    case MethodKind::FixedPoints:
+        break;
+    }
+    return FixedMethodRecord::kMaxWavelengths;
+}
+
+FixedMethodRecord::FixedMethodRecord(MethodKind methodKind) : kind(methodKind), capacity(methodCapacity(methodKind)) {
+    wavelengths.fill(kDefaultWavelength);
+}
+
+void FixedMethodRecord::load(const ProfileStore &file) {
+    methodIndex = file.GetInt("Setup", "Method", 0);
+    reference = file.GetInt("Setup", "Reference", 0);
+    unit = file.GetString("Setup", "Unit", "ug/ml", 100);
+    for (int i = 0; i < kCoefficients; ++i)
+        coefficients[static_cast<std::size_t>(i)] = file.GetFloatAt("Params", "K", i + 1, "1.0");
+    count = file.GetInt("Wavelength", "Num", 1);
+    for (int i = 0; i < capacity; ++i)
+        wavelengths[static_cast<std::size_t>(i)] = file.GetFloatAt("Wavelength", "WL", i + 1, "260.0");
+    ClearBlanks();
+    if (kind == MethodKind::FixedPoints) {
+        concentration = file.GetInt("Setup", "Concentration", 1);
+        correlation = file.GetFloat("Params", "r", "1");
+    }
+}
+
+void FixedMethodRecord::save(ProfileStore &file) const {
+    file.PutInt("Setup", "Method", methodIndex);
+    file.PutInt("Setup", "Reference", reference);
+    file.PutString("Setup", "Unit", unit);
+    for (int i = 0; i < kCoefficients; ++i)
+        file.PutFloatAt("Params", "K", i + 1, coefficients[static_cast<std::size_t>(i)]);
+    file.PutInt("Wavelength", "Num", count);
+    for (int i = 0; i < capacity; ++i)
+        file.PutFloatAt("Wavelength", "WL", i + 1, wavelengths[static_cast<std::size_t>(i)]);
+    if (kind == MethodKind::FixedPoints) {
+        file.PutFloat("Params", "r", correlation);
+        file.PutInt("Setup", "Concentration", concentration);
+    }
+}
+
+} // namespace spectavo::fixed

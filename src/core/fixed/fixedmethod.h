@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/config/profilestore.h"
+
+namespace spectavo::fixed {
+
+// The fixed-wavelength document kinds that carry a method.
+enum class MethodKind { FixedPoints, DnaProtein, Validity };
+
+// Where the last method of each kind is kept between documents.
+const char *methodConfigurationFile(MethodKind kind);
+// The wavelength fields a method page of this kind has.
+int methodCapacity(MethodKind kind);
+
+// What one fixed-wavelength method says: at which wavelengths to measure, the blanks taken there and
+// the kind's coefficients. The same keys serve the configuration file and the document files.
+struct FixedMethodRecord {
+    static constexpr int kMaxWavelengths = 20;
+    static constexpr int kCoefficients = 4;
+    static constexpr float kDefaultWavelength = 260.0f;
+
+    explicit FixedMethodRecord(MethodKind kind = MethodKind::FixedPoints);
+
+    MethodKind kind;
+    int capacity;
+    int methodIndex = 0;
+    int reference = 0;
+    std::string unit = "ug/ml";
+    int count = 1;
+    std::array<float, kMaxWavelengths> wavelengths;
+    std::array<float, kMaxWavelengths> blanks{};
+    std::array<float, kCoefficients> coefficients{1.0f, 1.0f, 1.0f, 1.0f};
+    // Cleared when a wavelength field lies outside the instrument's range; measuring waits for it.
+    int valid = 1;
+    // Fixed points only: the last calibration's correlation and the concentration switch.
+    float correlation = 1.0f;
+    int concentration = 1;
+
+    // Blanks never travel with a method: they come only from a blank calibration.
+    void ClearBlanks() { blanks.fill(0.0f); }
+
+    // The keys of a method; loading clears the blanks.
+    void load(const ProfileStore &file);
+    void save(ProfileStore &file) const;
+};
+
+} // namespace spectavo::fixed

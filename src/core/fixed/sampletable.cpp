@@ -1,0 +1,146 @@
+#include "core/fixed/sampletable.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/config/atomicfile.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::fixed {
+namespace {
+
+constexpr int kNameWidthTwips = 1700;
+constexpr int kValueWidthTwips = 1200;
+
+std::optional<double> cellNumber(const std::string &text) {
+    std::size_t used = 0;
+    const double value = strings::scanDoubleC(text, &used);
+    if (used == 0)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::string photometricText(float absorbance, bool absorbanceMode) {
+    if (absorbanceMode)
+        return strings::formatC("%.4f", static_cast<double>(absorbance));
+    return strings::formatC("%.2f", std::pow(10.0, 2.0 - static_cast<double>(absorbance)));
+}
+
+SampleTable::SampleTable(bool standard) : m_grid(kRows + 1, 2), m_standard(standard) {
+    m_grid.setFixed(1, 1);
+}
+
+void SampleTable::setRowCount(int rows) {
+    m_rowCount = std::clamp(rows, 0, kRows);
+}
+
+bool SampleTable::preset(int row) const {
+    return row >= 0 && row < kRows && m_presets[static_cast<std::size_t>(row)];
+}
+
+void SampleTable::setPreset(int row, bool preset) {
+    if (row >= 0 && row < kRows)
+        m_presets[static_cast<std::size_t>(row)] = preset;
+}
+
+std::string SampleTable::defaultName(int row) const {
+    return strings::formatC(m_standard ? "Standard-%d" : "Sample-%d", row + 1);
+}
+
+std::string SampleTable::nameOf(int row) const {
+    return m_grid.text(row + 1, 0).substr(0, kMaxNameLength);
+}
+
+std::optional<int> SampleTable::rowToModify(int firstSelectedGridRow) const {
+    const int row = firstSelectedGridRow - 1;
+    if (row < 0 || row >= m_rowCount)
+        return std::nullopt;
+    return row;
+}
+
+// Every later row moves up with its preset flag and the last rows are emptied, so nothing is read
+// past the table and a preset stays with the standard it was made for.
+bool SampleTable::deleteRows(int firstGridRow, int lastGridRow) {
+    const int first = std::max(firstGridRow, 1);
+    const int last = std::min(lastGridRow, m_rowCount);
+    if (first > last)
+        return false;
+    const int removed = last - first + 1;
+    const int columns = m_grid.columns();
+    for (int row = first; row + removed <= kRows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            m_grid.setText(row, column, m_grid.text(row + removed, column));
+        setPreset(row - 1, preset(row + removed - 1));
+    }
+    for (int row = kRows - removed + 1; row <= kRows; ++row) {
+        m_grid.clearRow(row);
+        setPreset(row - 1, false);
+    }
+    m_rowCount -= removed;
+    return true;
+}
+
+void SampleTable::switchPhotometricMode(bool absorbanceNow, int wavelengthCount) {
+    const int lastColumn = std::min(wavelengthCount, m_grid.columns() - 1);
+    for (int row = 1; row <= m_rowCount; ++row) {
+        for (int column = 1; column <= lastColumn; ++column) {
+            const auto value = cellNumber(m_grid.text(row, column));
+            if (!value)
+                continue; // not a number: left as the operator sees it
+            if (absorbanceNow) {
+                const double absorbance = *value != 0.0 ? 2.0 - std::log10(*value) : 5.0;
+                m_grid.setText(row, column, strings::formatC("%.4f", absorbance));
+            } else {
+                m_grid.setText(row, column, strings::formatC("%.2f", std::pow(10.0, 2.0 - *value)));
+            }
+        }
+    }
+}
+
+void SampleTable::writeMeasuredRow(int row, const std::string &name, std::span<const float> values,
+                                   bool absorbance) {
+    m_modified = true;
+    setPreset(row, false);
+    if (row >= m_rowCount)
+        m_rowCount = std::min(m_rowCount + 1, kRows);
+    m_grid.setText(row + 1, 0, name.substr(0, kMaxNameLength));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        m_grid.setText(row + 1, static_cast<int>(i) + 1, photometricText(values[i], absorbance));
+}
+
+std::string SampleTable::exportText() const {
+    std::string text;
+    for (int row = 0; row <= m_rowCount; ++row) {
+        for (int column = 0; column < m_grid.columns(); ++column)
+            text += strings::formatC("%20s", m_grid.text(row, column).c_str());
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool SampleTable::exportText(const std::string &path) const {
+    return writeFileAtomically(path, exportText());
+}
+
+void SampleTable::layoutFixedPoints(const FixedMethodRecord &method, bool withNames) {
+    const int count = std::clamp(method.count, 1, method.capacity);
+    m_grid.resize(kRows + 1, count + 1);
+    m_grid.setFixed(1, 1);
+    m_grid.setText(0, 0, "Sample name");
+    m_grid.setColumnWidthTwips(0, kNameWidthTwips);
+    m_grid.setRightAligned(0, false);
+    for (int column = 1; column <= count; ++column) {
+        m_grid.setText(0, column,
+                       strings::formatC("%.1fnm",
+                                        static_cast<double>(method.wavelengths[static_cast<std::size_t>(column - 1)])));
+        m_grid.setColumnWidthTwips(column, kValueWidthTwips);
+        m_grid.setRightAligned(column, true);
+    }
+    if (withNames)
+        for (int row = 0; row < kRows; ++row)
+            m_grid.setText(row + 1, 0, defaultName(row));
+}
+
+} // namespace spectavo::fixed

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "core/fixed/fixedmethod.h"
+#include "core/grid/gridmodel.h"
+
+namespace spectavo::fixed {
+
+// One table of a fixed-wavelength document: a header row and 200 sample rows of text, the number of
+// rows in use, whether it changed since it was saved, and the rows a standard setup has preset. The
+// text in the grid is the single truth: a value passes through its formatted text wherever it goes.
+class SampleTable {
+public:
+    static constexpr int kRows = 200;
+    static constexpr const char *kFull = "The table is full (200 samples). Save it and start a new document.";
+    static constexpr const char *kSelectSample = "Please select the sample name.\nTry again!";
+    static constexpr const char *kDeleteQuestion = "To delete the selected sample?";
+    // What a document cell gives back of a name.
+    static constexpr std::size_t kMaxNameLength = 98;
+
+    explicit SampleTable(bool standard = false);
+
+    grid::GridModel &grid() { return m_grid; }
+    const grid::GridModel &grid() const { return m_grid; }
+    bool standard() const { return m_standard; }
+    int rowCount() const { return m_rowCount; }
+    void setRowCount(int rows);
+    bool full() const { return m_rowCount >= kRows; }
+    bool modified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+    bool preset(int row) const;
+    void setPreset(int row, bool preset);
+
+    // "Standard-3" / "Sample-3" for data row 2.
+    std::string defaultName(int row) const;
+    // The name a readout of data row `row` starts with.
+    std::string nameOf(int row) const;
+
+    // The data row "Modify" measures again for a selection that starts at this grid row, or nothing.
+    std::optional<int> rowToModify(int firstSelectedGridRow) const;
+    // Removes the selected data rows; false when the selection holds none.
+    bool deleteRows(int firstGridRow, int lastGridRow);
+    // The operator changed the photometric mode: the wavelength columns follow, through their text.
+    void switchPhotometricMode(bool absorbanceNow, int wavelengthCount);
+    // The measured values of data row `row` (appending when it is the next row).
+    void writeMeasuredRow(int row, const std::string &name, std::span<const float> values, bool absorbance);
+    // The header row and the rows in use, each cell right-aligned in 20 characters, CR LF line ends.
+    std::string exportText() const;
+    bool exportText(const std::string &path) const;
+
+    // The plain layout of a fixed points table: the names and one column per wavelength.
+    void layoutFixedPoints(const FixedMethodRecord &method, bool withNames);
+
+private:
+    grid::GridModel m_grid;
+    bool m_standard;
+    int m_rowCount = 0;
+    bool m_modified = false;
+    std::array<bool, kRows> m_presets{};
+};
+
+// A reading as a table cell: "%.4f" absorbance or "%.2f" transmittance.
+std::string photometricText(float absorbance, bool absorbanceMode);
+
+} // namespace spectavo::fixed
