@@ -57,6 +57,8 @@ public:
     // mode followed.
     virtual void photometricModeCommand(bool /*absorbance*/) {}
     virtual void followPhotometricMode(bool /*absorbance*/) {}
+    // The operator's Stop (the instrument has already been told): a run of several measurements ends.
+    virtual void stopRequested() {}
     // A station notification the main window has handled, for windows that show the instrument.
     virtual void stationNotified(const link::Notification & /*notification*/) {}
     // A file chosen in the instrument's file browser ("Open file from ..."): false when this window

@@ -1,5 +1,6 @@
 #include "app/windowkinds.h"
 
+#include "app/fixed/fixedframe.h"
 #include "app/placeholderwindow.h"
 #include "app/scan/scanframe.h"
 
@@ -15,7 +16,7 @@ std::function<MeasurementWindow *(const WindowHost &)> placeholderOf(shell::Docu
 const std::vector<WindowKind> &windowKinds() {
     using shell::DocumentKind;
     static const std::vector<WindowKind> kinds = {
-        {DocumentKind::FixedPoints, placeholderOf(DocumentKind::FixedPoints), {480, 320}},
+        {DocumentKind::FixedPoints, makeFixedPointsWindow, {820, 560}},
         {DocumentKind::WavelengthScan,
          [](const WindowHost &host) { return new CScanFrame(host); },
          {820, 520}},

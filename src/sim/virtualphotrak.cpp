@@ -131,6 +131,11 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
     advance(now);
     const std::uint8_t code = command.code;
     ++m_received[code];
+    if (code != link::kQueryStatus) {
+        m_commandLog.push_back(command);
+        if (m_commandLog.size() > kCommandLogSize)
+            m_commandLog.pop_front();
+    }
     if (m_waitingForAnswer && (code == link::kConfirmYes || code == link::kConfirmNo)) {
         m_waitingForAnswer = false;
         const int next = m_bootStateAfterAnswer;

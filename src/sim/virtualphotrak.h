@@ -40,6 +40,9 @@ public:
     std::optional<int> takeRemoteStartRequest();
     // How many commands with this code the instrument has received since power-on.
     int commandsReceived(std::uint8_t code) const { return m_received[code]; }
+    // The last commands received (at most kCommandLogSize), oldest first, status queries left out.
+    static constexpr std::size_t kCommandLogSize = 256;
+    const std::deque<StationPacket> &commandLog() const { return m_commandLog; }
 
     const SimSettings &settings() const { return m_settings; }
     double wavelengthNm() const { return m_positionTenths / 10.0; }
@@ -86,6 +89,7 @@ private:
     std::vector<StationPacket> m_output;
     std::deque<int> m_remoteStartRequests;
     std::array<int, 256> m_received{};
+    std::deque<StationPacket> m_commandLog;
 
     bool m_booted = false;
     bool m_linked = false;

@@ -68,7 +68,11 @@ void CMainFrame::buildMenus() {
         system, kCmdLink, "&Link Spectrophotometer", [this] { toggleLink(); }, true);
     command(system, kCmdReset, "&Reset Spectrophotometer", [] {});
     command(system, kCmdEscape, "&Escape", [this] { m_link.StopMeasurement(); });
-    command(system, kCmdStop, "S&top", [this] { m_link.StopMeasurement(); });
+    command(system, kCmdStop, "S&top", [this] {
+        m_link.StopMeasurement();
+        for (MeasurementWindow *document : openWindows())
+            document->stopRequested();
+    });
     command(system, kCmdPause, "&Pause", [] {});
     system->addSeparator();
     command(system, kCmdHubSetup, "&Comm hub setup", [this] { openHubSetup(); });

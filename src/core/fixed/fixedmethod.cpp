@@ -26,7 +26,8 @@ int methodCapacity(MethodKind kind) {
     return FixedMethodRecord::kMaxWavelengths;
 }
 
-FixedMethodRecord::FixedMethodRecord(MethodKind methodKind) : kind(methodKind), capacity(methodCapacity(methodKind)) {
+FixedMethodRecord::FixedMethodRecord(MethodKind methodKind)
+    : kind(methodKind), capacity(methodCapacity(methodKind)) {
     wavelengths.fill(kDefaultWavelength);
 }
 

@@ -133,15 +133,16 @@ std::optional<FieldProblem> MethodForm::exchangeCount(Direction direction) {
     // The count is kept before it is checked: the count rule then replaces a bad one by 1.
     m_record.count = *value;
     if (*value < 1 || *value > FixedMethodRecord::kMaxWavelengths)
-        return FieldProblem{FieldProblem::Count, 0,
-                            strings::formatC("Enter an integer between %d and %d.", 1,
-                                             FixedMethodRecord::kMaxWavelengths)};
+        return FieldProblem{
+            FieldProblem::Count, 0,
+            strings::formatC("Enter an integer between %d and %d.", 1, FixedMethodRecord::kMaxWavelengths)};
     return std::nullopt;
 }
 
 void MethodForm::enableWavelengthFields() {
     for (int i = 0; i < FixedMethodRecord::kMaxWavelengths; ++i)
-        m_controls.wavelengthEnabled[static_cast<std::size_t>(i)] = i < m_record.count && i < m_record.capacity;
+        m_controls.wavelengthEnabled[static_cast<std::size_t>(i)] =
+            i < m_record.count && i < m_record.capacity;
 }
 
 std::optional<FieldProblem> MethodForm::countChanged() {

@@ -4,7 +4,18 @@
 
 namespace spectavo::fixed {
 
-ReadoutSequence::ReadoutSequence(link::StationLink &link, link::NotifyTarget *window, const ReadoutPoints &points)
+ReadoutPoints readoutPointsOf(const FixedMethodRecord &method) {
+    ReadoutPoints points;
+    points.count = std::clamp(method.count, 1, std::min(method.capacity, FixedMethodRecord::kMaxWavelengths));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(points.count); ++i) {
+        points.wavelengths[i] = method.wavelengths[i];
+        points.blanks[i] = method.blanks[i];
+    }
+    return points;
+}
+
+ReadoutSequence::ReadoutSequence(link::StationLink &link, link::NotifyTarget *window,
+                                 const ReadoutPoints &points)
     : m_link(link), m_window(window), m_points(points) {
     m_points.count = std::clamp(points.count, 0, ReadoutPoints::kMax);
     for (std::size_t i = 0; i < ReadoutPoints::kMax; ++i) {

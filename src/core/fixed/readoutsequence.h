@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "core/fixed/fixedmethod.h"
 #include "core/link/stationlink.h"
 
 namespace spectavo::fixed {
@@ -18,6 +19,9 @@ struct ReadoutPoints {
     std::array<float, kMax> wavelengths{};
     std::array<float, kMax> blanks{};
 };
+
+// The method's wavelengths in use, with their blanks.
+ReadoutPoints readoutPointsOf(const FixedMethodRecord &method);
 
 // One sample measured at the method's wavelengths: go to each wavelength, take one blank-corrected
 // reading there, go back to the first wavelength, and on closing stop the instrument and leave it at

@@ -132,9 +132,10 @@ void SampleTable::layoutFixedPoints(const FixedMethodRecord &method, bool withNa
     m_grid.setColumnWidthTwips(0, kNameWidthTwips);
     m_grid.setRightAligned(0, false);
     for (int column = 1; column <= count; ++column) {
-        m_grid.setText(0, column,
-                       strings::formatC("%.1fnm",
-                                        static_cast<double>(method.wavelengths[static_cast<std::size_t>(column - 1)])));
+        m_grid.setText(
+            0, column,
+            strings::formatC("%.1fnm",
+                             static_cast<double>(method.wavelengths[static_cast<std::size_t>(column - 1)])));
         m_grid.setColumnWidthTwips(column, kValueWidthTwips);
         m_grid.setRightAligned(column, true);
     }

@@ -24,6 +24,11 @@ int SimHub_CommandsReceived(int code) {
     return SimHub::instance().commandsReceived(code);
 }
 
+// Entry `index` of the command log, oldest first: 1 and the packet, or 0 past the end.
+int SimHub_LoggedCommand(int index, StationPacket *out) {
+    return out && SimHub::instance().loggedCommand(index, *out) ? 1 : 0;
+}
+
 void SimHub_Disconnect(void) {
     SimHub::instance().disconnect();
 }

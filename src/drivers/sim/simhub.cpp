@@ -85,6 +85,14 @@ int SimHub::commandsReceived(int code) {
                : 0;
 }
 
+bool SimHub::loggedCommand(int index, StationPacket &out) {
+    std::lock_guard guard(m_mutex);
+    if (!m_instrument || index < 0 || static_cast<std::size_t>(index) >= m_instrument->commandLog().size())
+        return false;
+    out = m_instrument->commandLog()[static_cast<std::size_t>(index)];
+    return true;
+}
+
 void SimHub::pressRemoteStart(int param) {
     Hub_RemoteStartRequest_t request;
     {

@@ -33,6 +33,8 @@ public:
     void setRemoteStart(Hub_RemoteStartRequest_t request);
     void pressRemoteStart(int param);
     int commandsReceived(int code);
+    // Entry `index` of the instrument's command log (oldest first); false past its end.
+    bool loggedCommand(int index, StationPacket &out);
     void disconnect();
 
 private:

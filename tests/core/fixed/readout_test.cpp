@@ -45,11 +45,13 @@ protected:
         const std::uint8_t at[] = {static_cast<std::uint8_t>(tenths >> 8), static_cast<std::uint8_t>(tenths)};
         link.decodePacket(test::packet(link::kPacketWavelengthReached, {at[0], at[1]}));
         link.decodePacket(test::packet(link::kPacketAcknowledgement, {link::kGotoWavelength, 0}));
-        link.decodePacket(test::packet(link::kPacketReading, test::readingRecord(tenths, 1000, 0, sample, 0.0f)));
+        link.decodePacket(
+            test::packet(link::kPacketReading, test::readingRecord(tenths, 1000, 0, sample, 0.0f)));
     }
     void instrumentArrives(std::uint16_t tenths) {
-        link.decodePacket(test::packet(link::kPacketWavelengthReached,
-                                       {static_cast<std::uint8_t>(tenths >> 8), static_cast<std::uint8_t>(tenths)}));
+        link.decodePacket(
+            test::packet(link::kPacketWavelengthReached,
+                         {static_cast<std::uint8_t>(tenths >> 8), static_cast<std::uint8_t>(tenths)}));
         link.decodePacket(test::packet(link::kPacketAcknowledgement, {link::kGotoWavelength, 0}));
     }
 
@@ -71,7 +73,8 @@ TEST_F(ReadoutTest, OneWavelengthReadsOnceAndIsDoneAfterTheSecondAcknowledgement
     EXPECT_TRUE(reactions[1].lastReading);
     EXPECT_FALSE(sequence.finished());
     EXPECT_NEAR(sequence.value(0), 0.30103f - 0.1f, 1e-5);
-    EXPECT_EQ(test::sentCommands(), (std::vector<SentCommand>{gotoCommand(0x0A, 0x28), gotoCommand(0x0A, 0x28)}));
+    EXPECT_EQ(test::sentCommands(),
+              (std::vector<SentCommand>{gotoCommand(0x0A, 0x28), gotoCommand(0x0A, 0x28)}));
 
     instrumentArrives(2600);
     reactions = deliver(sequence);
@@ -98,9 +101,9 @@ TEST_F(ReadoutTest, ThreeWavelengthsGoInOrderThenBackAndCloseWithEscapeAndTheFir
     EXPECT_TRUE(sequence.finished());
     sequence.close();
     EXPECT_EQ(test::sentCommands(),
-              (std::vector<SentCommand>{gotoCommand(0x0A, 0x28), gotoCommand(0x0A, 0xF5), gotoCommand(0x0C, 0x80),
-                                        gotoCommand(0x0A, 0x28), SentCommand{link::kEscape, {}},
-                                        gotoCommand(0x0A, 0x28)}));
+              (std::vector<SentCommand>{gotoCommand(0x0A, 0x28), gotoCommand(0x0A, 0xF5),
+                                        gotoCommand(0x0C, 0x80), gotoCommand(0x0A, 0x28),
+                                        SentCommand{link::kEscape, {}}, gotoCommand(0x0A, 0x28)}));
     EXPECT_FALSE(link.acquisition().open.load());
     for (int i = 0; i < 3; ++i)
         EXPECT_NEAR(sequence.value(i), 0.60206f, 1e-5);
@@ -155,14 +158,17 @@ FixedWindowState readyState() {
 TEST(FixedCommandRules, MeasuringNeedsAValidMethodAndAFreeReadyInstrument) {
     EXPECT_TRUE(fixedCommandState(kStart, readyState()).enabled);
     for (auto spoil : std::vector<std::function<void(FixedWindowState &)>>{
-             [](FixedWindowState &s) { s.methodValid = false; }, [](FixedWindowState &s) { s.linkOnline = false; },
-             [](FixedWindowState &s) { s.acquisitionOpen = true; }, [](FixedWindowState &s) { s.lampStable = false; },
+             [](FixedWindowState &s) { s.methodValid = false; },
+             [](FixedWindowState &s) { s.linkOnline = false; },
+             [](FixedWindowState &s) { s.acquisitionOpen = true; },
+             [](FixedWindowState &s) { s.lampStable = false; },
              [](FixedWindowState &s) { s.stationReady = false; },
              [](FixedWindowState &s) { s.autorunActive = true; }}) {
         FixedWindowState state = readyState();
         spoil(state);
         EXPECT_FALSE(measuringAllowed(state));
-        for (FixedCommand command : {kStart, kAutorun, kBlankCalibration, kAutoBlankCalibration, kSystemBaseline})
+        for (FixedCommand command :
+             {kStart, kAutorun, kBlankCalibration, kAutoBlankCalibration, kSystemBaseline})
             EXPECT_FALSE(fixedCommandState(command, state).enabled) << command;
     }
 }
@@ -214,7 +220,9 @@ protected:
         accessories.cellName[3] = std::string(18, ' ');
         accessories.cellName[4] = "";
     }
-    void changerReaches(int cell) { fixture.link->status().currentCell.store(static_cast<std::uint8_t>(cell)); }
+    void changerReaches(int cell) {
+        fixture.link->status().currentCell.store(static_cast<std::uint8_t>(cell));
+    }
     std::vector<SentCommand> cellsSelected() const {
         std::vector<SentCommand> found;
         for (const SentCommand &command : test::sentCommands())
@@ -257,9 +265,9 @@ TEST_F(FixedAutorunTest, MeasuresTheInstalledCellsInOrderNamedAfterThem) {
     EXPECT_EQ(step.kind, FixedAutorun::Step::Finished);
     EXPECT_EQ(flags.autorunActive, 0);
     EXPECT_EQ(fixture.link->status().currentCell.load(), 4);
-    EXPECT_EQ(cellsSelected(), (std::vector<SentCommand>{{link::kSelectCell, {1}},
-                                                         {link::kSelectCell, {3}},
-                                                         {link::kSelectCell, {4}}}));
+    EXPECT_EQ(cellsSelected(),
+              (std::vector<SentCommand>{
+                  {link::kSelectCell, {1}}, {link::kSelectCell, {3}}, {link::kSelectCell, {4}}}));
 }
 
 TEST_F(FixedAutorunTest, AChangerThatDoesNotArriveInTwentySecondsEndsTheRun) {

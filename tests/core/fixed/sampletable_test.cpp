@@ -125,8 +125,7 @@ TEST(SampleTablePhotometricMode, TouchesOnlyTheWavelengthColumnsOfTheRowsInUse) 
 TEST(SampleTableExport, WritesTheHeaderAndTheRowsInTwentyCharacterFields) {
     test::TempDir dir;
     const SampleTable empty = tableWithRows(0);
-    const std::string header =
-        "         Sample name             260.0nm             280.0nm\r\n";
+    const std::string header = "         Sample name             260.0nm             280.0nm\r\n";
     EXPECT_EQ(empty.exportText(), header);
     SampleTable table = tableWithRows(1);
     table.grid().setText(1, 0, "A name longer than twenty characters");

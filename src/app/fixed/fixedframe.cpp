@@ -1,0 +1,167 @@
+#include "app/fixed/fixedframe.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QVBoxLayout>
+
+#include "app/fixed/fixedsample.h"
+#include "app/fixed/fixedview.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/filechooser.h"
+#include "app/widgets/menucommands.h"
+
+namespace spectavo::app {
+
+CFixedFrame::CFixedFrame(const WindowHost &host, shell::DocumentKind kind, CFixedView *view, QWidget *parent)
+    : QWidget(parent), m_host(host), m_kind(kind), m_view(view) {
+    setMinimumSize(600, 410);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view->setParent(this);
+    layout->addWidget(view);
+    view->commandsChanged = [this] { refreshCommands(); };
+    buildCommands();
+    refreshCommands();
+}
+
+CFixedFrame::~CFixedFrame() {
+    qDeleteAll(m_menus);
+}
+
+QAction *CFixedFrame::addCommand(QMenu *menu, Command command, const QString &text,
+                                 std::function<void()> handler) {
+    QAction *action = addMenuCommand(menu, text);
+    action->setObjectName(QString("fixed%1").arg(static_cast<int>(command)));
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    m_actions[command] = action;
+    return action;
+}
+
+void CFixedFrame::buildCommands() {
+    CFixedView &view = *m_view;
+    auto *measure = new QMenu("&Measure");
+    addCommand(measure, fixed::kStart, "&Start\tF5", [&view] {
+        view.Start();
+    })->setStatusTip("Measure the sample at predefined points");
+    addCommand(measure, fixed::kModify, "&Modify", [&view] {
+        view.Modify();
+    })->setStatusTip("Modify the measurement by testing the sample again");
+    addCommand(measure, fixed::kDelete, "&Delete", [&view] {
+        view.Delete();
+    })->setStatusTip("Delete a sample.");
+    addCommand(measure, fixed::kAutorun, "&Autorun", [&view] {
+        view.Autorun();
+    })->setStatusTip("Auto change sample cell and run");
+    measure->addSeparator();
+    addCommand(measure, fixed::kBlankCalibration, "&Blank Calibration", [&view] {
+        view.BlankCalibration();
+    })->setStatusTip("Calibrate the baseline at the current cell");
+    addCommand(measure, fixed::kAutoBlankCalibration, "&Automatic Blank Calibration",
+               [&view] { view.AutoBlankCalibration(); });
+    measure->addSeparator();
+    addCommand(measure, fixed::kExportSample, "Export Sam&ple", [this] { exportSampleTable(); });
+
+    auto *viewMenu = new QMenu("&View");
+    addCommand(viewMenu, fixed::kMethodPage, "&Method", [&view] {
+        view.SwitchToPage(CFixedView::kMethodKey);
+    })->setStatusTip("Setup the measurement method.");
+    addCommand(viewMenu, fixed::kDisplayPage, "&Display Setup", [&view] {
+        view.SwitchToPage(CFixedView::kMemoKey);
+    })->setStatusTip("Display Setup.");
+    addCommand(viewMenu, fixed::kTraceCursor, "&Trace Cursor", [&view] {
+        view.SwitchToPage(CFixedView::kSampleKey);
+    })->setStatusTip("Activate the Trace Cursor");
+    viewMenu->addSeparator();
+    addCommand(viewMenu, fixed::kTransmittanceMode, "Transmittance Mode", [this] {
+        m_host.modeCommand(false);
+    })->setCheckable(true);
+    addCommand(viewMenu, fixed::kAbsorbanceMode, "Absorbance Mode", [this] {
+        m_host.modeCommand(true);
+    })->setCheckable(true);
+    viewMenu->addSeparator();
+    addCommand(viewMenu, fixed::kDataFont, "Data &Font...", [this] { chooseDataFont(); });
+    m_menus = {measure, viewMenu};
+}
+
+void CFixedFrame::refreshCommands() {
+    const fixed::FixedWindowState state = m_view->commandState();
+    for (const auto &[command, action] : m_actions) {
+        const fixed::CommandState rule = fixed::fixedCommandState(command, state);
+        action->setEnabled(rule.enabled);
+        if (action->isCheckable())
+            action->setChecked(rule.checked);
+    }
+    for (CFixedSample *table : m_view->tablePages())
+        table->applyCommandState(state);
+}
+
+bool CFixedFrame::openFile(const QString &path) {
+    m_document.path = path;
+    // The document files of this kind are read by a later version; the operator is told by the caller.
+    return false;
+}
+
+bool CFixedFrame::confirmClose() {
+    if (m_view->autorunRunning() || m_host.program.flags.autorunActive != 0) {
+        messages().show("Spectavo", "The automatic run is still measuring. Stop it first.",
+                        shell::MessageService::Icon::Warning);
+        return false;
+    }
+    bool unsaved = false;
+    for (CFixedSample *table : m_view->tablePages())
+        unsaved = unsaved || table->table().modified();
+    if (!unsaved)
+        return true;
+    return messages().ask("Spectavo",
+                          "The measured samples have not been saved. Close the window and lose them?",
+                          shell::MessageService::Icon::Question);
+}
+
+void CFixedFrame::remoteStart(int code) {
+    m_view->remoteStart(code);
+}
+
+// The operator changed the mode: every fixed-wavelength document converts its tables.
+void CFixedFrame::photometricModeCommand(bool absorbance) {
+    if (m_host.program.flags.photometricModeChanged != 0)
+        m_view->photometricModeChanged(absorbance);
+    refreshCommands();
+}
+
+void CFixedFrame::stationNotified(const link::Notification &) {
+    refreshCommands();
+}
+
+void CFixedFrame::stopRequested() {
+    m_view->stopRequested();
+}
+
+bool CFixedFrame::exportSamples(const QString &path) {
+    CFixedSample *sample = m_view->SamplePage();
+    if (!sample || sample->table().exportText(path.toStdString()))
+        return true;
+    messages().show("Spectavo", QString("Cannot write %1.").arg(path).toStdString(),
+                    shell::MessageService::Icon::Error);
+    return false;
+}
+
+void CFixedFrame::exportSampleTable() {
+    const QString base = m_document.path.isEmpty()
+                             ? QString("Samples")
+                             : QFileInfo(m_document.path).completeBaseName() + "-samples";
+    const QString path = fileChooser().chooseSave(this, "Text file(*.txt)", base + ".txt", "txt");
+    if (!path.isEmpty())
+        exportSamples(path);
+}
+
+void CFixedFrame::chooseDataFont() {
+    if (CFixedSample *sample = m_view->SamplePage())
+        sample->OnDataFont();
+}
+
+MeasurementWindow *makeFixedPointsWindow(const WindowHost &host) {
+    return new CFixedFrame(host, shell::DocumentKind::FixedPoints, new CQuanView(host));
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,131 @@
+#include "app/fixed/fixedmethod.h"
+
+#include <QLineEdit>
+
+#include "app/fixed/fixedreadout.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/config/profilefile.h"
+
+namespace spectavo::app {
+
+CFixedMethod::CFixedMethod(shell::ProgramRecords program, fixed::MethodKind kind, QWidget *parent)
+    : CFixedPage(parent), m_program(program), m_form(kind) {}
+
+CFixedMethod::~CFixedMethod() = default;
+
+// Quietly: the window is closing, there is nobody left to answer a message.
+void CFixedMethod::saveConfiguration() {
+    collectControls();
+    updateRange();
+    m_form.take();
+    ProfileFile file(configurationFile(), true);
+    ProfileFile::Batch batch(file);
+    m_form.record().save(batch);
+    batch.commit();
+}
+
+std::string CFixedMethod::configurationFile() const {
+    return fixed::methodConfigurationFile(m_form.record().kind);
+}
+
+void CFixedMethod::updateRange() {
+    m_form.setRange({m_program.link.config().wlMinTenths.load() / 10.0,
+                     m_program.link.config().wlMaxTenths.load() / 10.0});
+}
+
+void CFixedMethod::loadConfiguration() {
+    m_form.initialise();
+    updateRange();
+    const ProfileFile file(configurationFile(), true);
+    const ProfileFile::Batch batch(file);
+    m_form.load(batch);
+    applyControls();
+}
+
+bool CFixedMethod::LoadFromFile(const std::string &path) {
+    updateRange();
+    const ProfileFile file(path, false);
+    const ProfileFile::Batch batch(file);
+    m_form.load(batch);
+    applyControls();
+    return true;
+}
+
+bool CFixedMethod::SaveToFile(const std::string &path) {
+    collectControls();
+    updateRange();
+    ProfileFile file(path, false);
+    ProfileFile::Batch batch(file);
+    report(m_form.save(batch));
+    applyControls();
+    return batch.commit();
+}
+
+bool CFixedMethod::takeData() {
+    collectControls();
+    updateRange();
+    const auto problem = m_form.take();
+    applyControls();
+    report(problem);
+    return !problem && m_form.record().valid != 0;
+}
+
+void CFixedMethod::showData() {
+    updateRange();
+    m_form.show();
+    applyControls();
+}
+
+void CFixedMethod::runRule(std::optional<fixed::FieldProblem> (fixed::MethodForm::*rule)()) {
+    if (m_reporting)
+        return;
+    collectControls();
+    updateRange();
+    const auto problem = (m_form.*rule)();
+    applyControls();
+    report(problem);
+}
+
+void CFixedMethod::report(const std::optional<fixed::FieldProblem> &problem) {
+    if (!problem || m_reporting)
+        return;
+    // The message box takes the focus away from the field: that must not check the field again.
+    m_reporting = true;
+    messages().show("Spectavo", problem->message, shell::MessageService::Icon::Warning);
+    focusField(*problem);
+    m_reporting = false;
+}
+
+bool CFixedMethod::CalibrateBlank(std::function<void(bool)> done) {
+    if (!takeData())
+        return false;
+    fixed::FixedMethodRecord &method = m_form.record();
+    fixed::ReadoutPoints points = fixed::readoutPointsOf(method);
+    for (int i = 0; i < points.count; ++i)
+        method.blanks[static_cast<std::size_t>(i)] = points.blanks[static_cast<std::size_t>(i)] = 0.0f;
+    auto *readout = new CFixedReadOut(m_program, points, this, "Blank Calibration");
+    readout->setAutoClose(true);
+    connect(readout, &QDialog::finished, this, [this, readout, done = std::move(done)](int result) {
+        const bool ok = result == QDialog::Accepted;
+        if (ok) {
+            fixed::FixedMethodRecord &record = m_form.record();
+            const std::vector<float> values = readout->values();
+            for (std::size_t i = 0; i < values.size(); ++i)
+                record.blanks[i] = values[i];
+            m_program.link.acquisition().blankAbsorbance.store(record.blanks[0]);
+        }
+        readout->deleteLater();
+        setFocus();
+        if (done)
+            done(ok);
+    });
+    readout->start();
+    return true;
+}
+
+bool CFixedMethod::AutoBlank(std::function<void(bool)> done) {
+    m_program.link.status().currentCell.store(0);
+    return CalibrateBlank(std::move(done));
+}
+
+} // namespace spectavo::app

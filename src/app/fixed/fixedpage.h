@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include <QWidget>
+
+class QPainter;
+
+namespace spectavo::app {
+
+// A page of a fixed-wavelength document (method, information, tables, curve, display settings). Each
+// page keeps its data in a core record; the widgets only show it. The file, instrument-import and
+// print operations do nothing here; the pages that have data of their own implement them.
+class CFixedPage : public QWidget {
+public:
+    explicit CFixedPage(QWidget *parent = nullptr);
+
+    virtual bool SaveToFile(const std::string & /*path*/) { return false; }
+    virtual bool LoadFromFile(const std::string & /*path*/) { return false; }
+    virtual bool ImportRecord(std::span<const std::uint8_t> /*record*/) { return false; }
+    // 1 when something was printed.
+    virtual int PrintPage(QPainter & /*painter*/) { return 0; }
+
+    // Widgets to record; false (the operator told, the field focused) when a field is refused.
+    virtual bool takeData() { return true; }
+    // Record to widgets.
+    virtual void showData() {}
+    // A table page: Enter clicks the focused control there.
+    virtual bool isTablePage() const { return false; }
+
+protected:
+    // The keys of every page: Enter and Down go to the next control, Up to the previous one, Escape
+    // does nothing. Call once the page's controls exist.
+    void installKeyboardRules();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// A page whose content comes with a later part of the program: it says so.
+class CFixedComingPage : public CFixedPage {
+public:
+    CFixedComingPage(const QString &caption, QWidget *parent = nullptr);
+};
+
+} // namespace spectavo::app

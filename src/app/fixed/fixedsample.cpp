@@ -1,0 +1,255 @@
+#include "app/fixed/fixedsample.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/fixed/fixedmethod.h"
+#include "app/fixed/fixedreadout.h"
+#include "app/fixed/fixedview.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/fontcolourdialog.h"
+#include "app/widgets/fonts.h"
+#include "app/widgets/gridcontrol.h"
+#include "core/config/profilefile.h"
+#include "core/fixed/fixedmethod.h"
+
+namespace spectavo::app {
+namespace {
+
+std::uint32_t colourRef(const QColor &colour) {
+    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
+           static_cast<std::uint32_t>(colour.blue()) << 16;
+}
+
+QColor fromColourRef(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+} // namespace
+
+CFixedSample::CFixedSample(CFixedView &view, bool standard, QWidget *parent)
+    : CFixedPage(parent), m_view(view), m_table(standard) {
+    buildControls();
+}
+
+void CFixedSample::buildControls() {
+    auto *layout = new QVBoxLayout(this);
+    m_grid = new CGridControl(m_table.grid(), this);
+    m_grid->setObjectName("table");
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    layout->addWidget(m_grid, 1);
+
+    auto *parameters = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        auto *field = new QLineEdit(this);
+        field->setReadOnly(true);
+        field->setObjectName(QString("k%1").arg(i));
+        field->setMaximumWidth(90);
+        parameters->addWidget(new QLabel(QString("K%1").arg(i), this));
+        parameters->addWidget(field);
+        m_parameters[static_cast<std::size_t>(i)] = field;
+    }
+    m_correlation = new QLineEdit(this);
+    m_correlation->setReadOnly(true);
+    m_correlation->setObjectName("r");
+    m_correlation->setMaximumWidth(90);
+    parameters->addWidget(new QLabel("r", this));
+    parameters->addWidget(m_correlation);
+    parameters->addStretch();
+    layout->addLayout(parameters);
+
+    auto *buttons = new QHBoxLayout;
+    auto addButton = [&](const QString &text, const char *name) {
+        auto *button = new QPushButton(text, this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        return button;
+    };
+    m_start = addButton("&Start", "start");
+    m_delete = addButton("&Delete", "delete");
+    m_modify = addButton("&Modify", "modify");
+    m_recalculate = addButton("&Recalculate", "recalculate");
+    m_font = addButton("Data &Font", "dataFont");
+    m_print = addButton("&Print...", "print");
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    // Recalculation comes with the calibration, printing with the reports.
+    m_recalculate->setEnabled(false);
+    m_print->setEnabled(false);
+    connect(m_start, &QPushButton::clicked, this, [this] { OnStart(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { OnDelete(); });
+    connect(m_modify, &QPushButton::clicked, this, [this] { OnModify(); });
+    connect(m_font, &QPushButton::clicked, this, [this] { OnDataFont(); });
+    installKeyboardRules();
+}
+
+QPushButton *CFixedSample::button(fixed::FixedCommand command) const {
+    switch (command) {
+    case fixed::kStart:
+        return m_start;
+    case fixed::kDelete:
+        return m_delete;
+    case fixed::kModify:
+        return m_modify;
+    case fixed::kDataFont:
+        return m_font;
+    default:
+        return nullptr;
+    }
+}
+
+void CFixedSample::showData() {
+    InitGrid(false);
+    showParameters();
+}
+
+void CFixedSample::showParameters() {
+    CFixedMethod *method = m_view.MethodPage();
+    if (!method)
+        return;
+    const fixed::FixedMethodRecord &record = method->record();
+    for (std::size_t i = 0; i < m_parameters.size(); ++i)
+        m_parameters[i]->setText(
+            QString::fromStdString(fixed::MethodForm::numberText(record.coefficients[i])));
+    m_correlation->setText(QString::fromStdString(fixed::MethodForm::numberText(record.correlation)));
+}
+
+void CFixedSample::applyCommandState(fixed::FixedWindowState state) {
+    state.pageRows = m_table.rowCount();
+    m_start->setEnabled(fixed::fixedCommandState(fixed::kStart, state).enabled);
+    m_modify->setEnabled(fixed::fixedCommandState(fixed::kModify, state).enabled);
+    m_delete->setEnabled(fixed::fixedCommandState(fixed::kDelete, state).enabled);
+}
+
+CFixedReadOut *CFixedSample::CreateReadOut(int /*row*/, std::optional<QString> /*concentration*/) {
+    return new CFixedReadOut(m_view.program(), fixed::readoutPointsOf(m_view.MethodPage()->record()), this);
+}
+
+bool CFixedSample::MeasureRow(int row, std::optional<QString> name, bool autoClose,
+                              std::optional<QString> concentration, std::function<void(bool)> done) {
+    if (row >= fixed::SampleTable::kRows) {
+        messages().show("Spectavo", fixed::SampleTable::kFull, shell::MessageService::Icon::Warning);
+        return false;
+    }
+    CFixedReadOut *readout = CreateReadOut(row, concentration);
+    readout->setName(name ? *name : QString::fromStdString(m_table.nameOf(row)));
+    readout->setAutoClose(autoClose);
+    connect(readout, &QDialog::finished, this, [this, readout, row, done = std::move(done)](int result) {
+        const bool ok = result == QDialog::Accepted;
+        if (ok) {
+            const bool absorbance = m_view.program().flags.absorbanceMode != 0;
+            m_table.writeMeasuredRow(row, readout->name().toStdString(), readout->values(), absorbance);
+            OnMeasured(*readout, row);
+        }
+        setFocus();
+        readout->deleteLater();
+        // A remote start is answered once its measurement is over, whatever became of it.
+        shell::AppFlags &flags = m_view.program().flags;
+        if (flags.remoteStartFlag != 0) {
+            flags.remoteStartFlag = 0;
+            m_view.program().link.RemoteMeasureDone();
+        }
+        if (done)
+            done(ok);
+    });
+    readout->start();
+    return true;
+}
+
+void CFixedSample::OnStart() {
+    m_view.StartOn(*this);
+}
+
+void CFixedSample::OnModify() {
+    const auto selection = selectedGridRows();
+    const auto row = m_table.rowToModify(selection ? selection->first : 0);
+    if (!row) {
+        messages().show("Spectavo", fixed::SampleTable::kSelectSample, shell::MessageService::Icon::Warning);
+        setFocus();
+        return;
+    }
+    MeasureRow(*row, std::nullopt, false, std::nullopt, [this](bool) { m_view.commandsChanged(); });
+    m_view.commandsChanged();
+}
+
+void CFixedSample::OnDelete() {
+    QApplication::beep();
+    if (!messages().ask("Spectavo", fixed::SampleTable::kDeleteQuestion,
+                        shell::MessageService::Icon::Question))
+        return;
+    const auto selection = selectedGridRows();
+    if (selection)
+        m_table.deleteRows(selection->first, selection->second);
+    m_grid->clearSelection();
+    setFocus();
+    m_view.commandsChanged();
+}
+
+std::optional<std::pair<int, int>> CFixedSample::selectedGridRows() const {
+    const auto selected = m_grid->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    int first = selected.front().row();
+    int last = first;
+    for (const QModelIndex &index : selected) {
+        first = std::min(first, index.row());
+        last = std::max(last, index.row());
+    }
+    const int fixedRows = m_table.grid().fixedRows();
+    return std::pair{first + fixedRows, last + fixedRows};
+}
+
+void CFixedSample::OnDataFont() {
+    const QFont font = m_view.font(CFixedView::kDataFont);
+    const QColor colour = m_view.fontColour(CFixedView::kDataFont);
+    const auto chosen = askFontAndColour(this, fromQFont(font), colourRef(colour));
+    if (chosen) {
+        m_view.setDataFont(toQFont(chosen->font), fromColourRef(chosen->colour));
+        // Every document kind keeps its data font in the fixed points file.
+        ProfileFile file(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true);
+        ProfileFile::Batch batch(file);
+        batch.PutFont(CFixedView::kDataFont, chosen->font);
+        batch.PutFontColor(CFixedView::kDataFont, chosen->colour);
+        batch.commit();
+    }
+    setFocus();
+}
+
+void CFixedSample::setDataFont(const QFont &font, const QColor &colour) {
+    m_grid->setFont(font);
+    QPalette palette = m_grid->palette();
+    palette.setColor(QPalette::Text, colour);
+    m_grid->setPalette(palette);
+}
+
+void CFixedSample::SwitchPhotometricMode(bool absorbanceNow) {
+    m_table.switchPhotometricMode(absorbanceNow, m_view.MethodPage()->record().count);
+}
+
+CQuanSample::CQuanSample(CFixedView &view, bool standard, QWidget *parent)
+    : CFixedSample(view, standard, parent) {
+    InitGrid(true);
+}
+
+void CQuanSample::InitGrid(bool withNames) {
+    table().layoutFixedPoints(m_view.MethodPage()->record(), withNames);
+}
+
+CFixedReadOut *CQuanSample::CreateReadOut(int /*row*/, std::optional<QString> concentration) {
+    auto *readout = new CQuanReadOut(m_view.program(), fixed::readoutPointsOf(m_view.MethodPage()->record()),
+                                     table().standard(), this);
+    if (concentration)
+        readout->setConcentrationText(*concentration);
+    return readout;
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "app/fixed/fixedpage.h"
+#include "core/fixed/fixedcommandrules.h"
+#include "core/fixed/sampletable.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace spectavo::app {
+
+class CFixedReadOut;
+class CFixedView;
+class CGridControl;
+
+// A table page of a fixed-wavelength document: the table, its buttons and the measuring of a row.
+class CFixedSample : public CFixedPage {
+public:
+    CFixedSample(CFixedView &view, bool standard, QWidget *parent = nullptr);
+
+    fixed::SampleTable &table() { return m_table; }
+    CGridControl *gridControl() const { return m_grid; }
+    bool isTablePage() const override { return true; }
+    void showData() override;
+
+    // Measures data row `row` (the next row appends); `done` gets whether a row was written. Refused
+    // (false, the operator told) on a full table.
+    bool MeasureRow(int row, std::optional<QString> name, bool autoClose,
+                    std::optional<QString> concentration, std::function<void(bool)> done = {});
+    // The concentration text of the cell being measured by an autorun, if this table takes one.
+    virtual std::optional<QString> AutorunConcentration() { return std::nullopt; }
+    // Builds the header row and column layout; with names, the default names too.
+    virtual void InitGrid(bool withNames) = 0;
+    // The Start button and command: a new row.
+    void OnStart();
+    void OnModify();
+    void OnDelete();
+    void OnDataFont();
+    void SwitchPhotometricMode(bool absorbanceNow);
+    // The grid rows the operator selected: first and last, or nothing.
+    std::optional<std::pair<int, int>> selectedGridRows() const;
+    // The buttons follow the window's rules, with this table's own rows for Modify and Delete.
+    void applyCommandState(fixed::FixedWindowState state);
+    void setDataFont(const QFont &font, const QColor &colour);
+    QPushButton *button(fixed::FixedCommand command) const;
+
+protected:
+    virtual CFixedReadOut *CreateReadOut(int row, std::optional<QString> concentration);
+    virtual void OnMeasured(CFixedReadOut & /*readout*/, int /*row*/) {}
+
+    CFixedView &m_view;
+
+private:
+    void buildControls();
+    void showParameters();
+
+    fixed::SampleTable m_table;
+    CGridControl *m_grid;
+    QPushButton *m_start;
+    QPushButton *m_delete;
+    QPushButton *m_modify;
+    QPushButton *m_recalculate;
+    QPushButton *m_font;
+    QPushButton *m_print;
+    std::array<QLineEdit *, 4> m_parameters{};
+    QLineEdit *m_correlation;
+};
+
+// A table of the fixed points document: standards or samples.
+class CQuanSample : public CFixedSample {
+public:
+    CQuanSample(CFixedView &view, bool standard, QWidget *parent = nullptr);
+    void InitGrid(bool withNames) override;
+
+protected:
+    CFixedReadOut *CreateReadOut(int row, std::optional<QString> concentration) override;
+};
+
+} // namespace spectavo::app

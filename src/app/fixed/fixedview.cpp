@@ -1,0 +1,154 @@
+#include "app/fixed/fixedview.h"
+
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/fixed/fixedmethod.h"
+#include "app/fixed/fixedpage.h"
+#include "app/fixed/fixedsample.h"
+#include "app/fixed/pageicons.h"
+#include "app/widgets/fonts.h"
+#include "core/config/profilefile.h"
+
+namespace spectavo::app {
+
+CFixedView::CFixedView(const WindowHost &host, fixed::DocumentFamily family, QWidget *parent)
+    : QWidget(parent), m_host(host), m_family(family), m_autorun(host.program) {
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName("pages");
+    m_tabs->setIconSize(QSize(16, 16));
+    layout->addWidget(m_tabs);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) { tabChanged(index); });
+    m_changerTimer = new QTimer(this);
+    m_changerTimer->setInterval(50);
+    connect(m_changerTimer, &QTimer::timeout, this, [this] { pollChanger(); });
+    loadFonts();
+}
+
+CFixedView::~CFixedView() {
+    if (m_autorun.running())
+        m_host.program.flags.autorunActive = 0;
+}
+
+void CFixedView::loadFonts() {
+    const ProfileFile file(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true);
+    const ProfileFile::Batch batch(file);
+    for (int i = 0; i < kFonts; ++i) {
+        m_fonts[static_cast<std::size_t>(i)] = toQFont(batch.GetFont(i));
+        const std::uint32_t colour = batch.GetFontColor(i);
+        m_colours[static_cast<std::size_t>(i)] =
+            QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                   static_cast<int>((colour >> 16) & 0xFF));
+    }
+}
+
+void CFixedView::setDataFont(const QFont &font, const QColor &colour) {
+    m_fonts[kDataFont] = font;
+    m_colours[kDataFont] = colour;
+    for (CFixedSample *table : tablePages())
+        table->setDataFont(font, colour);
+}
+
+CFixedPage *CFixedView::pageAt(int position) const {
+    if (position < 0 || position >= static_cast<int>(m_pages.size()))
+        return nullptr;
+    return m_pages[static_cast<std::size_t>(position)].page;
+}
+
+CFixedMethod *CFixedView::MethodPage() const {
+    return dynamic_cast<CFixedMethod *>(pageAt(0));
+}
+
+CFixedPage *CFixedView::MemoPage() const {
+    return pageAt(1);
+}
+
+CFixedSample *CFixedView::SamplePage() const {
+    return dynamic_cast<CFixedSample *>(pageAt(m_family == fixed::DocumentFamily::FixedPoints ? 4 : 2));
+}
+
+std::vector<CFixedSample *> CFixedView::tablePages() const {
+    std::vector<CFixedSample *> tables;
+    if (CFixedSample *sample = SamplePage())
+        tables.push_back(sample);
+    return tables;
+}
+
+CFixedPage *CFixedView::currentPage() const {
+    return pageAt(m_tabs->currentIndex());
+}
+
+int CFixedView::currentKey() const {
+    const int index = m_tabs->currentIndex();
+    return index < 0 ? -1 : m_pages[static_cast<std::size_t>(index)].key;
+}
+
+void CFixedView::AddPage(const QString &caption, int position, int key, CFixedPage *page) {
+    position = std::clamp(position, 0, static_cast<int>(m_pages.size()));
+    m_pages.insert(m_pages.begin() + position, PageInfo{key, page});
+    m_reverting = true;
+    m_tabs->insertTab(position, page, fixedPageIcon(key), caption.left(99));
+    m_reverting = false;
+    page->setFont(m_fonts[0]);
+    if (auto *table = dynamic_cast<CFixedSample *>(page))
+        table->setDataFont(m_fonts[kDataFont], m_colours[kDataFont]);
+}
+
+void CFixedView::tabChanged(int index) {
+    if (m_reverting || index < 0)
+        return;
+    for (const PageInfo &info : m_pages)
+        if (info.page != pageAt(index))
+            info.page->takeData();
+    const int key = m_pages[static_cast<std::size_t>(index)].key;
+    CFixedMethod *method = MethodPage();
+    const bool methodValid = !method || method->record().valid != 0;
+    if ((!methodValid || !tabAllowed(key)) && m_shownIndex >= 0 && m_shownIndex != index) {
+        m_reverting = true;
+        m_tabs->setCurrentIndex(m_shownIndex);
+        m_reverting = false;
+        return;
+    }
+    m_shownIndex = index;
+    SelectPage(key);
+}
+
+bool CFixedView::tabAllowed(int) const {
+    return true;
+}
+
+void CFixedView::SelectPage(int key) {
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        if (m_pages[i].key != key)
+            continue;
+        m_reverting = true;
+        m_tabs->setCurrentIndex(static_cast<int>(i));
+        m_reverting = false;
+        m_shownIndex = static_cast<int>(i);
+        m_pages[i].page->showData();
+        pageSelected(key);
+        m_pages[i].page->setFocus();
+        commandsChanged();
+        return;
+    }
+}
+
+void CFixedView::SwitchToPage(int key) {
+    if (currentKey() == key)
+        return;
+    for (const PageInfo &info : m_pages)
+        info.page->takeData();
+    SelectPage(key);
+}
+
+void CFixedView::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    if (m_shownIndex < 0 && !m_pages.empty())
+        SelectPage(m_pages.front().key);
+}
+
+} // namespace spectavo::app

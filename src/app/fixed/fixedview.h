@@ -1,0 +1,135 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include <QColor>
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+
+#include "app/measurementwindow.h"
+#include "core/fixed/fixedautorun.h"
+#include "core/fixed/fixedcommandrules.h"
+
+class QTabWidget;
+class QTimer;
+
+namespace spectavo::app {
+
+class CFixedMethod;
+class CFixedPage;
+class CFixedSample;
+
+// The tabbed pages of a fixed-wavelength document and the measurements started from them: Start,
+// Modify, Delete, the blank calibrations, the autorun and the remote start.
+class CFixedView : public QWidget {
+public:
+    static constexpr int kFonts = 5;
+    static constexpr int kDataFont = 3;
+    // The page keys every kind shares.
+    enum Key {
+        kMethodKey = 0,
+        kMemoKey = 1,
+        kFittingKey = 2,
+        kStandardKey = 3,
+        kSampleKey = 4,
+        kSettingsKey = 5
+    };
+
+    CFixedView(const WindowHost &host, fixed::DocumentFamily family, QWidget *parent = nullptr);
+    ~CFixedView() override;
+
+    const WindowHost &host() const { return m_host; }
+    shell::ProgramRecords program() const { return m_host.program; }
+    fixed::DocumentFamily family() const { return m_family; }
+    QTabWidget *tabs() const { return m_tabs; }
+
+    CFixedMethod *MethodPage() const;
+    CFixedPage *MemoPage() const;
+    virtual CFixedSample *SamplePage() const;
+    // Every table page, for the rules and the photometric conversion.
+    virtual std::vector<CFixedSample *> tablePages() const;
+    CFixedPage *pageAt(int position) const;
+    CFixedPage *currentPage() const;
+    int currentKey() const;
+
+    void AddPage(const QString &caption, int position, int key, CFixedPage *page);
+    void SelectPage(int key);
+    void SwitchToPage(int key);
+    virtual void CreatePages() = 0;
+
+    // Fonts 0 to 4 and their colours; font 3 is the tables' data font.
+    QFont font(int number) const { return m_fonts[static_cast<std::size_t>(number)]; }
+    QColor fontColour(int number) const { return m_colours[static_cast<std::size_t>(number)]; }
+    void setDataFont(const QFont &font, const QColor &colour);
+
+    // The commands.
+    fixed::FixedWindowState commandState() const;
+    void Start();
+    void StartOn(CFixedSample &table);
+    void Modify();
+    void Delete();
+    void BlankCalibration();
+    void AutoBlankCalibration();
+    void Autorun();
+    void remoteStart(int code);
+    // The operator's Stop: an autorun ends after the readout under way.
+    void stopRequested();
+    void photometricModeChanged(bool absorbanceNow);
+    bool autorunRunning() const { return m_autorun.running(); }
+
+    // Called whenever the enabling of the commands may have changed.
+    std::function<void()> commandsChanged = [] {};
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    // Whether the tab of `key` may be shown now.
+    virtual bool tabAllowed(int key) const;
+    virtual void pageSelected(int /*key*/) {}
+
+private:
+    struct PageInfo {
+        int key;
+        CFixedPage *page;
+    };
+    void tabChanged(int index);
+    void loadFonts();
+    CFixedSample *measuredTable();
+    void autorunStep(const fixed::FixedAutorun::Step &step);
+    void pollChanger();
+    void measureFinished(bool written);
+    void remoteMeasurementDone();
+
+    WindowHost m_host;
+    fixed::DocumentFamily m_family;
+    QTabWidget *m_tabs;
+    std::vector<PageInfo> m_pages;
+    int m_shownIndex = -1;
+    bool m_reverting = false;
+    std::array<QFont, kFonts> m_fonts;
+    std::array<QColor, kFonts> m_colours;
+    fixed::FixedAutorun m_autorun;
+    QPointer<CFixedSample> m_autorunTable;
+    QTimer *m_changerTimer;
+};
+
+// The fixed points document's view: method, information, fitting, standards, samples, display.
+class CQuanView : public CFixedView {
+public:
+    explicit CQuanView(const WindowHost &host, QWidget *parent = nullptr);
+    void CreatePages() override;
+    CFixedSample *StandardPage() const;
+    std::vector<CFixedSample *> tablePages() const override;
+    bool standardTableCurrent() const { return m_standardCurrent; }
+
+protected:
+    bool tabAllowed(int key) const override;
+    void pageSelected(int key) override;
+
+private:
+    bool m_standardCurrent = false;
+};
+
+} // namespace spectavo::app

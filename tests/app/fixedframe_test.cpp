@@ -1,0 +1,319 @@
+// The fixed points window, offscreen, on the virtual instrument at high speed: readouts with their
+// exact commands, blank calibration, the autorun over the cells, remote starts, and closing a
+// readout while readings stream.
+
+#include <dlfcn.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmethod.h"
+#include "app/fixed/fixedreadout.h"
+#include "app/fixed/fixedsample.h"
+#include "app/fixed/fixedview.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/link/commands.h"
+#include "sim/samples.h"
+#include "support/linkeddriver.h"
+#include "support/recordingmessageservice.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+using Command = fixed::FixedCommand;
+
+struct LoggedCommand {
+    std::uint8_t code;
+    std::vector<std::uint8_t> data;
+    friend bool operator==(const LoggedCommand &, const LoggedCommand &) = default;
+};
+
+LoggedCommand gotoTenths(int tenths) {
+    return {link::kGotoWavelength,
+            {0, 0, static_cast<std::uint8_t>(tenths >> 8), static_cast<std::uint8_t>(tenths & 0xFF)}};
+}
+
+class FixedWindowTest : public ::testing::Test {
+protected:
+    FixedWindowTest() {
+        installMessages(&messages);
+        std::filesystem::create_directories(dir.path() + "/bin");
+        std::filesystem::create_directories(dir.path() + "/config");
+        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nBoot=1\nSpeed=100\n");
+    }
+    ~FixedWindowTest() override {
+        frame.reset();
+        installMessages(nullptr);
+    }
+    // A method of these wavelengths in the configuration file the new window loads.
+    void methodOf(const std::string &wavelengths, int count) {
+        test::writeBytes(dir.file("config/tarvesta.zav.func.fixed.ini"),
+                         "[Wavelength]\nNum=" + std::to_string(count) + "\n" + wavelengths +
+                             "[Setup]\nConcentration=0\n");
+    }
+    void linkUp() {
+        ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
+        ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
+        WindowHost host{{instrument.link, shared, flags, accessories}};
+        host.modeCommand = [this](bool absorbance) {
+            flags.photometricModeChanged = (absorbance ? 1 : 0) != flags.absorbanceMode;
+            flags.absorbanceMode = absorbance ? 1 : 0;
+            frame->photometricModeCommand(absorbance);
+        };
+        frame.reset(dynamic_cast<CFixedFrame *>(makeFixedPointsWindow(host)));
+        frame->resize(900, 600);
+        frame->show();
+    }
+    template <typename Condition>
+    bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+        return test::eventually(
+            [&] {
+                QApplication::processEvents();
+                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return condition();
+            },
+            limit);
+    }
+    void trigger(Command command) {
+        frame->refreshCommands();
+        ASSERT_TRUE(frame->action(command)->isEnabled()) << frame->action(command)->text().toStdString();
+        frame->action(command)->trigger();
+    }
+    void moveToCell(int cell) {
+        ASSERT_TRUE(instrument.link.RequestCell(static_cast<std::uint8_t>(cell)));
+        ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
+    }
+    // The readout on screen, if any.
+    CFixedReadOut *readout() const {
+        for (CFixedReadOut *shown : frame->findChildren<CFixedReadOut *>())
+            if (shown->isVisible())
+                return shown;
+        return nullptr;
+    }
+    bool readoutReady() const { return readout() && readout()->okButton()->isEnabled(); }
+    bool noReadout() const { return readout() == nullptr; }
+    fixed::SampleTable &samples() const { return frame->view().SamplePage()->table(); }
+    template <typename Function>
+    Function simControl(const char *name) {
+        void *library = dlopen(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so", RTLD_NOW | RTLD_NOLOAD);
+        EXPECT_NE(library, nullptr);
+        auto function = reinterpret_cast<Function>(dlsym(library, name));
+        dlclose(library);
+        return function;
+    }
+    // The instrument's command log from entry `from` on, without the commands of other kinds.
+    std::vector<LoggedCommand> loggedFrom(int from, std::initializer_list<std::uint8_t> codes) {
+        const auto entry = simControl<int (*)(int, StationPacket *)>("SimHub_LoggedCommand");
+        std::vector<LoggedCommand> log;
+        StationPacket packet{};
+        for (int i = from; entry(i, &packet) != 0; ++i)
+            if (std::find(codes.begin(), codes.end(), packet.code) != codes.end())
+                log.push_back(
+                    {packet.code, std::vector<std::uint8_t>(packet.data, packet.data + packet.length)});
+        return log;
+    }
+    int logLength() {
+        const auto entry = simControl<int (*)(int, StationPacket *)>("SimHub_LoggedCommand");
+        StationPacket packet{};
+        int length = 0;
+        while (entry(length, &packet) != 0)
+            ++length;
+        return length;
+    }
+    int commandsReceived(int code) { return simControl<int (*)(int)>("SimHub_CommandsReceived")(code); }
+
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    test::RecordingMessageService messages;
+    test::LinkedDriver instrument;
+    shell::SharedSettings shared;
+    shell::AppFlags flags;
+    shell::AccessorySettings accessories;
+    std::unique_ptr<CFixedFrame> frame;
+};
+
+TEST_F(FixedWindowTest, ThreeWavelengthsGoInOrderAndGiveOneRowOfTheSample) {
+    methodOf("WL1=350\nWL2=440.5\nWL3=257\n", 3);
+    linkUp();
+    moveToCell(3); // dichromate, 40 mg/l
+    const int before = logLength();
+    trigger(fixed::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    ASSERT_TRUE(pumpUntil([&] {
+        return loggedFrom(before, {link::kGotoWavelength, link::kEscape}).size() == 6;
+    }));
+    EXPECT_EQ(loggedFrom(before, {link::kGotoWavelength, link::kEscape, link::kSelectCell}),
+              (std::vector<LoggedCommand>{gotoTenths(3500),
+                                          gotoTenths(4405),
+                                          gotoTenths(2570),
+                                          gotoTenths(3500),
+                                          {link::kEscape, {}},
+                                          gotoTenths(3500)}));
+    ASSERT_EQ(samples().rowCount(), 1);
+    EXPECT_EQ(samples().grid().text(1, 0), "Sample-1");
+    const sim::Sample dichromate = sim::namedSample("dichromate40");
+    const double wavelengths[] = {350.0, 440.5, 257.0};
+    for (int i = 0; i < 3; ++i) {
+        const double expected = dichromate.absorbance(wavelengths[i], 2.0, 0.0);
+        const auto measured = samples().grid().number(1, i + 1);
+        ASSERT_TRUE(measured) << i;
+        EXPECT_NEAR(*measured, expected, 0.01 + 0.01 * expected) << wavelengths[i];
+    }
+    EXPECT_TRUE(samples().modified());
+    EXPECT_FALSE(instrument.link.acquisition().open.load());
+}
+
+TEST_F(FixedWindowTest, ABlankCalibrationZeroesTheBlankCellAndACancelledOneLeavesNoBlanks) {
+    methodOf("WL1=260\nWL2=280\n", 2);
+    linkUp();
+    moveToCell(3);
+    trigger(fixed::kBlankCalibration);
+    ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); })) << "a blank calibration closes itself";
+    CFixedMethod &method = *frame->view().MethodPage();
+    EXPECT_GT(method.record().blanks[0], 0.1f) << "the dichromate cell as blank";
+    trigger(fixed::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    for (int column = 1; column <= 2; ++column)
+        EXPECT_LT(std::abs(*samples().grid().number(1, column)), 0.002) << column;
+
+    trigger(fixed::kBlankCalibration);
+    ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
+    readout()->reject();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    EXPECT_EQ(method.record().blanks[0], 0.0f);
+    EXPECT_EQ(method.record().blanks[1], 0.0f);
+}
+
+TEST_F(FixedWindowTest, TheAutorunMeasuresTheInstalledCellsNamedAfterThem) {
+    methodOf("WL1=350\n", 1);
+    for (int cell : {1, 3, 4})
+        accessories.cellInstalled[static_cast<std::size_t>(cell)] = 1;
+    accessories.cellName[1] = "Holmium";
+    accessories.cellName[4] = "Dichromate 60";
+    linkUp();
+    ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().cellCount.load() == 8; }));
+    trigger(fixed::kAutorun);
+    EXPECT_EQ(flags.autorunActive, 1);
+    frame->refreshCommands();
+    EXPECT_FALSE(frame->action(fixed::kStart)->isEnabled()) << "nothing else starts during the run";
+    ASSERT_TRUE(pumpUntil([&] { return flags.autorunActive == 0; }, std::chrono::seconds(60)));
+    ASSERT_EQ(samples().rowCount(), 3);
+    EXPECT_EQ(samples().grid().text(1, 0), "Holmium");
+    EXPECT_EQ(samples().grid().text(2, 0), "Sample-2") << "a cell without a name keeps the default";
+    EXPECT_EQ(samples().grid().text(3, 0), "Dichromate 60");
+    EXPECT_EQ(instrument.link.status().currentCell.load(), 4);
+    EXPECT_GT(*samples().grid().number(3, 1), *samples().grid().number(2, 1))
+        << "60 mg/l reads above 40 mg/l";
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FixedWindowTest, ARemoteStartMeasuresARowThatClosesItselfAndIsAnswered) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    frame->remoteStart(link::kRemoteMeasure);
+    ASSERT_TRUE(pumpUntil([&] { return commandsReceived(link::kRemoteMeasureDone) == 1; }));
+    EXPECT_EQ(samples().rowCount(), 1);
+    EXPECT_TRUE(noReadout());
+    EXPECT_EQ(flags.remoteStartFlag, 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FixedWindowTest, ARemoteBlankLeavesTheNextManualReadoutOpen) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    frame->remoteStart(2);
+    ASSERT_TRUE(pumpUntil([&] { return commandsReceived(link::kRemoteMeasureDone) == 1; }));
+    EXPECT_EQ(flags.remoteStartFlag, 0);
+    trigger(fixed::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    QApplication::processEvents();
+    EXPECT_TRUE(readout()->isVisible()) << "a manual readout waits for OK";
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    EXPECT_EQ(commandsReceived(link::kRemoteMeasureDone), 1);
+}
+
+TEST_F(FixedWindowTest, AFullTableMeasuresNothingAndSaysSo) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    const float value[] = {0.5f};
+    for (int row = 0; row < fixed::SampleTable::kRows; ++row)
+        samples().writeMeasuredRow(row, "S", value, true);
+    const int gotos = commandsReceived(link::kGotoWavelength);
+    trigger(fixed::kStart);
+    frame->remoteStart(link::kRemoteMeasure);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[0].find("The table is full (200 samples)."), std::string::npos);
+    EXPECT_EQ(readout(), nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return commandsReceived(link::kRemoteMeasureDone) == 1; }))
+        << "the instrument hears that the remote start is over";
+    EXPECT_EQ(commandsReceived(link::kGotoWavelength), gotos);
+}
+
+TEST_F(FixedWindowTest, ClosingAReadoutWhileReadingsStreamLeavesNothingBehind) {
+    methodOf("WL1=350\nWL2=450\nWL3=550\n", 3);
+    linkUp();
+    for (int round = 0; round < 5; ++round) {
+        trigger(fixed::kStart);
+        ASSERT_TRUE(pumpUntil([&] { return readout() && readout()->sequence().index() >= round % 3; }));
+        readout()->reject();
+        QApplication::processEvents();
+        EXPECT_FALSE(instrument.link.acquisition().open.load());
+        ASSERT_TRUE(pumpUntil([&] { return frame->findChild<CFixedReadOut *>() == nullptr; }));
+    }
+    // Readings keep arriving for a while: none lands anywhere.
+    pumpUntil([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_EQ(samples().rowCount(), 0);
+}
+
+TEST_F(FixedWindowTest, TheStandardTabWaitsForStandardsAndTheMethodForItsRange) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    QTabWidget *tabs = frame->view().tabs();
+    tabs->setCurrentIndex(CFixedView::kStandardKey);
+    EXPECT_EQ(tabs->currentIndex(), CFixedView::kMethodKey) << "standards are not in use";
+    auto *method = dynamic_cast<CQuanMethod *>(frame->view().MethodPage());
+    method->concentrationBox()->click();
+    method->standardsBox()->click();
+    tabs->setCurrentIndex(CFixedView::kStandardKey);
+    EXPECT_EQ(tabs->currentIndex(), CFixedView::kStandardKey);
+    tabs->setCurrentIndex(CFixedView::kMethodKey);
+    method->wavelengthField(0)->setText("1500");
+    tabs->setCurrentIndex(CFixedView::kSampleKey);
+    EXPECT_EQ(tabs->currentIndex(), CFixedView::kMethodKey) << "an invalid method keeps its page";
+    EXPECT_NE(messages.shown.back().find("Enter a number between 190 and 1100."), std::string::npos);
+    frame->refreshCommands();
+    EXPECT_FALSE(frame->action(fixed::kStart)->isEnabled());
+}
+
+TEST_F(FixedWindowTest, ModifyAndDeleteButtonsFollowTheirOwnTable) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    const float value[] = {0.5f};
+    samples().writeMeasuredRow(0, "S", value, true);
+    frame->refreshCommands();
+    CFixedSample &standards = *dynamic_cast<CQuanView &>(frame->view()).StandardPage();
+    EXPECT_FALSE(standards.button(fixed::kModify)->isEnabled());
+    EXPECT_FALSE(standards.button(fixed::kDelete)->isEnabled());
+    EXPECT_TRUE(frame->view().SamplePage()->button(fixed::kModify)->isEnabled());
+}
+
+} // namespace
+} // namespace spectavo::app
