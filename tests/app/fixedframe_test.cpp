@@ -303,6 +303,42 @@ TEST_F(FixedWindowTest, TheStandardTabWaitsForStandardsAndTheMethodForItsRange) 
     EXPECT_FALSE(frame->action(fixed::kStart)->isEnabled());
 }
 
+TEST_F(FixedWindowTest, StopEndsTheAutorunAfterTheReadoutUnderWay) {
+    methodOf("WL1=350\n", 1);
+    for (int cell : {1, 3, 4})
+        accessories.cellInstalled[static_cast<std::size_t>(cell)] = 1;
+    linkUp();
+    ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().cellCount.load() == 8; }));
+    trigger(fixed::kAutorun);
+    ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
+    instrument.link.StopMeasurement();
+    frame->stopRequested();
+    ASSERT_TRUE(pumpUntil([&] { return flags.autorunActive == 0; }));
+    EXPECT_TRUE(noReadout());
+    EXPECT_FALSE(instrument.link.acquisition().open.load());
+    // The readout under way may have finished just before Stop; no other cell is measured.
+    EXPECT_LE(samples().rowCount(), 1);
+    frame->refreshCommands();
+    EXPECT_TRUE(pumpUntil([&] {
+        frame->refreshCommands();
+        return frame->action(fixed::kStart)->isEnabled();
+    }));
+}
+
+TEST_F(FixedWindowTest, TheWindowsTransmittanceCommandConvertsItsTablesThroughTheirText) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    const float value[] = {1.2345f};
+    samples().writeMeasuredRow(0, "S", value, true);
+    trigger(fixed::kTransmittanceMode);
+    EXPECT_EQ(samples().grid().text(1, 1), "5.83");
+    frame->refreshCommands();
+    EXPECT_TRUE(frame->action(fixed::kTransmittanceMode)->isChecked());
+    trigger(fixed::kAbsorbanceMode);
+    EXPECT_EQ(samples().grid().text(1, 1), "1.2343");
+    samples().setModified(false);
+}
+
 TEST_F(FixedWindowTest, ModifyAndDeleteButtonsFollowTheirOwnTable) {
     methodOf("WL1=350\n", 1);
     linkUp();

@@ -28,6 +28,9 @@
 
 #include <QMdiArea>
 
+#include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedsample.h"
+#include "app/fixed/fixedview.h"
 #include "app/fixed/gotodialog.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
@@ -265,6 +268,33 @@ TEST_F(MainFrameTest, EveryKindOpensFromAFileOfEachOfItsExtensions) {
     }
     EXPECT_EQ(shell::documentFileFilter(),
               "Spectavo documents (*.qua *.qm *.fix *.sca *.wav *.kin *.tim *.dna *.dm *.val *.vm)");
+    frame.close();
+}
+
+TEST_F(MainFrameTest, ATransmittanceSwitchConvertsTheTablesOfEveryFixedPointsDocument) {
+    CMainFrame frame(link, &messages, 0);
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::FixedPoints));
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::FixedPoints));
+    std::vector<CFixedFrame *> documents;
+    for (MeasurementWindow *window : frame.openWindows())
+        if (auto *fixedWindow = dynamic_cast<CFixedFrame *>(window->widget()))
+            documents.push_back(fixedWindow);
+    ASSERT_GE(documents.size(), 2u); // with the first document, when it is of this kind
+    const float value[] = {1.5f};
+    for (CFixedFrame *document : documents)
+        document->view().SamplePage()->table().writeMeasuredRow(0, "S", value, true);
+    // The main window's command reaches every document, not only the active one.
+    commandAction(frame, shell::kCmdTransmittance)->trigger();
+    for (CFixedFrame *document : documents)
+        EXPECT_EQ(document->view().SamplePage()->table().grid().text(1, 1), "3.16");
+    commandAction(frame, shell::kCmdAbsorbance)->trigger();
+    for (CFixedFrame *document : documents)
+        EXPECT_EQ(document->view().SamplePage()->table().grid().text(1, 1), "1.5003");
+    // A second Absorbance command changes nothing: the values are not converted twice.
+    commandAction(frame, shell::kCmdAbsorbance)->trigger();
+    EXPECT_EQ(documents.front()->view().SamplePage()->table().grid().text(1, 1), "1.5003");
+    for (CFixedFrame *document : documents)
+        document->view().SamplePage()->table().setModified(false); // closing asks nothing
     frame.close();
 }
 
