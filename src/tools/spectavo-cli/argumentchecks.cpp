@@ -49,6 +49,26 @@ std::string checkScan(const Arguments &args) {
 
 } // namespace
 
+std::vector<float> checkedWavelengthList(const std::string &text, double low, double high, std::size_t most,
+                                         std::string &error) {
+    std::vector<float> wavelengths;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const auto value =
+            checkedWord(text.substr(start, comma - start), "each wavelength", low, high, error);
+        if (!value)
+            return {};
+        wavelengths.push_back(static_cast<float>(*value));
+        start = comma + 1;
+    }
+    if (wavelengths.size() > most) {
+        error = strings::formatC("at most %zu wavelengths can be measured", most);
+        return {};
+    }
+    return wavelengths;
+}
+
 std::string checkInstrumentArguments(const std::string &command, const Arguments &args) {
     std::string error;
     if (command == "scan")
@@ -61,6 +81,13 @@ std::string checkInstrumentArguments(const std::string &command, const Arguments
     } else if (command == "read") {
         const WavelengthRange range = instrumentRange();
         checkedNumber(args, "--wl", range.low, range.high, error);
+        if (error.empty())
+            checkedInteger(args, "--cell", 1, 8, error);
+    } else if (command == "measure") {
+        const WavelengthRange range = instrumentRange();
+        if (!args.has("--wl"))
+            return "measure needs --wl W1[,W2,...]";
+        checkedWavelengthList(args.get("--wl"), range.low, range.high, 20, error);
         if (error.empty())
             checkedInteger(args, "--cell", 1, 8, error);
     } else if (command == "cell") {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "commands.h"
 
@@ -20,6 +21,11 @@ std::optional<int> checkedInteger(const Arguments &args, const std::string &opti
 // A word of the command line (not an option) as a number within limits.
 std::optional<double> checkedWord(const std::string &word, const std::string &what, double low, double high,
                                   std::string &error);
+
+// A comma-separated list of 1 to `most` wavelengths, each within `low` .. `high`; empty and `error` set
+// when the list is refused.
+std::vector<float> checkedWavelengthList(const std::string &text, double low, double high, std::size_t most,
+                                         std::string &error);
 
 // An instrument command's arguments checked before anything is sent, against the limits the windows
 // use (the scan range of the application settings, the step and filter tables, the instrument's

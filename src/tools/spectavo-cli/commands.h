@@ -23,6 +23,7 @@ using Command = std::string (*)(CliSession &, const Arguments &, Report &);
 std::string statusCommand(CliSession &, const Arguments &, Report &);
 std::string gotoCommand(CliSession &, const Arguments &, Report &);
 std::string readCommand(CliSession &, const Arguments &, Report &);
+std::string measureCommand(CliSession &, const Arguments &, Report &);
 std::string blankCommand(CliSession &, const Arguments &, Report &);
 std::string scanCommand(CliSession &, const Arguments &, Report &);
 std::string cellCommand(CliSession &, const Arguments &, Report &);

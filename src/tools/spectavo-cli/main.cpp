@@ -22,6 +22,9 @@ constexpr const char *kUsage =
     "  goto WL                      move to a wavelength (nm)\n"
     "  read [--wl WL] [--cell N]    one blank-corrected reading\n"
     "  blank                        take the next reading as the blank\n"
+    "  measure --wl W1[,W2,...] [--cell N] [--blank]\n"
+    "                               the fixed-point readout at up to 20 wavelengths; --blank measures\n"
+    "                               the blanks in the cell first and subtracts them\n"
     "  scan --from HIGH --to LOW --step-index K --filter-index F [--kind absorbance|baseline|energy|slit]\n"
     "       [--cell N] [-o FILE]    wavelength scan, CSV of wavelength and absorbance\n"
     "  cell N                       move cell N (1-based) into the light path\n"
@@ -44,9 +47,10 @@ constexpr const char *kUsage =
     "  decode-record FILE --kind wave|time [--steps-per-nm S] [--beam single|double] [--model M] -o OUT\n";
 
 const std::map<std::string, Command> kCommands = {
-    {"status", statusCommand},     {"goto", gotoCommand},     {"read", readCommand}, {"blank", blankCommand},
-    {"scan", scanCommand},         {"cell", cellCommand},     {"dark", darkCommand}, {"files", filesCommand},
-    {"download", downloadCommand}, {"delete", deleteCommand},
+    {"status", statusCommand}, {"goto", gotoCommand},       {"read", readCommand},
+    {"blank", blankCommand},   {"scan", scanCommand},       {"cell", cellCommand},
+    {"dark", darkCommand},     {"files", filesCommand},     {"download", downloadCommand},
+    {"delete", deleteCommand}, {"measure", measureCommand},
 };
 
 const std::map<std::string, FileCommand> kFileCommands = {
