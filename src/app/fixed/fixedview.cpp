@@ -93,7 +93,6 @@ void CFixedView::AddPage(const QString &caption, int position, int key, CFixedPa
     m_reverting = true;
     m_tabs->insertTab(position, page, fixedPageIcon(key), caption.left(99));
     m_reverting = false;
-    page->setFont(m_fonts[0]);
     if (auto *table = dynamic_cast<CFixedSample *>(page))
         table->setDataFont(m_fonts[kDataFont], m_colours[kDataFont]);
 }

@@ -19,7 +19,7 @@ void CFormulaPicture::paintEvent(QPaintEvent *) {
     painter.fillRect(rect(), palette().base());
     painter.setPen(QPen(isEnabled() ? palette().text().color() : palette().mid().color()));
     QFont font = painter.font();
-    font.setPointSizeF(font.pointSizeF() * 1.2);
+    font.setPixelSize(QFontInfo(font).pixelSize() * 6 / 5);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     const int middle = height() / 2 + metrics.ascent() / 2 - 2;
@@ -49,7 +49,7 @@ void CFormulaPicture::paintEvent(QPaintEvent *) {
                      denominator);
     x += width + 12;
     QFont small = font;
-    small.setPointSizeF(font.pointSizeF() * 0.8);
+    small.setPixelSize(QFontInfo(font).pixelSize() * 4 / 5);
     painter.setFont(small);
     const QFontMetrics smallMetrics(small);
     painter.drawText(x, bar - 4, QString::fromUtf8("m = \u03bb\u2083 \u2212 \u03bb\u2082"));

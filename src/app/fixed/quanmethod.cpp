@@ -92,7 +92,8 @@ void CQuanMethod::buildControls() {
     left->addStretch();
 
     auto *right = new QVBoxLayout;
-    layout->addLayout(right, 1);
+    layout->addLayout(right);
+    layout->addStretch(1);
     m_concentration = new QCheckBox("&Calculate Concentration", this);
     m_concentration->setObjectName("concentration");
     right->addWidget(m_concentration);
@@ -123,6 +124,7 @@ void CQuanMethod::buildControls() {
     for (int i = 0; i < fixed::FixedMethodRecord::kCoefficients; ++i) {
         auto *field = new QLineEdit(coefficients);
         field->setObjectName(QString("k%1").arg(i));
+        field->setMaximumWidth(160);
         coefficientGrid->addWidget(new QLabel(QString("K%1").arg(i), coefficients), i, 0);
         coefficientGrid->addWidget(field, i, 1);
         m_coefficients[static_cast<std::size_t>(i)] = field;

@@ -1,6 +1,7 @@
 // Pictures of the workstation on the virtual instrument, for the documentation: the main window once
 // the link is up, the status window, the dark current dialog, the hub setup dialog, and a holmium scan
-// in the wavelength-scan window with its settings sheet and printed page.
+// in the wavelength-scan window with its settings sheet and printed page, and the fixed points window
+// with its method, five measured samples and a readout.
 //
 //   spectavo-screenshots <output folder>
 //
@@ -16,6 +17,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmethod.h"
+#include "app/fixed/fixedreadout.h"
+#include "app/fixed/fixedsample.h"
+#include "app/fixed/fixedview.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanproperty.h"
 #include "app/scan/waveview.h"
@@ -123,6 +129,53 @@ bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir 
     return saved;
 }
 
+// The fixed points window: its method page, a table of five samples and a readout under way.
+bool measureFixedPoints(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
+    frame.newDocument(shell::DocumentKind::FixedPoints);
+    QMdiSubWindow *window = frame.documents()->subWindowList().last();
+    auto *fixedWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    if (!fixedWindow)
+        return false;
+    window->showMaximized();
+    app::CFixedView &view = fixedWindow->view();
+    fixed::FixedMethodRecord &method = view.MethodPage()->record();
+    method.count = 3;
+    method.wavelengths[0] = 350.0f;
+    method.wavelengths[1] = 440.5f;
+    method.wavelengths[2] = 257.0f;
+    view.MethodPage()->showData();
+    view.MethodPage()->form().countChanged();
+    view.MethodPage()->showData();
+    pumpFor(500);
+    bool saved = save(frame, folder, "fixed-method.png");
+
+    app::CFixedSample &samples = *view.SamplePage();
+    view.SwitchToPage(app::CFixedView::kSampleKey);
+    for (int cell = 1; cell <= 5; ++cell) {
+        station.RequestCell(static_cast<std::uint8_t>(cell));
+        pumpUntil([&] { return station.status().currentCell.load() == cell; }, 20000);
+        const int rows = samples.table().rowCount();
+        samples.MeasureRow(rows, std::nullopt, true, std::nullopt);
+        if (cell == 3) {
+            pumpUntil(
+                [&] {
+                    auto *readout = samples.findChild<app::CFixedReadOut *>();
+                    return readout && readout->isVisible() && readout->sequence().index() >= 1;
+                },
+                30000);
+            for (app::CFixedReadOut *readout : samples.findChildren<app::CFixedReadOut *>())
+                if (readout->isVisible())
+                    saved = save(*readout, folder, "fixed-readout.png") && saved;
+        }
+        pumpUntil([&] { return samples.table().rowCount() > rows; }, 60000);
+    }
+    pumpFor(500);
+    saved = save(frame, folder, "fixed-samples.png") && saved;
+    samples.table().setModified(false); // the pictures' samples need no saving
+    window->close();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -168,6 +221,7 @@ int main(int argc, char **argv) {
     dark.hide();
 
     saved = scanHolmium(frame, station, folder) && saved;
+    saved = measureFixedPoints(frame, station, folder) && saved;
 
     app::CHubSetup hub(&frame);
     hub.show();
