@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@
 #include "app/fixed/fixedreadout.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
+#include "app/fixed/standardsetup.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/link/commands.h"
 #include "sim/samples.h"
@@ -339,6 +341,32 @@ TEST_F(FixedWindowTest, TheWindowsTransmittanceCommandConvertsItsTablesThroughTh
     samples().setModified(false);
 }
 
+TEST_F(FixedWindowTest, OnATablePageEnterPressesTheFocusedButtonAndEscapeDoesNothing) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    CFixedSample &sample = *frame->view().SamplePage();
+    frame->view().SwitchToPage(CFixedView::kSampleKey);
+    const float value[] = {0.5f};
+    sample.table().writeMeasuredRow(0, "S", value, true);
+    frame->refreshCommands();
+    QPushButton *modify = sample.button(fixed::kModify);
+    ASSERT_TRUE(modify->isEnabled());
+    modify->setFocus();
+    QTest::keyClick(modify, Qt::Key_Return);
+    // The current row is the first: Modify measures it again.
+    ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
+    readout()->reject();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    QTest::keyClick(modify, Qt::Key_Escape);
+    EXPECT_TRUE(frame->isVisible());
+    auto *method = dynamic_cast<CQuanMethod *>(frame->view().MethodPage());
+    frame->view().SwitchToPage(CFixedView::kMethodKey);
+    method->wavelengthField(0)->setFocus();
+    QTest::keyClick(method->wavelengthField(0), Qt::Key_Return);
+    EXPECT_FALSE(method->wavelengthField(0)->hasFocus()) << "Enter moves on in the method page";
+    sample.table().setModified(false);
+}
+
 TEST_F(FixedWindowTest, ModifyAndDeleteButtonsFollowTheirOwnTable) {
     methodOf("WL1=350\n", 1);
     linkUp();
@@ -349,6 +377,28 @@ TEST_F(FixedWindowTest, ModifyAndDeleteButtonsFollowTheirOwnTable) {
     EXPECT_FALSE(standards.button(fixed::kModify)->isEnabled());
     EXPECT_FALSE(standards.button(fixed::kDelete)->isEnabled());
     EXPECT_TRUE(frame->view().SamplePage()->button(fixed::kModify)->isEnabled());
+}
+
+} // namespace
+} // namespace spectavo::app
+
+namespace spectavo::app {
+namespace {
+
+TEST(StandardSetupDialog, NextNeedsANumberAndClosesWithItsOwnResult) {
+    test::RecordingMessageService messages;
+    installMessages(&messages);
+    CStandardSetup dialog("Standard-3", 0.0);
+    dialog.concentrationField()->setText("abc");
+    dialog.finishWith(CStandardSetup::kNext);
+    EXPECT_EQ(dialog.result(), 0) << "still open";
+    ASSERT_EQ(messages.shown.size(), 1u);
+    dialog.concentrationField()->setText(" 2.5 ");
+    dialog.finishWith(CStandardSetup::kNext);
+    EXPECT_EQ(dialog.result(), CStandardSetup::kNext);
+    EXPECT_DOUBLE_EQ(dialog.concentration(), 2.5);
+    EXPECT_EQ(dialog.name(), "Standard-3");
+    installMessages(nullptr);
 }
 
 } // namespace
