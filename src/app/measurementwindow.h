@@ -29,6 +29,8 @@ struct WindowHost {
     std::function<void(bool)> setAbsorbance = [](bool) {};
     // The operator's Abs / T% command, for every window of the program; none: this window alone.
     std::function<void(bool)> modeCommand = nullptr;
+    // The multicell dialog (with concentrations when asked); true when confirmed.
+    std::function<bool(bool)> multicellDialog = [](bool) { return false; };
     // The window saved a document under this path: its title and the recent files follow.
     std::function<void(QWidget *, const QString &)> documentSaved = [](QWidget *, const QString &) {};
 };
@@ -57,6 +59,8 @@ public:
     // mode followed.
     virtual void photometricModeCommand(bool /*absorbance*/) {}
     virtual void followPhotometricMode(bool /*absorbance*/) {}
+    // The multicell setup when this window has its own variant of it (true: done here).
+    virtual bool multicellSetup() { return false; }
     // The operator's Stop (the instrument has already been told): a run of several measurements ends.
     virtual void stopRequested() {}
     // A station notification the main window has handled, for windows that show the instrument.

@@ -60,7 +60,15 @@ void CFixedFrame::buildCommands() {
     addCommand(measure, fixed::kAutoBlankCalibration, "&Automatic Blank Calibration",
                [&view] { view.AutoBlankCalibration(); });
     measure->addSeparator();
-    addCommand(measure, fixed::kExportSample, "Export Sam&ple", [this] { exportSampleTable(); });
+    addCommand(measure, fixed::kExportSample, "Export Sam&ple", [this] { exportTableAsText(false); });
+    if (m_view->StandardTable()) {
+        addCommand(measure, fixed::kExportStandard, "Export S&tandard", [this] { exportTableAsText(true); });
+        measure->addSeparator();
+        addCommand(measure, fixed::kStandardSetup, "Standard &Parameter Setup",
+                   [&view] { view.StandardSetup(); });
+        addCommand(measure, fixed::kDeletePresets, "De&lete Standard Parameters",
+                   [&view] { view.DeletePresets(); });
+    }
 
     auto *viewMenu = new QMenu("&View");
     addCommand(viewMenu, fixed::kMethodPage, "&Method", [&view] {
@@ -137,22 +145,29 @@ void CFixedFrame::stopRequested() {
     m_view->stopRequested();
 }
 
-bool CFixedFrame::exportSamples(const QString &path) {
-    CFixedSample *sample = m_view->SamplePage();
-    if (!sample || sample->table().exportText(path.toStdString()))
+bool CFixedFrame::exportTable(bool standards, const QString &path) {
+    CFixedSample *table = standards ? m_view->StandardTable() : m_view->SamplePage();
+    if (!table || table->table().exportText(path.toStdString()))
         return true;
     messages().show("Spectavo", QString("Cannot write %1.").arg(path).toStdString(),
                     shell::MessageService::Icon::Error);
     return false;
 }
 
-void CFixedFrame::exportSampleTable() {
-    const QString base = m_document.path.isEmpty()
-                             ? QString("Samples")
-                             : QFileInfo(m_document.path).completeBaseName() + "-samples";
+// A text table is offered under a name of its own, never over the document it comes from.
+void CFixedFrame::exportTableAsText(bool standards) {
+    const QString what = standards ? "standards" : "samples";
+    const QString base =
+        m_document.path.isEmpty() ? what : QFileInfo(m_document.path).completeBaseName() + "-" + what;
     const QString path = fileChooser().chooseSave(this, "Text file(*.txt)", base + ".txt", "txt");
     if (!path.isEmpty())
-        exportSamples(path);
+        exportTable(standards, path);
+}
+
+bool CFixedFrame::multicellSetup() {
+    const bool done = m_view->multicellSetup();
+    refreshCommands();
+    return done;
 }
 
 void CFixedFrame::chooseDataFont() {

@@ -45,14 +45,15 @@ public:
     void photometricModeCommand(bool absorbance) override;
     void stationNotified(const link::Notification &notification) override;
     void stopRequested() override;
+    bool multicellSetup() override;
 
-    // The sample table as text; false when the file could not be written (the operator told).
-    bool exportSamples(const QString &path);
+    // A table as text; false when the file could not be written (the operator told).
+    bool exportTable(bool standards, const QString &path);
 
 private:
     void buildCommands();
     QAction *addCommand(QMenu *menu, Command command, const QString &text, std::function<void()> handler);
-    void exportSampleTable();
+    void exportTableAsText(bool standards);
     void chooseDataFont();
 
     WindowHost m_host;

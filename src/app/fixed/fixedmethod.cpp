@@ -84,6 +84,7 @@ void CFixedMethod::runRule(std::optional<fixed::FieldProblem> (fixed::MethodForm
     const auto problem = (m_form.*rule)();
     applyControls();
     report(problem);
+    methodChanged();
 }
 
 void CFixedMethod::report(const std::optional<fixed::FieldProblem> &problem) {

@@ -36,6 +36,9 @@ public:
     // The first cell goes into the light path first (nothing is sent: the changer's next move does it).
     bool AutoBlank(std::function<void(bool)> done);
 
+    // Called after the count, the concentration switch or the fit order changed on the page.
+    std::function<void()> methodChanged = [] {};
+
 protected:
     // The configuration file is read once the derived page's controls exist.
     void loadConfiguration();

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/gridcontrol.h"
+#include "core/fixed/calibration.h"
 #include "core/fixed/sampletable.h"
 #include "core/strings/cformat.h"
 
@@ -119,20 +120,21 @@ void CFixedReadOut::done(int result) {
 }
 
 CQuanReadOut::CQuanReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points, bool standard,
-                           QWidget *parent)
-    : CFixedReadOut(program, points, parent, "Fixed Points Measuring"), m_standard(standard) {
+                           bool complete, const std::array<float, 4> &coefficients, QWidget *parent)
+    : CFixedReadOut(program, points, parent, "Fixed Points Measuring"), m_standard(standard),
+      m_coefficients(coefficients) {
+    setCompleteWanted(complete);
     auto *form = new QFormLayout(resultArea());
     form->setContentsMargins(0, 0, 0, 0);
-    m_effective = new QLineEdit(resultArea());
-    m_effective->setObjectName("deltaAbs");
-    m_effective->setReadOnly(true);
+    m_effectiveField = new QLineEdit(resultArea());
+    m_effectiveField->setObjectName("deltaAbs");
+    m_effectiveField->setReadOnly(true);
     m_concentration = new QLineEdit(resultArea());
     m_concentration->setObjectName("concentration");
     m_concentration->setReadOnly(!standard);
-    form->addRow("deltaAbs", m_effective);
+    form->addRow("deltaAbs", m_effectiveField);
     form->addRow("Conc.", m_concentration);
-    // The results come with concentration mode; until then the fields stay hidden.
-    resultArea()->hide();
+    resultArea()->setVisible(complete);
 }
 
 void CQuanReadOut::setConcentrationText(const QString &text) {
@@ -141,6 +143,20 @@ void CQuanReadOut::setConcentrationText(const QString &text) {
 
 QString CQuanReadOut::concentrationText() const {
     return m_concentration->text();
+}
+
+void CQuanReadOut::OnComplete() {
+    const std::vector<float> read = values();
+    m_effective =
+        fixed::effectiveAbsorbance(read, std::span(sequence().points().wavelengths).first(read.size()));
+    if (!m_effective)
+        return;
+    const std::string effective = strings::formatC("%.4f", static_cast<double>(*m_effective));
+    m_effectiveField->setText(
+        effective.find("-0.0000") != std::string::npos ? QString("0") : QString::fromStdString(effective));
+    if (!m_standard)
+        m_concentration->setText(QString::fromStdString(strings::formatC(
+            "%0.4f", static_cast<double>(fixed::concentrationOf(m_coefficients, *m_effective)))));
 }
 
 } // namespace spectavo::app

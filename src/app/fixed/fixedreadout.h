@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <vector>
 
 #include <QDialog>
@@ -68,20 +70,27 @@ private:
     bool m_absorbance;
 };
 
-// The fixed points readout: the name, and (with concentrations) the effective absorbance and the
-// concentration.
+// The fixed points readout: the name, and with concentrations the effective absorbance and the
+// concentration (typed or preset for a standard, computed from the calibration for a sample).
 class CQuanReadOut : public CFixedReadOut {
 public:
     CQuanReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points, bool standard,
-                 QWidget *parent);
+                 bool complete, const std::array<float, 4> &coefficients, QWidget *parent);
 
     bool standard() const { return m_standard; }
     void setConcentrationText(const QString &text);
     QString concentrationText() const;
+    // The effective absorbance, once every point is read (with concentrations).
+    std::optional<float> effective() const { return m_effective; }
+
+protected:
+    void OnComplete() override;
 
 private:
     bool m_standard;
-    QLineEdit *m_effective;
+    std::array<float, 4> m_coefficients;
+    std::optional<float> m_effective;
+    QLineEdit *m_effectiveField;
     QLineEdit *m_concentration;
 };
 

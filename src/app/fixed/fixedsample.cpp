@@ -17,7 +17,9 @@
 #include "app/widgets/fonts.h"
 #include "app/widgets/gridcontrol.h"
 #include "core/config/profilefile.h"
+#include "core/fixed/calibration.h"
 #include "core/fixed/fixedmethod.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
 namespace {
@@ -63,6 +65,10 @@ void CFixedSample::buildControls() {
     m_correlation->setMaximumWidth(90);
     parameters->addWidget(new QLabel("r", this));
     parameters->addWidget(m_correlation);
+    m_note = new QLabel(this);
+    m_note->setObjectName("note");
+    m_note->hide();
+    parameters->addWidget(m_note);
     parameters->addStretch();
     layout->addLayout(parameters);
 
@@ -82,14 +88,26 @@ void CFixedSample::buildControls() {
     m_print = addButton("&Print...", "print");
     buttons->addStretch();
     layout->addLayout(buttons);
-    // Recalculation comes with the calibration, printing with the reports.
-    m_recalculate->setEnabled(false);
+    // Printing comes with the reports.
     m_print->setEnabled(false);
+    connect(m_recalculate, &QPushButton::clicked, this, [this] {
+        Recalculate();
+        m_view.commandsChanged();
+    });
     connect(m_start, &QPushButton::clicked, this, [this] { OnStart(); });
     connect(m_delete, &QPushButton::clicked, this, [this] { OnDelete(); });
     connect(m_modify, &QPushButton::clicked, this, [this] { OnModify(); });
     connect(m_font, &QPushButton::clicked, this, [this] { OnDataFont(); });
     installKeyboardRules();
+}
+
+void CFixedSample::setNote(const QString &note) {
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+}
+
+QString CFixedSample::note() const {
+    return m_note->text();
 }
 
 QPushButton *CFixedSample::button(fixed::FixedCommand command) const {
@@ -240,16 +258,83 @@ CQuanSample::CQuanSample(CFixedView &view, bool standard, QWidget *parent)
     InitGrid(true);
 }
 
-void CQuanSample::InitGrid(bool withNames) {
-    table().layoutFixedPoints(m_view.MethodPage()->record(), withNames);
+bool CQuanSample::concentrationMode() const {
+    return fixed::concentrationMode(m_view.MethodPage()->record());
 }
 
-CFixedReadOut *CQuanSample::CreateReadOut(int /*row*/, std::optional<QString> concentration) {
-    auto *readout = new CQuanReadOut(m_view.program(), fixed::readoutPointsOf(m_view.MethodPage()->record()),
-                                     table().standard(), this);
+void CQuanSample::InitGrid(bool withNames) {
+    const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
+    if (!concentrationMode()) {
+        table().layoutFixedPoints(method, withNames);
+        return;
+    }
+    table().layoutFixedPoints(method, withNames, 2);
+    fixed::layoutConcentrationColumns(table(), method, method.unit);
+}
+
+std::optional<QString> CQuanSample::AutorunConcentration() {
+    if (!table().standard())
+        return std::nullopt;
+    const int cell = m_view.program().link.status().currentCell.load();
+    if (cell < 0 || cell >= shell::AccessorySettings::kCells)
+        return std::nullopt;
+    const std::string &text = m_view.program().accessories.cellConcentration[static_cast<std::size_t>(cell)];
+    if (text.find_first_not_of(' ') == std::string::npos)
+        return std::nullopt;
+    return QString::fromStdString(text);
+}
+
+CFixedReadOut *CQuanSample::CreateReadOut(int row, std::optional<QString> concentration) {
+    const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
+    const bool complete = concentrationMode();
+    auto *readout = new CQuanReadOut(m_view.program(), fixed::readoutPointsOf(method), table().standard(),
+                                     complete, method.coefficients, this);
+    if (complete && table().standard() && table().preset(row))
+        readout->setConcentrationText(
+            QString::fromStdString(table().grid().text(row + 1, fixed::concentrationColumn(method))));
     if (concentration)
         readout->setConcentrationText(*concentration);
     return readout;
+}
+
+void CQuanSample::OnMeasured(CFixedReadOut &readout, int row) {
+    table().setPreset(row, false);
+    auto *quan = dynamic_cast<CQuanReadOut *>(&readout);
+    if (!quan || !concentrationMode())
+        return;
+    const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
+    InitGrid(false);
+    const int effective = fixed::effectiveColumn(method);
+    grid::GridModel &grid = table().grid();
+    grid.setText(row + 1, effective,
+                 quan->effective() ? strings::formatC("%.4f", static_cast<double>(*quan->effective())) : "");
+    // A concentration that is not a number is left empty: that standard takes no part in the fit.
+    const std::string typed = quan->concentrationText().trimmed().toStdString();
+    std::size_t used = 0;
+    const double value = strings::scanDoubleC(typed, &used);
+    grid.setText(row + 1, effective + 1,
+                 used > 0 && used == typed.size() ? strings::formatC("%.4f", value) : std::string());
+    if (table().standard())
+        Recalculate();
+}
+
+void CQuanSample::Recalculate() {
+    if (!concentrationMode())
+        return;
+    CFixedMethod &methodPage = *m_view.MethodPage();
+    fixed::FixedMethodRecord &method = methodPage.record();
+    InitGrid(false);
+    if (!table().standard()) {
+        fixed::recalculateSamples(table(), method);
+        return;
+    }
+    if (fixed::recalculateStandards(table(), method)) {
+        setNote({});
+        methodPage.showData();
+        showData();
+    } else {
+        setNote(QString::fromStdString(fixed::calibrationMissingText(method.methodIndex)));
+    }
 }
 
 } // namespace spectavo::app

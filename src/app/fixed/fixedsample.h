@@ -7,6 +7,7 @@
 #include "core/fixed/fixedcommandrules.h"
 #include "core/fixed/sampletable.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -42,6 +43,11 @@ public:
     void SwitchPhotometricMode(bool absorbanceNow);
     // The grid rows the operator selected: first and last, or nothing.
     std::optional<std::pair<int, int>> selectedGridRows() const;
+    // The Recalculate button: the kind's results from the table.
+    virtual void Recalculate() {}
+    // A line beside the parameters (an empty text hides it).
+    void setNote(const QString &note);
+    QString note() const;
     // The buttons follow the window's rules, with this table's own rows for Modify and Delete.
     void applyCommandState(fixed::FixedWindowState state);
     void setDataFont(const QFont &font, const QColor &colour);
@@ -67,16 +73,25 @@ private:
     QPushButton *m_print;
     std::array<QLineEdit *, 4> m_parameters{};
     QLineEdit *m_correlation;
+    QLabel *m_note;
 };
 
-// A table of the fixed points document: standards or samples.
+// A table of the fixed points document: standards or samples, with their concentrations in
+// concentration mode.
 class CQuanSample : public CFixedSample {
 public:
     CQuanSample(CFixedView &view, bool standard, QWidget *parent = nullptr);
     void InitGrid(bool withNames) override;
+    std::optional<QString> AutorunConcentration() override;
+    // Standards: the calibration is fitted again; samples: their concentrations follow it.
+    void Recalculate() override;
 
 protected:
     CFixedReadOut *CreateReadOut(int row, std::optional<QString> concentration) override;
+    void OnMeasured(CFixedReadOut &readout, int row) override;
+
+private:
+    bool concentrationMode() const;
 };
 
 } // namespace spectavo::app

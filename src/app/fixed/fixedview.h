@@ -49,6 +49,8 @@ public:
     CFixedMethod *MethodPage() const;
     CFixedPage *MemoPage() const;
     virtual CFixedSample *SamplePage() const;
+    // The standard table, in the documents that have one.
+    virtual CFixedSample *StandardTable() const { return nullptr; }
     // Every table page, for the rules and the photometric conversion.
     virtual std::vector<CFixedSample *> tablePages() const;
     CFixedPage *pageAt(int position) const;
@@ -78,6 +80,11 @@ public:
     // The operator's Stop: an autorun ends after the readout under way.
     void stopRequested();
     void photometricModeChanged(bool absorbanceNow);
+    // Fixed points: presetting the standards, removing the presets, the multicell dialog with the
+    // standards' concentrations (true when this view ran it).
+    void StandardSetup();
+    void DeletePresets();
+    bool multicellSetup();
     bool autorunRunning() const { return m_autorun.running(); }
 
     // Called whenever the enabling of the commands may have changed.
@@ -121,6 +128,7 @@ public:
     explicit CQuanView(const WindowHost &host, QWidget *parent = nullptr);
     void CreatePages() override;
     CFixedSample *StandardPage() const;
+    CFixedSample *StandardTable() const override { return StandardPage(); }
     std::vector<CFixedSample *> tablePages() const override;
     bool standardTableCurrent() const { return m_standardCurrent; }
 

@@ -6,7 +6,9 @@
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
+#include "app/fixed/standardsetup.h"
 #include "app/shell/qtmessageservice.h"
+#include "core/fixed/standardpresets.h"
 
 namespace spectavo::app {
 
@@ -31,6 +33,11 @@ fixed::FixedWindowState CFixedView::commandState() const {
     state.sampleRows = sample ? sample->table().rowCount() : 0;
     state.pageRows = state.sampleRows;
     state.absorbance = program.flags.absorbanceMode != 0;
+    if (CFixedSample *standards = StandardTable()) {
+        state.standards = method && method->record().reference != 0;
+        state.standardRows = standards->table().rowCount();
+        state.anyPreset = fixed::anyPreset(standards->table());
+    }
     return state;
 }
 
@@ -190,6 +197,41 @@ void CFixedView::remoteStart(int code) {
     table->MeasureRow(table->table().rowCount(), std::nullopt, true, std::nullopt,
                       [this](bool) { commandsChanged(); });
     commandsChanged();
+}
+
+void CFixedView::StandardSetup() {
+    CFixedSample *standards = StandardTable();
+    if (!standards)
+        return;
+    SwitchToPage(kStandardKey);
+    standards->InitGrid(false);
+    fixed::StandardPresetting presetting(standards->table(), MethodPage()->record());
+    while (presetting.more()) {
+        CStandardSetup dialog(QString::fromStdString(presetting.suggestedName()),
+                              presetting.suggestedConcentration(), this);
+        const int result = dialog.exec();
+        if (result == QDialog::Rejected)
+            break;
+        presetting.accept(dialog.name().toStdString(), dialog.concentration());
+        if (result != CStandardSetup::kNext)
+            break;
+    }
+    commandsChanged();
+}
+
+void CFixedView::DeletePresets() {
+    if (CFixedSample *standards = StandardTable())
+        fixed::deletePresets(standards->table());
+    commandsChanged();
+}
+
+bool CFixedView::multicellSetup() {
+    if (!StandardTable() || currentKey() != kStandardKey) {
+        SwitchToPage(kSampleKey);
+        return false;
+    }
+    m_host.multicellDialog(true);
+    return true;
 }
 
 void CFixedView::photometricModeChanged(bool absorbanceNow) {

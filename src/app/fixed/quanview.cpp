@@ -16,6 +16,16 @@ void CQuanView::CreatePages() {
     AddPage("Standard", 3, kStandardKey, new CQuanSample(*this, true));
     AddPage("Sample", 4, kSampleKey, new CQuanSample(*this, false));
     AddPage("Display Setting", 5, kSettingsKey, new CFixedComingPage("Display Setting"));
+    // A new fit order, count or concentration switch refits the standards at once.
+    MethodPage()->methodChanged = [this] {
+        if (CFixedSample *standards = StandardPage()) {
+            standards->InitGrid(false);
+            standards->Recalculate();
+        }
+        if (CFixedSample *samples = SamplePage())
+            samples->InitGrid(false);
+        commandsChanged();
+    };
     SelectPage(kMethodKey);
 }
 

@@ -1,4 +1,5 @@
 #include "app/shell/mainframe.h"
+#include "app/shell/accessorydialogs.h"
 
 #include <thread>
 
@@ -222,6 +223,10 @@ WindowHost CMainFrame::windowHost() {
     host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
     host.modeCommand = [this](bool absorbance) { photometricModeCommand(absorbance); };
     host.documentSaved = [this](QWidget *document, const QString &path) { documentSaved(document, path); };
+    host.multicellDialog = [this](bool withConcentrations) {
+        return showMulticellDialog(this, m_model.accessories(), m_link.status().cellCount.load(),
+                                   withConcentrations);
+    };
     return host;
 }
 

@@ -138,6 +138,9 @@ void CMainFrame::buildMenus() {
             },
             true);
     command(cells, kCmdMulticells, "Setup &MultiCells", [this] {
+        MeasurementWindow *active = activeWindow();
+        if (active && active->multicellSetup())
+            return;
         showMulticellDialog(this, m_model.accessories(), m_link.status().cellCount.load(), false);
     });
     QMenu *sipper = instrument->addMenu("Auto &Sipper");

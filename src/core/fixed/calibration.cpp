@@ -76,11 +76,16 @@ int concentrationColumn(const FixedMethodRecord &method) {
     return effectiveColumn(method) + 1;
 }
 
+bool concentrationMode(const FixedMethodRecord &method) {
+    return method.concentration != 0 && method.count >= 1 && method.count <= 3;
+}
+
 void layoutConcentrationColumns(SampleTable &table, const FixedMethodRecord &method,
                                 const std::optional<std::string> &unitHeader) {
     grid::GridModel &grid = table.grid();
     const int effective = effectiveColumn(method);
-    grid.resize(grid.rows(), effective + 2);
+    if (grid.columns() != effective + 2)
+        table.layoutFixedPoints(method, false, 2);
     for (int column : {effective, effective + 1}) {
         grid.setColumnWidthTwips(column, 1200);
         grid.setRightAligned(column, true);

@@ -32,7 +32,9 @@ int standardsNeeded(int methodIndex);
 std::string calibrationMissingText(int methodIndex);
 
 // Concentration mode of a fixed points table: the wavelength columns, "Abs(eff)" and the
-// concentration under the unit's header (written only once the display settings exist).
+// concentration under the unit's header (written only once the display settings exist). Whether the
+// table is in concentration mode: concentrations asked for, at one to three wavelengths.
+bool concentrationMode(const FixedMethodRecord &method);
 void layoutConcentrationColumns(SampleTable &table, const FixedMethodRecord &method,
                                 const std::optional<std::string> &unitHeader);
 int effectiveColumn(const FixedMethodRecord &method);

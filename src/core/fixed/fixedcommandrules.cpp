@@ -33,6 +33,12 @@ CommandState fixedCommandState(FixedCommand command, const FixedWindowState &sta
     }
     case kAbsorbanceMode:
         return {true, state.absorbance};
+    case kStandardSetup:
+        return {state.linkOnline && state.standards, false};
+    case kDeletePresets:
+        return {state.linkOnline && state.anyPreset, false};
+    case kExportStandard:
+        return {state.standardRows > 0, false};
     case kMethodPage:
     case kDisplayPage:
     case kTraceCursor:

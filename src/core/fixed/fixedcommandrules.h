@@ -20,6 +20,9 @@ enum FixedCommand {
     kTransmittanceMode,
     kAbsorbanceMode,
     kDataFont,
+    kStandardSetup,
+    kDeletePresets,
+    kExportStandard,
     kFixedCommandCount
 };
 
@@ -39,6 +42,10 @@ struct FixedWindowState {
     int pageRows = 0;   // rows of the table whose buttons are being decided (the sample table for menus)
     bool concentration = false;
     bool absorbance = true;
+    // Fixed points: "Use Standard Samples", the standards measured and preset.
+    bool standards = false;
+    int standardRows = 0;
+    bool anyPreset = false;
 };
 
 using CommandState = scan::CommandState;

@@ -124,9 +124,9 @@ bool SampleTable::exportText(const std::string &path) const {
     return writeFileAtomically(path, exportText());
 }
 
-void SampleTable::layoutFixedPoints(const FixedMethodRecord &method, bool withNames) {
+void SampleTable::layoutFixedPoints(const FixedMethodRecord &method, bool withNames, int resultColumns) {
     const int count = std::clamp(method.count, 1, method.capacity);
-    m_grid.resize(kRows + 1, count + 1);
+    m_grid.resize(kRows + 1, count + 1 + std::max(resultColumns, 0));
     m_grid.setFixed(1, 1);
     m_grid.setText(0, 0, "Sample name");
     m_grid.setColumnWidthTwips(0, kNameWidthTwips);

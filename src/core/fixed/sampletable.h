@@ -52,8 +52,9 @@ public:
     std::string exportText() const;
     bool exportText(const std::string &path) const;
 
-    // The plain layout of a fixed points table: the names and one column per wavelength.
-    void layoutFixedPoints(const FixedMethodRecord &method, bool withNames);
+    // The layout of a fixed points table: the names, one column per wavelength and `resultColumns`
+    // more. The table takes its final width at once, so the results' cells keep their text.
+    void layoutFixedPoints(const FixedMethodRecord &method, bool withNames, int resultColumns = 0);
 
 private:
     grid::GridModel m_grid;
