@@ -25,6 +25,7 @@
 #include "app/fixed/fixedview.h"
 #include "app/fixed/standardsetup.h"
 #include "app/shell/qtmessageservice.h"
+#include "core/fixed/standardpresets.h"
 #include "core/link/commands.h"
 #include "sim/samples.h"
 #include "support/linkeddriver.h"
@@ -365,6 +366,97 @@ TEST_F(FixedWindowTest, OnATablePageEnterPressesTheFocusedButtonAndEscapeDoesNot
     QTest::keyClick(method->wavelengthField(0), Qt::Key_Return);
     EXPECT_FALSE(method->wavelengthField(0)->hasFocus()) << "Enter moves on in the method page";
     sample.table().setModified(false);
+}
+
+// Standards of 0, 20, 40, 60 and 80 mg/l in cells 1 to 5 and a sample of 50 mg/l in cell 6.
+class CalibrationOnTheInstrumentTest : public FixedWindowTest {
+protected:
+    CalibrationOnTheInstrumentTest() {
+        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"),
+                         "[Simulation]\nBoot=1\nSpeed=100\n[Accessories]\nCells=8\nCell1=blank\n"
+                         "Cell2=dichromate20\nCell3=dichromate40\nCell4=dichromate60\nCell5=dichromate80\n"
+                         "Cell6=dichromate50\nCell7=empty\nCell8=empty\n");
+        test::writeBytes(dir.file("config/tarvesta.zav.func.fixed.ini"),
+                         "[Wavelength]\nNum=1\nWL1=350\n[Setup]\nConcentration=1\nReference=1\nMethod=0\n");
+        const char *concentrations[] = {"0", "20", "40", "60", "80"};
+        for (std::size_t cell = 0; cell < 5; ++cell) {
+            accessories.cellInstalled[cell] = 1;
+            accessories.cellName[cell] = "Std " + std::string(concentrations[cell]);
+            accessories.cellConcentration[cell] = concentrations[cell];
+        }
+    }
+    // The calibration line of the sim's own band model at 350 nm through the five standards.
+    static double modelSlope() {
+        const char *names[] = {"blank", "dichromate20", "dichromate40", "dichromate60", "dichromate80"};
+        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (int i = 0; i < 5; ++i) {
+            const double a = sim::namedSample(names[i]).absorbance(350.0, 2.0, 0.0);
+            const double c = 20.0 * i;
+            sx += a;
+            sy += c;
+            sxx += a * a;
+            sxy += a * c;
+        }
+        return (5 * sxy - sx * sy) / (5 * sxx - sx * sx);
+    }
+};
+
+TEST_F(CalibrationOnTheInstrumentTest, StandardsFromTheChangerCalibrateAndASampleReadsItsConcentration) {
+    linkUp();
+    ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().cellCount.load() == 8; }));
+    CFixedView &view = frame->view();
+    view.SwitchToPage(CFixedView::kStandardKey);
+    ASSERT_EQ(view.currentKey(), CFixedView::kStandardKey);
+    trigger(fixed::kAutorun);
+    ASSERT_TRUE(pumpUntil([&] { return flags.autorunActive == 0; }, std::chrono::seconds(60)));
+    fixed::SampleTable &standards = dynamic_cast<CQuanView &>(view).StandardPage()->table();
+    ASSERT_EQ(standards.rowCount(), 5);
+    EXPECT_EQ(standards.grid().rowTexts(0),
+              (std::vector<std::string>{"Sample name", "350.0nm", "Abs(eff)", "ug/ml"}));
+    EXPECT_EQ(standards.grid().text(2, 0), "Std 20");
+    EXPECT_EQ(standards.grid().text(2, 3), "20.0000");
+    const fixed::FixedMethodRecord &method = view.MethodPage()->record();
+    EXPECT_GE(method.correlation, 0.999f);
+    EXPECT_NEAR(method.coefficients[1], modelSlope(), 0.01 * modelSlope());
+    EXPECT_TRUE(view.StandardTable()->note().isEmpty());
+
+    accessories.cellInstalled[5] = 1;
+    moveToCell(5);
+    view.SwitchToPage(CFixedView::kSampleKey);
+    trigger(fixed::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    EXPECT_FALSE(readout()->findChild<QLineEdit *>("concentration")->text().isEmpty());
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    const auto concentration = samples().grid().number(1, 3);
+    ASSERT_TRUE(concentration);
+    EXPECT_NEAR(*concentration, 50.0, 1.0);
+    standards.setModified(false);
+    samples().setModified(false);
+}
+
+TEST_F(CalibrationOnTheInstrumentTest, PresetStandardsAreMeasuredUnderTheirNamesAndAFailedFitSaysWhy) {
+    linkUp();
+    CFixedView &view = frame->view();
+    view.SwitchToPage(CFixedView::kStandardKey);
+    CFixedSample &standardPage = *view.StandardTable();
+    fixed::StandardPresetting presetting(standardPage.table(), view.MethodPage()->record());
+    presetting.accept("Low", 20.0);
+    frame->refreshCommands();
+    EXPECT_TRUE(frame->action(fixed::kDeletePresets)->isEnabled());
+    moveToCell(1);
+    standardPage.button(fixed::kStart)->click(); // the menu's Start measures samples
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    EXPECT_EQ(readout()->name(), "Low");
+    EXPECT_EQ(readout()->findChild<QLineEdit *>("concentration")->text(), "20.0000");
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    EXPECT_FALSE(standardPage.table().preset(0));
+    EXPECT_EQ(standardPage.table().grid().text(1, 0), "Low");
+    // One standard cannot make a line: the page says so, the coefficients stay.
+    EXPECT_EQ(standardPage.note(), "Calibration not computed: it needs 2 standards with different Abs(eff).");
+    EXPECT_FLOAT_EQ(view.MethodPage()->record().coefficients[1], 1.0f);
+    standardPage.table().setModified(false);
 }
 
 TEST_F(FixedWindowTest, ModifyAndDeleteButtonsFollowTheirOwnTable) {
