@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/config/profilestore.h"
+#include "core/fixed/fixedmethod.h"
+
+namespace spectavo::fixed {
+
+// The display settings of the calibration chart, kept as the operator typed them.
+struct CurveSettings {
+    static constexpr const char *kTooDense =
+        "The tip interval you selected is too dense.\nIt will be auto selected.";
+    static constexpr const char *kFontFile = "..\\config\\tarvesta.zav.font.curve.ini";
+    static constexpr int kFonts = 7;
+    enum Font { kXTitleFont, kYTitleFont, kTitleFont, kStandardFont, kSampleFont, kParameterFont, kTickFont };
+
+    int showParameter = 1;
+    int showStandard = 1;
+    int showSample = 1;
+    int autoTip = 1;
+    int showTitle = 1;
+    int showX = 1;
+    int showY = 1;
+    std::string xMin = "0";
+    std::string xMax = "3";
+    std::string yMin = "0";
+    std::string yMax = "1.0";
+    std::string xStep = "0.1";
+    std::string yStep = "0.1";
+    std::string xTitle = "Concentration";
+    std::string yTitle = "Abs";
+    std::string curveTitle = "Fit Curve";
+    std::string unit = "%";
+
+    void load(const ProfileStore &file);
+    void save(ProfileStore &file) const;
+    // Manual steps that would give more than 50 intervals (or a step of 0) are refused: automatic
+    // steps take over. True when they were refused.
+    bool refuseDenseSteps();
+};
+
+// The step an axis of this range gets automatically, and the label format of a step.
+double automaticStep(double range);
+int labelDecimals(double step);
+std::string labelFormat(double step); // "%.f", "%.1f", ...
+
+// One tick of an axis: its value, its position on the device, its label, and whether a grid line is
+// drawn there (not when it would fall on the frame).
+struct ChartTick {
+    double value;
+    double position;
+    std::string label;
+    bool gridLine;
+};
+
+// A rectangle in device units.
+struct ChartRect {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// The sizes the layout takes from the fonts: |height| of each font, and the width of the tick font.
+struct ChartFontSizes {
+    std::array<double, CurveSettings::kFonts> height{};
+    double tickWidth = 0;
+};
+
+// Where everything of the calibration chart goes on a device rectangle. An axis whose limits are
+// equal or reversed has no scale: the frame and the titles are drawn, nothing is placed on it.
+struct QuanChartLayout {
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0, xStep = 0, yStep = 0;
+    ChartRect plot;
+    double sx = 0, sy = 0;
+    bool scaled = false;
+    std::vector<ChartTick> xTicks, yTicks;
+
+    double xOf(double concentration) const { return plot.left + (concentration - xMin) * sx; }
+    double yOf(double absorbance) const { return plot.bottom - (absorbance - yMin) * sy; }
+};
+// At most this many ticks per axis, whatever range and step are typed.
+inline constexpr int kMaxTicks = 500;
+
+QuanChartLayout layoutQuanChart(const CurveSettings &settings, const ChartRect &client,
+                                const ChartFontSizes &fonts);
+
+// The fitted curve as device points: a straight line for a linear fit, one point per device row
+// otherwise (clipping to the plot area is the painter's).
+std::vector<std::array<double, 2>> calibrationCurve(const QuanChartLayout &layout,
+                                                    const FixedMethodRecord &method);
+// "Conc = ..." and "r = ..." as the chart shows them.
+std::string formulaText(const FixedMethodRecord &method);
+std::string correlationText(const FixedMethodRecord &method);
+// The standards and samples are marked only when standards are in use with concentrations.
+bool marksShown(const FixedMethodRecord &method);
+
+} // namespace spectavo::fixed
