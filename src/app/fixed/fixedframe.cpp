@@ -89,6 +89,12 @@ void CFixedFrame::buildCommands() {
     })->setCheckable(true);
     viewMenu->addSeparator();
     addCommand(viewMenu, fixed::kDataFont, "Data &Font...", [this] { chooseDataFont(); });
+    if (auto *quan = dynamic_cast<CQuanView *>(m_view)) {
+        viewMenu->addSeparator();
+        addCommand(viewMenu, fixed::kCopyCurve, "&Copy", [quan] {
+            quan->copyCurve();
+        })->setStatusTip("Copy the calibration curve");
+    }
     m_menus = {measure, viewMenu};
 }
 

@@ -22,20 +22,6 @@
 #include "core/strings/cformat.h"
 
 namespace spectavo::app {
-namespace {
-
-std::uint32_t colourRef(const QColor &colour) {
-    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
-           static_cast<std::uint32_t>(colour.blue()) << 16;
-}
-
-QColor fromColourRef(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
-} // namespace
-
 CFixedSample::CFixedSample(CFixedView &view, bool standard, QWidget *parent)
     : CFixedPage(parent), m_view(view), m_table(standard) {
     buildControls();
@@ -229,9 +215,9 @@ std::optional<std::pair<int, int>> CFixedSample::selectedGridRows() const {
 void CFixedSample::OnDataFont() {
     const QFont font = m_view.font(CFixedView::kDataFont);
     const QColor colour = m_view.fontColour(CFixedView::kDataFont);
-    const auto chosen = askFontAndColour(this, fromQFont(font), colourRef(colour));
+    const auto chosen = askFontAndColour(this, fromQFont(font), storedColour(colour));
     if (chosen) {
-        m_view.setDataFont(toQFont(chosen->font), fromColourRef(chosen->colour));
+        m_view.setDataFont(toQFont(chosen->font), colourOf(chosen->colour));
         // Every document kind keeps its data font in the fixed points file.
         ProfileFile file(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true);
         ProfileFile::Batch batch(file);
@@ -269,7 +255,7 @@ void CQuanSample::InitGrid(bool withNames) {
         return;
     }
     table().layoutFixedPoints(method, withNames, 2);
-    fixed::layoutConcentrationColumns(table(), method, method.unit);
+    fixed::layoutConcentrationColumns(table(), method, m_view.concentrationHeader());
 }
 
 std::optional<QString> CQuanSample::AutorunConcentration() {

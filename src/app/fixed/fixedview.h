@@ -2,6 +2,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include <QColor>
@@ -19,6 +21,9 @@ class QTimer;
 namespace spectavo::app {
 
 class CFixedMethod;
+class CQuanCurve;
+class CQuanCurveSettings;
+struct QuanChartScene;
 class CFixedPage;
 class CFixedSample;
 
@@ -51,6 +56,8 @@ public:
     virtual CFixedSample *SamplePage() const;
     // The standard table, in the documents that have one.
     virtual CFixedSample *StandardTable() const { return nullptr; }
+    // The concentration column's header: none until the display settings exist.
+    virtual std::optional<std::string> concentrationHeader() const { return std::nullopt; }
     // Every table page, for the rules and the photometric conversion.
     virtual std::vector<CFixedSample *> tablePages() const;
     CFixedPage *pageAt(int position) const;
@@ -128,6 +135,13 @@ public:
     explicit CQuanView(const WindowHost &host, QWidget *parent = nullptr);
     void CreatePages() override;
     CFixedSample *StandardPage() const;
+    CQuanCurve *CurvePage() const;
+    CQuanCurveSettings *SettingsPage() const;
+    std::optional<std::string> concentrationHeader() const override;
+    // What the calibration chart shows now.
+    QuanChartScene chartScene() const;
+    // "&Copy": the chart to the clipboard (SVG described "ZAV.Fit", and a bitmap).
+    void copyCurve();
     CFixedSample *StandardTable() const override { return StandardPage(); }
     std::vector<CFixedSample *> tablePages() const override;
     bool standardTableCurrent() const { return m_standardCurrent; }

@@ -1,6 +1,9 @@
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
+#include "app/fixed/quan/quancurve.h"
+#include "app/fixed/quan/quancurvesettings.h"
+#include "app/widgets/clipboardpicture.h"
 
 namespace spectavo::app {
 
@@ -12,10 +15,17 @@ CQuanView::CQuanView(const WindowHost &host, QWidget *parent)
 void CQuanView::CreatePages() {
     AddPage("Method", 0, kMethodKey, new CQuanMethod(program()));
     AddPage("Information", 1, kMemoKey, new CFixedComingPage("Information"));
-    AddPage("Fitting", 2, kFittingKey, new CFixedComingPage("Fitting"));
+    AddPage("Fitting", 2, kFittingKey, new CQuanCurve(*this));
     AddPage("Standard", 3, kStandardKey, new CQuanSample(*this, true));
     AddPage("Sample", 4, kSampleKey, new CQuanSample(*this, false));
-    AddPage("Display Setting", 5, kSettingsKey, new CFixedComingPage("Display Setting"));
+    auto *settings = new CQuanCurveSettings;
+    AddPage("Display Setting", 5, kSettingsKey, settings);
+    settings->changed = [this] {
+        for (CFixedSample *table : tablePages())
+            table->InitGrid(false);
+        if (CQuanCurve *curve = CurvePage())
+            curve->showData();
+    };
     // A new fit order, count or concentration switch refits the standards at once.
     MethodPage()->methodChanged = [this] {
         if (CFixedSample *standards = StandardPage()) {
@@ -31,6 +41,48 @@ void CQuanView::CreatePages() {
 
 CFixedSample *CQuanView::StandardPage() const {
     return dynamic_cast<CFixedSample *>(pageAt(3));
+}
+
+CQuanCurve *CQuanView::CurvePage() const {
+    return dynamic_cast<CQuanCurve *>(pageAt(2));
+}
+
+CQuanCurveSettings *CQuanView::SettingsPage() const {
+    return dynamic_cast<CQuanCurveSettings *>(pageAt(5));
+}
+
+std::optional<std::string> CQuanView::concentrationHeader() const {
+    if (const CQuanCurveSettings *settings = SettingsPage())
+        return settings->settings().unit;
+    return std::nullopt;
+}
+
+QuanChartScene CQuanView::chartScene() const {
+    QuanChartScene scene;
+    if (CFixedMethod *method = MethodPage())
+        scene.method = &method->record();
+    if (CFixedSample *standards = StandardPage())
+        scene.standards = &standards->table();
+    if (CFixedSample *samples = SamplePage())
+        scene.samples = &samples->table();
+    if (const CQuanCurveSettings *settings = SettingsPage()) {
+        scene.settings = settings->settings();
+        scene.fonts = settings->fonts();
+        scene.colours = settings->colours();
+    }
+    return scene;
+}
+
+void CQuanView::copyCurve() {
+    SwitchToPage(kFittingKey);
+    CQuanCurve *curve = CurvePage();
+    if (!curve)
+        return;
+    const QuanChartScene scene = chartScene();
+    const QRect area = curve->chart()->rect().isEmpty() ? QRect(0, 0, 640, 400) : curve->chart()->rect();
+    copyPictureToClipboard(area, "ZAV.Fit", [&scene](QPainter &painter, const QRect &target) {
+        paintQuanChart(painter, target, scene);
+    });
 }
 
 std::vector<CFixedSample *> CQuanView::tablePages() const {

@@ -15,6 +15,7 @@
 #include "app/scan/waveview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/clipboardpicture.h"
 #include "app/widgets/filechooser.h"
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
@@ -202,27 +203,9 @@ void CScanFrame::copyPicture() {
     if (m_spectra.empty())
         return;
     const SpectrumChartScene scene = m_view->scene();
-    const QRect area = m_view->rect();
-    QByteArray svg;
-    {
-        QBuffer buffer(&svg);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(area.size());
-        generator.setViewBox(area);
-        generator.setDescription("ZAV.SCA");
-        QPainter painter(&generator);
+    copyPictureToClipboard(m_view->rect(), "ZAV.SCA", [&scene](QPainter &painter, const QRect &area) {
         paintSpectrumChart(painter, area, scene);
-    }
-    QImage image(area.size(), QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        paintSpectrumChart(painter, area, scene);
-    }
-    auto *picture = new QMimeData;
-    picture->setData("image/svg+xml", svg);
-    picture->setImageData(image);
-    QApplication::clipboard()->setMimeData(picture);
+    });
 }
 
 } // namespace spectavo::app

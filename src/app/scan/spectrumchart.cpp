@@ -187,8 +187,7 @@ void paintMarks(QPainter &painter, const Frame &f, const SpectrumChartScene &sce
 } // namespace
 
 QColor chartColour(std::uint32_t rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>((rgb >> 16) & 0xFF));
+    return colourOf(rgb);
 }
 
 scan::ChartLayout chartLayoutFor(const QRect &target, const SpectrumChartScene &scene) {

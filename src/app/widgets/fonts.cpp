@@ -27,4 +27,14 @@ StoredFont fromQFont(const QFont &font) {
     return stored;
 }
 
+QColor colourOf(std::uint32_t stored) {
+    return QColor(static_cast<int>(stored & 0xFF), static_cast<int>((stored >> 8) & 0xFF),
+                  static_cast<int>((stored >> 16) & 0xFF));
+}
+
+std::uint32_t storedColour(const QColor &colour) {
+    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
+           static_cast<std::uint32_t>(colour.blue()) << 16;
+}
+
 } // namespace spectavo::app

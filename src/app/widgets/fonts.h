@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
+#include <QColor>
+
 #include <QFont>
 
 #include "core/config/fontdescription.h"
@@ -11,5 +15,9 @@ namespace spectavo::app {
 // text by 90 degrees (the painter does that, not the font).
 QFont toQFont(const StoredFont &font);
 StoredFont fromQFont(const QFont &font);
+
+// A stored colour (red in the low byte, then green, then blue) as a QColor and back.
+QColor colourOf(std::uint32_t stored);
+std::uint32_t storedColour(const QColor &colour);
 
 } // namespace spectavo::app

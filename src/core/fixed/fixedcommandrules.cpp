@@ -39,6 +39,8 @@ CommandState fixedCommandState(FixedCommand command, const FixedWindowState &sta
         return {state.linkOnline && state.anyPreset, false};
     case kExportStandard:
         return {state.standardRows > 0, false};
+    case kCopyCurve:
+        return {state.concentration, false};
     case kMethodPage:
     case kDisplayPage:
     case kTraceCursor:

@@ -23,6 +23,7 @@ enum FixedCommand {
     kStandardSetup,
     kDeletePresets,
     kExportStandard,
+    kCopyCurve,
     kFixedCommandCount
 };
 
