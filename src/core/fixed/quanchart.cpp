@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 #include "core/strings/cformat.h"
 
@@ -175,6 +176,45 @@ std::vector<std::array<double, 2>> calibrationCurve(const QuanChartLayout &layou
         points.push_back({layout.xOf(concentration), layout.plot.bottom - row});
     }
     return points;
+}
+
+// Liang-Barsky: the part of a segment inside the rectangle, if any.
+std::optional<std::array<double, 4>> clipSegment(std::array<double, 4> segment, const ChartRect &rect) {
+    const double dx = segment[2] - segment[0];
+    const double dy = segment[3] - segment[1];
+    double enter = 0.0, leave = 1.0;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {segment[0] - rect.left, rect.right - segment[0], segment[1] - rect.top,
+                        rect.bottom - segment[1]};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (!(enter <= leave))
+        return std::nullopt;
+    return std::array<double, 4>{segment[0] + enter * dx, segment[1] + enter * dy, segment[0] + leave * dx,
+                                 segment[1] + leave * dy};
+}
+
+std::vector<std::array<double, 4>> clippedSegments(const std::vector<std::array<double, 2>> &points,
+                                                   const ChartRect &rect) {
+    std::vector<std::array<double, 4>> segments;
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const std::array<double, 4> segment{points[i - 1][0], points[i - 1][1], points[i][0], points[i][1]};
+        if (!std::isfinite(segment[0]) || !std::isfinite(segment[2]))
+            continue;
+        if (const auto inside = clipSegment(segment, rect))
+            segments.push_back(*inside);
+    }
+    return segments;
 }
 
 std::string formulaText(const FixedMethodRecord &method) {

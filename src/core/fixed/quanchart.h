@@ -89,6 +89,10 @@ QuanChartLayout layoutQuanChart(const CurveSettings &settings, const ChartRect &
 // otherwise (clipping to the plot area is the painter's).
 std::vector<std::array<double, 2>> calibrationCurve(const QuanChartLayout &layout,
                                                     const FixedMethodRecord &method);
+// The parts of a polyline inside a rectangle, as segments (x1, y1, x2, y2): devices that do not clip
+// (a vector picture) draw the curve inside the frame too.
+std::vector<std::array<double, 4>> clippedSegments(const std::vector<std::array<double, 2>> &points,
+                                                   const ChartRect &rect);
 // "Conc = ..." and "r = ..." as the chart shows them.
 std::string formulaText(const FixedMethodRecord &method);
 std::string correlationText(const FixedMethodRecord &method);

@@ -12,16 +12,25 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTabWidget>
 
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedreadout.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
+#include "app/fixed/quan/quancurve.h"
+#include "app/fixed/quan/quancurvesettings.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanproperty.h"
 #include "app/scan/waveview.h"
@@ -31,6 +40,7 @@
 #include "app/shell/servicedialogs.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "core/strings/cformat.h"
 
 namespace {
 
@@ -176,6 +186,71 @@ bool measureFixedPoints(app::CMainFrame &frame, link::StationLink &station, cons
     return saved;
 }
 
+// A quadratic calibration from five standards with three samples: the Fitting page, the Display
+// Setting page and the chart as copied to the clipboard (its SVG drawn to a picture).
+bool showCalibration(app::CMainFrame &frame, const QDir &folder) {
+    frame.newDocument(shell::DocumentKind::FixedPoints);
+    QMdiSubWindow *window = frame.documents()->subWindowList().last();
+    auto *fixedWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    auto *view = fixedWindow ? dynamic_cast<app::CQuanView *>(&fixedWindow->view()) : nullptr;
+    if (!view)
+        return false;
+    window->showMaximized();
+    fixed::FixedMethodRecord &method = view->MethodPage()->record();
+    method.count = 1;
+    method.wavelengths[0] = 350.0f;
+    method.concentration = 1;
+    method.reference = 1;
+    method.methodIndex = 1;
+    view->MethodPage()->showData();
+    const double standards[][2] = {{0.0, 0.0}, {0.214, 20.0}, {0.421, 40.0}, {0.618, 60.0}, {0.803, 80.0}};
+    const double samples[] = {0.105, 0.352, 0.705};
+    const auto fill = [](app::CFixedSample &page, int row, double effective, const char *name) {
+        const float value[] = {static_cast<float>(effective)};
+        page.InitGrid(false);
+        page.table().writeMeasuredRow(row, name, value, true);
+        page.table().grid().setText(row + 1, 2, strings::formatC("%.4f", effective));
+    };
+    app::CFixedSample &standardPage = *view->StandardPage();
+    for (int i = 0; i < 5; ++i) {
+        fill(standardPage, i, standards[i][0], strings::formatC("Std %d mg/l", i * 20).c_str());
+        standardPage.table().grid().setText(i + 1, 3, strings::formatC("%.4f", standards[i][1]));
+    }
+    standardPage.Recalculate();
+    app::CFixedSample &samplePage = *view->SamplePage();
+    for (int i = 0; i < 3; ++i)
+        fill(samplePage, i, samples[i], strings::formatC("Sample-%d", i + 1).c_str());
+    samplePage.Recalculate();
+    app::CQuanCurveSettings &settings = *view->SettingsPage();
+    settings.field("xMax")->setText("100");
+    settings.apply();
+    view->SwitchToPage(app::CFixedView::kFittingKey);
+    pumpFor(500);
+    bool saved = save(frame, folder, "fixed-fitting.png");
+    view->SwitchToPage(app::CFixedView::kSettingsKey);
+    pumpFor(300);
+    saved = save(frame, folder, "fixed-display-setting.png") && saved;
+
+    view->copyCurve();
+    const QByteArray svg = QApplication::clipboard()->mimeData()->data("image/svg+xml");
+    QSvgRenderer renderer(svg);
+    QImage copied(renderer.defaultSize().isEmpty() ? QSize(640, 400) : renderer.defaultSize(),
+                  QImage::Format_RGB32);
+    copied.fill(Qt::white);
+    QPainter painter(&copied);
+    renderer.render(&painter);
+    painter.end();
+    const QString path = folder.filePath("fixed-fitting-copied.png");
+    saved = svg.contains("ZAV.Fit") && copied.save(path) && saved;
+    std::printf("%s\n", qPrintable(path));
+    settings.field("xMax")->setText("3"); // the pictures' range stays out of the next session
+    settings.apply();
+    standardPage.table().setModified(false);
+    samplePage.table().setModified(false);
+    window->close();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -222,6 +297,7 @@ int main(int argc, char **argv) {
 
     saved = scanHolmium(frame, station, folder) && saved;
     saved = measureFixedPoints(frame, station, folder) && saved;
+    saved = showCalibration(frame, folder) && saved;
 
     app::CHubSetup hub(&frame);
     hub.show();

@@ -101,6 +101,15 @@ TEST(QuanChartCurve, LinearIsOneLineAndHigherOrdersOnePointPerRow) {
     EXPECT_EQ(correlationText(method), "r = 0.999500");
 }
 
+TEST(QuanChartCurve, SegmentsAreClippedToThePlot) {
+    const ChartRect plot{10, 10, 110, 60};
+    const auto segments = clippedSegments({{{0, 35}}, {{60, 35}}, {{200, 35}}, {{300, 100}}}, plot);
+    ASSERT_EQ(segments.size(), 2u);
+    EXPECT_EQ(segments[0], (std::array<double, 4>{10, 35, 60, 35}));
+    EXPECT_EQ(segments[1], (std::array<double, 4>{60, 35, 110, 35}));
+    EXPECT_TRUE(clippedSegments({{{0, 0}}, {{5, 100}}}, plot).empty());
+}
+
 TEST(QuanChartMarks, OnlyWithStandardsAndConcentrations) {
     FixedMethodRecord method;
     method.concentration = 1;

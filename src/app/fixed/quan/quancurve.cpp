@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include "app/fixed/fixedview.h"
@@ -109,16 +108,8 @@ void drawCalibration(QPainter &painter, const QuanChartScene &scene, const fixed
     painter.setClipRect(QRectF(QPointF(plot.left, plot.top), QPointF(plot.right, plot.bottom)));
     const QPen red(QColor(255, 0, 0), 1);
     painter.setPen(red);
-    const auto curve = fixed::calibrationCurve(layout, method);
-    QPainterPath path;
-    for (std::size_t i = 0; i < curve.size(); ++i) {
-        const QPointF point(curve[i][0], curve[i][1]);
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    painter.drawPath(path);
+    for (const auto &segment : fixed::clippedSegments(fixed::calibrationCurve(layout, method), plot))
+        painter.drawLine(QPointF(segment[0], segment[1]), QPointF(segment[2], segment[3]));
     const fixed::CurveSettings &settings = scene.settings;
     if (settings.showParameter != 0) {
         painter.setFont(scene.fonts[Font::kParameterFont]);
