@@ -11,10 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,10 @@
 #include "app/fixed/fixedreadout.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
+#include "app/fixed/quan/quancurve.h"
+#include "app/fixed/quan/quancurvesettings.h"
 #include "app/fixed/standardsetup.h"
+#include "app/shell/accessorydialogs.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/fixed/standardpresets.h"
 #include "core/link/commands.h"
@@ -70,6 +75,10 @@ protected:
         ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
         ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
         WindowHost host{{instrument.link, shared, flags, accessories}};
+        host.multicellDialog = [this](bool withConcentrations) {
+            return showMulticellDialog(frame.get(), accessories, instrument.link.status().cellCount.load(),
+                                       withConcentrations);
+        };
         host.modeCommand = [this](bool absorbance) {
             flags.photometricModeChanged = (absorbance ? 1 : 0) != flags.absorbanceMode;
             flags.absorbanceMode = absorbance ? 1 : 0;
@@ -378,12 +387,27 @@ protected:
                          "Cell6=dichromate50\nCell7=empty\nCell8=empty\n");
         test::writeBytes(dir.file("config/tarvesta.zav.func.fixed.ini"),
                          "[Wavelength]\nNum=1\nWL1=350\n[Setup]\nConcentration=1\nReference=1\nMethod=0\n");
-        const char *concentrations[] = {"0", "20", "40", "60", "80"};
-        for (std::size_t cell = 0; cell < 5; ++cell) {
-            accessories.cellInstalled[cell] = 1;
-            accessories.cellName[cell] = "Std " + std::string(concentrations[cell]);
-            accessories.cellConcentration[cell] = concentrations[cell];
-        }
+    }
+    // The operator enters the standards' cells, names and concentrations in the multicell dialog,
+    // which the Standard tab opens with its concentration column.
+    void enterStandardsInTheMulticellDialog() {
+        QTimer::singleShot(0, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            const auto boxes = dialog->findChildren<QCheckBox *>();
+            const auto fields = dialog->findChildren<QLineEdit *>(); // per cell: name, concentration
+            ASSERT_GE(fields.size(), 10);
+            const char *concentrations[] = {"0", "20", "40", "60", "80"};
+            for (int cell = 0; cell < 5; ++cell) {
+                boxes[cell]->setChecked(true);
+                fields[2 * cell]->setText(QString("Std %1").arg(concentrations[cell]));
+                fields[2 * cell + 1]->setText(concentrations[cell]);
+            }
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->text().remove('&') == "OK")
+                    button->click();
+        });
+        ASSERT_TRUE(frame->multicellSetup());
     }
     // The calibration line of the sim's own band model at 350 nm through the five standards.
     static double modelSlope() {
@@ -407,6 +431,8 @@ TEST_F(CalibrationOnTheInstrumentTest, StandardsFromTheChangerCalibrateAndASampl
     CFixedView &view = frame->view();
     view.SwitchToPage(CFixedView::kStandardKey);
     ASSERT_EQ(view.currentKey(), CFixedView::kStandardKey);
+    enterStandardsInTheMulticellDialog();
+    ASSERT_EQ(accessories.cellConcentration[4], "80");
     trigger(fixed::kAutorun);
     ASSERT_TRUE(pumpUntil([&] { return flags.autorunActive == 0; }, std::chrono::seconds(60)));
     fixed::SampleTable &standards = dynamic_cast<CQuanView &>(view).StandardPage()->table();
@@ -431,6 +457,21 @@ TEST_F(CalibrationOnTheInstrumentTest, StandardsFromTheChangerCalibrateAndASampl
     const auto concentration = samples().grid().number(1, 3);
     ASSERT_TRUE(concentration);
     EXPECT_NEAR(*concentration, 50.0, 1.0);
+
+    // The Fitting page draws the line and the marks once its range takes the standards in.
+    auto &quan = dynamic_cast<CQuanView &>(view);
+    quan.SettingsPage()->field("xMax")->setText("100");
+    quan.SettingsPage()->apply();
+    view.SwitchToPage(CFixedView::kFittingKey);
+    ASSERT_EQ(view.currentKey(), CFixedView::kFittingKey);
+    const QImage chart = quan.CurvePage()->chart()->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x) {
+            const QRgb pixel = chart.pixel(x, y);
+            red += qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80 ? 1 : 0;
+        }
+    EXPECT_GT(red, chart.width() / 2) << "the line runs across the plot";
     standards.setModified(false);
     samples().setModified(false);
 }
