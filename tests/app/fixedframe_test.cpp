@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -457,6 +458,15 @@ TEST_F(CalibrationOnTheInstrumentTest, StandardsFromTheChangerCalibrateAndASampl
     const auto concentration = samples().grid().number(1, 3);
     ASSERT_TRUE(concentration);
     EXPECT_NEAR(*concentration, 50.0, 1.0);
+
+    // A quadratic fit is made at once when the operator chooses it.
+    auto *methodPage = dynamic_cast<CQuanMethod *>(view.MethodPage());
+    view.SwitchToPage(CFixedView::kMethodKey);
+    methodPage->fitBox()->setCurrentIndex(1);
+    emit methodPage->fitBox()->activated(1);
+    EXPECT_NE(method.coefficients[2], 0.0f);
+    EXPECT_TRUE(methodPage->coefficientField(2)->isEnabled());
+    EXPECT_EQ(method.coefficients[3], 0.0f);
 
     // The Fitting page draws the line and the marks once its range takes the standards in.
     auto &quan = dynamic_cast<CQuanView &>(view);
