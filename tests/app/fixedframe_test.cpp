@@ -510,6 +510,25 @@ TEST_F(CalibrationOnTheInstrumentTest, PresetStandardsAreMeasuredUnderTheirNames
     standardPage.table().setModified(false);
 }
 
+TEST_F(FixedWindowTest, OneReadoutAtATimeAndTheWindowStaysWhileItIsOpen) {
+    methodOf("WL1=350\n", 1);
+    linkUp();
+    trigger(fixed::kStart);
+    // Before its first command (the 300 ms pause) nothing else may start.
+    ASSERT_EQ(frame->findChildren<CFixedReadOut *>().size(), 1);
+    EXPECT_TRUE(frame->findChild<CFixedReadOut *>()->isVisible());
+    frame->refreshCommands();
+    EXPECT_FALSE(frame->action(fixed::kStart)->isEnabled());
+    frame->view().StartOn(*frame->view().SamplePage());
+    EXPECT_EQ(frame->findChildren<CFixedReadOut *>().size(), 1);
+    EXPECT_FALSE(frame->confirmClose());
+    EXPECT_NE(messages.shown.back().find("A measurement is running."), std::string::npos);
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    readout()->reject();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    EXPECT_TRUE(frame->confirmClose()) << "nothing measured, nothing to lose";
+}
+
 TEST_F(FixedWindowTest, ModifyAndDeleteButtonsFollowTheirOwnTable) {
     methodOf("WL1=350\n", 1);
     linkUp();

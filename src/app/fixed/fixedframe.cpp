@@ -117,7 +117,12 @@ bool CFixedFrame::openFile(const QString &path) {
 }
 
 bool CFixedFrame::confirmClose() {
-    if (m_view->autorunRunning() || m_host.program.flags.autorunActive != 0) {
+    if (m_view->measuring()) {
+        messages().show("Spectavo", "A measurement is running. Finish or cancel it first.",
+                        shell::MessageService::Icon::Warning);
+        return false;
+    }
+    if (m_view->autorunRunning()) {
         messages().show("Spectavo", "The automatic run is still measuring. Stop it first.",
                         shell::MessageService::Icon::Warning);
         return false;

@@ -31,7 +31,8 @@ CFixedReadOut::CFixedReadOut(shell::ProgramRecords program, const fixed::Readout
     : QDialog(parent), m_program(program), m_sequence(program.link, &m_target, points),
       m_grid(points.count + 1, 2), m_absorbance(program.flags.absorbanceMode != 0) {
     setWindowTitle(title);
-    setModal(true);
+    // Not modal: the main window's Stop must stay within reach during an automatic run. The window's
+    // rules keep every other measurement off while a readout is open.
     m_grid.setFixed(1, 1);
     m_grid.setText(0, 0, "Lambda");
     m_grid.setText(0, 1, m_absorbance ? "Abs" : "T%");

@@ -20,9 +20,9 @@ namespace spectavo::app {
 
 class CGridControl;
 
-// The readout of one sample: a row per wavelength, filled as the readings arrive. It is shown modal
-// to the application and ends with OK (the values are taken) or Cancel; either way the instrument is
-// stopped and sent back to the first wavelength before the dialog reports its end.
+// The readout of one sample: a row per wavelength, filled as the readings arrive. It ends with OK (the
+// values are taken) or Cancel; either way the instrument is stopped and sent back to the first
+// wavelength before the dialog reports its end.
 class CFixedReadOut : public QDialog {
 public:
     CFixedReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points, QWidget *parent,

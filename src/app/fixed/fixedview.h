@@ -93,6 +93,8 @@ public:
     void DeletePresets();
     bool multicellSetup();
     bool autorunRunning() const { return m_autorun.running(); }
+    // A readout of this document is open (from its appearing, before its first command, to its end).
+    bool measuring() const;
 
     // Called whenever the enabling of the commands may have changed.
     std::function<void()> commandsChanged = [] {};

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/fixed/fixedmethod.h"
+#include "app/fixed/fixedreadout.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
 #include "app/fixed/standardsetup.h"
@@ -11,6 +12,13 @@
 #include "core/fixed/standardpresets.h"
 
 namespace spectavo::app {
+
+bool CFixedView::measuring() const {
+    for (const CFixedReadOut *readout : findChildren<CFixedReadOut *>())
+        if (readout->isVisible())
+            return true;
+    return false;
+}
 
 fixed::FixedWindowState CFixedView::commandState() const {
     const shell::ProgramRecords &program = m_host.program;
@@ -21,8 +29,9 @@ fixed::FixedWindowState CFixedView::commandState() const {
     state.concentration =
         method && method->record().concentration != 0 && m_family == fixed::DocumentFamily::FixedPoints;
     state.linkOnline = program.link.status().linkOnline.load() != 0;
-    state.acquisitionOpen =
-        program.link.acquisition().open.load() || program.link.acquisition().mode.load() != link::kModeNone;
+    // A readout counts from its appearing: its first command follows a short pause.
+    state.acquisitionOpen = program.link.acquisition().open.load() ||
+                            program.link.acquisition().mode.load() != link::kModeNone || measuring();
     state.lampStable = program.flags.lampStable != 0;
     state.stationReady = program.link.status().stationReady.load() != 0;
     state.autorunActive = program.flags.autorunActive != 0;
@@ -58,7 +67,7 @@ void CFixedView::StartOn(CFixedSample &table) {
     if (mode == link::kModeWaveScan || mode == link::kModeTimedSampling)
         return;
     if (!fixed::measuringAllowed(commandState()))
-        return;
+        return; // also while a readout waits for its first command
     if (table.table().full()) {
         messages().show("Spectavo", fixed::SampleTable::kFull, shell::MessageService::Icon::Warning);
         return;
