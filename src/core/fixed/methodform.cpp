@@ -57,6 +57,9 @@ std::optional<FieldProblem> MethodForm::exchange(Direction direction) {
         return problem;
     if (auto problem = exchangeCoefficients(direction))
         return problem;
+    // The other kinds have no concentration switch or count field: their counts follow their own rules.
+    if (m_record.kind != MethodKind::FixedPoints)
+        return std::nullopt;
     forceUnusedCoefficients();
     if (toRecord)
         m_record.concentration = m_controls.concentration ? 1 : 0;
@@ -188,6 +191,16 @@ std::optional<FieldProblem> MethodForm::concentrationSwitched() {
     return problem ? problem : changed;
 }
 
+std::optional<FieldProblem> MethodForm::referenceChanged() {
+    auto problem = take();
+    m_record.count = m_record.reference + 2;
+    m_record.ClearBlanks();
+    for (int i = 0; i < FixedMethodRecord::kMaxWavelengths; ++i)
+        m_controls.wavelengthEnabled[static_cast<std::size_t>(i)] =
+            i < 2 || (i == 2 && m_record.reference == 1);
+    return problem;
+}
+
 std::optional<FieldProblem> MethodForm::methodChanged() {
     auto problem = take();
     for (int i = 0; i < FixedMethodRecord::kCoefficients; ++i)
@@ -199,6 +212,13 @@ std::optional<FieldProblem> MethodForm::methodChanged() {
 void MethodForm::load(const ProfileStore &file) {
     m_record.load(file);
     show();
+    if (m_record.kind == MethodKind::DnaProtein) {
+        m_record.count = m_record.reference != 0 ? 3 : 2;
+        for (int i = 0; i < FixedMethodRecord::kMaxWavelengths; ++i)
+            m_controls.wavelengthEnabled[static_cast<std::size_t>(i)] =
+                i < 2 || (i == 2 && m_record.reference == 1);
+        return;
+    }
     countChanged();
 }
 

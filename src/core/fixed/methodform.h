@@ -67,6 +67,9 @@ public:
     std::optional<FieldProblem> countChanged();
     std::optional<FieldProblem> concentrationSwitched();
     std::optional<FieldProblem> methodChanged();
+    // DNA/protein: "With Reference" sets the count (2 or 3), enables the third wavelength and clears
+    // the blanks.
+    std::optional<FieldProblem> referenceChanged();
 
     // A method from a file: read, blanks cleared, shown, rules applied.
     void load(const ProfileStore &file);
