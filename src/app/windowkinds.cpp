@@ -1,5 +1,6 @@
 #include "app/windowkinds.h"
 
+#include "app/fixed/dna/dnapages.h"
 #include "app/fixed/fixedframe.h"
 #include "app/placeholderwindow.h"
 #include "app/scan/scanframe.h"
@@ -21,7 +22,7 @@ const std::vector<WindowKind> &windowKinds() {
          [](const WindowHost &host) { return new CScanFrame(host); },
          {820, 520}},
         {DocumentKind::TimeScan, placeholderOf(DocumentKind::TimeScan), {480, 320}},
-        {DocumentKind::DnaProtein, placeholderOf(DocumentKind::DnaProtein), {480, 320}},
+        {DocumentKind::DnaProtein, makeDnaProteinWindow, {820, 560}},
         {DocumentKind::Validity, placeholderOf(DocumentKind::Validity), {480, 320}},
     };
     return kinds;

@@ -51,6 +51,7 @@ protected:
     // Where derived readouts put their own fields.
     QWidget *resultArea() const { return m_resultArea; }
     QLineEdit *nameField() const { return m_name; }
+    grid::GridModel &readings() { return m_grid; }
     shell::ProgramRecords m_program;
 
 private:

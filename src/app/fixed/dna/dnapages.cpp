@@ -1,0 +1,237 @@
+#include "app/fixed/dna/dnapages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/fixed/fixedframe.h"
+#include "core/config/profilefile.h"
+#include "core/fixed/readoutsequence.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+constexpr const char *kUnitList = "..\\config\\tarvesta.zav.unit.ini";
+
+ProfileFile dnaConfiguration() {
+    return ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::DnaProtein), true);
+}
+
+void setQuietly(QLineEdit *field, const std::string &text) {
+    const QSignalBlocker block(field);
+    field->setText(QString::fromStdString(text));
+}
+
+} // namespace
+
+CDNAMethod::CDNAMethod(shell::ProgramRecords program, QWidget *parent)
+    : CFixedMethod(program, fixed::MethodKind::DnaProtein, parent) {
+    buildControls();
+    loadConfiguration();
+    fillMethodList();
+    OnMethodChanged();
+    installKeyboardRules();
+}
+
+CDNAMethod::~CDNAMethod() {
+    saveConfiguration();
+}
+
+void CDNAMethod::buildControls() {
+    auto *layout = new QHBoxLayout(this);
+    auto *left = new QGroupBox("Method", this);
+    auto *grid = new QGridLayout(left);
+    m_method = new QComboBox(left);
+    m_method->setObjectName("method");
+    grid->addWidget(new QLabel("&Method", left), 0, 0);
+    grid->addWidget(m_method, 0, 1, 1, 2);
+    const char *labels[] = {"WL &1", "WL &2", "WL &3"};
+    for (int i = 0; i < 3; ++i) {
+        auto *field = new QLineEdit(left);
+        field->setObjectName(QString("wl%1").arg(i + 1));
+        field->setMaximumWidth(100);
+        auto *label = new QLabel(labels[i], left);
+        label->setBuddy(field);
+        grid->addWidget(label, i + 1, 0);
+        grid->addWidget(field, i + 1, 1);
+        connect(field, &QLineEdit::editingFinished, this, [this] {
+            if (!m_reporting)
+                takeData();
+        });
+        m_wavelengths[static_cast<std::size_t>(i)] = field;
+    }
+    m_reference = new QCheckBox("With &Reference", left);
+    m_reference->setObjectName("reference");
+    grid->addWidget(m_reference, 3, 2);
+    for (int i = 0; i < 4; ++i) {
+        auto *field = new QLineEdit(left);
+        field->setObjectName(QString("f%1").arg(i + 1));
+        field->setMaximumWidth(120);
+        grid->addWidget(new QLabel(QString("Coef. f%1=").arg(i + 1), left), i + 4, 0);
+        grid->addWidget(field, i + 4, 1);
+        m_factors[static_cast<std::size_t>(i)] = field;
+    }
+    m_unit = new QComboBox(left);
+    m_unit->setObjectName("unit");
+    m_unit->setEditable(true);
+    grid->addWidget(new QLabel("Unit", left), 8, 0);
+    grid->addWidget(m_unit, 8, 1);
+    layout->addWidget(left);
+
+    auto *formulas = new QGroupBox("Results", this);
+    auto *column = new QVBoxLayout(formulas);
+    for (const char *text : {"C( DNA ) = f1*(A1-Aref) - f2*(A2- Aref)",
+                             "C(Protein) = f3*(A2-Aref) - f4*(A1- Aref)", "Ratio = (A1-Aref) / (A2-Aref)"})
+        column->addWidget(new QLabel(text, formulas));
+    column->addStretch();
+    layout->addWidget(formulas);
+    layout->addStretch();
+
+    const ProfileFile units(kUnitList, true);
+    const ProfileFile::Batch list(units);
+    for (int i = 0, count = list.GetInt("Unit", "Num", 0); i < count && i < 1000; ++i)
+        m_unit->addItem(QString::fromStdString(list.GetStringAt("Unit", "Unit", i, "", 100)));
+    connect(m_method, &QComboBox::activated, this, [this] { OnMethodChanged(); });
+    connect(m_reference, &QCheckBox::clicked, this,
+            [this] { runRule(&fixed::MethodForm::referenceChanged); });
+}
+
+void CDNAMethod::fillMethodList() {
+    const ProfileFile file = dnaConfiguration();
+    const ProfileFile::Batch batch(file);
+    const QSignalBlocker block(m_method);
+    m_method->clear();
+    for (const std::string &name : fixed::DnaMethodList::read(batch).names)
+        m_method->addItem(QString::fromStdString(name));
+    applyControls();
+}
+
+void CDNAMethod::OnMethodChanged() {
+    collectControls();
+    m_form.take();
+    const ProfileFile file = dnaConfiguration();
+    const ProfileFile::Batch batch(file);
+    fixed::applyDnaMethod(batch, m_form.record().methodIndex, m_form.record());
+    showData();
+    methodChanged();
+}
+
+bool CDNAMethod::LoadFromFile(const std::string &path) {
+    CFixedMethod::LoadFromFile(path);
+    OnMethodChanged(); // the factors and wavelengths of that method, as configured now
+    return true;
+}
+
+void CDNAMethod::collectControls() {
+    fixed::MethodControls &controls = m_form.controls();
+    controls.methodIndex = std::max(m_method->currentIndex(), 0);
+    controls.unit = m_unit->currentText().toStdString();
+    controls.reference = m_reference->isChecked();
+    for (std::size_t i = 0; i < m_wavelengths.size(); ++i)
+        controls.wavelengths[i] = m_wavelengths[i]->text().toStdString();
+    for (std::size_t i = 0; i < m_factors.size(); ++i)
+        controls.coefficients[i] = m_factors[i]->text().toStdString();
+}
+
+void CDNAMethod::applyControls() {
+    const fixed::MethodControls &controls = m_form.controls();
+    {
+        const QSignalBlocker block(m_method);
+        if (controls.methodIndex < m_method->count())
+            m_method->setCurrentIndex(controls.methodIndex);
+    }
+    const QSignalBlocker blockUnit(m_unit);
+    m_unit->setCurrentText(QString::fromStdString(controls.unit));
+    m_reference->setChecked(controls.reference);
+    for (std::size_t i = 0; i < m_wavelengths.size(); ++i) {
+        setQuietly(m_wavelengths[i], controls.wavelengths[i]);
+        m_wavelengths[i]->setEnabled(i < 2 || controls.reference);
+    }
+    for (std::size_t i = 0; i < m_factors.size(); ++i)
+        setQuietly(m_factors[i], controls.coefficients[i]);
+}
+
+void CDNAMethod::focusField(const fixed::FieldProblem &problem) {
+    QLineEdit *field = problem.field == fixed::FieldProblem::Coefficient
+                           ? m_factors[static_cast<std::size_t>(std::clamp(problem.index, 0, 3))]
+                           : m_wavelengths[static_cast<std::size_t>(std::clamp(problem.index, 0, 2))];
+    field->setFocus();
+    field->selectAll();
+}
+
+CDNAReadOut::CDNAReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points,
+                         const std::array<std::string, 3> &resultNames, const std::array<float, 4> &factors,
+                         QWidget *parent)
+    : CFixedReadOut(program, points, parent, "DNA/Protein Measurement"), m_factors(factors) {
+    setCompleteWanted(true);
+    grid::GridModel &grid = readings();
+    const int first = grid.rows();
+    grid.resize(first + 3, grid.columns());
+    for (int i = 0; i < 3; ++i)
+        grid.setText(first + i, 0, strings::formatC("%8s", resultNames[static_cast<std::size_t>(i)].c_str()));
+}
+
+void CDNAReadOut::OnComplete() {
+    m_results = fixed::dnaResults(values(), m_factors);
+    grid::GridModel &grid = readings();
+    const int first = grid.rows() - 3;
+    const float shown[] = {m_results.dna, m_results.protein, m_results.ratio};
+    for (int i = 0; i < 3; ++i)
+        grid.setText(first + i, 1, strings::formatC("%f", static_cast<double>(shown[i])));
+}
+
+CDNASample::CDNASample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
+    InitGrid(true);
+}
+
+void CDNASample::InitGrid(bool withNames) {
+    const ProfileFile file = dnaConfiguration();
+    const ProfileFile::Batch batch(file);
+    fixed::layoutDnaTable(table(), m_view.MethodPage()->record(),
+                          fixed::DnaMethodList::read(batch).resultNames, withNames);
+}
+
+CFixedReadOut *CDNASample::CreateReadOut(int /*row*/, std::optional<QString> /*concentration*/) {
+    const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
+    const ProfileFile file = dnaConfiguration();
+    const ProfileFile::Batch batch(file);
+    return new CDNAReadOut(m_view.program(), fixed::readoutPointsOf(method),
+                           fixed::DnaMethodList::read(batch).resultNames, method.coefficients, this);
+}
+
+void CDNASample::OnMeasured(CFixedReadOut &readout, int row) {
+    table().setPreset(row, false);
+    if (auto *dna = dynamic_cast<CDNAReadOut *>(&readout)) {
+        InitGrid(false);
+        fixed::writeDnaResults(table(), m_view.MethodPage()->record(), row, dna->results());
+    }
+}
+
+CDNAView::CDNAView(const WindowHost &host, QWidget *parent)
+    : CFixedView(host, fixed::DocumentFamily::DnaProtein, parent) {
+    CreatePages();
+}
+
+void CDNAView::CreatePages() {
+    AddPage("Method", 0, kMethodKey, new CDNAMethod(program()));
+    AddPage("Information", 1, kMemoKey, new CFixedComingPage("Information"));
+    AddPage("Sample", 2, kSampleKey, new CDNASample(*this));
+    MethodPage()->methodChanged = [this] {
+        if (CFixedSample *samples = SamplePage())
+            samples->InitGrid(false);
+        commandsChanged();
+    };
+    SelectPage(kMethodKey);
+}
+
+MeasurementWindow *makeDnaProteinWindow(const WindowHost &host) {
+    return new CFixedFrame(host, shell::DocumentKind::DnaProtein, new CDNAView(host));
+}
+
+} // namespace spectavo::app

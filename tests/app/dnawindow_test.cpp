@@ -1,0 +1,119 @@
+// The DNA/protein window on the virtual instrument: the nucleic-acid cell measured with the shipped
+// 260/280/320 method gives the ratio and concentration of the sim's own band model.
+
+#include <filesystem>
+#include <memory>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "app/fixed/dna/dnapages.h"
+#include "app/fixed/fixedframe.h"
+#include "app/shell/qtmessageservice.h"
+#include "sim/samples.h"
+#include "support/linkeddriver.h"
+#include "support/recordingmessageservice.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+class DnaWindowTest : public ::testing::Test {
+protected:
+    DnaWindowTest() {
+        installMessages(&messages);
+        std::filesystem::create_directories(dir.path() + "/bin");
+        std::filesystem::create_directories(dir.path() + "/config");
+        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nBoot=1\nSpeed=100\n");
+        std::filesystem::copy_file(SPECTAVO_SOURCE_DIR "/config/tarvesta.zav.func.dna.ini",
+                                   dir.file("config/tarvesta.zav.func.dna.ini"));
+    }
+    ~DnaWindowTest() override {
+        frame.reset();
+        installMessages(nullptr);
+    }
+    template <typename Condition>
+    bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+        return test::eventually(
+            [&] {
+                QApplication::processEvents();
+                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return condition();
+            },
+            limit);
+    }
+    CFixedReadOut *readout() const {
+        for (CFixedReadOut *shown : frame->findChildren<CFixedReadOut *>())
+            if (shown->isVisible())
+                return shown;
+        return nullptr;
+    }
+
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    test::RecordingMessageService messages;
+    test::LinkedDriver instrument;
+    shell::SharedSettings shared;
+    shell::AppFlags flags;
+    shell::AccessorySettings accessories;
+    std::unique_ptr<CFixedFrame> frame;
+};
+
+TEST_F(DnaWindowTest, TheNucleicAcidCellGivesTheModelsRatioAndConcentration) {
+    ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
+    ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
+    frame.reset(
+        dynamic_cast<CFixedFrame *>(makeDnaProteinWindow({{instrument.link, shared, flags, accessories}})));
+    frame->resize(900, 600);
+    frame->show();
+    auto *method = dynamic_cast<CDNAMethod *>(frame->view().MethodPage());
+    ASSERT_NE(method, nullptr);
+    EXPECT_EQ(method->methodBox()->count(), 4);
+    EXPECT_EQ(method->methodBox()->currentText(), "DNA/Protein 260/280");
+    EXPECT_TRUE(method->referenceBox()->isChecked());
+    const fixed::FixedMethodRecord &record = method->record();
+    EXPECT_EQ(record.count, 3);
+    EXPECT_FLOAT_EQ(record.coefficients[0], 62.9f);
+
+    ASSERT_TRUE(instrument.link.RequestCell(5)); // the nucleic-acid sample
+    ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == 5; }));
+    frame->refreshCommands();
+    EXPECT_TRUE(frame->action(fixed::kTransmittanceMode)->isEnabled()) << "T% is always allowed here";
+    frame->action(fixed::kStart)->trigger();
+    ASSERT_TRUE(pumpUntil([&] { return readout() && readout()->okButton()->isEnabled(); }));
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return readout() == nullptr; }));
+
+    const fixed::SampleTable &table = frame->view().SamplePage()->table();
+    ASSERT_EQ(table.rowCount(), 1);
+    EXPECT_EQ(table.grid().rowTexts(0)[4], "DNA (ug/ml)");
+    const sim::Sample nucleic = sim::namedSample("nucleic");
+    const double a260 = nucleic.absorbance(260, 2.0, 0), a280 = nucleic.absorbance(280, 2.0, 0),
+                 a320 = nucleic.absorbance(320, 2.0, 0);
+    const double a1 = a260 - a320, a2 = a280 - a320;
+    EXPECT_NEAR(*table.grid().number(1, 6), a1 / a2, 0.05);
+    const double dna = 62.9 * a1 - 36.0 * a2;
+    EXPECT_NEAR(*table.grid().number(1, 4), dna, 0.02 * dna);
+    frame->view().SamplePage()->table().setModified(false);
+}
+
+TEST_F(DnaWindowTest, TheReferenceSwitchSetsTheCountAndClearsTheBlanks) {
+    link::StationLink offline;
+    frame.reset(dynamic_cast<CFixedFrame *>(makeDnaProteinWindow({{offline, shared, flags, accessories}})));
+    auto *method = dynamic_cast<CDNAMethod *>(frame->view().MethodPage());
+    method->record().blanks[0] = 0.3f;
+    method->referenceBox()->click();
+    EXPECT_EQ(method->record().count, 2);
+    EXPECT_EQ(method->record().blanks[0], 0.0f);
+    method->methodBox()->setCurrentIndex(1);
+    emit method->methodBox()->activated(1);
+    EXPECT_FLOAT_EQ(method->record().coefficients[0], 50.0f) << "dsDNA";
+    EXPECT_EQ(frame->view().SamplePage()->table().grid().columns(), 2 + 1 + 3);
+}
+
+} // namespace
+} // namespace spectavo::app
