@@ -26,6 +26,8 @@ void SimSettings::load(const ProfileStore &file) {
     wlMinNm = readDouble(file, "Instrument", "WL_Min", wlMinNm);
     wlMaxNm = readDouble(file, "Instrument", "WL_Max", wlMaxNm);
     stepsPerNm = std::clamp(file.GetInt("Instrument", "StepsNM", stepsPerNm), 1, 255);
+    wavelengthOffsetNm =
+        std::clamp(readDouble(file, "Instrument", "WavelengthOffset", wavelengthOffsetNm), -10.0, 10.0);
     speedFactor = std::clamp(readDouble(file, "Simulation", "Speed", speedFactor), 0.01, 1000.0);
     seed = static_cast<std::uint64_t>(file.GetInt("Simulation", "Seed", static_cast<int>(seed)));
     bootSequence = file.GetInt("Simulation", "Boot", bootSequence ? 1 : 0) != 0;

@@ -31,6 +31,8 @@ struct SimSettings {
     double wlMinNm = 190.0;
     double wlMaxNm = 1100.0;
     int stepsPerNm = 20;
+    // The monochromator's error: at a reported wavelength the light is this much longer (nm).
+    double wavelengthOffsetNm = 0.0;
     double speedFactor = 1.0; // > 1 runs the instrument faster than real time
     std::uint64_t seed = 1;
     bool bootSequence = true;

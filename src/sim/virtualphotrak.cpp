@@ -334,7 +334,8 @@ double VirtualPhotrak::slitNm() const {
 double VirtualPhotrak::absorbanceAt(double nm) const {
     if (m_cells.empty())
         return 0.0;
-    return m_cells[static_cast<std::size_t>(m_cell)].absorbance(nm, slitNm(), m_now - m_cellSince);
+    return m_cells[static_cast<std::size_t>(m_cell)].absorbance(nm + m_settings.wavelengthOffsetNm, slitNm(),
+                                                                m_now - m_cellSince);
 }
 
 std::array<std::uint8_t, 14> VirtualPhotrak::readingAt(std::uint32_t tenths, std::uint64_t sequence,

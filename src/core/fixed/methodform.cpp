@@ -57,9 +57,11 @@ std::optional<FieldProblem> MethodForm::exchange(Direction direction) {
         return problem;
     if (auto problem = exchangeCoefficients(direction))
         return problem;
-    // The other kinds have no concentration switch or count field: their counts follow their own rules.
-    if (m_record.kind != MethodKind::FixedPoints)
+    // DNA/protein has no count field (its reference sets the count); validity has the count only.
+    if (m_record.kind == MethodKind::DnaProtein)
         return std::nullopt;
+    if (m_record.kind == MethodKind::Validity)
+        return exchangeCount(direction);
     forceUnusedCoefficients();
     if (toRecord)
         m_record.concentration = m_controls.concentration ? 1 : 0;
@@ -135,10 +137,9 @@ std::optional<FieldProblem> MethodForm::exchangeCount(Direction direction) {
         return FieldProblem{FieldProblem::Count, 0, kNotAnInteger};
     // The count is kept before it is checked: the count rule then replaces a bad one by 1.
     m_record.count = *value;
-    if (*value < 1 || *value > FixedMethodRecord::kMaxWavelengths)
-        return FieldProblem{
-            FieldProblem::Count, 0,
-            strings::formatC("Enter an integer between %d and %d.", 1, FixedMethodRecord::kMaxWavelengths)};
+    if (*value < 1 || *value > m_record.capacity)
+        return FieldProblem{FieldProblem::Count, 0,
+                            strings::formatC("Enter an integer between %d and %d.", 1, m_record.capacity)};
     return std::nullopt;
 }
 
@@ -157,6 +158,8 @@ std::optional<FieldProblem> MethodForm::countChanged() {
         show();
     }
     enableWavelengthFields();
+    if (m_record.kind != MethodKind::FixedPoints)
+        return problem;
     const int count = m_record.count;
     if (count >= 4) {
         m_record.concentration = 0;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "core/config/profilestore.h"
+#include "core/fixed/fixedmethod.h"
+#include "core/fixed/sampletable.h"
+
+namespace spectavo::fixed {
+
+// The two tests of the validity document (its method index).
+enum ValidityTest { kPhotometricTest = 0, kWavelengthTest = 1 };
+
+inline constexpr int kValidityWavelengths = 10;
+inline constexpr int kScanPoints = 21;
+
+// What the validity method keeps beside the record: the photometric standards (always in the
+// configuration file, never in documents) and the blanks of every scan point of the wavelength test.
+struct ValidityData {
+    std::array<float, kValidityWavelengths> standards{};
+    std::array<std::array<float, kScanPoints>, kValidityWavelengths> scanBlanks{};
+
+    void loadStandards(const ProfileStore &configuration);
+    void saveStandards(ProfileStore &configuration, int capacity) const;
+    void clearScanBlanks();
+};
+
+// The 21 points of the wavelength test around a nominal wavelength, in whole tenths of a nanometre:
+// from 1.0 nm above down to 1.0 nm below, 0.1 nm apart, without a gap or a repeat.
+std::array<std::uint32_t, kScanPoints> scanPointTenths(float nominalNm);
+// The first of the highest readings (the one measured first, at the higher wavelength).
+int highestPoint(std::span<const float> readings);
+
+// The result table: one row per test wavelength, headers by test and photometric mode. Results of
+// another test kind than the last headers were built for are emptied.
+void layoutValidityTable(SampleTable &table, const FixedMethodRecord &method, const ValidityData &data,
+                         bool absorbanceMode, int &lastTest);
+// A measured row of the wavelength test.
+void writeWavelengthRow(SampleTable &table, int row, std::uint32_t nominalTenths, std::uint32_t peakTenths,
+                        float peakReading, bool absorbanceMode);
+// The rows of the photometric test: the reading as shown, and its difference to the standard.
+void writePhotometricRows(SampleTable &table, std::span<const float> readings, const ValidityData &data,
+                          bool absorbanceMode);
+// Pass or Fail for rows 1 .. count from the difference as the table shows it.
+void judgeRows(SampleTable &table, int count, int test, float tolerance);
+
+} // namespace spectavo::fixed
