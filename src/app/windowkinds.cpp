@@ -2,6 +2,7 @@
 
 #include "app/fixed/dna/dnapages.h"
 #include "app/fixed/fixedframe.h"
+#include "app/fixed/validity/validitypages.h"
 #include "app/placeholderwindow.h"
 #include "app/scan/scanframe.h"
 
@@ -23,7 +24,7 @@ const std::vector<WindowKind> &windowKinds() {
          {820, 520}},
         {DocumentKind::TimeScan, placeholderOf(DocumentKind::TimeScan), {480, 320}},
         {DocumentKind::DnaProtein, makeDnaProteinWindow, {820, 560}},
-        {DocumentKind::Validity, placeholderOf(DocumentKind::Validity), {480, 320}},
+        {DocumentKind::Validity, makeValidityWindow, {820, 560}},
     };
     return kinds;
 }

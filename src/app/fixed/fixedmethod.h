@@ -32,7 +32,7 @@ public:
 
     // The blank at each wavelength, measured in the cell in the light path; `done` gets whether the
     // blanks were taken. Refused (false) when the method is not valid.
-    bool CalibrateBlank(std::function<void(bool)> done);
+    virtual bool CalibrateBlank(std::function<void(bool)> done);
     // The first cell goes into the light path first (nothing is sent: the changer's next move does it).
     bool AutoBlank(std::function<void(bool)> done);
 

@@ -156,17 +156,20 @@ bool CFixedSample::MeasureRow(int row, std::optional<QString> name, bool autoClo
         }
         setFocus();
         readout->deleteLater();
-        // A remote start is answered once its measurement is over, whatever became of it.
-        shell::AppFlags &flags = m_view.program().flags;
-        if (flags.remoteStartFlag != 0) {
-            flags.remoteStartFlag = 0;
-            m_view.program().link.RemoteMeasureDone();
-        }
+        answerRemoteStart();
         if (done)
             done(ok);
     });
     readout->start();
     return true;
+}
+
+void CFixedSample::answerRemoteStart() {
+    shell::AppFlags &flags = m_view.program().flags;
+    if (flags.remoteStartFlag != 0) {
+        flags.remoteStartFlag = 0;
+        m_view.program().link.RemoteMeasureDone();
+    }
 }
 
 void CFixedSample::OnStart() {

@@ -29,8 +29,8 @@ public:
 
     // Measures data row `row` (the next row appends); `done` gets whether a row was written. Refused
     // (false, the operator told) on a full table.
-    bool MeasureRow(int row, std::optional<QString> name, bool autoClose,
-                    std::optional<QString> concentration, std::function<void(bool)> done = {});
+    virtual bool MeasureRow(int row, std::optional<QString> name, bool autoClose,
+                            std::optional<QString> concentration, std::function<void(bool)> done = {});
     // The concentration text of the cell being measured by an autorun, if this table takes one.
     virtual std::optional<QString> AutorunConcentration() { return std::nullopt; }
     // Builds the header row and column layout; with names, the default names too.
@@ -54,6 +54,8 @@ public:
     QPushButton *button(fixed::FixedCommand command) const;
 
 protected:
+    // A remote start is answered once its measurement is over, whatever became of it.
+    void answerRemoteStart();
     virtual CFixedReadOut *CreateReadOut(int row, std::optional<QString> concentration);
     virtual void OnMeasured(CFixedReadOut & /*readout*/, int /*row*/) {}
 

@@ -1,0 +1,376 @@
+#include "app/fixed/validity/validitypages.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/fixed/fixedframe.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/config/profilefile.h"
+#include "core/fixed/readoutsequence.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+constexpr const char *kReadoutTitle = "Instrument Validity Measurement";
+
+ProfileFile validityConfiguration() {
+    return ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::Validity), true);
+}
+
+void setQuietly(QLineEdit *field, const std::string &text) {
+    const QSignalBlocker block(field);
+    field->setText(QString::fromStdString(text));
+}
+
+fixed::ReadoutPoints scanPoints(float nominal, const std::array<float, fixed::kScanPoints> &blanks) {
+    fixed::ReadoutPoints points;
+    points.count = fixed::kScanPoints;
+    const auto tenths = fixed::scanPointTenths(nominal);
+    for (std::size_t k = 0; k < tenths.size(); ++k) {
+        points.wavelengths[k] = static_cast<float>(tenths[k]) / 10.0f;
+        points.blanks[k] = blanks[k];
+    }
+    return points;
+}
+
+} // namespace
+
+CGlpGmpMethod::CGlpGmpMethod(shell::ProgramRecords program, QWidget *parent)
+    : CFixedMethod(program, fixed::MethodKind::Validity, parent) {
+    buildControls();
+    loadConfiguration();
+    const ProfileFile file = validityConfiguration();
+    const ProfileFile::Batch batch(file);
+    m_data.loadStandards(batch);
+    applyControls();
+    installKeyboardRules();
+}
+
+CGlpGmpMethod::~CGlpGmpMethod() {
+    saveConfiguration();
+    if (photometric())
+        saveStandards();
+}
+
+void CGlpGmpMethod::buildControls() {
+    auto *layout = new QHBoxLayout(this);
+    auto *setup = new QGroupBox("Test", this);
+    auto *form = new QGridLayout(setup);
+    m_test = new QComboBox(setup);
+    m_test->setObjectName("test");
+    m_test->addItems({"Photometric Validity Test", "Wavelength Validity Test"});
+    form->addWidget(new QLabel("&Select a method", setup), 0, 0);
+    form->addWidget(m_test, 0, 1, 1, 3);
+    m_count = new QLineEdit(setup);
+    m_count->setObjectName("count");
+    m_count->setMaximumWidth(48);
+    auto *up = new QToolButton(setup);
+    up->setArrowType(Qt::UpArrow);
+    auto *down = new QToolButton(setup);
+    down->setArrowType(Qt::DownArrow);
+    form->addWidget(new QLabel("&Number of WLs", setup), 1, 0);
+    form->addWidget(m_count, 1, 1);
+    form->addWidget(up, 1, 2);
+    form->addWidget(down, 1, 3);
+    m_tolerance = new QLineEdit(setup);
+    m_tolerance->setObjectName("tolerance");
+    m_range = new QLineEdit(setup);
+    m_range->setObjectName("range");
+    m_range->setEnabled(false);
+    form->addWidget(new QLabel("&Tolerance", setup), 2, 0);
+    form->addWidget(m_tolerance, 2, 1, 1, 3);
+    form->addWidget(new QLabel("Scan &Range", setup), 3, 0);
+    form->addWidget(m_range, 3, 1, 1, 3);
+    form->setRowStretch(4, 1);
+    layout->addWidget(setup);
+
+    auto *points = new QGroupBox("Wavelengths and standards", this);
+    auto *grid = new QGridLayout(points);
+    grid->addWidget(new QLabel("Wavelength (nm)", points), 0, 1);
+    grid->addWidget(new QLabel("Standard", points), 0, 2);
+    for (int i = 0; i < fixed::kValidityWavelengths; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        grid->addWidget(new QLabel(QString("WL %1").arg(i + 1), points), i + 1, 0);
+        m_wavelengths[at] = new QLineEdit(points);
+        m_wavelengths[at]->setObjectName(QString("wl%1").arg(i + 1));
+        m_standards[at] = new QLineEdit(points);
+        m_standards[at]->setObjectName(QString("standard%1").arg(i + 1));
+        grid->addWidget(m_wavelengths[at], i + 1, 1);
+        grid->addWidget(m_standards[at], i + 1, 2);
+        connect(m_wavelengths[at], &QLineEdit::editingFinished, this, [this] {
+            if (!m_reporting)
+                takeData();
+        });
+    }
+    layout->addWidget(points);
+    layout->addStretch();
+
+    const auto step = [this](int delta) {
+        m_count->setText(
+            QString::number(std::clamp(m_count->text().toInt() + delta, 1, fixed::kValidityWavelengths)));
+        runRule(&fixed::MethodForm::countChanged);
+    };
+    connect(up, &QToolButton::clicked, this, [step] { step(1); });
+    connect(down, &QToolButton::clicked, this, [step] { step(-1); });
+    connect(m_count, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (!text.trimmed().isEmpty())
+            runRule(&fixed::MethodForm::countChanged);
+    });
+    connect(m_test, &QComboBox::activated, this, [this] { runRule(&fixed::MethodForm::countChanged); });
+}
+
+bool CGlpGmpMethod::LoadFromFile(const std::string &path) {
+    CFixedMethod::LoadFromFile(path);
+    // Standards never travel in documents: they are the configuration's.
+    const ProfileFile file = validityConfiguration();
+    const ProfileFile::Batch batch(file);
+    m_data.loadStandards(batch);
+    m_data.clearScanBlanks();
+    applyControls();
+    return true;
+}
+
+bool CGlpGmpMethod::SaveToFile(const std::string &path) {
+    const bool written = CFixedMethod::SaveToFile(path);
+    if (photometric())
+        saveStandards();
+    return written;
+}
+
+void CGlpGmpMethod::saveStandards() const {
+    ProfileFile file = validityConfiguration();
+    ProfileFile::Batch batch(file);
+    m_data.saveStandards(batch, m_form.record().capacity);
+    batch.commit();
+}
+
+bool CGlpGmpMethod::takeData() {
+    for (std::size_t i = 0; i < m_standards.size(); ++i) {
+        const std::string text = m_standards[i]->text().trimmed().toStdString();
+        std::size_t used = 0;
+        const float value = strings::scanFloatC(text, &used);
+        if (used == 0 || used != text.size()) {
+            if (!m_reporting && m_standards[i]->isEnabled()) {
+                m_reporting = true;
+                messages().show("Spectavo", "Enter a number.", shell::MessageService::Icon::Warning);
+                m_standards[i]->setFocus();
+                m_reporting = false;
+                return false;
+            }
+            continue;
+        }
+        m_data.standards[i] = value;
+    }
+    return CFixedMethod::takeData();
+}
+
+void CGlpGmpMethod::collectControls() {
+    fixed::MethodControls &controls = m_form.controls();
+    controls.methodIndex = m_test->currentIndex();
+    controls.count = m_count->text().toStdString();
+    for (std::size_t i = 0; i < m_wavelengths.size(); ++i)
+        controls.wavelengths[i] = m_wavelengths[i]->text().toStdString();
+    controls.coefficients[0] = m_tolerance->text().toStdString();
+    controls.coefficients[1] = m_range->text().toStdString();
+}
+
+void CGlpGmpMethod::applyControls() {
+    const fixed::MethodControls &controls = m_form.controls();
+    {
+        const QSignalBlocker block(m_test);
+        m_test->setCurrentIndex(std::clamp(controls.methodIndex, 0, 1));
+    }
+    setQuietly(m_count, controls.count);
+    setQuietly(m_tolerance, controls.coefficients[0]);
+    setQuietly(m_range, controls.coefficients[1]);
+    m_range->setEnabled(false);
+    const int count = m_form.record().count;
+    for (std::size_t i = 0; i < m_wavelengths.size(); ++i) {
+        setQuietly(m_wavelengths[i], controls.wavelengths[i]);
+        m_wavelengths[i]->setEnabled(static_cast<int>(i) < count);
+        setQuietly(m_standards[i], fixed::MethodForm::numberText(m_data.standards[i]));
+        m_standards[i]->setEnabled(static_cast<int>(i) < count && photometric());
+    }
+}
+
+void CGlpGmpMethod::focusField(const fixed::FieldProblem &problem) {
+    QLineEdit *field = m_count;
+    if (problem.field == fixed::FieldProblem::Wavelength)
+        field = m_wavelengths[static_cast<std::size_t>(
+            std::clamp(problem.index, 0, fixed::kValidityWavelengths - 1))];
+    else if (problem.field == fixed::FieldProblem::Coefficient)
+        field = m_tolerance;
+    field->setFocus();
+    field->selectAll();
+}
+
+bool CGlpGmpMethod::CalibrateBlank(std::function<void(bool)> done) {
+    if (!takeData())
+        return false;
+    if (!photometric()) {
+        calibrateScanBlanks(0, std::move(done));
+        return true;
+    }
+    fixed::FixedMethodRecord &method = m_form.record();
+    fixed::ReadoutPoints points = fixed::readoutPointsOf(method);
+    for (int i = 0; i < points.count; ++i)
+        method.blanks[static_cast<std::size_t>(i)] = points.blanks[static_cast<std::size_t>(i)] = 0.0f;
+    auto *readout = new CFixedReadOut(m_program, points, this, "Blank Calibration");
+    readout->setAutoClose(true);
+    connect(readout, &QDialog::finished, this, [this, readout, done = std::move(done)](int result) {
+        const bool ok = result == QDialog::Accepted;
+        if (ok) {
+            const std::vector<float> values = readout->values();
+            std::copy(values.begin(), values.end(), m_form.record().blanks.begin());
+        }
+        readout->deleteLater();
+        if (done)
+            done(ok);
+    });
+    readout->start();
+    return true;
+}
+
+void CGlpGmpMethod::calibrateScanBlanks(int wavelength, std::function<void(bool)> done) {
+    const fixed::FixedMethodRecord &method = m_form.record();
+    if (wavelength >= std::clamp(method.count, 1, fixed::kValidityWavelengths)) {
+        if (done)
+            done(true);
+        return;
+    }
+    auto &blanks = m_data.scanBlanks[static_cast<std::size_t>(wavelength)];
+    blanks.fill(0.0f);
+    auto *readout = new CFixedReadOut(
+        m_program, scanPoints(method.wavelengths[static_cast<std::size_t>(wavelength)], blanks), this,
+        "Blank Calibration");
+    readout->setAutoClose(true);
+    connect(readout, &QDialog::finished, this,
+            [this, readout, wavelength, done = std::move(done)](int result) mutable {
+                readout->deleteLater();
+                if (result != QDialog::Accepted) {
+                    if (done)
+                        done(false);
+                    return;
+                }
+                const std::vector<float> values = readout->values();
+                std::copy(values.begin(), values.end(),
+                          m_data.scanBlanks[static_cast<std::size_t>(wavelength)].begin());
+                calibrateScanBlanks(wavelength + 1, std::move(done));
+            });
+    readout->start();
+}
+
+CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
+    InitGrid(true);
+}
+
+CGlpGmpMethod &CGlpGmpSample::method() const {
+    return *dynamic_cast<CGlpGmpMethod *>(m_view.MethodPage());
+}
+
+void CGlpGmpSample::InitGrid(bool) {
+    fixed::layoutValidityTable(table(), method().record(), method().data(),
+                               m_view.program().flags.absorbanceMode != 0, m_lastTest);
+}
+
+bool CGlpGmpSample::MeasureRow(int, std::optional<QString>, bool autoClose, std::optional<QString>,
+                               std::function<void(bool)> done) {
+    InitGrid(false);
+    if (method().record().methodIndex == fixed::kWavelengthTest)
+        measureScan(0, std::move(done));
+    else
+        measurePhotometric(autoClose, std::move(done));
+    return true;
+}
+
+void CGlpGmpSample::measurePhotometric(bool autoClose, std::function<void(bool)> done) {
+    const fixed::FixedMethodRecord &record = method().record();
+    auto *readout = new CFixedReadOut(m_view.program(), fixed::readoutPointsOf(record), this, kReadoutTitle);
+    readout->setAutoClose(autoClose);
+    connect(readout, &QDialog::finished, this, [this, readout, done = std::move(done)](int result) {
+        readout->deleteLater();
+        const bool ok = result == QDialog::Accepted;
+        if (ok) {
+            const bool absorbance = m_view.program().flags.absorbanceMode != 0;
+            fixed::writePhotometricRows(table(), readout->values(), method().data(), absorbance);
+            Recalculate();
+        }
+        finish(ok, done);
+    });
+    readout->start();
+}
+
+void CGlpGmpSample::measureScan(int wavelength, std::function<void(bool)> done) {
+    const fixed::FixedMethodRecord &record = method().record();
+    if (wavelength >= std::clamp(record.count, 1, fixed::kValidityWavelengths)) {
+        finish(true, done);
+        return;
+    }
+    const float nominal = record.wavelengths[static_cast<std::size_t>(wavelength)];
+    auto *readout = new CFixedReadOut(
+        m_view.program(),
+        scanPoints(nominal, method().data().scanBlanks[static_cast<std::size_t>(wavelength)]), this,
+        kReadoutTitle);
+    readout->setAutoClose(true);
+    connect(readout, &QDialog::finished, this,
+            [this, readout, wavelength, nominal, done = std::move(done)](int result) mutable {
+                readout->deleteLater();
+                if (result != QDialog::Accepted) {
+                    finish(wavelength > 0, done); // the rows measured so far keep their results
+                    return;
+                }
+                const std::vector<float> values = readout->values();
+                const int peak = fixed::highestPoint(values);
+                const auto tenths = fixed::scanPointTenths(nominal);
+                if (peak >= 0)
+                    fixed::writeWavelengthRow(
+                        table(), wavelength, static_cast<std::uint32_t>(std::lround(nominal * 10.0)),
+                        tenths[static_cast<std::size_t>(peak)], values[static_cast<std::size_t>(peak)],
+                        m_view.program().flags.absorbanceMode != 0);
+                Recalculate();
+                measureScan(wavelength + 1, std::move(done));
+            });
+    readout->start();
+}
+
+// A remotely started test is answered at its end like every other measurement.
+void CGlpGmpSample::finish(bool measured, const std::function<void(bool)> &done) {
+    setFocus();
+    answerRemoteStart();
+    m_view.commandsChanged();
+    if (done)
+        done(measured);
+}
+
+void CGlpGmpSample::Recalculate() {
+    const fixed::FixedMethodRecord &record = method().record();
+    fixed::judgeRows(table(), record.count,
+                     record.methodIndex == fixed::kWavelengthTest ? fixed::kWavelengthTest
+                                                                  : fixed::kPhotometricTest,
+                     record.coefficients[0]);
+}
+
+CGlpGmpView::CGlpGmpView(const WindowHost &host, QWidget *parent)
+    : CFixedView(host, fixed::DocumentFamily::Validity, parent) {
+    CreatePages();
+}
+
+void CGlpGmpView::CreatePages() {
+    AddPage("Method", 0, kMethodKey, new CGlpGmpMethod(program()));
+    AddPage("Information", 1, kMemoKey, new CFixedComingPage("Information"));
+    AddPage("Sample", 2, kSampleKey, new CGlpGmpSample(*this));
+    SelectPage(kMethodKey);
+}
+
+MeasurementWindow *makeValidityWindow(const WindowHost &host) {
+    return new CFixedFrame(host, shell::DocumentKind::Validity, new CGlpGmpView(host));
+}
+
+} // namespace spectavo::app

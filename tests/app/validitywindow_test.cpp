@@ -1,0 +1,186 @@
+// The instrument validity window on the virtual instrument: the wavelength test on the holmium cell
+// (passing, and failing when the instrument's wavelengths are off), the photometric test on the
+// dichromate cell, a cancelled test, and the wavelength test's blank calibration.
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "app/fixed/fixedframe.h"
+#include "app/fixed/validity/validitypages.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/strings/cformat.h"
+#include "sim/samples.h"
+#include "support/linkeddriver.h"
+#include "support/recordingmessageservice.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+class ValidityWindowTest : public ::testing::Test {
+protected:
+    ValidityWindowTest() {
+        installMessages(&messages);
+        std::filesystem::create_directories(dir.path() + "/bin");
+        std::filesystem::create_directories(dir.path() + "/config");
+    }
+    ~ValidityWindowTest() override {
+        frame.reset();
+        installMessages(nullptr);
+    }
+    // The instrument with its wavelengths off by `offset` nm, and a validity window on it with this
+    // method and standards.
+    void start(double offset, const std::string &method) {
+        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"),
+                         "[Instrument]\nWavelengthOffset=" + std::to_string(offset) +
+                             "\n[Simulation]\nBoot=1\nSpeed=100\n");
+        test::writeBytes(dir.file("config/tarvesta.zav.func.glpgmp.ini"), method);
+        ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
+        ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
+        frame.reset(
+            dynamic_cast<CFixedFrame *>(makeValidityWindow({{instrument.link, shared, flags, accessories}})));
+        frame->resize(900, 600);
+        frame->show();
+    }
+    template <typename Condition>
+    bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
+        return test::eventually(
+            [&] {
+                QApplication::processEvents();
+                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return condition();
+            },
+            limit);
+    }
+    void moveToCell(int cell) {
+        ASSERT_TRUE(instrument.link.RequestCell(static_cast<std::uint8_t>(cell)));
+        ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
+    }
+    CFixedReadOut *readout() const {
+        for (CFixedReadOut *shown : frame->findChildren<CFixedReadOut *>())
+            if (shown->isVisible())
+                return shown;
+        return nullptr;
+    }
+    // Start, then wait until the whole test has ended (a photometric readout waits for its OK).
+    void runTest() {
+        frame->refreshCommands();
+        ASSERT_TRUE(frame->action(fixed::kStart)->isEnabled());
+        frame->action(fixed::kStart)->trigger();
+        ASSERT_TRUE(pumpUntil([&] {
+            if (CFixedReadOut *open = readout(); open && open->okButton()->isEnabled())
+                open->okButton()->click();
+            frame->refreshCommands();
+            return readout() == nullptr && frame->action(fixed::kStart)->isEnabled();
+        }));
+    }
+    const grid::GridModel &results() const { return frame->view().SamplePage()->table().grid(); }
+    CGlpGmpMethod &method() const { return *dynamic_cast<CGlpGmpMethod *>(frame->view().MethodPage()); }
+
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    test::RecordingMessageService messages;
+    test::LinkedDriver instrument;
+    shell::SharedSettings shared;
+    shell::AppFlags flags;
+    shell::AccessorySettings accessories;
+    std::unique_ptr<CFixedFrame> frame;
+};
+
+constexpr const char *kHolmiumTest =
+    "[Setup]\nMethod=1\n[Params]\nK1=0.1\n[Wavelength]\nNum=2\nWL1=536.4\nWL2=450.8\n";
+
+TEST_F(ValidityWindowTest, TheWavelengthTestOnHolmiumPasses) {
+    start(0.0, kHolmiumTest);
+    moveToCell(1);
+    runTest();
+    EXPECT_EQ(results().rowTexts(0), (std::vector<std::string>{"Wavelength", "Peak Detected", "Abs(Detected)",
+                                                               "Difference", "Result"}));
+    for (int row = 1; row <= 2; ++row) {
+        const double nominal = row == 1 ? 536.4 : 450.8;
+        const double peak = strings::scanDoubleC(results().text(row, 1));
+        EXPECT_NEAR(peak, nominal, 0.1 + 1e-9) << row;
+        EXPECT_EQ(results().text(row, 4), "Pass") << row;
+    }
+    EXPECT_FALSE(frame->action(fixed::kExportSample)->isEnabled()) << "the rows come from the method";
+    frame->view().SamplePage()->table().setModified(false);
+}
+
+TEST_F(ValidityWindowTest, AnInstrumentHalfANanometreOffFailsIt) {
+    start(0.5, kHolmiumTest);
+    moveToCell(1);
+    runTest();
+    EXPECT_EQ(results().text(1, 4), "Fail");
+    EXPECT_NEAR(strings::scanDoubleC(results().text(1, 3)), -0.5, 0.15);
+    frame->view().SamplePage()->table().setModified(false);
+}
+
+TEST_F(ValidityWindowTest, ThePhotometricTestOnDichromatePassesAgainstTheModel) {
+    const sim::Sample dichromate = sim::namedSample("dichromate20");
+    const double wavelengths[] = {235, 257, 313, 350};
+    std::string file = "[Setup]\nMethod=0\n[Params]\nK1=0.01\n[Wavelength]\nNum=4\nWL1=235\nWL2=257\nWL3="
+                       "313\nWL4=350\n[Standard]\n";
+    for (int i = 0; i < 4; ++i)
+        file += strings::formatC("Standard%d=%.4f\n", i + 1, dichromate.absorbance(wavelengths[i], 2.0, 0.0));
+    start(0.0, file);
+    moveToCell(2);
+    runTest();
+    for (int row = 1; row <= 4; ++row)
+        EXPECT_EQ(results().text(row, 4), "Pass") << results().rowTexts(row)[3];
+    frame->view().SamplePage()->table().setModified(false);
+}
+
+TEST_F(ValidityWindowTest, ARemotelyStartedTestIsAnsweredAndLeavesNoFlagBehind) {
+    start(0.0, "[Setup]\nMethod=0\n[Params]\nK1=0.01\n[Wavelength]\nNum=1\nWL1=350\n");
+    frame->remoteStart(link::kRemoteMeasure);
+    EXPECT_EQ(flags.remoteStartFlag, 1);
+    ASSERT_TRUE(pumpUntil([&] { return flags.remoteStartFlag == 0; })) << "the readout closes itself";
+    EXPECT_FALSE(results().text(1, 2).empty());
+    frame->view().SamplePage()->table().setModified(false);
+}
+
+TEST_F(ValidityWindowTest, CancellingTheSecondWavelengthKeepsTheFirstRow) {
+    start(0.0, kHolmiumTest);
+    moveToCell(1);
+    frame->refreshCommands();
+    frame->action(fixed::kStart)->trigger();
+    // The first wavelength's readout closes itself; the second is cancelled as soon as it shows.
+    ASSERT_TRUE(pumpUntil([&] { return !results().text(1, 4).empty(); }));
+    ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
+    readout()->reject();
+    ASSERT_TRUE(pumpUntil([&] { return readout() == nullptr; }));
+    pumpUntil([] { return false; }, std::chrono::milliseconds(300));
+    EXPECT_EQ(results().text(1, 4), "Pass");
+    EXPECT_EQ(results().text(2, 4), "");
+    EXPECT_EQ(frame->findChildren<CFixedReadOut *>().size(), 0) << "no third readout";
+    frame->view().SamplePage()->table().setModified(false);
+}
+
+TEST_F(ValidityWindowTest, TheWavelengthTestsBlankCalibrationFillsTwentyOneBlanksPerWavelength) {
+    start(0.0, kHolmiumTest);
+    moveToCell(2); // a cell that absorbs there
+    frame->refreshCommands();
+    frame->action(fixed::kBlankCalibration)->trigger();
+    ASSERT_TRUE(pumpUntil([&] {
+        frame->refreshCommands();
+        return readout() == nullptr && frame->action(fixed::kStart)->isEnabled();
+    }));
+    for (int wavelength = 0; wavelength < 2; ++wavelength)
+        for (int point = 0; point < fixed::kScanPoints; ++point)
+            EXPECT_NE(method().data().scanBlanks[static_cast<std::size_t>(wavelength)]
+                                                [static_cast<std::size_t>(point)],
+                      0.0f)
+                << wavelength << "/" << point;
+    EXPECT_EQ(method().data().scanBlanks[2][0], 0.0f);
+}
+
+} // namespace
+} // namespace spectavo::app
