@@ -113,6 +113,15 @@ TEST_F(DnaWindowTest, TheReferenceSwitchSetsTheCountAndClearsTheBlanks) {
     emit method->methodBox()->activated(1);
     EXPECT_FLOAT_EQ(method->record().coefficients[0], 50.0f) << "dsDNA";
     EXPECT_EQ(frame->view().SamplePage()->table().grid().columns(), 2 + 1 + 3);
+
+    // A stored document keeps its method index; its factors and wavelengths are the configuration's.
+    test::writeBytes(dir.file("stored.dna"), "[Setup]\nMethod=3\nReference=1\n[Params]\nK1=999\n"
+                                             "[Wavelength]\nNum=3\nWL1=500\n");
+    method->LoadFromFile(dir.file("stored.dna"));
+    EXPECT_EQ(method->methodBox()->currentText(), "RNA");
+    EXPECT_FLOAT_EQ(method->record().coefficients[0], 40.0f);
+    EXPECT_FLOAT_EQ(method->record().wavelengths[0], 260.0f);
+    EXPECT_EQ(method->record().count, 3);
 }
 
 } // namespace

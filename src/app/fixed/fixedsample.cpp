@@ -41,15 +41,18 @@ void CFixedSample::buildControls() {
         field->setReadOnly(true);
         field->setObjectName(QString("k%1").arg(i));
         field->setMaximumWidth(90);
-        parameters->addWidget(new QLabel(QString("K%1").arg(i), this));
+        auto *label = new QLabel(QString("K%1").arg(i), this);
+        parameters->addWidget(label);
         parameters->addWidget(field);
         m_parameters[static_cast<std::size_t>(i)] = field;
+        m_parameterLabels[static_cast<std::size_t>(i)] = label;
     }
     m_correlation = new QLineEdit(this);
     m_correlation->setReadOnly(true);
     m_correlation->setObjectName("r");
     m_correlation->setMaximumWidth(90);
-    parameters->addWidget(new QLabel("r", this));
+    m_correlationLabel = new QLabel("r", this);
+    parameters->addWidget(m_correlationLabel);
     parameters->addWidget(m_correlation);
     m_note = new QLabel(this);
     m_note->setObjectName("note");
@@ -85,6 +88,18 @@ void CFixedSample::buildControls() {
     connect(m_modify, &QPushButton::clicked, this, [this] { OnModify(); });
     connect(m_font, &QPushButton::clicked, this, [this] { OnDataFont(); });
     installKeyboardRules();
+}
+
+void CFixedSample::setParameterNames(const QStringList &names, bool correlation) {
+    for (std::size_t i = 0; i < m_parameters.size(); ++i) {
+        const bool shown = static_cast<qsizetype>(i) < names.size();
+        m_parameterLabels[i]->setVisible(shown);
+        m_parameters[i]->setVisible(shown);
+        if (shown)
+            m_parameterLabels[i]->setText(names[static_cast<qsizetype>(i)]);
+    }
+    m_correlationLabel->setVisible(correlation);
+    m_correlation->setVisible(correlation);
 }
 
 void CFixedSample::setNote(const QString &note) {

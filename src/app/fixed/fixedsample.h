@@ -3,6 +3,8 @@
 #include <functional>
 #include <optional>
 
+#include <QStringList>
+
 #include "app/fixed/fixedpage.h"
 #include "core/fixed/fixedcommandrules.h"
 #include "core/fixed/sampletable.h"
@@ -45,6 +47,8 @@ public:
     std::optional<std::pair<int, int>> selectedGridRows() const;
     // The Recalculate button: the kind's results from the table.
     virtual void Recalculate() {}
+    // What the parameter fields show of the method: their names, and whether r follows.
+    void setParameterNames(const QStringList &names, bool correlation);
     // A line beside the parameters (an empty text hides it).
     void setNote(const QString &note);
     QString note() const;
@@ -74,7 +78,9 @@ private:
     QPushButton *m_font;
     QPushButton *m_print;
     std::array<QLineEdit *, 4> m_parameters{};
+    std::array<QLabel *, 4> m_parameterLabels{};
     QLineEdit *m_correlation;
+    QLabel *m_correlationLabel;
     QLabel *m_note;
 };
 

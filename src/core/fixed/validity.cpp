@@ -52,7 +52,8 @@ int highestPoint(std::span<const float> readings) {
 void layoutValidityTable(SampleTable &table, const FixedMethodRecord &method, const ValidityData &data,
                          bool absorbanceMode, int &lastTest) {
     grid::GridModel &grid = table.grid();
-    grid.resize(std::max(grid.rows(), kValidityWavelengths + 1), 5);
+    // One row per test wavelength at most: the rows come from the method, not from measuring.
+    grid.resize(kValidityWavelengths + 1, 5);
     grid.setFixed(1, 1);
     const int test = method.methodIndex == kWavelengthTest ? kWavelengthTest : kPhotometricTest;
     const int count = std::clamp(method.count, 1, kValidityWavelengths);

@@ -24,6 +24,7 @@
 #include <QSvgRenderer>
 #include <QTabWidget>
 
+#include "app/fixed/dna/dnapages.h"
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedreadout.h"
@@ -31,6 +32,7 @@
 #include "app/fixed/fixedview.h"
 #include "app/fixed/quan/quancurve.h"
 #include "app/fixed/quan/quancurvesettings.h"
+#include "app/fixed/validity/validitypages.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanproperty.h"
 #include "app/scan/waveview.h"
@@ -251,6 +253,71 @@ bool showCalibration(app::CMainFrame &frame, const QDir &folder) {
     return saved;
 }
 
+// Measures `rows` samples in the window's sample table, one per cell, each readout closing itself.
+bool measureCells(app::CFixedView &view, link::StationLink &station, std::initializer_list<int> cells) {
+    app::CFixedSample &samples = *view.SamplePage();
+    view.SwitchToPage(app::CFixedView::kSampleKey);
+    for (int cell : cells) {
+        station.RequestCell(static_cast<std::uint8_t>(cell));
+        pumpUntil([&] { return station.status().currentCell.load() == cell; }, 20000);
+        const int rows = samples.table().rowCount();
+        samples.MeasureRow(rows, std::nullopt, true, std::nullopt);
+        if (!pumpUntil([&] { return samples.table().rowCount() > rows; }, 60000))
+            return false;
+    }
+    return true;
+}
+
+// The DNA/protein window: its method page and three samples.
+bool measureDna(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
+    frame.newDocument(shell::DocumentKind::DnaProtein);
+    QMdiSubWindow *window = frame.documents()->subWindowList().last();
+    auto *dnaWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    if (!dnaWindow)
+        return false;
+    window->showMaximized();
+    pumpFor(500);
+    bool saved = save(frame, folder, "dna-method.png");
+    saved = measureCells(dnaWindow->view(), station, {5, 2, 3}) && saved;
+    pumpFor(300);
+    saved = save(frame, folder, "dna-samples.png") && saved;
+    dnaWindow->view().SamplePage()->table().setModified(false);
+    window->close();
+    return saved;
+}
+
+// The validity window after a wavelength test on holmium oxide where one line is not where the
+// method expects it.
+bool testValidity(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
+    frame.newDocument(shell::DocumentKind::Validity);
+    QMdiSubWindow *window = frame.documents()->subWindowList().last();
+    auto *validityWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    if (!validityWindow)
+        return false;
+    window->showMaximized();
+    app::CFixedView &view = validityWindow->view();
+    auto &method = dynamic_cast<app::CGlpGmpMethod &>(*view.MethodPage());
+    fixed::FixedMethodRecord &record = method.record();
+    record.methodIndex = fixed::kWavelengthTest;
+    record.count = 3;
+    record.wavelengths[0] = 536.4f;
+    record.wavelengths[1] = 450.8f;
+    record.wavelengths[2] = 451.5f;
+    record.coefficients[0] = 0.2f;
+    method.showData();
+    station.RequestCell(1);
+    pumpUntil([&] { return station.status().currentCell.load() == 1; }, 20000);
+    app::CFixedSample &results = *view.SamplePage();
+    view.SwitchToPage(app::CFixedView::kSampleKey);
+    bool finished = false;
+    results.MeasureRow(0, std::nullopt, true, std::nullopt, [&finished](bool) { finished = true; });
+    const bool saved =
+        pumpUntil([&] { return finished; }, 60000) && save(frame, folder, "validity-wavelength.png");
+    results.table().setModified(false);
+    window->close();
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -298,6 +365,8 @@ int main(int argc, char **argv) {
     saved = scanHolmium(frame, station, folder) && saved;
     saved = measureFixedPoints(frame, station, folder) && saved;
     saved = showCalibration(frame, folder) && saved;
+    saved = measureDna(frame, station, folder) && saved;
+    saved = testValidity(frame, station, folder) && saved;
 
     app::CHubSetup hub(&frame);
     hub.show();

@@ -49,7 +49,9 @@ void CDNAMethod::buildControls() {
     auto *grid = new QGridLayout(left);
     m_method = new QComboBox(left);
     m_method->setObjectName("method");
-    grid->addWidget(new QLabel("&Method", left), 0, 0);
+    auto *methodLabel = new QLabel("&Method", left);
+    methodLabel->setBuddy(m_method);
+    grid->addWidget(methodLabel, 0, 0);
     grid->addWidget(m_method, 0, 1, 1, 2);
     const char *labels[] = {"WL &1", "WL &2", "WL &3"};
     for (int i = 0; i < 3; ++i) {
@@ -82,6 +84,7 @@ void CDNAMethod::buildControls() {
     m_unit->setEditable(true);
     grid->addWidget(new QLabel("Unit", left), 8, 0);
     grid->addWidget(m_unit, 8, 1);
+    grid->setRowStretch(9, 1);
     layout->addWidget(left);
 
     auto *formulas = new QGroupBox("Results", this);
@@ -187,6 +190,7 @@ void CDNAReadOut::OnComplete() {
 }
 
 CDNASample::CDNASample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
+    setParameterNames({"f1", "f2", "f3", "f4"}, false);
     InitGrid(true);
 }
 

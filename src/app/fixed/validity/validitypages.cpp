@@ -66,7 +66,9 @@ void CGlpGmpMethod::buildControls() {
     m_test = new QComboBox(setup);
     m_test->setObjectName("test");
     m_test->addItems({"Photometric Validity Test", "Wavelength Validity Test"});
-    form->addWidget(new QLabel("&Select a method", setup), 0, 0);
+    auto *testLabel = new QLabel("&Select a method", setup);
+    testLabel->setBuddy(m_test);
+    form->addWidget(testLabel, 0, 0);
     form->addWidget(m_test, 0, 1, 1, 3);
     m_count = new QLineEdit(setup);
     m_count->setObjectName("count");
@@ -75,7 +77,9 @@ void CGlpGmpMethod::buildControls() {
     up->setArrowType(Qt::UpArrow);
     auto *down = new QToolButton(setup);
     down->setArrowType(Qt::DownArrow);
-    form->addWidget(new QLabel("&Number of WLs", setup), 1, 0);
+    auto *countLabel = new QLabel("&Number of WLs", setup);
+    countLabel->setBuddy(m_count);
+    form->addWidget(countLabel, 1, 0);
     form->addWidget(m_count, 1, 1);
     form->addWidget(up, 1, 2);
     form->addWidget(down, 1, 3);
@@ -84,9 +88,13 @@ void CGlpGmpMethod::buildControls() {
     m_range = new QLineEdit(setup);
     m_range->setObjectName("range");
     m_range->setEnabled(false);
-    form->addWidget(new QLabel("&Tolerance", setup), 2, 0);
+    auto *toleranceLabel = new QLabel("&Tolerance", setup);
+    toleranceLabel->setBuddy(m_tolerance);
+    form->addWidget(toleranceLabel, 2, 0);
     form->addWidget(m_tolerance, 2, 1, 1, 3);
-    form->addWidget(new QLabel("Scan &Range", setup), 3, 0);
+    auto *rangeLabel = new QLabel("Scan &Range", setup);
+    rangeLabel->setBuddy(m_range);
+    form->addWidget(rangeLabel, 3, 0);
     form->addWidget(m_range, 3, 1, 1, 3);
     form->setRowStretch(4, 1);
     layout->addWidget(setup);
@@ -95,6 +103,7 @@ void CGlpGmpMethod::buildControls() {
     auto *grid = new QGridLayout(points);
     grid->addWidget(new QLabel("Wavelength (nm)", points), 0, 1);
     grid->addWidget(new QLabel("Standard", points), 0, 2);
+    grid->setRowStretch(fixed::kValidityWavelengths + 1, 1);
     for (int i = 0; i < fixed::kValidityWavelengths; ++i) {
         const auto at = static_cast<std::size_t>(i);
         grid->addWidget(new QLabel(QString("WL %1").arg(i + 1), points), i + 1, 0);
@@ -268,6 +277,7 @@ void CGlpGmpMethod::calibrateScanBlanks(int wavelength, std::function<void(bool)
 }
 
 CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
+    setParameterNames({"Tolerance"}, false);
     InitGrid(true);
 }
 
