@@ -15,6 +15,7 @@
 #include "app/fixed/fixedframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "sim/samples.h"
+#include "support/fixedwindows.h"
 #include "support/linkeddriver.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
@@ -37,21 +38,10 @@ protected:
         installMessages(nullptr);
     }
     template <typename Condition>
-    bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
-        return test::eventually(
-            [&] {
-                QApplication::processEvents();
-                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                return condition();
-            },
-            limit);
+    static bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
+        return test::pumpUntil(condition, limit);
     }
-    CFixedReadOut *readout() const {
-        for (CFixedReadOut *shown : frame->findChildren<CFixedReadOut *>())
-            if (shown->isVisible())
-                return shown;
-        return nullptr;
-    }
+    CFixedReadOut *readout() const { return test::visibleReadout(*frame); }
 
     test::TempDir dir;
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};

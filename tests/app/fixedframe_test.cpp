@@ -34,6 +34,7 @@
 #include "core/fixed/standardpresets.h"
 #include "core/link/commands.h"
 #include "sim/samples.h"
+#include "support/fixedwindows.h"
 #include "support/linkeddriver.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
@@ -90,14 +91,8 @@ protected:
         frame->show();
     }
     template <typename Condition>
-    bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
-        return test::eventually(
-            [&] {
-                QApplication::processEvents();
-                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                return condition();
-            },
-            limit);
+    static bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
+        return test::pumpUntil(condition, limit);
     }
     void trigger(Command command) {
         frame->refreshCommands();
@@ -108,13 +103,7 @@ protected:
         ASSERT_TRUE(instrument.link.RequestCell(static_cast<std::uint8_t>(cell)));
         ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
     }
-    // The readout on screen, if any.
-    CFixedReadOut *readout() const {
-        for (CFixedReadOut *shown : frame->findChildren<CFixedReadOut *>())
-            if (shown->isVisible())
-                return shown;
-        return nullptr;
-    }
+    CFixedReadOut *readout() const { return test::visibleReadout(*frame); }
     bool readoutReady() const { return readout() && readout()->okButton()->isEnabled(); }
     bool noReadout() const { return readout() == nullptr; }
     fixed::SampleTable &samples() const { return frame->view().SamplePage()->table(); }

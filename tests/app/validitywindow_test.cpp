@@ -18,6 +18,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "core/strings/cformat.h"
 #include "sim/samples.h"
+#include "support/fixedwindows.h"
 #include "support/linkeddriver.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
@@ -51,25 +52,14 @@ protected:
         frame->show();
     }
     template <typename Condition>
-    bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
-        return test::eventually(
-            [&] {
-                QApplication::processEvents();
-                QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                return condition();
-            },
-            limit);
+    static bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
+        return test::pumpUntil(condition, limit);
     }
     void moveToCell(int cell) {
         ASSERT_TRUE(instrument.link.RequestCell(static_cast<std::uint8_t>(cell)));
         ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
     }
-    CFixedReadOut *readout() const {
-        for (CFixedReadOut *shown : frame->findChildren<CFixedReadOut *>())
-            if (shown->isVisible())
-                return shown;
-        return nullptr;
-    }
+    CFixedReadOut *readout() const { return test::visibleReadout(*frame); }
     // Start, then wait until the whole test has ended (a photometric readout waits for its OK).
     void runTest() {
         frame->refreshCommands();

@@ -1,5 +1,7 @@
 #include "app/fixed/fixedmethod.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 
 #include "app/fixed/fixedreadout.h"
@@ -104,24 +106,33 @@ bool CFixedMethod::CalibrateBlank(std::function<void(bool)> done) {
     fixed::ReadoutPoints points = fixed::readoutPointsOf(method);
     for (int i = 0; i < points.count; ++i)
         method.blanks[static_cast<std::size_t>(i)] = points.blanks[static_cast<std::size_t>(i)] = 0.0f;
+    runBlankReadout(
+        points,
+        [this](const std::vector<float> &values) {
+            fixed::FixedMethodRecord &record = m_form.record();
+            std::copy(values.begin(), values.end(), record.blanks.begin());
+            m_program.link.acquisition().blankAbsorbance.store(record.blanks[0]);
+        },
+        std::move(done));
+    return true;
+}
+
+void CFixedMethod::runBlankReadout(const fixed::ReadoutPoints &points,
+                                   std::function<void(const std::vector<float> &)> take,
+                                   std::function<void(bool)> done) {
     auto *readout = new CFixedReadOut(m_program, points, this, "Blank Calibration");
     readout->setAutoClose(true);
-    connect(readout, &QDialog::finished, this, [this, readout, done = std::move(done)](int result) {
-        const bool ok = result == QDialog::Accepted;
-        if (ok) {
-            fixed::FixedMethodRecord &record = m_form.record();
-            const std::vector<float> values = readout->values();
-            for (std::size_t i = 0; i < values.size(); ++i)
-                record.blanks[i] = values[i];
-            m_program.link.acquisition().blankAbsorbance.store(record.blanks[0]);
-        }
-        readout->deleteLater();
-        setFocus();
-        if (done)
-            done(ok);
-    });
+    connect(readout, &QDialog::finished, this,
+            [this, readout, take = std::move(take), done = std::move(done)](int result) {
+                const bool ok = result == QDialog::Accepted;
+                if (ok)
+                    take(readout->values());
+                readout->deleteLater();
+                setFocus();
+                if (done)
+                    done(ok);
+            });
     readout->start();
-    return true;
 }
 
 bool CFixedMethod::AutoBlank(std::function<void(bool)> done) {

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "app/fixed/fixedpage.h"
 #include "core/fixed/methodform.h"
+#include "core/fixed/readoutsequence.h"
 #include "core/shell/programrecords.h"
 
 class QCheckBox;
@@ -49,6 +51,11 @@ protected:
     virtual void collectControls() = 0;
     virtual void applyControls() = 0;
     virtual void focusField(const fixed::FieldProblem &problem) = 0;
+    // One auto-closing blank readout over `points`: `take` gets its values when it ends with OK, `done`
+    // whether it did.
+    void runBlankReadout(const fixed::ReadoutPoints &points,
+                         std::function<void(const std::vector<float> &)> take,
+                         std::function<void(bool)> done);
     // Runs a rule of the form on the widgets' current content and shows the result.
     void runRule(std::optional<fixed::FieldProblem> (fixed::MethodForm::*rule)());
     void report(const std::optional<fixed::FieldProblem> &problem);

@@ -1,11 +1,15 @@
 #include "app/fixed/fixedpage.h"
 
+#include "core/config/profilefile.h"
+#include "core/fixed/fixedmethod.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -71,6 +75,22 @@ bool CFixedPage::eventFilter(QObject *watched, QEvent *event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void fillUnitBox(QComboBox &box) {
+    box.clear();
+    const ProfileFile file(fixed::kUnitListFile, true);
+    const ProfileFile::Batch batch(file);
+    for (const std::string &unit : fixed::readUnitList(batch))
+        box.addItem(QString::fromStdString(unit));
+}
+
+void setTextQuietly(QLineEdit *field, const std::string &text) {
+    const QString wanted = QString::fromStdString(text);
+    if (field->text() != wanted) {
+        const QSignalBlocker block(field);
+        field->setText(wanted);
+    }
 }
 
 CFixedComingPage::CFixedComingPage(const QString &caption, QWidget *parent) : CFixedPage(parent) {

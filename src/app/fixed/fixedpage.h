@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QComboBox;
+class QLineEdit;
 class QPainter;
 
 namespace spectavo::app {
@@ -36,6 +38,11 @@ protected:
     void installKeyboardRules();
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// The unit list of the configuration into a combo box (emptied first).
+void fillUnitBox(QComboBox &box);
+// A field's text set from the record without its edit signals (the page's rules are not re-run).
+void setTextQuietly(QLineEdit *field, const std::string &text);
 
 // A page whose content comes with a later part of the program: it says so.
 class CFixedComingPage : public CFixedPage {

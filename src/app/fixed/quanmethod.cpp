@@ -17,20 +17,6 @@
 #include "core/config/profilefile.h"
 
 namespace spectavo::app {
-namespace {
-
-constexpr const char *kUnitList = "..\\config\\tarvesta.zav.unit.ini";
-
-void setTextQuietly(QLineEdit *field, const std::string &text) {
-    const QString wanted = QString::fromStdString(text);
-    if (field->text() != wanted) {
-        const QSignalBlocker block(field);
-        field->setText(wanted);
-    }
-}
-
-} // namespace
-
 CQuanMethod::CQuanMethod(shell::ProgramRecords program, QWidget *parent)
     : CFixedMethod(program, fixed::MethodKind::FixedPoints, parent) {
     buildControls();
@@ -143,12 +129,7 @@ void CQuanMethod::buildControls() {
 }
 
 void CQuanMethod::fillUnits() {
-    m_unit->clear();
-    const ProfileFile file(kUnitList, true);
-    const ProfileFile::Batch units(file);
-    const int count = units.GetInt("Unit", "Num", 0);
-    for (int i = 0; i < count && i < 1000; ++i)
-        m_unit->addItem(QString::fromStdString(units.GetStringAt("Unit", "Unit", i, "", 100)));
+    fillUnitBox(*m_unit);
 }
 
 void CQuanMethod::stepCount(int delta) {

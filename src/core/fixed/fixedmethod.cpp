@@ -14,6 +14,14 @@ const char *methodConfigurationFile(MethodKind kind) {
     return "..\\config\\tarvesta.zav.func.fixed.ini";
 }
 
+std::vector<std::string> readUnitList(const ProfileStore &file) {
+    std::vector<std::string> units;
+    // A list longer than anyone keeps is a damaged file: the first thousand are enough.
+    for (int i = 0, count = file.GetInt("Unit", "Num", 0); i < count && i < 1000; ++i)
+        units.push_back(file.GetStringAt("Unit", "Unit", i, "", 100));
+    return units;
+}
+
 int methodCapacity(MethodKind kind) {
     switch (kind) {
     case MethodKind::DnaProtein:

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/config/profilestore.h"
 
@@ -12,6 +13,10 @@ enum class MethodKind { FixedPoints, DnaProtein, Validity };
 
 // Where the last method of each kind is kept between documents.
 const char *methodConfigurationFile(MethodKind kind);
+// The concentration units offered on the method and display pages, in the file's order.
+inline constexpr const char *kUnitListFile = "..\\config\\tarvesta.zav.unit.ini";
+std::vector<std::string> readUnitList(const ProfileStore &file);
+
 // The wavelength fields a method page of this kind has.
 int methodCapacity(MethodKind kind);
 

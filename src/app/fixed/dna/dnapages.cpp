@@ -17,15 +17,8 @@
 namespace spectavo::app {
 namespace {
 
-constexpr const char *kUnitList = "..\\config\\tarvesta.zav.unit.ini";
-
 ProfileFile dnaConfiguration() {
     return ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::DnaProtein), true);
-}
-
-void setQuietly(QLineEdit *field, const std::string &text) {
-    const QSignalBlocker block(field);
-    field->setText(QString::fromStdString(text));
 }
 
 } // namespace
@@ -96,10 +89,7 @@ void CDNAMethod::buildControls() {
     layout->addWidget(formulas);
     layout->addStretch();
 
-    const ProfileFile units(kUnitList, true);
-    const ProfileFile::Batch list(units);
-    for (int i = 0, count = list.GetInt("Unit", "Num", 0); i < count && i < 1000; ++i)
-        m_unit->addItem(QString::fromStdString(list.GetStringAt("Unit", "Unit", i, "", 100)));
+    fillUnitBox(*m_unit);
     connect(m_method, &QComboBox::activated, this, [this] { OnMethodChanged(); });
     connect(m_reference, &QCheckBox::clicked, this,
             [this] { runRule(&fixed::MethodForm::referenceChanged); });
@@ -153,11 +143,11 @@ void CDNAMethod::applyControls() {
     m_unit->setCurrentText(QString::fromStdString(controls.unit));
     m_reference->setChecked(controls.reference);
     for (std::size_t i = 0; i < m_wavelengths.size(); ++i) {
-        setQuietly(m_wavelengths[i], controls.wavelengths[i]);
+        setTextQuietly(m_wavelengths[i], controls.wavelengths[i]);
         m_wavelengths[i]->setEnabled(i < 2 || controls.reference);
     }
     for (std::size_t i = 0; i < m_factors.size(); ++i)
-        setQuietly(m_factors[i], controls.coefficients[i]);
+        setTextQuietly(m_factors[i], controls.coefficients[i]);
 }
 
 void CDNAMethod::focusField(const fixed::FieldProblem &problem) {

@@ -19,8 +19,6 @@
 namespace spectavo::app {
 namespace {
 
-constexpr const char *kUnitList = "..\\config\\tarvesta.zav.unit.ini";
-
 std::string textOf(const QLineEdit *field) {
     return field->text().left(98).toStdString();
 }
@@ -29,10 +27,7 @@ std::string textOf(const QLineEdit *field) {
 
 CQuanCurveSettings::CQuanCurveSettings(QWidget *parent) : CFixedPage(parent) {
     buildControls();
-    const ProfileFile units(kUnitList, true);
-    const ProfileFile::Batch list(units);
-    for (int i = 0, count = list.GetInt("Unit", "Num", 0); i < count && i < 1000; ++i)
-        m_unit->addItem(QString::fromStdString(list.GetStringAt("Unit", "Unit", i, "", 100)));
+    fillUnitBox(*m_unit);
     LoadFromFile(ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true).path());
     installKeyboardRules();
 }

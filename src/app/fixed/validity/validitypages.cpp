@@ -24,11 +24,6 @@ ProfileFile validityConfiguration() {
     return ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::Validity), true);
 }
 
-void setQuietly(QLineEdit *field, const std::string &text) {
-    const QSignalBlocker block(field);
-    field->setText(QString::fromStdString(text));
-}
-
 fixed::ReadoutPoints scanPoints(float nominal, const std::array<float, fixed::kScanPoints> &blanks) {
     fixed::ReadoutPoints points;
     points.count = fixed::kScanPoints;
@@ -196,15 +191,15 @@ void CGlpGmpMethod::applyControls() {
         const QSignalBlocker block(m_test);
         m_test->setCurrentIndex(std::clamp(controls.methodIndex, 0, 1));
     }
-    setQuietly(m_count, controls.count);
-    setQuietly(m_tolerance, controls.coefficients[0]);
-    setQuietly(m_range, controls.coefficients[1]);
+    setTextQuietly(m_count, controls.count);
+    setTextQuietly(m_tolerance, controls.coefficients[0]);
+    setTextQuietly(m_range, controls.coefficients[1]);
     m_range->setEnabled(false);
     const int count = m_form.record().count;
     for (std::size_t i = 0; i < m_wavelengths.size(); ++i) {
-        setQuietly(m_wavelengths[i], controls.wavelengths[i]);
+        setTextQuietly(m_wavelengths[i], controls.wavelengths[i]);
         m_wavelengths[i]->setEnabled(static_cast<int>(i) < count);
-        setQuietly(m_standards[i], fixed::MethodForm::numberText(m_data.standards[i]));
+        setTextQuietly(m_standards[i], fixed::MethodForm::numberText(m_data.standards[i]));
         m_standards[i]->setEnabled(static_cast<int>(i) < count && photometric());
     }
 }
@@ -231,19 +226,13 @@ bool CGlpGmpMethod::CalibrateBlank(std::function<void(bool)> done) {
     fixed::ReadoutPoints points = fixed::readoutPointsOf(method);
     for (int i = 0; i < points.count; ++i)
         method.blanks[static_cast<std::size_t>(i)] = points.blanks[static_cast<std::size_t>(i)] = 0.0f;
-    auto *readout = new CFixedReadOut(m_program, points, this, "Blank Calibration");
-    readout->setAutoClose(true);
-    connect(readout, &QDialog::finished, this, [this, readout, done = std::move(done)](int result) {
-        const bool ok = result == QDialog::Accepted;
-        if (ok) {
-            const std::vector<float> values = readout->values();
+    // The live readings keep the readout's closing blank: these blanks are the test's own.
+    runBlankReadout(
+        points,
+        [this](const std::vector<float> &values) {
             std::copy(values.begin(), values.end(), m_form.record().blanks.begin());
-        }
-        readout->deleteLater();
-        if (done)
-            done(ok);
-    });
-    readout->start();
+        },
+        std::move(done));
     return true;
 }
 
@@ -256,24 +245,20 @@ void CGlpGmpMethod::calibrateScanBlanks(int wavelength, std::function<void(bool)
     }
     auto &blanks = m_data.scanBlanks[static_cast<std::size_t>(wavelength)];
     blanks.fill(0.0f);
-    auto *readout = new CFixedReadOut(
-        m_program, scanPoints(method.wavelengths[static_cast<std::size_t>(wavelength)], blanks), this,
-        "Blank Calibration");
-    readout->setAutoClose(true);
-    connect(readout, &QDialog::finished, this,
-            [this, readout, wavelength, done = std::move(done)](int result) mutable {
-                readout->deleteLater();
-                if (result != QDialog::Accepted) {
-                    if (done)
-                        done(false);
-                    return;
-                }
-                const std::vector<float> values = readout->values();
-                std::copy(values.begin(), values.end(),
-                          m_data.scanBlanks[static_cast<std::size_t>(wavelength)].begin());
-                calibrateScanBlanks(wavelength + 1, std::move(done));
-            });
-    readout->start();
+    runBlankReadout(
+        scanPoints(method.wavelengths[static_cast<std::size_t>(wavelength)], blanks),
+        [this, wavelength](const std::vector<float> &values) {
+            std::copy(values.begin(), values.end(),
+                      m_data.scanBlanks[static_cast<std::size_t>(wavelength)].begin());
+        },
+        [this, wavelength, done = std::move(done)](bool ok) mutable {
+            if (!ok) {
+                if (done)
+                    done(false);
+                return;
+            }
+            calibrateScanBlanks(wavelength + 1, std::move(done));
+        });
 }
 
 CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
