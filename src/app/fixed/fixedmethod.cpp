@@ -102,10 +102,7 @@ void CFixedMethod::report(const std::optional<fixed::FieldProblem> &problem) {
 bool CFixedMethod::CalibrateBlank(std::function<void(bool)> done) {
     if (!takeData())
         return false;
-    fixed::FixedMethodRecord &method = m_form.record();
-    fixed::ReadoutPoints points = fixed::readoutPointsOf(method);
-    for (int i = 0; i < points.count; ++i)
-        method.blanks[static_cast<std::size_t>(i)] = points.blanks[static_cast<std::size_t>(i)] = 0.0f;
+    const fixed::ReadoutPoints points = pointsWithoutBlanks();
     runBlankReadout(
         points,
         [this](const std::vector<float> &values) {
@@ -115,6 +112,14 @@ bool CFixedMethod::CalibrateBlank(std::function<void(bool)> done) {
         },
         std::move(done));
     return true;
+}
+
+fixed::ReadoutPoints CFixedMethod::pointsWithoutBlanks() {
+    fixed::FixedMethodRecord &method = m_form.record();
+    fixed::ReadoutPoints points = fixed::readoutPointsOf(method);
+    for (int i = 0; i < points.count; ++i)
+        method.blanks[static_cast<std::size_t>(i)] = points.blanks[static_cast<std::size_t>(i)] = 0.0f;
+    return points;
 }
 
 void CFixedMethod::runBlankReadout(const fixed::ReadoutPoints &points,

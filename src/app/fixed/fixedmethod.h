@@ -51,6 +51,8 @@ protected:
     virtual void collectControls() = 0;
     virtual void applyControls() = 0;
     virtual void focusField(const fixed::FieldProblem &problem) = 0;
+    // The method's wavelengths with their blanks cleared, in the record too: a blank calibration starts so.
+    fixed::ReadoutPoints pointsWithoutBlanks();
     // One auto-closing blank readout over `points`: `take` gets its values when it ends with OK, `done`
     // whether it did.
     void runBlankReadout(const fixed::ReadoutPoints &points,

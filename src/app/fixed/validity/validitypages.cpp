@@ -222,10 +222,7 @@ bool CGlpGmpMethod::CalibrateBlank(std::function<void(bool)> done) {
         calibrateScanBlanks(0, std::move(done));
         return true;
     }
-    fixed::FixedMethodRecord &method = m_form.record();
-    fixed::ReadoutPoints points = fixed::readoutPointsOf(method);
-    for (int i = 0; i < points.count; ++i)
-        method.blanks[static_cast<std::size_t>(i)] = points.blanks[static_cast<std::size_t>(i)] = 0.0f;
+    const fixed::ReadoutPoints points = pointsWithoutBlanks();
     // The live readings keep the readout's closing blank: these blanks are the test's own.
     runBlankReadout(
         points,
