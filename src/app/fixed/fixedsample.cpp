@@ -90,6 +90,11 @@ void CFixedSample::buildControls() {
     installKeyboardRules();
 }
 
+void CFixedSample::setButtonTexts(const QString &recalculate, const QString &font) {
+    m_recalculate->setText(recalculate);
+    m_font->setText(font);
+}
+
 void CFixedSample::setParameterNames(const QStringList &names, bool correlation) {
     for (std::size_t i = 0; i < m_parameters.size(); ++i) {
         const bool shown = static_cast<qsizetype>(i) < names.size();

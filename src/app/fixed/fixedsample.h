@@ -47,6 +47,8 @@ public:
     std::optional<std::pair<int, int>> selectedGridRows() const;
     // The Recalculate button: the kind's results from the table.
     virtual void Recalculate() {}
+    // The kind's names for the Recalculate and Data Font buttons.
+    void setButtonTexts(const QString &recalculate, const QString &font);
     // What the parameter fields show of the method: their names, and whether r follows.
     void setParameterNames(const QStringList &names, bool correlation);
     // A line beside the parameters (an empty text hides it).

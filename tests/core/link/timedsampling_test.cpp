@@ -19,7 +19,8 @@ TEST(TimedSampling, TwoSecondsAtHalfSecondStepsGiveFivePoints) {
     test::TestTimedTarget curve(2, 0.5f, 5);
     fixture.link->acquisition().lastAbsorbance = 0.25f;
     ASSERT_TRUE(fixture.link->StartTimedSampling(5, &curve, &fixture.window));
-    EXPECT_EQ(curve.m_count.load(), 1) << "the first point is taken at once";
+    // At once, not after a period: on a loaded machine the next tick may already have followed.
+    EXPECT_GE(curve.m_count.load(), 1) << "the first point is taken at once";
     waitUntilClosed(*fixture.link);
     EXPECT_EQ(curve.m_count.load(), 5);
     EXPECT_EQ(curve.m_points, (std::vector<float>(5, 0.25f)));

@@ -181,6 +181,7 @@ void CDNAReadOut::OnComplete() {
 
 CDNASample::CDNASample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
     setParameterNames({"f1", "f2", "f3", "f4"}, false);
+    setButtonTexts("&Recalc", "&Font");
     InitGrid(true);
 }
 

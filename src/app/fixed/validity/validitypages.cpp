@@ -260,6 +260,7 @@ void CGlpGmpMethod::calibrateScanBlanks(int wavelength, std::function<void(bool)
 
 CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
     setParameterNames({"Tolerance"}, false);
+    setButtonTexts("&Recalc", "Data &Font");
     InitGrid(true);
 }
 
