@@ -1,5 +1,7 @@
 #include "core/fixed/fixedmethod.h"
 
+#include <algorithm>
+
 namespace spectavo::fixed {
 
 const char *methodConfigurationFile(MethodKind kind) {
@@ -22,6 +24,18 @@ std::vector<std::string> readUnitList(const ProfileStore &file) {
     return units;
 }
 
+int methodIndexLimit(MethodKind kind) {
+    switch (kind) {
+    case MethodKind::DnaProtein:
+        return 999; // the configured method list, at most a thousand long
+    case MethodKind::Validity:
+        return 1;
+    case MethodKind::FixedPoints:
+        break;
+    }
+    return 2; // linear, quadratic, cubic
+}
+
 int methodCapacity(MethodKind kind) {
     switch (kind) {
     case MethodKind::DnaProtein:
@@ -40,7 +54,8 @@ FixedMethodRecord::FixedMethodRecord(MethodKind methodKind)
 }
 
 void FixedMethodRecord::load(const ProfileStore &file) {
-    methodIndex = file.GetInt("Setup", "Method", 0);
+    // An index no list of this kind has would select nothing: a hand-edited file gets the nearest.
+    methodIndex = std::clamp(file.GetInt("Setup", "Method", 0), 0, methodIndexLimit(kind));
     reference = file.GetInt("Setup", "Reference", 0);
     unit = file.GetString("Setup", "Unit", "ug/ml", 100);
     for (int i = 0; i < kCoefficients; ++i)

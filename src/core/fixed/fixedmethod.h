@@ -17,6 +17,8 @@ const char *methodConfigurationFile(MethodKind kind);
 inline constexpr const char *kUnitListFile = "..\\config\\tarvesta.zav.unit.ini";
 std::vector<std::string> readUnitList(const ProfileStore &file);
 
+// The highest method index of this kind (fit order, DNA method, validity test).
+int methodIndexLimit(MethodKind kind);
 // The wavelength fields a method page of this kind has.
 int methodCapacity(MethodKind kind);
 

@@ -1,5 +1,7 @@
 #include "core/fixed/methodform.h"
 
+#include <algorithm>
+
 #include "core/strings/cformat.h"
 
 namespace spectavo::fixed {
@@ -208,7 +210,7 @@ std::optional<FieldProblem> MethodForm::methodChanged() {
     auto problem = take();
     for (int i = 0; i < FixedMethodRecord::kCoefficients; ++i)
         m_controls.coefficientEnabled[static_cast<std::size_t>(i)] =
-            i < m_record.methodIndex + 2 && m_record.concentration == 1;
+            i < std::clamp(m_record.methodIndex, 0, 2) + 2 && m_record.concentration == 1;
     return problem;
 }
 

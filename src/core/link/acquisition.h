@@ -67,7 +67,7 @@ public:
         Targets &targets() { return m_acquisition.m_targets; }
         bool isOpen() const { return m_acquisition.m_targets.notifyWindow != nullptr; }
         // Opens for a window in a mode; false when another acquisition is open.
-        bool open(NotifyTarget *window, int mode);
+        bool open(NotifyTarget *window, int newMode);
         // Posts to the acquisition's window, if any.
         void post(const Notification &notification);
         // Forgets every target and marks the acquisition closed.

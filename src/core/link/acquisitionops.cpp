@@ -11,11 +11,11 @@ std::span<const std::uint8_t> bytesOf(const std::uint8_t &byte) {
 
 } // namespace
 
-bool Acquisition::Held::open(NotifyTarget *window, int mode) {
+bool Acquisition::Held::open(NotifyTarget *window, int newMode) {
     if (isOpen())
         return false;
     m_acquisition.armed.store(0, std::memory_order_relaxed);
-    m_acquisition.mode.store(mode, std::memory_order_relaxed);
+    m_acquisition.mode.store(newMode, std::memory_order_relaxed);
     targets().notifyWindow = window;
     m_acquisition.open.store(true, std::memory_order_release);
     return true;

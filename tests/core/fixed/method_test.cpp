@@ -120,6 +120,18 @@ TEST_F(MethodFormTest, AnOutOfRangeWavelengthInvalidatesTheMethodEvenBeyondTheCo
     EXPECT_EQ(form.record().valid, 1);
 }
 
+TEST_F(MethodFormTest, AMethodIndexNoListHasBecomesTheNearestOne) {
+    test::writeBytes(dir.file("edited.ini"), "[Setup]\nMethod=2147483647\n");
+    const ProfileFile edited(dir.file("edited.ini"), false);
+    form.load(edited);
+    EXPECT_EQ(form.record().methodIndex, 2);
+    EXPECT_EQ(form.controls().coefficientEnabled, (std::array<bool, 4>{true, true, true, true}));
+    FixedMethodRecord validity(MethodKind::Validity);
+    test::writeBytes(dir.file("edited.ini"), "[Setup]\nMethod=-5\n");
+    validity.load(edited);
+    EXPECT_EQ(validity.methodIndex, 0);
+}
+
 TEST_F(MethodFormTest, LoadingClearsTheBlanks) {
     loadFirstStart();
     form.record().blanks[0] = 0.25f;
