@@ -23,43 +23,19 @@
 namespace spectavo::app {
 namespace {
 
-class DnaWindowTest : public ::testing::Test {
+using test::pumpUntil;
+
+class DnaWindowTest : public test::FixedWindowFixture {
 protected:
     DnaWindowTest() {
-        installMessages(&messages);
-        std::filesystem::create_directories(dir.path() + "/bin");
-        std::filesystem::create_directories(dir.path() + "/config");
-        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nBoot=1\nSpeed=100\n");
         std::filesystem::copy_file(SPECTAVO_SOURCE_DIR "/config/tarvesta.zav.func.dna.ini",
                                    dir.file("config/tarvesta.zav.func.dna.ini"));
     }
-    ~DnaWindowTest() override {
-        frame.reset();
-        installMessages(nullptr);
-    }
-    template <typename Condition>
-    static bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
-        return test::pumpUntil(condition, limit);
-    }
-    CFixedReadOut *readout() const { return test::visibleReadout(*frame); }
-
-    test::TempDir dir;
-    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
-    test::RecordingMessageService messages;
-    test::LinkedDriver instrument;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::AccessorySettings accessories;
-    std::unique_ptr<CFixedFrame> frame;
 };
 
 TEST_F(DnaWindowTest, TheNucleicAcidCellGivesTheModelsRatioAndConcentration) {
-    ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
-    ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
-    frame.reset(
-        dynamic_cast<CFixedFrame *>(makeDnaProteinWindow({{instrument.link, shared, flags, accessories}})));
-    frame->resize(900, 600);
-    frame->show();
+    linkToInstrument();
+    show(makeDnaProteinWindow(host()));
     auto *method = dynamic_cast<CDNAMethod *>(frame->view().MethodPage());
     ASSERT_NE(method, nullptr);
     EXPECT_EQ(method->methodBox()->count(), 4);
@@ -69,8 +45,7 @@ TEST_F(DnaWindowTest, TheNucleicAcidCellGivesTheModelsRatioAndConcentration) {
     EXPECT_EQ(record.count, 3);
     EXPECT_FLOAT_EQ(record.coefficients[0], 62.9f);
 
-    ASSERT_TRUE(instrument.link.RequestCell(5)); // the nucleic-acid sample
-    ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == 5; }));
+    moveToCell(5); // the nucleic-acid sample
     frame->refreshCommands();
     EXPECT_TRUE(frame->action(fixed::kTransmittanceMode)->isEnabled()) << "T% is always allowed here";
     frame->action(fixed::kStart)->trigger();

@@ -42,6 +42,8 @@
 namespace spectavo::app {
 namespace {
 
+using test::pumpUntil;
+
 using Command = fixed::FixedCommand;
 
 struct LoggedCommand {
@@ -55,18 +57,8 @@ LoggedCommand gotoTenths(int tenths) {
             {0, 0, static_cast<std::uint8_t>(tenths >> 8), static_cast<std::uint8_t>(tenths & 0xFF)}};
 }
 
-class FixedWindowTest : public ::testing::Test {
+class FixedWindowTest : public test::FixedWindowFixture {
 protected:
-    FixedWindowTest() {
-        installMessages(&messages);
-        std::filesystem::create_directories(dir.path() + "/bin");
-        std::filesystem::create_directories(dir.path() + "/config");
-        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nBoot=1\nSpeed=100\n");
-    }
-    ~FixedWindowTest() override {
-        frame.reset();
-        installMessages(nullptr);
-    }
     // A method of these wavelengths in the configuration file the new window loads.
     void methodOf(const std::string &wavelengths, int count) {
         test::writeBytes(dir.file("config/tarvesta.zav.func.fixed.ini"),
@@ -74,9 +66,8 @@ protected:
                              "[Setup]\nConcentration=0\n");
     }
     void linkUp() {
-        ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
-        ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
-        WindowHost host{{instrument.link, shared, flags, accessories}};
+        linkToInstrument();
+        WindowHost host = this->host();
         host.multicellDialog = [this](bool withConcentrations) {
             return showMulticellDialog(frame.get(), accessories, instrument.link.status().cellCount.load(),
                                        withConcentrations);
@@ -86,24 +77,13 @@ protected:
             flags.absorbanceMode = absorbance ? 1 : 0;
             frame->photometricModeCommand(absorbance);
         };
-        frame.reset(dynamic_cast<CFixedFrame *>(makeFixedPointsWindow(host)));
-        frame->resize(900, 600);
-        frame->show();
-    }
-    template <typename Condition>
-    static bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
-        return test::pumpUntil(condition, limit);
+        show(makeFixedPointsWindow(host));
     }
     void trigger(Command command) {
         frame->refreshCommands();
         ASSERT_TRUE(frame->action(command)->isEnabled()) << frame->action(command)->text().toStdString();
         frame->action(command)->trigger();
     }
-    void moveToCell(int cell) {
-        ASSERT_TRUE(instrument.link.RequestCell(static_cast<std::uint8_t>(cell)));
-        ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
-    }
-    CFixedReadOut *readout() const { return test::visibleReadout(*frame); }
     bool readoutReady() const { return readout() && readout()->okButton()->isEnabled(); }
     bool noReadout() const { return readout() == nullptr; }
     fixed::SampleTable &samples() const { return frame->view().SamplePage()->table(); }
@@ -135,15 +115,6 @@ protected:
         return length;
     }
     int commandsReceived(int code) { return simControl<int (*)(int)>("SimHub_CommandsReceived")(code); }
-
-    test::TempDir dir;
-    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
-    test::RecordingMessageService messages;
-    test::LinkedDriver instrument;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::AccessorySettings accessories;
-    std::unique_ptr<CFixedFrame> frame;
 };
 
 TEST_F(FixedWindowTest, ThreeWavelengthsGoInOrderAndGiveOneRowOfTheSample) {

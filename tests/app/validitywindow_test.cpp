@@ -26,17 +26,10 @@
 namespace spectavo::app {
 namespace {
 
-class ValidityWindowTest : public ::testing::Test {
+using test::pumpUntil;
+
+class ValidityWindowTest : public test::FixedWindowFixture {
 protected:
-    ValidityWindowTest() {
-        installMessages(&messages);
-        std::filesystem::create_directories(dir.path() + "/bin");
-        std::filesystem::create_directories(dir.path() + "/config");
-    }
-    ~ValidityWindowTest() override {
-        frame.reset();
-        installMessages(nullptr);
-    }
     // The instrument with its wavelengths off by `offset` nm, and a validity window on it with this
     // method and standards.
     void start(double offset, const std::string &method) {
@@ -44,22 +37,9 @@ protected:
                          "[Instrument]\nWavelengthOffset=" + std::to_string(offset) +
                              "\n[Simulation]\nBoot=1\nSpeed=100\n");
         test::writeBytes(dir.file("config/tarvesta.zav.func.glpgmp.ini"), method);
-        ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
-        ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
-        frame.reset(
-            dynamic_cast<CFixedFrame *>(makeValidityWindow({{instrument.link, shared, flags, accessories}})));
-        frame->resize(900, 600);
-        frame->show();
+        linkToInstrument();
+        show(makeValidityWindow(host()));
     }
-    template <typename Condition>
-    static bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(30)) {
-        return test::pumpUntil(condition, limit);
-    }
-    void moveToCell(int cell) {
-        ASSERT_TRUE(instrument.link.RequestCell(static_cast<std::uint8_t>(cell)));
-        ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
-    }
-    CFixedReadOut *readout() const { return test::visibleReadout(*frame); }
     // Start, then wait until the whole test has ended (a photometric readout waits for its OK).
     void runTest() {
         frame->refreshCommands();
@@ -74,15 +54,6 @@ protected:
     }
     const grid::GridModel &results() const { return frame->view().SamplePage()->table().grid(); }
     CGlpGmpMethod &method() const { return *dynamic_cast<CGlpGmpMethod *>(frame->view().MethodPage()); }
-
-    test::TempDir dir;
-    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
-    test::RecordingMessageService messages;
-    test::LinkedDriver instrument;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::AccessorySettings accessories;
-    std::unique_ptr<CFixedFrame> frame;
 };
 
 constexpr const char *kHolmiumTest =
