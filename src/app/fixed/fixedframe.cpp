@@ -110,9 +110,8 @@ void CFixedFrame::refreshCommands() {
         table->applyCommandState(state);
 }
 
-bool CFixedFrame::openFile(const QString &path) {
-    m_document.path = path;
-    // The document files of this kind are read by a later version; the operator is told by the caller.
+// The document files of these kinds are read by a later version; the main window tells the operator.
+bool CFixedFrame::openFile(const QString &) {
     return false;
 }
 
