@@ -147,10 +147,6 @@ void CFixedFrame::photometricModeCommand(bool absorbance) {
     refreshCommands();
 }
 
-void CFixedFrame::stationNotified(const link::Notification &) {
-    refreshCommands();
-}
-
 void CFixedFrame::stopRequested() {
     m_view->stopRequested();
 }

@@ -43,7 +43,6 @@ public:
     bool acceptsRemoteStart() const override { return true; }
     void remoteStart(int code) override;
     void photometricModeCommand(bool absorbance) override;
-    void stationNotified(const link::Notification &notification) override;
     void stopRequested() override;
     bool multicellSetup() override;
 
