@@ -89,17 +89,26 @@ bool save(QWidget &widget, const QDir &folder, const char *name) {
     return true;
 }
 
+// A new document window of this kind, maximised; null when it is not the window expected.
+template <typename Window>
+Window *newMaximized(app::CMainFrame &frame, shell::DocumentKind kind, QMdiSubWindow *&window) {
+    frame.newDocument(kind);
+    window = frame.documents()->subWindowList().last();
+    auto *made = dynamic_cast<Window *>(window->widget());
+    if (made)
+        window->showMaximized();
+    return made;
+}
+
 // A holmium scan on the virtual instrument with its peaks labelled, the settings sheet and the
 // printed chart page (as PDF; scripts/screenshots turns it into a picture).
 bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
     ProfileFile("..\\config\\tarvesta.zav.func.wavescan.ini", true)
         .PutInt("Peak and Valley", "ShowPeakValleyType", 1);
-    frame.newDocument(shell::DocumentKind::WavelengthScan);
-    QMdiSubWindow *window = frame.documents()->subWindowList().last();
-    auto *scan = dynamic_cast<app::CScanFrame *>(window->widget());
+    QMdiSubWindow *window = nullptr;
+    auto *scan = newMaximized<app::CScanFrame>(frame, shell::DocumentKind::WavelengthScan, window);
     if (!scan)
         return false;
-    window->showMaximized();
     frame.shared().scan.high = 700.0f;
     frame.shared().scan.low = 400.0f;
     frame.shared().scan.stepIndex = 2; // 0.5 nm in the shipped step table
@@ -143,12 +152,10 @@ bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir 
 
 // The fixed points window: its method page, a table of five samples and a readout under way.
 bool measureFixedPoints(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
-    frame.newDocument(shell::DocumentKind::FixedPoints);
-    QMdiSubWindow *window = frame.documents()->subWindowList().last();
-    auto *fixedWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    QMdiSubWindow *window = nullptr;
+    auto *fixedWindow = newMaximized<app::CFixedFrame>(frame, shell::DocumentKind::FixedPoints, window);
     if (!fixedWindow)
         return false;
-    window->showMaximized();
     app::CFixedView &view = fixedWindow->view();
     fixed::FixedMethodRecord &method = view.MethodPage()->record();
     method.count = 3;
@@ -191,13 +198,11 @@ bool measureFixedPoints(app::CMainFrame &frame, link::StationLink &station, cons
 // A quadratic calibration from five standards with three samples: the Fitting page, the Display
 // Setting page and the chart as copied to the clipboard (its SVG drawn to a picture).
 bool showCalibration(app::CMainFrame &frame, const QDir &folder) {
-    frame.newDocument(shell::DocumentKind::FixedPoints);
-    QMdiSubWindow *window = frame.documents()->subWindowList().last();
-    auto *fixedWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    QMdiSubWindow *window = nullptr;
+    auto *fixedWindow = newMaximized<app::CFixedFrame>(frame, shell::DocumentKind::FixedPoints, window);
     auto *view = fixedWindow ? dynamic_cast<app::CQuanView *>(&fixedWindow->view()) : nullptr;
     if (!view)
         return false;
-    window->showMaximized();
     fixed::FixedMethodRecord &method = view->MethodPage()->record();
     method.count = 1;
     method.wavelengths[0] = 350.0f;
@@ -270,12 +275,10 @@ bool measureCells(app::CFixedView &view, link::StationLink &station, std::initia
 
 // The DNA/protein window: its method page and three samples.
 bool measureDna(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
-    frame.newDocument(shell::DocumentKind::DnaProtein);
-    QMdiSubWindow *window = frame.documents()->subWindowList().last();
-    auto *dnaWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    QMdiSubWindow *window = nullptr;
+    auto *dnaWindow = newMaximized<app::CFixedFrame>(frame, shell::DocumentKind::DnaProtein, window);
     if (!dnaWindow)
         return false;
-    window->showMaximized();
     pumpFor(500);
     bool saved = save(frame, folder, "dna-method.png");
     saved = measureCells(dnaWindow->view(), station, {5, 2, 3}) && saved;
@@ -289,12 +292,10 @@ bool measureDna(app::CMainFrame &frame, link::StationLink &station, const QDir &
 // The validity window after a wavelength test on holmium oxide where one line is not where the
 // method expects it.
 bool testValidity(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
-    frame.newDocument(shell::DocumentKind::Validity);
-    QMdiSubWindow *window = frame.documents()->subWindowList().last();
-    auto *validityWindow = dynamic_cast<app::CFixedFrame *>(window->widget());
+    QMdiSubWindow *window = nullptr;
+    auto *validityWindow = newMaximized<app::CFixedFrame>(frame, shell::DocumentKind::Validity, window);
     if (!validityWindow)
         return false;
-    window->showMaximized();
     app::CFixedView &view = validityWindow->view();
     auto &method = dynamic_cast<app::CGlpGmpMethod &>(*view.MethodPage());
     fixed::FixedMethodRecord &record = method.record();
