@@ -132,7 +132,8 @@ StoredFile nucleicFile(int stepsPerNm) {
 
 StoredFile multiWavelengthFile(int stepsPerNm) {
     const std::size_t rows = 2;
-    Content c(156 + 40 * rows);
+    // Each row: the 8-byte time stamp of its reading, then ten readings.
+    Content c(156 + 48 * rows);
     c.text(0, "MULTI01.mul");
     c.byte(13, kCurrentLayout);
     c.byte(24, 3);
@@ -140,10 +141,12 @@ StoredFile multiWavelengthFile(int stepsPerNm) {
     for (std::size_t i = 0; i < 3; ++i)
         c.u32(25 + 4 * i, steps(wavelengths[i], stepsPerNm));
     c.byte(155, static_cast<std::uint8_t>(rows));
-    for (std::size_t r = 0; r < rows; ++r)
+    for (std::size_t r = 0; r < rows; ++r) {
+        c.date(156 + 48 * r);
         for (std::size_t i = 0; i < 3; ++i)
-            c.f32(156 + 4 * (10 * r + i),
+            c.f32(156 + 48 * r + 8 + 4 * i,
                   0.9f - 0.3f * static_cast<float>(i) + 0.01f * static_cast<float>(r));
+    }
     return {"MULTI01.mul", {}, c.take()};
 }
 

@@ -36,7 +36,7 @@ bool storedRecordComplete(int typeIndex, std::span<const std::uint8_t> content) 
         return content.size() >= 99 &&
                content.size() == 99 + 28 * (byteAt(content, 97) + byteAt(content, 98));
     case kMultiWavelength:
-        return content.size() >= 156 && content.size() == 156 + 40 * byteAt(content, 155);
+        return content.size() >= 156 && content.size() == 156 + 48 * byteAt(content, 155);
     case kNucleic:
         return content.size() >= 88 && content.size() == 88 + 24 * byteAt(content, 87);
     case kPhotometric:

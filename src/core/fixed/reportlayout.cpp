@@ -1,0 +1,244 @@
+#include "core/fixed/reportlayout.h"
+
+#include <algorithm>
+
+#include "core/strings/cformat.h"
+
+namespace spectavo::fixed {
+
+int MeasureOnce::textWidth(int font, const std::string &text) {
+    auto key = std::make_pair(font, text);
+    if (auto found = m_widths.find(key); found != m_widths.end())
+        return found->second;
+    const int width = m_device.textWidth(font, text);
+    m_widths.emplace(std::move(key), width);
+    return width;
+}
+
+int MeasureOnce::textHeight(int font) {
+    auto [at, added] = m_heights.try_emplace(font, 0);
+    if (added)
+        at->second = m_device.textHeight(font);
+    return at->second;
+}
+
+int MeasureOnce::averageCharWidth(int font) {
+    auto [at, added] = m_averages.try_emplace(font, 0);
+    if (added)
+        at->second = m_device.averageCharWidth(font);
+    return at->second;
+}
+
+std::string printedCell(const std::string &text) {
+    return text.empty() || text == " " ? "---" : text;
+}
+
+std::vector<ReportPart> reportQuestions(bool fixedPoints, bool concentrationMode, bool standards) {
+    std::vector<ReportPart> parts{ReportPart::kMemo};
+    if (fixedPoints && concentrationMode)
+        parts.push_back(ReportPart::kCurve);
+    if (fixedPoints && standards)
+        parts.push_back(ReportPart::kStandards);
+    parts.push_back(ReportPart::kSamples);
+    return parts;
+}
+
+namespace {
+
+constexpr int kThin = 1;
+constexpr int kThick = 3;
+
+class ReportWriter {
+public:
+    ReportWriter(const ReportContent &content, const ReportPageSize &page, ReportMetrics &metrics)
+        : m_content(content), m_metrics(metrics), m_width(page.width), m_height(page.height),
+          m_dpi(std::max(page.dotsPerInchY, 1)), m_left(page.width / 10), m_top(page.height / 20) {}
+
+    std::vector<ReportPage> write() {
+        newPage();
+        writeTitle();
+        if (m_content.memo)
+            writeMemo(*m_content.memo);
+        if (m_content.curve)
+            writeCurve();
+        m_blockTop = m_y;
+        for (const ReportTable &table : m_content.tables)
+            writeTable(table);
+        return std::move(m_pages);
+    }
+
+private:
+    int points(int value) const { return value * m_dpi / 72; }
+    int footerLine() const { return m_height - m_top; }
+    std::vector<ReportItem> &items() { return m_pages.back().items; }
+
+    void text(int font, int x, int y, std::string value) {
+        items().push_back({ReportItem::kText, font, x, y, 0, 0, 0, std::move(value)});
+    }
+    void line(int x1, int y1, int x2, int y2, int thickness) {
+        items().push_back({ReportItem::kLine, 0, x1, y1, x2, y2, thickness, {}});
+    }
+
+    void newPage() {
+        m_pages.emplace_back();
+        line(m_left, footerLine(), m_width - m_left, footerLine(), kThin);
+        text(kFooterFont, m_left, footerLine() + 2, m_content.footnote);
+        const std::string number = strings::formatC("Page %d", static_cast<int>(m_pages.size()));
+        text(kFooterFont, m_width - m_left - m_metrics.textWidth(kFooterFont, number), footerLine() + 2,
+             number);
+        m_x = m_left;
+        m_y = m_top;
+        m_blockTop = m_top;
+    }
+
+    void writeTitle() {
+        const int height = m_metrics.textHeight(kTitleFont);
+        m_y = 2 * height;
+        text(kTitleFont, m_width / 2 - m_metrics.textWidth(kTitleFont, m_content.title) / 2, m_y,
+             m_content.title);
+        m_x = m_left;
+        m_y += height * 3 / 2;
+    }
+
+    // A memo line wider than the page continues on the next line, broken at a blank where it has one.
+    std::vector<std::string> wrapped(const std::string &line, int width) {
+        std::vector<std::string> lines;
+        std::string rest = line;
+        while (m_metrics.textWidth(kMemoFont, rest) > width && rest.size() > 1) {
+            std::size_t fits = 1;
+            while (fits < rest.size() && m_metrics.textWidth(kMemoFont, rest.substr(0, fits + 1)) <= width)
+                ++fits;
+            const std::size_t blank = rest.rfind(' ', fits);
+            const std::size_t cut = blank != std::string::npos && blank > 0 ? blank : fits;
+            lines.push_back(rest.substr(0, cut));
+            rest = rest.substr(cut == blank ? cut + 1 : cut);
+        }
+        lines.push_back(rest);
+        return lines;
+    }
+
+    void memoLine(int x, const std::string &value) {
+        const int step = m_metrics.textHeight(kMemoFont) * 3 / 2;
+        if (m_y + step > footerLine())
+            newPage();
+        text(kMemoFont, x, m_y, value);
+        m_y += step;
+    }
+
+    void writeMemo(const ReportContent::Memo &memo) {
+        memoLine(m_left, "Operator: " + memo.operatorName);
+        memoLine(m_left, "Date & Time: " + memo.dateTime);
+        memoLine(m_left, "Memo:");
+        const int indent = m_left + 4 * m_metrics.averageCharWidth(kMemoFont);
+        std::size_t start = 0;
+        while (start <= memo.text.size()) {
+            const std::size_t end = std::min(memo.text.find('\n', start), memo.text.size());
+            std::string value = memo.text.substr(start, end - start);
+            if (!value.empty() && value.front() == '\r')
+                value.erase(0, 1);
+            if (!value.empty() && value.back() == '\r')
+                value.pop_back();
+            for (const std::string &piece : wrapped(value, m_width - m_left - indent))
+                memoLine(indent, piece);
+            start = end + 1;
+        }
+        m_y += points(12);
+    }
+
+    void writeCurve() {
+        const int height = (m_height - 2 * m_top) / 2;
+        if (m_y + height > footerLine())
+            newPage();
+        items().push_back({ReportItem::kCurve, 0, m_left, m_y, m_width - m_left, m_y + height, 0, {}});
+        m_y += height + points(12);
+    }
+
+    // Where the next block goes when this one has no room left: to the right of it when another
+    // block as wide fits there, else the top of a new page.
+    void breakBlock(int tableWidth, bool continued) {
+        const int gap = 5 * m_metrics.averageCharWidth(kDataFont);
+        if (m_x + tableWidth + gap + tableWidth <= m_width - m_left) {
+            m_x += tableWidth + gap;
+            m_y = m_blockTop;
+            return;
+        }
+        newPage();
+        if (continued)
+            text(kFooterFont, m_left, m_top - m_metrics.textHeight(kFooterFont), "Continued");
+    }
+
+    void writeRow(const std::vector<std::string> &row, const std::vector<int> &widths, int rowHeight,
+                  bool last) {
+        const int tWidth = m_metrics.textWidth(kDataFont, "t");
+        const int textTop = m_y + (rowHeight - m_metrics.textHeight(kDataFont)) / 2;
+        int right = m_x;
+        for (std::size_t column = 0; column < widths.size(); ++column) {
+            right += widths[column];
+            const std::string cell = printedCell(column < row.size() ? row[column] : std::string());
+            text(kDataFont, right - tWidth - m_metrics.textWidth(kDataFont, cell), textTop, cell);
+            line(right, m_y, right, m_y + rowHeight, column + 1 == widths.size() ? kThick : kThin);
+        }
+        line(m_x, m_y, m_x, m_y + rowHeight, kThick);
+        line(m_x, m_y + rowHeight, right, m_y + rowHeight, last ? kThick : kThin);
+        m_y += rowHeight;
+    }
+
+    void writeTable(const ReportTable &table) {
+        if (table.rows.empty())
+            return;
+        std::size_t columns = 0;
+        for (const auto &row : table.rows)
+            columns = std::max(columns, row.size());
+        std::vector<int> widths(columns, 3 * m_metrics.averageCharWidth(kDataFont));
+        for (const auto &row : table.rows)
+            for (std::size_t column = 0; column < row.size(); ++column)
+                widths[column] =
+                    std::max(widths[column], m_metrics.textWidth(kDataFont, printedCell(row[column])) +
+                                                 3 * m_metrics.averageCharWidth(kDataFont));
+        int tableWidth = 0;
+        for (int width : widths)
+            tableWidth += width;
+        const int h = m_metrics.textHeight(kTableTitleFont);
+        const int rowHeight = h * 3 / 2;
+        if (footerLine() - m_y < 3 * h)
+            breakBlock(tableWidth, false);
+        text(kTableTitleFont, m_x, m_y, table.title);
+        m_y += rowHeight;
+        line(m_x, m_y - m_metrics.textHeight(kDataFont) / 2, m_x + tableWidth,
+             m_y - m_metrics.textHeight(kDataFont) / 2, kThick);
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            if (footerLine() - m_y < rowHeight) {
+                breakBlock(tableWidth, true);
+                line(m_x, m_y, m_x + tableWidth, m_y, kThick);
+                writeRow(table.rows.front(), widths, rowHeight, false);
+            }
+            writeRow(table.rows[r], widths, rowHeight, r + 1 == table.rows.size());
+        }
+        m_y += points(12);
+        // A following table below this one starts its own column of blocks; one that follows in a
+        // column to the right keeps the page's column top.
+        if (m_x == m_left)
+            m_blockTop = m_y;
+    }
+
+    const ReportContent &m_content;
+    ReportMetrics &m_metrics;
+    const int m_width;
+    const int m_height;
+    const int m_dpi;
+    const int m_left;
+    const int m_top;
+    int m_x = 0;
+    int m_y = 0;
+    int m_blockTop = 0;
+    std::vector<ReportPage> m_pages;
+};
+
+} // namespace
+
+std::vector<ReportPage> layoutReport(const ReportContent &content, const ReportPageSize &page,
+                                     ReportMetrics &metrics) {
+    return ReportWriter(content, page, metrics).write();
+}
+
+} // namespace spectavo::fixed

@@ -1,0 +1,150 @@
+// The report's layout on a page of known size with texts of known size: blocks, continuation to the
+// right and onto new pages, the memo block and the parts asked for.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/fixed/reportlayout.h"
+
+namespace spectavo::fixed {
+namespace {
+
+// Every character 10 dots wide, every font 20 dots high: positions can be worked out by hand.
+class FixedPitch : public ReportMetrics {
+public:
+    int textWidth(int, const std::string &text) override {
+        ++measured;
+        return 10 * static_cast<int>(text.size());
+    }
+    int textHeight(int) override { return 20; }
+    int averageCharWidth(int) override { return 10; }
+    int measured = 0;
+};
+
+// 1000 x 2000 dots at 72 dpi (a point is a dot): margins 100 left and right, 100 top, footer at 1900.
+constexpr ReportPageSize kPage{1000, 2000, 72};
+
+ReportTable table(std::size_t rows, const std::string &cell) {
+    ReportTable result{"Samples", {{"Name", "Abs"}}};
+    for (std::size_t row = 0; row < rows; ++row)
+        result.rows.push_back({"S" + std::to_string(row + 1), cell});
+    return result;
+}
+
+std::vector<const ReportItem *> textsOf(const ReportPage &page, const std::string &text) {
+    std::vector<const ReportItem *> found;
+    for (const ReportItem &item : page.items)
+        if (item.kind == ReportItem::kText && item.text == text)
+            found.push_back(&item);
+    return found;
+}
+
+TEST(ReportLayoutTest, EveryPageHasItsFooter) {
+    FixedPitch metrics;
+    ReportContent content{"Title", "Lab 3", std::nullopt, false, {table(200, std::string(40, '9'))}};
+    const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
+    ASSERT_GE(pages.size(), 2u);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const auto number = textsOf(pages[i], "Page " + std::to_string(i + 1));
+        ASSERT_EQ(number.size(), 1u);
+        EXPECT_EQ(number[0]->x + 60, 900) << "right-aligned at the right margin";
+        EXPECT_EQ(number[0]->y, 1902);
+        EXPECT_EQ(textsOf(pages[i], "Lab 3").size(), 1u);
+        EXPECT_EQ(pages[i].items.front().kind, ReportItem::kLine);
+        EXPECT_EQ(pages[i].items.front().y, 1900);
+    }
+    const auto title = textsOf(pages[0], "Title");
+    ASSERT_EQ(title.size(), 1u);
+    EXPECT_EQ(title[0]->x, 475) << "centred";
+    EXPECT_EQ(title[0]->y, 40) << "two title heights down";
+}
+
+TEST(ReportLayoutTest, ANarrowTableContinuesToTheRightAndAWideOneOnANewPage) {
+    FixedPitch metrics;
+    // Name column 4 + 3, value column 6 + 3 characters: 160 dots; two of them and a 50-dot gap fit.
+    ReportContent narrow{"T", "", std::nullopt, false, {table(100, "0.1000")}};
+    const std::vector<ReportPage> pages = layoutReport(narrow, kPage, metrics);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto headers = textsOf(pages[0], "Name");
+    ASSERT_EQ(headers.size(), 2u) << "the header again at the top of the next block";
+    const auto continued = std::max(headers[0]->x, headers[1]->x);
+    EXPECT_GT(continued, 100 + 160 + 50 - 1);
+    EXPECT_TRUE(textsOf(pages[0], "Continued").empty());
+
+    // Value column 40 + 3 characters: 500 dots; two do not fit between the margins.
+    ReportContent wide{"T", "", std::nullopt, false, {table(100, std::string(40, '9'))}};
+    const std::vector<ReportPage> widePages = layoutReport(wide, kPage, metrics);
+    ASSERT_EQ(widePages.size(), 2u);
+    ASSERT_EQ(textsOf(widePages[1], "Continued").size(), 1u);
+    EXPECT_EQ(textsOf(widePages[1], "Continued")[0]->y, 80) << "just above the top margin";
+    for (const ReportItem *header : textsOf(widePages[1], "Name"))
+        EXPECT_LT(header->x, 500) << "a new block at the left margin";
+    EXPECT_EQ(textsOf(widePages[1], "Name").size(), 1u);
+}
+
+TEST(ReportLayoutTest, EmptyCellsPrintAsDashes) {
+    FixedPitch metrics;
+    ReportContent content{"T", "", std::nullopt, false, {table(2, "")}};
+    content.tables[0].rows[1][1] = " ";
+    const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
+    EXPECT_EQ(textsOf(pages[0], "---").size(), 2u);
+    EXPECT_EQ(printedCell("0.0"), "0.0");
+}
+
+TEST(ReportLayoutTest, TheMemoBlockSplitsLinesAndWrapsWideOnes) {
+    FixedPitch metrics;
+    ReportContent content{"T", "", ReportContent::Memo{"Anna", "today", "first\r\nsecond"}, false, {}};
+    const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
+    ASSERT_EQ(textsOf(pages[0], "first").size(), 1u);
+    ASSERT_EQ(textsOf(pages[0], "second").size(), 1u);
+    EXPECT_EQ(textsOf(pages[0], "first")[0]->x, 140) << "indented by four characters";
+    EXPECT_EQ(textsOf(pages[0], "second")[0]->y - textsOf(pages[0], "first")[0]->y, 30);
+    EXPECT_EQ(textsOf(pages[0], "Operator: Anna").size(), 1u);
+
+    // 760 dots of room for memo text: 76 characters.
+    content.memo->text = std::string(70, 'a') + " " + std::string(20, 'b');
+    const std::vector<ReportPage> wrapped = layoutReport(content, kPage, metrics);
+    EXPECT_EQ(textsOf(wrapped[0], std::string(70, 'a')).size(), 1u);
+    EXPECT_EQ(textsOf(wrapped[0], std::string(20, 'b')).size(), 1u);
+    content.memo->text = std::string(200, 'c');
+    const std::vector<ReportPage> broken = layoutReport(content, kPage, metrics);
+    EXPECT_EQ(textsOf(broken[0], std::string(76, 'c')).size(), 2u) << "a word too wide is cut";
+}
+
+TEST(ReportLayoutTest, TheCurveTakesHalfThePrintableHeight) {
+    FixedPitch metrics;
+    ReportContent content{"T", "", std::nullopt, true, {table(1, "1")}};
+    const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
+    const auto curve = std::find_if(pages[0].items.begin(), pages[0].items.end(),
+                                    [](const ReportItem &item) { return item.kind == ReportItem::kCurve; });
+    ASSERT_NE(curve, pages[0].items.end());
+    EXPECT_EQ(curve->x, 100);
+    EXPECT_EQ(curve->x2, 900);
+    EXPECT_EQ(curve->y2 - curve->y, 900);
+    EXPECT_GE(textsOf(pages[0], "Samples")[0]->y, curve->y2 + 12);
+}
+
+TEST(ReportLayoutTest, EachDistinctTextIsMeasuredOnce) {
+    FixedPitch device;
+    MeasureOnce once(device);
+    ReportContent content{"T", "", std::nullopt, false, {table(200, "0.1000")}};
+    const std::vector<ReportPage> measuredOnce = layoutReport(content, kPage, once);
+    const int distinct = device.measured;
+    FixedPitch every;
+    const std::vector<ReportPage> measuredEveryTime = layoutReport(content, kPage, every);
+    EXPECT_LT(distinct * 2, every.measured);
+    EXPECT_EQ(measuredOnce.size(), measuredEveryTime.size());
+}
+
+TEST(ReportLayoutTest, TheQuestionsFollowTheDocument) {
+    using P = ReportPart;
+    EXPECT_EQ(reportQuestions(false, false, false), (std::vector<P>{P::kMemo, P::kSamples}));
+    EXPECT_EQ(reportQuestions(true, true, false), (std::vector<P>{P::kMemo, P::kCurve, P::kSamples}));
+    EXPECT_EQ(reportQuestions(true, true, true),
+              (std::vector<P>{P::kMemo, P::kCurve, P::kStandards, P::kSamples}));
+    EXPECT_EQ(reportQuestions(true, false, true), (std::vector<P>{P::kMemo, P::kStandards, P::kSamples}));
+}
+
+} // namespace
+} // namespace spectavo::fixed
