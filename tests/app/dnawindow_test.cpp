@@ -82,7 +82,7 @@ TEST_F(DnaWindowTest, TheReferenceSwitchSetsTheCountAndClearsTheBlanks) {
     // A stored document keeps its method index; its factors and wavelengths are the configuration's.
     test::writeBytes(dir.file("stored.dna"), "[Setup]\nMethod=3\nReference=1\n[Params]\nK1=999\n"
                                              "[Wavelength]\nNum=3\nWL1=500\n");
-    method->LoadFromFile(dir.file("stored.dna"));
+    ASSERT_TRUE(frame->view().LoadDocument(dir.file("stored.dna"), false));
     EXPECT_EQ(method->methodBox()->currentText(), "RNA");
     EXPECT_FLOAT_EQ(method->record().coefficients[0], 40.0f);
     EXPECT_FLOAT_EQ(method->record().wavelengths[0], 260.0f);

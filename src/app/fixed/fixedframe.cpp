@@ -26,6 +26,7 @@ CFixedFrame::CFixedFrame(const WindowHost &host, shell::DocumentKind kind, CFixe
 }
 
 CFixedFrame::~CFixedFrame() {
+    m_host.program.link.CloseAcquisitionOf(&m_target);
     qDeleteAll(m_menus);
 }
 
@@ -38,8 +39,25 @@ QAction *CFixedFrame::addCommand(QMenu *menu, Command command, const QString &te
     return action;
 }
 
+void CFixedFrame::buildFileCommands(QMenu *file) {
+    addCommand(file, fixed::kOpen, "&Open...", [this] { openDocument(); })->setStatusTip("Open a document");
+    addCommand(file, fixed::kLoad, "&Load...", [this] {
+        openDocument();
+    })->setStatusTip("Load a document or a method");
+    addCommand(file, fixed::kSave, "&Save\tCtrl+S", [this] { saveDocumentAs(true); });
+    addCommand(file, fixed::kSaveAs, "Save &As...", [this] { saveDocumentAs(true); });
+    file->addSeparator();
+    addCommand(file, fixed::kOpenInstrumentFile, "Open file from &UV-Rediradozu",
+               [this] { openInstrumentFile(); });
+    file->addSeparator();
+    addCommand(file, fixed::kPrint, "&Print...\tCtrl+P", [this] { print(); });
+    addCommand(file, fixed::kExportPdf, "Export as PDF...", [this] { exportPdf(); });
+}
+
 void CFixedFrame::buildCommands() {
     CFixedView &view = *m_view;
+    auto *file = new QMenu("&Document");
+    buildFileCommands(file);
     auto *measure = new QMenu("&Measure");
     addCommand(measure, fixed::kStart, "&Start\tF5", [&view] {
         view.Start();
@@ -95,7 +113,7 @@ void CFixedFrame::buildCommands() {
             quan->copyCurve();
         })->setStatusTip("Copy the calibration curve");
     }
-    m_menus = {measure, viewMenu};
+    m_menus = {file, measure, viewMenu};
 }
 
 void CFixedFrame::refreshCommands() {
@@ -108,32 +126,6 @@ void CFixedFrame::refreshCommands() {
     }
     for (CFixedSample *table : m_view->tablePages())
         table->applyCommandState(state);
-}
-
-// The document files of these kinds are read by a later version; the main window tells the operator.
-bool CFixedFrame::openFile(const QString &) {
-    return false;
-}
-
-bool CFixedFrame::confirmClose() {
-    if (m_view->measuring()) {
-        messages().show("Spectavo", "A measurement is running. Finish or cancel it first.",
-                        shell::MessageService::Icon::Warning);
-        return false;
-    }
-    if (m_view->autorunRunning()) {
-        messages().show("Spectavo", "The automatic run is still measuring. Stop it first.",
-                        shell::MessageService::Icon::Warning);
-        return false;
-    }
-    bool unsaved = false;
-    for (CFixedSample *table : m_view->tablePages())
-        unsaved = unsaved || table->table().modified();
-    if (!unsaved)
-        return true;
-    return messages().ask("Spectavo",
-                          "The measured samples have not been saved. Close the window and lose them?",
-                          shell::MessageService::Icon::Question);
 }
 
 void CFixedFrame::remoteStart(int code) {

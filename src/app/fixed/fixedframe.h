@@ -6,10 +6,12 @@
 #include <QWidget>
 
 #include "app/measurementwindow.h"
+#include "app/shell/notifyevent.h"
 #include "core/fixed/fixedcommandrules.h"
 
 class QAction;
 class QMenu;
+class QPagedPaintDevice;
 
 namespace spectavo::app {
 
@@ -45,12 +47,31 @@ public:
     void photometricModeCommand(bool absorbance) override;
     void stopRequested() override;
     bool multicellSetup() override;
+    bool takeInstrumentFile(const shell::FileManagementModel::Choice &choice) override;
+
+    // The close check: unsaved results are offered for saving first; false while the window stays.
+    bool SaveModified();
+    // Prints the report into a PDF file (the same pages as on paper); false when nothing was written.
+    bool printToPdf(const QString &path);
+    int printedPageCount() const { return m_printedPages; }
 
     // A table as text; false when the file could not be written (the operator told).
     bool exportTable(bool standards, const QString &path);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void buildCommands();
+    void buildFileCommands(QMenu *menu);
+    // The document commands.
+    void openDocument();
+    bool saveDocumentAs(bool offerMethodOnly);
+    void openInstrumentFile();
+    void acceptArrivedFile();
+    void print();
+    void exportPdf();
+    bool printReport(QPagedPaintDevice &device, const QString &documentName);
     QAction *addCommand(QMenu *menu, Command command, const QString &text, std::function<void()> handler);
     void exportTableAsText(bool standards);
     void chooseDataFont();
@@ -61,6 +82,9 @@ private:
     CFixedView *m_view;
     std::map<Command, QAction *> m_actions;
     QList<QMenu *> m_menus;
+    QtNotifyTarget m_target{this};
+    bool m_awaitingFile = false;
+    int m_printedPages = 0;
 };
 
 // The fixed points document window.

@@ -44,23 +44,10 @@ void CFixedMethod::loadConfiguration() {
     applyControls();
 }
 
-bool CFixedMethod::LoadFromFile(const std::string &path) {
+void CFixedMethod::recordLoaded(bool) {
     updateRange();
-    const ProfileFile file(path, false);
-    const ProfileFile::Batch batch(file);
-    m_form.load(batch);
+    m_form.loaded();
     applyControls();
-    return true;
-}
-
-bool CFixedMethod::SaveToFile(const std::string &path) {
-    collectControls();
-    updateRange();
-    ProfileFile file(path, false);
-    ProfileFile::Batch batch(file);
-    report(m_form.save(batch));
-    applyControls();
-    return batch.commit();
 }
 
 bool CFixedMethod::takeData() {

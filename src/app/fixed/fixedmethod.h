@@ -27,8 +27,10 @@ public:
     fixed::FixedMethodRecord &record() { return m_form.record(); }
     fixed::MethodForm &form() { return m_form; }
 
-    bool SaveToFile(const std::string &path) override;
-    bool LoadFromFile(const std::string &path) override;
+    // A document or an instrument record replaced the record: the page's rules run and it shows it.
+    virtual void recordLoaded(bool fromInstrument);
+    // The document was saved.
+    virtual void documentSaved() {}
     bool takeData() override;
     void showData() override;
 

@@ -1,29 +1,20 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
 #include <string>
 
 #include <QWidget>
 
 class QComboBox;
 class QLineEdit;
-class QPainter;
 
 namespace spectavo::app {
 
 // A page of a fixed-wavelength document (method, information, tables, curve, display settings). Each
-// page keeps its data in a core record; the widgets only show it. The file, instrument-import and
-// print operations do nothing here; the pages that have data of their own implement them.
+// page keeps its data in a core record; the widgets only show it. The view stores, loads, imports
+// and prints the records of all pages together.
 class CFixedPage : public QWidget {
 public:
     explicit CFixedPage(QWidget *parent = nullptr);
-
-    virtual bool SaveToFile(const std::string & /*path*/) { return false; }
-    virtual bool LoadFromFile(const std::string & /*path*/) { return false; }
-    virtual bool ImportRecord(std::span<const std::uint8_t> /*record*/) { return false; }
-    // 1 when something was printed.
-    virtual int PrintPage(QPainter & /*painter*/) { return 0; }
 
     // Widgets to record; false (the operator told, the field focused) when a field is refused.
     virtual bool takeData() { return true; }

@@ -14,12 +14,15 @@
 #include "app/measurementwindow.h"
 #include "core/fixed/fixedautorun.h"
 #include "core/fixed/fixedcommandrules.h"
+#include "core/fixed/fixeddocumentfile.h"
+#include "core/fixed/fixedrecordimport.h"
 
 class QTabWidget;
 class QTimer;
 
 namespace spectavo::app {
 
+class CFixedMemo;
 class CFixedMethod;
 class CQuanCurve;
 class CQuanCurveSettings;
@@ -53,6 +56,7 @@ public:
 
     CFixedMethod *MethodPage() const;
     CFixedPage *MemoPage() const;
+    CFixedMemo *InformationPage() const;
     virtual CFixedSample *SamplePage() const;
     // The standard table, in the documents that have one.
     virtual CFixedSample *StandardTable() const { return nullptr; }
@@ -96,6 +100,20 @@ public:
     // A readout of this document is open (from its appearing, before its first command, to its end).
     bool measuring() const;
 
+    // The document's records in page order, as its file stores them.
+    fixed::MethodKind methodKind() const;
+    fixed::DocumentParts documentParts();
+    // The validity method's standards, in the document that has them.
+    virtual fixed::ValidityData *validityData() { return nullptr; }
+    // Every page's data from and to a document file (the sample table left out for a method-only
+    // file). False, with the operator told, when it could not be read or written.
+    bool LoadDocument(const std::string &path, bool methodOnly);
+    bool SaveDocument(const std::string &path, bool methodOnly);
+    // A stored file from the instrument into the method and the tables.
+    bool ImportRecord(const fixed::InstrumentFile &file);
+    // Whether a table holds results that were not saved.
+    bool unsavedResults() const;
+
     // Called whenever the enabling of the commands may have changed.
     std::function<void()> commandsChanged = [] {};
 
@@ -111,6 +129,8 @@ private:
         CFixedPage *page;
     };
     void tabChanged(int index);
+    // Every page shows the records a load or an import replaced.
+    void recordsReplaced(bool fromInstrument);
     void loadFonts();
     CFixedSample *measuredTable();
     void autorunStep(const fixed::FixedAutorun::Step &step);

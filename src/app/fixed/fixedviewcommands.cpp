@@ -35,6 +35,7 @@ fixed::FixedWindowState CFixedView::commandState() const {
     state.lampStable = program.flags.lampStable != 0;
     state.stationReady = program.link.status().stationReady.load() != 0;
     state.autorunActive = program.flags.autorunActive != 0;
+    state.measuring = measuring() || m_autorun.running();
     const int cells = std::min<int>(program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     for (int cell = 0; cell < cells; ++cell)
         state.installedCells += program.accessories.installed(cell) ? 1 : 0;

@@ -1,3 +1,4 @@
+#include "app/fixed/fixedmemo.h"
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
@@ -14,7 +15,7 @@ CQuanView::CQuanView(const WindowHost &host, QWidget *parent)
 
 void CQuanView::CreatePages() {
     AddPage("Method", 0, kMethodKey, new CQuanMethod(program()));
-    AddPage("Information", 1, kMemoKey, new CFixedComingPage("Information"));
+    AddPage("Information", 1, kMemoKey, new CQuanMemo);
     AddPage("Fitting", 2, kFittingKey, new CQuanCurve(*this));
     AddPage("Standard", 3, kStandardKey, new CQuanSample(*this, true));
     AddPage("Sample", 4, kSampleKey, new CQuanSample(*this, false));

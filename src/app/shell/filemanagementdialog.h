@@ -17,6 +17,8 @@ class CFileManagementDialog : public QDialog {
 public:
     CFileManagementDialog(link::StationLink &link, QWidget *parent);
     const std::optional<shell::FileManagementModel::Choice> &choice() const { return m_choice; }
+    // The file type the list shows first.
+    void presetType(int typeIndex) { m_types->setCurrentIndex(typeIndex); }
 
 protected:
     bool event(QEvent *event) override;

@@ -1,6 +1,8 @@
 #include "app/widgets/filechooser.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 
 namespace spectavo::app {
 namespace {
@@ -20,11 +22,38 @@ public:
         dialog.selectFile(defaultName);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
+    DocumentChoice chooseDocument(QWidget *parent, bool save, const QString &filter,
+                                  const QStringList &suffixes, bool methodOnlyBox) override {
+        QFileDialog dialog(parent, save ? "Save As" : "Open", {}, filter);
+        // Our own dialog: the desktop's would have no room for the check box.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        auto *methodOnly = new QCheckBox("Save or Read &method only", &dialog);
+        methodOnly->setVisible(methodOnlyBox);
+        if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+            grid->addWidget(methodOnly, grid->rowCount(), 0, 1, -1);
+        const QStringList entries = filter.split(";;");
+        const auto follow = [&dialog, entries, suffixes](const QString &entry) {
+            if (const qsizetype at = entries.indexOf(entry); at >= 0 && at < suffixes.size())
+                dialog.setDefaultSuffix(suffixes[at]);
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+        follow(dialog.selectedNameFilter());
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        return {dialog.selectedFiles().value(0), methodOnlyBox && methodOnly->isChecked()};
+    }
 };
 
 FileChooser *g_installed = nullptr;
 
 } // namespace
+
+FileChooser::DocumentChoice FileChooser::chooseDocument(QWidget *parent, bool save, const QString &filter,
+                                                        const QStringList &suffixes, bool) {
+    return {save ? chooseSave(parent, filter, {}, suffixes.value(0)) : chooseOpen(parent, filter), false};
+}
 
 FileChooser &fileChooser() {
     static QtFileChooser screen;

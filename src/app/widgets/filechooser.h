@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 namespace spectavo::app {
@@ -14,6 +15,15 @@ public:
     // The default suffix is appended when the operator types a name without one.
     virtual QString chooseSave(QWidget *parent, const QString &filter, const QString &defaultName,
                                const QString &defaultSuffix) = 0;
+
+    // The fixed-wavelength documents' dialog, with "Save or Read &method only". The default suffix
+    // follows the chosen filter entry (`suffixes` in the filter's order).
+    struct DocumentChoice {
+        QString path;
+        bool methodOnly = false;
+    };
+    virtual DocumentChoice chooseDocument(QWidget *parent, bool save, const QString &filter,
+                                          const QStringList &suffixes, bool methodOnlyBox = true);
 };
 
 FileChooser &fileChooser();

@@ -41,6 +41,16 @@ CommandState fixedCommandState(FixedCommand command, const FixedWindowState &sta
         return {state.standardRows > 0, false};
     case kCopyCurve:
         return {state.concentration, false};
+    // The document's files wait for a measurement to end: its results are still arriving.
+    case kOpen:
+    case kLoad:
+    case kSave:
+    case kSaveAs:
+    case kPrint:
+    case kExportPdf:
+        return {!state.measuring, false};
+    case kOpenInstrumentFile:
+        return {!state.measuring && state.linkOnline && !state.acquisitionOpen, false};
     case kMethodPage:
     case kDisplayPage:
     case kTraceCursor:

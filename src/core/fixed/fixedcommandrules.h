@@ -24,6 +24,13 @@ enum FixedCommand {
     kDeletePresets,
     kExportStandard,
     kCopyCurve,
+    kOpen,
+    kLoad,
+    kSave,
+    kSaveAs,
+    kOpenInstrumentFile,
+    kPrint,
+    kExportPdf,
     kFixedCommandCount
 };
 
@@ -38,6 +45,7 @@ struct FixedWindowState {
     bool lampStable = true;
     bool stationReady = false;
     bool autorunActive = false;
+    bool measuring = false; // a readout or an automatic run of this document is under way
     int installedCells = 0;
     int sampleRows = 0; // rows of the sample table
     int pageRows = 0;   // rows of the table whose buttons are being decided (the sample table for menus)

@@ -106,6 +106,15 @@ LoadOutcome loadDocumentFile(const DocumentParts &parts, const std::string &path
     return loadDocument(parts, batch, methodOnly);
 }
 
+bool isDocumentFile(const std::string &path) {
+    const ProfileFile file(path, false);
+    const ProfileFile::Batch batch(file);
+    constexpr std::string_view kMissing = "\x01";
+    return batch.GetString("Wavelength", "Num", kMissing) != kMissing ||
+           batch.GetString("Setup", "Method", kMissing) != kMissing ||
+           batch.GetString(kSampleSection, "Rows", kMissing) != kMissing;
+}
+
 const DocumentFileNames &documentFileNames(MethodKind kind) {
     static const DocumentFileNames kNames[] = {
         {"Fixed points file(*.QUA);;Template file(*.QM)", "QUA", "QM"},

@@ -46,6 +46,10 @@ void saveTable(const SampleTable &table, ProfileStore &file, const char *section
 // data cells; true when the file said more rows than were read.
 bool loadTableCells(SampleTable &table, const ProfileStore &file, const char *section, int rows = -1);
 
+// Whether a file holds any of a document's keys: a file that does not exist, cannot be read or is
+// something else entirely is not opened as an empty document.
+bool isDocumentFile(const std::string &path);
+
 // The document kinds' file dialogs: document and method-only entries and their extensions.
 struct DocumentFileNames {
     const char *filter;         // Qt form, two entries

@@ -216,6 +216,10 @@ std::optional<FieldProblem> MethodForm::methodChanged() {
 
 void MethodForm::load(const ProfileStore &file) {
     m_record.load(file);
+    loaded();
+}
+
+void MethodForm::loaded() {
     show();
     if (m_record.kind == MethodKind::DnaProtein) {
         m_record.count = m_record.reference != 0 ? 3 : 2;

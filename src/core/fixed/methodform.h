@@ -73,6 +73,8 @@ public:
 
     // A method from a file: read, blanks cleared, shown, rules applied.
     void load(const ProfileStore &file);
+    // The record was replaced (a document, an instrument record): shown, rules applied.
+    void loaded();
     // Takes the controls first; a refusal is returned, the record is written regardless.
     std::optional<FieldProblem> save(ProfileStore &file);
 

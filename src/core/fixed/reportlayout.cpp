@@ -82,19 +82,19 @@ private:
     void newPage() {
         m_pages.emplace_back();
         line(m_left, footerLine(), m_width - m_left, footerLine(), kThin);
-        text(kFooterFont, m_left, footerLine() + 2, m_content.footnote);
+        text(kReportFooterFont, m_left, footerLine() + 2, m_content.footnote);
         const std::string number = strings::formatC("Page %d", static_cast<int>(m_pages.size()));
-        text(kFooterFont, m_width - m_left - m_metrics.textWidth(kFooterFont, number), footerLine() + 2,
-             number);
+        text(kReportFooterFont, m_width - m_left - m_metrics.textWidth(kReportFooterFont, number),
+             footerLine() + 2, number);
         m_x = m_left;
         m_y = m_top;
         m_blockTop = m_top;
     }
 
     void writeTitle() {
-        const int height = m_metrics.textHeight(kTitleFont);
+        const int height = m_metrics.textHeight(kReportTitleFont);
         m_y = 2 * height;
-        text(kTitleFont, m_width / 2 - m_metrics.textWidth(kTitleFont, m_content.title) / 2, m_y,
+        text(kReportTitleFont, m_width / 2 - m_metrics.textWidth(kReportTitleFont, m_content.title) / 2, m_y,
              m_content.title);
         m_x = m_left;
         m_y += height * 3 / 2;
@@ -104,9 +104,10 @@ private:
     std::vector<std::string> wrapped(const std::string &line, int width) {
         std::vector<std::string> lines;
         std::string rest = line;
-        while (m_metrics.textWidth(kMemoFont, rest) > width && rest.size() > 1) {
+        while (m_metrics.textWidth(kReportMemoFont, rest) > width && rest.size() > 1) {
             std::size_t fits = 1;
-            while (fits < rest.size() && m_metrics.textWidth(kMemoFont, rest.substr(0, fits + 1)) <= width)
+            while (fits < rest.size() &&
+                   m_metrics.textWidth(kReportMemoFont, rest.substr(0, fits + 1)) <= width)
                 ++fits;
             const std::size_t blank = rest.rfind(' ', fits);
             const std::size_t cut = blank != std::string::npos && blank > 0 ? blank : fits;
@@ -118,10 +119,10 @@ private:
     }
 
     void memoLine(int x, const std::string &value) {
-        const int step = m_metrics.textHeight(kMemoFont) * 3 / 2;
+        const int step = m_metrics.textHeight(kReportMemoFont) * 3 / 2;
         if (m_y + step > footerLine())
             newPage();
-        text(kMemoFont, x, m_y, value);
+        text(kReportMemoFont, x, m_y, value);
         m_y += step;
     }
 
@@ -129,7 +130,7 @@ private:
         memoLine(m_left, "Operator: " + memo.operatorName);
         memoLine(m_left, "Date & Time: " + memo.dateTime);
         memoLine(m_left, "Memo:");
-        const int indent = m_left + 4 * m_metrics.averageCharWidth(kMemoFont);
+        const int indent = m_left + 4 * m_metrics.averageCharWidth(kReportMemoFont);
         std::size_t start = 0;
         while (start <= memo.text.size()) {
             const std::size_t end = std::min(memo.text.find('\n', start), memo.text.size());
@@ -156,7 +157,7 @@ private:
     // Where the next block goes when this one has no room left: to the right of it when another
     // block as wide fits there, else the top of a new page.
     void breakBlock(int tableWidth, bool continued) {
-        const int gap = 5 * m_metrics.averageCharWidth(kDataFont);
+        const int gap = 5 * m_metrics.averageCharWidth(kReportDataFont);
         if (m_x + tableWidth + gap + tableWidth <= m_width - m_left) {
             m_x += tableWidth + gap;
             m_y = m_blockTop;
@@ -164,18 +165,18 @@ private:
         }
         newPage();
         if (continued)
-            text(kFooterFont, m_left, m_top - m_metrics.textHeight(kFooterFont), "Continued");
+            text(kReportFooterFont, m_left, m_top - m_metrics.textHeight(kReportFooterFont), "Continued");
     }
 
     void writeRow(const std::vector<std::string> &row, const std::vector<int> &widths, int rowHeight,
                   bool last) {
-        const int tWidth = m_metrics.textWidth(kDataFont, "t");
-        const int textTop = m_y + (rowHeight - m_metrics.textHeight(kDataFont)) / 2;
+        const int tWidth = m_metrics.textWidth(kReportDataFont, "t");
+        const int textTop = m_y + (rowHeight - m_metrics.textHeight(kReportDataFont)) / 2;
         int right = m_x;
         for (std::size_t column = 0; column < widths.size(); ++column) {
             right += widths[column];
             const std::string cell = printedCell(column < row.size() ? row[column] : std::string());
-            text(kDataFont, right - tWidth - m_metrics.textWidth(kDataFont, cell), textTop, cell);
+            text(kReportDataFont, right - tWidth - m_metrics.textWidth(kReportDataFont, cell), textTop, cell);
             line(right, m_y, right, m_y + rowHeight, column + 1 == widths.size() ? kThick : kThin);
         }
         line(m_x, m_y, m_x, m_y + rowHeight, kThick);
@@ -189,23 +190,23 @@ private:
         std::size_t columns = 0;
         for (const auto &row : table.rows)
             columns = std::max(columns, row.size());
-        std::vector<int> widths(columns, 3 * m_metrics.averageCharWidth(kDataFont));
+        std::vector<int> widths(columns, 3 * m_metrics.averageCharWidth(kReportDataFont));
         for (const auto &row : table.rows)
             for (std::size_t column = 0; column < row.size(); ++column)
                 widths[column] =
-                    std::max(widths[column], m_metrics.textWidth(kDataFont, printedCell(row[column])) +
-                                                 3 * m_metrics.averageCharWidth(kDataFont));
+                    std::max(widths[column], m_metrics.textWidth(kReportDataFont, printedCell(row[column])) +
+                                                 3 * m_metrics.averageCharWidth(kReportDataFont));
         int tableWidth = 0;
         for (int width : widths)
             tableWidth += width;
-        const int h = m_metrics.textHeight(kTableTitleFont);
+        const int h = m_metrics.textHeight(kReportTableFont);
         const int rowHeight = h * 3 / 2;
         if (footerLine() - m_y < 3 * h)
             breakBlock(tableWidth, false);
-        text(kTableTitleFont, m_x, m_y, table.title);
+        text(kReportTableFont, m_x, m_y, table.title);
         m_y += rowHeight;
-        line(m_x, m_y - m_metrics.textHeight(kDataFont) / 2, m_x + tableWidth,
-             m_y - m_metrics.textHeight(kDataFont) / 2, kThick);
+        line(m_x, m_y - m_metrics.textHeight(kReportDataFont) / 2, m_x + tableWidth,
+             m_y - m_metrics.textHeight(kReportDataFont) / 2, kThick);
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             if (footerLine() - m_y < rowHeight) {
                 breakBlock(tableWidth, true);

@@ -9,7 +9,13 @@
 namespace spectavo::fixed {
 
 // The five report fonts.
-enum ReportFont { kTitleFont = 0, kTableTitleFont = 1, kFooterFont = 2, kDataFont = 3, kMemoFont = 4 };
+enum ReportFont {
+    kReportTitleFont = 0,
+    kReportTableFont = 1,
+    kReportFooterFont = 2,
+    kReportDataFont = 3,
+    kReportMemoFont = 4
+};
 
 // How wide and high texts are on the device printed to, in its dots; the program hands in the
 // device's font metrics.

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmemo.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
 #include "core/strings/cformat.h"
@@ -115,10 +116,12 @@ void CDNAMethod::OnMethodChanged() {
     methodChanged();
 }
 
-bool CDNAMethod::LoadFromFile(const std::string &path) {
-    CFixedMethod::LoadFromFile(path);
-    OnMethodChanged(); // the factors and wavelengths of that method, as configured now
-    return true;
+void CDNAMethod::recordLoaded(bool fromInstrument) {
+    CFixedMethod::recordLoaded(fromInstrument);
+    // A document names its method; the factors and wavelengths are that method's as configured now.
+    // An instrument record brings its own.
+    if (!fromInstrument)
+        OnMethodChanged();
 }
 
 void CDNAMethod::collectControls() {
@@ -215,7 +218,8 @@ CDNAView::CDNAView(const WindowHost &host, QWidget *parent)
 
 void CDNAView::CreatePages() {
     AddPage("Method", 0, kMethodKey, new CDNAMethod(program()));
-    AddPage("Information", 1, kMemoKey, new CFixedComingPage("Information"));
+    AddPage("Information", 1, kMemoKey,
+            new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::DnaProtein), false));
     AddPage("Sample", 2, kSampleKey, new CDNASample(*this));
     MethodPage()->methodChanged = [this] {
         if (CFixedSample *samples = SamplePage())

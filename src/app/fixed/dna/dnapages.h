@@ -21,7 +21,7 @@ public:
     explicit CDNAMethod(shell::ProgramRecords program, QWidget *parent = nullptr);
     ~CDNAMethod() override;
 
-    bool LoadFromFile(const std::string &path) override;
+    void recordLoaded(bool fromInstrument) override;
     QComboBox *methodBox() const { return m_method; }
     QCheckBox *referenceBox() const { return m_reference; }
 

@@ -28,7 +28,7 @@ std::string textOf(const QLineEdit *field) {
 CQuanCurveSettings::CQuanCurveSettings(QWidget *parent) : CFixedPage(parent) {
     buildControls();
     fillUnitBox(*m_unit);
-    LoadFromFile(ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true).path());
+    loadConfiguration();
     installKeyboardRules();
 }
 
@@ -115,8 +115,8 @@ QLineEdit *CQuanCurveSettings::field(const char *name) const {
     return findChild<QLineEdit *>(name);
 }
 
-bool CQuanCurveSettings::LoadFromFile(const std::string &path) {
-    const ProfileFile file(path, false);
+void CQuanCurveSettings::loadConfiguration() {
+    const ProfileFile file(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true);
     const ProfileFile::Batch batch(file);
     m_settings.load(batch);
     const ProfileFile fonts(fixed::CurveSettings::kFontFile, true);
@@ -126,22 +126,20 @@ bool CQuanCurveSettings::LoadFromFile(const std::string &path) {
         m_colours[i] = colourOf(fontBatch.GetFontColor(static_cast<int>(i)));
     }
     showData();
-    return true;
 }
 
-bool CQuanCurveSettings::SaveToFile(const std::string &path) {
+void CQuanCurveSettings::saveConfiguration() {
     takeData();
     if (m_settings.refuseDenseSteps()) {
         messages().show("Spectavo", fixed::CurveSettings::kTooDense, shell::MessageService::Icon::Warning);
         showData();
     }
-    ProfileFile file(path, false);
+    ProfileFile file(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true);
     ProfileFile::Batch batch(file);
     m_settings.save(batch);
-    const bool written = batch.commit();
+    batch.commit();
     saveFonts();
     changed();
-    return written;
 }
 
 void CQuanCurveSettings::saveFonts() const {
@@ -155,7 +153,7 @@ void CQuanCurveSettings::saveFonts() const {
 }
 
 void CQuanCurveSettings::apply() {
-    SaveToFile(ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::FixedPoints), true).path());
+    saveConfiguration();
 }
 
 bool CQuanCurveSettings::takeData() {

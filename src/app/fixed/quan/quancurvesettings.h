@@ -22,11 +22,13 @@ public:
     explicit CQuanCurveSettings(QWidget *parent = nullptr);
 
     const fixed::CurveSettings &settings() const { return m_settings; }
+    fixed::CurveSettings &settings() { return m_settings; }
     const std::array<QFont, fixed::CurveSettings::kFonts> &fonts() const { return m_fonts; }
     const std::array<QColor, fixed::CurveSettings::kFonts> &colours() const { return m_colours; }
 
-    bool SaveToFile(const std::string &path) override;
-    bool LoadFromFile(const std::string &path) override;
+    // The settings and the chart fonts from and to the configuration.
+    void loadConfiguration();
+    void saveConfiguration();
     bool takeData() override;
     void showData() override;
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmemo.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
@@ -130,22 +131,21 @@ void CGlpGmpMethod::buildControls() {
     connect(m_test, &QComboBox::activated, this, [this] { runRule(&fixed::MethodForm::countChanged); });
 }
 
-bool CGlpGmpMethod::LoadFromFile(const std::string &path) {
-    CFixedMethod::LoadFromFile(path);
-    // Standards never travel in documents: they are the configuration's.
-    const ProfileFile file = validityConfiguration();
-    const ProfileFile::Batch batch(file);
-    m_data.loadStandards(batch);
+void CGlpGmpMethod::recordLoaded(bool fromInstrument) {
+    // Standards never travel in documents: they are the configuration's. An instrument record brings
+    // the standards its test was run with.
+    if (!fromInstrument) {
+        const ProfileFile file = validityConfiguration();
+        const ProfileFile::Batch batch(file);
+        m_data.loadStandards(batch);
+    }
     m_data.clearScanBlanks();
-    applyControls();
-    return true;
+    CFixedMethod::recordLoaded(fromInstrument);
 }
 
-bool CGlpGmpMethod::SaveToFile(const std::string &path) {
-    const bool written = CFixedMethod::SaveToFile(path);
+void CGlpGmpMethod::documentSaved() {
     if (photometric())
         saveStandards();
-    return written;
 }
 
 void CGlpGmpMethod::saveStandards() const {
@@ -355,9 +355,15 @@ CGlpGmpView::CGlpGmpView(const WindowHost &host, QWidget *parent)
     CreatePages();
 }
 
+fixed::ValidityData *CGlpGmpView::validityData() {
+    auto *method = dynamic_cast<CGlpGmpMethod *>(MethodPage());
+    return method ? &method->data() : nullptr;
+}
+
 void CGlpGmpView::CreatePages() {
     AddPage("Method", 0, kMethodKey, new CGlpGmpMethod(program()));
-    AddPage("Information", 1, kMemoKey, new CFixedComingPage("Information"));
+    AddPage("Information", 1, kMemoKey,
+            new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::Validity), false));
     AddPage("Sample", 2, kSampleKey, new CGlpGmpSample(*this));
     SelectPage(kMethodKey);
 }

@@ -21,8 +21,8 @@ public:
     ~CGlpGmpMethod() override;
 
     fixed::ValidityData &data() { return m_data; }
-    bool LoadFromFile(const std::string &path) override;
-    bool SaveToFile(const std::string &path) override;
+    void recordLoaded(bool fromInstrument) override;
+    void documentSaved() override;
     bool takeData() override;
     bool CalibrateBlank(std::function<void(bool)> done) override;
 
@@ -77,6 +77,7 @@ class CGlpGmpView : public CFixedView {
 public:
     explicit CGlpGmpView(const WindowHost &host, QWidget *parent = nullptr);
     void CreatePages() override;
+    fixed::ValidityData *validityData() override;
 };
 
 MeasurementWindow *makeValidityWindow(const WindowHost &host);

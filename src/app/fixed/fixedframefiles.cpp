@@ -1,0 +1,138 @@
+// The files of a fixed-wavelength document window: open, load, save, the instrument's stored files
+// and the close check.
+
+#include <QStringList>
+
+#include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedview.h"
+#include "app/shell/filemanagementdialog.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/filechooser.h"
+#include "core/link/linkcodes.h"
+
+namespace spectavo::app {
+namespace {
+
+using Icon = shell::MessageService::Icon;
+using Answer = shell::MessageService::Answer;
+
+constexpr const char *kUnsavedQuestion = "Result has not been saved. Save it now?";
+
+QString filterOf(fixed::MethodKind kind) {
+    return fixed::documentFileNames(kind).filter;
+}
+
+QStringList suffixesOf(fixed::MethodKind kind) {
+    const fixed::DocumentFileNames &names = fixed::documentFileNames(kind);
+    return {names.documentSuffix, names.methodSuffix};
+}
+
+} // namespace
+
+bool CFixedFrame::openFile(const QString &path) {
+    if (!m_view->LoadDocument(path.toStdString(), false))
+        return false;
+    m_document.path = path;
+    return true;
+}
+
+bool CFixedFrame::confirmClose() {
+    if (m_view->measuring()) {
+        messages().show("Spectavo", "A measurement is running. Finish or cancel it first.", Icon::Warning);
+        return false;
+    }
+    if (m_view->autorunRunning()) {
+        messages().show("Spectavo", "The automatic run is still measuring. Stop it first.", Icon::Warning);
+        return false;
+    }
+    return SaveModified();
+}
+
+bool CFixedFrame::SaveModified() {
+    if (!m_view->unsavedResults())
+        return true;
+    switch (messages().askOrCancel("Spectavo", kUnsavedQuestion, Icon::Question)) {
+    case Answer::Yes:
+        return saveDocumentAs(false);
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+// Asks for a file and saves into it; false when cancelled or not written. The close check saves the
+// whole document, without the method-only box.
+bool CFixedFrame::saveDocumentAs(bool offerMethodOnly) {
+    const fixed::MethodKind kind = m_view->methodKind();
+    const FileChooser::DocumentChoice choice =
+        fileChooser().chooseDocument(this, true, filterOf(kind), suffixesOf(kind), offerMethodOnly);
+    if (choice.path.isEmpty() || !m_view->SaveDocument(choice.path.toStdString(), choice.methodOnly))
+        return false;
+    m_document.path = choice.path;
+    m_host.documentSaved(this, choice.path);
+    refreshCommands();
+    return true;
+}
+
+// Open and Load replace the tables: results not yet saved are offered for saving first.
+void CFixedFrame::openDocument() {
+    if (!SaveModified())
+        return;
+    const fixed::MethodKind kind = m_view->methodKind();
+    const FileChooser::DocumentChoice choice =
+        fileChooser().chooseDocument(this, false, filterOf(kind), suffixesOf(kind));
+    if (choice.path.isEmpty() || !m_view->LoadDocument(choice.path.toStdString(), choice.methodOnly))
+        return;
+    m_document.path = choice.path;
+    m_host.documentSaved(this, choice.path);
+    refreshCommands();
+}
+
+void CFixedFrame::openInstrumentFile() {
+    CFileManagementDialog browser(m_host.program.link, this);
+    browser.presetType(fixed::presetInstrumentType(m_view->methodKind()));
+    if (browser.exec() == QDialog::Accepted && browser.choice())
+        takeInstrumentFile(*browser.choice());
+}
+
+bool CFixedFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
+    if (!fixed::acceptsInstrumentType(m_view->methodKind(), choice.typeIndex)) {
+        messages().show("Spectavo", fixed::kImportTypeMismatch, Icon::Stop);
+        return false;
+    }
+    if (!SaveModified())
+        return false;
+    m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
+                                                             choice.handle[1], &m_target);
+    refreshCommands();
+    return m_awaitingFile;
+}
+
+// The stored file arrived: it goes into the document, and the instrument is free again.
+void CFixedFrame::acceptArrivedFile() {
+    m_awaitingFile = false;
+    link::StationLink &link = m_host.program.link;
+    const link::FileTransfer &transfer = link.fileTransfer();
+    const fixed::InstrumentFile file{
+        fixed::bufferFileName(transfer.buffer()),
+        transfer.content().first(std::min(transfer.contentBytes(), transfer.content().size())),
+        link.config().stepsPerNm.load(), transfer.conversionRefused()};
+    link.CloseAcquisitionOf(&m_target);
+    m_view->ImportRecord(file);
+    refreshCommands();
+}
+
+bool CFixedFrame::event(QEvent *event) {
+    if (event->type() == NotifyEvent::eventType()) {
+        const link::Notification &notification = static_cast<NotifyEvent *>(event)->notification();
+        if (notification.kind == link::NotifyKind::Station &&
+            notification.code == link::kStationTransferDone && m_awaitingFile)
+            acceptArrivedFile();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,199 @@
+// The report of a fixed-wavelength document: the operator chooses the parts, the core lays out the
+// pages in the printer's dots, and they are drawn here on the printer or into a PDF file.
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmemo.h"
+#include "app/fixed/fixedmethod.h"
+#include "app/fixed/fixedsample.h"
+#include "app/fixed/fixedview.h"
+#include "app/fixed/quan/quancurve.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/filechooser.h"
+#include "core/fixed/calibration.h"
+#include "core/fixed/reportlayout.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+using Icon = shell::MessageService::Icon;
+constexpr const char *kPrintPage = "Print this page?";
+constexpr const char *kPrintMemo = "Print the memo information?";
+
+// The report fonts on the device printed to: a stored font's height is its size in points.
+class DeviceMetrics : public fixed::ReportMetrics {
+public:
+    DeviceMetrics(const std::array<QFont, CFixedView::kFonts> &fonts, QPaintDevice &device) {
+        for (std::size_t i = 0; i < fonts.size(); ++i)
+            m_fonts[i] = QFont(fonts[i], &device);
+    }
+    int textWidth(int font, const std::string &text) override {
+        return QFontMetrics(m_fonts[index(font)]).horizontalAdvance(QString::fromStdString(text));
+    }
+    int textHeight(int font) override { return QFontMetrics(m_fonts[index(font)]).height(); }
+    int averageCharWidth(int font) override { return QFontMetrics(m_fonts[index(font)]).averageCharWidth(); }
+    const QFont &font(int number) const { return m_fonts[index(number)]; }
+
+private:
+    static std::size_t index(int font) {
+        return static_cast<std::size_t>(std::clamp(font, 0, CFixedView::kFonts - 1));
+    }
+    std::array<QFont, CFixedView::kFonts> m_fonts;
+};
+
+std::array<QFont, CFixedView::kFonts> printFonts(const CFixedView &view) {
+    std::array<QFont, CFixedView::kFonts> fonts;
+    for (int i = 0; i < CFixedView::kFonts; ++i) {
+        QFont font = view.font(i);
+        const qreal size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
+        font.setPointSizeF(std::max<qreal>(size, 1.0));
+        fonts[static_cast<std::size_t>(i)] = font;
+    }
+    return fonts;
+}
+
+// A table as printed: the header row and the rows in use (the validity table: one per wavelength).
+fixed::ReportTable reportTable(const std::string &title, const fixed::SampleTable &table, int rows) {
+    fixed::ReportTable printed{title, {}};
+    for (int row = 0; row <= rows; ++row)
+        printed.rows.push_back(table.grid().rowTexts(row));
+    return printed;
+}
+
+void drawItem(QPainter &painter, const fixed::ReportItem &item, const DeviceMetrics &metrics,
+              const QuanChartScene *scene) {
+    switch (item.kind) {
+    case fixed::ReportItem::kText:
+        painter.setFont(metrics.font(item.font));
+        painter.drawText(QPoint(item.x, item.y + QFontMetrics(painter.font()).ascent()),
+                         QString::fromStdString(item.text));
+        return;
+    case fixed::ReportItem::kLine:
+        painter.setPen(QPen(Qt::black, item.thickness));
+        painter.drawLine(item.x, item.y, item.x2, item.y2);
+        return;
+    case fixed::ReportItem::kCurve:
+        if (scene) {
+            // The chart keeps the proportions it has on screen, stretched onto its area of the page.
+            const QRectF screen(0, 0, 640, 400);
+            painter.save();
+            painter.translate(item.x, item.y);
+            painter.scale((item.x2 - item.x) / screen.width(), (item.y2 - item.y) / screen.height());
+            paintQuanChart(painter, screen, *scene, true);
+            painter.restore();
+        }
+        return;
+    }
+}
+
+} // namespace
+
+// Asks for the parts in order; nothing when the operator declined the last table.
+static std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view) {
+    CFixedMethod *method = view.MethodPage();
+    CFixedMemo *memo = view.InformationPage();
+    method->takeData();
+    memo->takeData();
+    const fixed::FixedMethodRecord &record = method->record();
+    const fixed::ReportTexts &texts = memo->texts();
+    const bool fixedPoints = view.family() == fixed::DocumentFamily::FixedPoints;
+    fixed::ReportContent content{texts.title, texts.footnote, std::nullopt, false, {}};
+    bool lastAccepted = false;
+    for (fixed::ReportPart part :
+         fixed::reportQuestions(fixedPoints, fixed::concentrationMode(record), record.reference != 0)) {
+        switch (part) {
+        case fixed::ReportPart::kMemo:
+            view.SwitchToPage(CFixedView::kMemoKey);
+            if ((lastAccepted = messages().ask("Spectavo", kPrintMemo, Icon::Question)))
+                content.memo = fixed::ReportContent::Memo{texts.operatorName, texts.dateTime, texts.memo};
+            break;
+        case fixed::ReportPart::kCurve:
+            view.SwitchToPage(CFixedView::kFittingKey);
+            content.curve = lastAccepted = messages().ask("Spectavo", kPrintPage, Icon::Question);
+            break;
+        case fixed::ReportPart::kStandards:
+            view.SwitchToPage(CFixedView::kStandardKey);
+            if ((lastAccepted = messages().ask("Spectavo", kPrintPage, Icon::Question)))
+                content.tables.push_back(reportTable(texts.standardTitle, view.StandardTable()->table(),
+                                                     view.StandardTable()->table().rowCount()));
+            break;
+        case fixed::ReportPart::kSamples: {
+            view.SwitchToPage(CFixedView::kSampleKey);
+            const fixed::SampleTable &table = view.SamplePage()->table();
+            const int rows = view.family() == fixed::DocumentFamily::Validity
+                                 ? std::clamp(record.count, 1, fixed::kValidityWavelengths)
+                                 : table.rowCount();
+            if ((lastAccepted = messages().ask("Spectavo", kPrintPage, Icon::Question)))
+                content.tables.push_back(reportTable(texts.sampleTitle, table, rows));
+            break;
+        }
+        }
+    }
+    if (!lastAccepted)
+        return std::nullopt;
+    return content;
+}
+
+bool CFixedFrame::printReport(QPagedPaintDevice &device, const QString &documentName) {
+    const std::optional<fixed::ReportContent> content = chooseReportContent(*m_view);
+    m_printedPages = 0;
+    if (!content)
+        return false;
+    DeviceMetrics device_metrics(printFonts(*m_view), device);
+    fixed::MeasureOnce metrics(device_metrics);
+    const fixed::ReportPageSize size{device.width(), device.height(), device.logicalDpiY()};
+    const std::vector<fixed::ReportPage> pages = fixed::layoutReport(*content, size, metrics);
+    if (auto *printer = dynamic_cast<QPrinter *>(&device))
+        printer->setDocName(documentName);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        messages().show("Spectavo", "Could not start print job.", Icon::Error);
+        messages().show("Spectavo", "Error", Icon::Error);
+        return false;
+    }
+    painter.setBackgroundMode(Qt::TransparentMode);
+    auto *quan = dynamic_cast<CQuanView *>(m_view);
+    const std::optional<QuanChartScene> scene = quan ? std::optional(quan->chartScene()) : std::nullopt;
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0)
+            device.newPage();
+        for (const fixed::ReportItem &item : pages[page].items)
+            drawItem(painter, item, device_metrics, scene ? &*scene : nullptr);
+    }
+    m_printedPages = static_cast<int>(pages.size());
+    return painter.end();
+}
+
+void CFixedFrame::print() {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        if (messages().ask("Spectavo", "Error\n\nNo printer is set up. Export as PDF... instead?",
+                           Icon::Error))
+            exportPdf();
+        return;
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printReport(printer, "Spectavo:Fixed points mode printing...");
+}
+
+bool CFixedFrame::printToPdf(const QString &path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    return printReport(printer, "Spectavo:Fixed points mode printing...");
+}
+
+void CFixedFrame::exportPdf() {
+    const QString base =
+        m_document.path.isEmpty() ? QString("report") : QFileInfo(m_document.path).completeBaseName();
+    const QString path = fileChooser().chooseSave(this, "PDF document(*.pdf)", base + ".pdf", "pdf");
+    if (!path.isEmpty())
+        printToPdf(path);
+}
+
+} // namespace spectavo::app
