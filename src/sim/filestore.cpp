@@ -194,14 +194,21 @@ StoredFile olderScanFile() {
     return {"OLDHO.wav", {}, c.take()};
 }
 
-StoredFile olderQuantitativeFile() {
+// Two samples of a one-wavelength calibration at 350 nm, as older instruments stored them.
+StoredFile olderQuantitativeFile(int stepsPerNm) {
     Content c(64 + 20 * 2);
     c.text(0, "OLDCAL.qua");
     c.byte(13, 0x00);
     c.byte(16, 4); // mg/L
+    c.byte(27, 1);
+    c.u32(28, steps(350.0, stepsPerNm));
     c.byte(63, 2);
-    c.f32(64 + 0, 0.0f);
-    c.f32(64 + 20, 0.0f);
+    for (std::size_t r = 0; r < 2; ++r) {
+        const float concentration = 25.0f * static_cast<float>(r + 1);
+        c.f32(64 + 20 * r, concentration);
+        c.f32(68 + 20 * r, concentration / 93.0f);
+        c.f32(72 + 20 * r, concentration / 93.0f);
+    }
     return {"OLDCAL.qua", {}, c.take()};
 }
 
@@ -218,7 +225,7 @@ std::vector<StoredFile> defaultFileStore(int stepsPerNm, bool singleBeam) {
         validityFile(false, stepsPerNm),
         quantitativeFile("CR6.std", stepsPerNm),
         olderScanFile(),
-        olderQuantitativeFile(),
+        olderQuantitativeFile(stepsPerNm),
     };
     for (std::size_t i = 0; i < files.size(); ++i)
         files[i].handle = {0x10, static_cast<std::uint8_t>(i + 1)};

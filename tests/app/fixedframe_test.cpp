@@ -87,14 +87,6 @@ protected:
     bool readoutReady() const { return readout() && readout()->okButton()->isEnabled(); }
     bool noReadout() const { return readout() == nullptr; }
     fixed::SampleTable &samples() const { return frame->view().SamplePage()->table(); }
-    template <typename Function>
-    Function simControl(const char *name) {
-        void *library = dlopen(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so", RTLD_NOW | RTLD_NOLOAD);
-        EXPECT_NE(library, nullptr);
-        auto function = reinterpret_cast<Function>(dlsym(library, name));
-        dlclose(library);
-        return function;
-    }
     // The instrument's command log from entry `from` on, without the commands of other kinds.
     std::vector<LoggedCommand> loggedFrom(int from, std::initializer_list<std::uint8_t> codes) {
         const auto entry = simControl<int (*)(int, StationPacket *)>("SimHub_LoggedCommand");
@@ -114,7 +106,6 @@ protected:
             ++length;
         return length;
     }
-    int commandsReceived(int code) { return simControl<int (*)(int)>("SimHub_CommandsReceived")(code); }
 };
 
 TEST_F(FixedWindowTest, ThreeWavelengthsGoInOrderAndGiveOneRowOfTheSample) {

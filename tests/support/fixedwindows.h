@@ -1,5 +1,7 @@
 #pragma once
 
+#include <dlfcn.h>
+
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -70,6 +72,16 @@ protected:
         ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
     }
     app::CFixedReadOut *readout() const { return visibleReadout(*frame); }
+    // A control of the virtual instrument's driver (loaded by the link).
+    template <typename Function>
+    Function simControl(const char *name) {
+        void *library = dlopen(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so", RTLD_NOW | RTLD_NOLOAD);
+        EXPECT_NE(library, nullptr);
+        auto function = reinterpret_cast<Function>(dlsym(library, name));
+        dlclose(library);
+        return function;
+    }
+    int commandsReceived(int code) { return simControl<int (*)(int)>("SimHub_CommandsReceived")(code); }
 
     TempDir dir;
     ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};

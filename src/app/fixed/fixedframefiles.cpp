@@ -118,7 +118,7 @@ void CFixedFrame::acceptArrivedFile() {
     const fixed::InstrumentFile file{
         fixed::bufferFileName(transfer.buffer()),
         transfer.content().first(std::min(transfer.contentBytes(), transfer.content().size())),
-        link.config().stepsPerNm.load(), transfer.conversionRefused()};
+        link.config().stepsPerNm.load(), transfer.conversionRefused(), transfer.converted()};
     link.CloseAcquisitionOf(&m_target);
     m_view->ImportRecord(file);
     refreshCommands();

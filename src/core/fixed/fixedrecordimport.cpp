@@ -251,8 +251,8 @@ std::optional<std::string> decode(const InstrumentFile &file, MethodKind kind, I
     if (!in.has(kLayoutMarker + 1))
         return link::kIncompleteFile;
     // The link converts older records it knows; one it did not is not in the layout read here.
-    const bool converted = *type == kQuantitative || *type == kStandard || *type == kMultiWavelength;
-    if (converted && !link::isCurrentLayout(in.byte(kLayoutMarker)))
+    const bool convertible = *type == kQuantitative || *type == kStandard || *type == kMultiWavelength;
+    if (convertible && !file.converted && !link::isCurrentLayout(in.byte(kLayoutMarker)))
         return kImportUnreadable;
     const int stepsPerNm = std::max(file.stepsPerNm, 1);
     switch (*type) {

@@ -27,6 +27,7 @@ struct InstrumentFile {
     std::span<const std::uint8_t> content;
     int stepsPerNm = 1;
     bool conversionRefused = false;
+    bool converted = false; // the link converted it from an older layout
 };
 
 struct ImportOutcome {

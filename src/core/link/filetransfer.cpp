@@ -96,10 +96,12 @@ FileTransfer::Answer FileTransfer::contentPacket(std::span<const std::uint8_t> d
 void FileTransfer::finishContent() {
     std::copy_n(m_buffer.begin() + kHeaderBytes, kNameBytes, m_buffer.begin());
     m_conversionRefused = false;
+    m_converted = false;
     m_contentBytes = std::min(receivedCount(), kContentBytes);
     if (!isCurrentLayout(m_buffer[kHeaderBytes + 13])) {
         const ConversionResult result = convertOlderLayout(m_buffer, receivedCount());
         m_conversionRefused = result.conversion == Conversion::Refused;
+        m_converted = result.conversion == Conversion::Converted;
         m_contentBytes = result.contentBytes;
     }
 }

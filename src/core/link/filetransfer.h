@@ -38,6 +38,8 @@ public:
     // True when an older-layout file could not be converted (a step without a table entry); the buffer
     // then holds the file as received and a view must refuse it.
     bool conversionRefused() const { return m_conversionRefused; }
+    // True when the file arrived in an older layout and the buffer now holds it converted.
+    bool converted() const { return m_converted; }
     // The length of the complete file as handed over (after a conversion, the converted record's).
     std::size_t contentBytes() const { return m_contentBytes; }
 
@@ -68,6 +70,7 @@ private:
     mutable std::mutex m_directoryMutex;
     std::vector<DirectoryEntry> m_directory; // guarded by m_directoryMutex
     std::vector<std::uint8_t> m_buffer;
+    bool m_converted = false;
     bool m_conversionRefused = false;
     std::size_t m_contentBytes = 0;
 };
