@@ -17,6 +17,7 @@
 #include "core/scan/wave/wavecompute.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
+#include "documentcommands.h"
 #include "outputfile.h"
 
 namespace spectavo::cli {
@@ -55,6 +56,8 @@ std::optional<int> intOption(const Arguments &args, const char *name, int low, i
 std::string infoCommand(const Arguments &args, Report &report) {
     if (args.words.empty())
         return "info needs a file";
+    if (isFixedDocument(args.words[0]))
+        return documentInfo(args.words[0], report);
     Loaded loaded;
     if (const std::string error = load(args.words[0], loaded); !error.empty())
         return error;

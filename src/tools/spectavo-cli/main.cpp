@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
+#include "documentcommands.h"
 #include "filecommands.h"
 
 namespace {
@@ -36,7 +37,9 @@ constexpr const char *kUsage =
     "  delete NAME                  delete a file on the instrument\n"
     "  config                       where the settings are read from\n"
     "file commands (no instrument needed):\n"
-    "  info FILE                    kind, grid, points, names, date, rate fields\n"
+    "  info FILE                    kind, grid, points, names, date, rate fields; for fixed-wavelength\n"
+    "                               documents (.QUA .QM .DNA .DM .VAL .VM) the method and both tables\n"
+    "  recalc IN OUT                refit a fixed points document from its standards, then its samples\n"
     "  convert IN OUT               by extension: .sca, .wav (read only), .kin, .txt (data lines only),\n"
     "                               .csv, .jdx/.dx\n"
     "  export IN OUT                the Abs/T% table the windows' Export writes\n"
@@ -56,7 +59,7 @@ const std::map<std::string, Command> kCommands = {
 const std::map<std::string, FileCommand> kFileCommands = {
     {"info", infoCommand},     {"convert", convertCommand}, {"peaks", peaksCommand},
     {"math", mathCommand},     {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
-    {"export", exportCommand},
+    {"export", exportCommand}, {"recalc", recalcCommand},
 };
 
 int printReport(const Report &report, bool json) {
