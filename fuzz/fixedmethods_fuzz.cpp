@@ -7,37 +7,18 @@
 #include <string>
 #include <string_view>
 
-#include "core/config/inidocument.h"
-#include "core/config/profilestore.h"
 #include "core/fixed/calibration.h"
 #include "core/fixed/dna.h"
 #include "core/fixed/methodform.h"
 #include "core/fixed/quanchart.h"
 #include "core/fixed/readoutsequence.h"
 #include "core/fixed/validity.h"
+#include "textprofile.h"
 
 namespace {
 
 using namespace spectavo;
-
-// A settings file in memory.
-class TextProfile : public ProfileStore {
-public:
-    explicit TextProfile(std::string_view text) : m_document(IniDocument::parse(text)) {}
-
-protected:
-    std::optional<std::string> readValue(std::string_view section, std::string_view key) const override {
-        const auto value = m_document.value(section, key);
-        return value ? std::optional<std::string>(*value) : std::nullopt;
-    }
-    bool writeValue(std::string_view section, std::string_view key, std::string_view value) override {
-        m_document.setValue(section, key, value);
-        return true;
-    }
-
-private:
-    IniDocument m_document;
-};
+using fuzz::TextProfile;
 
 void loadMethod(const TextProfile &file, fixed::MethodKind kind) {
     fixed::MethodForm form(kind);
