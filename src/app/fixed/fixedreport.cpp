@@ -1,9 +1,12 @@
 // The report of a fixed-wavelength document: the operator chooses the parts, the core lays out the
 // pages in the printer's dots, and they are drawn here on the printer or into a PDF file.
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include "app/fixed/fixedreport.h"
 
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmemo.h"
@@ -46,8 +49,8 @@ private:
 };
 
 std::array<QFont, CFixedView::kFonts> printFonts(const CFixedView &view) {
-    std::array<QFont, CFixedView::kFonts> fonts;
-    for (int i = 0; i < CFixedView::kFonts; ++i) {
+    std::array<QFont, kReportFonts> fonts;
+    for (int i = 0; i < kReportFonts; ++i) {
         QFont font = view.font(i);
         const qreal size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
         font.setPointSizeF(std::max<qreal>(size, 1.0));
@@ -64,7 +67,7 @@ fixed::ReportTable reportTable(const std::string &title, const fixed::SampleTabl
     return printed;
 }
 
-void drawItem(QPainter &painter, const fixed::ReportItem &item, const DeviceMetrics &metrics,
+void drawItem(QPainter &painter, const fixed::ReportItem &item, const ReportDeviceMetrics &metrics,
               const QuanChartScene *scene) {
     switch (item.kind) {
     case fixed::ReportItem::kText:
@@ -90,10 +93,8 @@ void drawItem(QPainter &painter, const fixed::ReportItem &item, const DeviceMetr
     }
 }
 
-} // namespace
-
 // Asks for the parts in order; nothing when the operator declined the last table.
-static std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view) {
+std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view) {
     CFixedMethod *method = view.MethodPage();
     CFixedMemo *memo = view.InformationPage();
     method->takeData();
@@ -138,34 +139,68 @@ static std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view)
     return content;
 }
 
+} // namespace
+
+ReportDeviceMetrics::ReportDeviceMetrics(const std::array<QFont, kReportFonts> &fonts, QPaintDevice &device) {
+    for (std::size_t i = 0; i < fonts.size(); ++i)
+        m_fonts[i] = QFont(fonts[i], &device);
+}
+
+int ReportDeviceMetrics::textWidth(int font, const std::string &text) {
+    return QFontMetrics(this->font(font)).horizontalAdvance(QString::fromStdString(text));
+}
+
+int ReportDeviceMetrics::textHeight(int font) {
+    return QFontMetrics(this->font(font)).height();
+}
+
+int ReportDeviceMetrics::averageCharWidth(int font) {
+    return QFontMetrics(this->font(font)).averageCharWidth();
+}
+
+const QFont &ReportDeviceMetrics::font(int number) const {
+    return m_fonts[static_cast<std::size_t>(std::clamp(number, 0, kReportFonts - 1))];
+}
+
+std::optional<int> paintReport(QPagedPaintDevice &device, const fixed::ReportContent &content,
+                               const std::array<QFont, kReportFonts> &fonts, const QuanChartScene *scene) {
+    ReportDeviceMetrics deviceMetrics(fonts, device);
+    fixed::MeasureOnce metrics(deviceMetrics);
+    const fixed::ReportPageSize size{device.width(), device.height(), device.logicalDpiY()};
+    const std::vector<fixed::ReportPage> pages = fixed::layoutReport(content, size, metrics);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return std::nullopt;
+    painter.setBackgroundMode(Qt::TransparentMode);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        if (page > 0)
+            device.newPage();
+        for (const fixed::ReportItem &item : pages[page].items)
+            drawItem(painter, item, deviceMetrics, scene);
+    }
+    if (!painter.end())
+        return std::nullopt;
+    return static_cast<int>(pages.size());
+}
+
 bool CFixedFrame::printReport(QPagedPaintDevice &device, const QString &documentName) {
     const std::optional<fixed::ReportContent> content = chooseReportContent(*m_view);
     m_printedPages = 0;
     if (!content)
         return false;
-    DeviceMetrics device_metrics(printFonts(*m_view), device);
-    fixed::MeasureOnce metrics(device_metrics);
-    const fixed::ReportPageSize size{device.width(), device.height(), device.logicalDpiY()};
-    const std::vector<fixed::ReportPage> pages = fixed::layoutReport(*content, size, metrics);
     if (auto *printer = dynamic_cast<QPrinter *>(&device))
         printer->setDocName(documentName);
-    QPainter painter;
-    if (!painter.begin(&device)) {
+    auto *quan = dynamic_cast<CQuanView *>(m_view);
+    const std::optional<QuanChartScene> scene = quan ? std::optional(quan->chartScene()) : std::nullopt;
+    const std::optional<int> pages =
+        paintReport(device, *content, printFonts(*m_view), scene ? &*scene : nullptr);
+    if (!pages) {
         messages().show("Spectavo", "Could not start print job.", Icon::Error);
         messages().show("Spectavo", "Error", Icon::Error);
         return false;
     }
-    painter.setBackgroundMode(Qt::TransparentMode);
-    auto *quan = dynamic_cast<CQuanView *>(m_view);
-    const std::optional<QuanChartScene> scene = quan ? std::optional(quan->chartScene()) : std::nullopt;
-    for (std::size_t page = 0; page < pages.size(); ++page) {
-        if (page > 0)
-            device.newPage();
-        for (const fixed::ReportItem &item : pages[page].items)
-            drawItem(painter, item, device_metrics, scene ? &*scene : nullptr);
-    }
-    m_printedPages = static_cast<int>(pages.size());
-    return painter.end();
+    m_printedPages = *pages;
+    return true;
 }
 
 void CFixedFrame::print() {

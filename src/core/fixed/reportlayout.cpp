@@ -7,11 +7,11 @@
 namespace spectavo::fixed {
 
 int MeasureOnce::textWidth(int font, const std::string &text) {
-    auto key = std::make_pair(font, text);
-    if (auto found = m_widths.find(key); found != m_widths.end())
+    std::unordered_map<std::string, int> &widths = m_widths[font];
+    if (auto found = widths.find(text); found != widths.end())
         return found->second;
     const int width = m_device.textWidth(font, text);
-    m_widths.emplace(std::move(key), width);
+    widths.emplace(text, width);
     return width;
 }
 

@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
 
 private:
     ReportMetrics &m_device;
-    std::map<std::pair<int, std::string>, int> m_widths;
+    std::map<int, std::unordered_map<std::string, int>> m_widths;
     std::map<int, int> m_heights;
     std::map<int, int> m_averages;
 };
