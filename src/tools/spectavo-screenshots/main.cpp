@@ -21,11 +21,13 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QSvgRenderer>
 #include <QTabWidget>
 
 #include "app/fixed/dna/dnapages.h"
 #include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmemo.h"
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedreadout.h"
 #include "app/fixed/fixedsample.h"
@@ -54,9 +56,11 @@ public:
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
     bool ask(const std::string &caption, const std::string &text, Icon icon) override {
-        show(caption, text + " (answered No)", icon);
-        return false;
+        show(caption, text + (answerYes ? " (answered Yes)" : " (answered No)"), icon);
+        return answerYes;
     }
+    // While a report is printed every part is wanted.
+    static inline bool answerYes = false;
     Answer askOrCancel(const std::string &caption, const std::string &text, Icon icon) override {
         return ask(caption, text, icon) ? Answer::Yes : Answer::No;
     }
@@ -250,6 +254,17 @@ bool showCalibration(app::CMainFrame &frame, const QDir &folder) {
     const QString path = folder.filePath("fixed-fitting-copied.png");
     saved = svg.contains("ZAV.Fit") && copied.save(path) && saved;
     std::printf("%s\n", qPrintable(path));
+
+    app::CFixedMemo &information = *view->InformationPage();
+    information.field("title")->setText("Chromium(VI) by diphenylcarbazide");
+    information.field("footnote")->setText("Water laboratory, bench 3");
+    information.memoField()->setPlainText("Samples filtered 0.45 um.\nBlank: reagent water.");
+    view->SwitchToPage(app::CFixedView::kMemoKey);
+    pumpFor(300);
+    saved = save(frame, folder, "fixed-information.png") && saved;
+    PrintedMessages::answerYes = true;
+    saved = fixedWindow->printToPdf(folder.filePath("fixed-report.pdf")) && saved;
+    PrintedMessages::answerYes = false;
     settings.field("xMax")->setText("3"); // the pictures' range stays out of the next session
     settings.apply();
     standardPage.table().setModified(false);
