@@ -8,11 +8,9 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace spectavo::app {
 namespace {
@@ -91,14 +89,6 @@ void setTextQuietly(QLineEdit *field, const std::string &text) {
         const QSignalBlocker block(field);
         field->setText(wanted);
     }
-}
-
-CFixedComingPage::CFixedComingPage(const QString &caption, QWidget *parent) : CFixedPage(parent) {
-    auto *layout = new QVBoxLayout(this);
-    auto *label =
-        new QLabel(QString("The %1 page comes with a later version of Spectavo.").arg(caption), this);
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
 }
 
 } // namespace spectavo::app

@@ -35,10 +35,4 @@ void fillUnitBox(QComboBox &box);
 // A field's text set from the record without its edit signals (the page's rules are not re-run).
 void setTextQuietly(QLineEdit *field, const std::string &text);
 
-// A page whose content comes with a later part of the program: it says so.
-class CFixedComingPage : public CFixedPage {
-public:
-    CFixedComingPage(const QString &caption, QWidget *parent = nullptr);
-};
-
 } // namespace spectavo::app
