@@ -27,28 +27,7 @@ using Icon = shell::MessageService::Icon;
 constexpr const char *kPrintPage = "Print this page?";
 constexpr const char *kPrintMemo = "Print the memo information?";
 
-// The report fonts on the device printed to: a stored font's height is its size in points.
-class DeviceMetrics : public fixed::ReportMetrics {
-public:
-    DeviceMetrics(const std::array<QFont, CFixedView::kFonts> &fonts, QPaintDevice &device) {
-        for (std::size_t i = 0; i < fonts.size(); ++i)
-            m_fonts[i] = QFont(fonts[i], &device);
-    }
-    int textWidth(int font, const std::string &text) override {
-        return QFontMetrics(m_fonts[index(font)]).horizontalAdvance(QString::fromStdString(text));
-    }
-    int textHeight(int font) override { return QFontMetrics(m_fonts[index(font)]).height(); }
-    int averageCharWidth(int font) override { return QFontMetrics(m_fonts[index(font)]).averageCharWidth(); }
-    const QFont &font(int number) const { return m_fonts[index(number)]; }
-
-private:
-    static std::size_t index(int font) {
-        return static_cast<std::size_t>(std::clamp(font, 0, CFixedView::kFonts - 1));
-    }
-    std::array<QFont, CFixedView::kFonts> m_fonts;
-};
-
-std::array<QFont, CFixedView::kFonts> printFonts(const CFixedView &view) {
+std::array<QFont, kReportFonts> printFonts(const CFixedView &view) {
     std::array<QFont, kReportFonts> fonts;
     for (int i = 0; i < kReportFonts; ++i) {
         QFont font = view.font(i);
@@ -72,7 +51,7 @@ void drawItem(QPainter &painter, const fixed::ReportItem &item, const ReportDevi
     switch (item.kind) {
     case fixed::ReportItem::kText:
         painter.setFont(metrics.font(item.font));
-        painter.drawText(QPoint(item.x, item.y + QFontMetrics(painter.font()).ascent()),
+        painter.drawText(QPoint(item.x, item.y + metrics.ascent(item.font)),
                          QString::fromStdString(item.text));
         return;
     case fixed::ReportItem::kLine:
@@ -142,24 +121,34 @@ std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view) {
 } // namespace
 
 ReportDeviceMetrics::ReportDeviceMetrics(const std::array<QFont, kReportFonts> &fonts, QPaintDevice &device) {
-    for (std::size_t i = 0; i < fonts.size(); ++i)
+    for (std::size_t i = 0; i < fonts.size(); ++i) {
         m_fonts[i] = QFont(fonts[i], &device);
+        m_metrics.emplace_back(m_fonts[i], &device);
+    }
+}
+
+std::size_t ReportDeviceMetrics::index(int font) {
+    return static_cast<std::size_t>(std::clamp(font, 0, kReportFonts - 1));
 }
 
 int ReportDeviceMetrics::textWidth(int font, const std::string &text) {
-    return QFontMetrics(this->font(font)).horizontalAdvance(QString::fromStdString(text));
+    return m_metrics[index(font)].horizontalAdvance(QString::fromStdString(text));
 }
 
 int ReportDeviceMetrics::textHeight(int font) {
-    return QFontMetrics(this->font(font)).height();
+    return m_metrics[index(font)].height();
 }
 
 int ReportDeviceMetrics::averageCharWidth(int font) {
-    return QFontMetrics(this->font(font)).averageCharWidth();
+    return m_metrics[index(font)].averageCharWidth();
+}
+
+int ReportDeviceMetrics::ascent(int font) const {
+    return m_metrics[index(font)].ascent();
 }
 
 const QFont &ReportDeviceMetrics::font(int number) const {
-    return m_fonts[static_cast<std::size_t>(std::clamp(number, 0, kReportFonts - 1))];
+    return m_fonts[index(number)];
 }
 
 std::optional<int> paintReport(QPagedPaintDevice &device, const fixed::ReportContent &content,

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPagedPaintDevice>
 
 #include "app/fixed/quan/quancurve.h"
@@ -20,10 +22,13 @@ public:
     int textWidth(int font, const std::string &text) override;
     int textHeight(int font) override;
     int averageCharWidth(int font) override;
+    int ascent(int font) const;
     const QFont &font(int number) const;
 
 private:
+    static std::size_t index(int font);
     std::array<QFont, kReportFonts> m_fonts;
+    std::vector<QFontMetrics> m_metrics; // on the device, one per font
 };
 
 // Lays out the report for the device and draws its pages; the number of pages, or nothing when the
