@@ -35,8 +35,6 @@ bool loadTablePage(const DocumentParts &parts, SampleTable &table, const Profile
     const bool validity = parts.kind == MethodKind::Validity;
     parts.layout(table, !validity);
     const bool cut = loadTableCells(table, file, section, validity ? validityRows(*parts.method) : -1);
-    for (int row = 0; row < SampleTable::kRows; ++row)
-        table.setPreset(row, false);
     table.setModified(false);
     return cut;
 }
@@ -55,9 +53,7 @@ void saveTable(const SampleTable &table, ProfileStore &file, const char *section
 
 bool loadTableCells(SampleTable &table, const ProfileStore &file, const char *section, int rows) {
     grid::GridModel &grid = table.grid();
-    for (int row = 1; row < grid.rows(); ++row)
-        for (int column = 1; column < grid.columns(); ++column)
-            grid.setText(row, column, "");
+    table.clearData();
     const int stated = rows >= 0 ? rows : file.GetInt(section, "Rows", 0);
     const int read = std::clamp(stated, 0, std::min(SampleTable::kRows, grid.rows() - 1));
     for (int row = 1; row <= read; ++row)

@@ -270,17 +270,11 @@ std::optional<std::string> decode(const InstrumentFile &file, MethodKind kind, I
 
 void fillTable(const DocumentParts &parts, SampleTable &table, const ImportedTable &imported) {
     parts.layout(table, imported.withNames);
-    grid::GridModel &grid = table.grid();
     // The validity table's layout has written the standards beside the wavelengths: only the results go.
-    const int firstEmptied = imported.withNames ? 1 : 2;
-    for (int row = 1; row < grid.rows(); ++row)
-        for (int column = firstEmptied; column < grid.columns(); ++column)
-            grid.setText(row, column, "");
+    table.clearData(imported.withNames ? 1 : 2);
     for (std::size_t r = 0; r < imported.rows.size(); ++r)
         for (const auto &[column, text] : imported.rows[r])
-            grid.setText(static_cast<int>(r) + 1, column, text);
-    for (int row = 0; row < SampleTable::kRows; ++row)
-        table.setPreset(row, false);
+            table.grid().setText(static_cast<int>(r) + 1, column, text);
     if (imported.withNames)
         table.setRowCount(static_cast<int>(imported.rows.size()));
     table.setModified(imported.modified);

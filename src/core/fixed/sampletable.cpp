@@ -32,6 +32,13 @@ SampleTable::SampleTable(bool standard) : m_grid(kRows + 1, 2), m_standard(stand
     m_grid.setFixed(1, 1);
 }
 
+void SampleTable::clearData(int firstColumn) {
+    for (int row = 1; row < m_grid.rows(); ++row)
+        for (int column = std::max(firstColumn, 0); column < m_grid.columns(); ++column)
+            m_grid.setText(row, column, "");
+    m_presets.fill(false);
+}
+
 void SampleTable::setRowCount(int rows) {
     m_rowCount = std::clamp(rows, 0, kRows);
 }

@@ -40,6 +40,10 @@ public:
     // The name a readout of data row `row` starts with.
     std::string nameOf(int row) const;
 
+    // A table about to be replaced by a file's: every data cell from `firstColumn` on is emptied and
+    // the presets are forgotten (the names and the row count stay for the caller to set).
+    void clearData(int firstColumn = 1);
+
     // The data row "Modify" measures again for a selection that starts at this grid row, or nothing.
     std::optional<int> rowToModify(int firstSelectedGridRow) const;
     // Removes the selected data rows; false when the selection holds none.
