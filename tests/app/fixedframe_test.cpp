@@ -2,8 +2,6 @@
 // exact commands, blank calibration, the autorun over the cells, remote starts, and closing a
 // readout while readings stream.
 
-#include <dlfcn.h>
-
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -43,6 +41,7 @@ namespace spectavo::app {
 namespace {
 
 using test::pumpUntil;
+using test::simControl;
 
 using Command = fixed::FixedCommand;
 

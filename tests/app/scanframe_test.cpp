@@ -1,8 +1,6 @@
 // The wavelength-scan window, offscreen: its files and its scans on the virtual instrument at high
 // speed, as the operator would run them from the menus.
 
-#include <dlfcn.h>
-
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -47,12 +45,14 @@
 #include "core/scan/wave/wavefile.h"
 #include "support/linkeddriver.h"
 #include "support/recordingmessageservice.h"
+#include "support/simcontrol.h"
 #include "support/tempdir.h"
 
 namespace spectavo::app {
 namespace {
 
 using RecordingMessages = test::RecordingMessageService;
+using test::simControl;
 
 class ScriptedChooser : public FileChooser {
 public:
@@ -120,15 +120,6 @@ protected:
         frame->action(command)->trigger();
     }
     bool scanEnded() const { return !frame->acquisition().scanning(); }
-    // The sim driver's controls, reached in the library the link loaded.
-    template <typename Function>
-    Function simControl(const char *name) {
-        void *library = dlopen(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so", RTLD_NOW | RTLD_NOLOAD);
-        EXPECT_NE(library, nullptr);
-        auto function = reinterpret_cast<Function>(dlsym(library, name));
-        dlclose(library);
-        return function;
-    }
 
     test::TempDir dir;
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};

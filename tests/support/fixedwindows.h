@@ -1,7 +1,5 @@
 #pragma once
 
-#include <dlfcn.h>
-
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -16,6 +14,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "support/linkeddriver.h"
 #include "support/recordingmessageservice.h"
+#include "support/simcontrol.h"
 #include "support/tempdir.h"
 
 namespace spectavo::test {
@@ -72,15 +71,6 @@ protected:
         ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
     }
     app::CFixedReadOut *readout() const { return visibleReadout(*frame); }
-    // A control of the virtual instrument's driver (loaded by the link).
-    template <typename Function>
-    Function simControl(const char *name) {
-        void *library = dlopen(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so", RTLD_NOW | RTLD_NOLOAD);
-        EXPECT_NE(library, nullptr);
-        auto function = reinterpret_cast<Function>(dlsym(library, name));
-        dlclose(library);
-        return function;
-    }
     int commandsReceived(int code) { return simControl<int (*)(int)>("SimHub_CommandsReceived")(code); }
 
     TempDir dir;
