@@ -63,18 +63,14 @@ void reportMethod(const fixed::FixedMethodRecord &method, Report &report) {
     }
 }
 
-std::optional<fixed::DocumentFileKind> kindOf(const std::string &path) {
-    return fixed::documentFileKind(path);
-}
-
 } // namespace
 
 bool isFixedDocument(const std::string &path) {
-    return kindOf(path).has_value();
+    return fixed::documentFileKind(path).has_value();
 }
 
 std::string documentInfo(const std::string &path, Report &report) {
-    const fixed::DocumentFileKind kind = *kindOf(path);
+    const fixed::DocumentFileKind kind = *fixed::documentFileKind(path);
     if (!fixed::isDocumentFile(path))
         return strings::formatC("%s is not a fixed-wavelength document", path.c_str());
     fixed::StoredDocument document(kind.kind, configurationOf(kind.kind));
@@ -100,8 +96,8 @@ std::string recalcCommand(const Arguments &args, Report &report) {
         return "recalc needs an input and an output file";
     const std::string &in = args.words[0];
     const std::string &out = args.words[1];
-    const std::optional<fixed::DocumentFileKind> inKind = kindOf(in);
-    const std::optional<fixed::DocumentFileKind> outKind = kindOf(out);
+    const std::optional<fixed::DocumentFileKind> inKind = fixed::documentFileKind(in);
+    const std::optional<fixed::DocumentFileKind> outKind = fixed::documentFileKind(out);
     if (!inKind || inKind->kind != MethodKind::FixedPoints)
         return "recalc reads fixed points documents (.QUA, .QM)";
     if (!outKind || outKind->kind != MethodKind::FixedPoints || outKind->methodOnly != inKind->methodOnly)
