@@ -231,10 +231,4 @@ void MethodForm::loaded() {
     countChanged();
 }
 
-std::optional<FieldProblem> MethodForm::save(ProfileStore &file) {
-    auto problem = take();
-    m_record.save(file);
-    return problem;
-}
-
 } // namespace spectavo::fixed

@@ -75,8 +75,6 @@ public:
     void load(const ProfileStore &file);
     // The record was replaced (a document, an instrument record): shown, rules applied.
     void loaded();
-    // Takes the controls first; a refusal is returned, the record is written regardless.
-    std::optional<FieldProblem> save(ProfileStore &file);
 
     static std::string numberText(float value);
 

@@ -148,7 +148,8 @@ TEST_F(MethodFormTest, ACountOfTwoWritesAndReloadsEveryWavelengthField) {
         controls().wavelengths[static_cast<std::size_t>(i)] = std::to_string(300 + 10 * i);
     controls().unit = "mg/l";
     ProfileFile file(dir.file("method.ini"), false);
-    EXPECT_FALSE(form.save(file));
+    EXPECT_FALSE(form.take());
+    form.record().save(file);
     EXPECT_EQ(file.GetInt("Wavelength", "Num", 0), 2);
     EXPECT_EQ(file.GetString("Wavelength", "WL20", ""), "490.000000");
     EXPECT_EQ(file.GetString("Params", "K1", ""), "1.000000");
