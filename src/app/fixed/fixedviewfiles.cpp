@@ -76,13 +76,13 @@ void CFixedView::recordsReplaced(bool fromInstrument) {
 }
 
 bool CFixedView::LoadDocument(const std::string &path, bool methodOnly) {
-    if (!fixed::isDocumentFile(path)) {
+    const fixed::LoadOutcome outcome = fixed::loadDocumentFile(documentParts(), path, methodOnly);
+    if (!outcome.read) {
         messages().show("Spectavo",
                         strings::formatC("%s is not a document this window can read.", path.c_str()),
                         Icon::Error);
         return false;
     }
-    const fixed::LoadOutcome outcome = fixed::loadDocumentFile(documentParts(), path, methodOnly);
     recordsReplaced(false);
     if (outcome.rowsCut)
         messages().show("Spectavo", fixed::kRowsCutOnLoad, Icon::Warning);

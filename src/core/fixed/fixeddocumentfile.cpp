@@ -1,6 +1,7 @@
 #include "core/fixed/fixeddocumentfile.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/config/profilefile.h"
 #include "core/fixed/validity.h"
@@ -99,16 +100,22 @@ bool saveDocumentFile(const DocumentParts &parts, const std::string &path, bool 
 LoadOutcome loadDocumentFile(const DocumentParts &parts, const std::string &path, bool methodOnly) {
     const ProfileFile file(path, false);
     const ProfileFile::Batch batch(file);
+    if (!isDocument(batch))
+        return {false, false};
     return loadDocument(parts, batch, methodOnly);
 }
 
-bool isDocumentFile(const std::string &path) {
-    const ProfileFile file(path, false);
-    const ProfileFile::Batch batch(file);
+// One key of each page's sections: a document written by any of the kinds, or by hand, has one.
+bool isDocument(const ProfileStore &file) {
+    static constexpr std::pair<const char *, const char *> kKeys[] = {
+        {"Setup", "Method"}, {"Setup", "Unit"},  {"Params", "K1"},           {"Wavelength", "Num"},
+        {"Report", "Title"}, {"Report", "Time"}, {kStandardSection, "Rows"}, {kSampleSection, "Rows"},
+    };
     constexpr std::string_view kMissing = "\x01";
-    return batch.GetString("Wavelength", "Num", kMissing) != kMissing ||
-           batch.GetString("Setup", "Method", kMissing) != kMissing ||
-           batch.GetString(kSampleSection, "Rows", kMissing) != kMissing;
+    for (const auto &[section, key] : kKeys)
+        if (file.GetString(section, key, kMissing) != kMissing)
+            return true;
+    return false;
 }
 
 const DocumentFileNames &documentFileNames(MethodKind kind) {

@@ -32,23 +32,24 @@ inline constexpr const char *kRowsCutOnLoad = "Only the first 200 rows were load
 // A method-only file leaves out the sample table, in both directions.
 void saveDocument(const DocumentParts &parts, ProfileStore &file, bool methodOnly);
 struct LoadOutcome {
+    bool read = true;     // false: the file holds none of a document's keys, and nothing changed
     bool rowsCut = false; // a table said it had more rows than a table holds
 };
 LoadOutcome loadDocument(const DocumentParts &parts, const ProfileStore &file, bool methodOnly);
 
-// The same through one read and one atomic write of the file; false when it could not be written.
+// The same through one read and one atomic write of the file; false when it could not be written. A
+// file that does not exist, cannot be read or is something else entirely is not loaded as an empty
+// document.
 bool saveDocumentFile(const DocumentParts &parts, const std::string &path, bool methodOnly);
 LoadOutcome loadDocumentFile(const DocumentParts &parts, const std::string &path, bool methodOnly);
+// Whether a file holds any of a document's keys.
+bool isDocument(const ProfileStore &file);
 
 // One table's section: "Rows", "Cols" and a key "R<r>C<c>" per cell of the rows in use.
 void saveTable(const SampleTable &table, ProfileStore &file, const char *section, int rows);
 // Reads cells into rows 1 .. `rows` (the file's Rows when not given, at most 200) after emptying the
 // data cells; true when the file said more rows than were read.
 bool loadTableCells(SampleTable &table, const ProfileStore &file, const char *section, int rows = -1);
-
-// Whether a file holds any of a document's keys: a file that does not exist, cannot be read or is
-// something else entirely is not opened as an empty document.
-bool isDocumentFile(const std::string &path);
 
 // The document kinds' file dialogs: document and method-only entries and their extensions.
 struct DocumentFileNames {

@@ -63,6 +63,10 @@ void reportMethod(const fixed::FixedMethodRecord &method, Report &report) {
     }
 }
 
+std::string notADocument(const std::string &path) {
+    return strings::formatC("%s is not a fixed-wavelength document", path.c_str());
+}
+
 } // namespace
 
 bool isFixedDocument(const std::string &path) {
@@ -71,10 +75,10 @@ bool isFixedDocument(const std::string &path) {
 
 std::string documentInfo(const std::string &path, Report &report) {
     const fixed::DocumentFileKind kind = *fixed::documentFileKind(path);
-    if (!fixed::isDocumentFile(path))
-        return strings::formatC("%s is not a fixed-wavelength document", path.c_str());
     fixed::StoredDocument document(kind.kind, configurationOf(kind.kind));
     const fixed::LoadOutcome outcome = document.load(path, kind.methodOnly);
+    if (!outcome.read)
+        return notADocument(path);
     report.text("kind", kindName(kind.kind));
     report.boolean("method_only", kind.methodOnly);
     reportMethod(document.method(), report);
@@ -104,10 +108,9 @@ std::string recalcCommand(const Arguments &args, Report &report) {
         return "recalc writes the same kind of document as it reads";
     if (const std::string problem = outputProblem(out, {in}); !problem.empty())
         return problem;
-    if (!fixed::isDocumentFile(in))
-        return strings::formatC("%s is not a fixed-wavelength document", in.c_str());
     fixed::StoredDocument document(MethodKind::FixedPoints, configurationOf(MethodKind::FixedPoints));
-    document.load(in, inKind->methodOnly);
+    if (!document.load(in, inKind->methodOnly).read)
+        return notADocument(in);
     if (const std::optional<std::string> failed = document.recalculate())
         return *failed;
     if (!document.save(out, inKind->methodOnly))
