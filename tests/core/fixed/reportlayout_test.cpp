@@ -83,6 +83,21 @@ TEST(ReportLayoutTest, ANarrowTableContinuesToTheRightAndAWideOneOnANewPage) {
     EXPECT_EQ(textsOf(widePages[1], "Name").size(), 1u);
 }
 
+TEST(ReportLayoutTest, ContinuationToTheRightNeedsRoomForTwoTablesAndTheGapExactly) {
+    FixedPitch metrics;
+    // A 160-dot table and a 50-dot gap: 370 dots from the left margin. At 462 dots wide the margins
+    // are 46 and the right one lies at 416, exactly where a second block ends; at 461 it lies at 415.
+    const ReportContent content{"T", "", std::nullopt, false, {table(100, "0.1000")}};
+    const std::vector<ReportPage> fits = layoutReport(content, {462, 2000, 72}, metrics);
+    ASSERT_FALSE(fits.empty());
+    EXPECT_EQ(textsOf(fits[0], "Name").size(), 2u);
+    EXPECT_EQ(textsOf(fits[0], "Continued").size(), 0u);
+    const std::vector<ReportPage> tooNarrow = layoutReport(content, {461, 2000, 72}, metrics);
+    ASSERT_GE(tooNarrow.size(), 2u);
+    EXPECT_EQ(textsOf(tooNarrow[0], "Name").size(), 1u);
+    EXPECT_EQ(textsOf(tooNarrow[1], "Continued").size(), 1u);
+}
+
 TEST(ReportLayoutTest, EmptyCellsPrintAsDashes) {
     FixedPitch metrics;
     ReportContent content{"T", "", std::nullopt, false, {table(2, "")}};
