@@ -56,12 +56,15 @@ public:
 
 class FixedFilesTest : public test::FixedWindowFixture {
 protected:
+    // The window goes before the link it was given.
+    ~FixedFilesTest() override { frame.reset(); }
     CFixedView &view() const { return frame->view(); }
     fixed::SampleTable &samples() const { return view().SamplePage()->table(); }
     void measuredRows(int rows) {
         for (int row = 0; row < rows; ++row)
             samples().writeMeasuredRow(row, samples().defaultName(row), std::vector<float>{0.25f}, true);
     }
+    link::StationLink offline;
     ScriptedChooser chooser;
 };
 
@@ -132,7 +135,6 @@ TEST_F(FixedFilesTest, AFileOfAnotherKindIsRefusedBeforeAnythingIsSent) {
 }
 
 TEST_F(FixedFilesTest, TheCloseCheckOffersToSaveUnsavedResults) {
-    link::StationLink offline;
     show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
     EXPECT_TRUE(frame->confirmClose()) << "nothing measured, nothing asked";
     EXPECT_TRUE(messages.asked.empty());
@@ -157,7 +159,6 @@ TEST_F(FixedFilesTest, TheCloseCheckOffersToSaveUnsavedResults) {
 }
 
 TEST_F(FixedFilesTest, OpenAsksAboutUnsavedResultsFirstAndLoadsMethodOnlyFiles) {
-    link::StationLink offline;
     show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
     test::writeBytes(dir.file("method.qm"),
                      "[Wavelength]\nNum=2\nWL1=500\nWL2=600\n[Setup]\nConcentration=0\n");
@@ -183,7 +184,6 @@ TEST_F(FixedFilesTest, OpenAsksAboutUnsavedResultsFirstAndLoadsMethodOnlyFiles) 
 }
 
 TEST_F(FixedFilesTest, ALoadKeepsTheFilesCalibration) {
-    link::StationLink offline;
     test::writeBytes(dir.file("config/tarvesta.zav.func.fixed.ini"),
                      "[Wavelength]\nNum=1\nWL1=350\n[Setup]\nReference=1\n");
     show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
@@ -211,7 +211,6 @@ TEST_F(FixedFilesTest, ALoadKeepsTheFilesCalibration) {
 }
 
 TEST_F(FixedFilesTest, InformationTextsTravelWithTheDocument) {
-    link::StationLink offline;
     show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
     CFixedMemo *memo = view().InformationPage();
     memo->field("title")->setText("Chromium VI");
@@ -243,7 +242,6 @@ int pdfPages(const std::string &path) {
 }
 
 TEST_F(FixedFilesTest, AReportOf200RowsPrintsIntoAPdf) {
-    link::StationLink offline;
     show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
     measuredRows(200);
     messages.answer = true;
@@ -259,7 +257,6 @@ TEST_F(FixedFilesTest, AReportOf200RowsPrintsIntoAPdf) {
 }
 
 TEST_F(FixedFilesTest, ADnaReportAsksForTheMemoAndTheSamplesOnly) {
-    link::StationLink offline;
     show(makeDnaProteinWindow({{offline, shared, flags, accessories}}));
     messages.answer = true;
     measuredRows(1);
