@@ -35,7 +35,7 @@ CWaveSpectrum bandsSpectrum() {
 
 SpectrumChartScene sceneOf(const CWaveSpectrum &spectrum) {
     SpectrumChartScene scene;
-    scene.spectra = {&spectrum};
+    scene.spectra = {chartSeriesOf(spectrum)};
     scene.range.xMin = 380;
     scene.range.xMax = 720;
     scene.range.absMin = 0;

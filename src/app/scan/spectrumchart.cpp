@@ -46,8 +46,7 @@ void paintTexts(QPainter &painter, const Frame &f, const SpectrumChartScene &sce
     const auto h = [&](ChartFontSlot slot) { return scene.fonts.height(slot); };
     if (style.printTitle) {
         const bool hasCurrent = scene.current >= 0 && scene.current < static_cast<int>(scene.spectra.size());
-        const QString title = QString::fromStdString(
-            hasCurrent ? scene.spectra[static_cast<std::size_t>(scene.current)]->sampleName() : style.title);
+        const QString title = QString::fromStdString(hasCurrent ? scene.currentTitle : style.title);
         useSlot(painter, scene, scan::kSlotTitle);
         const QFontMetrics metrics = painter.fontMetrics();
         painter.drawText(QPointF(f.client.center().x() - metrics.horizontalAdvance(title) / 2.0,
@@ -76,7 +75,7 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
     const QColor gridColour = chartColour(scan::indexedColour(scene.style.gridColour));
     const QRect frame(QPoint(f.client.left() + l.leftMargin(), f.client.top() + l.topMargin() - 1),
                       QPoint(f.client.left() + l.plotRight() + 1, f.client.top() + l.plotBottom() + 1));
-    painter.setPen(QPen(gridColour, lineWidth(scene, 1)));
+    painter.setPen(QPen(chartColour(scan::indexedColour(scene.style.frameColour)), lineWidth(scene, 1)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
     const QPen dotted(gridColour, scene.lineScale > 1.0 ? scene.lineScale : 0.0, Qt::DotLine);
@@ -85,7 +84,7 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
     const scan::TickLadder values = scene.range.valueTicks(scene.absorbance);
     for (double tick :
          scan::tickValues(scene.range.yMin(scene.absorbance), scene.range.yMax(scene.absorbance),
-                          values.interval, scan::kValueTickTolerance)) {
+                          values.interval, scan::kValueTickTolerance, scene.range.maxTicks())) {
         const double y = f.client.top() + l.yOf(tick);
         useSlot(painter, scene, scan::kSlotTickLabels);
         drawText(painter, QPointF(f.client.left() + l.leftMargin() - 2, y),
@@ -100,9 +99,9 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
             painter.drawLine(QPointF(frame.right() - 3, y), QPointF(frame.right(), y));
         }
     }
-    const scan::TickLadder wavelengths = scene.range.wavelengthTicks();
+    const scan::TickLadder wavelengths = scene.range.xTicks();
     for (double tick : scan::tickValues(scene.range.xMin, scene.range.xMax, wavelengths.interval,
-                                        scan::kWavelengthTickTolerance)) {
+                                        scan::kWavelengthTickTolerance, scene.range.maxTicks())) {
         const double x = f.client.left() + l.xOf(tick);
         useSlot(painter, scene, scan::kSlotTickLabels);
         const QString label = QString::fromStdString(scan::tickLabel(wavelengths, tick));
@@ -111,9 +110,9 @@ void paintAxes(QPainter &painter, const Frame &f, const SpectrumChartScene &scen
                          label);
         if (x >= frame.right())
             continue;
-        painter.setPen(scene.style.gridLines ? dotted : QPen(gridColour, lineWidth(scene, 1)));
+        painter.setPen(scene.style.xGridLines ? dotted : QPen(gridColour, lineWidth(scene, 1)));
         const double top = f.client.top() + l.plotTop(), bottom = f.client.top() + l.plotBottom();
-        if (scene.style.gridLines)
+        if (scene.style.xGridLines)
             painter.drawLine(QPointF(x, bottom), QPointF(x, top));
         else {
             painter.drawLine(QPointF(x, bottom), QPointF(x, bottom - 3));
@@ -128,26 +127,23 @@ void clipToPlot(QPainter &painter, const Frame &f) {
                               QPoint(f.client.left() + l.plotRight(), f.client.top() + l.plotBottom())));
 }
 
-scan::PlotPoint plotPoint(const Frame &f, const CWaveSpectrum &spectrum, std::size_t i, bool absorbance) {
-    return {f.client.left() + f.layout.xOf(spectrum.wavelengthAt(i)),
-            f.client.top() + f.layout.yOf(scan::plottedValue(spectrum.points()[i], absorbance))};
+scan::PlotPoint plotPoint(const Frame &f, const ChartSeries &series, std::size_t i, bool absorbance) {
+    return {f.client.left() + f.layout.xOf(series.xAt(i)),
+            f.client.top() + f.layout.yOf(scan::plottedValue(series.values[i], absorbance))};
 }
 
 void paintCurves(QPainter &painter, const Frame &f, const SpectrumChartScene &scene) {
     painter.save();
     clipToPlot(painter, f);
     std::vector<scan::PlotPoint> points;
-    for (const CWaveSpectrum *spectrum : scene.spectra) {
-        const std::vector<float> &values = spectrum->points();
-        if (values.empty())
+    for (const ChartSeries &series : scene.spectra) {
+        const std::size_t to = std::min(series.to, series.values.size());
+        if (series.from >= to)
             continue;
-        const std::size_t from = spectrum->acquiring.load()
-                                     ? static_cast<std::size_t>(std::max(spectrum->nextIndex.load() + 1, 0))
-                                     : 0;
         points.clear();
-        for (std::size_t i = from; i < values.size(); ++i)
-            points.push_back(plotPoint(f, *spectrum, i, scene.absorbance));
-        painter.setPen(QPen(chartColour(spectrum->colour), lineWidth(scene, scene.style.penWidth)));
+        for (std::size_t i = series.from; i < to; ++i)
+            points.push_back(plotPoint(f, series, i, scene.absorbance));
+        painter.setPen(QPen(chartColour(series.colour), lineWidth(scene, scene.style.penWidth)));
         drawCurve(painter, points);
     }
     painter.restore();
@@ -157,18 +153,18 @@ void paintMarks(QPainter &painter, const Frame &f, const SpectrumChartScene &sce
     const int type = scene.style.peakLabelSpectra;
     const int h7 = scene.fonts.height(scan::kSlotValleyLabels);
     for (std::size_t s = 0; s < scene.spectra.size(); ++s) {
-        const CWaveSpectrum &spectrum = *scene.spectra[s];
+        const ChartSeries &series = scene.spectra[s];
         const bool labelled = type == 2 || (type == 1 && static_cast<int>(s) == scene.current);
-        if (!labelled || spectrum.acquiring.load())
+        if (!labelled)
             continue;
-        const auto &marks = spectrum.marks();
-        for (std::size_t i = 0; i < marks.size() && i < spectrum.points().size(); ++i) {
+        const auto &marks = series.marks;
+        for (std::size_t i = 0; i < marks.size() && i < series.values.size(); ++i) {
             const bool peak = marks[i] == 100 && scene.range.showPeaks;
             const bool valley = marks[i] == -100 && scene.range.showValleys;
             if (!peak && !valley)
                 continue;
-            const double value = scan::plottedValue(spectrum.points()[i], scene.absorbance);
-            const double wavelength = spectrum.wavelengthAt(i);
+            const double value = scan::plottedValue(series.values[i], scene.absorbance);
+            const double wavelength = series.xAt(i);
             const std::string text =
                 scene.absorbance
                     ? strings::formatC(peak ? " (%.1f, %.4f)" : "(%.1f, %.4f)", wavelength, value)
@@ -186,6 +182,20 @@ void paintMarks(QPainter &painter, const Frame &f, const SpectrumChartScene &sce
 
 } // namespace
 
+ChartSeries chartSeriesOf(const CWaveSpectrum &spectrum) {
+    ChartSeries series;
+    series.values = spectrum.points();
+    const bool acquiring = spectrum.acquiring.load();
+    series.from = acquiring ? static_cast<std::size_t>(std::max(spectrum.nextIndex.load() + 1, 0)) : 0;
+    series.to = spectrum.points().size();
+    series.x0 = spectrum.start;
+    series.dx = spectrum.step;
+    series.colour = spectrum.colour;
+    if (!acquiring)
+        series.marks = spectrum.marks();
+    return series;
+}
+
 QColor chartColour(std::uint32_t rgb) {
     return colourOf(rgb);
 }
@@ -199,17 +209,16 @@ scan::ChartLayout chartLayoutFor(const QRect &target, const SpectrumChartScene &
 }
 
 void paintCurveSegment(QPainter &painter, const QRect &target, const SpectrumChartScene &scene,
-                       const CWaveSpectrum &spectrum, std::size_t from, std::size_t to) {
-    const std::vector<float> &values = spectrum.points();
-    if (from > to || to >= values.size())
+                       const ChartSeries &series, std::size_t from, std::size_t to) {
+    if (from > to || to >= series.values.size())
         return;
     const Frame f{chartLayoutFor(target, scene), target};
     painter.save();
     clipToPlot(painter, f);
     std::vector<scan::PlotPoint> points;
     for (std::size_t i = from; i <= to; ++i)
-        points.push_back(plotPoint(f, spectrum, i, scene.absorbance));
-    painter.setPen(QPen(chartColour(spectrum.colour), lineWidth(scene, scene.style.penWidth)));
+        points.push_back(plotPoint(f, series, i, scene.absorbance));
+    painter.setPen(QPen(chartColour(series.colour), lineWidth(scene, scene.style.penWidth)));
     drawCurve(painter, points);
     painter.restore();
 }

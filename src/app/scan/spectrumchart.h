@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+#include <string>
 #include <vector>
 
 #include <QColor>
@@ -14,10 +16,28 @@ class QPainter;
 
 namespace spectavo::app {
 
-// Everything one picture of the spectrum chart shows.
+// One curve of a chart: values at x0 + i x dx, of which [from, to) are drawn, and the marks of a curve
+// that may carry labels (empty while it is measured).
+struct ChartSeries {
+    std::span<const float> values;
+    std::size_t from = 0;
+    std::size_t to = 0;
+    double x0 = 0.0;
+    double dx = 1.0;
+    std::uint32_t colour = 255;
+    std::span<const std::int32_t> marks;
+    double xAt(std::size_t i) const { return x0 + static_cast<double>(i) * dx; }
+};
+
+// A spectrum as the chart shows it: while scanned, only the part that has arrived (from the top).
+ChartSeries chartSeriesOf(const CWaveSpectrum &spectrum);
+
+// Everything one picture of the chart shows: spectra against wavelength, or curves against time.
 struct SpectrumChartScene {
-    std::vector<const CWaveSpectrum *> spectra; // in list order
+    std::vector<ChartSeries> spectra; // in list order
     int current = 0;
+    // The current record's sample name: the title, when there is a current record.
+    std::string currentTitle;
     scan::CDisplayRange range;
     bool absorbance = true;
     scan::ChartStyle style;
@@ -39,6 +59,6 @@ scan::ChartLayout chartLayoutFor(const QRect &target, const SpectrumChartScene &
 // Adds points [from, to] of one spectrum to a picture already painted by paintSpectrumChart: the
 // incremental plot of a running scan.
 void paintCurveSegment(QPainter &painter, const QRect &target, const SpectrumChartScene &scene,
-                       const CWaveSpectrum &spectrum, std::size_t from, std::size_t to);
+                       const ChartSeries &series, std::size_t from, std::size_t to);
 
 } // namespace spectavo::app

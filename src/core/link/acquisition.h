@@ -45,6 +45,9 @@ public:
     std::atomic<float> blankAbsorbance{0.0f};
     // Points stored again because a sampling tick came more than a period late.
     std::atomic<int> repeatedPoints{0};
+    // The points a timed sampling had stored when it ended: the end itself sets the curve's count to
+    // its full grid, so a stopped scan's window learns here how far it got.
+    std::atomic<int> sampledPoints{0};
     // Scan points whose wavelength lay off the spectrum's grid: counted and dropped.
     std::atomic<int> offGridPoints{0};
     // Whether an acquisition is open, for the user interface's enabling rules.

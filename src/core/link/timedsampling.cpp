@@ -155,6 +155,9 @@ void TimedSampling::finish() {
         // A Stop may have closed this acquisition already, and another may be open by now.
         if (!m_curve || held.targets().timedTarget != m_curve)
             return;
+        if (TimedTarget *curve = held.targets().timedTarget)
+            acquisition.sampledPoints.store(curve->pointCount().load(std::memory_order_relaxed),
+                                            std::memory_order_relaxed);
         held.post(Notification::acquisition(kAcqFinished, 0));
         if (TimedTarget *curve = held.targets().timedTarget) {
             curve->acquiringFlag().store(false, std::memory_order_release);

@@ -66,7 +66,34 @@ TickLadder automaticTransmittanceTicks(double span) {
     return {0.01, 2};
 }
 
-std::vector<double> tickValues(double min, double max, double interval, double tolerance) {
+TickLadder automaticTimeTicks(double span) {
+    if (span > 2000)
+        return {1000, 0};
+    if (span > 1000)
+        return {500, 0};
+    if (span > 200)
+        return {100, 0};
+    if (span > 100)
+        return {50, 0};
+    if (span > 20)
+        return {10, 0};
+    if (span > 10)
+        return {5, 0};
+    return {1, 0};
+}
+
+TickLadder automaticKineticAbsorbanceTicks(double span) {
+    return span > 0.002 ? automaticAbsorbanceTicks(span) : TickLadder{0.001, 3};
+}
+
+TickLadder automaticKineticTransmittanceTicks(double span) {
+    if (span > 2)
+        return automaticTransmittanceTicks(span);
+    return {0.1, 1, 3};
+}
+
+std::vector<double> tickValues(double min, double max, double interval, double tolerance,
+                               std::size_t maxTicks) {
     std::vector<double> ticks;
     if (!(interval > 0.0) || !std::isfinite(min) || !std::isfinite(max) || !std::isfinite(interval))
         return ticks;
@@ -74,7 +101,7 @@ std::vector<double> tickValues(double min, double max, double interval, double t
     // Each tick is computed from the first, not accumulated, and a tick that misses the top edge
     // by rounding alone still counts.
     const double slack = interval * 1e-6;
-    for (std::size_t k = 0; k < kMaxTicks; ++k) {
+    for (std::size_t k = 0; k < maxTicks; ++k) {
         const double tick = first + static_cast<double>(k) * interval;
         if (tick > max + slack)
             break;

@@ -24,10 +24,17 @@ TickLadder automaticWavelengthTicks(double span);
 TickLadder automaticAbsorbanceTicks(double span);
 TickLadder automaticTransmittanceTicks(double span);
 
+// The time-scan chart's ladders: seconds, and values whose finest steps differ from the spectra's.
+TickLadder automaticTimeTicks(double span);
+TickLadder automaticKineticAbsorbanceTicks(double span);
+TickLadder automaticKineticTransmittanceTicks(double span);
+
 // The tick values from the first multiple of the interval at or above `min` (less `tolerance`, which
 // keeps a tick that sits on the edge) up to `max`. Never more than kMaxTicks, whatever the range.
 inline constexpr std::size_t kMaxTicks = 1000;
-std::vector<double> tickValues(double min, double max, double interval, double tolerance);
+inline constexpr std::size_t kMaxTimeTicks = 500;
+std::vector<double> tickValues(double min, double max, double interval, double tolerance,
+                               std::size_t maxTicks = kMaxTicks);
 // The wavelength and the vertical axes use different edge tolerances.
 inline constexpr double kWavelengthTickTolerance = 0.01;
 inline constexpr double kValueTickTolerance = 0.00001;

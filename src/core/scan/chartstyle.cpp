@@ -48,9 +48,28 @@ ChartStyle ChartStyle::load(const ProfileStore &file) {
     s.valueLegendT = file.GetString("Legend", "LegendY2", s.valueLegendT);
     s.wavelengthLegend = file.GetString("Legend", "LegendX", s.wavelengthLegend);
     s.gridColour = file.GetInt("Grid", "Color", s.gridColour);
+    s.frameColour = s.gridColour;
     s.gridLines = file.GetInt("Grid", "Yes", s.gridLines);
+    s.xGridLines = s.gridLines;
     s.penWidth = file.GetInt("Curve", "OtherLine", s.penWidth);
     s.peakLabelSpectra = file.GetInt("Peak and Valley", "ShowPeakValleyType", s.peakLabelSpectra);
+    return s;
+}
+
+ChartStyle ChartStyle::loadKinetic(const ProfileStore &file) {
+    constexpr std::size_t kLegendField = 19; // 18 characters and the terminator
+    ChartStyle s;
+    s.title = file.GetString("Legend", "Title", "Kinetics Analysis", kLegendField);
+    s.printTitle = file.GetInt("Print", "PrintTitle", 1);
+    s.valueLegendAbs = file.GetString("Legend", "LegendY", "(Abs)", kLegendField);
+    s.valueLegendT = file.GetString("Legend", "LegendY2", "(%)", kLegendField);
+    s.wavelengthLegend = file.GetString("Legend", "LegendX", "Time(s)", kLegendField);
+    s.frameColour = file.GetInt("Grid", "Color", 9);
+    s.gridColour = file.GetInt("Grid", "Color", 1);
+    s.gridLines = file.GetInt("Grid", "Yes", 1);
+    s.xGridLines = file.GetInt("Grid", "ShowGrid", 1);
+    s.penWidth = file.GetInt("Curve", "OtherLine", 1);
+    s.peakLabelSpectra = file.GetInt("Peak and Valley", "ShowPeakValleyType", 0);
     return s;
 }
 

@@ -25,11 +25,16 @@ struct ChartStyle {
     std::string valueLegendT = "Concentration(%)";
     std::string wavelengthLegend = "Wavelength(nm)";
     int gridColour = 2;
-    int gridLines = 1; // 0: short tick marks only
+    int frameColour = 2;
+    int gridLines = 1;  // value axis; 0: short tick marks only
+    int xGridLines = 1; // the axis across
     int penWidth = 1;
     int peakLabelSpectra = 0; // 0 none, 1 the current spectrum, 2 all
 
     static ChartStyle load(const ProfileStore &wavescan);
+    // The time-scan chart: its own legends and title (each at most 18 characters), a frame in its own
+    // colour until the settings give one colour to both, and grid lines per axis.
+    static ChartStyle loadKinetic(const ProfileStore &kinetics);
 };
 
 // The chart's nine text slots and their colours, from the spectrum font settings.

@@ -28,8 +28,19 @@ CDisplayRange CDisplayRange::load(const ProfileStore &file) {
     return r;
 }
 
+CDisplayRange CDisplayRange::loadKinetic(const ProfileStore &file) {
+    CDisplayRange r = load(file);
+    r.axis = ChartAxis::Time;
+    r.xMax = file.GetFloat(kDisplay, "Xmax", "100");
+    r.xMin = file.GetFloat(kDisplay, "Xmin", "0");
+    r.showPeaks = file.GetInt(kPeaks, "ShowPeak", 1);
+    r.showValleys = file.GetInt(kPeaks, "ShowValley", 1);
+    return r;
+}
+
 void CDisplayRange::save(ProfileStore &file) const {
-    file.PutInt(kDisplay, "Mode", mode);
+    if (axis == ChartAxis::Wavelength)
+        file.PutInt(kDisplay, "Mode", mode);
     file.PutInt(kGrid, "ManualSet", manual);
     file.PutFloat(kGrid, "Xstep", xInterval);
     file.PutFloat(kGrid, "Ystep", yInterval);
@@ -49,14 +60,23 @@ void CDisplayRange::setYRange(bool absorbance, float bottom, float top) {
     (absorbance ? absMax : tMax) = top;
 }
 
-TickLadder CDisplayRange::wavelengthTicks() const {
-    return manual ? manualTicks(xInterval) : automaticWavelengthTicks(double(xMax) - double(xMin));
+TickLadder CDisplayRange::xTicks() const {
+    const double span = double(xMax) - double(xMin);
+    if (axis == ChartAxis::Time) {
+        // Seconds are labelled whole, whatever interval the operator chose.
+        TickLadder ladder = manual ? TickLadder{xInterval, 0} : automaticTimeTicks(span);
+        ladder.bareZero = false;
+        return ladder;
+    }
+    return manual ? manualTicks(xInterval) : automaticWavelengthTicks(span);
 }
 
 TickLadder CDisplayRange::valueTicks(bool absorbance) const {
     if (manual)
         return manualTicks(yInterval);
     const double span = double(yMax(absorbance)) - double(yMin(absorbance));
+    if (axis == ChartAxis::Time)
+        return absorbance ? automaticKineticAbsorbanceTicks(span) : automaticKineticTransmittanceTicks(span);
     return absorbance ? automaticAbsorbanceTicks(span) : automaticTransmittanceTicks(span);
 }
 
@@ -68,6 +88,13 @@ BaseScales BaseScales::load(const ProfileStore &analyst) {
     b.absMax = analyst.GetFloat("ZAV Range", "faYmax", "3");
     b.tMin = analyst.GetFloat("ZAV Range", "ftYmin", "0");
     b.tMax = analyst.GetFloat("ZAV Range", "ftYmax", "150");
+    return b;
+}
+
+BaseScales BaseScales::loadKinetic(const ProfileStore &analyst) {
+    BaseScales b = load(analyst);
+    b.xMin = 0.0f;
+    b.xMax = 100.0f;
     return b;
 }
 

@@ -10,10 +10,16 @@
 
 namespace spectavo::scan {
 
+// What runs across a chart: wavelengths (a spectrum) or seconds (a time scan). The time axis has its
+// own tick ladders and defaults.
+enum class ChartAxis { Wavelength, Time };
+
 // What a spectrum chart shows: the axis ranges of both photometric modes, manual tick intervals,
-// background and the peak/valley switches. Kept in the wave-scan settings file between sessions.
+// background and the peak/valley switches. Kept in the scan's settings file between sessions.
 struct CDisplayRange {
     static constexpr const char *kFileName = "..\\config\\tarvesta.zav.func.wavescan.ini";
+
+    ChartAxis axis = ChartAxis::Wavelength;
 
     std::int32_t mode = 1; // the Abs/T% mode this record was saved in (1 Abs, 0 T%)
     std::int32_t manual = 0;
@@ -30,14 +36,19 @@ struct CDisplayRange {
     std::int32_t showValleys = 0;
 
     static CDisplayRange load(const ProfileStore &file);
+    // A time-scan chart's record: 0 to 100 s, both peak and valley switches on by default.
+    static CDisplayRange loadKinetic(const ProfileStore &kinetics);
     void save(ProfileStore &file) const;
 
     float yMin(bool absorbance) const { return absorbance ? absMin : tMin; }
     float yMax(bool absorbance) const { return absorbance ? absMax : tMax; }
     void setYRange(bool absorbance, float bottom, float top);
 
-    TickLadder wavelengthTicks() const;
+    // The ticks across: wavelengths or seconds, by the axis.
+    TickLadder xTicks() const;
     TickLadder valueTicks(bool absorbance) const;
+    // The most ticks an axis draws: a time axis typed over a huge range stays bounded.
+    std::size_t maxTicks() const { return axis == ChartAxis::Time ? kMaxTimeTicks : kMaxTicks; }
 
     friend bool operator==(const CDisplayRange &, const CDisplayRange &) = default;
 };
@@ -51,6 +62,8 @@ struct BaseScales {
     float tMin = 0.0f;
     float tMax = 150.0f;
     static BaseScales load(const ProfileStore &analyst);
+    // The time axis restores to 0 .. 100 s.
+    static BaseScales loadKinetic(const ProfileStore &analyst);
 };
 
 // Whether manual tick intervals would crowd an axis: an interval that is not a positive number, or

@@ -68,6 +68,8 @@ TEST(TimedSampling, StopMeasurementTellsTheWindowAndClosesTheCurve) {
     EXPECT_EQ(posted[posted.size() - 2], Notification::acquisition(2, 0));
     EXPECT_EQ(posted.back(), Notification::acquisition(1, 0));
     EXPECT_EQ(curve.m_count.load(), 101) << "the full count of the curve's grid";
+    EXPECT_GE(fixture.link->acquisition().sampledPoints.load(), 1) << "how far the scan got";
+    EXPECT_LT(fixture.link->acquisition().sampledPoints.load(), 101);
     EXPECT_EQ(test::sentCommands().back().code, kEscape);
 }
 

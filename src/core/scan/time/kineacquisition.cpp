@@ -1,0 +1,328 @@
+#include "core/scan/time/kineacquisition.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/config/profilefile.h"
+#include "core/link/commands.h"
+#include "core/scan/chartstyle.h"
+#include "core/shell/sharedsettings.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo {
+namespace {
+
+// A cell name of the changer is 18 characters; all blanks means the operator gave none.
+bool blankCellName(const std::string &name) {
+    return std::all_of(name.begin(), name.end(), [](char c) { return c == ' '; });
+}
+
+int periodMilliseconds(float step) {
+    return static_cast<int>(step * 1000.0f);
+}
+
+} // namespace
+
+KineAcquisition::KineAcquisition(shell::ProgramRecords program, RecordList<CKineSpectrum> &curves,
+                                 link::NotifyTarget *window, KineAcquisitionView &view, KineTimers &timers)
+    : m_program(program), m_curves(curves), m_window(window), m_view(view), m_timers(timers) {}
+
+bool KineAcquisition::instrumentFree() const {
+    const link::StationStatus &status = m_program.link.status();
+    return status.linkOnline.load() == 1 && status.stationReady.load() != 0 && m_program.flags.lampStable != 0 &&
+           !m_program.link.acquisition().open.load() && m_program.flags.autorunActive == 0;
+}
+
+int KineAcquisition::installedCellCount() const {
+    const int cells = std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    int installed = 0;
+    for (int cell = 0; cell < cells; ++cell)
+        installed += m_program.accessories.installed(cell) ? 1 : 0;
+    return installed;
+}
+
+bool KineAcquisition::gotoWavelength(float nanometres) {
+    return m_program.link.GotoWavelength(nanometres, m_window);
+}
+
+std::string KineAcquisition::nextSampleName() const {
+    return strings::formatC("Sample-%zu", m_curves.size() + 1);
+}
+
+CKineSpectrum &KineAcquisition::insertScanCurve(const std::string &name, std::uint32_t colour) {
+    const shell::KineticsSettings &parameters = m_program.shared.kinetics;
+    auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew(colour));
+    curve->name = name;
+    curve->setSampleName(name);
+    curve->wavelength = parameters.wavelength;
+    curve->step = parameters.step;
+    curve->totalTime = static_cast<int>(parameters.totalTime);
+    curve->endTime = parameters.totalTime;
+    curve->modified = true;
+    curve->drawnUpTo = 0;
+    curve->allocatePoints();
+    curve->count = 0;
+    curve->acquiring = true;
+    return m_curves.insertFront(std::move(curve));
+}
+
+bool KineAcquisition::onList(const CKineSpectrum *curve) const {
+    for (std::size_t i = 0; i < m_curves.size(); ++i)
+        if (&m_curves.at(i) == curve)
+            return true;
+    return false;
+}
+
+bool KineAcquisition::startSingle() {
+    if (m_program.link.acquisition().mode.load() == link::kModeTimedSampling)
+        return false;
+    const float step = m_program.shared.kinetics.step;
+    CKineSpectrum &curve = insertScanCurve(nextSampleName(), 255);
+    if (curve.points().empty() ||
+        !m_program.link.StartTimedSampling(periodMilliseconds(step), &curve, m_window)) {
+        curve.acquiring = false;
+        m_curves.remove(0);
+        return false;
+    }
+    m_single = &curve;
+    m_stopHandled = false;
+    m_curves.setCurrent(0);
+    m_view.curvesChanged();
+    m_view.showState("Wait...");
+    return true;
+}
+
+int KineAcquisition::firstInstalledCell() const {
+    return installedCellAfter(-1);
+}
+
+int KineAcquisition::installedCellAfter(int cell) const {
+    const int cells = std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    for (int next = cell + 1; next < cells; ++next)
+        if (m_program.accessories.installed(next))
+            return next;
+    return -1;
+}
+
+bool KineAcquisition::startAutorun() {
+    shell::KineticsSettings &parameters = m_program.shared.kinetics;
+    // The changer visits every cell within one step: a shorter step could never be kept.
+    parameters.step = std::max(parameters.step, kMinimumCycleStep);
+    int colourIndex = ProfileFile(shell::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
+    m_cellCurves.fill(nullptr);
+    const int cells = std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    int made = 0;
+    for (int cell = 0; cell < cells; ++cell) {
+        if (!m_program.accessories.installed(cell))
+            continue;
+        const std::string &cellName = m_program.accessories.cellName[static_cast<std::size_t>(cell)];
+        const std::string name = blankCellName(cellName) ? nextSampleName() : cellName;
+        CKineSpectrum &curve = insertScanCurve(name, scan::indexedColour(colourIndex++));
+        m_cellCurves[static_cast<std::size_t>(cell)] = &curve;
+        ++made;
+    }
+    if (made == 0 || !m_program.link.OpenAcquisition(m_window, link::kModeCellReading)) {
+        for (int i = 0; i < made; ++i) {
+            m_curves.at(0).acquiring = false;
+            m_curves.remove(0);
+        }
+        m_cellCurves.fill(nullptr);
+        return false;
+    }
+    m_autorun = true;
+    m_stopHandled = false;
+    m_program.flags.autorunActive = 1;
+    m_curves.setCurrent(0);
+    m_view.curvesChanged();
+    m_timers.startCycle(1);
+    m_view.showState("Wait...");
+    return true;
+}
+
+void KineAcquisition::cycleTick() {
+    if (!m_autorun || m_program.flags.autorunActive == 0)
+        return;
+    m_timers.startCycle(periodMilliseconds(m_program.shared.kinetics.step));
+    const int first = firstInstalledCell();
+    m_program.link.RequestCell(static_cast<std::uint8_t>(first < 0 ? 100 : first));
+}
+
+void KineAcquisition::settleTick() {
+    m_timers.stopSettle();
+    if (m_autorun && m_program.flags.autorunActive != 0)
+        m_program.link.ArmAcquisition();
+}
+
+void KineAcquisition::remoteStart(int code) {
+    if (!instrumentFree())
+        return;
+    if (code == link::kRemoteMeasure) {
+        m_program.flags.remoteStartFlag = 1;
+        if (!startSingle())
+            m_program.flags.remoteStartFlag = 0;
+        return;
+    }
+    m_program.link.TakeBlank(m_window);
+    m_program.link.RemoteMeasureDone();
+}
+
+void KineAcquisition::handleNotification(const link::Notification &notification) {
+    if (notification.kind != link::NotifyKind::Acquisition)
+        return;
+    switch (notification.code) {
+    case link::kAcqFinished:
+        finishSingle();
+        break;
+    case link::kAcqStopped:
+        stopped();
+        break;
+    case link::kAcqCellReached:
+        if (m_autorun && m_program.flags.autorunActive != 0)
+            m_timers.startSettle(kSettleMilliseconds);
+        break;
+    case link::kAcqCellReading:
+        takeCellReading(notification.floatValue());
+        break;
+    case link::kAcqAcknowledged:
+        if (notification.value == link::kGotoWavelength)
+            m_program.link.CloseAcquisitionOf(m_window);
+        break;
+    default:
+        m_view.pointsArrived();
+        break;
+    }
+}
+
+void KineAcquisition::reportRemoteDone() {
+    if (m_program.flags.remoteStartFlag == 0)
+        return;
+    m_program.flags.remoteStartFlag = 0;
+    m_program.link.RemoteMeasureDone();
+}
+
+void KineAcquisition::finishSingle() {
+    if (m_stopHandled) {
+        // The completion a stop brings: the stop has said everything.
+        m_stopHandled = false;
+        return;
+    }
+    if (!m_single)
+        return;
+    m_single = nullptr;
+    m_view.showState("Ready");
+    const float threshold = m_program.flags.peakHeight;
+    for (std::size_t i = 0; i < m_curves.size(); ++i) {
+        m_curves.at(i).recomputeMarkers(threshold);
+        m_curves.at(i).recomputeRate();
+    }
+    std::string message = kCompleted;
+    const int repeated = m_program.link.acquisition().repeatedPoints.load();
+    if (repeated > 0 && m_curves.current()) {
+        const std::string note = strings::formatC(kFellBehind, repeated);
+        CKineSpectrum &curve = *m_curves.current();
+        curve.memo += (curve.memo.empty() ? "" : "\r\n") + note;
+        message += "\n" + note;
+    }
+    if (m_program.flags.remoteStartFlag == 0)
+        m_view.inform(message);
+    m_view.scanEnded();
+    reportRemoteDone();
+}
+
+bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
+    measured = std::clamp(measured, 0, static_cast<int>(curve.points().size()));
+    curve.acquiring = false;
+    curve.drawnUpTo = 0;
+    if (measured == 0)
+        return false;
+    if (measured < static_cast<int>(curve.points().size())) {
+        // Whole seconds only: the file keeps the total time as an integer.
+        curve.totalTime = static_cast<int>(std::floor((measured - 1) * double(curve.step) + 0.001));
+        curve.points().resize(std::min<std::size_t>(curve.fullPointCount(), static_cast<std::size_t>(measured)));
+        curve.endTime = std::min(curve.endTime, static_cast<float>(curve.totalTime));
+        curve.beginTime = std::min(curve.beginTime, curve.endTime);
+    }
+    curve.count = static_cast<int>(curve.points().size());
+    return true;
+}
+
+void KineAcquisition::stopped() {
+    m_view.showState("Ready");
+    if (m_program.flags.remoteStartFlag == 0)
+        m_view.inform(kBroken);
+    std::vector<const CKineSpectrum *> empty;
+    if (m_single && onList(m_single)) {
+        if (!keepMeasured(*m_single, m_program.link.acquisition().sampledPoints.load()))
+            empty.push_back(m_single);
+        // The link ends its sampling with a completion after the stop.
+        m_stopHandled = true;
+    }
+    m_single = nullptr;
+    for (std::size_t i = 0; i < m_curves.size(); ++i) {
+        CKineSpectrum &curve = m_curves.at(i);
+        if (curve.acquiring.load() && !keepMeasured(curve, curve.count.load()))
+            empty.push_back(&curve);
+    }
+    for (std::size_t i = m_curves.size(); i-- > 0;)
+        if (std::find(empty.begin(), empty.end(), &m_curves.at(i)) != empty.end())
+            m_curves.remove(i);
+    const float threshold = m_program.flags.peakHeight;
+    for (std::size_t i = 0; i < m_curves.size(); ++i) {
+        m_curves.at(i).recomputeMarkers(threshold);
+        m_curves.at(i).recomputeRate();
+    }
+    m_autorun = false;
+    m_cellCurves.fill(nullptr);
+    m_program.flags.autorunActive = 0;
+    m_timers.stopCycle();
+    m_timers.stopSettle();
+    if (!empty.empty())
+        m_view.curvesChanged();
+    m_view.scanEnded();
+    reportRemoteDone();
+}
+
+void KineAcquisition::endCurve(CKineSpectrum &curve) {
+    curve.acquiring = false;
+    curve.count = static_cast<int>(curve.points().size());
+    curve.drawnUpTo = 0;
+    curve.recomputeMarkers(m_program.flags.peakHeight);
+    curve.recomputeRate();
+}
+
+void KineAcquisition::takeCellReading(float absorbance) {
+    if (!m_autorun || m_program.flags.autorunActive == 0)
+        return;
+    const int cell = m_program.link.status().currentCell.load();
+    if (cell < 0 || cell >= shell::AccessorySettings::kCells)
+        return;
+    CKineSpectrum *curve = m_cellCurves[static_cast<std::size_t>(cell)];
+    if (curve && onList(curve) && curve->acquiring.load()) {
+        const int stored = curve->count.load();
+        // A full curve takes no more readings: they would land past its buffer.
+        if (stored >= 0 && static_cast<std::size_t>(stored) < curve->points().size()) {
+            curve->points()[static_cast<std::size_t>(stored)] = absorbance;
+            curve->count = stored + 1;
+            if (static_cast<std::size_t>(stored + 1) == curve->points().size()) {
+                endCurve(*curve);
+                m_timers.stopCycle();
+                m_view.scanEnded();
+            }
+        }
+    }
+    const int next = installedCellAfter(cell);
+    if (next < 0 && std::none_of(m_cellCurves.begin(), m_cellCurves.end(),
+                                 [this](CKineSpectrum *c) { return c && onList(c) && c->acquiring.load(); })) {
+        m_autorun = false;
+        m_cellCurves.fill(nullptr);
+        m_program.flags.autorunActive = 0;
+        m_program.link.CloseAcquisitionOf(m_window);
+        m_view.showState("Ready");
+    } else if (next >= 0) {
+        m_program.link.RequestCell(static_cast<std::uint8_t>(next));
+    }
+    m_view.pointsArrived();
+}
+
+} // namespace spectavo

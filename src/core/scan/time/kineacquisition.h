@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/link/stationlink.h"
+#include "core/scan/recordlist.h"
+#include "core/scan/time/kinespectrum.h"
+#include "core/shell/programrecords.h"
+
+namespace spectavo {
+
+// What a time-scan window shows of its runs. Called on the window's thread only.
+class KineAcquisitionView {
+public:
+    virtual ~KineAcquisitionView() = default;
+    // The second status pane ("Wait...", "Ready").
+    virtual void showState(const std::string &text) = 0;
+    // An information message with the program's caption.
+    virtual void inform(const std::string &text) = 0;
+    // Curves were added or removed: refill the curve box, the list pane, redraw.
+    virtual void curvesChanged() = 0;
+    // New points of the acquiring curves are in: draw them and show the time reached.
+    virtual void pointsArrived() = 0;
+    // A curve finished or a run ended: refresh the list pane and redraw.
+    virtual void scanEnded() = 0;
+};
+
+// The window timers of the multicell run: the cycle (every step) and the settle delay after the
+// changer reached a cell. Tests drive them by hand.
+class KineTimers {
+public:
+    virtual ~KineTimers() = default;
+    virtual void startCycle(int milliseconds) = 0;
+    virtual void stopCycle() = 0;
+    virtual void startSettle(int milliseconds) = 0;
+    virtual void stopSettle() = 0;
+};
+
+// The time scans of one window: the single-cell scan the link samples on its timer, the multicell
+// run the window drives cell by cycle, the remote start, and their ends. Runs on the window's thread.
+class KineAcquisition {
+public:
+    static constexpr const char *kCompleted = "Time scan completed, please continue your work.";
+    static constexpr const char *kBroken = "Time scan has been broken.";
+    static constexpr const char *kFellBehind =
+        "%d points repeat the previous reading because sampling fell behind.";
+    static constexpr float kMinimumCycleStep = 30.0f;
+    static constexpr int kSettleMilliseconds = 2000;
+
+    KineAcquisition(shell::ProgramRecords program, RecordList<CKineSpectrum> &curves, link::NotifyTarget *window,
+                    KineAcquisitionView &view, KineTimers &timers);
+
+    // Linked, ready, lamp stable, no acquisition open and no automatic run anywhere.
+    bool instrumentFree() const;
+    // Whether this window's scan or run is under way.
+    bool running() const { return m_single != nullptr || m_autorun; }
+    int installedCellCount() const;
+
+    // The setup's OK: the parameters are already stored; the monochromator goes to the wavelength.
+    bool gotoWavelength(float nanometres);
+
+    // A single-cell scan into a new curve in front of the list, which becomes current.
+    bool startSingle();
+    // One curve per installed cell, each filled from its own cell every cycle.
+    bool startAutorun();
+    void remoteStart(int code);
+
+    void handleNotification(const link::Notification &notification);
+    // Timer 2: a new cycle starts at the first installed cell.
+    void cycleTick();
+    // Timer 3: the cell has settled; the next reading is taken.
+    void settleTick();
+
+private:
+    CKineSpectrum &insertScanCurve(const std::string &name, std::uint32_t colour);
+    std::string nextSampleName() const;
+    void finishSingle();
+    void stopped();
+    void takeCellReading(float absorbance);
+    void endCurve(CKineSpectrum &curve);
+    // A stopped curve keeps what was measured: its grid ends at the last measured point.
+    // False when nothing was measured: the curve then leaves the list.
+    bool keepMeasured(CKineSpectrum &curve, int measured);
+    int firstInstalledCell() const;
+    int installedCellAfter(int cell) const;
+    void reportRemoteDone();
+    bool onList(const CKineSpectrum *curve) const;
+
+    shell::ProgramRecords m_program;
+    RecordList<CKineSpectrum> &m_curves;
+    link::NotifyTarget *m_window;
+    KineAcquisitionView &m_view;
+    KineTimers &m_timers;
+    // The curve the link samples into, while it does.
+    CKineSpectrum *m_single = nullptr;
+    bool m_autorun = false;
+    // The curve each cell's readings go to during a run.
+    std::array<CKineSpectrum *, shell::AccessorySettings::kCells> m_cellCurves{};
+    // A stop was handled: the completion the link sends after it is no news.
+    bool m_stopHandled = false;
+};
+
+} // namespace spectavo
