@@ -13,7 +13,8 @@
 namespace spectavo::app {
 
 CChartView::CChartView(scan::DisplayHistory &display, const bool &absorbance, QWidget *parent)
-    : QWidget(parent), m_display(display), m_absorbance(absorbance), m_fonts(scan::ChartFonts::load(ProfileFile(scan::ChartFonts::kFileName, true))) {
+    : QWidget(parent), m_display(display), m_absorbance(absorbance),
+      m_fonts(scan::ChartFonts::load(ProfileFile(scan::ChartFonts::kFileName, true))) {
     setMinimumSize(200, 150);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -166,9 +167,9 @@ QRect CChartView::placeCursor(int index) {
     m_cursorX = static_cast<int>(std::lround(layout.xOf(current->xAt(at))));
     const double plotted = scan::plottedValue(current->values[at], m_absorbance);
     const QPoint tip(m_cursorX, static_cast<int>(std::lround(layout.yOf(plotted))));
-    QToolTip::showText(
-        mapToGlobal(tip),
-        QString::fromStdString(scan::traceCursorTip(current->xAt(at), plotted, m_absorbance)), this);
+    QToolTip::showText(mapToGlobal(tip),
+                       QString::fromStdString(scan::traceCursorTip(current->xAt(at), plotted, m_absorbance)),
+                       this);
     // The chart itself is unchanged: only the cross moves.
     const QRect changed = before.united(cursorRect());
     update(changed);

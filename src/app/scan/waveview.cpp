@@ -34,7 +34,8 @@ std::vector<CChartView::Segment> CWaveView::takeNewSegments() {
         // The segment joins the points already drawn, so it ends at the drawn-down-to point.
         const int last = std::min(spectrum.drawnDownTo, static_cast<int>(spectrum.points().size()) - 1);
         if (last >= first)
-            segments.push_back({chartSeriesOf(spectrum), static_cast<std::size_t>(first), static_cast<std::size_t>(last)});
+            segments.push_back(
+                {chartSeriesOf(spectrum), static_cast<std::size_t>(first), static_cast<std::size_t>(last)});
         spectrum.drawnDownTo = first;
     }
     return segments;
@@ -52,8 +53,8 @@ std::optional<int> CWaveView::snapCursor(double x, const scan::CDisplayRange &ra
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return std::nullopt;
-    const auto point = scan::snapTraceCursor(x, current->start, current->step,
-                                             static_cast<int>(current->points().size()), range.xMin, range.xMax);
+    const auto point = scan::snapTraceCursor(
+        x, current->start, current->step, static_cast<int>(current->points().size()), range.xMin, range.xMax);
     if (!point)
         return std::nullopt;
     return point->index;

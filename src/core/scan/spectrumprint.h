@@ -18,6 +18,7 @@ struct SpectrumPrintSettings {
     bool range = true;
     bool step = true;
     bool filter = true;
+    bool wavelength = false; // a time scan's measuring wavelength
     bool time = true;
     bool memo = true;
     bool foot = true;

@@ -41,6 +41,7 @@ SpectrumSheet SpectrumSheet::preset(const CDisplayRange &range, bool absorbance,
     s.yInterval = strings::formatC("%.3f", static_cast<double>(range.yInterval));
     s.gridLines = style.gridLines != 0;
     s.gridColour = style.gridColour;
+    s.gridColourShown = style.gridColour;
 
     const auto flag = [&](const char *key) { return wavescan.GetInt("Print", key, 1) != 0; };
     s.printSpectrum = flag("PrintSpectrum");
@@ -106,7 +107,8 @@ std::string SpectrumSheet::apply(DisplayHistory &display, bool absorbance, CWave
     wavescan.PutFloat("Grid", "Xstep", range.xInterval);
     wavescan.PutFloat("Grid", "Ystep", range.yInterval);
     wavescan.PutInt("Grid", "Yes", gridLines ? 1 : 0);
-    wavescan.PutInt("Grid", "Color", gridColour);
+    if (gridColour != gridColourShown || !wavescan.GetString("Grid", "Color", "").empty())
+        wavescan.PutInt("Grid", "Color", gridColour);
 
     wavescan.PutInt("Print", "PrintSpectrum", printSpectrum ? 1 : 0);
     wavescan.PutInt("Print", "PrintData", printData ? 1 : 0);

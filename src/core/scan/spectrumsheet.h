@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/config/profilestore.h"
@@ -43,6 +44,21 @@ struct SpectrumSheet {
     bool printMemo = true;
     // All nine slots, edited on a copy.
     ChartFonts fonts;
+
+    // A time scan's sheet: the print page's last box is the wavelength, and with a curve the rate
+    // page edits the current curve's fit.
+    bool timeScan = false;
+    bool printWavelength = true;
+    struct Rate {
+        bool print = false;
+        float begin = 0.0f, end = 10.0f, factor = 1.0f, result = 0.0f, r = 1.0f;
+        float totalTime = 0.0f; // the curve's, for the range checks
+        friend bool operator==(const Rate &, const Rate &) = default;
+    };
+    std::optional<Rate> rate;
+    // The grid colour the chart used when the sheet opened: a fresh installation has no key, and
+    // its frame keeps its own colour until the operator picks one.
+    int gridColourShown = 0;
 
     static SpectrumSheet preset(const CDisplayRange &range, bool absorbance, const CWaveSpectrum *current,
                                 const ProfileStore &wavescan, const ProfileStore &analyst,

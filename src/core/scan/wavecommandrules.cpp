@@ -75,4 +75,26 @@ CommandState waveCommandState(WaveCommand command, const WaveWindowState &state)
     return {enabledIn(command, state), checkedIn(command, state)};
 }
 
+CommandState kineCommandState(WaveCommand command, const WaveWindowState &state) {
+    CommandState result = waveCommandState(command, state);
+    switch (command) {
+    case kSetup:
+        result.enabled = state.setupAvailable;
+        break;
+    case kStart:
+        result.checked = state.sampling;
+        break;
+    case kBaseline:
+    case kZeroCalibration:
+        result.enabled = state.instrumentReady;
+        break;
+    case kSearch:
+        result.enabled = state.spectrumCount > 0;
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
 } // namespace spectavo::scan

@@ -43,6 +43,7 @@ enum WaveCommand {
     kSubtract,
     kMultiply,
     kDivide,
+    kPrintSetup,
     kWaveCommandCount
 };
 
@@ -60,6 +61,10 @@ struct WaveWindowState {
     bool absorbance = true;
     bool showPeaks = false;
     bool showValleys = false;
+    // A time-scan window's own: the setup may open (no acquisition, lamp stable), and a timed
+    // sampling runs.
+    bool setupAvailable = false;
+    bool sampling = false;
 };
 
 struct CommandState {
@@ -70,5 +75,7 @@ struct CommandState {
 
 // Whether each command of a wavelength-scan window is enabled and checked.
 CommandState waveCommandState(WaveCommand command, const WaveWindowState &state);
+// The same for a time-scan window, which shares the commands it has with the wavelength scan's.
+CommandState kineCommandState(WaveCommand command, const WaveWindowState &state);
 
 } // namespace spectavo::scan

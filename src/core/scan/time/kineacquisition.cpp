@@ -30,12 +30,14 @@ KineAcquisition::KineAcquisition(shell::ProgramRecords program, RecordList<CKine
 
 bool KineAcquisition::instrumentFree() const {
     const link::StationStatus &status = m_program.link.status();
-    return status.linkOnline.load() == 1 && status.stationReady.load() != 0 && m_program.flags.lampStable != 0 &&
-           !m_program.link.acquisition().open.load() && m_program.flags.autorunActive == 0;
+    return status.linkOnline.load() == 1 && status.stationReady.load() != 0 &&
+           m_program.flags.lampStable != 0 && !m_program.link.acquisition().open.load() &&
+           m_program.flags.autorunActive == 0;
 }
 
 int KineAcquisition::installedCellCount() const {
-    const int cells = std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    const int cells =
+        std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     int installed = 0;
     for (int cell = 0; cell < cells; ++cell)
         installed += m_program.accessories.installed(cell) ? 1 : 0;
@@ -98,7 +100,8 @@ int KineAcquisition::firstInstalledCell() const {
 }
 
 int KineAcquisition::installedCellAfter(int cell) const {
-    const int cells = std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    const int cells =
+        std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     for (int next = cell + 1; next < cells; ++next)
         if (m_program.accessories.installed(next))
             return next;
@@ -111,7 +114,8 @@ bool KineAcquisition::startAutorun() {
     parameters.step = std::max(parameters.step, kMinimumCycleStep);
     int colourIndex = ProfileFile(shell::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
     m_cellCurves.fill(nullptr);
-    const int cells = std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    const int cells =
+        std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     int made = 0;
     for (int cell = 0; cell < cells; ++cell) {
         if (!m_program.accessories.installed(cell))
@@ -239,7 +243,8 @@ bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
     if (measured < static_cast<int>(curve.points().size())) {
         // Whole seconds only: the file keeps the total time as an integer.
         curve.totalTime = static_cast<int>(std::floor((measured - 1) * double(curve.step) + 0.001));
-        curve.points().resize(std::min<std::size_t>(curve.fullPointCount(), static_cast<std::size_t>(measured)));
+        curve.points().resize(
+            std::min<std::size_t>(curve.fullPointCount(), static_cast<std::size_t>(measured)));
         curve.endTime = std::min(curve.endTime, static_cast<float>(curve.totalTime));
         curve.beginTime = std::min(curve.beginTime, curve.endTime);
     }
@@ -312,8 +317,9 @@ void KineAcquisition::takeCellReading(float absorbance) {
         }
     }
     const int next = installedCellAfter(cell);
-    if (next < 0 && std::none_of(m_cellCurves.begin(), m_cellCurves.end(),
-                                 [this](CKineSpectrum *c) { return c && onList(c) && c->acquiring.load(); })) {
+    if (next < 0 && std::none_of(m_cellCurves.begin(), m_cellCurves.end(), [this](CKineSpectrum *c) {
+            return c && onList(c) && c->acquiring.load();
+        })) {
         m_autorun = false;
         m_cellCurves.fill(nullptr);
         m_program.flags.autorunActive = 0;

@@ -49,8 +49,8 @@ public:
     static constexpr float kMinimumCycleStep = 30.0f;
     static constexpr int kSettleMilliseconds = 2000;
 
-    KineAcquisition(shell::ProgramRecords program, RecordList<CKineSpectrum> &curves, link::NotifyTarget *window,
-                    KineAcquisitionView &view, KineTimers &timers);
+    KineAcquisition(shell::ProgramRecords program, RecordList<CKineSpectrum> &curves,
+                    link::NotifyTarget *window, KineAcquisitionView &view, KineTimers &timers);
 
     // Linked, ready, lamp stable, no acquisition open and no automatic run anywhere.
     bool instrumentFree() const;

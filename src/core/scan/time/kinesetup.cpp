@@ -37,9 +37,10 @@ KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimi
     const int minimum = static_cast<int>(step + 0.5f);
     std::size_t consumed = 0;
     const long long total = strings::scanIntC(values.totalTime, &consumed);
-    const bool whole = consumed > 0 && std::all_of(values.totalTime.begin() + static_cast<std::ptrdiff_t>(consumed),
-                                                   values.totalTime.end(),
-                                                   [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
+    const bool whole =
+        consumed > 0 &&
+        std::all_of(values.totalTime.begin() + static_cast<std::ptrdiff_t>(consumed), values.totalTime.end(),
+                    [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
     if (!whole || total < minimum || total > kMaxTotalTime || !(step > 0.0f))
         return {std::nullopt,
                 strings::formatC("Please enter an integer between %d and %d.", minimum, kMaxTotalTime)};

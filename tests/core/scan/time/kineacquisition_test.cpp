@@ -1,0 +1,272 @@
+// The time-scan runs against the scripted hub and the link's real sampling timer: what is sent, what
+// each curve holds when a scan ends, breaks or cycles over the cells, and what the operator is told.
+
+#include <filesystem>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "core/link/commands.h"
+#include "core/scan/chartstyle.h"
+#include "core/scan/time/kineacquisition.h"
+#include "support/linkfixture.h"
+#include "support/tempdir.h"
+
+namespace spectavo {
+namespace {
+
+using namespace std::chrono_literals;
+using test::SentCommand;
+
+class RecordingView : public KineAcquisitionView {
+public:
+    void showState(const std::string &text) override { states.push_back(text); }
+    void inform(const std::string &text) override { informed.push_back(text); }
+    void curvesChanged() override { ++changes; }
+    void pointsArrived() override { ++arrivals; }
+    void scanEnded() override { ++ends; }
+    std::vector<std::string> states, informed;
+    int changes = 0, arrivals = 0, ends = 0;
+};
+
+// The window timers, driven by the test.
+class ManualTimers : public KineTimers {
+public:
+    void startCycle(int milliseconds) override { cycle = milliseconds; }
+    void stopCycle() override { cycle = 0; }
+    void startSettle(int milliseconds) override { settle = milliseconds; }
+    void stopSettle() override { settle = 0; }
+    int cycle = 0;
+    int settle = 0;
+};
+
+class KineAcquisitionTest : public ::testing::Test {
+protected:
+    KineAcquisitionTest() {
+        std::filesystem::create_directories(dir.path() + "/config");
+        std::filesystem::create_directories(dir.path() + "/bin");
+        test::writeBytes(dir.file("config/tarvesta.zav.func.kinetics.ini"), "[Curve]\nThisColor=4\n");
+        link::StationStatus &status = fixture.link->status();
+        status.cellCount.store(8);
+        status.linkOnline.store(1);
+        status.stationReady.store(1);
+    }
+    std::vector<SentCommand> sentWith(std::uint8_t code) const {
+        std::vector<SentCommand> found;
+        for (const SentCommand &command : test::sentCommands())
+            if (command.code == code)
+                found.push_back(command);
+        return found;
+    }
+    // Hands the window every notification the link posted, as the window's event loop does.
+    void deliverPosted() {
+        const std::vector<link::Notification> posted = fixture.window.posted();
+        fixture.window.clear();
+        for (const link::Notification &notification : posted)
+            acquisition.handleNotification(notification);
+    }
+    void waitForTheSamplingToEnd() {
+        for (int i = 0; i < 5000 && fixture.link->acquisition().open.load(); ++i)
+            std::this_thread::sleep_for(1ms);
+        ASSERT_FALSE(fixture.link->acquisition().open.load());
+    }
+    // One visit of the changer to a cell in a multicell run: arrival, settling, one reading.
+    void visitCell(int cell, float reading) {
+        fixture.link->status().currentCell.store(static_cast<std::uint8_t>(cell));
+        acquisition.handleNotification(link::Notification::acquisition(link::kAcqCellReached, 0));
+        EXPECT_EQ(timers.settle, 2000);
+        acquisition.settleTick();
+        EXPECT_EQ(fixture.link->acquisition().armed.load(), 1);
+        acquisition.handleNotification(link::Notification::acquisitionFloat(link::kAcqCellReading, reading));
+    }
+
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    test::LinkFixture fixture;
+    shell::SharedSettings shared;
+    shell::AppFlags flags;
+    shell::AccessorySettings accessories;
+    RecordList<CKineSpectrum> curves;
+    RecordingView view;
+    ManualTimers timers;
+    KineAcquisition acquisition{
+        {*fixture.link, shared, flags, accessories}, curves, &fixture.window, view, timers};
+};
+
+TEST_F(KineAcquisitionTest, ASingleScanFillsItsFullGridAndEndsWithTheRate) {
+    shared.kinetics.totalTime = 1.0f;
+    shared.kinetics.step = 0.05f;
+    shared.kinetics.wavelength = 340.0f;
+    fixture.link->acquisition().lastAbsorbance = 0.42f;
+    auto existing = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew());
+    existing->name = "older";
+    curves.insertFront(std::move(existing));
+    ASSERT_TRUE(acquisition.startSingle());
+    EXPECT_EQ(fixture.link->acquisition().mode.load(), link::kModeTimedSampling);
+    ASSERT_EQ(curves.size(), 2u);
+    EXPECT_EQ(curves.currentIndex(), 0u) << "the new curve, which the box shows, is current";
+    const CKineSpectrum &curve = curves.at(0);
+    EXPECT_EQ(curve.name, "Sample-2");
+    EXPECT_EQ(curve.sampleName(), "Sample-2");
+    EXPECT_EQ(curve.wavelength, 340.0f);
+    EXPECT_EQ(curve.points().size(), 21u);
+    EXPECT_TRUE(curve.modified);
+
+    waitForTheSamplingToEnd();
+    deliverPosted();
+    EXPECT_FALSE(curve.acquiring.load());
+    EXPECT_EQ(curve.count.load(), 21);
+    EXPECT_EQ(curve.points(), std::vector<float>(21, 0.42f));
+    EXPECT_EQ(curve.markers().size(), 21u) << "markers computed at the end";
+    EXPECT_EQ(view.informed, std::vector<std::string>{KineAcquisition::kCompleted});
+    EXPECT_EQ(view.states.back(), "Ready");
+    EXPECT_FALSE(acquisition.running());
+}
+
+TEST_F(KineAcquisitionTest, AStoppedScanSaysBrokenOnceAndKeepsOnlyWhatWasMeasured) {
+    shared.kinetics.totalTime = 100.0f;
+    shared.kinetics.step = 0.02f;
+    fixture.link->acquisition().lastAbsorbance = 0.3f;
+    ASSERT_TRUE(acquisition.startSingle());
+    std::this_thread::sleep_for(150ms);
+    fixture.link->StopMeasurement();
+    deliverPosted();
+    EXPECT_EQ(view.informed, std::vector<std::string>{KineAcquisition::kBroken})
+        << "the completion that follows the stop is no news";
+    ASSERT_EQ(curves.size(), 1u);
+    const CKineSpectrum &curve = curves.at(0);
+    const int measured = fixture.link->acquisition().sampledPoints.load();
+    ASSERT_GT(measured, 1);
+    ASSERT_LT(measured, 5001);
+    EXPECT_FALSE(curve.acquiring.load());
+    // The grid ends at the last whole second measured: every point it keeps was measured.
+    EXPECT_EQ(curve.totalTime, static_cast<int>((measured - 1) * 0.02 + 0.001));
+    EXPECT_EQ(curve.points().size(), curve.fullPointCount());
+    EXPECT_LE(static_cast<int>(curve.points().size()), measured);
+    EXPECT_EQ(curve.count.load(), static_cast<int>(curve.points().size()));
+    for (float point : curve.points())
+        EXPECT_EQ(point, 0.3f);
+    EXPECT_LE(curve.endTime, static_cast<float>(curve.totalTime));
+}
+
+TEST_F(KineAcquisitionTest, StartWhileAnotherAcquisitionIsOpenLeavesNoCurve) {
+    test::RecordingTarget other;
+    ASSERT_TRUE(fixture.link->OpenAcquisition(&other, link::kModeGotoOnly));
+    EXPECT_FALSE(acquisition.startSingle());
+    EXPECT_TRUE(curves.empty());
+    EXPECT_TRUE(view.informed.empty());
+    EXPECT_TRUE(fixture.link->acquisition().open.load()) << "the other window's acquisition stays open";
+}
+
+TEST_F(KineAcquisitionTest, ASamplingThatFellBehindSaysSoInTheMessageAndTheMemo) {
+    shared.kinetics.totalTime = 1.0f;
+    shared.kinetics.step = 0.1f;
+    ASSERT_TRUE(acquisition.startSingle());
+    fixture.link->acquisition().repeatedPoints = 3;
+    waitForTheSamplingToEnd();
+    deliverPosted();
+    const std::string note = "3 points repeat the previous reading because sampling fell behind.";
+    ASSERT_EQ(view.informed.size(), 1u);
+    EXPECT_EQ(view.informed[0], std::string(KineAcquisition::kCompleted) + "\n" + note);
+    EXPECT_NE(curves.at(0).memo.find(note), std::string::npos);
+}
+
+TEST_F(KineAcquisitionTest, AutorunFillsEachCellsCurveFromItsOwnCellAtThirtySecondSteps) {
+    accessories.cellInstalled = {1, 0, 1, 0, 0, 0, 0, 0};
+    accessories.cellName[0] = "Blank tube";
+    accessories.cellName[2] = std::string(18, ' ');
+    shared.kinetics.totalTime = 60.0f;
+    shared.kinetics.step = 10.0f;
+    ASSERT_TRUE(acquisition.startAutorun());
+    EXPECT_EQ(shared.kinetics.step, 30.0f) << "raised before the curves were made, and kept";
+    ASSERT_EQ(curves.size(), 2u);
+    CKineSpectrum &cell0 = curves.at(1);
+    CKineSpectrum &cell2 = curves.at(0);
+    EXPECT_EQ(cell0.name, "Blank tube");
+    EXPECT_EQ(cell2.name, "Sample-2");
+    EXPECT_EQ(cell0.colour, scan::indexedColour(4));
+    EXPECT_EQ(cell2.colour, scan::indexedColour(5));
+    EXPECT_EQ(cell0.points().size(), 3u);
+    EXPECT_EQ(flags.autorunActive, 1);
+    EXPECT_EQ(timers.cycle, 1);
+
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        acquisition.cycleTick();
+        if (cycle < 2) {
+            EXPECT_EQ(timers.cycle, 30000) << "cycle " << cycle;
+        }
+        visitCell(0, 0.1f * static_cast<float>(cycle + 1));
+        visitCell(2, 1.0f + static_cast<float>(cycle));
+    }
+    EXPECT_EQ(cell0.points(), (std::vector<float>{0.1f, 0.2f, 0.3f}));
+    EXPECT_EQ(cell2.points(), (std::vector<float>{1.0f, 2.0f, 3.0f}));
+    EXPECT_FALSE(cell0.acquiring.load());
+    EXPECT_FALSE(cell2.acquiring.load());
+    EXPECT_EQ(cell0.markers().size(), 3u);
+    EXPECT_EQ(flags.autorunActive, 0);
+    EXPECT_EQ(timers.cycle, 0) << "the first finished curve stopped the cycle";
+    EXPECT_FALSE(fixture.link->acquisition().open.load());
+    std::vector<std::uint8_t> requested;
+    for (const SentCommand &command : sentWith(link::kSelectCell))
+        requested.push_back(command.data.at(0));
+    EXPECT_EQ(requested, (std::vector<std::uint8_t>{0, 2, 0, 2, 0, 2}));
+
+    // A reading after the run is ignored: nothing is written past the curves.
+    acquisition.handleNotification(link::Notification::acquisitionFloat(link::kAcqCellReading, 9.0f));
+    EXPECT_EQ(cell2.points().size(), 3u);
+}
+
+TEST_F(KineAcquisitionTest, StoppingAnAutorunKeepsEachCurvesMeasuredPoints) {
+    accessories.cellInstalled = {1, 1, 0, 0, 0, 0, 0, 0};
+    shared.kinetics.totalTime = 300.0f;
+    shared.kinetics.step = 30.0f;
+    ASSERT_TRUE(acquisition.startAutorun());
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        acquisition.cycleTick();
+        visitCell(0, 0.5f);
+        visitCell(1, 0.7f);
+    }
+    acquisition.cycleTick();
+    visitCell(0, 0.5f); // cell 1 never read in the third cycle
+    fixture.link->StopMeasurement();
+    deliverPosted();
+    EXPECT_EQ(curves.at(1).points(), (std::vector<float>{0.5f, 0.5f, 0.5f}));
+    EXPECT_EQ(curves.at(1).totalTime, 60);
+    EXPECT_EQ(curves.at(0).points(), (std::vector<float>{0.7f, 0.7f}));
+    EXPECT_EQ(curves.at(0).totalTime, 30);
+    EXPECT_EQ(flags.autorunActive, 0);
+    EXPECT_EQ(timers.cycle, 0);
+    EXPECT_EQ(view.informed, std::vector<std::string>{KineAcquisition::kBroken});
+}
+
+TEST_F(KineAcquisitionTest, RemoteStartsRunSilentlyAndReportTheirEnd) {
+    shared.kinetics.totalTime = 1.0f;
+    shared.kinetics.step = 0.1f;
+    acquisition.remoteStart(link::kRemoteMeasure);
+    ASSERT_TRUE(acquisition.running());
+    EXPECT_EQ(flags.remoteStartFlag, 1);
+    waitForTheSamplingToEnd();
+    deliverPosted();
+    EXPECT_TRUE(view.informed.empty());
+    EXPECT_EQ(flags.remoteStartFlag, 0);
+    EXPECT_EQ(sentWith(link::kRemoteMeasureDone).size(), 1u);
+
+    // Any other code takes a blank and reports at once.
+    acquisition.remoteStart(0);
+    EXPECT_EQ(fixture.link->acquisition().mode.load(), link::kModeTakeBlank);
+    EXPECT_EQ(sentWith(link::kRemoteMeasureDone).size(), 2u);
+}
+
+TEST_F(KineAcquisitionTest, TheWavelengthAcknowledgementClosesTheSetupsAcquisition) {
+    ASSERT_TRUE(acquisition.gotoWavelength(340.0f));
+    const std::vector<SentCommand> sent = sentWith(link::kGotoWavelength);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].data, (std::vector<std::uint8_t>{0x00, 0x00, 0x0D, 0x48})) << "3400 tenths, big-endian";
+    acquisition.handleNotification(link::Notification::acquisition(link::kAcqAcknowledged, 21));
+    EXPECT_TRUE(fixture.link->acquisition().open.load()) << "another command's acknowledgement";
+    acquisition.handleNotification(link::Notification::acquisition(link::kAcqAcknowledged, 23));
+    EXPECT_FALSE(fixture.link->acquisition().open.load());
+}
+
+} // namespace
+} // namespace spectavo
