@@ -138,7 +138,6 @@ private:
     int unusedColourIndex() const;
     void customize();
     std::unique_ptr<SpectrumPrinter> makePrinter() const;
-    bool havePrinter();
     void print();
     void printPreview();
     void exportPdf();

@@ -5,8 +5,6 @@
 #include <QPixmap>
 #include <QScrollBar>
 
-#include "core/scan/peaklist.h"
-
 namespace spectavo::app {
 namespace {
 
@@ -59,12 +57,24 @@ void CScanListView::fitColumns() {
 void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys) {
     if (!spectrum || spectrum->acquiring.load())
         return;
+    showRows(scan::peakListRows(*spectrum, absorbance, showPeaks, showValleys),
+             {"Lambda(nm)", scan::peakListValueHeading(absorbance), "FWHM"});
+}
+
+void CScanListView::refill(const CKineSpectrum *curve, bool absorbance, bool showPeaks, bool showValleys) {
+    if (!curve || curve->acquiring.load() || curve->markers().empty())
+        return;
+    showRows(scan::kinePeakListRows(*curve, absorbance, showPeaks, showValleys),
+             {"Time(s)", scan::peakListValueHeading(absorbance), "Peak/Valley"});
+}
+
+void CScanListView::showRows(const std::vector<scan::PeakListRow> &rows, const QStringList &headings) {
     clear();
-    headerItem()->setText(1, scan::peakListValueHeading(absorbance));
+    setHeaderLabels(headings);
     const QIcon icons[] = {markIcon(scan::PeakListRow::Kind::Peak), markIcon(scan::PeakListRow::Kind::Valley),
                            markIcon(scan::PeakListRow::Kind::Other)};
     QList<QTreeWidgetItem *> items;
-    for (const scan::PeakListRow &row : scan::peakListRows(*spectrum, absorbance, showPeaks, showValleys)) {
+    for (const scan::PeakListRow &row : rows) {
         auto *item =
             new QTreeWidgetItem({QString::fromStdString(row.wavelength), QString::fromStdString(row.value),
                                  QString::fromStdString(row.halfWidth)});

@@ -1,11 +1,18 @@
 #include "app/scan/spectrumprinter.h"
 
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 
+#include "app/shell/qtmessageservice.h"
 #include "app/widgets/fonts.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
 namespace {
@@ -16,9 +23,18 @@ QColor slotColour(const scan::ChartFonts &fonts, scan::ChartFontSlot slot) {
 
 } // namespace
 
-SpectrumPrinter::SpectrumPrinter(SpectrumChartScene scene, const CWaveSpectrum &current, QSize chartClient,
+PrintedRecord printedRecordOf(const CWaveSpectrum &spectrum, const scan::SpectrumPrintSettings &settings,
+                              const scan::CDisplayRange &range, bool absorbance) {
+    PrintedRecord record;
+    record.information = scan::informationLines(spectrum, settings);
+    for (std::size_t point : scan::printedPoints(spectrum, range))
+        record.rows.push_back(scan::dataRowTexts(spectrum, point, absorbance));
+    return record;
+}
+
+SpectrumPrinter::SpectrumPrinter(SpectrumChartScene scene, PrintedRecord record, QSize chartClient,
                                  scan::SpectrumPrintSettings settings)
-    : m_scene(std::move(scene)), m_current(current), m_chartClient(chartClient),
+    : m_scene(std::move(scene)), m_record(std::move(record)), m_chartClient(chartClient),
       m_settings(std::move(settings)) {}
 
 // A slot's height is read as points on paper.
@@ -48,7 +64,10 @@ int SpectrumPrinter::prepare(QPagedPaintDevice &device) {
         const QFontMetrics title(m_titleFont, &device);
         const scan::DataTableMetrics metrics{table.horizontalAdvance("testm"), table.height(), title.height(),
                                              device.width(), device.height()};
-        m_dataPages = scan::layoutDataPages(scan::printedPoints(m_current, m_scene.range), metrics);
+        std::vector<std::size_t> rows(m_record.rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rows[i] = i;
+        m_dataPages = scan::layoutDataPages(rows, metrics);
     }
     return pageCount();
 }
@@ -121,8 +140,8 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
         scan::informationBlockOrigin(page.width(), page.height(), lineHeight, titleHeight);
     const int x = page.left() + block.x;
     int y = page.top() + block.y;
-    const int valueX = x + metrics.horizontalAdvance("Scan Range:");
-    for (const scan::InformationLine &line : scan::informationLines(m_current, m_settings)) {
+    const int valueX = x + metrics.horizontalAdvance(QString::fromStdString(m_record.widestLabel));
+    for (const scan::InformationLine &line : m_record.information) {
         painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromStdString(line.label));
         if (!line.value.empty())
             painter.drawText(QPoint(valueX, y + metrics.ascent()), QString::fromStdString(line.value));
@@ -153,12 +172,49 @@ void SpectrumPrinter::paintDataPage(QPainter &painter, const QRect &area, int in
         painter.drawText(QPoint(right - metrics.horizontalAdvance(shown), top + metrics.ascent()), shown);
     };
     for (const scan::DataRow &row : m_dataPages[static_cast<std::size_t>(index)].rows) {
-        const scan::DataRowTexts texts = scan::dataRowTexts(m_current, row.point, m_scene.absorbance);
+        const scan::DataRowTexts &texts = m_record.rows.at(row.point);
         rightAligned(area.left() + row.x + 2 * u - t, area.top() + row.y, texts.wavelength);
         rightAligned(area.left() + row.x + 4 * u - tttt, area.top() + row.y, texts.value);
         rightAligned(area.left() + row.x + 4 * u - t, area.top() + row.y, texts.mark);
     }
     painter.restore();
+}
+
+bool printPagesToPdf(SpectrumPrinter &pages, const QString &path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    if (pages.print(printer))
+        return true;
+    messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                    shell::MessageService::Icon::Error);
+    return false;
+}
+
+void printOnPrinter(SpectrumPrinter &pages, QWidget *parent, const std::function<void()> &exportPdf) {
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        if (messages().ask("Spectavo", "Error\n\nNo printer is set up. Export as PDF... instead?",
+                           shell::MessageService::Icon::Error))
+            exportPdf();
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFromTo(1, pages.prepare(printer));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        pages.print(printer);
+}
+
+void previewPages(SpectrumPrinter &pages, QWidget *parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    if (auto *widget = preview.findChild<QPrintPreviewWidget *>())
+        widget->setViewMode(QPrintPreviewWidget::FacingPagesView);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&pages](QPrinter *target) { pages.print(*target); });
+    preview.exec();
 }
 
 } // namespace spectavo::app

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include <QFont>
@@ -11,16 +13,28 @@
 class QPainter;
 class QPagedPaintDevice;
 class QPrinter;
+class QWidget;
+class QString;
 
 namespace spectavo::app {
 
-// The print of a wavelength-scan window: a chart page (the screen's chart scaled onto the page, the
-// information block, the foot) and data pages listing the current spectrum's points. Pages are laid
-// out for the device actually printed to.
+// What the pages say about the current record: its information block and the rows of its data pages.
+struct PrintedRecord {
+    std::vector<scan::InformationLine> information;
+    std::vector<scan::DataRowTexts> rows;
+    // The widest label of the block: the values start behind it.
+    std::string widestLabel = "Scan Range:";
+};
+PrintedRecord printedRecordOf(const CWaveSpectrum &spectrum, const scan::SpectrumPrintSettings &settings,
+                              const scan::CDisplayRange &range, bool absorbance);
+
+// The print of a scan window: a chart page (the screen's chart scaled onto the page, the information
+// block, the foot) and data pages listing the current record's points. Pages are laid out for the
+// device actually printed to.
 class SpectrumPrinter {
 public:
     // `chartClient` is the chart pane's size on screen: the chart keeps the proportions it has there.
-    SpectrumPrinter(SpectrumChartScene scene, const CWaveSpectrum &current, QSize chartClient,
+    SpectrumPrinter(SpectrumChartScene scene, PrintedRecord record, QSize chartClient,
                     scan::SpectrumPrintSettings settings);
 
     // Lays the pages out for the device; returns their number.
@@ -37,12 +51,21 @@ private:
     QFont printerFont(scan::ChartFontSlot slot, int dpi) const;
 
     SpectrumChartScene m_scene;
-    const CWaveSpectrum &m_current;
+    PrintedRecord m_record;
     QSize m_chartClient;
     scan::SpectrumPrintSettings m_settings;
     std::vector<scan::DataPage> m_dataPages;
     QFont m_tableFont;
     QFont m_titleFont;
 };
+
+// The print flows both scan windows share. Into a PDF file (A4 portrait); false, the operator told,
+// when it cannot be written.
+bool printPagesToPdf(SpectrumPrinter &pages, const QString &path);
+// On the default printer after the print dialog; without one the operator is asked whether to export
+// a PDF file instead (`exportPdf`).
+void printOnPrinter(SpectrumPrinter &pages, QWidget *parent, const std::function<void()> &exportPdf);
+// The preview with two pages side by side.
+void previewPages(SpectrumPrinter &pages, QWidget *parent);
 
 } // namespace spectavo::app

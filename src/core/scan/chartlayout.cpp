@@ -66,4 +66,18 @@ int jumpToMark(std::span<const std::int32_t> marks, int from, bool forward, std:
     return count - 1;
 }
 
+std::optional<int> snapTimeCursor(double t, int totalTime, double step, std::size_t points, double xMin,
+                                  double xMax) {
+    if (points == 0 || !(step > 0.0) || !std::isfinite(t))
+        return std::nullopt;
+    if (t > totalTime)
+        t = 0.0;
+    if (t > xMax)
+        t = xMin;
+    else if (t < xMin)
+        t = xMax;
+    const double k = std::floor(t / step + 0.5);
+    return static_cast<int>(std::clamp(k, 0.0, static_cast<double>(points - 1)));
+}
+
 } // namespace spectavo::scan

@@ -63,6 +63,10 @@ struct CursorPoint {
 };
 std::optional<CursorPoint> snapTraceCursor(double pointerWavelength, double start, double step, int points,
                                            double xMin, double xMax);
+// The time-scan trace cursor: a time beyond the curve's total time goes to 0, then past either end of
+// the axis it wraps; the index is the nearest point, at most the last.
+std::optional<int> snapTimeCursor(double pointerTime, int totalTime, double step, std::size_t points,
+                                  double xMin, double xMax);
 // The trace cursor's jump to the nearest mark (100 significant peak, -100 significant valley) at or
 // after `from` (forward) or at or before it. With none that way the cursor wraps, as the pointer does:
 // forward to the first point, backward to the last.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/scan/time/kinespectrum.h"
 #include "core/scan/wave/wavespectrum.h"
 
 namespace spectavo::scan {
@@ -22,6 +23,10 @@ struct PeakListRow {
 // table), otherwise its significant peaks and/or valleys.
 std::vector<PeakListRow> peakListRows(const CWaveSpectrum &spectrum, bool absorbance, bool showPeaks,
                                       bool showValleys);
+// The rows for a time-scan curve: "%.1fs", the value, and "Peak", "Valley" or nothing.
+std::vector<PeakListRow> kinePeakListRows(const CKineSpectrum &curve, bool absorbance, bool showPeaks,
+                                          bool showValleys);
+
 // The peak/valley threshold's range, as its dialog accepts it (absorbance).
 inline constexpr double kThresholdMin = 0.0;
 inline constexpr double kThresholdMax = 10.0;

@@ -1,0 +1,62 @@
+#include "app/scan/time/kinesetupdialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/shell/qtmessageservice.h"
+#include "core/config/profilefile.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+
+CKineSetup::CKineSetup(shell::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
+                       bool editable, QWidget *parent)
+    : QDialog(parent), m_parameters(parameters), m_limits(limits) {
+    setWindowTitle("Setup kinetic scan");
+    m_lambda =
+        new QLineEdit(QString::fromStdString(strings::formatC("%g", static_cast<double>(currentWavelength))));
+    m_lambda->setObjectName("lambda");
+    m_totalTime = new QSpinBox;
+    m_totalTime->setObjectName("totalTime");
+    m_totalTime->setRange(1, kTotalTimeSpinMax);
+    m_totalTime->setValue(static_cast<int>(parameters.totalTime));
+    m_step = new QComboBox;
+    m_step->setObjectName("step");
+    const std::vector<std::string> choices =
+        kineStepChoices(ProfileFile(shell::KineticsSettings::kFileName, true));
+    for (const std::string &choice : choices)
+        m_step->addItem(QString::fromStdString(choice));
+    m_step->setCurrentIndex(static_cast<int>(initialStepChoice(choices, parameters.step)));
+
+    auto *form = new QFormLayout(this);
+    form->addRow("&Lambda", m_lambda);
+    form->addRow("&Total Time", m_totalTime);
+    form->addRow("Ste&p", m_step);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(editable);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+void CKineSetup::accept() {
+    bool number = false;
+    const float lambda = m_lambda->text().trimmed().toFloat(&number);
+    const KineSetupCheck check = checkKineSetup(
+        {number ? lambda : -1.0f, m_totalTime->text().toStdString(), m_step->currentText().toStdString()},
+        m_limits);
+    if (!check.accepted) {
+        messages().show("Spectavo", check.refusal, shell::MessageService::Icon::Warning);
+        return;
+    }
+    m_parameters.wavelength = check.accepted->wavelength;
+    m_parameters.totalTime = check.accepted->totalTime;
+    m_parameters.step = check.accepted->step;
+    QDialog::accept();
+}
+
+} // namespace spectavo::app
