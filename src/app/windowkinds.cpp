@@ -3,17 +3,10 @@
 #include "app/fixed/dna/dnapages.h"
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/validity/validitypages.h"
-#include "app/placeholderwindow.h"
 #include "app/scan/scanframe.h"
+#include "app/scan/time/kineframe.h"
 
 namespace spectavo::app {
-namespace {
-
-std::function<MeasurementWindow *(const WindowHost &)> placeholderOf(shell::DocumentKind kind) {
-    return [kind](const WindowHost &) { return new CPlaceholderWindow(kind); };
-}
-
-} // namespace
 
 const std::vector<WindowKind> &windowKinds() {
     using shell::DocumentKind;
@@ -22,7 +15,7 @@ const std::vector<WindowKind> &windowKinds() {
         {DocumentKind::WavelengthScan,
          [](const WindowHost &host) { return new CScanFrame(host); },
          {820, 520}},
-        {DocumentKind::TimeScan, placeholderOf(DocumentKind::TimeScan), {480, 320}},
+        {DocumentKind::TimeScan, [](const WindowHost &host) { return new CKineFrame(host); }, {820, 520}},
         {DocumentKind::DnaProtein, makeDnaProteinWindow, {820, 560}},
         {DocumentKind::Validity, makeValidityWindow, {820, 560}},
     };

@@ -16,6 +16,9 @@ void MathDialogForm::row(const QString &label, QWidget *field) {
 }
 
 QComboBox *MathDialogForm::colourRow(int colourIndex, const QString &label) {
+    // A result that keeps its source's colour offers none.
+    if (colourIndex < 0)
+        return nullptr;
     QComboBox *box = makeColourIndexBox();
     box->setObjectName("colour");
     box->setCurrentIndex(colourIndex);

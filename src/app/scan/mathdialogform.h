@@ -13,7 +13,7 @@ class MathDialogForm {
 public:
     explicit MathDialogForm(QDialog *dialog);
     void row(const QString &label, QWidget *field);
-    // The colour box of the result, preset with a colour index.
+    // The colour box of the result, preset with a colour index; none (null) for a negative index.
     QComboBox *colourRow(int colourIndex, const QString &label = "&Color");
     void buttons();
 

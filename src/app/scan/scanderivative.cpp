@@ -25,7 +25,7 @@ int CScanDerivative::order() const {
 }
 
 int CScanDerivative::colourIndex() const {
-    return m_colour->currentIndex();
+    return m_colour ? m_colour->currentIndex() : -1;
 }
 
 QString CScanDerivative::resultName() const {

@@ -50,6 +50,8 @@ CScanProperty::CScanProperty(scan::SpectrumSheet sheet, QWidget *parent)
     m_pages->addTab(scalerPage(), "Scaler");
     m_pages->addTab(printPage(), "Print");
     m_pages->addTab(memoPage(), "Memo");
+    if (m_sheet.rate)
+        m_pages->addTab(ratePage(), "Dynamic Analysis");
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -203,7 +205,8 @@ QWidget *CScanProperty::printPage() {
     QCheckBox *gridData = checkBox("Grid data", m_sheet.printData, "printData");
     QCheckBox *foot = checkBox("Foot notes", m_sheet.printFoot, "printFoot");
     QLineEdit *footNote = textField(m_sheet.footNote, "footNote");
-    QCheckBox *range = checkBox("Scan Range", m_sheet.printRange, "printRange");
+    QCheckBox *range =
+        checkBox(m_sheet.timeScan ? "Total Time" : "Scan Range", m_sheet.printRange, "printRange");
     QCheckBox *step = checkBox("Scan Step", m_sheet.printStep, "printStep");
     QCheckBox *time = checkBox("Print Time", m_sheet.printTime, "printTime");
     QLineEdit *timeText = textField(m_sheet.timeText, "timeText");
@@ -220,7 +223,11 @@ QWidget *CScanProperty::printPage() {
     form->addRow(step, new QLabel(QString::fromStdString(m_sheet.stepText)));
     form->addRow(time, timeText);
     form->addRow(operatorBox, operatorText);
-    form->addRow("Filters", new QLabel(QString::fromStdString(m_sheet.filterText)));
+    QCheckBox *wavelength = checkBox("Wavelength", m_sheet.printWavelength, "printWavelength");
+    if (m_sheet.timeScan)
+        form->addRow(wavelength, new QLabel(QString::fromStdString(m_sheet.filterText)));
+    else
+        form->addRow("Filters", new QLabel(QString::fromStdString(m_sheet.filterText)));
     form->addRow(fontButton("Font of data", scan::kSlotPrintData));
     m_readers.push_back([=, this] {
         m_sheet.printSpectrum = spectrum->isChecked();
@@ -233,6 +240,7 @@ QWidget *CScanProperty::printPage() {
         m_sheet.timeText = timeText->text().toStdString();
         m_sheet.printOperator = operatorBox->isChecked();
         m_sheet.operatorText = operatorText->text().toStdString();
+        m_sheet.printWavelength = wavelength->isChecked();
     });
     return page;
 }
@@ -250,6 +258,52 @@ QWidget *CScanProperty::memoPage() {
         m_sheet.memo = memo->toPlainText().toStdString().substr(0, scan::SpectrumSheet::kMemoField);
         m_sheet.printMemo = print->isChecked();
     });
+    return page;
+}
+
+// "Dynamic Analysis": the current curve's rate fit. The fields are read as numbers; Calculate shows
+// what the curve holds after the window took them over.
+QWidget *CScanProperty::ratePage() {
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    const scan::SpectrumSheet::Rate &rate = *m_sheet.rate;
+    QCheckBox *print = checkBox("&Print Result", rate.print, "printRate");
+    QLineEdit *begin = numberField(rate.begin, "rateBegin");
+    QLineEdit *end = numberField(rate.end, "rateEnd");
+    QLineEdit *factor = numberField(rate.factor, "rateFactor");
+    QLineEdit *result = numberField(rate.result, "rateResult");
+    QLineEdit *r = numberField(rate.r, "rateR");
+    auto *calculate = new QPushButton("&Calculate");
+    calculate->setObjectName("rateCalculate");
+    form->addRow(print);
+    form->addRow("Time &Begin", begin);
+    form->addRow("Time &End", end);
+    form->addRow("&K Factor", factor);
+    form->addRow("&I.U.", result);
+    form->addRow("&R", r);
+    form->addRow(calculate);
+    const auto read = [=, this] {
+        scan::SpectrumSheet::Rate fields = *m_sheet.rate;
+        fields.print = print->isChecked();
+        fields.begin = strings::scanFloatC(begin->text().toStdString());
+        fields.end = strings::scanFloatC(end->text().toStdString());
+        fields.factor = strings::scanFloatC(factor->text().toStdString());
+        fields.result = strings::scanFloatC(result->text().toStdString());
+        fields.r = strings::scanFloatC(r->text().toStdString());
+        return fields;
+    };
+    connect(calculate, &QPushButton::clicked, this, [=, this] {
+        if (!onCalculate)
+            return;
+        if (const std::optional<scan::SpectrumSheet::Rate> now = onCalculate(read())) {
+            m_sheet.rate = *now;
+            begin->setText(QString::fromStdString(strings::formatC("%g", static_cast<double>(now->begin))));
+            end->setText(QString::fromStdString(strings::formatC("%g", static_cast<double>(now->end))));
+            result->setText(QString::fromStdString(strings::formatC("%g", static_cast<double>(now->result))));
+            r->setText(QString::fromStdString(strings::formatC("%g", static_cast<double>(now->r))));
+        }
+    });
+    m_readers.push_back([=, this] { m_sheet.rate = read(); });
     return page;
 }
 

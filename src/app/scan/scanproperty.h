@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QDialog>
@@ -11,14 +12,17 @@ class QTabWidget;
 
 namespace spectavo::app {
 
-// The settings sheet of a wavelength-scan window, seven pages over one scan::SpectrumSheet. The
-// values are read back from the pages when the sheet is confirmed.
+// The settings sheet of a scan window, seven pages over one scan::SpectrumSheet (and, for a time scan
+// with a curve, the rate page). The values are read back from the pages when the sheet is confirmed.
 class CScanProperty : public QDialog {
 public:
     CScanProperty(scan::SpectrumSheet sheet, QWidget *parent = nullptr);
     // The values as the pages show them now.
     const scan::SpectrumSheet &sheet();
     QTabWidget *pages() const { return m_pages; }
+    // The rate page's "Calculate": the window takes the fields over and returns what the curve holds
+    // then (nothing when it refused them).
+    std::function<std::optional<scan::SpectrumSheet::Rate>(const scan::SpectrumSheet::Rate &)> onCalculate;
 
 private:
     QWidget *viewPage();
@@ -28,6 +32,7 @@ private:
     QWidget *scalerPage();
     QWidget *printPage();
     QWidget *memoPage();
+    QWidget *ratePage();
     QWidget *fontButton(const QString &text, scan::ChartFontSlot slot);
 
     scan::SpectrumSheet m_sheet;

@@ -24,7 +24,7 @@ int CScanSmooth::range() const {
 }
 
 int CScanSmooth::colourIndex() const {
-    return m_colour->currentIndex();
+    return m_colour ? m_colour->currentIndex() : -1;
 }
 
 QString CScanSmooth::resultName() const {

@@ -180,12 +180,22 @@ void SpectrumPrinter::paintDataPage(QPainter &painter, const QRect &area, int in
     painter.restore();
 }
 
+QPageLayout &scanPageLayout() {
+    static QPageLayout layout = [] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        return printer.pageLayout();
+    }();
+    return layout;
+}
+
 bool printPagesToPdf(SpectrumPrinter &pages, const QString &path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageLayout(scanPageLayout());
     if (pages.print(printer))
         return true;
     messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
@@ -201,6 +211,7 @@ void printOnPrinter(SpectrumPrinter &pages, QWidget *parent, const std::function
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(scanPageLayout());
     printer.setFromTo(1, pages.prepare(printer));
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() == QDialog::Accepted)
@@ -209,6 +220,7 @@ void printOnPrinter(SpectrumPrinter &pages, QWidget *parent, const std::function
 
 void previewPages(SpectrumPrinter &pages, QWidget *parent) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(scanPageLayout());
     QPrintPreviewDialog preview(&printer, parent);
     if (auto *widget = preview.findChild<QPrintPreviewWidget *>())
         widget->setViewMode(QPrintPreviewWidget::FacingPagesView);

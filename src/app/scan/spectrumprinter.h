@@ -13,6 +13,7 @@
 class QPainter;
 class QPagedPaintDevice;
 class QPrinter;
+class QPageLayout;
 class QWidget;
 class QString;
 
@@ -58,6 +59,10 @@ private:
     QFont m_tableFont;
     QFont m_titleFont;
 };
+
+// The paper and orientation "Print Setup..." chose, for every print and PDF file of the scan windows
+// (A4 portrait until then).
+QPageLayout &scanPageLayout();
 
 // The print flows both scan windows share. Into a PDF file (A4 portrait); false, the operator told,
 // when it cannot be written.

@@ -56,7 +56,7 @@ int CSysMathSavGol::halfWidth() const {
 }
 
 int CSysMathSavGol::colourIndex() const {
-    return m_colour->currentIndex();
+    return m_colour ? m_colour->currentIndex() : -1;
 }
 
 QString CSysMathSavGol::resultName() const {

@@ -1,0 +1,203 @@
+#include "app/scan/time/kineframe.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenu>
+
+#include "app/scan/scanlistview.h"
+#include "app/scan/time/kineview.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
+#include "core/scan/time/kinefile.h"
+#include "core/shell/sharedsettings.h"
+
+namespace spectavo::app {
+
+QtKineTimers::QtKineTimers(std::function<void()> cycle, std::function<void()> settle) {
+    QObject::connect(&m_cycle, &QTimer::timeout, std::move(cycle));
+    QObject::connect(&m_settle, &QTimer::timeout, std::move(settle));
+}
+
+namespace {
+
+KineTimers &timersOf(KineTimers *given, std::unique_ptr<QtKineTimers> &own) {
+    return given ? *given : *own;
+}
+
+} // namespace
+
+CKineFrame::CKineFrame(WindowHost host, KineTimers *timers, QWidget *parent)
+    : QSplitter(Qt::Horizontal, parent), m_host(std::move(host)),
+      m_display(scan::CDisplayRange::loadKinetic(ProfileFile(shell::KineticsSettings::kFileName, true))),
+      m_base(scan::BaseScales::loadKinetic(ProfileFile(kAnalystSettingsFile, true))),
+      m_absorbance(m_host.program.flags.absorbanceMode == 1),
+      m_ownTimers(timers ? nullptr
+                         : std::make_unique<QtKineTimers>([this] { m_acquisition.cycleTick(); },
+                                                          [this] { m_acquisition.settleTick(); })),
+      m_acquisition(m_host.program, m_curves, &m_target, *this, timersOf(timers, m_ownTimers)) {
+    m_view = new CKineView(m_curves, m_display, m_absorbance, this);
+    m_list = new CScanListView(this);
+    m_list->setHeaderLabels({"Time(s)", "Abs", "Peak/Valley"});
+    addWidget(m_view);
+    m_list->setMinimumWidth(120);
+    addWidget(m_list);
+    setStretchFactor(0, 1);
+    setMinimumSize(600, 380);
+    buildCommands();
+    buildToolBar();
+    m_view->onDisplayChanged = [this] { redraw(); };
+    m_view->onStatus = [this](const std::string &text) { m_host.showState(text); };
+    m_view->onTimeReached = [this](const std::string &text) { m_host.showState(text); };
+    m_view->onContextMenu = [this](QPoint at) {
+        QMenu menu;
+        for (QMenu *popup : m_menus)
+            menu.addMenu(popup);
+        menu.exec(at);
+    };
+    refresh();
+}
+
+CKineFrame::~CKineFrame() {
+    // Nothing of the link may write into these curves or post to this window once they are gone.
+    m_host.program.link.CloseAcquisitionOf(&m_target);
+    if (m_host.program.flags.autorunActive != 0 && m_acquisition.running())
+        m_host.program.flags.autorunActive = 0;
+    delete m_view; // it shows this window's curves and display record, which go before the children
+    delete m_toolBar;
+    qDeleteAll(m_menus);
+    ProfileFile file(shell::KineticsSettings::kFileName, true);
+    ProfileFile::Batch batch(file);
+    m_display.range().save(batch);
+    ProfileFile(kAnalystSettingsFile, true)
+        .PutInt("Spectavo", "LastType", static_cast<int>(shell::DocumentKind::TimeScan));
+}
+
+bool CKineFrame::openFile(const QString &path) {
+    auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew());
+    if (!readCurveFile(path.toStdString(), *curve))
+        return false;
+    curve->recomputeMarkers(m_host.program.flags.peakHeight);
+    curve->recomputeRate();
+    m_curves.insertFront(std::move(curve));
+    m_curves.setCurrent(0);
+    refresh();
+    return true;
+}
+
+void CKineFrame::setAbsorbance(bool absorbance) {
+    m_absorbance = absorbance;
+    refresh();
+}
+
+void CKineFrame::modeCommand(bool absorbance) {
+    m_display.pushUndo(m_absorbance);
+    m_display.range().manual = 0;
+    ProfileFile(shell::KineticsSettings::kFileName, true).PutInt("Grid", "ManualSet", 0);
+    setAbsorbance(absorbance);
+}
+
+void CKineFrame::refresh() {
+    const scan::CDisplayRange &range = m_display.range();
+    m_list->refill(m_curves.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
+    fitListWidth();
+    redraw();
+}
+
+void CKineFrame::redraw() {
+    refillCurveBox();
+    if (m_curves.empty() && m_view->searchMode())
+        m_view->setSearchMode(false);
+    m_view->invalidate();
+    refreshCommands();
+}
+
+void CKineFrame::fitListWidth() {
+    const int listWidth = std::max(160, m_list->naturalWidth());
+    setSizes({std::max(width() - listWidth - handleWidth(), 0), listWidth});
+}
+
+void CKineFrame::resizeEvent(QResizeEvent *event) {
+    QSplitter::resizeEvent(event);
+    fitListWidth();
+}
+
+void CKineFrame::focusInEvent(QFocusEvent *event) {
+    QSplitter::focusInEvent(event);
+    refillCurveBox();
+}
+
+bool CKineFrame::event(QEvent *event) {
+    if (event->type() == NotifyEvent::eventType()) {
+        const link::Notification &notification = static_cast<NotifyEvent *>(event)->notification();
+        if (notification.kind == link::NotifyKind::Station) {
+            if (notification.code == link::kStationTransferDone && m_awaitingFile)
+                acceptArrivedFile();
+        } else {
+            m_acquisition.handleNotification(notification);
+        }
+        refreshCommands();
+        return true;
+    }
+    return QSplitter::event(event);
+}
+
+void CKineFrame::closeEvent(QCloseEvent *event) {
+    if (confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CKineFrame::showState(const std::string &text) {
+    m_host.showState(text);
+}
+
+void CKineFrame::inform(const std::string &text) {
+    messages().show("Spectavo", text, shell::MessageService::Icon::Information);
+}
+
+void CKineFrame::pointsArrived() {
+    m_view->addArrivedSegments();
+}
+
+bool CKineFrame::servedByLink() const {
+    return m_acquisition.running() || m_awaitingFile;
+}
+
+scan::WaveWindowState CKineFrame::commandState() const {
+    link::StationLink &link = m_host.program.link;
+    const bool noAcquisition = !link.acquisition().open.load();
+    scan::WaveWindowState state;
+    state.instrumentReady = m_acquisition.instrumentFree();
+    state.linkFree = link.status().linkOnline.load() == 1 && noAcquisition;
+    state.installedCells = m_acquisition.installedCellCount();
+    state.servedByLink = servedByLink();
+    const CKineSpectrum *current = m_curves.current();
+    state.currentSaveable = current && !current->acquiring.load();
+    state.spectrumCount = static_cast<int>(m_curves.size());
+    state.canUndoScales = m_display.canUndo();
+    state.zoomMode = m_view->zoomMode();
+    state.searchMode = m_view->searchMode();
+    state.absorbance = m_absorbance;
+    state.showPeaks = m_display.range().showPeaks != 0;
+    state.showValleys = m_display.range().showValleys != 0;
+    state.setupAvailable = noAcquisition && m_host.program.flags.lampStable != 0;
+    state.sampling = link.acquisition().mode.load() == link::kModeTimedSampling;
+    return state;
+}
+
+void CKineFrame::refreshCommands() {
+    const scan::WaveWindowState state = commandState();
+    for (const auto &[command, action] : m_actions) {
+        const scan::CommandState rule = scan::kineCommandState(command, state);
+        action->setEnabled(rule.enabled);
+        if (action->isCheckable())
+            action->setChecked(rule.checked);
+    }
+    if (m_colourBox)
+        m_colourBox->setEnabled(state.spectrumCount > 0);
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,190 @@
+// The files of a time-scan window: open, save, export, remove, the close check, the instrument's
+// stored time scans and the clipboard picture.
+
+#include <QPainter>
+
+#include "app/scan/scanlistview.h"
+#include "app/scan/spectrumchart.h"
+#include "app/scan/time/kineframe.h"
+#include "app/scan/time/kineview.h"
+#include "app/shell/filemanagementdialog.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/clipboardpicture.h"
+#include "app/widgets/filechooser.h"
+#include "core/config/atomicfile.h"
+#include "core/link/commands.h"
+#include "core/link/storedrecords.h"
+#include "core/scan/datafileformats.h"
+#include "core/scan/exchangeformats.h"
+#include "core/scan/seriesconversion.h"
+#include "core/scan/time/kinefile.h"
+#include "core/strings/cformat.h"
+
+namespace spectavo::app {
+namespace {
+
+using Icon = shell::MessageService::Icon;
+using Answer = shell::MessageService::Answer;
+
+constexpr const char *kCurveFilter = "kinetics analysis spectra(*.kin)";
+// The instrument's stored-file type of a time scan.
+constexpr int kStoredTimeScan = 2;
+
+void cannotWrite(const QString &path) {
+    messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                    Icon::Error);
+}
+
+} // namespace
+
+void CKineFrame::openCurve() {
+    const QString path = fileChooser().chooseOpen(this, kCurveFilter);
+    if (!path.isEmpty() && !openFile(path))
+        messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()),
+                        Icon::Error);
+}
+
+// Asks for a file name (the curve's name offered) and writes the curve; false when cancelled or the
+// file could not be written.
+bool CKineFrame::offerSave(CKineSpectrum &curve) {
+    const QString path =
+        fileChooser().chooseSave(this, kCurveFilter, QString::fromStdString(curve.name), "kin");
+    if (path.isEmpty())
+        return false;
+    if (!writeCurveFile(curve, path.toStdString())) {
+        cannotWrite(path);
+        return false;
+    }
+    m_host.documentSaved(this, path);
+    return true;
+}
+
+void CKineFrame::saveCurve() {
+    if (CKineSpectrum *current = m_curves.current();
+        current && !current->acquiring.load() && offerSave(*current))
+        refresh();
+}
+
+void CKineFrame::exportCurve(const QString &filter, const QString &suffix,
+                             bool (CKineFrame::*writer)(const QString &)) {
+    const CKineSpectrum *current = m_curves.current();
+    if (!current || current->acquiring.load())
+        return;
+    const QString path = fileChooser().chooseSave(
+        this, filter, QString::fromStdString(scan::exportFileName(current->name, suffix.toStdString())),
+        suffix);
+    if (!path.isEmpty() && !(this->*writer)(path))
+        cannotWrite(path);
+}
+
+bool CKineFrame::exportCurrentTable(const QString &path) {
+    const CKineSpectrum *current = m_curves.current();
+    return current && exportCurveTable(*current, path.toStdString());
+}
+
+bool CKineFrame::exportCurrentCsv(const QString &path) {
+    const CKineSpectrum *current = m_curves.current();
+    return current && writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
+}
+
+bool CKineFrame::exportCurrentJcamp(const QString &path) {
+    const CKineSpectrum *current = m_curves.current();
+    return current && writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+}
+
+void CKineFrame::openInstrumentFile() {
+    CFileManagementDialog browser(m_host.program.link, this);
+    browser.presetType(kStoredTimeScan);
+    if (browser.exec() == QDialog::Accepted && browser.choice())
+        takeInstrumentFile(*browser.choice());
+}
+
+bool CKineFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
+    if (choice.typeIndex != kStoredTimeScan) {
+        messages().show("Spectavo", "File type mismatched, please select another one.", Icon::Stop);
+        return false;
+    }
+    m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
+                                                             choice.handle[1], &m_target);
+    refreshCommands();
+    return m_awaitingFile;
+}
+
+// The stored time scan arrived: it becomes a curve in front, current, with its markers and rate.
+void CKineFrame::acceptArrivedFile() {
+    m_awaitingFile = false;
+    link::StationLink &link = m_host.program.link;
+    const link::FileTransfer &transfer = link.fileTransfer();
+    auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew());
+    bool incomplete = false;
+    const bool decoded = !transfer.conversionRefused() &&
+                         decodeInstrumentCurve(transfer.content().first(transfer.contentBytes()),
+                                               link.config().stepsPerNm.load(), link.config().beamType.load(),
+                                               *curve, &incomplete);
+    link.CloseAcquisitionOf(&m_target);
+    if (incomplete) {
+        messages().show("Spectavo", link::kIncompleteFile, Icon::Error);
+        return;
+    }
+    if (!decoded) {
+        messages().show("Spectavo", "The instrument's file is not a time scan this program can read.",
+                        Icon::Error);
+        return;
+    }
+    curve->recomputeMarkers(m_host.program.flags.peakHeight);
+    curve->recomputeRate();
+    m_curves.insertFront(std::move(curve));
+    m_curves.setCurrent(0);
+    refresh();
+}
+
+void CKineFrame::removeCurve() {
+    CKineSpectrum *current = m_curves.current();
+    if (!current || current->acquiring.load())
+        return;
+    if (current->modified) {
+        const Answer answer = messages().askOrCancel(
+            "Spectavo", current->sampleName() + " has not been saved. Save it now?", Icon::Question);
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !offerSave(*current)))
+            return;
+    }
+    m_curves.remove(*m_curves.currentIndex());
+    if (!m_curves.empty())
+        m_curves.setCurrent(0);
+    m_list->clear();
+    refresh();
+}
+
+bool CKineFrame::confirmClose() {
+    for (std::size_t i = 0; i < m_curves.size(); ++i)
+        if (m_curves.at(i).acquiring.load()) {
+            messages().show("Spectavo",
+                            strings::formatC("%s has not completed. This window should not be closed.",
+                                             m_curves.at(i).sampleName().c_str()),
+                            Icon::Information);
+            return false;
+        }
+    for (std::size_t i = 0; i < m_curves.size(); ++i) {
+        CKineSpectrum &curve = m_curves.at(i);
+        if (!curve.modified)
+            continue;
+        // Cancel (Escape, the box's close button) keeps the window with every curve.
+        const Answer answer = messages().askOrCancel(
+            "Spectavo", curve.sampleName() + " has not been saved. Save it now?", Icon::Question);
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !offerSave(curve)))
+            return false;
+    }
+    return true;
+}
+
+// The chart as the clipboard's picture: SVG (described as the program's time-scan chart) and PNG.
+void CKineFrame::copyPicture() {
+    if (m_curves.empty())
+        return;
+    const SpectrumChartScene scene = m_view->scene();
+    copyPictureToClipboard(m_view->rect(), "ZAV.Kin", [&scene](QPainter &painter, const QRect &area) {
+        paintSpectrumChart(painter, area, scene);
+    });
+}
+
+} // namespace spectavo::app
