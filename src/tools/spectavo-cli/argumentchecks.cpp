@@ -5,6 +5,7 @@
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/link/stationlink.h"
+#include "core/scan/time/kinesetup.h"
 #include "core/scan/wave/scansettings.h"
 #include "core/strings/cformat.h"
 
@@ -20,6 +21,10 @@ struct WavelengthRange {
 };
 
 // The instrument's wavelength range as the goto dialog takes it, from the station files.
+// A step the sampling timer keeps: half a second up to an hour.
+constexpr float kMinimumStep = 0.5f;
+constexpr float kMaximumStep = 3600.0f;
+
 WavelengthRange instrumentRange() {
     link::StationLink probe;
     probe.ResetStationStatus();
@@ -44,6 +49,26 @@ std::string checkScan(const Arguments &args) {
     const std::string kind = args.get("--kind", "absorbance");
     if (error.empty() && kind != "absorbance" && kind != "baseline" && kind != "energy" && kind != "slit")
         error = "unknown scan kind '" + kind + "' (absorbance, baseline, energy or slit)";
+    return error;
+}
+
+// The time-scan setup's own rules and messages, then the cell and the output file.
+std::string checkKinetics(const Arguments &args) {
+    for (const char *option : {"--wl", "--step", "--total", "-o"})
+        if (!args.has(option))
+            return std::string("kinetics needs ") + option;
+    const float step = strings::scanFloatC(args.get("--step"));
+    if (!(step >= kMinimumStep && step <= kMaximumStep))
+        return strings::formatC("Please enter a number between %g and %g.", static_cast<double>(kMinimumStep),
+                                static_cast<double>(kMaximumStep));
+    const WavelengthRange range = instrumentRange();
+    const KineSetupCheck check =
+        checkKineSetup({strings::scanFloatC(args.get("--wl")), args.get("--total"), args.get("--step")},
+                       {static_cast<float>(range.low), static_cast<float>(range.high)});
+    if (!check.accepted)
+        return check.refusal;
+    std::string error;
+    checkedInteger(args, "--cell", 1, 8, error);
     return error;
 }
 
@@ -73,6 +98,8 @@ std::string checkInstrumentArguments(const std::string &command, const Arguments
     std::string error;
     if (command == "scan")
         return checkScan(args);
+    if (command == "kinetics")
+        return checkKinetics(args);
     if (command == "goto") {
         const WavelengthRange range = instrumentRange();
         if (args.words.empty())

@@ -35,6 +35,14 @@ bool Waiter::waitUntil(const std::function<bool()> &condition, std::chrono::mill
     return m_arrived.wait_for(lock, timeout, condition);
 }
 
+std::vector<link::Notification> Waiter::take(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(m_mutex);
+    m_arrived.wait_for(lock, timeout, [&] { return !m_received.empty(); });
+    std::vector<link::Notification> taken;
+    taken.swap(m_received);
+    return taken;
+}
+
 void Waiter::clear() {
     std::lock_guard guard(m_mutex);
     m_received.clear();

@@ -20,6 +20,8 @@ public:
     std::optional<link::Notification> waitFor(const std::function<bool(const link::Notification &)> &match,
                                               std::chrono::milliseconds timeout);
     bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout);
+    // Every notification received so far, in order, taken out; waits up to `timeout` for a first one.
+    std::vector<link::Notification> take(std::chrono::milliseconds timeout);
     void clear();
 
 private:

@@ -40,16 +40,6 @@ float currentWavelength(CliSession &session) {
     return static_cast<float>(session.link().status().currentWavelengthTenths.load()) / 10.0f;
 }
 
-// --cell N: the cell to measure, moved into the light path first.
-std::string selectCellOption(CliSession &session, const Arguments &args) {
-    if (!args.has("--cell"))
-        return "";
-    Arguments cell;
-    cell.words.push_back(args.get("--cell"));
-    Report ignored;
-    return cellCommand(session, cell, ignored);
-}
-
 std::string tristate(int value) {
     return value < 0 ? "unknown" : value == 0 ? "fault" : "ok";
 }
@@ -107,6 +97,15 @@ std::string saveDownloaded(CliSession &session, const std::string &name,
 }
 
 } // namespace
+
+std::string selectCellOption(CliSession &session, const Arguments &args) {
+    if (!args.has("--cell"))
+        return "";
+    Arguments cell;
+    cell.words.push_back(args.get("--cell"));
+    Report ignored;
+    return cellCommand(session, cell, ignored);
+}
 
 std::string Arguments::get(const std::string &option, const std::string &fallback) const {
     const auto found = options.find(option);

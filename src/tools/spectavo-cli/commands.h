@@ -31,5 +31,8 @@ std::string darkCommand(CliSession &, const Arguments &, Report &);
 std::string filesCommand(CliSession &, const Arguments &, Report &);
 std::string downloadCommand(CliSession &, const Arguments &, Report &);
 std::string deleteCommand(CliSession &, const Arguments &, Report &);
+std::string kineticsCommand(CliSession &, const Arguments &, Report &);
+// Shared by the commands that measure in a chosen cell: --cell N (1-based) into the light path.
+std::string selectCellOption(CliSession &session, const Arguments &args);
 
 } // namespace spectavo::cli

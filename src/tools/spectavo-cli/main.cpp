@@ -28,6 +28,9 @@ constexpr const char *kUsage =
     "                               the blanks in the cell first and subtracts them\n"
     "  scan --from HIGH --to LOW --step-index K --filter-index F [--kind absorbance|baseline|energy|slit]\n"
     "       [--cell N] [-o FILE]    wavelength scan, CSV of wavelength and absorbance\n"
+    "  kinetics --wl WL --step S --total T [--cell N] -o FILE.kin\n"
+    "                               time scan at one wavelength every S seconds for T seconds, as the\n"
+    "                               time-scan window runs it: the curve file, its points, rate and R\n"
     "  cell N                       move cell N (1-based) into the light path\n"
     "  dark                         read the dark-current table\n"
     "  files [--type INDEX]         list the instrument's files\n"
@@ -53,7 +56,7 @@ const std::map<std::string, Command> kCommands = {
     {"status", statusCommand}, {"goto", gotoCommand},       {"read", readCommand},
     {"blank", blankCommand},   {"scan", scanCommand},       {"cell", cellCommand},
     {"dark", darkCommand},     {"files", filesCommand},     {"download", downloadCommand},
-    {"delete", deleteCommand}, {"measure", measureCommand},
+    {"delete", deleteCommand}, {"measure", measureCommand}, {"kinetics", kineticsCommand},
 };
 
 const std::map<std::string, FileCommand> kFileCommands = {
