@@ -1,7 +1,7 @@
 // Pictures of the workstation on the virtual instrument, for the documentation: the main window once
 // the link is up, the status window, the dark current dialog, the hub setup dialog, and a holmium scan
 // in the wavelength-scan window with its settings sheet and printed page, and the fixed points window
-// with its method, five measured samples and a readout.
+// with its method, five measured samples and a readout, and a multicell time scan.
 //
 //   spectavo-screenshots <output folder>
 //
@@ -39,6 +39,8 @@
 #include "app/scan/scanproperty.h"
 #include "app/scan/waveview.h"
 #include "app/shell/hubsetupdialog.h"
+#include "screenshotsupport.h"
+#include "timescanshots.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
@@ -49,6 +51,7 @@
 namespace {
 
 using namespace spectavo;
+using namespace spectavo::screenshots;
 
 class PrintedMessages : public shell::MessageService {
 public:
@@ -65,44 +68,6 @@ public:
         return ask(caption, text, icon) ? Answer::Yes : Answer::No;
     }
 };
-
-// Runs the event loop until the condition holds or the time is up.
-template <typename Condition>
-bool pumpUntil(Condition condition, int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    return true;
-}
-
-void pumpFor(int milliseconds) {
-    pumpUntil([] { return false; }, milliseconds);
-}
-
-bool save(QWidget &widget, const QDir &folder, const char *name) {
-    const QString path = folder.filePath(name);
-    if (!widget.grab().save(path)) {
-        std::fprintf(stderr, "spectavo-screenshots: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
-// A new document window of this kind, maximised; null when it is not the window expected.
-template <typename Window>
-Window *newMaximized(app::CMainFrame &frame, shell::DocumentKind kind, QMdiSubWindow *&window) {
-    frame.newDocument(kind);
-    window = frame.documents()->subWindowList().last();
-    auto *made = dynamic_cast<Window *>(window->widget());
-    if (made)
-        window->showMaximized();
-    return made;
-}
 
 // A holmium scan on the virtual instrument with its peaks labelled, the settings sheet and the
 // printed chart page (as PDF; scripts/screenshots turns it into a picture).
@@ -350,6 +315,7 @@ int main(int argc, char **argv) {
     PrintedMessages messages;
     app::installMessages(&messages);
     link::StationLink &station = link::StationLink::instance();
+    const CellsForTimeScan cells;
     app::CMainFrame frame(station, &messages, 0);
     frame.show();
     const bool live = pumpUntil(
@@ -383,6 +349,7 @@ int main(int argc, char **argv) {
     saved = showCalibration(frame, folder) && saved;
     saved = measureDna(frame, station, folder) && saved;
     saved = testValidity(frame, station, folder) && saved;
+    saved = runTimeScans(frame, station, folder) && saved;
 
     app::CHubSetup hub(&frame);
     hub.show();

@@ -1,0 +1,87 @@
+#include "timescanshots.h"
+
+#include <cstdio>
+
+#include <QTabWidget>
+
+#include "app/scan/scanproperty.h"
+#include "app/scan/time/kineframe.h"
+#include "app/scan/time/kineview.h"
+#include "core/config/atomicfile.h"
+#include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
+#include "core/scan/time/kinesheet.h"
+#include "core/shell/accessories.h"
+#include "core/shell/sharedsettings.h"
+#include "screenshotsupport.h"
+
+namespace spectavo::screenshots {
+namespace {
+
+constexpr const char *kKinetics = shell::KineticsSettings::kFileName;
+
+// The settings sheet of the window, on its rate page.
+bool saveRatePage(app::CMainFrame &frame, app::CKineFrame &kinetics, const QDir &folder) {
+    ProfileFile settings(kKinetics, true);
+    ProfileFile analyst(kAnalystSettingsFile, true);
+    app::CScanProperty sheet(scan::presetKineSheet(kinetics.display().range(), kinetics.absorbance(),
+                                                   kinetics.curves().current(), settings, analyst,
+                                                   kinetics.view()->fonts()),
+                             &frame);
+    sheet.show();
+    sheet.pages()->setCurrentIndex(sheet.pages()->count() - 1);
+    pumpFor(300);
+    const bool saved = save(sheet, folder, "timescan-rate.png");
+    sheet.hide();
+    return saved;
+}
+
+} // namespace
+
+CellsForTimeScan::CellsForTimeScan()
+    : m_path(ProfileFile(shell::AccessorySettings::kCellsFile, true).path()), m_operators(readTextFile(m_path)) {
+    ProfileFile install(m_path, false);
+    ProfileFile::Batch batch(install);
+    batch.PutInt("Status", "CellNum", 8);
+    batch.PutInt("Install", "Cell6", 1);
+    batch.PutString("Name", "Cell0", "Blank");
+    batch.PutString("Name", "Cell6", "NADH reaction");
+}
+
+CellsForTimeScan::~CellsForTimeScan() {
+    if (m_operators.status == FileText::Status::Read)
+        writeFileAtomically(m_path, m_operators.text);
+    else
+        std::remove(m_path.c_str());
+}
+
+bool runTimeScans(app::CMainFrame &frame, link::StationLink &station, const QDir &folder) {
+    ProfileFile(kKinetics, true).PutInt("Peak and Valley", "ShowPeakValleyType", 2);
+    QMdiSubWindow *window = nullptr;
+    auto *kinetics = newMaximized<app::CKineFrame>(frame, shell::DocumentKind::TimeScan, window);
+    bool saved = kinetics != nullptr;
+    if (kinetics) {
+        frame.shared().kinetics = {340.0f, 90.0f, 30.0f, {}};
+        kinetics->setupConfirmed();
+        pumpUntil([&] { return station.status().currentWavelengthTenths.load() == 3400; }, 20000);
+        kinetics->refreshCommands();
+        kinetics->action(app::CKineFrame::kAutorun)->trigger();
+        saved = pumpUntil([&] { return !kinetics->acquisition().running(); }, 240000) && saved;
+        kinetics->display().range().xMax = 100.0f;
+        kinetics->display().range().absMin = -0.2f;
+        kinetics->display().range().absMax = 1.4f;
+        kinetics->refresh();
+        pumpFor(500);
+        saved = save(frame, folder, "timescan.png") && saved;
+        saved = saveRatePage(frame, *kinetics, folder) && saved;
+        saved = kinetics->printToPdf(folder.filePath("timescan-printed.pdf")) && saved;
+        for (std::size_t i = 0; i < kinetics->curves().size(); ++i)
+            kinetics->curves().at(i).modified = false;
+        kinetics->display().range() = scan::CDisplayRange::loadKinetic(ProfileFile("", false));
+        window->close();
+    }
+    ProfileFile(kKinetics, true).PutInt("Peak and Valley", "ShowPeakValleyType", 0);
+    return saved;
+}
+
+} // namespace spectavo::screenshots
