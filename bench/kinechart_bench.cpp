@@ -47,7 +47,8 @@ struct KinePane {
             std::normal_distribution<float> noise(0.0f, 0.01f);
             for (std::size_t i = 0; i < curve->points().size(); ++i)
                 curve->points()[i] = 0.2f + 0.2f * static_cast<float>(c) -
-                                     0.1f * static_cast<float>(i) / static_cast<float>(kPoints) + noise(random);
+                                     0.1f * static_cast<float>(i) / static_cast<float>(kPoints) +
+                                     noise(random);
             curve->count = static_cast<int>(curve->points().size());
             curves.insertFront(std::move(curve));
         }
@@ -134,5 +135,6 @@ int main(int argc, char **argv) {
     return bench::runAndPrintRatios(
         argc, argv,
         {{"(a) every point / reduced full redraw (goal >= 4)", {"FullRedrawEveryPoint", "FullRedrawReduced"}},
-         {"(b) one arriving point / full redraw (goal <= 0.05)", {"OnePointArrived", "StreamingFullRedraw"}}});
+         {"(b) one arriving point / full redraw (goal <= 0.05)",
+          {"OnePointArrived", "StreamingFullRedraw"}}});
 }

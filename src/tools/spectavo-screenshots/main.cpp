@@ -39,14 +39,14 @@
 #include "app/scan/scanproperty.h"
 #include "app/scan/waveview.h"
 #include "app/shell/hubsetupdialog.h"
-#include "screenshotsupport.h"
-#include "timescanshots.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/servicedialogs.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/strings/cformat.h"
+#include "screenshotsupport.h"
+#include "timescanshots.h"
 
 namespace {
 

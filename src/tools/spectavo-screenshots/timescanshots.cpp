@@ -39,7 +39,8 @@ bool saveRatePage(app::CMainFrame &frame, app::CKineFrame &kinetics, const QDir 
 } // namespace
 
 CellsForTimeScan::CellsForTimeScan()
-    : m_path(ProfileFile(shell::AccessorySettings::kCellsFile, true).path()), m_operators(readTextFile(m_path)) {
+    : m_path(ProfileFile(shell::AccessorySettings::kCellsFile, true).path()),
+      m_operators(readTextFile(m_path)) {
     ProfileFile install(m_path, false);
     ProfileFile::Batch batch(install);
     batch.PutInt("Status", "CellNum", 8);
