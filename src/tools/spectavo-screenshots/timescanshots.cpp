@@ -64,8 +64,16 @@ bool runTimeScans(app::CMainFrame &frame, link::StationLink &station, const QDir
     if (kinetics) {
         frame.shared().kinetics = {340.0f, 90.0f, 30.0f, {}};
         kinetics->setupConfirmed();
-        pumpUntil([&] { return station.status().currentWavelengthTenths.load() == 3400; }, 20000);
+        pumpUntil(
+            [&] {
+                return station.status().currentWavelengthTenths.load() == 3400 && !station.acquisition().open.load();
+            },
+            20000);
         kinetics->refreshCommands();
+        if (!kinetics->action(app::CKineFrame::kAutorun)->isEnabled()) {
+            std::fprintf(stderr, "spectavo-screenshots: the time scan's Autorun is not available\n");
+            saved = false;
+        }
         kinetics->action(app::CKineFrame::kAutorun)->trigger();
         saved = pumpUntil([&] { return !kinetics->acquisition().running(); }, 240000) && saved;
         kinetics->display().range().xMax = 100.0f;
