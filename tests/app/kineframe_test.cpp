@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include "app/scan/displayrangedialog.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/time/kineframe.h"
 #include "app/scan/time/kineview.h"
@@ -351,6 +353,20 @@ TEST_F(KineWindowTest, TheTraceCursorBeyondTheCurveJumpsToTimeZero) {
     frame->view()->traceAt(frame->view()->width() - 40); // near 100 s, far beyond the 4 s curve
     ASSERT_TRUE(frame->view()->cursorIndex());
     EXPECT_EQ(*frame->view()->cursorIndex(), 0);
+}
+
+TEST_F(KineWindowTest, TheDisplayRangeDialogTakesWholeSecondsBeyondTheBaseScales) {
+    scan::DisplayHistory display(scan::CDisplayRange::loadKinetic(ProfileFile(dir.file("none.ini"), false)));
+    CDisplayRangeDialog dialog(display,
+                               scan::BaseScales::loadKinetic(ProfileFile(dir.file("none.ini"), false)), true);
+    dialog.findChild<QLineEdit *>("xMax")->setText("3600.5");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(messages.shown.back(), "Please enter an integer between 0 and 100000.");
+    dialog.findChild<QLineEdit *>("xMax")->setText("3600");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(display.range().xMax, 3600.0f) << "a time scan may be longer than the 100 s it restores to";
 }
 
 } // namespace

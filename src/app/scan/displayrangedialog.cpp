@@ -1,11 +1,14 @@
 #include "app/scan/displayrangedialog.h"
 
+#include <cmath>
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 
 #include "app/shell/qtmessageservice.h"
+#include "core/scan/time/kinesetup.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::app {
@@ -28,11 +31,20 @@ std::optional<float> numberIn(const QLineEdit *field) {
 
 CDisplayRangeDialog::CDisplayRangeDialog(scan::DisplayHistory &display, const scan::BaseScales &base,
                                          bool absorbance, QWidget *parent)
-    : QDialog(parent), m_display(display), m_base(base), m_absorbance(absorbance) {
+    : QDialog(parent), m_display(display), m_absorbance(absorbance) {
     setWindowTitle("Display Range Setup");
     const scan::CDisplayRange &range = display.range();
-    m_xMin = numberField("xMin", range.xMin);
-    m_xMax = numberField("xMax", range.xMax);
+    // Seconds are whole, from 0 to the longest time scan; wavelengths stay within the base scales.
+    m_timeAxis = range.axis == scan::ChartAxis::Time;
+    if (m_timeAxis) {
+        m_xLow = 0.0f;
+        m_xHigh = static_cast<float>(kMaxTotalTime);
+    } else {
+        m_xLow = base.xMin;
+        m_xHigh = base.xMax;
+    }
+    m_xMin = numberField("xMin", m_timeAxis ? std::trunc(range.xMin) : range.xMin);
+    m_xMax = numberField("xMax", m_timeAxis ? std::trunc(range.xMax) : range.xMax);
     m_yMin = numberField("yMin", range.yMin(absorbance));
     m_yMax = numberField("yMax", range.yMax(absorbance));
     m_manual = new QCheckBox("Manual Settings");
@@ -47,8 +59,8 @@ CDisplayRangeDialog::CDisplayRangeDialog(scan::DisplayHistory &display, const sc
     followManual();
 
     auto *form = new QFormLayout(this);
-    form->addRow("X Minimum", m_xMin);
-    form->addRow("X Maximum", m_xMax);
+    form->addRow(m_timeAxis ? "&Time Minimum" : "X Minimum", m_xMin);
+    form->addRow(m_timeAxis ? "Time Ma&ximum" : "X Maximum", m_xMax);
     form->addRow("Y Minimum", m_yMin);
     form->addRow("Y Maximum", m_yMax);
     form->addRow(m_manual);
@@ -64,11 +76,12 @@ void CDisplayRangeDialog::accept() {
     using Icon = shell::MessageService::Icon;
     for (QLineEdit *field : {m_xMin, m_xMax}) {
         const auto value = numberIn(field);
-        if (!value || *value < m_base.xMin || *value > m_base.xMax) {
+        const bool whole = !m_timeAxis || (value && std::trunc(*value) == *value);
+        if (!value || !whole || *value < m_xLow || *value > m_xHigh) {
             messages().show("Spectavo",
-                            strings::formatC("Please enter a number between %g and %g.",
-                                             static_cast<double>(m_base.xMin),
-                                             static_cast<double>(m_base.xMax)),
+                            strings::formatC(m_timeAxis ? "Please enter an integer between %g and %g."
+                                                        : "Please enter a number between %g and %g.",
+                                             static_cast<double>(m_xLow), static_cast<double>(m_xHigh)),
                             Icon::Warning);
             field->setFocus();
             return;

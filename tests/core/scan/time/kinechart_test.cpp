@@ -76,6 +76,15 @@ TEST(KineChart, ZoomAndRangeDialogKeepTheirLimits) {
     EXPECT_FALSE(display.canUndo());
 }
 
+TEST(KineChart, TheTraceCursorSnapsToAPointAndWrapsPastTheCurveAndTheAxis) {
+    // A 4 s curve at 0.5 s (9 points) on a 0..100 s axis.
+    EXPECT_EQ(snapTimeCursor(1.2, 4, 0.5, 9, 0.0, 100.0), 2) << "nearest point";
+    EXPECT_EQ(snapTimeCursor(60.0, 4, 0.5, 9, 0.0, 100.0), 0) << "beyond the total time: time 0";
+    EXPECT_EQ(snapTimeCursor(1.0, 4, 0.5, 9, 2.0, 3.0), 6) << "left of the axis: its right end, 3 s";
+    EXPECT_EQ(snapTimeCursor(3.6, 4, 0.5, 9, 0.0, 3.0), 0) << "right of the axis: its left end";
+    EXPECT_FALSE(snapTimeCursor(1.0, 4, 0.5, 0, 0.0, 100.0));
+}
+
 TEST(KineChart, StyleAndRangeDefaultsOfAFreshInstallation) {
     test::TempDir dir;
     ProfileFile kinetics(dir.file("kinetics.ini"), false);
