@@ -213,6 +213,7 @@ void KineAcquisition::finishSingle() {
     }
     if (!m_single)
         return;
+    CKineSpectrum *scanned = onList(m_single) ? m_single : nullptr;
     m_single = nullptr;
     m_view.showState("Ready");
     const float threshold = m_program.flags.peakHeight;
@@ -222,10 +223,9 @@ void KineAcquisition::finishSingle() {
     }
     std::string message = kCompleted;
     const int repeated = m_program.link.acquisition().repeatedPoints.load();
-    if (repeated > 0 && m_curves.current()) {
+    if (repeated > 0 && scanned) {
         const std::string note = strings::formatC(kFellBehind, repeated);
-        CKineSpectrum &curve = *m_curves.current();
-        curve.memo += (curve.memo.empty() ? "" : "\r\n") + note;
+        scanned->memo += (scanned->memo.empty() ? "" : "\r\n") + note;
         message += "\n" + note;
     }
     if (m_program.flags.remoteStartFlag == 0)
