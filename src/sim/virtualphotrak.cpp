@@ -313,7 +313,7 @@ void VirtualPhotrak::selectCell(int cell) {
     const double travel = kCellTravelSeconds * std::max(1, std::abs(cell - m_cell));
     at(m_now + travel, [this, cell] {
         m_cell = cell;
-        m_cellSince = m_now;
+        m_cellFirstIn.try_emplace(cell, m_now);
         transmit(link::kPacketCell, {static_cast<std::uint8_t>(cell)});
     });
 }
@@ -334,8 +334,10 @@ double VirtualPhotrak::slitNm() const {
 double VirtualPhotrak::absorbanceAt(double nm) const {
     if (m_cells.empty())
         return 0.0;
+    const auto firstIn = m_cellFirstIn.find(m_cell);
+    const double seconds = firstIn == m_cellFirstIn.end() ? 0.0 : m_now - firstIn->second;
     return m_cells[static_cast<std::size_t>(m_cell)].absorbance(nm + m_settings.wavelengthOffsetNm, slitNm(),
-                                                                m_now - m_cellSince);
+                                                                seconds);
 }
 
 std::array<std::uint8_t, 14> VirtualPhotrak::readingAt(std::uint32_t tenths, std::uint64_t sequence,

@@ -98,7 +98,9 @@ private:
     int m_bootStateAfterAnswer = 0;
     std::uint32_t m_positionTenths = 5460;
     int m_cell = 0;
-    double m_cellSince = 0.0;
+    // When each cell first came into the light path: its reaction runs from then on, wherever the
+    // changer takes it afterwards (a multicell time scan visits it again every cycle).
+    std::map<int, double> m_cellFirstIn{{0, 0.0}};
     Optics::Lamps m_lamps;
     double m_d2OnSince = -1e9;
     std::uint8_t m_slit = 3;

@@ -62,11 +62,12 @@ bool runTimeScans(app::CMainFrame &frame, link::StationLink &station, const QDir
     auto *kinetics = newMaximized<app::CKineFrame>(frame, shell::DocumentKind::TimeScan, window);
     bool saved = kinetics != nullptr;
     if (kinetics) {
-        frame.shared().kinetics = {340.0f, 90.0f, 30.0f, {}};
+        frame.shared().kinetics = {340.0f, 120.0f, 30.0f, {}};
         kinetics->setupConfirmed();
         pumpUntil(
             [&] {
-                return station.status().currentWavelengthTenths.load() == 3400 && !station.acquisition().open.load();
+                return station.status().currentWavelengthTenths.load() == 3400 &&
+                       !station.acquisition().open.load();
             },
             20000);
         kinetics->refreshCommands();
@@ -76,7 +77,10 @@ bool runTimeScans(app::CMainFrame &frame, link::StationLink &station, const QDir
         }
         kinetics->action(app::CKineFrame::kAutorun)->trigger();
         saved = pumpUntil([&] { return !kinetics->acquisition().running(); }, 240000) && saved;
-        kinetics->display().range().xMax = 100.0f;
+        // A fine threshold, so that the readings' own wobble shows labelled peaks and valleys.
+        for (std::size_t i = 0; i < kinetics->curves().size(); ++i)
+            kinetics->curves().at(i).recomputeMarkers(0.0002f);
+        kinetics->display().range().xMax = 130.0f;
         kinetics->display().range().absMin = -0.2f;
         kinetics->display().range().absMax = 1.4f;
         kinetics->refresh();

@@ -1,5 +1,8 @@
 #include "app/scan/time/kinesetupdialog.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -23,7 +26,9 @@ CKineSetup::CKineSetup(shell::KineticsSettings &parameters, float currentWavelen
     m_totalTime = new QSpinBox;
     m_totalTime->setObjectName("totalTime");
     m_totalTime->setRange(1, kTotalTimeSpinMax);
-    m_totalTime->setValue(static_cast<int>(parameters.totalTime));
+    // The stored value may have been edited by hand: shown within the spin box's range.
+    const double total = std::isfinite(parameters.totalTime) ? parameters.totalTime : 1.0;
+    m_totalTime->setValue(static_cast<int>(std::clamp(total, 1.0, double(kTotalTimeSpinMax))));
     m_step = new QComboBox;
     m_step->setObjectName("step");
     const std::vector<std::string> choices =

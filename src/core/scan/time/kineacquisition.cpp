@@ -7,6 +7,7 @@
 #include "core/config/profilefile.h"
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
+#include "core/scan/time/kinesetup.h"
 #include "core/shell/sharedsettings.h"
 #include "core/strings/cformat.h"
 
@@ -76,8 +77,17 @@ bool KineAcquisition::onList(const CKineSpectrum *curve) const {
     return false;
 }
 
+bool KineAcquisition::parametersUsable() {
+    const shell::KineticsSettings &p = m_program.shared.kinetics;
+    const bool usable = p.step > 0.0f && p.step <= static_cast<float>(kMaxTotalTime) && p.totalTime >= 0.0f &&
+                        p.totalTime <= static_cast<float>(kMaxTotalTime);
+    if (!usable)
+        m_view.inform(kUnusableSetup);
+    return usable;
+}
+
 bool KineAcquisition::startSingle() {
-    if (m_program.link.acquisition().mode.load() == link::kModeTimedSampling)
+    if (m_program.link.acquisition().mode.load() == link::kModeTimedSampling || !parametersUsable())
         return false;
     const float step = m_program.shared.kinetics.step;
     CKineSpectrum &curve = insertScanCurve(nextSampleName(), 255);
@@ -109,6 +119,8 @@ int KineAcquisition::installedCellAfter(int cell) const {
 }
 
 bool KineAcquisition::startAutorun() {
+    if (!parametersUsable())
+        return false;
     shell::KineticsSettings &parameters = m_program.shared.kinetics;
     // The changer visits every cell within one step: a shorter step could never be kept.
     parameters.step = std::max(parameters.step, kMinimumCycleStep);

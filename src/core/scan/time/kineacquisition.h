@@ -46,6 +46,8 @@ public:
     static constexpr const char *kBroken = "Time scan has been broken.";
     static constexpr const char *kFellBehind =
         "%d points repeat the previous reading because sampling fell behind.";
+    static constexpr const char *kUnusableSetup =
+        "The time scan's settings hold no usable step or total time. Open the setup and confirm it.";
     static constexpr float kMinimumCycleStep = 30.0f;
     static constexpr int kSettleMilliseconds = 2000;
 
@@ -74,6 +76,8 @@ public:
     void settleTick();
 
 private:
+    // The stored setup can be edited by hand: a step or total time no scan can keep is refused.
+    bool parametersUsable();
     CKineSpectrum &insertScanCurve(const std::string &name, std::uint32_t colour);
     std::string nextSampleName() const;
     void finishSingle();

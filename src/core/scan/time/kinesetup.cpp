@@ -34,6 +34,10 @@ KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimi
                                                static_cast<double>(limits.wavelengthMin),
                                                static_cast<double>(limits.wavelengthMax))};
     const float step = stepOfChoice(values.stepText);
+    // A hand-edited choice may hold anything: only a step a scan can keep is taken.
+    if (!(step > 0.0f && step <= static_cast<float>(kMaxTotalTime)))
+        return {std::nullopt, strings::formatC("The step \"%s\" is not a number of seconds from 0 to %d.",
+                                               values.stepText.c_str(), kMaxTotalTime)};
     const int minimum = static_cast<int>(step + 0.5f);
     std::size_t consumed = 0;
     const long long total = strings::scanIntC(values.totalTime, &consumed);
@@ -41,7 +45,7 @@ KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimi
         consumed > 0 &&
         std::all_of(values.totalTime.begin() + static_cast<std::ptrdiff_t>(consumed), values.totalTime.end(),
                     [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
-    if (!whole || total < minimum || total > kMaxTotalTime || !(step > 0.0f))
+    if (!whole || total < minimum || total > kMaxTotalTime)
         return {std::nullopt,
                 strings::formatC("Please enter an integer between %d and %d.", minimum, kMaxTotalTime)};
     return {KineSetupResult{values.wavelength, static_cast<float>(total), step}, {}};

@@ -2,6 +2,7 @@
 // each curve holds when a scan ends, breaks or cycles over the cells, and what the operator is told.
 
 #include <filesystem>
+#include <limits>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -156,6 +157,17 @@ TEST_F(KineAcquisitionTest, StartWhileAnotherAcquisitionIsOpenLeavesNoCurve) {
     EXPECT_TRUE(curves.empty());
     EXPECT_TRUE(view.informed.empty());
     EXPECT_TRUE(fixture.link->acquisition().open.load()) << "the other window's acquisition stays open";
+}
+
+TEST_F(KineAcquisitionTest, AHandEditedSetupThatNoScanCanKeepIsRefused) {
+    shared.kinetics.step = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(acquisition.startSingle());
+    shared.kinetics.step = 1.0f;
+    shared.kinetics.totalTime = 1e30f;
+    EXPECT_FALSE(acquisition.startAutorun());
+    EXPECT_TRUE(curves.empty());
+    EXPECT_EQ(view.informed, std::vector<std::string>(2, KineAcquisition::kUnusableSetup));
+    EXPECT_FALSE(fixture.link->acquisition().open.load());
 }
 
 TEST_F(KineAcquisitionTest, ASamplingThatFellBehindSaysSoInTheMessageAndTheMemo) {

@@ -120,6 +120,9 @@ TEST(KineSetup, TotalTimeMustCoverOneStepAndTheWavelengthTheInstrument) {
               "Please enter a number between 190 and 1100.");
     EXPECT_FALSE(checkKineSetup({340.0f, "12a", "1"}, limits).accepted);
     EXPECT_FALSE(checkKineSetup({340.0f, "-5", "1"}, limits).accepted);
+    EXPECT_EQ(checkKineSetup({340.0f, "60", "nan"}, limits).refusal,
+              "The step \"nan\" is not a number of seconds from 0 to 100000.");
+    EXPECT_FALSE(checkKineSetup({340.0f, "60", "1e30"}, limits).accepted);
     const KineSetupCheck ok = checkKineSetup({340.0f, "60", "60s"}, limits);
     ASSERT_TRUE(ok.accepted);
     EXPECT_EQ(ok.accepted->totalTime, 60.0f);
