@@ -21,44 +21,46 @@
 namespace spectavo::app {
 
 CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
-    : QSplitter(Qt::Horizontal, parent), m_host(std::move(host)),
-      m_display(scan::CDisplayRange::load(ProfileFile(scan::CDisplayRange::kFileName, true))),
-      m_base(scan::BaseScales::load(ProfileFile(kAnalystSettingsFile, true))),
-      m_absorbance(m_host.program.flags.absorbanceMode == 1),
+    : CScanWindow(std::move(host),
+                  scan::CDisplayRange::load(ProfileFile(scan::CDisplayRange::kFileName, true)),
+                  scan::BaseScales::load(ProfileFile(kAnalystSettingsFile, true)),
+                  scan::CDisplayRange::kFileName, parent),
       m_acquisition(m_host.program, m_spectra, &m_target, *this) {
     m_view = new CWaveView(m_spectra, m_display, m_absorbance, this);
-    m_list = new CScanListView(this);
-    addWidget(m_view);
-    m_list->setMinimumWidth(120);
-    addWidget(m_list);
-    setStretchFactor(0, 1);
-    setMinimumSize(600, 380);
+    placePanes(m_view);
     buildCommands();
     buildToolBar();
     auto *watch = new QTimer(this);
     connect(watch, &QTimer::timeout, this, [this] { m_acquisition.watch(WaveAcquisition::Clock::now()); });
     watch->start(1000);
-    m_view->onDisplayChanged = [this] { redraw(); };
-    m_view->onStatus = [this](const std::string &text) { m_host.showState(text); };
-    m_view->onContextMenu = [this](QPoint at) {
-        QMenu menu;
-        for (QMenu *popup : m_menus)
-            menu.addMenu(popup);
-        menu.exec(at);
-    };
 }
 
 CScanFrame::~CScanFrame() {
     // Nothing of the link may write into these spectra or post to this window once they are gone.
     m_host.program.link.CloseAcquisitionOf(&m_target);
     delete m_view; // it shows this window's spectra and display record, which go before the children
-    delete m_toolBar;
-    qDeleteAll(m_menus);
-    ProfileFile file(scan::CDisplayRange::kFileName, true);
-    ProfileFile::Batch batch(file);
-    m_display.range().save(batch);
     ProfileFile(kAnalystSettingsFile, true)
         .PutInt("Spectavo", "LastType", static_cast<int>(shell::DocumentKind::WavelengthScan));
+}
+
+CChartView *CScanFrame::chart() const {
+    return m_view;
+}
+
+void CScanFrame::refillList() {
+    const scan::CDisplayRange &range = m_display.range();
+    m_list->refill(m_spectra.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
+}
+
+std::string CScanFrame::currentName() const {
+    const CWaveSpectrum *current = m_spectra.current();
+    return current ? current->name : std::string();
+}
+
+void CScanFrame::recomputeMarks(float threshold) {
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        if (!m_spectra.at(i).acquiring.load())
+            m_spectra.at(i).recomputeMarks(threshold);
 }
 
 bool CScanFrame::openFile(const QString &path) {
@@ -79,44 +81,6 @@ bool CScanFrame::openFile(const QString &path) {
     return true;
 }
 
-void CScanFrame::setAbsorbance(bool absorbance) {
-    m_absorbance = absorbance;
-    refresh();
-}
-
-void CScanFrame::modeCommand(bool absorbance) {
-    m_display.pushUndo(m_absorbance);
-    m_display.range().manual = 0;
-    ProfileFile(scan::CDisplayRange::kFileName, true).PutInt("Grid", "ManualSet", 0);
-    setAbsorbance(absorbance);
-}
-
-void CScanFrame::refresh() {
-    const scan::CDisplayRange &range = m_display.range();
-    m_list->refill(m_spectra.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
-    fitListWidth();
-    redraw();
-}
-
-// Ranges, background or colours changed: the peak list stays as it is.
-void CScanFrame::redraw() {
-    refillSpectrumBox();
-    m_view->invalidate();
-    refreshCommands();
-}
-
-// The peak list keeps its width when the window is resized: 160 pixels, or what its columns need
-// when the font is wider.
-void CScanFrame::fitListWidth() {
-    const int listWidth = std::max(160, m_list->naturalWidth());
-    setSizes({std::max(width() - listWidth - handleWidth(), 0), listWidth});
-}
-
-void CScanFrame::resizeEvent(QResizeEvent *event) {
-    QSplitter::resizeEvent(event);
-    fitListWidth();
-}
-
 bool CScanFrame::event(QEvent *event) {
     if (event->type() == NotifyEvent::eventType()) {
         const link::Notification &notification = static_cast<NotifyEvent *>(event)->notification();
@@ -127,14 +91,7 @@ bool CScanFrame::event(QEvent *event) {
             m_acquisition.handleNotification(notification);
         return true;
     }
-    return QSplitter::event(event);
-}
-
-void CScanFrame::closeEvent(QCloseEvent *event) {
-    if (confirmClose())
-        event->accept();
-    else
-        event->ignore();
+    return CScanWindow::event(event);
 }
 
 // --- what the scans show ---
@@ -199,18 +156,6 @@ scan::WaveWindowState CScanFrame::commandState() const {
     state.showPeaks = m_display.range().showPeaks != 0;
     state.showValleys = m_display.range().showValleys != 0;
     return state;
-}
-
-void CScanFrame::refreshCommands() {
-    const scan::WaveWindowState state = commandState();
-    for (const auto &[command, action] : m_actions) {
-        const scan::CommandState rule = scan::waveCommandState(command, state);
-        action->setEnabled(rule.enabled);
-        if (action->isCheckable())
-            action->setChecked(rule.checked);
-    }
-    if (m_spectrumBox)
-        m_colourBox->setEnabled(state.spectrumCount > 0);
 }
 
 } // namespace spectavo::app

@@ -8,7 +8,7 @@
 #include <QSplitter>
 #include <QToolBar>
 
-#include "app/measurementwindow.h"
+#include "app/scan/scanwindow.h"
 #include "app/shell/notifyevent.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
@@ -26,8 +26,6 @@ class QComboBox;
 namespace spectavo::app {
 
 class CWaveView;
-class CScanListView;
-class SpectrumPrinter;
 
 using ScanFrameHost = WindowHost;
 
@@ -35,41 +33,20 @@ using ScanFrameHost = WindowHost;
 QString formatFilter(const std::string &extension);
 
 // A wavelength-scan window: the chart left, the peak list right, its commands and its scans.
-class CScanFrame : public QSplitter, public MeasurementWindow, private WaveAcquisitionView {
+class CScanFrame : public CScanWindow, private WaveAcquisitionView {
 public:
-    // Command names, also the actions' object names.
-    using Command = scan::WaveCommand;
-    using enum scan::WaveCommand;
-
     CScanFrame(ScanFrameHost host, QWidget *parent = nullptr);
     ~CScanFrame() override;
 
-    QWidget *widget() override { return this; }
     shell::DocumentKind kind() const override { return shell::DocumentKind::WavelengthScan; }
     // Adds the spectrum of a .sca or .wav file in front of the list and makes it current.
     bool openFile(const QString &path) override;
     RecordList<CWaveSpectrum> &spectra() { return m_spectra; }
-    scan::DisplayHistory &display() { return m_display; }
     WaveAcquisition &acquisition() { return m_acquisition; }
-    CScanListView *peakList() const { return m_list; }
     CWaveView *view() const { return m_view; }
-    bool absorbance() const { return m_absorbance; }
-    void setAbsorbance(bool absorbance);
-    // The Abs / T% commands: the display is kept for undo, manual intervals end, the mode changes.
-    void modeCommand(bool absorbance);
-    // Refills the peak list from the current spectrum and redraws the chart.
-    void refresh();
-    // Redraws the chart without refilling the peak list.
-    void redraw();
 
-    QAction *action(Command command) const { return m_actions.at(command); }
-    // The window's menus and its "Spectrum" toolbar, shown by the main window while it is active.
-    QList<QMenu *> menus() const override { return m_menus; }
-    QToolBar *toolBar() const override { return m_toolBar; }
-    // Re-evaluates the enabling rules and check marks.
-    void refreshCommands() override;
     // The state the command rules look at.
-    scan::WaveWindowState commandState() const;
+    scan::WaveWindowState commandState() const override;
 
     // The close check: false (and the window stays) while a scan runs or a save was cancelled.
     bool confirmClose() override;
@@ -79,8 +56,6 @@ public:
     // A remote-start request forwarded by the main window.
     bool acceptsRemoteStart() const override { return true; }
     void remoteStart(int code) override { m_acquisition.remoteStart(code); }
-    void photometricModeCommand(bool absorbance) override { modeCommand(absorbance); }
-    void followPhotometricMode(bool absorbance) override { setAbsorbance(absorbance); }
 
     // Write the current spectrum as the Abs/T% table, as CSV or as JCAMP-DX.
     bool exportCurrentTable(const QString &path);
@@ -88,15 +63,19 @@ public:
     bool exportCurrentJcamp(const QString &path);
     // The settings sheet's OK with these values.
     void applySettingsSheet(const scan::SpectrumSheet &values);
-    // Prints every page into a PDF file; false (and the operator told) when it cannot be written.
-    bool printToPdf(const QString &path);
-    // The pages the last print produced.
-    int printedPageCount() const { return m_printedPages; }
 
 protected:
     bool event(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    CChartView *chart() const override;
+    void refillList() override;
+    void refillRecordBox() override;
+    scan::CommandState commandRule(Command command, const scan::WaveWindowState &state) const override {
+        return scan::waveCommandState(command, state);
+    }
+    std::unique_ptr<SpectrumPrinter> makePrinter() const override;
+    std::string currentName() const override;
+    void recomputeMarks(float threshold) override;
+    void customize() override;
 
 private:
     // WaveAcquisitionView
@@ -109,10 +88,6 @@ private:
 
     void buildCommands();
     void buildToolBar();
-    QAction *addCommand(QMenu *menu, Command command, const QString &text, std::function<void()> handler,
-                        bool checkable = false);
-    void fitListWidth();
-    void refillSpectrumBox();
     bool currentSaveable() const;
     bool servedByLink() const;
 
@@ -125,7 +100,6 @@ private:
                         bool (CScanFrame::*writer)(const QString &));
     void removeSpectrum();
     void copyPicture();
-    void setupThreshold();
     void openInstrumentFile();
     void acceptArrivedFile();
     void savitzkyGolay();
@@ -136,33 +110,12 @@ private:
     // A derived spectrum joins the list in front and becomes current.
     void addDerived(std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex = std::nullopt);
     int unusedColourIndex() const;
-    void customize();
-    std::unique_ptr<SpectrumPrinter> makePrinter() const;
-    void print();
-    void printPreview();
-    void exportPdf();
-    void showDisplayRangeDialog();
-    void undoScales();
-    void restoreScales();
-    void togglePeakSwitch(bool peaks);
     bool offerSave(CWaveSpectrum &spectrum, const QString &suffix);
 
-    ScanFrameHost m_host;
     RecordList<CWaveSpectrum> m_spectra;
-    scan::DisplayHistory m_display;
-    scan::BaseScales m_base;
-    bool m_absorbance;
     QtNotifyTarget m_target{this};
     WaveAcquisition m_acquisition;
     CWaveView *m_view;
-    CScanListView *m_list;
-    std::map<Command, QAction *> m_actions;
-    QList<QMenu *> m_menus;
-    QPointer<QToolBar> m_toolBar;
-    QComboBox *m_spectrumBox = nullptr;
-    QComboBox *m_colourBox = nullptr;
-    QComboBox *m_backgroundBox = nullptr;
-    int m_printedPages = 0;
     bool m_awaitingFile = false;
 };
 

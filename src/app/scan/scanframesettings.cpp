@@ -33,21 +33,6 @@ void CScanFrame::startEnergyScan() {
         m_acquisition.startEnergyScan();
 }
 
-void CScanFrame::setupThreshold() {
-    bool ok = false;
-    const double value = QInputDialog::getDouble(
-        this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
-        m_host.program.flags.peakHeight, scan::kThresholdMin, scan::kThresholdMax, 4, &ok);
-    if (!ok)
-        return;
-    m_host.program.flags.peakHeight = static_cast<float>(value);
-    for (std::size_t i = 0; i < m_spectra.size(); ++i)
-        if (!m_spectra.at(i).acquiring.load())
-            m_spectra.at(i).recomputeMarks(m_host.program.flags.peakHeight);
-    refresh();
-}
-
-// The settings sheet, preset with what the chart uses now.
 void CScanFrame::customize() {
     ProfileFile wavescan(scan::CDisplayRange::kFileName, true);
     ProfileFile analyst(kAnalystSettingsFile, true);
@@ -73,33 +58,6 @@ void CScanFrame::applySettingsSheet(const scan::SpectrumSheet &values) {
     m_view->setFonts(fonts);
     if (!message.empty())
         messages().show("Spectavo", message, Icon::Information);
-    refresh();
-}
-
-void CScanFrame::showDisplayRangeDialog() {
-    CDisplayRangeDialog dialog(m_display, m_base, m_absorbance, this);
-    if (dialog.exec() == QDialog::Accepted)
-        redraw();
-}
-
-void CScanFrame::undoScales() {
-    // An entry may bring back another mode or other peak switches: the list is refilled too.
-    if (const std::optional<bool> mode = m_display.undo(m_absorbance)) {
-        m_absorbance = *mode;
-        m_host.setAbsorbance(*mode);
-    }
-    refresh();
-}
-
-void CScanFrame::restoreScales() {
-    m_display.restore(m_base);
-    redraw();
-}
-
-void CScanFrame::togglePeakSwitch(bool peaks) {
-    m_display.pushUndo(m_absorbance);
-    std::int32_t &flag = peaks ? m_display.range().showPeaks : m_display.range().showValleys;
-    flag = flag ? 0 : 1;
     refresh();
 }
 

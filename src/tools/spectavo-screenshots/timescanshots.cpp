@@ -79,7 +79,7 @@ bool runTimeScans(app::CMainFrame &frame, link::StationLink &station, const QDir
         saved = pumpUntil([&] { return !kinetics->acquisition().running(); }, 240000) && saved;
         // A fine threshold, so that the readings' own wobble shows labelled peaks and valleys.
         for (std::size_t i = 0; i < kinetics->curves().size(); ++i)
-            kinetics->curves().at(i).recomputeMarkers(0.0002f);
+            kinetics->curves().at(i).recomputeMarkers(0.00002f);
         kinetics->display().range().xMax = 130.0f;
         kinetics->display().range().absMin = -0.2f;
         kinetics->display().range().absMax = 1.4f;

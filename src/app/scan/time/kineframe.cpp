@@ -29,33 +29,21 @@ KineTimers &timersOf(KineTimers *given, std::unique_ptr<QtKineTimers> &own) {
 } // namespace
 
 CKineFrame::CKineFrame(WindowHost host, KineTimers *timers, QWidget *parent)
-    : QSplitter(Qt::Horizontal, parent), m_host(std::move(host)),
-      m_display(scan::CDisplayRange::loadKinetic(ProfileFile(shell::KineticsSettings::kFileName, true))),
-      m_base(scan::BaseScales::loadKinetic(ProfileFile(kAnalystSettingsFile, true))),
-      m_absorbance(m_host.program.flags.absorbanceMode == 1),
+    : CScanWindow(std::move(host),
+                  scan::CDisplayRange::loadKinetic(ProfileFile(shell::KineticsSettings::kFileName, true)),
+                  scan::BaseScales::loadKinetic(ProfileFile(kAnalystSettingsFile, true)),
+                  shell::KineticsSettings::kFileName, parent),
       m_ownTimers(timers ? nullptr
                          : std::make_unique<QtKineTimers>([this] { m_acquisition.cycleTick(); },
                                                           [this] { m_acquisition.settleTick(); })),
       m_acquisition(m_host.program, m_curves, &m_target, *this, timersOf(timers, m_ownTimers)) {
+    m_undoEndsManual = true;
     m_view = new CKineView(m_curves, m_display, m_absorbance, this);
-    m_list = new CScanListView(this);
     m_list->setHeaderLabels({"Time(s)", "Abs", "Peak/Valley"});
-    addWidget(m_view);
-    m_list->setMinimumWidth(120);
-    addWidget(m_list);
-    setStretchFactor(0, 1);
-    setMinimumSize(600, 380);
+    placePanes(m_view);
+    m_view->onTimeReached = [this](const std::string &text) { m_host.showState(text); };
     buildCommands();
     buildToolBar();
-    m_view->onDisplayChanged = [this] { redraw(); };
-    m_view->onStatus = [this](const std::string &text) { m_host.showState(text); };
-    m_view->onTimeReached = [this](const std::string &text) { m_host.showState(text); };
-    m_view->onContextMenu = [this](QPoint at) {
-        QMenu menu;
-        for (QMenu *popup : m_menus)
-            menu.addMenu(popup);
-        menu.exec(at);
-    };
     refresh();
 }
 
@@ -65,13 +53,29 @@ CKineFrame::~CKineFrame() {
     if (m_host.program.flags.autorunActive != 0 && m_acquisition.running())
         m_host.program.flags.autorunActive = 0;
     delete m_view; // it shows this window's curves and display record, which go before the children
-    delete m_toolBar;
-    qDeleteAll(m_menus);
-    ProfileFile file(shell::KineticsSettings::kFileName, true);
-    ProfileFile::Batch batch(file);
-    m_display.range().save(batch);
     ProfileFile(kAnalystSettingsFile, true)
         .PutInt("Spectavo", "LastType", static_cast<int>(shell::DocumentKind::TimeScan));
+}
+
+CChartView *CKineFrame::chart() const {
+    return m_view;
+}
+
+void CKineFrame::refillList() {
+    const scan::CDisplayRange &range = m_display.range();
+    m_list->refill(m_curves.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
+    if (m_curves.empty() && m_view->searchMode())
+        m_view->setSearchMode(false);
+}
+
+std::string CKineFrame::currentName() const {
+    const CKineSpectrum *current = m_curves.current();
+    return current ? current->name : std::string();
+}
+
+void CKineFrame::recomputeMarks(float threshold) {
+    for (std::size_t i = 0; i < m_curves.size(); ++i)
+        m_curves.at(i).recomputeMarkers(threshold);
 }
 
 bool CKineFrame::openFile(const QString &path) {
@@ -86,46 +90,9 @@ bool CKineFrame::openFile(const QString &path) {
     return true;
 }
 
-void CKineFrame::setAbsorbance(bool absorbance) {
-    m_absorbance = absorbance;
-    refresh();
-}
-
-void CKineFrame::modeCommand(bool absorbance) {
-    m_display.pushUndo(m_absorbance);
-    m_display.range().manual = 0;
-    ProfileFile(shell::KineticsSettings::kFileName, true).PutInt("Grid", "ManualSet", 0);
-    setAbsorbance(absorbance);
-}
-
-void CKineFrame::refresh() {
-    const scan::CDisplayRange &range = m_display.range();
-    m_list->refill(m_curves.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
-    fitListWidth();
-    redraw();
-}
-
-void CKineFrame::redraw() {
-    refillCurveBox();
-    if (m_curves.empty() && m_view->searchMode())
-        m_view->setSearchMode(false);
-    m_view->invalidate();
-    refreshCommands();
-}
-
-void CKineFrame::fitListWidth() {
-    const int listWidth = std::max(160, m_list->naturalWidth());
-    setSizes({std::max(width() - listWidth - handleWidth(), 0), listWidth});
-}
-
-void CKineFrame::resizeEvent(QResizeEvent *event) {
-    QSplitter::resizeEvent(event);
-    fitListWidth();
-}
-
 void CKineFrame::focusInEvent(QFocusEvent *event) {
-    QSplitter::focusInEvent(event);
-    refillCurveBox();
+    CScanWindow::focusInEvent(event);
+    refillRecordBox();
 }
 
 bool CKineFrame::event(QEvent *event) {
@@ -140,14 +107,7 @@ bool CKineFrame::event(QEvent *event) {
         refreshCommands();
         return true;
     }
-    return QSplitter::event(event);
-}
-
-void CKineFrame::closeEvent(QCloseEvent *event) {
-    if (confirmClose())
-        event->accept();
-    else
-        event->ignore();
+    return CScanWindow::event(event);
 }
 
 void CKineFrame::showState(const std::string &text) {
@@ -186,18 +146,6 @@ scan::WaveWindowState CKineFrame::commandState() const {
     state.setupAvailable = noAcquisition && m_host.program.flags.lampStable != 0;
     state.sampling = link.acquisition().mode.load() == link::kModeTimedSampling;
     return state;
-}
-
-void CKineFrame::refreshCommands() {
-    const scan::WaveWindowState state = commandState();
-    for (const auto &[command, action] : m_actions) {
-        const scan::CommandState rule = scan::kineCommandState(command, state);
-        action->setEnabled(rule.enabled);
-        if (action->isCheckable())
-            action->setChecked(rule.checked);
-    }
-    if (m_colourBox)
-        m_colourBox->setEnabled(state.spectrumCount > 0);
 }
 
 } // namespace spectavo::app

@@ -8,8 +8,6 @@
 #include "app/scan/scanlistview.h"
 #include "app/scan/time/kineframe.h"
 #include "app/scan/time/kineview.h"
-#include "app/widgets/colourbox.h"
-#include "app/widgets/menucommands.h"
 #include "core/scan/chartstyle.h"
 
 namespace spectavo::app {
@@ -28,19 +26,6 @@ std::optional<std::size_t> curveOfEntry(const RecordList<CKineSpectrum> &curves,
 }
 
 } // namespace
-
-QAction *CKineFrame::addCommand(QMenu *menu, Command command, const QString &text,
-                                std::function<void()> handler, bool checkable) {
-    QAction *action = addMenuCommand(menu, text);
-    action->setObjectName(QString("kine%1").arg(static_cast<int>(command)));
-    action->setCheckable(checkable);
-    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
-        handler();
-        refreshCommands();
-    });
-    m_actions[command] = action;
-    return action;
-}
 
 void CKineFrame::buildCommands() {
     auto *file = new QMenu("&Curve");
@@ -76,37 +61,7 @@ void CKineFrame::buildCommands() {
         m_host.program.link.TakeBlank(&m_target);
     })->setStatusTip("Calibrate the blank at the current cell");
 
-    auto *view = new QMenu("&View");
-    addCommand(
-        view, kMagnify, "&Magnify", [this] { m_view->setZoomMode(!m_view->zoomMode()); }, true)
-        ->setStatusTip("Activate the ZOOM Function");
-    addCommand(view, kRestore, "&Restore", [this] { restoreScales(); })->setStatusTip("Original Scales");
-    addCommand(
-        view, kSearch, "S&earch", [this] { m_view->setSearchMode(!m_view->searchMode()); }, true)
-        ->setStatusTip("Trace Cursor");
-    addCommand(view, kDisplayRange, "Display &Range", [this] {
-        showDisplayRangeDialog();
-    })->setStatusTip("Display Range Setup");
-    addCommand(view, kUndoScales, "&Undo Scales\tCtrl+Z", [this] { undoScales(); });
-    view->addSeparator();
-    const auto modeCommandOf = [this](bool absorbance) {
-        return [this, absorbance] {
-            if (m_host.modeCommand)
-                m_host.modeCommand(absorbance);
-            else
-                modeCommand(absorbance);
-        };
-    };
-    addCommand(view, kAbsorbanceMode, "Absorbance Mode", modeCommandOf(true), true);
-    addCommand(view, kTransmittanceMode, "Transmittance Mode", modeCommandOf(false), true);
-    addCommand(view, kCustomize, "C&ustomize", [this] { customize(); });
-    view->addSeparator();
-    addCommand(
-        view, kShowPeaks, "&Peaks", [this] { togglePeakSwitch(true); }, true)
-        ->setStatusTip("List out Peaks of a Curve");
-    addCommand(
-        view, kShowValleys, "&Valleys", [this] { togglePeakSwitch(false); }, true)
-        ->setStatusTip("List out Valleys of a Curve");
+    QMenu *view = viewMenu("List out Peaks of a Curve", "List out Valleys of a Curve");
 
     auto *compute = new QMenu("&Compute");
     addCommand(compute, kAdd, "&Add", [this] { computeArithmetic(true); });
@@ -126,53 +81,36 @@ void CKineFrame::buildCommands() {
 
 void CKineFrame::buildToolBar() {
     m_toolBar = new QToolBar("Time Scan");
-    m_curveBox = new QComboBox;
-    m_curveBox->setObjectName("curveBox");
-    m_curveBox->setFixedWidth(160);
-    m_colourBox = makeColourIndexBox();
-    m_colourBox->setFixedWidth(60);
-    m_backgroundBox = makeColourIndexBox();
-    m_backgroundBox->setFixedWidth(60);
     m_toolBar->addAction(m_actions.at(kSetup));
-    m_toolBar->addWidget(m_curveBox);
-    m_toolBar->addWidget(m_colourBox);
-    m_toolBar->addWidget(m_backgroundBox);
+    addBoxes(
+        "curveBox",
+        [this](int index) {
+            if (const auto found = curveOfEntry(m_curves, m_recordBox->itemData(index))) {
+                m_curves.setCurrent(*found);
+                refresh();
+            }
+        },
+        [this](std::uint32_t colour) {
+            if (const auto found = curveOfEntry(m_curves, m_recordBox->currentData()))
+                m_curves.at(*found).colour = colour;
+        });
     m_toolBar->addAction(m_actions.at(kAbsorbanceMode));
     m_toolBar->addAction(m_actions.at(kTransmittanceMode));
-    connect(m_curveBox, &QComboBox::activated, this, [this](int index) {
-        if (const auto found = curveOfEntry(m_curves, m_curveBox->itemData(index))) {
-            m_curves.setCurrent(*found);
-            refresh();
-        }
-    });
-    connect(m_colourBox, &QComboBox::activated, this, [this](int index) {
-        if (const auto found = curveOfEntry(m_curves, m_curveBox->currentData())) {
-            m_curves.at(*found).colour = scan::indexedColour(index);
-            m_view->invalidate();
-        }
-    });
-    connect(m_backgroundBox, &QComboBox::activated, this, [this](int index) {
-        m_display.range().background = index;
-        redraw();
-    });
 }
 
 // The box lists the curves in list order, the current one chosen; the colour box shows its colour.
-void CKineFrame::refillCurveBox() {
-    if (!m_curveBox)
+void CKineFrame::refillRecordBox() {
+    if (!m_recordBox)
         return;
-    m_curveBox->clear();
+    m_recordBox->clear();
     for (std::size_t i = 0; i < m_curves.size(); ++i)
-        m_curveBox->addItem(QString::fromStdString(m_curves.at(i).name), entryOf(m_curves.at(i)));
-    int colour = -1;
+        m_recordBox->addItem(QString::fromStdString(m_curves.at(i).name), entryOf(m_curves.at(i)));
+    std::optional<std::uint32_t> colour;
     if (const auto current = m_curves.currentIndex()) {
-        m_curveBox->setCurrentIndex(static_cast<int>(*current));
-        for (int i = 0; i < m_colourBox->count() && colour < 0; ++i)
-            if (scan::indexedColour(i) == m_curves.at(*current).colour)
-                colour = i;
+        m_recordBox->setCurrentIndex(static_cast<int>(*current));
+        colour = m_curves.at(*current).colour;
     }
-    m_colourBox->setCurrentIndex(colour);
-    m_backgroundBox->setCurrentIndex(std::clamp(m_display.range().background, 0, 19));
+    showColours(colour);
 }
 
 } // namespace spectavo::app

@@ -1,9 +1,5 @@
-// The time-scan window's measuring and display settings: the setup, the threshold, the settings
-// sheet with its rate page, the display range, undo and restore.
+// The time-scan window's setup and its settings sheet with the rate page.
 
-#include <QInputDialog>
-
-#include "app/scan/displayrangedialog.h"
 #include "app/scan/scanproperty.h"
 #include "app/scan/time/kineframe.h"
 #include "app/scan/time/kinesetupdialog.h"
@@ -11,7 +7,6 @@
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
-#include "core/scan/peaklist.h"
 #include "core/scan/time/kinesheet.h"
 #include "core/shell/sharedsettings.h"
 
@@ -30,19 +25,6 @@ void CKineFrame::setupScan() {
 void CKineFrame::setupConfirmed() {
     m_acquisition.gotoWavelength(m_host.program.shared.kinetics.wavelength);
     refreshCommands();
-}
-
-void CKineFrame::setupThreshold() {
-    bool ok = false;
-    const double value = QInputDialog::getDouble(
-        this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
-        m_host.program.flags.peakHeight, scan::kThresholdMin, scan::kThresholdMax, 4, &ok);
-    if (!ok)
-        return;
-    m_host.program.flags.peakHeight = static_cast<float>(value);
-    for (std::size_t i = 0; i < m_curves.size(); ++i)
-        m_curves.at(i).recomputeMarkers(m_host.program.flags.peakHeight);
-    refresh();
 }
 
 void CKineFrame::customize() {
@@ -89,38 +71,6 @@ void CKineFrame::applySettingsSheet(const scan::SpectrumSheet &values) {
     m_view->setFonts(fonts);
     if (!message.empty())
         messages().show("Spectavo", message, shell::MessageService::Icon::Information);
-    refresh();
-}
-
-void CKineFrame::showDisplayRangeDialog() {
-    CDisplayRangeDialog dialog(m_display, m_base, m_absorbance, this);
-    if (dialog.exec() == QDialog::Accepted) {
-        ProfileFile(shell::KineticsSettings::kFileName, true)
-            .PutInt("Grid", "ManualSet", m_display.range().manual);
-        redraw();
-    }
-}
-
-void CKineFrame::undoScales() {
-    if (const std::optional<bool> mode = m_display.undo(m_absorbance)) {
-        m_absorbance = *mode;
-        m_host.setAbsorbance(*mode);
-    }
-    ProfileFile(shell::KineticsSettings::kFileName, true).PutInt("Grid", "ManualSet", 0);
-    m_display.range().manual = 0;
-    refresh();
-}
-
-void CKineFrame::restoreScales() {
-    m_display.restore(m_base);
-    ProfileFile(shell::KineticsSettings::kFileName, true).PutInt("Grid", "ManualSet", 0);
-    redraw();
-}
-
-void CKineFrame::togglePeakSwitch(bool peaks) {
-    m_display.pushUndo(m_absorbance);
-    std::int32_t &flag = peaks ? m_display.range().showPeaks : m_display.range().showValleys;
-    flag = flag ? 0 : 1;
     refresh();
 }
 

@@ -1,0 +1,263 @@
+#include "app/scan/scanwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QMenu>
+
+#include "app/scan/chartview.h"
+#include "app/scan/displayrangedialog.h"
+#include "app/scan/scanlistview.h"
+#include "app/scan/spectrumprinter.h"
+#include "app/widgets/colourbox.h"
+#include "app/widgets/filechooser.h"
+#include "app/widgets/menucommands.h"
+#include "core/config/profilefile.h"
+#include "core/scan/chartstyle.h"
+#include "core/scan/datafileformats.h"
+#include "core/scan/peaklist.h"
+
+namespace spectavo::app {
+
+CScanWindow::CScanWindow(WindowHost host, scan::CDisplayRange range, scan::BaseScales base,
+                         const char *settingsFile, QWidget *parent)
+    : QSplitter(Qt::Horizontal, parent), m_host(std::move(host)), m_settingsFile(settingsFile),
+      m_display(range), m_base(base), m_absorbance(m_host.program.flags.absorbanceMode == 1),
+      m_list(new CScanListView) {}
+
+CScanWindow::~CScanWindow() {
+    delete m_toolBar;
+    qDeleteAll(m_menus);
+    ProfileFile file(m_settingsFile, true);
+    ProfileFile::Batch batch(file);
+    m_display.range().save(batch);
+}
+
+void CScanWindow::placePanes(CChartView *chart) {
+    addWidget(chart);
+    m_list->setMinimumWidth(120);
+    addWidget(m_list);
+    setStretchFactor(0, 1);
+    setMinimumSize(600, 380);
+    chart->onDisplayChanged = [this] { redraw(); };
+    chart->onStatus = [this](const std::string &text) { m_host.showState(text); };
+    chart->onContextMenu = [this](QPoint at) {
+        QMenu menu;
+        for (QMenu *popup : m_menus)
+            menu.addMenu(popup);
+        menu.exec(at);
+    };
+}
+
+void CScanWindow::setAbsorbance(bool absorbance) {
+    m_absorbance = absorbance;
+    refresh();
+}
+
+void CScanWindow::modeCommand(bool absorbance) {
+    m_display.pushUndo(m_absorbance);
+    m_display.range().manual = 0;
+    ProfileFile(m_settingsFile, true).PutInt("Grid", "ManualSet", 0);
+    setAbsorbance(absorbance);
+}
+
+void CScanWindow::refresh() {
+    refillList();
+    fitListWidth();
+    redraw();
+}
+
+// Ranges, background or colours changed: the peak list stays as it is.
+void CScanWindow::redraw() {
+    refillRecordBox();
+    chart()->invalidate();
+    refreshCommands();
+}
+
+// The peak list keeps its width when the window is resized: 160 pixels, or what its columns need
+// when the font is wider.
+void CScanWindow::fitListWidth() {
+    const int listWidth = std::max(160, m_list->naturalWidth());
+    setSizes({std::max(width() - listWidth - handleWidth(), 0), listWidth});
+}
+
+void CScanWindow::resizeEvent(QResizeEvent *event) {
+    QSplitter::resizeEvent(event);
+    fitListWidth();
+}
+
+void CScanWindow::closeEvent(QCloseEvent *event) {
+    if (confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CScanWindow::refreshCommands() {
+    const scan::WaveWindowState state = commandState();
+    for (const auto &[command, action] : m_actions) {
+        const scan::CommandState rule = commandRule(command, state);
+        action->setEnabled(rule.enabled);
+        if (action->isCheckable())
+            action->setChecked(rule.checked);
+    }
+    if (m_colourBox)
+        m_colourBox->setEnabled(state.spectrumCount > 0);
+}
+
+QAction *CScanWindow::addCommand(QMenu *menu, Command command, const QString &text,
+                                 std::function<void()> handler, bool checkable) {
+    QAction *action = addMenuCommand(menu, text);
+    action->setObjectName(QString("scan%1").arg(static_cast<int>(command)));
+    action->setCheckable(checkable);
+    connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+        handler();
+        refreshCommands();
+    });
+    m_actions[command] = action;
+    return action;
+}
+
+QMenu *CScanWindow::viewMenu(const QString &peaksTip, const QString &valleysTip) {
+    auto *view = new QMenu("&View");
+    addCommand(
+        view, kMagnify, "&Magnify", [this] { chart()->setZoomMode(!chart()->zoomMode()); }, true)
+        ->setStatusTip("Activate the ZOOM Function");
+    addCommand(view, kRestore, "&Restore", [this] { restoreScales(); })->setStatusTip("Original Scales");
+    addCommand(
+        view, kSearch, "S&earch", [this] { chart()->setSearchMode(!chart()->searchMode()); }, true)
+        ->setStatusTip("Trace Cursor");
+    addCommand(view, kDisplayRange, "Display &Range", [this] {
+        showDisplayRangeDialog();
+    })->setStatusTip("Display Range Setup");
+    addCommand(view, kUndoScales, "&Undo Scales\tCtrl+Z", [this] { undoScales(); });
+    view->addSeparator();
+    const auto modeCommandOf = [this](bool absorbance) {
+        return [this, absorbance] {
+            if (m_host.modeCommand)
+                m_host.modeCommand(absorbance);
+            else
+                modeCommand(absorbance);
+        };
+    };
+    addCommand(view, kAbsorbanceMode, "Absorbance Mode", modeCommandOf(true), true);
+    addCommand(view, kTransmittanceMode, "Transmittance Mode", modeCommandOf(false), true);
+    addCommand(view, kCustomize, "C&ustomize", [this] { customize(); });
+    view->addSeparator();
+    addCommand(
+        view, kShowPeaks, "&Peaks", [this] { togglePeakSwitch(true); }, true)
+        ->setStatusTip(peaksTip);
+    addCommand(
+        view, kShowValleys, "&Valleys", [this] { togglePeakSwitch(false); }, true)
+        ->setStatusTip(valleysTip);
+    return view;
+}
+
+void CScanWindow::addBoxes(const QString &recordBoxName, std::function<void(int)> pickRecord,
+                           std::function<void(std::uint32_t)> pickColour) {
+    m_recordBox = new QComboBox;
+    m_recordBox->setObjectName(recordBoxName);
+    m_recordBox->setFixedWidth(160);
+    m_colourBox = makeColourIndexBox();
+    m_colourBox->setFixedWidth(60);
+    m_backgroundBox = makeColourIndexBox();
+    m_backgroundBox->setFixedWidth(60);
+    m_toolBar->addWidget(m_recordBox);
+    m_toolBar->addWidget(m_colourBox);
+    m_toolBar->addWidget(m_backgroundBox);
+    connect(m_recordBox, &QComboBox::activated, this,
+            [pickRecord = std::move(pickRecord)](int index) { pickRecord(index); });
+    connect(m_colourBox, &QComboBox::activated, this, [this, pickColour = std::move(pickColour)](int index) {
+        pickColour(scan::indexedColour(index));
+        chart()->invalidate();
+    });
+    connect(m_backgroundBox, &QComboBox::activated, this, [this](int index) {
+        m_display.pushUndo(m_absorbance);
+        m_display.range().background = index;
+        redraw();
+    });
+}
+
+void CScanWindow::showColours(std::optional<std::uint32_t> current) {
+    int colour = -1;
+    for (int i = 0; current && i < m_colourBox->count() && colour < 0; ++i)
+        if (scan::indexedColour(i) == *current)
+            colour = i;
+    m_colourBox->setCurrentIndex(colour);
+    m_backgroundBox->setCurrentIndex(std::clamp(m_display.range().background, 0, 19));
+}
+
+void CScanWindow::setupThreshold() {
+    bool ok = false;
+    const double value = QInputDialog::getDouble(
+        this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
+        m_host.program.flags.peakHeight, scan::kThresholdMin, scan::kThresholdMax, 4, &ok);
+    if (!ok)
+        return;
+    m_host.program.flags.peakHeight = static_cast<float>(value);
+    recomputeMarks(m_host.program.flags.peakHeight);
+    refresh();
+}
+
+void CScanWindow::showDisplayRangeDialog() {
+    CDisplayRangeDialog dialog(m_display, m_base, m_absorbance, this);
+    if (dialog.exec() == QDialog::Accepted)
+        redraw();
+}
+
+void CScanWindow::undoScales() {
+    // An entry may bring back another mode or other peak switches: the list is refilled too.
+    if (const std::optional<bool> mode = m_display.undo(m_absorbance)) {
+        m_absorbance = *mode;
+        m_host.setAbsorbance(*mode);
+    }
+    if (m_undoEndsManual) {
+        m_display.range().manual = 0;
+        ProfileFile(m_settingsFile, true).PutInt("Grid", "ManualSet", 0);
+    }
+    refresh();
+}
+
+void CScanWindow::restoreScales() {
+    m_display.restore(m_base);
+    redraw();
+}
+
+void CScanWindow::togglePeakSwitch(bool peaks) {
+    m_display.pushUndo(m_absorbance);
+    std::int32_t &flag = peaks ? m_display.range().showPeaks : m_display.range().showValleys;
+    flag = flag ? 0 : 1;
+    refresh();
+}
+
+bool CScanWindow::printToPdf(const QString &path) {
+    const auto pages = makePrinter();
+    if (!pages)
+        return false;
+    const bool printed = printPagesToPdf(*pages, path);
+    m_printedPages = pages->pageCount();
+    return printed;
+}
+
+void CScanWindow::exportPdf() {
+    const std::string name = currentName();
+    if (name.empty())
+        return;
+    const QString path = fileChooser().chooseSave(
+        this, "PDF document(*.pdf)", QString::fromStdString(scan::exportFileName(name, "pdf")), "pdf");
+    if (!path.isEmpty())
+        printToPdf(path);
+}
+
+void CScanWindow::print() {
+    if (const auto pages = makePrinter())
+        printOnPrinter(*pages, this, [this] { exportPdf(); });
+}
+
+void CScanWindow::printPreview() {
+    if (const auto pages = makePrinter())
+        previewPages(*pages, this);
+}
+
+} // namespace spectavo::app

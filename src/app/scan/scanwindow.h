@@ -1,0 +1,122 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QPointer>
+#include <QSplitter>
+#include <QToolBar>
+
+#include "app/measurementwindow.h"
+#include "core/scan/displayrange.h"
+#include "core/scan/wavecommandrules.h"
+
+class QAction;
+class QComboBox;
+class QMenu;
+
+namespace spectavo::app {
+
+class CChartView;
+class CScanListView;
+class SpectrumPrinter;
+
+// What the wavelength-scan and the time-scan windows share: the chart left and the peak list right,
+// the display record with its undo, the photometric mode, the View menu, the record and colour boxes
+// of the toolbar, the enabling rules applied to the actions, and printing. Each window says how its
+// records are shown, listed, ruled and printed.
+class CScanWindow : public QSplitter, public MeasurementWindow {
+public:
+    using Command = scan::WaveCommand;
+    using enum scan::WaveCommand;
+
+    QWidget *widget() override { return this; }
+    scan::DisplayHistory &display() { return m_display; }
+    CScanListView *peakList() const { return m_list; }
+    bool absorbance() const { return m_absorbance; }
+    void setAbsorbance(bool absorbance);
+    // The Abs / T% commands: the display is kept for undo, manual intervals end, the mode changes.
+    void modeCommand(bool absorbance);
+    void photometricModeCommand(bool absorbance) override { modeCommand(absorbance); }
+    void followPhotometricMode(bool absorbance) override { setAbsorbance(absorbance); }
+    // Refills the peak list from the current record and redraws the chart.
+    void refresh();
+    // Redraws the chart without refilling the peak list.
+    void redraw();
+
+    QAction *action(Command command) const { return m_actions.at(command); }
+    QList<QMenu *> menus() const override { return m_menus; }
+    QToolBar *toolBar() const override { return m_toolBar; }
+    void refreshCommands() override;
+    virtual scan::WaveWindowState commandState() const = 0;
+
+    // Prints every page into a PDF file; false (and the operator told) when it cannot be written.
+    bool printToPdf(const QString &path);
+    int printedPageCount() const { return m_printedPages; }
+
+protected:
+    // `settingsFile`: where the window's chart settings live.
+    CScanWindow(WindowHost host, scan::CDisplayRange range, scan::BaseScales base, const char *settingsFile,
+                QWidget *parent);
+    ~CScanWindow() override;
+    // The chart and the list, once the window has made its chart.
+    void placePanes(CChartView *chart);
+    // The chart pane, the list's contents, the box of record names and the rules of the window.
+    virtual CChartView *chart() const = 0;
+    virtual void refillList() = 0;
+    virtual void refillRecordBox() = 0;
+    virtual scan::CommandState commandRule(Command command, const scan::WaveWindowState &state) const = 0;
+    virtual std::unique_ptr<SpectrumPrinter> makePrinter() const = 0;
+    // The current record's name, offered for exported files; empty without one.
+    virtual std::string currentName() const = 0;
+    // The markers of every record that is not being measured, with a new threshold.
+    virtual void recomputeMarks(float threshold) = 0;
+    // The settings sheet, preset with what the chart uses now.
+    virtual void customize() = 0;
+
+    QAction *addCommand(QMenu *menu, Command command, const QString &text, std::function<void()> handler,
+                        bool checkable = false);
+    // The View menu both windows have; the tips of the peak and valley switches name the records.
+    QMenu *viewMenu(const QString &peaksTip, const QString &valleysTip);
+    // The toolbar's record box and colour boxes; `pickColour` gives the chosen record its colour.
+    void addBoxes(const QString &recordBoxName, std::function<void(int)> pickRecord,
+                  std::function<void(std::uint32_t)> pickColour);
+    // Shows the colour of the current record (none when it is not a table colour) and the background.
+    void showColours(std::optional<std::uint32_t> current);
+
+    void setupThreshold();
+    void showDisplayRangeDialog();
+    void undoScales();
+    void restoreScales();
+    void togglePeakSwitch(bool peaks);
+    void print();
+    void printPreview();
+    void exportPdf();
+
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+    WindowHost m_host;
+    const char *m_settingsFile;
+    scan::DisplayHistory m_display;
+    scan::BaseScales m_base;
+    bool m_absorbance;
+    // An undo of the scales also ends manual intervals (the time scan's rule).
+    bool m_undoEndsManual = false;
+    CScanListView *m_list;
+    std::map<Command, QAction *> m_actions;
+    QList<QMenu *> m_menus;
+    QPointer<QToolBar> m_toolBar;
+    QComboBox *m_recordBox = nullptr;
+    QComboBox *m_colourBox = nullptr;
+    QComboBox *m_backgroundBox = nullptr;
+    int m_printedPages = 0;
+
+private:
+    void fitListWidth();
+};
+
+} // namespace spectavo::app
