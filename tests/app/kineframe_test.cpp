@@ -26,6 +26,7 @@
 #include "core/scan/chartstyle.h"
 #include "core/scan/time/kinefile.h"
 #include "support/linkeddriver.h"
+#include "support/manualtimers.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
 
@@ -45,15 +46,7 @@ public:
     std::vector<std::string> proposals;
 };
 
-class ManualTimers : public KineTimers {
-public:
-    void startCycle(int milliseconds) override { cycle = milliseconds; }
-    void stopCycle() override { cycle = 0; }
-    void startSettle(int milliseconds) override { settle = milliseconds; }
-    void stopSettle() override { settle = 0; }
-    int cycle = 0;
-    int settle = 0;
-};
+using test::ManualTimers;
 
 constexpr double kSimSpeed = 10.0;
 constexpr int kReactionCell = 6;

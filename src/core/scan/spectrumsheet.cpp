@@ -16,25 +16,25 @@ float numberIn(const std::string &text) {
 
 } // namespace
 
-SpectrumSheet SpectrumSheet::preset(const CDisplayRange &range, bool absorbance, const CWaveSpectrum *current,
-                                    const ProfileStore &wavescan, const ProfileStore &analyst,
-                                    const ChartFonts &chartFonts) {
+SpectrumSheet SpectrumSheet::presetFor(const CDisplayRange &range, bool absorbance, const ChartStyle &style,
+                                       const std::optional<Record> &current, const ProfileStore &file,
+                                       const ProfileStore &analyst, const ChartFonts &chartFonts,
+                                       const char *defaultTime) {
     SpectrumSheet s;
     s.xMin = range.xMin;
     s.xMax = range.xMax;
     s.yMin = range.yMin(absorbance);
     s.yMax = range.yMax(absorbance);
     // The chart's own reading of the keys, defaults included.
-    const ChartStyle style = ChartStyle::load(wavescan);
     s.peakLabelSpectra = style.peakLabelSpectra;
     s.wavelengthLegend = style.wavelengthLegend;
     s.valueLegendAbs = style.valueLegendAbs;
     s.valueLegendT = style.valueLegendT;
-    s.title = current ? current->sampleName() : style.title;
+    s.title = current ? current->texts.sampleName() : style.title;
     s.printTitle = style.printTitle != 0;
-    s.thisColour = wavescan.GetInt("Curve", "ThisColor", 4); // the colour a new scan is given
-    s.thisLine = wavescan.GetInt("Curve", "ThisLine", 1);
-    s.otherColour = wavescan.GetInt("Curve", "OtherColor", 1);
+    s.thisColour = file.GetInt("Curve", "ThisColor", 4); // the colour a new scan is given
+    s.thisLine = file.GetInt("Curve", "ThisLine", 1);
+    s.otherColour = file.GetInt("Curve", "OtherColor", 1);
     s.otherLine = style.penWidth;
     s.manual = range.manual != 0;
     s.xInterval = strings::formatC("%.3f", static_cast<double>(range.xInterval));
@@ -43,7 +43,7 @@ SpectrumSheet SpectrumSheet::preset(const CDisplayRange &range, bool absorbance,
     s.gridColour = style.gridColour;
     s.gridColourShown = style.gridColour;
 
-    const auto flag = [&](const char *key) { return wavescan.GetInt("Print", key, 1) != 0; };
+    const auto flag = [&](const char *key) { return file.GetInt("Print", key, 1) != 0; };
     s.printSpectrum = flag("PrintSpectrum");
     s.printData = flag("PrintData");
     s.printFoot = flag("PrintFoot");
@@ -52,21 +52,33 @@ SpectrumSheet SpectrumSheet::preset(const CDisplayRange &range, bool absorbance,
     s.printTime = flag("PrintTime");
     s.printMemo = flag("PrintMemo");
     s.printOperator = analyst.GetInt("Spectavo", "PrintOperator", 1) != 0;
-    s.footNote = wavescan.GetString("FootNotes", "FootNotes", kCredit, 1000);
-    s.timeText =
-        current ? current->dateText() : wavescan.GetString("FootNotes", "Time", "06/03/00 15:04:34", 200);
+    s.footNote = file.GetString("FootNotes", "FootNotes", kCredit, 1000);
+    s.timeText = current ? current->texts.dateText() : file.GetString("FootNotes", "Time", defaultTime, 200);
     s.operatorText =
-        (current ? current->operatorName() : analyst.GetString("Spectavo", "Operator", "Operator", 200))
+        (current ? current->texts.operatorName() : analyst.GetString("Spectavo", "Operator", "Operator", 200))
             .substr(0, kOperatorField);
     if (current) {
-        s.rangeText = strings::formatC("[%.1f,%.1f]nm", static_cast<double>(current->start),
-                                       static_cast<double>(current->end));
-        s.stepText = strings::formatC("%.1fnm", static_cast<double>(current->step));
-        s.filterText = strings::formatC("%d", current->filter);
+        s.rangeText = current->rangeText;
+        s.stepText = current->stepText;
+        s.filterText = current->filterText;
         s.memo = current->memo.substr(0, kMemoField);
     }
     s.fonts = chartFonts;
     return s;
+}
+
+SpectrumSheet SpectrumSheet::preset(const CDisplayRange &range, bool absorbance, const CWaveSpectrum *current,
+                                    const ProfileStore &wavescan, const ProfileStore &analyst,
+                                    const ChartFonts &chartFonts) {
+    std::optional<Record> record;
+    if (current)
+        record.emplace(Record{*current, current->memo,
+                              strings::formatC("[%.1f,%.1f]nm", static_cast<double>(current->start),
+                                               static_cast<double>(current->end)),
+                              strings::formatC("%.1fnm", static_cast<double>(current->step)),
+                              strings::formatC("%d", current->filter)});
+    return presetFor(range, absorbance, ChartStyle::load(wavescan), record, wavescan, analyst, chartFonts,
+                     "06/03/00 15:04:34");
 }
 
 std::string SpectrumSheet::apply(DisplayHistory &display, bool absorbance, CWaveSpectrum *current,

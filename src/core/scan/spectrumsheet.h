@@ -64,6 +64,19 @@ struct SpectrumSheet {
                                 const ProfileStore &wavescan, const ProfileStore &analyst,
                                 const ChartFonts &fonts);
 
+    // What the sheet shows of the current record, when there is one.
+    struct Record {
+        const RecordTexts &texts;
+        const std::string &memo;
+        std::string rangeText, stepText, filterText;
+    };
+    // The sheet of any scan window: its chart's look `style`, its settings `file`, the date shown
+    // without a record `defaultTime`.
+    static SpectrumSheet presetFor(const CDisplayRange &range, bool absorbance, const ChartStyle &style,
+                                   const std::optional<Record> &current, const ProfileStore &file,
+                                   const ProfileStore &analyst, const ChartFonts &fonts,
+                                   const char *defaultTime);
+
     // OK: pushes an undo entry, applies the ranges, intervals and texts, stores every key and takes
     // the texts over into the current spectrum. Returns the message to show (dense intervals switched
     // off), or an empty text.

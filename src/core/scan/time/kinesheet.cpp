@@ -3,16 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/scan/spectrumprint.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::scan {
-namespace {
-
-constexpr const char *kCredit = "Measured and printed with Spectavo on a Photrak spectrophotometer";
-
-} // namespace
-
 SpectrumSheet::Rate rateFieldsOf(const CKineSpectrum &curve) {
     return {curve.printRate != 0,
             curve.beginTime,
@@ -26,54 +19,18 @@ SpectrumSheet::Rate rateFieldsOf(const CKineSpectrum &curve) {
 SpectrumSheet presetKineSheet(const CDisplayRange &range, bool absorbance, const CKineSpectrum *current,
                               const ProfileStore &kinetics, const ProfileStore &analyst,
                               const ChartFonts &fonts) {
-    SpectrumSheet s;
+    std::optional<SpectrumSheet::Record> record;
+    if (current)
+        record.emplace(
+            SpectrumSheet::Record{*current, current->memo, strings::formatC("%ds", current->totalTime),
+                                  strings::formatC("%.1fs", static_cast<double>(current->step)),
+                                  strings::formatC("%.1fnm", static_cast<double>(current->wavelength))});
+    SpectrumSheet s = SpectrumSheet::presetFor(range, absorbance, ChartStyle::loadKinetic(kinetics), record,
+                                               kinetics, analyst, fonts, "06/02/04 15:04:34");
     s.timeScan = true;
-    s.xMin = range.xMin;
-    s.xMax = range.xMax;
-    s.yMin = range.yMin(absorbance);
-    s.yMax = range.yMax(absorbance);
-    const ChartStyle style = ChartStyle::loadKinetic(kinetics);
-    s.peakLabelSpectra = style.peakLabelSpectra;
-    s.wavelengthLegend = style.wavelengthLegend;
-    s.valueLegendAbs = style.valueLegendAbs;
-    s.valueLegendT = style.valueLegendT;
-    s.title = current ? current->sampleName() : style.title;
-    s.printTitle = style.printTitle != 0;
-    s.thisColour = kinetics.GetInt("Curve", "ThisColor", 4); // the first colour an automatic run uses
-    s.thisLine = kinetics.GetInt("Curve", "ThisLine", 1);
-    s.otherColour = kinetics.GetInt("Curve", "OtherColor", 1);
-    s.otherLine = style.penWidth;
-    s.manual = range.manual != 0;
-    s.xInterval = strings::formatC("%.3f", static_cast<double>(range.xInterval));
-    s.yInterval = strings::formatC("%.3f", static_cast<double>(range.yInterval));
-    s.gridLines = style.gridLines != 0;
-    s.gridColour = style.gridColour;
-    s.gridColourShown = style.gridColour;
-
-    const SpectrumPrintSettings print = SpectrumPrintSettings::load(kinetics, analyst);
-    s.printSpectrum = print.chartPage;
-    s.printData = print.dataPages;
-    s.printFoot = print.foot;
-    s.printRange = print.range;
-    s.printStep = print.step;
-    s.printTime = print.time;
-    s.printMemo = print.memo;
     s.printWavelength = kinetics.GetInt("Print", "PrintWavelength", 1) != 0;
-    s.printOperator = print.operatorLine;
-    s.footNote = kinetics.GetString("FootNotes", "FootNotes", kCredit, 1000);
-    s.timeText =
-        current ? current->dateText() : kinetics.GetString("FootNotes", "Time", "06/02/04 15:04:34", 200);
-    s.operatorText =
-        (current ? current->operatorName() : analyst.GetString("Spectavo", "Operator", "Operator", 200))
-            .substr(0, SpectrumSheet::kOperatorField);
-    if (current) {
-        s.rangeText = strings::formatC("%ds", current->totalTime);
-        s.stepText = strings::formatC("%.1fs", static_cast<double>(current->step));
-        s.filterText = strings::formatC("%.1fnm", static_cast<double>(current->wavelength));
-        s.memo = current->memo.substr(0, SpectrumSheet::kMemoField);
+    if (current)
         s.rate = rateFieldsOf(*current);
-    }
-    s.fonts = fonts;
     return s;
 }
 

@@ -11,6 +11,7 @@
 #include "core/scan/chartstyle.h"
 #include "core/scan/time/kineacquisition.h"
 #include "support/linkfixture.h"
+#include "support/manualtimers.h"
 #include "support/tempdir.h"
 
 namespace spectavo {
@@ -30,16 +31,7 @@ public:
     int changes = 0, arrivals = 0, ends = 0;
 };
 
-// The window timers, driven by the test.
-class ManualTimers : public KineTimers {
-public:
-    void startCycle(int milliseconds) override { cycle = milliseconds; }
-    void stopCycle() override { cycle = 0; }
-    void startSettle(int milliseconds) override { settle = milliseconds; }
-    void stopSettle() override { settle = 0; }
-    int cycle = 0;
-    int settle = 0;
-};
+using test::ManualTimers;
 
 class KineAcquisitionTest : public ::testing::Test {
 protected:
