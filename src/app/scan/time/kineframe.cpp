@@ -1,9 +1,6 @@
 #include "app/scan/time/kineframe.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QMenu>
 
 #include "app/scan/scanlistview.h"
 #include "app/scan/time/kineview.h"
