@@ -87,6 +87,7 @@ TEST_F(DnaWindowTest, TheReferenceSwitchSetsTheCountAndClearsTheBlanks) {
     EXPECT_FLOAT_EQ(method->record().coefficients[0], 40.0f);
     EXPECT_FLOAT_EQ(method->record().wavelengths[0], 260.0f);
     EXPECT_EQ(method->record().count, 3);
+    frame.reset(); // before the link it was lent
 }
 
 } // namespace
