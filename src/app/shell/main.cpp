@@ -24,9 +24,10 @@ int main(int argc, char **argv) {
     QTranslator translator;
     const std::string language =
         ProfileFile("..\\config\\tarvesta.zav.localize.ini", true).GetString("localize", "resource", "eng");
-    if (const auto directory = spectavo::programDirectory();
-        directory && translator.load(QString::fromStdString("ZAV_Resource." + language),
-                                     QString::fromStdString(*directory)))
+    if (translator.load(QString::fromStdString("ZAV_Resource." + language),
+                        QString::fromStdString(spectavo::programDataPath("translations"))) ||
+        translator.load(QString::fromStdString("ZAV_Resource." + language),
+                        QString::fromStdString(spectavo::programDirectory().value_or("."))))
         QApplication::installTranslator(&translator);
 
     // The command line carries only files given by the desktop; another running workstation takes them.

@@ -240,8 +240,7 @@ void CMainFrame::fillRecentMenu() {
 // The pages show in the program's own viewer: no desktop opener or browser is needed.
 void CMainFrame::openHelp(int commandId) {
     if (!m_helpViewer)
-        m_helpViewer =
-            new CHelpViewer(QString::fromStdString(programDirectory().value_or(".") + "/help"), this);
+        m_helpViewer = new CHelpViewer(QString::fromStdString(programDataPath("help")), this);
     if (!m_helpViewer->showTopic(commandId))
         m_messages->show("Spectavo", kHelpMissing, MessageService::Icon::Information);
 }

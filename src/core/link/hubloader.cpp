@@ -60,8 +60,8 @@ constexpr int kOpenFlags = RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE;
 
 std::unique_ptr<HubLibrary> SharedLibraryLoader::open(const std::string &fileName) {
     if (fileName.find('/') == std::string::npos) {
-        if (const auto directory = programDirectory()) {
-            const std::string local = *directory + "/" + fileName;
+        for (const std::string &directory : driverDirectories()) {
+            const std::string local = directory + "/" + fileName;
             if (void *handle = dlopen(local.c_str(), kOpenFlags))
                 return std::make_unique<SharedLibrary>(handle);
         }

@@ -25,18 +25,18 @@ std::string HubSetupModel::configuredDriver() {
 
 std::vector<std::string> HubSetupModel::installedDrivers() const {
     std::vector<std::string> drivers;
-    const auto directory = programDirectory();
-    if (!directory)
-        return drivers;
     const std::string pattern =
         driverFileName(ProfileFile(kCommConfig, true).GetString("Hub", "search", "tarvesta.zav.comm.*.dll"));
-    std::error_code error;
-    for (const auto &entry : std::filesystem::directory_iterator(*directory, error)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file(error) && fnmatch(pattern.c_str(), name.c_str(), 0) == 0)
-            drivers.push_back(name);
+    for (const std::string &directory : driverDirectories()) {
+        std::error_code error;
+        for (const auto &entry : std::filesystem::directory_iterator(directory, error)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.is_regular_file(error) && fnmatch(pattern.c_str(), name.c_str(), 0) == 0)
+                drivers.push_back(name);
+        }
     }
     std::sort(drivers.begin(), drivers.end());
+    drivers.erase(std::unique(drivers.begin(), drivers.end()), drivers.end());
     return drivers;
 }
 

@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
+#include "core/config/settingsfolder.h"
 #include "documentcommands.h"
 #include "filecommands.h"
 
@@ -103,8 +104,11 @@ std::string commandUsage(const std::string &command) {
 
 int showConfiguration() {
     const auto directory = spectavo::programDirectory();
+    const spectavo::SettingsFolder folder = spectavo::settingsFolder();
     const spectavo::ProfileFile comm("..\\config\\tarvesta.zav.comm.ini", true);
     std::printf("program directory: %s\n", directory ? directory->c_str() : "(unknown)");
+    std::printf("settings folder:   %s\n", folder.path.c_str());
+    std::printf("because:           %s\n", folder.reason.c_str());
     std::printf("comm settings:     %s\n", comm.path().c_str());
     std::printf("hub driver:        %s\n", comm.GetString("hub", "driver", "tarvesta.zav.comm.emc2").c_str());
     return 0;

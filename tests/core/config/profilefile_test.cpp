@@ -19,9 +19,12 @@ using test::TempDir;
 using test::writeBytes;
 
 TEST(ProfileFilePath, ConfigurationNameResolvesBesideTheProgramDirectory) {
-    test::ScopedEnv env("SPECTAVO_PROGRAM_DIR", "/opt/spectavo/bin");
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("bin"));
+    std::filesystem::create_directories(dir.file("config"));
+    test::ScopedEnv env("SPECTAVO_PROGRAM_DIR", dir.file("bin"));
     const ProfileFile file("..\\config\\tarvesta.zav.station.ini", true);
-    EXPECT_EQ(file.path(), "/opt/spectavo/bin/../config/tarvesta.zav.station.ini");
+    EXPECT_EQ(file.path(), dir.file("config/tarvesta.zav.station.ini"));
 }
 
 TEST(ProfileFilePath, DataFileNameIsThePathItself) {

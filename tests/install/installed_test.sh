@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# An installation into a staging folder with prefix /usr, made read-only, run on the virtual
+# instrument by an operator whose home is empty: the settings appear in the operator's own folder,
+# nothing in the installation changes, and a second run reads the operator's settings back.
+set -euo pipefail
+build=$1
+stage=$(mktemp -d)
+trap 'chmod -R u+w "$stage"; rm -rf "$stage"' EXIT
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+tree=$stage/usr
+for installed in bin/spectavo bin/spectavo-cli bin/photrak-sim lib/spectavo/drivers/tarvesta.zav.comm.sim.so \
+    share/spectavo/config/tarvesta.zav.comm.ini share/spectavo/help share/applications/spectavo.desktop; do
+    [ -e "$tree/$installed" ] || { echo "not installed: $installed"; exit 1; }
+done
+chmod -R a-w "$tree"
+fingerprint() { (cd "$tree" && find . -type f -exec sha256sum {} + | sort; find . | sort); }
+before=$(fingerprint)
+home=$stage/home
+mkdir -p "$home"
+run() { env -u SPECTAVO_PROGRAM_DIR HOME="$home" XDG_CONFIG_HOME= "$tree/bin/spectavo-cli" "$@"; }
+
+status=$(run --json status)
+echo "$status" | grep -q '"linked": true' || { echo "the installed client did not link: $status"; exit 1; }
+folder=$home/.config/spectavo
+[ -f "$folder/tarvesta.zav.comm.ini" ] || { echo "no settings in $folder"; exit 1; }
+[ -f "$folder/tarvesta.zav.sim.ini" ] || { echo "the shipped defaults were not copied to $folder"; exit 1; }
+[ "$before" == "$(fingerprint)" ] || { echo "the installation was written to"; exit 1; }
+
+# The operator's own value is the one read the next time.
+printf '[Hub]\nDriver=tarvesta.zav.comm.none.dll\n' >"$folder/tarvesta.zav.comm.ini"
+config=$(run config)
+echo "$config" | grep -q "settings folder:   $folder" || { echo "config names another folder: $config"; exit 1; }
+echo "$config" | grep -q "hub driver:        tarvesta.zav.comm.none.dll" || { echo "not read back: $config"; exit 1; }
+echo "installed, read-only, settings in $folder"
