@@ -78,13 +78,14 @@ struct SentCommand {
 };
 std::vector<SentCommand> sentCommands();
 
-// A link bound to the in-process scripted hub, with short timings.
+// A link bound to the in-process scripted hub, with short timings. The targets outlive the link: its
+// threads may post until the link itself is gone.
 struct LinkFixture {
     LinkFixture();
-    std::unique_ptr<link::StationLink> link;
     RecordingTarget main;
     RecordingTarget window;
     RecordingMessages messages;
+    std::unique_ptr<link::StationLink> link;
 };
 
 // A spectrum buffer for scans: `points` on a grid ending at `highNm` in steps of `stepNm`.

@@ -155,11 +155,9 @@ void TimedSampling::finish() {
         // A Stop may have closed this acquisition already, and another may be open by now.
         if (!m_curve || held.targets().timedTarget != m_curve)
             return;
-        if (TimedTarget *curve = held.targets().timedTarget)
+        if (TimedTarget *curve = held.targets().timedTarget) {
             acquisition.sampledPoints.store(curve->pointCount().load(std::memory_order_relaxed),
                                             std::memory_order_relaxed);
-        held.post(Notification::acquisition(kAcqFinished, 0));
-        if (TimedTarget *curve = held.targets().timedTarget) {
             curve->acquiringFlag().store(false, std::memory_order_release);
             const std::size_t full = dataproc::curvePointCount(static_cast<float>(curve->totalTimeSeconds()),
                                                                curve->stepSeconds());
@@ -167,6 +165,8 @@ void TimedSampling::finish() {
             curve->pointCount().store(static_cast<int>(std::min(full, capacity)), std::memory_order_release);
             curve->releasePin();
         }
+        // The window may free the curve as soon as it hears of the end: nothing here touches it after.
+        held.post(Notification::acquisition(kAcqFinished, 0));
         held.close();
     }
     m_link.postMain(Notification::station(kStationState, kStateReady));
