@@ -1,6 +1,8 @@
 // "kinetics": a time scan on the instrument through the same run as the time-scan window: the
 // monochromator moved to the wavelength, the link's sampling timer, the end with markers and rate.
 
+#include <atomic>
+
 #include "commands.h"
 #include "core/scan/time/kineacquisition.h"
 #include "core/scan/time/kinefile.h"
@@ -66,26 +68,25 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     KineAcquisition run({session.link(), shared, flags, accessories}, curves, &session.window(), messages,
                         timers);
 
+    // The wavelength's acknowledgement comes when the command is taken, not when the drive stops: the
+    // move ends with a reading taken at the wavelength itself, so the first point is the sample's.
+    std::atomic<float> blank{session.link().acquisition().blankAbsorbance.load()}, first{0.0f};
     session.window().clear();
-    if (!run.gotoWavelength(shared.kinetics.wavelength))
+    if (!session.link().GotoAndRead(link::kModeGotoAndRead, shared.kinetics.wavelength, &blank, &first,
+                                    &session.window()))
         return "the instrument is busy with another acquisition";
-    if (!runUntil(
-            session, run, [&] { return !session.link().acquisition().open.load(); }, session.timeout()))
-        return "the instrument did not reach the wavelength";
-    // The acknowledgement comes when the command is taken, not when the drive stops: the first point
-    // must be a reading of the sample at the wavelength, not the last one before the move.
-    const auto target = static_cast<std::uint32_t>(shared.kinetics.wavelength * 10.0f);
-    if (!session.frame().waitUntil(
-            [&] { return session.link().status().currentWavelengthTenths.load() == target; },
-            session.timeout()))
-        return "the instrument did not reach the wavelength";
-    session.frame().clear();
-    if (!session.frame().waitFor(
-            [](const link::Notification &n) {
-                return n.kind == link::NotifyKind::Station && n.code == link::kStationAbsorbance;
-            },
-            session.timeout()))
+    const bool read =
+        session.window()
+            .waitFor(
+                [](const link::Notification &n) {
+                    return n.kind == link::NotifyKind::Acquisition && n.code == link::kAcqNewData;
+                },
+                session.timeout())
+            .has_value();
+    session.link().CloseAcquisition();
+    if (!read)
         return "no reading arrived at the wavelength";
+    session.window().clear();
     if (!run.startSingle())
         return "the instrument is busy with another acquisition";
     // The sampling runs on the link's timer; a tick's notification comes at least every step.
