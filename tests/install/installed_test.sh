@@ -9,9 +9,15 @@ trap 'chmod -R u+w "$stage"; rm -rf "$stage"' EXIT
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 tree=$stage/usr
 for installed in bin/spectavo bin/spectavo-cli bin/photrak-sim lib/spectavo/drivers/tarvesta.zav.comm.sim.so \
-    share/spectavo/config/tarvesta.zav.comm.ini share/spectavo/help share/applications/spectavo.desktop; do
+    share/spectavo/config/tarvesta.zav.comm.ini share/spectavo/help share/applications/spectavo.desktop \
+    share/metainfo/spectavo.metainfo.xml share/mime/packages/spectavo.xml \
+    share/icons/hicolor/scalable/apps/spectavo.svg share/icons/hicolor/48x48/apps/spectavo.png \
+    share/icons/hicolor/128x128/apps/spectavo.png share/icons/hicolor/256x256/apps/spectavo.png \
+    share/man/man1/spectavo.1 share/man/man1/spectavo-cli.1 share/man/man1/photrak-sim.1; do
     [ -e "$tree/$installed" ] || { echo "not installed: $installed"; exit 1; }
 done
+grep -q '^\.SH DESCRIPTION' "$tree/share/man/man1/spectavo-cli.1" || { echo "the man page has no description"; exit 1; }
+grep -q 'kinetics --wl WL' "$tree/share/man/man1/spectavo-cli.1" || { echo "the man page is not the --help text"; exit 1; }
 chmod -R a-w "$tree"
 fingerprint() { (cd "$tree" && find . -type f -exec sha256sum {} + | sort; find . | sort); }
 before=$(fingerprint)

@@ -1,5 +1,9 @@
 // Spectavo: the workstation program of the Photrak spectrophotometers.
 
+#include <cstdio>
+#include <optional>
+#include <string>
+
 #include <QApplication>
 #include <QTranslator>
 
@@ -13,7 +17,40 @@
 #include "core/config/settingsfiles.h"
 #include "core/shell/desktopservices.h"
 
+namespace {
+
+constexpr const char *kUsage =
+    "usage: spectavo [FILE...]\n"
+    "The Spectavo workstation for Photrak UV-Vis spectrophotometers: fixed points with calibration\n"
+    "curves, wavelength scans, time scans (kinetics), DNA/protein and instrument validity, on the\n"
+    "instrument or on the virtual instrument.\n"
+    "  FILE                documents to open (.qua .qm .sca .wav .kin .dna .dm .val .vm); a running\n"
+    "                      workstation opens them in its own window\n"
+    "  --help, --version   this text; the version\n"
+    "Settings live beside the program when its config folder is writable, else in\n"
+    "$XDG_CONFIG_HOME/spectavo (~/.config/spectavo); SPECTAVO_PROGRAM_DIR names the program folder.\n";
+
+// --help and --version answer before any window or display is needed.
+std::optional<int> answerInformationOptions(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::printf("spectavo %s\n", SPECTAVO_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char **argv) {
+    if (const std::optional<int> answered = answerInformationOptions(argc, argv))
+        return *answered;
     QApplication application(argc, argv);
     using spectavo::ProfileFile;
     const ProfileFile analyst(spectavo::kAnalystSettingsFile, true);

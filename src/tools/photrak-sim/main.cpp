@@ -123,12 +123,36 @@ bool writeAll(int fd, const std::vector<std::uint8_t> &bytes) {
 
 } // namespace
 
+constexpr const char *kUsage =
+    "usage: photrak-sim [--tcp PORT] [--config FILE] [--speed FACTOR] [--seed N] [--no-boot]\n"
+    "                   [--drop P] [--corrupt P] [--duplicate P] [--garbage SECONDS]\n"
+    "The virtual Photrak spectrophotometer as a process: on a pseudo-terminal (its path is printed)\n"
+    "or, with --tcp, on a TCP port of the loopback address, for the serial hub driver.\n"
+    "  --tcp PORT          listen on 127.0.0.1:PORT instead of a pseudo-terminal\n"
+    "  --config FILE       the instrument's settings (default: the sim settings of Spectavo)\n"
+    "  --speed FACTOR      run the instrument's clock FACTOR times faster\n"
+    "  --seed N            the seed of the readings' noise\n"
+    "  --no-boot           start linked, without the boot sequence\n"
+    "  --drop P, --corrupt P, --duplicate P\n"
+    "                      lose, damage or repeat each frame with probability P\n"
+    "  --garbage SECONDS   write bytes that belong to no frame every SECONDS\n"
+    "  --help, --version   this text; the version\n";
+
 int main(int argc, char **argv) {
     Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("photrak-sim %s\n", SPECTAVO_VERSION);
+            return 0;
+        }
+    }
     if (!parse(argc, argv, options)) {
-        std::fputs("usage: photrak-sim [--tcp PORT] [--config FILE] [--speed FACTOR] [--seed N] [--no-boot]\n"
-                   "                   [--drop P] [--corrupt P] [--duplicate P] [--garbage SECONDS]\n",
-                   stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     std::signal(SIGPIPE, SIG_IGN);
