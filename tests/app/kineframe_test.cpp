@@ -27,6 +27,7 @@
 #include "core/scan/time/kinefile.h"
 #include "support/linkeddriver.h"
 #include "support/manualtimers.h"
+#include "support/qtevents.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
 
@@ -85,17 +86,11 @@ protected:
     }
     template <typename Condition>
     bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
-        return test::eventually(
-            [&] {
-                QApplication::processEvents();
-                return condition();
-            },
-            limit);
+        return test::pumpUntil(condition, limit);
     }
     void trigger(CKineFrame::Command command) {
         frame->refreshCommands();
-        ASSERT_TRUE(frame->action(command)->isEnabled()) << frame->action(command)->text().toStdString();
-        frame->action(command)->trigger();
+        test::triggerEnabled(frame->action(command));
     }
     // The reaction cell in the light path and the monochromator at 340 nm, as after the setup's OK.
     void prepareReaction(float totalTime, float step) {

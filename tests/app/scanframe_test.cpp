@@ -44,6 +44,7 @@
 #include "core/scan/chartstyle.h"
 #include "core/scan/wave/wavefile.h"
 #include "support/linkeddriver.h"
+#include "support/qtevents.h"
 #include "support/recordingmessageservice.h"
 #include "support/simcontrol.h"
 #include "support/tempdir.h"
@@ -107,17 +108,11 @@ protected:
     }
     template <typename Condition>
     bool pumpUntil(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
-        return test::eventually(
-            [&] {
-                QApplication::processEvents();
-                return condition();
-            },
-            limit);
+        return test::pumpUntil(condition, limit);
     }
     void trigger(CScanFrame::Command command) {
         frame->refreshCommands();
-        ASSERT_TRUE(frame->action(command)->isEnabled()) << frame->action(command)->text().toStdString();
-        frame->action(command)->trigger();
+        test::triggerEnabled(frame->action(command));
     }
     bool scanEnded() const { return !frame->acquisition().scanning(); }
 
