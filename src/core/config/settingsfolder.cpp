@@ -40,7 +40,7 @@ SettingsFolder chooseSettingsFolder(const SettingsPlaces &places) {
     const std::string own = ownFolder(places.programDirectory);
     if (writableFolder(own))
         return {own, {}, "the program's own settings folder is writable (a build tree or a portable copy)"};
-    // An XDG path must be absolute; a relative one is ignored, as the specification says.
+    // A base directory must be absolute: a relative one is ignored, as the desktops themselves do.
     std::string base = places.xdgConfigHome;
     if (base.empty() || base.front() != '/')
         base = places.home.empty() ? std::string("/tmp") : places.home + "/.config";
