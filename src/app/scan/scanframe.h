@@ -29,9 +29,6 @@ class CWaveView;
 
 using ScanFrameHost = WindowHost;
 
-// The file dialog filter of a data-file format, by its extension.
-QString formatFilter(const std::string &extension);
-
 // A wavelength-scan window: the chart left, the peak list right, its commands and its scans.
 class CScanFrame : public CScanWindow, private WaveAcquisitionView {
 public:
@@ -57,10 +54,6 @@ public:
     bool acceptsRemoteStart() const override { return true; }
     void remoteStart(int code) override { m_acquisition.remoteStart(code); }
 
-    // Write the current spectrum as the Abs/T% table, as CSV or as JCAMP-DX.
-    bool exportCurrentTable(const QString &path);
-    bool exportCurrentCsv(const QString &path);
-    bool exportCurrentJcamp(const QString &path);
     // The settings sheet's OK with these values.
     void applySettingsSheet(const scan::SpectrumSheet &values);
 
@@ -76,6 +69,11 @@ protected:
     std::string currentName() const override;
     void recomputeMarks(float threshold) override;
     void customize() override;
+    void openRecord() override;
+    void saveRecord() override;
+    void removeRecord() override;
+    void openInstrumentFile() override;
+    bool writeCurrent(ExportKind kind, const QString &path) override;
 
 private:
     // WaveAcquisitionView
@@ -94,13 +92,6 @@ private:
     // The commands.
     void setupScan();
     void startEnergyScan();
-    void openSpectrum();
-    void saveSpectrum();
-    void exportSpectrum(const QString &filter, const QString &suffix,
-                        bool (CScanFrame::*writer)(const QString &));
-    void removeSpectrum();
-    void copyPicture();
-    void openInstrumentFile();
     void acceptArrivedFile();
     void savitzkyGolay();
     void smooth();

@@ -14,26 +14,7 @@
 
 namespace spectavo::app {
 void CScanFrame::buildCommands() {
-    auto *file = new QMenu("&Spectrum");
-    addCommand(file, kOpen, "&Open...", [this] { openSpectrum(); });
-    addCommand(file, kLoad, "&Load...", [this] { openSpectrum(); });
-    addCommand(file, kSave, "&Save\tCtrl+S", [this] { saveSpectrum(); });
-    addCommand(file, kSaveAs, "Save &As...", [this] { saveSpectrum(); });
-    addCommand(file, kExport, "&Export",
-               [this] { exportSpectrum(formatFilter("txt"), "txt", &CScanFrame::exportCurrentTable); });
-    addCommand(file, kExportCsv, "Export as CSV...",
-               [this] { exportSpectrum(formatFilter("csv"), "csv", &CScanFrame::exportCurrentCsv); });
-    addCommand(file, kExportJcamp, "Export as JCAMP-DX...",
-               [this] { exportSpectrum(formatFilter("jdx"), "jdx", &CScanFrame::exportCurrentJcamp); });
-    addCommand(file, kRemove, "&Remove", [this] { removeSpectrum(); });
-    file->addSeparator();
-    addCommand(file, kCopy, "&Copy", [this] { copyPicture(); });
-    file->addSeparator();
-    addCommand(file, kOpenInstrumentFile, "Open file from &UV-Rediradozu", [this] { openInstrumentFile(); });
-    file->addSeparator();
-    addCommand(file, kPrint, "&Print...\tCtrl+P", [this] { print(); });
-    addCommand(file, kPrintPreview, "Print Pre&view", [this] { printPreview(); });
-    addCommand(file, kExportPdf, "Export as PDF...", [this] { exportPdf(); });
+    QMenu *file = fileMenu("&Spectrum", "ZAV.SCA");
 
     auto *measure = new QMenu("&Measure");
     addCommand(measure, kSetup, "Setup the measurement method", [this] { setupScan(); });

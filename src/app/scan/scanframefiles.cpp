@@ -36,11 +36,6 @@ using Icon = shell::MessageService::Icon;
 
 } // namespace
 
-QString formatFilter(const std::string &extension) {
-    const scan::DataFileFormat *format = scan::dataFileFormatFor("x." + extension);
-    return format ? QString(format->filter) : QString();
-}
-
 namespace {
 
 const QString &spectrumFilter() {
@@ -50,7 +45,7 @@ const QString &spectrumFilter() {
 
 } // namespace
 
-void CScanFrame::openSpectrum() {
+void CScanFrame::openRecord() {
     const QString path = fileChooser().chooseOpen(this, spectrumFilter());
     if (path.isEmpty())
         return;
@@ -75,38 +70,25 @@ bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
     return true;
 }
 
-void CScanFrame::saveSpectrum() {
+void CScanFrame::saveRecord() {
     if (CWaveSpectrum *current = m_spectra.current();
         current && !current->acquiring.load() && offerSave(*current, "sca"))
         refresh();
 }
 
-void CScanFrame::exportSpectrum(const QString &filter, const QString &suffix,
-                                bool (CScanFrame::*writer)(const QString &)) {
+bool CScanFrame::writeCurrent(ExportKind kind, const QString &path) {
     const CWaveSpectrum *current = m_spectra.current();
     if (!current)
-        return;
-    const QString path = fileChooser().chooseSave(
-        this, filter, QString::fromStdString(scan::exportFileName(current->name, suffix.toStdString())),
-        suffix);
-    if (!path.isEmpty() && !(this->*writer)(path))
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
-                        Icon::Error);
-}
-
-bool CScanFrame::exportCurrentTable(const QString &path) {
-    const CWaveSpectrum *current = m_spectra.current();
-    return current && exportSpectrumTable(*current, path.toStdString());
-}
-
-bool CScanFrame::exportCurrentCsv(const QString &path) {
-    const CWaveSpectrum *current = m_spectra.current();
-    return current && writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
-}
-
-bool CScanFrame::exportCurrentJcamp(const QString &path) {
-    const CWaveSpectrum *current = m_spectra.current();
-    return current && writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+        return false;
+    switch (kind) {
+    case ExportKind::Table:
+        return exportSpectrumTable(*current, path.toStdString());
+    case ExportKind::Csv:
+        return writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
+    case ExportKind::Jcamp:
+        return writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+    }
+    return false;
 }
 
 void CScanFrame::openInstrumentFile() {
@@ -157,7 +139,7 @@ void CScanFrame::acceptArrivedFile() {
     refresh();
 }
 
-void CScanFrame::removeSpectrum() {
+void CScanFrame::removeRecord() {
     CWaveSpectrum *current = m_spectra.current();
     if (!current || current->acquiring.load())
         return;
@@ -196,16 +178,6 @@ bool CScanFrame::confirmClose() {
             return false;
     }
     return true;
-}
-
-// The chart as the clipboard's picture: SVG (described as the program's chart) and PNG.
-void CScanFrame::copyPicture() {
-    if (m_spectra.empty())
-        return;
-    const SpectrumChartScene scene = m_view->scene();
-    copyPictureToClipboard(m_view->rect(), "ZAV.SCA", [&scene](QPainter &painter, const QRect &area) {
-        paintSpectrumChart(painter, area, scene);
-    });
 }
 
 } // namespace spectavo::app

@@ -5,11 +5,16 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QMenu>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
 
 #include "app/scan/chartview.h"
 #include "app/scan/displayrangedialog.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/spectrumprinter.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/widgets/clipboardpicture.h"
 #include "app/widgets/colourbox.h"
 #include "app/widgets/filechooser.h"
 #include "app/widgets/menucommands.h"
@@ -17,8 +22,14 @@
 #include "core/scan/chartstyle.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/peaklist.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
+
+QString formatFilter(const std::string &extension) {
+    const scan::DataFileFormat *format = scan::dataFileFormatFor("x." + extension);
+    return format ? QString(format->filter) : QString();
+}
 
 CScanWindow::CScanWindow(WindowHost host, scan::CDisplayRange range, scan::BaseScales base,
                          const char *settingsFile, QWidget *parent)
@@ -117,6 +128,28 @@ QAction *CScanWindow::addCommand(QMenu *menu, Command command, const QString &te
     });
     m_actions[command] = action;
     return action;
+}
+
+QMenu *CScanWindow::fileMenu(const QString &title, const char *pictureName) {
+    auto *file = new QMenu(title);
+    addCommand(file, kOpen, "&Open...", [this] { openRecord(); });
+    addCommand(file, kLoad, "&Load...", [this] { openRecord(); });
+    addCommand(file, kSave, "&Save\tCtrl+S", [this] { saveRecord(); });
+    addCommand(file, kSaveAs, "Save &As...", [this] { saveRecord(); });
+    addCommand(file, kExport, "&Export", [this] { exportCurrent(ExportKind::Table); });
+    addCommand(file, kExportCsv, "Export as CSV...", [this] { exportCurrent(ExportKind::Csv); });
+    addCommand(file, kExportJcamp, "Export as JCAMP-DX...", [this] { exportCurrent(ExportKind::Jcamp); });
+    addCommand(file, kRemove, "&Remove", [this] { removeRecord(); });
+    file->addSeparator();
+    addCommand(file, kCopy, "&Copy", [this, pictureName] { copyPicture(pictureName); });
+    file->addSeparator();
+    addCommand(file, kOpenInstrumentFile, "Open file from &UV-Rediradozu", [this] { openInstrumentFile(); });
+    file->addSeparator();
+    addCommand(file, kPrint, "&Print...\tCtrl+P", [this] { print(); });
+    addCommand(file, kPrintPreview, "Print Pre&view", [this] { printPreview(); });
+    addCommand(file, kPrintSetup, "P&rint Setup...", [this] { printSetup(); });
+    addCommand(file, kExportPdf, "Export as PDF...", [this] { exportPdf(); });
+    return file;
 }
 
 QMenu *CScanWindow::viewMenu(const QString &peaksTip, const QString &valleysTip) {
@@ -258,6 +291,37 @@ void CScanWindow::print() {
 void CScanWindow::printPreview() {
     if (const auto pages = makePrinter())
         previewPages(*pages, this);
+}
+
+void CScanWindow::printSetup() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(scanPageLayout());
+    QPageSetupDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        scanPageLayout() = printer.pageLayout();
+}
+
+void CScanWindow::exportCurrent(ExportKind kind) {
+    // Never a record still being measured: its points are not all there.
+    if (!commandState().currentSaveable)
+        return;
+    const char *suffix = kind == ExportKind::Table ? "txt" : kind == ExportKind::Csv ? "csv" : "jdx";
+    const QString path =
+        fileChooser().chooseSave(this, formatFilter(suffix),
+                                 QString::fromStdString(scan::exportFileName(currentName(), suffix)), suffix);
+    if (!path.isEmpty() && !writeCurrent(kind, path))
+        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+                        shell::MessageService::Icon::Error);
+}
+
+// The chart as the clipboard's picture: SVG (described as the program's chart) and PNG.
+void CScanWindow::copyPicture(const char *pictureName) {
+    const SpectrumChartScene scene = chart()->scene();
+    if (scene.spectra.empty())
+        return;
+    copyPictureToClipboard(chart()->rect(), pictureName, [&scene](QPainter &painter, const QRect &area) {
+        paintSpectrumChart(painter, area, scene);
+    });
 }
 
 } // namespace spectavo::app

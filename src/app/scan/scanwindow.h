@@ -24,6 +24,9 @@ class CChartView;
 class CScanListView;
 class SpectrumPrinter;
 
+// The file dialog filter of a data-file format, by its extension.
+QString formatFilter(const std::string &extension);
+
 // What the wavelength-scan and the time-scan windows share: the chart left and the peak list right,
 // the display record with its undo, the photometric mode, the View menu, the record and colour boxes
 // of the toolbar, the enabling rules applied to the actions, and printing. Each window says how its
@@ -76,9 +79,21 @@ protected:
     virtual void recomputeMarks(float threshold) = 0;
     // The settings sheet, preset with what the chart uses now.
     virtual void customize() = 0;
+    // The File menu's own work: open a record file, save the current record, remove it, ask the
+    // instrument for a stored file.
+    virtual void openRecord() = 0;
+    virtual void saveRecord() = 0;
+    virtual void removeRecord() = 0;
+    virtual void openInstrumentFile() = 0;
+    // Writes the current record as the Abs/T% table, as CSV or as JCAMP-DX; false when it cannot.
+    enum class ExportKind { Table, Csv, Jcamp };
+    virtual bool writeCurrent(ExportKind kind, const QString &path) = 0;
 
     QAction *addCommand(QMenu *menu, Command command, const QString &text, std::function<void()> handler,
                         bool checkable = false);
+    // The File menu both windows have, named after their records; `pictureName` describes the chart
+    // copied to the clipboard.
+    QMenu *fileMenu(const QString &title, const char *pictureName);
     // The View menu both windows have; the tips of the peak and valley switches name the records.
     QMenu *viewMenu(const QString &peaksTip, const QString &valleysTip);
     // The toolbar's record box and colour boxes; `pickColour` gives the chosen record its colour.
@@ -94,7 +109,11 @@ protected:
     void togglePeakSwitch(bool peaks);
     void print();
     void printPreview();
+    void printSetup();
     void exportPdf();
+    // Asks for a file name (the current record's name offered) and writes the current record.
+    void exportCurrent(ExportKind kind);
+    void copyPicture(const char *pictureName);
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

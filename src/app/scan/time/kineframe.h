@@ -58,9 +58,6 @@ public:
     bool acceptsRemoteStart() const override { return true; }
     void remoteStart(int code) override { m_acquisition.remoteStart(code); }
 
-    bool exportCurrentTable(const QString &path);
-    bool exportCurrentCsv(const QString &path);
-    bool exportCurrentJcamp(const QString &path);
     void applySettingsSheet(const scan::SpectrumSheet &values);
     // The setup's OK with its values stored: the monochromator moves to the wavelength.
     void setupConfirmed();
@@ -78,6 +75,11 @@ protected:
     std::string currentName() const override;
     void recomputeMarks(float threshold) override;
     void customize() override;
+    void openRecord() override;
+    void saveRecord() override;
+    void removeRecord() override;
+    void openInstrumentFile() override;
+    bool writeCurrent(ExportKind kind, const QString &path) override;
 
 private:
     // KineAcquisitionView
@@ -92,14 +94,7 @@ private:
     bool servedByLink() const;
 
     void setupScan();
-    void openCurve();
-    void saveCurve();
-    void exportCurve(const QString &filter, const QString &suffix,
-                     bool (CKineFrame::*writer)(const QString &));
-    void removeCurve();
     bool offerSave(CKineSpectrum &curve);
-    void copyPicture();
-    void openInstrumentFile();
     void acceptArrivedFile();
     void addProcessed(std::optional<CKineSpectrum> made);
     void savitzkyGolay();
@@ -107,7 +102,6 @@ private:
     void derive();
     void resample();
     void computeArithmetic(bool add);
-    void printSetup();
 
     RecordList<CKineSpectrum> m_curves;
     QtNotifyTarget m_target{this};

@@ -28,27 +28,7 @@ std::optional<std::size_t> curveOfEntry(const RecordList<CKineSpectrum> &curves,
 } // namespace
 
 void CKineFrame::buildCommands() {
-    auto *file = new QMenu("&Curve");
-    addCommand(file, kOpen, "&Open...", [this] { openCurve(); });
-    addCommand(file, kLoad, "&Load...", [this] { openCurve(); });
-    addCommand(file, kSave, "&Save\tCtrl+S", [this] { saveCurve(); });
-    addCommand(file, kSaveAs, "Save &As...", [this] { saveCurve(); });
-    addCommand(file, kExport, "&Export",
-               [this] { exportCurve("Text file(*.txt)", "txt", &CKineFrame::exportCurrentTable); });
-    addCommand(file, kExportCsv, "Export as CSV...",
-               [this] { exportCurve("CSV file(*.csv)", "csv", &CKineFrame::exportCurrentCsv); });
-    addCommand(file, kExportJcamp, "Export as JCAMP-DX...",
-               [this] { exportCurve("JCAMP-DX file(*.jdx)", "jdx", &CKineFrame::exportCurrentJcamp); });
-    addCommand(file, kRemove, "&Remove", [this] { removeCurve(); });
-    file->addSeparator();
-    addCommand(file, kCopy, "&Copy", [this] { copyPicture(); });
-    file->addSeparator();
-    addCommand(file, kOpenInstrumentFile, "Open file from &UV-Rediradozu", [this] { openInstrumentFile(); });
-    file->addSeparator();
-    addCommand(file, kPrint, "&Print...\tCtrl+P", [this] { print(); });
-    addCommand(file, kPrintPreview, "Print Pre&view", [this] { printPreview(); });
-    addCommand(file, kPrintSetup, "P&rint Setup...", [this] { printSetup(); });
-    addCommand(file, kExportPdf, "Export as PDF...", [this] { exportPdf(); });
+    QMenu *file = fileMenu("&Curve", "ZAV.Kin");
 
     auto *measure = new QMenu("&Measure");
     addCommand(measure, kSetup, "Setup the measurement method", [this] { setupScan(); });

@@ -1,20 +1,15 @@
 // The files of a time-scan window: open, save, export, remove, the close check, the instrument's
 // stored time scans and the clipboard picture.
 
-#include <QPainter>
-
 #include "app/scan/scanlistview.h"
-#include "app/scan/spectrumchart.h"
 #include "app/scan/time/kineframe.h"
 #include "app/scan/time/kineview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
-#include "app/widgets/clipboardpicture.h"
 #include "app/widgets/filechooser.h"
 #include "core/config/atomicfile.h"
 #include "core/link/commands.h"
 #include "core/link/storedrecords.h"
-#include "core/scan/datafileformats.h"
 #include "core/scan/exchangeformats.h"
 #include "core/scan/seriesconversion.h"
 #include "core/scan/time/kinefile.h"
@@ -37,7 +32,7 @@ void cannotWrite(const QString &path) {
 
 } // namespace
 
-void CKineFrame::openCurve() {
+void CKineFrame::openRecord() {
     const QString path = fileChooser().chooseOpen(this, kCurveFilter);
     if (!path.isEmpty() && !openFile(path))
         messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()),
@@ -59,37 +54,25 @@ bool CKineFrame::offerSave(CKineSpectrum &curve) {
     return true;
 }
 
-void CKineFrame::saveCurve() {
+void CKineFrame::saveRecord() {
     if (CKineSpectrum *current = m_curves.current();
         current && !current->acquiring.load() && offerSave(*current))
         refresh();
 }
 
-void CKineFrame::exportCurve(const QString &filter, const QString &suffix,
-                             bool (CKineFrame::*writer)(const QString &)) {
+bool CKineFrame::writeCurrent(ExportKind kind, const QString &path) {
     const CKineSpectrum *current = m_curves.current();
-    if (!current || current->acquiring.load())
-        return;
-    const QString path = fileChooser().chooseSave(
-        this, filter, QString::fromStdString(scan::exportFileName(current->name, suffix.toStdString())),
-        suffix);
-    if (!path.isEmpty() && !(this->*writer)(path))
-        cannotWrite(path);
-}
-
-bool CKineFrame::exportCurrentTable(const QString &path) {
-    const CKineSpectrum *current = m_curves.current();
-    return current && exportCurveTable(*current, path.toStdString());
-}
-
-bool CKineFrame::exportCurrentCsv(const QString &path) {
-    const CKineSpectrum *current = m_curves.current();
-    return current && writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
-}
-
-bool CKineFrame::exportCurrentJcamp(const QString &path) {
-    const CKineSpectrum *current = m_curves.current();
-    return current && writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+    if (!current)
+        return false;
+    switch (kind) {
+    case ExportKind::Table:
+        return exportCurveTable(*current, path.toStdString());
+    case ExportKind::Csv:
+        return writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
+    case ExportKind::Jcamp:
+        return writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
+    }
+    return false;
 }
 
 void CKineFrame::openInstrumentFile() {
@@ -138,7 +121,7 @@ void CKineFrame::acceptArrivedFile() {
     refresh();
 }
 
-void CKineFrame::removeCurve() {
+void CKineFrame::removeRecord() {
     CKineSpectrum *current = m_curves.current();
     if (!current || current->acquiring.load())
         return;
@@ -175,16 +158,6 @@ bool CKineFrame::confirmClose() {
             return false;
     }
     return true;
-}
-
-// The chart as the clipboard's picture: SVG (described as the program's time-scan chart) and PNG.
-void CKineFrame::copyPicture() {
-    if (m_curves.empty())
-        return;
-    const SpectrumChartScene scene = m_view->scene();
-    copyPictureToClipboard(m_view->rect(), "ZAV.Kin", [&scene](QPainter &painter, const QRect &area) {
-        paintSpectrumChart(painter, area, scene);
-    });
 }
 
 } // namespace spectavo::app

@@ -1,7 +1,4 @@
-// The pages a time-scan window prints (its chart and the current curve) and the printer setup.
-
-#include <QPageSetupDialog>
-#include <QPrinter>
+// The pages a time-scan window prints: its chart and the current curve.
 
 #include "app/scan/spectrumprinter.h"
 #include "app/scan/time/kineframe.h"
@@ -25,14 +22,6 @@ std::unique_ptr<SpectrumPrinter> CKineFrame::makePrinter() const {
         record.rows.push_back(scan::kineDataRowTexts(*current, point, m_absorbance));
     record.widestLabel = "Wavelength: "; // a blank before the values, which would touch it
     return std::make_unique<SpectrumPrinter>(m_view->scene(), std::move(record), m_view->size(), settings);
-}
-
-void CKineFrame::printSetup() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(scanPageLayout());
-    QPageSetupDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        scanPageLayout() = printer.pageLayout();
 }
 
 } // namespace spectavo::app
