@@ -78,6 +78,14 @@ std::vector<SentCommand> sentCommands() {
     return commands;
 }
 
+std::vector<SentCommand> sentCommandsWith(std::uint8_t code) {
+    std::vector<SentCommand> found;
+    for (const SentCommand &command : sentCommands())
+        if (command.code == code)
+            found.push_back(command);
+    return found;
+}
+
 LinkFixture::LinkFixture() {
     hubReset();
     link = std::make_unique<link::StationLink>(std::make_unique<link::SharedLibraryLoader>());

@@ -77,6 +77,8 @@ struct SentCommand {
     friend bool operator==(const SentCommand &, const SentCommand &) = default;
 };
 std::vector<SentCommand> sentCommands();
+// Only those with this command code, in order.
+std::vector<SentCommand> sentCommandsWith(std::uint8_t code);
 
 // A link bound to the in-process scripted hub, with short timings. The targets outlive the link: its
 // threads may post until the link itself is gone.

@@ -103,7 +103,9 @@ CKineSpectrum curveOf(int totalTime, float step, float (*f)(float)) {
 
 TEST_F(ScanMathTest, RateOfARisingLineAndTheRangeExchange) {
     CKineSpectrum curve = curveOf(60, 0.5f, [](float t) { return 0.2f + 0.01f * t; });
-    setRateRange(curve, 40.0f, 20.0f, 1.0f);
+    EXPECT_FALSE(setRateRange(curve, 70.0f, 20.0f, 1.0f)) << "beyond the 60 s curve";
+    EXPECT_EQ(curve.beginTime, 0.0f) << "nothing taken over";
+    EXPECT_TRUE(setRateRange(curve, 40.0f, 20.0f, 1.0f));
     EXPECT_EQ(curve.beginTime, 20.0f);
     EXPECT_EQ(curve.endTime, 40.0f);
     EXPECT_NEAR(curve.rateResult, 0.6f, 1e-4);

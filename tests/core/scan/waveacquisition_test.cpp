@@ -41,13 +41,6 @@ protected:
         shared.scan.filterIndex = 0;
         fixture.link->status().cellCount.store(8);
     }
-    std::vector<SentCommand> sentWith(std::uint8_t code) const {
-        std::vector<SentCommand> found;
-        for (const SentCommand &command : test::sentCommands())
-            if (command.code == code)
-                found.push_back(command);
-        return found;
-    }
     // What the link does when the instrument reports the end of a scan: fills the rest, closes, posts.
     void instrumentFinishes(float absorbance = 0.5f) {
         for (std::size_t i = 0; i < spectra.size(); ++i) {
@@ -100,7 +93,7 @@ TEST_F(WaveAcquisitionTest, LowEndMovesToWholeStepsBeforeTheParametersGo) {
     ASSERT_TRUE(acquisition.sendScanParameters());
     EXPECT_FLOAT_EQ(shared.scan.low, 400.0f);
     // 7000, 4000 and 10 tenths, filter code 1.
-    EXPECT_EQ(sentWith(link::kScanSetup),
+    EXPECT_EQ(test::sentCommandsWith(link::kScanSetup),
               (std::vector<SentCommand>{{link::kScanSetup, {0, 0, 0x1B, 0x58, 0, 0, 0x0F, 0xA0, 0, 10, 1}}}));
 
     shared.scan.low = 400.0f;
@@ -159,7 +152,7 @@ TEST_F(WaveAcquisitionTest, SampleScanWithAClashingNameKeepsItsSampleName) {
     EXPECT_EQ(spectra.at(0).colour, scan::indexedColour(4));
     EXPECT_TRUE(spectra.at(0).modified);
     // Kind 3: the sample scan is taken against the baseline reference.
-    EXPECT_EQ(sentWith(link::kStartScanAbsorbance).size(), 1u);
+    EXPECT_EQ(test::sentCommandsWith(link::kStartScanAbsorbance).size(), 1u);
     EXPECT_EQ(fixture.link->acquisition().scanDataKind.load(), link::kScanAgainstBaseline);
 }
 
@@ -306,7 +299,7 @@ TEST_F(WaveAcquisitionTest, AutorunScansTheInstalledCellsInOrder) {
     EXPECT_EQ(fixture.link->status().currentCell.load(), 4);
     EXPECT_EQ(view.informed, std::vector<std::string>{"Complete auto run."});
     std::vector<std::uint8_t> selected;
-    for (const SentCommand &command : sentWith(link::kSelectCell))
+    for (const SentCommand &command : test::sentCommandsWith(link::kSelectCell))
         selected.push_back(command.data.at(0));
     EXPECT_EQ(selected, (std::vector<std::uint8_t>{1, 3, 4}));
     // The scan broken in cell 3 keeps its points; the next cell's spectrum filled normally.
@@ -321,7 +314,7 @@ TEST_F(WaveAcquisitionTest, RemoteStartScansSilentlyAndReportsTheEnd) {
     instrumentFinishes();
     EXPECT_TRUE(view.informed.empty());
     EXPECT_EQ(flags.remoteStartFlag, 0);
-    EXPECT_EQ(sentWith(link::kRemoteMeasureDone).size(), 1u);
+    EXPECT_EQ(test::sentCommandsWith(link::kRemoteMeasureDone).size(), 1u);
 
     // Any other code takes a baseline, unless the lamp is still warming up.
     flags.lampStable = 0;
@@ -353,7 +346,7 @@ TEST_F(WaveAcquisitionTest, EnergyScanMakesOneSpectrumPerBeam) {
     EXPECT_EQ(spectra.at(0).colour, scan::indexedColour(10));
     EXPECT_EQ(spectra.at(1).name, "Energy-A");
     EXPECT_EQ(fixture.link->acquisition().scanDataKind.load(), link::kScanEnergies);
-    EXPECT_EQ(sentWith(link::kStartScanEnergies).size(), 1u);
+    EXPECT_EQ(test::sentCommandsWith(link::kStartScanEnergies).size(), 1u);
 }
 
 TEST_F(WaveAcquisitionTest, SlitWidthScanOverwritesTheSettings) {
@@ -364,7 +357,7 @@ TEST_F(WaveAcquisitionTest, SlitWidthScanOverwritesTheSettings) {
     EXPECT_EQ(spectra.at(0).name, "Width-1");
     EXPECT_EQ(spectra.at(0).pointCount(), 301u);
     EXPECT_FALSE(spectra.at(0).modified);
-    EXPECT_EQ(sentWith(link::kStartScanSampleEnergy).size(), 1u);
+    EXPECT_EQ(test::sentCommandsWith(link::kStartScanSampleEnergy).size(), 1u);
 }
 
 } // namespace

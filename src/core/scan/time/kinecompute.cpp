@@ -1,6 +1,7 @@
 #include "core/scan/time/kinecompute.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/dataproc/difference.h"
 #include "core/dataproc/resample.h"
@@ -97,16 +98,18 @@ std::optional<CKineSpectrum> curveArithmetic(const CKineSpectrum &a, const CKine
     return result;
 }
 
-void setRateRange(CKineSpectrum &curve, float beginTime, float endTime, float factor) {
+bool setRateRange(CKineSpectrum &curve, float beginTime, float endTime, float factor) {
     const float total = static_cast<float>(curve.totalTime);
-    beginTime = std::clamp(beginTime, 0.0f, total);
-    endTime = std::clamp(endTime, 0.0f, total);
+    const auto inside = [total](float t) { return std::isfinite(t) && t >= 0.0f && t <= total; };
+    if (!inside(beginTime) || !inside(endTime))
+        return false;
     if (endTime < beginTime)
         std::swap(beginTime, endTime);
     curve.beginTime = beginTime;
     curve.endTime = endTime;
     curve.factor = factor;
     curve.recomputeRate();
+    return true;
 }
 
 } // namespace spectavo

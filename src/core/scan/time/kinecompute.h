@@ -28,8 +28,8 @@ std::optional<CKineSpectrum> curveArithmetic(const CKineSpectrum &a, const CKine
                                              CurveOperation operation, const std::string &resultName,
                                              float threshold);
 
-// The rate page's range: an end before the beginning is exchanged with it; both stay within
-// 0 .. total time. Then the rate is computed.
-void setRateRange(CKineSpectrum &curve, float beginTime, float endTime, float factor);
+// The rate page's range: a beginning or end outside 0 .. total time is refused (false, nothing
+// changes); an end before the beginning is exchanged with it. Then the rate is computed.
+bool setRateRange(CKineSpectrum &curve, float beginTime, float endTime, float factor);
 
 } // namespace spectavo

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/scan/time/kinecompute.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::scan {
@@ -72,13 +73,9 @@ bool applyRateFields(CKineSpectrum &curve, const SpectrumSheet::Rate &rate) {
     if (rateRangeRefusal(rate))
         return false;
     curve.printRate = rate.print ? 1 : 0;
-    curve.beginTime = std::min(rate.begin, rate.end);
-    curve.endTime = std::max(rate.begin, rate.end);
-    curve.factor = rate.factor;
     curve.rateResult = rate.result;
     curve.r = rate.r;
-    curve.recomputeRate();
-    return true;
+    return setRateRange(curve, rate.begin, rate.end, rate.factor);
 }
 
 } // namespace spectavo::scan

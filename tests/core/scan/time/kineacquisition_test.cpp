@@ -44,13 +44,6 @@ protected:
         status.linkOnline.store(1);
         status.stationReady.store(1);
     }
-    std::vector<SentCommand> sentWith(std::uint8_t code) const {
-        std::vector<SentCommand> found;
-        for (const SentCommand &command : test::sentCommands())
-            if (command.code == code)
-                found.push_back(command);
-        return found;
-    }
     // Hands the window every notification the link posted, as the window's event loop does.
     void deliverPosted() {
         const std::vector<link::Notification> posted = fixture.window.posted();
@@ -211,7 +204,7 @@ TEST_F(KineAcquisitionTest, AutorunFillsEachCellsCurveFromItsOwnCellAtThirtySeco
     EXPECT_EQ(timers.cycle, 0) << "the first finished curve stopped the cycle";
     EXPECT_FALSE(fixture.link->acquisition().open.load());
     std::vector<std::uint8_t> requested;
-    for (const SentCommand &command : sentWith(link::kSelectCell))
+    for (const SentCommand &command : test::sentCommandsWith(link::kSelectCell))
         requested.push_back(command.data.at(0));
     EXPECT_EQ(requested, (std::vector<std::uint8_t>{0, 2, 0, 2, 0, 2}));
 
@@ -253,17 +246,17 @@ TEST_F(KineAcquisitionTest, RemoteStartsRunSilentlyAndReportTheirEnd) {
     deliverPosted();
     EXPECT_TRUE(view.informed.empty());
     EXPECT_EQ(flags.remoteStartFlag, 0);
-    EXPECT_EQ(sentWith(link::kRemoteMeasureDone).size(), 1u);
+    EXPECT_EQ(test::sentCommandsWith(link::kRemoteMeasureDone).size(), 1u);
 
     // Any other code takes a blank and reports at once.
     acquisition.remoteStart(0);
     EXPECT_EQ(fixture.link->acquisition().mode.load(), link::kModeTakeBlank);
-    EXPECT_EQ(sentWith(link::kRemoteMeasureDone).size(), 2u);
+    EXPECT_EQ(test::sentCommandsWith(link::kRemoteMeasureDone).size(), 2u);
 }
 
 TEST_F(KineAcquisitionTest, TheWavelengthAcknowledgementClosesTheSetupsAcquisition) {
     ASSERT_TRUE(acquisition.gotoWavelength(340.0f));
-    const std::vector<SentCommand> sent = sentWith(link::kGotoWavelength);
+    const std::vector<SentCommand> sent = test::sentCommandsWith(link::kGotoWavelength);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].data, (std::vector<std::uint8_t>{0x00, 0x00, 0x0D, 0x48})) << "3400 tenths, big-endian";
     acquisition.handleNotification(link::Notification::acquisition(link::kAcqAcknowledged, 21));
