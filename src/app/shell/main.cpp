@@ -5,13 +5,13 @@
 #include <string>
 
 #include <QApplication>
-#include <QTranslator>
 
 #include "app/shell/logindialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtdesktopservices.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/singleinstance.h"
+#include "app/shell/translations.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/config/settingsfiles.h"
@@ -57,15 +57,7 @@ int main(int argc, char **argv) {
     const int connected = analyst.GetInt("Spectavo", "Connected", 0);
     const int version = analyst.GetInt("Spectavo", "Version", 0);
 
-    // The translation beside the program; without one the built-in English texts stay.
-    QTranslator translator;
-    const std::string language =
-        ProfileFile("..\\config\\tarvesta.zav.localize.ini", true).GetString("localize", "resource", "eng");
-    if (translator.load(QString::fromStdString("ZAV_Resource." + language),
-                        QString::fromStdString(spectavo::programDataPath("translations"))) ||
-        translator.load(QString::fromStdString("ZAV_Resource." + language),
-                        QString::fromStdString(spectavo::programDirectory().value_or("."))))
-        QApplication::installTranslator(&translator);
+    spectavo::app::installTranslations();
 
     // The command line carries only files given by the desktop; another running workstation takes them.
     QStringList files = QApplication::arguments();

@@ -1,0 +1,92 @@
+#include "core/strings/translation.h"
+
+#include "core/strings/cformat.h"
+
+#include <array>
+#include <atomic>
+#include <cstdarg>
+#include <cstring>
+#include <utility>
+
+namespace spectavo::strings {
+namespace {
+
+std::atomic<TextTranslator> g_translator{nullptr};
+
+// The desktop's two-letter languages and the codes of the translations that serve them.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kLanguages{{
+    {"de", "deu"},
+    {"en", "eng"},
+}};
+
+// The conversion letters of a pattern with their flags, width and precision left out: what decides
+// which arguments are read and how.
+std::string conversionsOf(std::string_view pattern) {
+    std::string conversions;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != '%')
+            continue;
+        std::size_t j = i + 1;
+        while (j < pattern.size() && std::strchr("-+ #0123456789.*", pattern[j]) != nullptr) {
+            if (pattern[j] == '*')
+                conversions += '*';
+            ++j;
+        }
+        while (j < pattern.size() && std::strchr("hlLqjzt", pattern[j]) != nullptr)
+            conversions += pattern[j++];
+        if (j < pattern.size() && pattern[j] != '%')
+            conversions += pattern[j];
+        conversions += ',';
+        i = j;
+    }
+    return conversions;
+}
+
+} // namespace
+
+void setTextTranslator(TextTranslator translator) { g_translator.store(translator); }
+
+std::string tr(const char *english) {
+    const TextTranslator translator = g_translator.load();
+    if (translator == nullptr || english == nullptr || *english == '\0')
+        return english == nullptr ? std::string() : std::string(english);
+    std::string translated = translator(english);
+    return translated.empty() ? std::string(english) : translated;
+}
+
+std::string tr(const std::string &english) { return tr(english.c_str()); }
+
+bool sameConversions(std::string_view first, std::string_view second) {
+    return conversionsOf(first) == conversionsOf(second);
+}
+
+std::string trFormat(const char *englishPattern, ...) {
+    const std::string translated = tr(englishPattern);
+    const char *pattern = sameConversions(englishPattern, translated) ? translated.c_str() : englishPattern;
+    std::va_list args;
+    va_start(args, englishPattern);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    // The pattern takes the same arguments as the checked English one.
+    std::string text = vformatC(pattern, args);
+#pragma GCC diagnostic pop
+    va_end(args);
+    return text;
+}
+
+std::string languageForLocale(std::string_view locale) {
+    const std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+    for (const auto &[code, name] : kLanguages)
+        if (language == code)
+            return std::string(name);
+    return "eng";
+}
+
+std::string localeLanguageOf(std::string_view language) {
+    for (const auto &[code, name] : kLanguages)
+        if (language == name)
+            return std::string(code);
+    return "en";
+}
+
+} // namespace spectavo::strings
