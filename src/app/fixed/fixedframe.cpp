@@ -10,6 +10,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
 #include "app/widgets/menucommands.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
@@ -40,78 +41,78 @@ QAction *CFixedFrame::addCommand(QMenu *menu, Command command, const QString &te
 }
 
 void CFixedFrame::buildFileCommands(QMenu *file) {
-    addCommand(file, fixed::kOpen, "&Open...", [this] { openDocument(); })->setStatusTip("Open a document");
-    addCommand(file, fixed::kLoad, "&Load...", [this] {
+    addCommand(file, fixed::kOpen, ui("&Open..."), [this] { openDocument(); })->setStatusTip(ui("Open a document"));
+    addCommand(file, fixed::kLoad, ui("&Load..."), [this] {
         openDocument();
-    })->setStatusTip("Load a document or a method");
-    addCommand(file, fixed::kSave, "&Save\tCtrl+S", [this] { saveDocumentAs(true); });
-    addCommand(file, fixed::kSaveAs, "Save &As...", [this] { saveDocumentAs(true); });
+    })->setStatusTip(ui("Load a document or a method"));
+    addCommand(file, fixed::kSave, ui("&Save\tCtrl+S"), [this] { saveDocumentAs(true); });
+    addCommand(file, fixed::kSaveAs, ui("Save &As..."), [this] { saveDocumentAs(true); });
     file->addSeparator();
-    addCommand(file, fixed::kOpenInstrumentFile, "Open file from &UV-Rediradozu",
+    addCommand(file, fixed::kOpenInstrumentFile, ui("Open file from &UV-Rediradozu"),
                [this] { openInstrumentFile(); });
     file->addSeparator();
-    addCommand(file, fixed::kPrint, "&Print...\tCtrl+P", [this] { print(); });
-    addCommand(file, fixed::kExportPdf, "Export as PDF...", [this] { exportPdf(); });
+    addCommand(file, fixed::kPrint, ui("&Print...\tCtrl+P"), [this] { print(); });
+    addCommand(file, fixed::kExportPdf, ui("Export as PDF..."), [this] { exportPdf(); });
 }
 
 void CFixedFrame::buildCommands() {
     CFixedView &view = *m_view;
-    auto *file = new QMenu("&Document");
+    auto *file = new QMenu(ui("&Document"));
     buildFileCommands(file);
-    auto *measure = new QMenu("&Measure");
-    addCommand(measure, fixed::kStart, "&Start\tF5", [&view] {
+    auto *measure = new QMenu(ui("&Measure"));
+    addCommand(measure, fixed::kStart, ui("&Start\tF5"), [&view] {
         view.Start();
-    })->setStatusTip("Measure the sample at predefined points");
-    addCommand(measure, fixed::kModify, "&Modify", [&view] {
+    })->setStatusTip(ui("Measure the sample at predefined points"));
+    addCommand(measure, fixed::kModify, ui("&Modify"), [&view] {
         view.Modify();
-    })->setStatusTip("Modify the measurement by testing the sample again");
-    addCommand(measure, fixed::kDelete, "&Delete", [&view] {
+    })->setStatusTip(ui("Modify the measurement by testing the sample again"));
+    addCommand(measure, fixed::kDelete, ui("&Delete"), [&view] {
         view.Delete();
-    })->setStatusTip("Delete a sample.");
-    addCommand(measure, fixed::kAutorun, "&Autorun", [&view] {
+    })->setStatusTip(ui("Delete a sample."));
+    addCommand(measure, fixed::kAutorun, ui("&Autorun"), [&view] {
         view.Autorun();
-    })->setStatusTip("Auto change sample cell and run");
+    })->setStatusTip(ui("Auto change sample cell and run"));
     measure->addSeparator();
-    addCommand(measure, fixed::kBlankCalibration, "&Blank Calibration", [&view] {
+    addCommand(measure, fixed::kBlankCalibration, ui("&Blank Calibration"), [&view] {
         view.BlankCalibration();
-    })->setStatusTip("Calibrate the baseline at the current cell");
-    addCommand(measure, fixed::kAutoBlankCalibration, "&Automatic Blank Calibration",
+    })->setStatusTip(ui("Calibrate the baseline at the current cell"));
+    addCommand(measure, fixed::kAutoBlankCalibration, ui("&Automatic Blank Calibration"),
                [&view] { view.AutoBlankCalibration(); });
     measure->addSeparator();
-    addCommand(measure, fixed::kExportSample, "Export Sam&ple", [this] { exportTableAsText(false); });
+    addCommand(measure, fixed::kExportSample, ui("Export Sam&ple"), [this] { exportTableAsText(false); });
     if (m_view->StandardTable()) {
-        addCommand(measure, fixed::kExportStandard, "Export S&tandard", [this] { exportTableAsText(true); });
+        addCommand(measure, fixed::kExportStandard, ui("Export S&tandard"), [this] { exportTableAsText(true); });
         measure->addSeparator();
-        addCommand(measure, fixed::kStandardSetup, "Standard &Parameter Setup",
+        addCommand(measure, fixed::kStandardSetup, ui("Standard &Parameter Setup"),
                    [&view] { view.StandardSetup(); });
-        addCommand(measure, fixed::kDeletePresets, "De&lete Standard Parameters",
+        addCommand(measure, fixed::kDeletePresets, ui("De&lete Standard Parameters"),
                    [&view] { view.DeletePresets(); });
     }
 
-    auto *viewMenu = new QMenu("&View");
-    addCommand(viewMenu, fixed::kMethodPage, "&Method", [&view] {
+    auto *viewMenu = new QMenu(ui("&View"));
+    addCommand(viewMenu, fixed::kMethodPage, ui("&Method"), [&view] {
         view.SwitchToPage(CFixedView::kMethodKey);
-    })->setStatusTip("Setup the measurement method.");
-    addCommand(viewMenu, fixed::kDisplayPage, "&Display Setup", [&view] {
+    })->setStatusTip(ui("Setup the measurement method."));
+    addCommand(viewMenu, fixed::kDisplayPage, ui("&Display Setup"), [&view] {
         view.SwitchToPage(CFixedView::kMemoKey);
-    })->setStatusTip("Display Setup.");
-    addCommand(viewMenu, fixed::kTraceCursor, "&Trace Cursor", [&view] {
+    })->setStatusTip(ui("Display Setup."));
+    addCommand(viewMenu, fixed::kTraceCursor, ui("&Trace Cursor"), [&view] {
         view.SwitchToPage(CFixedView::kSampleKey);
-    })->setStatusTip("Activate the Trace Cursor");
+    })->setStatusTip(ui("Activate the Trace Cursor"));
     viewMenu->addSeparator();
-    addCommand(viewMenu, fixed::kTransmittanceMode, "Transmittance Mode", [this] {
+    addCommand(viewMenu, fixed::kTransmittanceMode, ui("Transmittance Mode"), [this] {
         m_host.modeCommand(false);
     })->setCheckable(true);
-    addCommand(viewMenu, fixed::kAbsorbanceMode, "Absorbance Mode", [this] {
+    addCommand(viewMenu, fixed::kAbsorbanceMode, ui("Absorbance Mode"), [this] {
         m_host.modeCommand(true);
     })->setCheckable(true);
     viewMenu->addSeparator();
-    addCommand(viewMenu, fixed::kDataFont, "Data &Font...", [this] { chooseDataFont(); });
+    addCommand(viewMenu, fixed::kDataFont, ui("Data &Font..."), [this] { chooseDataFont(); });
     if (auto *quan = dynamic_cast<CQuanView *>(m_view)) {
         viewMenu->addSeparator();
-        addCommand(viewMenu, fixed::kCopyCurve, "&Copy", [quan] {
+        addCommand(viewMenu, fixed::kCopyCurve, ui("&Copy"), [quan] {
             quan->copyCurve();
-        })->setStatusTip("Copy the calibration curve");
+        })->setStatusTip(ui("Copy the calibration curve"));
     }
     m_menus = {file, measure, viewMenu};
 }
@@ -154,10 +155,10 @@ bool CFixedFrame::exportTable(bool standards, const QString &path) {
 
 // A text table is offered under a name of its own, never over the document it comes from.
 void CFixedFrame::exportTableAsText(bool standards) {
-    const QString what = standards ? "standards" : "samples";
+    const QString what = standards ? ui("standards") : ui("samples");
     const QString base =
         m_document.path.isEmpty() ? what : QFileInfo(m_document.path).completeBaseName() + "-" + what;
-    const QString path = fileChooser().chooseSave(this, "Text file(*.txt)", base + ".txt", "txt");
+    const QString path = fileChooser().chooseSave(this, ui("Text file(*.txt)"), base + ".txt", "txt");
     if (!path.isEmpty())
         exportTable(standards, path);
 }

@@ -9,6 +9,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
 #include "core/link/linkcodes.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 using Icon = shell::MessageService::Icon;
 using Answer = shell::MessageService::Answer;
 
-constexpr const char *kUnsavedQuestion = "Result has not been saved. Save it now?";
+constexpr const char *kUnsavedQuestion = SPECTAVO_TEXT("Result has not been saved. Save it now?");
 
 QString filterOf(fixed::MethodKind kind) {
     return fixed::documentFileNames(kind).filter;
@@ -38,11 +39,11 @@ bool CFixedFrame::openFile(const QString &path) {
 
 bool CFixedFrame::confirmClose() {
     if (m_view->measuring()) {
-        messages().show("Spectavo", "A measurement is running. Finish or cancel it first.", Icon::Warning);
+        messages().show("Spectavo", SPECTAVO_TEXT("A measurement is running. Finish or cancel it first."), Icon::Warning);
         return false;
     }
     if (m_view->autorunRunning()) {
-        messages().show("Spectavo", "The automatic run is still measuring. Stop it first.", Icon::Warning);
+        messages().show("Spectavo", SPECTAVO_TEXT("The automatic run is still measuring. Stop it first."), Icon::Warning);
         return false;
     }
     return SaveModified();

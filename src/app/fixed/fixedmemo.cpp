@@ -7,6 +7,7 @@
 
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -47,7 +48,7 @@ CFixedMemo::CFixedMemo(const char *configurationFile, bool standardTitle, QWidge
     addField("operator", "Operator", ReportTexts::kOperatorLimit);
     addField("dateTime", "Date and Time", 0);
     addField("footnote", "Footnote", ReportTexts::kTitleLimit);
-    auto *memoLabel = new QLabel("Memo  (Press Ctrl+Enter to start a new line)", this);
+    auto *memoLabel = new QLabel(ui("Memo  (Press Ctrl+Enter to start a new line)"), this);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName("memo");
     memoLabel->setBuddy(m_memo);

@@ -7,6 +7,7 @@
 #include "app/fixed/fixedreadout.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
@@ -112,7 +113,7 @@ fixed::ReadoutPoints CFixedMethod::pointsWithoutBlanks() {
 void CFixedMethod::runBlankReadout(const fixed::ReadoutPoints &points,
                                    std::function<void(const std::vector<float> &)> take,
                                    std::function<void(bool)> done) {
-    auto *readout = new CFixedReadOut(m_program, points, this, "Blank Calibration");
+    auto *readout = new CFixedReadOut(m_program, points, this, ui("Blank Calibration"));
     readout->setAutoClose(true);
     connect(readout, &QDialog::finished, this,
             [this, readout, take = std::move(take), done = std::move(done)](int result) {

@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/gridcontrol.h"
+#include "core/strings/translation.h"
 #include "core/fixed/calibration.h"
 #include "core/fixed/sampletable.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -34,7 +36,7 @@ CFixedReadOut::CFixedReadOut(shell::ProgramRecords program, const fixed::Readout
     // Not modal: the main window's Stop must stay within reach during an automatic run. The window's
     // rules keep every other measurement off while a readout is open.
     m_grid.setFixed(1, 1);
-    m_grid.setText(0, 0, "Lambda");
+    m_grid.setText(0, 0, strings::tr("Lambda"));
     m_grid.setText(0, 1, m_absorbance ? "Abs" : "T%");
     for (int i = 0; i < m_sequence.count(); ++i)
         m_grid.setText(i + 1, 0,
@@ -49,7 +51,7 @@ CFixedReadOut::CFixedReadOut(shell::ProgramRecords program, const fixed::Readout
     m_name = new QLineEdit(this);
     m_name->setObjectName("name");
     m_name->setMaxLength(static_cast<int>(fixed::SampleTable::kMaxNameLength));
-    form->addRow("Sample &name", m_name);
+    form->addRow(ui("Sample &name"), m_name);
     layout->addLayout(form);
     m_table = new CGridControl(m_grid, this);
     m_table->setObjectName("readings");
@@ -122,7 +124,7 @@ void CFixedReadOut::done(int result) {
 
 CQuanReadOut::CQuanReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points, bool standard,
                            bool complete, const std::array<float, 4> &coefficients, QWidget *parent)
-    : CFixedReadOut(program, points, parent, "Fixed Points Measuring"), m_standard(standard),
+    : CFixedReadOut(program, points, parent, ui("Fixed Points Measuring")), m_standard(standard),
       m_coefficients(coefficients) {
     setCompleteWanted(complete);
     auto *form = new QFormLayout(resultArea());
@@ -133,8 +135,8 @@ CQuanReadOut::CQuanReadOut(shell::ProgramRecords program, const fixed::ReadoutPo
     m_concentration = new QLineEdit(resultArea());
     m_concentration->setObjectName("concentration");
     m_concentration->setReadOnly(!standard);
-    form->addRow("deltaAbs", m_effectiveField);
-    form->addRow("Conc.", m_concentration);
+    form->addRow(ui("deltaAbs"), m_effectiveField);
+    form->addRow(ui("Conc."), m_concentration);
     resultArea()->setVisible(complete);
 }
 

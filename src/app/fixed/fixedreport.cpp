@@ -19,13 +19,15 @@
 #include "core/fixed/calibration.h"
 #include "core/fixed/reportlayout.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
 
 using Icon = shell::MessageService::Icon;
-constexpr const char *kPrintPage = "Print this page?";
-constexpr const char *kPrintMemo = "Print the memo information?";
+constexpr const char *kPrintPage = SPECTAVO_TEXT("Print this page?");
+constexpr const char *kPrintMemo = SPECTAVO_TEXT("Print the memo information?");
 
 std::array<QFont, kReportFonts> printFonts(const CFixedView &view) {
     std::array<QFont, kReportFonts> fonts;
@@ -184,8 +186,8 @@ bool CFixedFrame::printReport(QPagedPaintDevice &device, const QString &document
     const std::optional<int> pages =
         paintReport(device, *content, printFonts(*m_view), scene ? &*scene : nullptr);
     if (!pages) {
-        messages().show("Spectavo", "Could not start print job.", Icon::Error);
-        messages().show("Spectavo", "Error", Icon::Error);
+        messages().show("Spectavo", SPECTAVO_TEXT("Could not start print job."), Icon::Error);
+        messages().show("Spectavo", SPECTAVO_TEXT("Error"), Icon::Error);
         return false;
     }
     m_printedPages = *pages;
@@ -194,7 +196,7 @@ bool CFixedFrame::printReport(QPagedPaintDevice &device, const QString &document
 
 void CFixedFrame::print() {
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        if (messages().ask("Spectavo", "Error\n\nNo printer is set up. Export as PDF... instead?",
+        if (messages().ask("Spectavo", SPECTAVO_TEXT("Error\n\nNo printer is set up. Export as PDF... instead?"),
                            Icon::Error))
             exportPdf();
         return;
@@ -215,7 +217,7 @@ bool CFixedFrame::printToPdf(const QString &path) {
 void CFixedFrame::exportPdf() {
     const QString base =
         m_document.path.isEmpty() ? QString("report") : QFileInfo(m_document.path).completeBaseName();
-    const QString path = fileChooser().chooseSave(this, "PDF document(*.pdf)", base + ".pdf", "pdf");
+    const QString path = fileChooser().chooseSave(this, ui("PDF document(*.pdf)"), base + ".pdf", "pdf");
     if (!path.isEmpty())
         printToPdf(path);
 }

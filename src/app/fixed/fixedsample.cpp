@@ -20,6 +20,7 @@
 #include "core/fixed/calibration.h"
 #include "core/fixed/fixedmethod.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 CFixedSample::CFixedSample(CFixedView &view, bool standard, QWidget *parent)
@@ -69,12 +70,12 @@ void CFixedSample::buildControls() {
         buttons->addWidget(button);
         return button;
     };
-    m_start = addButton("&Start", "start");
-    m_delete = addButton("&Delete", "delete");
-    m_modify = addButton("&Modify", "modify");
-    m_recalculate = addButton("&Recalculate", "recalculate");
-    m_font = addButton("Data &Font", "dataFont");
-    m_print = addButton("&Print...", "print");
+    m_start = addButton(ui("&Start"), "start");
+    m_delete = addButton(ui("&Delete"), "delete");
+    m_modify = addButton(ui("&Modify"), "modify");
+    m_recalculate = addButton(ui("&Recalculate"), "recalculate");
+    m_font = addButton(ui("Data &Font"), "dataFont");
+    m_print = addButton(ui("&Print..."), "print");
     buttons->addStretch();
     layout->addLayout(buttons);
     // Printing comes with the reports.

@@ -9,6 +9,7 @@
 #include "app/fixed/quan/quancurvesettings.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -79,7 +80,7 @@ bool CFixedView::LoadDocument(const std::string &path, bool methodOnly) {
     const fixed::LoadOutcome outcome = fixed::loadDocumentFile(documentParts(), path, methodOnly);
     if (!outcome.read) {
         messages().show("Spectavo",
-                        strings::formatC("%s is not a document this window can read.", path.c_str()),
+                        strings::trFormat("%s is not a document this window can read.", path.c_str()),
                         Icon::Error);
         return false;
     }
@@ -95,7 +96,7 @@ bool CFixedView::SaveDocument(const std::string &path, bool methodOnly) {
         if (!info.page->takeData())
             return false;
     if (!fixed::saveDocumentFile(documentParts(), path, methodOnly)) {
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.c_str()), Icon::Error);
+        messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.c_str()), Icon::Error);
         return false;
     }
     MethodPage()->documentSaved();

@@ -1,5 +1,6 @@
 #include "app/fixed/gotodialog.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,9 +12,9 @@ namespace spectavo::app {
 
 CGotoDialog::CGotoDialog(link::StationLink &link, int absorbanceMode, QWidget *parent)
     : QDialog(parent), m_model(link, &m_target, absorbanceMode) {
-    setWindowTitle("Goto specified wavelength");
+    setWindowTitle(ui("Goto specified wavelength"));
     auto *layout = new QGridLayout(this);
-    layout->addWidget(new QLabel("Wavelength (nm)", this), 0, 0);
+    layout->addWidget(new QLabel(ui("Wavelength (nm)"), this), 0, 0);
     m_wavelength = new QLineEdit(QString::fromStdString(m_model.initialWavelengthText()), this);
     m_wavelength->setObjectName("wavelength");
     layout->addWidget(m_wavelength, 0, 1);
@@ -23,14 +24,14 @@ CGotoDialog::CGotoDialog(link::StationLink &link, int absorbanceMode, QWidget *p
     big.setPointSize(big.pointSize() * 2);
     m_readout->setFont(big);
     layout->addWidget(m_readout, 1, 0, 1, 2);
-    m_absorbance = new QRadioButton("&Abs", this);
+    m_absorbance = new QRadioButton(ui("&Abs"), this);
     m_transmittance = new QRadioButton("&T%", this);
     (m_model.transmittance() ? m_transmittance : m_absorbance)->setChecked(true);
     layout->addWidget(m_absorbance, 2, 0);
     layout->addWidget(m_transmittance, 2, 1);
-    auto *go = new QPushButton("Goto", this);
-    auto *zero = new QPushButton("&Zero", this);
-    auto *close = new QPushButton("Close", this);
+    auto *go = new QPushButton(ui("Goto"), this);
+    auto *zero = new QPushButton(ui("&Zero"), this);
+    auto *close = new QPushButton(ui("Close"), this);
     layout->addWidget(go, 3, 0);
     layout->addWidget(zero, 3, 1);
     layout->addWidget(close, 3, 2);

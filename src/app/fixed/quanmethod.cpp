@@ -15,6 +15,7 @@
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/formulapicture.h"
 #include "core/config/profilefile.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 CQuanMethod::CQuanMethod(shell::ProgramRecords program, QWidget *parent)
@@ -35,7 +36,7 @@ void CQuanMethod::buildControls() {
     layout->addLayout(left);
 
     auto *countRow = new QHBoxLayout;
-    auto *countLabel = new QLabel("&Number of WL points", this);
+    auto *countLabel = new QLabel(ui("&Number of WL points"), this);
     m_count = new QLineEdit(this);
     m_count->setObjectName("count");
     m_count->setMaximumWidth(48);
@@ -59,14 +60,14 @@ void CQuanMethod::buildControls() {
             runRule(&fixed::MethodForm::countChanged);
     });
 
-    auto *wavelengths = new QGroupBox("Wavelengths (nm)", this);
+    auto *wavelengths = new QGroupBox(ui("Wavelengths (nm)"), this);
     auto *grid = new QGridLayout(wavelengths);
     for (int i = 0; i < fixed::FixedMethodRecord::kMaxWavelengths; ++i) {
         auto *field = new QLineEdit(wavelengths);
         field->setObjectName(QString("wl%1").arg(i + 1));
         field->setMaximumWidth(80);
         const int column = (i / 10) * 2;
-        grid->addWidget(new QLabel(QString("WL%1").arg(i + 1), wavelengths), i % 10, column);
+        grid->addWidget(new QLabel(ui("WL%1").arg(i + 1), wavelengths), i % 10, column);
         grid->addWidget(field, i % 10, column + 1);
         connect(field, &QLineEdit::editingFinished, this, [this] {
             if (!m_reporting)
@@ -80,11 +81,11 @@ void CQuanMethod::buildControls() {
     auto *right = new QVBoxLayout;
     layout->addLayout(right);
     layout->addStretch(1);
-    m_concentration = new QCheckBox("&Calculate Concentration", this);
+    m_concentration = new QCheckBox(ui("&Calculate Concentration"), this);
     m_concentration->setObjectName("concentration");
     right->addWidget(m_concentration);
     auto *unitRow = new QHBoxLayout;
-    auto *unitLabel = new QLabel("Select a &Unit", this);
+    auto *unitLabel = new QLabel(ui("Select a &Unit"), this);
     m_unit = new QComboBox(this);
     m_unit->setObjectName("unit");
     m_unit->setEditable(true);
@@ -92,20 +93,20 @@ void CQuanMethod::buildControls() {
     unitRow->addWidget(unitLabel);
     unitRow->addWidget(m_unit, 1);
     right->addLayout(unitRow);
-    m_standards = new QCheckBox("&Use Standard Samples", this);
+    m_standards = new QCheckBox(ui("&Use Standard Samples"), this);
     m_standards->setObjectName("standards");
     right->addWidget(m_standards);
     auto *fitRow = new QHBoxLayout;
-    auto *fitLabel = new QLabel("Curve &Fit", this);
+    auto *fitLabel = new QLabel(ui("Curve &Fit"), this);
     m_fit = new QComboBox(this);
     m_fit->setObjectName("fit");
-    m_fit->addItems({"Linear Fit", "Quadratic Fit", "Cubic Fit"});
+    m_fit->addItems({ui("Linear Fit"), ui("Quadratic Fit"), ui("Cubic Fit")});
     fitLabel->setBuddy(m_fit);
     fitRow->addWidget(fitLabel);
     fitRow->addWidget(m_fit, 1);
     right->addLayout(fitRow);
 
-    auto *coefficients = new QGroupBox("Coefficients", this);
+    auto *coefficients = new QGroupBox(ui("Coefficients"), this);
     auto *coefficientGrid = new QGridLayout(coefficients);
     for (int i = 0; i < fixed::FixedMethodRecord::kCoefficients; ++i) {
         auto *field = new QLineEdit(coefficients);

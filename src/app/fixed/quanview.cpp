@@ -5,6 +5,7 @@
 #include "app/fixed/quan/quancurve.h"
 #include "app/fixed/quan/quancurvesettings.h"
 #include "app/widgets/clipboardpicture.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
@@ -14,13 +15,13 @@ CQuanView::CQuanView(const WindowHost &host, QWidget *parent)
 }
 
 void CQuanView::CreatePages() {
-    AddPage("Method", 0, kMethodKey, new CQuanMethod(program()));
-    AddPage("Information", 1, kMemoKey, new CQuanMemo);
-    AddPage("Fitting", 2, kFittingKey, new CQuanCurve(*this));
-    AddPage("Standard", 3, kStandardKey, new CQuanSample(*this, true));
-    AddPage("Sample", 4, kSampleKey, new CQuanSample(*this, false));
+    AddPage(ui("Method"), 0, kMethodKey, new CQuanMethod(program()));
+    AddPage(ui("Information"), 1, kMemoKey, new CQuanMemo);
+    AddPage(ui("Fitting"), 2, kFittingKey, new CQuanCurve(*this));
+    AddPage(ui("Standard"), 3, kStandardKey, new CQuanSample(*this, true));
+    AddPage(ui("Sample"), 4, kSampleKey, new CQuanSample(*this, false));
     auto *settings = new CQuanCurveSettings;
-    AddPage("Display Setting", 5, kSettingsKey, settings);
+    AddPage(ui("Display Setting"), 5, kSettingsKey, settings);
     settings->changed = [this] {
         for (CFixedSample *table : tablePages())
             table->InitGrid(false);

@@ -10,12 +10,14 @@
 
 #include "app/shell/qtmessageservice.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
 CStandardSetup::CStandardSetup(const QString &name, double concentration, QWidget *parent)
     : QDialog(parent), m_value(concentration) {
-    setWindowTitle("Standard Samples Parameter Setup");
+    setWindowTitle(ui("Standard Samples Parameter Setup"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     m_name = new QLineEdit(name, this);
@@ -23,16 +25,16 @@ CStandardSetup::CStandardSetup(const QString &name, double concentration, QWidge
     m_name->setMaxLength(98);
     m_concentration = new QLineEdit(QString::fromStdString(strings::formatC("%g", concentration)), this);
     m_concentration->setObjectName("concentration");
-    form->addRow("Standard &name", m_name);
-    form->addRow("&Concentration", m_concentration);
+    form->addRow(ui("Standard &name"), m_name);
+    form->addRow(ui("&Concentration"), m_concentration);
     layout->addLayout(form);
     auto *buttons = new QHBoxLayout;
-    auto *next = new QPushButton("Next", this);
+    auto *next = new QPushButton(ui("Next"), this);
     next->setObjectName("next");
     next->setDefault(true);
-    auto *ok = new QPushButton("OK", this);
+    auto *ok = new QPushButton(ui("OK"), this);
     ok->setObjectName("ok");
-    auto *cancel = new QPushButton("Cancel", this);
+    auto *cancel = new QPushButton(ui("Cancel"), this);
     buttons->addStretch();
     buttons->addWidget(next);
     buttons->addWidget(ok);
@@ -52,7 +54,7 @@ void CStandardSetup::finishWith(int result) {
     std::size_t used = 0;
     const double value = strings::scanDoubleC(text, &used);
     if (text.empty() || used != text.size() || !std::isfinite(value)) {
-        messages().show("Spectavo", "Enter a number.", shell::MessageService::Icon::Warning);
+        messages().show("Spectavo", SPECTAVO_TEXT("Enter a number."), shell::MessageService::Icon::Warning);
         m_concentration->setFocus();
         m_concentration->selectAll();
         return;

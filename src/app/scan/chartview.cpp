@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "core/config/profilefile.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
@@ -135,7 +136,7 @@ void CChartView::setZoomMode(bool on) {
 void CChartView::setSearchMode(bool on) {
     m_searchMode = on;
     if (on) {
-        onStatus("Double click left button to exit search mode.");
+        onStatus(strings::tr("Double click left button to exit search mode."));
     } else {
         m_cursor.reset();
         m_repeat.stop();

@@ -10,6 +10,8 @@
 #include "app/shell/qtmessageservice.h"
 #include "core/scan/time/kinesetup.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -32,7 +34,7 @@ std::optional<float> numberIn(const QLineEdit *field) {
 CDisplayRangeDialog::CDisplayRangeDialog(scan::DisplayHistory &display, const scan::BaseScales &base,
                                          bool absorbance, QWidget *parent)
     : QDialog(parent), m_display(display), m_absorbance(absorbance) {
-    setWindowTitle("Display Range Setup");
+    setWindowTitle(ui("Display Range Setup"));
     const scan::CDisplayRange &range = display.range();
     // Seconds are whole, from 0 to the longest time scan; wavelengths stay within the base scales.
     m_timeAxis = range.axis == scan::ChartAxis::Time;
@@ -47,7 +49,7 @@ CDisplayRangeDialog::CDisplayRangeDialog(scan::DisplayHistory &display, const sc
     m_xMax = numberField("xMax", m_timeAxis ? std::trunc(range.xMax) : range.xMax);
     m_yMin = numberField("yMin", range.yMin(absorbance));
     m_yMax = numberField("yMax", range.yMax(absorbance));
-    m_manual = new QCheckBox("Manual Settings");
+    m_manual = new QCheckBox(ui("Manual Settings"));
     m_manual->setChecked(range.manual != 0);
     m_xInterval = numberField("xInterval", range.xInterval, true);
     m_yInterval = numberField("yInterval", range.yInterval, true);
@@ -59,13 +61,13 @@ CDisplayRangeDialog::CDisplayRangeDialog(scan::DisplayHistory &display, const sc
     followManual();
 
     auto *form = new QFormLayout(this);
-    form->addRow(m_timeAxis ? "&Time Minimum" : "X Minimum", m_xMin);
-    form->addRow(m_timeAxis ? "Time Ma&ximum" : "X Maximum", m_xMax);
-    form->addRow("Y Minimum", m_yMin);
-    form->addRow("Y Maximum", m_yMax);
+    form->addRow(m_timeAxis ? ui("&Time Minimum") : ui("X Minimum"), m_xMin);
+    form->addRow(m_timeAxis ? ui("Time Ma&ximum") : ui("X Maximum"), m_xMax);
+    form->addRow(ui("Y Minimum"), m_yMin);
+    form->addRow(ui("Y Maximum"), m_yMax);
     form->addRow(m_manual);
-    form->addRow("X Interval", m_xInterval);
-    form->addRow("Y Interval", m_yInterval);
+    form->addRow(ui("X Interval"), m_xInterval);
+    form->addRow(ui("Y Interval"), m_yInterval);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -79,8 +81,8 @@ void CDisplayRangeDialog::accept() {
         const bool whole = !m_timeAxis || (value && std::trunc(*value) == *value);
         if (!value || !whole || *value < m_xLow || *value > m_xHigh) {
             messages().show("Spectavo",
-                            strings::formatC(m_timeAxis ? "Please enter an integer between %g and %g."
-                                                        : "Please enter a number between %g and %g.",
+                            strings::trFormat(m_timeAxis ? SPECTAVO_TEXT("Please enter an integer between %g and %g.")
+                                                        : SPECTAVO_TEXT("Please enter a number between %g and %g."),
                                              static_cast<double>(m_xLow), static_cast<double>(m_xHigh)),
                             Icon::Warning);
             field->setFocus();
@@ -89,7 +91,7 @@ void CDisplayRangeDialog::accept() {
     }
     for (QLineEdit *field : {m_yMin, m_yMax, m_xInterval, m_yInterval})
         if (!numberIn(field) && (field->isEnabled() || field == m_yMin || field == m_yMax)) {
-            messages().show("Spectavo", "Please enter a number.", Icon::Warning);
+            messages().show("Spectavo", SPECTAVO_TEXT("Please enter a number."), Icon::Warning);
             field->setFocus();
             return;
         }

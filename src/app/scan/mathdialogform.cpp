@@ -6,6 +6,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/colourbox.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
@@ -43,7 +44,7 @@ QSpinBox *spinBox(int minimum, int maximum, int value, const char *name) {
 
 void showRangeMessage(int minimum, int maximum) {
     messages().show("Spectavo",
-                    strings::formatC("Please enter an integer between %d and %d.", minimum, maximum),
+                    strings::trFormat("Please enter an integer between %d and %d.", minimum, maximum),
                     shell::MessageService::Icon::Warning);
 }
 

@@ -4,19 +4,20 @@
 #include <QLineEdit>
 
 #include "app/scan/mathdialogform.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
 CScanDerivative::CScanDerivative(const QString &resultName, int colourIndex, QWidget *parent)
     : QDialog(parent) {
-    setWindowTitle("Derivative");
+    setWindowTitle(ui("Derivative"));
     m_order = spinBox(1, 10, 1, "order");
     m_name = new QLineEdit(resultName);
     m_name->setObjectName("name");
     MathDialogForm form(this);
-    form.row("&Class", m_order);
-    m_colour = form.colourRow(colourIndex, "Colo&r");
-    form.row("&Name", m_name);
+    form.row(ui("&Class"), m_order);
+    m_colour = form.colourRow(colourIndex, ui("Colo&r"));
+    form.row(ui("&Name"), m_name);
     form.buttons();
 }
 

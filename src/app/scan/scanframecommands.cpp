@@ -11,50 +11,51 @@
 #include "app/widgets/colourbox.h"
 #include "app/widgets/menucommands.h"
 #include "core/scan/chartstyle.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 void CScanFrame::buildCommands() {
-    QMenu *file = fileMenu("&Spectrum", "ZAV.SCA");
+    QMenu *file = fileMenu(ui("&Spectrum"), "ZAV.SCA");
 
-    auto *measure = new QMenu("&Measure");
-    addCommand(measure, kSetup, "Setup the measurement method", [this] { setupScan(); });
+    auto *measure = new QMenu(ui("&Measure"));
+    addCommand(measure, kSetup, ui("Setup the measurement method"), [this] { setupScan(); });
     addCommand(
-        measure, kStart, "&Start\tF5", [this] { m_acquisition.startSampleScan(); }, true);
-    addCommand(measure, kBaseline, "&Automatic Blank Calibration", [this] {
+        measure, kStart, ui("&Start\tF5"), [this] { m_acquisition.startSampleScan(); }, true);
+    addCommand(measure, kBaseline, ui("&Automatic Blank Calibration"), [this] {
         m_acquisition.startBaselineScan();
-    })->setStatusTip("Calibrate the baseline at the current cell");
-    addCommand(measure, kZeroCalibration, "Automatic Zero Calibration", [this] {
+    })->setStatusTip(ui("Calibrate the baseline at the current cell"));
+    addCommand(measure, kZeroCalibration, ui("Automatic Zero Calibration"), [this] {
         m_acquisition.startBaselineScan();
-    })->setStatusTip("Automatically calibrate the fullsale energy");
-    addCommand(measure, kEnergy, "&Energy scan", [this] { startEnergyScan(); });
-    addCommand(measure, kSlitWidth, "Spectrum &Slitwidth", [this] { m_acquisition.startSlitWidthScan(); });
-    addCommand(measure, kAutorun, "&Autorun", [this] {
+    })->setStatusTip(ui("Automatically calibrate the fullsale energy"));
+    addCommand(measure, kEnergy, ui("&Energy scan"), [this] { startEnergyScan(); });
+    addCommand(measure, kSlitWidth, ui("Spectrum &Slitwidth"), [this] { m_acquisition.startSlitWidthScan(); });
+    addCommand(measure, kAutorun, ui("&Autorun"), [this] {
         m_acquisition.startAutorun();
-    })->setStatusTip("Auto change sample cell and run");
+    })->setStatusTip(ui("Auto change sample cell and run"));
 
-    QMenu *view = viewMenu("List out Peaks of a Spectrum", "List out Valleys of a Spectrum");
+    QMenu *view = viewMenu(ui("List out Peaks of a Spectrum"), ui("List out Valleys of a Spectrum"));
 
-    auto *compute = new QMenu("&Compute");
-    addCommand(compute, kSavGol, "Savitzky-&Golay Smoothing Filter", [this] { savitzkyGolay(); });
-    addCommand(compute, kSmooth, "Smooth", [this] { smooth(); })->setStatusTip("Smooth the current spectrum");
-    addCommand(compute, kDerivative, "&Derivate", [this] { derive(); });
-    addCommand(compute, kResample, "&Resample", [this] { resample(); });
+    auto *compute = new QMenu(ui("&Compute"));
+    addCommand(compute, kSavGol, ui("Savitzky-&Golay Smoothing Filter"), [this] { savitzkyGolay(); });
+    addCommand(compute, kSmooth, ui("Smooth"), [this] { smooth(); })->setStatusTip(ui("Smooth the current spectrum"));
+    addCommand(compute, kDerivative, ui("&Derivate"), [this] { derive(); });
+    addCommand(compute, kResample, ui("&Resample"), [this] { resample(); });
     compute->addSeparator();
-    addCommand(compute, kAdd, "&Add", [this] { computeArithmetic(SpectrumOperation::Add); });
-    addCommand(compute, kSubtract, "&Sub", [this] { computeArithmetic(SpectrumOperation::Subtract); });
-    addCommand(compute, kMultiply, "&Multiple", [this] { computeArithmetic(SpectrumOperation::Multiply); });
-    addCommand(compute, kDivide, "Di&vide", [this] { computeArithmetic(SpectrumOperation::Divide); });
+    addCommand(compute, kAdd, ui("&Add"), [this] { computeArithmetic(SpectrumOperation::Add); });
+    addCommand(compute, kSubtract, ui("&Sub"), [this] { computeArithmetic(SpectrumOperation::Subtract); });
+    addCommand(compute, kMultiply, ui("&Multiple"), [this] { computeArithmetic(SpectrumOperation::Multiply); });
+    addCommand(compute, kDivide, ui("Di&vide"), [this] { computeArithmetic(SpectrumOperation::Divide); });
 
-    auto *settings = new QMenu("Se&ttings");
-    addCommand(settings, kThreshold, "Peak &Height", [this] {
+    auto *settings = new QMenu(ui("Se&ttings"));
+    addCommand(settings, kThreshold, ui("Peak &Height"), [this] {
         setupThreshold();
-    })->setStatusTip("Setup the Peak/Valley Threshold");
+    })->setStatusTip(ui("Setup the Peak/Valley Threshold"));
     m_menus = {file, measure, view, compute, settings};
 }
 
 // The "Spectrum" toolbar: the spectrum list box, its colour, the chart's background.
 void CScanFrame::buildToolBar() {
-    m_toolBar = new QToolBar("Spectrum");
+    m_toolBar = new QToolBar(ui("Spectrum"));
     addBoxes(
         "spectrumBox",
         [this](int index) {

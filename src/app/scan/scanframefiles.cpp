@@ -28,6 +28,7 @@
 #include "core/scan/seriesconversion.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -50,7 +51,7 @@ void CScanFrame::openRecord() {
     if (path.isEmpty())
         return;
     if (!openFile(path))
-        messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()),
+        messages().show("Spectavo", strings::trFormat("Cannot read %s.", path.toStdString().c_str()),
                         Icon::Error);
 }
 
@@ -62,7 +63,7 @@ bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
     if (path.isEmpty())
         return false;
     if (!writeSpectrumFile(spectrum, path.toStdString())) {
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+        messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
                         Icon::Error);
         return false;
     }
@@ -99,7 +100,7 @@ void CScanFrame::openInstrumentFile() {
 
 bool CScanFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
     if (choice.typeIndex != 1) {
-        messages().show("Spectavo", "File type mismatched, please select another one.", Icon::Stop);
+        messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."), Icon::Stop);
         return false;
     }
     m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
@@ -125,7 +126,7 @@ void CScanFrame::acceptArrivedFile() {
         return;
     }
     if (!decoded) {
-        messages().show("Spectavo", "The instrument's file is not a spectrum this program can read.",
+        messages().show("Spectavo", SPECTAVO_TEXT("The instrument's file is not a spectrum this program can read."),
                         Icon::Error);
         return;
     }
@@ -161,7 +162,7 @@ bool CScanFrame::confirmClose() {
     for (std::size_t i = 0; i < m_spectra.size(); ++i)
         if (m_spectra.at(i).acquiring.load()) {
             messages().show("Spectavo",
-                            strings::formatC("%s has not completed. This window should not be closed.",
+                            strings::trFormat("%s has not completed. This window should not be closed.",
                                              m_spectra.at(i).sampleName().c_str()),
                             Icon::Information);
             return false;

@@ -1,4 +1,5 @@
 #include "app/scan/scanlistview.h"
+#include "app/widgets/uitext.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -38,7 +39,7 @@ CScanListView::CScanListView(QWidget *parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setHeaderLabels({"Lambda(nm)", "Abs", "FWHM"});
+    setHeaderLabels({ui("Lambda(nm)"), ui("Abs"), ui("FWHM")});
     fitColumns();
 }
 
@@ -58,14 +59,14 @@ void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool 
     if (!spectrum || spectrum->acquiring.load())
         return;
     showRows(scan::peakListRows(*spectrum, absorbance, showPeaks, showValleys),
-             {"Lambda(nm)", scan::peakListValueHeading(absorbance), "FWHM"});
+             {ui("Lambda(nm)"), ui(scan::peakListValueHeading(absorbance)), ui("FWHM")});
 }
 
 void CScanListView::refill(const CKineSpectrum *curve, bool absorbance, bool showPeaks, bool showValleys) {
     if (!curve || curve->acquiring.load() || curve->markers().empty())
         return;
     showRows(scan::kinePeakListRows(*curve, absorbance, showPeaks, showValleys),
-             {"Time(s)", scan::peakListValueHeading(absorbance), "Peak/Valley"});
+             {ui("Time(s)"), ui(scan::peakListValueHeading(absorbance)), ui("Peak/Valley")});
 }
 
 void CScanListView::showRows(const std::vector<scan::PeakListRow> &rows, const QStringList &headings) {

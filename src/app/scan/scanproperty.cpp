@@ -17,6 +17,7 @@
 #include "app/widgets/fontcolourdialog.h"
 #include "app/widgets/fonts.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -42,16 +43,16 @@ QCheckBox *checkBox(const QString &text, bool checked, const char *name) {
 
 CScanProperty::CScanProperty(scan::SpectrumSheet sheet, QWidget *parent)
     : QDialog(parent), m_sheet(std::move(sheet)), m_pages(new QTabWidget) {
-    setWindowTitle("Settings to display and print the spectra");
-    m_pages->addTab(viewPage(), "View");
-    m_pages->addTab(peakPage(), "Peak and Valley");
-    m_pages->addTab(legendPage(), "Legend");
-    m_pages->addTab(specialPage(), "Special");
-    m_pages->addTab(scalerPage(), "Scaler");
-    m_pages->addTab(printPage(), "Print");
-    m_pages->addTab(memoPage(), "Memo");
+    setWindowTitle(ui("Settings to display and print the spectra"));
+    m_pages->addTab(viewPage(), ui("View"));
+    m_pages->addTab(peakPage(), ui("Peak and Valley"));
+    m_pages->addTab(legendPage(), ui("Legend"));
+    m_pages->addTab(specialPage(), ui("Special"));
+    m_pages->addTab(scalerPage(), ui("Scaler"));
+    m_pages->addTab(printPage(), ui("Print"));
+    m_pages->addTab(memoPage(), ui("Memo"));
     if (m_sheet.rate)
-        m_pages->addTab(ratePage(), "Dynamic Analysis");
+        m_pages->addTab(ratePage(), ui("Dynamic Analysis"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -87,10 +88,10 @@ QWidget *CScanProperty::viewPage() {
     QLineEdit *xMax = numberField(m_sheet.xMax, "xMax");
     QLineEdit *yMin = numberField(m_sheet.yMin, "yMin");
     QLineEdit *yMax = numberField(m_sheet.yMax, "yMax");
-    form->addRow("X-Axis Minimum", xMin);
-    form->addRow("X-Axis Maximum", xMax);
-    form->addRow("Y-Axis Minimum", yMin);
-    form->addRow("Y-Axis Maximum", yMax);
+    form->addRow(ui("X-Axis Minimum"), xMin);
+    form->addRow(ui("X-Axis Maximum"), xMax);
+    form->addRow(ui("Y-Axis Minimum"), yMin);
+    form->addRow(ui("Y-Axis Maximum"), yMax);
     m_readers.push_back([this, xMin, xMax, yMin, yMax] {
         m_sheet.xMin = strings::scanFloatC(xMin->text().toStdString());
         m_sheet.xMax = strings::scanFloatC(xMax->text().toStdString());
@@ -105,11 +106,11 @@ QWidget *CScanProperty::peakPage() {
     auto *form = new QFormLayout(page);
     auto *marks = new QComboBox;
     marks->setObjectName("peakLabelSpectra");
-    marks->addItems({"Don't mark any", "Mark working spectrum", "Mark all spectra"});
+    marks->addItems({ui("Don't mark any"), ui("Mark working spectrum"), ui("Mark all spectra")});
     marks->setCurrentIndex(std::clamp(m_sheet.peakLabelSpectra, 0, 2));
-    form->addRow("Mark position of peak and valley", marks);
-    form->addRow(fontButton("Font of peak", scan::kSlotPeakLabels));
-    form->addRow(fontButton("Font of valley", scan::kSlotValleyLabels));
+    form->addRow(ui("Mark position of peak and valley"), marks);
+    form->addRow(fontButton(ui("Font of peak"), scan::kSlotPeakLabels));
+    form->addRow(fontButton(ui("Font of valley"), scan::kSlotValleyLabels));
     m_readers.push_back([this, marks] { m_sheet.peakLabelSpectra = marks->currentIndex(); });
     return page;
 }
@@ -120,15 +121,15 @@ QWidget *CScanProperty::legendPage() {
     QLineEdit *x = textField(m_sheet.wavelengthLegend, "legendX");
     QLineEdit *abs = textField(m_sheet.valueLegendAbs, "legendY");
     QLineEdit *t = textField(m_sheet.valueLegendT, "legendY2");
-    QCheckBox *showTitle = checkBox("Title", m_sheet.printTitle, "printTitle");
+    QCheckBox *showTitle = checkBox(ui("Title"), m_sheet.printTitle, "printTitle");
     QLineEdit *title = textField(m_sheet.title, "title");
-    form->addRow("X-Axis", x);
-    form->addRow("Y-Axis Abs", abs);
-    form->addRow("Y-Axis T", t);
+    form->addRow(ui("X-Axis"), x);
+    form->addRow(ui("Y-Axis Abs"), abs);
+    form->addRow(ui("Y-Axis T"), t);
     form->addRow(showTitle, title);
-    form->addRow(fontButton("Font of X-Axis", scan::kSlotWavelengthLegend));
-    form->addRow(fontButton("Font of Y-Axis", scan::kSlotValueLegend));
-    form->addRow(fontButton("Font of title", scan::kSlotTitle));
+    form->addRow(fontButton(ui("Font of X-Axis"), scan::kSlotWavelengthLegend));
+    form->addRow(fontButton(ui("Font of Y-Axis"), scan::kSlotValueLegend));
+    form->addRow(fontButton(ui("Font of title"), scan::kSlotTitle));
     m_readers.push_back([this, x, abs, t, showTitle, title] {
         m_sheet.wavelengthLegend = x->text().toStdString();
         m_sheet.valueLegendAbs = abs->text().toStdString();
@@ -153,10 +154,10 @@ QWidget *CScanProperty::specialPage() {
     auto *otherLine = new QSpinBox;
     otherLine->setRange(1, 10);
     otherLine->setValue(m_sheet.otherLine);
-    form->addRow("Measuring spectrum", thisColour);
-    form->addRow("Pen width", thisLine);
-    form->addRow("Other spectrum Default", otherColour);
-    form->addRow("Pen width ", otherLine);
+    form->addRow(ui("Measuring spectrum"), thisColour);
+    form->addRow(ui("Pen width"), thisLine);
+    form->addRow(ui("Other spectrum Default"), otherColour);
+    form->addRow(ui("Pen width "), otherLine);
     m_readers.push_back([this, thisColour, otherColour, thisLine, otherLine] {
         m_sheet.thisColour = thisColour->currentIndex();
         m_sheet.otherColour = otherColour->currentIndex();
@@ -169,10 +170,10 @@ QWidget *CScanProperty::specialPage() {
 QWidget *CScanProperty::scalerPage() {
     auto *page = new QWidget;
     auto *form = new QFormLayout(page);
-    QCheckBox *manual = checkBox("Manual settings", m_sheet.manual, "manual");
+    QCheckBox *manual = checkBox(ui("Manual settings"), m_sheet.manual, "manual");
     QLineEdit *x = textField(m_sheet.xInterval, "xInterval");
     QLineEdit *y = textField(m_sheet.yInterval, "yInterval");
-    QCheckBox *grid = checkBox("Show grid lines", m_sheet.gridLines, "gridLines");
+    QCheckBox *grid = checkBox(ui("Show grid lines"), m_sheet.gridLines, "gridLines");
     QComboBox *colour = makeColourIndexBox();
     colour->setObjectName("gridColour");
     colour->setCurrentIndex(std::clamp(m_sheet.gridColour, 0, 19));
@@ -183,11 +184,11 @@ QWidget *CScanProperty::scalerPage() {
     connect(manual, &QCheckBox::toggled, this, follow);
     follow();
     form->addRow(manual);
-    form->addRow("X-Interval", x);
-    form->addRow("Y-Interval", y);
+    form->addRow(ui("X-Interval"), x);
+    form->addRow(ui("Y-Interval"), y);
     form->addRow(grid);
-    form->addRow("Color", colour);
-    form->addRow(fontButton("Font of tips", scan::kSlotTickLabels));
+    form->addRow(ui("Color"), colour);
+    form->addRow(fontButton(ui("Font of tips"), scan::kSlotTickLabels));
     m_readers.push_back([this, manual, x, y, grid, colour] {
         m_sheet.manual = manual->isChecked();
         m_sheet.xInterval = x->text().toStdString();
@@ -201,16 +202,16 @@ QWidget *CScanProperty::scalerPage() {
 QWidget *CScanProperty::printPage() {
     auto *page = new QWidget;
     auto *form = new QFormLayout(page);
-    QCheckBox *spectrum = checkBox("Spectrum", m_sheet.printSpectrum, "printSpectrum");
-    QCheckBox *gridData = checkBox("Grid data", m_sheet.printData, "printData");
-    QCheckBox *foot = checkBox("Foot notes", m_sheet.printFoot, "printFoot");
+    QCheckBox *spectrum = checkBox(ui("Spectrum"), m_sheet.printSpectrum, "printSpectrum");
+    QCheckBox *gridData = checkBox(ui("Grid data"), m_sheet.printData, "printData");
+    QCheckBox *foot = checkBox(ui("Foot notes"), m_sheet.printFoot, "printFoot");
     QLineEdit *footNote = textField(m_sheet.footNote, "footNote");
     QCheckBox *range =
-        checkBox(m_sheet.timeScan ? "Total Time" : "Scan Range", m_sheet.printRange, "printRange");
-    QCheckBox *step = checkBox("Scan Step", m_sheet.printStep, "printStep");
-    QCheckBox *time = checkBox("Print Time", m_sheet.printTime, "printTime");
+        checkBox(m_sheet.timeScan ? ui("Total Time") : ui("Scan Range"), m_sheet.printRange, "printRange");
+    QCheckBox *step = checkBox(ui("Scan Step"), m_sheet.printStep, "printStep");
+    QCheckBox *time = checkBox(ui("Print Time"), m_sheet.printTime, "printTime");
     QLineEdit *timeText = textField(m_sheet.timeText, "timeText");
-    QCheckBox *operatorBox = checkBox("Operator", m_sheet.printOperator, "printOperator");
+    QCheckBox *operatorBox = checkBox(ui("Operator"), m_sheet.printOperator, "printOperator");
     QLineEdit *operatorText = textField(m_sheet.operatorText, "operatorText");
     operatorText->setMaxLength(static_cast<int>(scan::SpectrumSheet::kOperatorField));
     connect(time, &QCheckBox::toggled, timeText, &QWidget::setEnabled);
@@ -218,17 +219,17 @@ QWidget *CScanProperty::printPage() {
     form->addRow(spectrum);
     form->addRow(gridData);
     form->addRow(foot, footNote);
-    form->addRow(fontButton("Font", scan::kSlotPrintFoot));
+    form->addRow(fontButton(ui("Font"), scan::kSlotPrintFoot));
     form->addRow(range, new QLabel(QString::fromStdString(m_sheet.rangeText)));
     form->addRow(step, new QLabel(QString::fromStdString(m_sheet.stepText)));
     form->addRow(time, timeText);
     form->addRow(operatorBox, operatorText);
-    QCheckBox *wavelength = checkBox("Wavelength", m_sheet.printWavelength, "printWavelength");
+    QCheckBox *wavelength = checkBox(ui("Wavelength"), m_sheet.printWavelength, "printWavelength");
     if (m_sheet.timeScan)
         form->addRow(wavelength, new QLabel(QString::fromStdString(m_sheet.filterText)));
     else
-        form->addRow("Filters", new QLabel(QString::fromStdString(m_sheet.filterText)));
-    form->addRow(fontButton("Font of data", scan::kSlotPrintData));
+        form->addRow(ui("Filters"), new QLabel(QString::fromStdString(m_sheet.filterText)));
+    form->addRow(fontButton(ui("Font of data"), scan::kSlotPrintData));
     m_readers.push_back([=, this] {
         m_sheet.printSpectrum = spectrum->isChecked();
         m_sheet.printData = gridData->isChecked();
@@ -251,7 +252,7 @@ QWidget *CScanProperty::memoPage() {
     auto *memo = new QPlainTextEdit(QString::fromStdString(m_sheet.memo));
     memo->setObjectName("memo");
     QCheckBox *print =
-        checkBox("Print memo  (Press Ctrl+Enter to start a new line)", m_sheet.printMemo, "printMemo");
+        checkBox(ui("Print memo  (Press Ctrl+Enter to start a new line)"), m_sheet.printMemo, "printMemo");
     layout->addWidget(memo);
     layout->addWidget(print);
     m_readers.push_back([this, memo, print] {
@@ -267,18 +268,18 @@ QWidget *CScanProperty::ratePage() {
     auto *page = new QWidget;
     auto *form = new QFormLayout(page);
     const scan::SpectrumSheet::Rate &rate = *m_sheet.rate;
-    QCheckBox *print = checkBox("&Print Result", rate.print, "printRate");
+    QCheckBox *print = checkBox(ui("&Print Result"), rate.print, "printRate");
     QLineEdit *begin = numberField(rate.begin, "rateBegin");
     QLineEdit *end = numberField(rate.end, "rateEnd");
     QLineEdit *factor = numberField(rate.factor, "rateFactor");
     QLineEdit *result = numberField(rate.result, "rateResult");
     QLineEdit *r = numberField(rate.r, "rateR");
-    auto *calculate = new QPushButton("&Calculate");
+    auto *calculate = new QPushButton(ui("&Calculate"));
     calculate->setObjectName("rateCalculate");
     form->addRow(print);
-    form->addRow("Time &Begin", begin);
-    form->addRow("Time &End", end);
-    form->addRow("&K Factor", factor);
+    form->addRow(ui("Time &Begin"), begin);
+    form->addRow(ui("Time &End"), end);
+    form->addRow(ui("&K Factor"), factor);
     form->addRow("&I.U.", result);
     form->addRow("&R", r);
     form->addRow(calculate);

@@ -13,6 +13,8 @@
 #include "core/config/settingsfiles.h"
 #include "core/scan/wave/waveacquisition.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -28,7 +30,7 @@ std::optional<float> numberIn(const QLineEdit *field) {
 
 CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady, QWidget *parent)
     : QDialog(parent), m_settings(settings) {
-    setWindowTitle("Scan Setup");
+    setWindowTitle(ui("Scan Setup"));
     const ProfileFile analyst(kAnalystSettingsFile, true);
     m_limitLow = analyst.GetFloat("ZAV Range", "fScanMin", "180");
     m_limitHigh = analyst.GetFloat("ZAV Range", "fScanMax", "1100");
@@ -47,7 +49,7 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
     for (int i = 0; i < std::max(ScanSettings::filterCount(file), 1); ++i)
         m_filter->addItem(QString::fromStdString(ScanSettings::filterText(file, i)));
     m_filter->setCurrentIndex(settings.filterIndex);
-    m_useFilter = new QCheckBox("Use Filter");
+    m_useFilter = new QCheckBox(ui("Use Filter"));
     m_useFilter->setChecked(settings.smoothing.useFilter != 0);
     m_degree = new QSpinBox;
     m_degree->setRange(1, 10);
@@ -63,13 +65,13 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
     followUseFilter();
 
     auto *form = new QFormLayout(this);
-    form->addRow("From", m_from);
-    form->addRow("To", m_to);
-    form->addRow("Ste&p", m_step);
-    form->addRow("Filte&r", m_filter);
+    form->addRow(ui("From"), m_from);
+    form->addRow(ui("To"), m_to);
+    form->addRow(ui("Ste&p"), m_step);
+    form->addRow(ui("Filte&r"), m_filter);
     form->addRow(m_useFilter);
-    form->addRow("&Degree", m_degree);
-    form->addRow("&Width", m_width);
+    form->addRow(ui("&Degree"), m_degree);
+    form->addRow(ui("&Width"), m_width);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setEnabled(instrumentReady);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -79,7 +81,7 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
 
 void CScanSetupDialog::accept() {
     const std::string range =
-        strings::formatC("Please enter a number between %g and %g.", static_cast<double>(m_limitLow),
+        strings::trFormat("Please enter a number between %g and %g.", static_cast<double>(m_limitLow),
                          static_cast<double>(m_limitHigh));
     const auto within = [this](std::optional<float> value) {
         return value && *value >= m_limitLow && *value <= m_limitHigh;

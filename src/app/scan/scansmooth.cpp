@@ -4,18 +4,19 @@
 #include <QLineEdit>
 
 #include "app/scan/mathdialogform.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
 CScanSmooth::CScanSmooth(const QString &resultName, int colourIndex, QWidget *parent) : QDialog(parent) {
-    setWindowTitle("Smooth the spectrum");
+    setWindowTitle(ui("Smooth the spectrum"));
     m_range = spinBox(2, 100, 3, "range");
     m_name = new QLineEdit(resultName);
     m_name->setObjectName("name");
     MathDialogForm form(this);
-    form.row("&Range", m_range);
+    form.row(ui("&Range"), m_range);
     m_colour = form.colourRow(colourIndex);
-    form.row("&Name", m_name);
+    form.row(ui("&Name"), m_name);
     form.buttons();
 }
 

@@ -23,6 +23,8 @@
 #include "core/scan/datafileformats.h"
 #include "core/scan/peaklist.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
@@ -132,39 +134,39 @@ QAction *CScanWindow::addCommand(QMenu *menu, Command command, const QString &te
 
 QMenu *CScanWindow::fileMenu(const QString &title, const char *pictureName) {
     auto *file = new QMenu(title);
-    addCommand(file, kOpen, "&Open...", [this] { openRecord(); });
-    addCommand(file, kLoad, "&Load...", [this] { openRecord(); });
-    addCommand(file, kSave, "&Save\tCtrl+S", [this] { saveRecord(); });
-    addCommand(file, kSaveAs, "Save &As...", [this] { saveRecord(); });
-    addCommand(file, kExport, "&Export", [this] { exportCurrent(ExportKind::Table); });
-    addCommand(file, kExportCsv, "Export as CSV...", [this] { exportCurrent(ExportKind::Csv); });
-    addCommand(file, kExportJcamp, "Export as JCAMP-DX...", [this] { exportCurrent(ExportKind::Jcamp); });
-    addCommand(file, kRemove, "&Remove", [this] { removeRecord(); });
+    addCommand(file, kOpen, ui("&Open..."), [this] { openRecord(); });
+    addCommand(file, kLoad, ui("&Load..."), [this] { openRecord(); });
+    addCommand(file, kSave, ui("&Save\tCtrl+S"), [this] { saveRecord(); });
+    addCommand(file, kSaveAs, ui("Save &As..."), [this] { saveRecord(); });
+    addCommand(file, kExport, ui("&Export"), [this] { exportCurrent(ExportKind::Table); });
+    addCommand(file, kExportCsv, ui("Export as CSV..."), [this] { exportCurrent(ExportKind::Csv); });
+    addCommand(file, kExportJcamp, ui("Export as JCAMP-DX..."), [this] { exportCurrent(ExportKind::Jcamp); });
+    addCommand(file, kRemove, ui("&Remove"), [this] { removeRecord(); });
     file->addSeparator();
-    addCommand(file, kCopy, "&Copy", [this, pictureName] { copyPicture(pictureName); });
+    addCommand(file, kCopy, ui("&Copy"), [this, pictureName] { copyPicture(pictureName); });
     file->addSeparator();
-    addCommand(file, kOpenInstrumentFile, "Open file from &UV-Rediradozu", [this] { openInstrumentFile(); });
+    addCommand(file, kOpenInstrumentFile, ui("Open file from &UV-Rediradozu"), [this] { openInstrumentFile(); });
     file->addSeparator();
-    addCommand(file, kPrint, "&Print...\tCtrl+P", [this] { print(); });
-    addCommand(file, kPrintPreview, "Print Pre&view", [this] { printPreview(); });
-    addCommand(file, kPrintSetup, "P&rint Setup...", [this] { printSetup(); });
-    addCommand(file, kExportPdf, "Export as PDF...", [this] { exportPdf(); });
+    addCommand(file, kPrint, ui("&Print...\tCtrl+P"), [this] { print(); });
+    addCommand(file, kPrintPreview, ui("Print Pre&view"), [this] { printPreview(); });
+    addCommand(file, kPrintSetup, ui("P&rint Setup..."), [this] { printSetup(); });
+    addCommand(file, kExportPdf, ui("Export as PDF..."), [this] { exportPdf(); });
     return file;
 }
 
 QMenu *CScanWindow::viewMenu(const QString &peaksTip, const QString &valleysTip) {
-    auto *view = new QMenu("&View");
+    auto *view = new QMenu(ui("&View"));
     addCommand(
-        view, kMagnify, "&Magnify", [this] { chart()->setZoomMode(!chart()->zoomMode()); }, true)
-        ->setStatusTip("Activate the ZOOM Function");
-    addCommand(view, kRestore, "&Restore", [this] { restoreScales(); })->setStatusTip("Original Scales");
+        view, kMagnify, ui("&Magnify"), [this] { chart()->setZoomMode(!chart()->zoomMode()); }, true)
+        ->setStatusTip(ui("Activate the ZOOM Function"));
+    addCommand(view, kRestore, ui("&Restore"), [this] { restoreScales(); })->setStatusTip(ui("Original Scales"));
     addCommand(
-        view, kSearch, "S&earch", [this] { chart()->setSearchMode(!chart()->searchMode()); }, true)
-        ->setStatusTip("Trace Cursor");
-    addCommand(view, kDisplayRange, "Display &Range", [this] {
+        view, kSearch, ui("S&earch"), [this] { chart()->setSearchMode(!chart()->searchMode()); }, true)
+        ->setStatusTip(ui("Trace Cursor"));
+    addCommand(view, kDisplayRange, ui("Display &Range"), [this] {
         showDisplayRangeDialog();
-    })->setStatusTip("Display Range Setup");
-    addCommand(view, kUndoScales, "&Undo Scales\tCtrl+Z", [this] { undoScales(); });
+    })->setStatusTip(ui("Display Range Setup"));
+    addCommand(view, kUndoScales, ui("&Undo Scales\tCtrl+Z"), [this] { undoScales(); });
     view->addSeparator();
     const auto modeCommandOf = [this](bool absorbance) {
         return [this, absorbance] {
@@ -174,15 +176,15 @@ QMenu *CScanWindow::viewMenu(const QString &peaksTip, const QString &valleysTip)
                 modeCommand(absorbance);
         };
     };
-    addCommand(view, kAbsorbanceMode, "Absorbance Mode", modeCommandOf(true), true);
-    addCommand(view, kTransmittanceMode, "Transmittance Mode", modeCommandOf(false), true);
-    addCommand(view, kCustomize, "C&ustomize", [this] { customize(); });
+    addCommand(view, kAbsorbanceMode, ui("Absorbance Mode"), modeCommandOf(true), true);
+    addCommand(view, kTransmittanceMode, ui("Transmittance Mode"), modeCommandOf(false), true);
+    addCommand(view, kCustomize, ui("C&ustomize"), [this] { customize(); });
     view->addSeparator();
     addCommand(
-        view, kShowPeaks, "&Peaks", [this] { togglePeakSwitch(true); }, true)
+        view, kShowPeaks, ui("&Peaks"), [this] { togglePeakSwitch(true); }, true)
         ->setStatusTip(peaksTip);
     addCommand(
-        view, kShowValleys, "&Valleys", [this] { togglePeakSwitch(false); }, true)
+        view, kShowValleys, ui("&Valleys"), [this] { togglePeakSwitch(false); }, true)
         ->setStatusTip(valleysTip);
     return view;
 }
@@ -224,7 +226,7 @@ void CScanWindow::showColours(std::optional<std::uint32_t> current) {
 void CScanWindow::setupThreshold() {
     bool ok = false;
     const double value = QInputDialog::getDouble(
-        this, "Setup peak/valley threshold", "Please key in the threshold(Abs)",
+        this, ui("Setup peak/valley threshold"), ui("Please key in the threshold(Abs)"),
         m_host.program.flags.peakHeight, scan::kThresholdMin, scan::kThresholdMax, 4, &ok);
     if (!ok)
         return;
@@ -278,7 +280,7 @@ void CScanWindow::exportPdf() {
     if (name.empty())
         return;
     const QString path = fileChooser().chooseSave(
-        this, "PDF document(*.pdf)", QString::fromStdString(scan::exportFileName(name, "pdf")), "pdf");
+        this, ui("PDF document(*.pdf)"), QString::fromStdString(scan::exportFileName(name, "pdf")), "pdf");
     if (!path.isEmpty())
         printToPdf(path);
 }
@@ -310,7 +312,7 @@ void CScanWindow::exportCurrent(ExportKind kind) {
         fileChooser().chooseSave(this, formatFilter(suffix),
                                  QString::fromStdString(scan::exportFileName(currentName(), suffix)), suffix);
     if (!path.isEmpty() && !writeCurrent(kind, path))
-        messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+        messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
                         shell::MessageService::Icon::Error);
 }
 

@@ -13,6 +13,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/fonts.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -198,14 +199,14 @@ bool printPagesToPdf(SpectrumPrinter &pages, const QString &path) {
     printer.setPageLayout(scanPageLayout());
     if (pages.print(printer))
         return true;
-    messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+    messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
                     shell::MessageService::Icon::Error);
     return false;
 }
 
 void printOnPrinter(SpectrumPrinter &pages, QWidget *parent, const std::function<void()> &exportPdf) {
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        if (messages().ask("Spectavo", "Error\n\nNo printer is set up. Export as PDF... instead?",
+        if (messages().ask("Spectavo", SPECTAVO_TEXT("Error\n\nNo printer is set up. Export as PDF... instead?"),
                            shell::MessageService::Icon::Error))
             exportPdf();
         return;

@@ -8,23 +8,24 @@
 #include "app/shell/qtmessageservice.h"
 #include "core/scan/smoothingsettings.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
 CSysMathSavGol::CSysMathSavGol(const QString &resultName, int colourIndex, QWidget *parent)
     : QDialog(parent) {
-    setWindowTitle("Setup the Savitzky-Golay Filter");
+    setWindowTitle(ui("Setup the Savitzky-Golay Filter"));
     m_degree = spinBox(1, 10, 4, "degree");
     m_derivative = spinBox(0, 10, 0, "derivative");
     m_width = spinBox(1, SmoothingSettings::kMaxHalfWidth, 5, "width");
     m_name = new QLineEdit(resultName);
     m_name->setObjectName("name");
     MathDialogForm form(this);
-    form.row("Degree of &Polynomials", m_degree);
-    form.row("&Derivertive", m_derivative);
-    form.row("&Width of Filter Windows", m_width);
+    form.row(ui("Degree of &Polynomials"), m_degree);
+    form.row(ui("&Derivertive"), m_derivative);
+    form.row(ui("&Width of Filter Windows"), m_width);
     m_colour = form.colourRow(colourIndex);
-    form.row("&Name of Result", m_name);
+    form.row(ui("&Name of Result"), m_name);
     form.buttons();
 }
 

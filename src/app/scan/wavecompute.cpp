@@ -7,13 +7,15 @@
 
 #include "app/scan/mathdialogform.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
 CWaveCompute::CWaveCompute(std::vector<std::string> names, SpectrumOperation operation, QWidget *parent)
     : QDialog(parent), m_names(std::move(names)), m_first(new QComboBox), m_second(new QComboBox),
       m_result(new QLineEdit("ResultName")) {
-    setWindowTitle("Spectra Addition/Subtraction");
+    setWindowTitle(ui("Spectra Addition/Subtraction"));
     m_first->setObjectName("first");
     m_second->setObjectName("second");
     m_result->setObjectName("result");
@@ -34,10 +36,10 @@ CWaveCompute::CWaveCompute(std::vector<std::string> names, SpectrumOperation ope
         row->addWidget(button);
     }
     MathDialogForm form(this);
-    form.row("File &1", m_first);
-    form.row("File &2", m_second);
+    form.row(ui("File &1"), m_first);
+    form.row(ui("File &2"), m_second);
     form.row("", operations);
-    form.row("&Result", m_result);
+    form.row(ui("&Result"), m_result);
     form.buttons();
 }
 
@@ -52,7 +54,7 @@ void CWaveCompute::refillSecond() {
 // Without a second spectrum there is nothing to compute.
 void CWaveCompute::accept() {
     if (m_second->currentText().isEmpty()) {
-        messages().show("Spectavo", "Choose two different spectra.", shell::MessageService::Icon::Warning);
+        messages().show("Spectavo", SPECTAVO_TEXT("Choose two different spectra."), shell::MessageService::Icon::Warning);
         return;
     }
     QDialog::accept();

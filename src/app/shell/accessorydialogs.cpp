@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/config/profilefile.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
@@ -21,15 +22,15 @@ using shell::AccessorySettings;
 
 bool showMulticellDialog(QWidget *parent, AccessorySettings &settings, int rows, bool withConcentrations) {
     QDialog dialog(parent);
-    dialog.setWindowTitle("Multicells settiing");
+    dialog.setWindowTitle(ui("Multicells settiing"));
     auto *layout = new QVBoxLayout(&dialog);
-    auto *group = new QGroupBox("Setting", &dialog);
+    auto *group = new QGroupBox(ui("Setting"), &dialog);
     auto *grid = new QGridLayout(group);
-    grid->addWidget(new QLabel("No."), 0, 0);
-    grid->addWidget(new QLabel("Check"), 0, 1);
-    grid->addWidget(new QLabel("Name(Null means autoname)"), 0, 2);
+    grid->addWidget(new QLabel(ui("No.")), 0, 0);
+    grid->addWidget(new QLabel(ui("Check")), 0, 1);
+    grid->addWidget(new QLabel(ui("Name(Null means autoname)")), 0, 2);
     if (withConcentrations)
-        grid->addWidget(new QLabel("Conc."), 0, 3);
+        grid->addWidget(new QLabel(ui("Conc.")), 0, 3);
     std::array<QCheckBox *, AccessorySettings::kCells> checks{};
     std::array<QLineEdit *, AccessorySettings::kCells> names{};
     std::array<QLineEdit *, AccessorySettings::kCells> concentrations{};
@@ -76,7 +77,7 @@ bool showMulticellDialog(QWidget *parent, AccessorySettings &settings, int rows,
 
 bool showIntegerInput(QWidget *parent, const QString &prompt, int &value, AccessorySettings::Limits limits) {
     QDialog dialog(parent);
-    dialog.setWindowTitle("Please input the required parameter");
+    dialog.setWindowTitle(ui("Please input the required parameter"));
     auto *form = new QFormLayout(&dialog);
     auto *spin = new QSpinBox(&dialog);
     spin->setRange(limits.minimum, limits.maximum); // the range also validates what is typed
@@ -95,9 +96,9 @@ bool showIntegerInput(QWidget *parent, const QString &prompt, int &value, Access
 bool showSipperSetupDialog(QWidget *parent, AccessorySettings &settings) {
     const ProfileFile file(AccessorySettings::kSipperFile, true);
     QDialog dialog(parent);
-    dialog.setWindowTitle("Setup the sipper");
+    dialog.setWindowTitle(ui("Setup the sipper"));
     auto *layout = new QVBoxLayout(&dialog);
-    auto *times = new QGroupBox("Time setting", &dialog);
+    auto *times = new QGroupBox(ui("Time setting"), &dialog);
     auto *form = new QFormLayout(times);
     auto *time = new QSpinBox(times);
     const auto timeLimits = AccessorySettings::sipTimeLimits(file);
@@ -107,13 +108,13 @@ bool showSipperSetupDialog(QWidget *parent, AccessorySettings &settings) {
     const auto intervalLimits = AccessorySettings::sipIntervalLimits(file);
     interval->setRange(intervalLimits.minimum, intervalLimits.maximum);
     interval->setValue(settings.sipIntervalS);
-    form->addRow("Sipping time", time);
-    form->addRow("Sipping interval", interval);
+    form->addRow(ui("Sipping time"), time);
+    form->addRow(ui("Sipping interval"), interval);
     layout->addWidget(times);
-    auto *auto_ = new QGroupBox("Auto Sipping", &dialog);
+    auto *auto_ = new QGroupBox(ui("Auto Sipping"), &dialog);
     auto *row = new QHBoxLayout(auto_);
-    auto *enable = new QPushButton("&Enable", auto_);
-    auto *disable = new QPushButton("&Disable", auto_);
+    auto *enable = new QPushButton(ui("&Enable"), auto_);
+    auto *disable = new QPushButton(ui("&Disable"), auto_);
     row->addWidget(enable);
     row->addWidget(disable);
     layout->addWidget(auto_);

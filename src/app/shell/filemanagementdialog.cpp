@@ -1,4 +1,5 @@
 #include "app/shell/filemanagementdialog.h"
+#include "app/widgets/uitext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,20 +12,20 @@ namespace spectavo::app {
 
 CFileManagementDialog::CFileManagementDialog(link::StationLink &link, QWidget *parent)
     : QDialog(parent), m_model(link, &m_target) {
-    setWindowTitle("Photrak File Management");
+    setWindowTitle(ui("Photrak File Management"));
     auto *layout = new QGridLayout(this);
-    layout->addWidget(new QLabel("File &Type", this), 0, 0);
+    layout->addWidget(new QLabel(ui("File &Type"), this), 0, 0);
     m_types = new QComboBox(this);
     for (const std::string &name : shell::FileManagementModel::typeNames())
         m_types->addItem(QString::fromStdString(name));
     layout->addWidget(m_types, 1, 0);
-    layout->addWidget(new QLabel("&File Name", this), 2, 0);
+    layout->addWidget(new QLabel(ui("&File Name"), this), 2, 0);
     m_files = new QListWidget(this);
     layout->addWidget(m_files, 3, 0, 4, 1);
-    auto *refresh = new QPushButton("&Refresh", this);
-    auto *remove = new QPushButton("&Delete", this);
-    auto *open = new QPushButton("&Open", this);
-    auto *cancel = new QPushButton("&Cancel", this);
+    auto *refresh = new QPushButton(ui("&Refresh"), this);
+    auto *remove = new QPushButton(ui("&Delete"), this);
+    auto *open = new QPushButton(ui("&Open"), this);
+    auto *cancel = new QPushButton(ui("&Cancel"), this);
     layout->addWidget(refresh, 3, 1);
     layout->addWidget(remove, 4, 1);
     layout->addWidget(open, 5, 1);

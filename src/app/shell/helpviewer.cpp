@@ -10,12 +10,13 @@
 #include <QVBoxLayout>
 
 #include "core/shell/desktopservices.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
 CHelpViewer::CHelpViewer(const QString &helpDirectory, QWidget *parent)
     : QDialog(parent), m_directory(helpDirectory), m_contents(new QListWidget), m_browser(new QTextBrowser) {
-    setWindowTitle("Spectavo Help");
+    setWindowTitle(ui("Spectavo Help"));
     setModal(false);
     resize(860, 560);
     for (const shell::HelpTopic &topic : shell::helpTopics()) {
@@ -24,9 +25,9 @@ CHelpViewer::CHelpViewer(const QString &helpDirectory, QWidget *parent)
     }
     m_browser->setSearchPaths({helpDirectory});
     m_browser->setOpenExternalLinks(false);
-    auto *back = new QPushButton("&Back");
+    auto *back = new QPushButton(ui("&Back"));
     back->setEnabled(false);
-    auto *close = new QPushButton("&Close");
+    auto *close = new QPushButton(ui("&Close"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addStretch();

@@ -8,21 +8,23 @@
 #include <QVBoxLayout>
 
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
 CHubSetup::CHubSetup(QWidget *parent) : QDialog(parent) {
-    setWindowTitle("Communication Hub Setup");
+    setWindowTitle(ui("Communication Hub Setup"));
     resize(520, 420);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Select one from installed Drivers", this));
+    layout->addWidget(new QLabel(ui("Select one from installed Drivers"), this));
     m_drivers = new QComboBox(this);
     m_drivers->setObjectName("drivers");
     const std::vector<std::string> drivers = m_setup.installedDrivers();
     for (const std::string &driver : drivers)
         m_drivers->addItem(QString::fromStdString(driver));
     layout->addWidget(m_drivers);
-    m_panelArea = new QGroupBox("Setup", this);
+    m_panelArea = new QGroupBox(ui("Setup"), this);
     m_panelArea->setMinimumHeight(280);
     new QVBoxLayout(m_panelArea);
     layout->addWidget(m_panelArea, 1);
@@ -56,10 +58,10 @@ void CHubSetup::openSelected() {
         m_setup.openDriver(name, m_panelArea, area.left(), area.top(), area.right(), area.bottom());
     adoptDriverPanel();
     if (result == link::HubSetupModel::OpenResult::LoadFailed)
-        messages().show("Hub Setup", strings::formatC("Failed to load %s!", name.c_str()),
+        messages().show(SPECTAVO_TEXT("Hub Setup"), strings::trFormat("Failed to load %s!", name.c_str()),
                         shell::MessageService::Icon::Error);
     else if (result == link::HubSetupModel::OpenResult::EntryPointsMissing)
-        messages().show("Hub Setup", "Couldn't find all ZAV_CommDrv entry points we needed.",
+        messages().show(SPECTAVO_TEXT("Hub Setup"), SPECTAVO_TEXT("Couldn't find all ZAV_CommDrv entry points we needed."),
                         shell::MessageService::Icon::Error);
 }
 

@@ -9,6 +9,7 @@
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/shell/login.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -16,9 +17,9 @@ constexpr const char *kSettings = kAnalystSettingsFile;
 }
 
 CLoginDialog::CLoginDialog(QWidget *parent) : QDialog(parent) {
-    setWindowTitle("Spectavo Login");
+    setWindowTitle(ui("Spectavo Login"));
     auto *layout = new QVBoxLayout(this);
-    auto *group = new QGroupBox("Input your password", this);
+    auto *group = new QGroupBox(ui("Input your password"), this);
     auto *groupLayout = new QVBoxLayout(group);
     m_password = new QLineEdit(group);
     m_password->setEchoMode(QLineEdit::Password);
@@ -26,8 +27,8 @@ CLoginDialog::CLoginDialog(QWidget *parent) : QDialog(parent) {
     groupLayout->addWidget(m_password);
     layout->addWidget(group);
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton("&Login", QDialogButtonBox::AcceptRole);
-    buttons->addButton("E&xit", QDialogButtonBox::RejectRole);
+    buttons->addButton(ui("&Login"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(ui("E&xit"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (shell::LoginRules::accepts(ProfileFile(kSettings, true), m_password->text().toStdString()))

@@ -26,13 +26,15 @@
 #include "core/config/settingsfiles.h"
 #include "core/scan/wave/scansettings.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
 CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages, int connected)
     : m_link(link), m_messages(messages), m_model(link), m_documents(new QMdiArea(this)),
       m_refresh(new QTimer(this)) {
-    setWindowTitle("Spectavo");
+    setWindowTitle(ui("Spectavo"));
     resize(800, 600);
     setCentralWidget(m_documents);
     for (std::size_t i = 0; i < m_panes.size(); ++i) {
@@ -46,7 +48,7 @@ CMainFrame::CMainFrame(link::StationLink &link, shell::MessageService *messages,
     m_progress = new QProgressBar(this);
     m_progress->setObjectName("scanProgress");
     m_progress->setMaximumWidth(160);
-    m_progress->setFormat("%v of %m");
+    m_progress->setFormat(ui("%v of %m"));
     m_progress->hide();
     statusBar()->addPermanentWidget(m_progress);
     buildMenus();
@@ -139,7 +141,7 @@ void CMainFrame::applyPaneFont() {
 
 void CMainFrame::showPanes() {
     for (std::size_t i = 0; i < m_panes.size(); ++i)
-        m_panes[i]->setText(QString::fromStdString(m_model.panes()[i]));
+        m_panes[i]->setText(ui(m_model.panes()[i]));
 }
 
 bool CMainFrame::event(QEvent *event) {
@@ -166,20 +168,20 @@ void CMainFrame::onNotification(const link::Notification &notification) {
     using Icon = shell::MessageService::Icon;
     switch (reaction) {
     case Reaction::AskRecalibrate:
-        m_model.answerBootQuestion(m_messages->ask("Spectavo", "Recalibrate System?", Icon::Information));
+        m_model.answerBootQuestion(m_messages->ask("Spectavo", SPECTAVO_TEXT("Recalibrate System?"), Icon::Information));
         break;
     case Reaction::AskInitFileSystem:
         m_model.answerBootQuestion(
-            m_messages->ask("Spectavo", "File system error.\nInitialize file system?", Icon::Question));
+            m_messages->ask("Spectavo", SPECTAVO_TEXT("File system error.\nInitialize file system?"), Icon::Question));
         break;
     case Reaction::WavelengthOutOfRange:
-        m_messages->show("Spectavo", "Wavelength out of range, please restart Photrak!", Icon::Error);
+        m_messages->show("Spectavo", SPECTAVO_TEXT("Wavelength out of range, please restart Photrak!"), Icon::Error);
         break;
     case Reaction::D2EnergyLow:
         m_messages->show(
             "Spectavo",
-            "D2 lamp energy too low!\n\nTurn off Photrak and check the system, then try again.\n\n"
-            "Or, click the OK button to continue.",
+            SPECTAVO_TEXT("D2 lamp energy too low!\n\nTurn off Photrak and check the system, then try again.\n\n"
+            "Or, click the OK button to continue."),
             Icon::Information);
         m_model.acknowledgeD2EnergyLow();
         break;
@@ -242,7 +244,7 @@ bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
     MeasurementWindow *document = entry.make(windowHost());
     if (!file.isEmpty() && !document->openFile(file)) {
         delete document->widget();
-        m_messages->show("Spectavo", strings::formatC("Cannot read %s.", file.toStdString().c_str()),
+        m_messages->show("Spectavo", strings::trFormat("Cannot read %s.", file.toStdString().c_str()),
                          shell::MessageService::Icon::Error);
         return false;
     }

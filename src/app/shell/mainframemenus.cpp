@@ -29,6 +29,7 @@
 #include "core/link/stationrules.h"
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
@@ -49,36 +50,36 @@ QAction *CMainFrame::command(QMenu *menu, int id, const QString &text, std::func
 }
 
 void CMainFrame::buildMenus() {
-    QMenu *file = menuBar()->addMenu("&File");
+    QMenu *file = menuBar()->addMenu(ui("&File"));
     for (const DocumentKindInfo &kind : documentKinds())
         file->addAction(kind.newCommand, this, [this, kind = kind.kind] { newDocument(kind); });
     connect(addMenuCommand(file, "&Open...\tCtrl+O"), &QAction::triggered, this, [this] {
         const QString path =
-            QFileDialog::getOpenFileName(this, "Open", {}, QString::fromStdString(documentFileFilter()));
+            QFileDialog::getOpenFileName(this, ui("Open"), {}, QString::fromStdString(documentFileFilter()));
         if (!path.isEmpty())
             openDocumentFile(path);
     });
-    m_recentMenu = file->addMenu("Recent &Files");
+    m_recentMenu = file->addMenu(ui("Recent &Files"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     file->addSeparator();
     connect(addMenuCommand(file, "E&xit\tCtrl+Q"), &QAction::triggered, this, [this] { close(); });
 
-    QMenu *system = menuBar()->addMenu("&System");
+    QMenu *system = menuBar()->addMenu(ui("&System"));
     command(
-        system, kCmdLink, "&Link Spectrophotometer", [this] { toggleLink(); }, true);
-    command(system, kCmdReset, "&Reset Spectrophotometer", [] {});
-    command(system, kCmdEscape, "&Escape", [this] { m_link.StopMeasurement(); });
-    command(system, kCmdStop, "S&top", [this] {
+        system, kCmdLink, ui("&Link Spectrophotometer"), [this] { toggleLink(); }, true);
+    command(system, kCmdReset, ui("&Reset Spectrophotometer"), [] {});
+    command(system, kCmdEscape, ui("&Escape"), [this] { m_link.StopMeasurement(); });
+    command(system, kCmdStop, ui("S&top"), [this] {
         m_link.StopMeasurement();
         for (MeasurementWindow *document : openWindows())
             document->stopRequested();
     });
-    command(system, kCmdPause, "&Pause", [] {});
+    command(system, kCmdPause, ui("&Pause"), [] {});
     system->addSeparator();
-    command(system, kCmdHubSetup, "&Comm hub setup", [this] { openHubSetup(); });
-    command(system, kCmdInternalKeypad, "Enable &Internal Keypad", [] {});
-    command(system, kCmdChangePassword, "&Change Password", [this] { showChangePasswordDialog(this); });
-    command(system, kCmdStatusFont, "Status &font", [this] {
+    command(system, kCmdHubSetup, ui("&Comm hub setup"), [this] { openHubSetup(); });
+    command(system, kCmdInternalKeypad, ui("Enable &Internal Keypad"), [] {});
+    command(system, kCmdChangePassword, ui("&Change Password"), [this] { showChangePasswordDialog(this); });
+    command(system, kCmdStatusFont, ui("Status &font"), [this] {
         bool chosen = false;
         const QFont font = QFontDialog::getFont(&chosen, m_panes[0]->font(), this);
         if (!chosen)
@@ -88,102 +89,102 @@ void CMainFrame::buildMenus() {
         applyPaneFont();
     });
 
-    QMenu *instrument = menuBar()->addMenu("&Instrument");
-    command(instrument, kCmdStatusWindow, "Status of Spectrophoto&meter", [this] {
+    QMenu *instrument = menuBar()->addMenu(ui("&Instrument"));
+    command(instrument, kCmdStatusWindow, ui("Status of Spectrophoto&meter"), [this] {
         showStatusWindow();
         m_link.QueryStatus();
     });
-    command(instrument, kCmdDarkCurrent, "View Dar&k Current", [this] {
+    command(instrument, kCmdDarkCurrent, ui("View Dar&k Current"), [this] {
         m_model.handleStationNotify(link::kStationState, link::kStateBusy);
         CDarkCurrentDialog dialog(m_link, this);
         dialog.exec();
     });
-    command(instrument, kCmdAmplifier, "Set A&mplifier",
+    command(instrument, kCmdAmplifier, ui("Set A&mplifier"),
             [this] { showAmplifierDialog(m_link, this, false); });
-    command(instrument, kCmdCalibrateBaseline, "&Calibrate System Baseline", [this] {
+    command(instrument, kCmdCalibrateBaseline, ui("&Calibrate System Baseline"), [this] {
         m_model.handleStationNotify(link::kStationState, link::kStateBusy);
         m_link.CalibrateBaseline();
     });
-    command(instrument, kCmdLocate656, "Locate &656.1nm", [this] {
+    command(instrument, kCmdLocate656, ui("Locate &656.1nm"), [this] {
         m_model.handleStationNotify(link::kStationState, link::kStateBusy);
         m_link.Locate656();
     });
-    command(instrument, kCmdGoto, "&Goto Wavelength...", [this] {
+    command(instrument, kCmdGoto, ui("&Goto Wavelength..."), [this] {
         CGotoDialog dialog(m_link, m_model.flags().absorbanceMode, this);
         dialog.exec();
     });
-    command(instrument, kCmdSwitchPoint, "D2/W Switch &Point", [this] {
+    command(instrument, kCmdSwitchPoint, ui("D2/W Switch &Point"), [this] {
         if (showSwitchPointDialog(this, m_link))
             m_model.handleStationNotify(link::kStationState, link::kStateBusy);
     });
-    command(instrument, kCmdOpenInstrumentFile, "Open file from &UV-Rediradozu",
+    command(instrument, kCmdOpenInstrumentFile, ui("Open file from &UV-Rediradozu"),
             [this] { openInstrumentFile(); });
     command(
-        instrument, kCmdD2Lamp, "Turn on/off &D2 lamp", [this] { switchD2Lamp(); }, true);
+        instrument, kCmdD2Lamp, ui("Turn on/off &D2 lamp"), [this] { switchD2Lamp(); }, true);
     command(
-        instrument, kCmdWLamp, "Turn on/off &W lamp", [this] { m_model.switchWLamp(); }, true);
-    QMenu *slit = instrument->addMenu("Slit &Bandwidth");
+        instrument, kCmdWLamp, ui("Turn on/off &W lamp"), [this] { m_model.switchWLamp(); }, true);
+    QMenu *slit = instrument->addMenu(ui("Slit &Bandwidth"));
     const char *slits[] = {"0.5nm", "1.0nm", "2.0nm", "4.0nm"};
     for (int i = 0; i < 4; ++i)
         command(
             slit, kCmdSlit05 + i, slits[i], [this, i] { m_link.SetSlit(static_cast<std::uint8_t>(i + 1)); },
             true);
-    QMenu *cells = instrument->addMenu("&Cells");
+    QMenu *cells = instrument->addMenu(ui("&Cells"));
     for (int i = 0; i < 8; ++i)
         command(
-            cells, kCmdCell1 + i, QString("Cell &%1").arg(i + 1),
+            cells, kCmdCell1 + i, ui("Cell &%1").arg(i + 1),
             [this, i] {
                 m_link.status().currentCell = static_cast<std::uint8_t>(i);
                 m_link.SelectCellOnce(static_cast<std::uint8_t>(i));
             },
             true);
-    command(cells, kCmdMulticells, "Setup &MultiCells", [this] {
+    command(cells, kCmdMulticells, ui("Setup &MultiCells"), [this] {
         MeasurementWindow *active = activeWindow();
         if (active && active->multicellSetup())
             return;
         showMulticellDialog(this, m_model.accessories(), m_link.status().cellCount.load(), false);
     });
-    QMenu *sipper = instrument->addMenu("Auto &Sipper");
+    QMenu *sipper = instrument->addMenu(ui("Auto &Sipper"));
     command(
-        sipper, kCmdSipperConnected, "Sipper C&onnected",
+        sipper, kCmdSipperConnected, ui("Sipper C&onnected"),
         [this] { m_model.accessories().sipperConnected = m_model.accessories().sipperConnected ? 0 : 1; },
         true);
-    command(sipper, kCmdSipperSetup, "&Sipper Setup",
+    command(sipper, kCmdSipperSetup, ui("&Sipper Setup"),
             [this] { showSipperSetupDialog(this, m_model.accessories()); });
-    command(sipper, kCmdSippingTime, "Sipping &Time", [this] {
+    command(sipper, kCmdSippingTime, ui("Sipping &Time"), [this] {
         const ProfileFile limits(AccessorySettings::kSipperFile, true);
-        showIntegerInput(this, "Please input the sipping time(>2s)", m_model.accessories().sipTimeS,
+        showIntegerInput(this, ui("Please input the sipping time(>2s)"), m_model.accessories().sipTimeS,
                          AccessorySettings::sipTimeLimits(limits));
     });
-    command(sipper, kCmdSippingInterval, "Sipping &Interval", [this] {
+    command(sipper, kCmdSippingInterval, ui("Sipping &Interval"), [this] {
         const ProfileFile limits(AccessorySettings::kSipperFile, true);
-        showIntegerInput(this, "Please input the sipping interval(>2s)", m_model.accessories().sipIntervalS,
+        showIntegerInput(this, ui("Please input the sipping interval(>2s)"), m_model.accessories().sipIntervalS,
                          AccessorySettings::sipIntervalLimits(limits));
     });
     command(
-        sipper, kCmdEnableSipper, "&Enable Sipper", [] {}, true);
+        sipper, kCmdEnableSipper, ui("&Enable Sipper"), [] {}, true);
     command(
-        sipper, kCmdDisableSipper, "&Disable Sipper", [] {}, true);
-    command(sipper, kCmdFlushSipper, "Flush the sipper", [] {});
+        sipper, kCmdDisableSipper, ui("&Disable Sipper"), [] {}, true);
+    command(sipper, kCmdFlushSipper, ui("Flush the sipper"), [] {});
     instrument->addSeparator();
     command(
-        instrument, kCmdAbsorbance, "&Absorbance", [this] { photometricModeCommand(true); }, true);
+        instrument, kCmdAbsorbance, ui("&Absorbance"), [this] { photometricModeCommand(true); }, true);
     command(
-        instrument, kCmdTransmittance, "&%T", [this] { photometricModeCommand(false); }, true);
+        instrument, kCmdTransmittance, ui("&%T"), [this] { photometricModeCommand(false); }, true);
 
     // Toolbars: the instrument's everyday commands, and the accessory bar (its sipper variant when the
     // instrument reports a sipper).
-    QToolBar *systemBar = addToolBar("System");
+    QToolBar *systemBar = addToolBar(ui("System"));
     systemBar->setObjectName("System");
     for (int id : {kCmdLink, kCmdEscape, kCmdStop, kCmdGoto, kCmdCalibrateBaseline})
         systemBar->addAction(m_commands.at(id));
-    m_accessoryBar = addToolBar("Auto Sampling");
+    m_accessoryBar = addToolBar(ui("Auto Sampling"));
     m_accessoryBar->setObjectName("Auto Sampling");
     showAccessoryBar(false);
 
     buildWindowMenu();
 
-    QMenu *help = menuBar()->addMenu("&Help");
+    QMenu *help = menuBar()->addMenu(ui("&Help"));
     // F1: the help of the active window's kind, or the first topic without one.
     connect(addMenuCommand(help, "&Help Topics\tF1"), &QAction::triggered, this,
             [this] { openHelp(activeHelpTopic()); });
@@ -191,12 +192,12 @@ void CMainFrame::buildMenus() {
     for (const HelpTopic &topic : helpTopics())
         help->addAction(topic.menuText, this, [this, id = topic.commandId] { openHelp(id); });
     help->addSeparator();
-    help->addAction("Add a new printer", this, [this] {
+    help->addAction(ui("Add a new printer"), this, [this] {
         QtDesktopServices desktop;
         if (!openPrinterSettings(desktop))
             m_messages->show("Spectavo", kNoPrinterTool, MessageService::Icon::Information);
     });
-    help->addAction("&About Spectavo", this, [this] { showAboutBox(this, m_link.status()); });
+    help->addAction(ui("&About Spectavo"), this, [this] { showAboutBox(this, m_link.status()); });
 
     for (QMenu *menu : {system, instrument, slit, cells, sipper})
         connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
@@ -204,11 +205,11 @@ void CMainFrame::buildMenus() {
 
 // Windows opened partly off the screen stay reachable: cascade, tile, or pick one from the list.
 void CMainFrame::buildWindowMenu() {
-    QMenu *windows = menuBar()->addMenu("&Window");
+    QMenu *windows = menuBar()->addMenu(ui("&Window"));
     connect(windows, &QMenu::aboutToShow, this, [this, windows] {
         windows->clear();
-        windows->addAction("&Cascade", m_documents, &QMdiArea::cascadeSubWindows);
-        windows->addAction("&Tile", m_documents, &QMdiArea::tileSubWindows);
+        windows->addAction(ui("&Cascade"), m_documents, &QMdiArea::cascadeSubWindows);
+        windows->addAction(ui("&Tile"), m_documents, &QMdiArea::tileSubWindows);
         windows->addSeparator();
         int number = 1;
         for (QMdiSubWindow *window : m_documents->subWindowList()) {

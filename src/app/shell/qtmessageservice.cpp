@@ -1,5 +1,7 @@
 #include "app/shell/qtmessageservice.h"
 
+#include "app/widgets/uitext.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -37,20 +39,20 @@ QWidget *dialogParent(QWidget *preferred) {
 }
 
 void QtMessageService::show(const std::string &caption, const std::string &text, Icon icon) {
-    QMessageBox box(toQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+    QMessageBox box(toQt(icon), ui(caption), ui(text),
                     QMessageBox::Ok, dialogParent(m_parent));
     box.exec();
 }
 
 bool QtMessageService::ask(const std::string &caption, const std::string &text, Icon icon) {
-    QMessageBox box(toQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+    QMessageBox box(toQt(icon), ui(caption), ui(text),
                     QMessageBox::Yes | QMessageBox::No, dialogParent(m_parent));
     return box.exec() == QMessageBox::Yes;
 }
 
 shell::MessageService::Answer QtMessageService::askOrCancel(const std::string &caption,
                                                             const std::string &text, Icon icon) {
-    QMessageBox box(toQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+    QMessageBox box(toQt(icon), ui(caption), ui(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent(m_parent));
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

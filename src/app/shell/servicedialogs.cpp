@@ -16,19 +16,21 @@
 #include "core/config/atomicfile.h"
 #include "core/link/commands.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
 CStatusWindow::CStatusWindow(link::StationLink &link, QWidget *parent) : QDialog(parent), m_link(link) {
-    setWindowTitle("System Status");
+    setWindowTitle(ui("System Status"));
     auto *form = new QFormLayout(this);
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         m_values[i] = new QLabel(this);
         form->addRow(QString::fromStdString(m_model.fields()[i].first), m_values[i]);
     }
     auto *buttons = new QHBoxLayout;
-    auto *refreshButton = new QPushButton("Refresh", this);
-    auto *close = new QPushButton("Close", this);
+    auto *refreshButton = new QPushButton(ui("Refresh"), this);
+    auto *close = new QPushButton(ui("Close"), this);
     buttons->addWidget(refreshButton);
     buttons->addWidget(close);
     form->addRow(buttons);
@@ -45,15 +47,16 @@ void CStatusWindow::refresh() {
 
 CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     : QDialog(parent), m_link(link), m_table(link.config().channels.load()) {
-    setWindowTitle("Refresh Background Current");
+    setWindowTitle(ui("Refresh Background Current"));
     resize(420, 420);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Refresh background...\nPlease wait a moment.", this));
+    layout->addWidget(new QLabel(ui("Refresh background...\nPlease wait a moment."), this));
     m_grid = new CGridControl(m_cells, this);
     layout->addWidget(m_grid);
     auto *row = new QHBoxLayout;
-    for (const char *text : {"&Refresh", "&Print", "&Save", "&Load", "&Close"}) {
-        auto *button = new QPushButton(text, this);
+    for (const char *text : {SPECTAVO_TEXT("&Refresh"), SPECTAVO_TEXT("&Print"), SPECTAVO_TEXT("&Save"),
+                             SPECTAVO_TEXT("&Load"), SPECTAVO_TEXT("&Close")}) {
+        auto *button = new QPushButton(ui(text), this);
         row->addWidget(button);
         m_buttons.push_back(button);
     }
@@ -66,14 +69,14 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     });
     connect(m_buttons[2], &QPushButton::clicked, this, [this] {
         const QString path =
-            QFileDialog::getSaveFileName(this, "Save", {}, "Background Current Data(*.dark)");
+            QFileDialog::getSaveFileName(this, ui("Save"), {}, ui("Background Current Data(*.dark)"));
         if (!path.isEmpty())
             writeFileAtomically((path.endsWith(".dark") ? path : path + ".dark").toStdString(),
                                 m_table.fileText());
     });
     connect(m_buttons[3], &QPushButton::clicked, this, [this] {
         const QString path =
-            QFileDialog::getOpenFileName(this, "Load", {}, "Background Current Data(*.dark)");
+            QFileDialog::getOpenFileName(this, ui("Load"), {}, ui("Background Current Data(*.dark)"));
         if (path.isEmpty())
             return;
         const FileText file = readTextFile(path.toStdString());
@@ -81,7 +84,7 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
             showTable();
         else
             messages().show("Spectavo",
-                            strings::formatC("%s is not a dark current table.", path.toStdString().c_str()),
+                            strings::trFormat("%s is not a dark current table.", path.toStdString().c_str()),
                             shell::MessageService::Icon::Error);
     });
     connect(m_buttons[4], &QPushButton::clicked, this, &QDialog::accept);
@@ -133,16 +136,16 @@ bool CDarkCurrentDialog::event(QEvent *event) {
 
 CAmplifierDialog::CAmplifierDialog(link::StationLink &link, QWidget *parent, bool showOk)
     : QDialog(parent), m_link(link) {
-    setWindowTitle("Analog to Digital Sampling");
+    setWindowTitle(ui("Analog to Digital Sampling"));
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Drag and set the amplifier level: ", this));
+    layout->addWidget(new QLabel(ui("Drag and set the amplifier level: "), this));
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setRange(0, 10);
     m_slider->setValue(link.status().amplifierSetting.load() & 0x0F);
     layout->addWidget(m_slider);
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton("&OK", this);
-    auto *cancel = new QPushButton("&Cancel", this);
+    auto *ok = new QPushButton(ui("&OK"), this);
+    auto *cancel = new QPushButton(ui("&Cancel"), this);
     ok->setVisible(showOk);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

@@ -14,6 +14,8 @@
 #include "core/link/stationrules.h"
 #include "core/shell/login.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -28,13 +30,13 @@ QLineEdit *passwordField(QWidget *parent) {
 
 void showChangePasswordDialog(QWidget *parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle("Change password");
+    dialog.setWindowTitle(ui("Change password"));
     auto *form = new QFormLayout(&dialog);
     QLineEdit *old = passwordField(&dialog), *fresh = passwordField(&dialog),
               *confirm = passwordField(&dialog);
-    form->addRow("Old password", old);
-    form->addRow("New password", fresh);
-    form->addRow("Comfirm it", confirm);
+    form->addRow(ui("Old password"), old);
+    form->addRow(ui("New password"), fresh);
+    form->addRow(ui("Comfirm it"), confirm);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     // The new fields open only while the old password matches the stored one.
@@ -64,25 +66,25 @@ void showAboutBox(QWidget *parent, const link::StationStatus &status) {
     const std::uint32_t word = status.hardwareWord.load();
     const std::string maker = ProfileFile(kAnalystSettingsFile, true)
                                   .GetString("Spectavo", "OEM_LOGO", "Spectavo workstation", 100);
-    const std::string prom = strings::formatC("PROM Version  %X.%03X on %s", word >> 12, word & 0xFFF,
+    const std::string prom = strings::trFormat("PROM Version  %X.%03X on %s", word >> 12, word & 0xFFF,
                                               status.serialText.get().c_str());
-    QMessageBox::about(parent, "About Spectavo",
-                       QString::fromStdString("Spectavo Version 5.12\n" + maker + "\n" + prom));
+    QMessageBox::about(parent, ui("About Spectavo"),
+                       ui("Spectavo Version 5.12") + QString::fromStdString("\n" + maker + "\n" + prom));
 }
 
 bool showSwitchPointDialog(QWidget *parent, link::StationLink &link) {
     const link::SwitchPointLimits limits = link::readSwitchPointLimits(link.status().modelName.get());
     QDialog dialog(parent);
-    dialog.setWindowTitle("Set the switch point");
+    dialog.setWindowTitle(ui("Set the switch point"));
     auto *form = new QFormLayout(&dialog);
-    form->addRow("Minimum", new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.minimum))));
-    form->addRow("Maximum", new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.maximum))));
+    form->addRow(ui("Minimum"), new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.minimum))));
+    form->addRow(ui("Maximum"), new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.maximum))));
     auto *point = new QLineEdit(
         QString::fromStdString(link::formatSwitchPointField(link.status().switchPointNm.load())), &dialog);
-    form->addRow("New point", point);
+    form->addRow(ui("New point"), point);
     auto *buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton("Setup", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    buttons->addButton(ui("Setup"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(ui("Cancel"), QDialogButtonBox::RejectRole);
     form->addRow(buttons);
     std::optional<float> chosen;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {

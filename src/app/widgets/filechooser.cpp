@@ -1,4 +1,5 @@
 #include "app/widgets/filechooser.h"
+#include "app/widgets/uitext.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -10,13 +11,13 @@ namespace {
 class QtFileChooser : public FileChooser {
 public:
     QString chooseOpen(QWidget *parent, const QString &filter) override {
-        QFileDialog dialog(parent, "Open", {}, filter);
+        QFileDialog dialog(parent, ui("Open"), {}, filter);
         dialog.setFileMode(QFileDialog::ExistingFile);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
     QString chooseSave(QWidget *parent, const QString &filter, const QString &defaultName,
                        const QString &defaultSuffix) override {
-        QFileDialog dialog(parent, "Save As", {}, filter);
+        QFileDialog dialog(parent, ui("Save As"), {}, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
         dialog.selectFile(defaultName);
@@ -24,12 +25,12 @@ public:
     }
     DocumentChoice chooseDocument(QWidget *parent, bool save, const QString &filter,
                                   const QStringList &suffixes, bool methodOnlyBox) override {
-        QFileDialog dialog(parent, save ? "Save As" : "Open", {}, filter);
+        QFileDialog dialog(parent, save ? ui("Save As") : ui("Open"), {}, filter);
         // Our own dialog: the desktop's would have no room for the check box.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        auto *methodOnly = new QCheckBox("Save or Read &method only", &dialog);
+        auto *methodOnly = new QCheckBox(ui("Save or Read &method only"), &dialog);
         methodOnly->setVisible(methodOnlyBox);
         if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
             grid->addWidget(methodOnly, grid->rowCount(), 0, 1, -1);

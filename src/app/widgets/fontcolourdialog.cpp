@@ -9,6 +9,7 @@
 #include "app/widgets/colourbox.h"
 #include "app/widgets/fonts.h"
 #include "core/scan/chartstyle.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -20,11 +21,11 @@ constexpr int kTableColours = 20;
 CFontColourDialog::CFontColourDialog(const StoredFont &font, std::uint32_t colour, QWidget *parent)
     : QDialog(parent), m_fonts(new QFontDialog(toQFont(font), this)), m_colours(makeColourIndexBox(this)),
       m_customColour(colour) {
-    setWindowTitle("Font");
+    setWindowTitle(ui("Font"));
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setOptions(QFontDialog::NoButtons);
     m_colours->setObjectName("colour");
-    m_colours->addItem("Custom");
+    m_colours->addItem(ui("Custom"));
     int current = kTableColours; // "Custom" unless the colour is one of the table's
     for (int i = 0; i < kTableColours; ++i)
         if (scan::indexedColour(i) == colour) {
@@ -35,7 +36,7 @@ CFontColourDialog::CFontColourDialog(const StoredFont &font, std::uint32_t colou
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_fonts);
     auto *form = new QFormLayout;
-    form->addRow("&Color", m_colours);
+    form->addRow(ui("&Color"), m_colours);
     layout->addLayout(form);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include "drivers/common/drivertexts.h"
 #include "core/config/profilefile.h"
 #include "drivers/rs232/rs232hub.h"
 
@@ -15,14 +16,14 @@ Rs232SetupPanel::Rs232SetupPanel(QWidget *parent) : QWidget(parent) {
     m_device =
         new QLineEdit(QString::fromStdString(settings.GetString("Port", "Device", "/dev/ttyS0")), this);
     m_device->setObjectName("device");
-    m_device->setToolTip(tr("A serial device such as /dev/ttyUSB0, or tcp:HOST:PORT"));
-    form->addRow(tr("Port"), m_device);
+    m_device->setToolTip(ui("A serial device such as /dev/ttyUSB0, or tcp:HOST:PORT"));
+    form->addRow(ui("Port"), m_device);
     m_baud = new QComboBox(this);
     m_baud->setObjectName("baud");
     for (const char *rate : {"9600", "19200", "38400", "57600", "115200", "230400"})
         m_baud->addItem(rate);
     m_baud->setCurrentText(QString::number(settings.GetInt("Port", "Baud", 115200)));
-    form->addRow(tr("Baud rate"), m_baud);
+    form->addRow(ui("Baud rate"), m_baud);
 }
 
 void Rs232SetupPanel::save() {

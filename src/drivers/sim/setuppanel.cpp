@@ -7,7 +7,9 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "drivers/common/drivertexts.h"
 #include "core/config/profilefile.h"
+#include "core/strings/translation.h"
 #include "sim/samples.h"
 #include "sim/simsettings.h"
 
@@ -36,14 +38,15 @@ SimSetupPanel::SimSetupPanel(QWidget *parent) : QWidget(parent) {
     m_speed->setObjectName("speed");
     m_speed->setRange(0.1, 1000.0);
     m_speed->setValue(settings.speedFactor);
-    form->addRow(tr("Speed factor"), m_speed);
+    form->addRow(ui("Speed factor"), m_speed);
     const char *faultNames[] = {"drop", "corrupt", "duplicate", "refuse"};
     const double faultValues[] = {settings.faults.dropOutgoing, settings.faults.corruptOutgoing,
                                   settings.faults.duplicateOutgoing, settings.faults.refuseSends};
-    const char *faultLabels[] = {"Lost packets", "Damaged packets", "Duplicated packets", "Refused sends"};
+    const char *faultLabels[] = {SPECTAVO_TEXT("Lost packets"), SPECTAVO_TEXT("Damaged packets"),
+                                 SPECTAVO_TEXT("Duplicated packets"), SPECTAVO_TEXT("Refused sends")};
     for (std::size_t i = 0; i < m_faults.size(); ++i) {
         m_faults[i] = probabilityBox(this, faultValues[i], faultNames[i]);
-        form->addRow(tr(faultLabels[i]), m_faults[i]);
+        form->addRow(ui(faultLabels[i]), m_faults[i]);
     }
     layout->addLayout(form, 0, 0);
 
@@ -55,7 +58,7 @@ SimSetupPanel::SimSetupPanel(QWidget *parent) : QWidget(parent) {
             m_cells[i]->addItem(QString::fromStdString(name));
         const std::string current = i < settings.cells.size() ? settings.cells[i] : "empty";
         m_cells[i]->setCurrentText(QString::fromStdString(current));
-        cells->addRow(tr("Cell %1").arg(i + 1), m_cells[i]);
+        cells->addRow(ui("Cell %1").arg(i + 1), m_cells[i]);
     }
     layout->addLayout(cells, 0, 1);
 }

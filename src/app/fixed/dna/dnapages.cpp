@@ -14,6 +14,8 @@
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -39,20 +41,20 @@ CDNAMethod::~CDNAMethod() {
 
 void CDNAMethod::buildControls() {
     auto *layout = new QHBoxLayout(this);
-    auto *left = new QGroupBox("Method", this);
+    auto *left = new QGroupBox(ui("Method"), this);
     auto *grid = new QGridLayout(left);
     m_method = new QComboBox(left);
     m_method->setObjectName("method");
-    auto *methodLabel = new QLabel("&Method", left);
+    auto *methodLabel = new QLabel(ui("&Method"), left);
     methodLabel->setBuddy(m_method);
     grid->addWidget(methodLabel, 0, 0);
     grid->addWidget(m_method, 0, 1, 1, 2);
-    const char *labels[] = {"WL &1", "WL &2", "WL &3"};
+    const char *labels[] = {SPECTAVO_TEXT("WL &1"), SPECTAVO_TEXT("WL &2"), SPECTAVO_TEXT("WL &3")};
     for (int i = 0; i < 3; ++i) {
         auto *field = new QLineEdit(left);
         field->setObjectName(QString("wl%1").arg(i + 1));
         field->setMaximumWidth(100);
-        auto *label = new QLabel(labels[i], left);
+        auto *label = new QLabel(ui(labels[i]), left);
         label->setBuddy(field);
         grid->addWidget(label, i + 1, 0);
         grid->addWidget(field, i + 1, 1);
@@ -62,26 +64,26 @@ void CDNAMethod::buildControls() {
         });
         m_wavelengths[static_cast<std::size_t>(i)] = field;
     }
-    m_reference = new QCheckBox("With &Reference", left);
+    m_reference = new QCheckBox(ui("With &Reference"), left);
     m_reference->setObjectName("reference");
     grid->addWidget(m_reference, 3, 2);
     for (int i = 0; i < 4; ++i) {
         auto *field = new QLineEdit(left);
         field->setObjectName(QString("f%1").arg(i + 1));
         field->setMaximumWidth(120);
-        grid->addWidget(new QLabel(QString("Coef. f%1=").arg(i + 1), left), i + 4, 0);
+        grid->addWidget(new QLabel(ui("Coef. f%1=").arg(i + 1), left), i + 4, 0);
         grid->addWidget(field, i + 4, 1);
         m_factors[static_cast<std::size_t>(i)] = field;
     }
     m_unit = new QComboBox(left);
     m_unit->setObjectName("unit");
     m_unit->setEditable(true);
-    grid->addWidget(new QLabel("Unit", left), 8, 0);
+    grid->addWidget(new QLabel(ui("Unit"), left), 8, 0);
     grid->addWidget(m_unit, 8, 1);
     grid->setRowStretch(9, 1);
     layout->addWidget(left);
 
-    auto *formulas = new QGroupBox("Results", this);
+    auto *formulas = new QGroupBox(ui("Results"), this);
     auto *column = new QVBoxLayout(formulas);
     for (const char *text : {"C( DNA ) = f1*(A1-Aref) - f2*(A2- Aref)",
                              "C(Protein) = f3*(A2-Aref) - f4*(A1- Aref)", "Ratio = (A1-Aref) / (A2-Aref)"})
@@ -164,7 +166,7 @@ void CDNAMethod::focusField(const fixed::FieldProblem &problem) {
 CDNAReadOut::CDNAReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points,
                          const std::array<std::string, 3> &resultNames, const std::array<float, 4> &factors,
                          QWidget *parent)
-    : CFixedReadOut(program, points, parent, "DNA/Protein Measurement"), m_factors(factors) {
+    : CFixedReadOut(program, points, parent, ui("DNA/Protein Measurement")), m_factors(factors) {
     setCompleteWanted(true);
     grid::GridModel &grid = readings();
     const int first = grid.rows();
@@ -184,7 +186,7 @@ void CDNAReadOut::OnComplete() {
 
 CDNASample::CDNASample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
     setParameterNames({"f1", "f2", "f3", "f4"}, false);
-    setButtonTexts("&Recalc", "&Font");
+    setButtonTexts(ui("&Recalc"), ui("&Font"));
     InitGrid(true);
 }
 
@@ -217,10 +219,10 @@ CDNAView::CDNAView(const WindowHost &host, QWidget *parent)
 }
 
 void CDNAView::CreatePages() {
-    AddPage("Method", 0, kMethodKey, new CDNAMethod(program()));
-    AddPage("Information", 1, kMemoKey,
+    AddPage(ui("Method"), 0, kMethodKey, new CDNAMethod(program()));
+    AddPage(ui("Information"), 1, kMemoKey,
             new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::DnaProtein), false));
-    AddPage("Sample", 2, kSampleKey, new CDNASample(*this));
+    AddPage(ui("Sample"), 2, kSampleKey, new CDNASample(*this));
     MethodPage()->methodChanged = [this] {
         if (CFixedSample *samples = SamplePage())
             samples->InitGrid(false);

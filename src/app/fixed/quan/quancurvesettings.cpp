@@ -15,6 +15,7 @@
 #include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/fixedmethod.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -34,7 +35,7 @@ CQuanCurveSettings::CQuanCurveSettings(QWidget *parent) : CFixedPage(parent) {
 
 void CQuanCurveSettings::buildControls() {
     auto *layout = new QHBoxLayout(this);
-    auto *ranges = new QGroupBox("Scales", this);
+    auto *ranges = new QGroupBox(ui("Scales"), this);
     auto *grid = new QGridLayout(ranges);
     const auto addField = [&](const char *label, const char *name, int row, int column) {
         auto *field = new QLineEdit(ranges);
@@ -48,7 +49,7 @@ void CQuanCurveSettings::buildControls() {
     m_xMax = addField("Xmax", "xMax", 0, 2);
     m_yMin = addField("Ymin", "yMin", 1, 0);
     m_yMax = addField("Ymax", "yMax", 1, 2);
-    m_automatic = new QCheckBox("Automatic Setting", ranges);
+    m_automatic = new QCheckBox(ui("Automatic Setting"), ranges);
     m_automatic->setObjectName("automatic");
     grid->addWidget(m_automatic, 2, 0, 1, 4);
     m_xStep = addField("X Interval", "xStep", 3, 0);
@@ -57,15 +58,15 @@ void CQuanCurveSettings::buildControls() {
     m_unit = new QComboBox(ranges);
     m_unit->setObjectName("unit");
     m_unit->setEditable(true);
-    unitRow->addWidget(new QLabel("Unit of Conc.", ranges));
+    unitRow->addWidget(new QLabel(ui("Unit of Conc."), ranges));
     unitRow->addWidget(m_unit, 1);
     grid->addLayout(unitRow, 4, 0, 1, 4);
     layout->addWidget(ranges);
 
-    auto *shown = new QGroupBox("Show", this);
+    auto *shown = new QGroupBox(ui("Show"), this);
     auto *rows = new QGridLayout(shown);
     int row = 0;
-    const auto addShown = [&](const char *label, const char *name, int font, QLineEdit **title) {
+    const auto addShown = [&](const QString &label, const char *name, int font, QLineEdit **title) {
         auto *box = new QCheckBox(label, shown);
         box->setObjectName(name);
         rows->addWidget(box, row, 0);
@@ -74,7 +75,7 @@ void CQuanCurveSettings::buildControls() {
             (*title)->setObjectName(QString(name) + "Text");
             rows->addWidget(*title, row, 1);
         }
-        auto *button = new QPushButton("Font", shown);
+        auto *button = new QPushButton(ui("Font"), shown);
         button->setAutoDefault(false);
         rows->addWidget(button, row, 2);
         m_fontButtons[static_cast<std::size_t>(font)] = button;
@@ -86,19 +87,19 @@ void CQuanCurveSettings::buildControls() {
         ++row;
         return box;
     };
-    m_showX = addShown("X-Axis", "showX", 0, &m_xTitle);
-    m_showY = addShown("Y-Axis", "showY", 1, &m_yTitle);
-    m_showTitle = addShown("Title", "showTitle", 2, &m_title);
-    m_showStandard = addShown("Standard", "showStandard", 3, nullptr);
-    m_showSample = addShown("Sample", "showSample", 4, nullptr);
-    m_showParameter = addShown("Fit Parameters", "showParameter", 5, nullptr);
-    auto *tickFont = new QPushButton("Font", shown);
+    m_showX = addShown(ui("X-Axis"), "showX", 0, &m_xTitle);
+    m_showY = addShown(ui("Y-Axis"), "showY", 1, &m_yTitle);
+    m_showTitle = addShown(ui("Title"), "showTitle", 2, &m_title);
+    m_showStandard = addShown(ui("Standard"), "showStandard", 3, nullptr);
+    m_showSample = addShown(ui("Sample"), "showSample", 4, nullptr);
+    m_showParameter = addShown(ui("Fit Parameters"), "showParameter", 5, nullptr);
+    auto *tickFont = new QPushButton(ui("Font"), shown);
     tickFont->setAutoDefault(false);
-    rows->addWidget(new QLabel("Tick labels", shown), row, 0);
+    rows->addWidget(new QLabel(ui("Tick labels"), shown), row, 0);
     rows->addWidget(tickFont, row, 2);
     m_fontButtons[6] = tickFont;
     connect(tickFont, &QPushButton::clicked, this, [this] { chooseFont(6); });
-    auto *applyButton = new QPushButton("Apply", shown);
+    auto *applyButton = new QPushButton(ui("Apply"), shown);
     applyButton->setObjectName("apply");
     applyButton->setAutoDefault(false);
     rows->addWidget(applyButton, row + 1, 2);

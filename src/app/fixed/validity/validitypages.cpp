@@ -15,11 +15,13 @@
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
 
-constexpr const char *kReadoutTitle = "Instrument Validity Measurement";
+constexpr const char *kReadoutTitle = SPECTAVO_TEXT("Instrument Validity Measurement");
 
 ProfileFile validityConfiguration() {
     return ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::Validity), true);
@@ -57,12 +59,12 @@ CGlpGmpMethod::~CGlpGmpMethod() {
 
 void CGlpGmpMethod::buildControls() {
     auto *layout = new QHBoxLayout(this);
-    auto *setup = new QGroupBox("Test", this);
+    auto *setup = new QGroupBox(ui("Test"), this);
     auto *form = new QGridLayout(setup);
     m_test = new QComboBox(setup);
     m_test->setObjectName("test");
-    m_test->addItems({"Photometric Validity Test", "Wavelength Validity Test"});
-    auto *testLabel = new QLabel("&Select a method", setup);
+    m_test->addItems({ui("Photometric Validity Test"), ui("Wavelength Validity Test")});
+    auto *testLabel = new QLabel(ui("&Select a method"), setup);
     testLabel->setBuddy(m_test);
     form->addWidget(testLabel, 0, 0);
     form->addWidget(m_test, 0, 1, 1, 3);
@@ -73,7 +75,7 @@ void CGlpGmpMethod::buildControls() {
     up->setArrowType(Qt::UpArrow);
     auto *down = new QToolButton(setup);
     down->setArrowType(Qt::DownArrow);
-    auto *countLabel = new QLabel("&Number of WLs", setup);
+    auto *countLabel = new QLabel(ui("&Number of WLs"), setup);
     countLabel->setBuddy(m_count);
     form->addWidget(countLabel, 1, 0);
     form->addWidget(m_count, 1, 1);
@@ -84,25 +86,25 @@ void CGlpGmpMethod::buildControls() {
     m_range = new QLineEdit(setup);
     m_range->setObjectName("range");
     m_range->setEnabled(false);
-    auto *toleranceLabel = new QLabel("&Tolerance", setup);
+    auto *toleranceLabel = new QLabel(ui("&Tolerance"), setup);
     toleranceLabel->setBuddy(m_tolerance);
     form->addWidget(toleranceLabel, 2, 0);
     form->addWidget(m_tolerance, 2, 1, 1, 3);
-    auto *rangeLabel = new QLabel("Scan &Range", setup);
+    auto *rangeLabel = new QLabel(ui("Scan &Range"), setup);
     rangeLabel->setBuddy(m_range);
     form->addWidget(rangeLabel, 3, 0);
     form->addWidget(m_range, 3, 1, 1, 3);
     form->setRowStretch(4, 1);
     layout->addWidget(setup);
 
-    auto *points = new QGroupBox("Wavelengths and standards", this);
+    auto *points = new QGroupBox(ui("Wavelengths and standards"), this);
     auto *grid = new QGridLayout(points);
-    grid->addWidget(new QLabel("Wavelength (nm)", points), 0, 1);
-    grid->addWidget(new QLabel("Standard", points), 0, 2);
+    grid->addWidget(new QLabel(ui("Wavelength (nm)"), points), 0, 1);
+    grid->addWidget(new QLabel(ui("Standard"), points), 0, 2);
     grid->setRowStretch(fixed::kValidityWavelengths + 1, 1);
     for (int i = 0; i < fixed::kValidityWavelengths; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        grid->addWidget(new QLabel(QString("WL %1").arg(i + 1), points), i + 1, 0);
+        grid->addWidget(new QLabel(ui("WL %1").arg(i + 1), points), i + 1, 0);
         m_wavelengths[at] = new QLineEdit(points);
         m_wavelengths[at]->setObjectName(QString("wl%1").arg(i + 1));
         m_standards[at] = new QLineEdit(points);
@@ -163,7 +165,7 @@ bool CGlpGmpMethod::takeData() {
         if (used == 0 || used != text.size()) {
             if (!m_reporting && m_standards[i]->isEnabled()) {
                 m_reporting = true;
-                messages().show("Spectavo", "Enter a number.", shell::MessageService::Icon::Warning);
+                messages().show("Spectavo", SPECTAVO_TEXT("Enter a number."), shell::MessageService::Icon::Warning);
                 m_standards[i]->setFocus();
                 m_reporting = false;
                 return false;
@@ -259,8 +261,8 @@ void CGlpGmpMethod::calibrateScanBlanks(int wavelength, std::function<void(bool)
 }
 
 CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
-    setParameterNames({"Tolerance"}, false);
-    setButtonTexts("&Recalc", "Data &Font");
+    setParameterNames({ui("Tolerance")}, false);
+    setButtonTexts(ui("&Recalc"), ui("Data &Font"));
     InitGrid(true);
 }
 
@@ -285,7 +287,7 @@ bool CGlpGmpSample::MeasureRow(int, std::optional<QString>, bool autoClose, std:
 
 void CGlpGmpSample::measurePhotometric(bool autoClose, std::function<void(bool)> done) {
     const fixed::FixedMethodRecord &record = method().record();
-    auto *readout = new CFixedReadOut(m_view.program(), fixed::readoutPointsOf(record), this, kReadoutTitle);
+    auto *readout = new CFixedReadOut(m_view.program(), fixed::readoutPointsOf(record), this, ui(kReadoutTitle));
     readout->setAutoClose(autoClose);
     connect(readout, &QDialog::finished, this, [this, readout, done = std::move(done)](int result) {
         readout->deleteLater();
@@ -310,7 +312,7 @@ void CGlpGmpSample::measureScan(int wavelength, std::function<void(bool)> done) 
     auto *readout = new CFixedReadOut(
         m_view.program(),
         scanPoints(nominal, method().data().scanBlanks[static_cast<std::size_t>(wavelength)]), this,
-        kReadoutTitle);
+        ui(kReadoutTitle));
     readout->setAutoClose(true);
     connect(readout, &QDialog::finished, this,
             [this, readout, wavelength, nominal, done = std::move(done)](int result) mutable {
@@ -361,10 +363,10 @@ fixed::ValidityData *CGlpGmpView::validityData() {
 }
 
 void CGlpGmpView::CreatePages() {
-    AddPage("Method", 0, kMethodKey, new CGlpGmpMethod(program()));
-    AddPage("Information", 1, kMemoKey,
+    AddPage(ui("Method"), 0, kMethodKey, new CGlpGmpMethod(program()));
+    AddPage(ui("Information"), 1, kMemoKey,
             new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::Validity), false));
-    AddPage("Sample", 2, kSampleKey, new CGlpGmpSample(*this));
+    AddPage(ui("Sample"), 2, kSampleKey, new CGlpGmpSample(*this));
     SelectPage(kMethodKey);
 }
 

@@ -9,6 +9,7 @@
 #include "core/config/settingsfiles.h"
 #include "core/scan/time/kinefile.h"
 #include "core/shell/sharedsettings.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
@@ -36,7 +37,7 @@ CKineFrame::CKineFrame(WindowHost host, KineTimers *timers, QWidget *parent)
       m_acquisition(m_host.program, m_curves, &m_target, *this, timersOf(timers, m_ownTimers)) {
     m_undoEndsManual = true;
     m_view = new CKineView(m_curves, m_display, m_absorbance, this);
-    m_list->setHeaderLabels({"Time(s)", "Abs", "Peak/Valley"});
+    m_list->setHeaderLabels({ui("Time(s)"), ui("Abs"), ui("Peak/Valley")});
     placePanes(m_view);
     m_view->onTimeReached = [this](const std::string &text) { m_host.showState(text); };
     buildCommands();

@@ -9,6 +9,7 @@
 #include "app/scan/time/kineframe.h"
 #include "app/scan/time/kineview.h"
 #include "core/scan/chartstyle.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -28,39 +29,39 @@ std::optional<std::size_t> curveOfEntry(const RecordList<CKineSpectrum> &curves,
 } // namespace
 
 void CKineFrame::buildCommands() {
-    QMenu *file = fileMenu("&Curve", "ZAV.Kin");
+    QMenu *file = fileMenu(ui("&Curve"), "ZAV.Kin");
 
-    auto *measure = new QMenu("&Measure");
-    addCommand(measure, kSetup, "Setup the measurement method", [this] { setupScan(); });
+    auto *measure = new QMenu(ui("&Measure"));
+    addCommand(measure, kSetup, ui("Setup the measurement method"), [this] { setupScan(); });
     addCommand(
-        measure, kStart, "&Start\tF5", [this] { m_acquisition.startSingle(); }, true);
-    addCommand(measure, kAutorun, "&Autorun", [this] {
+        measure, kStart, ui("&Start\tF5"), [this] { m_acquisition.startSingle(); }, true);
+    addCommand(measure, kAutorun, ui("&Autorun"), [this] {
         m_acquisition.startAutorun();
-    })->setStatusTip("Auto change sample cell and run");
-    addCommand(measure, kZeroCalibration, "&Automatic Blank Calibration", [this] {
+    })->setStatusTip(ui("Auto change sample cell and run"));
+    addCommand(measure, kZeroCalibration, ui("&Automatic Blank Calibration"), [this] {
         m_host.program.link.TakeBlank(&m_target);
-    })->setStatusTip("Calibrate the blank at the current cell");
+    })->setStatusTip(ui("Calibrate the blank at the current cell"));
 
-    QMenu *view = viewMenu("List out Peaks of a Curve", "List out Valleys of a Curve");
+    QMenu *view = viewMenu(ui("List out Peaks of a Curve"), ui("List out Valleys of a Curve"));
 
-    auto *compute = new QMenu("&Compute");
-    addCommand(compute, kAdd, "&Add", [this] { computeArithmetic(true); });
-    addCommand(compute, kSubtract, "&Sub", [this] { computeArithmetic(false); });
+    auto *compute = new QMenu(ui("&Compute"));
+    addCommand(compute, kAdd, ui("&Add"), [this] { computeArithmetic(true); });
+    addCommand(compute, kSubtract, ui("&Sub"), [this] { computeArithmetic(false); });
     compute->addSeparator();
-    addCommand(compute, kDerivative, "&Derivate", [this] { derive(); });
-    addCommand(compute, kSmooth, "&Moving Windows Averaging", [this] { smooth(); });
-    addCommand(compute, kSavGol, "Savitzky-&Golay Smoothing Filter", [this] { savitzkyGolay(); });
-    addCommand(compute, kResample, "&Resample", [this] { resample(); });
+    addCommand(compute, kDerivative, ui("&Derivate"), [this] { derive(); });
+    addCommand(compute, kSmooth, ui("&Moving Windows Averaging"), [this] { smooth(); });
+    addCommand(compute, kSavGol, ui("Savitzky-&Golay Smoothing Filter"), [this] { savitzkyGolay(); });
+    addCommand(compute, kResample, ui("&Resample"), [this] { resample(); });
 
-    auto *settings = new QMenu("Se&ttings");
-    addCommand(settings, kThreshold, "Peak &Height", [this] {
+    auto *settings = new QMenu(ui("Se&ttings"));
+    addCommand(settings, kThreshold, ui("Peak &Height"), [this] {
         setupThreshold();
-    })->setStatusTip("Setup the Peak/Valley Threshold");
+    })->setStatusTip(ui("Setup the Peak/Valley Threshold"));
     m_menus = {file, measure, view, compute, settings};
 }
 
 void CKineFrame::buildToolBar() {
-    m_toolBar = new QToolBar("Time Scan");
+    m_toolBar = new QToolBar(ui("Time Scan"));
     m_toolBar->addAction(m_actions.at(kSetup));
     addBoxes(
         "curveBox",

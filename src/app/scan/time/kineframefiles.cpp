@@ -14,6 +14,8 @@
 #include "core/scan/seriesconversion.h"
 #include "core/scan/time/kinefile.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -21,12 +23,12 @@ namespace {
 using Icon = shell::MessageService::Icon;
 using Answer = shell::MessageService::Answer;
 
-constexpr const char *kCurveFilter = "kinetics analysis spectra(*.kin)";
+constexpr const char *kCurveFilter = SPECTAVO_TEXT("kinetics analysis spectra(*.kin)");
 // The instrument's stored-file type of a time scan.
 constexpr int kStoredTimeScan = 2;
 
 void cannotWrite(const QString &path) {
-    messages().show("Spectavo", strings::formatC("Cannot write %s.", path.toStdString().c_str()),
+    messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
                     Icon::Error);
 }
 
@@ -35,7 +37,7 @@ void cannotWrite(const QString &path) {
 void CKineFrame::openRecord() {
     const QString path = fileChooser().chooseOpen(this, kCurveFilter);
     if (!path.isEmpty() && !openFile(path))
-        messages().show("Spectavo", strings::formatC("Cannot read %s.", path.toStdString().c_str()),
+        messages().show("Spectavo", strings::trFormat("Cannot read %s.", path.toStdString().c_str()),
                         Icon::Error);
 }
 
@@ -43,7 +45,7 @@ void CKineFrame::openRecord() {
 // file could not be written.
 bool CKineFrame::offerSave(CKineSpectrum &curve) {
     const QString path =
-        fileChooser().chooseSave(this, kCurveFilter, QString::fromStdString(curve.name), "kin");
+        fileChooser().chooseSave(this, ui(kCurveFilter), QString::fromStdString(curve.name), "kin");
     if (path.isEmpty())
         return false;
     if (!writeCurveFile(curve, path.toStdString())) {
@@ -84,7 +86,7 @@ void CKineFrame::openInstrumentFile() {
 
 bool CKineFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
     if (choice.typeIndex != kStoredTimeScan) {
-        messages().show("Spectavo", "File type mismatched, please select another one.", Icon::Stop);
+        messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."), Icon::Stop);
         return false;
     }
     m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
@@ -110,7 +112,7 @@ void CKineFrame::acceptArrivedFile() {
         return;
     }
     if (!decoded) {
-        messages().show("Spectavo", "The instrument's file is not a time scan this program can read.",
+        messages().show("Spectavo", SPECTAVO_TEXT("The instrument's file is not a time scan this program can read."),
                         Icon::Error);
         return;
     }
@@ -142,7 +144,7 @@ bool CKineFrame::confirmClose() {
     for (std::size_t i = 0; i < m_curves.size(); ++i)
         if (m_curves.at(i).acquiring.load()) {
             messages().show("Spectavo",
-                            strings::formatC("%s has not completed. This window should not be closed.",
+                            strings::trFormat("%s has not completed. This window should not be closed.",
                                              m_curves.at(i).sampleName().c_str()),
                             Icon::Information);
             return false;

@@ -13,13 +13,14 @@
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
 #include "core/strings/cformat.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
 CKineSetup::CKineSetup(shell::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
                        bool editable, QWidget *parent)
     : QDialog(parent), m_parameters(parameters), m_limits(limits) {
-    setWindowTitle("Setup kinetic scan");
+    setWindowTitle(ui("Setup kinetic scan"));
     m_lambda =
         new QLineEdit(QString::fromStdString(strings::formatC("%g", static_cast<double>(currentWavelength))));
     m_lambda->setObjectName("lambda");
@@ -38,9 +39,9 @@ CKineSetup::CKineSetup(shell::KineticsSettings &parameters, float currentWavelen
     m_step->setCurrentIndex(static_cast<int>(initialStepChoice(choices, parameters.step)));
 
     auto *form = new QFormLayout(this);
-    form->addRow("&Lambda", m_lambda);
-    form->addRow("&Total Time", m_totalTime);
-    form->addRow("Ste&p", m_step);
+    form->addRow(ui("&Lambda"), m_lambda);
+    form->addRow(ui("&Total Time"), m_totalTime);
+    form->addRow(ui("Ste&p"), m_step);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setEnabled(editable);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include "core/config/profilefile.h"
 #include "core/shell/sharedsettings.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
@@ -62,7 +63,7 @@ std::vector<CChartView::Segment> CKineView::takeNewSegments() {
         segments.push_back(
             {series, static_cast<std::size_t>(curve.drawnUpTo), static_cast<std::size_t>(last)});
         curve.drawnUpTo = last;
-        onTimeReached(strings::formatC("Time:%.1fs", last * static_cast<double>(curve.step)));
+        onTimeReached(strings::trFormat("Time:%.1fs", last * static_cast<double>(curve.step)));
     }
     return segments;
 }

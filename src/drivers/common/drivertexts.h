@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace spectavo::drivers {
+
+// A text of a driver's setup panel in the operator's language: the workstation's translation holds the
+// drivers' texts too, in its one context.
+inline QString ui(const char *english) { return QCoreApplication::translate("Spectavo", english); }
+
+} // namespace spectavo::drivers
