@@ -10,6 +10,7 @@
 #include "app/widgets/filechooser.h"
 #include "core/link/linkcodes.h"
 #include "core/strings/translation.h"
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -20,7 +21,7 @@ using Answer = shell::MessageService::Answer;
 constexpr const char *kUnsavedQuestion = SPECTAVO_TEXT("Result has not been saved. Save it now?");
 
 QString filterOf(fixed::MethodKind kind) {
-    return fixed::documentFileNames(kind).filter;
+    return ui(fixed::documentFileNames(kind).filter);
 }
 
 QStringList suffixesOf(fixed::MethodKind kind) {

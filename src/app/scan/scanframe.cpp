@@ -71,7 +71,7 @@ bool CScanFrame::openFile(const QString &path) {
     // The missing points read as 0, as stored files always have; the operator is told.
     if (supplied < spectrum->points().size())
         messages().show("Spectavo",
-                        strings::formatC(scanfile::kShortFile, static_cast<int>(supplied),
+                        strings::trFormat(scanfile::kShortFile, static_cast<int>(supplied),
                                          static_cast<int>(spectrum->points().size())),
                         shell::MessageService::Icon::Warning);
     spectrum->recomputeMarks(m_host.program.flags.peakHeight);

@@ -78,7 +78,7 @@ void CScanListView::showRows(const std::vector<scan::PeakListRow> &rows, const Q
     for (const scan::PeakListRow &row : rows) {
         auto *item =
             new QTreeWidgetItem({QString::fromStdString(row.wavelength), QString::fromStdString(row.value),
-                                 QString::fromStdString(row.halfWidth)});
+                                 ui(row.halfWidth)});
         item->setIcon(0, icons[static_cast<int>(row.kind)]);
         items.push_back(item);
     }

@@ -30,7 +30,7 @@ namespace spectavo::app {
 
 QString formatFilter(const std::string &extension) {
     const scan::DataFileFormat *format = scan::dataFileFormatFor("x." + extension);
-    return format ? QString(format->filter) : QString();
+    return format ? ui(format->filter) : QString();
 }
 
 CScanWindow::CScanWindow(WindowHost host, scan::CDisplayRange range, scan::BaseScales base,

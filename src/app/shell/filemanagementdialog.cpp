@@ -17,7 +17,7 @@ CFileManagementDialog::CFileManagementDialog(link::StationLink &link, QWidget *p
     layout->addWidget(new QLabel(ui("File &Type"), this), 0, 0);
     m_types = new QComboBox(this);
     for (const std::string &name : shell::FileManagementModel::typeNames())
-        m_types->addItem(QString::fromStdString(name));
+        m_types->addItem(ui(name));
     layout->addWidget(m_types, 1, 0);
     layout->addWidget(new QLabel(ui("&File Name"), this), 2, 0);
     m_files = new QListWidget(this);

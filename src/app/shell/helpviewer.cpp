@@ -20,7 +20,7 @@ CHelpViewer::CHelpViewer(const QString &helpDirectory, QWidget *parent)
     setModal(false);
     resize(860, 560);
     for (const shell::HelpTopic &topic : shell::helpTopics()) {
-        auto *item = new QListWidgetItem(QString(topic.menuText).remove('&'), m_contents);
+        auto *item = new QListWidgetItem(ui(topic.menuText).remove('&'), m_contents);
         item->setData(Qt::UserRole, topic.commandId);
     }
     m_browser->setSearchPaths({helpDirectory});

@@ -249,7 +249,7 @@ bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
         return false;
     }
     QMdiSubWindow *window = m_documents->addSubWindow(document->widget());
-    window->setWindowTitle(file.isEmpty() ? shell::documentKindInfo(kind).title : QFileInfo(file).fileName());
+    window->setWindowTitle(file.isEmpty() ? ui(shell::documentKindInfo(kind).title) : QFileInfo(file).fileName());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(entry.initialSize);
     window->show();

@@ -52,7 +52,7 @@ QAction *CMainFrame::command(QMenu *menu, int id, const QString &text, std::func
 void CMainFrame::buildMenus() {
     QMenu *file = menuBar()->addMenu(ui("&File"));
     for (const DocumentKindInfo &kind : documentKinds())
-        file->addAction(kind.newCommand, this, [this, kind = kind.kind] { newDocument(kind); });
+        file->addAction(ui(kind.newCommand), this, [this, kind = kind.kind] { newDocument(kind); });
     connect(addMenuCommand(file, "&Open...\tCtrl+O"), &QAction::triggered, this, [this] {
         const QString path =
             QFileDialog::getOpenFileName(this, ui("Open"), {}, QString::fromStdString(documentFileFilter()));
@@ -190,7 +190,7 @@ void CMainFrame::buildMenus() {
             [this] { openHelp(activeHelpTopic()); });
     help->addSeparator();
     for (const HelpTopic &topic : helpTopics())
-        help->addAction(topic.menuText, this, [this, id = topic.commandId] { openHelp(id); });
+        help->addAction(ui(topic.menuText), this, [this, id = topic.commandId] { openHelp(id); });
     help->addSeparator();
     help->addAction(ui("Add a new printer"), this, [this] {
         QtDesktopServices desktop;

@@ -26,7 +26,7 @@ CStatusWindow::CStatusWindow(link::StationLink &link, QWidget *parent) : QDialog
     auto *form = new QFormLayout(this);
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         m_values[i] = new QLabel(this);
-        form->addRow(QString::fromStdString(m_model.fields()[i].first), m_values[i]);
+        form->addRow(ui(m_model.fields()[i].first), m_values[i]);
     }
     auto *buttons = new QHBoxLayout;
     auto *refreshButton = new QPushButton(ui("Refresh"), this);
@@ -42,7 +42,7 @@ CStatusWindow::CStatusWindow(link::StationLink &link, QWidget *parent) : QDialog
 void CStatusWindow::refresh() {
     m_model.refresh(m_link.status());
     for (std::size_t i = 0; i < m_values.size(); ++i)
-        m_values[i]->setText(QString::fromStdString(m_model.fields()[i].second));
+        m_values[i]->setText(ui(m_model.fields()[i].second));
 }
 
 CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)

@@ -7,6 +7,7 @@
 #include "core/dataproc/linefit.h"
 #include "core/dataproc/polyfit.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 namespace {
@@ -51,7 +52,7 @@ int standardsNeeded(int methodIndex) {
 }
 
 std::string calibrationMissingText(int methodIndex) {
-    return strings::formatC("Calibration not computed: it needs %d standards with different Abs(eff).",
+    return strings::trFormat("Calibration not computed: it needs %d standards with different Abs(eff).",
                             standardsNeeded(methodIndex));
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/shell/programrecords.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 
@@ -18,7 +19,7 @@ class FixedAutorun {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kChangerLimit{20};
-    static constexpr const char *kChangerError = "Auto-changer error, check and try again!";
+    static constexpr const char *kChangerError = SPECTAVO_TEXT("Auto-changer error, check and try again!");
 
     explicit FixedAutorun(shell::ProgramRecords program) : m_program(program) {}
 

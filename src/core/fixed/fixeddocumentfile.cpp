@@ -6,6 +6,7 @@
 #include "core/config/profilefile.h"
 #include "core/fixed/validity.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 namespace {
@@ -120,9 +121,9 @@ bool isDocument(const ProfileStore &file) {
 
 const DocumentFileNames &documentFileNames(MethodKind kind) {
     static const DocumentFileNames kNames[] = {
-        {"Fixed points file(*.QUA);;Template file(*.QM)", "QUA", "QM"},
-        {"DNA/Protein measurement file(*.DNA);;DNA/Protein Method(*.DM)", "DNA", "DM"},
-        {"Instrument Validity files(*.VAL);;Instrument Validity method files(*.VM)", "VAL", "VM"},
+        {SPECTAVO_TEXT("Fixed points file(*.QUA);;Template file(*.QM)"), "QUA", "QM"},
+        {SPECTAVO_TEXT("DNA/Protein measurement file(*.DNA);;DNA/Protein Method(*.DM)"), "DNA", "DM"},
+        {SPECTAVO_TEXT("Instrument Validity files(*.VAL);;Instrument Validity method files(*.VM)"), "VAL", "VM"},
     };
     return kNames[static_cast<int>(kind)];
 }

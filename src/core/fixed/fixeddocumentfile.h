@@ -8,6 +8,7 @@
 #include "core/fixed/quanchart.h"
 #include "core/fixed/reporttexts.h"
 #include "core/fixed/sampletable.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 
@@ -27,7 +28,7 @@ struct DocumentParts {
     TableLayout layout;
 };
 
-inline constexpr const char *kRowsCutOnLoad = "Only the first 200 rows were loaded.";
+inline constexpr const char *kRowsCutOnLoad = SPECTAVO_TEXT("Only the first 200 rows were loaded.");
 
 // A method-only file leaves out the sample table, in both directions.
 void saveDocument(const DocumentParts &parts, ProfileStore &file, bool methodOnly);

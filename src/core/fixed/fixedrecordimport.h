@@ -7,13 +7,14 @@
 
 #include "core/fixed/fixeddocumentfile.h"
 #include "core/fixed/validity.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 
-inline constexpr const char *kRowsCutOnImport = "Only the first 200 rows were imported.";
-inline constexpr const char *kImportTypeMismatch = "File type mismatched, please select another one.";
+inline constexpr const char *kRowsCutOnImport = SPECTAVO_TEXT("Only the first 200 rows were imported.");
+inline constexpr const char *kImportTypeMismatch = SPECTAVO_TEXT("File type mismatched, please select another one.");
 inline constexpr const char *kImportUnreadable =
-    "The file from the instrument is in a form this program cannot read.";
+    SPECTAVO_TEXT("The file from the instrument is in a form this program cannot read.");
 
 // The instrument's file store type (its index in the file management) a document of this kind
 // offers first, and whether it takes a file of that type at all.

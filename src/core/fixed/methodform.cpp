@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 namespace {
 
-constexpr const char *kNotANumber = "Enter a number.";
-constexpr const char *kNotAnInteger = "Enter an integer.";
+constexpr const char *kNotANumber = SPECTAVO_TEXT("Enter a number.");
+constexpr const char *kNotAnInteger = SPECTAVO_TEXT("Enter an integer.");
 
 // The whole text as a number: blanks around it are allowed, anything else is not.
 std::optional<double> wholeNumber(const std::string &text) {
@@ -74,7 +75,7 @@ std::optional<FieldProblem> MethodForm::exchange(Direction direction) {
 
 std::optional<FieldProblem> MethodForm::exchangeWavelengths(Direction direction) {
     const std::string outOfRange =
-        strings::formatC("Enter a number between %.*g and %.*g.", 6, m_range.low, 6, m_range.high);
+        strings::trFormat("Enter a number between %.*g and %.*g.", 6, m_range.low, 6, m_range.high);
     for (int i = 0; i < m_record.capacity; ++i) {
         const auto at = static_cast<std::size_t>(i);
         if (direction == Direction::ToRecord) {
@@ -141,7 +142,7 @@ std::optional<FieldProblem> MethodForm::exchangeCount(Direction direction) {
     m_record.count = *value;
     if (*value < 1 || *value > m_record.capacity)
         return FieldProblem{FieldProblem::Count, 0,
-                            strings::formatC("Enter an integer between %d and %d.", 1, m_record.capacity)};
+                            strings::trFormat("Enter an integer between %d and %d.", 1, m_record.capacity)};
     return std::nullopt;
 }
 

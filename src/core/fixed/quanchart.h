@@ -6,13 +6,14 @@
 
 #include "core/config/profilestore.h"
 #include "core/fixed/fixedmethod.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 
 // The display settings of the calibration chart, kept as the operator typed them.
 struct CurveSettings {
     static constexpr const char *kTooDense =
-        "The tip interval you selected is too dense.\nIt will be auto selected.";
+        SPECTAVO_TEXT("The tip interval you selected is too dense.\nIt will be auto selected.");
     static constexpr const char *kFontFile = "..\\config\\tarvesta.zav.font.curve.ini";
     static constexpr int kFonts = 7;
     enum Font { kXTitleFont, kYTitleFont, kTitleFont, kStandardFont, kSampleFont, kParameterFont, kTickFont };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 
@@ -83,7 +84,7 @@ private:
         m_pages.emplace_back();
         line(m_left, footerLine(), m_width - m_left, footerLine(), kThin);
         text(kReportFooterFont, m_left, footerLine() + 2, m_content.footnote);
-        const std::string number = strings::formatC("Page %d", static_cast<int>(m_pages.size()));
+        const std::string number = strings::trFormat("Page %d", static_cast<int>(m_pages.size()));
         text(kReportFooterFont, m_width - m_left - m_metrics.textWidth(kReportFooterFont, number),
              footerLine() + 2, number);
         m_x = m_left;
@@ -127,9 +128,9 @@ private:
     }
 
     void writeMemo(const ReportContent::Memo &memo) {
-        memoLine(m_left, "Operator: " + memo.operatorName);
-        memoLine(m_left, "Date & Time: " + memo.dateTime);
-        memoLine(m_left, "Memo:");
+        memoLine(m_left, strings::tr("Operator:") + " " + memo.operatorName);
+        memoLine(m_left, strings::tr("Date & Time:") + " " + memo.dateTime);
+        memoLine(m_left, strings::tr("Memo:"));
         const int indent = m_left + 4 * m_metrics.averageCharWidth(kReportMemoFont);
         std::size_t start = 0;
         while (start <= memo.text.size()) {
@@ -165,7 +166,7 @@ private:
         }
         newPage();
         if (continued)
-            text(kReportFooterFont, m_left, m_top - m_metrics.textHeight(kReportFooterFont), "Continued");
+            text(kReportFooterFont, m_left, m_top - m_metrics.textHeight(kReportFooterFont), strings::tr("Continued"));
     }
 
     void writeRow(const std::vector<std::string> &row, const std::vector<int> &widths, int rowHeight,

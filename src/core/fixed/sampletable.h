@@ -7,6 +7,7 @@
 
 #include "core/fixed/fixedmethod.h"
 #include "core/grid/gridmodel.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 
@@ -16,9 +17,9 @@ namespace spectavo::fixed {
 class SampleTable {
 public:
     static constexpr int kRows = 200;
-    static constexpr const char *kFull = "The table is full (200 samples). Save it and start a new document.";
-    static constexpr const char *kSelectSample = "Please select the sample name.\nTry again!";
-    static constexpr const char *kDeleteQuestion = "To delete the selected sample?";
+    static constexpr const char *kFull = SPECTAVO_TEXT("The table is full (200 samples). Save it and start a new document.");
+    static constexpr const char *kSelectSample = SPECTAVO_TEXT("Please select the sample name.\nTry again!");
+    static constexpr const char *kDeleteQuestion = SPECTAVO_TEXT("To delete the selected sample?");
     // What a document cell gives back of a name.
     static constexpr std::size_t kMaxNameLength = 98;
 

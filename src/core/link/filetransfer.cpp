@@ -5,6 +5,7 @@
 #include "core/link/bytes.h"
 #include "core/link/commands.h"
 #include "core/link/oldlayout.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::link {
 namespace {
@@ -20,14 +21,14 @@ struct FileType {
 };
 
 constexpr FileType kFileTypes[FileTransfer::kFileTypeCount] = {
-    {"Quantitative Files", ".qua"},
-    {"Wavelength Scan Files", ".sca"},
-    {"Kinetics Files", ".kin"},
-    {"DNA/Protein Files", ".dna"},
-    {"Multi-Wavelength Files", ".mul"},
-    {"Photometric Validity Files", ".phv"},
-    {"Wavelength Validity Files", ".wlv"},
-    {"Standard Curves", ".std"},
+    {SPECTAVO_TEXT("Quantitative Files"), ".qua"},
+    {SPECTAVO_TEXT("Wavelength Scan Files"), ".sca"},
+    {SPECTAVO_TEXT("Kinetics Files"), ".kin"},
+    {SPECTAVO_TEXT("DNA/Protein Files"), ".dna"},
+    {SPECTAVO_TEXT("Multi-Wavelength Files"), ".mul"},
+    {SPECTAVO_TEXT("Photometric Validity Files"), ".phv"},
+    {SPECTAVO_TEXT("Wavelength Validity Files"), ".wlv"},
+    {SPECTAVO_TEXT("Standard Curves"), ".std"},
 };
 
 FileTransfer::Answer ack(std::uint8_t code, bool complete = false) {

@@ -6,6 +6,7 @@
 #include "core/config/profilefile.h"
 #include "core/strings/cformat.h"
 #include "core/strings/stringtable.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::link {
 namespace {
@@ -82,13 +83,13 @@ bool StationLink::LoadHubDriverNamed(const std::string &configuredName, const ch
     if (!library) {
         if (m_messages)
             m_messages->showLinkMessage(caption,
-                                        strings::formatC("Failed to load %s!", configuredName.c_str()));
+                                        strings::trFormat("Failed to load %s!", configuredName.c_str()));
         return false;
     }
     std::optional<HubBinding> binding = bindHub(*library);
     if (!binding) {
         if (m_messages)
-            m_messages->showLinkMessage(caption, "Couldn't find all ZAV_CommDrv entry points we needed.");
+            m_messages->showLinkMessage(caption, SPECTAVO_TEXT("Couldn't find all ZAV_CommDrv entry points we needed."));
         return false;
     }
     m_library = std::move(library);

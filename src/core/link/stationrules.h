@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/link/stationrecords.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::link {
 
@@ -18,7 +19,7 @@ struct SwitchPointLimits {
 };
 SwitchPointLimits readSwitchPointLimits(const std::string &modelName);
 
-inline constexpr const char *kSwitchPointOutOfRange = "Switch point should be in  valid range";
+inline constexpr const char *kSwitchPointOutOfRange = SPECTAVO_TEXT("Switch point should be in  valid range");
 
 // The "New point" text read as nanometres (its unit text ignored); nothing when it is outside the
 // limits or not a number.
@@ -32,7 +33,7 @@ bool slitEntriesEnabled(int linkOnline, std::uint8_t slitSetting, bool autorunAc
 // What the main window does about a changed accessory on its idle check.
 enum class AccessoryReaction { None, AskForRestart, ShowSipperToolbar, ShowPlainToolbar };
 inline constexpr const char *kNewDeviceFound =
-    "A new device is found.\nPlease restart this application to obtain all functions.";
+    SPECTAVO_TEXT("A new device is found.\nPlease restart this application to obtain all functions.");
 AccessoryReaction checkAccessoryChange(StationStatus &status);
 
 } // namespace spectavo::link

@@ -4,13 +4,14 @@
 #include <optional>
 #include <span>
 #include <string>
+#include "core/strings/translation.h"
 
 namespace spectavo::link {
 
 // What a stored record of the instrument's file store says of its own size. Packets lost or repeated
 // in a transfer change the received size; a record that disagrees with its header is incomplete and
 // is never handed on as a file.
-inline constexpr const char *kIncompleteFile = "The file from the instrument is incomplete.";
+inline constexpr const char *kIncompleteFile = SPECTAVO_TEXT("The file from the instrument is incomplete.");
 
 // The file type index of the file management (0 .qua .. 7 .std) of a stored file's name; nothing for
 // a name of no known type.

@@ -11,6 +11,7 @@
 #include "core/scan/time/kinefile.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scan {
 namespace {
@@ -105,12 +106,12 @@ std::string DataFileContent::shortFileNote() const {
 
 const std::vector<DataFileFormat> &dataFileFormats() {
     static const std::vector<DataFileFormat> formats = {
-        {"spectrum", {"sca"}, "wavelength scan spectra(*.sca)", readSpectrum, writeSpectrumOnly},
-        {"older spectrum", {"wav"}, "Previous Data Format(*.wav)", readSpectrum, nullptr},
-        {"time scan", {"kin"}, "kinetics analysis spectra(*.kin)", readCurve, writeCurveOnly},
-        {"data lines", {"txt"}, "Text file(*.txt)", nullptr, writeNative},
-        {"CSV", {"csv"}, "Comma-separated values(*.csv)", readExchange<parseCsv>, writeCsv},
-        {"JCAMP-DX", {"jdx", "dx"}, "JCAMP-DX spectra(*.jdx *.dx)", readExchange<parseJcamp>, writeJcamp},
+        {"spectrum", {"sca"}, SPECTAVO_TEXT("wavelength scan spectra(*.sca)"), readSpectrum, writeSpectrumOnly},
+        {"older spectrum", {"wav"}, SPECTAVO_TEXT("Previous Data Format(*.wav)"), readSpectrum, nullptr},
+        {"time scan", {"kin"}, SPECTAVO_TEXT("kinetics analysis spectra(*.kin)"), readCurve, writeCurveOnly},
+        {"data lines", {"txt"}, SPECTAVO_TEXT("Text file(*.txt)"), nullptr, writeNative},
+        {"CSV", {"csv"}, SPECTAVO_TEXT("Comma-separated values(*.csv)"), readExchange<parseCsv>, writeCsv},
+        {"JCAMP-DX", {"jdx", "dx"}, SPECTAVO_TEXT("JCAMP-DX spectra(*.jdx *.dx)"), readExchange<parseJcamp>, writeJcamp},
     };
     return formats;
 }

@@ -7,6 +7,7 @@
 
 #include "core/config/profilestore.h"
 #include "core/scan/chartaxes.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scan {
 
@@ -95,7 +96,7 @@ public:
     // The display-range dialog: ranges in any order, manual intervals; refused (nothing changes, no
     // undo entry) when a manual interval is zero or gives more than 50 ticks on its axis.
     static constexpr const char *kTooDense =
-        "The tip interval you selected is too dense,\nplease set it again.";
+        SPECTAVO_TEXT("The tip interval you selected is too dense,\nplease set it again.");
     bool applyRangeDialog(bool absorbance, float xMin, float xMax, float yMin, float yMax, bool manual,
                           float xInterval, float yInterval);
 

@@ -2,6 +2,7 @@
 
 #include "core/scan/chartlayout.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scan {
 namespace {
@@ -56,8 +57,8 @@ std::vector<PeakListRow> kinePeakListRows(const CKineSpectrum &curve, bool absor
         rows.push_back({kind,
                         strings::formatC("%.1fs", static_cast<double>(i) * static_cast<double>(curve.step)),
                         valueText(points[i], absorbance),
-                        kind == PeakListRow::Kind::Peak     ? "Peak"
-                        : kind == PeakListRow::Kind::Valley ? "Valley"
+                        kind == PeakListRow::Kind::Peak     ? SPECTAVO_TEXT("Peak")
+                        : kind == PeakListRow::Kind::Valley ? SPECTAVO_TEXT("Valley")
                                                             : ""});
     }
     return rows;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/config/inidocument.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scanfile {
 
@@ -46,7 +47,7 @@ std::string dateFromHeader(std::string_view first, std::string_view second, bool
 std::size_t readDataLines(std::span<const std::string_view> first, LineReader &rest, std::span<float> points);
 
 // What the operator is told when a file's data lines end before its grid does (held, expected).
-inline constexpr const char *kShortFile = "The file holds %d of its %d points.";
+inline constexpr const char *kShortFile = SPECTAVO_TEXT("The file holds %d of its %d points.");
 
 // "%f" of a float, the way printf prints it, without the locale.
 void appendFixed(std::string &out, float value);

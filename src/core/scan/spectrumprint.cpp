@@ -4,6 +4,7 @@
 
 #include "core/scan/chartlayout.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scan {
 
@@ -38,16 +39,16 @@ BlockOrigin informationBlockOrigin(int pageWidth, int pageHeight, int dataFontHe
 std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum, const SpectrumPrintSettings &s) {
     std::vector<InformationLine> lines;
     if (s.range)
-        lines.push_back({"Scan Range:", strings::formatC("%.1f-%.1fnm", static_cast<double>(spectrum.start),
+        lines.push_back({strings::tr("Scan Range:"), strings::formatC("%.1f-%.1fnm", static_cast<double>(spectrum.start),
                                                          static_cast<double>(spectrum.end))});
     if (s.step)
-        lines.push_back({"Scan Step:", strings::formatC("%.1fnm", static_cast<double>(spectrum.step))});
+        lines.push_back({strings::tr("Scan Step:"), strings::formatC("%.1fnm", static_cast<double>(spectrum.step))});
     if (s.filter)
-        lines.push_back({"Scan Filter:", strings::formatC("%d", spectrum.filter)});
+        lines.push_back({strings::tr("Scan Filter:"), strings::formatC("%d", spectrum.filter)});
     if (s.operatorLine)
-        lines.push_back({"Operator:", spectrum.operatorName()});
+        lines.push_back({strings::tr("Operator:"), spectrum.operatorName()});
     if (s.time)
-        lines.push_back({"Scan Time:", spectrum.dateText()});
+        lines.push_back({strings::tr("Scan Time:"), spectrum.dateText()});
     if (s.memo)
         for (std::string &row : memoRows(spectrum.memo))
             lines.push_back({std::move(row), {}});

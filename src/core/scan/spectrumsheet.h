@@ -7,6 +7,7 @@
 #include "core/scan/chartstyle.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/wave/wavespectrum.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scan {
 
@@ -15,7 +16,7 @@ namespace spectavo::scan {
 // the chart and the print actually use, so that confirming the sheet unchanged changes nothing.
 struct SpectrumSheet {
     static constexpr const char *kTooDense =
-        "The tip interval you selected is too dense.\nIt will be auto selected.";
+        SPECTAVO_TEXT("The tip interval you selected is too dense.\nIt will be auto selected.");
     static constexpr std::size_t kOperatorField = 20;
     static constexpr std::size_t kMemoField = 999;
 

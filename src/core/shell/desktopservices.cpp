@@ -2,6 +2,7 @@
 
 #include "core/shell/commandids.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::shell {
 
@@ -16,11 +17,11 @@ std::string helpPagePath(const std::string &programDirectory, int commandId) {
 }
 
 const std::vector<HelpTopic> &helpTopics() {
-    static const std::vector<HelpTopic> topics = {{kCmdHelpMaintenance, "How to &Maintenance"},
-                                                  {kCmdHelpReplacement, "How to &Replacement"},
-                                                  {kCmdHelpQuantitative, "&Quantitaive or multiwavelength"},
-                                                  {kCmdHelpWaveScan, "&Wavelength scanning"},
-                                                  {kCmdHelpTimeScan, "&Time scanning (Kinetic analysis)"}};
+    static const std::vector<HelpTopic> topics = {{kCmdHelpMaintenance, SPECTAVO_TEXT("How to &Maintenance")},
+                                                  {kCmdHelpReplacement, SPECTAVO_TEXT("How to &Replacement")},
+                                                  {kCmdHelpQuantitative, SPECTAVO_TEXT("&Quantitaive or multiwavelength")},
+                                                  {kCmdHelpWaveScan, SPECTAVO_TEXT("&Wavelength scanning")},
+                                                  {kCmdHelpTimeScan, SPECTAVO_TEXT("&Time scanning (Kinetic analysis)")}};
     return topics;
 }
 

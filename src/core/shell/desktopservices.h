@@ -2,6 +2,7 @@
 
 #include <string>
 #include <vector>
+#include "core/strings/translation.h"
 
 namespace spectavo::shell {
 
@@ -27,10 +28,10 @@ struct HelpTopic {
     const char *menuText;
 };
 const std::vector<HelpTopic> &helpTopics();
-inline constexpr const char *kHelpMissing = "The help page for this topic is not installed.";
+inline constexpr const char *kHelpMissing = SPECTAVO_TEXT("The help page for this topic is not installed.");
 
 // "Add a new printer": the desktop's printer tool, else the print server's administration page.
-inline constexpr const char *kNoPrinterTool = "No printer settings tool is installed.";
+inline constexpr const char *kNoPrinterTool = SPECTAVO_TEXT("No printer settings tool is installed.");
 bool openPrinterSettings(DesktopServices &desktop);
 
 } // namespace spectavo::shell

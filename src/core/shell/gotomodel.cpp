@@ -4,6 +4,7 @@
 
 #include "core/link/commands.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::shell {
 
@@ -25,7 +26,7 @@ std::optional<float> GotoModel::parseWavelength(const std::string &text, std::st
     const float value = strings::scanFloatC(text, &used);
     if (used == 0 || !(value >= low) || !(value <= high)) {
         if (error)
-            *error = strings::formatC("Enter a number between %g and %g.", low, high);
+            *error = strings::trFormat("Enter a number between %g and %g.", low, high);
         return std::nullopt;
     }
     return value;
@@ -62,7 +63,7 @@ void GotoModel::onAcquisitionNotify(int code, std::int32_t value) {
 
 std::string GotoModel::display() const {
     if (m_waiting || m_zeroing)
-        return "Waiting";
+        return SPECTAVO_TEXT("Waiting");
     const double value = m_value.load();
     return m_transmittance ? strings::formatC("%+6.2f", std::pow(10.0, 2.0 - value))
                            : strings::formatC("%+5.4f", value);

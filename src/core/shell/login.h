@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/config/profilestore.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::shell {
 
@@ -14,7 +15,7 @@ public:
     static constexpr const char *kSection = "Spectavo";
     static constexpr const char *kKey = "Password";
     static constexpr const char *kMismatch =
-        "The new passwords are not the same,\nplease check and try again.";
+        SPECTAVO_TEXT("The new passwords are not the same,\nplease check and try again.");
 
     // Nothing to ask when no password is stored.
     static bool loginNeeded(const ProfileStore &settings);

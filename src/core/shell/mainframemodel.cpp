@@ -7,11 +7,12 @@
 #include "core/shell/commandids.h"
 #include "core/strings/cformat.h"
 #include "core/strings/stringtable.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::shell {
 
 MainFrameModel::MainFrameModel(link::StationLink &link) : m_link(link) {
-    m_panes = {"", " Ready ", "Pos: Unknown", "Abs:       ", "S:     ", "R:     ", "CPU:   "};
+    m_panes = {"", " Ready ", SPECTAVO_TEXT("Pos: Unknown"), "Abs:       ", "S:     ", "R:     ", "CPU:   "};
 }
 
 std::string MainFrameModel::bootStateText(int state) {
@@ -37,7 +38,7 @@ MainFrameModel::Reaction MainFrameModel::handleStationNotify(int code, std::int3
         setPane(kPaneCpu, strings::formatC("CPU:%3d", value));
         return Reaction::None;
     case link::kStationBoot:
-        setPane(kPaneState, "Starting");
+        setPane(kPaneState, SPECTAVO_TEXT("Starting"));
         setPane(kPaneValue, bootStateText(value));
         if (value == link::kBootAskRecalibrate)
             return Reaction::AskRecalibrate;

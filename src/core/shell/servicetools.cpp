@@ -4,12 +4,13 @@
 #include <sstream>
 
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::shell {
 namespace {
 
 const char *assemblyText(int value) {
-    return value == -1 ? "Unknown" : value == 0 ? "False" : "OK";
+    return value == -1 ? SPECTAVO_TEXT("Unknown") : value == 0 ? SPECTAVO_TEXT("False") : SPECTAVO_TEXT("OK");
 }
 
 bool known(int value) {
@@ -24,10 +25,10 @@ constexpr std::size_t kMaxColumns = 4;
 
 StatusWindowModel::StatusWindowModel() {
     const char *labels[kFields] = {
-        "Number of sample cells", "Automatic multicells",       "Auto Sipper",
-        "Color filter assembly",  "Wavelength driven assembly", "Status of ADCs",
-        "Energy of D2 lamp",      "Energy of W lamp",           "Wavelength calibration(656.1nm)",
-        "Status of Power"};
+        SPECTAVO_TEXT("Number of sample cells"), SPECTAVO_TEXT("Automatic multicells"),       SPECTAVO_TEXT("Auto Sipper"),
+        SPECTAVO_TEXT("Color filter assembly"),  SPECTAVO_TEXT("Wavelength driven assembly"), SPECTAVO_TEXT("Status of ADCs"),
+        SPECTAVO_TEXT("Energy of D2 lamp"),      SPECTAVO_TEXT("Energy of W lamp"),           SPECTAVO_TEXT("Wavelength calibration(656.1nm)"),
+        SPECTAVO_TEXT("Status of Power")};
     for (std::size_t i = 0; i < kFields; ++i)
         m_fields[i] = {labels[i], ""};
 }
@@ -35,12 +36,12 @@ StatusWindowModel::StatusWindowModel() {
 void StatusWindowModel::refresh(const link::StationStatus &status) {
     const int cells = status.cellCount.load();
     const int multicell = status.multicellStatus.load();
-    m_fields[0].second = cells < 2 || multicell != 1 ? "Only 1" : strings::formatC("%d", cells);
+    m_fields[0].second = cells < 2 || multicell != 1 ? SPECTAVO_TEXT("Only 1") : strings::formatC("%d", cells);
     if (known(multicell))
-        m_fields[1].second = multicell == -1 ? "Not installed" : multicell == 0 ? "False" : "OK";
+        m_fields[1].second = multicell == -1 ? SPECTAVO_TEXT("Not installed") : multicell == 0 ? SPECTAVO_TEXT("False") : SPECTAVO_TEXT("OK");
     const int sipper = status.sipperStatus.load();
     if (known(sipper))
-        m_fields[2].second = sipper == -1 ? "Not installed" : sipper == 0 ? "False" : "Installed";
+        m_fields[2].second = sipper == -1 ? SPECTAVO_TEXT("Not installed") : sipper == 0 ? SPECTAVO_TEXT("False") : SPECTAVO_TEXT("Installed");
     const int assemblies[] = {status.filterStatus.load(),  status.wavelengthDriveStatus.load(),
                               status.adcStatus.load(),     status.d2EnergyStatus.load(),
                               status.wEnergyStatus.load(), status.wavelengthCalStatus.load()};
@@ -49,7 +50,7 @@ void StatusWindowModel::refresh(const link::StationStatus &status) {
             m_fields[3 + i].second = assemblyText(assemblies[i]);
     const int power = status.powerStatus.load();
     if (known(power))
-        m_fields[9].second = power == -1 ? "Unknown" : power == 0 ? "Low!" : "OK";
+        m_fields[9].second = power == -1 ? SPECTAVO_TEXT("Unknown") : power == 0 ? SPECTAVO_TEXT("Low!") : SPECTAVO_TEXT("OK");
 }
 
 DarkCurrentTable::DarkCurrentTable(int channels) {
@@ -59,7 +60,7 @@ DarkCurrentTable::DarkCurrentTable(int channels) {
 void DarkCurrentTable::reset(int channels) {
     m_columns = static_cast<std::size_t>(std::clamp(channels + 2, 2, static_cast<int>(kMaxColumns)));
     m_cells.assign(12, std::vector<std::string>(m_columns));
-    const char *headers[] = {"Level", "Sample", "Refrence", ""};
+    const char *headers[] = {SPECTAVO_TEXT("Level"), "Sample", SPECTAVO_TEXT("Refrence"), ""};
     for (std::size_t c = 0; c < m_columns; ++c)
         m_cells[0][c] = headers[c];
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/strings/translation.h"
 
 // The operator-visible texts. Texts with a table id are looked up by that id, so that a translation
 // file can replace them; the application layer translates the English text returned here. Texts
@@ -64,7 +65,7 @@ const char *text(int id);
 const char *bootStateText(int state);
 
 // Fixed texts without a table id.
-inline constexpr const char *kLinkRefusesCommands = "The instrument link does not accept commands.";
+inline constexpr const char *kLinkRefusesCommands = SPECTAVO_TEXT("The instrument link does not accept commands.");
 inline constexpr const char *kError = "Error";
 inline constexpr const char *kStopEventFailed = "CreateEvent failed.";
 // The message-queue processing thread cannot be created.

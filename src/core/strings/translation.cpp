@@ -26,6 +26,10 @@ std::string conversionsOf(std::string_view pattern) {
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] != '%')
             continue;
+        if (i + 1 < pattern.size() && pattern[i + 1] == '%') {
+            ++i; // a percent sign, no argument
+            continue;
+        }
         std::size_t j = i + 1;
         while (j < pattern.size() && std::strchr("-+ #0123456789.*", pattern[j]) != nullptr) {
             if (pattern[j] == '*')

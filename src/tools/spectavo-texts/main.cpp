@@ -1,6 +1,7 @@
 // Keeps the translation files in step with the texts the sources mark for translation.
 //   spectavo-texts update SRC FILE.ts...   adds new texts (unfinished), drops texts no longer marked
 //   spectavo-texts check SRC FILE.ts       lists what the file does not yet cover; exit 1 if anything
+//   spectavo-texts list SRC                every marked text with where it is first marked
 
 #include "textcatalogue.h"
 
@@ -39,6 +40,12 @@ int check(const std::filesystem::path &sources, const QString &name) {
     return faults.empty() ? 0 : 1;
 }
 
+int list(const std::filesystem::path &sources) {
+    for (const spectavo::texts::SourceText &text : spectavo::texts::gatherTexts(sources))
+        std::printf("%s:%d: %s\n", qPrintable(text.file), text.line, qPrintable(text.english));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -48,6 +55,8 @@ int main(int argc, char **argv) {
         return update(arguments[2].toStdString(), arguments.mid(3));
     if (arguments.size() == 4 && arguments[1] == "check")
         return check(arguments[2].toStdString(), arguments[3]);
-    std::fprintf(stderr, "usage: spectavo-texts update SRC FILE.ts... | check SRC FILE.ts\n");
+    if (arguments.size() == 3 && arguments[1] == "list")
+        return list(arguments[2].toStdString());
+    std::fprintf(stderr, "usage: spectavo-texts update SRC FILE.ts... | check SRC FILE.ts | list SRC\n");
     return 2;
 }

@@ -54,6 +54,12 @@ QString joinedLiterals(const QString &contents, qsizetype at, qsizetype &end) {
     return text;
 }
 
+// Whether a position lies in a // comment (examples in comments are not texts of the program).
+bool inLineComment(const QString &contents, qsizetype at) {
+    const qsizetype lineStart = contents.lastIndexOf('\n', at) + 1;
+    return QStringView(contents).mid(lineStart, at - lineStart).contains(u"//");
+}
+
 int lineAt(const QString &contents, qsizetype at) {
     return static_cast<int>(QStringView(contents).left(at).count('\n')) + 1;
 }
@@ -84,6 +90,8 @@ std::vector<SourceText> textsInSource(const QString &contents, const QString &fi
     std::vector<SourceText> texts;
     for (const QRegularExpression *pattern : {&marker, &menu}) {
         for (const QRegularExpressionMatch &m : pattern->globalMatch(contents)) {
+            if (inLineComment(contents, m.capturedStart()))
+                continue;
             qsizetype end = 0;
             QString text = joinedLiterals(contents, m.capturedEnd(), end);
             if (pattern == &menu)
@@ -125,7 +133,7 @@ bool readTranslationFile(const std::filesystem::path &path, TranslationFile &fil
     QXmlStreamReader xml(&input);
     QString source;
     while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"TS")
             file.language = xml.attributes().value("language").toString();
@@ -184,6 +192,8 @@ std::vector<QString> catalogueFaults(const std::vector<SourceText> &texts, const
         else if (!strings::sameConversions(text.english.toStdString(), found->second.text.toStdString()) ||
                  conversions(text.english).count('%') != conversions(found->second.text).count('%'))
             faults.push_back(where + " and its translation take different values");
+        else if (text.english.section('\t', 1) != found->second.text.section('\t', 1))
+            faults.push_back(where + " keeps its key (after the tab) only untranslated");
         else if (accelerators(text.english) != accelerators(found->second.text))
             faults.push_back(where + " lost its accelerator in the translation");
     }

@@ -10,6 +10,7 @@
 #include "core/scan/time/kinesetup.h"
 #include "core/shell/sharedsettings.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo {
 namespace {
@@ -101,7 +102,7 @@ bool KineAcquisition::startSingle() {
     m_stopHandled = false;
     m_curves.setCurrent(0);
     m_view.curvesChanged();
-    m_view.showState("Wait...");
+    m_view.showState(SPECTAVO_TEXT("Wait..."));
     return true;
 }
 
@@ -152,7 +153,7 @@ bool KineAcquisition::startAutorun() {
     m_curves.setCurrent(0);
     m_view.curvesChanged();
     m_timers.startCycle(1);
-    m_view.showState("Wait...");
+    m_view.showState(SPECTAVO_TEXT("Wait..."));
     return true;
 }
 
@@ -227,7 +228,7 @@ void KineAcquisition::finishSingle() {
         return;
     CKineSpectrum *scanned = onList(m_single) ? m_single : nullptr;
     m_single = nullptr;
-    m_view.showState("Ready");
+    m_view.showState(SPECTAVO_TEXT("Ready"));
     const float threshold = m_program.flags.peakHeight;
     for (std::size_t i = 0; i < m_curves.size(); ++i) {
         m_curves.at(i).recomputeMarkers(threshold);
@@ -265,7 +266,7 @@ bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
 }
 
 void KineAcquisition::stopped() {
-    m_view.showState("Ready");
+    m_view.showState(SPECTAVO_TEXT("Ready"));
     if (m_program.flags.remoteStartFlag == 0)
         m_view.inform(kBroken);
     std::vector<const CKineSpectrum *> empty;
@@ -336,7 +337,7 @@ void KineAcquisition::takeCellReading(float absorbance) {
         m_cellCurves.fill(nullptr);
         m_program.flags.autorunActive = 0;
         m_program.link.CloseAcquisitionOf(m_window);
-        m_view.showState("Ready");
+        m_view.showState(SPECTAVO_TEXT("Ready"));
     } else if (next >= 0) {
         m_program.link.RequestCell(static_cast<std::uint8_t>(next));
     }

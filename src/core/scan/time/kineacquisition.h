@@ -8,6 +8,7 @@
 #include "core/scan/recordlist.h"
 #include "core/scan/time/kinespectrum.h"
 #include "core/shell/programrecords.h"
+#include "core/strings/translation.h"
 
 namespace spectavo {
 
@@ -42,12 +43,12 @@ public:
 // run the window drives cell by cycle, the remote start, and their ends. Runs on the window's thread.
 class KineAcquisition {
 public:
-    static constexpr const char *kCompleted = "Time scan completed, please continue your work.";
-    static constexpr const char *kBroken = "Time scan has been broken.";
+    static constexpr const char *kCompleted = SPECTAVO_TEXT("Time scan completed, please continue your work.");
+    static constexpr const char *kBroken = SPECTAVO_TEXT("Time scan has been broken.");
     static constexpr const char *kFellBehind =
-        "%d points repeat the previous reading because sampling fell behind.";
+        SPECTAVO_TEXT("%d points repeat the previous reading because sampling fell behind.");
     static constexpr const char *kUnusableSetup =
-        "The time scan's settings hold no usable step or total time. Open the setup and confirm it.";
+        SPECTAVO_TEXT("The time scan's settings hold no usable step or total time. Open the setup and confirm it.");
     static constexpr float kMinimumCycleStep = 30.0f;
     static constexpr int kSettleMilliseconds = 2000;
 

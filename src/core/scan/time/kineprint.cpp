@@ -2,6 +2,7 @@
 
 #include "core/scan/chartlayout.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scan {
 namespace {
@@ -28,22 +29,22 @@ std::vector<InformationLine> kineInformationLines(const CKineSpectrum &curve,
                                                   const SpectrumPrintSettings &s) {
     std::vector<InformationLine> lines;
     if (s.wavelength)
-        lines.push_back({"Wavelength:", strings::formatC("%.1fnm", static_cast<double>(curve.wavelength))});
+        lines.push_back({strings::tr("Wavelength:"), strings::formatC("%.1fnm", static_cast<double>(curve.wavelength))});
     if (s.range)
-        lines.push_back({"Total Time:", strings::formatC("%ds", curve.totalTime)});
+        lines.push_back({strings::tr("Total Time:"), strings::formatC("%ds", curve.totalTime)});
     if (s.step)
-        lines.push_back({"Scan Step:", strings::formatC("%.1fs", static_cast<double>(curve.step))});
+        lines.push_back({strings::tr("Scan Step:"), strings::formatC("%.1fs", static_cast<double>(curve.step))});
     if (curve.printRate != 0) {
-        lines.push_back({"Begin Time:", strings::formatC("%.1fs", static_cast<double>(curve.beginTime))});
-        lines.push_back({"End Time:", strings::formatC("%.1fs", static_cast<double>(curve.endTime))});
-        lines.push_back({"Factor:", strings::formatC("%e", static_cast<double>(curve.factor))});
+        lines.push_back({strings::tr("Begin Time:"), strings::formatC("%.1fs", static_cast<double>(curve.beginTime))});
+        lines.push_back({strings::tr("End Time:"), strings::formatC("%.1fs", static_cast<double>(curve.endTime))});
+        lines.push_back({strings::tr("Factor:"), strings::formatC("%e", static_cast<double>(curve.factor))});
         lines.push_back({"I.U:", strings::formatC("%e", static_cast<double>(curve.rateResult))});
         lines.push_back({"R:", strings::formatC("%e", static_cast<double>(curve.r))});
     }
     if (s.operatorLine)
-        lines.push_back({"Operator:", curve.operatorName()});
+        lines.push_back({strings::tr("Operator:"), curve.operatorName()});
     if (s.time)
-        lines.push_back({"Scan Time:", curve.dateText()});
+        lines.push_back({strings::tr("Scan Time:"), curve.dateText()});
     if (s.memo)
         for (std::string &row : memoRows(curve.memo))
             lines.push_back({std::move(row), {}});

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo {
 
@@ -30,13 +31,13 @@ std::size_t initialStepChoice(const std::vector<std::string> &choices, float ste
 
 KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimits &limits) {
     if (!(values.wavelength >= limits.wavelengthMin && values.wavelength <= limits.wavelengthMax))
-        return {std::nullopt, strings::formatC("Please enter a number between %g and %g.",
+        return {std::nullopt, strings::trFormat("Please enter a number between %g and %g.",
                                                static_cast<double>(limits.wavelengthMin),
                                                static_cast<double>(limits.wavelengthMax))};
     const float step = stepOfChoice(values.stepText);
     // A hand-edited choice may hold anything: only a step a scan can keep is taken.
     if (!(step > 0.0f && step <= static_cast<float>(kMaxTotalTime)))
-        return {std::nullopt, strings::formatC("The step \"%s\" is not a number of seconds from 0 to %d.",
+        return {std::nullopt, strings::trFormat("The step \"%s\" is not a number of seconds from 0 to %d.",
                                                values.stepText.c_str(), kMaxTotalTime)};
     const int minimum = static_cast<int>(step + 0.5f);
     std::size_t consumed = 0;
@@ -47,7 +48,7 @@ KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimi
                     [](char c) { return std::isspace(static_cast<unsigned char>(c)); });
     if (!whole || total < minimum || total > kMaxTotalTime)
         return {std::nullopt,
-                strings::formatC("Please enter an integer between %d and %d.", minimum, kMaxTotalTime)};
+                strings::trFormat("Please enter an integer between %d and %d.", minimum, kMaxTotalTime)};
     return {KineSetupResult{values.wavelength, static_cast<float>(total), step}, {}};
 }
 

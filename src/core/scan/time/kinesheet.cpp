@@ -5,6 +5,7 @@
 
 #include "core/scan/time/kinecompute.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::scan {
 SpectrumSheet::Rate rateFieldsOf(const CKineSpectrum &curve) {
@@ -65,7 +66,7 @@ std::optional<std::string> rateRangeRefusal(const SpectrumSheet::Rate &rate) {
     const auto inside = [&](float t) { return std::isfinite(t) && t >= 0.0f && t <= rate.totalTime; };
     if (inside(rate.begin) && inside(rate.end))
         return std::nullopt;
-    return strings::formatC("Please enter a number between %g and %g.", 0.0,
+    return strings::trFormat("Please enter a number between %g and %g.", 0.0,
                             static_cast<double>(rate.totalTime));
 }
 

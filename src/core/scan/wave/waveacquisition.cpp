@@ -6,6 +6,7 @@
 #include "core/dataproc/pointcount.h"
 #include "core/scan/chartstyle.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 
 namespace spectavo {
 namespace {
@@ -145,7 +146,7 @@ bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::opti
     }
     m_spectra.setCurrent(0);
     m_view.spectraChanged();
-    m_view.showState("Wait...");
+    m_view.showState(SPECTAVO_TEXT("Wait..."));
     return true;
 }
 
@@ -178,7 +179,7 @@ bool WaveAcquisition::startEnergyScan() {
     }
     m_spectra.setCurrent(0);
     m_view.spectraChanged();
-    m_view.showState("Wait...");
+    m_view.showState(SPECTAVO_TEXT("Wait..."));
     return true;
 }
 
@@ -206,7 +207,7 @@ bool WaveAcquisition::startSlitWidthScan() {
     }
     m_spectra.setCurrent(0);
     m_view.spectraChanged();
-    m_view.showState("Wait...");
+    m_view.showState(SPECTAVO_TEXT("Wait..."));
     return true;
 }
 
@@ -397,7 +398,7 @@ void WaveAcquisition::keepMeasuredParts() {
 void WaveAcquisition::finish() {
     const CWaveSpectrum *scanned = m_target;
     m_target = nullptr;
-    m_view.showState("Ready");
+    m_view.showState(SPECTAVO_TEXT("Ready"));
     const bool baselineEnded = m_baselineMode;
     const std::string missing = recordMissingPoints();
     if (!missing.empty() && m_program.flags.remoteStartFlag == 0)
@@ -420,7 +421,7 @@ void WaveAcquisition::finish() {
 
 void WaveAcquisition::abort() {
     m_target = nullptr;
-    m_view.showState("Ready");
+    m_view.showState(SPECTAVO_TEXT("Ready"));
     // The spectrum of a broken baseline scan stays, an ordinary spectrum of what was measured.
     keepMeasuredParts();
     recordMissingPoints();

@@ -11,6 +11,7 @@
 #include "core/shell/appflags.h"
 #include "core/shell/programrecords.h"
 #include "core/shell/sharedsettings.h"
+#include "core/strings/translation.h"
 
 namespace spectavo {
 
@@ -85,7 +86,7 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kStallLimit{5};
     void watch(Clock::time_point now);
-    static constexpr const char *kStalled = "The instrument stopped sending the scan.";
+    static constexpr const char *kStalled = SPECTAVO_TEXT("The instrument stopped sending the scan.");
 
 private:
     void finish();
