@@ -1,1282 +1,1285 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="deu">
+<TS version="2.1" language="de_DE">
  <context>
   <name>Spectavo</name>
   <message>
    <source>Method</source>
-   <translation type="unfinished"></translation>
+   <translation>Methode</translation>
   </message>
   <message>
    <source>&amp;Method</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Methode</translation>
   </message>
   <message>
    <source>WL &amp;1</source>
-   <translation type="unfinished"></translation>
+   <translation>WL &amp;1</translation>
   </message>
   <message>
    <source>WL &amp;2</source>
-   <translation type="unfinished"></translation>
+   <translation>WL &amp;2</translation>
   </message>
   <message>
    <source>WL &amp;3</source>
-   <translation type="unfinished"></translation>
+   <translation>WL &amp;3</translation>
   </message>
   <message>
    <source>With &amp;Reference</source>
-   <translation type="unfinished"></translation>
+   <translation>Mit &amp;Referenz</translation>
   </message>
   <message>
    <source>Coef. f%1=</source>
-   <translation type="unfinished"></translation>
+   <translation>Koeff. f%1=</translation>
   </message>
   <message>
    <source>Unit</source>
-   <translation type="unfinished"></translation>
+   <translation>Einheit</translation>
   </message>
   <message>
    <source>Results</source>
-   <translation type="unfinished"></translation>
+   <translation>Ergebnisse</translation>
   </message>
   <message>
    <source>DNA/Protein Measurement</source>
-   <translation type="unfinished"></translation>
+   <translation>DNA/Protein-Messung</translation>
   </message>
   <message>
    <source>&amp;Recalc</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Neu berechnen</translation>
   </message>
   <message>
    <source>&amp;Font</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Schrift</translation>
   </message>
   <message>
    <source>Information</source>
-   <translation type="unfinished"></translation>
+   <translation>Information</translation>
   </message>
   <message>
    <source>Sample</source>
-   <translation type="unfinished"></translation>
+   <translation>Probe</translation>
   </message>
   <message>
    <source>&amp;Open...</source>
-   <translation type="unfinished"></translation>
+   <translation>Ö&amp;ffnen...</translation>
   </message>
   <message>
    <source>Open a document</source>
-   <translation type="unfinished"></translation>
+   <translation>Ein Dokument öffnen</translation>
   </message>
   <message>
    <source>&amp;Load...</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Laden...</translation>
   </message>
   <message>
    <source>Load a document or a method</source>
-   <translation type="unfinished"></translation>
+   <translation>Ein Dokument oder eine Methode laden</translation>
   </message>
   <message>
    <source>&amp;Save	Ctrl+S</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Speichern	Ctrl+S</translation>
   </message>
   <message>
    <source>Save &amp;As...</source>
-   <translation type="unfinished"></translation>
+   <translation>Speichern &amp;unter...</translation>
   </message>
   <message>
    <source>Open file from &amp;UV-Rediradozu</source>
-   <translation type="unfinished"></translation>
+   <translation>Datei vom &amp;UV-Rediradozu öffnen</translation>
   </message>
   <message>
    <source>&amp;Print...	Ctrl+P</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Drucken...	Ctrl+P</translation>
   </message>
   <message>
    <source>Export as PDF...</source>
-   <translation type="unfinished"></translation>
+   <translation>Als PDF exportieren...</translation>
   </message>
   <message>
    <source>&amp;Document</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Dokument</translation>
   </message>
   <message>
    <source>&amp;Measure</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Messen</translation>
   </message>
   <message>
    <source>&amp;Start	F5</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Start	F5</translation>
   </message>
   <message>
    <source>Measure the sample at predefined points</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Probe an den festgelegten Punkten messen</translation>
   </message>
   <message>
    <source>&amp;Modify</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Ändern</translation>
   </message>
   <message>
    <source>Modify the measurement by testing the sample again</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Messung durch erneutes Messen der Probe ändern</translation>
   </message>
   <message>
    <source>&amp;Delete</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Löschen</translation>
   </message>
   <message>
    <source>Delete a sample.</source>
-   <translation type="unfinished"></translation>
+   <translation>Eine Probe löschen.</translation>
   </message>
   <message>
    <source>&amp;Autorun</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Automatiklauf</translation>
   </message>
   <message>
    <source>Auto change sample cell and run</source>
-   <translation type="unfinished"></translation>
+   <translation>Küvetten automatisch wechseln und messen</translation>
   </message>
   <message>
    <source>&amp;Blank Calibration</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Leerwertkalibrierung</translation>
   </message>
   <message>
    <source>Calibrate the baseline at the current cell</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Basislinie an der aktuellen Küvette kalibrieren</translation>
   </message>
   <message>
    <source>&amp;Automatic Blank Calibration</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Automatische Leerwertkalibrierung</translation>
   </message>
   <message>
    <source>Export Sam&amp;ple</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Proben exportieren</translation>
   </message>
   <message>
    <source>Export S&amp;tandard</source>
-   <translation type="unfinished"></translation>
+   <translation>S&amp;tandards exportieren</translation>
   </message>
   <message>
    <source>Standard &amp;Parameter Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>Standard&amp;parameter einrichten</translation>
   </message>
   <message>
    <source>De&amp;lete Standard Parameters</source>
-   <translation type="unfinished"></translation>
+   <translation>Standardparameter l&amp;öschen</translation>
   </message>
   <message>
    <source>&amp;View</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Ansicht</translation>
   </message>
   <message>
    <source>Setup the measurement method.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Messmethode einrichten.</translation>
   </message>
   <message>
    <source>&amp;Display Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>A&amp;nzeige einrichten</translation>
   </message>
   <message>
    <source>Display Setup.</source>
-   <translation type="unfinished"></translation>
+   <translation>Anzeige einrichten.</translation>
   </message>
   <message>
    <source>&amp;Trace Cursor</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Messcursor</translation>
   </message>
   <message>
    <source>Activate the Trace Cursor</source>
-   <translation type="unfinished"></translation>
+   <translation>Den Messcursor einschalten</translation>
   </message>
   <message>
    <source>Transmittance Mode</source>
-   <translation type="unfinished"></translation>
+   <translation>Transmissionsmodus</translation>
   </message>
   <message>
    <source>Absorbance Mode</source>
-   <translation type="unfinished"></translation>
+   <translation>Absorptionsmodus</translation>
   </message>
   <message>
    <source>Data &amp;Font...</source>
-   <translation type="unfinished"></translation>
+   <translation>Daten&amp;schrift...</translation>
   </message>
   <message>
    <source>&amp;Copy</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Kopieren</translation>
   </message>
   <message>
    <source>Copy the calibration curve</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Kalibrierkurve kopieren</translation>
   </message>
   <message>
    <source>standards</source>
-   <translation type="unfinished"></translation>
+   <translation>Standards</translation>
   </message>
   <message>
    <source>samples</source>
-   <translation type="unfinished"></translation>
+   <translation>Proben</translation>
   </message>
   <message>
    <source>Text file(*.txt)</source>
-   <translation type="unfinished"></translation>
+   <translation>Textdatei(*.txt)</translation>
   </message>
   <message>
    <source>Result has not been saved. Save it now?</source>
-   <translation type="unfinished"></translation>
+   <translation>Das Ergebnis wurde nicht gespeichert. Jetzt speichern?</translation>
   </message>
   <message>
    <source>A measurement is running. Finish or cancel it first.</source>
-   <translation type="unfinished"></translation>
+   <translation>Eine Messung läuft. Beenden oder brechen Sie sie zuerst ab.</translation>
   </message>
   <message>
    <source>The automatic run is still measuring. Stop it first.</source>
-   <translation type="unfinished"></translation>
+   <translation>Der Automatiklauf misst noch. Halten Sie ihn zuerst an.</translation>
   </message>
   <message>
    <source>Memo  (Press Ctrl+Enter to start a new line)</source>
-   <translation type="unfinished"></translation>
+   <translation>Notiz  (Strg+Eingabe beginnt eine neue Zeile)</translation>
   </message>
   <message>
    <source>Blank Calibration</source>
-   <translation type="unfinished"></translation>
+   <translation>Leerwertkalibrierung</translation>
   </message>
   <message>
    <source>Lambda</source>
-   <translation type="unfinished"></translation>
+   <translation>Lambda</translation>
   </message>
   <message>
    <source>Sample &amp;name</source>
-   <translation type="unfinished"></translation>
+   <translation>Proben&amp;name</translation>
   </message>
   <message>
    <source>Fixed Points Measuring</source>
-   <translation type="unfinished"></translation>
+   <translation>Messung an festen Wellenlängen</translation>
   </message>
   <message>
    <source>deltaAbs</source>
-   <translation type="unfinished"></translation>
+   <translation>deltaAbs</translation>
   </message>
   <message>
    <source>Conc.</source>
-   <translation type="unfinished"></translation>
+   <translation>Konz.</translation>
   </message>
   <message>
    <source>Print this page?</source>
-   <translation type="unfinished"></translation>
+   <translation>Diese Seite drucken?</translation>
   </message>
   <message>
    <source>Print the memo information?</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Notizen drucken?</translation>
   </message>
   <message>
    <source>Could not start print job.</source>
-   <translation type="unfinished"></translation>
+   <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
   </message>
   <message>
    <source>Error</source>
-   <translation type="unfinished"></translation>
+   <translation>Fehler</translation>
   </message>
   <message>
    <source>Error
 
 No printer is set up. Export as PDF... instead?</source>
-   <translation type="unfinished"></translation>
+   <translation>Fehler
+
+Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
   </message>
   <message>
    <source>PDF document(*.pdf)</source>
-   <translation type="unfinished"></translation>
+   <translation>PDF-Dokument(*.pdf)</translation>
   </message>
   <message>
    <source>&amp;Start</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Start</translation>
   </message>
   <message>
    <source>&amp;Recalculate</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Neu berechnen</translation>
   </message>
   <message>
    <source>Data &amp;Font</source>
-   <translation type="unfinished"></translation>
+   <translation>Daten&amp;schrift</translation>
   </message>
   <message>
    <source>&amp;Print...</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Drucken...</translation>
   </message>
   <message>
    <source>%s is not a document this window can read.</source>
-   <translation type="unfinished"></translation>
+   <translation>%s ist kein Dokument, das dieses Fenster lesen kann.</translation>
   </message>
   <message>
    <source>Cannot write %s.</source>
-   <translation type="unfinished"></translation>
+   <translation>%s kann nicht geschrieben werden.</translation>
   </message>
   <message>
    <source>Goto specified wavelength</source>
-   <translation type="unfinished"></translation>
+   <translation>Zur angegebenen Wellenlänge fahren</translation>
   </message>
   <message>
    <source>Wavelength (nm)</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlänge (nm)</translation>
   </message>
   <message>
    <source>&amp;Abs</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Abs</translation>
   </message>
   <message>
    <source>Goto</source>
-   <translation type="unfinished"></translation>
+   <translation>Anfahren</translation>
   </message>
   <message>
    <source>&amp;Zero</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Nullabgleich</translation>
   </message>
   <message>
    <source>Close</source>
-   <translation type="unfinished"></translation>
+   <translation>Schließen</translation>
   </message>
   <message>
    <source>o : Sample</source>
-   <translation type="unfinished"></translation>
+   <translation>o : Probe</translation>
   </message>
   <message>
    <source>+ : Standard</source>
-   <translation type="unfinished"></translation>
+   <translation>+ : Standard</translation>
   </message>
   <message>
    <source>Scales</source>
-   <translation type="unfinished"></translation>
+   <translation>Skalen</translation>
   </message>
   <message>
    <source>Automatic Setting</source>
-   <translation type="unfinished"></translation>
+   <translation>Automatische Einstellung</translation>
   </message>
   <message>
    <source>Unit of Conc.</source>
-   <translation type="unfinished"></translation>
+   <translation>Konzentrationseinheit</translation>
   </message>
   <message>
    <source>Show</source>
-   <translation type="unfinished"></translation>
+   <translation>Anzeigen</translation>
   </message>
   <message>
    <source>Font</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift</translation>
   </message>
   <message>
    <source>X-Axis</source>
-   <translation type="unfinished"></translation>
+   <translation>X-Achse</translation>
   </message>
   <message>
    <source>Y-Axis</source>
-   <translation type="unfinished"></translation>
+   <translation>Y-Achse</translation>
   </message>
   <message>
    <source>Title</source>
-   <translation type="unfinished"></translation>
+   <translation>Titel</translation>
   </message>
   <message>
    <source>Standard</source>
-   <translation type="unfinished"></translation>
+   <translation>Standard</translation>
   </message>
   <message>
    <source>Fit Parameters</source>
-   <translation type="unfinished"></translation>
+   <translation>Fitparameter</translation>
   </message>
   <message>
    <source>Tick labels</source>
-   <translation type="unfinished"></translation>
+   <translation>Achsenbeschriftung</translation>
   </message>
   <message>
    <source>Apply</source>
-   <translation type="unfinished"></translation>
+   <translation>Übernehmen</translation>
   </message>
   <message>
    <source>&amp;Number of WL points</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Anzahl der Wellenlängen</translation>
   </message>
   <message>
    <source>Wavelengths (nm)</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängen (nm)</translation>
   </message>
   <message>
    <source>WL%1</source>
-   <translation type="unfinished"></translation>
+   <translation>WL%1</translation>
   </message>
   <message>
    <source>&amp;Calculate Concentration</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Konzentration berechnen</translation>
   </message>
   <message>
    <source>Select a &amp;Unit</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Einheit wählen</translation>
   </message>
   <message>
    <source>&amp;Use Standard Samples</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Standardproben verwenden</translation>
   </message>
   <message>
    <source>Curve &amp;Fit</source>
-   <translation type="unfinished"></translation>
+   <translation>Kurven&amp;anpassung</translation>
   </message>
   <message>
    <source>Linear Fit</source>
-   <translation type="unfinished"></translation>
+   <translation>Lineare Anpassung</translation>
   </message>
   <message>
    <source>Quadratic Fit</source>
-   <translation type="unfinished"></translation>
+   <translation>Quadratische Anpassung</translation>
   </message>
   <message>
    <source>Cubic Fit</source>
-   <translation type="unfinished"></translation>
+   <translation>Kubische Anpassung</translation>
   </message>
   <message>
    <source>Coefficients</source>
-   <translation type="unfinished"></translation>
+   <translation>Koeffizienten</translation>
   </message>
   <message>
    <source>Fitting</source>
-   <translation type="unfinished"></translation>
+   <translation>Anpassung</translation>
   </message>
   <message>
    <source>Display Setting</source>
-   <translation type="unfinished"></translation>
+   <translation>Anzeigeeinstellung</translation>
   </message>
   <message>
    <source>Standard Samples Parameter Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>Parameter der Standardproben</translation>
   </message>
   <message>
    <source>Standard &amp;name</source>
-   <translation type="unfinished"></translation>
+   <translation>Standard&amp;name</translation>
   </message>
   <message>
    <source>&amp;Concentration</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Konzentration</translation>
   </message>
   <message>
    <source>Next</source>
-   <translation type="unfinished"></translation>
+   <translation>Weiter</translation>
   </message>
   <message>
    <source>OK</source>
-   <translation type="unfinished"></translation>
+   <translation>OK</translation>
   </message>
   <message>
    <source>Cancel</source>
-   <translation type="unfinished"></translation>
+   <translation>Abbrechen</translation>
   </message>
   <message>
    <source>Enter a number.</source>
-   <translation type="unfinished"></translation>
+   <translation>Geben Sie eine Zahl ein.</translation>
   </message>
   <message>
    <source>Instrument Validity Measurement</source>
-   <translation type="unfinished"></translation>
+   <translation>Gerätevalidierung</translation>
   </message>
   <message>
    <source>Test</source>
-   <translation type="unfinished"></translation>
+   <translation>Prüfung</translation>
   </message>
   <message>
    <source>Photometric Validity Test</source>
-   <translation type="unfinished"></translation>
+   <translation>Photometrische Prüfung</translation>
   </message>
   <message>
    <source>Wavelength Validity Test</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängenprüfung</translation>
   </message>
   <message>
    <source>&amp;Select a method</source>
-   <translation type="unfinished"></translation>
+   <translation>Methode &amp;wählen</translation>
   </message>
   <message>
    <source>&amp;Number of WLs</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Anzahl der Wellenlängen</translation>
   </message>
   <message>
    <source>&amp;Tolerance</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Toleranz</translation>
   </message>
   <message>
    <source>Scan &amp;Range</source>
-   <translation type="unfinished"></translation>
+   <translation>Scan&amp;bereich</translation>
   </message>
   <message>
    <source>Wavelengths and standards</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängen und Standards</translation>
   </message>
   <message>
    <source>WL %1</source>
-   <translation type="unfinished"></translation>
+   <translation>WL %1</translation>
   </message>
   <message>
    <source>Tolerance</source>
-   <translation type="unfinished"></translation>
+   <translation>Toleranz</translation>
   </message>
   <message>
    <source>Double click left button to exit search mode.</source>
-   <translation type="unfinished"></translation>
+   <translation>Doppelklick mit der linken Maustaste beendet den Suchmodus.</translation>
   </message>
   <message>
    <source>Display Range Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>Anzeigebereich einrichten</translation>
   </message>
   <message>
    <source>Manual Settings</source>
-   <translation type="unfinished"></translation>
+   <translation>Manuelle Einstellungen</translation>
   </message>
   <message>
    <source>&amp;Time Minimum</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Zeit Minimum</translation>
   </message>
   <message>
    <source>X Minimum</source>
-   <translation type="unfinished"></translation>
+   <translation>X Minimum</translation>
   </message>
   <message>
    <source>Time Ma&amp;ximum</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeit Ma&amp;ximum</translation>
   </message>
   <message>
    <source>X Maximum</source>
-   <translation type="unfinished"></translation>
+   <translation>X Maximum</translation>
   </message>
   <message>
    <source>Y Minimum</source>
-   <translation type="unfinished"></translation>
+   <translation>Y Minimum</translation>
   </message>
   <message>
    <source>Y Maximum</source>
-   <translation type="unfinished"></translation>
+   <translation>Y Maximum</translation>
   </message>
   <message>
    <source>X Interval</source>
-   <translation type="unfinished"></translation>
+   <translation>X-Intervall</translation>
   </message>
   <message>
    <source>Y Interval</source>
-   <translation type="unfinished"></translation>
+   <translation>Y-Intervall</translation>
   </message>
   <message>
    <source>Please enter an integer between %g and %g.</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie eine ganze Zahl zwischen %g und %g ein.</translation>
   </message>
   <message>
    <source>Please enter a number between %g and %g.</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie eine Zahl zwischen %g und %g ein.</translation>
   </message>
   <message>
    <source>Please enter a number.</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie eine Zahl ein.</translation>
   </message>
   <message>
    <source>Please enter an integer between %d and %d.</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie eine ganze Zahl zwischen %d und %d ein.</translation>
   </message>
   <message>
    <source>Derivative</source>
-   <translation type="unfinished"></translation>
+   <translation>Ableitung</translation>
   </message>
   <message>
    <source>&amp;Class</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Ordnung</translation>
   </message>
   <message>
    <source>Colo&amp;r</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Farbe</translation>
   </message>
   <message>
    <source>&amp;Name</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Name</translation>
   </message>
   <message>
    <source>&amp;Spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Spektrum</translation>
   </message>
   <message>
    <source>Setup the measurement method</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Messmethode einrichten</translation>
   </message>
   <message>
    <source>Automatic Zero Calibration</source>
-   <translation type="unfinished"></translation>
+   <translation>Automatischer Nullabgleich</translation>
   </message>
   <message>
    <source>Automatically calibrate the fullsale energy</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Vollausschlag-Energie automatisch kalibrieren</translation>
   </message>
   <message>
    <source>&amp;Energy scan</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Energiescan</translation>
   </message>
   <message>
    <source>Spectrum &amp;Slitwidth</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Spaltbreite des Spektrums</translation>
   </message>
   <message>
    <source>List out Peaks of a Spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Maxima eines Spektrums auflisten</translation>
   </message>
   <message>
    <source>List out Valleys of a Spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Minima eines Spektrums auflisten</translation>
   </message>
   <message>
    <source>&amp;Compute</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Berechnen</translation>
   </message>
   <message>
    <source>Savitzky-&amp;Golay Smoothing Filter</source>
-   <translation type="unfinished"></translation>
+   <translation>Savitzky-&amp;Golay-Glättungsfilter</translation>
   </message>
   <message>
    <source>Smooth</source>
-   <translation type="unfinished"></translation>
+   <translation>Glätten</translation>
   </message>
   <message>
    <source>Smooth the current spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Das aktuelle Spektrum glätten</translation>
   </message>
   <message>
    <source>&amp;Derivate</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Ableiten</translation>
   </message>
   <message>
    <source>&amp;Resample</source>
-   <translation type="unfinished"></translation>
+   <translation>Neu a&amp;btasten</translation>
   </message>
   <message>
    <source>&amp;Add</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Addieren</translation>
   </message>
   <message>
    <source>&amp;Sub</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Subtrahieren</translation>
   </message>
   <message>
    <source>&amp;Multiple</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Multiplizieren</translation>
   </message>
   <message>
    <source>Di&amp;vide</source>
-   <translation type="unfinished"></translation>
+   <translation>Di&amp;vidieren</translation>
   </message>
   <message>
    <source>Se&amp;ttings</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Einstellungen</translation>
   </message>
   <message>
    <source>Peak &amp;Height</source>
-   <translation type="unfinished"></translation>
+   <translation>Peak&amp;höhe</translation>
   </message>
   <message>
    <source>Setup the Peak/Valley Threshold</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Schwelle für Maxima/Minima einrichten</translation>
   </message>
   <message>
    <source>Spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Spektrum</translation>
   </message>
   <message>
    <source>Cannot read %s.</source>
-   <translation type="unfinished"></translation>
+   <translation>%s kann nicht gelesen werden.</translation>
   </message>
   <message>
    <source>File type mismatched, please select another one.</source>
-   <translation type="unfinished"></translation>
+   <translation>Der Dateityp passt nicht, bitte wählen Sie eine andere Datei.</translation>
   </message>
   <message>
    <source>The instrument's file is not a spectrum this program can read.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Datei des Geräts ist kein Spektrum, das dieses Programm lesen kann.</translation>
   </message>
   <message>
    <source>%s has not completed. This window should not be closed.</source>
-   <translation type="unfinished"></translation>
+   <translation>%s ist noch nicht abgeschlossen. Dieses Fenster sollte nicht geschlossen werden.</translation>
   </message>
   <message>
    <source>Lambda(nm)</source>
-   <translation type="unfinished"></translation>
+   <translation>Lambda(nm)</translation>
   </message>
   <message>
    <source>Abs</source>
-   <translation type="unfinished"></translation>
+   <translation>Abs</translation>
   </message>
   <message>
    <source>FWHM</source>
-   <translation type="unfinished"></translation>
+   <translation>FWHM</translation>
   </message>
   <message>
    <source>Time(s)</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeit(s)</translation>
   </message>
   <message>
    <source>Peak/Valley</source>
-   <translation type="unfinished"></translation>
+   <translation>Maximum/Minimum</translation>
   </message>
   <message>
    <source>Settings to display and print the spectra</source>
-   <translation type="unfinished"></translation>
+   <translation>Einstellungen für Anzeige und Druck der Spektren</translation>
   </message>
   <message>
    <source>View</source>
-   <translation type="unfinished"></translation>
+   <translation>Ansicht</translation>
   </message>
   <message>
    <source>Peak and Valley</source>
-   <translation type="unfinished"></translation>
+   <translation>Maxima und Minima</translation>
   </message>
   <message>
    <source>Legend</source>
-   <translation type="unfinished"></translation>
+   <translation>Legende</translation>
   </message>
   <message>
    <source>Special</source>
-   <translation type="unfinished"></translation>
+   <translation>Spezial</translation>
   </message>
   <message>
    <source>Scaler</source>
-   <translation type="unfinished"></translation>
+   <translation>Skalierung</translation>
   </message>
   <message>
    <source>Print</source>
-   <translation type="unfinished"></translation>
+   <translation>Druck</translation>
   </message>
   <message>
    <source>Memo</source>
-   <translation type="unfinished"></translation>
+   <translation>Notiz</translation>
   </message>
   <message>
    <source>Dynamic Analysis</source>
-   <translation type="unfinished"></translation>
+   <translation>Kinetische Auswertung</translation>
   </message>
   <message>
    <source>X-Axis Minimum</source>
-   <translation type="unfinished"></translation>
+   <translation>X-Achse Minimum</translation>
   </message>
   <message>
    <source>X-Axis Maximum</source>
-   <translation type="unfinished"></translation>
+   <translation>X-Achse Maximum</translation>
   </message>
   <message>
    <source>Y-Axis Minimum</source>
-   <translation type="unfinished"></translation>
+   <translation>Y-Achse Minimum</translation>
   </message>
   <message>
    <source>Y-Axis Maximum</source>
-   <translation type="unfinished"></translation>
+   <translation>Y-Achse Maximum</translation>
   </message>
   <message>
    <source>Don't mark any</source>
-   <translation type="unfinished"></translation>
+   <translation>Nichts markieren</translation>
   </message>
   <message>
    <source>Mark working spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Das Arbeitsspektrum markieren</translation>
   </message>
   <message>
    <source>Mark all spectra</source>
-   <translation type="unfinished"></translation>
+   <translation>Alle Spektren markieren</translation>
   </message>
   <message>
    <source>Mark position of peak and valley</source>
-   <translation type="unfinished"></translation>
+   <translation>Lage der Maxima und Minima markieren</translation>
   </message>
   <message>
    <source>Font of peak</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift der Maxima</translation>
   </message>
   <message>
    <source>Font of valley</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift der Minima</translation>
   </message>
   <message>
    <source>Y-Axis Abs</source>
-   <translation type="unfinished"></translation>
+   <translation>Y-Achse Abs</translation>
   </message>
   <message>
    <source>Y-Axis T</source>
-   <translation type="unfinished"></translation>
+   <translation>Y-Achse T</translation>
   </message>
   <message>
    <source>Font of X-Axis</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift der X-Achse</translation>
   </message>
   <message>
    <source>Font of Y-Axis</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift der Y-Achse</translation>
   </message>
   <message>
    <source>Font of title</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift des Titels</translation>
   </message>
   <message>
    <source>Measuring spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Messspektrum</translation>
   </message>
   <message>
    <source>Pen width</source>
-   <translation type="unfinished"></translation>
+   <translation>Strichstärke</translation>
   </message>
   <message>
    <source>Other spectrum Default</source>
-   <translation type="unfinished"></translation>
+   <translation>Andere Spektren Standard</translation>
   </message>
   <message>
    <source>Pen width </source>
-   <translation type="unfinished"></translation>
+   <translation>Strichstärke </translation>
   </message>
   <message>
    <source>Manual settings</source>
-   <translation type="unfinished"></translation>
+   <translation>Manuelle Einstellungen</translation>
   </message>
   <message>
    <source>Show grid lines</source>
-   <translation type="unfinished"></translation>
+   <translation>Gitterlinien anzeigen</translation>
   </message>
   <message>
    <source>X-Interval</source>
-   <translation type="unfinished"></translation>
+   <translation>X-Intervall</translation>
   </message>
   <message>
    <source>Y-Interval</source>
-   <translation type="unfinished"></translation>
+   <translation>Y-Intervall</translation>
   </message>
   <message>
    <source>Color</source>
-   <translation type="unfinished"></translation>
+   <translation>Farbe</translation>
   </message>
   <message>
    <source>Font of tips</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift der Achsenwerte</translation>
   </message>
   <message>
    <source>Grid data</source>
-   <translation type="unfinished"></translation>
+   <translation>Datentabelle</translation>
   </message>
   <message>
    <source>Foot notes</source>
-   <translation type="unfinished"></translation>
+   <translation>Fußnoten</translation>
   </message>
   <message>
    <source>Total Time</source>
-   <translation type="unfinished"></translation>
+   <translation>Gesamtzeit</translation>
   </message>
   <message>
    <source>Scan Range</source>
-   <translation type="unfinished"></translation>
+   <translation>Scanbereich</translation>
   </message>
   <message>
    <source>Scan Step</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrittweite</translation>
   </message>
   <message>
    <source>Print Time</source>
-   <translation type="unfinished"></translation>
+   <translation>Druckzeit</translation>
   </message>
   <message>
    <source>Operator</source>
-   <translation type="unfinished"></translation>
+   <translation>Bediener</translation>
   </message>
   <message>
    <source>Wavelength</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlänge</translation>
   </message>
   <message>
    <source>Filters</source>
-   <translation type="unfinished"></translation>
+   <translation>Filter</translation>
   </message>
   <message>
    <source>Font of data</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrift der Daten</translation>
   </message>
   <message>
    <source>Print memo  (Press Ctrl+Enter to start a new line)</source>
-   <translation type="unfinished"></translation>
+   <translation>Notiz drucken  (Strg+Eingabe beginnt eine neue Zeile)</translation>
   </message>
   <message>
    <source>&amp;Print Result</source>
-   <translation type="unfinished"></translation>
+   <translation>Ergebnis &amp;drucken</translation>
   </message>
   <message>
    <source>&amp;Calculate</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Berechnen</translation>
   </message>
   <message>
    <source>Time &amp;Begin</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeit &amp;Beginn</translation>
   </message>
   <message>
    <source>Time &amp;End</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeit &amp;Ende</translation>
   </message>
   <message>
    <source>&amp;K Factor</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;K-Faktor</translation>
   </message>
   <message>
    <source>Resample the spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Das Spektrum neu abtasten</translation>
   </message>
   <message>
    <source> points</source>
-   <translation type="unfinished"></translation>
+   <translation> Punkte</translation>
   </message>
   <message>
    <source>Make one point every</source>
-   <translation type="unfinished"></translation>
+   <translation>Einen Punkt von je</translation>
   </message>
   <message>
    <source>Scan Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>Scan einrichten</translation>
   </message>
   <message>
    <source>Use Filter</source>
-   <translation type="unfinished"></translation>
+   <translation>Filter verwenden</translation>
   </message>
   <message>
    <source>From</source>
-   <translation type="unfinished"></translation>
+   <translation>Von</translation>
   </message>
   <message>
    <source>To</source>
-   <translation type="unfinished"></translation>
+   <translation>Bis</translation>
   </message>
   <message>
    <source>Ste&amp;p</source>
-   <translation type="unfinished"></translation>
+   <translation>Sch&amp;ritt</translation>
   </message>
   <message>
    <source>Filte&amp;r</source>
-   <translation type="unfinished"></translation>
+   <translation>Filte&amp;r</translation>
   </message>
   <message>
    <source>&amp;Degree</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Grad</translation>
   </message>
   <message>
    <source>&amp;Width</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Breite</translation>
   </message>
   <message>
    <source>Smooth the spectrum</source>
-   <translation type="unfinished"></translation>
+   <translation>Das Spektrum glätten</translation>
   </message>
   <message>
    <source>&amp;Range</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Bereich</translation>
   </message>
   <message>
    <source>&amp;Export</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Exportieren</translation>
   </message>
   <message>
    <source>Export as CSV...</source>
-   <translation type="unfinished"></translation>
+   <translation>Als CSV exportieren...</translation>
   </message>
   <message>
    <source>Export as JCAMP-DX...</source>
-   <translation type="unfinished"></translation>
+   <translation>Als JCAMP-DX exportieren...</translation>
   </message>
   <message>
    <source>&amp;Remove</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Entfernen</translation>
   </message>
   <message>
    <source>Print Pre&amp;view</source>
-   <translation type="unfinished"></translation>
+   <translation>Druck&amp;vorschau</translation>
   </message>
   <message>
    <source>P&amp;rint Setup...</source>
-   <translation type="unfinished"></translation>
+   <translation>Dr&amp;ucker einrichten...</translation>
   </message>
   <message>
    <source>&amp;Magnify</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Vergrößern</translation>
   </message>
   <message>
    <source>Activate the ZOOM Function</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Zoomfunktion einschalten</translation>
   </message>
   <message>
    <source>&amp;Restore</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Wiederherstellen</translation>
   </message>
   <message>
    <source>Original Scales</source>
-   <translation type="unfinished"></translation>
+   <translation>Ursprüngliche Skalen</translation>
   </message>
   <message>
    <source>S&amp;earch</source>
-   <translation type="unfinished"></translation>
+   <translation>S&amp;uchen</translation>
   </message>
   <message>
    <source>Trace Cursor</source>
-   <translation type="unfinished"></translation>
+   <translation>Messcursor</translation>
   </message>
   <message>
    <source>Display &amp;Range</source>
-   <translation type="unfinished"></translation>
+   <translation>Anzeige&amp;bereich</translation>
   </message>
   <message>
    <source>&amp;Undo Scales	Ctrl+Z</source>
-   <translation type="unfinished"></translation>
+   <translation>Skalen &amp;zurücknehmen	Ctrl+Z</translation>
   </message>
   <message>
    <source>C&amp;ustomize</source>
-   <translation type="unfinished"></translation>
+   <translation>An&amp;passen</translation>
   </message>
   <message>
    <source>&amp;Peaks</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Maxima</translation>
   </message>
   <message>
    <source>&amp;Valleys</source>
-   <translation type="unfinished"></translation>
+   <translation>M&amp;inima</translation>
   </message>
   <message>
    <source>Setup peak/valley threshold</source>
-   <translation type="unfinished"></translation>
+   <translation>Schwelle für Maxima/Minima einrichten</translation>
   </message>
   <message>
    <source>Please key in the threshold(Abs)</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie die Schwelle ein (Abs)</translation>
   </message>
   <message>
    <source>Setup the Savitzky-Golay Filter</source>
-   <translation type="unfinished"></translation>
+   <translation>Den Savitzky-Golay-Filter einrichten</translation>
   </message>
   <message>
    <source>Degree of &amp;Polynomials</source>
-   <translation type="unfinished"></translation>
+   <translation>Grad des &amp;Polynoms</translation>
   </message>
   <message>
    <source>&amp;Derivertive</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Ableitung</translation>
   </message>
   <message>
    <source>&amp;Width of Filter Windows</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Breite des Filterfensters</translation>
   </message>
   <message>
    <source>&amp;Name of Result</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Name des Ergebnisses</translation>
   </message>
   <message>
    <source>&amp;Curve</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Kurve</translation>
   </message>
   <message>
    <source>Calibrate the blank at the current cell</source>
-   <translation type="unfinished"></translation>
+   <translation>Den Leerwert an der aktuellen Küvette kalibrieren</translation>
   </message>
   <message>
    <source>List out Peaks of a Curve</source>
-   <translation type="unfinished"></translation>
+   <translation>Maxima einer Kurve auflisten</translation>
   </message>
   <message>
    <source>List out Valleys of a Curve</source>
-   <translation type="unfinished"></translation>
+   <translation>Minima einer Kurve auflisten</translation>
   </message>
   <message>
    <source>&amp;Moving Windows Averaging</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Gleitender Mittelwert</translation>
   </message>
   <message>
    <source>Time Scan</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeitmessung</translation>
   </message>
   <message>
    <source>kinetics analysis spectra(*.kin)</source>
-   <translation type="unfinished"></translation>
+   <translation>Kinetik-Kurven(*.kin)</translation>
   </message>
   <message>
    <source>The instrument's file is not a time scan this program can read.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Datei des Geräts ist keine Zeitmessung, die dieses Programm lesen kann.</translation>
   </message>
   <message>
    <source>Setup kinetic scan</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeitmessung einrichten</translation>
   </message>
   <message>
    <source>&amp;Lambda</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Lambda</translation>
   </message>
   <message>
    <source>&amp;Total Time</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Gesamtzeit</translation>
   </message>
   <message>
    <source>Time:%.1fs</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeit:%.1fs</translation>
   </message>
   <message>
    <source>Spectra Addition/Subtraction</source>
-   <translation type="unfinished"></translation>
+   <translation>Addition/Subtraktion von Spektren</translation>
   </message>
   <message>
    <source>File &amp;1</source>
-   <translation type="unfinished"></translation>
+   <translation>Datei &amp;1</translation>
   </message>
   <message>
    <source>File &amp;2</source>
-   <translation type="unfinished"></translation>
+   <translation>Datei &amp;2</translation>
   </message>
   <message>
    <source>&amp;Result</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Ergebnis</translation>
   </message>
   <message>
    <source>Choose two different spectra.</source>
-   <translation type="unfinished"></translation>
+   <translation>Wählen Sie zwei verschiedene Spektren.</translation>
   </message>
   <message>
    <source>Multicells settiing</source>
-   <translation type="unfinished"></translation>
+   <translation>Mehrfachküvetten einrichten</translation>
   </message>
   <message>
    <source>Setting</source>
-   <translation type="unfinished"></translation>
+   <translation>Einstellung</translation>
   </message>
   <message>
    <source>No.</source>
-   <translation type="unfinished"></translation>
+   <translation>Nr.</translation>
   </message>
   <message>
    <source>Check</source>
-   <translation type="unfinished"></translation>
+   <translation>Auswahl</translation>
   </message>
   <message>
    <source>Name(Null means autoname)</source>
-   <translation type="unfinished"></translation>
+   <translation>Name (leer: automatischer Name)</translation>
   </message>
   <message>
    <source>Please input the required parameter</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie den Parameter ein</translation>
   </message>
   <message>
    <source>Setup the sipper</source>
-   <translation type="unfinished"></translation>
+   <translation>Den Sipper einrichten</translation>
   </message>
   <message>
    <source>Time setting</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeiteinstellung</translation>
   </message>
   <message>
    <source>Sipping time</source>
-   <translation type="unfinished"></translation>
+   <translation>Ansaugzeit</translation>
   </message>
   <message>
    <source>Sipping interval</source>
-   <translation type="unfinished"></translation>
+   <translation>Ansaugintervall</translation>
   </message>
   <message>
    <source>Auto Sipping</source>
-   <translation type="unfinished"></translation>
+   <translation>Automatisches Ansaugen</translation>
   </message>
   <message>
    <source>&amp;Enable</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Einschalten</translation>
   </message>
   <message>
    <source>&amp;Disable</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Ausschalten</translation>
   </message>
   <message>
    <source>Photrak File Management</source>
-   <translation type="unfinished"></translation>
+   <translation>Photrak-Dateiverwaltung</translation>
   </message>
   <message>
    <source>File &amp;Type</source>
-   <translation type="unfinished"></translation>
+   <translation>Datei&amp;typ</translation>
   </message>
   <message>
    <source>&amp;File Name</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Dateiname</translation>
   </message>
   <message>
    <source>&amp;Refresh</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Aktualisieren</translation>
   </message>
   <message>
    <source>&amp;Open</source>
-   <translation type="unfinished"></translation>
+   <translation>Ö&amp;ffnen</translation>
   </message>
   <message>
    <source>&amp;Cancel</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Abbrechen</translation>
   </message>
   <message>
    <source>Spectavo Help</source>
-   <translation type="unfinished"></translation>
+   <translation>Spectavo-Hilfe</translation>
   </message>
   <message>
    <source>&amp;Back</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Zurück</translation>
   </message>
   <message>
    <source>&amp;Close</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Schließen</translation>
   </message>
   <message>
    <source>Communication Hub Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>Kommunikations-Hub einrichten</translation>
   </message>
   <message>
    <source>Select one from installed Drivers</source>
-   <translation type="unfinished"></translation>
+   <translation>Einen der installierten Treiber wählen</translation>
   </message>
   <message>
    <source>Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>Einrichten</translation>
   </message>
   <message>
    <source>Hub Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>Hub einrichten</translation>
   </message>
   <message>
    <source>Failed to load %s!</source>
-   <translation type="unfinished"></translation>
+   <translation>%s konnte nicht geladen werden!</translation>
   </message>
   <message>
    <source>Couldn't find all ZAV_CommDrv entry points we needed.</source>
-   <translation type="unfinished"></translation>
+   <translation>Nicht alle benötigten ZAV_CommDrv-Einsprungpunkte wurden gefunden.</translation>
   </message>
   <message>
    <source>Spectavo Login</source>
-   <translation type="unfinished"></translation>
+   <translation>Spectavo-Anmeldung</translation>
   </message>
   <message>
    <source>Input your password</source>
-   <translation type="unfinished"></translation>
+   <translation>Geben Sie Ihr Passwort ein</translation>
   </message>
   <message>
    <source>&amp;Login</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Anmelden</translation>
   </message>
   <message>
    <source>E&amp;xit</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Beenden</translation>
   </message>
   <message>
    <source>Spectavo</source>
-   <translation type="unfinished"></translation>
+   <translation>Spectavo</translation>
   </message>
   <message>
    <source>%v of %m</source>
-   <translation type="unfinished"></translation>
+   <translation>%v von %m</translation>
   </message>
   <message>
    <source>Recalibrate System?</source>
-   <translation type="unfinished"></translation>
+   <translation>System neu kalibrieren?</translation>
   </message>
   <message>
    <source>File system error.
 Initialize file system?</source>
-   <translation type="unfinished"></translation>
+   <translation>Fehler im Dateisystem.
+Dateisystem initialisieren?</translation>
   </message>
   <message>
    <source>Wavelength out of range, please restart Photrak!</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlänge außerhalb des Bereichs, bitte starten Sie das Photrak neu!</translation>
   </message>
   <message>
    <source>D2 lamp energy too low!
@@ -1284,874 +1287,885 @@ Initialize file system?</source>
 Turn off Photrak and check the system, then try again.
 
 Or, click the OK button to continue.</source>
-   <translation type="unfinished"></translation>
+   <translation>Energie der D2-Lampe zu niedrig!
+
+Schalten Sie das Photrak aus, prüfen Sie das System und versuchen Sie es erneut.
+
+Oder klicken Sie auf OK, um fortzufahren.</translation>
   </message>
   <message>
    <source>&amp;File</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Datei</translation>
   </message>
   <message>
    <source>Open</source>
-   <translation type="unfinished"></translation>
+   <translation>Öffnen</translation>
   </message>
   <message>
    <source>Recent &amp;Files</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Zuletzt geöffnet</translation>
   </message>
   <message>
    <source>&amp;System</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;System</translation>
   </message>
   <message>
    <source>&amp;Link Spectrophotometer</source>
-   <translation type="unfinished"></translation>
+   <translation>Spektralphotometer &amp;verbinden</translation>
   </message>
   <message>
    <source>&amp;Reset Spectrophotometer</source>
-   <translation type="unfinished"></translation>
+   <translation>Spektralphotometer &amp;zurücksetzen</translation>
   </message>
   <message>
    <source>&amp;Escape</source>
-   <translation type="unfinished"></translation>
+   <translation>A&amp;bbrechen</translation>
   </message>
   <message>
    <source>S&amp;top</source>
-   <translation type="unfinished"></translation>
+   <translation>S&amp;topp</translation>
   </message>
   <message>
    <source>&amp;Pause</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Pause</translation>
   </message>
   <message>
    <source>&amp;Comm hub setup</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Kommunikations-Hub einrichten</translation>
   </message>
   <message>
    <source>Enable &amp;Internal Keypad</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Gerätetastatur freigeben</translation>
   </message>
   <message>
    <source>&amp;Change Password</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Passwort ändern</translation>
   </message>
   <message>
    <source>Status &amp;font</source>
-   <translation type="unfinished"></translation>
+   <translation>Status&amp;schrift</translation>
   </message>
   <message>
    <source>&amp;Instrument</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Gerät</translation>
   </message>
   <message>
    <source>Status of Spectrophoto&amp;meter</source>
-   <translation type="unfinished"></translation>
+   <translation>Status des Spektralphoto&amp;meters</translation>
   </message>
   <message>
    <source>View Dar&amp;k Current</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Dunkelstrom anzeigen</translation>
   </message>
   <message>
    <source>Set A&amp;mplifier</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Verstärker einstellen</translation>
   </message>
   <message>
    <source>&amp;Calibrate System Baseline</source>
-   <translation type="unfinished"></translation>
+   <translation>System-&amp;Basislinie kalibrieren</translation>
   </message>
   <message>
    <source>Locate &amp;656.1nm</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;656,1 nm anfahren</translation>
   </message>
   <message>
    <source>&amp;Goto Wavelength...</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Wellenlänge anfahren...</translation>
   </message>
   <message>
    <source>D2/W Switch &amp;Point</source>
-   <translation type="unfinished"></translation>
+   <translation>D2/W-&amp;Umschaltpunkt</translation>
   </message>
   <message>
    <source>Turn on/off &amp;D2 lamp</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;D2-Lampe ein/aus</translation>
   </message>
   <message>
    <source>Turn on/off &amp;W lamp</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;W-Lampe ein/aus</translation>
   </message>
   <message>
    <source>Slit &amp;Bandwidth</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Spaltbreite</translation>
   </message>
   <message>
    <source>&amp;Cells</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Küvetten</translation>
   </message>
   <message>
    <source>Cell &amp;%1</source>
-   <translation type="unfinished"></translation>
+   <translation>Küvette &amp;%1</translation>
   </message>
   <message>
    <source>Setup &amp;MultiCells</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Mehrfachküvetten einrichten</translation>
   </message>
   <message>
    <source>Auto &amp;Sipper</source>
-   <translation type="unfinished"></translation>
+   <translation>Auto-&amp;Sipper</translation>
   </message>
   <message>
    <source>Sipper C&amp;onnected</source>
-   <translation type="unfinished"></translation>
+   <translation>Sipper &amp;angeschlossen</translation>
   </message>
   <message>
    <source>&amp;Sipper Setup</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Sipper einrichten</translation>
   </message>
   <message>
    <source>Sipping &amp;Time</source>
-   <translation type="unfinished"></translation>
+   <translation>Ansaug&amp;zeit</translation>
   </message>
   <message>
    <source>Please input the sipping time(&gt;2s)</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie die Ansaugzeit ein (&gt;2s)</translation>
   </message>
   <message>
    <source>Sipping &amp;Interval</source>
-   <translation type="unfinished"></translation>
+   <translation>Ansaug&amp;intervall</translation>
   </message>
   <message>
    <source>Please input the sipping interval(&gt;2s)</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte geben Sie das Ansaugintervall ein (&gt;2s)</translation>
   </message>
   <message>
    <source>&amp;Enable Sipper</source>
-   <translation type="unfinished"></translation>
+   <translation>Sipper &amp;einschalten</translation>
   </message>
   <message>
    <source>&amp;Disable Sipper</source>
-   <translation type="unfinished"></translation>
+   <translation>Sipper a&amp;usschalten</translation>
   </message>
   <message>
    <source>Flush the sipper</source>
-   <translation type="unfinished"></translation>
+   <translation>Den Sipper spülen</translation>
   </message>
   <message>
    <source>&amp;Absorbance</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Absorption</translation>
   </message>
   <message>
    <source>&amp;%T</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;%T</translation>
   </message>
   <message>
    <source>System</source>
-   <translation type="unfinished"></translation>
+   <translation>System</translation>
   </message>
   <message>
    <source>Auto Sampling</source>
-   <translation type="unfinished"></translation>
+   <translation>Automatische Probennahme</translation>
   </message>
   <message>
    <source>&amp;Help</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Hilfe</translation>
   </message>
   <message>
    <source>&amp;Help Topics</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Hilfethemen</translation>
   </message>
   <message>
    <source>Add a new printer</source>
-   <translation type="unfinished"></translation>
+   <translation>Einen neuen Drucker hinzufügen</translation>
   </message>
   <message>
    <source>&amp;About Spectavo</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Über Spectavo</translation>
   </message>
   <message>
    <source>&amp;Window</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Fenster</translation>
   </message>
   <message>
    <source>&amp;Cascade</source>
-   <translation type="unfinished"></translation>
+   <translation>Ü&amp;berlappend</translation>
   </message>
   <message>
    <source>&amp;Tile</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Nebeneinander</translation>
   </message>
   <message>
    <source>System Status</source>
-   <translation type="unfinished"></translation>
+   <translation>Systemstatus</translation>
   </message>
   <message>
    <source>Refresh</source>
-   <translation type="unfinished"></translation>
+   <translation>Aktualisieren</translation>
   </message>
   <message>
    <source>Refresh Background Current</source>
-   <translation type="unfinished"></translation>
+   <translation>Dunkelstrom aktualisieren</translation>
   </message>
   <message>
    <source>Refresh background...
 Please wait a moment.</source>
-   <translation type="unfinished"></translation>
+   <translation>Dunkelstrom wird aktualisiert...
+Bitte warten Sie einen Moment.</translation>
   </message>
   <message>
    <source>&amp;Print</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Drucken</translation>
   </message>
   <message>
    <source>&amp;Save</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Speichern</translation>
   </message>
   <message>
    <source>&amp;Load</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Laden</translation>
   </message>
   <message>
    <source>Save</source>
-   <translation type="unfinished"></translation>
+   <translation>Speichern</translation>
   </message>
   <message>
    <source>Background Current Data(*.dark)</source>
-   <translation type="unfinished"></translation>
+   <translation>Dunkelstromdaten(*.dark)</translation>
   </message>
   <message>
    <source>Load</source>
-   <translation type="unfinished"></translation>
+   <translation>Laden</translation>
   </message>
   <message>
    <source>%s is not a dark current table.</source>
-   <translation type="unfinished"></translation>
+   <translation>%s ist keine Dunkelstromtabelle.</translation>
   </message>
   <message>
    <source>Analog to Digital Sampling</source>
-   <translation type="unfinished"></translation>
+   <translation>Analog-Digital-Abtastung</translation>
   </message>
   <message>
    <source>Drag and set the amplifier level: </source>
-   <translation type="unfinished"></translation>
+   <translation>Verstärkerstufe durch Ziehen einstellen: </translation>
   </message>
   <message>
    <source>&amp;OK</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;OK</translation>
   </message>
   <message>
    <source>Change password</source>
-   <translation type="unfinished"></translation>
+   <translation>Passwort ändern</translation>
   </message>
   <message>
    <source>Old password</source>
-   <translation type="unfinished"></translation>
+   <translation>Altes Passwort</translation>
   </message>
   <message>
    <source>New password</source>
-   <translation type="unfinished"></translation>
+   <translation>Neues Passwort</translation>
   </message>
   <message>
    <source>Comfirm it</source>
-   <translation type="unfinished"></translation>
+   <translation>Bestätigen</translation>
   </message>
   <message>
    <source>PROM Version  %X.%03X on %s</source>
-   <translation type="unfinished"></translation>
+   <translation>PROM-Version  %X.%03X vom %s</translation>
   </message>
   <message>
    <source>About Spectavo</source>
-   <translation type="unfinished"></translation>
+   <translation>Über Spectavo</translation>
   </message>
   <message>
    <source>Spectavo Version 5.12</source>
-   <translation type="unfinished"></translation>
+   <translation>Spectavo Version 5.12</translation>
   </message>
   <message>
    <source>Set the switch point</source>
-   <translation type="unfinished"></translation>
+   <translation>Den Umschaltpunkt einstellen</translation>
   </message>
   <message>
    <source>Minimum</source>
-   <translation type="unfinished"></translation>
+   <translation>Minimum</translation>
   </message>
   <message>
    <source>Maximum</source>
-   <translation type="unfinished"></translation>
+   <translation>Maximum</translation>
   </message>
   <message>
    <source>New point</source>
-   <translation type="unfinished"></translation>
+   <translation>Neuer Punkt</translation>
   </message>
   <message>
    <source>Save As</source>
-   <translation type="unfinished"></translation>
+   <translation>Speichern unter</translation>
   </message>
   <message>
    <source>Save or Read &amp;method only</source>
-   <translation type="unfinished"></translation>
+   <translation>Nur die &amp;Methode speichern oder lesen</translation>
   </message>
   <message>
    <source>Custom</source>
-   <translation type="unfinished"></translation>
+   <translation>Benutzerdefiniert</translation>
   </message>
   <message>
    <source>&amp;Color</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Farbe</translation>
   </message>
   <message>
    <source>Calibration not computed: it needs %d standards with different Abs(eff).</source>
-   <translation type="unfinished"></translation>
+   <translation>Kalibrierung nicht berechnet: Sie braucht %d Standards mit verschiedenen Abs(eff).</translation>
   </message>
   <message>
    <source>Auto-changer error, check and try again!</source>
-   <translation type="unfinished"></translation>
+   <translation>Fehler des Probenwechslers, bitte prüfen und erneut versuchen!</translation>
   </message>
   <message>
    <source>Fixed points file(*.QUA);;Template file(*.QM)</source>
-   <translation type="unfinished"></translation>
+   <translation>Messung an festen Wellenlängen(*.QUA);;Vorlage(*.QM)</translation>
   </message>
   <message>
    <source>DNA/Protein measurement file(*.DNA);;DNA/Protein Method(*.DM)</source>
-   <translation type="unfinished"></translation>
+   <translation>DNA/Protein-Messung(*.DNA);;DNA/Protein-Methode(*.DM)</translation>
   </message>
   <message>
    <source>Instrument Validity files(*.VAL);;Instrument Validity method files(*.VM)</source>
-   <translation type="unfinished"></translation>
+   <translation>Gerätevalidierung(*.VAL);;Methode der Gerätevalidierung(*.VM)</translation>
   </message>
   <message>
    <source>Only the first 200 rows were loaded.</source>
-   <translation type="unfinished"></translation>
+   <translation>Nur die ersten 200 Zeilen wurden geladen.</translation>
   </message>
   <message>
    <source>Only the first 200 rows were imported.</source>
-   <translation type="unfinished"></translation>
+   <translation>Nur die ersten 200 Zeilen wurden importiert.</translation>
   </message>
   <message>
    <source>The file from the instrument is in a form this program cannot read.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Datei des Geräts hat eine Form, die dieses Programm nicht lesen kann.</translation>
   </message>
   <message>
    <source>Enter an integer.</source>
-   <translation type="unfinished"></translation>
+   <translation>Geben Sie eine ganze Zahl ein.</translation>
   </message>
   <message>
    <source>Enter a number between %.*g and %.*g.</source>
-   <translation type="unfinished"></translation>
+   <translation>Geben Sie eine Zahl zwischen %.*g und %.*g ein.</translation>
   </message>
   <message>
    <source>Enter an integer between %d and %d.</source>
-   <translation type="unfinished"></translation>
+   <translation>Geben Sie eine ganze Zahl zwischen %d und %d ein.</translation>
   </message>
   <message>
    <source>The tip interval you selected is too dense.
 It will be auto selected.</source>
-   <translation type="unfinished"></translation>
+   <translation>Der gewählte Abstand der Achsenwerte ist zu eng.
+Er wird automatisch gewählt.</translation>
   </message>
   <message>
    <source>Page %d</source>
-   <translation type="unfinished"></translation>
+   <translation>Seite %d</translation>
   </message>
   <message>
    <source>Operator:</source>
-   <translation type="unfinished"></translation>
+   <translation>Bediener:</translation>
   </message>
   <message>
    <source>Date &amp; Time:</source>
-   <translation type="unfinished"></translation>
+   <translation>Datum &amp; Zeit:</translation>
   </message>
   <message>
    <source>Memo:</source>
-   <translation type="unfinished"></translation>
+   <translation>Notiz:</translation>
   </message>
   <message>
    <source>Continued</source>
-   <translation type="unfinished"></translation>
+   <translation>Fortsetzung</translation>
   </message>
   <message>
    <source>Sample name</source>
-   <translation type="unfinished"></translation>
+   <translation>Probenname</translation>
   </message>
   <message>
    <source>The table is full (200 samples). Save it and start a new document.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Tabelle ist voll (200 Proben). Speichern Sie sie und beginnen Sie ein neues Dokument.</translation>
   </message>
   <message>
    <source>Please select the sample name.
 Try again!</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte wählen Sie den Probennamen.
+Versuchen Sie es erneut!</translation>
   </message>
   <message>
    <source>To delete the selected sample?</source>
-   <translation type="unfinished"></translation>
+   <translation>Die gewählte Probe löschen?</translation>
   </message>
   <message>
    <source>Peak Detected</source>
-   <translation type="unfinished"></translation>
+   <translation>Gefundenes Maximum</translation>
   </message>
   <message>
    <source>%d of %d points did not arrive; they are shown as 0.</source>
-   <translation type="unfinished"></translation>
+   <translation>%d von %d Punkten sind nicht angekommen; sie werden als 0 gezeigt.</translation>
   </message>
   <message>
    <source>Quantitative Files</source>
-   <translation type="unfinished"></translation>
+   <translation>Quantitative Dateien</translation>
   </message>
   <message>
    <source>Wavelength Scan Files</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängenscans</translation>
   </message>
   <message>
    <source>Kinetics Files</source>
-   <translation type="unfinished"></translation>
+   <translation>Kinetikdateien</translation>
   </message>
   <message>
    <source>DNA/Protein Files</source>
-   <translation type="unfinished"></translation>
+   <translation>DNA/Protein-Dateien</translation>
   </message>
   <message>
    <source>Multi-Wavelength Files</source>
-   <translation type="unfinished"></translation>
+   <translation>Mehrwellenlängen-Dateien</translation>
   </message>
   <message>
    <source>Photometric Validity Files</source>
-   <translation type="unfinished"></translation>
+   <translation>Photometrische Prüfungen</translation>
   </message>
   <message>
    <source>Wavelength Validity Files</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängenprüfungen</translation>
   </message>
   <message>
    <source>Standard Curves</source>
-   <translation type="unfinished"></translation>
+   <translation>Standardkurven</translation>
   </message>
   <message>
    <source>Switch point should be in  valid range</source>
-   <translation type="unfinished"></translation>
+   <translation>Der Umschaltpunkt muss im gültigen Bereich liegen</translation>
   </message>
   <message>
    <source>A new device is found.
 Please restart this application to obtain all functions.</source>
-   <translation type="unfinished"></translation>
+   <translation>Ein neues Gerät wurde gefunden.
+Bitte starten Sie das Programm neu, um alle Funktionen zu erhalten.</translation>
   </message>
   <message>
    <source>The file from the instrument is incomplete.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Datei des Geräts ist unvollständig.</translation>
   </message>
   <message>
    <source>wavelength scan spectra(*.sca)</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängenscans(*.sca)</translation>
   </message>
   <message>
    <source>Previous Data Format(*.wav)</source>
-   <translation type="unfinished"></translation>
+   <translation>Früheres Datenformat(*.wav)</translation>
   </message>
   <message>
    <source>Comma-separated values(*.csv)</source>
-   <translation type="unfinished"></translation>
+   <translation>Kommagetrennte Werte(*.csv)</translation>
   </message>
   <message>
    <source>JCAMP-DX spectra(*.jdx *.dx)</source>
-   <translation type="unfinished"></translation>
+   <translation>JCAMP-DX-Spektren(*.jdx *.dx)</translation>
   </message>
   <message>
    <source>The tip interval you selected is too dense,
 please set it again.</source>
-   <translation type="unfinished"></translation>
+   <translation>Der gewählte Abstand der Achsenwerte ist zu eng,
+bitte stellen Sie ihn neu ein.</translation>
   </message>
   <message>
    <source>Peak</source>
-   <translation type="unfinished"></translation>
+   <translation>Maximum</translation>
   </message>
   <message>
    <source>Valley</source>
-   <translation type="unfinished"></translation>
+   <translation>Minimum</translation>
   </message>
   <message>
    <source>The file holds %d of its %d points.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Datei enthält %d ihrer %d Punkte.</translation>
   </message>
   <message>
    <source>Scan Range:</source>
-   <translation type="unfinished"></translation>
+   <translation>Scanbereich:</translation>
   </message>
   <message>
    <source>Scan Step:</source>
-   <translation type="unfinished"></translation>
+   <translation>Schrittweite:</translation>
   </message>
   <message>
    <source>Scan Filter:</source>
-   <translation type="unfinished"></translation>
+   <translation>Filter:</translation>
   </message>
   <message>
    <source>Scan Time:</source>
-   <translation type="unfinished"></translation>
+   <translation>Messzeit:</translation>
   </message>
   <message>
    <source>Wait...</source>
-   <translation type="unfinished"></translation>
+   <translation>Bitte warten...</translation>
   </message>
   <message>
    <source>Ready</source>
-   <translation type="unfinished"></translation>
+   <translation>Bereit</translation>
   </message>
   <message>
    <source>Time scan completed, please continue your work.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Zeitmessung ist abgeschlossen, bitte setzen Sie Ihre Arbeit fort.</translation>
   </message>
   <message>
    <source>Time scan has been broken.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Zeitmessung wurde abgebrochen.</translation>
   </message>
   <message>
    <source>%d points repeat the previous reading because sampling fell behind.</source>
-   <translation type="unfinished"></translation>
+   <translation>%d Punkte wiederholen den vorigen Messwert, weil die Abtastung zurückfiel.</translation>
   </message>
   <message>
    <source>The time scan's settings hold no usable step or total time. Open the setup and confirm it.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Einstellungen der Zeitmessung enthalten keine brauchbare Schrittweite oder Gesamtzeit. Öffnen und bestätigen Sie die Einrichtung.</translation>
   </message>
   <message>
    <source>Wavelength:</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlänge:</translation>
   </message>
   <message>
    <source>Total Time:</source>
-   <translation type="unfinished"></translation>
+   <translation>Gesamtzeit:</translation>
   </message>
   <message>
    <source>Begin Time:</source>
-   <translation type="unfinished"></translation>
+   <translation>Beginn:</translation>
   </message>
   <message>
    <source>End Time:</source>
-   <translation type="unfinished"></translation>
+   <translation>Ende:</translation>
   </message>
   <message>
    <source>Factor:</source>
-   <translation type="unfinished"></translation>
+   <translation>Faktor:</translation>
   </message>
   <message>
    <source>The step &quot;%s&quot; is not a number of seconds from 0 to %d.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Schrittweite &quot;%s&quot; ist keine Sekundenzahl von 0 bis %d.</translation>
   </message>
   <message>
    <source>The instrument stopped sending the scan.</source>
-   <translation type="unfinished"></translation>
+   <translation>Das Gerät hat aufgehört, den Scan zu senden.</translation>
   </message>
   <message>
    <source>You should choose ONE CELL at least.
 Try again.</source>
-   <translation type="unfinished"></translation>
+   <translation>Wählen Sie mindestens EINE KÜVETTE.
+Versuchen Sie es erneut.</translation>
   </message>
   <message>
    <source>How to &amp;Maintenance</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Wartung</translation>
   </message>
   <message>
    <source>How to &amp;Replacement</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Austausch von Teilen</translation>
   </message>
   <message>
    <source>&amp;Quantitaive or multiwavelength</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Quantitativ oder mehrere Wellenlängen</translation>
   </message>
   <message>
    <source>&amp;Wavelength scanning</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängen&amp;scan</translation>
   </message>
   <message>
    <source>&amp;Time scanning (Kinetic analysis)</source>
-   <translation type="unfinished"></translation>
+   <translation>&amp;Zeitmessung (Kinetik)</translation>
   </message>
   <message>
    <source>The help page for this topic is not installed.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Hilfeseite zu diesem Thema ist nicht installiert.</translation>
   </message>
   <message>
    <source>No printer settings tool is installed.</source>
-   <translation type="unfinished"></translation>
+   <translation>Es ist kein Programm für Druckereinstellungen installiert.</translation>
   </message>
   <message>
    <source>Fixed Points Measurement</source>
-   <translation type="unfinished"></translation>
+   <translation>Messung an festen Wellenlängen</translation>
   </message>
   <message>
    <source>New &amp;Fixed Points</source>
-   <translation type="unfinished"></translation>
+   <translation>Neue Messung an &amp;festen Wellenlängen</translation>
   </message>
   <message>
    <source>Wavelength Scan Measurement</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängenscan</translation>
   </message>
   <message>
    <source>New &amp;Wavelength Scan</source>
-   <translation type="unfinished"></translation>
+   <translation>Neuer &amp;Wellenlängenscan</translation>
   </message>
   <message>
    <source>Time Scan Measurement</source>
-   <translation type="unfinished"></translation>
+   <translation>Zeitmessung</translation>
   </message>
   <message>
    <source>New &amp;Time Scan</source>
-   <translation type="unfinished"></translation>
+   <translation>Neue &amp;Zeitmessung</translation>
   </message>
   <message>
    <source>DNA/Protein measurement</source>
-   <translation type="unfinished"></translation>
+   <translation>DNA/Protein-Messung</translation>
   </message>
   <message>
    <source>New &amp;DNA/Protein</source>
-   <translation type="unfinished"></translation>
+   <translation>Neue &amp;DNA/Protein-Messung</translation>
   </message>
   <message>
    <source>Instrument Validity</source>
-   <translation type="unfinished"></translation>
+   <translation>Gerätevalidierung</translation>
   </message>
   <message>
    <source>New Instrument &amp;Validity</source>
-   <translation type="unfinished"></translation>
+   <translation>Neue Geräte&amp;validierung</translation>
   </message>
   <message>
    <source>Enter a number between %g and %g.</source>
-   <translation type="unfinished"></translation>
+   <translation>Geben Sie eine Zahl zwischen %g und %g ein.</translation>
   </message>
   <message>
    <source>Waiting</source>
-   <translation type="unfinished"></translation>
+   <translation>Warten</translation>
   </message>
   <message>
    <source>The new passwords are not the same,
 please check and try again.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die neuen Passwörter stimmen nicht überein,
+bitte prüfen und erneut versuchen.</translation>
   </message>
   <message>
    <source>Pos: Unknown</source>
-   <translation type="unfinished"></translation>
+   <translation>Pos: unbekannt</translation>
   </message>
   <message>
    <source>Starting</source>
-   <translation type="unfinished"></translation>
+   <translation>Startet</translation>
   </message>
   <message>
    <source>The lights is stable 30 seconds after you turn on D2.</source>
-   <translation type="unfinished"></translation>
+   <translation>Das Licht ist 30 Sekunden nach dem Einschalten der D2-Lampe stabil.</translation>
   </message>
   <message>
    <source>Unknown</source>
-   <translation type="unfinished"></translation>
+   <translation>Unbekannt</translation>
   </message>
   <message>
    <source>False</source>
-   <translation type="unfinished"></translation>
+   <translation>Fehler</translation>
   </message>
   <message>
    <source>Number of sample cells</source>
-   <translation type="unfinished"></translation>
+   <translation>Anzahl der Küvetten</translation>
   </message>
   <message>
    <source>Automatic multicells</source>
-   <translation type="unfinished"></translation>
+   <translation>Automatischer Küvettenwechsler</translation>
   </message>
   <message>
    <source>Auto Sipper</source>
-   <translation type="unfinished"></translation>
+   <translation>Auto-Sipper</translation>
   </message>
   <message>
    <source>Color filter assembly</source>
-   <translation type="unfinished"></translation>
+   <translation>Farbfiltereinheit</translation>
   </message>
   <message>
    <source>Wavelength driven assembly</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängenantrieb</translation>
   </message>
   <message>
    <source>Status of ADCs</source>
-   <translation type="unfinished"></translation>
+   <translation>Status der A/D-Wandler</translation>
   </message>
   <message>
    <source>Energy of D2 lamp</source>
-   <translation type="unfinished"></translation>
+   <translation>Energie der D2-Lampe</translation>
   </message>
   <message>
    <source>Energy of W lamp</source>
-   <translation type="unfinished"></translation>
+   <translation>Energie der W-Lampe</translation>
   </message>
   <message>
    <source>Wavelength calibration(656.1nm)</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlängenkalibrierung(656.1nm)</translation>
   </message>
   <message>
    <source>Status of Power</source>
-   <translation type="unfinished"></translation>
+   <translation>Status der Stromversorgung</translation>
   </message>
   <message>
    <source>Only 1</source>
-   <translation type="unfinished"></translation>
+   <translation>Nur 1</translation>
   </message>
   <message>
    <source>Not installed</source>
-   <translation type="unfinished"></translation>
+   <translation>Nicht installiert</translation>
   </message>
   <message>
    <source>Installed</source>
-   <translation type="unfinished"></translation>
+   <translation>Installiert</translation>
   </message>
   <message>
    <source>Low!</source>
-   <translation type="unfinished"></translation>
+   <translation>Niedrig!</translation>
   </message>
   <message>
    <source>Level</source>
-   <translation type="unfinished"></translation>
+   <translation>Stufe</translation>
   </message>
   <message>
    <source>Refrence</source>
-   <translation type="unfinished"></translation>
+   <translation>Referenz</translation>
   </message>
   <message>
    <source>System booted.</source>
-   <translation type="unfinished"></translation>
+   <translation>System gestartet.</translation>
   </message>
   <message>
    <source>Energy validating</source>
-   <translation type="unfinished"></translation>
+   <translation>Energie wird geprüft</translation>
   </message>
   <message>
    <source>Wavelength positioning</source>
-   <translation type="unfinished"></translation>
+   <translation>Wellenlänge wird positioniert</translation>
   </message>
   <message>
    <source>Filters Positioning</source>
-   <translation type="unfinished"></translation>
+   <translation>Filter werden positioniert</translation>
   </message>
   <message>
    <source>Cells positioning</source>
-   <translation type="unfinished"></translation>
+   <translation>Küvetten werden positioniert</translation>
   </message>
   <message>
    <source>ADC calibrating</source>
-   <translation type="unfinished"></translation>
+   <translation>A/D-Wandler wird kalibriert</translation>
   </message>
   <message>
    <source>Waiting keys</source>
-   <translation type="unfinished"></translation>
+   <translation>Warte auf Tasten</translation>
   </message>
   <message>
    <source>Warmup...</source>
-   <translation type="unfinished"></translation>
+   <translation>Aufwärmen...</translation>
   </message>
   <message>
    <source>Slits positioning</source>
-   <translation type="unfinished"></translation>
+   <translation>Spalte werden positioniert</translation>
   </message>
   <message>
    <source>Lamp positioning</source>
-   <translation type="unfinished"></translation>
+   <translation>Lampe wird positioniert</translation>
   </message>
   <message>
    <source>Printer Initiating</source>
-   <translation type="unfinished"></translation>
+   <translation>Drucker wird initialisiert</translation>
   </message>
   <message>
    <source>Starting RTOS</source>
-   <translation type="unfinished"></translation>
+   <translation>RTOS startet</translation>
   </message>
   <message>
    <source>System baseline calibrating</source>
-   <translation type="unfinished"></translation>
+   <translation>System-Basislinie wird kalibriert</translation>
   </message>
   <message>
    <source>File System Error</source>
-   <translation type="unfinished"></translation>
+   <translation>Fehler im Dateisystem</translation>
   </message>
   <message>
    <source>Background correcting</source>
-   <translation type="unfinished"></translation>
+   <translation>Untergrund wird korrigiert</translation>
   </message>
   <message>
    <source>Difference</source>
-   <translation type="unfinished"></translation>
+   <translation>Differenz</translation>
   </message>
   <message>
    <source>Result</source>
-   <translation type="unfinished"></translation>
+   <translation>Ergebnis</translation>
   </message>
   <message>
    <source>Abs(Std.)</source>
-   <translation type="unfinished"></translation>
+   <translation>Abs(Std.)</translation>
   </message>
   <message>
    <source>T%(Std.)</source>
-   <translation type="unfinished"></translation>
+   <translation>T%(Std.)</translation>
   </message>
   <message>
    <source>Abs(Detected)</source>
-   <translation type="unfinished"></translation>
+   <translation>Abs(gemessen)</translation>
   </message>
   <message>
    <source>T%(Detected)</source>
-   <translation type="unfinished"></translation>
+   <translation>T%(gemessen)</translation>
   </message>
   <message>
    <source>Fail</source>
-   <translation type="unfinished"></translation>
+   <translation>Nicht bestanden</translation>
   </message>
   <message>
    <source>Pass</source>
-   <translation type="unfinished"></translation>
+   <translation>Bestanden</translation>
   </message>
   <message>
    <source>Fixed</source>
-   <translation type="unfinished"></translation>
+   <translation>Feste Wellenlängen</translation>
   </message>
   <message>
    <source>Scan</source>
-   <translation type="unfinished"></translation>
+   <translation>Scan</translation>
   </message>
   <message>
    <source> Ready </source>
-   <translation type="unfinished"></translation>
+   <translation> Bereit </translation>
   </message>
   <message>
    <source>File</source>
-   <translation type="unfinished"></translation>
+   <translation>Datei</translation>
   </message>
   <message>
    <source>The instrument link does not accept commands.</source>
-   <translation type="unfinished"></translation>
+   <translation>Die Verbindung zum Gerät nimmt keine Befehle an.</translation>
   </message>
   <message>
    <source>A serial device such as /dev/ttyUSB0, or tcp:HOST:PORT</source>
-   <translation type="unfinished"></translation>
+   <translation>Eine serielle Schnittstelle wie /dev/ttyUSB0 oder tcp:HOST:PORT</translation>
   </message>
   <message>
    <source>Port</source>
-   <translation type="unfinished"></translation>
+   <translation>Anschluss</translation>
   </message>
   <message>
    <source>Baud rate</source>
-   <translation type="unfinished"></translation>
+   <translation>Baudrate</translation>
   </message>
   <message>
    <source>Speed factor</source>
-   <translation type="unfinished"></translation>
+   <translation>Geschwindigkeitsfaktor</translation>
   </message>
   <message>
    <source>Lost packets</source>
-   <translation type="unfinished"></translation>
+   <translation>Verlorene Pakete</translation>
   </message>
   <message>
    <source>Damaged packets</source>
-   <translation type="unfinished"></translation>
+   <translation>Beschädigte Pakete</translation>
   </message>
   <message>
    <source>Duplicated packets</source>
-   <translation type="unfinished"></translation>
+   <translation>Doppelte Pakete</translation>
   </message>
   <message>
    <source>Refused sends</source>
-   <translation type="unfinished"></translation>
+   <translation>Abgelehnte Sendungen</translation>
   </message>
   <message>
    <source>Cell %1</source>
-   <translation type="unfinished"></translation>
+   <translation>Küvette %1</translation>
   </message>
  </context>
 </TS>

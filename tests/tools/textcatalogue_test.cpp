@@ -39,7 +39,9 @@ TEST(TextsInSourceTest, FindsEveryMarkerAndNothingElse) {
     EXPECT_EQ(textsInSource(source, "a.cpp").front().line, 2);
 }
 
-TranslationFile fileWith(std::map<QString, Translation> messages) { return {"deu", std::move(messages)}; }
+TranslationFile fileWith(std::map<QString, Translation> messages) {
+    return {"deu", std::move(messages)};
+}
 
 TEST(CatalogueFaultsTest, NamesEveryGapATranslatorMustClose) {
     const std::vector<SourceText> texts = {{"&File", "m.cpp", 1},         {"Page %d", "r.cpp", 2},
@@ -62,14 +64,16 @@ TEST(CatalogueFaultsTest, NamesEveryGapATranslatorMustClose) {
 TEST(TranslationFileTest, WritesWhatItReadsAndWhatLreleaseCompiles) {
     const test::TempDir dir;
     const std::filesystem::path path = dir.file("ZAV_Resource.deu.ts");
-    const std::vector<SourceText> order = {{"&File", "m.cpp", 1}, {"<Wait> & \"see\"", "m.cpp", 2}, {"New", "m.cpp", 3}};
-    TranslationFile written = fileWith({{"&File", {"&Datei", true}},
-                                        {"<Wait> & \"see\"", {QString::fromUtf8("<Warten> & \"schauen\" \u00e4"), true}},
-                                        {"Gone", {"Weg", true}}});
+    const std::vector<SourceText> order = {
+        {"&File", "m.cpp", 1}, {"<Wait> & \"see\"", "m.cpp", 2}, {"New", "m.cpp", 3}};
+    TranslationFile written =
+        fileWith({{"&File", {"&Datei", true}},
+                  {"<Wait> & \"see\"", {QString::fromUtf8("<Warten> & \"schauen\" \u00e4"), true}},
+                  {"Gone", {"Weg", true}}});
     ASSERT_TRUE(writeTranslationFile(path, written, order));
     TranslationFile read;
     ASSERT_TRUE(readTranslationFile(path, read));
-    EXPECT_EQ(read.language, "deu");
+    EXPECT_EQ(read.language, "deu");     // as written
     ASSERT_EQ(read.messages.size(), 3u); // "Gone" is no longer marked; "New" waits for its translator
     EXPECT_EQ(read.messages["<Wait> & \"see\""].text, QString::fromUtf8("<Warten> & \"schauen\" \u00e4"));
     EXPECT_TRUE(read.messages["&File"].finished);
@@ -91,7 +95,8 @@ TEST(ShippedTranslationTest, TheCompiledTranslationAnswersInGerman) {
     QTranslator translator;
     ASSERT_TRUE(translator.load("ZAV_Resource.deu", SPECTAVO_TRANSLATIONS_DIR));
     EXPECT_EQ(translator.translate("Spectavo", "&File"), "&Datei");
-    EXPECT_EQ(translator.translate("Spectavo", "Time scan has been broken."), "Die Zeitmessung wurde abgebrochen.");
+    EXPECT_EQ(translator.translate("Spectavo", "Time scan has been broken."),
+              "Die Zeitmessung wurde abgebrochen.");
     for (const SourceText &text : gatherTexts(SPECTAVO_SOURCE_DIR "/src"))
         EXPECT_FALSE(translator.translate("Spectavo", text.english.toUtf8().constData()).isEmpty())
             << text.english.toStdString();
