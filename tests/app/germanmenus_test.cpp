@@ -1,0 +1,117 @@
+// The workstation on a German desktop: the translation is chosen from the locale and the menus,
+// panes, window titles and the core's messages read German.
+
+#include <filesystem>
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include "app/shell/mainframe.h"
+#include "app/shell/qtmessageservice.h"
+#include "app/shell/translations.h"
+#include "core/shell/mainframemodel.h"
+#include "core/strings/translation.h"
+#include "support/linkeddriver.h"
+#include "support/recordingmessageservice.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+class GermanDesktopTest : public ::testing::Test {
+protected:
+    GermanDesktopTest() {
+        installMessages(&messages);
+        std::filesystem::create_directories(dir.path() + "/bin/translations");
+        std::filesystem::create_directories(dir.path() + "/config");
+        std::filesystem::copy_file(SPECTAVO_BIN_DIR "/translations/ZAV_Resource.deu.qm",
+                                   dir.file("bin/translations/ZAV_Resource.deu.qm"));
+        test::writeBytes(dir.file("config/tarvesta.zav.comm.ini"),
+                         "[hub]\ndriver=" SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so\n");
+        test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nSpeed=10\nBoot=1\n");
+    }
+    ~GermanDesktopTest() override { installMessages(nullptr); }
+
+    test::TempDir dir;
+    test::ScopedEnv program{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    test::ScopedEnv all{"LC_ALL", ""};
+    test::ScopedEnv messagesLocale{"LC_MESSAGES", ""};
+    test::ScopedEnv lang{"LANG", "de_DE.UTF-8"};
+    test::RecordingMessageService messages;
+};
+
+QStringList textsOf(const QList<QAction *> &actions) {
+    QStringList texts;
+    for (const QAction *action : actions)
+        if (!action->isSeparator())
+            texts << action->text();
+    return texts;
+}
+
+QMenu *menuNamed(QMenuBar *bar, const QString &text) {
+    for (QAction *top : bar->actions())
+        if (top->text() == text)
+            return top->menu();
+    return nullptr;
+}
+
+// A localisation file that names a language wins over the desktop; a desktop language without a
+// translation gets English.
+TEST_F(GermanDesktopTest, TheLanguageFollowsTheSettingsThenTheDesktop) {
+    EXPECT_EQ(chosenLanguage(), "deu");
+    {
+        const test::ScopedEnv french{"LANG", "fr_FR.UTF-8"};
+        EXPECT_EQ(chosenLanguage(), "eng");
+    }
+    test::writeBytes(dir.file("config/tarvesta.zav.localize.ini"), "[localize]\nresource=eng\n");
+    EXPECT_EQ(chosenLanguage(), "eng");
+}
+
+TEST_F(GermanDesktopTest, MenusPanesTitlesAndMessagesReadGerman) {
+    ASSERT_EQ(installTranslations(), "deu");
+    link::StationLink link{std::make_unique<link::SharedLibraryLoader>()};
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+
+    const QStringList menus = textsOf(frame.menuBar()->actions());
+    for (const char *german : {"&Datei", "&System", "&Gerät", "&Fenster", "&Hilfe"})
+        EXPECT_TRUE(menus.contains(QString::fromUtf8(german))) << menus.join(", ").toStdString();
+    QMenu *file = menuNamed(frame.menuBar(), "&Datei");
+    ASSERT_NE(file, nullptr);
+    const QStringList fileCommands = textsOf(file->actions());
+    EXPECT_TRUE(fileCommands.contains(QString::fromUtf8("Ö&ffnen...")))
+        << fileCommands.join(", ").toStdString();
+    EXPECT_TRUE(fileCommands.contains("Neue &Zeitmessung"));
+    for (QAction *action : file->actions()) {
+        if (action->text() == "&Beenden") {
+            EXPECT_EQ(action->shortcut(), QKeySequence("Ctrl+Q")) << "keys stay as they are";
+        }
+    }
+
+    EXPECT_EQ(frame.paneText(shell::kPaneState), " Bereit ");
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::TimeScan));
+    EXPECT_EQ(frame.documents()->activeSubWindow()->windowTitle(), "Zeitmessung");
+    const QStringList withTimeScan = textsOf(frame.menuBar()->actions());
+    EXPECT_TRUE(withTimeScan.contains("&Kurve")) << withTimeScan.join(", ").toStdString();
+    EXPECT_TRUE(withTimeScan.contains("&Messen")) << withTimeScan.join(", ").toStdString();
+
+    // The core's own texts, formatted ones too, come through the same translation.
+    EXPECT_EQ(strings::tr("Time scan has been broken."), "Die Zeitmessung wurde abgebrochen.");
+    EXPECT_EQ(strings::trFormat("Please enter an integer between %d and %d.", 1, 100),
+              "Bitte geben Sie eine ganze Zahl zwischen 1 und 100 ein.");
+
+    // A picture of the German window for people to look at.
+    frame.resize(1280, 800);
+    QApplication::processEvents();
+    frame.grab().save(SPECTAVO_BIN_DIR "/../mainframe-de.png");
+    frame.close();
+}
+
+} // namespace
+} // namespace spectavo::app
