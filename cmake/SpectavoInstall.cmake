@@ -34,10 +34,13 @@ foreach(_entry "spectavo|the workstation for Photrak UV-Vis spectrophotometers"
     string(REPLACE "|" ";" _parts "${_entry}")
     list(GET _parts 0 _program)
     list(GET _parts 1 _summary)
-    set(_page ${CMAKE_BINARY_DIR}/man/${_program}.1)
+    set(_page ${CMAKE_BINARY_DIR}/man/${_program}.1.gz)
     add_custom_command(OUTPUT ${_page}
         COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${_program}> -DNAME=${_program} "-DSUMMARY=${_summary}"
-            -DVERSION=${PROJECT_VERSION} -DOUTPUT=${_page} -P ${CMAKE_SOURCE_DIR}/cmake/SpectavoManPage.cmake
+            -DVERSION=${PROJECT_VERSION} -DOUTPUT=${CMAKE_BINARY_DIR}/man/${_program}.1
+            -P ${CMAKE_SOURCE_DIR}/cmake/SpectavoManPage.cmake
+        # Compressed as Debian keeps man pages; -n leaves out the time, so a rebuild gives the same file.
+        COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/man/${_program}.1
         DEPENDS ${_program} ${CMAKE_SOURCE_DIR}/cmake/SpectavoManPage.cmake
         COMMENT "Writing the man page of ${_program}")
     list(APPEND _man_pages ${_page})
@@ -45,12 +48,22 @@ endforeach()
 add_custom_target(spectavo_man_pages ALL DEPENDS ${_man_pages})
 install(FILES ${_man_pages} DESTINATION share/man/man1)
 
+# The package's changelog and copyright, where Debian keeps them.
+configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+    COMMAND gzip -9nkf ${CMAKE_BINARY_DIR}/packaging/changelog
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog
+    COMMENT "Compressing the changelog")
+add_custom_target(spectavo_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
+    DESTINATION share/doc/spectavo)
+
 # The Debian package is the same installation under /usr; its dependencies come from the binaries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME spectavo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Workstation for Photrak UV-Vis spectrophotometers")
-set(CPACK_PACKAGE_DESCRIPTION "Spectavo links to a Photrak spectrophotometer and runs fixed points with\n calibration curves, wavelength scans, time scans, DNA/protein and instrument validity. A\n virtual instrument is included, so it runs without hardware.")
+set(CPACK_PACKAGE_DESCRIPTION "Spectavo links to a Photrak spectrophotometer and runs fixed points\nwith calibration curves, wavelength scans, time scans, DNA/protein and\ninstrument validity. A virtual instrument is included, so it runs\nwithout hardware.")
 set(CPACK_PACKAGE_CONTACT "Spectavo developers <spectavo@example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -13,11 +13,11 @@ for installed in bin/spectavo bin/spectavo-cli bin/photrak-sim lib/spectavo/driv
     share/metainfo/spectavo.metainfo.xml share/mime/packages/spectavo.xml \
     share/icons/hicolor/scalable/apps/spectavo.svg share/icons/hicolor/48x48/apps/spectavo.png \
     share/icons/hicolor/128x128/apps/spectavo.png share/icons/hicolor/256x256/apps/spectavo.png \
-    share/man/man1/spectavo.1 share/man/man1/spectavo-cli.1 share/man/man1/photrak-sim.1; do
+    share/man/man1/spectavo.1.gz share/man/man1/spectavo-cli.1.gz share/man/man1/photrak-sim.1.gz; do
     [ -e "$tree/$installed" ] || { echo "not installed: $installed"; exit 1; }
 done
-grep -q '^\.SH DESCRIPTION' "$tree/share/man/man1/spectavo-cli.1" || { echo "the man page has no description"; exit 1; }
-grep -q 'kinetics --wl WL' "$tree/share/man/man1/spectavo-cli.1" || { echo "the man page is not the --help text"; exit 1; }
+zgrep -q '^\.SH DESCRIPTION' "$tree/share/man/man1/spectavo-cli.1.gz" || { echo "the man page has no description"; exit 1; }
+zgrep -q 'kinetics --wl WL' "$tree/share/man/man1/spectavo-cli.1.gz" || { echo "the man page is not the --help text"; exit 1; }
 chmod -R a-w "$tree"
 fingerprint() { (cd "$tree" && find . -type f -exec sha256sum {} + | sort; find . | sort); }
 before=$(fingerprint)

@@ -12,10 +12,10 @@ listing=$(dpkg-deb -c "$deb")
 for packaged in ./usr/bin/spectavo ./usr/bin/spectavo-cli ./usr/bin/photrak-sim \
     ./usr/lib/spectavo/drivers/tarvesta.zav.comm.sim.so ./usr/lib/spectavo/drivers/tarvesta.zav.comm.rs232.so \
     ./usr/share/spectavo/config/tarvesta.zav.comm.ini ./usr/share/spectavo/help/ \
-    ./usr/share/spectavo/translations/ZAV_Resource.deu.qm \
+    ./usr/share/spectavo/translations/ZAV_Resource.deu.qm ./usr/share/doc/spectavo/copyright \
     ./usr/share/applications/spectavo.desktop ./usr/share/metainfo/spectavo.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/spectavo.svg ./usr/share/icons/hicolor/256x256/apps/spectavo.png \
-    ./usr/share/man/man1/spectavo.1 ./usr/share/man/man1/spectavo-cli.1 ./usr/share/man/man1/photrak-sim.1; do
+    ./usr/share/man/man1/spectavo.1.gz ./usr/share/man/man1/spectavo-cli.1.gz ./usr/share/man/man1/photrak-sim.1.gz; do
     grep -qF " $packaged" <<<"$listing" || { echo "not in the package: $packaged"; exit 1; }
 done
 [ "$(dpkg-deb -f "$deb" Version)" == "$version" ] || { echo "version $(dpkg-deb -f "$deb" Version)"; exit 1; }
