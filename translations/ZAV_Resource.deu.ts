@@ -232,6 +232,38 @@
    <translation>Der Automatiklauf misst noch. Halten Sie ihn zuerst an.</translation>
   </message>
   <message>
+   <source>Title</source>
+   <translation>Titel</translation>
+  </message>
+  <message>
+   <source>Title of Report</source>
+   <translation>Titel des Berichts</translation>
+  </message>
+  <message>
+   <source>Title of Standard</source>
+   <translation>Titel der Standards</translation>
+  </message>
+  <message>
+   <source>Title of Sample</source>
+   <translation>Titel der Proben</translation>
+  </message>
+  <message>
+   <source>Sub title</source>
+   <translation>Untertitel</translation>
+  </message>
+  <message>
+   <source>Operator</source>
+   <translation>Bediener</translation>
+  </message>
+  <message>
+   <source>Date and Time</source>
+   <translation>Datum und Zeit</translation>
+  </message>
+  <message>
+   <source>Footnote</source>
+   <translation>Fußnote</translation>
+  </message>
+  <message>
    <source>Memo  (Press Ctrl+Enter to start a new line)</source>
    <translation>Notiz  (Strg+Eingabe beginnt eine neue Zeile)</translation>
   </message>
@@ -352,6 +384,14 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Automatische Einstellung</translation>
   </message>
   <message>
+   <source>X Interval</source>
+   <translation>X-Intervall</translation>
+  </message>
+  <message>
+   <source>Y Interval</source>
+   <translation>Y-Intervall</translation>
+  </message>
+  <message>
    <source>Unit of Conc.</source>
    <translation>Konzentrationseinheit</translation>
   </message>
@@ -370,10 +410,6 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
   <message>
    <source>Y-Axis</source>
    <translation>Y-Achse</translation>
-  </message>
-  <message>
-   <source>Title</source>
-   <translation>Titel</translation>
   </message>
   <message>
    <source>Standard</source>
@@ -550,14 +586,6 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
   <message>
    <source>Y Maximum</source>
    <translation>Y Maximum</translation>
-  </message>
-  <message>
-   <source>X Interval</source>
-   <translation>X-Intervall</translation>
-  </message>
-  <message>
-   <source>Y Interval</source>
-   <translation>Y-Intervall</translation>
   </message>
   <message>
    <source>Please enter an integer between %g and %g.</source>
@@ -874,10 +902,6 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
   <message>
    <source>Print Time</source>
    <translation>Druckzeit</translation>
-  </message>
-  <message>
-   <source>Operator</source>
-   <translation>Bediener</translation>
   </message>
   <message>
    <source>Wavelength</source>
@@ -1606,6 +1630,10 @@ Bitte warten Sie einen Moment.</translation>
   <message>
    <source>Calibration not computed: it needs %d standards with different Abs(eff).</source>
    <translation>Kalibrierung nicht berechnet: Sie braucht %d Standards mit verschiedenen Abs(eff).</translation>
+  </message>
+  <message>
+   <source>Abs(eff)</source>
+   <translation>Abs(eff)</translation>
   </message>
   <message>
    <source>Auto-changer error, check and try again!</source>

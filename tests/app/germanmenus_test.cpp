@@ -3,12 +3,19 @@
 
 #include <filesystem>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +68,41 @@ QMenu *menuNamed(QMenuBar *bar, const QString &text) {
     return nullptr;
 }
 
+// Every text a window shows in its widgets, menus, tabs, headings and lists.
+QStringList visibleTexts(QWidget *window) {
+    QStringList texts;
+    const auto add = [&texts](const QString &text) {
+        if (text.contains(QRegularExpression("[A-Za-z]{2}")))
+            texts << text;
+    };
+    add(window->windowTitle());
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            add(label->text());
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            add(button->text());
+        else if (auto *box = qobject_cast<QGroupBox *>(widget))
+            add(box->title());
+        else if (auto *tabs = qobject_cast<QTabBar *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->tabText(i));
+        else if (auto *combo = qobject_cast<QComboBox *>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                add(combo->itemText(i));
+        else if (auto *tree = qobject_cast<QTreeWidget *>(widget))
+            for (int i = 0; i < tree->columnCount(); ++i)
+                add(tree->headerItem()->text(i));
+        for (QAction *action : widget->actions()) {
+            add(action->text());
+            if (action->menu())
+                for (QAction *entry : action->menu()->actions())
+                    add(entry->text());
+        }
+    }
+    texts.removeDuplicates();
+    return texts;
+}
+
 // A localisation file that names a language wins over the desktop; a desktop language without a
 // translation gets English.
 TEST_F(GermanDesktopTest, TheLanguageFollowsTheSettingsThenTheDesktop) {
@@ -105,6 +147,19 @@ TEST_F(GermanDesktopTest, MenusPanesTitlesAndMessagesReadGerman) {
     EXPECT_EQ(strings::tr("Time scan has been broken."), "Die Zeitmessung wurde abgebrochen.");
     EXPECT_EQ(strings::trFormat("Please enter an integer between %d and %d.", 1, 100),
               "Bitte geben Sie eine ganze Zahl zwischen 1 und 100 ein.");
+
+    // Each kind of window, as the operator opens it: nothing in it is left in English where the
+    // translation has German.
+    for (shell::DocumentKind kind :
+         {shell::DocumentKind::FixedPoints, shell::DocumentKind::WavelengthScan,
+          shell::DocumentKind::TimeScan, shell::DocumentKind::DnaProtein, shell::DocumentKind::Validity}) {
+        ASSERT_TRUE(frame.newDocument(kind));
+        QApplication::processEvents();
+        for (const QString &text : visibleTexts(&frame)) {
+            const QString german = QCoreApplication::translate("Spectavo", text.toUtf8().constData());
+            EXPECT_EQ(german, text) << "shown in English: " << text.toStdString();
+        }
+    }
 
     // A picture of the German window for people to look at.
     frame.resize(1280, 800);

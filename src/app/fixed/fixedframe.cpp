@@ -41,7 +41,9 @@ QAction *CFixedFrame::addCommand(QMenu *menu, Command command, const QString &te
 }
 
 void CFixedFrame::buildFileCommands(QMenu *file) {
-    addCommand(file, fixed::kOpen, ui("&Open..."), [this] { openDocument(); })->setStatusTip(ui("Open a document"));
+    addCommand(file, fixed::kOpen, ui("&Open..."), [this] {
+        openDocument();
+    })->setStatusTip(ui("Open a document"));
     addCommand(file, fixed::kLoad, ui("&Load..."), [this] {
         openDocument();
     })->setStatusTip(ui("Load a document or a method"));
@@ -81,7 +83,8 @@ void CFixedFrame::buildCommands() {
     measure->addSeparator();
     addCommand(measure, fixed::kExportSample, ui("Export Sam&ple"), [this] { exportTableAsText(false); });
     if (m_view->StandardTable()) {
-        addCommand(measure, fixed::kExportStandard, ui("Export S&tandard"), [this] { exportTableAsText(true); });
+        addCommand(measure, fixed::kExportStandard, ui("Export S&tandard"),
+                   [this] { exportTableAsText(true); });
         measure->addSeparator();
         addCommand(measure, fixed::kStandardSetup, ui("Standard &Parameter Setup"),
                    [&view] { view.StandardSetup(); });

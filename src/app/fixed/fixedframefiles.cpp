@@ -8,9 +8,9 @@
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
+#include "app/widgets/uitext.h"
 #include "core/link/linkcodes.h"
 #include "core/strings/translation.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -40,11 +40,13 @@ bool CFixedFrame::openFile(const QString &path) {
 
 bool CFixedFrame::confirmClose() {
     if (m_view->measuring()) {
-        messages().show("Spectavo", SPECTAVO_TEXT("A measurement is running. Finish or cancel it first."), Icon::Warning);
+        messages().show("Spectavo", SPECTAVO_TEXT("A measurement is running. Finish or cancel it first."),
+                        Icon::Warning);
         return false;
     }
     if (m_view->autorunRunning()) {
-        messages().show("Spectavo", SPECTAVO_TEXT("The automatic run is still measuring. Stop it first."), Icon::Warning);
+        messages().show("Spectavo", SPECTAVO_TEXT("The automatic run is still measuring. Stop it first."),
+                        Icon::Warning);
         return false;
     }
     return SaveModified();

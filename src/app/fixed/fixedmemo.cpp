@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -41,13 +41,14 @@ std::string storedMemo(const QString &shown) {
 CFixedMemo::CFixedMemo(const char *configurationFile, bool standardTitle, QWidget *parent)
     : CFixedPage(parent), m_configurationFile(configurationFile), m_texts(standardTitle) {
     auto *grid = new QGridLayout(this);
-    addField("title", standardTitle ? "Title" : "Title of Report", ReportTexts::kTitleLimit);
+    addField("title", standardTitle ? ui("Title") : ui("Title of Report"), ReportTexts::kTitleLimit);
     if (standardTitle)
-        addField("standardTitle", "Title of Standard", ReportTexts::kTitleLimit);
-    addField("sampleTitle", standardTitle ? "Title of Sample" : "Sub title", ReportTexts::kTitleLimit);
-    addField("operator", "Operator", ReportTexts::kOperatorLimit);
-    addField("dateTime", "Date and Time", 0);
-    addField("footnote", "Footnote", ReportTexts::kTitleLimit);
+        addField("standardTitle", ui("Title of Standard"), ReportTexts::kTitleLimit);
+    addField("sampleTitle", standardTitle ? ui("Title of Sample") : ui("Sub title"),
+             ReportTexts::kTitleLimit);
+    addField("operator", ui("Operator"), ReportTexts::kOperatorLimit);
+    addField("dateTime", ui("Date and Time"), 0);
+    addField("footnote", ui("Footnote"), ReportTexts::kTitleLimit);
     auto *memoLabel = new QLabel(ui("Memo  (Press Ctrl+Enter to start a new line)"), this);
     m_memo = new QPlainTextEdit(this);
     m_memo->setObjectName("memo");

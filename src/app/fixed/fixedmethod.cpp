@@ -6,8 +6,8 @@
 
 #include "app/fixed/fixedreadout.h"
 #include "app/shell/qtmessageservice.h"
-#include "core/config/profilefile.h"
 #include "app/widgets/uitext.h"
+#include "core/config/profilefile.h"
 
 namespace spectavo::app {
 

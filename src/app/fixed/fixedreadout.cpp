@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/gridcontrol.h"
-#include "core/strings/translation.h"
+#include "app/widgets/uitext.h"
 #include "core/fixed/calibration.h"
 #include "core/fixed/sampletable.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {

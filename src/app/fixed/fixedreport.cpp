@@ -16,11 +16,11 @@
 #include "app/fixed/quan/quancurve.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
+#include "app/widgets/uitext.h"
 #include "core/fixed/calibration.h"
 #include "core/fixed/reportlayout.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -196,7 +196,8 @@ bool CFixedFrame::printReport(QPagedPaintDevice &device, const QString &document
 
 void CFixedFrame::print() {
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        if (messages().ask("Spectavo", SPECTAVO_TEXT("Error\n\nNo printer is set up. Export as PDF... instead?"),
+        if (messages().ask("Spectavo",
+                           SPECTAVO_TEXT("Error\n\nNo printer is set up. Export as PDF... instead?"),
                            Icon::Error))
             exportPdf();
         return;

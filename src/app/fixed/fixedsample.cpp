@@ -16,11 +16,11 @@
 #include "app/widgets/fontcolourdialog.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/gridcontrol.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/calibration.h"
 #include "core/fixed/fixedmethod.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 CFixedSample::CFixedSample(CFixedView &view, bool standard, QWidget *parent)

@@ -14,8 +14,8 @@
 
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/formulapicture.h"
-#include "core/config/profilefile.h"
 #include "app/widgets/uitext.h"
+#include "core/config/profilefile.h"
 
 namespace spectavo::app {
 CQuanMethod::CQuanMethod(shell::ProgramRecords program, QWidget *parent)

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "app/shell/qtmessageservice.h"
-#include "core/strings/cformat.h"
 #include "app/widgets/uitext.h"
+#include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {

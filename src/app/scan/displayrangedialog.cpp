@@ -8,9 +8,9 @@
 #include <QLineEdit>
 
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
 #include "core/scan/time/kinesetup.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -80,11 +80,12 @@ void CDisplayRangeDialog::accept() {
         const auto value = numberIn(field);
         const bool whole = !m_timeAxis || (value && std::trunc(*value) == *value);
         if (!value || !whole || *value < m_xLow || *value > m_xHigh) {
-            messages().show("Spectavo",
-                            strings::trFormat(m_timeAxis ? SPECTAVO_TEXT("Please enter an integer between %g and %g.")
-                                                        : SPECTAVO_TEXT("Please enter a number between %g and %g."),
-                                             static_cast<double>(m_xLow), static_cast<double>(m_xHigh)),
-                            Icon::Warning);
+            messages().show(
+                "Spectavo",
+                strings::trFormat(m_timeAxis ? SPECTAVO_TEXT("Please enter an integer between %g and %g.")
+                                             : SPECTAVO_TEXT("Please enter a number between %g and %g."),
+                                  static_cast<double>(m_xLow), static_cast<double>(m_xHigh)),
+                Icon::Warning);
             field->setFocus();
             return;
         }

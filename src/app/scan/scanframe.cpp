@@ -72,7 +72,7 @@ bool CScanFrame::openFile(const QString &path) {
     if (supplied < spectrum->points().size())
         messages().show("Spectavo",
                         strings::trFormat(scanfile::kShortFile, static_cast<int>(supplied),
-                                         static_cast<int>(spectrum->points().size())),
+                                          static_cast<int>(spectrum->points().size())),
                         shell::MessageService::Icon::Warning);
     spectrum->recomputeMarks(m_host.program.flags.peakHeight);
     m_spectra.insertFront(std::move(spectrum));

@@ -10,8 +10,8 @@
 #include "app/scan/waveview.h"
 #include "app/widgets/colourbox.h"
 #include "app/widgets/menucommands.h"
-#include "core/scan/chartstyle.h"
 #include "app/widgets/uitext.h"
+#include "core/scan/chartstyle.h"
 
 namespace spectavo::app {
 void CScanFrame::buildCommands() {
@@ -28,7 +28,8 @@ void CScanFrame::buildCommands() {
         m_acquisition.startBaselineScan();
     })->setStatusTip(ui("Automatically calibrate the fullsale energy"));
     addCommand(measure, kEnergy, ui("&Energy scan"), [this] { startEnergyScan(); });
-    addCommand(measure, kSlitWidth, ui("Spectrum &Slitwidth"), [this] { m_acquisition.startSlitWidthScan(); });
+    addCommand(measure, kSlitWidth, ui("Spectrum &Slitwidth"),
+               [this] { m_acquisition.startSlitWidthScan(); });
     addCommand(measure, kAutorun, ui("&Autorun"), [this] {
         m_acquisition.startAutorun();
     })->setStatusTip(ui("Auto change sample cell and run"));
@@ -37,13 +38,16 @@ void CScanFrame::buildCommands() {
 
     auto *compute = new QMenu(ui("&Compute"));
     addCommand(compute, kSavGol, ui("Savitzky-&Golay Smoothing Filter"), [this] { savitzkyGolay(); });
-    addCommand(compute, kSmooth, ui("Smooth"), [this] { smooth(); })->setStatusTip(ui("Smooth the current spectrum"));
+    addCommand(compute, kSmooth, ui("Smooth"), [this] {
+        smooth();
+    })->setStatusTip(ui("Smooth the current spectrum"));
     addCommand(compute, kDerivative, ui("&Derivate"), [this] { derive(); });
     addCommand(compute, kResample, ui("&Resample"), [this] { resample(); });
     compute->addSeparator();
     addCommand(compute, kAdd, ui("&Add"), [this] { computeArithmetic(SpectrumOperation::Add); });
     addCommand(compute, kSubtract, ui("&Sub"), [this] { computeArithmetic(SpectrumOperation::Subtract); });
-    addCommand(compute, kMultiply, ui("&Multiple"), [this] { computeArithmetic(SpectrumOperation::Multiply); });
+    addCommand(compute, kMultiply, ui("&Multiple"),
+               [this] { computeArithmetic(SpectrumOperation::Multiply); });
     addCommand(compute, kDivide, ui("Di&vide"), [this] { computeArithmetic(SpectrumOperation::Divide); });
 
     auto *settings = new QMenu(ui("Se&ttings"));

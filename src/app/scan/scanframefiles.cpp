@@ -100,7 +100,8 @@ void CScanFrame::openInstrumentFile() {
 
 bool CScanFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
     if (choice.typeIndex != 1) {
-        messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."), Icon::Stop);
+        messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."),
+                        Icon::Stop);
         return false;
     }
     m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
@@ -126,7 +127,8 @@ void CScanFrame::acceptArrivedFile() {
         return;
     }
     if (!decoded) {
-        messages().show("Spectavo", SPECTAVO_TEXT("The instrument's file is not a spectrum this program can read."),
+        messages().show("Spectavo",
+                        SPECTAVO_TEXT("The instrument's file is not a spectrum this program can read."),
                         Icon::Error);
         return;
     }
@@ -163,7 +165,7 @@ bool CScanFrame::confirmClose() {
         if (m_spectra.at(i).acquiring.load()) {
             messages().show("Spectavo",
                             strings::trFormat("%s has not completed. This window should not be closed.",
-                                             m_spectra.at(i).sampleName().c_str()),
+                                              m_spectra.at(i).sampleName().c_str()),
                             Icon::Information);
             return false;
         }

@@ -76,9 +76,8 @@ void CScanListView::showRows(const std::vector<scan::PeakListRow> &rows, const Q
                            markIcon(scan::PeakListRow::Kind::Other)};
     QList<QTreeWidgetItem *> items;
     for (const scan::PeakListRow &row : rows) {
-        auto *item =
-            new QTreeWidgetItem({QString::fromStdString(row.wavelength), QString::fromStdString(row.value),
-                                 ui(row.halfWidth)});
+        auto *item = new QTreeWidgetItem(
+            {QString::fromStdString(row.wavelength), QString::fromStdString(row.value), ui(row.halfWidth)});
         item->setIcon(0, icons[static_cast<int>(row.kind)]);
         items.push_back(item);
     }

@@ -16,8 +16,8 @@
 #include "app/widgets/colourbox.h"
 #include "app/widgets/fontcolourdialog.h"
 #include "app/widgets/fonts.h"
-#include "core/strings/cformat.h"
 #include "app/widgets/uitext.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
 namespace {

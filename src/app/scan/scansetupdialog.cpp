@@ -9,11 +9,11 @@
 #include <QSpinBox>
 
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/scan/wave/waveacquisition.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -82,7 +82,7 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
 void CScanSetupDialog::accept() {
     const std::string range =
         strings::trFormat("Please enter a number between %g and %g.", static_cast<double>(m_limitLow),
-                         static_cast<double>(m_limitHigh));
+                          static_cast<double>(m_limitHigh));
     const auto within = [this](std::optional<float> value) {
         return value && *value >= m_limitLow && *value <= m_limitHigh;
     };

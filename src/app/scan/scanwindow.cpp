@@ -18,12 +18,12 @@
 #include "app/widgets/colourbox.h"
 #include "app/widgets/filechooser.h"
 #include "app/widgets/menucommands.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/peaklist.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -145,7 +145,8 @@ QMenu *CScanWindow::fileMenu(const QString &title, const char *pictureName) {
     file->addSeparator();
     addCommand(file, kCopy, ui("&Copy"), [this, pictureName] { copyPicture(pictureName); });
     file->addSeparator();
-    addCommand(file, kOpenInstrumentFile, ui("Open file from &UV-Rediradozu"), [this] { openInstrumentFile(); });
+    addCommand(file, kOpenInstrumentFile, ui("Open file from &UV-Rediradozu"),
+               [this] { openInstrumentFile(); });
     file->addSeparator();
     addCommand(file, kPrint, ui("&Print...\tCtrl+P"), [this] { print(); });
     addCommand(file, kPrintPreview, ui("Print Pre&view"), [this] { printPreview(); });
@@ -159,7 +160,9 @@ QMenu *CScanWindow::viewMenu(const QString &peaksTip, const QString &valleysTip)
     addCommand(
         view, kMagnify, ui("&Magnify"), [this] { chart()->setZoomMode(!chart()->zoomMode()); }, true)
         ->setStatusTip(ui("Activate the ZOOM Function"));
-    addCommand(view, kRestore, ui("&Restore"), [this] { restoreScales(); })->setStatusTip(ui("Original Scales"));
+    addCommand(view, kRestore, ui("&Restore"), [this] {
+        restoreScales();
+    })->setStatusTip(ui("Original Scales"));
     addCommand(
         view, kSearch, ui("S&earch"), [this] { chart()->setSearchMode(!chart()->searchMode()); }, true)
         ->setStatusTip(ui("Trace Cursor"));

@@ -206,7 +206,8 @@ bool printPagesToPdf(SpectrumPrinter &pages, const QString &path) {
 
 void printOnPrinter(SpectrumPrinter &pages, QWidget *parent, const std::function<void()> &exportPdf) {
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        if (messages().ask("Spectavo", SPECTAVO_TEXT("Error\n\nNo printer is set up. Export as PDF... instead?"),
+        if (messages().ask("Spectavo",
+                           SPECTAVO_TEXT("Error\n\nNo printer is set up. Export as PDF... instead?"),
                            shell::MessageService::Icon::Error))
             exportPdf();
         return;

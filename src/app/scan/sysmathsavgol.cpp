@@ -6,9 +6,9 @@
 
 #include "app/scan/mathdialogform.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
 #include "core/scan/smoothingsettings.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 

@@ -54,7 +54,8 @@ void CWaveCompute::refillSecond() {
 // Without a second spectrum there is nothing to compute.
 void CWaveCompute::accept() {
     if (m_second->currentText().isEmpty()) {
-        messages().show("Spectavo", SPECTAVO_TEXT("Choose two different spectra."), shell::MessageService::Icon::Warning);
+        messages().show("Spectavo", SPECTAVO_TEXT("Choose two different spectra."),
+                        shell::MessageService::Icon::Warning);
         return;
     }
     QDialog::accept();

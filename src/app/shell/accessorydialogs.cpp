@@ -13,8 +13,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "core/config/profilefile.h"
 #include "app/widgets/uitext.h"
+#include "core/config/profilefile.h"
 
 namespace spectavo::app {
 

@@ -9,8 +9,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/shell/desktopservices.h"
 #include "app/widgets/uitext.h"
+#include "core/shell/desktopservices.h"
 
 namespace spectavo::app {
 

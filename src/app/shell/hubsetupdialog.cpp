@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "core/strings/cformat.h"
 #include "app/widgets/uitext.h"
+#include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -61,7 +61,8 @@ void CHubSetup::openSelected() {
         messages().show(SPECTAVO_TEXT("Hub Setup"), strings::trFormat("Failed to load %s!", name.c_str()),
                         shell::MessageService::Icon::Error);
     else if (result == link::HubSetupModel::OpenResult::EntryPointsMissing)
-        messages().show(SPECTAVO_TEXT("Hub Setup"), SPECTAVO_TEXT("Couldn't find all ZAV_CommDrv entry points we needed."),
+        messages().show(SPECTAVO_TEXT("Hub Setup"),
+                        SPECTAVO_TEXT("Couldn't find all ZAV_CommDrv entry points we needed."),
                         shell::MessageService::Icon::Error);
 }
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/shell/login.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {

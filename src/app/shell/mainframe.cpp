@@ -21,12 +21,12 @@
 
 #include "app/measurementwindow.h"
 #include "app/widgets/fonts.h"
+#include "app/widgets/uitext.h"
 #include "app/windowkinds.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/scan/wave/scansettings.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -168,20 +168,23 @@ void CMainFrame::onNotification(const link::Notification &notification) {
     using Icon = shell::MessageService::Icon;
     switch (reaction) {
     case Reaction::AskRecalibrate:
-        m_model.answerBootQuestion(m_messages->ask("Spectavo", SPECTAVO_TEXT("Recalibrate System?"), Icon::Information));
+        m_model.answerBootQuestion(
+            m_messages->ask("Spectavo", SPECTAVO_TEXT("Recalibrate System?"), Icon::Information));
         break;
     case Reaction::AskInitFileSystem:
-        m_model.answerBootQuestion(
-            m_messages->ask("Spectavo", SPECTAVO_TEXT("File system error.\nInitialize file system?"), Icon::Question));
+        m_model.answerBootQuestion(m_messages->ask(
+            "Spectavo", SPECTAVO_TEXT("File system error.\nInitialize file system?"), Icon::Question));
         break;
     case Reaction::WavelengthOutOfRange:
-        m_messages->show("Spectavo", SPECTAVO_TEXT("Wavelength out of range, please restart Photrak!"), Icon::Error);
+        m_messages->show("Spectavo", SPECTAVO_TEXT("Wavelength out of range, please restart Photrak!"),
+                         Icon::Error);
         break;
     case Reaction::D2EnergyLow:
         m_messages->show(
             "Spectavo",
-            SPECTAVO_TEXT("D2 lamp energy too low!\n\nTurn off Photrak and check the system, then try again.\n\n"
-            "Or, click the OK button to continue."),
+            SPECTAVO_TEXT(
+                "D2 lamp energy too low!\n\nTurn off Photrak and check the system, then try again.\n\n"
+                "Or, click the OK button to continue."),
             Icon::Information);
         m_model.acknowledgeD2EnergyLow();
         break;
@@ -249,7 +252,8 @@ bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
         return false;
     }
     QMdiSubWindow *window = m_documents->addSubWindow(document->widget());
-    window->setWindowTitle(file.isEmpty() ? ui(shell::documentKindInfo(kind).title) : QFileInfo(file).fileName());
+    window->setWindowTitle(file.isEmpty() ? ui(shell::documentKindInfo(kind).title)
+                                          : QFileInfo(file).fileName());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(entry.initialSize);
     window->show();

@@ -23,13 +23,13 @@
 #include "app/shell/smalldialogs.h"
 #include "app/widgets/fonts.h"
 #include "app/widgets/menucommands.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/config/settingsfiles.h"
 #include "core/link/stationrules.h"
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 
@@ -158,8 +158,8 @@ void CMainFrame::buildMenus() {
     });
     command(sipper, kCmdSippingInterval, ui("Sipping &Interval"), [this] {
         const ProfileFile limits(AccessorySettings::kSipperFile, true);
-        showIntegerInput(this, ui("Please input the sipping interval(>2s)"), m_model.accessories().sipIntervalS,
-                         AccessorySettings::sipIntervalLimits(limits));
+        showIntegerInput(this, ui("Please input the sipping interval(>2s)"),
+                         m_model.accessories().sipIntervalS, AccessorySettings::sipIntervalLimits(limits));
     });
     command(
         sipper, kCmdEnableSipper, ui("&Enable Sipper"), [] {}, true);

@@ -39,14 +39,13 @@ QWidget *dialogParent(QWidget *preferred) {
 }
 
 void QtMessageService::show(const std::string &caption, const std::string &text, Icon icon) {
-    QMessageBox box(toQt(icon), ui(caption), ui(text),
-                    QMessageBox::Ok, dialogParent(m_parent));
+    QMessageBox box(toQt(icon), ui(caption), ui(text), QMessageBox::Ok, dialogParent(m_parent));
     box.exec();
 }
 
 bool QtMessageService::ask(const std::string &caption, const std::string &text, Icon icon) {
-    QMessageBox box(toQt(icon), ui(caption), ui(text),
-                    QMessageBox::Yes | QMessageBox::No, dialogParent(m_parent));
+    QMessageBox box(toQt(icon), ui(caption), ui(text), QMessageBox::Yes | QMessageBox::No,
+                    dialogParent(m_parent));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -13,10 +13,10 @@
 
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/gridcontrol.h"
+#include "app/widgets/uitext.h"
 #include "core/config/atomicfile.h"
 #include "core/link/commands.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {

@@ -9,12 +9,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/link/stationrules.h"
 #include "core/shell/login.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -67,7 +67,7 @@ void showAboutBox(QWidget *parent, const link::StationStatus &status) {
     const std::string maker = ProfileFile(kAnalystSettingsFile, true)
                                   .GetString("Spectavo", "OEM_LOGO", "Spectavo workstation", 100);
     const std::string prom = strings::trFormat("PROM Version  %X.%03X on %s", word >> 12, word & 0xFFF,
-                                              status.serialText.get().c_str());
+                                               status.serialText.get().c_str());
     QMessageBox::about(parent, ui("About Spectavo"),
                        ui("Spectavo Version 5.12") + QString::fromStdString("\n" + maker + "\n" + prom));
 }
@@ -77,8 +77,10 @@ bool showSwitchPointDialog(QWidget *parent, link::StationLink &link) {
     QDialog dialog(parent);
     dialog.setWindowTitle(ui("Set the switch point"));
     auto *form = new QFormLayout(&dialog);
-    form->addRow(ui("Minimum"), new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.minimum))));
-    form->addRow(ui("Maximum"), new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.maximum))));
+    form->addRow(ui("Minimum"),
+                 new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.minimum))));
+    form->addRow(ui("Maximum"),
+                 new QLabel(QString::fromStdString(link::formatSwitchPointField(limits.maximum))));
     auto *point = new QLineEdit(
         QString::fromStdString(link::formatSwitchPointField(link.status().switchPointNm.load())), &dialog);
     form->addRow(ui("New point"), point);

@@ -21,7 +21,9 @@ std::string desktopLocale() {
     return {};
 }
 
-std::string translateForCore(const char *english) { return ui(english).toStdString(); }
+std::string translateForCore(const char *english) {
+    return ui(english).toStdString();
+}
 
 bool loadProgramTranslation(QTranslator &translator, const std::string &language) {
     const QString name = QString::fromStdString("ZAV_Resource." + language);

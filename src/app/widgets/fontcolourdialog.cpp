@@ -8,8 +8,8 @@
 
 #include "app/widgets/colourbox.h"
 #include "app/widgets/fonts.h"
-#include "core/scan/chartstyle.h"
 #include "app/widgets/uitext.h"
+#include "core/scan/chartstyle.h"
 
 namespace spectavo::app {
 namespace {

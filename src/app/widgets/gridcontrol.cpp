@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include "app/widgets/uitext.h"
+
 namespace spectavo::app {
 
 GridTableAdapter::GridTableAdapter(grid::GridModel &grid, QObject *parent)
@@ -18,7 +20,11 @@ int GridTableAdapter::columnCount(const QModelIndex &parent) const {
 QVariant GridTableAdapter::data(const QModelIndex &index, int role) const {
     const int row = gridRow(index.row());
     const int column = gridColumn(index.column());
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    // Cells shown in the operator's language ("Pass", "Fail"); edited as stored, so that what is
+    // saved stays what the document holds.
+    if (role == Qt::DisplayRole)
+        return ui(m_grid.text(row, column));
+    if (role == Qt::EditRole)
         return QString::fromStdString(m_grid.text(row, column));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
@@ -33,7 +39,7 @@ QVariant GridTableAdapter::headerData(int section, Qt::Orientation orientation, 
     QStringList texts;
     if (orientation == Qt::Horizontal)
         for (int r = 0; r < m_grid.fixedRows(); ++r)
-            texts << QString::fromStdString(m_grid.text(r, gridColumn(section)));
+            texts << ui(m_grid.text(r, gridColumn(section))); // headings, in the operator's language
     else
         for (int c = 0; c < m_grid.fixedColumns(); ++c)
             texts << QString::fromStdString(m_grid.text(gridRow(section), c));

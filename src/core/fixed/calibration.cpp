@@ -53,7 +53,7 @@ int standardsNeeded(int methodIndex) {
 
 std::string calibrationMissingText(int methodIndex) {
     return strings::trFormat("Calibration not computed: it needs %d standards with different Abs(eff).",
-                            standardsNeeded(methodIndex));
+                             standardsNeeded(methodIndex));
 }
 
 std::optional<Calibration> fitCalibration(std::span<const float> effective,
@@ -92,7 +92,7 @@ void layoutConcentrationColumns(SampleTable &table, const FixedMethodRecord &met
         grid.setRightAligned(column, true);
     }
     if (unitHeader) {
-        grid.setText(0, effective, "Abs(eff)");
+        grid.setText(0, effective, SPECTAVO_TEXT("Abs(eff)"));
         grid.setText(0, effective + 1, *unitHeader);
     }
 }

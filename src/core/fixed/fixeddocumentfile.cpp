@@ -123,7 +123,8 @@ const DocumentFileNames &documentFileNames(MethodKind kind) {
     static const DocumentFileNames kNames[] = {
         {SPECTAVO_TEXT("Fixed points file(*.QUA);;Template file(*.QM)"), "QUA", "QM"},
         {SPECTAVO_TEXT("DNA/Protein measurement file(*.DNA);;DNA/Protein Method(*.DM)"), "DNA", "DM"},
-        {SPECTAVO_TEXT("Instrument Validity files(*.VAL);;Instrument Validity method files(*.VM)"), "VAL", "VM"},
+        {SPECTAVO_TEXT("Instrument Validity files(*.VAL);;Instrument Validity method files(*.VM)"), "VAL",
+         "VM"},
     };
     return kNames[static_cast<int>(kind)];
 }

@@ -12,7 +12,8 @@
 namespace spectavo::fixed {
 
 inline constexpr const char *kRowsCutOnImport = SPECTAVO_TEXT("Only the first 200 rows were imported.");
-inline constexpr const char *kImportTypeMismatch = SPECTAVO_TEXT("File type mismatched, please select another one.");
+inline constexpr const char *kImportTypeMismatch =
+    SPECTAVO_TEXT("File type mismatched, please select another one.");
 inline constexpr const char *kImportUnreadable =
     SPECTAVO_TEXT("The file from the instrument is in a form this program cannot read.");
 

@@ -166,7 +166,8 @@ private:
         }
         newPage();
         if (continued)
-            text(kReportFooterFont, m_left, m_top - m_metrics.textHeight(kReportFooterFont), strings::tr("Continued"));
+            text(kReportFooterFont, m_left, m_top - m_metrics.textHeight(kReportFooterFont),
+                 strings::tr("Continued"));
     }
 
     void writeRow(const std::vector<std::string> &row, const std::vector<int> &widths, int rowHeight,

@@ -136,7 +136,7 @@ void SampleTable::layoutFixedPoints(const FixedMethodRecord &method, bool withNa
     const int count = std::clamp(method.count, 1, method.capacity);
     m_grid.resize(kRows + 1, count + 1 + std::max(resultColumns, 0));
     m_grid.setFixed(1, 1);
-    m_grid.setText(0, 0, strings::tr("Sample name"));
+    m_grid.setText(0, 0, SPECTAVO_TEXT("Sample name"));
     m_grid.setColumnWidthTwips(0, kNameWidthTwips);
     m_grid.setRightAligned(0, false);
     for (int column = 1; column <= count; ++column) {

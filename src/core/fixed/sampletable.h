@@ -17,7 +17,8 @@ namespace spectavo::fixed {
 class SampleTable {
 public:
     static constexpr int kRows = 200;
-    static constexpr const char *kFull = SPECTAVO_TEXT("The table is full (200 samples). Save it and start a new document.");
+    static constexpr const char *kFull =
+        SPECTAVO_TEXT("The table is full (200 samples). Save it and start a new document.");
     static constexpr const char *kSelectSample = SPECTAVO_TEXT("Please select the sample name.\nTry again!");
     static constexpr const char *kDeleteQuestion = SPECTAVO_TEXT("To delete the selected sample?");
     // What a document cell gives back of a name.

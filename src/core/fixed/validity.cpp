@@ -79,7 +79,7 @@ void layoutValidityTable(SampleTable &table, const FixedMethodRecord &method, co
     if (test == kPhotometricTest) {
         grid.setText(0, 1, absorbanceMode ? "Abs(Std.)" : "T%(Std.)");
     } else {
-        grid.setText(0, 1, strings::tr("Peak Detected"));
+        grid.setText(0, 1, SPECTAVO_TEXT("Peak Detected"));
     }
     grid.setText(0, 2, absorbanceMode ? "Abs(Detected)" : "T%(Detected)");
     grid.setText(0, 3, "Difference");

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/strings/translation.h"
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include "core/strings/translation.h"
 
 namespace spectavo::link {
 
@@ -27,7 +27,8 @@ inline int gridIndexOf(double start, double step, std::size_t count, std::uint32
 }
 
 // What the operator is told when a measurement ends with points that never arrived (missing, total).
-inline constexpr const char *kPointsMissing = SPECTAVO_TEXT("%d of %d points did not arrive; they are shown as 0.");
+inline constexpr const char *kPointsMissing =
+    SPECTAVO_TEXT("%d of %d points did not arrive; they are shown as 0.");
 
 // A spectrum being scanned. Points arrive from the highest wavelength down, each with its
 // wavelength: the link stores a point at the grid index of its wavelength, and moves the fill cursor

@@ -89,7 +89,8 @@ bool StationLink::LoadHubDriverNamed(const std::string &configuredName, const ch
     std::optional<HubBinding> binding = bindHub(*library);
     if (!binding) {
         if (m_messages)
-            m_messages->showLinkMessage(caption, SPECTAVO_TEXT("Couldn't find all ZAV_CommDrv entry points we needed."));
+            m_messages->showLinkMessage(
+                caption, SPECTAVO_TEXT("Couldn't find all ZAV_CommDrv entry points we needed."));
         return false;
     }
     m_library = std::move(library);

@@ -106,12 +106,20 @@ std::string DataFileContent::shortFileNote() const {
 
 const std::vector<DataFileFormat> &dataFileFormats() {
     static const std::vector<DataFileFormat> formats = {
-        {"spectrum", {"sca"}, SPECTAVO_TEXT("wavelength scan spectra(*.sca)"), readSpectrum, writeSpectrumOnly},
+        {"spectrum",
+         {"sca"},
+         SPECTAVO_TEXT("wavelength scan spectra(*.sca)"),
+         readSpectrum,
+         writeSpectrumOnly},
         {"older spectrum", {"wav"}, SPECTAVO_TEXT("Previous Data Format(*.wav)"), readSpectrum, nullptr},
         {"time scan", {"kin"}, SPECTAVO_TEXT("kinetics analysis spectra(*.kin)"), readCurve, writeCurveOnly},
         {"data lines", {"txt"}, SPECTAVO_TEXT("Text file(*.txt)"), nullptr, writeNative},
         {"CSV", {"csv"}, SPECTAVO_TEXT("Comma-separated values(*.csv)"), readExchange<parseCsv>, writeCsv},
-        {"JCAMP-DX", {"jdx", "dx"}, SPECTAVO_TEXT("JCAMP-DX spectra(*.jdx *.dx)"), readExchange<parseJcamp>, writeJcamp},
+        {"JCAMP-DX",
+         {"jdx", "dx"},
+         SPECTAVO_TEXT("JCAMP-DX spectra(*.jdx *.dx)"),
+         readExchange<parseJcamp>,
+         writeJcamp},
     };
     return formats;
 }

@@ -39,10 +39,12 @@ BlockOrigin informationBlockOrigin(int pageWidth, int pageHeight, int dataFontHe
 std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum, const SpectrumPrintSettings &s) {
     std::vector<InformationLine> lines;
     if (s.range)
-        lines.push_back({strings::tr("Scan Range:"), strings::formatC("%.1f-%.1fnm", static_cast<double>(spectrum.start),
-                                                         static_cast<double>(spectrum.end))});
+        lines.push_back(
+            {strings::tr("Scan Range:"), strings::formatC("%.1f-%.1fnm", static_cast<double>(spectrum.start),
+                                                          static_cast<double>(spectrum.end))});
     if (s.step)
-        lines.push_back({strings::tr("Scan Step:"), strings::formatC("%.1fnm", static_cast<double>(spectrum.step))});
+        lines.push_back(
+            {strings::tr("Scan Step:"), strings::formatC("%.1fnm", static_cast<double>(spectrum.step))});
     if (s.filter)
         lines.push_back({strings::tr("Scan Filter:"), strings::formatC("%d", spectrum.filter)});
     if (s.operatorLine)

@@ -13,7 +13,8 @@ struct AccessorySettings {
     static constexpr int kCells = 8;
     static constexpr const char *kCellsFile = "..\\config\\tarvesta.zav.acc.cells.ini";
     static constexpr const char *kSipperFile = "..\\config\\tarvesta.zav.acc.autosipper.ini";
-    static constexpr const char *kNoCellChosen = SPECTAVO_TEXT("You should choose ONE CELL at least.\nTry again.");
+    static constexpr const char *kNoCellChosen =
+        SPECTAVO_TEXT("You should choose ONE CELL at least.\nTry again.");
 
     std::array<int, kCells> cellInstalled{};
     std::array<std::string, kCells> cellName;

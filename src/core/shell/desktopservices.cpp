@@ -17,11 +17,12 @@ std::string helpPagePath(const std::string &programDirectory, int commandId) {
 }
 
 const std::vector<HelpTopic> &helpTopics() {
-    static const std::vector<HelpTopic> topics = {{kCmdHelpMaintenance, SPECTAVO_TEXT("How to &Maintenance")},
-                                                  {kCmdHelpReplacement, SPECTAVO_TEXT("How to &Replacement")},
-                                                  {kCmdHelpQuantitative, SPECTAVO_TEXT("&Quantitaive or multiwavelength")},
-                                                  {kCmdHelpWaveScan, SPECTAVO_TEXT("&Wavelength scanning")},
-                                                  {kCmdHelpTimeScan, SPECTAVO_TEXT("&Time scanning (Kinetic analysis)")}};
+    static const std::vector<HelpTopic> topics = {
+        {kCmdHelpMaintenance, SPECTAVO_TEXT("How to &Maintenance")},
+        {kCmdHelpReplacement, SPECTAVO_TEXT("How to &Replacement")},
+        {kCmdHelpQuantitative, SPECTAVO_TEXT("&Quantitaive or multiwavelength")},
+        {kCmdHelpWaveScan, SPECTAVO_TEXT("&Wavelength scanning")},
+        {kCmdHelpTimeScan, SPECTAVO_TEXT("&Time scanning (Kinetic analysis)")}};
     return topics;
 }
 

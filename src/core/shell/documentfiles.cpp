@@ -10,11 +10,26 @@ namespace spectavo::shell {
 
 const std::vector<DocumentKindInfo> &documentKinds() {
     static const std::vector<DocumentKindInfo> kinds = {
-        {DocumentKind::FixedPoints, SPECTAVO_TEXT("Fixed Points Measurement"), SPECTAVO_TEXT("New &Fixed Points"), {"qua", "qm", "fix"}},
-        {DocumentKind::WavelengthScan, SPECTAVO_TEXT("Wavelength Scan Measurement"), SPECTAVO_TEXT("New &Wavelength Scan"), {"sca", "wav"}},
-        {DocumentKind::TimeScan, SPECTAVO_TEXT("Time Scan Measurement"), SPECTAVO_TEXT("New &Time Scan"), {"kin", "tim"}},
-        {DocumentKind::DnaProtein, SPECTAVO_TEXT("DNA/Protein measurement"), SPECTAVO_TEXT("New &DNA/Protein"), {"dna", "dm"}},
-        {DocumentKind::Validity, SPECTAVO_TEXT("Instrument Validity"), SPECTAVO_TEXT("New Instrument &Validity"), {"val", "vm"}},
+        {DocumentKind::FixedPoints,
+         SPECTAVO_TEXT("Fixed Points Measurement"),
+         SPECTAVO_TEXT("New &Fixed Points"),
+         {"qua", "qm", "fix"}},
+        {DocumentKind::WavelengthScan,
+         SPECTAVO_TEXT("Wavelength Scan Measurement"),
+         SPECTAVO_TEXT("New &Wavelength Scan"),
+         {"sca", "wav"}},
+        {DocumentKind::TimeScan,
+         SPECTAVO_TEXT("Time Scan Measurement"),
+         SPECTAVO_TEXT("New &Time Scan"),
+         {"kin", "tim"}},
+        {DocumentKind::DnaProtein,
+         SPECTAVO_TEXT("DNA/Protein measurement"),
+         SPECTAVO_TEXT("New &DNA/Protein"),
+         {"dna", "dm"}},
+        {DocumentKind::Validity,
+         SPECTAVO_TEXT("Instrument Validity"),
+         SPECTAVO_TEXT("New Instrument &Validity"),
+         {"val", "vm"}},
     };
     return kinds;
 }

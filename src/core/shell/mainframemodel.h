@@ -65,7 +65,8 @@ public:
     std::vector<TimerStart> relink();
 
     // Lamps: the D2 lamp needs a warm-up, reported to the operator with this text.
-    static constexpr const char *kWarmupMessage = SPECTAVO_TEXT("The lights is stable 30 seconds after you turn on D2.");
+    static constexpr const char *kWarmupMessage =
+        SPECTAVO_TEXT("The lights is stable 30 seconds after you turn on D2.");
     std::optional<TimerStart> switchD2Lamp(bool *showWarmupMessage);
     void switchWLamp();
     void setPhotometricMode(bool absorbance);

@@ -24,11 +24,16 @@ constexpr std::size_t kMaxColumns = 4;
 } // namespace
 
 StatusWindowModel::StatusWindowModel() {
-    const char *labels[kFields] = {
-        SPECTAVO_TEXT("Number of sample cells"), SPECTAVO_TEXT("Automatic multicells"),       SPECTAVO_TEXT("Auto Sipper"),
-        SPECTAVO_TEXT("Color filter assembly"),  SPECTAVO_TEXT("Wavelength driven assembly"), SPECTAVO_TEXT("Status of ADCs"),
-        SPECTAVO_TEXT("Energy of D2 lamp"),      SPECTAVO_TEXT("Energy of W lamp"),           SPECTAVO_TEXT("Wavelength calibration(656.1nm)"),
-        SPECTAVO_TEXT("Status of Power")};
+    const char *labels[kFields] = {SPECTAVO_TEXT("Number of sample cells"),
+                                   SPECTAVO_TEXT("Automatic multicells"),
+                                   SPECTAVO_TEXT("Auto Sipper"),
+                                   SPECTAVO_TEXT("Color filter assembly"),
+                                   SPECTAVO_TEXT("Wavelength driven assembly"),
+                                   SPECTAVO_TEXT("Status of ADCs"),
+                                   SPECTAVO_TEXT("Energy of D2 lamp"),
+                                   SPECTAVO_TEXT("Energy of W lamp"),
+                                   SPECTAVO_TEXT("Wavelength calibration(656.1nm)"),
+                                   SPECTAVO_TEXT("Status of Power")};
     for (std::size_t i = 0; i < kFields; ++i)
         m_fields[i] = {labels[i], ""};
 }
@@ -36,12 +41,17 @@ StatusWindowModel::StatusWindowModel() {
 void StatusWindowModel::refresh(const link::StationStatus &status) {
     const int cells = status.cellCount.load();
     const int multicell = status.multicellStatus.load();
-    m_fields[0].second = cells < 2 || multicell != 1 ? SPECTAVO_TEXT("Only 1") : strings::formatC("%d", cells);
+    m_fields[0].second =
+        cells < 2 || multicell != 1 ? SPECTAVO_TEXT("Only 1") : strings::formatC("%d", cells);
     if (known(multicell))
-        m_fields[1].second = multicell == -1 ? SPECTAVO_TEXT("Not installed") : multicell == 0 ? SPECTAVO_TEXT("False") : SPECTAVO_TEXT("OK");
+        m_fields[1].second = multicell == -1  ? SPECTAVO_TEXT("Not installed")
+                             : multicell == 0 ? SPECTAVO_TEXT("False")
+                                              : SPECTAVO_TEXT("OK");
     const int sipper = status.sipperStatus.load();
     if (known(sipper))
-        m_fields[2].second = sipper == -1 ? SPECTAVO_TEXT("Not installed") : sipper == 0 ? SPECTAVO_TEXT("False") : SPECTAVO_TEXT("Installed");
+        m_fields[2].second = sipper == -1  ? SPECTAVO_TEXT("Not installed")
+                             : sipper == 0 ? SPECTAVO_TEXT("False")
+                                           : SPECTAVO_TEXT("Installed");
     const int assemblies[] = {status.filterStatus.load(),  status.wavelengthDriveStatus.load(),
                               status.adcStatus.load(),     status.d2EnergyStatus.load(),
                               status.wEnergyStatus.load(), status.wavelengthCalStatus.load()};
@@ -50,7 +60,9 @@ void StatusWindowModel::refresh(const link::StationStatus &status) {
             m_fields[3 + i].second = assemblyText(assemblies[i]);
     const int power = status.powerStatus.load();
     if (known(power))
-        m_fields[9].second = power == -1 ? SPECTAVO_TEXT("Unknown") : power == 0 ? SPECTAVO_TEXT("Low!") : SPECTAVO_TEXT("OK");
+        m_fields[9].second = power == -1  ? SPECTAVO_TEXT("Unknown")
+                             : power == 0 ? SPECTAVO_TEXT("Low!")
+                                          : SPECTAVO_TEXT("OK");
 }
 
 DarkCurrentTable::DarkCurrentTable(int channels) {

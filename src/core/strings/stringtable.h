@@ -65,7 +65,8 @@ const char *text(int id);
 const char *bootStateText(int state);
 
 // Fixed texts without a table id.
-inline constexpr const char *kLinkRefusesCommands = SPECTAVO_TEXT("The instrument link does not accept commands.");
+inline constexpr const char *kLinkRefusesCommands =
+    SPECTAVO_TEXT("The instrument link does not accept commands.");
 inline constexpr const char *kError = "Error";
 inline constexpr const char *kStopEventFailed = "CreateEvent failed.";
 // The message-queue processing thread cannot be created.

@@ -48,7 +48,9 @@ std::string conversionsOf(std::string_view pattern) {
 
 } // namespace
 
-void setTextTranslator(TextTranslator translator) { g_translator.store(translator); }
+void setTextTranslator(TextTranslator translator) {
+    g_translator.store(translator);
+}
 
 std::string tr(const char *english) {
     const TextTranslator translator = g_translator.load();
@@ -58,7 +60,9 @@ std::string tr(const char *english) {
     return translated.empty() ? std::string(english) : translated;
 }
 
-std::string tr(const std::string &english) { return tr(english.c_str()); }
+std::string tr(const std::string &english) {
+    return tr(english.c_str());
+}
 
 bool sameConversions(std::string_view first, std::string_view second) {
     return conversionsOf(first) == conversionsOf(second);

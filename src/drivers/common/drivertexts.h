@@ -7,6 +7,8 @@ namespace spectavo::drivers {
 
 // A text of a driver's setup panel in the operator's language: the workstation's translation holds the
 // drivers' texts too, in its one context.
-inline QString ui(const char *english) { return QCoreApplication::translate("Spectavo", english); }
+inline QString ui(const char *english) {
+    return QCoreApplication::translate("Spectavo", english);
+}
 
 } // namespace spectavo::drivers

@@ -4,8 +4,8 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-#include "drivers/common/drivertexts.h"
 #include "core/config/profilefile.h"
+#include "drivers/common/drivertexts.h"
 #include "drivers/rs232/rs232hub.h"
 
 namespace spectavo::drivers {

@@ -7,9 +7,9 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "drivers/common/drivertexts.h"
 #include "core/config/profilefile.h"
 #include "core/strings/translation.h"
+#include "drivers/common/drivertexts.h"
 #include "sim/samples.h"
 #include "sim/simsettings.h"
 

@@ -34,7 +34,8 @@ int check(const std::filesystem::path &sources, const QString &name) {
         std::fprintf(stderr, "spectavo-texts: cannot read %s\n", qPrintable(name));
         return 1;
     }
-    const std::vector<QString> faults = spectavo::texts::catalogueFaults(spectavo::texts::gatherTexts(sources), file);
+    const std::vector<QString> faults =
+        spectavo::texts::catalogueFaults(spectavo::texts::gatherTexts(sources), file);
     for (const QString &fault : faults)
         std::printf("%s\n", qPrintable(fault));
     return faults.empty() ? 0 : 1;

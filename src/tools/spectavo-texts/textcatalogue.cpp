@@ -86,7 +86,8 @@ qsizetype accelerators(const QString &text) {
 std::vector<SourceText> textsInSource(const QString &contents, const QString &file) {
     static const QRegularExpression marker(
         QStringLiteral(R"re((?<![A-Za-z0-9_])(?:ui|tr|trFormat|SPECTAVO_TEXT)\(\s*(?="))re"));
-    static const QRegularExpression menu(QStringLiteral(R"re(addMenuCommand\([^,;()]+(?:\([^()]*\))?,\s*(?="))re"));
+    static const QRegularExpression menu(
+        QStringLiteral(R"re(addMenuCommand\([^,;()]+(?:\([^()]*\))?,\s*(?="))re"));
     std::vector<SourceText> texts;
     for (const QRegularExpression *pattern : {&marker, &menu}) {
         for (const QRegularExpressionMatch &m : pattern->globalMatch(contents)) {

@@ -11,10 +11,10 @@
 
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmemo.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {

@@ -117,8 +117,8 @@ void drawCalibration(QPainter &painter, const QuanChartScene &scene, const fixed
         painter.setPen(print ? scene.colours[Font::kTickFont] : scene.colours[Font::kParameterFont]);
         const double x = plot.left + 10;
         const double ascent = QFontMetricsF(scene.fonts[Font::kParameterFont], painter.device()).ascent();
-        const std::string lines[] = {fixed::formulaText(method), fixed::correlationText(method), strings::tr("o : Sample"),
-                                     strings::tr("+ : Standard")};
+        const std::string lines[] = {fixed::formulaText(method), fixed::correlationText(method),
+                                     strings::tr("o : Sample"), strings::tr("+ : Standard")};
         for (int i = 0; i < 4; ++i)
             painter.drawText(QPointF(x, plot.top + 10 + 18 * i + ascent), QString::fromStdString(lines[i]));
     }

@@ -13,9 +13,9 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/fontcolourdialog.h"
 #include "app/widgets/fonts.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/fixedmethod.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -37,7 +37,7 @@ void CQuanCurveSettings::buildControls() {
     auto *layout = new QHBoxLayout(this);
     auto *ranges = new QGroupBox(ui("Scales"), this);
     auto *grid = new QGridLayout(ranges);
-    const auto addField = [&](const char *label, const char *name, int row, int column) {
+    const auto addField = [&](const QString &label, const char *name, int row, int column) {
         auto *field = new QLineEdit(ranges);
         field->setObjectName(name);
         field->setMaximumWidth(100);
@@ -52,8 +52,8 @@ void CQuanCurveSettings::buildControls() {
     m_automatic = new QCheckBox(ui("Automatic Setting"), ranges);
     m_automatic->setObjectName("automatic");
     grid->addWidget(m_automatic, 2, 0, 1, 4);
-    m_xStep = addField("X Interval", "xStep", 3, 0);
-    m_yStep = addField("Y Interval", "yStep", 3, 2);
+    m_xStep = addField(ui("X Interval"), "xStep", 3, 0);
+    m_yStep = addField(ui("Y Interval"), "yStep", 3, 2);
     auto *unitRow = new QHBoxLayout;
     m_unit = new QComboBox(ranges);
     m_unit->setObjectName("unit");

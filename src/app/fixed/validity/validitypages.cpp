@@ -12,10 +12,10 @@
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmemo.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -165,7 +165,8 @@ bool CGlpGmpMethod::takeData() {
         if (used == 0 || used != text.size()) {
             if (!m_reporting && m_standards[i]->isEnabled()) {
                 m_reporting = true;
-                messages().show("Spectavo", SPECTAVO_TEXT("Enter a number."), shell::MessageService::Icon::Warning);
+                messages().show("Spectavo", SPECTAVO_TEXT("Enter a number."),
+                                shell::MessageService::Icon::Warning);
                 m_standards[i]->setFocus();
                 m_reporting = false;
                 return false;
@@ -287,7 +288,8 @@ bool CGlpGmpSample::MeasureRow(int, std::optional<QString>, bool autoClose, std:
 
 void CGlpGmpSample::measurePhotometric(bool autoClose, std::function<void(bool)> done) {
     const fixed::FixedMethodRecord &record = method().record();
-    auto *readout = new CFixedReadOut(m_view.program(), fixed::readoutPointsOf(record), this, ui(kReadoutTitle));
+    auto *readout =
+        new CFixedReadOut(m_view.program(), fixed::readoutPointsOf(record), this, ui(kReadoutTitle));
     readout->setAutoClose(autoClose);
     connect(readout, &QDialog::finished, this, [this, readout, done = std::move(done)](int result) {
         readout->deleteLater();

@@ -5,11 +5,11 @@
 #include "app/scan/scanlistview.h"
 #include "app/scan/time/kineview.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/scan/time/kinefile.h"
 #include "core/shell/sharedsettings.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 

@@ -8,8 +8,8 @@
 #include "app/scan/scanlistview.h"
 #include "app/scan/time/kineframe.h"
 #include "app/scan/time/kineview.h"
-#include "core/scan/chartstyle.h"
 #include "app/widgets/uitext.h"
+#include "core/scan/chartstyle.h"
 
 namespace spectavo::app {
 namespace {

@@ -7,6 +7,7 @@
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
+#include "app/widgets/uitext.h"
 #include "core/config/atomicfile.h"
 #include "core/link/commands.h"
 #include "core/link/storedrecords.h"
@@ -15,7 +16,6 @@
 #include "core/scan/time/kinefile.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {
@@ -86,7 +86,8 @@ void CKineFrame::openInstrumentFile() {
 
 bool CKineFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
     if (choice.typeIndex != kStoredTimeScan) {
-        messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."), Icon::Stop);
+        messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."),
+                        Icon::Stop);
         return false;
     }
     m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
@@ -112,7 +113,8 @@ void CKineFrame::acceptArrivedFile() {
         return;
     }
     if (!decoded) {
-        messages().show("Spectavo", SPECTAVO_TEXT("The instrument's file is not a time scan this program can read."),
+        messages().show("Spectavo",
+                        SPECTAVO_TEXT("The instrument's file is not a time scan this program can read."),
                         Icon::Error);
         return;
     }
@@ -145,7 +147,7 @@ bool CKineFrame::confirmClose() {
         if (m_curves.at(i).acquiring.load()) {
             messages().show("Spectavo",
                             strings::trFormat("%s has not completed. This window should not be closed.",
-                                             m_curves.at(i).sampleName().c_str()),
+                                              m_curves.at(i).sampleName().c_str()),
                             Icon::Information);
             return false;
         }

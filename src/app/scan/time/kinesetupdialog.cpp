@@ -11,9 +11,9 @@
 #include <QSpinBox>
 
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/strings/cformat.h"
-#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 

@@ -43,12 +43,13 @@ public:
 // run the window drives cell by cycle, the remote start, and their ends. Runs on the window's thread.
 class KineAcquisition {
 public:
-    static constexpr const char *kCompleted = SPECTAVO_TEXT("Time scan completed, please continue your work.");
+    static constexpr const char *kCompleted =
+        SPECTAVO_TEXT("Time scan completed, please continue your work.");
     static constexpr const char *kBroken = SPECTAVO_TEXT("Time scan has been broken.");
     static constexpr const char *kFellBehind =
         SPECTAVO_TEXT("%d points repeat the previous reading because sampling fell behind.");
-    static constexpr const char *kUnusableSetup =
-        SPECTAVO_TEXT("The time scan's settings hold no usable step or total time. Open the setup and confirm it.");
+    static constexpr const char *kUnusableSetup = SPECTAVO_TEXT(
+        "The time scan's settings hold no usable step or total time. Open the setup and confirm it.");
     static constexpr float kMinimumCycleStep = 30.0f;
     static constexpr int kSettleMilliseconds = 2000;
 

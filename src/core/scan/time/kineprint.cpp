@@ -29,14 +29,18 @@ std::vector<InformationLine> kineInformationLines(const CKineSpectrum &curve,
                                                   const SpectrumPrintSettings &s) {
     std::vector<InformationLine> lines;
     if (s.wavelength)
-        lines.push_back({strings::tr("Wavelength:"), strings::formatC("%.1fnm", static_cast<double>(curve.wavelength))});
+        lines.push_back(
+            {strings::tr("Wavelength:"), strings::formatC("%.1fnm", static_cast<double>(curve.wavelength))});
     if (s.range)
         lines.push_back({strings::tr("Total Time:"), strings::formatC("%ds", curve.totalTime)});
     if (s.step)
-        lines.push_back({strings::tr("Scan Step:"), strings::formatC("%.1fs", static_cast<double>(curve.step))});
+        lines.push_back(
+            {strings::tr("Scan Step:"), strings::formatC("%.1fs", static_cast<double>(curve.step))});
     if (curve.printRate != 0) {
-        lines.push_back({strings::tr("Begin Time:"), strings::formatC("%.1fs", static_cast<double>(curve.beginTime))});
-        lines.push_back({strings::tr("End Time:"), strings::formatC("%.1fs", static_cast<double>(curve.endTime))});
+        lines.push_back(
+            {strings::tr("Begin Time:"), strings::formatC("%.1fs", static_cast<double>(curve.beginTime))});
+        lines.push_back(
+            {strings::tr("End Time:"), strings::formatC("%.1fs", static_cast<double>(curve.endTime))});
         lines.push_back({strings::tr("Factor:"), strings::formatC("%e", static_cast<double>(curve.factor))});
         lines.push_back({"I.U:", strings::formatC("%e", static_cast<double>(curve.rateResult))});
         lines.push_back({"R:", strings::formatC("%e", static_cast<double>(curve.r))});

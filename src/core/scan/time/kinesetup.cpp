@@ -32,13 +32,13 @@ std::size_t initialStepChoice(const std::vector<std::string> &choices, float ste
 KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimits &limits) {
     if (!(values.wavelength >= limits.wavelengthMin && values.wavelength <= limits.wavelengthMax))
         return {std::nullopt, strings::trFormat("Please enter a number between %g and %g.",
-                                               static_cast<double>(limits.wavelengthMin),
-                                               static_cast<double>(limits.wavelengthMax))};
+                                                static_cast<double>(limits.wavelengthMin),
+                                                static_cast<double>(limits.wavelengthMax))};
     const float step = stepOfChoice(values.stepText);
     // A hand-edited choice may hold anything: only a step a scan can keep is taken.
     if (!(step > 0.0f && step <= static_cast<float>(kMaxTotalTime)))
         return {std::nullopt, strings::trFormat("The step \"%s\" is not a number of seconds from 0 to %d.",
-                                               values.stepText.c_str(), kMaxTotalTime)};
+                                                values.stepText.c_str(), kMaxTotalTime)};
     const int minimum = static_cast<int>(step + 0.5f);
     std::size_t consumed = 0;
     const long long total = strings::scanIntC(values.totalTime, &consumed);

@@ -67,7 +67,7 @@ std::optional<std::string> rateRangeRefusal(const SpectrumSheet::Rate &rate) {
     if (inside(rate.begin) && inside(rate.end))
         return std::nullopt;
     return strings::trFormat("Please enter a number between %g and %g.", 0.0,
-                            static_cast<double>(rate.totalTime));
+                             static_cast<double>(rate.totalTime));
 }
 
 bool applyRateFields(CKineSpectrum &curve, const SpectrumSheet::Rate &rate) {
