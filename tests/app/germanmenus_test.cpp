@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTableView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -89,6 +90,9 @@ QStringList visibleTexts(QWidget *window) {
         else if (auto *combo = qobject_cast<QComboBox *>(widget))
             for (int i = 0; i < combo->count(); ++i)
                 add(combo->itemText(i));
+        else if (auto *table = qobject_cast<QTableView *>(widget); table && table->model())
+            for (int i = 0; i < table->model()->columnCount(); ++i)
+                add(table->model()->headerData(i, Qt::Horizontal).toString());
         else if (auto *tree = qobject_cast<QTreeWidget *>(widget))
             for (int i = 0; i < tree->columnCount(); ++i)
                 add(tree->headerItem()->text(i));
