@@ -1,10 +1,11 @@
 #include "app/scan/scanlistview.h"
-#include "app/widgets/uitext.h"
 
 #include <QHeaderView>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
+
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {

@@ -1,5 +1,4 @@
 #include "app/shell/filemanagementdialog.h"
-#include "app/widgets/uitext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 

@@ -1,9 +1,10 @@
 #include "app/widgets/filechooser.h"
-#include "app/widgets/uitext.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
+
+#include "app/widgets/uitext.h"
 
 namespace spectavo::app {
 namespace {

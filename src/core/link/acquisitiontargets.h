@@ -1,12 +1,13 @@
 #pragma once
 
-#include "core/strings/translation.h"
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+
+#include "core/strings/translation.h"
 
 namespace spectavo::link {
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/strings/translation.h"
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
+
+#include "core/strings/translation.h"
 
 namespace spectavo::link {
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/strings/translation.h"
 #include <string>
 #include <vector>
+
+#include "core/strings/translation.h"
 
 namespace spectavo::shell {
 

@@ -1,9 +1,11 @@
 #pragma once
+
 #include "core/strings/translation.h"
 
 // The operator-visible texts. Texts with a table id are looked up by that id, so that a translation
 // file can replace them; the application layer translates the English text returned here. Texts
-// without an id are named constants below and are shown as they stand.
+// without an id are named constants below: the marked ones are translated where they are shown, the
+// receive thread's own failures are shown as they stand.
 namespace spectavo::strings {
 
 enum StringId : int {
