@@ -4,13 +4,8 @@
 # links, and at exit writes its settings and the instrument's state into that folder, and nothing
 # into the installation. Run through tests/app/run_under_wm.sh.
 set -euo pipefail
-build=$1
-stage=$(mktemp -d)
-trap 'chmod -R u+w "$stage"; rm -rf "$stage"' EXIT
-DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
-tree=$stage/usr
+source "$(dirname "${BASH_SOURCE[0]}")/staging.sh" "$1"
 chmod -R a-w "$tree"
-fingerprint() { (cd "$tree" && find . -type f -exec sha256sum {} + | sort; find . | sort); }
 before=$(fingerprint)
 home=$stage/home
 folder=$home/.config/spectavo

@@ -3,11 +3,7 @@
 # instrument by an operator whose home is empty: the settings appear in the operator's own folder,
 # nothing in the installation changes, and a second run reads the operator's settings back.
 set -euo pipefail
-build=$1
-stage=$(mktemp -d)
-trap 'chmod -R u+w "$stage"; rm -rf "$stage"' EXIT
-DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
-tree=$stage/usr
+source "$(dirname "${BASH_SOURCE[0]}")/staging.sh" "$1"
 for installed in bin/spectavo bin/spectavo-cli bin/photrak-sim lib/spectavo/drivers/tarvesta.zav.comm.sim.so \
     share/spectavo/config/tarvesta.zav.comm.ini share/spectavo/help share/applications/spectavo.desktop \
     share/metainfo/spectavo.metainfo.xml share/mime/packages/spectavo.xml \
@@ -19,7 +15,6 @@ done
 zgrep -q '^\.SH DESCRIPTION' "$tree/share/man/man1/spectavo-cli.1.gz" || { echo "the man page has no description"; exit 1; }
 zgrep -q 'kinetics --wl WL' "$tree/share/man/man1/spectavo-cli.1.gz" || { echo "the man page is not the --help text"; exit 1; }
 chmod -R a-w "$tree"
-fingerprint() { (cd "$tree" && find . -type f -exec sha256sum {} + | sort; find . | sort); }
 before=$(fingerprint)
 home=$stage/home
 mkdir -p "$home"
