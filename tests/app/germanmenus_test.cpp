@@ -7,12 +7,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
@@ -146,6 +149,12 @@ TEST_F(GermanDesktopTest, MenusPanesTitlesAndMessagesReadGerman) {
     const QStringList withTimeScan = textsOf(frame.menuBar()->actions());
     EXPECT_TRUE(withTimeScan.contains("&Kurve")) << withTimeScan.join(", ").toStdString();
     EXPECT_TRUE(withTimeScan.contains("&Messen")) << withTimeScan.join(", ").toStdString();
+
+    // The toolkit's standard buttons too, where the desktop has the toolkit's translations.
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+    }
 
     // The core's own texts, formatted ones too, come through the same translation.
     EXPECT_EQ(strings::tr("Time scan has been broken."), "Die Zeitmessung wurde abgebrochen.");
