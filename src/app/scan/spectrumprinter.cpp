@@ -141,7 +141,10 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
         scan::informationBlockOrigin(page.width(), page.height(), lineHeight, titleHeight);
     const int x = page.left() + block.x;
     int y = page.top() + block.y;
-    const int valueX = x + metrics.horizontalAdvance(QString::fromStdString(m_record.widestLabel));
+    const int valueX =
+        x + scan::informationValueOffset(m_record.information, [&metrics](const std::string &text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text));
+        });
     for (const scan::InformationLine &line : m_record.information) {
         painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromStdString(line.label));
         if (!line.value.empty())

@@ -23,8 +23,6 @@ namespace spectavo::app {
 struct PrintedRecord {
     std::vector<scan::InformationLine> information;
     std::vector<scan::DataRowTexts> rows;
-    // The widest label of the block: the values start behind it.
-    std::string widestLabel = "Scan Range:";
 };
 PrintedRecord printedRecordOf(const CWaveSpectrum &spectrum, const scan::SpectrumPrintSettings &settings,
                               const scan::CDisplayRange &range, bool absorbance);

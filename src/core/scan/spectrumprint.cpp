@@ -1,5 +1,6 @@
 #include "core/scan/spectrumprint.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/scan/chartlayout.h"
@@ -34,6 +35,15 @@ BlockOrigin informationBlockOrigin(int pageWidth, int pageHeight, int dataFontHe
     if (pageWidth < pageHeight)
         return {pageWidth / 10, pageHeight / 2 + std::abs(dataFontHeight) / 2};
     return {8 * pageWidth / 10, std::abs(titleFontHeight * 3 / 2)};
+}
+
+int informationValueOffset(const std::vector<InformationLine> &lines,
+                           const std::function<int(const std::string &)> &widthOf) {
+    int widest = 0;
+    for (const InformationLine &line : lines)
+        if (!line.value.empty())
+            widest = std::max(widest, widthOf(line.label + " "));
+    return widest;
 }
 
 std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum, const SpectrumPrintSettings &s) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ struct BlockOrigin {
     friend bool operator==(const BlockOrigin &, const BlockOrigin &) = default;
 };
 BlockOrigin informationBlockOrigin(int pageWidth, int pageHeight, int dataFontHeight, int titleFontHeight);
+
+// How far right of the labels the values start: a blank behind the widest label, so that no value
+// touches its label in any language. widthOf measures a text in the data font.
+int informationValueOffset(const std::vector<InformationLine> &lines,
+                           const std::function<int(const std::string &)> &widthOf);
 
 std::vector<InformationLine> informationLines(const CWaveSpectrum &spectrum,
                                               const SpectrumPrintSettings &settings);

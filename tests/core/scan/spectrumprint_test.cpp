@@ -70,6 +70,20 @@ TEST(SpectrumPrint, OnlyPointsInsideTheChartAndThroughTheListFilter) {
     EXPECT_EQ(row.value, "31.62") << "10^(2 - 0.5) percent";
 }
 
+// Values start one blank behind the widest label that has a value, so a longer translated label
+// ("Schrittweite:") pushes them right instead of running into them; memo rows do not count.
+TEST(SpectrumPrint, ValuesStartABlankBehindTheWidestLabel) {
+    const auto characters = [](const std::string &text) { return static_cast<int>(text.size()) * 10; };
+    EXPECT_EQ(informationValueOffset({{"Scan Range:", "200.0-800.0nm"}, {"Operator:", "Ann"}}, characters),
+              120);
+    EXPECT_EQ(informationValueOffset({{"Scanbereich:", "200.0-800.0nm"},
+                                      {"Schrittweite:", "1.0nm"},
+                                      {"A memo row that is much wider than any label", ""}},
+                                     characters),
+              140);
+    EXPECT_EQ(informationValueOffset({}, characters), 0);
+}
+
 TEST(SpectrumPrint, InformationBlockAndMemoRows) {
     CWaveSpectrum spectrum = rampSpectrum();
     spectrum.filter = 2;

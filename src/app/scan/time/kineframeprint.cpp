@@ -20,7 +20,6 @@ std::unique_ptr<SpectrumPrinter> CKineFrame::makePrinter() const {
     record.information = scan::kineInformationLines(*current, settings);
     for (std::size_t point : scan::kinePrintedPoints(*current, m_display.range()))
         record.rows.push_back(scan::kineDataRowTexts(*current, point, m_absorbance));
-    record.widestLabel = "Wavelength: "; // a blank before the values, which would touch it
     return std::make_unique<SpectrumPrinter>(m_view->scene(), std::move(record), m_view->size(), settings);
 }
 
