@@ -5,7 +5,6 @@
 #include <array>
 #include <atomic>
 #include <cstdarg>
-#include <cstring>
 #include <utility>
 
 namespace spectavo::strings {
@@ -31,12 +30,13 @@ std::string conversionsOf(std::string_view pattern) {
             continue;
         }
         std::size_t j = i + 1;
-        while (j < pattern.size() && std::strchr("-+ #0123456789.*", pattern[j]) != nullptr) {
+        while (j < pattern.size() &&
+               std::string_view("-+ #0123456789.*").find(pattern[j]) != std::string_view::npos) {
             if (pattern[j] == '*')
                 conversions += '*';
             ++j;
         }
-        while (j < pattern.size() && std::strchr("hlLqjzt", pattern[j]) != nullptr)
+        while (j < pattern.size() && std::string_view("hlLqjzt").find(pattern[j]) != std::string_view::npos)
             conversions += pattern[j++];
         if (j < pattern.size() && pattern[j] != '%')
             conversions += pattern[j];
@@ -70,7 +70,10 @@ bool sameConversions(std::string_view first, std::string_view second) {
 
 std::string trFormat(const char *englishPattern, ...) {
     const std::string translated = tr(englishPattern);
-    const char *pattern = sameConversions(englishPattern, translated) ? translated.c_str() : englishPattern;
+    // A translation holding a NUL byte would be cut short where printf reads it.
+    const bool usable =
+        translated.find('\0') == std::string::npos && sameConversions(englishPattern, translated);
+    const char *pattern = usable ? translated.c_str() : englishPattern;
     std::va_list args;
     va_start(args, englishPattern);
 #pragma GCC diagnostic push

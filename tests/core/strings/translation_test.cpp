@@ -14,6 +14,8 @@ std::string germanOf(const char *english) {
         return "Seite %d";
     if (std::strcmp(english, "Cannot read %s.") == 0)
         return "%s kann nicht gelesen werden.";
+    if (std::strcmp(english, "Time:%.1fs") == 0)
+        return std::string("Zeit:%5\0\0f", 10); // a NUL would hide the conversion from printf
     if (std::strcmp(english, "%d of %d points") == 0)
         return "%s von %d Punkten"; // %s would read an int as a pointer
     return {};
@@ -40,6 +42,7 @@ TEST_F(TranslationTest, PatternsAreFormattedInTheOperatorsLanguage) {
 
 TEST_F(TranslationTest, ATranslationThatReadsOtherArgumentsFallsBackToEnglish) {
     EXPECT_EQ(trFormat("%d of %d points", 3, 5), "3 of 5 points");
+    EXPECT_EQ(trFormat("Time:%.1fs", 2.5), "Time:2.5s");
 }
 
 TEST(ConversionsTest, OnlyWhatDecidesTheArgumentsCounts) {
@@ -50,6 +53,7 @@ TEST(ConversionsTest, OnlyWhatDecidesTheArgumentsCounts) {
     EXPECT_FALSE(sameConversions("%d of %s", "%s of %d"));
     EXPECT_FALSE(sameConversions("%.*g", "%g"));
     EXPECT_FALSE(sameConversions("%zu", "%u"));
+    EXPECT_FALSE(sameConversions("%d", std::string("%5\0\0d", 5))) << "a NUL is no flag";
 }
 
 TEST(LanguageTest, TheDesktopLocaleChoosesTheTranslation) {
