@@ -18,8 +18,13 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kLanguage
     {"en", "eng"},
 }};
 
-// The conversion letters of a pattern with their flags, width and precision left out: what decides
-// which arguments are read and how.
+bool oneOf(std::string_view set, std::string_view text, std::size_t at) {
+    return at < text.size() && set.find(text[at]) != std::string_view::npos;
+}
+
+// The conversions of a pattern read as printf reads them (flags, width, precision, length, letter),
+// with what does not decide the arguments left out. A conversion printf would not accept shows as '?',
+// so that it never matches a pattern of the program.
 std::string conversionsOf(std::string_view pattern) {
     std::string conversions;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -30,16 +35,24 @@ std::string conversionsOf(std::string_view pattern) {
             continue;
         }
         std::size_t j = i + 1;
-        while (j < pattern.size() &&
-               std::string_view("-+ #0123456789.*").find(pattern[j]) != std::string_view::npos) {
-            if (pattern[j] == '*')
-                conversions += '*';
+        while (oneOf("-+ #0", pattern, j))
             ++j;
+        const auto widthOrPrecision = [&] {
+            if (oneOf("*", pattern, j)) {
+                conversions += '*';
+                ++j;
+            } else
+                while (oneOf("0123456789", pattern, j))
+                    ++j;
+        };
+        widthOrPrecision();
+        if (oneOf(".", pattern, j)) {
+            ++j;
+            widthOrPrecision();
         }
-        while (j < pattern.size() && std::string_view("hlLqjzt").find(pattern[j]) != std::string_view::npos)
+        while (oneOf("hlLqjzt", pattern, j))
             conversions += pattern[j++];
-        if (j < pattern.size() && pattern[j] != '%')
-            conversions += pattern[j];
+        conversions += oneOf("diouxXeEfFgGaAcspn", pattern, j) ? pattern[j] : '?';
         conversions += ',';
         i = j;
     }

@@ -54,6 +54,9 @@ TEST(ConversionsTest, OnlyWhatDecidesTheArgumentsCounts) {
     EXPECT_FALSE(sameConversions("%.*g", "%g"));
     EXPECT_FALSE(sameConversions("%zu", "%u"));
     EXPECT_FALSE(sameConversions("%d", std::string("%5\0\0d", 5))) << "a NUL is no flag";
+    EXPECT_FALSE(sameConversions("%X %s", "%1 X %s")) << "a flag behind the width is no conversion";
+    EXPECT_FALSE(sameConversions("%d", "%5")) << "nor is a pattern's end";
+    EXPECT_TRUE(sameConversions("%-08.3f and %*d", "%08.3f und %*d"));
 }
 
 TEST(LanguageTest, TheDesktopLocaleChoosesTheTranslation) {
