@@ -23,8 +23,9 @@ bool oneOf(std::string_view set, std::string_view text, std::size_t at) {
 }
 
 // The conversions of a pattern read as printf reads them (flags, width, precision, length, letter),
-// with what does not decide the arguments left out. A conversion printf would not accept shows as '?',
-// so that it never matches a pattern of the program.
+// with what does not decide the arguments left out. A conversion printf would not accept, or one
+// asking for a width or precision of a thousand characters or more, shows as '?', so that it never
+// matches a pattern of the program.
 std::string conversionsOf(std::string_view pattern) {
     std::string conversions;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -41,9 +42,13 @@ std::string conversionsOf(std::string_view pattern) {
             if (oneOf("*", pattern, j)) {
                 conversions += '*';
                 ++j;
-            } else
+            } else {
+                const std::size_t digits = j;
                 while (oneOf("0123456789", pattern, j))
                     ++j;
+                if (j - digits > 3)
+                    conversions += '?'; // a width of thousands of characters is nobody's layout
+            }
         };
         widthOrPrecision();
         if (oneOf(".", pattern, j)) {

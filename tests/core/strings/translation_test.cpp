@@ -56,6 +56,8 @@ TEST(ConversionsTest, OnlyWhatDecidesTheArgumentsCounts) {
     EXPECT_FALSE(sameConversions("%d", std::string("%5\0\0d", 5))) << "a NUL is no flag";
     EXPECT_FALSE(sameConversions("%X %s", "%1 X %s")) << "a flag behind the width is no conversion";
     EXPECT_FALSE(sameConversions("%d", "%5")) << "nor is a pattern's end";
+    EXPECT_FALSE(sameConversions("%d", "%1708522638d")) << "a gigabyte of blanks";
+    EXPECT_TRUE(sameConversions("%d", "%999d"));
     EXPECT_TRUE(sameConversions("%-08.3f and %*d", "%08.3f und %*d"));
 }
 
