@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 
+#include "core/strings/translation.h"
+
 namespace spectavo::app {
 
 QString ui(const char *english) {
-    return QCoreApplication::translate(kTranslationContext, english);
+    return QCoreApplication::translate(strings::kTranslationContext, english);
 }
 
 QString ui(const std::string &english) {

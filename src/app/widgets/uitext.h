@@ -13,7 +13,4 @@ QString ui(const char *english);
 QString ui(const std::string &english);
 QString ui(const QString &english);
 
-// The one context all of the program's translations live in.
-inline constexpr const char *kTranslationContext = "Spectavo";
-
 } // namespace spectavo::app

@@ -14,6 +14,9 @@
 
 namespace spectavo::strings {
 
+// The one context all of the program's translations live in (the app, the drivers, the catalogue).
+inline constexpr const char *kTranslationContext = "Spectavo";
+
 using TextTranslator = std::string (*)(const char *english);
 
 // Installed once at start, before any thread that reports to the operator runs.

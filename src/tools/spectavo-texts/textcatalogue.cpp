@@ -15,8 +15,6 @@
 namespace spectavo::texts {
 namespace {
 
-constexpr const char *kContext = "Spectavo";
-
 // Decodes one C string literal's body (between the quotes).
 QString decodeLiteral(QStringView body) {
     QString text;
@@ -162,7 +160,7 @@ bool writeTranslationFile(const std::filesystem::path &path, const TranslationFi
     xml.writeAttribute("version", "2.1");
     xml.writeAttribute("language", file.language);
     xml.writeStartElement("context");
-    xml.writeTextElement("name", kContext);
+    xml.writeTextElement("name", strings::kTranslationContext);
     for (const SourceText &text : order) {
         const auto known = file.messages.find(text.english);
         xml.writeStartElement("message");
