@@ -102,4 +102,32 @@ LinkFixture::LinkFixture() {
     link->OpenHub();
 }
 
+void publishReading(link::StationLink &link, float absorbance, float nanometres) {
+    link.acquisition().hold().publishReading(absorbance, static_cast<int>(link::toTenths(nanometres)));
+}
+
+ReadingFeeder::ReadingFeeder(link::StationLink &link, float nanometres, float absorbance,
+                             std::chrono::microseconds period)
+    : m_link(link), m_nanometres(nanometres), m_absorbance(absorbance) {
+    m_thread = std::thread([this, period] {
+        while (!m_done.load()) {
+            if (!m_silent.load()) {
+                publishReading(m_link, m_absorbance.load(), m_nanometres.load());
+                m_published.fetch_add(1);
+            }
+            std::this_thread::sleep_for(period);
+        }
+    });
+}
+
+void ReadingFeeder::waitForFirst() const {
+    while (m_published.load() == 0)
+        std::this_thread::yield();
+}
+
+ReadingFeeder::~ReadingFeeder() {
+    m_done.store(true);
+    m_thread.join();
+}
+
 } // namespace spectavo::test

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/link/stationlink.h"
@@ -120,14 +121,44 @@ public:
     std::atomic<int> &pointCount() override { return m_count; }
     int totalTimeSeconds() const override { return m_total; }
     float stepSeconds() const override { return m_step; }
+    float wavelengthNm() const override { return m_wavelength; }
     std::atomic<bool> &acquiringFlag() override { return m_acquiring; }
     void releasePin() override { m_releases.fetch_add(1); }
     std::vector<float> m_points;
+    float m_wavelength = 500.0f;
     std::atomic<int> m_count{0};
     int m_total;
     float m_step;
     std::atomic<bool> m_acquiring{true};
     std::atomic<int> m_releases{0};
+};
+
+// One reading as the receive thread publishes it.
+void publishReading(link::StationLink &link, float absorbance, float nanometres);
+
+// An instrument that streams readings at a wavelength every `period` until it falls silent or the
+// feeder goes away, as the receive thread would publish them.
+class ReadingFeeder {
+public:
+    ReadingFeeder(link::StationLink &link, float nanometres, float absorbance,
+                  std::chrono::microseconds period = std::chrono::microseconds(500));
+    ~ReadingFeeder();
+    void setAbsorbance(float absorbance) { m_absorbance.store(absorbance); }
+    void setWavelength(float nanometres) { m_nanometres.store(nanometres); }
+    // No more readings from now on.
+    void fallSilent() { m_silent.store(true); }
+    int published() const { return m_published.load(); }
+    // Returns once the first reading is in.
+    void waitForFirst() const;
+
+private:
+    link::StationLink &m_link;
+    std::atomic<float> m_nanometres;
+    std::atomic<float> m_absorbance;
+    std::atomic<bool> m_silent{false};
+    std::atomic<bool> m_done{false};
+    std::atomic<int> m_published{0};
+    std::thread m_thread;
 };
 
 } // namespace spectavo::test

@@ -41,10 +41,14 @@ public:
     std::atomic<int> armed{0};
     std::atomic<std::uint8_t> scanDataKind{0};
     std::atomic<int> targetWavelengthTenths{0};
+    // The latest reading: its absorbance and wavelength are stored first, then the serial moves on
+    // (release), so whoever sees a new serial (acquire) sees the reading it counts.
     std::atomic<float> lastAbsorbance{0.0f};
+    std::atomic<int> lastReadingTenths{-1};
+    std::atomic<std::uint32_t> readingSerial{0};
     std::atomic<float> blankAbsorbance{0.0f};
-    // Points stored again because a sampling tick came more than a period late.
-    std::atomic<int> repeatedPoints{0};
+    // Sampling ticks that found no new reading at the curve's wavelength: stored as 0 and counted.
+    std::atomic<int> missingPoints{0};
     // The points a timed sampling had stored when it ended: the end itself sets the curve's count to
     // its full grid, so a stopped scan's window learns here how far it got.
     std::atomic<int> sampledPoints{0};
@@ -75,6 +79,9 @@ public:
         void post(const Notification &notification);
         // Forgets every target and marks the acquisition closed.
         void close();
+        // A reading is in: its value and wavelength first, then the serial that announces it (release).
+        // Under the lock, so a sampler holding it sees a value and its serial together.
+        void publishReading(float absorbance, int tenths);
         // The scan buffers' fill cursors end and their pins are released; the second buffer (reference
         // energies) only when it is being filled on a two-beam instrument.
         void releaseScanBuffers(bool clearSecondAcquiring, bool twoBeams);

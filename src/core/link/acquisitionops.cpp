@@ -33,6 +33,12 @@ void Acquisition::Held::close() {
     m_acquisition.open.store(false, std::memory_order_release);
 }
 
+void Acquisition::Held::publishReading(float absorbance, int tenths) {
+    m_acquisition.lastAbsorbance.store(absorbance, std::memory_order_relaxed);
+    m_acquisition.lastReadingTenths.store(tenths, std::memory_order_relaxed);
+    m_acquisition.readingSerial.fetch_add(1, std::memory_order_release);
+}
+
 void Acquisition::Held::releaseScanBuffers(bool clearSecondAcquiring, bool twoBeams) {
     if (ScanTarget *target = targets().scanTarget) {
         target->fillCursor().store(-1, std::memory_order_release);
@@ -165,29 +171,59 @@ bool StationLink::TakeBlank(NotifyTarget *window) {
 }
 
 bool StationLink::StartTimedSampling(int periodMs, TimedTarget *curve, NotifyTarget *window) {
+    m_sampling.clearBreak();
     {
         Acquisition::Held held = m_acquisition.hold();
         if (held.isOpen())
             return false;
         held.targets().timedTarget = curve;
-        m_acquisition.repeatedPoints.store(0, std::memory_order_relaxed);
+        m_acquisition.missingPoints.store(0, std::memory_order_relaxed);
+        m_acquisition.sampledPoints.store(0, std::memory_order_relaxed);
         held.open(window, kModeTimedSampling);
     }
     postMain(Notification::station(kStationState, kStateBusy));
     m_acquisition.armed.store(1, std::memory_order_relaxed);
     // A timer that cannot start leaves the acquisition open and armed; the operator stops it.
-    m_sampling.start(std::chrono::milliseconds(periodMs));
+    m_sampling.start(std::chrono::milliseconds(periodMs), m_timing.silenceGiveUp);
     return true;
 }
 
 void StationLink::CloseAcquisition() {
+    if (stopSamplingOf(nullptr))
+        return;
     m_acquisition.hold().close();
 }
 
 void StationLink::CloseAcquisitionOf(NotifyTarget *window) {
+    if (stopSamplingOf(window))
+        return;
     Acquisition::Held held = m_acquisition.hold();
     if (held.isOpen() && held.targets().notifyWindow == window)
         held.close();
+}
+
+// A time scan is never cut off silently: its window hears a stop, keeps what was measured, and the
+// curve is released before this returns. False when no time scan (of `window`, if given) is open.
+bool StationLink::stopSamplingOf(NotifyTarget *window) {
+    {
+        Acquisition::Held held = m_acquisition.hold();
+        if (!held.isOpen() || m_acquisition.mode.load(std::memory_order_relaxed) != kModeTimedSampling ||
+            (window && held.targets().notifyWindow != window))
+            return false;
+        held.post(Notification::acquisition(kAcqStopped, 0));
+    }
+    EndTimedSampling();
+    // A sampling whose timer never started left its acquisition open.
+    Acquisition::Held held = m_acquisition.hold();
+    if (m_acquisition.mode.load(std::memory_order_relaxed) == kModeTimedSampling)
+        held.close();
+    return true;
+}
+
+void StationLink::closeFromInstrument(Acquisition::Held &held) {
+    if (m_acquisition.mode.load(std::memory_order_relaxed) == kModeTimedSampling && m_sampling.requestBreak())
+        return;
+    held.close();
 }
 
 void StationLink::EndTimedSampling() {
@@ -195,25 +231,21 @@ void StationLink::EndTimedSampling() {
 }
 
 void StationLink::StopMeasurement() {
-    bool sampling = false;
     {
         Acquisition::Held held = m_acquisition.hold();
-        if (held.isOpen()) {
+        if (held.isOpen() && m_acquisition.mode.load(std::memory_order_relaxed) == kModeWaveScan) {
             held.post(Notification::acquisition(kAcqStopped, 0));
-            const int mode = m_acquisition.mode.load(std::memory_order_relaxed);
-            sampling = mode == kModeTimedSampling;
-            if (mode == kModeWaveScan) {
-                if (held.targets().scanTarget)
-                    held.targets().scanTarget->releasePin();
-                if (held.targets().scanSecond &&
-                    m_acquisition.scanDataKind.load(std::memory_order_relaxed) == kScanEnergies &&
-                    m_config.beamType.load(std::memory_order_relaxed) == 2)
-                    held.targets().scanSecond->releasePin();
-            }
+            if (held.targets().scanTarget)
+                held.targets().scanTarget->releasePin();
+            if (held.targets().scanSecond &&
+                m_acquisition.scanDataKind.load(std::memory_order_relaxed) == kScanEnergies &&
+                m_config.beamType.load(std::memory_order_relaxed) == 2)
+                held.targets().scanSecond->releasePin();
+        } else if (held.isOpen() &&
+                   m_acquisition.mode.load(std::memory_order_relaxed) != kModeTimedSampling) {
+            held.post(Notification::acquisition(kAcqStopped, 0));
         }
     }
-    if (sampling)
-        EndTimedSampling();
     CloseAcquisition();
     SendUntilAccepted(kEscape);
 }

@@ -58,6 +58,8 @@ public:
     virtual std::atomic<int> &pointCount() = 0;
     virtual int totalTimeSeconds() const = 0;
     virtual float stepSeconds() const = 0;
+    // The wavelength the curve is measured at: readings taken elsewhere are no points of it.
+    virtual float wavelengthNm() const = 0;
     virtual std::atomic<bool> &acquiringFlag() = 0;
     virtual void releasePin() = 0;
 };

@@ -347,7 +347,10 @@ void PacketDecoder::operationState() {
     if (m_data[0] == kOperationFinished) {
         postToAcquisitionWindow(Notification::station(kStationOperation, kOperationFinished));
         m_status.longOperationPending.store(0, std::memory_order_relaxed);
-        m_link.CloseAcquisition();
+        {
+            Acquisition::Held held = m_acquisition.hold();
+            m_link.closeFromInstrument(held);
+        }
         m_link.postMain(Notification::station(kStationState, kStateReady));
     } else if (m_data[0] == kOperationRunning) {
         postToAcquisitionWindow(Notification::station(kStationOperation, kOperationRunning));
@@ -357,20 +360,21 @@ void PacketDecoder::operationState() {
 void PacketDecoder::reading() {
     float absorbance = m_link.DecodeReading(m_data, false);
     Acquisition &acquisition = m_acquisition;
+    const int tenths = readU16(m_data, 0);
     bool blankTaken = false;
     {
         Acquisition::Held held = acquisition.hold();
         int mode = acquisition.mode.load(std::memory_order_relaxed);
         // A readout takes only readings of its own wavelength: one taken elsewhere (the drive still
         // moving, an answer of another request) is no reading of the sample at that wavelength.
-        const bool atTarget =
-            readU16(m_data, 0) == acquisition.targetWavelengthTenths.load(std::memory_order_relaxed);
+        const bool atTarget = tenths == acquisition.targetWavelengthTenths.load(std::memory_order_relaxed);
         const bool readout = mode == kModeGotoAndRead || mode == kModeGotoAndReadout;
         const bool armed = acquisition.armed.load(std::memory_order_relaxed) != 0 && (!readout || atTarget);
         if (armed && mode == kModeGotoAndRead) {
             acquisition.armed.store(0, std::memory_order_relaxed);
             mode = kModeGotoAndReadout;
         }
+        // Each branch publishes the reading before any notification announces it.
         if (armed && mode == kModeGotoAndReadout) {
             const float blank = held.targets().blankTarget
                                     ? held.targets().blankTarget->load(std::memory_order_relaxed)
@@ -378,23 +382,26 @@ void PacketDecoder::reading() {
             absorbance = m_link.SubtractBlank(absorbance, false, blank);
             if (held.targets().resultTarget)
                 held.targets().resultTarget->store(absorbance, std::memory_order_relaxed);
+            held.publishReading(absorbance, tenths);
             held.post(Notification::acquisition(kAcqNewData, 0));
         } else if (armed && mode == kModeCellReading) {
             acquisition.armed.store(0, std::memory_order_relaxed);
             absorbance = m_link.SubtractBlank(absorbance, true, 0.0f);
+            held.publishReading(absorbance, tenths);
             held.post(Notification::acquisitionFloat(kAcqCellReading, absorbance));
         } else if (armed && mode == kModeTakeBlank) {
             acquisition.blankAbsorbance.store(absorbance, std::memory_order_relaxed);
             absorbance = 0.0f;
+            held.publishReading(absorbance, tenths);
             held.close();
             blankTaken = true;
         } else {
             absorbance = m_link.SubtractBlank(absorbance, true, 0.0f);
+            held.publishReading(absorbance, tenths);
         }
     }
     if (blankTaken)
         m_link.postMain(Notification::station(kStationBlankTaken, 0));
-    acquisition.lastAbsorbance.store(absorbance, std::memory_order_relaxed);
     m_link.postMain(Notification::stationFloat(kStationAbsorbance, absorbance));
 }
 
@@ -427,7 +434,7 @@ void PacketDecoder::scanEnded() {
         held.releaseScanBuffers(false, m_link.twoBeams());
         held.post(Notification::acquisition(kAcqFinished, 0));
     }
-    held.close();
+    m_link.closeFromInstrument(held);
 }
 
 void PacketDecoder::scanPoint() {

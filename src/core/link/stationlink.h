@@ -29,6 +29,8 @@ struct LinkTiming {
     std::chrono::milliseconds handshakePause{100};
     std::chrono::milliseconds giveUpSending{5000};
     std::chrono::milliseconds stopReceiverWarning{3000};
+    // A time scan that hears no reading at all for this long ends as broken.
+    std::chrono::milliseconds silenceGiveUp{5000};
 };
 
 // Where the link's messages to the operator go. Called from the link's threads too: an
@@ -144,6 +146,9 @@ public:
     void CloseAcquisitionOf(NotifyTarget *window);
     void StopMeasurement();
     void EndTimedSampling();
+    // The receive thread's close of the held acquisition on the instrument's word: a time scan is not
+    // cut off but ends as broken on its own thread, so its window hears of it.
+    void closeFromInstrument(Acquisition::Held &held);
 
     // The remote-start request of a driver reaches the registered target as a 0x402 notification.
     void requestRemoteStart(int param);
@@ -161,6 +166,7 @@ private:
     void receiveLoop(int receivedFd);
     static bool heldByOther(Acquisition::Held &held, NotifyTarget *window);
     bool sendOrClose(std::uint8_t code, std::span<const std::uint8_t> data = {});
+    bool stopSamplingOf(NotifyTarget *window);
     bool sendLongOperation(std::uint8_t code);
 
     std::unique_ptr<HubLoader> m_loader;

@@ -1,7 +1,9 @@
 // "kinetics": a time scan on the instrument through the same run as the time-scan window: the
 // monochromator moved to the wavelength, the link's sampling timer, the end with markers and rate.
 
-#include <atomic>
+#include <algorithm>
+#include <chrono>
+#include <optional>
 
 #include "commands.h"
 #include "core/scan/time/kineacquisition.h"
@@ -25,28 +27,38 @@ public:
     std::string told;
 };
 
-// A single-cell run needs no window timers.
-class NoTimers : public KineTimers {
+// The window timers of a single-cell run, polled by the command's loop: the settle timer bounds the
+// wait for the first reading at the wavelength.
+class PolledTimers : public KineTimers {
 public:
     void startCycle(int) override {}
     void stopCycle() override {}
-    void startSettle(int) override {}
-    void stopSettle() override {}
+    void startSettle(int milliseconds) override {
+        m_settleAt = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    }
+    void stopSettle() override { m_settleAt.reset(); }
+    // Fires the settle timer when it is due.
+    void poll(KineAcquisition &run) {
+        if (m_settleAt && std::chrono::steady_clock::now() >= *m_settleAt) {
+            m_settleAt.reset();
+            run.settleTick();
+        }
+    }
+
+private:
+    std::optional<std::chrono::steady_clock::time_point> m_settleAt;
 };
 
-// Hands the run every notification the link posts, until `done` holds or nothing came for `quiet`.
-bool runUntil(CliSession &session, KineAcquisition &run, const std::function<bool()> &done,
-              std::chrono::milliseconds quiet) {
-    auto last = std::chrono::steady_clock::now();
-    while (!done()) {
-        const std::vector<link::Notification> taken = session.window().take(200ms);
-        for (const link::Notification &notification : taken)
+// Hands the run every notification the link posts and fires its timers, until it has ended. The link
+// ends a silent or lost scan itself within seconds; `limit` only bounds a scan that never ends.
+bool runToEnd(CliSession &session, KineAcquisition &run, PolledTimers &timers,
+              std::chrono::steady_clock::time_point limit) {
+    while (run.running()) {
+        for (const link::Notification &notification : session.window().take(100ms))
             run.handleNotification(notification);
-        const auto now = std::chrono::steady_clock::now();
-        if (!taken.empty())
-            last = now;
-        else if (now - last > quiet || session.link().status().linkOnline.load() != 1)
-            return done();
+        timers.poll(run);
+        if (std::chrono::steady_clock::now() > limit)
+            return false;
     }
     return true;
 }
@@ -64,39 +76,21 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     shell::AccessorySettings accessories;
     RecordList<CKineSpectrum> curves;
     RunMessages messages;
-    NoTimers timers;
+    PolledTimers timers;
     KineAcquisition run({session.link(), shared, flags, accessories}, curves, &session.window(), messages,
                         timers);
 
-    // The wavelength's acknowledgement comes when the command is taken, not when the drive stops: the
-    // move ends with a reading taken at the wavelength itself, so the first point is the sample's.
-    std::atomic<float> blank{session.link().acquisition().blankAbsorbance.load()}, first{0.0f};
-    session.window().clear();
-    if (!session.link().GotoAndRead(link::kModeGotoAndRead, shared.kinetics.wavelength, &blank, &first,
-                                    &session.window()))
-        return "the instrument is busy with another acquisition";
-    const bool read =
-        session.window()
-            .waitFor(
-                [](const link::Notification &n) {
-                    return n.kind == link::NotifyKind::Acquisition && n.code == link::kAcqNewData;
-                },
-                session.timeout())
-            .has_value();
-    session.link().CloseAcquisition();
-    if (!read)
-        return "no reading arrived at the wavelength";
+    // The same start as the window's: the move, the first reading at the wavelength, then the sampling.
     session.window().clear();
     if (!run.startSingle())
         return "the instrument is busy with another acquisition";
-    // The sampling runs on the link's timer; a tick's notification comes at least every step.
-    const auto quiet =
-        std::chrono::milliseconds(static_cast<long>(shared.kinetics.step * 1000.0f)) + session.timeout();
-    if (!runUntil(
-            session, run, [&] { return !run.running(); }, quiet)) {
+    const auto limit = std::chrono::steady_clock::now() +
+                       std::chrono::milliseconds(static_cast<long>(shared.kinetics.totalTime * 1000.0f)) +
+                       std::chrono::milliseconds(KineAcquisition::kReadingWaitMilliseconds) +
+                       session.timeout();
+    if (!runToEnd(session, run, timers, limit)) {
         session.link().StopMeasurement();
-        runUntil(
-            session, run, [&] { return !run.running(); }, 1000ms);
+        runToEnd(session, run, timers, std::chrono::steady_clock::now() + 2s);
         return "the time scan did not end";
     }
     if (curves.empty())
@@ -111,7 +105,9 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     report.number("step_s", curve.step, 1);
     report.integer("total_time_s", curve.totalTime);
     report.integer("points", static_cast<long long>(curve.points().size()));
-    report.integer("repeated_points", session.link().acquisition().repeatedPoints.load());
+    const int missing =
+        std::min(session.link().acquisition().missingPoints.load(), static_cast<int>(curve.points().size()));
+    report.integer("missing_points", missing);
     report.number("rate_iu", curve.rateResult, 6);
     report.number("r", curve.r, 6);
     std::vector<double> times, values;
@@ -123,6 +119,10 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     report.numbers("absorbance", values, 6);
     if (!messages.told.empty())
         report.text("message", messages.told);
+    if (messages.told.rfind(KineAcquisition::kBroken, 0) == 0)
+        return KineAcquisition::kBroken;
+    if (missing > 0)
+        return strings::formatC(link::kPointsMissing, missing, static_cast<int>(curve.points().size()));
     return "";
 }
 

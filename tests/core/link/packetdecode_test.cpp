@@ -169,6 +169,47 @@ TEST_F(PacketDecodeTest, ModeTwoTakesOneReadingModeSevenKeepsReading) {
     EXPECT_NEAR(link.acquisition().lastAbsorbance.load(), 0.30103f, 1e-5);
 }
 
+// Whoever hears of a new reading must find it stored: the value, its wavelength and its serial are
+// in place when the notification is posted, whichever mode announces it.
+class ReadingWitness : public NotifyTarget {
+public:
+    explicit ReadingWitness(Acquisition &acquisition) : m_acquisition(acquisition) {}
+    void post(const Notification &notification) override {
+        if (notification.code == kAcqNewData || notification.code == kAcqCellReading)
+            seen.push_back({m_acquisition.lastAbsorbance.load(), m_acquisition.lastReadingTenths.load(),
+                            m_acquisition.readingSerial.load()});
+    }
+    struct Seen {
+        float absorbance;
+        int tenths;
+        std::uint32_t serial;
+    };
+    std::vector<Seen> seen;
+
+private:
+    Acquisition &m_acquisition;
+};
+
+TEST_F(PacketDecodeTest, AReadingIsStoredBeforeItIsAnnounced) {
+    ReadingWitness witness(link.acquisition());
+    std::atomic<float> blank{0.0f}, result{0.0f};
+    const std::uint32_t before = link.acquisition().readingSerial.load();
+    link.GotoAndRead(kModeGotoAndRead, 500.0f, &blank, &result, &witness);
+    link.ArmAcquisition();
+    decode(34, readingRecord(5000, 1000, 0, 500.0f, 0.0f)); // A = 0.30103
+    link.CloseAcquisition();
+    link.OpenAcquisition(&witness, kModeCellReading);
+    link.ArmAcquisition();
+    decode(34, readingRecord(5000, 1000, 0, 100.0f, 0.0f)); // A = 1
+    ASSERT_EQ(witness.seen.size(), 2u);
+    EXPECT_NEAR(witness.seen[0].absorbance, 0.30103f, 1e-5);
+    EXPECT_EQ(witness.seen[0].tenths, 5000);
+    EXPECT_EQ(witness.seen[0].serial, before + 1);
+    EXPECT_NEAR(witness.seen[1].absorbance, 1.0f, 1e-5);
+    EXPECT_EQ(witness.seen[1].serial, before + 2);
+    link.CloseAcquisition();
+}
+
 // A reading from another wavelength (the drive still on its way) is no reading of the readout.
 TEST_F(PacketDecodeTest, AReadoutTakesOnlyReadingsOfItsOwnWavelength) {
     std::atomic<float> blank{0.0f}, result{-1.0f};

@@ -142,7 +142,8 @@ scan::WaveWindowState CKineFrame::commandState() const {
     state.showPeaks = m_display.range().showPeaks != 0;
     state.showValleys = m_display.range().showValleys != 0;
     state.setupAvailable = noAcquisition && m_host.program.flags.lampStable != 0;
-    state.sampling = link.acquisition().mode.load() == link::kModeTimedSampling;
+    state.sampling =
+        link.acquisition().mode.load() == link::kModeTimedSampling || m_acquisition.waitingForWavelength();
     return state;
 }
 

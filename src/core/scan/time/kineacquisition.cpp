@@ -88,22 +88,57 @@ bool KineAcquisition::parametersUsable() {
 }
 
 bool KineAcquisition::startSingle() {
-    if (m_program.link.acquisition().mode.load() == link::kModeTimedSampling || !parametersUsable())
+    if (running() || m_program.link.acquisition().mode.load() == link::kModeTimedSampling ||
+        !parametersUsable())
         return false;
-    const float step = m_program.shared.kinetics.step;
     CKineSpectrum &curve = insertScanCurve(nextSampleName(), 255);
+    m_arrivalBlank = m_program.link.acquisition().blankAbsorbance.load();
     if (curve.points().empty() ||
-        !m_program.link.StartTimedSampling(periodMilliseconds(step), &curve, m_window)) {
+        !m_program.link.GotoAndRead(link::kModeGotoAndRead, m_program.shared.kinetics.wavelength,
+                                    &m_arrivalBlank, &m_arrivalReading, m_window)) {
         curve.acquiring = false;
         m_curves.remove(0);
         return false;
     }
     m_single = &curve;
+    m_waitingForWavelength = true;
     m_stopHandled = false;
     m_curves.setCurrent(0);
     m_view.curvesChanged();
     m_view.showState(SPECTAVO_TEXT("Wait..."));
+    m_timers.startSettle(kReadingWaitMilliseconds);
     return true;
+}
+
+// The first reading at the wavelength is in: the drive has arrived, and the sampling starts.
+void KineAcquisition::beginSampling() {
+    m_waitingForWavelength = false;
+    m_timers.stopSettle();
+    m_program.link.CloseAcquisitionOf(m_window);
+    CKineSpectrum *curve = m_single && onList(m_single) ? m_single : nullptr;
+    if (curve && m_program.link.StartTimedSampling(periodMilliseconds(m_program.shared.kinetics.step), curve,
+                                                   m_window))
+        return;
+    m_single = nullptr;
+    if (curve) {
+        curve->acquiring = false;
+        for (std::size_t i = 0; i < m_curves.size(); ++i)
+            if (&m_curves.at(i) == curve) {
+                m_curves.remove(i);
+                break;
+            }
+        m_view.curvesChanged();
+    }
+    m_view.showState(SPECTAVO_TEXT("Ready"));
+    if (m_program.flags.remoteStartFlag == 0)
+        m_view.inform(kBroken);
+    reportRemoteDone();
+}
+
+// No reading came at the wavelength: the scan ends as a stop would, with nothing measured.
+void KineAcquisition::giveUpWaiting() {
+    m_program.link.CloseAcquisitionOf(m_window);
+    stopped();
 }
 
 int KineAcquisition::firstInstalledCell() const {
@@ -149,6 +184,10 @@ bool KineAcquisition::startAutorun() {
     }
     m_autorun = true;
     m_stopHandled = false;
+    m_cycle = -1;
+    m_armedCell = -1;
+    m_armedCycle = -1;
+    m_cellMissing.fill(0);
     m_program.flags.autorunActive = 1;
     m_curves.setCurrent(0);
     m_view.curvesChanged();
@@ -160,6 +199,18 @@ bool KineAcquisition::startAutorun() {
 void KineAcquisition::cycleTick() {
     if (!m_autorun || m_program.flags.autorunActive == 0)
         return;
+    // A reading armed in the last cycle and not yet taken would be one of a moving changer.
+    m_timers.stopSettle();
+    m_armedCell = -1;
+    ++m_cycle;
+    const bool timeIsUp = std::any_of(m_cellCurves.begin(), m_cellCurves.end(), [this](CKineSpectrum *c) {
+        return c && onList(c) && c->acquiring.load() &&
+               static_cast<std::size_t>(m_cycle) >= c->points().size();
+    });
+    if (timeIsUp) {
+        endRun();
+        return;
+    }
     m_timers.startCycle(periodMilliseconds(m_program.shared.kinetics.step));
     const int first = firstInstalledCell();
     m_program.link.RequestCell(static_cast<std::uint8_t>(first < 0 ? 100 : first));
@@ -167,8 +218,15 @@ void KineAcquisition::cycleTick() {
 
 void KineAcquisition::settleTick() {
     m_timers.stopSettle();
-    if (m_autorun && m_program.flags.autorunActive != 0)
+    if (m_waitingForWavelength) {
+        giveUpWaiting();
+        return;
+    }
+    if (m_autorun && m_program.flags.autorunActive != 0) {
+        m_armedCell = m_program.link.status().currentCell.load();
+        m_armedCycle = m_cycle;
         m_program.link.ArmAcquisition();
+    }
 }
 
 void KineAcquisition::remoteStart(int code) {
@@ -202,8 +260,16 @@ void KineAcquisition::handleNotification(const link::Notification &notification)
         takeCellReading(notification.floatValue());
         break;
     case link::kAcqAcknowledged:
-        if (notification.value == link::kGotoWavelength)
+        // The setup's move ends with its acknowledgement; a start's move ends with a reading.
+        if (notification.value == link::kGotoWavelength &&
+            m_program.link.acquisition().mode.load() == link::kModeGotoOnly)
             m_program.link.CloseAcquisitionOf(m_window);
+        break;
+    case link::kAcqNewData:
+        if (m_waitingForWavelength)
+            beginSampling();
+        else
+            m_view.pointsArrived();
         break;
     default:
         m_view.pointsArrived();
@@ -235,16 +301,26 @@ void KineAcquisition::finishSingle() {
         m_curves.at(i).recomputeRate();
     }
     std::string message = kCompleted;
-    const int repeated = m_program.link.acquisition().repeatedPoints.load();
-    if (repeated > 0 && scanned) {
-        const std::string note = strings::formatC(kFellBehind, repeated);
-        scanned->memo += (scanned->memo.empty() ? "" : "\r\n") + note;
-        message += "\n" + note;
+    if (scanned) {
+        const std::string note =
+            noteMissingPoints(*scanned, m_program.link.acquisition().missingPoints.load());
+        if (!note.empty())
+            message += "\n" + note;
     }
     if (m_program.flags.remoteStartFlag == 0)
         m_view.inform(message);
     m_view.scanEnded();
     reportRemoteDone();
+}
+
+std::string KineAcquisition::noteMissingPoints(CKineSpectrum &curve, int missing) {
+    const int total = static_cast<int>(curve.points().size());
+    missing = std::min(missing, total);
+    if (missing <= 0)
+        return {};
+    const std::string note = strings::formatC(link::kPointsMissing, missing, total);
+    curve.memo += (curve.memo.empty() ? "" : "\r\n") + note;
+    return note;
 }
 
 bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
@@ -254,11 +330,12 @@ bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
     if (measured == 0)
         return false;
     if (measured < static_cast<int>(curve.points().size())) {
-        // Whole seconds only: the file keeps the total time as an integer.
-        curve.totalTime = static_cast<int>(std::floor((measured - 1) * double(curve.step) + 0.001));
-        curve.points().resize(
-            std::min<std::size_t>(curve.fullPointCount(), static_cast<std::size_t>(measured)));
-        curve.endTime = std::min(curve.endTime, static_cast<float>(curve.totalTime));
+        // Every measured point stays. The file keeps the total time in whole seconds, so it is the
+        // last point's time rounded up; the points themselves end at that last point.
+        const double lastTime = (measured - 1) * double(curve.step);
+        curve.totalTime = static_cast<int>(std::ceil(lastTime - 0.001));
+        curve.points().resize(static_cast<std::size_t>(measured));
+        curve.endTime = std::min(curve.endTime, static_cast<float>(lastTime));
         curve.beginTime = std::min(curve.beginTime, curve.endTime);
     }
     curve.count = static_cast<int>(curve.points().size());
@@ -267,20 +344,35 @@ bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
 
 void KineAcquisition::stopped() {
     m_view.showState(SPECTAVO_TEXT("Ready"));
-    if (m_program.flags.remoteStartFlag == 0)
-        m_view.inform(kBroken);
+    std::string message = kBroken;
     std::vector<const CKineSpectrum *> empty;
-    if (m_single && onList(m_single)) {
-        if (!keepMeasured(*m_single, m_program.link.acquisition().sampledPoints.load()))
-            empty.push_back(m_single);
-        // The link ends its sampling with a completion after the stop.
-        m_stopHandled = true;
+    const bool sampled = !m_waitingForWavelength;
+    if (m_waitingForWavelength) {
+        m_waitingForWavelength = false;
+        m_timers.stopSettle();
     }
+    if (m_single && onList(m_single)) {
+        const int measured = sampled ? m_program.link.acquisition().sampledPoints.load() : 0;
+        if (!keepMeasured(*m_single, measured))
+            empty.push_back(m_single);
+        else if (const std::string note =
+                     noteMissingPoints(*m_single, m_program.link.acquisition().missingPoints.load());
+                 !note.empty())
+            message += "\n" + note;
+        // The link ends its sampling with a completion after the stop.
+        m_stopHandled = sampled;
+    }
+    if (m_program.flags.remoteStartFlag == 0)
+        m_view.inform(message);
     m_single = nullptr;
-    for (std::size_t i = 0; i < m_curves.size(); ++i) {
-        CKineSpectrum &curve = m_curves.at(i);
-        if (curve.acquiring.load() && !keepMeasured(curve, curve.count.load()))
-            empty.push_back(&curve);
+    for (std::size_t cell = 0; cell < m_cellCurves.size(); ++cell) {
+        CKineSpectrum *curve = m_cellCurves[cell];
+        if (!curve || !onList(curve) || !curve->acquiring.load())
+            continue;
+        if (!keepMeasured(*curve, curve->count.load()))
+            empty.push_back(curve);
+        else
+            noteMissingPoints(*curve, m_cellMissing[cell]);
     }
     for (std::size_t i = m_curves.size(); i-- > 0;)
         if (std::find(empty.begin(), empty.end(), &m_curves.at(i)) != empty.end())
@@ -309,35 +401,64 @@ void KineAcquisition::endCurve(CKineSpectrum &curve) {
     curve.recomputeRate();
 }
 
+// The run's time is up or every curve is full: curves end where they are, points that never came
+// are missing, and the operator hears how many.
+void KineAcquisition::endRun() {
+    int missing = 0, total = 0;
+    for (std::size_t cell = 0; cell < m_cellCurves.size(); ++cell) {
+        CKineSpectrum *curve = m_cellCurves[cell];
+        if (!curve || !onList(curve) || !curve->acquiring.load())
+            continue;
+        const int stored = std::clamp(curve->count.load(), 0, static_cast<int>(curve->points().size()));
+        m_cellMissing[cell] += static_cast<int>(curve->points().size()) - stored;
+        std::fill(curve->points().begin() + stored, curve->points().end(), 0.0f);
+        endCurve(*curve);
+        noteMissingPoints(*curve, m_cellMissing[cell]);
+        missing += m_cellMissing[cell];
+        total += static_cast<int>(curve->points().size());
+    }
+    m_autorun = false;
+    m_cellCurves.fill(nullptr);
+    m_program.flags.autorunActive = 0;
+    m_timers.stopCycle();
+    m_timers.stopSettle();
+    m_program.link.CloseAcquisitionOf(m_window);
+    m_view.showState(SPECTAVO_TEXT("Ready"));
+    if (missing > 0 && m_program.flags.remoteStartFlag == 0)
+        m_view.inform(strings::formatC(link::kPointsMissing, missing, total));
+    m_view.scanEnded();
+}
+
+void KineAcquisition::storeCycleReading(std::size_t cell, CKineSpectrum &curve, float absorbance) {
+    const int stored = curve.count.load();
+    const int index = m_armedCycle;
+    // A reading of a cycle whose point is already in (a duplicate) or beyond the curve is not used.
+    if (stored < 0 || index < stored || static_cast<std::size_t>(index) >= curve.points().size())
+        return;
+    std::fill(curve.points().begin() + stored, curve.points().begin() + index, 0.0f);
+    m_cellMissing[cell] += index - stored;
+    curve.points()[static_cast<std::size_t>(index)] = absorbance;
+    curve.count = index + 1;
+}
+
 void KineAcquisition::takeCellReading(float absorbance) {
     if (!m_autorun || m_program.flags.autorunActive == 0)
         return;
     const int cell = m_program.link.status().currentCell.load();
-    if (cell < 0 || cell >= shell::AccessorySettings::kCells)
+    // Only the reading armed for this cell after it settled is a point.
+    if (cell < 0 || cell >= shell::AccessorySettings::kCells || cell != m_armedCell)
         return;
+    m_armedCell = -1;
     CKineSpectrum *curve = m_cellCurves[static_cast<std::size_t>(cell)];
-    if (curve && onList(curve) && curve->acquiring.load()) {
-        const int stored = curve->count.load();
-        // A full curve takes no more readings: they would land past its buffer.
-        if (stored >= 0 && static_cast<std::size_t>(stored) < curve->points().size()) {
-            curve->points()[static_cast<std::size_t>(stored)] = absorbance;
-            curve->count = stored + 1;
-            if (static_cast<std::size_t>(stored + 1) == curve->points().size()) {
-                endCurve(*curve);
-                m_timers.stopCycle();
-                m_view.scanEnded();
-            }
-        }
-    }
+    if (curve && onList(curve) && curve->acquiring.load())
+        storeCycleReading(static_cast<std::size_t>(cell), *curve, absorbance);
+    const bool allFull = std::none_of(m_cellCurves.begin(), m_cellCurves.end(), [this](CKineSpectrum *c) {
+        return c && onList(c) && c->acquiring.load() &&
+               static_cast<std::size_t>(c->count.load()) < c->points().size();
+    });
     const int next = installedCellAfter(cell);
-    if (next < 0 && std::none_of(m_cellCurves.begin(), m_cellCurves.end(), [this](CKineSpectrum *c) {
-            return c && onList(c) && c->acquiring.load();
-        })) {
-        m_autorun = false;
-        m_cellCurves.fill(nullptr);
-        m_program.flags.autorunActive = 0;
-        m_program.link.CloseAcquisitionOf(m_window);
-        m_view.showState(SPECTAVO_TEXT("Ready"));
+    if (allFull) {
+        endRun();
     } else if (next >= 0) {
         m_program.link.RequestCell(static_cast<std::uint8_t>(next));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -28,8 +29,9 @@ public:
     virtual void scanEnded() = 0;
 };
 
-// The window timers of the multicell run: the cycle (every step) and the settle delay after the
-// changer reached a cell. Tests drive them by hand.
+// The window timers of a run: the cycle (every step) and the settle delay after the changer reached
+// a cell; in a single-cell start, the settle timer bounds the wait for the first reading at the
+// wavelength. Tests drive them by hand.
 class KineTimers {
 public:
     virtual ~KineTimers() = default;
@@ -46,12 +48,12 @@ public:
     static constexpr const char *kCompleted =
         SPECTAVO_TEXT("Time scan completed, please continue your work.");
     static constexpr const char *kBroken = SPECTAVO_TEXT("Time scan has been broken.");
-    static constexpr const char *kFellBehind =
-        SPECTAVO_TEXT("%d points repeat the previous reading because sampling fell behind.");
     static constexpr const char *kUnusableSetup = SPECTAVO_TEXT(
         "The time scan's settings hold no usable step or total time. Open the setup and confirm it.");
     static constexpr float kMinimumCycleStep = 30.0f;
     static constexpr int kSettleMilliseconds = 2000;
+    // How long a start waits for a reading at the wavelength before the scan is given up.
+    static constexpr int kReadingWaitMilliseconds = 5000;
 
     KineAcquisition(shell::ProgramRecords program, RecordList<CKineSpectrum> &curves,
                     link::NotifyTarget *window, KineAcquisitionView &view, KineTimers &timers);
@@ -65,7 +67,9 @@ public:
     // The setup's OK: the parameters are already stored; the monochromator goes to the wavelength.
     bool gotoWavelength(float nanometres);
 
-    // A single-cell scan into a new curve in front of the list, which becomes current.
+    // A single-cell scan into a new curve in front of the list, which becomes current. The
+    // monochromator goes to the wavelength first; the sampling starts with the first reading taken
+    // there, so no point is a reading from the drive's way.
     bool startSingle();
     // One curve per installed cell, each filled from its own cell every cycle.
     bool startAutorun();
@@ -74,18 +78,28 @@ public:
     void handleNotification(const link::Notification &notification);
     // Timer 2: a new cycle starts at the first installed cell.
     void cycleTick();
-    // Timer 3: the cell has settled; the next reading is taken.
+    // Timer 3: the cell has settled; the next reading is taken. In a single-cell start: no reading came
+    // at the wavelength in time, and the scan is given up.
     void settleTick();
+    // Whether a single-cell start still waits for its first reading at the wavelength.
+    bool waitingForWavelength() const { return m_waitingForWavelength; }
 
 private:
     // The stored setup can be edited by hand: a step or total time no scan can keep is refused.
     bool parametersUsable();
     CKineSpectrum &insertScanCurve(const std::string &name, std::uint32_t colour);
     std::string nextSampleName() const;
+    void beginSampling();
+    void giveUpWaiting();
     void finishSingle();
     void stopped();
+    // The note on points that never arrived, added to the curve's memo; empty when none is missing.
+    std::string noteMissingPoints(CKineSpectrum &curve, int missing);
     void takeCellReading(float absorbance);
+    // Places a reading of a cycle at that cycle's point; points skipped since are missing (0).
+    void storeCycleReading(std::size_t cell, CKineSpectrum &curve, float absorbance);
     void endCurve(CKineSpectrum &curve);
+    void endRun();
     // A stopped curve keeps what was measured: its grid ends at the last measured point.
     // False when nothing was measured: the curve then leaves the list.
     bool keepMeasured(CKineSpectrum &curve, int measured);
@@ -106,6 +120,16 @@ private:
     std::array<CKineSpectrum *, shell::AccessorySettings::kCells> m_cellCurves{};
     // A stop was handled: the completion the link sends after it is no news.
     bool m_stopHandled = false;
+    // A single-cell start waiting for its first reading at the wavelength, and that reading.
+    bool m_waitingForWavelength = false;
+    std::atomic<float> m_arrivalBlank{0.0f};
+    std::atomic<float> m_arrivalReading{0.0f};
+    // The multicell run's cycle (point index), the cell and cycle of the reading armed last, and the
+    // points that never arrived.
+    int m_cycle = -1;
+    int m_armedCell = -1;
+    int m_armedCycle = -1;
+    std::array<int, shell::AccessorySettings::kCells> m_cellMissing{};
 };
 
 } // namespace spectavo

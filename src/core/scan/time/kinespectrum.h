@@ -38,6 +38,7 @@ public:
     std::atomic<int> &pointCount() override { return count; }
     int totalTimeSeconds() const override { return totalTime; }
     float stepSeconds() const override { return step; }
+    float wavelengthNm() const override { return wavelength; }
     std::atomic<bool> &acquiringFlag() override { return acquiring; }
     void releasePin() override {}
 
