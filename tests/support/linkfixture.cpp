@@ -48,6 +48,10 @@ void hubRefuseSends(int count) {
     control<void (*)(int)>("Script_RefuseSends")(count);
 }
 
+void hubUnplug() {
+    control<void (*)()>("Script_Unplug")();
+}
+
 int hubInitCount() {
     return control<int (*)()>("Script_InitCount")();
 }

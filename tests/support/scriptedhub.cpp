@@ -152,6 +152,12 @@ __attribute__((visibility("default"))) void Script_SetOpen(int canOpen) {
     hub().canOpen = canOpen != 0;
 }
 
+// The device goes away as an unplugged adapter does: the driver reports it no longer connected.
+__attribute__((visibility("default"))) void Script_Unplug(void) {
+    std::lock_guard guard(hub().mutex);
+    hub().open = false;
+}
+
 __attribute__((visibility("default"))) int Script_InitCount(void) {
     std::lock_guard guard(hub().mutex);
     return hub().initCount;

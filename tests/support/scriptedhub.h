@@ -13,6 +13,7 @@ int Script_Sent(int index, StationPacket *out);
 void Script_RefuseSends(int count); // the next `count` sends are refused; -1 refuses for ever
 void Script_SuppressOut(int suppress);
 void Script_SetOpen(int canOpen);
+void Script_Unplug(void);
 int Script_InCount(void);
 int Script_InitCount(void);
 void Script_RequestRemoteStart(int param);

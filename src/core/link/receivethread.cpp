@@ -83,6 +83,7 @@ void StationLink::receiveLoop(int receivedFd) {
         drainEventFd(receivedFd);
         StationPacket packet{};
         while (PopPacket(packet)) {
+            m_status.packetsReceived.fetch_add(1, std::memory_order_relaxed);
             decodePacket(packet);
             packet = StationPacket{};
         }

@@ -49,6 +49,9 @@ struct StationStatus {
     std::atomic<std::uint32_t> hardwareWord{0};
     AtomicText<12> serialText;
     AtomicText<20> versionText;
+    // Every packet the receive thread has taken from the driver: a waiter that sees it stand still
+    // for seconds knows the instrument has fallen silent.
+    std::atomic<std::uint32_t> packetsReceived{0};
 };
 
 // The instrument's optical layout and limits: from the station model file at start-up, then from

@@ -14,25 +14,52 @@ void Waiter::post(const link::Notification &notification) {
     m_arrived.notify_all();
 }
 
+bool Waiter::waitWatched(std::unique_lock<std::mutex> &lock, const std::function<bool()> &done,
+                         std::chrono::milliseconds timeout) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + timeout;
+    m_gaveUp = link::LinkWatch::State::Alive;
+    for (;;) {
+        if (done())
+            return true;
+        const auto now = Clock::now();
+        if (now >= deadline)
+            return false;
+        if (m_watch) {
+            lock.unlock();
+            const link::LinkWatch::State state = m_watch();
+            lock.lock();
+            if (state != link::LinkWatch::State::Alive) {
+                m_gaveUp = state;
+                return done();
+            }
+        }
+        m_arrived.wait_until(lock, std::min(deadline, now + std::chrono::milliseconds(100)));
+    }
+}
+
 std::optional<link::Notification>
 Waiter::waitFor(const std::function<bool(const link::Notification &)> &match,
                 std::chrono::milliseconds timeout) {
     std::unique_lock lock(m_mutex);
     std::optional<link::Notification> found;
-    m_arrived.wait_for(lock, timeout, [&] {
-        for (const auto &notification : m_received)
-            if (match(notification)) {
-                found = notification;
-                return true;
-            }
-        return false;
-    });
+    waitWatched(
+        lock,
+        [&] {
+            for (const auto &notification : m_received)
+                if (match(notification)) {
+                    found = notification;
+                    return true;
+                }
+            return false;
+        },
+        timeout);
     return found;
 }
 
 bool Waiter::waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout) {
     std::unique_lock lock(m_mutex);
-    return m_arrived.wait_for(lock, timeout, condition);
+    return waitWatched(lock, condition, timeout);
 }
 
 std::vector<link::Notification> Waiter::take(std::chrono::milliseconds timeout) {
@@ -78,6 +105,10 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
         return false;
     }
     m_connected = true;
+    m_watch.emplace(m_link, link::LinkWatch::Clock::now());
+    const Waiter::Watch watch = [this] { return m_watch->check(link::LinkWatch::Clock::now()); };
+    m_window.setWatch(watch);
+    m_frame.setWatch(watch);
     // A request lost on the line is asked again; the instrument gets three chances within the time.
     const auto perTry = std::max(std::chrono::milliseconds(500), m_timeout / kLinkTries);
     bool online = false;
@@ -86,7 +117,8 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
         online = m_frame.waitUntil([this] { return m_link.status().linkOnline.load() == 1; }, perTry);
     }
     if (!online) {
-        error = m_link.IsHubConnected()
+        error = !gaveUpReason().empty() ? gaveUpReason()
+                : m_link.IsHubConnected()
                     ? strings::formatC("the instrument did not answer %d link requests", kLinkTries)
                     : "the hub driver lost its device before the instrument answered";
         return false;
@@ -100,6 +132,13 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
         },
         std::min(m_timeout, std::chrono::milliseconds(2000)));
     return true;
+}
+
+std::string CliSession::gaveUpReason() const {
+    for (const Waiter *waiter : {&m_window, &m_frame})
+        if (waiter->gaveUp() != link::LinkWatch::State::Alive)
+            return link::LinkWatch::describe(waiter->gaveUp());
+    return {};
 }
 
 CliSession::~CliSession() {

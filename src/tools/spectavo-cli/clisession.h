@@ -3,19 +3,27 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <limits>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/link/linkwatch.h"
 #include "core/link/stationlink.h"
 
 namespace spectavo::cli {
 
-// Collects the link's notifications so the command line can wait for the one it needs.
+// Collects the link's notifications so the command line can wait for the one it needs. A wait also
+// ends when the watch says the instrument has gone (silent, device lost, link offline): no command
+// waits out its whole time for an instrument that no longer answers.
 class Waiter : public link::NotifyTarget {
 public:
+    using Watch = std::function<link::LinkWatch::State()>;
     void post(const link::Notification &notification) override;
+    void setWatch(Watch watch) { m_watch = std::move(watch); }
+    // Why the last wait gave up early; Alive when it did not.
+    link::LinkWatch::State gaveUp() const { return m_gaveUp; }
     // Waits until a notification satisfies `match` (also one received before), or the time runs out.
     std::optional<link::Notification> waitFor(const std::function<bool(const link::Notification &)> &match,
                                               std::chrono::milliseconds timeout);
@@ -25,16 +33,23 @@ public:
     void clear();
 
 private:
+    // Waits until `done` holds (true), the time runs out or the watch gives up (false). Holds the lock.
+    bool waitWatched(std::unique_lock<std::mutex> &lock, const std::function<bool()> &done,
+                     std::chrono::milliseconds timeout);
+
     std::mutex m_mutex;
     std::condition_variable m_arrived;
     std::vector<link::Notification> m_received;
+    Watch m_watch;
+    link::LinkWatch::State m_gaveUp = link::LinkWatch::State::Alive;
 };
 
-// A spectrum buffer for one scan.
+// A spectrum buffer for one scan. A point that never arrives stays NaN, so no output takes it for data.
 class ScanBuffer : public link::ScanTarget {
 public:
     ScanBuffer(std::size_t points, double lowNm, double stepNm)
-        : m_points(points, 0.0f), m_cursor(static_cast<int>(points) - 1), m_low(lowNm), m_step(stepNm) {}
+        : m_points(points, std::numeric_limits<float>::quiet_NaN()), m_cursor(static_cast<int>(points) - 1),
+          m_low(lowNm), m_step(stepNm) {}
     std::span<float> scanPoints() override { return m_points; }
     int gridIndex(std::uint32_t tenths) const override {
         return link::gridIndexOf(m_low, m_step, m_points.size(), tenths);
@@ -66,6 +81,8 @@ public:
     Waiter &window() { return m_window; }
     Waiter &frame() { return m_frame; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
+    // Why a wait ended before its time, for the operator; empty when none did.
+    std::string gaveUpReason() const;
     static constexpr int kLinkTries = 3;
 
 private:
@@ -81,6 +98,7 @@ private:
     Waiter m_window;
     Waiter m_frame;
     Messages m_messages;
+    std::optional<link::LinkWatch> m_watch;
     bool m_connected = false;
 };
 

@@ -259,40 +259,46 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
         return "the instrument is busy with another acquisition";
     const std::string stalled = waitForScanEnd(session, spectrum, count);
     // Closing (or stopping) waits for any decode still writing into the buffer, which dies here.
-    if (!stalled.empty()) {
+    if (!stalled.empty())
         session.link().StopMeasurement();
-        return stalled;
-    }
-    session.link().CloseAcquisition();
+    else
+        session.link().CloseAcquisition();
+    const int missing = static_cast<int>(count) - spectrum.arrived();
+    const std::string failure = !stalled.empty() ? stalled
+                                : missing > 0
+                                    ? strings::formatC(link::kPointsMissing, missing, static_cast<int>(count))
+                                    : std::string{};
 
-    const std::string output = args.get("-o");
+    // A point that never arrived is an empty cell: nothing that reads the file takes it for data.
     std::string csv = "wavelength_nm,absorbance\n";
     std::vector<double> wavelengths, values;
     for (std::size_t i = 0; i < count; ++i) {
         wavelengths.push_back(settings.low + static_cast<double>(step) * static_cast<double>(i));
-        values.push_back(spectrum.points()[i]);
-        csv += strings::formatC("%.1f,%.6f\n", wavelengths.back(), values.back());
+        const float value = spectrum.points()[i];
+        values.push_back(std::isnan(value) ? 0.0 : value);
+        csv += std::isnan(value) ? strings::formatC("%.1f,\n", wavelengths.back())
+                                 : strings::formatC("%.1f,%.6f\n", wavelengths.back(), values.back());
     }
-    if (!output.empty()) {
+    const std::string output = measuredOutputPath(args.get("-o"), failure.empty());
+    if (!output.empty() && (failure.empty() || spectrum.arrived() > 0)) {
         if (!writeFileAtomically(output, csv))
             return "cannot write " + output;
         report.text("file", output);
+        if (!failure.empty())
+            std::fprintf(stderr, "spectavo-cli: what was measured is in %s\n", output.c_str());
     }
     report.number("from_nm", settings.high, 1);
     report.number("to_nm", settings.low, 1);
     report.number("step_nm", step, 2);
     report.integer("points", static_cast<long long>(count));
-    if (output.empty() && args.has("--json")) {
+    if (args.get("-o").empty() && args.has("--json")) {
         report.numbers("wavelength_nm", wavelengths, 1);
         report.numbers("absorbance", values, 6);
-    } else if (output.empty()) {
+    } else if (args.get("-o").empty()) {
         report.text("csv", csv);
     }
     // What was measured is written first; a scan with holes is still not a success.
-    const int missing = static_cast<int>(count) - spectrum.arrived();
-    if (missing > 0)
-        return strings::formatC(link::kPointsMissing, missing, static_cast<int>(count));
-    return "";
+    return failure;
 }
 
 std::string cellCommand(CliSession &session, const Arguments &args, Report &report) {

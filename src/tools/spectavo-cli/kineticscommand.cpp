@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <optional>
 
 #include "commands.h"
@@ -10,6 +11,7 @@
 #include "core/scan/time/kinefile.h"
 #include "core/shell/sharedsettings.h"
 #include "core/strings/cformat.h"
+#include "outputfile.h"
 
 namespace spectavo::cli {
 namespace {
@@ -96,17 +98,20 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     if (curves.empty())
         return "nothing was measured";
     const CKineSpectrum &curve = curves.at(0);
-    const std::string output = args.get("-o");
+    const int missing =
+        std::min(session.link().acquisition().missingPoints.load(), static_cast<int>(curve.points().size()));
+    const bool broken = messages.told.rfind(KineAcquisition::kBroken, 0) == 0;
+    const std::string output = measuredOutputPath(args.get("-o"), !broken && missing == 0);
     CKineSpectrum written = curve;
     if (!writeCurveFile(written, output, MemoUse::LeaveSettings))
         return "cannot write " + output;
     report.text("file", output);
+    if (output != args.get("-o"))
+        std::fprintf(stderr, "spectavo-cli: what was measured is in %s\n", output.c_str());
     report.number("wavelength_nm", curve.wavelength, 1);
     report.number("step_s", curve.step, 1);
     report.integer("total_time_s", curve.totalTime);
     report.integer("points", static_cast<long long>(curve.points().size()));
-    const int missing =
-        std::min(session.link().acquisition().missingPoints.load(), static_cast<int>(curve.points().size()));
     report.integer("missing_points", missing);
     report.number("rate_iu", curve.rateResult, 6);
     report.number("r", curve.r, 6);
@@ -119,8 +124,8 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     report.numbers("absorbance", values, 6);
     if (!messages.told.empty())
         report.text("message", messages.told);
-    if (messages.told.rfind(KineAcquisition::kBroken, 0) == 0)
-        return KineAcquisition::kBroken;
+    if (broken)
+        return messages.told;
     if (missing > 0)
         return strings::formatC(link::kPointsMissing, missing, static_cast<int>(curve.points().size()));
     return "";

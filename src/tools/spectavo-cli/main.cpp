@@ -179,7 +179,11 @@ int main(int argc, char **argv) {
     if (!session.connect(args.get("--driver"), error))
         return fail(json, error);
     Report report;
-    if (const std::string problem = found->second(session, args, report); !problem.empty())
-        return fail(json, problem);
+    if (const std::string problem = found->second(session, args, report); !problem.empty()) {
+        const std::string reason = session.gaveUpReason();
+        return fail(json, reason.empty() || problem.find(reason) != std::string::npos
+                              ? problem
+                              : problem + " (" + reason + ")");
+    }
     return printReport(report, json);
 }

@@ -21,4 +21,13 @@ std::string outputProblem(const std::string &output, const std::vector<std::stri
     return "";
 }
 
+std::string measuredOutputPath(const std::string &output, bool complete) {
+    if (output.empty() || complete)
+        return output;
+    const std::size_t slash = output.find_last_of('/');
+    const std::size_t dot = output.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return hasExtension ? output.substr(0, dot) + ".incomplete" + output.substr(dot) : output + ".incomplete";
+}
+
 } // namespace spectavo::cli

@@ -10,4 +10,9 @@ namespace spectavo::cli {
 // a device, a link to one) is never replaced.
 std::string outputProblem(const std::string &output, const std::vector<std::string> &inputs);
 
+// Where a measuring command writes what it measured: the output itself after a clean run; after a
+// failed one a new file beside it (NAME.incomplete.EXT), so a good file from an earlier run is never
+// replaced by a failed one. Empty stays empty.
+std::string measuredOutputPath(const std::string &output, bool complete);
+
 } // namespace spectavo::cli
