@@ -55,7 +55,9 @@ std::string resolvedTarget(const std::string &path) {
 
 FileText readTextFile(const std::string &path) {
     FileText result;
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a FIFO or a device named as an input cannot hold the program waiting for a
+    // writer; anything but a regular file is refused before a byte is read.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) {
         result.status = errno == ENOENT ? FileText::Status::Missing : FileText::Status::Unreadable;
         return result;

@@ -29,16 +29,18 @@ std::optional<int> storedFileType(const std::string &name) {
     return std::nullopt;
 }
 
+// Only a record shorter than its own counts say is incomplete: a longer one is read as far as its
+// counts go (an older record handed over unchanged carries more than the current layout reads).
 bool storedRecordComplete(int typeIndex, std::span<const std::uint8_t> content) {
     switch (typeIndex) {
     case kQuantitative:
     case kStandard:
         return content.size() >= 99 &&
-               content.size() == 99 + 28 * (byteAt(content, 97) + byteAt(content, 98));
+               content.size() >= 99 + 28 * (byteAt(content, 97) + byteAt(content, 98));
     case kMultiWavelength:
-        return content.size() >= 156 && content.size() == 156 + 48 * byteAt(content, 155);
+        return content.size() >= 156 && content.size() >= 156 + 48 * byteAt(content, 155);
     case kNucleic:
-        return content.size() >= 88 && content.size() == 88 + 24 * byteAt(content, 87);
+        return content.size() >= 88 && content.size() >= 88 + 24 * byteAt(content, 87);
     case kPhotometric:
         return content.size() >= 107 + 8 * byteAt(content, 17);
     case kWavelength:

@@ -169,6 +169,18 @@ IniDocument sectionsOf(std::string_view text) {
     return {};
 }
 
+std::string absorbanceTableRow(double x, double absorbance) {
+    std::string row = strings::formatC("%6.1f", x);
+    for (const auto &[value, width] :
+         {std::pair{absorbance, 10}, std::pair{std::pow(10.0, 2.0 - absorbance), 11}}) {
+        const std::string field = strings::formatC("%*f", width, value);
+        if (field.size() >= static_cast<std::size_t>(width) && field.front() != ' ')
+            row += ' ';
+        row += field;
+    }
+    return row + "\r\n";
+}
+
 std::optional<std::string> readWholeFile(const std::string &path) {
     FileText file = readTextFile(path);
     if (file.status != FileText::Status::Read)

@@ -54,6 +54,11 @@ void appendFixed(std::string &out, float value);
 // "%f %f\r\n" for each point at x0 + i x dx.
 void appendDataLines(std::string &out, std::span<const float> points, float x0, float dx);
 
+// One row of the Abs/T% table: x in "%6.1f", A in "%10f", T% in "%11f", CR LF. A value that fills or
+// outruns its field is set off by one blank, so columns never run together; values within their
+// widths keep these bytes.
+std::string absorbanceTableRow(double x, double absorbance);
+
 bool hasTxtExtension(const std::string &path);
 std::string fileNameOf(const std::string &path);
 

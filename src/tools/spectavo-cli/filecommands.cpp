@@ -1,6 +1,7 @@
 #include "filecommands.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "argumentchecks.h"
 #include "core/config/atomicfile.h"
@@ -8,6 +9,7 @@
 #include "core/config/settingsfiles.h"
 #include "core/dataproc/marks.h"
 #include "core/link/stationmodel.h"
+#include "core/link/storedrecords.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/peaklist.h"
 #include "core/scan/scanfiletext.h"
@@ -103,7 +105,15 @@ std::string loadForOutput(const char *command, const Arguments &args, Loaded &lo
         return std::string(command) + " needs an input and an output file";
     if (const std::string problem = outputProblem(args.words[1], {args.words[0]}); !problem.empty())
         return problem;
-    return load(args.words[0], loaded);
+    if (const std::string error = load(args.words[0], loaded); !error.empty())
+        return error;
+    // Points the file does not hold would be written as zeros that look like data.
+    if (const std::string note = loaded.shortFileNote(); !note.empty()) {
+        if (!args.has("--accept-missing"))
+            return note + " Nothing was written (--accept-missing writes it with the missing points as 0).";
+        std::fprintf(stderr, "spectavo-cli: %s\n", note.c_str());
+    }
+    return "";
 }
 
 std::string convertCommand(const Arguments &args, Report &report) {
@@ -292,6 +302,8 @@ std::string rateCommand(const Arguments &args, Report &report) {
 std::string decodeRecordCommand(const Arguments &args, Report &report) {
     if (args.words.empty() || !args.has("-o"))
         return "decode-record needs a record file and -o OUT";
+    if (const std::string problem = outputProblem(args.get("-o"), {args.words[0]}); !problem.empty())
+        return problem;
     const auto bytes = scanfile::readWholeFile(args.words[0]);
     if (!bytes)
         return "cannot read " + args.words[0];
@@ -305,15 +317,17 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
     Loaded loaded;
     if (args.get("--kind", "wave") == "time") {
         CKineSpectrum curve;
+        bool incomplete = false;
         if (!decodeInstrumentCurve(content, stepsPerNm, args.get("--beam", "double") == "single" ? 0 : 2,
-                                   curve))
-            return "not a time-scan record";
+                                   curve, &incomplete))
+            return incomplete ? link::kIncompleteFile : "not a time-scan record";
         loaded.curve = std::move(curve);
     } else {
         const ProfileFile model(link::stationModelFile(args.get("--model")), true);
         CWaveSpectrum spectrum;
-        if (!decodeInstrumentSpectrum(content, stepsPerNm, model, spectrum))
-            return "not a spectrum record";
+        bool incomplete = false;
+        if (!decodeInstrumentSpectrum(content, stepsPerNm, model, spectrum, &incomplete))
+            return incomplete ? link::kIncompleteFile : "not a spectrum record";
         loaded.spectrum = std::move(spectrum);
     }
     if (const std::string problem = save(loaded, args.get("-o")); !problem.empty())

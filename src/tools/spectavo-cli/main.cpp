@@ -44,9 +44,12 @@ constexpr const char *kUsage =
     "  info FILE                    kind, grid, points, names, date, rate fields; for fixed-wavelength\n"
     "                               documents (.QUA .QM .DNA .DM .VAL .VM) the method and both tables\n"
     "  recalc IN OUT                refit a fixed points document from its standards, then its samples\n"
-    "  convert IN OUT               by extension: .sca, .wav (read only), .kin, .txt (data lines only),\n"
-    "                               .csv, .jdx/.dx\n"
-    "  export IN OUT                the Abs/T% table the windows' Export writes\n"
+    "  convert IN OUT [--accept-missing]\n"
+    "                               by extension: .sca, .wav (read only), .kin, .txt (data lines only),\n"
+    "                               .csv, .jdx/.dx; a file that holds fewer points than its header says\n"
+    "                               is refused unless --accept-missing (the missing points read 0)\n"
+    "  export IN OUT [--accept-missing]\n"
+    "                               the Abs/T% table the windows' Export writes\n"
     "  peaks FILE [--threshold T]   significant peaks and valleys\n"
     "  math OP IN [IN2] OUT         savgol --degree M --deriv D --width W | smooth --range R |\n"
     "                               derivative --class N | resample --every K | add|sub|mul|div IN2\n"
@@ -81,7 +84,8 @@ int printReport(const Report &report, bool json) {
 
 // Options that take a value; everything else starting with "-" is a switch.
 bool takesValue(const std::string &option) {
-    return option != "--json" && option != "--help" && option != "-h" && option != "--version";
+    return option != "--json" && option != "--help" && option != "-h" && option != "--version" &&
+           option != "--accept-missing";
 }
 
 // The usage lines of one command: its line and the continuation lines under it.

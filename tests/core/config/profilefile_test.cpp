@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "support/tempdir.h"
@@ -188,6 +189,28 @@ TEST_F(ProfileFileTest, NumbersUseTheCLocaleWhateverTheProcessLocale) {
     ASSERT_TRUE(written);
     EXPECT_EQ(read, 1.5f);
     EXPECT_EQ(readBytes(path), "[S]\nx=1.500000\n");
+}
+
+} // namespace
+} // namespace spectavo
+
+namespace spectavo {
+namespace {
+
+// A FIFO named as an input would block an open for reading until some writer came: it is refused at
+// once, as a device or a folder is.
+TEST(FileReading, AnythingButARegularFileIsRefusedWithoutWaiting) {
+    test::TempDir dir;
+    const std::string fifo = dir.file("input.sca");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readTextFile(fifo).status, FileText::Status::Unreadable);
+    EXPECT_EQ(readTextFile(dir.path()).status, FileText::Status::Unreadable);
+    EXPECT_EQ(readTextFile("/dev/zero").status, FileText::Status::Unreadable);
+    EXPECT_EQ(readTextFile(dir.file("absent")).status, FileText::Status::Missing);
+    test::writeBytes(dir.file("plain.txt"), "x=1\n");
+    const FileText plain = readTextFile(dir.file("plain.txt"));
+    EXPECT_EQ(plain.status, FileText::Status::Read);
+    EXPECT_EQ(plain.text, "x=1\n");
 }
 
 } // namespace

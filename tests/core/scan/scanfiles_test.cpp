@@ -6,6 +6,7 @@
 #include "core/link/bytes.h"
 #include "core/link/storedrecords.h"
 #include "core/scan/datafileformats.h"
+#include "core/scan/scanfiletext.h"
 #include "core/scan/time/kinefile.h"
 #include "core/scan/wave/wavefile.h"
 #include "support/tempdir.h"
@@ -238,6 +239,15 @@ TEST_F(ScanFileTest, CurveTableExport) {
                                                           "   0.0  1.000000  10.000000\r\n");
 }
 
+// Values within their widths keep the table's bytes; one that fills or outruns its field is set off
+// by a blank, so a reader never sees two numbers run together (T% of A = -1.2 is 1584.893192).
+TEST(AbsorbanceTable, ColumnsNeverRunTogether) {
+    EXPECT_EQ(scanfile::absorbanceTableRow(500.0, 0.5), " 500.0  0.500000  31.622777\r\n");
+    EXPECT_EQ(scanfile::absorbanceTableRow(500.0, -1.2), " 500.0 -1.200000 1584.893192\r\n");
+    EXPECT_EQ(scanfile::absorbanceTableRow(1100.0, -12345.0), "1100.0 -12345.000000        inf\r\n");
+    EXPECT_EQ(scanfile::absorbanceTableRow(190.0, 4.0), " 190.0  4.000000   0.010000\r\n");
+}
+
 TEST(InstrumentRecords, SpectrumRecordInMotorSteps) {
     std::vector<std::uint8_t> content(90 + 4 * 701, 0);
     const std::string name = "SCAN7";
@@ -267,21 +277,53 @@ TEST(InstrumentRecords, SpectrumRecordInMotorSteps) {
     EXPECT_TRUE(spectrum.modified);
 }
 
-// Packets lost or repeated in a transfer change the record's size: it no longer matches the curve its
-// header describes, and it is refused as incomplete rather than shown with shifted points.
-TEST(InstrumentRecords, RecordsThatDisagreeWithTheirOwnSizeAreIncomplete) {
+// A record cut short in a transfer lacks points of its own grid and is refused as incomplete rather
+// than shown with zeros. A longer one is read as far as its grid goes and its tail is ignored: a
+// time-scan record of 21 points may arrive in 180 bytes, and values may follow a spectrum's points.
+TEST(InstrumentRecords, OnlyARecordShorterThanItsOwnCountsIsIncomplete) {
     std::vector<std::uint8_t> content(96 + 4 * 21, 0);
     link::writeU32(content, 16, 6800);
     link::writeU16(content, 20, 600);
     content[22] = 5;
-    for (const std::size_t size : {content.size() - 4, content.size() + 63}) {
-        std::vector<std::uint8_t> damaged = content;
-        damaged.resize(size);
+    for (std::size_t i = 0; i < 21; ++i)
+        link::writeFloat(content, 96 + 4 * i, 0.1f * static_cast<float>(i));
+    {
+        std::vector<std::uint8_t> cut = content;
+        cut.resize(content.size() - 4);
         CKineSpectrum curve;
         bool incomplete = false;
-        EXPECT_FALSE(decodeInstrumentCurve(damaged, 20, 2, curve, &incomplete)) << size;
-        EXPECT_TRUE(incomplete) << size;
+        EXPECT_FALSE(decodeInstrumentCurve(cut, 20, 2, curve, &incomplete));
+        EXPECT_TRUE(incomplete);
     }
+    for (const std::size_t tail : {std::size_t{4}, std::size_t{63}, std::size_t{180 - 96 - 84}}) {
+        std::vector<std::uint8_t> longer = content;
+        longer.resize(content.size() + tail, 0xEE);
+        CKineSpectrum curve;
+        bool incomplete = true;
+        ASSERT_TRUE(decodeInstrumentCurve(longer, 20, 2, curve, &incomplete)) << tail;
+        EXPECT_FALSE(incomplete);
+        ASSERT_EQ(curve.points().size(), 21u);
+        EXPECT_FLOAT_EQ(curve.points().back(), 2.0f) << "the tail is not read as points";
+    }
+    std::vector<std::uint8_t> spectrum(90 + 4 * 11 + 40, 0x7F);
+    std::fill(spectrum.begin(), spectrum.begin() + 90, 0);
+    link::writeU32(spectrum, 25, 4100);
+    link::writeU32(spectrum, 29, 4000);
+    test::TempDir dir;
+    test::writeBytes(dir.file("station.ini"), "[WaveScan]\nStep0=0.5\n");
+    for (std::size_t i = 0; i < 11; ++i)
+        link::writeFloat(spectrum, 90 + 4 * i, 1.0f);
+    CWaveSpectrum decoded;
+    bool incomplete = true;
+    ASSERT_TRUE(decodeInstrumentSpectrum(spectrum, 20, ProfileFile(dir.file("station.ini"), false), decoded,
+                                         &incomplete));
+    EXPECT_EQ(decoded.points(), std::vector<float>(11, 1.0f));
+    EXPECT_FALSE(incomplete);
+    spectrum.resize(90 + 4 * 10);
+    EXPECT_FALSE(decodeInstrumentSpectrum(spectrum, 20, ProfileFile(dir.file("station.ini"), false), decoded,
+                                          &incomplete));
+    EXPECT_TRUE(incomplete);
+
     const std::vector<std::uint8_t> quantitative = [] {
         std::vector<std::uint8_t> record(99 + 28 * 5, 0);
         record[97] = 3;
@@ -290,9 +332,9 @@ TEST(InstrumentRecords, RecordsThatDisagreeWithTheirOwnSizeAreIncomplete) {
     }();
     EXPECT_TRUE(link::storedRecordComplete(0, quantitative));
     EXPECT_FALSE(link::storedRecordComplete(0, std::span(quantitative).first(quantitative.size() - 28)));
-    std::vector<std::uint8_t> repeated = quantitative;
-    repeated.insert(repeated.end(), quantitative.begin() + 99, quantitative.begin() + 99 + 63);
-    EXPECT_FALSE(link::storedRecordComplete(0, repeated));
+    std::vector<std::uint8_t> longer = quantitative;
+    longer.insert(longer.end(), quantitative.begin() + 99, quantitative.begin() + 99 + 63);
+    EXPECT_TRUE(link::storedRecordComplete(0, longer)) << "a longer record is read as far as its counts go";
     EXPECT_EQ(link::storedFileType("HOLMIUM.sca"), 1);
     EXPECT_EQ(link::storedFileType("CR6.qua"), 0);
     EXPECT_FALSE(link::storedFileType("notes.txt"));

@@ -118,9 +118,8 @@ std::string curveTableText(const CKineSpectrum &curve) {
     std::string text = " Time      Abs       T%\r\n";
     const std::size_t count = std::min(curve.fullPointCount(), curve.points().size());
     for (std::size_t i = 0; i < count; ++i) {
-        const double absorbance = curve.points()[i];
-        text += strings::formatC("%6.1f%10f%11f\r\n", static_cast<double>(static_cast<float>(i) * curve.step),
-                                 absorbance, std::pow(10.0, 2.0 - absorbance));
+        text += scanfile::absorbanceTableRow(static_cast<double>(static_cast<float>(i) * curve.step),
+                                             curve.points()[i]);
     }
     return text;
 }
@@ -158,7 +157,8 @@ bool decodeInstrumentCurve(std::span<const std::uint8_t> content, int stepsPerNm
     }
     if (!decoded.allocatePoints())
         return false;
-    if (content.size() != dataOffset + 4 * decoded.points().size()) {
+    // Only a shorter record is incomplete; the instrument may send more than the grid's points.
+    if (content.size() < dataOffset + 4 * decoded.points().size()) {
         if (incomplete)
             *incomplete = true;
         return false;

@@ -98,9 +98,8 @@ std::string spectrumTableText(const CWaveSpectrum &spectrum) {
     std::string text = " WL        Abs       T%\r\n";
     const std::size_t count = std::min(spectrum.pointCount(), spectrum.points().size());
     for (std::size_t i = 0; i < count; ++i) {
-        const double absorbance = spectrum.points()[i];
-        text += strings::formatC("%6.1f%10f%11f\r\n", static_cast<double>(spectrum.wavelengthAt(i)),
-                                 absorbance, std::pow(10.0, 2.0 - absorbance));
+        text +=
+            scanfile::absorbanceTableRow(static_cast<double>(spectrum.wavelengthAt(i)), spectrum.points()[i]);
     }
     return text;
 }
@@ -131,8 +130,9 @@ std::optional<float> decodeInstrumentSpectrum(std::span<const std::uint8_t> cont
     const float threshold = link::readFloat(content, 35);
     if (!decoded.allocatePoints())
         return std::nullopt;
-    // A record lost or repeated in part on the line does not match its own grid: never shown as data.
-    if (content.size() != 90 + 4 * decoded.points().size()) {
+    // A record cut short on the line lacks points of its own grid: never shown as data. A longer one is
+    // read as far as its grid goes; what follows the points is not part of the spectrum.
+    if (content.size() < 90 + 4 * decoded.points().size()) {
         if (incomplete)
             *incomplete = true;
         return std::nullopt;
