@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
-    spectavo::IniDocument document = spectavo::IniDocument::parse(text);
+    spectavo::IniDocument document = spectavo::IniDocument::parse(std::string(text));
 
     // A parse without changes must give the bytes back unchanged.
     if (document.serialize() != text)

@@ -12,7 +12,7 @@ namespace spectavo::fuzz {
 // A settings file in memory: the fuzzers' input read as INI text.
 class TextProfile : public ProfileStore {
 public:
-    explicit TextProfile(std::string_view text) : m_document(IniDocument::parse(text)) {}
+    explicit TextProfile(std::string_view text) : m_document(IniDocument::parse(std::string(text))) {}
 
 protected:
     std::optional<std::string> readValue(std::string_view section, std::string_view key) const override {

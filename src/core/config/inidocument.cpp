@@ -59,45 +59,82 @@ bool hasLineBreak(std::string_view text) {
 
 } // namespace
 
-IniDocument IniDocument::parse(std::string_view text) {
+IniDocument IniDocument::parse(std::string text) {
     IniDocument document;
+    document.m_source = std::move(text);
+    const std::string_view source = document.m_source;
     bool lineEndChosen = false;
-    while (!text.empty()) {
-        const std::size_t newline = text.find('\n');
-        Line line;
+    std::size_t at = 0;
+    while (at < source.size()) {
+        const std::size_t newline = source.find('\n', at);
+        std::size_t length = 0;
+        std::string_view end;
+        std::size_t next = source.size();
         if (newline == std::string_view::npos) {
-            line.text = std::string(text);
-            text = {};
+            length = source.size() - at;
         } else {
-            const bool crlf = newline > 0 && text[newline - 1] == '\r';
-            line.text = std::string(text.substr(0, crlf ? newline - 1 : newline));
-            line.end = crlf ? kCrLf : kLf;
-            text.remove_prefix(newline + 1);
+            const bool crlf = newline > at && source[newline - 1] == '\r';
+            length = (crlf ? newline - 1 : newline) - at;
+            end = crlf ? kCrLf : kLf;
+            next = newline + 1;
             if (!lineEndChosen) {
                 // New lines follow the file's own convention, taken from its first line end.
-                document.m_lineEnd = line.end;
+                document.m_lineEnd = end;
                 lineEndChosen = true;
             }
         }
-
-        if (const auto name = sectionName(line.text)) {
-            const std::string lowerName = lowered(*name);
-            document.m_sectionIndex.try_emplace(lowerName, document.m_sections.size());
-            document.m_sections.push_back(Section{std::move(line), {}, {}});
-        } else if (document.m_sections.empty()) {
-            document.m_preamble.push_back(std::move(line));
-        } else {
-            Section &section = document.m_sections.back();
-            section.body.push_back(std::move(line));
-            document.indexKey(section, section.body.size() - 1);
-        }
+        document.addLine(at, length, end);
+        at = next;
     }
     return document;
 }
 
-void IniDocument::indexKey(Section &section, std::size_t bodyIndex) {
-    if (const auto key = keyOf(section.body[bodyIndex].text))
-        section.keys.try_emplace(lowered(*key), bodyIndex);
+void IniDocument::addLine(std::size_t offset, std::size_t length, std::string_view end) {
+    const std::string_view text = std::string_view(m_source).substr(offset, length);
+    if (const auto name = sectionName(text); name && m_sections.size() < kMaxSections) {
+        m_sectionIndex.try_emplace(lowered(*name), m_sections.size());
+        m_sections.push_back(Section{Line{offset, length, {}, false, false, end}, {}, {}});
+        return;
+    }
+    if (m_sections.empty()) {
+        keepFiller(m_preamble, offset, length, end);
+        return;
+    }
+    Section &section = m_sections.back();
+    const auto key = sectionName(text) ? std::nullopt : keyOf(text);
+    if (key && m_keyCount < kMaxKeys && section.keys.try_emplace(lowered(*key), section.body.size()).second) {
+        ++m_keyCount;
+        section.body.push_back(Line{offset, length, {}, false, false, end});
+        return;
+    }
+    keepFiller(section.body, offset, length, end);
+}
+
+// A line nobody reads joins the run before it, when that run ends right where it begins.
+void IniDocument::keepFiller(std::vector<Line> &lines, std::size_t offset, std::size_t length,
+                             std::string_view end) {
+    if (!lines.empty()) {
+        Line &last = lines.back();
+        if (last.filler && !last.isOwned && last.offset + last.length + last.end.size() == offset) {
+            last.length = offset + length - last.offset;
+            last.end = end;
+            return;
+        }
+    }
+    lines.push_back(Line{offset, length, {}, false, true, end});
+}
+
+std::string_view IniDocument::textOf(const Line &line) const {
+    return line.isOwned ? std::string_view(line.owned)
+                        : std::string_view(m_source).substr(line.offset, line.length);
+}
+
+IniDocument::Line IniDocument::owning(std::string text, std::string_view end) {
+    Line line;
+    line.owned = std::move(text);
+    line.isOwned = true;
+    line.end = end;
+    return line;
 }
 
 std::optional<std::string_view> IniDocument::value(std::string_view section, std::string_view key) const {
@@ -108,7 +145,7 @@ std::optional<std::string_view> IniDocument::value(std::string_view section, std
     const auto foundKey = entries.keys.find(lowered(trimmed(key)));
     if (foundKey == entries.keys.end())
         return std::nullopt;
-    return valueOf(entries.body[foundKey->second].text);
+    return valueOf(textOf(entries.body[foundKey->second]));
 }
 
 bool IniDocument::isStorableSection(std::string_view section) {
@@ -140,8 +177,8 @@ bool IniDocument::setValue(std::string_view section, std::string_view key, std::
         return true;
     }
     Line &line = target.body[foundKey->second];
-    const std::string storedKey(*keyOf(line.text));
-    line.text = storedKey + "=" + std::string(value);
+    const std::string storedKey(*keyOf(textOf(line)));
+    line = owning(storedKey + "=" + std::string(value), line.end);
     return true;
 }
 
@@ -159,28 +196,68 @@ IniDocument::Section &IniDocument::appendSection(std::string_view name) {
         last->end = m_lineEnd;
 
     m_sectionIndex.try_emplace(lowered(name), m_sections.size());
-    m_sections.push_back(Section{Line{"[" + std::string(name) + "]", m_lineEnd}, {}, {}});
+    m_sections.push_back(Section{owning("[" + std::string(name) + "]", m_lineEnd), {}, {}});
     return m_sections.back();
 }
 
-void IniDocument::appendKey(Section &section, std::string_view key, std::string_view value) {
-    // The key goes behind the section's last non-blank line, so blank lines that separate it from
-    // the next section stay where they are.
+// Where a run of lines stops holding anything but blank lines: the index of the '\n' that ends its last
+// non-blank line, text.size() when its last line is not blank, nothing when it is blank throughout.
+std::optional<std::size_t> lastTextEnd(std::string_view text) {
+    std::size_t lineEnd = text.size();
+    for (;;) {
+        const std::size_t newline = lineEnd == 0 ? std::string_view::npos : text.rfind('\n', lineEnd - 1);
+        const std::size_t lineStart = newline == std::string_view::npos ? 0 : newline + 1;
+        if (!trimmed(text.substr(lineStart, lineEnd - lineStart)).empty())
+            return lineEnd;
+        if (newline == std::string_view::npos)
+            return std::nullopt;
+        lineEnd = newline;
+    }
+}
+
+// Behind the section's last non-blank line, so blank lines that separate it from the next section
+// stay where they are. A run of filler that ends in blank lines is split where they begin.
+std::size_t IniDocument::insertionPoint(Section &section) {
     std::size_t position = section.body.size();
-    while (position > 0 && trimmed(section.body[position - 1].text).empty())
-        --position;
+    for (; position > 0; --position) {
+        Line &line = section.body[position - 1];
+        if (!line.filler)
+            return position; // a key's line
+        const std::string_view text = textOf(line);
+        const std::optional<std::size_t> textEnd = lastTextEnd(text);
+        if (!textEnd)
+            continue; // blank throughout: look further up
+        if (*textEnd >= text.size())
+            return position;
+        // The head keeps the lines up to the last non-blank one, whose end is the '\n' at textEnd; the
+        // tail keeps the blank lines behind it.
+        const bool crlf = *textEnd > 0 && text[*textEnd - 1] == '\r';
+        Line tail = line;
+        tail.offset = line.offset + *textEnd + 1;
+        tail.length = line.length - *textEnd - 1;
+        line.length = *textEnd - (crlf ? 1 : 0);
+        line.end = crlf ? kCrLf : kLf;
+        section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(position), std::move(tail));
+        return position;
+    }
+    return 0;
+}
+
+void IniDocument::appendKey(Section &section, std::string_view key, std::string_view value) {
+    const std::size_t position = insertionPoint(section);
     Line &previous = lastLineBefore(section, position);
     if (previous.end.empty())
         previous.end = m_lineEnd;
     section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(position),
-                        Line{std::string(key) + "=" + std::string(value), m_lineEnd});
-    // Only blank lines followed the insertion point, so no indexed key moved.
-    indexKey(section, position);
+                        owning(std::string(key) + "=" + std::string(value), m_lineEnd));
+    // Only blank lines follow the insertion point, so no indexed key moved.
+    section.keys.try_emplace(lowered(key), position);
+    ++m_keyCount;
 }
 
 std::string IniDocument::serialize() const {
     std::size_t size = 0;
-    auto measure = [&size](const Line &line) { size += line.text.size() + line.end.size(); };
+    auto measure = [this, &size](const Line &line) { size += textOf(line).size() + line.end.size(); };
     std::for_each(m_preamble.begin(), m_preamble.end(), measure);
     for (const Section &section : m_sections) {
         measure(section.header);
@@ -189,8 +266,8 @@ std::string IniDocument::serialize() const {
 
     std::string text;
     text.reserve(size);
-    auto append = [&text](const Line &line) {
-        text += line.text;
+    auto append = [this, &text](const Line &line) {
+        text += textOf(line);
         text += line.end;
     };
     std::for_each(m_preamble.begin(), m_preamble.end(), append);

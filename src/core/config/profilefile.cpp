@@ -16,7 +16,7 @@ LoadedDocument load(const std::string &path) {
     LoadedDocument loaded;
     loaded.writable = file.status != FileText::Status::Unreadable;
     if (file.status == FileText::Status::Read)
-        loaded.document = IniDocument::parse(file.text);
+        loaded.document = IniDocument::parse(std::move(file.text));
     return loaded;
 }
 

@@ -159,8 +159,10 @@ IniDocument sectionsOf(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t first = text.find_first_not_of(" \t", start);
+        // The sections hold names, a memo and the rate fields: a megabyte is far more than they need,
+        // and a file padded with hundreds of megabytes behind them is not copied whole.
         if (first != std::string_view::npos && first < text.size() && text[first] == '[')
-            return IniDocument::parse(text.substr(start));
+            return IniDocument::parse(std::string(text.substr(start, kMaxSectionsText)));
         const std::size_t newline = text.find('\n', start);
         if (newline == std::string_view::npos)
             break;

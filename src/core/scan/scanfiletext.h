@@ -64,6 +64,7 @@ std::string fileNameOf(const std::string &path);
 
 // The INI sections behind the data: only the text from the first section line on is parsed, so a
 // long data part costs nothing here.
+inline constexpr std::size_t kMaxSectionsText = std::size_t{1} << 20;
 IniDocument sectionsOf(std::string_view text);
 
 // Reads the file for a scan reader; nothing when it is missing, unreadable or too large.

@@ -97,3 +97,57 @@ TEST(IniDocument, ManyKeysStayIndexedAfterAppends) {
 
 } // namespace
 } // namespace spectavo
+
+namespace spectavo {
+namespace {
+
+// Lines nobody reads (comments, text, repeated keys, blank lines) are kept as runs; a new key still
+// goes behind the last line with text, the blank lines that close the section stay behind it, and
+// every untouched byte survives.
+TEST(IniDocumentRuns, ANewKeyGoesBehindTheLastTextOfARunAndBeforeItsBlankLines) {
+    IniDocument doc =
+        IniDocument::parse("[S]\r\na=1\r\n; note\r\nfree text\r\na=2\r\n\r\n  \r\n[T]\r\nb=1\r\n");
+    EXPECT_EQ(doc.value("S", "a"), "1") << "the first of two keys counts";
+    ASSERT_TRUE(doc.setValue("S", "c", "3"));
+    EXPECT_EQ(doc.serialize(), "[S]\r\na=1\r\n; note\r\nfree text\r\na=2\r\nc=3\r\n\r\n  \r\n[T]\r\nb=1\r\n");
+    ASSERT_TRUE(doc.setValue("S", "d", "4"));
+    EXPECT_EQ(doc.serialize(),
+              "[S]\r\na=1\r\n; note\r\nfree text\r\na=2\r\nc=3\r\nd=4\r\n\r\n  \r\n[T]\r\nb=1\r\n");
+    EXPECT_EQ(doc.value("s", "D"), "4");
+    EXPECT_EQ(doc.value("T", "b"), "1");
+}
+
+TEST(IniDocumentRuns, ASectionOfBlankLinesOnlyTakesItsKeyRightBehindTheHeader) {
+    IniDocument doc = IniDocument::parse("[S]\n\n\n\n[T]\nx=1");
+    ASSERT_TRUE(doc.setValue("S", "k", "v"));
+    ASSERT_TRUE(doc.setValue("T", "y", "2"));
+    EXPECT_EQ(doc.serialize(), "[S]\nk=v\n\n\n\n[T]\nx=1\ny=2\n");
+}
+
+TEST(IniDocumentRuns, MillionsOfBlankLinesSurviveARewriteAndCostNoLineEach) {
+    std::string text = "[Method]\nCount=3\n";
+    text.append(4'000'000, '\n');
+    text += "[Tail]\nEnd=1\n";
+    IniDocument doc = IniDocument::parse(text);
+    EXPECT_EQ(doc.value("Method", "Count"), "3");
+    EXPECT_EQ(doc.value("Tail", "End"), "1");
+    EXPECT_EQ(doc.serialize(), text);
+    ASSERT_TRUE(doc.setValue("Method", "Unit", "mg/l"));
+    const std::string written = doc.serialize();
+    EXPECT_EQ(written.substr(0, 30), "[Method]\nCount=3\nUnit=mg/l\n\n\n\n");
+    EXPECT_EQ(written.size(), text.size() + 10);
+}
+
+TEST(IniDocumentRuns, SectionsAndKeysPastTheBoundsAreKeptButNotRead) {
+    std::string text;
+    for (std::size_t i = 0; i < IniDocument::kMaxSections + 5; ++i)
+        text += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    IniDocument doc = IniDocument::parse(text);
+    EXPECT_EQ(doc.value("S0", "k"), "0");
+    EXPECT_EQ(doc.value("S9999", "k"), "9999");
+    EXPECT_FALSE(doc.value("S10000", "k").has_value());
+    EXPECT_EQ(doc.serialize(), text);
+}
+
+} // namespace
+} // namespace spectavo
