@@ -53,6 +53,7 @@ namespace spectavo::app {
 namespace {
 
 using RecordingMessages = test::RecordingMessageService;
+using Answer = shell::MessageService::Answer;
 
 class MainFrameTest : public ::testing::Test {
 protected:
@@ -301,6 +302,46 @@ TEST_F(MainFrameTest, ATransmittanceSwitchConvertsTheTablesOfEveryFixedPointsDoc
     EXPECT_EQ(documents.front()->view().SamplePage()->table().grid().text(1, 1), "1.5003");
     for (CFixedFrame *document : documents)
         document->view().SamplePage()->table().setModified(false); // closing asks nothing
+    frame.close();
+}
+
+// A fixed-wavelength window with unsaved results asks before it closes, by every route: its own close
+// box and the main window's Exit or close. Cancel keeps the window and its results; No lets it go.
+TEST_F(MainFrameTest, EveryFixedKindAsksAboutUnsavedResultsByEveryRouteOfClosing) {
+    CMainFrame frame(link, &messages, 0);
+    const QString question = "Result has not been saved. Save it now?";
+    for (const shell::DocumentKind kind :
+         {shell::DocumentKind::FixedPoints, shell::DocumentKind::DnaProtein, shell::DocumentKind::Validity}) {
+        for (const char *route : {"close box", "Exit"}) {
+            SCOPED_TRACE(std::string(route) + ", kind " + std::to_string(static_cast<int>(kind)));
+            ASSERT_TRUE(frame.newDocument(kind));
+            QMdiSubWindow *window = frame.documents()->subWindowList().last();
+            auto *document = dynamic_cast<CFixedFrame *>(window->widget());
+            ASSERT_NE(document, nullptr);
+            const float value[] = {0.5f};
+            document->view().SamplePage()->table().writeMeasuredRow(0, "S", value, true);
+            auto close = [&] {
+                if (std::string(route) == "Exit")
+                    frame.close();
+                else
+                    window->close();
+            };
+            messages.asked.clear();
+            messages.saveAnswers = {Answer::Cancel};
+            close();
+            ASSERT_EQ(messages.asked.size(), 1u);
+            EXPECT_EQ(QString::fromStdString(messages.asked[0]), question);
+            EXPECT_TRUE(frame.documents()->subWindowList().contains(window)) << "Cancel keeps the window";
+            EXPECT_TRUE(document->view().unsavedResults()) << "and its results";
+            messages.saveAnswers = {Answer::No};
+            window->close();
+            QApplication::processEvents();
+            EXPECT_FALSE(frame.documents()->subWindowList().contains(window));
+        }
+    }
+    for (QMdiSubWindow *window : frame.documents()->subWindowList())
+        if (auto *document = dynamic_cast<CFixedFrame *>(window->widget()))
+            document->view().SamplePage()->table().setModified(false);
     frame.close();
 }
 

@@ -60,6 +60,9 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // Every way the window closes (its close box, the main window's Exit or close) asks about unsaved
+    // results first.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildCommands();

@@ -1,6 +1,7 @@
 // The files of a fixed-wavelength document window: open, load, save, the instrument's stored files
 // and the close check.
 
+#include <QCloseEvent>
 #include <QStringList>
 
 #include "app/fixed/fixedframe.h"
@@ -50,6 +51,13 @@ bool CFixedFrame::confirmClose() {
         return false;
     }
     return SaveModified();
+}
+
+void CFixedFrame::closeEvent(QCloseEvent *event) {
+    if (confirmClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool CFixedFrame::SaveModified() {
