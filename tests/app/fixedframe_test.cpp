@@ -471,11 +471,18 @@ TEST_F(FixedWindowTest, OneReadoutAtATimeAndTheWindowStaysWhileItIsOpen) {
     EXPECT_FALSE(frame->action(fixed::kStart)->isEnabled());
     frame->view().StartOn(*frame->view().SamplePage());
     EXPECT_EQ(frame->findChildren<CFixedReadOut *>().size(), 1);
+    // The tables and the method stay as the readout found them.
+    EXPECT_FALSE(frame->action(fixed::kDelete)->isEnabled());
+    EXPECT_FALSE(frame->action(fixed::kModify)->isEnabled());
+    auto *quan = dynamic_cast<CQuanMethod *>(frame->view().MethodPage());
+    ASSERT_NE(quan, nullptr);
+    EXPECT_FALSE(quan->countField()->isEnabled());
     EXPECT_FALSE(frame->confirmClose());
     EXPECT_NE(messages.shown.back().find("A measurement is running."), std::string::npos);
     ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
     readout()->reject();
     ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    EXPECT_TRUE(quan->countField()->isEnabled()) << "the method takes edits again";
     EXPECT_TRUE(frame->confirmClose()) << "nothing measured, nothing to lose";
 }
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
 #include "app/shell/qtmessageservice.h"
@@ -130,6 +131,8 @@ void CFixedFrame::refreshCommands() {
     }
     for (CFixedSample *table : m_view->tablePages())
         table->applyCommandState(state);
+    if (CFixedMethod *method = m_view->MethodPage())
+        method->setEditable(fixed::fixedCommandState(fixed::kEditMethod, state).enabled);
 }
 
 void CFixedFrame::remoteStart(int code) {

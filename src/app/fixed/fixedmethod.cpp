@@ -128,6 +128,14 @@ void CFixedMethod::runBlankReadout(const fixed::ReadoutPoints &points,
     readout->start();
 }
 
+void CFixedMethod::setEditable(bool editable) {
+    // Disabling the page's own containers leaves fields that the page disabled for its own reasons
+    // disabled when they come back; dialogs (the blank readout) are windows of their own and left alone.
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            child->setEnabled(editable);
+}
+
 bool CFixedMethod::AutoBlank(std::function<void(bool)> done) {
     m_program.link.status().currentCell.store(0);
     return CalibrateBlank(std::move(done));

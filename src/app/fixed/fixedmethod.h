@@ -39,6 +39,9 @@ public:
     virtual bool CalibrateBlank(std::function<void(bool)> done);
     // The first cell goes into the light path first (nothing is sent: the changer's next move does it).
     bool AutoBlank(std::function<void(bool)> done);
+    // The fields take edits, or not while a measurement uses the method. A readout shown by the page
+    // stays usable, and a field the page itself disabled stays disabled.
+    void setEditable(bool editable);
 
     // Called after the count, the concentration switch or the fit order changed on the page.
     std::function<void()> methodChanged = [] {};

@@ -15,10 +15,14 @@ CommandState fixedCommandState(FixedCommand command, const FixedWindowState &sta
     case kAutoBlankCalibration:
     case kSystemBaseline:
         return {allowed, false};
+    // Modify measures a row again: it needs what a measurement needs. While a readout or a run works
+    // on the tables, nothing may change their rows under it.
     case kModify:
-        return {state.linkOnline && !state.acquisitionOpen && state.lampStable && state.pageRows > 0, false};
+        return {state.methodValid && state.linkOnline && !state.acquisitionOpen && state.lampStable &&
+                    !state.autorunActive && !state.measuring && state.pageRows > 0,
+                false};
     case kDelete:
-        return {state.pageRows > 0, false};
+        return {state.pageRows > 0 && !state.measuring, false};
     case kAutorun:
         return {allowed && state.installedCells > 1, false};
     case kExportSample:
@@ -34,9 +38,12 @@ CommandState fixedCommandState(FixedCommand command, const FixedWindowState &sta
     case kAbsorbanceMode:
         return {true, state.absorbance};
     case kStandardSetup:
-        return {state.linkOnline && state.standards, false};
+        return {state.linkOnline && state.standards && !state.measuring, false};
     case kDeletePresets:
-        return {state.linkOnline && state.anyPreset, false};
+        return {state.linkOnline && state.anyPreset && !state.measuring, false};
+    // The wavelengths and blanks a readout, a run or a blank calibration is using stay as they are.
+    case kEditMethod:
+        return {!state.measuring, false};
     case kExportStandard:
         return {state.standardRows > 0, false};
     case kCopyCurve:

@@ -31,6 +31,7 @@ enum FixedCommand {
     kOpenInstrumentFile,
     kPrint,
     kExportPdf,
+    kEditMethod, // the method page's fields
     kFixedCommandCount
 };
 

@@ -182,11 +182,43 @@ TEST(FixedCommandRules, ModifyAndDeleteLookAtTheirOwnTable) {
     EXPECT_TRUE(fixedCommandState(kExportSample, state).enabled);
     state.pageRows = 1;
     EXPECT_TRUE(fixedCommandState(kModify, state).enabled);
-    state.methodValid = false; // Modify measures the row again without asking the method
-    EXPECT_TRUE(fixedCommandState(kModify, state).enabled);
     state.acquisitionOpen = true;
     EXPECT_FALSE(fixedCommandState(kModify, state).enabled);
     EXPECT_TRUE(fixedCommandState(kDelete, state).enabled);
+}
+
+// A refused wavelength makes the method invalid: Modify would send it to the instrument.
+TEST(FixedCommandRules, AnInvalidMethodDisablesModifyToo) {
+    FixedWindowState state = readyState();
+    state.pageRows = 1;
+    state.methodValid = false;
+    EXPECT_FALSE(fixedCommandState(kModify, state).enabled);
+    EXPECT_TRUE(fixedCommandState(kDelete, state).enabled);
+}
+
+// A readout, an automatic run or a blank calibration works on the tables and the method: nothing
+// may change them under it. Viewing and the mode stay available.
+TEST(FixedCommandRules, WhileMeasuringNothingChangesTheTablesOrTheMethod) {
+    FixedWindowState state = readyState();
+    state.pageRows = 3;
+    state.sampleRows = 3;
+    state.standards = true;
+    state.anyPreset = true;
+    for (FixedCommand command : {kModify, kDelete, kEditMethod, kStandardSetup, kDeletePresets, kStart, kOpen,
+                                 kLoad, kOpenInstrumentFile})
+        EXPECT_TRUE(fixedCommandState(command, state).enabled) << command;
+    state.measuring = true;
+    state.acquisitionOpen = true;
+    for (FixedCommand command : {kModify, kDelete, kEditMethod, kStandardSetup, kDeletePresets, kStart, kOpen,
+                                 kLoad, kOpenInstrumentFile, kAutorun, kBlankCalibration})
+        EXPECT_FALSE(fixedCommandState(command, state).enabled) << command;
+    for (FixedCommand command : {kMethodPage, kDisplayPage, kAbsorbanceMode, kExportSample})
+        EXPECT_TRUE(fixedCommandState(command, state).enabled) << command;
+    // The changer's wait in an automatic run: no acquisition open, the run still holds the tables.
+    state.acquisitionOpen = false;
+    state.autorunActive = true;
+    EXPECT_FALSE(fixedCommandState(kModify, state).enabled);
+    EXPECT_FALSE(fixedCommandState(kDelete, state).enabled);
 }
 
 TEST(FixedCommandRules, AutorunNeedsTwoCellsAndTransmittanceFollowsTheFamily) {
