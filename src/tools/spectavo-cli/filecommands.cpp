@@ -1,5 +1,6 @@
 #include "filecommands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -288,9 +289,18 @@ std::string rateCommand(const Arguments &args, Report &report) {
     const auto factor = error.empty() ? checkedNumber(args, "--factor", -1e9, 1e9, error) : std::nullopt;
     if (!error.empty())
         return error;
-    setRateRange(curve, static_cast<float>(begin.value_or(curve.beginTime)),
-                 static_cast<float>(end.value_or(curve.endTime)),
-                 static_cast<float>(factor.value_or(curve.factor)));
+    if (factor)
+        curve.factor = static_cast<float>(*factor);
+    if (begin || end) {
+        // A range the operator gives is held to the curve's time, as the rate page holds it.
+        const float last = static_cast<float>(total);
+        if (!setRateRange(curve, static_cast<float>(begin.value_or(std::min(curve.beginTime, last))),
+                          static_cast<float>(end.value_or(std::min(curve.endTime, last))), curve.factor))
+            return strings::formatC("the rate range must lie within 0 to %d s", curve.totalTime);
+    } else {
+        // The stored range, cut to the curve's points: the number the window shows when it opens the file.
+        curve.recomputeRate();
+    }
     report.number("begin_s", curve.beginTime, 3);
     report.number("end_s", curve.endTime, 3);
     report.number("factor", curve.factor);
