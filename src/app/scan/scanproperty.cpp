@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/shell/qtmessageservice.h"
 #include "app/widgets/colourbox.h"
 #include "app/widgets/fontcolourdialog.h"
 #include "app/widgets/fonts.h"
@@ -56,7 +57,16 @@ CScanProperty::CScanProperty(scan::SpectrumSheet sheet, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (onConfirm) {
+            if (const std::optional<std::string> refusal = onConfirm(this->sheet())) {
+                m_pages->setCurrentIndex(m_pages->count() - 1);
+                messages().show("Spectavo", *refusal, shell::MessageService::Icon::Warning);
+                return;
+            }
+        }
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }

@@ -23,6 +23,8 @@ public:
     // The rate page's "Calculate": the window takes the fields over and returns what the curve holds
     // then (nothing when it refused them).
     std::function<std::optional<scan::SpectrumSheet::Rate>(const scan::SpectrumSheet::Rate &)> onCalculate;
+    // OK's check: a refusal is shown, the sheet stays open on the rate page and nothing is applied.
+    std::function<std::optional<std::string>(const scan::SpectrumSheet &)> onConfirm;
 
 private:
     QWidget *viewPage();

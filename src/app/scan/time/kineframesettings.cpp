@@ -43,17 +43,18 @@ void CKineFrame::customize() {
             messages().show("Spectavo", *refusal, shell::MessageService::Icon::Warning);
             return std::nullopt;
         }
-        if (scan::rateFieldsOf(*current) != rate)
+        const scan::SpectrumSheet::Rate before = scan::rateFieldsOf(*current);
+        scan::calculateRateFields(*current, rate);
+        if (scan::rateFieldsOf(*current) != before)
             current->modified = true;
-        scan::applyRateFields(*current, rate);
         return scan::rateFieldsOf(*current);
+    };
+    // OK with a rate range outside the curve changes nothing: the sheet stays open on the rate page.
+    sheet.onConfirm = [](const scan::SpectrumSheet &values) -> std::optional<std::string> {
+        return values.rate ? scan::rateRangeRefusal(*values.rate) : std::nullopt;
     };
     if (sheet.exec() != QDialog::Accepted)
         return;
-    if (const scan::SpectrumSheet &values = sheet.sheet(); values.rate) {
-        if (const std::optional<std::string> refusal = scan::rateRangeRefusal(*values.rate))
-            messages().show("Spectavo", *refusal, shell::MessageService::Icon::Warning);
-    }
     applySettingsSheet(sheet.sheet());
 }
 

@@ -74,8 +74,18 @@ bool applyRateFields(CKineSpectrum &curve, const SpectrumSheet::Rate &rate) {
     if (rateRangeRefusal(rate))
         return false;
     curve.printRate = rate.print ? 1 : 0;
+    curve.beginTime = std::min(rate.begin, rate.end);
+    curve.endTime = std::max(rate.begin, rate.end);
+    curve.factor = rate.factor;
     curve.rateResult = rate.result;
     curve.r = rate.r;
+    return true;
+}
+
+bool calculateRateFields(CKineSpectrum &curve, const SpectrumSheet::Rate &rate) {
+    if (rateRangeRefusal(rate))
+        return false;
+    curve.printRate = rate.print ? 1 : 0;
     return setRateRange(curve, rate.begin, rate.end, rate.factor);
 }
 

@@ -19,11 +19,14 @@ std::string applyKineSheet(const SpectrumSheet &sheet, DisplayHistory &display, 
                            CKineSpectrum *current, ProfileStore &kinetics, ProfileStore &analyst,
                            ChartFonts &fonts);
 
-// The rate page's values taken over: a beginning or end outside 0 .. total time is refused with the
-// range message and nothing changes; otherwise an end before the beginning is exchanged with it, and
-// the fields are stored and the rate computed.
+// The rate page's values: a beginning or end outside 0 .. total time is refused with the range message
+// and nothing changes; otherwise an end before the beginning is exchanged with it.
 std::optional<std::string> rateRangeRefusal(const SpectrumSheet::Rate &rate);
+// OK: every field is stored as typed, I.U. and R included; nothing is computed.
 bool applyRateFields(CKineSpectrum &curve, const SpectrumSheet::Rate &rate);
+// "Calculate": the range, factor and print flag are stored and the rate computed over the range, which
+// replaces I.U. and R.
+bool calculateRateFields(CKineSpectrum &curve, const SpectrumSheet::Rate &rate);
 SpectrumSheet::Rate rateFieldsOf(const CKineSpectrum &curve);
 
 } // namespace spectavo::scan

@@ -242,6 +242,32 @@ TEST(KineSheet, RatePageChecksItsRangeAndExchangesAReversedOne) {
     EXPECT_EQ(curve.endTime, 4.0f);
 }
 
+// OK keeps the I.U. and R the operator typed; only "Calculate" computes them from the range.
+TEST(KineSheet, TypedRateValuesStayUnlessCalculateIsPressed) {
+    CKineSpectrum curve = printableCurve();
+    SpectrumSheet::Rate rate = rateFieldsOf(curve);
+    rate.begin = 1.0f;
+    rate.end = 3.0f;
+    rate.factor = 2.0f;
+    rate.result = 123.5f;
+    rate.r = 0.25f;
+    ASSERT_TRUE(applyRateFields(curve, rate));
+    EXPECT_EQ(curve.rateResult, 123.5f);
+    EXPECT_EQ(curve.r, 0.25f);
+    EXPECT_EQ(curve.factor, 2.0f);
+    EXPECT_EQ(curve.beginTime, 1.0f);
+    ASSERT_TRUE(calculateRateFields(curve, rate));
+    EXPECT_NE(curve.rateResult, 123.5f) << "computed over 1..3 s";
+    const float computed = curve.rateResult;
+    // A refused range changes nothing, typed values included.
+    rate.end = 9.0f;
+    rate.result = 7.0f;
+    EXPECT_FALSE(applyRateFields(curve, rate));
+    EXPECT_FALSE(calculateRateFields(curve, rate));
+    EXPECT_EQ(curve.rateResult, computed);
+    EXPECT_EQ(curve.endTime, 3.0f);
+}
+
 TEST(KineSheet, EditingTheCurvesTextsOnTheSheetMarksItModified) {
     test::TempDir dir;
     ProfileFile kinetics(dir.file("kinetics.ini"), false);
