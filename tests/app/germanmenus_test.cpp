@@ -1,6 +1,7 @@
 // The workstation on a German desktop: the translation is chosen from the locale and the menus,
 // panes, window titles and the core's messages read German.
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QAbstractButton>
@@ -23,6 +24,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedsample.h"
+#include "app/fixed/fixedview.h"
+#include "app/scan/scanframe.h"
+#include "app/scan/time/kineframe.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/translations.h"
@@ -173,6 +179,34 @@ TEST_F(GermanDesktopTest, MenusPanesTitlesAndMessagesReadGerman) {
             EXPECT_EQ(german, text) << "shown in English: " << text.toStdString();
         }
     }
+
+    // The question before unsaved work is closed, of every kind of window, reads German too.
+    messages.asked.clear();
+    messages.answer = false;
+    for (QMdiSubWindow *window : frame.documents()->subWindowList()) {
+        if (auto *fixedWindow = dynamic_cast<CFixedFrame *>(window->widget())) {
+            const float value[] = {0.5f};
+            fixedWindow->view().SamplePage()->table().writeMeasuredRow(0, "S", value, true);
+        } else if (auto *scan = dynamic_cast<CScanFrame *>(window->widget())) {
+            ASSERT_TRUE(scan->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+            scan->spectra().at(0).modified = true;
+        } else if (auto *kinetics = dynamic_cast<CKineFrame *>(window->widget())) {
+            ASSERT_TRUE(kinetics->openFile(SPECTAVO_TEST_DATA_DIR "/fourpoints.kin"));
+            kinetics->curves().at(0).modified = true;
+        }
+        window->close();
+    }
+    // The recording service keeps a question as it was asked; the program's service translates it
+    // when it shows it, as it translates every text it is given.
+    std::vector<std::string> questions;
+    for (const std::string &question : messages.asked)
+        questions.push_back(strings::tr(question.c_str()));
+    for (const char *expected : {"holmium.sca wurde nicht gespeichert. Jetzt speichern?",
+                                 "fourpoints.kin wurde nicht gespeichert. Jetzt speichern?",
+                                 "Das Ergebnis wurde nicht gespeichert. Jetzt speichern?"})
+        EXPECT_NE(std::find(questions.begin(), questions.end(), expected), questions.end()) << expected;
+    for (const std::string &question : questions)
+        EXPECT_EQ(question.find("has not been saved"), std::string::npos) << question;
 
     // A picture of the German window for people to look at.
     frame.resize(1280, 800);

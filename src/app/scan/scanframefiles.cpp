@@ -147,8 +147,8 @@ void CScanFrame::removeRecord() {
     if (!current || current->acquiring.load())
         return;
     if (current->modified) {
-        const auto answer = messages().askOrCancel(
-            "Spectavo", current->sampleName() + " has not been saved. Save it now?", Icon::Question);
+        const auto answer =
+            messages().askOrCancel("Spectavo", unsavedQuestion(current->name), Icon::Question);
         if (answer == shell::MessageService::Answer::Cancel ||
             (answer == shell::MessageService::Answer::Yes && !offerSave(*current, "wav")))
             return;
@@ -174,8 +174,8 @@ bool CScanFrame::confirmClose() {
         if (!spectrum.modified)
             continue;
         // Cancel (Escape, the box's close button) keeps the window with every spectrum.
-        const auto answer = messages().askOrCancel(
-            "Spectavo", spectrum.name + " has not been saved. Save it now?", Icon::Question);
+        const auto answer =
+            messages().askOrCancel("Spectavo", unsavedQuestion(spectrum.name), Icon::Question);
         if (answer == shell::MessageService::Answer::Cancel ||
             (answer == shell::MessageService::Answer::Yes && !offerSave(spectrum, "wav")))
             return false;

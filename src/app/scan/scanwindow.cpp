@@ -100,6 +100,10 @@ void CScanWindow::resizeEvent(QResizeEvent *event) {
     fitListWidth();
 }
 
+std::string CScanWindow::unsavedQuestion(const std::string &name) {
+    return strings::trFormat("%s has not been saved. Save it now?", name.c_str());
+}
+
 void CScanWindow::closeEvent(QCloseEvent *event) {
     if (confirmClose())
         event->accept();

@@ -33,6 +33,10 @@ QString formatFilter(const std::string &extension);
 // records are shown, listed, ruled and printed.
 class CScanWindow : public QSplitter, public MeasurementWindow {
 public:
+    // The question before a spectrum or curve that has not been saved is removed or closed, in the
+    // operator's language.
+    static std::string unsavedQuestion(const std::string &name);
+
     using Command = scan::WaveCommand;
     using enum scan::WaveCommand;
 

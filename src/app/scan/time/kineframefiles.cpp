@@ -130,8 +130,8 @@ void CKineFrame::removeRecord() {
     if (!current || current->acquiring.load())
         return;
     if (current->modified) {
-        const Answer answer = messages().askOrCancel(
-            "Spectavo", current->sampleName() + " has not been saved. Save it now?", Icon::Question);
+        const Answer answer =
+            messages().askOrCancel("Spectavo", unsavedQuestion(current->name), Icon::Question);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !offerSave(*current)))
             return;
     }
@@ -156,8 +156,7 @@ bool CKineFrame::confirmClose() {
         if (!curve.modified)
             continue;
         // Cancel (Escape, the box's close button) keeps the window with every curve.
-        const Answer answer = messages().askOrCancel(
-            "Spectavo", curve.sampleName() + " has not been saved. Save it now?", Icon::Question);
+        const Answer answer = messages().askOrCancel("Spectavo", unsavedQuestion(curve.name), Icon::Question);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !offerSave(curve)))
             return false;
     }
