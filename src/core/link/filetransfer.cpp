@@ -37,6 +37,37 @@ FileTransfer::Answer ack(std::uint8_t code, bool complete = false) {
 
 } // namespace
 
+namespace {
+
+// The one handle `name` has in a listing that no other entry shares, if so.
+std::optional<std::array<std::uint8_t, 2>> soleHandle(const std::vector<DirectoryEntry> &listing,
+                                                      const std::string &name) {
+    std::optional<std::array<std::uint8_t, 2>> handle;
+    for (const DirectoryEntry &entry : listing)
+        if (entry.name == name) {
+            if (handle)
+                return std::nullopt;
+            handle = entry.handle;
+        }
+    if (!handle)
+        return std::nullopt;
+    const auto sharing = std::count_if(listing.begin(), listing.end(),
+                                       [&handle](const DirectoryEntry &e) { return e.handle == *handle; });
+    return sharing == 1 ? handle : std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::array<std::uint8_t, 2>> confirmedHandle(const std::vector<DirectoryEntry> &first,
+                                                           const std::vector<DirectoryEntry> &second,
+                                                           const std::string &name) {
+    const auto before = soleHandle(first, name);
+    const auto after = soleHandle(second, name);
+    if (!before || !after || *before != *after)
+        return std::nullopt;
+    return before;
+}
+
 FileTransfer::FileTransfer() : m_buffer(kBufferBytes, 0) {}
 
 std::span<const std::uint8_t> FileTransfer::content() const {
@@ -59,7 +90,13 @@ FileTransfer::Answer FileTransfer::directoryPacket(std::span<const std::uint8_t>
             entry.name += static_cast<char>(data[i]);
         entry.handle = {data.size() > 14 ? data[14] : std::uint8_t{0},
                         data.size() > 15 ? data[15] : std::uint8_t{0}};
-        if (m_gathering.size() < kMaxEntries)
+        // A packet repeated on the line names a file again: one entry per name and handle. Two names
+        // under one handle (a corrupted byte) both stay listed, and a delete refuses either.
+        const bool known =
+            std::any_of(m_gathering.begin(), m_gathering.end(), [&entry](const DirectoryEntry &e) {
+                return e.handle == entry.handle && e.name == entry.name;
+            });
+        if (!known && m_gathering.size() < kMaxEntries)
             m_gathering.push_back(std::move(entry));
         return ack(kDirectoryAck);
     }

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,6 +16,13 @@ struct DirectoryEntry {
     std::string name;                   // at most 12 characters
     std::array<std::uint8_t, 2> handle; // sent back exactly as received
 };
+
+// The handle to delete a stored file by, from two listings taken one after the other: only when each
+// holds exactly one entry of that name, with the same handle, and no other entry shares the handle. A
+// packet corrupted or repeated on the line then never turns a delete onto another file.
+std::optional<std::array<std::uint8_t, 2>> confirmedHandle(const std::vector<DirectoryEntry> &first,
+                                                           const std::vector<DirectoryEntry> &second,
+                                                           const std::string &name);
 
 // The directory and the downloaded file, filled by the receive thread. The directory is gathered
 // apart and handed over whole when its last packet arrives, so a reader never sees a listing being

@@ -399,13 +399,19 @@ std::string downloadCommand(CliSession &session, const Arguments &args, Report &
 std::string deleteCommand(CliSession &session, const Arguments &args, Report &report) {
     if (args.words.empty())
         return "delete needs a file name";
+    // Listed twice: a delete goes out only for a name whose handle both listings agree on.
     if (const std::string error = readDirectory(session); !error.empty())
         return error;
-    const std::optional<link::DirectoryEntry> entry = findFile(session, args.words[0]);
-    if (!entry)
+    const std::vector<link::DirectoryEntry> first = session.link().fileTransfer().directory();
+    if (!findFile(session, args.words[0]))
         return "the instrument holds no file named " + args.words[0];
-    if (!session.link().OpenWordAcquisition(link::kFileDelete, entry->handle[0], entry->handle[1],
-                                            &session.window()))
+    if (const std::string error = readDirectory(session); !error.empty())
+        return error;
+    const auto handle =
+        link::confirmedHandle(first, session.link().fileTransfer().directory(), args.words[0]);
+    if (!handle)
+        return "the instrument's listings of " + args.words[0] + " do not agree; nothing was deleted";
+    if (!session.link().OpenWordAcquisition(link::kFileDelete, (*handle)[0], (*handle)[1], &session.window()))
         return "the instrument is busy with another acquisition";
     session.link().CloseAcquisition();
     report.text("deleted", args.words[0]);

@@ -54,9 +54,52 @@ TEST(FileTypes, DirectoryKeepsAtMostFiveHundredEntries) {
     FileTransfer transfer;
     transfer.directoryPacket(Bytes{0});
     for (int i = 0; i < 510; ++i)
-        transfer.directoryPacket(Bytes{1, 'x', '.', 'k', 'i', 'n'});
+        transfer.directoryPacket(Bytes{1, 'x', '.', 'k', 'i', 'n', 0, 0, 0, 0, 0, 0, 0, 0,
+                                       static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i)});
     transfer.directoryPacket(Bytes{255});
     EXPECT_EQ(transfer.directory().size(), 500u);
+}
+
+Bytes listed(const std::string &name, std::uint8_t high, std::uint8_t low) {
+    Bytes entry(16, 0);
+    entry[0] = 1;
+    std::copy(name.begin(), name.end(), entry.begin() + 1);
+    entry[14] = high;
+    entry[15] = low;
+    return entry;
+}
+
+std::vector<DirectoryEntry> listing(std::initializer_list<Bytes> entries) {
+    FileTransfer transfer;
+    transfer.directoryPacket(Bytes{0});
+    for (const Bytes &entry : entries)
+        transfer.directoryPacket(entry);
+    transfer.directoryPacket(Bytes{255});
+    return transfer.directory();
+}
+
+TEST(Listing, APacketRepeatedOnTheLineListsItsFileOnce) {
+    const auto files =
+        listing({listed("A.qua", 0x03, 0xF0), listed("A.qua", 0x03, 0xF0), listed("B.sca", 0, 8)});
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].name, "A.qua");
+    EXPECT_EQ(files[1].name, "B.sca");
+}
+
+// Handle 1008 (0x03F0) corrupted into 0008 names another file's handle: no delete goes out for either
+// name, and neither does one for a name listed twice or whose handle changed between the listings.
+TEST(Listing, ADeleteNeedsOneHandleThatBothListingsAgreeOn) {
+    const auto clean = listing({listed("A.qua", 0x03, 0xF0), listed("B.sca", 0, 8)});
+    EXPECT_EQ(confirmedHandle(clean, clean, "A.qua"), (std::array<std::uint8_t, 2>{0x03, 0xF0}));
+    EXPECT_EQ(confirmedHandle(clean, clean, "B.sca"), (std::array<std::uint8_t, 2>{0, 8}));
+    EXPECT_FALSE(confirmedHandle(clean, clean, "C.kin"));
+    const auto corrupted = listing({listed("A.qua", 0, 8), listed("B.sca", 0, 8)});
+    EXPECT_FALSE(confirmedHandle(corrupted, clean, "A.qua"));
+    EXPECT_FALSE(confirmedHandle(clean, corrupted, "B.sca")) << "another name shares the handle";
+    const auto moved = listing({listed("A.qua", 0x03, 0xF1), listed("B.sca", 0, 8)});
+    EXPECT_FALSE(confirmedHandle(clean, moved, "A.qua"));
+    const auto twice = listing({listed("A.qua", 0x03, 0xF0), listed("A.qua", 0x04, 0x00)});
+    EXPECT_FALSE(confirmedHandle(twice, twice, "A.qua"));
 }
 
 // The file browser reads the listing whenever the operator changes the type, while the receive thread
@@ -67,8 +110,8 @@ TEST(FileTypes, ReadingDuringAListingSeesWholeListingsOnly) {
     std::thread receiver([&] {
         for (int round = 0; round < 200; ++round) {
             transfer.directoryPacket(Bytes{0});
-            for (int i = 0; i < 20; ++i)
-                transfer.directoryPacket(Bytes{1, 'x', '.', 'k', 'i', 'n'});
+            for (std::uint8_t i = 0; i < 20; ++i)
+                transfer.directoryPacket(listed("x.kin", 0, i));
             transfer.directoryPacket(Bytes{255});
         }
         done = true;
