@@ -720,6 +720,10 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Die Datei des Geräts ist kein Spektrum, das dieses Programm lesen kann.</translation>
   </message>
   <message>
+   <source>The method&apos;s wavelength count %d is outside 1 to %d.</source>
+   <translation>Die Anzahl der Wellenlängen der Methode (%d) liegt außerhalb von 1 bis %d.</translation>
+  </message>
+  <message>
    <source>%s has not been saved. Save it now?</source>
    <translation>%s wurde nicht gespeichert. Jetzt speichern?</translation>
   </message>

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/strings/translation.h"
+
 namespace spectavo::fixed {
 
 const char *methodConfigurationFile(MethodKind kind) {
@@ -61,6 +63,7 @@ void FixedMethodRecord::load(const ProfileStore &file) {
     for (int i = 0; i < kCoefficients; ++i)
         coefficients[static_cast<std::size_t>(i)] = file.GetFloatAt("Params", "K", i + 1, "1.0");
     count = file.GetInt("Wavelength", "Num", 1);
+    valid = countProblem() ? 0 : 1;
     for (int i = 0; i < capacity; ++i)
         wavelengths[static_cast<std::size_t>(i)] = file.GetFloatAt("Wavelength", "WL", i + 1, "260.0");
     ClearBlanks();
@@ -68,6 +71,12 @@ void FixedMethodRecord::load(const ProfileStore &file) {
         concentration = file.GetInt("Setup", "Concentration", 1);
         correlation = file.GetFloat("Params", "r", "1");
     }
+}
+
+std::optional<std::string> FixedMethodRecord::countProblem() const {
+    if (count >= 1 && count <= capacity)
+        return std::nullopt;
+    return strings::trFormat("The method's wavelength count %d is outside 1 to %d.", count, capacity);
 }
 
 void FixedMethodRecord::save(ProfileStore &file) const {

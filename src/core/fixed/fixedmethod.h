@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,12 @@ struct FixedMethodRecord {
     // Blanks never travel with a method: they come only from a blank calibration.
     void ClearBlanks() { blanks.fill(0.0f); }
 
-    // The keys of a method; loading clears the blanks.
+    // A wavelength count outside 1 .. capacity (a hand-edited or damaged file) makes the method invalid:
+    // what is wrong, or nothing.
+    std::optional<std::string> countProblem() const;
+
+    // The keys of a method; loading clears the blanks and marks a method with an impossible count
+    // invalid.
     void load(const ProfileStore &file);
     void save(ProfileStore &file) const;
 };

@@ -16,7 +16,8 @@ constexpr int kValueWidthTwips = 1200;
 std::optional<double> cellNumber(const std::string &text) {
     std::size_t used = 0;
     const double value = strings::scanDoubleC(text, &used);
-    if (used == 0)
+    // "nan" or "inf" in a hand-edited document is no reading: never converted, fitted or written.
+    if (used == 0 || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

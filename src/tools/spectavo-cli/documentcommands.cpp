@@ -92,6 +92,8 @@ std::string documentInfo(const std::string &path, Report &report) {
         report.list("samples", tableRows(document.samples(), sampleRows));
     if (outcome.rowsCut)
         report.text("warning", fixed::kRowsCutOnLoad);
+    if (const auto problem = document.method().countProblem())
+        report.text("invalid_method", *problem);
     return "";
 }
 
@@ -111,6 +113,9 @@ std::string recalcCommand(const Arguments &args, Report &report) {
     fixed::StoredDocument document(MethodKind::FixedPoints, configurationOf(MethodKind::FixedPoints));
     if (!document.load(in, inKind->methodOnly).read)
         return notADocument(in);
+    // A method no window would measure with is not recalculated and written back.
+    if (const auto problem = document.method().countProblem())
+        return *problem + " Nothing was written.";
     if (const std::optional<std::string> failed = document.recalculate())
         return *failed;
     if (!document.save(out, inKind->methodOnly))

@@ -169,3 +169,26 @@ TEST_F(MethodFormTest, ACountOfTwoWritesAndReloadsEveryWavelengthField) {
 
 } // namespace
 } // namespace spectavo::fixed
+
+namespace spectavo::fixed {
+namespace {
+
+// A hand-edited count no method can have makes the method invalid, whatever reads it.
+TEST(MethodCount, ACountOutsideOneToTheCapacityIsAnInvalidMethod) {
+    for (const auto &[kind, capacity] :
+         {std::pair{MethodKind::FixedPoints, 20}, std::pair{MethodKind::Validity, 10}}) {
+        for (const int count : {0, -3, capacity + 1, 2147483647}) {
+            FixedMethodRecord method(kind);
+            method.count = count;
+            ASSERT_TRUE(method.countProblem()) << count;
+            EXPECT_EQ(*method.countProblem(), "The method's wavelength count " + std::to_string(count) +
+                                                  " is outside 1 to " + std::to_string(capacity) + ".");
+        }
+        FixedMethodRecord method(kind);
+        method.count = capacity;
+        EXPECT_FALSE(method.countProblem());
+    }
+}
+
+} // namespace
+} // namespace spectavo::fixed
