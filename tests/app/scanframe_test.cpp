@@ -498,6 +498,14 @@ TEST_F(ScanWindowTest, ExportsProposeTheirOwnExtension) {
         trigger(command);
         EXPECT_EQ(chooser.proposed.toStdString(), proposal);
     }
+    // A name as it may come from the instrument or another program proposes no path and no control
+    // characters.
+    frame->spectra().at(0).name = "../../etc/pass\x01wd\\x";
+    for (const CScanFrame::Command command : {CScanFrame::kSaveAs, CScanFrame::kExportCsv}) {
+        chooser.proposed.clear();
+        trigger(command);
+        EXPECT_EQ(chooser.proposed.left(10).toStdString(), "etcpasswdx") << command;
+    }
     frame.reset(); // before the link it was lent
 }
 

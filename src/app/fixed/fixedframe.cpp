@@ -164,7 +164,7 @@ void CFixedFrame::exportTableAsText(bool standards) {
     const QString what = standards ? ui("standards") : ui("samples");
     const QString base =
         m_document.path.isEmpty() ? what : QFileInfo(m_document.path).completeBaseName() + "-" + what;
-    const QString path = fileChooser().chooseSave(this, ui("Text file(*.txt)"), base + ".txt", "txt");
+    const QString path = fileChooser().proposeSave(this, ui("Text file(*.txt)"), base + ".txt", "txt");
     if (!path.isEmpty())
         exportTable(standards, path);
 }

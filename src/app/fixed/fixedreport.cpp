@@ -218,7 +218,7 @@ bool CFixedFrame::printToPdf(const QString &path) {
 void CFixedFrame::exportPdf() {
     const QString base =
         m_document.path.isEmpty() ? QString("report") : QFileInfo(m_document.path).completeBaseName();
-    const QString path = fileChooser().chooseSave(this, ui("PDF document(*.pdf)"), base + ".pdf", "pdf");
+    const QString path = fileChooser().proposeSave(this, ui("PDF document(*.pdf)"), base + ".pdf", "pdf");
     if (!path.isEmpty())
         printToPdf(path);
 }

@@ -59,7 +59,7 @@ void CScanFrame::openRecord() {
 // the file could not be written.
 bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
     const QString path =
-        fileChooser().chooseSave(this, spectrumFilter(), QString::fromStdString(spectrum.name), suffix);
+        fileChooser().proposeSave(this, spectrumFilter(), QString::fromStdString(spectrum.name), suffix);
     if (path.isEmpty())
         return false;
     if (!writeSpectrumFile(spectrum, path.toStdString())) {

@@ -286,7 +286,7 @@ void CScanWindow::exportPdf() {
     const std::string name = currentName();
     if (name.empty())
         return;
-    const QString path = fileChooser().chooseSave(
+    const QString path = fileChooser().proposeSave(
         this, ui("PDF document(*.pdf)"), QString::fromStdString(scan::exportFileName(name, "pdf")), "pdf");
     if (!path.isEmpty())
         printToPdf(path);
@@ -315,9 +315,9 @@ void CScanWindow::exportCurrent(ExportKind kind) {
     if (!commandState().currentSaveable)
         return;
     const char *suffix = kind == ExportKind::Table ? "txt" : kind == ExportKind::Csv ? "csv" : "jdx";
-    const QString path =
-        fileChooser().chooseSave(this, formatFilter(suffix),
-                                 QString::fromStdString(scan::exportFileName(currentName(), suffix)), suffix);
+    const QString path = fileChooser().proposeSave(
+        this, formatFilter(suffix), QString::fromStdString(scan::exportFileName(currentName(), suffix)),
+        suffix);
     if (!path.isEmpty() && !writeCurrent(kind, path))
         messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
                         shell::MessageService::Icon::Error);

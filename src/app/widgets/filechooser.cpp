@@ -5,6 +5,7 @@
 #include <QGridLayout>
 
 #include "app/widgets/uitext.h"
+#include "core/shell/documentfiles.h"
 
 namespace spectavo::app {
 namespace {
@@ -55,6 +56,12 @@ FileChooser *g_installed = nullptr;
 FileChooser::DocumentChoice FileChooser::chooseDocument(QWidget *parent, bool save, const QString &filter,
                                                         const QStringList &suffixes, bool) {
     return {save ? chooseSave(parent, filter, {}, suffixes.value(0)) : chooseOpen(parent, filter), false};
+}
+
+QString FileChooser::proposeSave(QWidget *parent, const QString &filter, const QString &proposedName,
+                                 const QString &defaultSuffix) {
+    const std::string safe = shell::proposedFileName(proposedName.toStdString());
+    return chooseSave(parent, filter, QString::fromStdString(safe), defaultSuffix);
 }
 
 FileChooser &fileChooser() {

@@ -15,6 +15,10 @@ public:
     // The default suffix is appended when the operator types a name without one.
     virtual QString chooseSave(QWidget *parent, const QString &filter, const QString &defaultName,
                                const QString &defaultSuffix) = 0;
+    // A Save dialog proposing a name made safe first (no path separators, control characters or
+    // leading dots), whatever the name came from.
+    QString proposeSave(QWidget *parent, const QString &filter, const QString &proposedName,
+                        const QString &defaultSuffix);
 
     // The fixed-wavelength documents' dialog, with "Save or Read &method only". The default suffix
     // follows the chosen filter entry (`suffixes` in the filter's order).

@@ -106,4 +106,17 @@ void RecentFiles::add(const std::string &path) {
         m_files.resize(kEntries);
 }
 
+std::string proposedFileName(std::string_view name) {
+    std::string safe;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F)
+            continue;
+        if (safe.empty() && c == '.')
+            continue;
+        safe += c;
+    }
+    return safe;
+}
+
 } // namespace spectavo::shell

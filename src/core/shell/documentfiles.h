@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/config/profilestore.h"
@@ -49,5 +50,10 @@ public:
 private:
     std::vector<std::string> m_files;
 };
+
+// A name proposed in a Save dialog, made safe: records from the instrument and files from elsewhere
+// carry names that could hold path separators or control characters. Those go, as do leading dots
+// (a proposal never names a hidden file or a parent folder); what is left is the name.
+std::string proposedFileName(std::string_view name);
 
 } // namespace spectavo::shell

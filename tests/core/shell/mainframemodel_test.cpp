@@ -594,3 +594,19 @@ TEST(Passwords, NoStoredPasswordNeedsNoLogin) {
 
 } // namespace
 } // namespace spectavo::shell
+
+namespace spectavo::shell {
+namespace {
+
+TEST(ProposedFileName, NoPathNoControlCharactersNoLeadingDots) {
+    EXPECT_EQ(proposedFileName("HOLMIUM.sca"), "HOLMIUM.sca");
+    EXPECT_EQ(proposedFileName("../../etc/passwd"), "etcpasswd");
+    EXPECT_EQ(proposedFileName("a\\b\x01"
+                               "c\x7f\n.kin"),
+              "abc.kin");
+    EXPECT_EQ(proposedFileName("..."), "");
+    EXPECT_EQ(proposedFileName("Probe \xc3\xa4 1.sca"), "Probe \xc3\xa4 1.sca") << "UTF-8 stays";
+}
+
+} // namespace
+} // namespace spectavo::shell

@@ -45,7 +45,7 @@ void CKineFrame::openRecord() {
 // file could not be written.
 bool CKineFrame::offerSave(CKineSpectrum &curve) {
     const QString path =
-        fileChooser().chooseSave(this, ui(kCurveFilter), QString::fromStdString(curve.name), "kin");
+        fileChooser().proposeSave(this, ui(kCurveFilter), QString::fromStdString(curve.name), "kin");
     if (path.isEmpty())
         return false;
     if (!writeCurveFile(curve, path.toStdString())) {
