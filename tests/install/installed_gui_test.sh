@@ -13,11 +13,21 @@ mkdir -p "$folder"
 # The operator's own instrument settings: the shipped ones with a quicker boot.
 sed 's/^Speed=.*/Speed=20/' "$tree/share/spectavo/config/tarvesta.zav.sim.ini" >"$folder/tarvesta.zav.sim.ini"
 
-env -u SPECTAVO_PROGRAM_DIR -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME= LANG=C.UTF-8 \
+# A runtime folder of its own: a workstation running elsewhere on this machine is never met.
+runtime=$stage/runtime
+mkdir -m 700 -p "$runtime"
+env -u SPECTAVO_PROGRAM_DIR -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME= XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 \
     "$tree/bin/spectavo" >"$stage/out.txt" 2>&1 &
 program=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Spectavo' | head -1) ||
+# The main window itself ("Spectavo", or "Spectavo - [document]"), not the login dialog that comes and
+# goes before it ("Spectavo Login").
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Spectavo( - .*)?$' | head -1) ||
     { echo "no window appeared"; cat "$stage/out.txt"; kill $program; exit 1; }
+# A second start with the same settings on the same display brings this one forward and says so.
+second=$(env -u SPECTAVO_PROGRAM_DIR -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME= XDG_RUNTIME_DIR="$runtime" \
+    LANG=C.UTF-8 timeout 30 "$tree/bin/spectavo" 2>&1) || { echo "the second start failed: $second"; kill $program; exit 1; }
+[[ $second == *"already running"* ]] || { echo "the second start did not say so: $second"; kill $program; exit 1; }
+kill -0 $program || { echo "the first workstation ended"; exit 1; }
 # The link comes up by itself; the state pane cannot be read from outside, so give the handshake time
 # and judge by what the program writes at exit.
 sleep 8

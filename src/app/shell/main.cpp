@@ -62,8 +62,12 @@ int main(int argc, char **argv) {
     // The command line carries only files given by the desktop; another running workstation takes them.
     QStringList files = QApplication::arguments();
     files.removeFirst();
-    if (spectavo::app::SingleInstance::handOver(files))
+    if (spectavo::app::SingleInstance::handOver(files)) {
+        std::fputs("spectavo: Spectavo is already running with these settings on this display; its window "
+                   "was brought to the front.\n",
+                   stderr);
         return 0;
+    }
 
     if (!spectavo::app::CLoginDialog::run())
         return 0;
@@ -72,7 +76,13 @@ int main(int argc, char **argv) {
     spectavo::shell::MessageService &messages = spectavo::app::messages();
     spectavo::app::CMainFrame frame(link, &messages, connected);
     spectavo::app::SingleInstance instance;
-    instance.listen([&frame](const QString &file) { frame.openDocumentFile(file); });
+    instance.listen([&frame](const QString &file) { frame.openDocumentFile(file); },
+                    [&frame] {
+                        if (frame.isMinimized())
+                            frame.showNormal();
+                        frame.raise();
+                        frame.activateWindow();
+                    });
     for (const QString &file : files)
         frame.openDocumentFile(file);
     if (analyst.GetInt("Spectavo", "Maximized", 1) != 0)

@@ -2,12 +2,32 @@
 
 #include <unistd.h>
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocalSocket>
+
+#include "core/config/settingsfolder.h"
 
 namespace spectavo::app {
 
+QString SingleInstance::serverName(const QString &settingsFolder, const QString &display,
+                                   const QString &runtimeFolder) {
+    const QByteArray key = (settingsFolder + '\n' + display).toUtf8();
+    const QString digest = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
+    const QString name = QString("spectavo-%1-%2").arg(getuid()).arg(digest);
+    const QFileInfo runtime(runtimeFolder);
+    return !runtimeFolder.isEmpty() && runtime.isDir() && runtime.isWritable()
+               ? QDir(runtimeFolder).filePath(name)
+               : name;
+}
+
 QString SingleInstance::serverName() {
-    return QString("spectavo-%1").arg(getuid());
+    const QString display = QGuiApplication::platformName() + ':' + qEnvironmentVariable("WAYLAND_DISPLAY") +
+                            ':' + qEnvironmentVariable("DISPLAY");
+    return serverName(QString::fromStdString(settingsFolder().path), display,
+                      qEnvironmentVariable("XDG_RUNTIME_DIR"));
 }
 
 bool SingleInstance::handOver(const QStringList &files) {
@@ -21,11 +41,13 @@ bool SingleInstance::handOver(const QStringList &files) {
     return true;
 }
 
-void SingleInstance::listen(std::function<void(const QString &)> open) {
+void SingleInstance::listen(std::function<void(const QString &)> open, std::function<void()> bringForward) {
     QLocalServer::removeServer(serverName()); // a server left by a crashed run
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
     m_server.listen(serverName());
-    QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this, open] {
+    QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this, open, bringForward] {
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+            bringForward();
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, open] {
                 while (socket->canReadLine()) {
                     const QString file = QString::fromUtf8(socket->readLine()).trimmed();
