@@ -155,11 +155,12 @@ private:
         m_y += height + points(12);
     }
 
-    // Where the next block goes when this one has no room left: to the right of it when another
-    // block as wide fits there, else the top of a new page.
-    void breakBlock(int tableWidth, bool continued) {
+    // Where the next block goes when this one has no room left for `needed`: to the right of it when
+    // another block as wide fits there and has that room below the block's top, else the top of a new
+    // page. Nothing is ever written below the footer line.
+    void breakBlock(int tableWidth, bool continued, int needed) {
         const int gap = 5 * m_metrics.averageCharWidth(kReportDataFont);
-        if (m_x + tableWidth + gap + tableWidth <= m_width - m_left) {
+        if (m_x + tableWidth + gap + tableWidth <= m_width - m_left && footerLine() - m_blockTop >= needed) {
             m_x += tableWidth + gap;
             m_y = m_blockTop;
             return;
@@ -203,15 +204,17 @@ private:
             tableWidth += width;
         const int h = m_metrics.textHeight(kReportTableFont);
         const int rowHeight = h * 3 / 2;
-        if (footerLine() - m_y < 3 * h)
-            breakBlock(tableWidth, false);
+        // The title and the first row stay together.
+        if (footerLine() - m_y < 2 * rowHeight)
+            breakBlock(tableWidth, false, 2 * rowHeight);
         text(kReportTableFont, m_x, m_y, table.title);
         m_y += rowHeight;
         line(m_x, m_y - m_metrics.textHeight(kReportDataFont) / 2, m_x + tableWidth,
              m_y - m_metrics.textHeight(kReportDataFont) / 2, kThick);
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             if (footerLine() - m_y < rowHeight) {
-                breakBlock(tableWidth, true);
+                // The header row again, then this row.
+                breakBlock(tableWidth, true, 2 * rowHeight);
                 line(m_x, m_y, m_x + tableWidth, m_y, kThick);
                 writeRow(table.rows.front(), widths, rowHeight, false);
             }

@@ -98,6 +98,44 @@ TEST(ReportLayoutTest, ContinuationToTheRightNeedsRoomForTwoTablesAndTheGapExact
     EXPECT_EQ(textsOf(tooNarrow[1], "Continued").size(), 1u);
 }
 
+// Whatever comes before a table (memo lines of any number) and however long and wide it is, nothing is
+// written below a page's footer line except the footer itself, and no table title stands alone.
+TEST(ReportLayoutTest, NothingIsEverPrintedBelowTheFooterLine) {
+    FixedPitch metrics;
+    for (int memoLines = 0; memoLines < 80; memoLines += 3) {
+        for (const std::size_t rows : {std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{60}}) {
+            for (const std::size_t width : {std::size_t{6}, std::size_t{40}}) {
+                std::string memo;
+                for (int i = 0; i < memoLines; ++i)
+                    memo += "line\n";
+                ReportContent content{"T",
+                                      "Lab",
+                                      ReportContent::Memo{"op", "now", memo},
+                                      false,
+                                      {table(rows, std::string(width, '1')), table(rows, "0.5")}};
+                for (const ReportPageSize page : {kPage, ReportPageSize{1000, 1400, 72}}) {
+                    const std::vector<ReportPage> pages = layoutReport(content, page, metrics);
+                    const int footer = page.height - page.height / 20;
+                    for (std::size_t p = 0; p < pages.size(); ++p) {
+                        for (const ReportItem &item : pages[p].items) {
+                            const bool footerItem = (item.kind == ReportItem::kLine && item.y == footer) ||
+                                                    (item.kind == ReportItem::kText && item.y == footer + 2);
+                            if (footerItem)
+                                continue;
+                            const int bottom =
+                                item.kind == ReportItem::kText ? item.y + 20 : std::max(item.y, item.y2);
+                            ASSERT_LE(bottom, footer)
+                                << "memo " << memoLines << ", rows " << rows << ", width " << width
+                                << ", page " << p + 1 << ": kind " << item.kind << " at " << item.x << ","
+                                << item.y << " to " << item.x2 << "," << item.y2 << " " << item.text;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(ReportLayoutTest, EmptyCellsPrintAsDashes) {
     FixedPitch metrics;
     ReportContent content{"T", "", std::nullopt, false, {table(2, "")}};
