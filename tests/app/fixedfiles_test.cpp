@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
 
 #include "app/fixed/dna/dnapages.h"
 #include "app/fixed/fixedmemo.h"
@@ -254,6 +256,24 @@ TEST_F(FixedFilesTest, AReportOf200RowsPrintsIntoAPdf) {
     messages.asked.clear();
     EXPECT_FALSE(frame->printToPdf(QString::fromStdString(dir.file("declined.pdf"))));
     EXPECT_FALSE(std::filesystem::exists(dir.file("declined.pdf")));
+}
+
+// The tables' "Print..." prints the document as the Document menu does (here: no printer, so the
+// offer of a PDF instead, declined).
+TEST_F(FixedFilesTest, TheTablesPrintButtonPrintsTheDocument) {
+    show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
+    measuredRows(2);
+    frame->refreshCommands();
+    auto *button = frame->view().SamplePage()->findChild<QPushButton *>("print");
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isEnabled());
+    messages.answer = false;
+    messages.asked.clear();
+    button->click();
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        ASSERT_EQ(messages.asked.size(), 1u);
+        EXPECT_NE(messages.asked[0].find("No printer is set up."), std::string::npos);
+    }
 }
 
 TEST_F(FixedFilesTest, ADnaReportAsksForTheMemoAndTheSamplesOnly) {

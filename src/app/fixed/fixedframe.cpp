@@ -23,6 +23,7 @@ CFixedFrame::CFixedFrame(const WindowHost &host, shell::DocumentKind kind, CFixe
     view->setParent(this);
     layout->addWidget(view);
     view->commandsChanged = [this] { refreshCommands(); };
+    view->printRequested = [this] { print(); };
     buildCommands();
     refreshCommands();
 }

@@ -78,8 +78,6 @@ void CFixedSample::buildControls() {
     m_print = addButton(ui("&Print..."), "print");
     buttons->addStretch();
     layout->addLayout(buttons);
-    // Printing comes with the reports.
-    m_print->setEnabled(false);
     connect(m_recalculate, &QPushButton::clicked, this, [this] {
         Recalculate();
         m_view.commandsChanged();
@@ -88,6 +86,7 @@ void CFixedSample::buildControls() {
     connect(m_delete, &QPushButton::clicked, this, [this] { OnDelete(); });
     connect(m_modify, &QPushButton::clicked, this, [this] { OnModify(); });
     connect(m_font, &QPushButton::clicked, this, [this] { OnDataFont(); });
+    connect(m_print, &QPushButton::clicked, this, [this] { m_view.printRequested(); });
     installKeyboardRules();
 }
 
@@ -153,6 +152,7 @@ void CFixedSample::applyCommandState(fixed::FixedWindowState state) {
     m_start->setEnabled(fixed::fixedCommandState(fixed::kStart, state).enabled);
     m_modify->setEnabled(fixed::fixedCommandState(fixed::kModify, state).enabled);
     m_delete->setEnabled(fixed::fixedCommandState(fixed::kDelete, state).enabled);
+    m_print->setEnabled(fixed::fixedCommandState(fixed::kPrint, state).enabled);
 }
 
 CFixedReadOut *CFixedSample::CreateReadOut(int /*row*/, std::optional<QString> /*concentration*/) {

@@ -116,6 +116,8 @@ public:
 
     // Called whenever the enabling of the commands may have changed.
     std::function<void()> commandsChanged = [] {};
+    // A table's "Print...": the document's report, as the Document menu prints it.
+    std::function<void()> printRequested = [] {};
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
