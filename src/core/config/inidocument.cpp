@@ -91,20 +91,29 @@ IniDocument IniDocument::parse(std::string text) {
 
 void IniDocument::addLine(std::size_t offset, std::size_t length, std::string_view end) {
     const std::string_view text = std::string_view(m_source).substr(offset, length);
-    if (const auto name = sectionName(text); name && m_sections.size() < kMaxSections) {
-        m_sectionIndex.try_emplace(lowered(*name), m_sections.size());
-        m_sections.push_back(Section{Line{offset, length, {}, false, false, end}, {}, {}});
-        return;
+    if (const auto name = sectionName(text)) {
+        const std::string lowerName = lowered(*name);
+        if (!m_sectionIndex.contains(lowerName) && m_sections.size() < kMaxSections) {
+            m_sectionIndex.emplace(lowerName, m_sections.size());
+            m_sections.push_back(Section{Line{offset, length, {}, false, false, false, end}, {}, {}});
+            m_folding = false;
+            return;
+        }
+        if (!m_sections.empty()) {
+            m_sections.back().body.push_back(Line{offset, length, {}, false, true, true, end});
+            m_folding = true;
+            return;
+        }
     }
     if (m_sections.empty()) {
         keepFiller(m_preamble, offset, length, end);
         return;
     }
     Section &section = m_sections.back();
-    const auto key = sectionName(text) ? std::nullopt : keyOf(text);
+    const auto key = m_folding ? std::nullopt : keyOf(text);
     if (key && m_keyCount < kMaxKeys && section.keys.try_emplace(lowered(*key), section.body.size()).second) {
         ++m_keyCount;
-        section.body.push_back(Line{offset, length, {}, false, false, end});
+        section.body.push_back(Line{offset, length, {}, false, false, false, end});
         return;
     }
     keepFiller(section.body, offset, length, end);
@@ -121,7 +130,7 @@ void IniDocument::keepFiller(std::vector<Line> &lines, std::size_t offset, std::
             return;
         }
     }
-    lines.push_back(Line{offset, length, {}, false, true, end});
+    lines.push_back(Line{offset, length, {}, false, true, false, end});
 }
 
 std::string_view IniDocument::textOf(const Line &line) const {
@@ -218,7 +227,13 @@ std::optional<std::size_t> lastTextEnd(std::string_view text) {
 // Behind the section's last non-blank line, so blank lines that separate it from the next section
 // stay where they are. A run of filler that ends in blank lines is split where they begin.
 std::size_t IniDocument::insertionPoint(Section &section) {
+    // A folded section behind this one's lines is not this section's: keys go before it.
     std::size_t position = section.body.size();
+    for (std::size_t i = 0; i < section.body.size(); ++i)
+        if (section.body[i].folded) {
+            position = i;
+            break;
+        }
     for (; position > 0; --position) {
         Line &line = section.body[position - 1];
         if (!line.filler)

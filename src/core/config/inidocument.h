@@ -18,7 +18,8 @@ namespace spectavo {
 // Memory stays near the size of the text: lines are kept as places in the text the document owns, and
 // the lines nothing ever reads (blank lines, comments, repeated keys) are kept as one run each, so
 // megabytes of blank lines cost a few bytes of bookkeeping. Past a bound on sections and keys, the
-// rest is kept as such runs too: it survives a write, but no file of the program has that many.
+// rest is kept as such runs too: it survives a write, but no file of the program has that many. A
+// section whose name came before is never read (the first counts), so it is kept as a run as well.
 class IniDocument {
 public:
     static constexpr std::size_t kMaxSections = 10'000;
@@ -49,6 +50,9 @@ private:
         std::string owned;
         bool isOwned = false;
         bool filler = false;
+        // A run that starts with the header of a section read elsewhere (a repeated name, or one past
+        // the bound): neither it nor anything behind it belongs to the section it sits in.
+        bool folded = false;
         std::string_view end; // "\r\n", "\n", or "" for a last line without a line end
     };
     struct Section {
@@ -71,6 +75,7 @@ private:
     std::vector<Section> m_sections;
     std::unordered_map<std::string, std::size_t> m_sectionIndex; // lower-case name -> first section
     std::size_t m_keyCount = 0;
+    bool m_folding = false; // the lines being read belong to a folded section
     std::string_view m_lineEnd = "\n";
 };
 

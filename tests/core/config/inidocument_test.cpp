@@ -138,6 +138,24 @@ TEST(IniDocumentRuns, MillionsOfBlankLinesSurviveARewriteAndCostNoLineEach) {
     EXPECT_EQ(written.size(), text.size() + 10);
 }
 
+// Found by the fuzzer: a file of thousands of repeated sections took a new section past the bound on
+// sections, and the value written there could not be read back.
+TEST(IniDocumentRuns, RepeatedSectionsCostNothingAndAValueWrittenBehindThemReadsBack) {
+    std::string text;
+    for (int i = 0; i < 3 * static_cast<int>(IniDocument::kMaxSections); ++i)
+        text += "[Extended]\r\nMemo=" + std::to_string(i) + "\r\n";
+    IniDocument doc = IniDocument::parse(text);
+    EXPECT_EQ(doc.value("Extended", "Memo"), "0") << "the first section of a name counts";
+    ASSERT_TRUE(doc.setValue("ZAV Range", "PeakHeight", "0.030000"));
+    ASSERT_TRUE(doc.setValue("Extended", "Operator", "Vega"));
+    const std::string written = doc.serialize();
+    EXPECT_EQ(written.substr(0, 47), "[Extended]\r\nMemo=0\r\nOperator=Vega\r\n[Extended]\r\n")
+        << "a new key stays in the first section, before the repeated one";
+    const IniDocument reread = IniDocument::parse(written);
+    EXPECT_EQ(reread.value("zav range", "peakheight"), "0.030000");
+    EXPECT_EQ(reread.value("Extended", "Operator"), "Vega");
+}
+
 TEST(IniDocumentRuns, SectionsAndKeysPastTheBoundsAreKeptButNotRead) {
     std::string text;
     for (std::size_t i = 0; i < IniDocument::kMaxSections + 5; ++i)
