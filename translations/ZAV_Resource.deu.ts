@@ -724,6 +724,10 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Die Anzahl der Wellenlängen der Methode (%d) liegt außerhalb von 1 bis %d.</translation>
   </message>
   <message>
+   <source>Method %1 (not configured)</source>
+   <translation>Methode %1 (nicht eingerichtet)</translation>
+  </message>
+  <message>
    <source>%s has not been saved. Save it now?</source>
    <translation>%s wurde nicht gespeichert. Jetzt speichern?</translation>
   </message>

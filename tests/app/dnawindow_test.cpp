@@ -87,6 +87,20 @@ TEST_F(DnaWindowTest, TheReferenceSwitchSetsTheCountAndClearsTheBlanks) {
     EXPECT_FLOAT_EQ(method->record().coefficients[0], 40.0f);
     EXPECT_FLOAT_EQ(method->record().wavelengths[0], 260.0f);
     EXPECT_EQ(method->record().count, 3);
+
+    // A method the configuration lacks keeps its index and shows as such, with the defaults its
+    // missing section gives (factors 1, 260 nm), not another method's.
+    test::writeBytes(dir.file("unknown.dna"), "[Setup]\nMethod=7\nReference=1\n[Params]\nK1=999\n"
+                                              "[Wavelength]\nNum=3\nWL1=500\n");
+    ASSERT_TRUE(frame->view().LoadDocument(dir.file("unknown.dna"), false));
+    EXPECT_EQ(method->methodBox()->currentText(), "Method 8 (not configured)");
+    EXPECT_EQ(method->record().methodIndex, 7);
+    for (float factor : method->record().coefficients)
+        EXPECT_FLOAT_EQ(factor, 1.0f);
+    EXPECT_FLOAT_EQ(method->record().wavelengths[0], 260.0f);
+    // Another method chosen, then the document again: still its own.
+    ASSERT_TRUE(frame->view().LoadDocument(dir.file("unknown.dna"), false));
+    EXPECT_EQ(method->record().methodIndex, 7);
     frame.reset(); // before the link it was lent
 }
 

@@ -79,6 +79,12 @@ std::string documentInfo(const std::string &path, Report &report) {
     const fixed::LoadOutcome outcome = document.load(path, kind.methodOnly);
     if (!outcome.read)
         return notADocument(path);
+    // A DNA/protein document names its method; the factors and wavelengths are that method's as
+    // configured now (defaults for a method the configuration lacks), as the window shows them.
+    if (kind.kind == MethodKind::DnaProtein) {
+        const ProfileFile file(fixed::methodConfigurationFile(MethodKind::DnaProtein), true);
+        fixed::applyDnaMethod(file, document.method().methodIndex, document.method());
+    }
     report.text("kind", kindName(kind.kind));
     report.boolean("method_only", kind.methodOnly);
     reportMethod(document.method(), report);

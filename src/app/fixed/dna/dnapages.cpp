@@ -103,8 +103,9 @@ void CDNAMethod::fillMethodList() {
     const ProfileFile::Batch batch(file);
     const QSignalBlocker block(m_method);
     m_method->clear();
+    int index = 0;
     for (const std::string &name : fixed::DnaMethodList::read(batch).names)
-        m_method->addItem(QString::fromStdString(name));
+        m_method->addItem(QString::fromStdString(name), index++);
     applyControls();
 }
 
@@ -128,7 +129,9 @@ void CDNAMethod::recordLoaded(bool fromInstrument) {
 
 void CDNAMethod::collectControls() {
     fixed::MethodControls &controls = m_form.controls();
-    controls.methodIndex = std::max(m_method->currentIndex(), 0);
+    // Each entry carries its method's index: a document's method that the configuration lacks keeps
+    // its own index rather than becoming the entry at that place.
+    controls.methodIndex = std::max(m_method->currentData().toInt(), 0);
     controls.unit = m_unit->currentText().toStdString();
     controls.reference = m_reference->isChecked();
     for (std::size_t i = 0; i < m_wavelengths.size(); ++i)
@@ -141,8 +144,14 @@ void CDNAMethod::applyControls() {
     const fixed::MethodControls &controls = m_form.controls();
     {
         const QSignalBlocker block(m_method);
-        if (controls.methodIndex < m_method->count())
-            m_method->setCurrentIndex(controls.methodIndex);
+        int entry = m_method->findData(controls.methodIndex);
+        if (entry < 0) {
+            // Not configured here: shown as such, with the defaults its missing section gives.
+            m_method->addItem(ui("Method %1 (not configured)").arg(controls.methodIndex + 1),
+                              controls.methodIndex);
+            entry = m_method->count() - 1;
+        }
+        m_method->setCurrentIndex(entry);
     }
     const QSignalBlocker blockUnit(m_unit);
     m_unit->setCurrentText(QString::fromStdString(controls.unit));
