@@ -29,6 +29,7 @@
 #include "app/fixed/standardsetup.h"
 #include "app/shell/accessorydialogs.h"
 #include "app/shell/qtmessageservice.h"
+#include "core/fixed/calibration.h"
 #include "core/fixed/standardpresets.h"
 #include "core/link/commands.h"
 #include "sim/samples.h"
@@ -457,6 +458,16 @@ TEST_F(CalibrationOnTheInstrumentTest, PresetStandardsAreMeasuredUnderTheirNames
     // One standard cannot make a line: the page says so, the coefficients stay.
     EXPECT_EQ(standardPage.note(), "Calibration not computed: it needs 2 standards with different Abs(eff).");
     EXPECT_FLOAT_EQ(view.MethodPage()->record().coefficients[1], 1.0f);
+    // Modify on the measured standard starts with the concentration its row holds.
+    frame->refreshCommands();
+    ASSERT_TRUE(standardPage.button(fixed::kModify)->isEnabled());
+    standardPage.button(fixed::kModify)->click();
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    EXPECT_EQ(readout()->findChild<QLineEdit *>("concentration")->text(), "20.0000");
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    EXPECT_EQ(standardPage.table().grid().text(1, fixed::concentrationColumn(view.MethodPage()->record())),
+              "20.0000");
     standardPage.table().setModified(false);
 }
 

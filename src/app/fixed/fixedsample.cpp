@@ -299,7 +299,9 @@ CFixedReadOut *CQuanSample::CreateReadOut(int row, std::optional<QString> concen
     const bool complete = concentrationMode();
     auto *readout = new CQuanReadOut(m_view.program(), fixed::readoutPointsOf(method), table().standard(),
                                      complete, method.coefficients, this);
-    if (complete && table().standard() && table().preset(row))
+    // A standard measured again keeps its concentration: the field starts with what the row holds,
+    // preset or measured, so Modify never drops it from the fit.
+    if (complete && table().standard() && (table().preset(row) || row < table().rowCount()))
         readout->setConcentrationText(
             QString::fromStdString(table().grid().text(row + 1, fixed::concentrationColumn(method))));
     if (concentration)
