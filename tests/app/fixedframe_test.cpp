@@ -303,6 +303,24 @@ TEST_F(FixedWindowTest, TheWindowsTransmittanceCommandConvertsItsTablesThroughTh
     samples().setModified(false);
 }
 
+// The operator types "12" over a count of 3: the count passes through "1", and the measured columns
+// of the second and third wavelength are still there at the end.
+TEST_F(FixedWindowTest, TypingACountKeepsTheMeasuredColumns) {
+    methodOf("WL1=350\nWL2=440\nWL3=257\n", 3);
+    linkUp();
+    CFixedSample &sample = *frame->view().SamplePage();
+    const float values[] = {0.1f, 0.2f, 0.3f};
+    sample.table().writeMeasuredRow(0, "S", values, true);
+    auto *method = dynamic_cast<CQuanMethod *>(frame->view().MethodPage());
+    frame->view().SwitchToPage(CFixedView::kMethodKey);
+    method->countField()->selectAll();
+    QTest::keyClicks(method->countField(), "12");
+    frame->view().SwitchToPage(CFixedView::kSampleKey);
+    EXPECT_EQ(sample.table().grid().text(1, 2), "0.2000");
+    EXPECT_EQ(sample.table().grid().text(1, 3), "0.3000");
+    sample.table().setModified(false);
+}
+
 TEST_F(FixedWindowTest, OnATablePageEnterPressesTheFocusedButtonAndEscapeDoesNothing) {
     methodOf("WL1=350\n", 1);
     linkUp();

@@ -274,12 +274,14 @@ bool CQuanSample::concentrationMode() const {
 
 void CQuanSample::InitGrid(bool withNames) {
     const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
-    if (!concentrationMode()) {
-        table().layoutFixedPoints(method, withNames);
-        return;
-    }
-    table().layoutFixedPoints(method, withNames, 2);
-    fixed::layoutConcentrationColumns(table(), method, m_view.concentrationHeader());
+    table().relayout([&] {
+        if (!concentrationMode()) {
+            table().layoutFixedPoints(method, withNames);
+            return;
+        }
+        table().layoutFixedPoints(method, withNames, 2);
+        fixed::layoutConcentrationColumns(table(), method, m_view.concentrationHeader());
+    });
 }
 
 std::optional<QString> CQuanSample::AutorunConcentration() {

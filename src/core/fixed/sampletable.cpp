@@ -39,6 +39,7 @@ void SampleTable::clearData(int firstColumn) {
         for (int column = std::max(firstColumn, 0); column < m_grid.columns(); ++column)
             m_grid.setText(row, column, "");
     m_presets.fill(false);
+    m_parked.clear();
 }
 
 void SampleTable::setRowCount(int rows) {
@@ -87,25 +88,39 @@ bool SampleTable::deleteRows(int firstGridRow, int lastGridRow) {
         m_grid.clearRow(row);
         setPreset(row - 1, false);
     }
+    // Columns kept aside lose the same rows, so they still line up with the names when they return.
+    for (auto &[heading, cells] : m_parked) {
+        cells.erase(cells.begin() + (first - 1), cells.begin() + last);
+        cells.resize(kRows);
+    }
     m_rowCount -= removed;
     return true;
 }
 
+namespace {
+
+// A reading's text in the other photometric mode; a text that is no number stays as it is.
+std::string convertedReading(const std::string &text, bool absorbanceNow) {
+    const auto value = cellNumber(text);
+    if (!value)
+        return text;
+    if (absorbanceNow)
+        return strings::formatC("%.4f", *value != 0.0 ? 2.0 - std::log10(*value) : 5.0);
+    return strings::formatC("%.2f", std::pow(10.0, 2.0 - *value));
+}
+
+} // namespace
+
 void SampleTable::switchPhotometricMode(bool absorbanceNow, int wavelengthCount) {
     const int lastColumn = std::min(wavelengthCount, m_grid.columns() - 1);
-    for (int row = 1; row <= m_rowCount; ++row) {
-        for (int column = 1; column <= lastColumn; ++column) {
-            const auto value = cellNumber(m_grid.text(row, column));
-            if (!value)
-                continue; // not a number: left as the operator sees it
-            if (absorbanceNow) {
-                const double absorbance = *value != 0.0 ? 2.0 - std::log10(*value) : 5.0;
-                m_grid.setText(row, column, strings::formatC("%.4f", absorbance));
-            } else {
-                m_grid.setText(row, column, strings::formatC("%.2f", std::pow(10.0, 2.0 - *value)));
-            }
-        }
-    }
+    for (int row = 1; row <= m_rowCount; ++row)
+        for (int column = 1; column <= lastColumn; ++column)
+            m_grid.setText(row, column, convertedReading(m_grid.text(row, column), absorbanceNow));
+    // Wavelength columns kept aside follow the mode too, so they return in it.
+    for (auto &[heading, cells] : m_parked)
+        if (heading.size() > 2 && heading.ends_with("nm"))
+            for (std::string &cell : cells)
+                cell = convertedReading(cell, absorbanceNow);
 }
 
 void SampleTable::writeMeasuredRow(int row, const std::string &name, std::span<const float> values,
@@ -151,6 +166,39 @@ void SampleTable::layoutFixedPoints(const FixedMethodRecord &method, bool withNa
     if (withNames)
         for (int row = 0; row < kRows; ++row)
             m_grid.setText(row + 1, 0, defaultName(row));
+}
+
+void SampleTable::parkColumns() {
+    for (int column = 1; column < m_grid.columns(); ++column) {
+        const std::string &heading = m_grid.text(0, column);
+        if (heading.empty())
+            continue;
+        std::vector<std::string> cells(kRows);
+        bool any = false;
+        for (int row = 1; row <= kRows && row < m_grid.rows(); ++row) {
+            cells[static_cast<std::size_t>(row - 1)] = m_grid.text(row, column);
+            any = any || !cells[static_cast<std::size_t>(row - 1)].empty();
+        }
+        if (!any)
+            continue;
+        // The newest cells of a heading replace any kept before.
+        std::erase_if(m_parked, [&heading](const auto &parked) { return parked.first == heading; });
+        m_parked.emplace_back(heading, std::move(cells));
+    }
+}
+
+void SampleTable::restoreColumns() {
+    for (int column = 1; column < m_grid.columns(); ++column) {
+        const std::string heading = m_grid.text(0, column);
+        const auto parked = std::find_if(m_parked.begin(), m_parked.end(),
+                                         [&heading](const auto &entry) { return entry.first == heading; });
+        for (int row = 1; row <= kRows && row < m_grid.rows(); ++row)
+            m_grid.setText(row, column,
+                           parked != m_parked.end() ? parked->second[static_cast<std::size_t>(row - 1)]
+                                                    : std::string());
+        if (parked != m_parked.end())
+            m_parked.erase(parked);
+    }
 }
 
 } // namespace spectavo::fixed

@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/fixed/fixedmethod.h"
 #include "core/grid/gridmodel.h"
@@ -62,12 +64,31 @@ public:
     // more. The table takes its final width at once, so the results' cells keep their text.
     void layoutFixedPoints(const FixedMethodRecord &method, bool withNames, int resultColumns = 0);
 
+    // Lays the table out anew with `layout` (which sets the columns and their headings) without losing
+    // a measured cell: cells follow their column's heading (a wavelength, a result), not its place. A
+    // column whose heading is gone is kept aside and comes back when a layout brings the heading
+    // back; a column with a new heading starts empty. Typing "12" as a count that passes through "1",
+    // or switching concentrations off and on, therefore loses nothing.
+    template <typename Layout>
+    void relayout(Layout &&layout) {
+        parkColumns();
+        layout();
+        restoreColumns();
+    }
+    // Columns kept aside by a layout are forgotten: the document was saved or replaced.
+    void forgetParkedColumns() { m_parked.clear(); }
+
 private:
+    void parkColumns();
+    void restoreColumns();
+
     grid::GridModel m_grid;
     bool m_standard;
     int m_rowCount = 0;
     bool m_modified = false;
     std::array<bool, kRows> m_presets{};
+    // Data columns kept aside by heading, in the order they were met.
+    std::vector<std::pair<std::string, std::vector<std::string>>> m_parked;
 };
 
 // A reading as a table cell: "%.4f" absorbance or "%.2f" transmittance.

@@ -37,6 +37,89 @@ TEST(SampleTableLayout, HasAHeaderRowNamesAndOneColumnPerWavelength) {
     EXPECT_FALSE(table.grid().rightAligned(0));
 }
 
+// Laying the table out for another method keeps every measured cell with its wavelength.
+class SampleTableRelayout : public ::testing::Test {
+protected:
+    SampleTableRelayout() {
+        method.count = 3;
+        method.wavelengths[0] = 260.0f;
+        method.wavelengths[1] = 280.0f;
+        method.wavelengths[2] = 320.0f;
+        layout();
+        for (int row = 0; row < 3; ++row) {
+            const float values[] = {1.0f + row, 2.0f + row, 3.0f + row};
+            table.writeMeasuredRow(row, "S" + std::to_string(row + 1), values, true);
+        }
+    }
+    void layout(int resultColumns = 0) {
+        table.relayout([&] {
+            table.layoutFixedPoints(method, false, resultColumns);
+            if (resultColumns > 0)
+                table.grid().setText(0, method.count + 1, "Abs(eff)");
+        });
+    }
+    std::vector<std::string> column(int index) const {
+        return {table.grid().text(1, index), table.grid().text(2, index), table.grid().text(3, index)};
+    }
+
+    FixedMethodRecord method;
+    SampleTable table;
+};
+
+// Typing "12" as the count passes through "1": the columns of 280 and 320 nm come back.
+TEST_F(SampleTableRelayout, ACountThatPassesThroughOneLosesNoColumn) {
+    method.count = 1;
+    layout();
+    EXPECT_EQ(table.grid().columns(), 2);
+    method.count = 12;
+    layout();
+    EXPECT_EQ(column(1), (std::vector<std::string>{"1.0000", "2.0000", "3.0000"}));
+    EXPECT_EQ(column(2), (std::vector<std::string>{"2.0000", "3.0000", "4.0000"}));
+    EXPECT_EQ(column(3), (std::vector<std::string>{"3.0000", "4.0000", "5.0000"}));
+    EXPECT_EQ(column(4), (std::vector<std::string>{"", "", ""})) << "260 nm again, but a column of its own";
+}
+
+TEST_F(SampleTableRelayout, CellsFollowTheirWavelengthNotTheirPlace) {
+    std::swap(method.wavelengths[0], method.wavelengths[2]);
+    layout();
+    EXPECT_EQ(column(1), (std::vector<std::string>{"3.0000", "4.0000", "5.0000"}));
+    EXPECT_EQ(column(3), (std::vector<std::string>{"1.0000", "2.0000", "3.0000"}));
+    method.wavelengths[1] = 500.0f;
+    layout();
+    EXPECT_EQ(column(2), (std::vector<std::string>{"", "", ""})) << "a new wavelength starts empty";
+    method.wavelengths[1] = 280.0f;
+    layout();
+    EXPECT_EQ(column(2), (std::vector<std::string>{"2.0000", "3.0000", "4.0000"}));
+}
+
+TEST_F(SampleTableRelayout, ResultColumnsSurviveBeingSwitchedOffAndOn) {
+    layout(2);
+    table.grid().setText(1, 4, "0.5000");
+    layout(0);
+    EXPECT_EQ(table.grid().columns(), 4);
+    layout(2);
+    EXPECT_EQ(table.grid().text(1, 4), "0.5000");
+}
+
+// Rows deleted or the photometric mode switched while a column is aside: it returns in line with its
+// names and in the mode of the table.
+TEST_F(SampleTableRelayout, AColumnAsideFollowsDeletedRowsAndTheMode) {
+    method.count = 2;
+    layout();
+    ASSERT_TRUE(table.deleteRows(1, 1));
+    table.switchPhotometricMode(false, method.count);
+    method.count = 3;
+    layout();
+    EXPECT_EQ(table.grid().text(1, 0), "S2");
+    EXPECT_EQ(column(3), (std::vector<std::string>{"0.01", "0.00", ""})) << "4.0 and 5.0 A as T%";
+    table.clearData();
+    method.count = 2;
+    layout();
+    method.count = 3;
+    layout();
+    EXPECT_EQ(column(3), (std::vector<std::string>{"", "", ""})) << "a new document keeps nothing aside";
+}
+
 TEST(SampleTableDelete, MovesLaterRowsUpAndKeepsTheRest) {
     SampleTable table = tableWithRows(5);
     ASSERT_TRUE(table.deleteRows(2, 3));
