@@ -4,7 +4,7 @@
 # usage: faulty_line.sh BUILD_DIR STATUS TEXT FAULTS CHECK -- CLIENT_ARGUMENTS...
 # FAULTS: the [Faults] keys of the virtual instrument, as KEY=VALUE separated by commas.
 # CHECK: a shell command run in the folder after the client, which must succeed ("true" for none);
-# the file "before" holds what the folder had, and a file "run.csv" with "good" is there at the start.
+# a file "run.csv" with "good" is there at the start, and output.txt holds what the client printed.
 set -u
 build=$1 expected_status=$2 expected_text=$3 faults=$4 check=$5
 shift 6
@@ -22,6 +22,7 @@ cd "$dir"
 echo good >run.csv
 output=$(SPECTAVO_PROGRAM_DIR="$dir/bin" "$build/bin/spectavo-cli" "$@" 2>&1)
 status=$?
+printf '%s\n' "$output" >output.txt
 if [[ $status -ne $expected_status ]]; then
     printf 'exit status %d, expected %d\n%s\n' "$status" "$expected_status" "$output"
     exit 1
