@@ -724,6 +724,10 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Die Anzahl der Wellenlängen der Methode (%d) liegt außerhalb von 1 bis %d.</translation>
   </message>
   <message>
+   <source>The password is not correct.</source>
+   <translation>Das Kennwort ist nicht richtig.</translation>
+  </message>
+  <message>
    <source>Method %1 (not configured)</source>
    <translation>Methode %1 (nicht eingerichtet)</translation>
   </message>
@@ -1168,7 +1172,7 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Wählen Sie zwei verschiedene Spektren.</translation>
   </message>
   <message>
-   <source>Multicells settiing</source>
+   <source>Multicell settings</source>
    <translation>Mehrfachküvetten einrichten</translation>
   </message>
   <message>
@@ -1592,7 +1596,7 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Neues Passwort</translation>
   </message>
   <message>
-   <source>Comfirm it</source>
+   <source>Confirm it</source>
    <translation>Bestätigen</translation>
   </message>
   <message>
@@ -1902,7 +1906,7 @@ Versuchen Sie es erneut.</translation>
    <translation>&amp;Austausch von Teilen</translation>
   </message>
   <message>
-   <source>&amp;Quantitaive or multiwavelength</source>
+   <source>&amp;Quantitative or multiwavelength</source>
    <translation>&amp;Quantitativ oder mehrere Wellenlängen</translation>
   </message>
   <message>

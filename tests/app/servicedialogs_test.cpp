@@ -1,3 +1,4 @@
+#include <filesystem>
 // Service dialogs against the scripted hub, so the exact command bytes they send can be checked.
 
 #include <QPushButton>
@@ -50,6 +51,44 @@ TEST(AmplifierDialog, ClosingTheWindowDropsTheTrialLikeCancel) {
     EXPECT_FALSE(button(dialog, "&OK")->isVisibleTo(&dialog)) << "opened from the status window";
     dialog.reject();
     EXPECT_EQ(test::sentCommands().back(), (SentCommand{link::kSetAmplifier, {0xFF}}));
+}
+
+} // namespace
+} // namespace spectavo::app
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+
+#include "app/shell/logindialog.h"
+#include "app/shell/qtmessageservice.h"
+#include "core/shell/login.h"
+#include "support/recordingmessageservice.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+// One try, as ever, but a wrong password is said before the program ends; the right one says nothing.
+TEST(LoginDialog, AWrongPasswordIsSaidBeforeTheProgramEnds) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/bin");
+    std::filesystem::create_directories(dir.path() + "/config");
+    test::ScopedEnv program{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    test::writeBytes(dir.file("config/tarvesta.zav.analyst.ini"),
+                     "[Spectavo]\nPassword=" + shell::LoginRules::hashed("secret", "salt") + "\n");
+    test::RecordingMessageService messages;
+    installMessages(&messages);
+    for (const auto &[typed, accepted] : {std::pair{"wrong", false}, std::pair{"secret", true}}) {
+        messages.shown.clear();
+        CLoginDialog dialog;
+        dialog.findChild<QLineEdit *>("password")->setText(typed);
+        emit dialog.findChild<QDialogButtonBox *>()->accepted();
+        EXPECT_EQ(dialog.result(), accepted ? QDialog::Accepted : QDialog::Rejected) << typed;
+        EXPECT_EQ(messages.shown, accepted ? std::vector<std::string>{}
+                                           : std::vector<std::string>{"The password is not correct."})
+            << typed;
+    }
+    installMessages(nullptr);
 }
 
 } // namespace

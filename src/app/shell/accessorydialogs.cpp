@@ -22,7 +22,7 @@ using shell::AccessorySettings;
 
 bool showMulticellDialog(QWidget *parent, AccessorySettings &settings, int rows, bool withConcentrations) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(ui("Multicells settiing"));
+    dialog.setWindowTitle(ui("Multicell settings"));
     auto *layout = new QVBoxLayout(&dialog);
     auto *group = new QGroupBox(ui("Setting"), &dialog);
     auto *grid = new QGridLayout(group);

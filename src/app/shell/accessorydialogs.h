@@ -6,7 +6,7 @@
 
 namespace spectavo::app {
 
-// "Multicells settiing": which of the first `rows` cells are in use and their names (and
+// "Multicell settings": which of the first `rows` cells are in use and their names (and
 // concentrations when asked for). True when confirmed; the settings then hold the choice.
 bool showMulticellDialog(QWidget *parent, shell::AccessorySettings &settings, int rows,
                          bool withConcentrations);

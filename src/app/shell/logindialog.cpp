@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/shell/qtmessageservice.h"
 #include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
@@ -31,10 +32,13 @@ CLoginDialog::CLoginDialog(QWidget *parent) : QDialog(parent) {
     buttons->addButton(ui("E&xit"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (shell::LoginRules::accepts(ProfileFile(kSettings, true), m_password->text().toStdString()))
+        if (shell::LoginRules::accepts(ProfileFile(kSettings, true), m_password->text().toStdString())) {
             accept();
-        else
-            reject();
+            return;
+        }
+        // One try, as ever; but the program does not end without a word.
+        messages().show("Spectavo", shell::LoginRules::kWrongPassword, shell::MessageService::Icon::Warning);
+        reject();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }

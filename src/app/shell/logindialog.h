@@ -6,7 +6,7 @@ class QLineEdit;
 
 namespace spectavo::app {
 
-// "Spectavo Login": one attempt; a wrong password ends the program without a word.
+// "Spectavo Login": one attempt; a wrong password is said so, then the program ends.
 class CLoginDialog : public QDialog {
 public:
     explicit CLoginDialog(QWidget *parent = nullptr);

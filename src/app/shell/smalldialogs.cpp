@@ -36,7 +36,7 @@ void showChangePasswordDialog(QWidget *parent) {
               *confirm = passwordField(&dialog);
     form->addRow(ui("Old password"), old);
     form->addRow(ui("New password"), fresh);
-    form->addRow(ui("Comfirm it"), confirm);
+    form->addRow(ui("Confirm it"), confirm);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     // The new fields open only while the old password matches the stored one.

@@ -20,7 +20,7 @@ const std::vector<HelpTopic> &helpTopics() {
     static const std::vector<HelpTopic> topics = {
         {kCmdHelpMaintenance, SPECTAVO_TEXT("How to &Maintenance")},
         {kCmdHelpReplacement, SPECTAVO_TEXT("How to &Replacement")},
-        {kCmdHelpQuantitative, SPECTAVO_TEXT("&Quantitaive or multiwavelength")},
+        {kCmdHelpQuantitative, SPECTAVO_TEXT("&Quantitative or multiwavelength")},
         {kCmdHelpWaveScan, SPECTAVO_TEXT("&Wavelength scanning")},
         {kCmdHelpTimeScan, SPECTAVO_TEXT("&Time scanning (Kinetic analysis)")}};
     return topics;

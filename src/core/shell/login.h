@@ -14,6 +14,7 @@ class LoginRules {
 public:
     static constexpr const char *kSection = "Spectavo";
     static constexpr const char *kKey = "Password";
+    static constexpr const char *kWrongPassword = SPECTAVO_TEXT("The password is not correct.");
     static constexpr const char *kMismatch =
         SPECTAVO_TEXT("The new passwords are not the same,\nplease check and try again.");
 
