@@ -295,7 +295,7 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
         report.numbers("wavelength_nm", wavelengths, 1);
         report.numbers("absorbance", values, 6);
     } else if (args.get("-o").empty()) {
-        report.text("csv", csv);
+        report.lines("csv", csv);
     }
     // What was measured is written first; a scan with holes is still not a success.
     return failure;

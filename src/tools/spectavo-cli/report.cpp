@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/strings/cformat.h"
@@ -93,6 +94,10 @@ void Report::text(const std::string &key, const std::string &value) {
     m_entries.push_back({key, value, true, {}});
 }
 
+void Report::lines(const std::string &key, const std::string &text) {
+    m_entries.push_back({key, text, true, {}, false, true});
+}
+
 void Report::number(const std::string &key, double value, int decimals) {
     m_entries.push_back(
         {key,
@@ -154,6 +159,16 @@ std::string Report::render(bool json) const {
     std::string out;
     if (!json) {
         for (const Entry &entry : m_entries) {
+            if (entry.isLines) {
+                out += entry.key + ":\n";
+                std::size_t start = 0;
+                while (start < entry.value.size()) {
+                    const std::size_t end = std::min(entry.value.find('\n', start), entry.value.size());
+                    out += printable(entry.value.substr(start, end - start)) + "\n";
+                    start = end + 1;
+                }
+                continue;
+            }
             if (!entry.isList) {
                 out += entry.key + ": " + printable(entry.value) + "\n";
                 continue;

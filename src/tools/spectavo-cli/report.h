@@ -13,6 +13,9 @@ public:
     void number(const std::string &key, double value, int decimals = -1);
     void integer(const std::string &key, long long value);
     void boolean(const std::string &key, bool value);
+    // Text of several lines (a CSV table): printed line by line under its key for people, one string
+    // in JSON.
+    void lines(const std::string &key, const std::string &text);
     // A list of objects (files, dark levels); each object is a list of already formatted fields.
     struct Field {
         std::string key;
@@ -38,6 +41,7 @@ private:
         bool quoted;
         std::vector<std::vector<Field>> rows;
         bool isList = false;
+        bool isLines = false;
     };
     std::vector<Entry> m_entries;
     bool m_nonFiniteArrays = false;
