@@ -1,5 +1,7 @@
 #include "documentcommands.h"
 
+#include <filesystem>
+
 #include "core/config/profilefile.h"
 #include "core/fixed/dna.h"
 #include "core/fixed/storeddocument.h"
@@ -64,6 +66,9 @@ void reportMethod(const fixed::FixedMethodRecord &method, Report &report) {
 }
 
 std::string notADocument(const std::string &path) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored))
+        return "no such file: " + path;
     return strings::formatC("%s is not a fixed-wavelength document", path.c_str());
 }
 

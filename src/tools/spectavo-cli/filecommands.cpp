@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "argumentchecks.h"
 #include "core/config/atomicfile.h"
@@ -316,7 +317,7 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
         return problem;
     const auto bytes = scanfile::readWholeFile(args.words[0]);
     if (!bytes)
-        return "cannot read " + args.words[0];
+        return (std::filesystem::exists(args.words[0]) ? "cannot read " : "no such file: ") + args.words[0];
     const std::span<const std::uint8_t> content(reinterpret_cast<const std::uint8_t *>(bytes->data()),
                                                 bytes->size());
     std::string error;
