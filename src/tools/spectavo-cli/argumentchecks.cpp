@@ -117,6 +117,8 @@ std::string checkInstrumentArguments(const std::string &command, const Arguments
         checkedWavelengthList(args.get("--wl"), range.low, range.high, 20, error);
         if (error.empty())
             checkedInteger(args, "--cell", 1, 8, error);
+        if (error.empty())
+            checkedInteger(args, "--blank-cell", 1, 8, error);
     } else if (command == "cell") {
         if (args.words.empty())
             return "cell needs a cell number";

@@ -67,22 +67,34 @@ std::string measureCommand(CliSession &session, const Arguments &args, Report &r
     const std::vector<float> wavelengths = checkedWavelengthList(args.get("--wl"), low, high, 20, error);
     if (wavelengths.empty())
         return error;
-    if (args.has("--cell")) {
+    const auto moveTo = [&session](const std::string &cellText) {
         Arguments cell;
-        cell.words.push_back(args.get("--cell"));
+        cell.words.push_back(cellText);
         Report ignored;
-        if (const std::string refused = cellCommand(session, cell, ignored); !refused.empty())
-            return refused;
-    }
+        return cellCommand(session, cell, ignored);
+    };
     fixed::ReadoutPoints points;
     points.count = static_cast<int>(wavelengths.size());
     std::copy(wavelengths.begin(), wavelengths.end(), points.wavelengths.begin());
-    if (args.has("--blank")) {
+    // The blank is read in its own cell when --blank-cell names one, then the sample in --cell;
+    // --blank alone reads it where the sample is.
+    if (args.has("--blank-cell")) {
+        if (const std::string refused = moveTo(args.get("--blank-cell")); !refused.empty())
+            return refused;
+    } else if (args.has("--cell")) {
+        if (const std::string refused = moveTo(args.get("--cell")); !refused.empty())
+            return refused;
+    }
+    if (args.has("--blank") || args.has("--blank-cell")) {
         const auto blanks = runReadout(session, points);
         if (!blanks)
             return "the blank calibration did not finish";
         std::copy(blanks->begin(), blanks->end(), points.blanks.begin());
         report.numbers("blank_absorbance", std::vector<double>(blanks->begin(), blanks->end()), 4);
+    }
+    if (args.has("--blank-cell") && args.has("--cell")) {
+        if (const std::string refused = moveTo(args.get("--cell")); !refused.empty())
+            return refused;
     }
     const auto values = runReadout(session, points);
     if (!values)
