@@ -23,6 +23,14 @@ program=$!
 # goes before it ("Spectavo Login").
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Spectavo( - .*)?$' | head -1) ||
     { echo "no window appeared"; cat "$stage/out.txt"; kill $program; exit 1; }
+# The shipped FixedSize=1 gives the window the screen's working area with its frame: its lowest line
+# (the status bar) is on the screen.
+sleep 1
+top=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
+height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
+screen_height=$(xdotool getdisplaygeometry | awk '{ print $2 }')
+((top + height <= screen_height)) ||
+    { echo "the window reaches below the screen: y $top + height $height > $screen_height"; kill $program; exit 1; }
 # A second start with the same settings on the same display brings this one forward and says so.
 second=$(env -u SPECTAVO_PROGRAM_DIR -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME= XDG_RUNTIME_DIR="$runtime" \
     LANG=C.UTF-8 timeout 30 "$tree/bin/spectavo" 2>&1) || { echo "the second start failed: $second"; kill $program; exit 1; }

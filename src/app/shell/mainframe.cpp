@@ -1,6 +1,7 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/accessorydialogs.h"
 
+#include <algorithm>
 #include <thread>
 
 #include <QCloseEvent>
@@ -98,14 +99,48 @@ void CMainFrame::applyAppearance() {
         shell::WindowAppearance::load(ProfileFile(kAnalystSettingsFile, true));
     setWindowFlag(Qt::WindowStaysOnTopHint, appearance.stayOnTop);
     setWindowFlag(Qt::FramelessWindowHint, !appearance.titleBar);
-    if (appearance.coverScreen && screen()) {
-        const QRect area = screen()->geometry();
-        move(0, 0);
-        setMinimumSize(area.size());
-        setMaximumSize(area.size());
-    } else {
+    m_coverScreen = appearance.coverScreen;
+    if (m_coverScreen)
+        fitAvailableArea();
+    else
         setMinimumSize(640, 480);
-    }
+}
+
+// The screen's working area (without panels and docks), frame included: the status bar stays on the
+// screen. The frame is known only once the window manager has framed and placed the window, so this
+// runs again whenever the window moves: the window's own top and the frame's borders then say how
+// much room is left below.
+void CMainFrame::fitAvailableArea() {
+    if (!m_coverScreen || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    const int right = frame.right() - inside.right();
+    const int bottom = frame.bottom() - inside.bottom();
+    const int top = std::max(inside.top(), area.top() + (inside.top() - frame.top()));
+    const int left = std::max(inside.left(), area.left() + (inside.left() - frame.left()));
+    const QSize size(std::max(area.right() - right - left + 1, 320),
+                     std::max(area.bottom() - bottom - top + 1, 240));
+    if (size == this->size() && minimumSize() == size && maximumSize() == size)
+        return;
+    setMinimumSize(size);
+    setMaximumSize(size);
+    if (frame.topLeft() != area.topLeft())
+        move(area.topLeft());
+}
+
+void CMainFrame::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, [this] { fitAvailableArea(); });
+}
+
+// The window manager frames the window after it is shown: once the frame is known (or changes), the
+// window fits again.
+void CMainFrame::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    if (m_coverScreen)
+        QTimer::singleShot(0, this, [this] { fitAvailableArea(); });
 }
 
 void QtLinkMessages::showLinkMessage(const std::string &caption, const std::string &text) {

@@ -75,6 +75,8 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -96,6 +98,7 @@ private:
     void openHubSetup();
     void showStatusWindow();
     void applyAppearance();
+    void fitAvailableArea();
     void showAccessoryBar(bool sipper);
     void openHelp(int commandId);
     void fillRecentMenu();
@@ -129,6 +132,7 @@ private:
     QPointer<QToolBar> m_documentBar;
     QPointer<QMdiSubWindow> m_shownDocument;
     bool m_linkShutDown = false;
+    bool m_coverScreen = false;
 };
 
 } // namespace spectavo::app
