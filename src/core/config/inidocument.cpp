@@ -1,6 +1,7 @@
 #include "core/config/inidocument.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace spectavo {
 namespace {
@@ -51,6 +52,19 @@ std::optional<std::string_view> keyOf(std::string_view line) {
 
 std::string_view valueOf(std::string_view line) {
     return trimmed(line.substr(line.find('=') + 1));
+}
+
+// Pieces of a line joined with one allocation. (GCC 12 at -O3 takes "[" + std::string(name) + "]" for
+// an overlapping copy and warns; appending to a reserved string says the same without the alarm.)
+std::string joined(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (std::string_view piece : pieces)
+        size += piece.size();
+    std::string line;
+    line.reserve(size);
+    for (std::string_view piece : pieces)
+        line.append(piece);
+    return line;
 }
 
 bool hasLineBreak(std::string_view text) {
@@ -187,7 +201,7 @@ bool IniDocument::setValue(std::string_view section, std::string_view key, std::
     }
     Line &line = target.body[foundKey->second];
     const std::string storedKey(*keyOf(textOf(line)));
-    line = owning(storedKey + "=" + std::string(value), line.end);
+    line = owning(joined({storedKey, "=", value}), line.end);
     return true;
 }
 
@@ -205,7 +219,7 @@ IniDocument::Section &IniDocument::appendSection(std::string_view name) {
         last->end = m_lineEnd;
 
     m_sectionIndex.try_emplace(lowered(name), m_sections.size());
-    m_sections.push_back(Section{owning("[" + std::string(name) + "]", m_lineEnd), {}, {}});
+    m_sections.push_back(Section{owning(joined({"[", name, "]"}), m_lineEnd), {}, {}});
     return m_sections.back();
 }
 
@@ -264,7 +278,7 @@ void IniDocument::appendKey(Section &section, std::string_view key, std::string_
     if (previous.end.empty())
         previous.end = m_lineEnd;
     section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(position),
-                        owning(std::string(key) + "=" + std::string(value), m_lineEnd));
+                        owning(joined({key, "=", value}), m_lineEnd));
     // Only blank lines follow the insertion point, so no indexed key moved.
     section.keys.try_emplace(lowered(key), position);
     ++m_keyCount;
