@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -22,8 +23,10 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/fixed/dna/dnapages.h"
 #include "app/fixed/fixedframe.h"
@@ -159,6 +162,25 @@ bool measureFixedPoints(app::CMainFrame &frame, link::StationLink &station, cons
     }
     pumpFor(500);
     saved = save(frame, folder, "fixed-samples.png") && saved;
+    // Closing with unsaved results asks first: the question on the screen, then Cancel.
+    bool asked = false;
+    QTimer::singleShot(800, &frame, [&] {
+        if (QWidget *question = QApplication::activeModalWidget()) {
+            asked = true;
+            // The whole screen: the window with its question above it.
+            const QString path = folder.filePath("fixed-close-question.png");
+            saved = frame.screen()->grabWindow(0).save(path) && saved;
+            std::printf("%s\n", qPrintable(path));
+            if (auto *box = qobject_cast<QDialog *>(question))
+                box->reject();
+        }
+    });
+    // The program's own question box, on the screen, for this picture.
+    shell::MessageService &printed = app::messages();
+    app::installMessages(nullptr);
+    window->close();
+    app::installMessages(&printed);
+    saved = asked && saved;
     samples.table().setModified(false); // the pictures' samples need no saving
     window->close();
     return saved;
