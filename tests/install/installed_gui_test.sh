@@ -19,10 +19,26 @@ mkdir -m 700 -p "$runtime"
 env -u SPECTAVO_PROGRAM_DIR -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME= XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 \
     "$tree/bin/spectavo" >"$stage/out.txt" 2>&1 &
 program=$!
-# The main window itself ("Spectavo", or "Spectavo - [document]"), not the login dialog that comes and
-# goes before it ("Spectavo Login").
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Spectavo( - .*)?$' | head -1) ||
-    { echo "no window appeared"; cat "$stage/out.txt"; kill $program; exit 1; }
+# The main window itself ("Spectavo", or "Spectavo - [document]"): not the login dialog that comes and
+# goes before it ("Spectavo Login"), nor a message box captioned "Spectavo" (small; on a slow machine,
+# as under the sanitizers, one may show first).
+main_window() {
+    local candidate height
+    for candidate in $(xdotool search --onlyvisible --name '^Spectavo( - .*)?$' 2>/dev/null); do
+        height=$(xwininfo -id "$candidate" 2>/dev/null | sed -n 's/.*Height: *//p')
+        if [[ -n $height ]] && ((height > 400)); then
+            echo "$candidate"
+            return 0
+        fi
+    done
+    return 1
+}
+window=
+for _ in $(seq 1 120); do
+    window=$(main_window) && break
+    sleep 0.5
+done
+[[ -n $window ]] || { echo "no main window appeared"; cat "$stage/out.txt"; kill $program; exit 1; }
 # The shipped FixedSize=1 gives the window the screen's working area with its frame: its lowest line
 # (the status bar) is on the screen.
 sleep 1
