@@ -29,8 +29,9 @@ int runAndPrintRatios(
     for (const auto &[label, names] : ratios) {
         const double numerator = reporter.secondsPerIteration(names.first);
         const double denominator = reporter.secondsPerIteration(names.second);
+        // Significant digits, so a small share (0.0004) reads as itself rather than as 0.0.
         if (numerator > 0 && denominator > 0)
-            std::printf("ratio %-40s %10.1f  (%s / %s)\n", label.c_str(), numerator / denominator,
+            std::printf("ratio %-40s %10.4g  (%s / %s)\n", label.c_str(), numerator / denominator,
                         names.first.c_str(), names.second.c_str());
     }
     benchmark::Shutdown();
