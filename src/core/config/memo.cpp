@@ -24,4 +24,10 @@ std::string decodeMemo(std::string_view stored) {
     return translated(stored, '\x01', '\n', '\x02', '\r');
 }
 
+void appendMemoLine(std::string &memo, std::string_view line) {
+    if (!memo.empty())
+        memo += "\r\n";
+    memo += line;
+}
+
 } // namespace spectavo

@@ -100,7 +100,7 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     const CKineSpectrum &curve = curves.at(0);
     const int missing =
         std::min(session.link().acquisition().missingPoints.load(), static_cast<int>(curve.points().size()));
-    const bool broken = messages.told.rfind(KineAcquisition::kBroken, 0) == 0;
+    const bool broken = run.lastRunBroken();
     const std::string output = measuredOutputPath(args.get("-o"), !broken && missing == 0);
     CKineSpectrum written = curve;
     if (!writeCurveFile(written, output, MemoUse::LeaveSettings))

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/config/memo.h"
 #include "core/config/profilefile.h"
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
@@ -103,6 +104,7 @@ bool KineAcquisition::startSingle() {
     m_single = &curve;
     m_waitingForWavelength = true;
     m_stopHandled = false;
+    m_lastRunBroken = false;
     m_curves.setCurrent(0);
     m_view.curvesChanged();
     m_view.showState(SPECTAVO_TEXT("Wait..."));
@@ -120,6 +122,7 @@ void KineAcquisition::beginSampling() {
                                                    m_window))
         return;
     m_single = nullptr;
+    m_lastRunBroken = true;
     if (curve) {
         curve->acquiring = false;
         for (std::size_t i = 0; i < m_curves.size(); ++i)
@@ -184,6 +187,7 @@ bool KineAcquisition::startAutorun() {
     }
     m_autorun = true;
     m_stopHandled = false;
+    m_lastRunBroken = false;
     m_cycle = -1;
     m_armedCell = -1;
     m_armedCycle = -1;
@@ -319,7 +323,7 @@ std::string KineAcquisition::noteMissingPoints(CKineSpectrum &curve, int missing
     if (missing <= 0)
         return {};
     const std::string note = strings::formatC(link::kPointsMissing, missing, total);
-    curve.memo += (curve.memo.empty() ? "" : "\r\n") + note;
+    appendMemoLine(curve.memo, note);
     return note;
 }
 
@@ -343,6 +347,7 @@ bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
 }
 
 void KineAcquisition::stopped() {
+    m_lastRunBroken = true;
     m_view.showState(SPECTAVO_TEXT("Ready"));
     std::string message = kBroken;
     std::vector<const CKineSpectrum *> empty;

@@ -81,6 +81,8 @@ public:
     // Timer 3: the cell has settled; the next reading is taken. In a single-cell start: no reading came
     // at the wavelength in time, and the scan is given up.
     void settleTick();
+    // Whether the last run ended broken (stopped, given up, ended from the instrument's side).
+    bool lastRunBroken() const { return m_lastRunBroken; }
     // Whether a single-cell start still waits for its first reading at the wavelength.
     bool waitingForWavelength() const { return m_waitingForWavelength; }
 
@@ -120,6 +122,7 @@ private:
     std::array<CKineSpectrum *, shell::AccessorySettings::kCells> m_cellCurves{};
     // A stop was handled: the completion the link sends after it is no news.
     bool m_stopHandled = false;
+    bool m_lastRunBroken = false;
     // A single-cell start waiting for its first reading at the wavelength, and that reading.
     bool m_waitingForWavelength = false;
     std::atomic<float> m_arrivalBlank{0.0f};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/config/memo.h"
 #include "core/config/profilefile.h"
 #include "core/dataproc/pointcount.h"
 #include "core/scan/chartstyle.h"
@@ -367,7 +368,7 @@ std::string WaveAcquisition::recordMissingPoints() {
         if (missing <= 0)
             continue;
         const std::string note = strings::formatC(link::kPointsMissing, missing, total);
-        spectrum.memo += (spectrum.memo.empty() ? "" : "\r\n") + note;
+        appendMemoLine(spectrum.memo, note);
         if (text.empty())
             text = note;
     }

@@ -133,6 +133,7 @@ TEST_F(KineAcquisitionTest, ASingleScanWaitsForAReadingAtTheWavelengthThenFillsI
     EXPECT_EQ(view.informed, std::vector<std::string>{KineAcquisition::kCompleted});
     EXPECT_EQ(view.states.back(), "Ready");
     EXPECT_FALSE(acquisition.running());
+    EXPECT_FALSE(acquisition.lastRunBroken());
 }
 
 TEST_F(KineAcquisitionTest, NoReadingAtTheWavelengthGivesTheScanUpWithNothingKept) {
@@ -143,6 +144,7 @@ TEST_F(KineAcquisitionTest, NoReadingAtTheWavelengthGivesTheScanUpWithNothingKep
     acquisition.settleTick();
     EXPECT_EQ(view.informed, std::vector<std::string>{KineAcquisition::kBroken});
     EXPECT_TRUE(curves.empty()) << "a curve with nothing measured leaves the list";
+    EXPECT_TRUE(acquisition.lastRunBroken());
     EXPECT_FALSE(fixture.link->acquisition().open.load());
     EXPECT_FALSE(acquisition.running());
     // The next start is not swallowed by the stop just handled.
