@@ -40,6 +40,10 @@
    <translation>Ergebnisse</translation>
   </message>
   <message>
+   <source>Method %1 (not configured)</source>
+   <translation>Methode %1 (nicht eingerichtet)</translation>
+  </message>
+  <message>
    <source>DNA/Protein Measurement</source>
    <translation>DNA/Protein-Messung</translation>
   </message>
@@ -720,22 +724,6 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Die Datei des Geräts ist kein Spektrum, das dieses Programm lesen kann.</translation>
   </message>
   <message>
-   <source>The method&apos;s wavelength count %d is outside 1 to %d.</source>
-   <translation>Die Anzahl der Wellenlängen der Methode (%d) liegt außerhalb von 1 bis %d.</translation>
-  </message>
-  <message>
-   <source>The password is not correct.</source>
-   <translation>Das Kennwort ist nicht richtig.</translation>
-  </message>
-  <message>
-   <source>Method %1 (not configured)</source>
-   <translation>Methode %1 (nicht eingerichtet)</translation>
-  </message>
-  <message>
-   <source>%s has not been saved. Save it now?</source>
-   <translation>%s wurde nicht gespeichert. Jetzt speichern?</translation>
-  </message>
-  <message>
    <source>%s has not completed. This window should not be closed.</source>
    <translation>%s ist noch nicht abgeschlossen. Dieses Fenster sollte nicht geschlossen werden.</translation>
   </message>
@@ -1006,6 +994,10 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
   <message>
    <source>&amp;Range</source>
    <translation>&amp;Bereich</translation>
+  </message>
+  <message>
+   <source>%s has not been saved. Save it now?</source>
+   <translation>%s wurde nicht gespeichert. Jetzt speichern?</translation>
   </message>
   <message>
    <source>&amp;Export</source>
@@ -1652,6 +1644,14 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Abs(eff)</translation>
   </message>
   <message>
+   <source>The marked concentrations were computed with an earlier calibration.</source>
+   <translation>Die markierten Konzentrationen wurden mit einer früheren Kalibrierung berechnet.</translation>
+  </message>
+  <message>
+   <source>The concentrations were computed with an earlier calibration. Recalculate them now?</source>
+   <translation>Die Konzentrationen wurden mit einer früheren Kalibrierung berechnet. Jetzt neu berechnen?</translation>
+  </message>
+  <message>
    <source>Auto-changer error, check and try again!</source>
    <translation>Fehler des Probenwechslers, bitte prüfen und erneut versuchen!</translation>
   </message>
@@ -1670,6 +1670,22 @@ Bitte warten Sie einen Moment.</translation>
   <message>
    <source>Only the first 200 rows were loaded.</source>
    <translation>Nur die ersten 200 Zeilen wurden geladen.</translation>
+  </message>
+  <message>
+   <source>Calibration: fitted from this document's standards</source>
+   <translation>Kalibrierung: aus den Standards dieses Dokuments angepasst</translation>
+  </message>
+  <message>
+   <source>Calibration: coefficients typed by the operator</source>
+   <translation>Kalibrierung: Koeffizienten vom Bediener eingegeben</translation>
+  </message>
+  <message>
+   <source>Calibration: carried over from the last document</source>
+   <translation>Kalibrierung: aus dem letzten Dokument übernommen</translation>
+  </message>
+  <message>
+   <source>The method's wavelength count %d is outside 1 to %d.</source>
+   <translation>Die Anzahl der Wellenlängen der Methode (%d) liegt außerhalb von 1 bis %d.</translation>
   </message>
   <message>
    <source>Only the first 200 rows were imported.</source>
@@ -1856,10 +1872,6 @@ bitte stellen Sie ihn neu ein.</translation>
    <translation>Die Zeitmessung wurde abgebrochen.</translation>
   </message>
   <message>
-   <source>%d points repeat the previous reading because sampling fell behind.</source>
-   <translation>%d Punkte wiederholen den vorigen Messwert, weil die Abtastung zurückfiel.</translation>
-  </message>
-  <message>
    <source>The time scan's settings hold no usable step or total time. Open the setup and confirm it.</source>
    <translation>Die Einstellungen der Zeitmessung enthalten keine brauchbare Schrittweite oder Gesamtzeit. Öffnen und bestätigen Sie die Einrichtung.</translation>
   </message>
@@ -1972,6 +1984,10 @@ Versuchen Sie es erneut.</translation>
   <message>
    <source>Waiting</source>
    <translation>Warten</translation>
+  </message>
+  <message>
+   <source>The password is not correct.</source>
+   <translation>Das Kennwort ist nicht richtig.</translation>
   </message>
   <message>
    <source>The new passwords are not the same,

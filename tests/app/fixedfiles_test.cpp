@@ -4,6 +4,8 @@
 
 #include <deque>
 
+#include <QComboBox>
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
@@ -16,6 +18,8 @@
 #include "app/fixed/fixedview.h"
 #include "app/fixed/validity/validitypages.h"
 #include "app/widgets/filechooser.h"
+#include "core/fixed/calibration.h"
+#include "core/fixed/storeddocument.h"
 #include "core/link/commands.h"
 #include "support/fixedwindows.h"
 
@@ -210,6 +214,65 @@ TEST_F(FixedFilesTest, ALoadKeepsTheFilesCalibration) {
     EXPECT_FLOAT_EQ(method.coefficients[1], 7.0f);
     EXPECT_FLOAT_EQ(method.correlation, 0.9f);
     EXPECT_EQ(standards.rowCount(), 1);
+}
+
+// A new fit leaves the samples' concentrations as the old one gave them: marked, and Save offers to
+// recalculate them before anything is written.
+TEST_F(FixedFilesTest, ConcentrationsOfAnEarlierCalibrationAreMarkedAndSaveOffersToRecalculate) {
+    test::writeBytes(dir.file("config/tarvesta.zav.func.fixed.ini"),
+                     "[Wavelength]\nNum=1\nWL1=350\n[Setup]\nReference=1\nConcentration=1\n");
+    show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
+    EXPECT_EQ(view().MethodPage()->record().calibrationSource, fixed::CalibrationSource::Earlier)
+        << "a new document has measured no calibration";
+    CFixedSample &standardPage = *view().StandardTable();
+    fixed::SampleTable &standards = standardPage.table();
+    standardPage.InitGrid(true);
+    const char *concentrations[] = {"10", "20", "32"};
+    for (int row = 0; row < 3; ++row) {
+        standards.writeMeasuredRow(row, standards.defaultName(row), std::vector<float>{0.1f * (row + 1)},
+                                   true);
+        standards.grid().setText(row + 1, 2, fixed::photometricText(0.1f * (row + 1), true));
+        standards.grid().setText(row + 1, 3, concentrations[row]);
+    }
+    standardPage.Recalculate();
+    EXPECT_EQ(view().MethodPage()->record().calibrationSource, fixed::CalibrationSource::Standards);
+    CFixedSample &samplePage = *view().SamplePage();
+    samplePage.InitGrid(true);
+    measuredRows(2);
+    samples().grid().setText(1, 2, "0.2500");
+    samples().grid().setText(2, 2, "0.1500");
+    samplePage.Recalculate();
+    EXPECT_TRUE(samplePage.note().isEmpty());
+
+    auto *fit = frame->findChild<QComboBox *>("fit");
+    ASSERT_TRUE(fit);
+    fit->setCurrentIndex(1);
+    emit fit->activated(1);
+    EXPECT_EQ(view().MethodPage()->record().methodIndex, 1);
+    const std::string linear = samples().grid().text(1, 3);
+    EXPECT_EQ(samplePage.note(), "The marked concentrations were computed with an earlier calibration.");
+
+    messages.saveAnswers = {Answer::Cancel};
+    chooser.script = {{QString::fromStdString(dir.file("never.qua")), false}};
+    frame->action(fixed::kSaveAs)->trigger();
+    EXPECT_EQ(messages.asked.back(),
+              "The concentrations were computed with an earlier calibration. Recalculate them now?");
+    EXPECT_EQ(chooser.calls, 0) << "cancelled before the file dialog";
+
+    messages.saveAnswers = {Answer::Yes};
+    chooser.script = {{QString::fromStdString(dir.file("quadratic.qua")), false}};
+    frame->action(fixed::kSaveAs)->trigger();
+    EXPECT_NE(samples().grid().text(1, 3), linear);
+    EXPECT_TRUE(samplePage.note().isEmpty());
+    fixed::StoredDocument stored(fixed::MethodKind::FixedPoints);
+    ASSERT_TRUE(stored.load(dir.file("quadratic.qua"), false).read);
+    EXPECT_TRUE(fixed::staleConcentrationRows(stored.samples(), stored.method()).empty());
+    EXPECT_EQ(stored.samples().grid().text(1, 3), samples().grid().text(1, 3));
+    EXPECT_EQ(stored.method().calibrationSource, fixed::CalibrationSource::Standards);
+    // The client recomputes the saved document to the same digits.
+    ASSERT_FALSE(stored.recalculate());
+    EXPECT_EQ(stored.samples().grid().text(1, 3), samples().grid().text(1, 3));
+    EXPECT_EQ(stored.samples().grid().text(2, 3), samples().grid().text(2, 3));
 }
 
 TEST_F(FixedFilesTest, InformationTextsTravelWithTheDocument) {

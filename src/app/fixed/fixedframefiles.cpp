@@ -77,6 +77,8 @@ bool CFixedFrame::SaveModified() {
 // Asks for a file and saves into it; false when cancelled or not written. The close check saves the
 // whole document, without the method-only box.
 bool CFixedFrame::saveDocumentAs(bool offerMethodOnly) {
+    if (!m_view->settleStaleResults())
+        return false;
     const fixed::MethodKind kind = m_view->methodKind();
     const FileChooser::DocumentChoice choice =
         fileChooser().chooseDocument(this, true, filterOf(kind), suffixesOf(kind), offerMethodOnly);

@@ -42,6 +42,8 @@ void CFixedMethod::loadConfiguration() {
     const ProfileFile file(configurationFile(), true);
     const ProfileFile::Batch batch(file);
     m_form.load(batch);
+    // Whatever the last document's calibration rested on, a new document has not measured it.
+    m_form.record().calibrationSource = fixed::CalibrationSource::Earlier;
     applyControls();
 }
 

@@ -158,8 +158,8 @@ void CQuanReadOut::OnComplete() {
     m_effectiveField->setText(
         effective.find("-0.0000") != std::string::npos ? QString("0") : QString::fromStdString(effective));
     if (!m_standard)
-        m_concentration->setText(QString::fromStdString(strings::formatC(
-            "%0.4f", static_cast<double>(fixed::concentrationOf(m_coefficients, *m_effective)))));
+        m_concentration->setText(
+            QString::fromStdString(fixed::sampleConcentrationText(m_coefficients, effective).value_or("")));
 }
 
 } // namespace spectavo::app

@@ -42,10 +42,27 @@ std::array<QFont, kReportFonts> printFonts(const CFixedView &view) {
 
 // A table as printed: the header row and the rows in use (the validity table: one per wavelength).
 fixed::ReportTable reportTable(const std::string &title, const fixed::SampleTable &table, int rows) {
-    fixed::ReportTable printed{title, {}};
+    fixed::ReportTable printed{title, {}, {}};
     for (int row = 0; row <= rows; ++row)
         printed.rows.push_back(table.grid().rowTexts(row));
     return printed;
+}
+
+// The samples' concentrations say what calibration they rest on; those an earlier one gave carry a
+// mark and a note.
+void noteCalibration(fixed::ReportTable &printed, const fixed::SampleTable &table,
+                     const fixed::FixedMethodRecord &method) {
+    if (!fixed::concentrationMode(method))
+        return;
+    printed.notes.push_back(fixed::calibrationSourceText(method.calibrationSource));
+    const std::vector<int> stale = fixed::staleConcentrationRows(table, method);
+    const auto column = static_cast<std::size_t>(fixed::concentrationColumn(method));
+    for (int row : stale)
+        if (const auto at = static_cast<std::size_t>(row);
+            at < printed.rows.size() && column < printed.rows[at].size())
+            printed.rows[at][column] += " *";
+    if (!stale.empty())
+        printed.notes.push_back("* " + strings::tr(fixed::kStaleConcentrations));
 }
 
 void drawItem(QPainter &painter, const fixed::ReportItem &item, const ReportDeviceMetrics &metrics,
@@ -109,8 +126,11 @@ std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view) {
             const int rows = view.family() == fixed::DocumentFamily::Validity
                                  ? std::clamp(record.count, 1, fixed::kValidityWavelengths)
                                  : table.rowCount();
-            if ((lastAccepted = messages().ask("Spectavo", kPrintPage, Icon::Question)))
+            if ((lastAccepted = messages().ask("Spectavo", kPrintPage, Icon::Question))) {
                 content.tables.push_back(reportTable(texts.sampleTitle, table, rows));
+                if (fixedPoints)
+                    noteCalibration(content.tables.back(), table, record);
+            }
             break;
         }
         }
@@ -202,6 +222,8 @@ void CFixedFrame::print() {
             exportPdf();
         return;
     }
+    if (!m_view->settleStaleResults())
+        return;
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printReport(printer, "Spectavo:Fixed points mode printing...");
 }
@@ -216,6 +238,8 @@ bool CFixedFrame::printToPdf(const QString &path) {
 }
 
 void CFixedFrame::exportPdf() {
+    if (!m_view->settleStaleResults())
+        return;
     const QString base =
         m_document.path.isEmpty() ? QString("report") : QFileInfo(m_document.path).completeBaseName();
     const QString path = fileChooser().proposeSave(this, ui("PDF document(*.pdf)"), base + ".pdf", "pdf");

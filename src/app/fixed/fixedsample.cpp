@@ -282,6 +282,18 @@ void CQuanSample::InitGrid(bool withNames) {
         table().layoutFixedPoints(method, withNames, 2);
         fixed::layoutConcentrationColumns(table(), method, m_view.concentrationHeader());
     });
+    markStaleConcentrations();
+}
+
+// Concentrations an earlier calibration gave stand out until Recalculate brings them in line.
+void CQuanSample::markStaleConcentrations() {
+    if (table().standard())
+        return;
+    const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
+    std::vector<int> stale = fixed::staleConcentrationRows(table(), method);
+    const QString why = ui(fixed::kStaleConcentrations);
+    setNote(stale.empty() ? QString() : why);
+    gridControl()->markCells(std::move(stale), fixed::concentrationColumn(method), why);
 }
 
 std::optional<QString> CQuanSample::AutorunConcentration() {
@@ -322,14 +334,19 @@ void CQuanSample::OnMeasured(CFixedReadOut &readout, int row) {
     grid::GridModel &grid = table().grid();
     grid.setText(row + 1, effective,
                  quan->effective() ? strings::formatC("%.4f", static_cast<double>(*quan->effective())) : "");
+    if (!table().standard()) {
+        grid.setText(
+            row + 1, effective + 1,
+            fixed::sampleConcentrationText(method.coefficients, grid.text(row + 1, effective)).value_or(""));
+        return;
+    }
     // A concentration that is not a number is left empty: that standard takes no part in the fit.
     const std::string typed = quan->concentrationText().trimmed().toStdString();
     std::size_t used = 0;
     const double value = strings::scanDoubleC(typed, &used);
     grid.setText(row + 1, effective + 1,
                  used > 0 && used == typed.size() ? strings::formatC("%.4f", value) : std::string());
-    if (table().standard())
-        Recalculate();
+    Recalculate();
 }
 
 void CQuanSample::Recalculate() {
@@ -340,6 +357,7 @@ void CQuanSample::Recalculate() {
     InitGrid(false);
     if (!table().standard()) {
         fixed::recalculateSamples(table(), method);
+        markStaleConcentrations();
         return;
     }
     if (fixed::recalculateStandards(table(), method)) {

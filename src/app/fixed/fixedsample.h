@@ -102,6 +102,7 @@ protected:
 
 private:
     bool concentrationMode() const;
+    void markStaleConcentrations();
 };
 
 } // namespace spectavo::app

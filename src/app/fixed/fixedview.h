@@ -113,6 +113,9 @@ public:
     bool ImportRecord(const fixed::InstrumentFile &file);
     // Whether a table holds results that were not saved.
     bool unsavedResults() const;
+    // Before a save or a print: results an earlier calibration gave are offered for recalculation
+    // (Yes recalculates, No keeps them marked). False when the operator cancels.
+    virtual bool settleStaleResults() { return true; }
 
     // Called whenever the enabling of the commands may have changed.
     std::function<void()> commandsChanged = [] {};
@@ -169,6 +172,7 @@ public:
     CFixedSample *StandardTable() const override { return StandardPage(); }
     std::vector<CFixedSample *> tablePages() const override;
     bool standardTableCurrent() const { return m_standardCurrent; }
+    bool settleStaleResults() override;
 
 protected:
     bool tabAllowed(int key) const override;

@@ -4,8 +4,10 @@
 #include "app/fixed/fixedview.h"
 #include "app/fixed/quan/quancurve.h"
 #include "app/fixed/quan/quancurvesettings.h"
+#include "app/shell/qtmessageservice.h"
 #include "app/widgets/clipboardpicture.h"
 #include "app/widgets/uitext.h"
+#include "core/fixed/calibration.h"
 
 namespace spectavo::app {
 
@@ -85,6 +87,25 @@ void CQuanView::copyCurve() {
     copyPictureToClipboard(area, "ZAV.Fit", [&scene](QPainter &painter, const QRect &target) {
         paintQuanChart(painter, target, scene);
     });
+}
+
+bool CQuanView::settleStaleResults() {
+    CFixedSample *samples = SamplePage();
+    CFixedMethod *method = MethodPage();
+    if (!samples || !method || fixed::staleConcentrationRows(samples->table(), method->record()).empty())
+        return true;
+    switch (messages().askOrCancel("Spectavo", fixed::kRecalculateStaleQuestion,
+                                   shell::MessageService::Icon::Question)) {
+    case shell::MessageService::Answer::Yes:
+        samples->Recalculate();
+        commandsChanged();
+        return true;
+    case shell::MessageService::Answer::No:
+        return true;
+    case shell::MessageService::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 std::vector<CFixedSample *> CQuanView::tablePages() const {

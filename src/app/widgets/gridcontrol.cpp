@@ -1,6 +1,9 @@
 #include "app/widgets/gridcontrol.h"
 
+#include <QColor>
 #include <QHeaderView>
+
+#include <algorithm>
 
 #include "app/widgets/uitext.h"
 
@@ -29,7 +32,27 @@ QVariant GridTableAdapter::data(const QModelIndex &index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (m_grid.rightAligned(column) ? Qt::AlignRight : Qt::AlignLeft));
+    if (role == Qt::ForegroundRole && marked(row, column))
+        return QColor(200, 0, 0);
+    if (role == Qt::ToolTipRole && marked(row, column))
+        return m_markedWhy;
     return {};
+}
+
+bool GridTableAdapter::marked(int row, int column) const {
+    return column == m_markedColumn && std::binary_search(m_markedRows.begin(), m_markedRows.end(), row);
+}
+
+void GridTableAdapter::markCells(std::vector<int> rows, int column, const QString &why) {
+    std::sort(rows.begin(), rows.end());
+    if (rows == m_markedRows && column == m_markedColumn && why == m_markedWhy)
+        return;
+    m_markedRows = std::move(rows);
+    m_markedColumn = column;
+    m_markedWhy = why;
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::ForegroundRole, Qt::ToolTipRole});
 }
 
 QVariant GridTableAdapter::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
+#include <vector>
+
 #include "core/grid/gridmodel.h"
 
 namespace spectavo::app {
@@ -24,10 +26,17 @@ public:
     int gridRow(int viewRow) const { return viewRow + m_grid.fixedRows(); }
     int gridColumn(int viewColumn) const { return viewColumn + m_grid.fixedColumns(); }
     void gridChanged(int row, int column);
+    // Cells shown in a warning colour with `why` as their tip (grid rows of one grid column).
+    void markCells(std::vector<int> rows, int column, const QString &why);
 
 private:
+    bool marked(int row, int column) const;
+
     grid::GridModel &m_grid;
     bool m_editable = false;
+    std::vector<int> m_markedRows;
+    int m_markedColumn = -1;
+    QString m_markedWhy;
 };
 
 // The grid control of the measurement windows and dialogs: text cells over a grid::GridModel, which
@@ -39,6 +48,9 @@ public:
 
     grid::GridModel &grid() { return m_grid; }
     void setEditable(bool editable);
+    void markCells(std::vector<int> rows, int column, const QString &why) {
+        m_adapter.markCells(std::move(rows), column, why);
+    }
     // Pixels for twips on this widget's screen.
     int twipsToPixels(int twips) const;
 

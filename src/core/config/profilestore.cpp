@@ -48,8 +48,13 @@ float ProfileStore::GetFloat(std::string_view section, std::string_view key,
     return strings::scanFloatC(text.substr(0, kMaxFloatText));
 }
 
+// Six decimals, as settings files have always held them, unless they would lose the value (a
+// cubic coefficient of 1.2e-5): then nine significant digits, which any float survives.
 bool ProfileStore::PutFloat(std::string_view section, std::string_view key, float value) {
-    return writeValue(section, key, strings::formatC("%f", static_cast<double>(value)));
+    const std::string decimals = strings::formatC("%f", static_cast<double>(value));
+    if (strings::scanFloatC(decimals) == value)
+        return writeValue(section, key, decimals);
+    return writeValue(section, key, strings::formatC("%.9g", static_cast<double>(value)));
 }
 
 std::string ProfileStore::indexedKey(std::string_view stem, int index) {

@@ -13,13 +13,16 @@ namespace spectavo::fixed {
 namespace {
 
 // The whole cell as a number; a cell that is not one takes no part in a calibration.
-std::optional<float> cellValue(const SampleTable &table, int row, int column) {
-    const std::string &text = table.grid().text(row, column);
+std::optional<float> wholeNumber(const std::string &text) {
     std::size_t used = 0;
     const float value = strings::scanFloatC(text, &used);
     if (used == 0 || text.find_first_not_of(" \t", used) != std::string::npos || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<float> cellValue(const SampleTable &table, int row, int column) {
+    return wholeNumber(table.grid().text(row, column));
 }
 
 } // namespace
@@ -114,20 +117,40 @@ bool recalculateStandards(SampleTable &table, FixedMethodRecord &method) {
         return false;
     method.coefficients = calibration->coefficients;
     method.correlation = calibration->r;
+    method.calibrationSource = CalibrationSource::Standards;
     table.setModified(true);
     return true;
 }
 
+std::optional<std::string>
+sampleConcentrationText(const std::array<float, FixedMethodRecord::kCoefficients> &coefficients,
+                        const std::string &effectiveText) {
+    const auto value = wholeNumber(effectiveText);
+    if (!value)
+        return std::nullopt;
+    return strings::formatC("%.4f", static_cast<double>(concentrationOf(coefficients, *value)));
+}
+
 void recalculateSamples(SampleTable &table, const FixedMethodRecord &method) {
     const int effective = effectiveColumn(method);
-    for (int row = 1; row <= table.rowCount(); ++row) {
-        const auto a = cellValue(table, row, effective);
-        if (a)
-            table.grid().setText(
-                row, effective + 1,
-                strings::formatC("%.4f", static_cast<double>(concentrationOf(method.coefficients, *a))));
-    }
+    for (int row = 1; row <= table.rowCount(); ++row)
+        if (const auto text = sampleConcentrationText(method.coefficients, table.grid().text(row, effective)))
+            table.grid().setText(row, effective + 1, *text);
     table.setModified(true);
+}
+
+std::vector<int> staleConcentrationRows(const SampleTable &table, const FixedMethodRecord &method) {
+    std::vector<int> stale;
+    if (table.standard() || !concentrationMode(method) ||
+        table.grid().columns() != concentrationColumn(method) + 1)
+        return stale;
+    const int effective = effectiveColumn(method);
+    for (int row = 1; row <= table.rowCount(); ++row) {
+        const auto expected = sampleConcentrationText(method.coefficients, table.grid().text(row, effective));
+        if (expected && *expected != table.grid().text(row, effective + 1))
+            stale.push_back(row);
+    }
+    return stale;
 }
 
 } // namespace spectavo::fixed

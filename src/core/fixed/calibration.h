@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/fixed/fixedmethod.h"
 #include "core/fixed/sampletable.h"
@@ -45,5 +46,18 @@ int concentrationColumn(const FixedMethodRecord &method);
 bool recalculateStandards(SampleTable &table, FixedMethodRecord &method);
 // The sample table's concentrations from the method's current coefficients.
 void recalculateSamples(SampleTable &table, const FixedMethodRecord &method);
+// The concentration cell of a sample whose Abs(eff) cell holds `effectiveText`: the calibration at the
+// value as written ("%.4f"), so a measurement, the window's Recalculate and the client give the same
+// digits. Nothing when the cell is not a number.
+std::optional<std::string>
+sampleConcentrationText(const std::array<float, FixedMethodRecord::kCoefficients> &coefficients,
+                        const std::string &effectiveText);
+// The data rows of a sample table whose concentration is not what the method's calibration gives:
+// they were computed with an earlier one.
+std::vector<int> staleConcentrationRows(const SampleTable &table, const FixedMethodRecord &method);
+inline constexpr const char *kStaleConcentrations =
+    SPECTAVO_TEXT("The marked concentrations were computed with an earlier calibration.");
+inline constexpr const char *kRecalculateStaleQuestion =
+    SPECTAVO_TEXT("The concentrations were computed with an earlier calibration. Recalculate them now?");
 
 } // namespace spectavo::fixed

@@ -26,6 +26,45 @@ std::vector<std::string> readUnitList(const ProfileStore &file) {
     return units;
 }
 
+const char *calibrationSourceKey(CalibrationSource source) {
+    switch (source) {
+    case CalibrationSource::Standards:
+        return "standards";
+    case CalibrationSource::Typed:
+        return "typed";
+    case CalibrationSource::Earlier:
+        break;
+    }
+    return "earlier";
+}
+
+std::string calibrationSourceText(CalibrationSource source) {
+    switch (source) {
+    case CalibrationSource::Standards:
+        return strings::tr("Calibration: fitted from this document's standards");
+    case CalibrationSource::Typed:
+        return strings::tr("Calibration: coefficients typed by the operator");
+    case CalibrationSource::Earlier:
+        break;
+    }
+    return strings::tr("Calibration: carried over from the last document");
+}
+
+namespace {
+
+// A file without the key was written before the source was kept: a method that uses standards was
+// fitted from them, any other had its coefficients typed.
+CalibrationSource readCalibrationSource(const ProfileStore &file, int reference) {
+    const std::string key = file.GetString("Params", "Calibration", "", 20);
+    for (CalibrationSource source :
+         {CalibrationSource::Standards, CalibrationSource::Earlier, CalibrationSource::Typed})
+        if (key == calibrationSourceKey(source))
+            return source;
+    return reference != 0 ? CalibrationSource::Standards : CalibrationSource::Typed;
+}
+
+} // namespace
+
 int methodIndexLimit(MethodKind kind) {
     switch (kind) {
     case MethodKind::DnaProtein:
@@ -70,6 +109,7 @@ void FixedMethodRecord::load(const ProfileStore &file) {
     if (kind == MethodKind::FixedPoints) {
         concentration = file.GetInt("Setup", "Concentration", 1);
         correlation = file.GetFloat("Params", "r", "1");
+        calibrationSource = readCalibrationSource(file, reference);
     }
 }
 
@@ -90,6 +130,7 @@ void FixedMethodRecord::save(ProfileStore &file) const {
         file.PutFloatAt("Wavelength", "WL", i + 1, wavelengths[static_cast<std::size_t>(i)]);
     if (kind == MethodKind::FixedPoints) {
         file.PutFloat("Params", "r", correlation);
+        file.PutString("Params", "Calibration", calibrationSourceKey(calibrationSource));
         file.PutInt("Setup", "Concentration", concentration);
     }
 }

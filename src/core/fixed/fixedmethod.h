@@ -23,6 +23,14 @@ int methodIndexLimit(MethodKind kind);
 // The wavelength fields a method page of this kind has.
 int methodCapacity(MethodKind kind);
 
+// Where a fixed points calibration (K0 .. K3, r) came from: fitted from the document's own standards,
+// carried over from the last document as a new one starts, or typed by the operator. Stored with the
+// document, so a reader of the file or the report knows what the concentrations rest on.
+enum class CalibrationSource { Standards, Earlier, Typed };
+const char *calibrationSourceKey(CalibrationSource source);
+// "Calibration: fitted from this document's standards" and the like, in the operator's language.
+std::string calibrationSourceText(CalibrationSource source);
+
 // What one fixed-wavelength method says: at which wavelengths to measure, the blanks taken there and
 // the kind's coefficients. The same keys serve the configuration file and the document files.
 struct FixedMethodRecord {
@@ -46,6 +54,7 @@ struct FixedMethodRecord {
     // Fixed points only: the last calibration's correlation and the concentration switch.
     float correlation = 1.0f;
     int concentration = 1;
+    CalibrationSource calibrationSource = CalibrationSource::Earlier;
 
     // Blanks never travel with a method: they come only from a blank calibration.
     void ClearBlanks() { blanks.fill(0.0f); }

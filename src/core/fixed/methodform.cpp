@@ -103,12 +103,18 @@ std::optional<FieldProblem> MethodForm::exchangeCoefficients(Direction direction
         const auto at = static_cast<std::size_t>(i);
         if (direction == Direction::ToControls) {
             m_controls.coefficients[at] = numberText(m_record.coefficients[at]);
+            m_shownCoefficients[at] = m_controls.coefficients[at];
             continue;
         }
+        if (m_controls.coefficients[at] == m_shownCoefficients[at])
+            continue;
         const auto value = wholeNumber(m_controls.coefficients[at]);
         if (!value)
             return FieldProblem{FieldProblem::Coefficient, i, kNotANumber};
         m_record.coefficients[at] = static_cast<float>(*value);
+        m_shownCoefficients[at] = m_controls.coefficients[at];
+        if (m_record.kind == MethodKind::FixedPoints)
+            m_record.calibrationSource = CalibrationSource::Typed;
     }
     return std::nullopt;
 }
@@ -120,12 +126,12 @@ void MethodForm::forceUnusedCoefficients() {
     const bool k2Unused = m_record.methodIndex <= 0 || noConcentration;
     if (k3Unused) {
         m_record.coefficients[3] = 0.0f;
-        m_controls.coefficients[3] = "0";
+        m_controls.coefficients[3] = m_shownCoefficients[3] = "0";
     }
     m_controls.coefficientEnabled[3] = !k3Unused;
     if (k2Unused) {
         m_record.coefficients[2] = 0.0f;
-        m_controls.coefficients[2] = "0";
+        m_controls.coefficients[2] = m_shownCoefficients[2] = "0";
     }
     m_controls.coefficientEnabled[2] = !k2Unused;
 }

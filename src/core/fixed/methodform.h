@@ -92,6 +92,9 @@ private:
     WavelengthRange m_range;
     bool m_initialised = false;
     int m_lastPictureCount = 0;
+    // The coefficient texts last shown: a field that still holds its text keeps the record's exact
+    // value (a fit is not cut to the six digits shown); one the operator changed is a typed calibration.
+    std::array<std::string, FixedMethodRecord::kCoefficients> m_shownCoefficients;
 };
 
 } // namespace spectavo::fixed

@@ -187,6 +187,16 @@ private:
         m_y += rowHeight;
     }
 
+    void writeNotes(const std::vector<std::string> &notes, int tableWidth) {
+        const int h = m_metrics.textHeight(kReportDataFont);
+        for (const std::string &note : notes) {
+            if (footerLine() - m_y < h)
+                breakBlock(tableWidth, true, h);
+            text(kReportDataFont, m_x, m_y + h / 4, note);
+            m_y += h + h / 4;
+        }
+    }
+
     void writeTable(const ReportTable &table) {
         if (table.rows.empty())
             return;
@@ -220,6 +230,7 @@ private:
             }
             writeRow(table.rows[r], widths, rowHeight, r + 1 == table.rows.size());
         }
+        writeNotes(table.notes, tableWidth);
         m_y += points(12);
         // A following table below this one starts its own column of blocks; one that follows in a
         // column to the right keeps the page's column top.

@@ -47,6 +47,7 @@ private:
 struct ReportTable {
     std::string title;
     std::vector<std::vector<std::string>> rows; // the header row first
+    std::vector<std::string> notes;             // lines under the table: what its numbers rest on
 };
 
 struct ReportContent {

@@ -57,9 +57,12 @@ bool StoredDocument::save(const std::string &path, bool methodOnly) {
 std::optional<std::string> StoredDocument::recalculate() {
     if (m_kind != MethodKind::FixedPoints || !concentrationMode(m_method))
         return std::nullopt;
-    layout(m_standards, false);
-    if (!recalculateStandards(m_standards, m_method))
-        return calibrationMissingText(m_method.methodIndex);
+    // A typed or carried-over calibration stays as it is: only the samples follow it.
+    if (m_method.calibrationSource == CalibrationSource::Standards) {
+        layout(m_standards, false);
+        if (!recalculateStandards(m_standards, m_method))
+            return calibrationMissingText(m_method.methodIndex);
+    }
     layout(m_samples, false);
     recalculateSamples(m_samples, m_method);
     return std::nullopt;

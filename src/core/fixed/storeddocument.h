@@ -39,8 +39,8 @@ public:
 
     LoadOutcome load(const std::string &path, bool methodOnly);
     bool save(const std::string &path, bool methodOnly);
-    // "Recalculate" on the standard table, then on the sample table: the message of a fit that
-    // failed (nothing changed), or nothing.
+    // "Recalculate" on the standard table (a calibration fitted from them), then on the sample table:
+    // the message of a fit that failed (nothing changed), or nothing.
     std::optional<std::string> recalculate();
 
 private:

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/config/profilefile.h"
+#include "core/fixed/calibration.h"
 #include "core/fixed/dna.h"
 #include "core/fixed/storeddocument.h"
 #include "core/strings/cformat.h"
@@ -62,7 +63,19 @@ void reportMethod(const fixed::FixedMethodRecord &method, Report &report) {
     if (method.kind == MethodKind::FixedPoints) {
         report.number("r", method.correlation, 6);
         report.boolean("concentration", method.concentration != 0);
+        report.text("calibration", fixed::calibrationSourceKey(method.calibrationSource));
     }
+}
+
+// Sample rows whose concentration an earlier calibration gave: named, with the reason once.
+void reportStaleRows(const fixed::StoredDocument &document, Report &report) {
+    if (document.kind() != MethodKind::FixedPoints)
+        return;
+    const std::vector<int> stale = fixed::staleConcentrationRows(document.samples(), document.method());
+    if (stale.empty())
+        return;
+    report.numbers("stale_concentration_rows", {stale.begin(), stale.end()}, 0);
+    report.text("stale_concentrations", fixed::kStaleConcentrations);
 }
 
 std::string notADocument(const std::string &path) {
@@ -99,8 +112,10 @@ std::string documentInfo(const std::string &path, Report &report) {
         report.list("standards", tableRows(document.standards(), document.standards().rowCount()));
     const int sampleRows = kind.kind == MethodKind::Validity ? std::clamp(document.method().count, 1, 10)
                                                              : document.samples().rowCount();
-    if (!kind.methodOnly)
+    if (!kind.methodOnly) {
         report.list("samples", tableRows(document.samples(), sampleRows));
+        reportStaleRows(document, report);
+    }
     if (outcome.rowsCut)
         report.text("warning", fixed::kRowsCutOnLoad);
     if (const auto problem = document.method().countProblem())

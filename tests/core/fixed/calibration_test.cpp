@@ -110,6 +110,54 @@ TEST(Calibration, SampleConcentrationsFollowOnlyWhenRecalculated) {
     EXPECT_EQ(samples.grid().text(1, 3), "4.0000");
 }
 
+// A sample's concentration is the calibration at its Abs(eff) as written: 0.40004 reads 0.4000, so
+// K1 = 100 gives 40.0000, not 40.0040.
+TEST(Calibration, StaleConcentrationsAreTheRowsAnotherCalibrationGave) {
+    FixedMethodRecord method;
+    method.coefficients = {0.0f, 100.0f, 0.0f, 0.0f};
+    EXPECT_EQ(sampleConcentrationText(method.coefficients, "0.4000"), "40.0000");
+    EXPECT_EQ(sampleConcentrationText(method.coefficients, "0.4000 "), "40.0000");
+    EXPECT_FALSE(sampleConcentrationText(method.coefficients, "0.4 x"));
+    EXPECT_FALSE(sampleConcentrationText(method.coefficients, ""));
+
+    SampleTable samples(false);
+    samples.layoutFixedPoints(method, true, 2);
+    layoutConcentrationColumns(samples, method, std::string("mg/l"));
+    const float value[] = {0.0f};
+    for (int row = 0; row < 3; ++row)
+        samples.writeMeasuredRow(row, "S", value, true);
+    samples.grid().setText(1, 2, "0.4000");
+    samples.grid().setText(2, 2, "0.2000");
+    samples.grid().setText(3, 2, ""); // no Abs(eff): nothing to compare
+    recalculateSamples(samples, method);
+    EXPECT_TRUE(staleConcentrationRows(samples, method).empty());
+
+    method.methodIndex = 1;
+    method.coefficients = {0.0f, 100.0f, 5.0f, 0.0f}; // a quadratic fit replaces the line
+    EXPECT_EQ(staleConcentrationRows(samples, method), (std::vector<int>{1, 2}));
+    samples.grid().setText(2, 3, *sampleConcentrationText(method.coefficients, "0.2000"));
+    EXPECT_EQ(staleConcentrationRows(samples, method), (std::vector<int>{1}));
+    recalculateSamples(samples, method);
+    EXPECT_TRUE(staleConcentrationRows(samples, method).empty());
+    EXPECT_EQ(samples.grid().text(1, 3), "40.8000");
+
+    method.concentration = 0;
+    EXPECT_TRUE(staleConcentrationRows(samples, method).empty()) << "no concentrations, nothing stale";
+}
+
+TEST(Calibration, AFitFromTheStandardsSaysSo) {
+    FixedMethodRecord method;
+    EXPECT_EQ(method.calibrationSource, CalibrationSource::Earlier);
+    SampleTable table = standards(method, {{"0.1000", "1.0000"}});
+    EXPECT_FALSE(recalculateStandards(table, method));
+    EXPECT_EQ(method.calibrationSource, CalibrationSource::Earlier) << "a failed fit changes nothing";
+    table = standards(method, {{"0.1000", "1.0000"}, {"0.3000", "3.0000"}});
+    ASSERT_TRUE(recalculateStandards(table, method));
+    EXPECT_EQ(method.calibrationSource, CalibrationSource::Standards);
+    EXPECT_EQ(calibrationSourceText(method.calibrationSource),
+              "Calibration: fitted from this document's standards");
+}
+
 TEST(StandardPresets, SuggestNamesAndConcentrationsAfterTheMeasuredStandards) {
     EXPECT_EQ(nextStandardName("Standard-3"), "Standard-4");
     EXPECT_EQ(nextStandardName("Blank"), "Blank1");

@@ -20,6 +20,7 @@ StoredDocument chromiumDocument() {
     method.unit = "mg/L";
     method.coefficients = {0.1f, 2.0f, 0.0f, 0.0f};
     method.correlation = 0.999f;
+    method.calibrationSource = CalibrationSource::Standards;
     document.curve().unit = "mg/L";
     ReportTexts &report = document.report();
     report.title = "Chromium";
@@ -46,7 +47,7 @@ StoredDocument chromiumDocument() {
 
 constexpr const char *kChromiumFile =
     "[Setup]\nMethod=0\nReference=1\nUnit=mg/L\nConcentration=1\n"
-    "[Params]\nK1=0.100000\nK2=2.000000\nK3=0.000000\nK4=0.000000\nr=0.999000\n"
+    "[Params]\nK1=0.100000\nK2=2.000000\nK3=0.000000\nK4=0.000000\nr=0.999000\nCalibration=standards\n"
     "[Wavelength]\nNum=2\nWL1=450.000000\nWL2=550.000000\nWL3=260.000000\nWL4=260.000000\n"
     "WL5=260.000000\nWL6=260.000000\nWL7=260.000000\nWL8=260.000000\nWL9=260.000000\nWL10=260.000000\n"
     "WL11=260.000000\nWL12=260.000000\nWL13=260.000000\nWL14=260.000000\nWL15=260.000000\n"
@@ -97,6 +98,29 @@ TEST_F(DocumentFileTest, LoadingGivesBackEveryPageAsStored) {
     // What a load reads, a save writes again unchanged.
     ASSERT_TRUE(document.save(dir.file("again.qua"), false));
     EXPECT_EQ(test::readBytes(dir.file("again.qua")), kChromiumFile);
+}
+
+// A cubic fit's K3 of 1.2e-5 lost to six decimals would change every concentration after a reopen.
+TEST_F(DocumentFileTest, TheCalibrationComesBackExactlyWithItsSource) {
+    StoredDocument document = chromiumDocument();
+    document.method().coefficients = {0.1f, 2.000001f, -3.25e-4f, 1.2345678e-5f};
+    document.method().calibrationSource = CalibrationSource::Typed;
+    ASSERT_TRUE(document.save(dir.file("k.qua"), false));
+    const std::string text = test::readBytes(dir.file("k.qua"));
+    EXPECT_NE(text.find("K1=0.100000\n"), std::string::npos) << "six decimals where they suffice";
+    EXPECT_NE(text.find("K4=1.23456784e-05\n"), std::string::npos);
+    EXPECT_NE(text.find("Calibration=typed\n"), std::string::npos);
+    StoredDocument loaded(MethodKind::FixedPoints);
+    ASSERT_TRUE(loaded.load(dir.file("k.qua"), false).read);
+    EXPECT_EQ(loaded.method().coefficients, document.method().coefficients);
+    EXPECT_EQ(loaded.method().calibrationSource, CalibrationSource::Typed);
+
+    // Written before the source was kept: a method with standards was fitted from them.
+    std::string old = text;
+    old.erase(old.find("Calibration=typed\n"), 18);
+    test::writeBytes(dir.file("old.qua"), old);
+    ASSERT_TRUE(loaded.load(dir.file("old.qua"), false).read);
+    EXPECT_EQ(loaded.method().calibrationSource, CalibrationSource::Standards);
 }
 
 TEST_F(DocumentFileTest, TheDisplayUnitIsWrittenLastAndIsTheMethodsUnitOnLoad) {

@@ -102,6 +102,29 @@ TEST_F(MethodFormTest, ConcentrationsOffUncheckTheStandardsAndCubicFitFreesAllCo
     EXPECT_EQ(form.record().coefficients[3], 0.0f);
 }
 
+// The fields show six digits; a field the operator left alone must not cut the fit to them.
+TEST_F(MethodFormTest, OnlyATypedCoefficientReplacesTheCalibration) {
+    loadFirstStart();
+    form.record().coefficients = {0.0123456789f, 80.12345678f, 0.0f, 0.0f};
+    form.record().calibrationSource = CalibrationSource::Standards;
+    form.show();
+    EXPECT_EQ(controls().coefficients[1], "80.1235");
+    EXPECT_FALSE(form.take());
+    EXPECT_EQ(form.record().coefficients[1], 80.12345678f);
+    EXPECT_EQ(form.record().calibrationSource, CalibrationSource::Standards);
+
+    controls().coefficients[1] = "80.5";
+    EXPECT_FALSE(form.take());
+    EXPECT_EQ(form.record().coefficients[1], 80.5f);
+    EXPECT_EQ(form.record().coefficients[0], 0.0123456789f);
+    EXPECT_EQ(form.record().calibrationSource, CalibrationSource::Typed);
+
+    controls().coefficients[0] = "x";
+    const auto problem = form.take();
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, FieldProblem::Coefficient);
+}
+
 TEST_F(MethodFormTest, AnOutOfRangeWavelengthInvalidatesTheMethodEvenBeyondTheCount) {
     loadFirstStart();
     controls().wavelengths[7] = "150";

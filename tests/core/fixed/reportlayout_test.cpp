@@ -26,7 +26,7 @@ public:
 constexpr ReportPageSize kPage{1000, 2000, 72};
 
 ReportTable table(std::size_t rows, const std::string &cell) {
-    ReportTable result{"Samples", {{"Name", "Abs"}}};
+    ReportTable result{"Samples", {{"Name", "Abs"}}, {}};
     for (std::size_t row = 0; row < rows; ++row)
         result.rows.push_back({"S" + std::to_string(row + 1), cell});
     return result;
@@ -176,6 +176,34 @@ TEST(ReportLayoutTest, TheCurveTakesHalfThePrintableHeight) {
     EXPECT_EQ(curve->x2, 900);
     EXPECT_EQ(curve->y2 - curve->y, 900);
     EXPECT_GE(textsOf(pages[0], "Samples")[0]->y, curve->y2 + 12);
+}
+
+TEST(ReportLayoutTest, NotesFollowTheirTableAndNeverCrossTheFooter) {
+    FixedPitch metrics;
+    ReportTable samples = table(2, "1.0");
+    samples.notes = {"Calibration: typed", "* stale"};
+    ReportContent content{"T", "", std::nullopt, false, {samples}};
+    const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto first = textsOf(pages[0], "Calibration: typed");
+    const auto second = textsOf(pages[0], "* stale");
+    const auto lastRow = textsOf(pages[0], "S2");
+    ASSERT_EQ(first.size(), 1u);
+    ASSERT_EQ(second.size(), 1u);
+    ASSERT_EQ(lastRow.size(), 1u);
+    EXPECT_GT(first[0]->y, lastRow[0]->y);
+    EXPECT_EQ(second[0]->y, first[0]->y + 25);
+    EXPECT_EQ(first[0]->x, 100);
+
+    // A table that fills its page to the footer puts its notes on the next.
+    for (std::size_t rows = 55; rows < 62; ++rows) {
+        ReportTable full = table(rows, "1.0");
+        full.notes = {"note"};
+        ReportContent long_{"T", "", std::nullopt, false, {full}};
+        for (const ReportPage &page : layoutReport(long_, kPage, metrics))
+            for (const ReportItem *note : textsOf(page, "note"))
+                EXPECT_LE(note->y + 20, 1900) << rows << " rows";
+    }
 }
 
 TEST(ReportLayoutTest, EachDistinctTextIsMeasuredOnce) {

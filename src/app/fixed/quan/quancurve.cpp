@@ -118,8 +118,9 @@ void drawCalibration(QPainter &painter, const QuanChartScene &scene, const fixed
         const double x = plot.left + 10;
         const double ascent = QFontMetricsF(scene.fonts[Font::kParameterFont], painter.device()).ascent();
         const std::string lines[] = {fixed::formulaText(method), fixed::correlationText(method),
-                                     strings::tr("o : Sample"), strings::tr("+ : Standard")};
-        for (int i = 0; i < 4; ++i)
+                                     strings::tr("o : Sample"), strings::tr("+ : Standard"),
+                                     fixed::calibrationSourceText(method.calibrationSource)};
+        for (int i = 0; i < 5; ++i)
             painter.drawText(QPointF(x, plot.top + 10 + 18 * i + ascent), QString::fromStdString(lines[i]));
     }
     if (fixed::marksShown(method)) {
