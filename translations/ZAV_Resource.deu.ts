@@ -4,6 +4,12 @@
  <context>
   <name>Spectavo</name>
   <message>
+   <source>The table holds results of another method, and a document keeps one method.
+Start a new document with the new method?</source>
+   <translation>Die Tabelle enthält Ergebnisse einer anderen Methode, und ein Dokument hat nur eine Methode.
+Ein neues Dokument mit der neuen Methode beginnen?</translation>
+  </message>
+  <message>
    <source>Method</source>
    <translation>Methode</translation>
   </message>

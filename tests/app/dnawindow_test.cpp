@@ -24,6 +24,7 @@ namespace spectavo::app {
 namespace {
 
 using test::pumpUntil;
+using Answer = shell::MessageService::Answer;
 
 class DnaWindowTest : public test::FixedWindowFixture {
 protected:
@@ -102,6 +103,49 @@ TEST_F(DnaWindowTest, TheReferenceSwitchSetsTheCountAndClearsTheBlanks) {
     ASSERT_TRUE(frame->view().LoadDocument(dir.file("unknown.dna"), false));
     EXPECT_EQ(method->record().methodIndex, 7);
     frame.reset(); // before the link it was lent
+}
+
+// Rows measured with one method and factors beside rows of another would be one document's results
+// with only the last method named: the new method starts a new document, or the old one stays.
+TEST_F(DnaWindowTest, AnotherMethodForMeasuredRowsStartsANewDocument) {
+    link::StationLink offline;
+    frame.reset(dynamic_cast<CFixedFrame *>(makeDnaProteinWindow({{offline, shared, flags, accessories}})));
+    auto *method = dynamic_cast<CDNAMethod *>(frame->view().MethodPage());
+    fixed::SampleTable &table = frame->view().SamplePage()->table();
+    table.writeMeasuredRow(0, "first", std::vector<float>{0.5f, 0.3f, 0.01f}, true);
+    const auto choose = [&](int entry) {
+        method->methodBox()->setCurrentIndex(entry);
+        emit method->methodBox()->activated(entry);
+    };
+
+    messages.answer = false;
+    choose(1);
+    EXPECT_EQ(messages.asked.back(), "The table holds results of another method, and a document keeps one "
+                                     "method.\nStart a new document with the new method?");
+    EXPECT_EQ(method->record().methodIndex, 0);
+    EXPECT_EQ(method->methodBox()->currentIndex(), 0) << "the list shows the document's method again";
+    EXPECT_EQ(table.rowCount(), 1);
+
+    messages.answer = true;
+    messages.saveAnswers = {Answer::Cancel}; // the unsaved row's question withdrawn
+    choose(1);
+    EXPECT_EQ(messages.asked.back(), "Result has not been saved. Save it now?");
+    EXPECT_EQ(method->record().methodIndex, 0);
+    EXPECT_EQ(table.rowCount(), 1);
+
+    messages.saveAnswers = {Answer::No};
+    choose(1);
+    EXPECT_EQ(method->record().methodIndex, 1);
+    EXPECT_FLOAT_EQ(method->record().coefficients[0], 50.0f) << "dsDNA";
+    EXPECT_EQ(table.rowCount(), 0);
+    EXPECT_EQ(table.grid().text(1, 1), "");
+    EXPECT_FALSE(table.modified());
+
+    const std::size_t questions = messages.asked.size();
+    choose(2);
+    EXPECT_EQ(messages.asked.size(), questions) << "an empty table takes any method";
+    EXPECT_EQ(method->record().methodIndex, 2);
+    frame.reset();
 }
 
 } // namespace

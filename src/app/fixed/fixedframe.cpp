@@ -24,6 +24,7 @@ CFixedFrame::CFixedFrame(const WindowHost &host, shell::DocumentKind kind, CFixe
     layout->addWidget(view);
     view->commandsChanged = [this] { refreshCommands(); };
     view->printRequested = [this] { print(); };
+    view->newDocumentRequested = [this] { return startNewDocument(); };
     buildCommands();
     refreshCommands();
 }

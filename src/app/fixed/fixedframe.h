@@ -51,6 +51,8 @@ public:
 
     // The close check: unsaved results are offered for saving first; false while the window stays.
     bool SaveModified();
+    // The results are offered for saving, then the tables emptied under no file name.
+    bool startNewDocument();
     // Prints the report into a PDF file (the same pages as on paper); false when nothing was written.
     bool printToPdf(const QString &path);
     int printedPageCount() const { return m_printedPages; }

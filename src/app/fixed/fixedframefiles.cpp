@@ -74,6 +74,15 @@ bool CFixedFrame::SaveModified() {
     return false;
 }
 
+bool CFixedFrame::startNewDocument() {
+    if (!SaveModified())
+        return false;
+    m_view->clearResults();
+    m_document.path.clear();
+    refreshCommands();
+    return true;
+}
+
 // Asks for a file and saves into it; false when cancelled or not written. The close check saves the
 // whole document, without the method-only box.
 bool CFixedFrame::saveDocumentAs(bool offerMethodOnly) {

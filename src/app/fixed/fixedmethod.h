@@ -45,6 +45,8 @@ public:
 
     // Called after the count, the concentration switch or the fit order changed on the page.
     std::function<void()> methodChanged = [] {};
+    // Asked before the operator's choice replaces the document's method: false keeps the old one.
+    std::function<bool()> mayReplaceMethod = [] { return true; };
 
 protected:
     // The configuration file is read once the derived page's controls exist.

@@ -121,6 +121,11 @@ public:
     std::function<void()> commandsChanged = [] {};
     // A table's "Print...": the document's report, as the Document menu prints it.
     std::function<void()> printRequested = [] {};
+    // The window starts a new document (unsaved results offered for saving first); false when the
+    // operator cancelled.
+    std::function<bool()> newDocumentRequested = [] { return false; };
+    // Every table emptied, as in a new document; the method stays.
+    void clearResults();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -59,6 +59,17 @@ bool CFixedView::unsavedResults() const {
     return false;
 }
 
+void CFixedView::clearResults() {
+    for (CFixedSample *page : tablePages()) {
+        fixed::SampleTable &table = page->table();
+        table.clearData();
+        table.setRowCount(0);
+        page->InitGrid(true);
+        table.setModified(false);
+    }
+    commandsChanged();
+}
+
 void CFixedView::recordsReplaced(bool fromInstrument) {
     // The file's coefficients and r stand: nothing is refitted from the tables on screen before.
     MethodPage()->recordLoaded(fromInstrument);

@@ -11,6 +11,7 @@
 
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmemo.h"
+#include "app/shell/qtmessageservice.h"
 #include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
@@ -19,6 +20,10 @@
 
 namespace spectavo::app {
 namespace {
+
+constexpr const char *kNewDocumentForMethod =
+    SPECTAVO_TEXT("The table holds results of another method, and a document keeps one method.\n"
+                  "Start a new document with the new method?");
 
 ProfileFile dnaConfiguration() {
     return ProfileFile(fixed::methodConfigurationFile(fixed::MethodKind::DnaProtein), true);
@@ -110,6 +115,10 @@ void CDNAMethod::fillMethodList() {
 }
 
 void CDNAMethod::OnMethodChanged() {
+    if (m_method->currentData().toInt() != m_form.record().methodIndex && !mayReplaceMethod()) {
+        applyControls(); // the list shows the document's method again
+        return;
+    }
     collectControls();
     m_form.take();
     const ProfileFile file = dnaConfiguration();
@@ -236,6 +245,14 @@ void CDNAView::CreatePages() {
         if (CFixedSample *samples = SamplePage())
             samples->InitGrid(false);
         commandsChanged();
+    };
+    // Results and their factors belong together: rows of another method start a new document.
+    MethodPage()->mayReplaceMethod = [this] {
+        CFixedSample *samples = SamplePage();
+        if (!samples || samples->table().rowCount() == 0)
+            return true;
+        return messages().ask("Spectavo", kNewDocumentForMethod, shell::MessageService::Icon::Question) &&
+               newDocumentRequested();
     };
     SelectPage(kMethodKey);
 }
