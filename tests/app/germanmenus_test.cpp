@@ -20,7 +20,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -99,12 +99,11 @@ QStringList visibleTexts(QWidget *window) {
         else if (auto *combo = qobject_cast<QComboBox *>(widget))
             for (int i = 0; i < combo->count(); ++i)
                 add(combo->itemText(i));
-        else if (auto *table = qobject_cast<QTableView *>(widget); table && table->model())
-            for (int i = 0; i < table->model()->columnCount(); ++i)
-                add(table->model()->headerData(i, Qt::Horizontal).toString());
-        else if (auto *tree = qobject_cast<QTreeWidget *>(widget))
-            for (int i = 0; i < tree->columnCount(); ++i)
-                add(tree->headerItem()->text(i));
+        else if (auto *view = qobject_cast<QAbstractItemView *>(widget);
+                 view && view->model() &&
+                 (qobject_cast<QTableView *>(view) || qobject_cast<QTreeView *>(view)))
+            for (int i = 0; i < view->model()->columnCount(); ++i)
+                add(view->model()->headerData(i, Qt::Horizontal).toString());
         for (QAction *action : widget->actions()) {
             add(action->text());
             if (action->menu())

@@ -155,10 +155,10 @@ TEST_F(KineWindowTest, TwentySecondsOfTheReactionGiveFortyOnePointsAndItsRate) {
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Time scan completed, please continue your work."});
     EXPECT_TRUE(std::find(states.begin(), states.end(), "Time:10.0s") != states.end()) << "the time reached";
     EXPECT_EQ(frame->curveBox()->currentText(), "Sample-1");
-    EXPECT_EQ(frame->peakList()->topLevelItemCount(), 0) << "a steady reaction has no peak or valley";
+    EXPECT_EQ(frame->peakList()->rowCount(), 0) << "a steady reaction has no peak or valley";
     trigger(CKineFrame::kShowPeaks);
     trigger(CKineFrame::kShowValleys);
-    EXPECT_EQ(frame->peakList()->topLevelItemCount(), 41) << "neither switch on: every point";
+    EXPECT_EQ(frame->peakList()->rowCount(), 41) << "neither switch on: every point";
     EXPECT_TRUE(frame->action(CKineFrame::kSave)->isEnabled());
 }
 

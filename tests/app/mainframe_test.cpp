@@ -356,7 +356,7 @@ TEST_F(MainFrameTest, FilesFromTheDesktopOpenADocumentOfTheirKind) {
     auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->subWindowList().last()->widget());
     ASSERT_NE(scan, nullptr) << "a wavelength-scan window, not a placeholder";
     commandAction(frame, shell::kCmdTransmittance)->trigger();
-    EXPECT_EQ(scan->peakList()->headerItem()->text(1), "T(%)") << "the window follows the program's mode";
+    EXPECT_EQ(scan->peakList()->heading(1), "T(%)") << "the window follows the program's mode";
 
     EXPECT_FALSE(frame.openDocumentFile("/data/missing.sca"));
     EXPECT_EQ(messages.shown.back(), "Cannot read /data/missing.sca.");

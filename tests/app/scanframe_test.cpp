@@ -21,7 +21,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -66,9 +66,9 @@ public:
     QString proposed;
 };
 
-bool listsWavelengthNear(const QTreeWidget &list, double nm) {
-    for (int i = 0; i < list.topLevelItemCount(); ++i)
-        if (std::abs(list.topLevelItem(i)->text(0).chopped(2).toDouble() - nm) <= 0.5)
+bool listsWavelengthNear(const CScanListView &list, double nm) {
+    for (int i = 0; i < list.rowCount(); ++i)
+        if (std::abs(list.text(i, 0).chopped(2).toDouble() - nm) <= 0.5)
             return true;
     return false;
 }
@@ -133,16 +133,16 @@ TEST_F(ScanWindowTest, AHolmiumFileListsItsPointsThenItsPeaks) {
     auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
     ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
     const CWaveSpectrum &spectrum = *window->spectra().current();
-    const QTreeWidget &list = *window->peakList();
-    EXPECT_EQ(static_cast<std::size_t>(list.topLevelItemCount()), spectrum.points().size())
+    const CScanListView &list = *window->peakList();
+    EXPECT_EQ(static_cast<std::size_t>(list.rowCount()), spectrum.points().size())
         << "with neither switch on the list is the spectrum as a table";
     window->action(CScanFrame::kShowPeaks)->trigger();
-    EXPECT_EQ(list.topLevelItemCount(), spectrum.peakCount());
+    EXPECT_EQ(list.rowCount(), spectrum.peakCount());
     EXPECT_TRUE(listsWavelengthNear(list, 536.4));
     EXPECT_TRUE(listsWavelengthNear(list, 450.8));
-    EXPECT_EQ(list.headerItem()->text(1), "Abs");
+    EXPECT_EQ(list.heading(1), "Abs");
     window->setAbsorbance(false);
-    EXPECT_EQ(list.headerItem()->text(1), "T(%)");
+    EXPECT_EQ(list.heading(1), "T(%)");
     EXPECT_FALSE(window->openFile("/nonexistent/file.sca"));
     EXPECT_EQ(window->spectra().size(), 1u) << "a file that cannot be read adds nothing";
     window.reset();
@@ -165,6 +165,8 @@ TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
     const CWaveSpectrum &spectrum = frame->spectra().at(0);
     EXPECT_EQ(spectrum.name, "Sample-1");
     EXPECT_EQ(spectrum.points().size(), 601u);
+    EXPECT_EQ(frame->peakList()->rowCount(), 601) << "the finished scan, point for point";
+    EXPECT_EQ(frame->peakList()->text(600, 0), "700.0nm");
     frame->action(CScanFrame::kShowPeaks)->trigger();
     EXPECT_TRUE(listsWavelengthNear(*frame->peakList(), 536.4));
     EXPECT_TRUE(listsWavelengthNear(*frame->peakList(), 450.8));
@@ -192,6 +194,7 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     linkUp();
     trigger(CScanFrame::kStart);
     ASSERT_TRUE(pumpUntil([&] { return frame->acquisition().progress().received >= 40; }));
+    EXPECT_EQ(frame->peakList()->rowCount(), 0) << "a record still being written is not listed";
     instrument.link.StopMeasurement(); // the main window's Stop
     ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Wavelength scanning has been broken."});
@@ -201,6 +204,8 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     EXPECT_GT(spectrum.start, 400.0f) << "the range ends at the last measured wavelength";
     EXPECT_GE(spectrum.points().size(), 40u);
     EXPECT_EQ(spectrum.points().size(), spectrum.pointCount());
+    EXPECT_EQ(static_cast<std::size_t>(frame->peakList()->rowCount()), spectrum.points().size())
+        << "the list follows the part kept";
     EXPECT_EQ(spectrum.arrived.load(), static_cast<int>(spectrum.points().size()))
         << "no hole in the part kept";
     EXPECT_NE(spectrum.marks().front(), dataproc::kSignificantPeak) << "no peak at the cut";

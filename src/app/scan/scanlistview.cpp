@@ -1,47 +1,20 @@
 #include "app/scan/scanlistview.h"
 
 #include <QHeaderView>
-#include <QPainter>
-#include <QPixmap>
 #include <QScrollBar>
 
+#include "app/scan/peaklistmodel.h"
 #include "app/widgets/uitext.h"
 
 namespace spectavo::app {
-namespace {
 
-// The three row icons: a peak, a valley, any other point.
-QIcon markIcon(scan::PeakListRow::Kind kind) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    switch (kind) {
-    case scan::PeakListRow::Kind::Peak:
-        painter.setBrush(QColor(200, 0, 0));
-        painter.drawPolygon(QPolygonF({QPointF(8, 2), QPointF(14, 13), QPointF(2, 13)}));
-        break;
-    case scan::PeakListRow::Kind::Valley:
-        painter.setBrush(QColor(0, 0, 200));
-        painter.drawPolygon(QPolygonF({QPointF(2, 3), QPointF(14, 3), QPointF(8, 14)}));
-        break;
-    case scan::PeakListRow::Kind::Other:
-        painter.setBrush(QColor(128, 128, 128));
-        painter.drawEllipse(QPointF(8, 8), 3, 3);
-        break;
-    }
-    return QIcon(pixmap);
-}
-
-} // namespace
-
-CScanListView::CScanListView(QWidget *parent) : QTreeWidget(parent) {
+CScanListView::CScanListView(QWidget *parent) : QTreeView(parent), m_model(new CPeakListModel(this)) {
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setModel(m_model);
     setHeaderLabels({ui("Lambda(nm)"), ui("Abs"), ui("FWHM")});
-    fitColumns();
 }
 
 // The need comes from the texts, never from the sections as they are: the last section stretches to
@@ -59,30 +32,28 @@ void CScanListView::fitColumns() {
 void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys) {
     if (!spectrum || spectrum->acquiring.load())
         return;
-    showRows(scan::peakListRows(*spectrum, absorbance, showPeaks, showValleys),
+    showRows(scan::PeakListRows::ofSpectrum(*spectrum, absorbance, showPeaks, showValleys),
              {ui("Lambda(nm)"), ui(scan::peakListValueHeading(absorbance)), ui("FWHM")});
 }
 
 void CScanListView::refill(const CKineSpectrum *curve, bool absorbance, bool showPeaks, bool showValleys) {
     if (!curve || curve->acquiring.load() || curve->markers().empty())
         return;
-    showRows(scan::kinePeakListRows(*curve, absorbance, showPeaks, showValleys),
+    showRows(scan::PeakListRows::ofCurve(*curve, absorbance, showPeaks, showValleys),
              {ui("Time(s)"), ui(scan::peakListValueHeading(absorbance)), ui("Peak/Valley")});
 }
 
-void CScanListView::showRows(const std::vector<scan::PeakListRow> &rows, const QStringList &headings) {
-    clear();
-    setHeaderLabels(headings);
-    const QIcon icons[] = {markIcon(scan::PeakListRow::Kind::Peak), markIcon(scan::PeakListRow::Kind::Valley),
-                           markIcon(scan::PeakListRow::Kind::Other)};
-    QList<QTreeWidgetItem *> items;
-    for (const scan::PeakListRow &row : rows) {
-        auto *item = new QTreeWidgetItem(
-            {QString::fromStdString(row.wavelength), QString::fromStdString(row.value), ui(row.halfWidth)});
-        item->setIcon(0, icons[static_cast<int>(row.kind)]);
-        items.push_back(item);
-    }
-    addTopLevelItems(items);
+void CScanListView::clear() {
+    m_model->clear();
+}
+
+void CScanListView::setHeaderLabels(const QStringList &headings) {
+    m_model->setHeadings(headings);
+    fitColumns();
+}
+
+void CScanListView::showRows(scan::PeakListRows rows, const QStringList &headings) {
+    m_model->show(std::move(rows), headings);
     fitColumns();
 }
 
@@ -92,6 +63,18 @@ int CScanListView::naturalWidth() const {
     for (int column = 0; column < 3; ++column)
         columns += columnNeed(column);
     return columns + frameWidth() * 2 + verticalScrollBar()->sizeHint().width();
+}
+
+int CScanListView::rowCount() const {
+    return m_model->rowCount();
+}
+
+QString CScanListView::text(int row, int column) const {
+    return m_model->index(row, column).data().toString();
+}
+
+QString CScanListView::heading(int column) const {
+    return m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
 } // namespace spectavo::app

@@ -17,51 +17,64 @@ PeakListRow::Kind kindOf(std::int32_t mark) {
                           : PeakListRow::Kind::Other;
 }
 
-std::string valueText(float absorbance, bool absorbanceMode) {
-    const double value = plottedValue(absorbance, absorbanceMode);
-    return absorbanceMode ? strings::formatC("%.4f", value) : strings::formatC("%.2f", value);
-}
-
 } // namespace
 
-std::vector<PeakListRow> peakListRows(const CWaveSpectrum &spectrum, bool absorbance, bool showPeaks,
+PeakListRows PeakListRows::ofSpectrum(const CWaveSpectrum &spectrum, bool absorbance, bool showPeaks,
                                       bool showValleys) {
-    std::vector<PeakListRow> rows;
+    PeakListRows rows;
+    rows.m_absorbance = absorbance;
+    rows.m_start = spectrum.start;
+    rows.m_step = spectrum.step;
     const std::vector<float> &points = spectrum.points();
     const std::vector<std::int32_t> &marks = spectrum.marks();
     const std::vector<float> &halfWidths = spectrum.halfWidths();
     for (std::size_t i = 0; i < points.size(); ++i) {
         const std::int32_t mark = i < marks.size() ? marks[i] : 0;
-        if (!listedMark(mark, showPeaks, showValleys))
-            continue;
-        const auto kind = kindOf(mark);
-        rows.push_back({kind, strings::formatC("%.1fnm", static_cast<double>(spectrum.wavelengthAt(i))),
-                        valueText(points[i], absorbance),
-                        kind == PeakListRow::Kind::Peak && i < halfWidths.size()
-                            ? strings::formatC("%.1f", static_cast<double>(halfWidths[i]))
-                            : std::string()});
+        if (listedMark(mark, showPeaks, showValleys))
+            rows.m_entries.push_back({static_cast<std::uint32_t>(i), points[i],
+                                      i < halfWidths.size() ? halfWidths[i] : 0.0f, kindOf(mark),
+                                      i < halfWidths.size()});
     }
+    rows.m_entries.shrink_to_fit();
     return rows;
 }
 
-std::vector<PeakListRow> kinePeakListRows(const CKineSpectrum &curve, bool absorbance, bool showPeaks,
-                                          bool showValleys) {
-    std::vector<PeakListRow> rows;
+PeakListRows PeakListRows::ofCurve(const CKineSpectrum &curve, bool absorbance, bool showPeaks,
+                                   bool showValleys) {
+    PeakListRows rows;
+    rows.m_axis = Axis::Time;
+    rows.m_absorbance = absorbance;
+    rows.m_step = curve.step;
     const std::vector<float> &points = curve.points();
     const std::vector<std::int32_t> &marks = curve.markers();
     for (std::size_t i = 0; i < points.size(); ++i) {
         const std::int32_t mark = i < marks.size() ? marks[i] : 0;
-        if (!listedMark(mark, showPeaks, showValleys))
-            continue;
-        const auto kind = kindOf(mark);
-        rows.push_back({kind,
-                        strings::formatC("%.1fs", static_cast<double>(i) * static_cast<double>(curve.step)),
-                        valueText(points[i], absorbance),
-                        kind == PeakListRow::Kind::Peak     ? SPECTAVO_TEXT("Peak")
-                        : kind == PeakListRow::Kind::Valley ? SPECTAVO_TEXT("Valley")
-                                                            : ""});
+        if (listedMark(mark, showPeaks, showValleys))
+            rows.m_entries.push_back({static_cast<std::uint32_t>(i), points[i], 0.0f, kindOf(mark), false});
     }
+    rows.m_entries.shrink_to_fit();
     return rows;
+}
+
+PeakListRow PeakListRows::at(std::size_t row) const {
+    const Entry &entry = m_entries[row];
+    PeakListRow texts{entry.kind, {}, {}, {}};
+    const double value = plottedValue(entry.value, m_absorbance);
+    texts.value = m_absorbance ? strings::formatC("%.4f", value) : strings::formatC("%.2f", value);
+    if (m_axis == Axis::Wavelength) {
+        // The wavelength as the record computes it, in single precision.
+        texts.position = strings::formatC(
+            "%.1fnm", static_cast<double>(m_start + static_cast<float>(entry.index) * m_step));
+        if (entry.kind == PeakListRow::Kind::Peak && entry.hasHalfWidth)
+            texts.remark = strings::formatC("%.1f", static_cast<double>(entry.halfWidth));
+    } else {
+        texts.position =
+            strings::formatC("%.1fs", static_cast<double>(entry.index) * static_cast<double>(m_step));
+        texts.remark = entry.kind == PeakListRow::Kind::Peak     ? SPECTAVO_TEXT("Peak")
+                       : entry.kind == PeakListRow::Kind::Valley ? SPECTAVO_TEXT("Valley")
+                                                                 : "";
+    }
+    return texts;
 }
 
 } // namespace spectavo::scan

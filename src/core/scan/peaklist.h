@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,23 +10,48 @@
 
 namespace spectavo::scan {
 
-// One row of the peak list pane.
+// One row of the peak list pane, as its texts.
 struct PeakListRow {
-    enum class Kind { Peak, Valley, Other };
+    enum class Kind : std::uint8_t { Peak, Valley, Other };
     Kind kind;
-    std::string wavelength; // "%.1fnm"
-    std::string value;      // "%.4f" absorbance, or "%.2f" transmittance
-    std::string halfWidth;  // "%.1f" for a peak, else empty
+    std::string position; // "%.1fnm" or "%.1fs"
+    std::string value;    // "%.4f" absorbance, or "%.2f" transmittance
+    std::string remark;   // a peak's half width ("%.1f"), or a curve's "Peak"/"Valley"
     friend bool operator==(const PeakListRow &, const PeakListRow &) = default;
 };
 
-// The rows for a spectrum: with neither switch on every point (the pane is then the spectrum as a
-// table), otherwise its significant peaks and/or valleys.
-std::vector<PeakListRow> peakListRows(const CWaveSpectrum &spectrum, bool absorbance, bool showPeaks,
-                                      bool showValleys);
-// The rows for a time-scan curve: "%.1fs", the value, and "Peak", "Valley" or nothing.
-std::vector<PeakListRow> kinePeakListRows(const CKineSpectrum &curve, bool absorbance, bool showPeaks,
-                                          bool showValleys);
+// The rows of the peak list pane: with neither switch on every point (the pane is then the record as a
+// table), otherwise its significant peaks and/or valleys. The listed points are copied as numbers and
+// formatted only when a row is shown, so a long spectrum costs a few bytes per point, and the pane never
+// reads a record that a scan is writing or that has been removed.
+class PeakListRows {
+public:
+    PeakListRows() = default;
+    static PeakListRows ofSpectrum(const CWaveSpectrum &spectrum, bool absorbance, bool showPeaks,
+                                   bool showValleys);
+    static PeakListRows ofCurve(const CKineSpectrum &curve, bool absorbance, bool showPeaks,
+                                bool showValleys);
+
+    std::size_t size() const { return m_entries.size(); }
+    PeakListRow::Kind kindAt(std::size_t row) const { return m_entries[row].kind; }
+    // The row's texts; row < size().
+    PeakListRow at(std::size_t row) const;
+
+private:
+    enum class Axis : std::uint8_t { Wavelength, Time };
+    struct Entry {
+        std::uint32_t index;
+        float value;
+        float halfWidth;
+        PeakListRow::Kind kind;
+        bool hasHalfWidth;
+    };
+    Axis m_axis = Axis::Wavelength;
+    bool m_absorbance = true;
+    float m_start = 0.0f;
+    float m_step = 0.0f;
+    std::vector<Entry> m_entries;
+};
 
 // The peak/valley threshold's range, as its dialog accepts it (absorbance).
 inline constexpr double kThresholdMin = 0.0;
