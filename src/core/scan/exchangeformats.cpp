@@ -1,6 +1,7 @@
 #include "core/scan/exchangeformats.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <map>
 
@@ -20,17 +21,63 @@ bool fail(std::string *error, const std::string &message) {
     return false;
 }
 
-// The spacing of xs if they are equally spaced (to a relative 1e-4 of the step), else nothing.
-std::optional<double> evenStep(const std::vector<double> &xs) {
+// The spacing of xs if they are equally spaced, else nothing. Two neighbours may differ from the step
+// by a relative 1e-4, and by the rounding of the digits they were written with (`writtenUnit`, one unit
+// of their last decimal place) as long as that is small against the step: a file that rounds a fine grid
+// to six decimals still reads as the grid it was.
+std::optional<double> evenStep(const std::vector<double> &xs, double writtenUnit) {
     if (xs.size() < 2)
         return std::nullopt;
     const double step = (xs.back() - xs.front()) / static_cast<double>(xs.size() - 1);
     if (!(std::fabs(step) > 0.0) || !std::isfinite(step))
         return std::nullopt;
+    const double allowed = 1e-4 * std::fabs(step) + std::min(writtenUnit, 1e-2 * std::fabs(step)) + 1e-9;
     for (std::size_t i = 1; i < xs.size(); ++i)
-        if (std::fabs((xs[i] - xs[i - 1]) - step) > 1e-4 * std::fabs(step) + 1e-9)
+        if (std::fabs((xs[i] - xs[i - 1]) - step) > allowed)
             return std::nullopt;
     return step;
+}
+
+// The leading number of text in double precision (an x column of fine steps at 1000 nm needs more than
+// a float holds), with how much of the text it took and how many decimals it was written with (an
+// exponent or a form only the C scanner takes counts as full precision).
+std::optional<double> leadingDouble(std::string_view text, std::size_t *consumed, int *decimals) {
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    const std::string_view trimmed = text.substr(start);
+    const std::string_view digits = trimmed.substr(!trimmed.empty() && trimmed.front() == '+' ? 1 : 0);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end == digits.data()) {
+        // Hexadecimal floats and overflow as the C library reads them; an overflowing x then fails the
+        // grid check instead of vanishing as a header line.
+        std::size_t used = 0;
+        value = strings::scanDoubleC(trimmed.substr(0, 64), &used);
+        if (used == 0)
+            return std::nullopt;
+        *consumed = start + used;
+        *decimals = 15;
+        return value;
+    }
+    const std::string_view number(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    const std::size_t point = number.find('.');
+    *decimals = number.find_first_of("eE") != std::string_view::npos ? 15
+                : point == std::string_view::npos                    ? 0
+                                                  : static_cast<int>(number.size() - point - 1);
+    *consumed = static_cast<std::size_t>(end - text.data());
+    return value;
+}
+
+// x written exactly to six decimals from its double value: a float x would put up to 3e-5 nm of noise
+// into a 0.1-nm grid near 1000 nm.
+void appendFixedX(std::string &out, double x) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 6);
+    if (error != std::errc())
+        out += strings::formatC("%f", x);
+    else
+        out.append(buffer, end);
 }
 
 // AFFN numbers: separated by blanks or commas, and a sign also starts a new number.
@@ -61,7 +108,7 @@ std::vector<double> affnNumbers(std::string_view line, bool *ok) {
 std::string csvText(const EvenSeries &series) {
     std::string text = series.timeAxis ? "Time,Abs\r\n" : "Wavelength,Abs\r\n";
     for (std::size_t i = 0; i < series.y.size(); ++i) {
-        scanfile::appendFixed(text, static_cast<float>(series.firstX + series.step * static_cast<double>(i)));
+        appendFixedX(text, series.firstX + series.step * static_cast<double>(i));
         text += ',';
         scanfile::appendFixed(text, series.y[i]);
         text += "\r\n";
@@ -72,11 +119,13 @@ std::string csvText(const EvenSeries &series) {
 std::optional<EvenSeries> parseCsv(std::string_view text, std::string *error) {
     std::vector<double> xs;
     EvenSeries series;
+    int fewestDecimals = 15;
     scanfile::LineReader lines(text);
     std::string_view line;
     while (lines.next(line)) {
         std::size_t used = 0;
-        const auto x = scanfile::leadingFloat(line, &used);
+        int decimals = 0;
+        const auto x = leadingDouble(line, &used, &decimals);
         if (!x)
             continue; // the header, blank lines
         std::string_view rest = line.substr(used);
@@ -92,8 +141,9 @@ std::optional<EvenSeries> parseCsv(std::string_view text, std::string *error) {
         }
         xs.push_back(*x);
         series.y.push_back(*y);
+        fewestDecimals = std::min(fewestDecimals, decimals);
     }
-    const auto step = evenStep(xs);
+    const auto step = evenStep(xs, std::pow(10.0, -fewestDecimals));
     if (!step) {
         fail(error, "the points are not equally spaced (or fewer than two)");
         return std::nullopt;

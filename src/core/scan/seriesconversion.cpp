@@ -1,15 +1,30 @@
 #include "core/scan/seriesconversion.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace spectavo {
+namespace {
+
+// The decimal a float stands for (0.1f is 0.1, not 0.100000001490116): the grid written from it then
+// lands on the round wavelengths the operator set, however many points it has.
+double decimalOf(float value) {
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double decimal = value;
+    if (written.ec == std::errc())
+        std::from_chars(buffer, written.ptr, decimal);
+    return decimal;
+}
+
+} // namespace
 
 EvenSeries seriesOf(const CWaveSpectrum &spectrum) {
     EvenSeries series;
     series.title = spectrum.sampleName().empty() ? spectrum.name : spectrum.sampleName();
     series.owner = spectrum.operatorName();
-    series.firstX = spectrum.start;
-    series.step = spectrum.step;
+    series.firstX = decimalOf(spectrum.start);
+    series.step = decimalOf(spectrum.step);
     series.y.assign(spectrum.points().begin(),
                     spectrum.points().begin() + static_cast<std::ptrdiff_t>(std::min(
                                                     spectrum.pointCount(), spectrum.points().size())));
@@ -22,7 +37,7 @@ EvenSeries seriesOf(const CKineSpectrum &curve) {
     series.owner = curve.operatorName();
     series.timeAxis = true;
     series.firstX = 0.0;
-    series.step = curve.step;
+    series.step = decimalOf(curve.step);
     series.y.assign(curve.points().begin(),
                     curve.points().begin() +
                         static_cast<std::ptrdiff_t>(std::min(curve.fullPointCount(), curve.points().size())));
