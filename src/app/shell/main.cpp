@@ -52,6 +52,7 @@ int main(int argc, char **argv) {
     if (const std::optional<int> answered = answerInformationOptions(argc, argv))
         return *answered;
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(SPECTAVO_VERSION));
     using spectavo::ProfileFile;
     const ProfileFile analyst(spectavo::kAnalystSettingsFile, true);
     const int connected = analyst.GetInt("Spectavo", "Connected", 0);
@@ -83,8 +84,7 @@ int main(int argc, char **argv) {
                         frame.raise();
                         frame.activateWindow();
                     });
-    for (const QString &file : files)
-        frame.openDocumentFile(file);
+    frame.openDocumentFiles(files);
     if (analyst.GetInt("Spectavo", "Maximized", 1) != 0)
         frame.showMaximized();
     else

@@ -241,15 +241,24 @@ bool CMainFrame::openDocumentFile(const QString &path) {
     return true;
 }
 
+void CMainFrame::openDocumentFiles(const QStringList &paths) {
+    m_documents->setUpdatesEnabled(false);
+    for (const QString &path : paths)
+        openDocumentFile(path);
+    m_documents->setUpdatesEnabled(true);
+}
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent *event) {
+    QStringList paths;
     for (const QUrl &url : event->mimeData()->urls())
         if (url.isLocalFile())
-            openDocumentFile(url.toLocalFile());
+            paths.push_back(url.toLocalFile());
+    openDocumentFiles(paths);
     event->acceptProposedAction();
 }
 

@@ -66,6 +66,9 @@ public:
     std::vector<MeasurementWindow *> openWindows() const;
     // A file given by the desktop (command line, another instance, a drop): a document of its kind.
     bool openDocumentFile(const QString &path);
+    // Several files at once (the command line, a drop, Open with several chosen): the workspace is
+    // laid out and drawn once when all have arrived, not once per window.
+    void openDocumentFiles(const QStringList &paths);
     const shell::RecentFiles &recentFiles() const { return m_recent; }
     // Re-evaluates every enabling rule and check mark (Qt has no idle cycle).
     void refreshCommands();

@@ -54,10 +54,8 @@ void CMainFrame::buildMenus() {
     for (const DocumentKindInfo &kind : documentKinds())
         file->addAction(ui(kind.newCommand), this, [this, kind = kind.kind] { newDocument(kind); });
     connect(addMenuCommand(file, "&Open...\tCtrl+O"), &QAction::triggered, this, [this] {
-        const QString path =
-            QFileDialog::getOpenFileName(this, ui("Open"), {}, QString::fromStdString(documentFileFilter()));
-        if (!path.isEmpty())
-            openDocumentFile(path);
+        openDocumentFiles(QFileDialog::getOpenFileNames(this, ui("Open"), {},
+                                                        QString::fromStdString(documentFileFilter())));
     });
     m_recentMenu = file->addMenu(ui("Recent &Files"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
