@@ -52,22 +52,26 @@ std::string checkScan(const Arguments &args) {
     return error;
 }
 
-// The time-scan setup's own rules and messages, then the cell and the output file.
+// The time-scan setup's own limits, each refusal naming its option, then the cell and the output file.
 std::string checkKinetics(const Arguments &args) {
     for (const char *option : {"--wl", "--step", "--total", "-o"})
         if (!args.has(option))
             return std::string("kinetics needs ") + option;
-    const float step = strings::scanFloatC(args.get("--step"));
-    if (!(step >= kMinimumStep && step <= kMaximumStep))
-        return strings::formatC("Please enter a number between %g and %g.", static_cast<double>(kMinimumStep),
-                                static_cast<double>(kMaximumStep));
+    std::string error;
     const WavelengthRange range = instrumentRange();
+    checkedNumber(args, "--wl", range.low, range.high, error);
+    const auto step =
+        error.empty() ? checkedNumber(args, "--step", kMinimumStep, kMaximumStep, error) : std::nullopt;
+    // The total is whole seconds from the step (rounded), as the setup dialog takes it.
+    if (step)
+        checkedInteger(args, "--total", static_cast<int>(std::lround(*step)), kMaxTotalTime, error);
+    if (!error.empty())
+        return error;
     const KineSetupCheck check =
         checkKineSetup({strings::scanFloatC(args.get("--wl")), args.get("--total"), args.get("--step")},
                        {static_cast<float>(range.low), static_cast<float>(range.high)});
     if (!check.accepted)
         return check.refusal;
-    std::string error;
     checkedInteger(args, "--cell", 1, 8, error);
     return error;
 }

@@ -10,6 +10,7 @@
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/config/settingsfolder.h"
+#include "core/scan/wave/scansettings.h"
 #include "documentcommands.h"
 #include "filecommands.h"
 
@@ -25,12 +26,13 @@ constexpr const char *kUsage =
     "  read [--wl WL] [--cell N]    one blank-corrected reading\n"
     "  blank                        take the next reading as the blank\n"
     "  measure --wl W1[,W2,...] [--cell N] [--blank | --blank-cell B]\n"
-    "                               --blank: a blank in the sample's cell first; --blank-cell B: the\n"
-    "                               blank in cell B, then the sample in cell N\n"
     "                               the fixed-point readout at up to 20 wavelengths; --blank measures\n"
-    "                               the blanks in the cell first and subtracts them\n"
+    "                               the blanks in the sample's cell first and subtracts them,\n"
+    "                               --blank-cell B measures them in cell B, then the sample in cell N\n"
     "  scan --from HIGH --to LOW --step-index K --filter-index F [--kind absorbance|baseline|energy|slit]\n"
-    "       [--cell N] [-o FILE]    wavelength scan, CSV of wavelength and absorbance\n"
+    "       [--cell N] [-o FILE]    wavelength scan, CSV of wavelength and absorbance\n";
+// After the scan's lines come its step and filter tables (from the settings), then the rest.
+constexpr const char *kUsageAfterScan =
     "  kinetics --wl WL --step S --total T [--cell N] -o FILE.kin\n"
     "                               time scan at one wavelength every S seconds for T seconds, as the\n"
     "                               time-scan window runs it: the curve file, its points, rate and R\n"
@@ -72,6 +74,25 @@ const std::map<std::string, FileCommand> kFileCommands = {
     {"export", exportCommand}, {"recalc", recalcCommand},
 };
 
+// The scan's index tables as the settings hold them, so the indices can be chosen without the window.
+std::string scanIndexLines() {
+    const spectavo::ProfileFile scan(spectavo::ScanSettings::kFileName, true);
+    auto table = [](const char *name, int count, auto text) {
+        std::string line = std::string("                               ") + name;
+        for (int i = 0; i < count; ++i)
+            line += (i ? ", " : " ") + std::to_string(i) + " = " + text(i);
+        return line + "\n";
+    };
+    return table("--step-index:", spectavo::ScanSettings::stepCount(scan),
+                 [&scan](int i) { return spectavo::ScanSettings::stepText(scan, i); }) +
+           table("--filter-index:", spectavo::ScanSettings::filterCount(scan),
+                 [&scan](int i) { return spectavo::ScanSettings::filterText(scan, i); });
+}
+
+std::string usageText() {
+    return std::string(kUsage) + scanIndexLines() + kUsageAfterScan;
+}
+
 int printReport(const Report &report, bool json) {
     if (json && report.hasNonFinite())
         std::fputs("spectavo-cli: warning: numbers that are not finite are given as null\n", stderr);
@@ -93,7 +114,7 @@ bool takesValue(const std::string &option) {
 
 // The usage lines of one command: its line and the continuation lines under it.
 std::string commandUsage(const std::string &command) {
-    const std::string usage = kUsage;
+    const std::string usage = usageText();
     const std::string start = "\n  " + command + " ";
     std::size_t at = usage.find(start);
     if (at == std::string::npos)
@@ -158,7 +179,7 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (help || command.empty()) {
-        std::fputs(kUsage, help ? stdout : stderr);
+        std::fputs(usageText().c_str(), help ? stdout : stderr);
         return help ? 0 : 2;
     }
     if (command == "config")
