@@ -1602,12 +1602,12 @@ Bitte warten Sie einen Moment.</translation>
    <translation>PROM-Version  %X.%03X vom %s</translation>
   </message>
   <message>
-   <source>About Spectavo</source>
-   <translation>Über Spectavo</translation>
+   <source>Spectavo Version %s</source>
+   <translation>Spectavo Version %s</translation>
   </message>
   <message>
-   <source>Spectavo Version 5.12</source>
-   <translation>Spectavo Version 5.12</translation>
+   <source>About Spectavo</source>
+   <translation>Über Spectavo</translation>
   </message>
   <message>
    <source>Set the switch point</source>

@@ -1,6 +1,7 @@
 #include "app/shell/smalldialogs.h"
 #include "app/shell/qtmessageservice.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -68,8 +69,11 @@ void showAboutBox(QWidget *parent, const link::StationStatus &status) {
                                   .GetString("Spectavo", "OEM_LOGO", "Spectavo workstation", 100);
     const std::string prom = strings::trFormat("PROM Version  %X.%03X on %s", word >> 12, word & 0xFFF,
                                                status.serialText.get().c_str());
+    // The program's own version, as its package names it; the instrument's firmware is the line below.
+    const std::string program = strings::trFormat(
+        "Spectavo Version %s", QCoreApplication::applicationVersion().toStdString().c_str());
     QMessageBox::about(parent, ui("About Spectavo"),
-                       ui("Spectavo Version 5.12") + QString::fromStdString("\n" + maker + "\n" + prom));
+                       QString::fromStdString(program + "\n" + maker + "\n" + prom));
 }
 
 bool showSwitchPointDialog(QWidget *parent, link::StationLink &link) {
