@@ -17,6 +17,8 @@ public:
     void show(scan::PeakListRows rows, const QStringList &headings);
     void setHeadings(const QStringList &headings);
     void clear();
+    // The rows whose texts are the longest of their columns.
+    std::vector<std::size_t> widestRows() const { return m_rows.widestRows(); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

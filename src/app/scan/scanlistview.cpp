@@ -18,10 +18,18 @@ CScanListView::CScanListView(QWidget *parent) : QTreeView(parent), m_model(new C
 }
 
 // The need comes from the texts, never from the sections as they are: the last section stretches to
-// fill the pane, and measuring it would widen the pane on every redraw.
+// fill the pane, and measuring it would widen the pane on every redraw. Only the rows with the longest
+// texts are measured: laying out every row's text costs more than the rest of opening a long spectrum.
 int CScanListView::columnNeed(int column) const {
     constexpr int kStated[] = {70, 60, 40};
-    return std::max({kStated[column], sizeHintForColumn(column), header()->sectionSizeHint(column)});
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int texts = 0;
+    for (const std::size_t row : m_model->widestRows()) {
+        const QModelIndex index = m_model->index(static_cast<int>(row), column);
+        texts = std::max(texts, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
+    return std::max({kStated[column], texts, header()->sectionSizeHint(column)});
 }
 
 void CScanListView::fitColumns() {

@@ -1,5 +1,7 @@
 #include "core/scan/peaklist.h"
 
+#include <algorithm>
+
 #include "core/scan/chartlayout.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
@@ -53,6 +55,25 @@ PeakListRows PeakListRows::ofCurve(const CKineSpectrum &curve, bool absorbance, 
             rows.m_entries.push_back({static_cast<std::uint32_t>(i), points[i], 0.0f, kindOf(mark), false});
     }
     rows.m_entries.shrink_to_fit();
+    return rows;
+}
+
+std::vector<std::size_t> PeakListRows::widestRows() const {
+    if (m_entries.empty())
+        return {};
+    std::size_t lowest = 0, highest = 0, widest = 0;
+    for (std::size_t i = 1; i < m_entries.size(); ++i) {
+        // Values that are not numbers compare false both ways; their text is short anyway.
+        if (m_entries[i].value < m_entries[lowest].value)
+            lowest = i;
+        if (m_entries[i].value > m_entries[highest].value)
+            highest = i;
+        if (m_entries[i].halfWidth > m_entries[widest].halfWidth)
+            widest = i;
+    }
+    std::vector<std::size_t> rows{0, m_entries.size() - 1, lowest, highest, widest};
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 

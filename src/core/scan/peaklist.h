@@ -36,6 +36,9 @@ public:
     PeakListRow::Kind kindAt(std::size_t row) const { return m_entries[row].kind; }
     // The row's texts; row < size().
     PeakListRow at(std::size_t row) const;
+    // The few rows whose texts are the longest of their columns (the first and last position, the
+    // lowest and highest value, the widest peak), so a column can be sized without reading every row.
+    std::vector<std::size_t> widestRows() const;
 
 private:
     enum class Axis : std::uint8_t { Wavelength, Time };

@@ -2,6 +2,7 @@
 // tests/data/peaklist_rows.txt): a holmium scan and a damped time-scan curve in each listing mode.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -74,6 +75,36 @@ TEST(PeakListRows, ShowTheSameTextsAsTheItemsDid) {
     const CKineSpectrum curve = dampedCurve();
     expectRows(PeakListRows::ofCurve(curve, true, false, false), golden.at("curve all abs"), "curve all");
     expectRows(PeakListRows::ofCurve(curve, false, true, true), golden.at("curve both T"), "curve both");
+}
+
+// The pane sizes its columns from a few rows; those must hold each column's longest text.
+TEST(PeakListRows, TheWidestRowsHoldEachColumnsLongestText) {
+    CWaveSpectrum holmium;
+    ASSERT_TRUE(readSpectrumFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca", holmium));
+    holmium.points()[200] = -0.0123f; // a sign makes a value text longer
+    holmium.recomputeMarks(0.05f);
+    for (const bool absorbance : {true, false})
+        for (const auto &rows : {PeakListRows::ofSpectrum(holmium, absorbance, false, false),
+                                 PeakListRows::ofSpectrum(holmium, absorbance, true, true),
+                                 PeakListRows::ofCurve(dampedCurve(), absorbance, false, false)}) {
+            std::size_t longest[3] = {0, 0, 0}, sampled[3] = {0, 0, 0};
+            auto lengths = [&rows](std::size_t row) {
+                const PeakListRow texts = rows.at(row);
+                return std::array<std::size_t, 3>{texts.position.size(), texts.value.size(),
+                                                  texts.remark.size()};
+            };
+            for (std::size_t row = 0; row < rows.size(); ++row)
+                for (int column = 0; column < 3; ++column)
+                    longest[column] = std::max(longest[column], lengths(row)[column]);
+            for (const std::size_t row : rows.widestRows())
+                for (int column = 0; column < 3; ++column)
+                    sampled[column] = std::max(sampled[column], lengths(row)[column]);
+            for (int column = 0; column < 3; ++column)
+                EXPECT_EQ(sampled[column], longest[column])
+                    << "column " << column << (absorbance ? " Abs" : " T");
+            EXPECT_LE(rows.widestRows().size(), 5u);
+        }
+    EXPECT_TRUE(PeakListRows().widestRows().empty());
 }
 
 // The rows are a copy: a record that changes or goes away afterwards does not change what is listed.
