@@ -273,6 +273,31 @@ TEST(ColumnReduction, OneStrokePerColumnOverTheRowsTheLineCovers) {
     }
 }
 
+// A line drawn right to left is read point by point rather than searched: each column still spans the
+// rows its points cover.
+TEST(ColumnReduction, ALineWhoseXFallsCoversTheSameRows) {
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> noise(-3.0, 3.0);
+    std::vector<PlotPoint> line;
+    for (int i = 0; i < 50000; ++i)
+        line.push_back({900.0 - 500.0 * i / 49999.0, 300.0 + 100.0 * std::cos(i / 5000.0) + noise(random)});
+    const std::vector<Stroke> strokes = reduceToColumnStrokes(line);
+    std::map<long, std::pair<float, float>> drawn;
+    for (const Stroke &stroke : strokes)
+        if (stroke.from.x == stroke.to.x)
+            drawn[static_cast<long>(std::floor(stroke.from.x))] = {stroke.from.y, stroke.to.y};
+    std::map<long, std::pair<double, double>> covered;
+    for (const PlotPoint &p : line) {
+        auto [it, added] = covered.try_emplace(static_cast<long>(std::floor(p.x)), p.y, p.y);
+        it->second = {std::min<double>(it->second.first, p.y), std::max<double>(it->second.second, p.y)};
+    }
+    ASSERT_EQ(drawn.size(), covered.size());
+    for (const auto &[column, rows] : covered) {
+        EXPECT_LE(drawn[column].first, rows.first) << column;
+        EXPECT_GE(drawn[column].second, rows.second) << column;
+    }
+}
+
 TEST(ColumnReduction, JumpsOverEmptyColumnsStayLines) {
     // Dense at both ends, a gap of 100 columns between.
     std::vector<PlotPoint> line;
