@@ -1524,6 +1524,14 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
    <translation>&amp;Nebeneinander</translation>
   </message>
   <message>
+   <source>The instrument is linked: click to unlink it</source>
+   <translation>Das Gerät ist verbunden: Klicken trennt die Verbindung</translation>
+  </message>
+  <message>
+   <source>The instrument is not linked: click to link it</source>
+   <translation>Das Gerät ist nicht verbunden: Klicken stellt die Verbindung her</translation>
+  </message>
+  <message>
    <source>System Status</source>
    <translation>Systemstatus</translation>
   </message>

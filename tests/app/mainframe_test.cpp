@@ -373,10 +373,19 @@ TEST_F(MainFrameTest, LinkCommandTogglesTheLinkOffAndOn) {
     ASSERT_TRUE(pumpUntil([&] { return frame.paneText(shell::kPaneState) == "Ready"; }));
     QAction *linkCommand = commandAction(frame, shell::kCmdLink);
     ASSERT_NE(linkCommand, nullptr);
+    frame.refreshCommands();
+    EXPECT_TRUE(linkCommand->isChecked());
+    EXPECT_EQ(linkCommand->toolTip(), "The instrument is linked: click to unlink it");
+    EXPECT_FALSE(linkCommand->icon().isNull()) << "the button carries the link's lamp";
     linkCommand->trigger();
     EXPECT_EQ(link.status().linkOnline.load(), 0);
+    frame.refreshCommands();
+    EXPECT_FALSE(linkCommand->isChecked());
+    EXPECT_EQ(linkCommand->toolTip(), "The instrument is not linked: click to link it");
     linkCommand->trigger();
     EXPECT_TRUE(pumpUntil([&] { return link.status().linkOnline.load() == 1; }));
+    frame.refreshCommands();
+    EXPECT_TRUE(linkCommand->isChecked());
     frame.close();
 }
 

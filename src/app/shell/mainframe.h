@@ -96,6 +96,8 @@ private:
     void startTimer(const shell::MainFrameModel::TimerStart &start);
     void showPanes();
     void toggleLink();
+    // The link command's lamp and tip: linked or not.
+    void showLinkState(bool linked);
     void switchD2Lamp();
     void shutDownLink();
     void openHubSetup();

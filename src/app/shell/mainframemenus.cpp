@@ -10,7 +10,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/fixed/gotodialog.h"
 #include "app/shell/accessorydialogs.h"
@@ -176,6 +178,10 @@ void CMainFrame::buildMenus() {
     systemBar->setObjectName("System");
     for (int id : {kCmdLink, kCmdEscape, kCmdStop, kCmdGoto, kCmdCalibrateBaseline})
         systemBar->addAction(m_commands.at(id));
+    // The link button carries a lamp beside its text: a checked button alone does not tell an
+    // operator that a click will unlink.
+    if (auto *linkButton = qobject_cast<QToolButton *>(systemBar->widgetForAction(m_commands.at(kCmdLink))))
+        linkButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_accessoryBar = addToolBar(ui("Auto Sampling"));
     m_accessoryBar->setObjectName("Auto Sampling");
     showAccessoryBar(false);
@@ -285,6 +291,25 @@ void CMainFrame::refreshCommands() {
         if (action->isCheckable())
             action->setChecked(m_model.checked(id));
     }
+    showLinkState(m_model.checked(kCmdLink));
+}
+
+void CMainFrame::showLinkState(bool linked) {
+    QAction *link = m_commands.at(kCmdLink);
+    if (link->property("linked").isValid() && link->property("linked").toBool() == linked)
+        return;
+    link->setProperty("linked", linked);
+    QPixmap lamp(16, 16);
+    lamp.fill(Qt::transparent);
+    QPainter painter(&lamp);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(linked ? QColor(0, 110, 0) : QColor(120, 120, 120), 1.5));
+    painter.setBrush(linked ? QColor(40, 190, 40) : Qt::transparent);
+    painter.drawEllipse(QRectF(3, 3, 10, 10));
+    painter.end();
+    link->setIcon(QIcon(lamp));
+    link->setToolTip(linked ? ui("The instrument is linked: click to unlink it")
+                            : ui("The instrument is not linked: click to link it"));
 }
 
 void CMainFrame::toggleLink() {
