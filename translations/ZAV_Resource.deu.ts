@@ -1910,6 +1910,14 @@ bitte stellen Sie ihn neu ein.</translation>
    <translation>Faktor:</translation>
   </message>
   <message>
+   <source>(I.U. per Abs/min)</source>
+   <translation>(I.E. je Abs/min)</translation>
+  </message>
+  <message>
+   <source>per minute</source>
+   <translation>pro Minute</translation>
+  </message>
+  <message>
    <source>The step &quot;%s&quot; is not a number of seconds from 0 to %d.</source>
    <translation>Die Schrittweite &quot;%s&quot; ist keine Sekundenzahl von 0 bis %d.</translation>
   </message>

@@ -41,8 +41,12 @@ std::vector<InformationLine> kineInformationLines(const CKineSpectrum &curve,
             {strings::tr("Begin Time:"), strings::formatC("%.1fs", static_cast<double>(curve.beginTime))});
         lines.push_back(
             {strings::tr("End Time:"), strings::formatC("%.1fs", static_cast<double>(curve.endTime))});
-        lines.push_back({strings::tr("Factor:"), strings::formatC("%e", static_cast<double>(curve.factor))});
-        lines.push_back({"I.U:", strings::formatC("%e", static_cast<double>(curve.rateResult))});
+        // The numbers as the curve keeps them, with their units: the rate is the slope in absorbance
+        // per minute times the factor.
+        lines.push_back({strings::tr("Factor:"), strings::formatC("%e ", static_cast<double>(curve.factor)) +
+                                                     strings::tr("(I.U. per Abs/min)")});
+        lines.push_back({"I.U:", strings::formatC("%e ", static_cast<double>(curve.rateResult)) +
+                                     strings::tr("per minute")});
         lines.push_back({"R:", strings::formatC("%e", static_cast<double>(curve.r))});
     }
     if (s.operatorLine)

@@ -169,11 +169,14 @@ TEST(KinePrint, InformationBlockListsTheRateOnlyWhenTheCurveAsksForIt) {
     EXPECT_EQ(plain[6].label, "second line");
     curve.printRate = 1;
     curve.factor = 2.0f;
+    curve.rateResult = -0.125f;
     const std::vector<InformationLine> rated = kineInformationLines(curve, settings);
     ASSERT_EQ(rated.size(), 12u);
     EXPECT_EQ(rated[3].label, "Begin Time:");
     EXPECT_EQ(rated[5].label, "Factor:");
-    EXPECT_EQ(rated[5].value, "2.000000e+00");
+    EXPECT_EQ(rated[5].value, "2.000000e+00 (I.U. per Abs/min)") << "the factor's unit";
+    EXPECT_EQ(rated[6].label, "I.U:");
+    EXPECT_EQ(rated[6].value, "-1.250000e-01 per minute") << "the rate's number as kept, and its unit";
     EXPECT_EQ(rated[7].label, "R:");
 }
 
