@@ -1770,6 +1770,14 @@ Versuchen Sie es erneut!</translation>
    <translation>Gefundenes Maximum</translation>
   </message>
   <message>
+   <source>Overall verdict: %s</source>
+   <translation>Gesamtergebnis: %s</translation>
+  </message>
+  <message>
+   <source>Tolerance: %s</source>
+   <translation>Toleranz: %s</translation>
+  </message>
+  <message>
    <source>%d of %d points did not arrive; they are shown as 0.</source>
    <translation>%d von %d Punkten sind nicht angekommen; sie werden als 0 gezeigt.</translation>
   </message>

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,6 +17,7 @@
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/validity/validitypages.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/gridcontrol.h"
 #include "core/strings/cformat.h"
 #include "sim/samples.h"
 #include "support/fixedwindows.h"
@@ -53,6 +55,14 @@ protected:
         }));
     }
     const grid::GridModel &results() const { return frame->view().SamplePage()->table().grid(); }
+    QString verdictLine() const { return frame->view().SamplePage()->findChild<QLabel *>("verdict")->text(); }
+    // The colour the table draws a result cell in.
+    QColor resultColour(int row) const {
+        const QAbstractItemModel *cells = frame->view().SamplePage()->gridControl()->model();
+        return cells->index(row - results().fixedRows(), 4 - results().fixedColumns())
+            .data(Qt::ForegroundRole)
+            .value<QColor>();
+    }
     CGlpGmpMethod &method() const { return *dynamic_cast<CGlpGmpMethod *>(frame->view().MethodPage()); }
 };
 
@@ -71,6 +81,8 @@ TEST_F(ValidityWindowTest, TheWavelengthTestOnHolmiumPasses) {
         EXPECT_NEAR(peak, nominal, 0.1 + 1e-9) << row;
         EXPECT_EQ(results().text(row, 4), "Pass") << row;
     }
+    EXPECT_EQ(verdictLine(), "Overall verdict: Pass");
+    EXPECT_EQ(resultColour(1), QColor(0, 128, 0)) << "a pass in another colour than a fail";
     EXPECT_FALSE(frame->action(fixed::kExportSample)->isEnabled()) << "the rows come from the method";
     frame->view().SamplePage()->table().setModified(false);
 }
@@ -81,6 +93,8 @@ TEST_F(ValidityWindowTest, AnInstrumentHalfANanometreOffFailsIt) {
     runTest();
     EXPECT_EQ(results().text(1, 4), "Fail");
     EXPECT_NEAR(strings::scanDoubleC(results().text(1, 3)), -0.5, 0.15);
+    EXPECT_EQ(verdictLine(), "Overall verdict: Fail");
+    EXPECT_EQ(resultColour(1), QColor(200, 0, 0)) << "a failed row stands out";
     frame->view().SamplePage()->table().setModified(false);
 }
 

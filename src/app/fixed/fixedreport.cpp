@@ -19,6 +19,7 @@
 #include "app/widgets/uitext.h"
 #include "core/fixed/calibration.h"
 #include "core/fixed/reportlayout.h"
+#include "core/fixed/validity.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
@@ -63,6 +64,18 @@ void noteCalibration(fixed::ReportTable &printed, const fixed::SampleTable &tabl
             printed.rows[at][column] += " *";
     if (!stale.empty())
         printed.notes.push_back("* " + strings::tr(fixed::kStaleConcentrations));
+}
+
+// A validity table ends with the test's tolerance and its verdict as a whole.
+void noteVerdict(fixed::ReportTable &printed, const fixed::SampleTable &table,
+                 const fixed::FixedMethodRecord &method, bool absorbanceMode) {
+    const int test =
+        method.methodIndex == fixed::kWavelengthTest ? fixed::kWavelengthTest : fixed::kPhotometricTest;
+    printed.notes.push_back(strings::trFormat(
+        fixed::kToleranceLine, fixed::toleranceText(test, method.coefficients[0], absorbanceMode).c_str()));
+    const std::string verdict = fixed::overallVerdict(table, method.count);
+    if (!verdict.empty())
+        printed.notes.push_back(strings::trFormat(fixed::kOverallVerdict, strings::tr(verdict).c_str()));
 }
 
 void drawItem(QPainter &painter, const fixed::ReportItem &item, const ReportDeviceMetrics &metrics,
@@ -130,6 +143,9 @@ std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view) {
                 content.tables.push_back(reportTable(texts.sampleTitle, table, rows));
                 if (fixedPoints)
                     noteCalibration(content.tables.back(), table, record);
+                if (view.family() == fixed::DocumentFamily::Validity)
+                    noteVerdict(content.tables.back(), table, record,
+                                view.program().flags.absorbanceMode != 0);
             }
             break;
         }

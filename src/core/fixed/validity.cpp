@@ -134,4 +134,22 @@ void judgeRows(SampleTable &table, int count, int test, float tolerance) {
     table.setModified(true);
 }
 
+std::string overallVerdict(const SampleTable &table, int count) {
+    bool judged = false;
+    for (int row = 1; row <= std::min(count, kValidityWavelengths); ++row) {
+        const std::string &verdict = table.grid().text(row, 4);
+        if (verdict == "Fail")
+            return "Fail";
+        judged = judged || verdict == "Pass";
+    }
+    return judged ? "Pass" : "";
+}
+
+std::string toleranceText(int test, float tolerance, bool absorbanceMode) {
+    const double limit = std::fabs(static_cast<double>(tolerance));
+    if (test == kWavelengthTest)
+        return strings::formatC("%g nm", limit);
+    return strings::formatC(absorbanceMode ? "%g Abs" : "%g %%T", limit);
+}
+
 } // namespace spectavo::fixed

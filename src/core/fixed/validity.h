@@ -8,6 +8,7 @@
 #include "core/config/profilestore.h"
 #include "core/fixed/fixedmethod.h"
 #include "core/fixed/sampletable.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::fixed {
 
@@ -46,5 +47,13 @@ void writePhotometricRows(SampleTable &table, std::span<const float> readings, c
                           bool absorbanceMode);
 // Pass or Fail for rows 1 .. count from the difference as the table shows it.
 void judgeRows(SampleTable &table, int count, int test, float tolerance);
+// The verdict on the whole test, as a stored cell text: "Fail" when any judged row of 1 .. count
+// fails, "Pass" when every judged row passes, empty before any row is judged.
+std::string overallVerdict(const SampleTable &table, int count);
+// The tolerance a report states beside the verdict, in the test's unit ("0.5 nm", "0.005 Abs",
+// "0.5 %T").
+std::string toleranceText(int test, float tolerance, bool absorbanceMode);
+inline constexpr const char *kOverallVerdict = SPECTAVO_TEXT("Overall verdict: %s");
+inline constexpr const char *kToleranceLine = SPECTAVO_TEXT("Tolerance: %s");
 
 } // namespace spectavo::fixed

@@ -80,6 +80,25 @@ TEST_F(ValidityTableTest, PhotometricRowsAreJudgedAsTheyAreShown) {
     EXPECT_EQ(table.grid().text(2, 4), "Fail") << "tolerance 0 fails a difference of 0 as well";
 }
 
+// One failed row fails the whole test; nothing judged yet is no verdict, not a pass.
+TEST_F(ValidityTableTest, TheOverallVerdictFailsWithAnyRowAndStatesItsTolerance) {
+    layoutValidityTable(table, method, data, true, lastTest);
+    EXPECT_EQ(overallVerdict(table, 2), "") << "nothing measured";
+    const float readings[] = {1.0040f, 0.5010f};
+    writePhotometricRows(table, readings, data, true);
+    judgeRows(table, 2, kPhotometricTest, 0.005f);
+    EXPECT_EQ(overallVerdict(table, 2), "Pass");
+    EXPECT_EQ(overallVerdict(table, 1), "Pass");
+    judgeRows(table, 2, kPhotometricTest, 0.002f); // the first row's 0.0040 is now too far
+    EXPECT_EQ(table.grid().text(2, 4), "Pass");
+    EXPECT_EQ(overallVerdict(table, 2), "Fail");
+    EXPECT_EQ(overallVerdict(table, 99), "Fail") << "a count past the table reads its rows only";
+
+    EXPECT_EQ(toleranceText(kPhotometricTest, 0.005f, true), "0.005 Abs");
+    EXPECT_EQ(toleranceText(kPhotometricTest, -0.5f, false), "0.5 %T") << "a tolerance is a distance";
+    EXPECT_EQ(toleranceText(kWavelengthTest, 0.3f, true), "0.3 nm");
+}
+
 TEST_F(ValidityTableTest, TransmittanceComparesTheStandardsAsTypedAndSwitchingTheTestEmptiesResults) {
     data.standards = {50.0f, 10.0f};
     layoutValidityTable(table, method, data, false, lastTest);

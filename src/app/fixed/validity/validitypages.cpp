@@ -261,10 +261,24 @@ void CGlpGmpMethod::calibrateScanBlanks(int wavelength, std::function<void(bool)
         });
 }
 
-CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent) : CFixedSample(view, false, parent) {
+CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent)
+    : CFixedSample(view, false, parent), m_verdict(new QLabel(this)) {
     setParameterNames({ui("Tolerance")}, false);
     setButtonTexts(ui("&Recalc"), ui("Data &Font"));
+    m_verdict->setObjectName("verdict");
+    if (auto *column = qobject_cast<QVBoxLayout *>(layout()))
+        column->insertWidget(1, m_verdict);
     InitGrid(true);
+}
+
+void CGlpGmpSample::showVerdict() {
+    const std::string verdict = fixed::overallVerdict(table(), method().record().count);
+    m_verdict->setText(verdict.empty() ? QString()
+                                       : QString::fromStdString(strings::trFormat(
+                                             fixed::kOverallVerdict, strings::tr(verdict).c_str())));
+    m_verdict->setStyleSheet(verdict == "Fail"   ? "font-weight: bold; color: rgb(200, 0, 0);"
+                             : verdict == "Pass" ? "font-weight: bold; color: rgb(0, 128, 0);"
+                                                 : "");
 }
 
 CGlpGmpMethod &CGlpGmpSample::method() const {
@@ -274,6 +288,7 @@ CGlpGmpMethod &CGlpGmpSample::method() const {
 void CGlpGmpSample::InitGrid(bool) {
     fixed::layoutValidityTable(table(), method().record(), method().data(),
                                m_view.program().flags.absorbanceMode != 0, m_lastTest);
+    showVerdict();
 }
 
 bool CGlpGmpSample::MeasureRow(int, std::optional<QString>, bool autoClose, std::optional<QString>,
@@ -352,6 +367,7 @@ void CGlpGmpSample::Recalculate() {
                      record.methodIndex == fixed::kWavelengthTest ? fixed::kWavelengthTest
                                                                   : fixed::kPhotometricTest,
                      record.coefficients[0]);
+    showVerdict();
 }
 
 CGlpGmpView::CGlpGmpView(const WindowHost &host, QWidget *parent)

@@ -11,6 +11,8 @@
 class QComboBox;
 class QLineEdit;
 
+class QLabel;
+
 namespace spectavo::app {
 
 // The validity method page: the test, its wavelengths, the photometric standards (kept only in the
@@ -68,8 +70,11 @@ private:
     void measureScan(int wavelength, std::function<void(bool)> done);
     void measurePhotometric(bool autoClose, std::function<void(bool)> done);
     void finish(bool measured, const std::function<void(bool)> &done);
+    // The line under the table: the verdict on the whole test, in its colour.
+    void showVerdict();
 
     int m_lastTest = -1;
+    QLabel *m_verdict;
 };
 
 // The instrument validity document: method, information, results.
