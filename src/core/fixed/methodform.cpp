@@ -124,14 +124,17 @@ void MethodForm::forceUnusedCoefficients() {
     const bool noConcentration = m_record.concentration == 0;
     const bool k3Unused = m_record.methodIndex <= 1 || noConcentration;
     const bool k2Unused = m_record.methodIndex <= 0 || noConcentration;
+    // Copied from a string rather than assigned from a literal: GCC 12 at -O3 sees a false overlap in
+    // the literal's inlined copy.
+    const std::string zero("0");
     if (k3Unused) {
         m_record.coefficients[3] = 0.0f;
-        m_controls.coefficients[3] = m_shownCoefficients[3] = "0";
+        m_controls.coefficients[3] = m_shownCoefficients[3] = zero;
     }
     m_controls.coefficientEnabled[3] = !k3Unused;
     if (k2Unused) {
         m_record.coefficients[2] = 0.0f;
-        m_controls.coefficients[2] = m_shownCoefficients[2] = "0";
+        m_controls.coefficients[2] = m_shownCoefficients[2] = zero;
     }
     m_controls.coefficientEnabled[2] = !k2Unused;
 }
