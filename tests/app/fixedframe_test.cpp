@@ -408,7 +408,8 @@ TEST_F(CalibrationOnTheInstrumentTest, StandardsFromTheChangerCalibrateAndASampl
     fixed::SampleTable &standards = dynamic_cast<CQuanView &>(view).StandardPage()->table();
     ASSERT_EQ(standards.rowCount(), 5);
     EXPECT_EQ(standards.grid().rowTexts(0),
-              (std::vector<std::string>{"Sample name", "350.0nm", "Abs(eff)", "%"}));
+              (std::vector<std::string>{"Sample name", "350.0nm", "Abs(eff)", "ug/ml"}))
+        << "the method's unit: the display settings name none of their own";
     EXPECT_EQ(standards.grid().text(2, 0), "Std 20");
     EXPECT_EQ(standards.grid().text(2, 3), "20.0000");
     const fixed::FixedMethodRecord &method = view.MethodPage()->record();

@@ -56,7 +56,11 @@ CQuanCurveSettings *CQuanView::SettingsPage() const {
 }
 
 std::optional<std::string> CQuanView::concentrationHeader() const {
-    if (const CQuanCurveSettings *settings = SettingsPage())
+    const CQuanCurveSettings *settings = SettingsPage();
+    CFixedMethod *method = MethodPage();
+    if (settings && method)
+        return fixed::concentrationUnit(method->record().unit, settings->settings().unit);
+    if (settings)
         return settings->settings().unit;
     return std::nullopt;
 }

@@ -73,8 +73,12 @@ void saveDocument(const DocumentParts &parts, ProfileStore &file, bool methodOnl
         saveTablePage(parts, *parts.standards, file, kStandardSection);
     if (!methodOnly)
         saveTablePage(parts, *parts.samples, file, kSampleSection);
-    if (parts.curve)
-        parts.curve->save(file);
+    // Both write the document's one unit; the display settings last, with the unit the table shows.
+    if (parts.curve) {
+        CurveSettings shown = *parts.curve;
+        shown.unit = concentrationUnit(parts.method->unit, parts.curve->unit);
+        shown.save(file);
+    }
 }
 
 LoadOutcome loadDocument(const DocumentParts &parts, const ProfileStore &file, bool methodOnly) {

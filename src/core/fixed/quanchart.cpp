@@ -238,4 +238,9 @@ bool marksShown(const FixedMethodRecord &method) {
     return method.reference == 1 && method.concentration == 1;
 }
 
+std::string concentrationUnit(const std::string &methodUnit, const std::string &displayUnit) {
+    const bool displayNamesOne = !displayUnit.empty() && displayUnit != CurveSettings::kDefaultUnit;
+    return displayNamesOne || methodUnit.empty() ? displayUnit : methodUnit;
+}
+
 } // namespace spectavo::fixed

@@ -38,6 +38,9 @@ struct CurveSettings {
 
     void load(const ProfileStore &file);
     void save(ProfileStore &file) const;
+
+    // The unit the display settings start with; left so, it names no unit of its own.
+    static constexpr const char *kDefaultUnit = "%";
     // Manual steps that would give more than 50 intervals (or a step of 0) are refused: automatic
     // steps take over. True when they were refused.
     bool refuseDenseSteps();
@@ -96,6 +99,9 @@ std::vector<std::array<double, 4>> clippedSegments(const std::vector<std::array<
                                                    const ChartRect &rect);
 // "Conc = ..." and "r = ..." as the chart shows them.
 std::string formulaText(const FixedMethodRecord &method);
+// The concentration column's unit: the display settings' when they name one of their own, else the
+// method's (a method in mg/l is not shown in the display default "%").
+std::string concentrationUnit(const std::string &methodUnit, const std::string &displayUnit);
 std::string correlationText(const FixedMethodRecord &method);
 // The standards and samples are marked only when standards are in use with concentrations.
 bool marksShown(const FixedMethodRecord &method);

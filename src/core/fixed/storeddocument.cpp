@@ -23,7 +23,7 @@ void StoredDocument::layout(SampleTable &table, bool withNames) {
             return;
         }
         table.layoutFixedPoints(m_method, withNames, 2);
-        layoutConcentrationColumns(table, m_method, m_curve.unit);
+        layoutConcentrationColumns(table, m_method, concentrationUnit(m_method.unit, m_curve.unit));
         return;
     case MethodKind::DnaProtein:
         layoutDnaTable(table, m_method, m_configuration.dnaResultNames, withNames);

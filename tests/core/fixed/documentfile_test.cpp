@@ -100,6 +100,25 @@ TEST_F(DocumentFileTest, LoadingGivesBackEveryPageAsStored) {
     EXPECT_EQ(test::readBytes(dir.file("again.qua")), kChromiumFile);
 }
 
+// The method's unit heads the concentrations unless the display settings name one of their own; the
+// document keeps the unit it showed, so a reopened method still says mg/L.
+TEST_F(DocumentFileTest, TheConcentrationUnitIsTheMethodsUnlessTheDisplayNamesAnother) {
+    EXPECT_EQ(concentrationUnit("mg/L", "%"), "mg/L") << "the display default names no unit";
+    EXPECT_EQ(concentrationUnit("mg/L", ""), "mg/L");
+    EXPECT_EQ(concentrationUnit("mg/L", "g/L"), "g/L");
+    EXPECT_EQ(concentrationUnit("", "%"), "%");
+
+    StoredDocument document = chromiumDocument();
+    document.curve().unit = CurveSettings::kDefaultUnit;
+    document.parts().layout(document.samples(), false);
+    EXPECT_EQ(document.samples().grid().text(0, 4), "mg/L");
+    ASSERT_TRUE(document.save(dir.file("unit.qua"), false));
+    EXPECT_NE(test::readBytes(dir.file("unit.qua")).find("Unit=mg/L\n"), std::string::npos);
+    StoredDocument loaded(MethodKind::FixedPoints);
+    ASSERT_TRUE(loaded.load(dir.file("unit.qua"), false).read);
+    EXPECT_EQ(loaded.method().unit, "mg/L") << "the method's unit survives the display default";
+}
+
 // A cubic fit's K3 of 1.2e-5 lost to six decimals would change every concentration after a reopen.
 TEST_F(DocumentFileTest, TheCalibrationComesBackExactlyWithItsSource) {
     StoredDocument document = chromiumDocument();
