@@ -17,7 +17,7 @@ using namespace spectavo;
 
 fixed::ReportContent report() {
     fixed::ReportContent content{
-        "Chromium VI", "Lab 3", fixed::ReportContent::Memo{"Anna", "today", "one\r\ntwo"}, false, {}};
+        "Chromium VI", "Lab 3", fixed::ReportContent::Memo{"Anna", "today", "one\r\ntwo"}, false, {}, {}};
     fixed::ReportTable samples{"Samples", {{"Sample name", "350.0nm", "440.0nm", "Abs(eff)", "mg/L"}}, {}};
     for (int row = 0; row < 200; ++row)
         samples.rows.push_back({strings::formatC("Sample-%d", row + 1), strings::formatC("%.4f", 0.001 * row),

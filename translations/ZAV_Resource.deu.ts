@@ -1728,6 +1728,10 @@ It will be auto selected.</source>
 Er wird automatisch gewählt.</translation>
   </message>
   <message>
+   <source>Printed %s</source>
+   <translation>Gedruckt %s</translation>
+  </message>
+  <message>
    <source>Page %d</source>
    <translation>Seite %d</translation>
   </message>

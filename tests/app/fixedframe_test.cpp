@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmemo.h"
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedreadout.h"
 #include "app/fixed/fixedsample.h"
@@ -112,6 +113,9 @@ TEST_F(FixedWindowTest, ThreeWavelengthsGoInOrderAndGiveOneRowOfTheSample) {
     methodOf("WL1=350\nWL2=440.5\nWL3=257\n", 3);
     linkUp();
     moveToCell(3); // dichromate, 40 mg/l
+    const std::string opened = "January 01 00:00:00 2000";
+    frame->view().InformationPage()->texts().dateTime = opened; // the window opened long before
+    frame->view().InformationPage()->showData();
     const int before = logLength();
     trigger(fixed::kStart);
     ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
@@ -129,6 +133,8 @@ TEST_F(FixedWindowTest, ThreeWavelengthsGoInOrderAndGiveOneRowOfTheSample) {
                                           gotoTenths(3500)}));
     ASSERT_EQ(samples().rowCount(), 1);
     EXPECT_EQ(samples().grid().text(1, 0), "Sample-1");
+    EXPECT_NE(frame->view().InformationPage()->texts().dateTime, opened)
+        << "the report's date is the measurement's";
     const sim::Sample dichromate = sim::namedSample("dichromate40");
     const double wavelengths[] = {350.0, 440.5, 257.0};
     for (int i = 0; i < 3; ++i) {

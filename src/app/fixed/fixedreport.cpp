@@ -113,7 +113,8 @@ std::optional<fixed::ReportContent> chooseReportContent(CFixedView &view) {
     const fixed::FixedMethodRecord &record = method->record();
     const fixed::ReportTexts &texts = memo->texts();
     const bool fixedPoints = view.family() == fixed::DocumentFamily::FixedPoints;
-    fixed::ReportContent content{texts.title, texts.footnote, std::nullopt, false, {}};
+    fixed::ReportContent content{texts.title, texts.footnote,        std::nullopt, false,
+                                 {},          fixed::reportDateNow()};
     bool lastAccepted = false;
     for (fixed::ReportPart part :
          fixed::reportQuestions(fixedPoints, fixed::concentrationMode(record), record.reference != 0)) {

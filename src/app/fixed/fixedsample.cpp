@@ -172,6 +172,8 @@ bool CFixedSample::MeasureRow(int row, std::optional<QString> name, bool autoClo
         const bool ok = result == QDialog::Accepted;
         if (ok) {
             const bool absorbance = m_view.program().flags.absorbanceMode != 0;
+            if (!m_view.hasMeasuredRows())
+                m_view.stampMeasurementTime();
             m_table.writeMeasuredRow(row, readout->name().toStdString(), readout->values(), absorbance);
             OnMeasured(*readout, row);
         }

@@ -5,12 +5,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/fixed/fixedmemo.h"
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedpage.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/pageicons.h"
 #include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
+#include "core/fixed/reporttexts.h"
 
 namespace spectavo::app {
 
@@ -148,6 +150,21 @@ void CFixedView::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     if (m_shownIndex < 0 && !m_pages.empty())
         SelectPage(m_pages.front().key);
+}
+
+bool CFixedView::hasMeasuredRows() const {
+    for (CFixedSample *page : {SamplePage(), StandardTable()})
+        if (page && page->table().rowCount() > 0)
+            return true;
+    return false;
+}
+
+void CFixedView::stampMeasurementTime() {
+    if (CFixedMemo *memo = InformationPage()) {
+        memo->takeData();
+        memo->texts().dateTime = fixed::reportDateNow();
+        memo->showData();
+    }
 }
 
 } // namespace spectavo::app

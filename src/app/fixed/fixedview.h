@@ -60,6 +60,10 @@ public:
     virtual CFixedSample *SamplePage() const;
     // The standard table, in the documents that have one.
     virtual CFixedSample *StandardTable() const { return nullptr; }
+    // Whether any table of the document holds a measured row.
+    bool hasMeasuredRows() const;
+    // The report's date says when the results were measured: the document's first measurement sets it.
+    void stampMeasurementTime();
     // The concentration column's header: none until the display settings exist.
     virtual std::optional<std::string> concentrationHeader() const { return std::nullopt; }
     // Every table page, for the rules and the photometric conversion.

@@ -84,6 +84,11 @@ private:
         m_pages.emplace_back();
         line(m_left, footerLine(), m_width - m_left, footerLine(), kThin);
         text(kReportFooterFont, m_left, footerLine() + 2, m_content.footnote);
+        if (!m_content.printedAt.empty()) {
+            const std::string printed = strings::trFormat("Printed %s", m_content.printedAt.c_str());
+            text(kReportFooterFont, (m_width - m_metrics.textWidth(kReportFooterFont, printed)) / 2,
+                 footerLine() + 2, printed);
+        }
         const std::string number = strings::trFormat("Page %d", static_cast<int>(m_pages.size()));
         text(kReportFooterFont, m_width - m_left - m_metrics.textWidth(kReportFooterFont, number),
              footerLine() + 2, number);

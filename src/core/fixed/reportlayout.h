@@ -61,6 +61,9 @@ struct ReportContent {
     std::optional<Memo> memo;
     bool curve = false;
     std::vector<ReportTable> tables;
+    // When the report was printed, for the footer of every page (the memo's date says when the
+    // results were measured).
+    std::string printedAt;
 };
 
 // The page in printer dots and its vertical resolution (points to dots).

@@ -42,10 +42,18 @@ std::vector<const ReportItem *> textsOf(const ReportPage &page, const std::strin
 
 TEST(ReportLayoutTest, EveryPageHasItsFooter) {
     FixedPitch metrics;
-    ReportContent content{"Title", "Lab 3", std::nullopt, false, {table(200, std::string(40, '9'))}};
+    ReportContent content{"Title",
+                          "Lab 3",
+                          std::nullopt,
+                          false,
+                          {table(200, std::string(40, '9'))},
+                          "December 11 09:30:00 2026"};
     const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
     ASSERT_GE(pages.size(), 2u);
     for (std::size_t i = 0; i < pages.size(); ++i) {
+        const auto printed = textsOf(pages[i], "Printed December 11 09:30:00 2026");
+        ASSERT_EQ(printed.size(), 1u) << "the footer says when the report was printed";
+        EXPECT_EQ(printed[0]->y, 1902);
         const auto number = textsOf(pages[i], "Page " + std::to_string(i + 1));
         ASSERT_EQ(number.size(), 1u);
         EXPECT_EQ(number[0]->x + 60, 900) << "right-aligned at the right margin";
@@ -63,7 +71,7 @@ TEST(ReportLayoutTest, EveryPageHasItsFooter) {
 TEST(ReportLayoutTest, ANarrowTableContinuesToTheRightAndAWideOneOnANewPage) {
     FixedPitch metrics;
     // Name column 4 + 3, value column 6 + 3 characters: 160 dots; two of them and a 50-dot gap fit.
-    ReportContent narrow{"T", "", std::nullopt, false, {table(100, "0.1000")}};
+    ReportContent narrow{"T", "", std::nullopt, false, {table(100, "0.1000")}, {}};
     const std::vector<ReportPage> pages = layoutReport(narrow, kPage, metrics);
     ASSERT_EQ(pages.size(), 1u);
     const auto headers = textsOf(pages[0], "Name");
@@ -73,7 +81,7 @@ TEST(ReportLayoutTest, ANarrowTableContinuesToTheRightAndAWideOneOnANewPage) {
     EXPECT_TRUE(textsOf(pages[0], "Continued").empty());
 
     // Value column 40 + 3 characters: 500 dots; two do not fit between the margins.
-    ReportContent wide{"T", "", std::nullopt, false, {table(100, std::string(40, '9'))}};
+    ReportContent wide{"T", "", std::nullopt, false, {table(100, std::string(40, '9'))}, {}};
     const std::vector<ReportPage> widePages = layoutReport(wide, kPage, metrics);
     ASSERT_EQ(widePages.size(), 2u);
     ASSERT_EQ(textsOf(widePages[1], "Continued").size(), 1u);
@@ -87,7 +95,7 @@ TEST(ReportLayoutTest, ContinuationToTheRightNeedsRoomForTwoTablesAndTheGapExact
     FixedPitch metrics;
     // A 160-dot table and a 50-dot gap: 370 dots from the left margin. At 462 dots wide the margins
     // are 46 and the right one lies at 416, exactly where a second block ends; at 461 it lies at 415.
-    const ReportContent content{"T", "", std::nullopt, false, {table(100, "0.1000")}};
+    const ReportContent content{"T", "", std::nullopt, false, {table(100, "0.1000")}, {}};
     const std::vector<ReportPage> fits = layoutReport(content, {462, 2000, 72}, metrics);
     ASSERT_FALSE(fits.empty());
     EXPECT_EQ(textsOf(fits[0], "Name").size(), 2u);
@@ -112,7 +120,8 @@ TEST(ReportLayoutTest, NothingIsEverPrintedBelowTheFooterLine) {
                                       "Lab",
                                       ReportContent::Memo{"op", "now", memo},
                                       false,
-                                      {table(rows, std::string(width, '1')), table(rows, "0.5")}};
+                                      {table(rows, std::string(width, '1')), table(rows, "0.5")},
+                                      {}};
                 for (const ReportPageSize page : {kPage, ReportPageSize{1000, 1400, 72}}) {
                     const std::vector<ReportPage> pages = layoutReport(content, page, metrics);
                     const int footer = page.height - page.height / 20;
@@ -138,7 +147,7 @@ TEST(ReportLayoutTest, NothingIsEverPrintedBelowTheFooterLine) {
 
 TEST(ReportLayoutTest, EmptyCellsPrintAsDashes) {
     FixedPitch metrics;
-    ReportContent content{"T", "", std::nullopt, false, {table(2, "")}};
+    ReportContent content{"T", "", std::nullopt, false, {table(2, "")}, {}};
     content.tables[0].rows[1][1] = " ";
     const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
     EXPECT_EQ(textsOf(pages[0], "---").size(), 2u);
@@ -147,7 +156,7 @@ TEST(ReportLayoutTest, EmptyCellsPrintAsDashes) {
 
 TEST(ReportLayoutTest, TheMemoBlockSplitsLinesAndWrapsWideOnes) {
     FixedPitch metrics;
-    ReportContent content{"T", "", ReportContent::Memo{"Anna", "today", "first\r\nsecond"}, false, {}};
+    ReportContent content{"T", "", ReportContent::Memo{"Anna", "today", "first\r\nsecond"}, false, {}, {}};
     const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
     ASSERT_EQ(textsOf(pages[0], "first").size(), 1u);
     ASSERT_EQ(textsOf(pages[0], "second").size(), 1u);
@@ -167,7 +176,7 @@ TEST(ReportLayoutTest, TheMemoBlockSplitsLinesAndWrapsWideOnes) {
 
 TEST(ReportLayoutTest, TheCurveTakesHalfThePrintableHeight) {
     FixedPitch metrics;
-    ReportContent content{"T", "", std::nullopt, true, {table(1, "1")}};
+    ReportContent content{"T", "", std::nullopt, true, {table(1, "1")}, {}};
     const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
     const auto curve = std::find_if(pages[0].items.begin(), pages[0].items.end(),
                                     [](const ReportItem &item) { return item.kind == ReportItem::kCurve; });
@@ -182,7 +191,7 @@ TEST(ReportLayoutTest, NotesFollowTheirTableAndNeverCrossTheFooter) {
     FixedPitch metrics;
     ReportTable samples = table(2, "1.0");
     samples.notes = {"Calibration: typed", "* stale"};
-    ReportContent content{"T", "", std::nullopt, false, {samples}};
+    ReportContent content{"T", "", std::nullopt, false, {samples}, {}};
     const std::vector<ReportPage> pages = layoutReport(content, kPage, metrics);
     ASSERT_EQ(pages.size(), 1u);
     const auto first = textsOf(pages[0], "Calibration: typed");
@@ -199,7 +208,7 @@ TEST(ReportLayoutTest, NotesFollowTheirTableAndNeverCrossTheFooter) {
     for (std::size_t rows = 55; rows < 62; ++rows) {
         ReportTable full = table(rows, "1.0");
         full.notes = {"note"};
-        ReportContent long_{"T", "", std::nullopt, false, {full}};
+        ReportContent long_{"T", "", std::nullopt, false, {full}, {}};
         for (const ReportPage &page : layoutReport(long_, kPage, metrics))
             for (const ReportItem *note : textsOf(page, "note"))
                 EXPECT_LE(note->y + 20, 1900) << rows << " rows";
@@ -209,7 +218,7 @@ TEST(ReportLayoutTest, NotesFollowTheirTableAndNeverCrossTheFooter) {
 TEST(ReportLayoutTest, EachDistinctTextIsMeasuredOnce) {
     FixedPitch device;
     MeasureOnce once(device);
-    ReportContent content{"T", "", std::nullopt, false, {table(200, "0.1000")}};
+    ReportContent content{"T", "", std::nullopt, false, {table(200, "0.1000")}, {}};
     const std::vector<ReportPage> measuredOnce = layoutReport(content, kPage, once);
     const int distinct = device.measured;
     FixedPitch every;
