@@ -636,6 +636,27 @@ TEST_F(MainFrameTest, TheWindowMenuArrangesAndListsTheOpenWindows) {
     frame.close();
 }
 
+// However many windows open in a small workspace, each stays whole inside it: its title bar and close
+// button can be reached.
+TEST_F(MainFrameTest, NewWindowsOpenInsideTheWorkspace) {
+    CMainFrame frame(link, &messages, 0);
+    frame.setMinimumSize(0, 0);
+    frame.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    frame.resize(700, 480);
+    frame.show();
+    QApplication::processEvents();
+    for (int i = 0; i < 6; ++i)
+        ASSERT_TRUE(
+            frame.newDocument(i % 2 ? shell::DocumentKind::WavelengthScan : shell::DocumentKind::TimeScan));
+    const QRect workspace(QPoint(0, 0), frame.documents()->viewport()->size());
+    for (QMdiSubWindow *window : frame.documents()->subWindowList())
+        EXPECT_TRUE(workspace.contains(window->geometry()))
+            << window->windowTitle().toStdString() << " at " << window->x() << "," << window->y() << " "
+            << window->width() << "x" << window->height() << " in " << workspace.width() << "x"
+            << workspace.height();
+    frame.close();
+}
+
 // The help opens in the program's own viewer, whatever the desktop offers.
 TEST_F(MainFrameTest, TheHelpViewerShowsEveryTopicWithoutAnotherProgram) {
     std::filesystem::copy(SPECTAVO_BIN_DIR "/help", dir.path() + "/bin/help",

@@ -132,7 +132,11 @@ void CMainFrame::fitAvailableArea() {
 
 void CMainFrame::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    QTimer::singleShot(0, this, [this] { fitAvailableArea(); });
+    QTimer::singleShot(0, this, [this] {
+        fitAvailableArea();
+        for (QMdiSubWindow *window : m_documents->subWindowList())
+            keepInsideWorkspace(window);
+    });
 }
 
 // The window manager frames the window after it is shown: once the frame is known (or changes), the
@@ -301,7 +305,21 @@ bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(entry.initialSize);
     window->show();
+    keepInsideWorkspace(window);
     return true;
+}
+
+// A new window is never partly outside the workspace, where its close button could not be reached: it
+// shrinks to the workspace and moves in from the right and bottom edges.
+void CMainFrame::keepInsideWorkspace(QMdiSubWindow *window) const {
+    // Before the main window shows, the workspace has no size of its own yet; the first show does this.
+    const QSize space = m_documents->viewport()->size();
+    if (!m_documents->isVisible() || space.isEmpty())
+        return;
+    const QSize size = window->size().boundedTo(space);
+    const QPoint place(std::clamp(window->x(), 0, space.width() - size.width()),
+                       std::clamp(window->y(), 0, space.height() - size.height()));
+    window->setGeometry(QRect(place, size));
 }
 
 // The current document window, also while another top-level window (the status window, the help)

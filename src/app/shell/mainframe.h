@@ -87,6 +87,7 @@ private:
     void buildMenus();
     WindowHost windowHost();
     void documentSaved(QWidget *document, const QString &path);
+    void keepInsideWorkspace(QMdiSubWindow *window) const;
     void openInstrumentFile();
     void setPhotometricMode(bool absorbance);
     void photometricModeCommand(bool absorbance);
