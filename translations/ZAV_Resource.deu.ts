@@ -1006,6 +1006,18 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>%s wurde nicht gespeichert. Jetzt speichern?</translation>
   </message>
   <message>
+   <source>These spectra have not been saved:%s
+Save them now?</source>
+   <translation>Diese Spektren wurden nicht gespeichert:%s
+Jetzt speichern?</translation>
+  </message>
+  <message>
+   <source>These curves have not been saved:%s
+Save them now?</source>
+   <translation>Diese Kurven wurden nicht gespeichert:%s
+Jetzt speichern?</translation>
+  </message>
+  <message>
    <source>&amp;Export</source>
    <translation>&amp;Exportieren</translation>
   </message>

@@ -68,6 +68,16 @@ public:
     // A file chosen in the instrument's file browser ("Open file from ..."): false when this window
     // does not take files of that type (the operator is told by the window).
     virtual bool takeInstrumentFile(const shell::FileManagementModel::Choice & /*choice*/) { return false; }
+
+    // Exit asks every window first and closes them only when all have answered: a window it settled
+    // closes without asking again.
+    void settleClose() { m_closeSettled = true; }
+
+protected:
+    bool closeSettled() const { return m_closeSettled; }
+
+private:
+    bool m_closeSettled = false;
 };
 
 // The measurement window a document widget is, or null.

@@ -423,6 +423,36 @@ TEST_F(MainFrameTest, ClosingWithAChildThatRefusesKeepsTheProgramRunning) {
     EXPECT_TRUE(frame.isVisible());
 }
 
+// Exit asks every window with unsaved work before any window closes: a Cancel at the last question
+// keeps every window, the ones answered No included; one question names all of a window's spectra.
+TEST_F(MainFrameTest, ExitAsksEveryQuestionBeforeClosingAnything) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    const QString holmium = SPECTAVO_TEST_DATA_DIR "/holmium.sca";
+    std::vector<CScanFrame *> scans;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(frame.openDocumentFile(holmium));
+        scans.push_back(dynamic_cast<CScanFrame *>(frame.documents()->subWindowList().last()->widget()));
+        ASSERT_NE(scans.back(), nullptr);
+    }
+    ASSERT_TRUE(scans[0]->openFile(holmium));
+    scans[0]->spectra().at(0).modified = scans[0]->spectra().at(1).modified = true;
+    scans[2]->spectra().at(0).modified = true;
+    const int before = static_cast<int>(frame.documents()->subWindowList().size());
+
+    messages.saveAnswers = {Answer::No, Answer::Cancel};
+    EXPECT_FALSE(frame.close());
+    ASSERT_EQ(messages.asked.size(), 2u) << "one question per window with unsaved work";
+    EXPECT_NE(messages.asked[0].find("These spectra have not been saved:"), std::string::npos)
+        << messages.asked[0];
+    EXPECT_EQ(frame.documents()->subWindowList().size(), before) << "nothing closed before every answer";
+
+    messages.asked.clear();
+    messages.saveAnswers = {Answer::No, Answer::No};
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(messages.asked.size(), 2u) << "each window asked once, not again while closing";
+}
+
 // Holds the started timers until the test lets time pass.
 class ManualTimers : public TimerSource {
 public:

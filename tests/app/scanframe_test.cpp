@@ -618,20 +618,22 @@ TEST_F(ScanWindowTest, CloseCheckAndRemoveOfferToSaveFirst) {
     auto window = windowWithTwoUnsavedSpectra(offline, shared, flags, accessories);
     ASSERT_EQ(window->spectra().size(), 2u);
 
-    // Yes, then Cancel in the save dialog: the window stays.
+    // One question names both; Yes, then Cancel in the first save dialog: the window stays.
     messages.answer = true;
     chooser.next.clear();
     EXPECT_FALSE(window->confirmClose());
-    EXPECT_EQ(messages.asked, std::vector<std::string>{"first has not been saved. Save it now?"});
+    EXPECT_EQ(messages.asked,
+              std::vector<std::string>{"These spectra have not been saved:\nfirst\nsecond\nSave them now?"});
 
-    // Yes and a file for the first, No for the second: the window may close.
+    // Yes and a file for each: both saved, the window may close.
     messages.asked.clear();
-    chooser.next = QString::fromStdString(dir.file("first.sca"));
-    int asked = 0;
-    messages.answerFor = [&](const std::string &) { return ++asked == 1; };
+    chooser.next = QString::fromStdString(dir.file("both.sca"));
     EXPECT_TRUE(window->confirmClose());
-    EXPECT_TRUE(std::filesystem::exists(dir.file("first.sca")));
-    EXPECT_EQ(messages.asked.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("both.sca")));
+    EXPECT_EQ(messages.asked.size(), 1u);
+    EXPECT_FALSE(window->spectra().at(0).modified);
+    EXPECT_FALSE(window->spectra().at(1).modified);
+    window->spectra().at(1).modified = true;
 
     // Remove: No removes without saving.
     messages.answerFor = [](const std::string &) { return false; };
@@ -649,8 +651,8 @@ TEST_F(ScanWindowTest, CloseCheckAndRemoveOfferToSaveFirst) {
     window->spectra().at(0).acquiring = false;
 }
 
-// Escape on a save question means Cancel: the window stays with every spectrum. No, then Yes, saves
-// the second and lets the window close; Remove's Cancel keeps the spectrum.
+// Escape on the save question means Cancel: the window stays with every spectrum. No lets it close
+// without saving; Remove's Cancel keeps the spectrum.
 TEST_F(ScanWindowTest, CancelOnASaveQuestionLosesNothing) {
     using Answer = shell::MessageService::Answer;
     link::StationLink offline;
@@ -659,17 +661,22 @@ TEST_F(ScanWindowTest, CancelOnASaveQuestionLosesNothing) {
 
     messages.saveAnswers = {Answer::Cancel};
     EXPECT_FALSE(window->confirmClose());
-    EXPECT_EQ(messages.asked, std::vector<std::string>{"first has not been saved. Save it now?"})
-        << "Cancel stops at the first question";
+    EXPECT_EQ(messages.asked.size(), 1u) << "one question for the window";
     EXPECT_EQ(window->spectra().size(), 2u);
 
+    // No lets the window close and saves nothing; one unsaved spectrum is asked about by name.
     messages.asked.clear();
-    messages.saveAnswers = {Answer::No, Answer::Yes};
-    chooser.next = QString::fromStdString(dir.file("second.sca"));
+    messages.saveAnswers = {Answer::No};
     EXPECT_TRUE(window->confirmClose());
-    EXPECT_EQ(messages.asked.size(), 2u);
-    EXPECT_TRUE(std::filesystem::exists(dir.file("second.sca")));
-    EXPECT_TRUE(window->spectra().at(0).modified) << "the first was answered No";
+    EXPECT_TRUE(window->spectra().at(0).modified) << "answered No";
+    window->spectra().at(1).modified = false;
+    messages.asked.clear();
+    messages.saveAnswers = {Answer::Yes};
+    chooser.next = QString::fromStdString(dir.file("first.sca"));
+    EXPECT_TRUE(window->confirmClose());
+    EXPECT_EQ(messages.asked, std::vector<std::string>{"first has not been saved. Save it now?"});
+    EXPECT_TRUE(std::filesystem::exists(dir.file("first.sca")));
+    window->spectra().at(0).modified = true;
 
     messages.saveAnswers = {Answer::Cancel};
     window->spectra().setCurrent(0);

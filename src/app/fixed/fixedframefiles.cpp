@@ -54,7 +54,7 @@ bool CFixedFrame::confirmClose() {
 }
 
 void CFixedFrame::closeEvent(QCloseEvent *event) {
-    if (confirmClose())
+    if (closeSettled() || confirmClose())
         event->accept();
     else
         event->ignore();

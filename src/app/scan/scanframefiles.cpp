@@ -169,18 +169,15 @@ bool CScanFrame::confirmClose() {
                             Icon::Information);
             return false;
         }
-    for (std::size_t i = 0; i < m_spectra.size(); ++i) {
-        CWaveSpectrum &spectrum = m_spectra.at(i);
-        if (!spectrum.modified)
-            continue;
-        // Cancel (Escape, the box's close button) keeps the window with every spectrum.
-        const auto answer =
-            messages().askOrCancel("Spectavo", unsavedQuestion(spectrum.name), Icon::Question);
-        if (answer == shell::MessageService::Answer::Cancel ||
-            (answer == shell::MessageService::Answer::Yes && !offerSave(spectrum, "wav")))
-            return false;
-    }
-    return true;
+    std::vector<CWaveSpectrum *> unsaved;
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        if (m_spectra.at(i).modified) {
+            unsaved.push_back(&m_spectra.at(i));
+            names.push_back(m_spectra.at(i).name);
+        }
+    return settleUnsaved(names, Records::Spectra,
+                         [&](std::size_t k) { return offerSave(*unsaved[k], "wav"); });
 }
 
 } // namespace spectavo::app

@@ -104,8 +104,31 @@ std::string CScanWindow::unsavedQuestion(const std::string &name) {
     return strings::trFormat("%s has not been saved. Save it now?", name.c_str());
 }
 
+bool CScanWindow::settleUnsaved(const std::vector<std::string> &names, Records records,
+                                const std::function<bool(std::size_t)> &save) {
+    if (names.empty())
+        return true;
+    std::string listed;
+    for (const std::string &name : names)
+        listed += "\n" + name;
+    const std::string question =
+        names.size() == 1 ? unsavedQuestion(names.front())
+        : records == Records::Spectra
+            ? strings::trFormat("These spectra have not been saved:%s\nSave them now?", listed.c_str())
+            : strings::trFormat("These curves have not been saved:%s\nSave them now?", listed.c_str());
+    // Cancel (Escape, the box's close button) keeps the window with every record.
+    const auto answer = messages().askOrCancel("Spectavo", question, shell::MessageService::Icon::Question);
+    if (answer == shell::MessageService::Answer::Cancel)
+        return false;
+    if (answer == shell::MessageService::Answer::Yes)
+        for (std::size_t k = 0; k < names.size(); ++k)
+            if (!save(k))
+                return false;
+    return true;
+}
+
 void CScanWindow::closeEvent(QCloseEvent *event) {
-    if (confirmClose())
+    if (closeSettled() || confirmClose())
         event->accept();
     else
         event->ignore();

@@ -36,6 +36,12 @@ public:
     // The question before a spectrum or curve that has not been saved is removed or closed, in the
     // operator's language.
     static std::string unsavedQuestion(const std::string &name);
+    // The close question for every unsaved record of the window at once: one record is asked about
+    // by name, several in one question that lists them. Yes saves each in turn (`save(k)` for the k-th
+    // name); false when the window must stay (Cancel, or a save not made).
+    enum class Records { Spectra, Curves };
+    static bool settleUnsaved(const std::vector<std::string> &names, Records records,
+                              const std::function<bool(std::size_t)> &save);
 
     using Command = scan::WaveCommand;
     using enum scan::WaveCommand;

@@ -338,13 +338,23 @@ std::vector<MeasurementWindow *> CMainFrame::openWindows() const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event) {
-    // One window at a time: the first that refuses (a run in progress, Cancel on a save question)
-    // keeps the program open and no other window is asked.
-    for (QMdiSubWindow *window : m_documents->subWindowList())
+    // Every window's questions first, and nothing closes until all are answered: the first window that
+    // refuses (a run in progress, Cancel on a save question) keeps every window and the program open.
+    const QList<QMdiSubWindow *> windows = m_documents->subWindowList();
+    for (QMdiSubWindow *window : windows)
+        if (MeasurementWindow *document = measurementWindow(window->widget());
+            document && !document->confirmClose()) {
+            event->ignore();
+            return;
+        }
+    for (QMdiSubWindow *window : windows) {
+        if (MeasurementWindow *document = measurementWindow(window->widget()))
+            document->settleClose();
         if (!window->close()) {
             event->ignore();
             return;
         }
+    }
     if (m_link.IsHubConnected() && m_link.status().linkOnline.load() == 1) {
         m_link.Unlink();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -151,16 +151,14 @@ bool CKineFrame::confirmClose() {
                             Icon::Information);
             return false;
         }
-    for (std::size_t i = 0; i < m_curves.size(); ++i) {
-        CKineSpectrum &curve = m_curves.at(i);
-        if (!curve.modified)
-            continue;
-        // Cancel (Escape, the box's close button) keeps the window with every curve.
-        const Answer answer = messages().askOrCancel("Spectavo", unsavedQuestion(curve.name), Icon::Question);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !offerSave(curve)))
-            return false;
-    }
-    return true;
+    std::vector<CKineSpectrum *> unsaved;
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < m_curves.size(); ++i)
+        if (m_curves.at(i).modified) {
+            unsaved.push_back(&m_curves.at(i));
+            names.push_back(m_curves.at(i).name);
+        }
+    return settleUnsaved(names, Records::Curves, [&](std::size_t k) { return offerSave(*unsaved[k]); });
 }
 
 } // namespace spectavo::app
