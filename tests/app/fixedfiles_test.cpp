@@ -5,6 +5,7 @@
 #include <deque>
 
 #include <QComboBox>
+#include <QDate>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,8 +40,9 @@ public:
         return next().path;
     }
     DocumentChoice chooseDocument(QWidget *, bool, const QString &filter, const QStringList &suffixes,
-                                  bool box) override {
+                                  bool box, const QString &proposal) override {
         filters.push_back(filter);
+        proposed = proposal;
         lastSuffixes = suffixes;
         DocumentChoice choice = next();
         choice.methodOnly = choice.methodOnly && box;
@@ -57,6 +59,7 @@ public:
     std::deque<DocumentChoice> script;
     QStringList filters;
     QStringList lastSuffixes;
+    QString proposed;
     int calls = 0;
 };
 
@@ -162,6 +165,37 @@ TEST_F(FixedFilesTest, TheCloseCheckOffersToSaveUnsavedResults) {
     measuredRows(3);
     messages.saveAnswers = {Answer::No};
     EXPECT_TRUE(frame->confirmClose());
+}
+
+// Save on a document with a file writes that file, as the kind its name says, without a dialog; a new
+// document's Save proposes a name from its title and the date.
+TEST_F(FixedFilesTest, SaveWritesTheDocumentsOwnFileAndProposesANameForANewOne) {
+    show(makeFixedPointsWindow({{offline, shared, flags, accessories}}));
+    measuredRows(2);
+    view().InformationPage()->texts().title = "Chromium";
+    view().InformationPage()->showData();
+    chooser.script = {{QString::fromStdString(dir.file("first.qua")), false}};
+    frame->refreshCommands();
+    frame->action(fixed::kSave)->trigger();
+    EXPECT_EQ(chooser.calls, 1) << "a new document asks where";
+    EXPECT_TRUE(chooser.proposed.startsWith("Chromium " + QDate::currentDate().toString(Qt::ISODate)))
+        << chooser.proposed.toStdString();
+    ASSERT_TRUE(std::filesystem::exists(dir.file("first.qua")));
+
+    measuredRows(3);
+    frame->refreshCommands();
+    frame->action(fixed::kSave)->trigger();
+    EXPECT_EQ(chooser.calls, 1) << "Ctrl+S on a document with a file asks nothing";
+    EXPECT_NE(test::readBytes(dir.file("first.qua")).find("[Sample]\nRows=3"), std::string::npos);
+    EXPECT_FALSE(samples().modified());
+
+    // A method-only file stays one.
+    chooser.script = {{QString::fromStdString(dir.file("method.qm")), true}};
+    frame->action(fixed::kSaveAs)->trigger();
+    frame->refreshCommands();
+    frame->action(fixed::kSave)->trigger();
+    EXPECT_EQ(chooser.calls, 2);
+    EXPECT_EQ(test::readBytes(dir.file("method.qm")).find("[Sample]"), std::string::npos);
 }
 
 TEST_F(FixedFilesTest, OpenAsksAboutUnsavedResultsFirstAndLoadsMethodOnlyFiles) {

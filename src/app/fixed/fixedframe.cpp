@@ -50,7 +50,7 @@ void CFixedFrame::buildFileCommands(QMenu *file) {
     addCommand(file, fixed::kLoad, ui("&Load..."), [this] {
         openDocument();
     })->setStatusTip(ui("Load a document or a method"));
-    addCommand(file, fixed::kSave, ui("&Save\tCtrl+S"), [this] { saveDocumentAs(true); });
+    addCommand(file, fixed::kSave, ui("&Save\tCtrl+S"), [this] { saveDocument(); });
     addCommand(file, fixed::kSaveAs, ui("Save &As..."), [this] { saveDocumentAs(true); });
     file->addSeparator();
     addCommand(file, fixed::kOpenInstrumentFile, ui("Open file from &UV-Rediradozu"),

@@ -72,6 +72,9 @@ private:
     // The document commands.
     void openDocument();
     bool saveDocumentAs(bool offerMethodOnly);
+    // Save: into the document's own file when it has one (as the kind its name says), else as Save As.
+    bool saveDocument();
+    QString proposedDocumentName() const;
     void openInstrumentFile();
     void acceptArrivedFile();
     void print();

@@ -2,14 +2,18 @@
 // and the close check.
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QStringList>
 
 #include "app/fixed/fixedframe.h"
+#include "app/fixed/fixedmemo.h"
+#include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
 #include "app/shell/filemanagementdialog.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/filechooser.h"
 #include "app/widgets/uitext.h"
+#include "core/fixed/storeddocument.h"
 #include "core/link/linkcodes.h"
 #include "core/strings/translation.h"
 
@@ -89,14 +93,40 @@ bool CFixedFrame::saveDocumentAs(bool offerMethodOnly) {
     if (!m_view->settleStaleResults())
         return false;
     const fixed::MethodKind kind = m_view->methodKind();
-    const FileChooser::DocumentChoice choice =
-        fileChooser().chooseDocument(this, true, filterOf(kind), suffixesOf(kind), offerMethodOnly);
+    const FileChooser::DocumentChoice choice = fileChooser().chooseDocument(
+        this, true, filterOf(kind), suffixesOf(kind), offerMethodOnly, proposedDocumentName());
     if (choice.path.isEmpty() || !m_view->SaveDocument(choice.path.toStdString(), choice.methodOnly))
         return false;
     m_document.path = choice.path;
     m_host.documentSaved(this, choice.path);
     refreshCommands();
     return true;
+}
+
+bool CFixedFrame::saveDocument() {
+    const std::optional<fixed::DocumentFileKind> stored =
+        m_document.path.isEmpty() ? std::nullopt : fixed::documentFileKind(m_document.path.toStdString());
+    if (!stored)
+        return saveDocumentAs(true);
+    if (!m_view->settleStaleResults())
+        return false;
+    if (!m_view->SaveDocument(m_document.path.toStdString(), stored->methodOnly))
+        return false; // the operator has been told why
+    m_host.documentSaved(this, m_document.path);
+    refreshCommands();
+    return true;
+}
+
+// A new document's name: its report title when one was typed, else its first sample's, with the date.
+QString CFixedFrame::proposedDocumentName() const {
+    std::string name = m_view->InformationPage() ? m_view->InformationPage()->texts().title : std::string();
+    if (name.empty() || name == "Title") {
+        const fixed::SampleTable &samples = m_view->SamplePage()->table();
+        name = samples.rowCount() > 0 ? samples.grid().text(1, 0) : std::string();
+    }
+    if (name.empty())
+        return {};
+    return QString::fromStdString(name) + " " + QDate::currentDate().toString(Qt::ISODate);
 }
 
 // Open and Load replace the tables: results not yet saved are offered for saving first.

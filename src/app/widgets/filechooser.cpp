@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 
 #include "app/widgets/uitext.h"
@@ -26,8 +27,11 @@ public:
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
     DocumentChoice chooseDocument(QWidget *parent, bool save, const QString &filter,
-                                  const QStringList &suffixes, bool methodOnlyBox) override {
-        QFileDialog dialog(parent, save ? ui("Save As") : ui("Open"), {}, filter);
+                                  const QStringList &suffixes, bool methodOnlyBox,
+                                  const QString &proposedName) override {
+        QFileDialog dialog(parent, save ? ui("Save As") : ui("Open"), m_lastFolder, filter);
+        if (save && !proposedName.isEmpty())
+            dialog.selectFile(QString::fromStdString(shell::proposedFileName(proposedName.toStdString())));
         // Our own dialog: the desktop's would have no room for the check box.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -45,8 +49,13 @@ public:
         follow(dialog.selectedNameFilter());
         if (dialog.exec() != QDialog::Accepted)
             return {};
-        return {dialog.selectedFiles().value(0), methodOnlyBox && methodOnly->isChecked()};
+        const QString chosen = dialog.selectedFiles().value(0);
+        m_lastFolder = QFileInfo(chosen).absolutePath();
+        return {chosen, methodOnlyBox && methodOnly->isChecked()};
     }
+
+private:
+    QString m_lastFolder;
 };
 
 FileChooser *g_installed = nullptr;
@@ -54,8 +63,13 @@ FileChooser *g_installed = nullptr;
 } // namespace
 
 FileChooser::DocumentChoice FileChooser::chooseDocument(QWidget *parent, bool save, const QString &filter,
-                                                        const QStringList &suffixes, bool) {
-    return {save ? chooseSave(parent, filter, {}, suffixes.value(0)) : chooseOpen(parent, filter), false};
+                                                        const QStringList &suffixes, bool,
+                                                        const QString &proposedName) {
+    if (!save)
+        return {chooseOpen(parent, filter), false};
+    return {proposedName.isEmpty() ? chooseSave(parent, filter, {}, suffixes.value(0))
+                                   : proposeSave(parent, filter, proposedName, suffixes.value(0)),
+            false};
 }
 
 QString FileChooser::proposeSave(QWidget *parent, const QString &filter, const QString &proposedName,

@@ -26,8 +26,10 @@ public:
         QString path;
         bool methodOnly = false;
     };
+    // A save proposes `proposedName` (made safe for a file name) in the folder last used.
     virtual DocumentChoice chooseDocument(QWidget *parent, bool save, const QString &filter,
-                                          const QStringList &suffixes, bool methodOnlyBox = true);
+                                          const QStringList &suffixes, bool methodOnlyBox = true,
+                                          const QString &proposedName = {});
 };
 
 FileChooser &fileChooser();
