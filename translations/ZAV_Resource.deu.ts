@@ -1122,6 +1122,14 @@ Jetzt speichern?</translation>
    <translation>Den Leerwert an der aktuellen Küvette kalibrieren</translation>
   </message>
   <message>
+   <source>&amp;Dynamic Analysis...</source>
+   <translation>&amp;Kinetische Auswertung...</translation>
+  </message>
+  <message>
+   <source>The reaction rate of the current curve</source>
+   <translation>Die Reaktionsgeschwindigkeit der aktuellen Kurve</translation>
+  </message>
+  <message>
    <source>List out Peaks of a Curve</source>
    <translation>Maxima einer Kurve auflisten</translation>
   </message>

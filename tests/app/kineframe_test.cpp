@@ -10,13 +10,16 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
 #include "app/scan/displayrangedialog.h"
 #include "app/scan/scanlistview.h"
+#include "app/scan/scanproperty.h"
 #include "app/scan/time/kineframe.h"
 #include "app/scan/time/kineview.h"
 #include "app/shell/qtmessageservice.h"
@@ -302,6 +305,27 @@ TEST_F(KineWindowTest, ProcessingMakesTheNewCurveCurrentWithItsSourcesColour) {
     EXPECT_EQ(derived.points(), (std::vector<float>{1.0f, 3.0f, 5.0f, 7.0f, 7.0f}));
     EXPECT_EQ(derived.colour, scan::indexedColour(9));
     EXPECT_EQ(derived.name, "square.kin-d");
+}
+
+// The rate fit is a Measure command of its own, and its sheet shows every tab without scrolling.
+TEST_F(KineWindowTest, DynamicAnalysisOpensTheSheetAtTheRateOfTheCurrentCurve) {
+    offline();
+    frame->refreshCommands();
+    EXPECT_FALSE(frame->action(CKineFrame::kDynamicAnalysis)->isEnabled()) << "no curve, no rate";
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(curveFile("line.kin", {0.1f, 0.2f, 0.3f, 0.4f}))));
+    QString shownTab;
+    bool everyTabShows = false;
+    QTimer::singleShot(0, [&] {
+        if (auto *sheet = dynamic_cast<CScanProperty *>(QApplication::activeModalWidget())) {
+            shownTab = sheet->pages()->tabText(sheet->pages()->currentIndex());
+            sheet->adjustSize();
+            everyTabShows = sheet->pages()->tabBar()->sizeHint().width() <= sheet->pages()->width();
+            sheet->reject();
+        }
+    });
+    trigger(CKineFrame::kDynamicAnalysis);
+    EXPECT_EQ(shownTab, "Dynamic Analysis");
+    EXPECT_TRUE(everyTabShows);
 }
 
 TEST_F(KineWindowTest, PrintsTheChartPageAndTheDataPagesIntoAPdf) {

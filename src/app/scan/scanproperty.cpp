@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -54,6 +55,9 @@ CScanProperty::CScanProperty(scan::SpectrumSheet sheet, QWidget *parent)
     m_pages->addTab(memoPage(), ui("Memo"));
     if (m_sheet.rate)
         m_pages->addTab(ratePage(), ui("Dynamic Analysis"));
+    // Every page's tab shows: the sheet widens to its tabs rather than hiding some behind arrows.
+    m_pages->tabBar()->setUsesScrollButtons(false);
+    m_pages->tabBar()->setElideMode(Qt::ElideNone);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -89,6 +89,7 @@ CommandState kineCommandState(WaveCommand command, const WaveWindowState &state)
         result.enabled = state.instrumentReady;
         break;
     case kSearch:
+    case kDynamicAnalysis:
         result.enabled = state.spectrumCount > 0;
         break;
     default:

@@ -44,6 +44,7 @@ enum WaveCommand {
     kMultiply,
     kDivide,
     kPrintSetup,
+    kDynamicAnalysis, // the time-scan window's rate fit of the current curve
     kWaveCommandCount
 };
 

@@ -75,6 +75,8 @@ protected:
     std::string currentName() const override;
     void recomputeMarks(float threshold) override;
     void customize() override;
+    // The settings sheet, opened at its first page or at the current curve's rate ("Dynamic Analysis").
+    void openSettingsSheet(bool atRatePage);
     void openRecord() override;
     void saveRecord() override;
     void removeRecord() override;

@@ -41,6 +41,10 @@ void CKineFrame::buildCommands() {
     addCommand(measure, kZeroCalibration, ui("&Automatic Blank Calibration"), [this] {
         m_host.program.link.TakeBlank(&m_target);
     })->setStatusTip(ui("Calibrate the blank at the current cell"));
+    measure->addSeparator();
+    addCommand(measure, kDynamicAnalysis, ui("&Dynamic Analysis..."), [this] {
+        openSettingsSheet(true);
+    })->setStatusTip(ui("The reaction rate of the current curve"));
 
     QMenu *view = viewMenu(ui("List out Peaks of a Curve"), ui("List out Valleys of a Curve"));
 

@@ -28,6 +28,10 @@ void CKineFrame::setupConfirmed() {
 }
 
 void CKineFrame::customize() {
+    openSettingsSheet(false);
+}
+
+void CKineFrame::openSettingsSheet(bool atRatePage) {
     ProfileFile kinetics(shell::KineticsSettings::kFileName, true);
     ProfileFile analyst(kAnalystSettingsFile, true);
     CScanProperty sheet(scan::presetKineSheet(m_display.range(), m_absorbance, m_curves.current(), kinetics,
@@ -53,6 +57,9 @@ void CKineFrame::customize() {
     sheet.onConfirm = [](const scan::SpectrumSheet &values) -> std::optional<std::string> {
         return values.rate ? scan::rateRangeRefusal(*values.rate) : std::nullopt;
     };
+    // The rate page is the sheet's last, there whenever a curve is.
+    if (atRatePage)
+        sheet.pages()->setCurrentIndex(sheet.pages()->count() - 1);
     if (sheet.exec() != QDialog::Accepted)
         return;
     applySettingsSheet(sheet.sheet());
