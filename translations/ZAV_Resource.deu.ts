@@ -346,6 +346,14 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>&amp;Drucken...</translation>
   </message>
   <message>
+   <source>Blank calibration...</source>
+   <translation>Nullabgleich...</translation>
+  </message>
+  <message>
+   <source>Ready</source>
+   <translation>Bereit</translation>
+  </message>
+  <message>
    <source>%s is not a document this window can read.</source>
    <translation>%s ist kein Dokument, das dieses Fenster lesen kann.</translation>
   </message>
@@ -1904,10 +1912,6 @@ bitte stellen Sie ihn neu ein.</translation>
   <message>
    <source>Wait...</source>
    <translation>Bitte warten...</translation>
-  </message>
-  <message>
-   <source>Ready</source>
-   <translation>Bereit</translation>
   </message>
   <message>
    <source>Time scan completed, please continue your work.</source>

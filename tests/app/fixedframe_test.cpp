@@ -154,6 +154,8 @@ TEST_F(FixedWindowTest, ABlankCalibrationZeroesTheBlankCellAndACancelledOneLeave
     trigger(fixed::kBlankCalibration);
     ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
     ASSERT_TRUE(pumpUntil([&] { return noReadout(); })) << "a blank calibration closes itself";
+    EXPECT_EQ(states, (std::vector<std::string>{"Blank calibration...", "Ready"}))
+        << "the state pane says it runs";
     CFixedMethod &method = *frame->view().MethodPage();
     EXPECT_GT(method.record().blanks[0], 0.1f) << "the dichromate cell as blank";
     trigger(fixed::kStart);

@@ -58,7 +58,13 @@ protected:
         ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
         ASSERT_TRUE(eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
     }
-    app::WindowHost host() { return app::WindowHost{{instrument.link, shared, flags, accessories}}; }
+    app::WindowHost host() {
+        app::WindowHost windowHost{{instrument.link, shared, flags, accessories}};
+        windowHost.showState = [this](const std::string &text) { states.push_back(text); };
+        return windowHost;
+    }
+    // What the window said in the main window's state pane, in order.
+    std::vector<std::string> states;
     // Shows the window the fixture owns from now on.
     void show(app::MeasurementWindow *window) {
         frame.reset(dynamic_cast<app::CFixedFrame *>(window));

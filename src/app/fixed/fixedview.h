@@ -151,6 +151,7 @@ private:
     void pollChanger();
     void measureFinished(bool written);
     void remoteMeasurementDone();
+    void blankCalibrationDone();
 
     WindowHost m_host;
     fixed::DocumentFamily m_family;

@@ -10,6 +10,7 @@
 #include "app/fixed/standardsetup.h"
 #include "app/shell/qtmessageservice.h"
 #include "core/fixed/standardpresets.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 
@@ -84,24 +85,38 @@ void CFixedView::Modify() {
         sample->OnModify();
 }
 
+namespace {
+constexpr const char *kBlankCalibrationRuns = SPECTAVO_TEXT("Blank calibration...");
+} // namespace
+
 void CFixedView::Delete() {
     SwitchToPage(kSampleKey);
     if (CFixedSample *sample = SamplePage())
         sample->OnDelete();
 }
 
+// A blank calibration takes a few seconds: the state pane says it runs until it has ended.
 void CFixedView::BlankCalibration() {
     SwitchToPage(kMethodKey);
     CFixedMethod *method = MethodPage();
-    if (method && method->CalibrateBlank([this](bool) { remoteMeasurementDone(); }))
+    if (method && method->CalibrateBlank([this](bool) { blankCalibrationDone(); })) {
+        m_host.showState(kBlankCalibrationRuns);
         commandsChanged();
+    }
 }
 
 void CFixedView::AutoBlankCalibration() {
     SwitchToPage(kMethodKey);
     CFixedMethod *method = MethodPage();
-    if (method && method->AutoBlank([this](bool) { remoteMeasurementDone(); }))
+    if (method && method->AutoBlank([this](bool) { blankCalibrationDone(); })) {
+        m_host.showState(kBlankCalibrationRuns);
         commandsChanged();
+    }
+}
+
+void CFixedView::blankCalibrationDone() {
+    m_host.showState(SPECTAVO_TEXT("Ready"));
+    remoteMeasurementDone();
 }
 
 // A blank calibration started remotely is answered like a measurement: the flag does not outlive it,

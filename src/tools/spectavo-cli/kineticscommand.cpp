@@ -1,9 +1,13 @@
 // "kinetics": a time scan on the instrument through the same run as the time-scan window: the
 // monochromator moved to the wavelength, the link's sampling timer, the end with markers and rate.
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "commands.h"
@@ -54,15 +58,29 @@ private:
 // Hands the run every notification the link posts and fires its timers, until it has ended. The link
 // ends a silent or lost scan itself within seconds; `limit` only bounds a scan that never ends.
 bool runToEnd(CliSession &session, KineAcquisition &run, PolledTimers &timers,
-              std::chrono::steady_clock::time_point limit) {
+              std::chrono::steady_clock::time_point limit, const std::function<void()> &showProgress) {
     while (run.running()) {
         for (const link::Notification &notification : session.window().take(100ms))
             run.handleNotification(notification);
         timers.poll(run);
+        showProgress();
         if (std::chrono::steady_clock::now() > limit)
             return false;
     }
     return true;
+}
+
+// On a terminal, the points sampled so far, as the scan command shows its points.
+std::function<void()> pointProgress(const RecordList<CKineSpectrum> &curves, int expected) {
+    if (isatty(fileno(stderr)) == 0)
+        return [] {};
+    return [&curves, expected, last = -1]() mutable {
+        const int sampled = curves.empty() ? 0 : std::max(curves.at(0).count.load(), 0);
+        if (sampled != last) {
+            last = sampled;
+            std::fprintf(stderr, "\r%d of %d points", sampled, expected);
+        }
+    };
 }
 
 } // namespace
@@ -90,9 +108,14 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
                        std::chrono::milliseconds(static_cast<long>(shared.kinetics.totalTime * 1000.0f)) +
                        std::chrono::milliseconds(KineAcquisition::kReadingWaitMilliseconds) +
                        session.timeout();
-    if (!runToEnd(session, run, timers, limit)) {
+    const int expected = static_cast<int>(std::lround(shared.kinetics.totalTime / shared.kinetics.step)) + 1;
+    const std::function<void()> progress = pointProgress(curves, expected);
+    const bool ended = runToEnd(session, run, timers, limit, progress);
+    if (isatty(fileno(stderr)) != 0)
+        std::fputc('\n', stderr);
+    if (!ended) {
         session.link().StopMeasurement();
-        runToEnd(session, run, timers, std::chrono::steady_clock::now() + 2s);
+        runToEnd(session, run, timers, std::chrono::steady_clock::now() + 2s, [] {});
         return "the time scan did not end";
     }
     if (curves.empty())
