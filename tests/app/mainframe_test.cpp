@@ -405,7 +405,7 @@ TEST_F(MainFrameTest, WithoutAnyConfigurationTheDefaultDriverIsReportedMissingAn
     std::filesystem::remove(dir.file("config/tarvesta.zav.comm.ini"));
     CMainFrame frame(link, &messages, 0);
     ASSERT_TRUE(pumpUntil([&] { return !messages.shown.empty(); }));
-    EXPECT_EQ(messages.shown.front(), "Failed to load tarvesta.zav.comm.emc2!");
+    EXPECT_EQ(messages.shown.front(), "Failed to load tarvesta.zav.comm.emc2.so!") << "the file looked for";
     EXPECT_EQ(link.status().linkOnline.load(), 0);
     EXPECT_EQ(frame.paneText(shell::kPaneState), " Ready ");
     frame.close();

@@ -31,5 +31,5 @@ folder=$home/.config/spectavo
 printf '[Hub]\nDriver=tarvesta.zav.comm.none.dll\n' >"$folder/tarvesta.zav.comm.ini"
 config=$(run config)
 echo "$config" | grep -q "settings folder:   $folder" || { echo "config names another folder: $config"; exit 1; }
-echo "$config" | grep -q "hub driver:        tarvesta.zav.comm.none.dll" || { echo "not read back: $config"; exit 1; }
+echo "$config" | grep -q "hub driver:        tarvesta.zav.comm.none.so" || { echo "not read back: $config"; exit 1; }
 echo "installed, read-only, settings in $folder"

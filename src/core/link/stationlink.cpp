@@ -79,11 +79,12 @@ bool StationLink::LoadHubDriver() {
 
 bool StationLink::LoadHubDriverNamed(const std::string &configuredName, const char *caption) {
     ReleaseHubDriver();
-    std::unique_ptr<HubLibrary> library = m_loader->open(driverFileName(configuredName));
+    // The operator reads the name of the file the program looked for, not the configured one.
+    const std::string fileName = driverFileName(configuredName);
+    std::unique_ptr<HubLibrary> library = m_loader->open(fileName);
     if (!library) {
         if (m_messages)
-            m_messages->showLinkMessage(caption,
-                                        strings::trFormat("Failed to load %s!", configuredName.c_str()));
+            m_messages->showLinkMessage(caption, strings::trFormat("Failed to load %s!", fileName.c_str()));
         return false;
     }
     std::optional<HubBinding> binding = bindHub(*library);

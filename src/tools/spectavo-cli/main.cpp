@@ -10,6 +10,7 @@
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/config/settingsfolder.h"
+#include "core/link/hubloader.h"
 #include "core/scan/wave/scansettings.h"
 #include "documentcommands.h"
 #include "filecommands.h"
@@ -138,7 +139,9 @@ int showConfiguration() {
     std::printf("settings folder:   %s\n", folder.path.c_str());
     std::printf("because:           %s\n", folder.reason.c_str());
     std::printf("comm settings:     %s\n", comm.path().c_str());
-    std::printf("hub driver:        %s\n", comm.GetString("hub", "driver", "tarvesta.zav.comm.emc2").c_str());
+    std::printf(
+        "hub driver:        %s\n",
+        spectavo::link::driverFileName(comm.GetString("hub", "driver", "tarvesta.zav.comm.emc2")).c_str());
     return 0;
 }
 

@@ -55,7 +55,7 @@ TEST(LoadHubDriver, MissingLibraryAndIncompleteDriverAreReportedAndLeaveNoDriver
     EXPECT_FALSE(link.LoadHubDriverNamed("tarvesta.zav.comm.half.dll"));
     EXPECT_FALSE(link.hasDriver());
     EXPECT_EQ(messages.shown(), (std::vector<std::string>{
-                                    "ZAV_Hub: Failed to load tarvesta.zav.comm.none.dll!",
+                                    "ZAV_Hub: Failed to load tarvesta.zav.comm.none.so!",
                                     "ZAV_Hub: Couldn't find all ZAV_CommDrv entry points we needed.",
                                 }));
 }
