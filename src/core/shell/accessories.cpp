@@ -17,6 +17,10 @@ void AccessorySettings::loadCells(const ProfileStore &file) {
 
 void AccessorySettings::saveCells(ProfileStore &file, int cellCount, int currentCell) const {
     file.PutInt("Status", "CurrentCell", currentCell);
+    // The count the next start reads the cells by: without it the selection was lost at every start.
+    // Without reported cells (the instrument never linked) the file keeps the count it had.
+    if (cellCount > 0)
+        file.PutInt("Status", "CellNum", std::clamp(cellCount, 0, kCells));
     for (int i = 0; i < std::clamp(cellCount, 0, kCells); ++i) {
         const auto at = static_cast<std::size_t>(i);
         file.PutIntAt("Install", "Cell", i, cellInstalled[at]);

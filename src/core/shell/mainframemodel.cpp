@@ -220,7 +220,9 @@ bool MainFrameModel::enabled(int id, bool childWindowExists) const {
     default:
         if (id >= kCmdCell1 && id < kCmdCell1 + 8) {
             const int cell = id - kCmdCell1;
-            return linked && noAutorun && cell < status.cellCount.load() && m_accessories.installed(cell);
+            // Any cell of the changer may be moved in by hand while no run goes: the multicell
+            // selection says which cells a run measures, not which the operator may look at.
+            return linked && noAutorun && cell < status.cellCount.load();
         }
         return true;
     }

@@ -67,7 +67,7 @@ const std::vector<Rule> kRules{
     {kCmdGoto,               "Goto",                 "nYYYnYYYYn"},
     {kCmdMulticells,         "Multicells",           "nnnnnnnYnn"},
     {kCmdCell1,              "Cell 1",               "nnnnnnnYnn"},
-    {kCmdCell1 + 1,          "Cell 2 not installed", "nnnnnnnnnn"},
+    {kCmdCell1 + 1,          "Cell 2 not selected",  "nnnnnnnYnn"},
     {kCmdCell1 + 3,          "Cell 4",               "nnnnnnnYnn"},
     {kCmdCell1 + 4,          "Cell 5",               "nnnnnnnnnn"},
     {kCmdSipperConnected,    "Sipper connected",     "nnnnnnnYYn"},

@@ -151,14 +151,20 @@ TEST_F(MainFrameModelTest, InstrumentCommandsNeedALinkedReadyIdleInstrument) {
     EXPECT_FALSE(model.enabled(kCmdEscape, false));
 }
 
-TEST_F(MainFrameModelTest, CellEntriesAreEnabledOnlyForInstalledCellsWithinTheChangersCount) {
+// Any cell of the changer can be moved in by hand while no run goes; the autorun's selection does not
+// lock them.
+TEST_F(MainFrameModelTest, CellEntriesAreEnabledForTheChangersCellsWhileNoAutorunGoes) {
     link.status().linkOnline = 1;
     link.status().cellCount = 4;
     link.status().currentCell = 2;
     model.accessories().cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
     EXPECT_TRUE(model.enabled(kCmdCell1 + 3, false));
-    EXPECT_FALSE(model.enabled(kCmdCell1 + 1, false)) << "cell 2 is not installed";
+    EXPECT_TRUE(model.enabled(kCmdCell1 + 1, false))
+        << "not in the autorun's selection, still a cell to look at";
     EXPECT_FALSE(model.enabled(kCmdCell1 + 4, false)) << "beyond the count, though configured as installed";
+    model.flags().autorunActive = 1;
+    EXPECT_FALSE(model.enabled(kCmdCell1 + 3, false)) << "an autorun moves the cells itself";
+    model.flags().autorunActive = 0;
     EXPECT_TRUE(model.checked(kCmdCell1 + 2));
 }
 
@@ -414,6 +420,24 @@ TEST(Accessories, NoPerCellKeysAreWrittenWithoutReportedCells) {
     settings.saveCells(file, 2, 1);
     EXPECT_EQ(file.GetStringAt("Name", "Cell", 1, "?"), "B");
     EXPECT_EQ(file.GetIntAt("Install", "Cell", 2, -1), -1);
+}
+
+// The operator's multicell selection is there at the next start, also after a start without the
+// instrument.
+TEST(Accessories, TheCellSelectionSurvivesARestart) {
+    test::TempDir dir;
+    AccessorySettings chosen;
+    chosen.cellInstalled = {1, 0, 1, 1, 0, 0, 0, 0};
+    chosen.cellName[2] = "Std 2";
+    ProfileFile file(dir.file("cells.ini"), false);
+    chosen.saveCells(file, 4, 2);
+    AccessorySettings offline;
+    offline.loadCells(file);
+    offline.saveCells(file, 0, 0); // an exit without a link
+    AccessorySettings next;
+    next.loadCells(ProfileFile(dir.file("cells.ini"), false));
+    EXPECT_EQ(next.cellInstalled, chosen.cellInstalled);
+    EXPECT_EQ(next.cellName[2], "Std 2");
 }
 
 TEST(Accessories, SipperLimitsAndTheMulticellRule) {
