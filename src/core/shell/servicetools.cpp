@@ -49,9 +49,8 @@ void StatusWindowModel::refresh(const link::StationStatus &status) {
                                               : SPECTAVO_TEXT("OK");
     const int sipper = status.sipperStatus.load();
     if (known(sipper))
-        m_fields[2].second = sipper == -1  ? SPECTAVO_TEXT("Not installed")
-                             : sipper == 0 ? SPECTAVO_TEXT("False")
-                                           : SPECTAVO_TEXT("Installed");
+        // The instrument reports a sipper that is not fitted as 0: it is not installed, not at fault.
+        m_fields[2].second = sipper == 1 ? SPECTAVO_TEXT("Installed") : SPECTAVO_TEXT("Not installed");
     const int assemblies[] = {status.filterStatus.load(),  status.wavelengthDriveStatus.load(),
                               status.adcStatus.load(),     status.d2EnergyStatus.load(),
                               status.wEnergyStatus.load(), status.wavelengthCalStatus.load()};

@@ -387,6 +387,12 @@ TEST(StatusWindow, ItemsFillTheirFieldsAndUnknownValuesKeepTheOldText) {
     status.adcStatus = 7;
     window.refresh(status);
     EXPECT_EQ(window.fields()[5].second, "Unknown") << "kept from before";
+    status.sipperStatus = 0; // no sipper fitted
+    window.refresh(status);
+    EXPECT_EQ(window.fields()[2].second, "Not installed") << "not a fault";
+    status.sipperStatus = 1;
+    window.refresh(status);
+    EXPECT_EQ(window.fields()[2].second, "Installed");
 }
 
 } // namespace
