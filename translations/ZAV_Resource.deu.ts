@@ -2036,6 +2036,10 @@ Versuchen Sie es erneut.</translation>
    <translation>Neue Geräte&amp;validierung</translation>
   </message>
   <message>
+   <source>Spectavo documents (%s)</source>
+   <translation>Spectavo-Dokumente (%s)</translation>
+  </message>
+  <message>
    <source>Enter a number between %g and %g.</source>
    <translation>Geben Sie eine Zahl zwischen %g und %g ein.</translation>
   </message>

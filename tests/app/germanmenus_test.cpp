@@ -32,6 +32,7 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/translations.h"
+#include "core/shell/documentfiles.h"
 #include "core/shell/mainframemodel.h"
 #include "core/strings/translation.h"
 #include "support/linkeddriver.h"
@@ -165,6 +166,9 @@ TEST_F(GermanDesktopTest, MenusPanesTitlesAndMessagesReadGerman) {
     EXPECT_EQ(strings::tr("Time scan has been broken."), "Die Zeitmessung wurde abgebrochen.");
     EXPECT_EQ(strings::trFormat("Please enter an integer between %d and %d.", 1, 100),
               "Bitte geben Sie eine ganze Zahl zwischen 1 und 100 ein.");
+    // File filters as well.
+    EXPECT_TRUE(shell::documentFileFilter().starts_with("Spectavo-Dokumente (*.qua"))
+        << shell::documentFileFilter();
 
     // Each kind of window, as the operator opens it: nothing in it is left in English where the
     // translation has German.

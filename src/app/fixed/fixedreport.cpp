@@ -42,10 +42,15 @@ std::array<QFont, kReportFonts> printFonts(const CFixedView &view) {
 }
 
 // A table as printed: the header row and the rows in use (the validity table: one per wavelength).
+// Its cells in the operator's language, as the window shows them (headings, "Pass", "Fail").
 fixed::ReportTable reportTable(const std::string &title, const fixed::SampleTable &table, int rows) {
     fixed::ReportTable printed{title, {}, {}};
-    for (int row = 0; row <= rows; ++row)
-        printed.rows.push_back(table.grid().rowTexts(row));
+    for (int row = 0; row <= rows; ++row) {
+        std::vector<std::string> cells = table.grid().rowTexts(row);
+        for (std::string &cell : cells)
+            cell = strings::tr(cell);
+        printed.rows.push_back(std::move(cells));
+    }
     return printed;
 }
 

@@ -49,14 +49,12 @@ DocumentKind documentKindFromNumber(int number) {
 }
 
 std::string documentFileFilter() {
-    std::string filter = "Spectavo documents (";
-    bool first = true;
+    std::string patterns;
     for (const DocumentKindInfo &info : documentKinds())
-        for (const std::string &extension : info.extensions) {
-            filter += (first ? "*." : " *.") + extension;
-            first = false;
-        }
-    return filter + ")";
+        for (const std::string &extension : info.extensions)
+            patterns += (patterns.empty() ? "*." : " *.") + extension;
+    // In the operator's language, like every other file filter.
+    return strings::trFormat("Spectavo documents (%s)", patterns.c_str());
 }
 
 int helpTopicOf(std::optional<DocumentKind> kind) {
