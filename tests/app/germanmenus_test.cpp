@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMdiArea>
@@ -29,9 +30,12 @@
 #include "app/fixed/fixedview.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/time/kineframe.h"
+#include "app/shell/logindialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/translations.h"
+#include "app/widgets/gridcontrol.h"
+#include "app/widgets/titlefit.h"
 #include "core/shell/documentfiles.h"
 #include "core/shell/mainframemodel.h"
 #include "core/strings/translation.h"
@@ -181,7 +185,25 @@ TEST_F(GermanDesktopTest, MenusPanesTitlesAndMessagesReadGerman) {
             const QString german = QCoreApplication::translate("Spectavo", text.toUtf8().constData());
             EXPECT_EQ(german, text) << "shown in English: " << text.toStdString();
         }
+        // Every table heading reads whole in German too.
+        for (CGridControl *grid : frame.findChildren<CGridControl *>())
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                for (const QString &line :
+                     grid->model()->headerData(column, Qt::Horizontal).toString().split('\n'))
+                    EXPECT_GE(grid->columnWidth(column),
+                              grid->horizontalHeader()->fontMetrics().horizontalAdvance(line))
+                        << "clipped heading: " << line.toStdString();
     }
+
+    // Dialog titles fit beside the title bar's buttons in German as well.
+    installDialogTitleFit();
+    CLoginDialog login;
+    login.show();
+    QApplication::processEvents();
+    QFont bold = login.font();
+    bold.setBold(true);
+    EXPECT_GE(login.width(), QFontMetrics(bold).horizontalAdvance(login.windowTitle()) + 100)
+        << login.windowTitle().toStdString();
 
     // The question before unsaved work is closed, of every kind of window, reads German too.
     messages.asked.clear();

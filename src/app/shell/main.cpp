@@ -12,6 +12,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/translations.h"
+#include "app/widgets/titlefit.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
 #include "core/config/settingsfiles.h"
@@ -53,6 +54,7 @@ int main(int argc, char **argv) {
         return *answered;
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(SPECTAVO_VERSION));
+    spectavo::app::installDialogTitleFit();
     using spectavo::ProfileFile;
     const ProfileFile analyst(spectavo::kAnalystSettingsFile, true);
     const int connected = analyst.GetInt("Spectavo", "Connected", 0);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QHeaderView>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -144,9 +145,24 @@ void CGridControl::applyLayout() {
             twips += m_grid.columnWidthTwips(c);
         verticalHeader()->setFixedWidth(twipsToPixels(twips));
     }
-    for (int c = m_grid.fixedColumns(); c < m_grid.columns(); ++c)
-        setColumnWidth(c - m_grid.fixedColumns(), twipsToPixels(m_grid.columnWidthTwips(c)));
+    // A column is as wide as its layout says, and never narrower than its heading in the operator's
+    // language: "DNA (ug/ml)" must not read "ONA (ug/ml".
+    for (int c = m_grid.fixedColumns(); c < m_grid.columns(); ++c) {
+        const int column = c - m_grid.fixedColumns();
+        setColumnWidth(column, std::max(twipsToPixels(m_grid.columnWidthTwips(c)), headingWidth(column)));
+    }
     showCurrentCell();
+}
+
+int CGridControl::headingWidth(int column) const {
+    const QFontMetrics metrics = horizontalHeader()->fontMetrics();
+    int widest = 0;
+    for (const QString &line :
+         m_adapter.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().split('\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    // The header's own margins on both sides of the text.
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+    return widest + 2 * margin + 4;
 }
 
 void CGridControl::showCurrentCell() {

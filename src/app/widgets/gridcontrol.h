@@ -57,6 +57,8 @@ public:
 private:
     void applyLayout();
     void showCurrentCell();
+    // The width that shows a column's heading whole.
+    int headingWidth(int column) const;
 
     grid::GridModel &m_grid;
     GridTableAdapter m_adapter;
