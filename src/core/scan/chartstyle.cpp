@@ -40,6 +40,19 @@ int firstUnusedColourIndex(const std::vector<std::uint32_t> &inUse) {
     return first;
 }
 
+int nextFreeColourIndex(int preferred, const std::vector<std::uint32_t> &inUse) {
+    constexpr int kWhite = 0, kCream = 18;
+    const int count = static_cast<int>(kColourTable.size());
+    for (int step = 0; step < count; ++step) {
+        const int index = ((preferred % count + count) % count + step) % count;
+        if (step > 0 && (index == kWhite || index == kCream))
+            continue;
+        if (std::find(inUse.begin(), inUse.end(), indexedColour(index)) == inUse.end())
+            return index;
+    }
+    return preferred;
+}
+
 ChartStyle ChartStyle::load(const ProfileStore &file) {
     ChartStyle s;
     s.title = file.GetString("Legend", "Title", s.title);

@@ -16,6 +16,10 @@ std::uint32_t indexedColour(int index);
 // The first colour of the table that none of `inUse` has, white and near-white left out (they vanish
 // on the chart's white); the first such colour when every one is taken.
 int firstUnusedColourIndex(const std::vector<std::uint32_t> &inUse);
+// The colour a newly measured record takes: `preferred` (the settings' colour) while no record of
+// the window has it, else the next colour of the table after it that none has (white and cream left
+// out); `preferred` when every colour is taken.
+int nextFreeColourIndex(int preferred, const std::vector<std::uint32_t> &inUse);
 
 // How the spectrum chart looks, read from the wave-scan settings at each paint.
 struct ChartStyle {

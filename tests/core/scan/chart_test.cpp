@@ -247,6 +247,19 @@ TEST(TraceCursor, JumpsToTheNextMarkOrWrapsToTheOtherEnd) {
     EXPECT_EQ(jumpToMark({}, 3, true, 100), 0);
 }
 
+// Two new curves are not both red: each takes the settings' colour or the next one nobody has.
+TEST(ChartStyle, ANewRecordTakesTheNextFreeColour) {
+    EXPECT_EQ(nextFreeColourIndex(4, {}), 4);
+    EXPECT_EQ(nextFreeColourIndex(4, {indexedColour(4)}), 5);
+    EXPECT_EQ(nextFreeColourIndex(4, {indexedColour(4), indexedColour(5), indexedColour(7)}), 6);
+    EXPECT_EQ(nextFreeColourIndex(17, {indexedColour(17)}), 19) << "cream is left out";
+    EXPECT_EQ(nextFreeColourIndex(19, {indexedColour(19)}), 1) << "round past the end, white left out";
+    std::vector<std::uint32_t> all;
+    for (int i = 0; i < 20; ++i)
+        all.push_back(indexedColour(i));
+    EXPECT_EQ(nextFreeColourIndex(4, all), 4) << "every colour taken: the settings' own";
+}
+
 TEST(ColumnReduction, OneStrokePerColumnOverTheRowsTheLineCovers) {
     std::mt19937 random(7);
     std::normal_distribution<double> noise(0.0, 0.01);

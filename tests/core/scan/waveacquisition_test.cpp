@@ -149,7 +149,8 @@ TEST_F(WaveAcquisitionTest, SampleScanWithAClashingNameKeepsItsSampleName) {
     ASSERT_TRUE(acquisition.startSampleScan());
     EXPECT_EQ(spectra.at(0).name, "Sample-3-T");
     EXPECT_EQ(spectra.at(0).sampleName(), "Sample-3");
-    EXPECT_EQ(spectra.at(0).colour, scan::indexedColour(4));
+    EXPECT_EQ(spectra.at(0).colour, scan::indexedColour(5))
+        << "the settings' red is the other spectra's: the next free colour of the table";
     EXPECT_TRUE(spectra.at(0).modified);
     // Kind 3: the sample scan is taken against the baseline reference.
     EXPECT_EQ(test::sentCommandsWith(link::kStartScanAbsorbance).size(), 1u);

@@ -88,11 +88,21 @@ bool KineAcquisition::parametersUsable() {
     return usable;
 }
 
+std::vector<std::uint32_t> KineAcquisition::coloursInUse() const {
+    std::vector<std::uint32_t> colours;
+    for (std::size_t i = 0; i < m_curves.size(); ++i)
+        colours.push_back(m_curves.at(i).colour);
+    return colours;
+}
+
 bool KineAcquisition::startSingle() {
     if (running() || m_program.link.acquisition().mode.load() == link::kModeTimedSampling ||
         !parametersUsable())
         return false;
-    CKineSpectrum &curve = insertScanCurve(nextSampleName(), 255);
+    const int preferred =
+        ProfileFile(shell::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
+    CKineSpectrum &curve = insertScanCurve(
+        nextSampleName(), scan::indexedColour(scan::nextFreeColourIndex(preferred, coloursInUse())));
     m_arrivalBlank = m_program.link.acquisition().blankAbsorbance.load();
     if (curve.points().empty() ||
         !m_program.link.GotoAndRead(link::kModeGotoAndRead, m_program.shared.kinetics.wavelength,
@@ -173,6 +183,7 @@ bool KineAcquisition::startAutorun() {
             continue;
         const std::string &cellName = m_program.accessories.cellName[static_cast<std::size_t>(cell)];
         const std::string name = blankCellName(cellName) ? nextSampleName() : cellName;
+        colourIndex = scan::nextFreeColourIndex(colourIndex, coloursInUse());
         CKineSpectrum &curve = insertScanCurve(name, scan::indexedColour(colourIndex++));
         m_cellCurves[static_cast<std::size_t>(cell)] = &curve;
         ++made;

@@ -120,15 +120,25 @@ void WaveAcquisition::removeMadeSpectra(int count) {
     }
 }
 
+std::vector<std::uint32_t> WaveAcquisition::coloursInUse() const {
+    std::vector<std::uint32_t> colours;
+    for (std::size_t i = 0; i < m_spectra.size(); ++i)
+        colours.push_back(m_spectra.at(i).colour);
+    return colours;
+}
+
 bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::optional<int> colourIndex) {
     const std::optional<Grid> grid = sendParameters();
     if (!grid) {
         m_baselineMode = false;
         return false;
     }
-    const int colour = colourIndex
-                           ? *colourIndex
-                           : ProfileFile(ScanSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
+    // A new spectrum takes the settings' colour, or the next one no spectrum of the window has.
+    const int colour =
+        colourIndex
+            ? *colourIndex
+            : scan::nextFreeColourIndex(
+                  ProfileFile(ScanSettings::kFileName, true).GetInt("Curve", "ThisColor", 4), coloursInUse());
     CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
     spectrum.modified = true;
 
