@@ -1082,6 +1082,14 @@ Jetzt speichern?</translation>
    <translation>Skalen &amp;zurücknehmen	Ctrl+Z</translation>
   </message>
   <message>
+   <source>Fit to &amp;Data</source>
+   <translation>An &amp;Daten anpassen</translation>
+  </message>
+  <message>
+   <source>The scales that show every curve whole</source>
+   <translation>Die Skalen, die jede Kurve ganz zeigen</translation>
+  </message>
+  <message>
    <source>C&amp;ustomize</source>
    <translation>An&amp;passen</translation>
   </message>

@@ -1,6 +1,7 @@
 // The time-scan window, offscreen: its scans on the virtual instrument with the shipped kinetics
 // settings, its files with scripted answers, the instrument's stored time scan and the printed pages.
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -158,6 +159,14 @@ TEST_F(KineWindowTest, TwentySecondsOfTheReactionGiveFortyOnePointsAndItsRate) {
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Time scan completed, please continue your work."});
     EXPECT_TRUE(std::find(states.begin(), states.end(), "Time:10.0s") != states.end()) << "the time reached";
     EXPECT_EQ(frame->curveBox()->currentText(), "Sample-1");
+    // The chart shows what was measured: 20 s across, the curve's values up, not the last scales.
+    EXPECT_FLOAT_EQ(frame->display().range().xMin, 0.0f);
+    EXPECT_FLOAT_EQ(frame->display().range().xMax, 20.0f);
+    const auto [lowest, highest] = std::minmax_element(curve.points().begin(), curve.points().end());
+    EXPECT_LT(frame->display().range().absMin, *lowest);
+    EXPECT_GT(frame->display().range().absMax, *highest);
+    EXPECT_LT(frame->display().range().absMax - frame->display().range().absMin,
+              2.0f * (*highest - *lowest) + 0.1f);
     EXPECT_EQ(frame->peakList()->rowCount(), 0) << "a steady reaction has no peak or valley";
     trigger(CKineFrame::kShowPeaks);
     trigger(CKineFrame::kShowValleys);

@@ -166,6 +166,9 @@ TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
     EXPECT_EQ(spectrum.name, "Sample-1");
     EXPECT_EQ(spectrum.points().size(), 601u);
     EXPECT_EQ(frame->peakList()->rowCount(), 601) << "the finished scan, point for point";
+    EXPECT_FLOAT_EQ(frame->display().range().xMin, 400.0f) << "the chart shows the measured range";
+    EXPECT_FLOAT_EQ(frame->display().range().xMax, 700.0f);
+    EXPECT_TRUE(frame->display().canUndo()) << "the scales before the fit are an undo away";
     EXPECT_EQ(frame->peakList()->text(600, 0), "700.0nm");
     frame->action(CScanFrame::kShowPeaks)->trigger();
     EXPECT_TRUE(listsWavelengthNear(*frame->peakList(), 536.4));

@@ -1,5 +1,7 @@
 #include "app/scan/scanframe.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -52,6 +54,19 @@ void CScanFrame::refillList() {
     m_list->refill(m_spectra.current(), m_absorbance, range.showPeaks != 0, range.showValleys != 0);
 }
 
+std::optional<scan::DataExtent> CScanFrame::dataExtent() const {
+    std::optional<scan::DataExtent> extent;
+    for (std::size_t i = 0; i < m_spectra.size(); ++i) {
+        const CWaveSpectrum &spectrum = m_spectra.at(i);
+        if (spectrum.acquiring.load() || spectrum.points().empty())
+            continue;
+        const double last = spectrum.wavelengthAt(spectrum.points().size() - 1);
+        if (const auto own = scan::valuesExtent(spectrum.start, last, spectrum.points(), m_absorbance))
+            extent = extent ? scan::merged(*extent, *own) : *own;
+    }
+    return extent;
+}
+
 std::string CScanFrame::currentName() const {
     const CWaveSpectrum *current = m_spectra.current();
     return current ? current->name : std::string();
@@ -98,8 +113,10 @@ bool CScanFrame::event(QEvent *event) {
 
 void CScanFrame::showState(const std::string &text) {
     m_host.showState(text);
-    if (text == "Ready")
+    if (text == "Ready") {
         m_host.showProgress(0, 0);
+        m_fitPending = true;
+    }
 }
 
 void CScanFrame::inform(const std::string &text) {
@@ -111,6 +128,8 @@ void CScanFrame::refuse(const std::string &text) {
 }
 
 void CScanFrame::spectraChanged() {
+    if (std::exchange(m_fitPending, false))
+        fitAfterMeasurement();
     refresh();
     const WaveAcquisition::Progress progress = m_acquisition.progress();
     m_host.showProgress(progress.received, progress.total);

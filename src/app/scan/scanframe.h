@@ -69,6 +69,7 @@ protected:
     std::string currentName() const override;
     void recomputeMarks(float threshold) override;
     void customize() override;
+    std::optional<scan::DataExtent> dataExtent() const override;
     void openRecord() override;
     void saveRecord() override;
     void removeRecord() override;
@@ -76,6 +77,8 @@ protected:
     bool writeCurrent(ExportKind kind, const QString &path) override;
 
 private:
+    // A scan has just ended: the next change of the spectra fits the chart to them.
+    bool m_fitPending = false;
     // WaveAcquisitionView
     void showState(const std::string &text) override;
     void inform(const std::string &text) override;

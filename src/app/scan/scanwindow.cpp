@@ -20,6 +20,7 @@
 #include "app/widgets/menucommands.h"
 #include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/datafileformats.h"
 #include "core/scan/peaklist.h"
@@ -197,6 +198,9 @@ QMenu *CScanWindow::viewMenu(const QString &peaksTip, const QString &valleysTip)
         showDisplayRangeDialog();
     })->setStatusTip(ui("Display Range Setup"));
     addCommand(view, kUndoScales, ui("&Undo Scales\tCtrl+Z"), [this] { undoScales(); });
+    addCommand(view, kFitToData, ui("Fit to &Data"), [this] {
+        fitToData();
+    })->setStatusTip(ui("The scales that show every curve whole"));
     view->addSeparator();
     const auto modeCommandOf = [this](bool absorbance) {
         return [this, absorbance] {
@@ -287,6 +291,19 @@ void CScanWindow::undoScales() {
 void CScanWindow::restoreScales() {
     m_display.restore(m_base);
     redraw();
+}
+
+void CScanWindow::fitToData() {
+    if (const std::optional<scan::DataExtent> extent = dataExtent()) {
+        m_display.fitTo(m_absorbance, *extent);
+        redraw();
+        refreshCommands();
+    }
+}
+
+void CScanWindow::fitAfterMeasurement() {
+    if (ProfileFile(kAnalystSettingsFile, true).GetInt("ZAV Range", "FitAfterMeasurement", 1) != 0)
+        fitToData();
 }
 
 void CScanWindow::togglePeakSwitch(bool peaks) {

@@ -89,6 +89,8 @@ protected:
     virtual void recomputeMarks(float threshold) = 0;
     // The settings sheet, preset with what the chart uses now.
     virtual void customize() = 0;
+    // What the records not being measured span, in the chart's units; nothing without such a record.
+    virtual std::optional<scan::DataExtent> dataExtent() const = 0;
     // The File menu's own work: open a record file, save the current record, remove it, ask the
     // instrument for a stored file.
     virtual void openRecord() = 0;
@@ -116,6 +118,10 @@ protected:
     void showDisplayRangeDialog();
     void undoScales();
     void restoreScales();
+    // "Fit to Data": the chart spans the records.
+    void fitToData();
+    // After a measurement the chart shows the measured range, unless the settings say otherwise.
+    void fitAfterMeasurement();
     void togglePeakSwitch(bool peaks);
     void print();
     void printPreview();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/scan/chartlayout.h"
+
 namespace spectavo::scan {
 namespace {
 constexpr const char *kGrid = "Grid";
@@ -124,6 +126,39 @@ void DisplayHistory::restore(const BaseScales &base) {
     m_range.tMin = base.tMin;
     m_range.tMax = base.tMax;
     m_range.manual = 0;
+}
+
+void DisplayHistory::fitTo(bool absorbance, const DataExtent &extent) {
+    pushUndo(absorbance);
+    const double across = extent.xMax - extent.xMin;
+    m_range.xMin = static_cast<float>(across > 0.0 ? extent.xMin : extent.xMin - 1.0);
+    m_range.xMax = static_cast<float>(across > 0.0 ? extent.xMax : extent.xMax + 1.0);
+    const double span = extent.yMax - extent.yMin;
+    const double flatBand = absorbance ? 0.01 : 1.0;
+    const double pad = span > 0.0 ? span / 20.0 : std::max(std::fabs(extent.yMax) * 0.05, flatBand);
+    m_range.setYRange(absorbance, static_cast<float>(extent.yMin - pad),
+                      static_cast<float>(extent.yMax + pad));
+    m_range.manual = 0;
+}
+
+std::optional<DataExtent> valuesExtent(double x0, double x1, std::span<const float> absorbances,
+                                       bool absorbance) {
+    std::optional<DataExtent> extent;
+    for (const float value : absorbances) {
+        const double shown = plottedValue(value, absorbance);
+        if (!std::isfinite(shown))
+            continue;
+        if (!extent)
+            extent = DataExtent{std::min(x0, x1), std::max(x0, x1), shown, shown};
+        extent->yMin = std::min(extent->yMin, shown);
+        extent->yMax = std::max(extent->yMax, shown);
+    }
+    return extent;
+}
+
+DataExtent merged(const DataExtent &a, const DataExtent &b) {
+    return {std::min(a.xMin, b.xMin), std::max(a.xMax, b.xMax), std::min(a.yMin, b.yMin),
+            std::max(a.yMax, b.yMax)};
 }
 
 void DisplayHistory::zoom(bool absorbance, double wavelength1, double wavelength2, double value1,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,17 @@ struct BaseScales {
     static BaseScales loadKinetic(const ProfileStore &analyst);
 };
 
+// The span of what a chart shows, in its own units: nm or s across, Abs or %T up.
+struct DataExtent {
+    double xMin, xMax, yMin, yMax;
+};
+// The extent of evenly spaced absorbances from x0 to x1, in the photometric mode's units; nothing
+// when no value is a finite number.
+std::optional<DataExtent> valuesExtent(double x0, double x1, std::span<const float> absorbances,
+                                       bool absorbance);
+// The extent that holds both.
+DataExtent merged(const DataExtent &a, const DataExtent &b);
+
 // Whether manual tick intervals would crowd an axis: an interval that is not a positive number, or
 // more than 50 ticks over its (normalised) range.
 bool intervalsTooDense(float xMin, float xMax, float yMin, float yMax, float xInterval, float yInterval);
@@ -88,6 +100,9 @@ public:
     std::optional<bool> undo(bool absorbance);
     // "Restore": the base scales, automatic ticks, and no undo history.
     void restore(const BaseScales &base);
+    // "Fit to Data": the axes span the data, the values with a twentieth of their span above and
+    // below (a flat line gets a band around it), automatic ticks. Undoable.
+    void fitTo(bool absorbance, const DataExtent &extent);
 
     // A completed rubber band in data coordinates (any corner order). An axis changes only when the
     // band is wide enough on it: more than 10 nm, 0.002 Abs or 1 %T. The undo entry is pushed always.

@@ -31,6 +31,7 @@ bool enabledIn(WaveCommand command, const WaveWindowState &s) {
     case kResample:
         return s.currentSaveable;
     case kCopy:
+    case kFitToData:
         return any;
     case kPrint:
     case kPrintPreview:

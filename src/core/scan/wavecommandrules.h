@@ -45,6 +45,7 @@ enum WaveCommand {
     kDivide,
     kPrintSetup,
     kDynamicAnalysis, // the time-scan window's rate fit of the current curve
+    kFitToData,
     kWaveCommandCount
 };
 

@@ -98,6 +98,37 @@ TEST(DisplayHistory, ANarrowBandChangesOnlyTheOtherAxis) {
     EXPECT_EQ(history.range().tMax, 150.0f) << "the other mode's range is untouched";
 }
 
+// "Fit to Data" spans the data with a twentieth of the values' span above and below, in the mode's
+// units; a flat line gets a band; undo brings the old scales back.
+TEST(DisplayHistory, FitToDataSpansTheValuesWithAMargin) {
+    const float absorbances[] = {0.05f, 0.8f, NAN, 0.3f};
+    const auto extent = valuesExtent(400.0, 700.0, absorbances, true);
+    ASSERT_TRUE(extent.has_value());
+    EXPECT_DOUBLE_EQ(extent->yMin, 0.05f);
+    EXPECT_DOUBLE_EQ(extent->yMax, 0.8f);
+    DisplayHistory history;
+    const CDisplayRange before = history.range();
+    history.fitTo(true, *extent);
+    EXPECT_FLOAT_EQ(history.range().xMin, 400.0f);
+    EXPECT_FLOAT_EQ(history.range().xMax, 700.0f);
+    EXPECT_NEAR(history.range().absMin, 0.05 - 0.0375, 1e-6);
+    EXPECT_NEAR(history.range().absMax, 0.8 + 0.0375, 1e-6);
+    EXPECT_EQ(history.range().manual, 0);
+    history.undo(true);
+    EXPECT_EQ(history.range(), before);
+
+    const float flat[] = {1.0f, 1.0f}; // 10 %T
+    const auto level = valuesExtent(0.0, 30.0, flat, false);
+    ASSERT_TRUE(level.has_value());
+    EXPECT_NEAR(level->yMax, 10.0, 1e-4) << "transmittance in percent";
+    history.fitTo(false, *level);
+    EXPECT_NEAR(history.range().tMin, 9.0, 1e-4);
+    EXPECT_NEAR(history.range().tMax, 11.0, 1e-4);
+    EXPECT_EQ(merged({0, 10, 1, 2}, {5, 30, -1, 1.5}).xMax, 30.0);
+    const float none[] = {NAN};
+    EXPECT_FALSE(valuesExtent(0.0, 1.0, none, true).has_value());
+}
+
 TEST(DisplayHistory, UndoAfterAModeSwitchReturnsTheModeAndTheRanges) {
     DisplayHistory history;
     history.zoom(true, 400, 600, 0, 1);

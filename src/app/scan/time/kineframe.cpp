@@ -76,6 +76,23 @@ void CKineFrame::recomputeMarks(float threshold) {
         m_curves.at(i).recomputeMarkers(threshold);
 }
 
+std::optional<scan::DataExtent> CKineFrame::dataExtent() const {
+    std::optional<scan::DataExtent> extent;
+    for (std::size_t i = 0; i < m_curves.size(); ++i) {
+        const CKineSpectrum &curve = m_curves.at(i);
+        // A curve read from a file may carry no count of its own: all its points then count.
+        const int stored = static_cast<int>(curve.points().size());
+        const int count = curve.count.load() >= 0 ? std::min(curve.count.load(), stored) : stored;
+        if (curve.acquiring.load() || count <= 0)
+            continue;
+        const std::span<const float> measured(curve.points().data(), static_cast<std::size_t>(count));
+        const double last = static_cast<double>(count - 1) * static_cast<double>(curve.step);
+        if (const auto own = scan::valuesExtent(0.0, last, measured, m_absorbance))
+            extent = extent ? scan::merged(*extent, *own) : *own;
+    }
+    return extent;
+}
+
 bool CKineFrame::openFile(const QString &path) {
     auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew());
     if (!readCurveFile(path.toStdString(), *curve))

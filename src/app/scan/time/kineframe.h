@@ -75,6 +75,7 @@ protected:
     std::string currentName() const override;
     void recomputeMarks(float threshold) override;
     void customize() override;
+    std::optional<scan::DataExtent> dataExtent() const override;
     // The settings sheet, opened at its first page or at the current curve's rate ("Dynamic Analysis").
     void openSettingsSheet(bool atRatePage);
     void openRecord() override;
@@ -89,7 +90,10 @@ private:
     void inform(const std::string &text) override;
     void curvesChanged() override { refresh(); }
     void pointsArrived() override;
-    void scanEnded() override { refresh(); }
+    void scanEnded() override {
+        fitAfterMeasurement();
+        refresh();
+    }
 
     void buildCommands();
     void buildToolBar();
