@@ -243,4 +243,52 @@ std::string concentrationUnit(const std::string &methodUnit, const std::string &
     return displayNamesOne || methodUnit.empty() ? displayUnit : methodUnit;
 }
 
+namespace {
+
+// The round number (1, 1.5, 2, 2.5, 3, 4, 5, 6, 8 times a power of ten) at or past a tenth beyond v.
+double roundPast(double value) {
+    const double wanted = std::fabs(value) * 1.1;
+    if (!(wanted > 0.0) || !std::isfinite(wanted))
+        return 1.0;
+    const double power = std::pow(10.0, std::floor(std::log10(wanted)));
+    for (const double mantissa : {1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0})
+        if (mantissa * power >= wanted)
+            return mantissa * power;
+    return 10.0 * power;
+}
+
+} // namespace
+
+CurveSettings rangeFollowingStandards(CurveSettings settings, const SampleTable &standards) {
+    const CurveSettings shipped;
+    if (settings.xMin != shipped.xMin || settings.xMax != shipped.xMax || settings.yMin != shipped.yMin ||
+        settings.yMax != shipped.yMax)
+        return settings;
+    const grid::GridModel &grid = standards.grid();
+    if (grid.columns() < 4)
+        return settings;
+    double xLow = 0.0, xHigh = 0.0, yLow = 0.0, yHigh = 0.0;
+    bool any = false;
+    for (int row = 1; row <= standards.rowCount(); ++row) {
+        const auto absorbance = grid.number(row, grid.columns() - 2);
+        const auto concentration = grid.number(row, grid.columns() - 1);
+        if (!absorbance || !concentration || !std::isfinite(*absorbance) || !std::isfinite(*concentration))
+            continue;
+        any = true;
+        xLow = std::min(xLow, *concentration);
+        xHigh = std::max(xHigh, *concentration);
+        yLow = std::min(yLow, *absorbance);
+        yHigh = std::max(yHigh, *absorbance);
+    }
+    const bool inside = xLow >= number(shipped.xMin) && xHigh <= number(shipped.xMax) &&
+                        yLow >= number(shipped.yMin) && yHigh <= number(shipped.yMax);
+    if (!any || inside)
+        return settings;
+    settings.xMin = strings::formatC("%g", xLow < 0.0 ? -roundPast(xLow) : 0.0);
+    settings.xMax = strings::formatC("%g", roundPast(xHigh));
+    settings.yMin = strings::formatC("%g", yLow < 0.0 ? -roundPast(yLow) : 0.0);
+    settings.yMax = strings::formatC("%g", roundPast(yHigh));
+    return settings;
+}
+
 } // namespace spectavo::fixed

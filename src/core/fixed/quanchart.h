@@ -6,6 +6,7 @@
 
 #include "core/config/profilestore.h"
 #include "core/fixed/fixedmethod.h"
+#include "core/fixed/sampletable.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::fixed {
@@ -102,6 +103,11 @@ std::string formulaText(const FixedMethodRecord &method);
 // The concentration column's unit: the display settings' when they name one of their own, else the
 // method's (a method in mg/l is not shown in the display default "%").
 std::string concentrationUnit(const std::string &methodUnit, const std::string &displayUnit);
+// The display settings with the chart's range following the standards, while the settings keep the
+// shipped range (0 to 3 across, 0 to 1.0 up) and a standard lies outside it: each axis then runs from
+// 0 (or a round step below a negative value) to a round number past the largest value. A range the
+// operator typed is kept as typed.
+CurveSettings rangeFollowingStandards(CurveSettings settings, const SampleTable &standards);
 std::string correlationText(const FixedMethodRecord &method);
 // The standards and samples are marked only when standards are in use with concentrations.
 bool marksShown(const FixedMethodRecord &method);

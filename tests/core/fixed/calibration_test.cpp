@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/fixed/calibration.h"
+#include "core/fixed/quanchart.h"
 #include "core/fixed/standardpresets.h"
 
 namespace spectavo::fixed {
@@ -194,6 +195,28 @@ TEST(StandardPresets, AFullTableTakesNone) {
     EXPECT_FALSE(presetting.more());
     presetting.accept("X", 1.0);
     EXPECT_FALSE(anyPreset(table));
+}
+
+// Standards at 20-60 mg/l are off the shipped chart range of 0-3: the chart follows them; a range the
+// operator typed stays.
+TEST(Calibration, TheChartsShippedRangeFollowsTheStandards) {
+    FixedMethodRecord method;
+    const SampleTable wide =
+        standards(method, {{"0.2000", "20.0000"}, {"0.4000", "40.0000"}, {"0.6000", "60.0000"}});
+    const CurveSettings followed = rangeFollowingStandards(CurveSettings{}, wide);
+    EXPECT_EQ(followed.xMin, "0");
+    EXPECT_EQ(followed.xMax, "80") << "a round number past 66";
+    EXPECT_EQ(followed.yMax, "0.8") << "both axes follow the standards: a round number past 0.66";
+    EXPECT_EQ(followed.yMin, "0");
+
+    CurveSettings typed;
+    typed.xMax = "100";
+    EXPECT_EQ(rangeFollowingStandards(typed, wide).xMax, "100");
+
+    const SampleTable small = standards(method, {{"0.1000", "1.0000"}, {"0.3000", "2.5000"}});
+    EXPECT_EQ(rangeFollowingStandards(CurveSettings{}, small).xMax, "3") << "inside the shipped range";
+    const SampleTable high = standards(method, {{"0.9000", "1.0000"}, {"2.2000", "2.5000"}});
+    EXPECT_EQ(rangeFollowingStandards(CurveSettings{}, high).yMax, "2.5");
 }
 
 } // namespace

@@ -144,9 +144,13 @@ void drawCalibration(QPainter &painter, const QuanChartScene &scene, const fixed
 
 } // namespace
 
-void paintQuanChart(QPainter &painter, const QRectF &area, const QuanChartScene &scene, bool print) {
-    if (!scene.method)
+void paintQuanChart(QPainter &painter, const QRectF &area, const QuanChartScene &given, bool print) {
+    if (!given.method)
         return;
+    // The shipped range gives way to the standards', so standards at 20-60 are on the chart.
+    QuanChartScene scene = given;
+    if (scene.standards)
+        scene.settings = fixed::rangeFollowingStandards(scene.settings, *scene.standards);
     painter.save();
     fixed::ChartFontSizes sizes;
     for (std::size_t i = 0; i < sizes.height.size(); ++i)
