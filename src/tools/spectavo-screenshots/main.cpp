@@ -252,6 +252,14 @@ bool showCalibration(app::CMainFrame &frame, const QDir &folder) {
     PrintedMessages::answerYes = true;
     saved = fixedWindow->printToPdf(folder.filePath("fixed-report.pdf")) && saved;
     PrintedMessages::answerYes = false;
+    // The fit changed to linear: the samples' concentrations of the quadratic fit are marked until
+    // they are recalculated.
+    method.methodIndex = 0;
+    standardPage.Recalculate();
+    view->SwitchToPage(app::CFixedView::kSampleKey);
+    samplePage.showData();
+    pumpFor(300);
+    saved = save(frame, folder, "fixed-stale-concentrations.png") && saved;
     settings.field("xMax")->setText("3"); // the pictures' range stays out of the next session
     settings.apply();
     standardPage.table().setModified(false);

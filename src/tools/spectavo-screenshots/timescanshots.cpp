@@ -80,9 +80,7 @@ bool runTimeScans(app::CMainFrame &frame, link::StationLink &station, const QDir
         // A fine threshold, so that the readings' own wobble shows labelled peaks and valleys.
         for (std::size_t i = 0; i < kinetics->curves().size(); ++i)
             kinetics->curves().at(i).recomputeMarkers(0.00002f);
-        kinetics->display().range().xMax = 130.0f;
-        kinetics->display().range().absMin = -0.2f;
-        kinetics->display().range().absMax = 1.4f;
+        // The chart as the run left it: fitted to what was measured.
         kinetics->refresh();
         pumpFor(500);
         saved = save(frame, folder, "timescan.png") && saved;
