@@ -8,6 +8,8 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 
@@ -18,6 +20,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
 #include "support/linkeddriver.h"
+#include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
 
 namespace spectavo::app {
@@ -110,6 +113,42 @@ TEST(WindowManager, TheFinishBoxShowsAboveTheMainWindowAndAKeyAnswersIt) {
     EXPECT_GT(boxPosition, framePosition) << "the box must be above the always-on-top main window";
     scan->spectra().at(0).modified = false;
     frame.close();
+}
+
+// With the shipped settings the main window covers the screen's available area with its frame, so
+// the status bar (position, "Wait...", a scan's progress) is on the screen, and it does not stay above
+// other programs.
+TEST(WindowManager, TheShippedMainWindowFitsTheAvailableAreaWithItsStatusBar) {
+    if (QGuiApplication::platformName() != "xcb")
+        GTEST_SKIP() << "needs an X display with a window manager (tests/app/run_under_wm.sh)";
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/bin");
+    std::filesystem::copy(SPECTAVO_SOURCE_DIR "/config", dir.path() + "/config",
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::remove(dir.path() + "/config/CMakeLists.txt");
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    ProfileFile("..\\config\\tarvesta.zav.comm.ini", true)
+        .PutString("hub", "driver", SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so");
+    test::RecordingMessageService told; // no box may wait for an answer here
+    installMessages(&told);
+    link::StationLink link;
+    CMainFrame frame(link, &told, 0);
+    EXPECT_FALSE(frame.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "not above other programs";
+    frame.show();
+    // The window manager frames and places the window in its own time; the window fits again then.
+    const auto settled = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (std::chrono::steady_clock::now() < settled)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QRect available = frame.screen()->availableGeometry();
+    const QRect framed = frame.frameGeometry();
+    EXPECT_TRUE(available.adjusted(-1, -1, 1, 1).contains(framed))
+        << "frame " << framed.x() << "," << framed.y() << " " << framed.width() << "x" << framed.height()
+        << " in " << available.width() << "x" << available.height();
+    const QRect status(frame.statusBar()->mapToGlobal(QPoint(0, 0)), frame.statusBar()->size());
+    EXPECT_LE(status.bottom(), available.bottom()) << "the status bar is on the screen";
+    EXPECT_GE(framed.height(), available.height() * 9 / 10) << "the window still covers the screen";
+    frame.close();
+    installMessages(nullptr);
 }
 
 } // namespace
