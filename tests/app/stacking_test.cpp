@@ -1,5 +1,5 @@
-// On a real display under a window manager, with the shipped settings (the main window always on top):
-// the box that ends a scan shows above the main window, and a key answers it.
+// On a real display under a window manager: the box that ends a scan shows above a main window kept on
+// top, and a key answers it; with the shipped settings the main window fits the available area.
 
 #include <filesystem>
 
