@@ -12,10 +12,7 @@ namespace spectavo::app {
 // A derived spectrum's colour is offered as the first the window does not use yet, so that overlays
 // can be told apart.
 int CScanFrame::unusedColourIndex() const {
-    std::vector<std::uint32_t> inUse;
-    for (std::size_t i = 0; i < m_spectra.size(); ++i)
-        inUse.push_back(m_spectra.at(i).colour);
-    return scan::firstUnusedColourIndex(inUse);
+    return scan::firstUnusedColourIndex(m_spectra.colours());
 }
 
 void CScanFrame::addDerived(std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex) {

@@ -26,20 +26,6 @@ std::uint32_t indexedColour(int index) {
                : 0;
 }
 
-int firstUnusedColourIndex(const std::vector<std::uint32_t> &inUse) {
-    constexpr int kWhite = 0, kCream = 18;
-    int first = -1;
-    for (int index = 0; index < static_cast<int>(kColourTable.size()); ++index) {
-        if (index == kWhite || index == kCream)
-            continue;
-        if (first < 0)
-            first = index;
-        if (std::find(inUse.begin(), inUse.end(), indexedColour(index)) == inUse.end())
-            return index;
-    }
-    return first;
-}
-
 int nextFreeColourIndex(int preferred, const std::vector<std::uint32_t> &inUse) {
     constexpr int kWhite = 0, kCream = 18;
     const int count = static_cast<int>(kColourTable.size());
@@ -51,6 +37,10 @@ int nextFreeColourIndex(int preferred, const std::vector<std::uint32_t> &inUse) 
             return index;
     }
     return preferred;
+}
+
+int firstUnusedColourIndex(const std::vector<std::uint32_t> &inUse) {
+    return nextFreeColourIndex(1, inUse); // the table's first colour after white
 }
 
 ChartStyle ChartStyle::load(const ProfileStore &file) {

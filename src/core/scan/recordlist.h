@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,15 @@ public:
     bool empty() const { return m_records.empty(); }
     Record &at(std::size_t index) { return *m_records.at(index); }
     const Record &at(std::size_t index) const { return *m_records.at(index); }
+
+    // The records' colours, for a new record to take one none of them has.
+    std::vector<std::uint32_t> colours() const {
+        std::vector<std::uint32_t> colours;
+        colours.reserve(m_records.size());
+        for (const auto &record : m_records)
+            colours.push_back(record->colour);
+        return colours;
+    }
 
     std::optional<std::size_t> currentIndex() const { return m_current; }
     Record *current() { return m_current ? m_records[*m_current].get() : nullptr; }

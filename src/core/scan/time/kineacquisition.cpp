@@ -88,13 +88,6 @@ bool KineAcquisition::parametersUsable() {
     return usable;
 }
 
-std::vector<std::uint32_t> KineAcquisition::coloursInUse() const {
-    std::vector<std::uint32_t> colours;
-    for (std::size_t i = 0; i < m_curves.size(); ++i)
-        colours.push_back(m_curves.at(i).colour);
-    return colours;
-}
-
 bool KineAcquisition::startSingle() {
     if (running() || m_program.link.acquisition().mode.load() == link::kModeTimedSampling ||
         !parametersUsable())
@@ -102,7 +95,7 @@ bool KineAcquisition::startSingle() {
     const int preferred =
         ProfileFile(shell::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
     CKineSpectrum &curve = insertScanCurve(
-        nextSampleName(), scan::indexedColour(scan::nextFreeColourIndex(preferred, coloursInUse())));
+        nextSampleName(), scan::indexedColour(scan::nextFreeColourIndex(preferred, m_curves.colours())));
     m_arrivalBlank = m_program.link.acquisition().blankAbsorbance.load();
     if (curve.points().empty() ||
         !m_program.link.GotoAndRead(link::kModeGotoAndRead, m_program.shared.kinetics.wavelength,
@@ -183,7 +176,7 @@ bool KineAcquisition::startAutorun() {
             continue;
         const std::string &cellName = m_program.accessories.cellName[static_cast<std::size_t>(cell)];
         const std::string name = blankCellName(cellName) ? nextSampleName() : cellName;
-        colourIndex = scan::nextFreeColourIndex(colourIndex, coloursInUse());
+        colourIndex = scan::nextFreeColourIndex(colourIndex, m_curves.colours());
         CKineSpectrum &curve = insertScanCurve(name, scan::indexedColour(colourIndex++));
         m_cellCurves[static_cast<std::size_t>(cell)] = &curve;
         ++made;

@@ -87,7 +87,6 @@ public:
     bool waitingForWavelength() const { return m_waitingForWavelength; }
 
 private:
-    std::vector<std::uint32_t> coloursInUse() const;
     // The stored setup can be edited by hand: a step or total time no scan can keep is refused.
     bool parametersUsable();
     CKineSpectrum &insertScanCurve(const std::string &name, std::uint32_t colour);

@@ -120,13 +120,6 @@ void WaveAcquisition::removeMadeSpectra(int count) {
     }
 }
 
-std::vector<std::uint32_t> WaveAcquisition::coloursInUse() const {
-    std::vector<std::uint32_t> colours;
-    for (std::size_t i = 0; i < m_spectra.size(); ++i)
-        colours.push_back(m_spectra.at(i).colour);
-    return colours;
-}
-
 bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::optional<int> colourIndex) {
     const std::optional<Grid> grid = sendParameters();
     if (!grid) {
@@ -134,11 +127,11 @@ bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::opti
         return false;
     }
     // A new spectrum takes the settings' colour, or the next one no spectrum of the window has.
-    const int colour =
-        colourIndex
-            ? *colourIndex
-            : scan::nextFreeColourIndex(
-                  ProfileFile(ScanSettings::kFileName, true).GetInt("Curve", "ThisColor", 4), coloursInUse());
+    const int colour = colourIndex
+                           ? *colourIndex
+                           : scan::nextFreeColourIndex(
+                                 ProfileFile(ScanSettings::kFileName, true).GetInt("Curve", "ThisColor", 4),
+                                 m_spectra.colours());
     CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
     spectrum.modified = true;
 

@@ -89,7 +89,6 @@ public:
     static constexpr const char *kStalled = SPECTAVO_TEXT("The instrument stopped sending the scan.");
 
 private:
-    std::vector<std::uint32_t> coloursInUse() const;
     void finish();
     void abort();
     void adoptBaseline(const CWaveSpectrum *baselineScan);
