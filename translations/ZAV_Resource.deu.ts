@@ -738,10 +738,6 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Die Datei des Geräts ist kein Spektrum, das dieses Programm lesen kann.</translation>
   </message>
   <message>
-   <source>%s has not completed. This window should not be closed.</source>
-   <translation>%s ist noch nicht abgeschlossen. Dieses Fenster sollte nicht geschlossen werden.</translation>
-  </message>
-  <message>
    <source>Lambda(nm)</source>
    <translation>Lambda(nm)</translation>
   </message>
@@ -1012,6 +1008,10 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
   <message>
    <source>%s has not been saved. Save it now?</source>
    <translation>%s wurde nicht gespeichert. Jetzt speichern?</translation>
+  </message>
+  <message>
+   <source>%s has not completed. This window should not be closed.</source>
+   <translation>%s ist noch nicht abgeschlossen. Dieses Fenster sollte nicht geschlossen werden.</translation>
   </message>
   <message>
    <source>These spectra have not been saved:%s

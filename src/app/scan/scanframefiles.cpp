@@ -161,23 +161,8 @@ void CScanFrame::removeRecord() {
 }
 
 bool CScanFrame::confirmClose() {
-    for (std::size_t i = 0; i < m_spectra.size(); ++i)
-        if (m_spectra.at(i).acquiring.load()) {
-            messages().show("Spectavo",
-                            strings::trFormat("%s has not completed. This window should not be closed.",
-                                              m_spectra.at(i).sampleName().c_str()),
-                            Icon::Information);
-            return false;
-        }
-    std::vector<CWaveSpectrum *> unsaved;
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < m_spectra.size(); ++i)
-        if (m_spectra.at(i).modified) {
-            unsaved.push_back(&m_spectra.at(i));
-            names.push_back(m_spectra.at(i).name);
-        }
-    return settleUnsaved(names, Records::Spectra,
-                         [&](std::size_t k) { return offerSave(*unsaved[k], "wav"); });
+    return confirmCloseOf<CWaveSpectrum>(
+        m_spectra, Records::Spectra, [this](CWaveSpectrum &spectrum) { return offerSave(spectrum, "wav"); });
 }
 
 } // namespace spectavo::app

@@ -105,6 +105,13 @@ std::string CScanWindow::unsavedQuestion(const std::string &name) {
     return strings::trFormat("%s has not been saved. Save it now?", name.c_str());
 }
 
+void CScanWindow::tellStillMeasured(const std::string &sampleName) {
+    messages().show(
+        "Spectavo",
+        strings::trFormat("%s has not completed. This window should not be closed.", sampleName.c_str()),
+        shell::MessageService::Icon::Information);
+}
+
 bool CScanWindow::settleUnsaved(const std::vector<std::string> &names, Records records,
                                 const std::function<bool(std::size_t)> &save) {
     if (names.empty())

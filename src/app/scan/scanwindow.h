@@ -12,6 +12,7 @@
 
 #include "app/measurementwindow.h"
 #include "core/scan/displayrange.h"
+#include "core/scan/recordlist.h"
 #include "core/scan/wavecommandrules.h"
 
 class QAction;
@@ -42,6 +43,26 @@ public:
     enum class Records { Spectra, Curves };
     static bool settleUnsaved(const std::vector<std::string> &names, Records records,
                               const std::function<bool(std::size_t)> &save);
+    // The close check of a window of records: none may be being measured (the operator is told which),
+    // then one question settles the unsaved ones, `save` writing a record when the answer is Yes.
+    template <typename Record>
+    static bool confirmCloseOf(RecordList<Record> &list, Records records,
+                               const std::function<bool(Record &)> &save) {
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list.at(i).acquiring.load()) {
+                tellStillMeasured(list.at(i).sampleName());
+                return false;
+            }
+        std::vector<Record *> unsaved;
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list.at(i).modified) {
+                unsaved.push_back(&list.at(i));
+                names.push_back(list.at(i).name);
+            }
+        return settleUnsaved(names, records, [&](std::size_t k) { return save(*unsaved[k]); });
+    }
+    static void tellStillMeasured(const std::string &sampleName);
 
     using Command = scan::WaveCommand;
     using enum scan::WaveCommand;

@@ -143,22 +143,8 @@ void CKineFrame::removeRecord() {
 }
 
 bool CKineFrame::confirmClose() {
-    for (std::size_t i = 0; i < m_curves.size(); ++i)
-        if (m_curves.at(i).acquiring.load()) {
-            messages().show("Spectavo",
-                            strings::trFormat("%s has not completed. This window should not be closed.",
-                                              m_curves.at(i).sampleName().c_str()),
-                            Icon::Information);
-            return false;
-        }
-    std::vector<CKineSpectrum *> unsaved;
-    std::vector<std::string> names;
-    for (std::size_t i = 0; i < m_curves.size(); ++i)
-        if (m_curves.at(i).modified) {
-            unsaved.push_back(&m_curves.at(i));
-            names.push_back(m_curves.at(i).name);
-        }
-    return settleUnsaved(names, Records::Curves, [&](std::size_t k) { return offerSave(*unsaved[k]); });
+    return confirmCloseOf<CKineSpectrum>(m_curves, Records::Curves,
+                                         [this](CKineSpectrum &curve) { return offerSave(curve); });
 }
 
 } // namespace spectavo::app
