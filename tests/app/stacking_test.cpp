@@ -44,17 +44,24 @@ std::ptrdiff_t stackPosition(const std::vector<unsigned long> &order, unsigned l
     return found == order.end() ? -1 : found - order.begin();
 }
 
+// A program folder with the shipped settings, linked to the virtual instrument.
+struct ShippedProgram {
+    test::TempDir dir;
+    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
+    ShippedProgram() {
+        std::filesystem::create_directories(dir.path() + "/bin");
+        std::filesystem::copy(SPECTAVO_SOURCE_DIR "/config", dir.path() + "/config",
+                              std::filesystem::copy_options::recursive);
+        std::filesystem::remove(dir.path() + "/config/CMakeLists.txt");
+        ProfileFile("..\\config\\tarvesta.zav.comm.ini", true)
+            .PutString("hub", "driver", SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so");
+    }
+};
+
 TEST(WindowManager, TheFinishBoxShowsAboveTheMainWindowAndAKeyAnswersIt) {
     if (QGuiApplication::platformName() != "xcb")
         GTEST_SKIP() << "needs an X display with a window manager (tests/app/run_under_wm.sh)";
-    test::TempDir dir;
-    std::filesystem::create_directories(dir.path() + "/bin");
-    std::filesystem::copy(SPECTAVO_SOURCE_DIR "/config", dir.path() + "/config",
-                          std::filesystem::copy_options::recursive);
-    std::filesystem::remove(dir.path() + "/config/CMakeLists.txt");
-    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
-    ProfileFile("..\\config\\tarvesta.zav.comm.ini", true)
-        .PutString("hub", "driver", SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so");
+    const ShippedProgram program;
     ProfileFile("..\\config\\tarvesta.zav.sim.ini", true).PutInt("Simulation", "Speed", 50);
     // The hardest case: an operator who keeps the main window above every other program.
     ProfileFile("..\\config\\tarvesta.zav.analyst.ini", true).PutInt("Spectavo", "TopMost", 1);
@@ -121,14 +128,7 @@ TEST(WindowManager, TheFinishBoxShowsAboveTheMainWindowAndAKeyAnswersIt) {
 TEST(WindowManager, TheShippedMainWindowFitsTheAvailableAreaWithItsStatusBar) {
     if (QGuiApplication::platformName() != "xcb")
         GTEST_SKIP() << "needs an X display with a window manager (tests/app/run_under_wm.sh)";
-    test::TempDir dir;
-    std::filesystem::create_directories(dir.path() + "/bin");
-    std::filesystem::copy(SPECTAVO_SOURCE_DIR "/config", dir.path() + "/config",
-                          std::filesystem::copy_options::recursive);
-    std::filesystem::remove(dir.path() + "/config/CMakeLists.txt");
-    test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
-    ProfileFile("..\\config\\tarvesta.zav.comm.ini", true)
-        .PutString("hub", "driver", SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so");
+    const ShippedProgram program;
     test::RecordingMessageService told; // no box may wait for an answer here
     installMessages(&told);
     link::StationLink link;
