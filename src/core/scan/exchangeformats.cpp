@@ -69,17 +69,6 @@ std::optional<double> leadingDouble(std::string_view text, std::size_t *consumed
     return value;
 }
 
-// x written exactly to six decimals from its double value: a float x would put up to 3e-5 nm of noise
-// into a 0.1-nm grid near 1000 nm.
-void appendFixedX(std::string &out, double x) {
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 6);
-    if (error != std::errc())
-        out += strings::formatC("%f", x);
-    else
-        out.append(buffer, end);
-}
-
 // AFFN numbers: separated by blanks or commas, and a sign also starts a new number.
 std::vector<double> affnNumbers(std::string_view line, bool *ok) {
     std::vector<double> numbers;
@@ -108,7 +97,9 @@ std::vector<double> affnNumbers(std::string_view line, bool *ok) {
 std::string csvText(const EvenSeries &series) {
     std::string text = series.timeAxis ? "Time,Abs\r\n" : "Wavelength,Abs\r\n";
     for (std::size_t i = 0; i < series.y.size(); ++i) {
-        appendFixedX(text, series.firstX + series.step * static_cast<double>(i));
+        // x in double from the decimal step: a float x would put up to 3e-5 nm of noise into a
+        // 0.1-nm grid near 1000 nm.
+        scanfile::appendFixed(text, series.firstX + series.step * static_cast<double>(i));
         text += ',';
         scanfile::appendFixed(text, series.y[i]);
         text += "\r\n";

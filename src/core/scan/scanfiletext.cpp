@@ -117,9 +117,8 @@ std::size_t readDataLines(std::span<const std::string_view> first, LineReader &r
     return supplied;
 }
 
-void appendFixed(std::string &out, float value) {
+void appendFixed(std::string &out, double promoted) {
     char buffer[64];
-    const double promoted = value; // printf promotes a float to double before "%f"
     if (!std::isfinite(promoted)) {
         out += strings::formatC("%f", promoted);
         return;

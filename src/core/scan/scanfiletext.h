@@ -49,8 +49,9 @@ std::size_t readDataLines(std::span<const std::string_view> first, LineReader &r
 // What the operator is told when a file's data lines end before its grid does (held, expected).
 inline constexpr const char *kShortFile = SPECTAVO_TEXT("The file holds %d of its %d points.");
 
-// "%f" of a float, the way printf prints it, without the locale.
-void appendFixed(std::string &out, float value);
+// "%f" of a number, the way printf prints it, without the locale (a float promoted first, as printf
+// does).
+void appendFixed(std::string &out, double value);
 // "%f %f\r\n" for each point at x0 + i x dx.
 void appendDataLines(std::string &out, std::span<const float> points, float x0, float dx);
 
