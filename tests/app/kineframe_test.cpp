@@ -147,6 +147,8 @@ TEST_F(KineWindowTest, TwentySecondsOfTheReactionGiveFortyOnePointsAndItsRate) {
     ASSERT_EQ(frame->curves().size(), 1u);
     EXPECT_TRUE(frame->action(CKineFrame::kStart)->isChecked());
     EXPECT_FALSE(frame->action(CKineFrame::kSave)->isEnabled()) << "the curve is being measured";
+    EXPECT_FALSE(frame->action(CKineFrame::kDynamicAnalysis)->isEnabled())
+        << "no rate of a curve still measured";
     ASSERT_TRUE(pumpUntil([&] { return !frame->acquisition().running(); }, std::chrono::seconds(40)));
     const CKineSpectrum &curve = frame->curves().at(0);
     EXPECT_EQ(curve.points().size(), 41u);

@@ -90,8 +90,10 @@ CommandState kineCommandState(WaveCommand command, const WaveWindowState &state)
         result.enabled = state.instrumentReady;
         break;
     case kSearch:
-    case kDynamicAnalysis:
         result.enabled = state.spectrumCount > 0;
+        break;
+    case kDynamicAnalysis: // its Calculate reads the curve: never one still being measured
+        result.enabled = state.currentSaveable;
         break;
     default:
         break;

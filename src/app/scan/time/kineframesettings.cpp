@@ -41,8 +41,8 @@ void CKineFrame::openSettingsSheet(bool atRatePage) {
     sheet.onCalculate =
         [this](const scan::SpectrumSheet::Rate &rate) -> std::optional<scan::SpectrumSheet::Rate> {
         CKineSpectrum *current = m_curves.current();
-        if (!current)
-            return std::nullopt;
+        if (!current || current->acquiring.load())
+            return std::nullopt; // a curve still being measured has no rate yet
         if (const std::optional<std::string> refusal = scan::rateRangeRefusal(rate)) {
             messages().show("Spectavo", *refusal, shell::MessageService::Icon::Warning);
             return std::nullopt;
