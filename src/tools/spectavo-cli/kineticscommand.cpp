@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -70,15 +69,15 @@ bool runToEnd(CliSession &session, KineAcquisition &run, PolledTimers &timers,
     return true;
 }
 
-// On a terminal, the points sampled so far, as the scan command shows its points.
-std::function<void()> pointProgress(const RecordList<CKineSpectrum> &curves, int expected) {
-    if (isatty(fileno(stderr)) == 0)
-        return [] {};
-    return [&curves, expected, last = -1]() mutable {
-        const int sampled = curves.empty() ? 0 : std::max(curves.at(0).count.load(), 0);
+// The points sampled so far of the curve's full count, as the scan command shows its points.
+std::function<void()> pointProgress(const RecordList<CKineSpectrum> &curves) {
+    return [&curves, last = -1]() mutable {
+        if (curves.empty())
+            return;
+        const int sampled = std::max(curves.at(0).count.load(), 0);
         if (sampled != last) {
             last = sampled;
-            std::fprintf(stderr, "\r%d of %d points", sampled, expected);
+            std::fprintf(stderr, "\r%d of %zu points", sampled, curves.at(0).fullPointCount());
         }
     };
 }
@@ -108,10 +107,11 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
                        std::chrono::milliseconds(static_cast<long>(shared.kinetics.totalTime * 1000.0f)) +
                        std::chrono::milliseconds(KineAcquisition::kReadingWaitMilliseconds) +
                        session.timeout();
-    const int expected = static_cast<int>(std::lround(shared.kinetics.totalTime / shared.kinetics.step)) + 1;
-    const std::function<void()> progress = pointProgress(curves, expected);
-    const bool ended = runToEnd(session, run, timers, limit, progress);
-    if (isatty(fileno(stderr)) != 0)
+    // Progress on a terminal only, as the other commands show theirs.
+    const bool onTerminal = isatty(fileno(stderr)) != 0;
+    const bool ended = runToEnd(
+        session, run, timers, limit, onTerminal ? pointProgress(curves) : [] {});
+    if (onTerminal)
         std::fputc('\n', stderr);
     if (!ended) {
         session.link().StopMeasurement();
