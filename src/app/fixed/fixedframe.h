@@ -75,6 +75,7 @@ private:
     // Save: into the document's own file when it has one (as the kind its name says), else as Save As.
     bool saveDocument();
     QString proposedDocumentName() const;
+    bool saveTo(const QString &path, bool methodOnly);
     void openInstrumentFile();
     void acceptArrivedFile();
     void print();

@@ -95,10 +95,15 @@ bool CFixedFrame::saveDocumentAs(bool offerMethodOnly) {
     const fixed::MethodKind kind = m_view->methodKind();
     const FileChooser::DocumentChoice choice = fileChooser().chooseDocument(
         this, true, filterOf(kind), suffixesOf(kind), offerMethodOnly, proposedDocumentName());
-    if (choice.path.isEmpty() || !m_view->SaveDocument(choice.path.toStdString(), choice.methodOnly))
+    return !choice.path.isEmpty() && saveTo(choice.path, choice.methodOnly);
+}
+
+// Writes the document into a file that is then its own; false (the operator told why) when not written.
+bool CFixedFrame::saveTo(const QString &path, bool methodOnly) {
+    if (!m_view->SaveDocument(path.toStdString(), methodOnly))
         return false;
-    m_document.path = choice.path;
-    m_host.documentSaved(this, choice.path);
+    m_document.path = path;
+    m_host.documentSaved(this, path);
     refreshCommands();
     return true;
 }
@@ -108,13 +113,7 @@ bool CFixedFrame::saveDocument() {
         m_document.path.isEmpty() ? std::nullopt : fixed::documentFileKind(m_document.path.toStdString());
     if (!stored)
         return saveDocumentAs(true);
-    if (!m_view->settleStaleResults())
-        return false;
-    if (!m_view->SaveDocument(m_document.path.toStdString(), stored->methodOnly))
-        return false; // the operator has been told why
-    m_host.documentSaved(this, m_document.path);
-    refreshCommands();
-    return true;
+    return m_view->settleStaleResults() && saveTo(m_document.path, stored->methodOnly);
 }
 
 // A new document's name: its report title when one was typed, else its first sample's, with the date.

@@ -10,6 +10,14 @@
 
 namespace spectavo::app {
 
+std::optional<QColor> verdictColour(const std::string &text) {
+    if (text == "Fail")
+        return QColor(200, 0, 0);
+    if (text == "Pass")
+        return QColor(0, 128, 0);
+    return std::nullopt;
+}
+
 GridTableAdapter::GridTableAdapter(grid::GridModel &grid, QObject *parent)
     : QAbstractTableModel(parent), m_grid(grid) {}
 
@@ -35,11 +43,9 @@ QVariant GridTableAdapter::data(const QModelIndex &index, int role) const {
                                    (m_grid.rightAligned(column) ? Qt::AlignRight : Qt::AlignLeft));
     if (role == Qt::ForegroundRole && marked(row, column))
         return QColor(200, 0, 0);
-    // A verdict reads at a glance: a failed check in red, a passed one in green.
-    if (role == Qt::ForegroundRole && m_grid.text(row, column) == "Fail")
-        return QColor(200, 0, 0);
-    if (role == Qt::ForegroundRole && m_grid.text(row, column) == "Pass")
-        return QColor(0, 128, 0);
+    if (role == Qt::ForegroundRole)
+        if (const std::optional<QColor> verdict = verdictColour(m_grid.text(row, column)))
+            return *verdict;
     if (role == Qt::ToolTipRole && marked(row, column))
         return m_markedWhy;
     return {};

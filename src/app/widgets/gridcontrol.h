@@ -1,13 +1,19 @@
 #pragma once
 
-#include <QAbstractTableModel>
-#include <QTableView>
-
+#include <optional>
+#include <string>
 #include <vector>
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QTableView>
 
 #include "core/grid/gridmodel.h"
 
 namespace spectavo::app {
+
+// The colour a verdict reads in at a glance: "Fail" red, "Pass" green; none for other texts.
+std::optional<QColor> verdictColour(const std::string &text);
 
 // Shows a grid::GridModel to Qt: the fixed rows and columns become the headers, the rest the cells.
 class GridTableAdapter : public QAbstractTableModel {

@@ -12,6 +12,7 @@
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmemo.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/widgets/gridcontrol.h"
 #include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/readoutsequence.h"
@@ -276,9 +277,9 @@ void CGlpGmpSample::showVerdict() {
     m_verdict->setText(verdict.empty() ? QString()
                                        : QString::fromStdString(strings::trFormat(
                                              fixed::kOverallVerdict, strings::tr(verdict).c_str())));
-    m_verdict->setStyleSheet(verdict == "Fail"   ? "font-weight: bold; color: rgb(200, 0, 0);"
-                             : verdict == "Pass" ? "font-weight: bold; color: rgb(0, 128, 0);"
-                                                 : "");
+    const std::optional<QColor> colour = verdictColour(verdict);
+    m_verdict->setStyleSheet(colour ? QString("font-weight: bold; color: %1;").arg(colour->name())
+                                    : QString());
 }
 
 CGlpGmpMethod &CGlpGmpSample::method() const {
