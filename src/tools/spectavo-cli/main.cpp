@@ -177,8 +177,8 @@ int main(int argc, char **argv) {
         std::printf("spectavo-cli %s\n", SPECTAVO_VERSION);
         return 0;
     }
-    if (help && !command.empty() && !commandUsage(command).empty()) {
-        std::fputs(commandUsage(command).c_str(), stdout);
+    if (const std::string usage = help && !command.empty() ? commandUsage(command) : ""; !usage.empty()) {
+        std::fputs(usage.c_str(), stdout);
         return 0;
     }
     if (help || command.empty()) {
