@@ -135,7 +135,7 @@ protected:
     test::LinkedDriver instrument;
     shell::SharedSettings shared;
     shell::AppFlags flags;
-    shell::AccessorySettings accessories;
+    shell::CellSelection accessories;
     std::vector<std::string> states;
     std::unique_ptr<CKineFrame> frame;
 };

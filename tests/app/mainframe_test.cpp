@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
@@ -46,6 +47,7 @@
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
 #include "support/linkeddriver.h"
+#include "support/qtevents.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
 
@@ -736,6 +738,41 @@ TEST_F(MainFrameTest, TheTitleAndTheRecentFilesFollowASave) {
     EXPECT_EQ(frame.recentFiles().files().front(), chooser.path.toStdString());
     frame.close();
     installFileChooser(nullptr);
+}
+
+// The main window's multicell setup works on the active window's kind: a scan window's two cells
+// leave the time scan windows with the main window's single cell.
+TEST_F(MainFrameTest, TheMulticellSetupChoosesTheCellsOfTheActiveWindowsKind) {
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
+    ASSERT_GE(link.status().cellCount.load(), 2);
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::WavelengthScan));
+    QApplication::processEvents();
+    auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
+    ASSERT_NE(scan, nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return !link.acquisition().open.load(); }));
+    EXPECT_EQ(scan->commandState().installedCells, 1);
+
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        dialog->findChildren<QCheckBox *>().at(1)->setChecked(true);
+        clickButton(*dialog, "OK");
+    });
+    frame.refreshCommands();
+    test::triggerEnabled(commandAction(frame, shell::kCmdMulticells));
+    EXPECT_EQ(title, "Multicell settings - Wavelength Scan Measurement");
+    EXPECT_EQ(scan->commandState().installedCells, 2) << "the open window sees its kind's new selection";
+
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::TimeScan));
+    QApplication::processEvents();
+    auto *kinetics = dynamic_cast<CKineFrame *>(frame.documents()->activeSubWindow()->widget());
+    ASSERT_NE(kinetics, nullptr);
+    EXPECT_EQ(kinetics->commandState().installedCells, 1) << "another kind keeps the main window's";
+    frame.close();
 }
 
 TEST_F(MainFrameTest, AScanWindowBringsItsMenusAndTakesRemoteStarts) {

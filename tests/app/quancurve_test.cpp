@@ -152,7 +152,7 @@ protected:
     link::StationLink offline;
     shell::SharedSettings shared;
     shell::AppFlags flags;
-    shell::AccessorySettings accessories;
+    shell::CellSelection accessories;
 };
 
 TEST_F(QuanPagesTest, CopyPutsTheChartOnTheClipboardDescribedAsTheFit) {

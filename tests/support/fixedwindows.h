@@ -85,7 +85,7 @@ protected:
     LinkedDriver instrument;
     shell::SharedSettings shared;
     shell::AppFlags flags;
-    shell::AccessorySettings accessories;
+    shell::CellSelection accessories;
     std::unique_ptr<app::CFixedFrame> frame;
 };
 

@@ -304,7 +304,7 @@ std::optional<QString> CQuanSample::AutorunConcentration() {
     const int cell = m_view.program().link.status().currentCell.load();
     if (cell < 0 || cell >= shell::AccessorySettings::kCells)
         return std::nullopt;
-    const std::string &text = m_view.program().accessories.cellConcentration[static_cast<std::size_t>(cell)];
+    const std::string &text = m_view.program().cells.cellConcentration[static_cast<std::size_t>(cell)];
     if (text.find_first_not_of(' ') == std::string::npos)
         return std::nullopt;
     return QString::fromStdString(text);

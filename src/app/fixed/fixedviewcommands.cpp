@@ -39,7 +39,7 @@ fixed::FixedWindowState CFixedView::commandState() const {
     state.measuring = measuring() || m_autorun.running();
     const int cells = std::min<int>(program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     for (int cell = 0; cell < cells; ++cell)
-        state.installedCells += program.accessories.installed(cell) ? 1 : 0;
+        state.installedCells += program.cells.installed(cell) ? 1 : 0;
     CFixedSample *sample = SamplePage();
     state.sampleRows = sample ? sample->table().rowCount() : 0;
     state.pageRows = state.sampleRows;

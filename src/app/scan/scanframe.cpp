@@ -163,7 +163,7 @@ scan::WaveWindowState CScanFrame::commandState() const {
     scan::WaveWindowState state;
     state.instrumentReady = m_acquisition.instrumentReady();
     state.linkFree = link.status().linkOnline.load() == 1 && !link.acquisition().open.load();
-    for (int cell : m_host.program.accessories.cellInstalled)
+    for (int cell : m_host.program.cells.cellInstalled)
         state.installedCells += cell != 0;
     state.servedByLink = servedByLink();
     state.currentSaveable = currentSaveable();

@@ -20,9 +20,11 @@ namespace spectavo::app {
 
 using shell::AccessorySettings;
 
-bool showMulticellDialog(QWidget *parent, AccessorySettings &settings, int rows, bool withConcentrations) {
+bool showMulticellDialog(QWidget *parent, shell::CellSelection &settings, int rows, bool withConcentrations,
+                         const QString &owner) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(ui("Multicell settings"));
+    dialog.setWindowTitle(owner.isEmpty() ? ui("Multicell settings")
+                                          : ui("Multicell settings") + " - " + owner);
     auto *layout = new QVBoxLayout(&dialog);
     auto *group = new QGroupBox(ui("Setting"), &dialog);
     auto *grid = new QGridLayout(group);

@@ -266,8 +266,8 @@ void CMainFrame::dropEvent(QDropEvent *event) {
     event->acceptProposedAction();
 }
 
-WindowHost CMainFrame::windowHost() {
-    WindowHost host{{m_link, m_shared, m_model.flags(), m_model.accessories()}};
+WindowHost CMainFrame::windowHost(shell::DocumentKind kind) {
+    WindowHost host{{m_link, m_shared, m_model.flags(), m_model.accessories().cellsOf(kind)}};
     host.showState = [this](const std::string &text) {
         m_model.showViewState(text);
         showPanes();
@@ -276,11 +276,24 @@ WindowHost CMainFrame::windowHost() {
     host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
     host.modeCommand = [this](bool absorbance) { photometricModeCommand(absorbance); };
     host.documentSaved = [this](QWidget *document, const QString &path) { documentSaved(document, path); };
-    host.multicellDialog = [this](bool withConcentrations) {
-        return showMulticellDialog(this, m_model.accessories(), m_link.status().cellCount.load(),
-                                   withConcentrations);
+    host.multicellDialog = [this, kind](bool withConcentrations) {
+        return chooseCells(kind, withConcentrations);
     };
     return host;
+}
+
+bool CMainFrame::chooseCells(std::optional<shell::DocumentKind> kind, bool withConcentrations) {
+    shell::AccessorySettings &accessories = m_model.accessories();
+    shell::CellSelection chosen = kind ? accessories.cellsOf(*kind) : accessories.cells();
+    const QString owner = kind ? ui(shell::documentKindInfo(*kind).title) : QString();
+    if (!showMulticellDialog(this, chosen, m_link.status().cellCount.load(), withConcentrations, owner))
+        return false;
+    if (kind)
+        accessories.chooseCells(*kind, chosen);
+    else
+        accessories.chooseCells(chosen);
+    refreshCommands();
+    return true;
 }
 
 void CMainFrame::documentSaved(QWidget *document, const QString &path) {
@@ -292,7 +305,7 @@ void CMainFrame::documentSaved(QWidget *document, const QString &path) {
 
 bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
     const WindowKind &entry = windowKind(kind);
-    MeasurementWindow *document = entry.make(windowHost());
+    MeasurementWindow *document = entry.make(windowHost(kind));
     if (!file.isEmpty() && !document->openFile(file)) {
         delete document->widget();
         m_messages->show("Spectavo", strings::trFormat("Cannot read %s.", file.toStdString().c_str()),

@@ -85,7 +85,9 @@ protected:
 
 private:
     void buildMenus();
-    WindowHost windowHost();
+    WindowHost windowHost(shell::DocumentKind kind);
+    // The multicell setup of a window kind's selection, or of the main window's for none.
+    bool chooseCells(std::optional<shell::DocumentKind> kind, bool withConcentrations);
     void documentSaved(QWidget *document, const QString &path);
     void keepInsideWorkspace(QMdiSubWindow *window) const;
     void openInstrumentFile();

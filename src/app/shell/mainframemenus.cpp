@@ -142,7 +142,7 @@ void CMainFrame::buildMenus() {
         MeasurementWindow *active = activeWindow();
         if (active && active->multicellSetup())
             return;
-        showMulticellDialog(this, m_model.accessories(), m_link.status().cellCount.load(), false);
+        chooseCells(active ? std::optional(active->kind()) : std::nullopt, false);
     });
     QMenu *sipper = instrument->addMenu(ui("Auto &Sipper"));
     command(

@@ -27,7 +27,7 @@ FixedAutorun::Step FixedAutorun::start(Clock::time_point now) {
 FixedAutorun::Step FixedAutorun::selectFrom(int cell, Clock::time_point now) {
     if (m_stopRequested)
         return finish();
-    while (cell < cellCount() && !m_program.accessories.installed(cell))
+    while (cell < cellCount() && !m_program.cells.installed(cell))
         ++cell;
     if (cell >= cellCount())
         return finish();
@@ -48,7 +48,7 @@ FixedAutorun::Step FixedAutorun::poll(Clock::time_point now) {
     if (m_program.link.status().currentCell.load() == m_cell) {
         m_waiting = false;
         return {Step::Measure, m_cell,
-                cellRowName(m_program.accessories.cellName[static_cast<std::size_t>(m_cell)])};
+                cellRowName(m_program.cells.cellName[static_cast<std::size_t>(m_cell)])};
     }
     if (now - m_sentAt > kChangerLimit) {
         m_running = false;
@@ -76,7 +76,7 @@ FixedAutorun::Step FixedAutorun::finish() {
     m_waiting = false;
     m_program.flags.autorunActive = 0;
     for (int cell = cellCount() - 1; cell >= 0; --cell) {
-        if (m_program.accessories.installed(cell)) {
+        if (m_program.cells.installed(cell)) {
             m_program.link.status().currentCell.store(static_cast<std::uint8_t>(cell));
             break;
         }

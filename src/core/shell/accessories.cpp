@@ -4,15 +4,65 @@
 
 namespace spectavo::shell {
 
-void AccessorySettings::loadCells(const ProfileStore &file) {
-    const int loaded = std::clamp(file.GetInt("Status", "CellNum", 0), 0, kCells);
-    for (int i = 0; i < loaded; ++i) {
+namespace {
+
+std::string section(std::string_view stem, std::string_view suffix) {
+    std::string name(stem);
+    name += suffix;
+    return name;
+}
+
+} // namespace
+
+void CellSelection::load(const ProfileStore &file, int count, std::string_view suffix) {
+    for (int i = 0; i < std::clamp(count, 0, kCells); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        cellInstalled[at] = file.GetIntAt("Install", "Cell", i, 0);
-        cellName[at] = file.GetStringAt("Name", "Cell", i, "", 100);
-        cellConcentration[at] = file.GetStringAt("Concentration", "Cell", i, "", 100);
+        cellInstalled[at] = file.GetIntAt(section("Install", suffix), "Cell", i, 0);
+        cellName[at] = file.GetStringAt(section("Name", suffix), "Cell", i, "", 100);
+        cellConcentration[at] = file.GetStringAt(section("Concentration", suffix), "Cell", i, "", 100);
     }
     cellInstalled[0] = 1;
+}
+
+void CellSelection::save(ProfileStore &file, int count, std::string_view suffix) const {
+    for (int i = 0; i < std::clamp(count, 0, kCells); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        file.PutIntAt(section("Install", suffix), "Cell", i, cellInstalled[at]);
+        file.PutStringAt(section("Name", suffix), "Cell", i, cellName[at]);
+        file.PutStringAt(section("Concentration", suffix), "Cell", i, cellConcentration[at]);
+    }
+}
+
+std::string AccessorySettings::kindSuffix(DocumentKind kind) {
+    return std::string(".") + documentKindInfo(kind).area;
+}
+
+void AccessorySettings::chooseCells(const CellSelection &chosen) {
+    m_cells = chosen;
+    for (KindCells &kind : m_kinds)
+        if (!kind.own)
+            kind.cells = chosen;
+}
+
+void AccessorySettings::chooseCells(DocumentKind kind, const CellSelection &chosen) {
+    m_kinds[index(kind)] = {chosen, true};
+}
+
+void AccessorySettings::loadCells(const ProfileStore &file) {
+    const int loaded = std::clamp(file.GetInt("Status", "CellNum", 0), 0, kCells);
+    m_cells = {};
+    m_cells.load(file, loaded, "");
+    for (const DocumentKindInfo &info : documentKinds()) {
+        const std::string suffix = kindSuffix(info.kind);
+        // Cell 1 is written whenever a kind's cells are: its absence means the kind has none of its own.
+        const bool own = loaded > 0 && file.GetIntAt(section("Install", suffix), "Cell", 0, -1) != -1;
+        KindCells &kind = m_kinds[index(info.kind)];
+        kind = {m_cells, own};
+        if (own) {
+            kind.cells = {};
+            kind.cells.load(file, loaded, suffix);
+        }
+    }
 }
 
 void AccessorySettings::saveCells(ProfileStore &file, int cellCount, int currentCell) const {
@@ -21,12 +71,10 @@ void AccessorySettings::saveCells(ProfileStore &file, int cellCount, int current
     // Without reported cells (the instrument never linked) the file keeps the count it had.
     if (cellCount > 0)
         file.PutInt("Status", "CellNum", std::clamp(cellCount, 0, kCells));
-    for (int i = 0; i < std::clamp(cellCount, 0, kCells); ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        file.PutIntAt("Install", "Cell", i, cellInstalled[at]);
-        file.PutStringAt("Name", "Cell", i, cellName[at]);
-        file.PutStringAt("Concentration", "Cell", i, cellConcentration[at]);
-    }
+    m_cells.save(file, cellCount, "");
+    for (const DocumentKindInfo &info : documentKinds())
+        if (m_kinds[index(info.kind)].own)
+            m_kinds[index(info.kind)].cells.save(file, cellCount, kindSuffix(info.kind));
 }
 
 void AccessorySettings::loadSipper(const ProfileStore &file) {

@@ -2,28 +2,55 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/config/profilestore.h"
+#include "core/shell/documentfiles.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::shell {
 
-// The operator's settings of the multicell changer and the autosipper, kept by the main window.
-struct AccessorySettings {
+// Which positions of the multicell changer a run uses, with the sample names and concentrations.
+struct CellSelection {
     static constexpr int kCells = 8;
+
+    std::array<int, kCells> cellInstalled{};
+    std::array<std::string, kCells> cellName;
+    std::array<std::string, kCells> cellConcentration;
+
+    bool installed(int cell) const {
+        return cell >= 0 && cell < kCells && cellInstalled[static_cast<std::size_t>(cell)] != 0;
+    }
+    // The first `count` cells from the sections "Install", "Name" and "Concentration" followed by
+    // `suffix`; cell 1 is always in use.
+    void load(const ProfileStore &file, int count, std::string_view suffix);
+    void save(ProfileStore &file, int count, std::string_view suffix) const;
+};
+
+// The operator's settings of the multicell changer and the autosipper, kept by the main window.
+// Each window kind keeps its own cell selection once the operator set one up for it: a wavelength
+// scan over two cuvettes does not undo the fixed points run over eight. Until then a kind uses the
+// main window's selection, which the plain sections of the cells file hold.
+struct AccessorySettings {
+    static constexpr int kCells = CellSelection::kCells;
+    static constexpr int kKinds = 5;
     static constexpr const char *kCellsFile = "..\\config\\tarvesta.zav.acc.cells.ini";
     static constexpr const char *kSipperFile = "..\\config\\tarvesta.zav.acc.autosipper.ini";
     static constexpr const char *kNoCellChosen =
         SPECTAVO_TEXT("You should choose ONE CELL at least.\nTry again.");
 
-    std::array<int, kCells> cellInstalled{};
-    std::array<std::string, kCells> cellName;
-    std::array<std::string, kCells> cellConcentration;
     int sipTimeS = 2;
     int sipIntervalS = 2;
     int sipperConnected = 0;
 
-    // Cells below CellNum of the file; cell 1 is always in use.
+    // The main window's selection, and the one of every kind not set up on its own.
+    const CellSelection &cells() const { return m_cells; }
+    const CellSelection &cellsOf(DocumentKind kind) const { return m_kinds[index(kind)].cells; }
+    bool keepsOwnCells(DocumentKind kind) const { return m_kinds[index(kind)].own; }
+    void chooseCells(const CellSelection &chosen);
+    void chooseCells(DocumentKind kind, const CellSelection &chosen);
+
+    // Cells below CellNum of the file.
     void loadCells(const ProfileStore &file);
     // Per-cell keys for the cells the instrument reported, and the current cell.
     void saveCells(ProfileStore &file, int cellCount, int currentCell) const;
@@ -39,9 +66,18 @@ struct AccessorySettings {
 
     // The multicell dialog's OK: at least one of the first `rows` cells must be in use.
     static bool anyCellChosen(const std::array<int, kCells> &installed, int rows);
-    bool installed(int cell) const {
-        return cell >= 0 && cell < kCells && cellInstalled[static_cast<std::size_t>(cell)] != 0;
-    }
+
+private:
+    struct KindCells {
+        CellSelection cells;
+        bool own = false;
+    };
+    static std::size_t index(DocumentKind kind) { return static_cast<std::size_t>(kind); }
+    static std::string kindSuffix(DocumentKind kind);
+
+    CellSelection m_cells;
+    // Element addresses stay put: the windows of a kind hold a reference to their selection.
+    std::array<KindCells, kKinds> m_kinds;
 };
 
 } // namespace spectavo::shell

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/shell/commandids.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::shell {
@@ -13,23 +12,33 @@ const std::vector<DocumentKindInfo> &documentKinds() {
         {DocumentKind::FixedPoints,
          SPECTAVO_TEXT("Fixed Points Measurement"),
          SPECTAVO_TEXT("New &Fixed Points"),
-         {"qua", "qm", "fix"}},
+         {"qua", "qm", "fix"},
+         "fixed",
+         kCmdHelpQuantitative},
         {DocumentKind::WavelengthScan,
          SPECTAVO_TEXT("Wavelength Scan Measurement"),
          SPECTAVO_TEXT("New &Wavelength Scan"),
-         {"sca", "wav"}},
+         {"sca", "wav"},
+         "wavescan",
+         kCmdHelpWaveScan},
         {DocumentKind::TimeScan,
          SPECTAVO_TEXT("Time Scan Measurement"),
          SPECTAVO_TEXT("New &Time Scan"),
-         {"kin", "tim"}},
+         {"kin", "tim"},
+         "kinetics",
+         kCmdHelpTimeScan},
         {DocumentKind::DnaProtein,
          SPECTAVO_TEXT("DNA/Protein measurement"),
          SPECTAVO_TEXT("New &DNA/Protein"),
-         {"dna", "dm"}},
+         {"dna", "dm"},
+         "dna",
+         kCmdHelpQuantitative},
         {DocumentKind::Validity,
          SPECTAVO_TEXT("Instrument Validity"),
          SPECTAVO_TEXT("New Instrument &Validity"),
-         {"val", "vm"}},
+         {"val", "vm"},
+         "glpgmp",
+         kCmdHelpQuantitative},
     };
     return kinds;
 }
@@ -58,16 +67,7 @@ std::string documentFileFilter() {
 }
 
 int helpTopicOf(std::optional<DocumentKind> kind) {
-    if (!kind)
-        return kCmdHelpMaintenance;
-    switch (*kind) {
-    case DocumentKind::WavelengthScan:
-        return kCmdHelpWaveScan;
-    case DocumentKind::TimeScan:
-        return kCmdHelpTimeScan;
-    default:
-        return kCmdHelpQuantitative;
-    }
+    return kind ? documentKindInfo(*kind).helpTopic : kCmdHelpMaintenance;
 }
 
 std::optional<DocumentKind> documentKindForFile(const std::string &path) {

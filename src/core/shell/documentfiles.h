@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/config/profilestore.h"
+#include "core/shell/commandids.h"
 
 namespace spectavo::shell {
 
@@ -19,6 +20,8 @@ struct DocumentKindInfo {
     const char *title;                   // a new window's title
     const char *newCommand;              // the File menu's "New" entry
     std::vector<std::string> extensions; // lower case, without the dot
+    const char *area;                    // the settings area of its measurement ("func.<area>")
+    int helpTopic;                       // the Help menu's command for its window
 };
 
 // Every kind, in the order of the "New" commands.

@@ -12,7 +12,8 @@ struct ProgramRecords {
     link::StationLink &link;
     SharedSettings &shared;
     AppFlags &flags;
-    const AccessorySettings &accessories;
+    // The multicell selection of the window kind (the main window's for the client).
+    const CellSelection &cells;
 };
 
 } // namespace spectavo::shell

@@ -92,7 +92,7 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     shared.kinetics.step = strings::scanFloatC(args.get("--step"));
     shared.kinetics.totalTime = static_cast<float>(strings::scanIntC(args.get("--total")));
     shell::AppFlags flags;
-    shell::AccessorySettings accessories;
+    shell::CellSelection accessories;
     RecordList<CKineSpectrum> curves;
     RunMessages messages;
     PolledTimers timers;

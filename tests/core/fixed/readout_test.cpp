@@ -266,7 +266,7 @@ protected:
     test::LinkFixture fixture;
     shell::SharedSettings shared;
     shell::AppFlags flags;
-    shell::AccessorySettings accessories;
+    shell::CellSelection accessories;
     FixedAutorun autorun{{*fixture.link, shared, flags, accessories}};
     Clock::time_point t0{};
 };

@@ -80,7 +80,7 @@ protected:
     test::LinkFixture fixture;
     shell::SharedSettings shared;
     shell::AppFlags flags;
-    shell::AccessorySettings accessories;
+    shell::CellSelection accessories;
     RecordList<CWaveSpectrum> spectra;
     RecordingView view;
     WaveAcquisition acquisition{{*fixture.link, shared, flags, accessories}, spectra, &fixture.window, view};

@@ -104,7 +104,9 @@ struct StateUnderTest {
         model.flags().autorunActive = s.autorun;
         model.accessories().sipperConnected = s.sipperConnected;
         // Every cell is installed but the second: its entry stays disabled whatever the station says.
-        model.accessories().cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
+        CellSelection selection;
+        selection.cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
+        model.accessories().chooseCells(selection);
         if (s.busy)
             fixture.link->GotoWavelength(500.0f, &window);
     }

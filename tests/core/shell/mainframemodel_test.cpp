@@ -157,7 +157,9 @@ TEST_F(MainFrameModelTest, CellEntriesAreEnabledForTheChangersCellsWhileNoAutoru
     link.status().linkOnline = 1;
     link.status().cellCount = 4;
     link.status().currentCell = 2;
-    model.accessories().cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
+    CellSelection selection;
+    selection.cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
+    model.accessories().chooseCells(selection);
     EXPECT_TRUE(model.enabled(kCmdCell1 + 3, false));
     EXPECT_TRUE(model.enabled(kCmdCell1 + 1, false))
         << "not in the autorun's selection, still a cell to look at";
@@ -411,9 +413,11 @@ TEST(Accessories, CellsBelowCellNumLoadAndCellOneIsAlwaysInUse) {
                      "[Name]\nCell1=Std 1\nCell3=ignored\n");
     AccessorySettings settings;
     settings.loadCells(ProfileFile(dir.file("cells.ini"), false));
-    EXPECT_EQ(settings.cellInstalled, (std::array<int, 8>{1, 1, 1, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(settings.cellName[1], "Std 1");
-    EXPECT_EQ(settings.cellName[3], "");
+    EXPECT_EQ(settings.cells().cellInstalled, (std::array<int, 8>{1, 1, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(settings.cells().cellName[1], "Std 1");
+    EXPECT_EQ(settings.cells().cellName[3], "");
+    EXPECT_EQ(settings.cellsOf(DocumentKind::TimeScan).cellName[1], "Std 1")
+        << "a kind without its own selection uses the main window's";
 }
 
 TEST(Accessories, NoPerCellKeysAreWrittenWithoutReportedCells) {
@@ -422,7 +426,9 @@ TEST(Accessories, NoPerCellKeysAreWrittenWithoutReportedCells) {
     ProfileFile file(dir.file("cells.ini"), false);
     settings.saveCells(file, 0, 0);
     EXPECT_EQ(test::readBytes(dir.file("cells.ini")), "[Status]\nCurrentCell=0\n");
-    settings.cellName[1] = "B";
+    CellSelection named;
+    named.cellName[1] = "B";
+    settings.chooseCells(named);
     settings.saveCells(file, 2, 1);
     EXPECT_EQ(file.GetStringAt("Name", "Cell", 1, "?"), "B");
     EXPECT_EQ(file.GetIntAt("Install", "Cell", 2, -1), -1);
@@ -432,9 +438,11 @@ TEST(Accessories, NoPerCellKeysAreWrittenWithoutReportedCells) {
 // instrument.
 TEST(Accessories, TheCellSelectionSurvivesARestart) {
     test::TempDir dir;
+    CellSelection selection;
+    selection.cellInstalled = {1, 0, 1, 1, 0, 0, 0, 0};
+    selection.cellName[2] = "Std 2";
     AccessorySettings chosen;
-    chosen.cellInstalled = {1, 0, 1, 1, 0, 0, 0, 0};
-    chosen.cellName[2] = "Std 2";
+    chosen.chooseCells(selection);
     ProfileFile file(dir.file("cells.ini"), false);
     chosen.saveCells(file, 4, 2);
     AccessorySettings offline;
@@ -442,8 +450,44 @@ TEST(Accessories, TheCellSelectionSurvivesARestart) {
     offline.saveCells(file, 0, 0); // an exit without a link
     AccessorySettings next;
     next.loadCells(ProfileFile(dir.file("cells.ini"), false));
-    EXPECT_EQ(next.cellInstalled, chosen.cellInstalled);
-    EXPECT_EQ(next.cellName[2], "Std 2");
+    EXPECT_EQ(next.cells().cellInstalled, selection.cellInstalled);
+    EXPECT_EQ(next.cells().cellName[2], "Std 2");
+}
+
+// A wavelength scan over two cuvettes must not undo the eight cells set up for fixed points: each
+// kind keeps the selection made for it, across starts, in sections of its own.
+TEST(Accessories, EachWindowKindKeepsItsOwnSelectionAcrossStarts) {
+    test::TempDir dir;
+    CellSelection eight;
+    eight.cellInstalled = {1, 1, 1, 1, 1, 1, 1, 1};
+    CellSelection two;
+    two.cellInstalled = {1, 0, 0, 0, 0, 0, 0, 1};
+    two.cellName[7] = "Sample";
+    AccessorySettings settings;
+    settings.chooseCells(DocumentKind::FixedPoints, eight);
+    settings.chooseCells(DocumentKind::WavelengthScan, two);
+    CellSelection mainWindows;
+    mainWindows.cellInstalled = {1, 1, 0, 0, 0, 0, 0, 0};
+    settings.chooseCells(mainWindows);
+    EXPECT_EQ(settings.cellsOf(DocumentKind::FixedPoints).cellInstalled, eight.cellInstalled)
+        << "the main window's setup leaves a kind's own selection alone";
+    EXPECT_EQ(settings.cellsOf(DocumentKind::TimeScan).cellInstalled, mainWindows.cellInstalled);
+
+    ProfileFile file(dir.file("cells.ini"), false);
+    settings.saveCells(file, 8, 0);
+    EXPECT_EQ(file.GetIntAt("Install", "Cell", 1, -1), 1) << "the main window's keys stay where they were";
+    EXPECT_EQ(file.GetIntAt("Install.wavescan", "Cell", 7, -1), 1);
+    EXPECT_EQ(file.GetIntAt("Install.kinetics", "Cell", 0, -1), -1)
+        << "no sections for a kind without its own";
+
+    AccessorySettings next;
+    next.loadCells(ProfileFile(dir.file("cells.ini"), false));
+    EXPECT_EQ(next.cellsOf(DocumentKind::FixedPoints).cellInstalled, eight.cellInstalled);
+    EXPECT_EQ(next.cellsOf(DocumentKind::WavelengthScan).cellInstalled, two.cellInstalled);
+    EXPECT_EQ(next.cellsOf(DocumentKind::WavelengthScan).cellName[7], "Sample");
+    EXPECT_EQ(next.cellsOf(DocumentKind::TimeScan).cellInstalled, mainWindows.cellInstalled);
+    EXPECT_FALSE(next.keepsOwnCells(DocumentKind::TimeScan));
+    EXPECT_TRUE(next.keepsOwnCells(DocumentKind::WavelengthScan));
 }
 
 TEST(Accessories, SipperLimitsAndTheMulticellRule) {

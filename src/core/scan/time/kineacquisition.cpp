@@ -43,7 +43,7 @@ int KineAcquisition::installedCellCount() const {
         std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     int installed = 0;
     for (int cell = 0; cell < cells; ++cell)
-        installed += m_program.accessories.installed(cell) ? 1 : 0;
+        installed += m_program.cells.installed(cell) ? 1 : 0;
     return installed;
 }
 
@@ -155,7 +155,7 @@ int KineAcquisition::installedCellAfter(int cell) const {
     const int cells =
         std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     for (int next = cell + 1; next < cells; ++next)
-        if (m_program.accessories.installed(next))
+        if (m_program.cells.installed(next))
             return next;
     return -1;
 }
@@ -172,9 +172,9 @@ bool KineAcquisition::startAutorun() {
         std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
     int made = 0;
     for (int cell = 0; cell < cells; ++cell) {
-        if (!m_program.accessories.installed(cell))
+        if (!m_program.cells.installed(cell))
             continue;
-        const std::string &cellName = m_program.accessories.cellName[static_cast<std::size_t>(cell)];
+        const std::string &cellName = m_program.cells.cellName[static_cast<std::size_t>(cell)];
         const std::string name = blankCellName(cellName) ? nextSampleName() : cellName;
         colourIndex = scan::nextFreeColourIndex(colourIndex, m_curves.colours());
         CKineSpectrum &curve = insertScanCurve(name, scan::indexedColour(colourIndex++));

@@ -226,13 +226,13 @@ void WaveAcquisition::startNextCell() {
     link::StationStatus &status = m_program.link.status();
     const int cellCount = std::min<int>(status.cellCount.load(), shell::AccessorySettings::kCells);
     int cell = status.currentCell.load();
-    while (cell < cellCount && m_program.accessories.cellInstalled[static_cast<std::size_t>(cell)] == 0)
+    while (cell < cellCount && m_program.cells.cellInstalled[static_cast<std::size_t>(cell)] == 0)
         ++cell;
     if (cell >= cellCount) {
         m_program.flags.autorunActive = 0;
         int highest = 0;
         for (int i = 0; i < cellCount; ++i)
-            if (m_program.accessories.cellInstalled[static_cast<std::size_t>(i)] != 0)
+            if (m_program.cells.cellInstalled[static_cast<std::size_t>(i)] != 0)
                 highest = i;
         status.currentCell.store(static_cast<std::uint8_t>(highest));
         m_view.inform(kAutorunComplete);
@@ -240,7 +240,7 @@ void WaveAcquisition::startNextCell() {
     }
     m_program.link.RequestCell(static_cast<std::uint8_t>(cell));
     status.currentCell.store(static_cast<std::uint8_t>(cell));
-    const std::string &cellName = m_program.accessories.cellName[static_cast<std::size_t>(cell)];
+    const std::string &cellName = m_program.cells.cellName[static_cast<std::size_t>(cell)];
     std::optional<std::string> name;
     if (!blankCellName(cellName))
         name = cellName;

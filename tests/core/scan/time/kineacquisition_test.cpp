@@ -85,7 +85,7 @@ protected:
     test::LinkFixture fixture;
     shell::SharedSettings shared;
     shell::AppFlags flags;
-    shell::AccessorySettings accessories;
+    shell::CellSelection accessories;
     RecordList<CKineSpectrum> curves;
     RecordingView view;
     ManualTimers timers;
