@@ -114,10 +114,10 @@ void CFixedFrame::buildCommands() {
     })->setCheckable(true);
     viewMenu->addSeparator();
     addCommand(viewMenu, fixed::kDataFont, ui("Data &Font..."), [this] { chooseDataFont(); });
-    if (auto *quan = dynamic_cast<CQuanView *>(m_view)) {
+    if (m_view->chartScene()) {
         viewMenu->addSeparator();
-        addCommand(viewMenu, fixed::kCopyCurve, ui("&Copy"), [quan] {
-            quan->copyCurve();
+        addCommand(viewMenu, fixed::kCopyCurve, ui("&Copy"), [this] {
+            m_view->copyCurve();
         })->setStatusTip(ui("Copy the calibration curve"));
     }
     m_menus = {file, measure, viewMenu};

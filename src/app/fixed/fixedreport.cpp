@@ -223,8 +223,7 @@ bool CFixedFrame::printReport(QPagedPaintDevice &device, const QString &document
         return false;
     if (auto *printer = dynamic_cast<QPrinter *>(&device))
         printer->setDocName(documentName);
-    auto *quan = dynamic_cast<CQuanView *>(m_view);
-    const std::optional<QuanChartScene> scene = quan ? std::optional(quan->chartScene()) : std::nullopt;
+    const std::optional<QuanChartScene> scene = m_view->chartScene();
     const std::optional<int> pages =
         paintReport(device, *content, printFonts(*m_view), scene ? &*scene : nullptr);
     if (!pages) {

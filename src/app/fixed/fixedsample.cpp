@@ -315,6 +315,7 @@ CFixedReadOut *CQuanSample::CreateReadOut(int row, std::optional<QString> concen
     const bool complete = concentrationMode();
     auto *readout = new CQuanReadOut(m_view.program(), fixed::readoutPointsOf(method), table().standard(),
                                      complete, method.coefficients, this);
+    m_readout = readout;
     // A standard measured again keeps its concentration: the field starts with what the row holds,
     // preset or measured, so Modify never drops it from the fit.
     if (complete && table().standard() && (table().preset(row) || row < table().rowCount()))
@@ -327,8 +328,8 @@ CFixedReadOut *CQuanSample::CreateReadOut(int row, std::optional<QString> concen
 
 void CQuanSample::OnMeasured(CFixedReadOut &readout, int row) {
     table().setPreset(row, false);
-    auto *quan = dynamic_cast<CQuanReadOut *>(&readout);
-    if (!quan || !concentrationMode())
+    CQuanReadOut *quan = m_readout.data();
+    if (!quan || static_cast<CFixedReadOut *>(quan) != &readout || !concentrationMode())
         return;
     const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
     InitGrid(false);

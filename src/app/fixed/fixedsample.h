@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include <QPointer>
 #include <QStringList>
 
 #include "app/fixed/fixedpage.h"
@@ -14,6 +15,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace spectavo::app {
+
+class CQuanReadOut;
 
 class CFixedReadOut;
 class CFixedView;
@@ -103,6 +106,9 @@ protected:
 private:
     bool concentrationMode() const;
     void markStaleConcentrations();
+
+    // The readout this table opened, for the concentration it computed.
+    QPointer<CQuanReadOut> m_readout;
 };
 
 } // namespace spectavo::app

@@ -61,22 +61,18 @@ CFixedPage *CFixedView::pageAt(int position) const {
     return m_pages[static_cast<std::size_t>(position)].page;
 }
 
-CFixedMethod *CFixedView::MethodPage() const {
-    return dynamic_cast<CFixedMethod *>(pageAt(0));
-}
-
-CFixedPage *CFixedView::MemoPage() const {
-    return pageAt(1);
-}
-
-CFixedSample *CFixedView::SamplePage() const {
-    return dynamic_cast<CFixedSample *>(pageAt(m_family == fixed::DocumentFamily::FixedPoints ? 4 : 2));
+CFixedSample *CFixedView::tableOf(int key) const {
+    for (const PageInfo &info : m_pages)
+        if (info.key == key)
+            return info.table;
+    return nullptr;
 }
 
 std::vector<CFixedSample *> CFixedView::tablePages() const {
     std::vector<CFixedSample *> tables;
-    if (CFixedSample *sample = SamplePage())
-        tables.push_back(sample);
+    for (const PageInfo &info : m_pages)
+        if (info.table)
+            tables.push_back(info.table);
     return tables;
 }
 
@@ -89,14 +85,27 @@ int CFixedView::currentKey() const {
     return index < 0 ? -1 : m_pages[static_cast<std::size_t>(index)].key;
 }
 
-void CFixedView::AddPage(const QString &caption, int position, int key, CFixedPage *page) {
-    position = std::clamp(position, 0, static_cast<int>(m_pages.size()));
-    m_pages.insert(m_pages.begin() + position, PageInfo{key, page});
+void CFixedView::addPage(const QString &caption, int key, CFixedPage *page) {
+    m_pages.push_back(PageInfo{key, page, nullptr});
     m_reverting = true;
-    m_tabs->insertTab(position, page, fixedPageIcon(key), caption.left(99));
+    m_tabs->addTab(page, fixedPageIcon(key), caption.left(99));
     m_reverting = false;
-    if (auto *table = dynamic_cast<CFixedSample *>(page))
-        table->setDataFont(m_fonts[kDataFont], m_colours[kDataFont]);
+}
+
+void CFixedView::addMethodPage(const QString &caption, CFixedMethod *page) {
+    m_method = page;
+    addPage(caption, kMethodKey, page);
+}
+
+void CFixedView::addMemoPage(const QString &caption, CFixedMemo *page) {
+    m_memo = page;
+    addPage(caption, kMemoKey, page);
+}
+
+void CFixedView::addTablePage(const QString &caption, int key, CFixedSample *page) {
+    addPage(caption, key, page);
+    m_pages.back().table = page;
+    page->setDataFont(m_fonts[kDataFont], m_colours[kDataFont]);
 }
 
 void CFixedView::tabChanged(int index) {

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/fixed/quan/quanchartscene.h"
 #include "app/measurementwindow.h"
 #include "core/fixed/fixedautorun.h"
 #include "core/fixed/fixedcommandrules.h"
@@ -26,7 +27,6 @@ class CFixedMemo;
 class CFixedMethod;
 class CQuanCurve;
 class CQuanCurveSettings;
-struct QuanChartScene;
 class CFixedPage;
 class CFixedSample;
 
@@ -54,25 +54,26 @@ public:
     fixed::DocumentFamily family() const { return m_family; }
     QTabWidget *tabs() const { return m_tabs; }
 
-    CFixedMethod *MethodPage() const;
-    CFixedPage *MemoPage() const;
-    CFixedMemo *InformationPage() const;
-    virtual CFixedSample *SamplePage() const;
+    // The pages by their role; each kind adds its pages through the adders below.
+    CFixedMethod *MethodPage() const { return m_method; }
+    CFixedMemo *InformationPage() const { return m_memo; }
+    CFixedSample *SamplePage() const { return tableOf(kSampleKey); }
     // The standard table, in the documents that have one.
-    virtual CFixedSample *StandardTable() const { return nullptr; }
+    CFixedSample *StandardTable() const { return tableOf(kStandardKey); }
+    // The table page of a key, or none.
+    CFixedSample *tableOf(int key) const;
     // Whether any table of the document holds a measured row.
     bool hasMeasuredRows() const;
     // The report's date says when the results were measured: the document's first measurement sets it.
     void stampMeasurementTime();
     // The concentration column's header: none until the display settings exist.
     virtual std::optional<std::string> concentrationHeader() const { return std::nullopt; }
-    // Every table page, for the rules and the photometric conversion.
-    virtual std::vector<CFixedSample *> tablePages() const;
+    // Every table page in page order, for the rules and the photometric conversion.
+    std::vector<CFixedSample *> tablePages() const;
     CFixedPage *pageAt(int position) const;
     CFixedPage *currentPage() const;
     int currentKey() const;
 
-    void AddPage(const QString &caption, int position, int key, CFixedPage *page);
     void SelectPage(int key);
     void SwitchToPage(int key);
     virtual void CreatePages() = 0;
@@ -131,7 +132,21 @@ public:
     // Every table emptied, as in a new document; the method stays.
     void clearResults();
 
+    // The calibration chart's display settings, in the documents that draw one.
+    virtual fixed::CurveSettings *curveSettings() { return nullptr; }
+    // What the calibration chart shows now; none in documents without one.
+    virtual std::optional<QuanChartScene> chartScene() const { return std::nullopt; }
+    // "&Copy": the calibration chart to the clipboard.
+    virtual void copyCurve() {}
+
 protected:
+    // Pages are appended in tab order.
+    void addMethodPage(const QString &caption, CFixedMethod *page);
+    void addMemoPage(const QString &caption, CFixedMemo *page);
+    void addTablePage(const QString &caption, int key, CFixedSample *page);
+    void addPage(const QString &caption, int key, CFixedPage *page);
+    // The pages a kind adds beyond the method, the information and the tables show reloaded records.
+    virtual void otherPagesReloaded() {}
     void resizeEvent(QResizeEvent *event) override;
     // Whether the tab of `key` may be shown now.
     virtual bool tabAllowed(int key) const;
@@ -141,6 +156,7 @@ private:
     struct PageInfo {
         int key;
         CFixedPage *page;
+        CFixedSample *table; // the page, when it is a table
     };
     void tabChanged(int index);
     // Every page shows the records a load or an import replaced.
@@ -157,6 +173,8 @@ private:
     fixed::DocumentFamily m_family;
     QTabWidget *m_tabs;
     std::vector<PageInfo> m_pages;
+    CFixedMethod *m_method = nullptr;
+    CFixedMemo *m_memo = nullptr;
     int m_shownIndex = -1;
     bool m_reverting = false;
     std::array<QFont, kFonts> m_fonts;
@@ -171,24 +189,25 @@ class CQuanView : public CFixedView {
 public:
     explicit CQuanView(const WindowHost &host, QWidget *parent = nullptr);
     void CreatePages() override;
-    CFixedSample *StandardPage() const;
-    CQuanCurve *CurvePage() const;
-    CQuanCurveSettings *SettingsPage() const;
+    CFixedSample *StandardPage() const { return StandardTable(); }
+    CQuanCurve *CurvePage() const { return m_curve; }
+    CQuanCurveSettings *SettingsPage() const { return m_settings; }
     std::optional<std::string> concentrationHeader() const override;
-    // What the calibration chart shows now.
-    QuanChartScene chartScene() const;
+    fixed::CurveSettings *curveSettings() override;
+    std::optional<QuanChartScene> chartScene() const override;
     // "&Copy": the chart to the clipboard (SVG described "ZAV.Fit", and a bitmap).
-    void copyCurve();
-    CFixedSample *StandardTable() const override { return StandardPage(); }
-    std::vector<CFixedSample *> tablePages() const override;
+    void copyCurve() override;
     bool standardTableCurrent() const { return m_standardCurrent; }
     bool settleStaleResults() override;
 
 protected:
     bool tabAllowed(int key) const override;
     void pageSelected(int key) override;
+    void otherPagesReloaded() override;
 
 private:
+    CQuanCurve *m_curve = nullptr;
+    CQuanCurveSettings *m_settings = nullptr;
     bool m_standardCurrent = false;
 };
 

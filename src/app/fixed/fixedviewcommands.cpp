@@ -131,7 +131,7 @@ void CFixedView::remoteMeasurementDone() {
 }
 
 CFixedSample *CFixedView::measuredTable() {
-    if (auto *table = dynamic_cast<CFixedSample *>(currentPage()))
+    if (CFixedSample *table = tableOf(currentKey()))
         return table;
     if (!MethodPage()->takeData())
         return nullptr;
@@ -200,7 +200,7 @@ void CFixedView::stopRequested() {
 }
 
 void CFixedView::remoteStart(int code) {
-    const bool tableShown = dynamic_cast<CFixedSample *>(currentPage()) != nullptr;
+    const bool tableShown = tableOf(currentKey()) != nullptr;
     const auto action = fixed::remoteStartAction(code, fixed::measuringAllowed(commandState()), tableShown);
     if (action == fixed::RemoteAction::Ignore)
         return;

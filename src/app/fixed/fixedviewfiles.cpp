@@ -30,10 +30,6 @@ fixed::MethodKind CFixedView::methodKind() const {
     return fixed::MethodKind::FixedPoints;
 }
 
-CFixedMemo *CFixedView::InformationPage() const {
-    return dynamic_cast<CFixedMemo *>(MemoPage());
-}
-
 fixed::DocumentParts CFixedView::documentParts() {
     fixed::DocumentParts parts;
     parts.kind = methodKind();
@@ -42,8 +38,7 @@ fixed::DocumentParts CFixedView::documentParts() {
     if (CFixedSample *standards = StandardTable())
         parts.standards = &standards->table();
     parts.samples = &SamplePage()->table();
-    if (auto *quan = dynamic_cast<CQuanView *>(this); quan && quan->SettingsPage())
-        parts.curve = &quan->SettingsPage()->settings();
+    parts.curve = curveSettings();
     parts.layout = [this](fixed::SampleTable &table, bool withNames) {
         for (CFixedSample *page : tablePages())
             if (&page->table() == &table)
@@ -78,12 +73,7 @@ void CFixedView::recordsReplaced(bool fromInstrument) {
         table->InitGrid(false);
         table->showData();
     }
-    if (auto *quan = dynamic_cast<CQuanView *>(this)) {
-        if (CQuanCurveSettings *settings = quan->SettingsPage())
-            settings->showData();
-        if (CQuanCurve *curve = quan->CurvePage())
-            curve->showData();
-    }
+    otherPagesReloaded();
     commandsChanged();
 }
 

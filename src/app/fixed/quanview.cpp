@@ -17,14 +17,15 @@ CQuanView::CQuanView(const WindowHost &host, QWidget *parent)
 }
 
 void CQuanView::CreatePages() {
-    AddPage(ui("Method"), 0, kMethodKey, new CQuanMethod(program()));
-    AddPage(ui("Information"), 1, kMemoKey, new CQuanMemo);
-    AddPage(ui("Fitting"), 2, kFittingKey, new CQuanCurve(*this));
-    AddPage(ui("Standard"), 3, kStandardKey, new CQuanSample(*this, true));
-    AddPage(ui("Sample"), 4, kSampleKey, new CQuanSample(*this, false));
-    auto *settings = new CQuanCurveSettings;
-    AddPage(ui("Display Setting"), 5, kSettingsKey, settings);
-    settings->changed = [this] {
+    addMethodPage(ui("Method"), new CQuanMethod(program()));
+    addMemoPage(ui("Information"), new CQuanMemo);
+    m_curve = new CQuanCurve(*this);
+    addPage(ui("Fitting"), kFittingKey, m_curve);
+    addTablePage(ui("Standard"), kStandardKey, new CQuanSample(*this, true));
+    addTablePage(ui("Sample"), kSampleKey, new CQuanSample(*this, false));
+    m_settings = new CQuanCurveSettings;
+    addPage(ui("Display Setting"), kSettingsKey, m_settings);
+    m_settings->changed = [this] {
         for (CFixedSample *table : tablePages())
             table->InitGrid(false);
         if (CQuanCurve *curve = CurvePage())
@@ -43,18 +44,6 @@ void CQuanView::CreatePages() {
     SelectPage(kMethodKey);
 }
 
-CFixedSample *CQuanView::StandardPage() const {
-    return dynamic_cast<CFixedSample *>(pageAt(3));
-}
-
-CQuanCurve *CQuanView::CurvePage() const {
-    return dynamic_cast<CQuanCurve *>(pageAt(2));
-}
-
-CQuanCurveSettings *CQuanView::SettingsPage() const {
-    return dynamic_cast<CQuanCurveSettings *>(pageAt(5));
-}
-
 std::optional<std::string> CQuanView::concentrationHeader() const {
     const CQuanCurveSettings *settings = SettingsPage();
     CFixedMethod *method = MethodPage();
@@ -65,7 +54,16 @@ std::optional<std::string> CQuanView::concentrationHeader() const {
     return std::nullopt;
 }
 
-QuanChartScene CQuanView::chartScene() const {
+fixed::CurveSettings *CQuanView::curveSettings() {
+    return &m_settings->settings();
+}
+
+void CQuanView::otherPagesReloaded() {
+    m_settings->showData();
+    m_curve->showData();
+}
+
+std::optional<QuanChartScene> CQuanView::chartScene() const {
     QuanChartScene scene;
     if (CFixedMethod *method = MethodPage())
         scene.method = &method->record();
@@ -86,7 +84,7 @@ void CQuanView::copyCurve() {
     CQuanCurve *curve = CurvePage();
     if (!curve)
         return;
-    const QuanChartScene scene = chartScene();
+    const QuanChartScene scene = *chartScene();
     const QRect area = curve->chart()->rect().isEmpty() ? QRect(0, 0, 640, 400) : curve->chart()->rect();
     copyPictureToClipboard(area, "ZAV.Fit", [&scene](QPainter &painter, const QRect &target) {
         paintQuanChart(painter, target, scene);
@@ -110,14 +108,6 @@ bool CQuanView::settleStaleResults() {
         break;
     }
     return false;
-}
-
-std::vector<CFixedSample *> CQuanView::tablePages() const {
-    std::vector<CFixedSample *> tables;
-    for (CFixedSample *table : {StandardPage(), SamplePage()})
-        if (table)
-            tables.push_back(table);
-    return tables;
 }
 
 // The standards belong to a method that uses them, the fitting to one that computes concentrations.

@@ -219,16 +219,18 @@ CFixedReadOut *CDNASample::CreateReadOut(int /*row*/, std::optional<QString> /*c
     const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
     const ProfileFile file = dnaConfiguration();
     const ProfileFile::Batch batch(file);
-    return new CDNAReadOut(m_view.program(), fixed::readoutPointsOf(method),
-                           fixed::DnaMethodList::read(batch).resultNames, method.coefficients, this);
+    m_readout = new CDNAReadOut(m_view.program(), fixed::readoutPointsOf(method),
+                                fixed::DnaMethodList::read(batch).resultNames, method.coefficients, this);
+    return m_readout;
 }
 
 void CDNASample::OnMeasured(CFixedReadOut &readout, int row) {
     table().setPreset(row, false);
-    if (auto *dna = dynamic_cast<CDNAReadOut *>(&readout)) {
-        InitGrid(false);
-        fixed::writeDnaResults(table(), m_view.MethodPage()->record(), row, dna->results());
-    }
+    CDNAReadOut *dna = m_readout.data();
+    if (!dna || static_cast<CFixedReadOut *>(dna) != &readout)
+        return;
+    InitGrid(false);
+    fixed::writeDnaResults(table(), m_view.MethodPage()->record(), row, dna->results());
 }
 
 CDNAView::CDNAView(const WindowHost &host, QWidget *parent)
@@ -237,10 +239,10 @@ CDNAView::CDNAView(const WindowHost &host, QWidget *parent)
 }
 
 void CDNAView::CreatePages() {
-    AddPage(ui("Method"), 0, kMethodKey, new CDNAMethod(program()));
-    AddPage(ui("Information"), 1, kMemoKey,
-            new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::DnaProtein), false));
-    AddPage(ui("Sample"), 2, kSampleKey, new CDNASample(*this));
+    addMethodPage(ui("Method"), new CDNAMethod(program()));
+    addMemoPage(ui("Information"),
+                new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::DnaProtein), false));
+    addTablePage(ui("Sample"), kSampleKey, new CDNASample(*this));
     MethodPage()->methodChanged = [this] {
         if (CFixedSample *samples = SamplePage())
             samples->InitGrid(false);

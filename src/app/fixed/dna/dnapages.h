@@ -68,6 +68,10 @@ public:
 protected:
     CFixedReadOut *CreateReadOut(int row, std::optional<QString> concentration) override;
     void OnMeasured(CFixedReadOut &readout, int row) override;
+
+private:
+    // The readout this table opened, for the results it computed.
+    QPointer<CDNAReadOut> m_readout;
 };
 
 // The DNA/protein document: method, information, samples.

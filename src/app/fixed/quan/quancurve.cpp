@@ -182,7 +182,7 @@ CQuanCurveView::CQuanCurveView(CQuanView &view, QWidget *parent) : QWidget(paren
 void CQuanCurveView::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    paintQuanChart(painter, rect(), m_view.chartScene());
+    paintQuanChart(painter, rect(), *m_view.chartScene());
 }
 
 void CQuanCurveView::mousePressEvent(QMouseEvent *event) {

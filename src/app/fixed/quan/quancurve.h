@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/fixed/fixedpage.h"
+#include "app/fixed/quan/quanchartscene.h"
 #include "core/fixed/fixedmethod.h"
 #include "core/fixed/quanchart.h"
 #include "core/fixed/sampletable.h"
@@ -14,16 +15,6 @@
 namespace spectavo::app {
 
 class CQuanView;
-
-// What the calibration chart shows: the method's calibration, the tables' marks, the settings.
-struct QuanChartScene {
-    const fixed::FixedMethodRecord *method = nullptr;
-    const fixed::SampleTable *standards = nullptr;
-    const fixed::SampleTable *samples = nullptr;
-    fixed::CurveSettings settings;
-    std::array<QFont, fixed::CurveSettings::kFonts> fonts;
-    std::array<QColor, fixed::CurveSettings::kFonts> colours;
-};
 
 // The calibration chart into any rectangle of any painter: the screen, a report, the clipboard. In
 // print the texts keep the tick labels' colour.

@@ -262,8 +262,8 @@ void CGlpGmpMethod::calibrateScanBlanks(int wavelength, std::function<void(bool)
         });
 }
 
-CGlpGmpSample::CGlpGmpSample(CFixedView &view, QWidget *parent)
-    : CFixedSample(view, false, parent), m_verdict(new QLabel(this)) {
+CGlpGmpSample::CGlpGmpSample(CFixedView &view, CGlpGmpMethod &method, QWidget *parent)
+    : CFixedSample(view, false, parent), m_method(method), m_verdict(new QLabel(this)) {
     setParameterNames({ui("Tolerance")}, false);
     setButtonTexts(ui("&Recalc"), ui("Data &Font"));
     m_verdict->setObjectName("verdict");
@@ -280,10 +280,6 @@ void CGlpGmpSample::showVerdict() {
     const std::optional<QColor> colour = verdictColour(verdict);
     m_verdict->setStyleSheet(colour ? QString("font-weight: bold; color: %1;").arg(colour->name())
                                     : QString());
-}
-
-CGlpGmpMethod &CGlpGmpSample::method() const {
-    return *dynamic_cast<CGlpGmpMethod *>(m_view.MethodPage());
 }
 
 void CGlpGmpSample::InitGrid(bool) {
@@ -377,15 +373,15 @@ CGlpGmpView::CGlpGmpView(const WindowHost &host, QWidget *parent)
 }
 
 fixed::ValidityData *CGlpGmpView::validityData() {
-    auto *method = dynamic_cast<CGlpGmpMethod *>(MethodPage());
-    return method ? &method->data() : nullptr;
+    return m_method ? &m_method->data() : nullptr;
 }
 
 void CGlpGmpView::CreatePages() {
-    AddPage(ui("Method"), 0, kMethodKey, new CGlpGmpMethod(program()));
-    AddPage(ui("Information"), 1, kMemoKey,
-            new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::Validity), false));
-    AddPage(ui("Sample"), 2, kSampleKey, new CGlpGmpSample(*this));
+    m_method = new CGlpGmpMethod(program());
+    addMethodPage(ui("Method"), m_method);
+    addMemoPage(ui("Information"),
+                new CFixedMemo(fixed::methodConfigurationFile(fixed::MethodKind::Validity), false));
+    addTablePage(ui("Sample"), kSampleKey, new CGlpGmpSample(*this, *m_method));
     SelectPage(kMethodKey);
 }
 

@@ -58,7 +58,8 @@ private:
 // The validity result table: one row per test wavelength, Pass or Fail by the tolerance.
 class CGlpGmpSample : public CFixedSample {
 public:
-    explicit CGlpGmpSample(CFixedView &view, QWidget *parent = nullptr);
+    // The table judges by the method page's tolerance and standards.
+    CGlpGmpSample(CFixedView &view, CGlpGmpMethod &method, QWidget *parent = nullptr);
     void InitGrid(bool withNames) override;
     bool MeasureRow(int row, std::optional<QString> name, bool autoClose,
                     std::optional<QString> concentration, std::function<void(bool)> done = {}) override;
@@ -66,13 +67,14 @@ public:
     void Recalculate() override;
 
 private:
-    CGlpGmpMethod &method() const;
+    CGlpGmpMethod &method() const { return m_method; }
     void measureScan(int wavelength, std::function<void(bool)> done);
     void measurePhotometric(bool autoClose, std::function<void(bool)> done);
     void finish(bool measured, const std::function<void(bool)> &done);
     // The line under the table: the verdict on the whole test, in its colour.
     void showVerdict();
 
+    CGlpGmpMethod &m_method;
     int m_lastTest = -1;
     QLabel *m_verdict;
 };
@@ -83,6 +85,9 @@ public:
     explicit CGlpGmpView(const WindowHost &host, QWidget *parent = nullptr);
     void CreatePages() override;
     fixed::ValidityData *validityData() override;
+
+private:
+    CGlpGmpMethod *m_method = nullptr;
 };
 
 MeasurementWindow *makeValidityWindow(const WindowHost &host);
