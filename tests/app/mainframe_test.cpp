@@ -32,11 +32,11 @@
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedsample.h"
 #include "app/fixed/fixedview.h"
-#include "app/fixed/gotodialog.h"
 #include "app/scan/scanframe.h"
 #include "app/scan/scanlistview.h"
 #include "app/scan/time/kineframe.h"
 #include "app/shell/filemanagementdialog.h"
+#include "app/shell/gotodialog.h"
 #include "app/shell/helpviewer.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
@@ -44,6 +44,7 @@
 #include "app/shell/servicedialogs.h"
 #include "app/widgets/filechooser.h"
 #include "app/widgets/gridcontrol.h"
+#include "core/config/profilefile.h"
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
 #include "support/linkeddriver.h"
@@ -528,6 +529,11 @@ TEST_F(MainFrameTest, TheFirstDocumentIsOfTheKindLastCreated) {
     CMainFrame frame(link, &messages, 0);
     EXPECT_TRUE(frame.documents()->subWindowList().front()->windowTitle().contains("Fixed Points"))
         << "an unknown kind opens a fixed-points measurement";
+    const ProfileFile analyst(dir.file("config/tarvesta.zav.analyst.ini"), false);
+    for (const shell::DocumentKindInfo &kind : shell::documentKinds()) {
+        ASSERT_TRUE(frame.newDocument(kind.kind));
+        EXPECT_EQ(analyst.GetInt("Spectavo", "LastType", -1), static_cast<int>(kind.kind)) << kind.title;
+    }
     frame.close();
 }
 

@@ -41,8 +41,6 @@ CScanFrame::~CScanFrame() {
     // Nothing of the link may write into these spectra or post to this window once they are gone.
     m_host.program.link.CloseAcquisitionOf(&m_target);
     delete m_view; // it shows this window's spectra and display record, which go before the children
-    ProfileFile(kAnalystSettingsFile, true)
-        .PutInt("Spectavo", "LastType", static_cast<int>(shell::DocumentKind::WavelengthScan));
 }
 
 CChartView *CScanFrame::chart() const {

@@ -312,6 +312,8 @@ bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {
                          shell::MessageService::Icon::Error);
         return false;
     }
+    // The next start opens a document of the kind created last, whatever the kind.
+    ProfileFile(kAnalystSettingsFile, true).PutInt("Spectavo", "LastType", static_cast<int>(kind));
     QMdiSubWindow *window = m_documents->addSubWindow(document->widget());
     window->setWindowTitle(file.isEmpty() ? ui(shell::documentKindInfo(kind).title)
                                           : QFileInfo(file).fileName());

@@ -14,9 +14,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/fixed/gotodialog.h"
 #include "app/shell/accessorydialogs.h"
 #include "app/shell/filemanagementdialog.h"
+#include "app/shell/gotodialog.h"
 #include "app/shell/helpviewer.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"

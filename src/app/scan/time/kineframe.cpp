@@ -51,8 +51,6 @@ CKineFrame::~CKineFrame() {
     if (m_host.program.flags.autorunActive != 0 && m_acquisition.running())
         m_host.program.flags.autorunActive = 0;
     delete m_view; // it shows this window's curves and display record, which go before the children
-    ProfileFile(kAnalystSettingsFile, true)
-        .PutInt("Spectavo", "LastType", static_cast<int>(shell::DocumentKind::TimeScan));
 }
 
 CChartView *CKineFrame::chart() const {

@@ -1,4 +1,4 @@
-#include "app/fixed/gotodialog.h"
+#include "app/shell/gotodialog.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/uitext.h"
 
