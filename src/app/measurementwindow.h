@@ -7,9 +7,9 @@
 #include <QString>
 
 #include "core/link/notify.h"
+#include "core/program/programrecords.h"
 #include "core/shell/documentfiles.h"
 #include "core/shell/filemanagementmodel.h"
-#include "core/shell/programrecords.h"
 
 class QMenu;
 class QToolBar;
@@ -20,7 +20,7 @@ namespace spectavo::app {
 // What the main window lends a measurement window: the program-wide records and the ways to show a
 // run in the main window.
 struct WindowHost {
-    shell::ProgramRecords program;
+    program::ProgramRecords program;
     // The state pane ("Wait...", "Ready").
     std::function<void(const std::string &)> showState = [](const std::string &) {};
     // Points received of the total; a total of 0 hides the progress.

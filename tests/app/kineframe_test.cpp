@@ -133,9 +133,9 @@ protected:
     ScriptedChooser chooser;
     link::StationLink offlineLink;
     test::LinkedDriver instrument;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::SharedSettings shared;
+    program::AppFlags flags;
+    program::CellSelection accessories;
     std::vector<std::string> states;
     std::unique_ptr<CKineFrame> frame;
 };

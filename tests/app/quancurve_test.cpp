@@ -150,9 +150,9 @@ protected:
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
     test::RecordingMessageService messages;
     link::StationLink offline;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::SharedSettings shared;
+    program::AppFlags flags;
+    program::CellSelection accessories;
 };
 
 TEST_F(QuanPagesTest, CopyPutsTheChartOnTheClipboardDescribedAsTheFit) {

@@ -121,9 +121,9 @@ protected:
     RecordingMessages messages;
     ScriptedChooser chooser;
     test::LinkedDriver instrument;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::SharedSettings shared;
+    program::AppFlags flags;
+    program::CellSelection accessories;
     std::vector<std::string> states;
     std::unique_ptr<CScanFrame> frame;
 };
@@ -605,8 +605,9 @@ TEST_F(ScanWindowTest, StoredScanFromTheInstrumentJoinsTheList) {
 
 // A window holding two unsaved spectra, "first" and "second", on a link that is not connected.
 std::unique_ptr<CScanFrame> windowWithTwoUnsavedSpectra(link::StationLink &offline,
-                                                        shell::SharedSettings &shared, shell::AppFlags &flags,
-                                                        shell::CellSelection &accessories) {
+                                                        program::SharedSettings &shared,
+                                                        program::AppFlags &flags,
+                                                        program::CellSelection &accessories) {
     auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
     for (const char *name : {"second", "first"}) {
         window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca");

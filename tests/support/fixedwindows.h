@@ -83,9 +83,9 @@ protected:
     ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
     RecordingMessageService messages;
     LinkedDriver instrument;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::SharedSettings shared;
+    program::AppFlags flags;
+    program::CellSelection accessories;
     std::unique_ptr<app::CFixedFrame> frame;
 };
 

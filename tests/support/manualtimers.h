@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/scan/time/kineacquisition.h"
+#include "core/acquisition/kineacquisition.h"
 
 namespace spectavo::test {
 

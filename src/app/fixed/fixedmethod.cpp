@@ -11,7 +11,7 @@
 
 namespace spectavo::app {
 
-CFixedMethod::CFixedMethod(shell::ProgramRecords program, fixed::MethodKind kind, QWidget *parent)
+CFixedMethod::CFixedMethod(program::ProgramRecords program, fixed::MethodKind kind, QWidget *parent)
     : CFixedPage(parent), m_program(program), m_form(kind) {}
 
 CFixedMethod::~CFixedMethod() = default;

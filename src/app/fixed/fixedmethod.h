@@ -7,7 +7,7 @@
 #include "app/fixed/fixedpage.h"
 #include "core/fixed/methodform.h"
 #include "core/fixed/readoutsequence.h"
-#include "core/shell/programrecords.h"
+#include "core/program/programrecords.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +21,7 @@ class CFormulaPicture;
 // kept in the kind's configuration file from one document to the next.
 class CFixedMethod : public CFixedPage {
 public:
-    CFixedMethod(shell::ProgramRecords program, fixed::MethodKind kind, QWidget *parent = nullptr);
+    CFixedMethod(program::ProgramRecords program, fixed::MethodKind kind, QWidget *parent = nullptr);
     ~CFixedMethod() override;
 
     fixed::FixedMethodRecord &record() { return m_form.record(); }
@@ -69,7 +69,7 @@ protected:
     void runRule(std::optional<fixed::FieldProblem> (fixed::MethodForm::*rule)());
     void report(const std::optional<fixed::FieldProblem> &problem);
 
-    shell::ProgramRecords m_program;
+    program::ProgramRecords m_program;
     fixed::MethodForm m_form;
     bool m_reporting = false;
 
@@ -81,7 +81,7 @@ private:
 // The fixed points method page: wavelengths, count, curve fit, coefficients, unit and concentration.
 class CQuanMethod : public CFixedMethod {
 public:
-    explicit CQuanMethod(shell::ProgramRecords program, QWidget *parent = nullptr);
+    explicit CQuanMethod(program::ProgramRecords program, QWidget *parent = nullptr);
     ~CQuanMethod() override;
 
     QLineEdit *countField() const { return m_count; }

@@ -28,7 +28,7 @@ QString readingText(float absorbance, bool absorbanceMode) {
 
 } // namespace
 
-CFixedReadOut::CFixedReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points,
+CFixedReadOut::CFixedReadOut(program::ProgramRecords program, const fixed::ReadoutPoints &points,
                              QWidget *parent, const QString &title)
     : QDialog(parent), m_program(program), m_sequence(program.link, &m_target, points),
       m_grid(points.count + 1, 2), m_absorbance(program.flags.absorbanceMode != 0) {
@@ -122,7 +122,7 @@ void CFixedReadOut::done(int result) {
     QDialog::done(result);
 }
 
-CQuanReadOut::CQuanReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points, bool standard,
+CQuanReadOut::CQuanReadOut(program::ProgramRecords program, const fixed::ReadoutPoints &points, bool standard,
                            bool complete, const std::array<float, 4> &coefficients, QWidget *parent)
     : CFixedReadOut(program, points, parent, ui("Fixed Points Measuring")), m_standard(standard),
       m_coefficients(coefficients) {

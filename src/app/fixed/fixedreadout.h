@@ -9,7 +9,7 @@
 #include "app/shell/notifyevent.h"
 #include "core/fixed/readoutsequence.h"
 #include "core/grid/gridmodel.h"
-#include "core/shell/programrecords.h"
+#include "core/program/programrecords.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,7 +25,7 @@ class CGridControl;
 // wavelength before the dialog reports its end.
 class CFixedReadOut : public QDialog {
 public:
-    CFixedReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points, QWidget *parent,
+    CFixedReadOut(program::ProgramRecords program, const fixed::ReadoutPoints &points, QWidget *parent,
                   const QString &title = "Measuring");
     ~CFixedReadOut() override;
 
@@ -52,7 +52,7 @@ protected:
     QWidget *resultArea() const { return m_resultArea; }
     QLineEdit *nameField() const { return m_name; }
     grid::GridModel &readings() { return m_grid; }
-    shell::ProgramRecords m_program;
+    program::ProgramRecords m_program;
 
 private:
     void showValue(int point);
@@ -75,7 +75,7 @@ private:
 // concentration (typed or preset for a standard, computed from the calibration for a sample).
 class CQuanReadOut : public CFixedReadOut {
 public:
-    CQuanReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points, bool standard,
+    CQuanReadOut(program::ProgramRecords program, const fixed::ReadoutPoints &points, bool standard,
                  bool complete, const std::array<float, 4> &coefficients, QWidget *parent);
 
     bool standard() const { return m_standard; }

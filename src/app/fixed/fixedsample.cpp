@@ -188,7 +188,7 @@ bool CFixedSample::MeasureRow(int row, std::optional<QString> name, bool autoClo
 }
 
 void CFixedSample::answerRemoteStart() {
-    shell::AppFlags &flags = m_view.program().flags;
+    program::AppFlags &flags = m_view.program().flags;
     if (flags.remoteStartFlag != 0) {
         flags.remoteStartFlag = 0;
         m_view.program().link.RemoteMeasureDone();
@@ -302,7 +302,7 @@ std::optional<QString> CQuanSample::AutorunConcentration() {
     if (!table().standard())
         return std::nullopt;
     const int cell = m_view.program().link.status().currentCell.load();
-    if (cell < 0 || cell >= shell::AccessorySettings::kCells)
+    if (cell < 0 || cell >= program::CellSelection::kCells)
         return std::nullopt;
     const std::string &text = m_view.program().cells.cellConcentration[static_cast<std::size_t>(cell)];
     if (text.find_first_not_of(' ') == std::string::npos)

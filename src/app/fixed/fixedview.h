@@ -50,7 +50,7 @@ public:
     ~CFixedView() override;
 
     const WindowHost &host() const { return m_host; }
-    shell::ProgramRecords program() const { return m_host.program; }
+    program::ProgramRecords program() const { return m_host.program; }
     fixed::DocumentFamily family() const { return m_family; }
     QTabWidget *tabs() const { return m_tabs; }
 

@@ -22,7 +22,7 @@ bool CFixedView::measuring() const {
 }
 
 fixed::FixedWindowState CFixedView::commandState() const {
-    const shell::ProgramRecords &program = m_host.program;
+    const program::ProgramRecords &program = m_host.program;
     fixed::FixedWindowState state;
     state.family = m_family;
     CFixedMethod *method = MethodPage();
@@ -37,7 +37,7 @@ fixed::FixedWindowState CFixedView::commandState() const {
     state.stationReady = program.link.status().stationReady.load() != 0;
     state.autorunActive = program.flags.autorunActive != 0;
     state.measuring = measuring() || m_autorun.running();
-    const int cells = std::min<int>(program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    const int cells = std::min<int>(program.link.status().cellCount.load(), program::CellSelection::kCells);
     for (int cell = 0; cell < cells; ++cell)
         state.installedCells += program.cells.installed(cell) ? 1 : 0;
     CFixedSample *sample = SamplePage();
@@ -122,7 +122,7 @@ void CFixedView::blankCalibrationDone() {
 // A blank calibration started remotely is answered like a measurement: the flag does not outlive it,
 // so the next manual readout does not close itself and report a remote measurement that never was.
 void CFixedView::remoteMeasurementDone() {
-    shell::AppFlags &flags = m_host.program.flags;
+    program::AppFlags &flags = m_host.program.flags;
     if (flags.remoteStartFlag != 0) {
         flags.remoteStartFlag = 0;
         m_host.program.link.RemoteMeasureDone();
@@ -204,7 +204,7 @@ void CFixedView::remoteStart(int code) {
     const auto action = fixed::remoteStartAction(code, fixed::measuringAllowed(commandState()), tableShown);
     if (action == fixed::RemoteAction::Ignore)
         return;
-    shell::AppFlags &flags = m_host.program.flags;
+    program::AppFlags &flags = m_host.program.flags;
     flags.remoteStartFlag = 1;
     if (action == fixed::RemoteAction::AutoBlankCalibration) {
         SwitchToPage(kMethodKey);

@@ -18,7 +18,7 @@
 #include "core/config/profilefile.h"
 
 namespace spectavo::app {
-CQuanMethod::CQuanMethod(shell::ProgramRecords program, QWidget *parent)
+CQuanMethod::CQuanMethod(program::ProgramRecords program, QWidget *parent)
     : CFixedMethod(program, fixed::MethodKind::FixedPoints, parent) {
     buildControls();
     fillUnits();

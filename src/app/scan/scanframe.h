@@ -10,10 +10,10 @@
 
 #include "app/scan/scanwindow.h"
 #include "app/shell/notifyevent.h"
+#include "core/acquisition/waveacquisition.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
 #include "core/scan/spectrumsheet.h"
-#include "core/scan/wave/waveacquisition.h"
 #include "core/scan/wave/wavecompute.h"
 #include "core/scan/wave/wavespectrum.h"
 #include "core/scan/wavecommandrules.h"

@@ -10,9 +10,9 @@
 
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/uitext.h"
+#include "core/acquisition/waveacquisition.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
-#include "core/scan/wave/waveacquisition.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 

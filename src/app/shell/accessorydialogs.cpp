@@ -20,7 +20,7 @@ namespace spectavo::app {
 
 using shell::AccessorySettings;
 
-bool showMulticellDialog(QWidget *parent, shell::CellSelection &settings, int rows, bool withConcentrations,
+bool showMulticellDialog(QWidget *parent, program::CellSelection &settings, int rows, bool withConcentrations,
                          const QString &owner) {
     QDialog dialog(parent);
     dialog.setWindowTitle(owner.isEmpty() ? ui("Multicell settings")

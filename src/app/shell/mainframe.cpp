@@ -27,6 +27,7 @@
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
 #include "core/scan/wave/scansettings.h"
+#include "core/shell/windowappearance.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
@@ -284,7 +285,7 @@ WindowHost CMainFrame::windowHost(shell::DocumentKind kind) {
 
 bool CMainFrame::chooseCells(std::optional<shell::DocumentKind> kind, bool withConcentrations) {
     shell::AccessorySettings &accessories = m_model.accessories();
-    shell::CellSelection chosen = kind ? accessories.cellsOf(*kind) : accessories.cells();
+    program::CellSelection chosen = kind ? accessories.cellsOf(*kind) : accessories.cells();
     const QString owner = kind ? ui(shell::documentKindInfo(*kind).title) : QString();
     if (!showMulticellDialog(this, chosen, m_link.status().cellCount.load(), withConcentrations, owner))
         return false;

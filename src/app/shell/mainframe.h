@@ -12,10 +12,10 @@
 #include "app/shell/notifyevent.h"
 #include "app/shell/timersource.h"
 #include "core/link/stationlink.h"
+#include "core/program/sharedsettings.h"
 #include "core/shell/documentfiles.h"
 #include "core/shell/mainframemodel.h"
 #include "core/shell/messageservice.h"
-#include "core/shell/sharedsettings.h"
 
 class QAction;
 class QLabel;
@@ -55,7 +55,7 @@ public:
     ~CMainFrame() override;
 
     const shell::MainFrameModel &model() const { return m_model; }
-    shell::SharedSettings &shared() { return m_shared; }
+    program::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }
     // Opens a new document of a kind, or one from a file; false (and the operator told) when the file
@@ -121,7 +121,7 @@ private:
     link::StationLink &m_link;
     shell::MessageService *m_messages;
     shell::MainFrameModel m_model;
-    shell::SharedSettings m_shared;
+    program::SharedSettings m_shared;
     shell::RecentFiles m_recent;
     QMenu *m_recentMenu = nullptr;
     QtNotifyTarget m_target{this};

@@ -14,7 +14,7 @@ std::optional<std::string> cellRowName(const std::string &cellName) {
 }
 
 int FixedAutorun::cellCount() const {
-    return std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    return std::min<int>(m_program.link.status().cellCount.load(), program::CellSelection::kCells);
 }
 
 FixedAutorun::Step FixedAutorun::start(Clock::time_point now) {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/shell/programrecords.h"
+#include "core/program/programrecords.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::fixed {
@@ -21,7 +21,7 @@ public:
     static constexpr std::chrono::seconds kChangerLimit{20};
     static constexpr const char *kChangerError = SPECTAVO_TEXT("Auto-changer error, check and try again!");
 
-    explicit FixedAutorun(shell::ProgramRecords program) : m_program(program) {}
+    explicit FixedAutorun(program::ProgramRecords program) : m_program(program) {}
 
     struct Step {
         enum Kind { Waiting, Measure, ChangerError, Finished } kind = Waiting;
@@ -47,7 +47,7 @@ private:
     Step finish();
     int cellCount() const;
 
-    shell::ProgramRecords m_program;
+    program::ProgramRecords m_program;
     bool m_running = false;
     bool m_waiting = false;
     bool m_stopRequested = false;

@@ -5,27 +5,13 @@
 #include <string_view>
 
 #include "core/config/profilestore.h"
+#include "core/program/cellselection.h"
 #include "core/shell/documentfiles.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::shell {
 
-// Which positions of the multicell changer a run uses, with the sample names and concentrations.
-struct CellSelection {
-    static constexpr int kCells = 8;
-
-    std::array<int, kCells> cellInstalled{};
-    std::array<std::string, kCells> cellName;
-    std::array<std::string, kCells> cellConcentration;
-
-    bool installed(int cell) const {
-        return cell >= 0 && cell < kCells && cellInstalled[static_cast<std::size_t>(cell)] != 0;
-    }
-    // The first `count` cells from the sections "Install", "Name" and "Concentration" followed by
-    // `suffix`; cell 1 is always in use.
-    void load(const ProfileStore &file, int count, std::string_view suffix);
-    void save(ProfileStore &file, int count, std::string_view suffix) const;
-};
+using program::CellSelection;
 
 // The operator's settings of the multicell changer and the autosipper, kept by the main window.
 // Each window kind keeps its own cell selection once the operator set one up for it: a wavelength

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/link/stationlink.h"
+#include "core/program/appflags.h"
 #include "core/shell/accessories.h"
-#include "core/shell/appflags.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::shell {
@@ -32,9 +32,9 @@ public:
     explicit MainFrameModel(link::StationLink &link);
 
     const std::array<std::string, kPaneCount> &panes() const { return m_panes; }
-    AppFlags &flags() { return m_flags; }
+    program::AppFlags &flags() { return m_flags; }
     AccessorySettings &accessories() { return m_accessories; }
-    const AppFlags &flags() const { return m_flags; }
+    const program::AppFlags &flags() const { return m_flags; }
 
     // What the window must do after a notification beyond updating the panes.
     enum class Reaction {
@@ -87,7 +87,7 @@ private:
     void lampStabilised();
 
     link::StationLink &m_link;
-    AppFlags m_flags;
+    program::AppFlags m_flags;
     int m_pendingWarmups = 0; // warm-up starts whose expiry has not come yet
     AccessorySettings m_accessories;
     std::array<std::string, kPaneCount> m_panes;

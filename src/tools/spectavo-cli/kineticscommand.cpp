@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "commands.h"
-#include "core/scan/time/kineacquisition.h"
+#include "core/acquisition/kineacquisition.h"
+#include "core/program/sharedsettings.h"
 #include "core/scan/time/kinefile.h"
-#include "core/shell/sharedsettings.h"
 #include "core/strings/cformat.h"
 #include "outputfile.h"
 
@@ -87,12 +87,12 @@ std::function<void()> pointProgress(const RecordList<CKineSpectrum> &curves) {
 std::string kineticsCommand(CliSession &session, const Arguments &args, Report &report) {
     if (const std::string error = selectCellOption(session, args); !error.empty())
         return error;
-    shell::SharedSettings shared;
+    program::SharedSettings shared;
     shared.kinetics.wavelength = strings::scanFloatC(args.get("--wl"));
     shared.kinetics.step = strings::scanFloatC(args.get("--step"));
     shared.kinetics.totalTime = static_cast<float>(strings::scanIntC(args.get("--total")));
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::AppFlags flags;
+    program::CellSelection accessories;
     RecordList<CKineSpectrum> curves;
     RunMessages messages;
     PolledTimers timers;

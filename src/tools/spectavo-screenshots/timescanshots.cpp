@@ -10,15 +10,15 @@
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "core/program/sharedsettings.h"
 #include "core/scan/time/kinesheet.h"
 #include "core/shell/accessories.h"
-#include "core/shell/sharedsettings.h"
 #include "screenshotsupport.h"
 
 namespace spectavo::screenshots {
 namespace {
 
-constexpr const char *kKinetics = shell::KineticsSettings::kFileName;
+constexpr const char *kKinetics = program::KineticsSettings::kFileName;
 
 // The settings sheet of the window, on its rate page.
 bool saveRatePage(app::CMainFrame &frame, app::CKineFrame &kinetics, const QDir &folder) {

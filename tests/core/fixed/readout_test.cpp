@@ -264,9 +264,9 @@ protected:
     }
 
     test::LinkFixture fixture;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::SharedSettings shared;
+    program::AppFlags flags;
+    program::CellSelection accessories;
     FixedAutorun autorun{{*fixture.link, shared, flags, accessories}};
     Clock::time_point t0{};
 };

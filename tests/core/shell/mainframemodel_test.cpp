@@ -5,6 +5,7 @@
 #include "core/link/bytes.h"
 #include "core/shell/commandids.h"
 #include "core/shell/mainframemodel.h"
+#include "core/shell/windowappearance.h"
 #include "support/linkfixture.h"
 #include "support/tempdir.h"
 
@@ -506,7 +507,7 @@ TEST(Accessories, SipperLimitsAndTheMulticellRule) {
 } // namespace
 } // namespace spectavo::shell
 
-#include "core/shell/sharedsettings.h"
+#include "core/program/sharedsettings.h"
 
 namespace spectavo::shell {
 namespace {
@@ -516,7 +517,7 @@ TEST(SharedSettings, DefaultsWithoutFilesAndARoundTrip) {
     std::filesystem::create_directories(dir.path() + "/bin");
     std::filesystem::create_directories(dir.path() + "/config");
     test::ScopedEnv env("SPECTAVO_PROGRAM_DIR", dir.path() + "/bin");
-    SharedSettings shared;
+    program::SharedSettings shared;
     shared.load();
     EXPECT_EQ(shared.kinetics.wavelength, 656.1f);
     EXPECT_EQ(shared.kinetics.totalTime, 120.0f);
@@ -525,7 +526,7 @@ TEST(SharedSettings, DefaultsWithoutFilesAndARoundTrip) {
     shared.kinetics.step = 0.5f;
     shared.scan.low = 200.0f;
     shared.save();
-    SharedSettings reread;
+    program::SharedSettings reread;
     reread.load();
     EXPECT_EQ(reread.kinetics.step, 0.5f);
     EXPECT_EQ(reread.scan.low, 200.0f);

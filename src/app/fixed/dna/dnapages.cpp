@@ -31,7 +31,7 @@ ProfileFile dnaConfiguration() {
 
 } // namespace
 
-CDNAMethod::CDNAMethod(shell::ProgramRecords program, QWidget *parent)
+CDNAMethod::CDNAMethod(program::ProgramRecords program, QWidget *parent)
     : CFixedMethod(program, fixed::MethodKind::DnaProtein, parent) {
     buildControls();
     loadConfiguration();
@@ -181,7 +181,7 @@ void CDNAMethod::focusField(const fixed::FieldProblem &problem) {
     field->selectAll();
 }
 
-CDNAReadOut::CDNAReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points,
+CDNAReadOut::CDNAReadOut(program::ProgramRecords program, const fixed::ReadoutPoints &points,
                          const std::array<std::string, 3> &resultNames, const std::array<float, 4> &factors,
                          QWidget *parent)
     : CFixedReadOut(program, points, parent, ui("DNA/Protein Measurement")), m_factors(factors) {

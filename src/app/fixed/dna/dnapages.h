@@ -18,7 +18,7 @@ namespace spectavo::app {
 // wavelengths it brings; "With Reference" adds the third wavelength.
 class CDNAMethod : public CFixedMethod {
 public:
-    explicit CDNAMethod(shell::ProgramRecords program, QWidget *parent = nullptr);
+    explicit CDNAMethod(program::ProgramRecords program, QWidget *parent = nullptr);
     ~CDNAMethod() override;
 
     void recordLoaded(bool fromInstrument) override;
@@ -46,7 +46,7 @@ private:
 // The DNA/protein readout: the readings and, once all are in, the three results.
 class CDNAReadOut : public CFixedReadOut {
 public:
-    CDNAReadOut(shell::ProgramRecords program, const fixed::ReadoutPoints &points,
+    CDNAReadOut(program::ProgramRecords program, const fixed::ReadoutPoints &points,
                 const std::array<std::string, 3> &resultNames, const std::array<float, 4> &factors,
                 QWidget *parent);
     const fixed::DnaResults &results() const { return m_results; }

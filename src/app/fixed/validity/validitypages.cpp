@@ -41,7 +41,7 @@ fixed::ReadoutPoints scanPoints(float nominal, const std::array<float, fixed::kS
 
 } // namespace
 
-CGlpGmpMethod::CGlpGmpMethod(shell::ProgramRecords program, QWidget *parent)
+CGlpGmpMethod::CGlpGmpMethod(program::ProgramRecords program, QWidget *parent)
     : CFixedMethod(program, fixed::MethodKind::Validity, parent) {
     buildControls();
     loadConfiguration();

@@ -19,7 +19,7 @@ namespace spectavo::app {
 // configuration file) and the tolerance; its blank calibrations fill the blanks of every point.
 class CGlpGmpMethod : public CFixedMethod {
 public:
-    explicit CGlpGmpMethod(shell::ProgramRecords program, QWidget *parent = nullptr);
+    explicit CGlpGmpMethod(program::ProgramRecords program, QWidget *parent = nullptr);
     ~CGlpGmpMethod() override;
 
     fixed::ValidityData &data() { return m_data; }

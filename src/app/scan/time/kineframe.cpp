@@ -8,8 +8,8 @@
 #include "app/widgets/uitext.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "core/program/sharedsettings.h"
 #include "core/scan/time/kinefile.h"
-#include "core/shell/sharedsettings.h"
 
 namespace spectavo::app {
 
@@ -28,9 +28,9 @@ KineTimers &timersOf(KineTimers *given, std::unique_ptr<QtKineTimers> &own) {
 
 CKineFrame::CKineFrame(WindowHost host, KineTimers *timers, QWidget *parent)
     : CScanWindow(std::move(host),
-                  scan::CDisplayRange::loadKinetic(ProfileFile(shell::KineticsSettings::kFileName, true)),
+                  scan::CDisplayRange::loadKinetic(ProfileFile(program::KineticsSettings::kFileName, true)),
                   scan::BaseScales::loadKinetic(ProfileFile(kAnalystSettingsFile, true)),
-                  shell::KineticsSettings::kFileName, parent),
+                  program::KineticsSettings::kFileName, parent),
       m_ownTimers(timers ? nullptr
                          : std::make_unique<QtKineTimers>([this] { m_acquisition.cycleTick(); },
                                                           [this] { m_acquisition.settleTick(); })),

@@ -7,10 +7,10 @@
 
 #include "app/scan/scanwindow.h"
 #include "app/shell/notifyevent.h"
+#include "core/acquisition/kineacquisition.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
 #include "core/scan/spectrumsheet.h"
-#include "core/scan/time/kineacquisition.h"
 #include "core/scan/time/kinespectrum.h"
 #include "core/scan/wavecommandrules.h"
 

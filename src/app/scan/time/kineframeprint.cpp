@@ -5,8 +5,8 @@
 #include "app/scan/time/kineview.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "core/program/sharedsettings.h"
 #include "core/scan/time/kineprint.h"
-#include "core/shell/sharedsettings.h"
 
 namespace spectavo::app {
 
@@ -15,7 +15,7 @@ std::unique_ptr<SpectrumPrinter> CKineFrame::makePrinter() const {
     if (!current || current->acquiring.load())
         return nullptr;
     const scan::SpectrumPrintSettings settings = scan::loadKinePrintSettings(
-        ProfileFile(shell::KineticsSettings::kFileName, true), ProfileFile(kAnalystSettingsFile, true));
+        ProfileFile(program::KineticsSettings::kFileName, true), ProfileFile(kAnalystSettingsFile, true));
     PrintedRecord record;
     record.information = scan::kineInformationLines(*current, settings);
     for (std::size_t point : scan::kinePrintedPoints(*current, m_display.range()))

@@ -7,8 +7,8 @@
 #include "app/shell/qtmessageservice.h"
 #include "core/config/profilefile.h"
 #include "core/config/settingsfiles.h"
+#include "core/program/sharedsettings.h"
 #include "core/scan/time/kinesheet.h"
-#include "core/shell/sharedsettings.h"
 
 namespace spectavo::app {
 
@@ -32,7 +32,7 @@ void CKineFrame::customize() {
 }
 
 void CKineFrame::openSettingsSheet(bool atRatePage) {
-    ProfileFile kinetics(shell::KineticsSettings::kFileName, true);
+    ProfileFile kinetics(program::KineticsSettings::kFileName, true);
     ProfileFile analyst(kAnalystSettingsFile, true);
     CScanProperty sheet(scan::presetKineSheet(m_display.range(), m_absorbance, m_curves.current(), kinetics,
                                               analyst, m_view->fonts()),
@@ -66,7 +66,7 @@ void CKineFrame::openSettingsSheet(bool atRatePage) {
 }
 
 void CKineFrame::applySettingsSheet(const scan::SpectrumSheet &values) {
-    ProfileFile kinetics(shell::KineticsSettings::kFileName, true);
+    ProfileFile kinetics(program::KineticsSettings::kFileName, true);
     ProfileFile analyst(kAnalystSettingsFile, true);
     scan::ChartFonts fonts = m_view->fonts();
     std::string message;

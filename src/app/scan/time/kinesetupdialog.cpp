@@ -17,7 +17,7 @@
 
 namespace spectavo::app {
 
-CKineSetup::CKineSetup(shell::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
+CKineSetup::CKineSetup(program::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
                        bool editable, QWidget *parent)
     : QDialog(parent), m_parameters(parameters), m_limits(limits) {
     setWindowTitle(ui("Setup kinetic scan"));
@@ -33,7 +33,7 @@ CKineSetup::CKineSetup(shell::KineticsSettings &parameters, float currentWavelen
     m_step = new QComboBox;
     m_step->setObjectName("step");
     const std::vector<std::string> choices =
-        kineStepChoices(ProfileFile(shell::KineticsSettings::kFileName, true));
+        kineStepChoices(ProfileFile(program::KineticsSettings::kFileName, true));
     for (const std::string &choice : choices)
         m_step->addItem(QString::fromStdString(choice));
     m_step->setCurrentIndex(static_cast<int>(initialStepChoice(choices, parameters.step)));

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
+#include "core/program/sharedsettings.h"
 #include "core/scan/time/kinesetup.h"
-#include "core/shell/sharedsettings.h"
 
 class QComboBox;
 class QLineEdit;
@@ -15,12 +15,12 @@ namespace spectavo::app {
 // instrument is free; OK stores the parameters, and the window then moves to the wavelength.
 class CKineSetup : public QDialog {
 public:
-    CKineSetup(shell::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
+    CKineSetup(program::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
                bool editable, QWidget *parent = nullptr);
     void accept() override;
 
 private:
-    shell::KineticsSettings &m_parameters;
+    program::KineticsSettings &m_parameters;
     KineSetupLimits m_limits;
     QLineEdit *m_lambda;
     QSpinBox *m_totalTime;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/config/profilefile.h"
-#include "core/shell/sharedsettings.h"
+#include "core/program/sharedsettings.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
@@ -36,7 +36,7 @@ void CKineView::fillScene(SpectrumChartScene &scene) const {
     if (const CKineSpectrum *current = m_curves.current())
         scene.currentTitle = current->sampleName();
     // The settings sheet may change the look at any time: read whenever the picture is made again.
-    scene.style = scan::ChartStyle::loadKinetic(ProfileFile(shell::KineticsSettings::kFileName, true));
+    scene.style = scan::ChartStyle::loadKinetic(ProfileFile(program::KineticsSettings::kFileName, true));
 }
 
 void CKineView::markAllDrawn() {

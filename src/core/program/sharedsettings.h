@@ -6,7 +6,7 @@
 #include "core/scan/wave/scansettings.h"
 #include "core/scan/wave/wavespectrum.h"
 
-namespace spectavo::shell {
+namespace spectavo::program {
 
 // The time-scan settings shared by the time-scan windows.
 struct KineticsSettings {
@@ -34,13 +34,4 @@ struct SharedSettings {
     void save() const;
 };
 
-// Window appearance keys of the application settings.
-struct WindowAppearance {
-    bool flatToolbars = true;
-    bool titleBar = true;
-    bool stayOnTop = true;
-    bool coverScreen = true;
-    static WindowAppearance load(const ProfileStore &analyst);
-};
-
-} // namespace spectavo::shell
+} // namespace spectavo::program

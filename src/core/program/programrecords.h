@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/link/stationlink.h"
-#include "core/shell/accessories.h"
-#include "core/shell/appflags.h"
-#include "core/shell/sharedsettings.h"
+#include "core/program/appflags.h"
+#include "core/program/cellselection.h"
+#include "core/program/sharedsettings.h"
 
-namespace spectavo::shell {
+namespace spectavo::program {
 
 // The program-wide records the main window lends every measurement window.
 struct ProgramRecords {
@@ -16,4 +16,4 @@ struct ProgramRecords {
     const CellSelection &cells;
 };
 
-} // namespace spectavo::shell
+} // namespace spectavo::program

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace spectavo::shell {
+namespace spectavo::program {
 
 // Values the main window keeps for the whole program and the measurement windows read or set. All
 // are used on the user-interface thread only.
@@ -13,4 +13,4 @@ struct AppFlags {
     float peakHeight = 0.03f;       // the peak/valley threshold, absorbance
 };
 
-} // namespace spectavo::shell
+} // namespace spectavo::program

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/acquisition/waveacquisition.h"
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
-#include "core/scan/wave/waveacquisition.h"
 #include "support/linkfixture.h"
 #include "support/tempdir.h"
 
@@ -78,9 +78,9 @@ protected:
     test::TempDir dir;
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
     test::LinkFixture fixture;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::SharedSettings shared;
+    program::AppFlags flags;
+    program::CellSelection accessories;
     RecordList<CWaveSpectrum> spectra;
     RecordingView view;
     WaveAcquisition acquisition{{*fixture.link, shared, flags, accessories}, spectra, &fixture.window, view};

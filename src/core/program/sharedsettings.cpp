@@ -1,8 +1,8 @@
-#include "core/shell/sharedsettings.h"
+#include "core/program/sharedsettings.h"
 
 #include "core/config/profilefile.h"
 
-namespace spectavo::shell {
+namespace spectavo::program {
 
 void KineticsSettings::load(const ProfileStore &file) {
     wavelength = file.GetFloat("Setup", "WaveLength", "656.1");
@@ -38,13 +38,4 @@ void SharedSettings::save() const {
     kinetics.save(file);
 }
 
-WindowAppearance WindowAppearance::load(const ProfileStore &analyst) {
-    WindowAppearance appearance;
-    appearance.flatToolbars = analyst.GetInt("Spectavo", "CoolBar", 1) != 0;
-    appearance.titleBar = analyst.GetInt("Spectavo", "Caption", 1) != 0;
-    appearance.stayOnTop = analyst.GetInt("Spectavo", "TopMost", 1) != 0;
-    appearance.coverScreen = analyst.GetInt("Spectavo", "FixedSize", 1) != 0;
-    return appearance;
-}
-
-} // namespace spectavo::shell
+} // namespace spectavo::program

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/acquisition/kineacquisition.h"
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
-#include "core/scan/time/kineacquisition.h"
 #include "support/linkfixture.h"
 #include "support/manualtimers.h"
 #include "support/tempdir.h"
@@ -83,9 +83,9 @@ protected:
     test::TempDir dir;
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
     test::LinkFixture fixture;
-    shell::SharedSettings shared;
-    shell::AppFlags flags;
-    shell::CellSelection accessories;
+    program::SharedSettings shared;
+    program::AppFlags flags;
+    program::CellSelection accessories;
     RecordList<CKineSpectrum> curves;
     RecordingView view;
     ManualTimers timers;

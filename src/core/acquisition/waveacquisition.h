@@ -5,12 +5,12 @@
 #include <string>
 
 #include "core/link/stationlink.h"
+#include "core/program/appflags.h"
+#include "core/program/cellselection.h"
+#include "core/program/programrecords.h"
+#include "core/program/sharedsettings.h"
 #include "core/scan/recordlist.h"
 #include "core/scan/wave/wavespectrum.h"
-#include "core/shell/accessories.h"
-#include "core/shell/appflags.h"
-#include "core/shell/programrecords.h"
-#include "core/shell/sharedsettings.h"
 #include "core/strings/translation.h"
 
 namespace spectavo {
@@ -40,12 +40,12 @@ public:
 class WaveAcquisition {
 public:
     // The most points a scan may have: the baseline reference holds that many values.
-    static constexpr std::size_t kMaxScanPoints = shell::SharedSettings::kBaselinePoints;
+    static constexpr std::size_t kMaxScanPoints = program::SharedSettings::kBaselinePoints;
 
     // Why a scan over this range and step cannot be made, or nothing when it can.
     static std::optional<std::string> refusalFor(float high, float low, float step);
 
-    using Program = shell::ProgramRecords;
+    using Program = program::ProgramRecords;
 
     WaveAcquisition(Program program, RecordList<CWaveSpectrum> &spectra, link::NotifyTarget *window,
                     WaveAcquisitionView &view);

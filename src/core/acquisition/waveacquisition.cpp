@@ -1,4 +1,4 @@
-#include "core/scan/wave/waveacquisition.h"
+#include "core/acquisition/waveacquisition.h"
 
 #include <algorithm>
 
@@ -224,7 +224,7 @@ bool WaveAcquisition::startAutorun() {
 
 void WaveAcquisition::startNextCell() {
     link::StationStatus &status = m_program.link.status();
-    const int cellCount = std::min<int>(status.cellCount.load(), shell::AccessorySettings::kCells);
+    const int cellCount = std::min<int>(status.cellCount.load(), program::CellSelection::kCells);
     int cell = status.currentCell.load();
     while (cell < cellCount && m_program.cells.cellInstalled[static_cast<std::size_t>(cell)] == 0)
         ++cell;

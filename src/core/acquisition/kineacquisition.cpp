@@ -1,4 +1,4 @@
-#include "core/scan/time/kineacquisition.h"
+#include "core/acquisition/kineacquisition.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include "core/config/memo.h"
 #include "core/config/profilefile.h"
 #include "core/link/commands.h"
+#include "core/program/sharedsettings.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/time/kinesetup.h"
-#include "core/shell/sharedsettings.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
@@ -27,7 +27,7 @@ int periodMilliseconds(float step) {
 
 } // namespace
 
-KineAcquisition::KineAcquisition(shell::ProgramRecords program, RecordList<CKineSpectrum> &curves,
+KineAcquisition::KineAcquisition(program::ProgramRecords program, RecordList<CKineSpectrum> &curves,
                                  link::NotifyTarget *window, KineAcquisitionView &view, KineTimers &timers)
     : m_program(program), m_curves(curves), m_window(window), m_view(view), m_timers(timers) {}
 
@@ -39,8 +39,7 @@ bool KineAcquisition::instrumentFree() const {
 }
 
 int KineAcquisition::installedCellCount() const {
-    const int cells =
-        std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    const int cells = std::min<int>(m_program.link.status().cellCount.load(), program::CellSelection::kCells);
     int installed = 0;
     for (int cell = 0; cell < cells; ++cell)
         installed += m_program.cells.installed(cell) ? 1 : 0;
@@ -56,7 +55,7 @@ std::string KineAcquisition::nextSampleName() const {
 }
 
 CKineSpectrum &KineAcquisition::insertScanCurve(const std::string &name, std::uint32_t colour) {
-    const shell::KineticsSettings &parameters = m_program.shared.kinetics;
+    const program::KineticsSettings &parameters = m_program.shared.kinetics;
     auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew(colour));
     curve->name = name;
     curve->setSampleName(name);
@@ -80,7 +79,7 @@ bool KineAcquisition::onList(const CKineSpectrum *curve) const {
 }
 
 bool KineAcquisition::parametersUsable() {
-    const shell::KineticsSettings &p = m_program.shared.kinetics;
+    const program::KineticsSettings &p = m_program.shared.kinetics;
     const bool usable = p.step > 0.0f && p.step <= static_cast<float>(kMaxTotalTime) && p.totalTime >= 0.0f &&
                         p.totalTime <= static_cast<float>(kMaxTotalTime);
     if (!usable)
@@ -93,7 +92,7 @@ bool KineAcquisition::startSingle() {
         !parametersUsable())
         return false;
     const int preferred =
-        ProfileFile(shell::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
+        ProfileFile(program::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
     CKineSpectrum &curve = insertScanCurve(
         nextSampleName(), scan::indexedColour(scan::nextFreeColourIndex(preferred, m_curves.colours())));
     m_arrivalBlank = m_program.link.acquisition().blankAbsorbance.load();
@@ -152,8 +151,7 @@ int KineAcquisition::firstInstalledCell() const {
 }
 
 int KineAcquisition::installedCellAfter(int cell) const {
-    const int cells =
-        std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    const int cells = std::min<int>(m_program.link.status().cellCount.load(), program::CellSelection::kCells);
     for (int next = cell + 1; next < cells; ++next)
         if (m_program.cells.installed(next))
             return next;
@@ -163,13 +161,12 @@ int KineAcquisition::installedCellAfter(int cell) const {
 bool KineAcquisition::startAutorun() {
     if (!parametersUsable())
         return false;
-    shell::KineticsSettings &parameters = m_program.shared.kinetics;
+    program::KineticsSettings &parameters = m_program.shared.kinetics;
     // The changer visits every cell within one step: a shorter step could never be kept.
     parameters.step = std::max(parameters.step, kMinimumCycleStep);
-    int colourIndex = ProfileFile(shell::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
+    int colourIndex = ProfileFile(program::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
     m_cellCurves.fill(nullptr);
-    const int cells =
-        std::min<int>(m_program.link.status().cellCount.load(), shell::AccessorySettings::kCells);
+    const int cells = std::min<int>(m_program.link.status().cellCount.load(), program::CellSelection::kCells);
     int made = 0;
     for (int cell = 0; cell < cells; ++cell) {
         if (!m_program.cells.installed(cell))
@@ -455,7 +452,7 @@ void KineAcquisition::takeCellReading(float absorbance) {
         return;
     const int cell = m_program.link.status().currentCell.load();
     // Only the reading armed for this cell after it settled is a point.
-    if (cell < 0 || cell >= shell::AccessorySettings::kCells || cell != m_armedCell)
+    if (cell < 0 || cell >= program::CellSelection::kCells || cell != m_armedCell)
         return;
     m_armedCell = -1;
     CKineSpectrum *curve = m_cellCurves[static_cast<std::size_t>(cell)];

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/link/stationlink.h"
+#include "core/program/programrecords.h"
 #include "core/scan/recordlist.h"
 #include "core/scan/time/kinespectrum.h"
-#include "core/shell/programrecords.h"
 #include "core/strings/translation.h"
 
 namespace spectavo {
@@ -55,7 +55,7 @@ public:
     // How long a start waits for a reading at the wavelength before the scan is given up.
     static constexpr int kReadingWaitMilliseconds = 5000;
 
-    KineAcquisition(shell::ProgramRecords program, RecordList<CKineSpectrum> &curves,
+    KineAcquisition(program::ProgramRecords program, RecordList<CKineSpectrum> &curves,
                     link::NotifyTarget *window, KineAcquisitionView &view, KineTimers &timers);
 
     // Linked, ready, lamp stable, no acquisition open and no automatic run anywhere.
@@ -110,7 +110,7 @@ private:
     void reportRemoteDone();
     bool onList(const CKineSpectrum *curve) const;
 
-    shell::ProgramRecords m_program;
+    program::ProgramRecords m_program;
     RecordList<CKineSpectrum> &m_curves;
     link::NotifyTarget *m_window;
     KineAcquisitionView &m_view;
@@ -119,7 +119,7 @@ private:
     CKineSpectrum *m_single = nullptr;
     bool m_autorun = false;
     // The curve each cell's readings go to during a run.
-    std::array<CKineSpectrum *, shell::AccessorySettings::kCells> m_cellCurves{};
+    std::array<CKineSpectrum *, program::CellSelection::kCells> m_cellCurves{};
     // A stop was handled: the completion the link sends after it is no news.
     bool m_stopHandled = false;
     bool m_lastRunBroken = false;
@@ -132,7 +132,7 @@ private:
     int m_cycle = -1;
     int m_armedCell = -1;
     int m_armedCycle = -1;
-    std::array<int, shell::AccessorySettings::kCells> m_cellMissing{};
+    std::array<int, program::CellSelection::kCells> m_cellMissing{};
 };
 
 } // namespace spectavo
