@@ -68,12 +68,13 @@ void CFixedMethod::showData() {
     applyControls();
 }
 
-void CFixedMethod::runRule(std::optional<fixed::FieldProblem> (fixed::MethodForm::*rule)()) {
+void CFixedMethod::runRule(
+    const std::function<std::optional<fixed::FieldProblem>(fixed::MethodForm &)> &rule) {
     if (m_reporting)
         return;
     collectControls();
     updateRange();
-    const auto problem = (m_form.*rule)();
+    const auto problem = rule(m_form);
     applyControls();
     report(problem);
     methodChanged();

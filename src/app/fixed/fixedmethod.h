@@ -66,7 +66,7 @@ protected:
                          std::function<void(const std::vector<float> &)> take,
                          std::function<void(bool)> done);
     // Runs a rule of the form on the widgets' current content and shows the result.
-    void runRule(std::optional<fixed::FieldProblem> (fixed::MethodForm::*rule)());
+    void runRule(const std::function<std::optional<fixed::FieldProblem>(fixed::MethodForm &)> &rule);
     void report(const std::optional<fixed::FieldProblem> &problem);
 
     program::ProgramRecords m_program;

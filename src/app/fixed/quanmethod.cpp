@@ -134,10 +134,7 @@ void CQuanMethod::fillUnits() {
 }
 
 void CQuanMethod::stepCount(int delta) {
-    const int capacity = m_form.record().capacity;
-    const int next = std::clamp(m_count->text().toInt() + delta, 1, capacity);
-    m_count->setText(QString::number(next));
-    runRule(&fixed::MethodForm::countChanged);
+    runRule([delta](fixed::MethodForm &form) { return form.stepCount(delta); });
 }
 
 void CQuanMethod::collectControls() {

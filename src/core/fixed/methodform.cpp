@@ -42,6 +42,9 @@ std::optional<FieldProblem> MethodForm::take() {
 
 void MethodForm::show() {
     exchange(Direction::ToControls);
+    // DNA/protein: the third wavelength is the reference's.
+    if (m_record.kind == MethodKind::DnaProtein)
+        enableReferenceWavelength();
 }
 
 std::optional<FieldProblem> MethodForm::exchange(Direction direction) {
@@ -210,10 +213,20 @@ std::optional<FieldProblem> MethodForm::referenceChanged() {
     auto problem = take();
     m_record.count = m_record.reference + 2;
     m_record.ClearBlanks();
+    enableReferenceWavelength();
+    return problem;
+}
+
+void MethodForm::enableReferenceWavelength() {
     for (int i = 0; i < FixedMethodRecord::kMaxWavelengths; ++i)
         m_controls.wavelengthEnabled[static_cast<std::size_t>(i)] =
             i < 2 || (i == 2 && m_record.reference == 1);
-    return problem;
+}
+
+std::optional<FieldProblem> MethodForm::stepCount(int delta) {
+    const int now = strings::scanIntC(m_controls.count);
+    m_controls.count = std::to_string(std::clamp(now + delta, 1, std::max(m_record.capacity, 1)));
+    return countChanged();
 }
 
 std::optional<FieldProblem> MethodForm::methodChanged() {

@@ -70,6 +70,9 @@ public:
     // DNA/protein: "With Reference" sets the count (2 or 3), enables the third wavelength and clears
     // the blanks.
     std::optional<FieldProblem> referenceChanged();
+    // The count's arrow buttons: one up or down, within 1 and the method's capacity; the count rule
+    // follows.
+    std::optional<FieldProblem> stepCount(int delta);
 
     // A method from a file: read, blanks cleared, shown, rules applied.
     void load(const ProfileStore &file);
@@ -86,6 +89,7 @@ private:
     std::optional<FieldProblem> exchangeCount(Direction direction);
     void forceUnusedCoefficients();
     void enableWavelengthFields();
+    void enableReferenceWavelength();
 
     FixedMethodRecord m_record;
     MethodControls m_controls;

@@ -30,6 +30,20 @@ void ValidityData::clearScanBlanks() {
         blanks.fill(0.0f);
 }
 
+std::optional<std::size_t>
+ValidityData::takeStandards(const std::array<std::string, kValidityWavelengths> &texts,
+                            const std::array<bool, kValidityWavelengths> &inUse) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        std::size_t used = 0;
+        const float value = strings::scanFloatC(texts[i], &used);
+        if (used != 0 && used == texts[i].size())
+            standards[i] = value;
+        else if (inUse[i])
+            return i;
+    }
+    return std::nullopt;
+}
+
 std::array<std::uint32_t, kScanPoints> scanPointTenths(float nominalNm) {
     const auto nominal = static_cast<std::int64_t>(std::llround(static_cast<double>(nominalNm) * 10.0));
     std::array<std::uint32_t, kScanPoints> tenths{};

@@ -27,6 +27,10 @@ struct ValidityData {
     void loadStandards(const ProfileStore &configuration);
     void saveStandards(ProfileStore &configuration, int capacity) const;
     void clearScanBlanks();
+    // The standards as typed: a field in use must hold a number and nothing else (a field not in use
+    // keeps its value). Fields before a refused one are taken; the refused one's index is returned.
+    std::optional<std::size_t> takeStandards(const std::array<std::string, kValidityWavelengths> &texts,
+                                             const std::array<bool, kValidityWavelengths> &inUse);
 };
 
 // The 21 points of the wavelength test around a nominal wavelength, in whole tenths of a nanometre:

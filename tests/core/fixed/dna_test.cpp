@@ -75,6 +75,22 @@ TEST(DnaMethodForm, TheReferenceSetsTheCountAndClearsTheBlanks) {
     EXPECT_EQ(form.controls().coefficients[3], "757.3");
 }
 
+// A document or a configured method with a reference shows its third wavelength for editing.
+TEST(DnaMethodForm, AMethodLoadedWithAReferenceEnablesTheThirdWavelength) {
+    MethodForm form(MethodKind::DnaProtein);
+    form.setRange({190, 1100});
+    form.initialise();
+    form.record().reference = 1;
+    form.record().count = 3;
+    form.loaded();
+    EXPECT_TRUE(form.controls().wavelengthEnabled[2]);
+    form.record().reference = 0;
+    form.record().count = 2;
+    form.loaded();
+    EXPECT_TRUE(form.controls().wavelengthEnabled[1]);
+    EXPECT_FALSE(form.controls().wavelengthEnabled[2]);
+}
+
 TEST(DnaTable, ResultColumnsAfterTheWavelengths) {
     FixedMethodRecord method(MethodKind::DnaProtein);
     method.count = 3;

@@ -131,5 +131,46 @@ TEST(ValidityMethodForm, CountUpToTenAndElevenBecomesOne) {
     EXPECT_FALSE(form.controls().wavelengthEnabled[10]);
 }
 
+// The arrows stop at the ends; a count typed as garbage steps from 0.
+TEST(ValidityMethodForm, TheCountArrowsStayWithinOneAndTen) {
+    MethodForm form(MethodKind::Validity);
+    form.setRange({190, 1100});
+    form.initialise();
+    form.show();
+    form.controls().count = "10";
+    EXPECT_FALSE(form.stepCount(1));
+    EXPECT_EQ(form.record().count, 10);
+    form.controls().count = "1";
+    form.stepCount(-1);
+    EXPECT_EQ(form.controls().count, "1");
+    form.controls().count = "x";
+    form.stepCount(1);
+    EXPECT_EQ(form.record().count, 1);
+    form.stepCount(1);
+    EXPECT_EQ(form.record().count, 2);
+    EXPECT_TRUE(form.controls().wavelengthEnabled[1]);
+}
+
+// A standard field in use refuses anything but a number; one not in use keeps its value.
+TEST(ValidityStandards, AFieldInUseMustHoldANumberAndNothingElse) {
+    ValidityData data;
+    data.standards.fill(1.0f);
+    std::array<std::string, kValidityWavelengths> texts;
+    texts.fill("0.5");
+    texts[2] = "0.25abs";
+    texts[4] = "";
+    std::array<bool, kValidityWavelengths> inUse{};
+    inUse.fill(false);
+    inUse[0] = inUse[1] = inUse[2] = true;
+    EXPECT_EQ(data.takeStandards(texts, inUse), std::optional<std::size_t>(2));
+    EXPECT_EQ(data.standards[1], 0.5f) << "the fields before the refused one are taken";
+    EXPECT_EQ(data.standards[3], 1.0f) << "nothing after it";
+    texts[2] = "0.25";
+    EXPECT_EQ(data.takeStandards(texts, inUse), std::nullopt);
+    EXPECT_EQ(data.standards[2], 0.25f);
+    EXPECT_EQ(data.standards[4], 1.0f) << "an empty field not in use keeps its value";
+    EXPECT_EQ(data.standards[5], 0.5f);
+}
+
 } // namespace
 } // namespace spectavo::fixed

@@ -167,7 +167,7 @@ void CDNAMethod::applyControls() {
     m_reference->setChecked(controls.reference);
     for (std::size_t i = 0; i < m_wavelengths.size(); ++i) {
         setTextQuietly(m_wavelengths[i], controls.wavelengths[i]);
-        m_wavelengths[i]->setEnabled(i < 2 || controls.reference);
+        m_wavelengths[i]->setEnabled(controls.wavelengthEnabled[i]);
     }
     for (std::size_t i = 0; i < m_factors.size(); ++i)
         setTextQuietly(m_factors[i], controls.coefficients[i]);

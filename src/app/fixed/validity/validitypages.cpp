@@ -121,9 +121,7 @@ void CGlpGmpMethod::buildControls() {
     layout->addStretch();
 
     const auto step = [this](int delta) {
-        m_count->setText(
-            QString::number(std::clamp(m_count->text().toInt() + delta, 1, fixed::kValidityWavelengths)));
-        runRule(&fixed::MethodForm::countChanged);
+        runRule([delta](fixed::MethodForm &rules) { return rules.stepCount(delta); });
     };
     connect(up, &QToolButton::clicked, this, [step] { step(1); });
     connect(down, &QToolButton::clicked, this, [step] { step(-1); });
@@ -159,22 +157,19 @@ void CGlpGmpMethod::saveStandards() const {
 }
 
 bool CGlpGmpMethod::takeData() {
+    std::array<std::string, fixed::kValidityWavelengths> texts;
+    std::array<bool, fixed::kValidityWavelengths> inUse{};
     for (std::size_t i = 0; i < m_standards.size(); ++i) {
-        const std::string text = m_standards[i]->text().trimmed().toStdString();
-        std::size_t used = 0;
-        const float value = strings::scanFloatC(text, &used);
-        if (used == 0 || used != text.size()) {
-            if (!m_reporting && m_standards[i]->isEnabled()) {
-                m_reporting = true;
-                messages().show("Spectavo", SPECTAVO_TEXT("Enter a number."),
-                                shell::MessageService::Icon::Warning);
-                m_standards[i]->setFocus();
-                m_reporting = false;
-                return false;
-            }
-            continue;
-        }
-        m_data.standards[i] = value;
+        texts[i] = m_standards[i]->text().trimmed().toStdString();
+        // While a message is up, a field losing the focus to it is not refused again.
+        inUse[i] = !m_reporting && m_standards[i]->isEnabled();
+    }
+    if (const auto refused = m_data.takeStandards(texts, inUse)) {
+        m_reporting = true;
+        messages().show("Spectavo", SPECTAVO_TEXT("Enter a number."), shell::MessageService::Icon::Warning);
+        m_standards[*refused]->setFocus();
+        m_reporting = false;
+        return false;
     }
     return CFixedMethod::takeData();
 }
