@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/link/bytes.h"
+#include "core/link/linkcodes.h"
 
 namespace spectavo::sim {
 namespace {
@@ -41,7 +42,7 @@ std::array<std::uint8_t, 14> Optics::reading(double wavelengthNm, double absorba
     const double sample = noisy(full * std::pow(10.0, -absorbance), 0);
     double referenceField;
     float referenceSignal;
-    if (m_settings.beamType == 0) {
+    if (m_settings.beamType == link::kSingleBeam) {
         // A single-beam instrument reports the stored 100 % level in the gain field.
         referenceField = std::clamp(std::round(full), 1.0, 55000.0);
         referenceSignal = 0.0f;
@@ -51,7 +52,8 @@ std::array<std::uint8_t, 14> Optics::reading(double wavelengthNm, double absorba
     }
     std::array<std::uint8_t, 14> record{};
     link::writeU16(record, 0, static_cast<std::uint16_t>(std::min<std::uint32_t>(tenths, 0xFFFF)));
-    link::writeU16(record, 2, m_settings.beamType == 0 ? static_cast<std::uint16_t>(referenceField) : 1);
+    link::writeU16(record, 2,
+                   m_settings.beamType == link::kSingleBeam ? static_cast<std::uint16_t>(referenceField) : 1);
     link::writeU16(record, 4, 1);
     link::writeFloat(record, 6, static_cast<float>(sample));
     link::writeFloat(record, 10, referenceSignal);

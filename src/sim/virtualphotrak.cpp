@@ -32,7 +32,7 @@ std::uint32_t u32From(const StationPacket &packet, std::size_t at) {
 VirtualPhotrak::VirtualPhotrak(SimSettings settings) : m_settings(std::move(settings)), m_optics(m_settings) {
     for (const std::string &name : m_settings.cells)
         m_cells.push_back(namedSample(name));
-    m_files = defaultFileStore(m_settings.stepsPerNm, m_settings.beamType == 0);
+    m_files = defaultFileStore(m_settings.stepsPerNm, m_settings.beamType == link::kSingleBeam);
 }
 
 void VirtualPhotrak::at(double time, Action action) {

@@ -20,6 +20,7 @@
 #include "core/config/atomicfile.h"
 #include "core/config/profilefile.h"
 #include "core/link/commands.h"
+#include "core/link/linkcodes.h"
 #include "core/link/stationmodel.h"
 #include "core/link/storedrecords.h"
 #include "core/scan/datafileformats.h"
@@ -99,7 +100,7 @@ void CScanFrame::openInstrumentFile() {
 }
 
 bool CScanFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
-    if (choice.typeIndex != 1) {
+    if (choice.typeIndex != link::kStoredScan) {
         messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."),
                         Icon::Stop);
         return false;

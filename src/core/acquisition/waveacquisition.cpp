@@ -5,6 +5,7 @@
 #include "core/config/memo.h"
 #include "core/config/profilefile.h"
 #include "core/dataproc/pointcount.h"
+#include "core/link/linkcodes.h"
 #include "core/scan/chartstyle.h"
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
@@ -165,7 +166,7 @@ bool WaveAcquisition::startEnergyScan() {
         return false;
     m_view.switchToAbsorbance();
     const ProfileFile file(ScanSettings::kFileName, true);
-    const int beams = m_program.link.config().beamType.load() == 2 ? 2 : 1;
+    const int beams = m_program.link.config().beamType.load() == link::kDoubleBeam ? 2 : 1;
     CWaveSpectrum *made[2] = {nullptr, nullptr};
     for (int beam = 1; beam <= beams; ++beam) {
         const int colour = file.GetIntAt("Energy", "Color", beam, beam + 8);

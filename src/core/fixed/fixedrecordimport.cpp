@@ -8,21 +8,13 @@
 
 #include "core/fixed/calibration.h"
 #include "core/link/bytes.h"
+#include "core/link/linkcodes.h"
 #include "core/link/oldlayout.h"
 #include "core/link/storedrecords.h"
 #include "core/strings/cformat.h"
 
 namespace spectavo::fixed {
 namespace {
-
-enum StoredType {
-    kQuantitative = 0,
-    kNucleic = 3,
-    kMultiWavelength = 4,
-    kPhotometric = 5,
-    kWavelength = 6,
-    kStandard = 7
-};
 
 constexpr std::size_t kLayoutMarker = 13;
 constexpr std::size_t kUnitField = 10;
@@ -251,20 +243,21 @@ std::optional<std::string> decode(const InstrumentFile &file, MethodKind kind, I
     if (!in.has(kLayoutMarker + 1))
         return link::kIncompleteFile;
     // The link converts older records it knows; one it did not is not in the layout read here.
-    const bool convertible = *type == kQuantitative || *type == kStandard || *type == kMultiWavelength;
+    const bool convertible = *type == link::kStoredQuantitative || *type == link::kStoredStandard ||
+                             *type == link::kStoredMultiWavelength;
     if (convertible && !file.converted && !link::isCurrentLayout(in.byte(kLayoutMarker)))
         return kImportUnreadable;
     const int stepsPerNm = std::max(file.stepsPerNm, 1);
     switch (*type) {
-    case kQuantitative:
-    case kStandard:
+    case link::kStoredQuantitative:
+    case link::kStoredStandard:
         return decodeQuantitative(in, stepsPerNm, imported);
-    case kMultiWavelength:
+    case link::kStoredMultiWavelength:
         return decodeMultiWavelength(in, stepsPerNm, imported);
-    case kNucleic:
+    case link::kStoredNucleic:
         return decodeNucleic(in, stepsPerNm, imported);
     default:
-        return decodeValidity(in, *type == kPhotometric, stepsPerNm, imported);
+        return decodeValidity(in, *type == link::kStoredPhotometric, stepsPerNm, imported);
     }
 }
 
@@ -285,23 +278,24 @@ void fillTable(const DocumentParts &parts, SampleTable &table, const ImportedTab
 int presetInstrumentType(MethodKind kind) {
     switch (kind) {
     case MethodKind::FixedPoints:
-        return kQuantitative;
+        return link::kStoredQuantitative;
     case MethodKind::DnaProtein:
-        return kNucleic;
+        return link::kStoredNucleic;
     case MethodKind::Validity:
-        return kPhotometric;
+        return link::kStoredPhotometric;
     }
-    return kQuantitative;
+    return link::kStoredQuantitative;
 }
 
 bool acceptsInstrumentType(MethodKind kind, int typeIndex) {
     switch (kind) {
     case MethodKind::FixedPoints:
-        return typeIndex == kQuantitative || typeIndex == kMultiWavelength || typeIndex == kStandard;
+        return typeIndex == link::kStoredQuantitative || typeIndex == link::kStoredMultiWavelength ||
+               typeIndex == link::kStoredStandard;
     case MethodKind::DnaProtein:
-        return typeIndex == kNucleic;
+        return typeIndex == link::kStoredNucleic;
     case MethodKind::Validity:
-        return typeIndex == kPhotometric || typeIndex == kWavelength;
+        return typeIndex == link::kStoredPhotometric || typeIndex == link::kStoredWavelength;
     }
     return false;
 }

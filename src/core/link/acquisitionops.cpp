@@ -54,7 +54,7 @@ void Acquisition::Held::releaseScanBuffers(bool clearSecondAcquiring, bool twoBe
 }
 
 bool StationLink::twoBeams() const {
-    return m_config.beamType.load(std::memory_order_relaxed) > 0;
+    return m_config.beamType.load(std::memory_order_relaxed) != kSingleBeam;
 }
 
 bool StationLink::heldByOther(Acquisition::Held &held, NotifyTarget *window) {
@@ -239,7 +239,7 @@ void StationLink::StopMeasurement() {
                 held.targets().scanTarget->releasePin();
             if (held.targets().scanSecond &&
                 m_acquisition.scanDataKind.load(std::memory_order_relaxed) == kScanEnergies &&
-                m_config.beamType.load(std::memory_order_relaxed) == 2)
+                m_config.beamType.load(std::memory_order_relaxed) == kDoubleBeam)
                 held.targets().scanSecond->releasePin();
         } else if (held.isOpen() &&
                    m_acquisition.mode.load(std::memory_order_relaxed) != kModeTimedSampling) {

@@ -99,6 +99,31 @@ enum AcquisitionCode : int {
     kAcqAcknowledged = 255, // value: the command acknowledged
 };
 
+// The lamps: the first byte of kPacketLampState and of the lamp command.
+enum Lamp : std::uint8_t { kLampD2 = 0, kLampW = 1 };
+
+// The optical layout the hardware word reports (StationConfig::beamType). A double-beam instrument of
+// the first kind sends its scan points without gains.
+enum BeamType : std::uint8_t { kSingleBeam = 0, kDoubleBeamScanWithoutGains = 1, kDoubleBeam = 2 };
+
+// The slit codes of the slit command and report; 0 until the instrument reported its slit.
+enum SlitCode : std::uint8_t { kSlitNotReported = 0, kSlit05nm = 1, kSlit1nm = 2, kSlit2nm = 3, kSlit4nm = 4 };
+
+// The file types of the instrument's file store, by the file management's index (.qua .. .std).
+enum StoredFileType : int {
+    kStoredQuantitative = 0,
+    kStoredScan = 1,
+    kStoredTimeScan = 2,
+    kStoredNucleic = 3,
+    kStoredMultiWavelength = 4,
+    kStoredPhotometric = 5,
+    kStoredWavelength = 6,
+    kStoredStandard = 7,
+};
+
+// The unit byte of a stored quantitative record whose unit is its own text rather than a listed one.
+inline constexpr std::uint8_t kUnitOwnText = 10;
+
 // The first parameter of a remote-start request: start a measurement; any other value takes a blank.
 enum RemoteStartCode : int { kRemoteMeasure = 1 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/link/bytes.h"
+#include "core/link/linkcodes.h"
 
 namespace spectavo::link {
 namespace {
@@ -114,7 +115,7 @@ std::size_t convertQuantitative(const Source &s, std::string_view name, std::spa
     s.copy(28, 12, d, 25);
     const std::uint8_t unit = s.at(16);
     d[37] = unit;
-    if (unit == 10) {
+    if (unit == kUnitOwnText) {
         s.copy(17, 10, d, 38);
     } else if (unit < kOlderUnits.size()) {
         const std::string_view text = kOlderUnits[unit];

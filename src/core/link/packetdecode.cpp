@@ -71,6 +71,11 @@ public:
     void decode();
 
 private:
+    bool linkFamily();
+    bool identityFamily();
+    bool mechanicsFamily();
+    bool measurementFamily();
+    bool fileFamily();
     void linkState();
     void statusItem();
     void hardware();
@@ -103,115 +108,156 @@ void StationLink::decodePacket(const StationPacket &packet) {
     PacketDecoder(*this, packet).decode();
 }
 
+// Each family answers whether the packet was one of its own; a packet of no family is ignored.
 void PacketDecoder::decode() {
+    static_cast<void>(linkFamily() || identityFamily() || mechanicsFamily() || measurementFamily() ||
+                      fileFamily());
+}
+
+bool PacketDecoder::linkFamily() {
     StationStatus &status = m_status;
     const auto relaxed = std::memory_order_relaxed;
     switch (m_packet.code) {
     case kPacketLinkState:
         linkState();
-        break;
+        return true;
     case kPacketLinkLost:
         status.linkOnline.store(0, relaxed);
         m_link.postMain(Notification::station(kStationState, kStateOffline));
-        break;
+        return true;
     case kPacketLinkClosed:
         m_link.postMain(Notification::station(kStationState, kStateReady));
         status.linkOnline.store(0, relaxed);
         m_link.postMain(Notification::station(kStationState, kStateOffline));
-        break;
+        return true;
     case kPacketLoadReport:
         status.cpuReportOn.store(1, relaxed);
         status.cpuCounter.store(readU32(m_data, 0), relaxed);
         status.cpuLoad.store(m_data[4], relaxed);
         m_link.postMain(Notification::station(kStationLoad, m_data[4]));
-        break;
+        return true;
     case kPacketBootState:
         m_link.postMain(Notification::station(kStationBoot, m_data[0]));
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Who the instrument is and what it reports of its assemblies.
+bool PacketDecoder::identityFamily() {
+    StationStatus &status = m_status;
+    switch (m_packet.code) {
     case kPacketModelName:
         status.modelName.set(textField(m_data, 10));
-        break;
+        return true;
     case kPacketHardware:
         hardware();
-        break;
+        return true;
     case kPacketSerial:
         status.serialText.set(textField(m_data, 11));
-        break;
+        return true;
     case kPacketVersion:
     case kPacketVersionAlt:
         status.versionText.set(textField(m_data, 19));
-        break;
+        return true;
     case kPacketStatusItem:
         statusItem();
-        break;
+        return true;
+    case kPacketConfigRecord:
+        configRecord();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Lamps, switch point, cell, wavelength, amplifier and slit as the instrument set them.
+bool PacketDecoder::mechanicsFamily() {
+    StationStatus &status = m_status;
+    const auto relaxed = std::memory_order_relaxed;
+    switch (m_packet.code) {
     case kPacketLampState:
         if (m_data[1] <= 1) {
-            if (m_data[0] == 0)
+            if (m_data[0] == kLampD2)
                 status.d2LampOn.store(m_data[1], relaxed);
-            else if (m_data[0] == 1)
+            else if (m_data[0] == kLampW)
                 status.wLampOn.store(m_data[1], relaxed);
         }
-        break;
+        return true;
     case kPacketSwitchPoint:
     case kPacketSwitchPointSet:
         status.switchPointNm.store(static_cast<float>(readU32(m_data, 0) / 10.0), relaxed);
-        break;
+        return true;
     case kPacketCell: {
         status.currentCell.store(m_data[0], relaxed);
         Acquisition::Held held = m_acquisition.hold();
         if (held.isOpen() && status.requestedCell.load(relaxed) == m_data[0])
             held.post(Notification::acquisition(kAcqCellReached, 0));
-        break;
+        return true;
     }
     case kPacketWavelength:
     case kPacketWavelengthReached:
         status.currentWavelengthTenths.store(readU16(m_data, 0), relaxed);
         m_link.postMain(Notification::station(kStationWavelength, readU16(m_data, 0)));
-        break;
+        return true;
     case kPacketAmplifier:
         status.amplifierSetting.store(m_data[0], relaxed);
-        break;
+        return true;
     case kPacketSlit:
         status.slitSetting.store(m_data[0], relaxed);
-        break;
-    case kPacketConfigRecord:
-        configRecord();
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Readings, blanks, dark current and scans.
+bool PacketDecoder::measurementFamily() {
+    switch (m_packet.code) {
     case kPacketBlankReading:
         blankReading();
-        break;
+        return true;
     case kPacketOperationState:
         operationState();
-        break;
+        return true;
     case kPacketReading:
         reading();
-        break;
+        return true;
     case kPacketDarkLevel:
         darkLevel();
-        break;
+        return true;
     case kPacketDarkCount:
         darkCount();
-        break;
+        return true;
     case kPacketScanStarted:
         scanStarted();
-        break;
+        return true;
     case kPacketScanEnded:
         scanEnded();
-        break;
+        return true;
     case kPacketScanPoint:
         scanPoint();
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The instrument's file store.
+bool PacketDecoder::fileFamily() {
+    switch (m_packet.code) {
     case kPacketDirectory:
         directory();
-        break;
+        return true;
     case kPacketContent:
         content();
-        break;
+        return true;
     case kPacketAcknowledgement:
         acknowledgement();
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 

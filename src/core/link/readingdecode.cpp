@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/link/bytes.h"
+#include "core/link/linkcodes.h"
 
 namespace spectavo::link {
 namespace {
@@ -27,10 +28,10 @@ DecodedReading decodeReading(std::span<const std::uint8_t> record, std::uint8_t 
     const float referenceSignal = readFloat(bytes, 10);
 
     float s = sampleSignal, r = referenceSignal, gs = sampleGain, gr = referenceGain;
-    if (beamType == 0) {
+    if (beamType == kSingleBeam) {
         r = sampleGain;
         gs = gr = 1.0f;
-    } else if (beamType == 1 && ignoreGains) {
+    } else if (beamType == kDoubleBeamScanWithoutGains && ignoreGains) {
         gs = gr = 1.0f;
     }
     s = inRange(s);

@@ -1,6 +1,7 @@
 #include "core/link/stationrules.h"
 
 #include "core/config/profilefile.h"
+#include "core/link/linkcodes.h"
 #include "core/link/stationmodel.h"
 #include "core/strings/cformat.h"
 
@@ -25,11 +26,12 @@ std::string formatSwitchPointField(float nanometres) {
 }
 
 bool slitEntryChecked(int entry, std::uint8_t slitSetting) {
-    return slitSetting == 0 ? entry == 3 : entry == slitSetting;
+    // Until the instrument reports its slit, the 2 nm entry carries the mark.
+    return slitSetting == kSlitNotReported ? entry == kSlit2nm : entry == slitSetting;
 }
 
 bool slitEntriesEnabled(int linkOnline, std::uint8_t slitSetting, bool autorunActive) {
-    return linkOnline == 1 && slitSetting != 0 && !autorunActive;
+    return linkOnline == 1 && slitSetting != kSlitNotReported && !autorunActive;
 }
 
 AccessoryReaction checkAccessoryChange(StationStatus &status) {

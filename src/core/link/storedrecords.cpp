@@ -1,20 +1,10 @@
 #include "core/link/storedrecords.h"
+#include "core/link/linkcodes.h"
 
 #include "core/link/filetransfer.h"
 
 namespace spectavo::link {
 namespace {
-
-enum StoredType {
-    kQuantitative = 0,
-    kScan,
-    kKinetics,
-    kNucleic,
-    kMultiWavelength,
-    kPhotometric,
-    kWavelength,
-    kStandard
-};
 
 std::size_t byteAt(std::span<const std::uint8_t> content, std::size_t offset) {
     return offset < content.size() ? content[offset] : 0;
@@ -33,17 +23,17 @@ std::optional<int> storedFileType(const std::string &name) {
 // counts go (an older record handed over unchanged carries more than the current layout reads).
 bool storedRecordComplete(int typeIndex, std::span<const std::uint8_t> content) {
     switch (typeIndex) {
-    case kQuantitative:
-    case kStandard:
+    case kStoredQuantitative:
+    case kStoredStandard:
         return content.size() >= 99 &&
                content.size() >= 99 + 28 * (byteAt(content, 97) + byteAt(content, 98));
-    case kMultiWavelength:
+    case kStoredMultiWavelength:
         return content.size() >= 156 && content.size() >= 156 + 48 * byteAt(content, 155);
-    case kNucleic:
+    case kStoredNucleic:
         return content.size() >= 88 && content.size() >= 88 + 24 * byteAt(content, 87);
-    case kPhotometric:
+    case kStoredPhotometric:
         return content.size() >= 107 + 8 * byteAt(content, 17);
-    case kWavelength:
+    case kStoredWavelength:
         return content.size() >= 103 + 8 * byteAt(content, 17);
     default:
         return true;

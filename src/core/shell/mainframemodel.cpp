@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/link/bytes.h"
+#include "core/link/linkcodes.h"
 #include "core/link/stationrules.h"
 #include "core/shell/commandids.h"
 #include "core/strings/cformat.h"
@@ -131,7 +132,7 @@ std::optional<MainFrameModel::TimerStart> MainFrameModel::switchD2Lamp(bool *sho
     link::StationStatus &status = m_link.status();
     const std::uint8_t on = status.d2LampOn.load() ? 0 : 1;
     status.d2LampOn = on;
-    m_link.LampSwitch(0, on);
+    m_link.LampSwitch(link::kLampD2, on);
     setPane(kPaneState, strings::text(strings::kWait));
     m_flags.lampStable = 0;
     *showWarmupMessage = on != 0;
@@ -152,7 +153,7 @@ void MainFrameModel::switchWLamp() {
     link::StationStatus &status = m_link.status();
     const std::uint8_t on = status.wLampOn.load() ? 0 : 1;
     status.wLampOn = on;
-    m_link.LampSwitch(1, on);
+    m_link.LampSwitch(link::kLampW, on);
 }
 
 void MainFrameModel::setPhotometricMode(bool absorbance) {

@@ -29,6 +29,12 @@ TEST(LinkCodes, NamesKeepTheirWireValues) {
     EXPECT_EQ(kAcqCellReading, 4);
     EXPECT_EQ(kAcqAcknowledged, 255);
     EXPECT_EQ(static_cast<int>(NotifyKind::RemoteStart), 0x402);
+    EXPECT_EQ(kLampW, 1);
+    EXPECT_EQ(kDoubleBeam, 2);
+    EXPECT_EQ(kSlit4nm, 4);
+    EXPECT_EQ(kStoredTimeScan, 2);
+    EXPECT_EQ(kStoredStandard, 7);
+    EXPECT_EQ(kUnitOwnText, 10);
 }
 
 // A hub whose instrument acknowledges a command while it is still being sent: the answer is decoded

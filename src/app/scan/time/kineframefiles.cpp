@@ -10,6 +10,7 @@
 #include "app/widgets/uitext.h"
 #include "core/config/atomicfile.h"
 #include "core/link/commands.h"
+#include "core/link/linkcodes.h"
 #include "core/link/storedrecords.h"
 #include "core/scan/exchangeformats.h"
 #include "core/scan/seriesconversion.h"
@@ -25,7 +26,6 @@ using Answer = shell::MessageService::Answer;
 
 constexpr const char *kCurveFilter = SPECTAVO_TEXT("kinetics analysis spectra(*.kin)");
 // The instrument's stored-file type of a time scan.
-constexpr int kStoredTimeScan = 2;
 
 void cannotWrite(const QString &path) {
     messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
@@ -79,13 +79,13 @@ bool CKineFrame::writeCurrent(ExportKind kind, const QString &path) {
 
 void CKineFrame::openInstrumentFile() {
     CFileManagementDialog browser(m_host.program.link, this);
-    browser.presetType(kStoredTimeScan);
+    browser.presetType(link::kStoredTimeScan);
     if (browser.exec() == QDialog::Accepted && browser.choice())
         takeInstrumentFile(*browser.choice());
 }
 
 bool CKineFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &choice) {
-    if (choice.typeIndex != kStoredTimeScan) {
+    if (choice.typeIndex != link::kStoredTimeScan) {
         messages().show("Spectavo", SPECTAVO_TEXT("File type mismatched, please select another one."),
                         Icon::Stop);
         return false;

@@ -6,6 +6,7 @@
 #include "core/config/memo.h"
 #include "core/config/profilefile.h"
 #include "core/link/bytes.h"
+#include "core/link/linkcodes.h"
 #include "core/scan/scanfiletext.h"
 #include "core/strings/cformat.h"
 
@@ -132,7 +133,7 @@ bool decodeInstrumentCurve(std::span<const std::uint8_t> content, int stepsPerNm
                            CKineSpectrum &curve, bool *incomplete) {
     if (incomplete)
         *incomplete = false;
-    const std::size_t dataOffset = beamType == 0 ? 92 : 96;
+    const std::size_t dataOffset = beamType == link::kSingleBeam ? 92 : 96;
     if (content.size() < dataOffset || stepsPerNm <= 0 || content[22] >= std::size(kInstrumentSteps))
         return false;
     CKineSpectrum decoded = curve;
