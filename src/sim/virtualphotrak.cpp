@@ -146,65 +146,91 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
         m_linkRequested = m_linkRequested || code == link::kLinkRequest;
         return;
     }
-    switch (code) {
+    // Each family answers whether the command was one of its own; 22 and unknown codes get no answer.
+    static_cast<void>(linkCommand(command) || settingCommand(command) || measurementCommand(command) ||
+                      fileCommand(command));
+}
+
+bool VirtualPhotrak::linkCommand(const StationPacket &command) {
+    switch (command.code) {
     case link::kLinkRequest:
         m_linked = true;
         transmit(link::kPacketLinkState, {link::kLinkUp});
-        break;
+        return true;
     case link::kUnlink:
         m_linked = false;
         transmit(link::kPacketLinkLost, {});
-        break;
+        return true;
     case link::kQueryModel:
     case link::kQueryHardware:
     case link::kQuerySerial:
     case link::kQueryVersion:
-        handshakeAnswer(code);
-        break;
+        handshakeAnswer(command.code);
+        return true;
     case link::kQueryStatus:
         statusReport();
-        break;
+        return true;
+    case link::kEscape:
+        escape();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Lamps, switch point, cell, wavelength, amplifier and slit.
+bool VirtualPhotrak::settingCommand(const StationPacket &command) {
+    switch (command.code) {
     case link::kLampSwitch:
-        if (command.length >= 2 && command.data[0] <= 1 && command.data[1] <= 1) {
-            (command.data[0] == 0 ? m_lamps.d2On : m_lamps.wOn) = command.data[1] != 0;
-            if (command.data[0] == 0 && command.data[1] != 0)
+        if (command.length >= 2 && command.data[0] <= link::kLampW && command.data[1] <= 1) {
+            (command.data[0] == link::kLampD2 ? m_lamps.d2On : m_lamps.wOn) = command.data[1] != 0;
+            if (command.data[0] == link::kLampD2 && command.data[1] != 0)
                 m_d2OnSince = m_now;
             transmit(link::kPacketLampState, {command.data[0], command.data[1]});
         }
-        break;
+        return true;
     case link::kSetSwitchPoint: {
         m_switchTenths = u32From(command, 0);
         m_lamps.switchPointNm = m_switchTenths / 10.0;
         std::uint8_t bytes[4];
         link::writeU32(bytes, 0, m_switchTenths);
         transmit(link::kPacketSwitchPoint, bytes, 4);
-        break;
+        return true;
     }
     case link::kSelectCell:
         if (command.length >= 1)
             selectCell(command.data[0]);
-        break;
+        return true;
     case link::kGotoWavelength:
         moveTo(u32From(command, 0), true);
-        break;
+        return true;
     case link::kSetAmplifier:
         if (command.length >= 1 && command.data[0] != 0xFF)
             m_amplifier = command.data[0];
         transmit(link::kPacketAmplifier, {m_amplifier});
-        break;
+        return true;
     case link::kSetSlit:
-        if (command.length >= 1 && command.data[0] >= 1 && command.data[0] <= 4)
+        if (command.length >= 1 && command.data[0] >= link::kSlit05nm && command.data[0] <= link::kSlit4nm)
             m_slit = command.data[0];
         transmit(link::kPacketSlit, {m_slit});
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Dark current, calibrations and scans.
+bool VirtualPhotrak::measurementCommand(const StationPacket &command) {
+    const std::uint8_t code = command.code;
+    switch (code) {
     case link::kReadDarkCurrent:
     case link::kCalibrateDarkCurrent:
         darkCurrent(code);
-        break;
+        return true;
     case link::kCalibrateBaseline:
     case link::kLocate656:
         at(m_now + kCalibrationSeconds, [this, code] { transmit(link::kPacketAcknowledgement, {code, 0}); });
-        break;
+        return true;
     case link::kScanSetup:
         if (command.length >= 11) {
             m_scanSetup.highTenths = u32From(command, 0);
@@ -212,36 +238,41 @@ void VirtualPhotrak::receive(const StationPacket &command, double now) {
             m_scanSetup.stepTenths = static_cast<std::uint16_t>((command.data[8] << 8) | command.data[9]);
             m_scanSetup.filter = command.data[10];
         }
-        break;
+        return true;
     case link::kStartScanAbsorbance:
     case link::kStartScanEnergies:
     case link::kStartScanSampleEnergy:
         startScan(code);
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The file store and its transfers.
+bool VirtualPhotrak::fileCommand(const StationPacket &command) {
+    switch (command.code) {
     case link::kFileDirectory:
         sendDirectory();
-        break;
+        return true;
     case link::kFileOpen:
         if (command.length >= 2)
             sendFile({command.data[0], command.data[1]});
-        break;
+        return true;
     case link::kFileDelete:
         if (command.length >= 2)
             deleteFile({command.data[0], command.data[1]});
-        break;
+        return true;
     case link::kTransferAck:
         if (command.length >= 1)
             acknowledged(command.data[0]);
-        break;
+        return true;
     case link::kTransferNak:
         m_transferQueue.clear();
         m_awaitingAck = false;
-        break;
-    case link::kEscape:
-        escape();
-        break;
+        return true;
     default:
-        break; // 22 and anything unknown: no answer
+        return false;
     }
 }
 

@@ -51,6 +51,11 @@ public:
     const std::vector<StoredFile> &files() const { return m_files; }
 
 private:
+    // The command families of receive(); each returns whether the command was one of its own.
+    bool linkCommand(const StationPacket &command);
+    bool settingCommand(const StationPacket &command);
+    bool measurementCommand(const StationPacket &command);
+    bool fileCommand(const StationPacket &command);
     using Action = std::function<void()>;
     void at(double time, Action action);
     void transmit(std::uint8_t type, std::initializer_list<std::uint8_t> data);

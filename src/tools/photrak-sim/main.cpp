@@ -121,6 +121,104 @@ bool writeAll(int fd, const std::vector<std::uint8_t> &bytes) {
     return true;
 }
 
+sim::SimSettings settingsFrom(const Options &options) {
+    sim::SimSettings settings;
+    settings.load(options.config.empty() ? ProfileFile(sim::SimSettings::kFileName, true)
+                                         : ProfileFile(options.config, false));
+    if (options.speed > 0)
+        settings.speedFactor = options.speed;
+    if (options.seed >= 0)
+        settings.seed = static_cast<std::uint64_t>(options.seed);
+    if (options.noBoot)
+        settings.bootSequence = false;
+    return settings;
+}
+
+// The instrument on its line: its packets out, with the faults asked for, and the commands in.
+class LineSession {
+public:
+    LineSession(int line, const Options &options, const sim::SimSettings &settings)
+        : m_line(line), m_options(options), m_speed(settings.speedFactor), m_instrument(settings),
+          m_random(settings.seed), m_nextGarbage(options.garbageEvery > 0 ? options.garbageEvery : INFINITY) {
+    }
+
+    // Runs until the other side closes the line.
+    void run() {
+        m_instrument.powerOn(0.0);
+        for (;;) {
+            const double now = simNow();
+            m_instrument.advance(now);
+            if (!sendOutput() || !sendGarbageWhenDue(now) || !receive(waitMilliseconds(now)))
+                return;
+        }
+    }
+
+private:
+    double simNow() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_started).count() * m_speed;
+    }
+
+    bool sendOutput() {
+        for (StationPacket packet : m_instrument.takeOutput()) {
+            if (m_chance(m_random) < m_options.drop)
+                continue;
+            if (m_chance(m_random) < m_options.corrupt && packet.length > 0)
+                packet.data[m_random() % packet.length] ^= 0x10;
+            const std::vector<std::uint8_t> frame = drivers::framePacket(packet);
+            if (!writeAll(m_line, frame))
+                return false;
+            if (m_chance(m_random) < m_options.duplicate && !writeAll(m_line, frame))
+                return false;
+        }
+        return true;
+    }
+
+    // Noise on the line: bytes that belong to no frame.
+    bool sendGarbageWhenDue(double now) {
+        if (now < m_nextGarbage)
+            return true;
+        const std::vector<std::uint8_t> garbage = {0x00, 0x7E, 0x13, 0x37, 0xFF, 0x7D, 0x7E, 0x42};
+        m_nextGarbage += m_options.garbageEvery;
+        return writeAll(m_line, garbage);
+    }
+
+    int waitMilliseconds(double now) const {
+        const double next = std::min(m_instrument.nextEventTime(), m_nextGarbage);
+        return std::isfinite(next) ? static_cast<int>(std::clamp((next - now) / m_speed * 1000.0, 0.0, 200.0))
+                                   : 200;
+    }
+
+    // False when the line has closed.
+    bool receive(int waitMs) {
+        pollfd input{m_line, POLLIN, 0};
+        if (poll(&input, 1, waitMs) <= 0)
+            return true;
+        std::uint8_t buffer[4096];
+        const ssize_t n = read(m_line, buffer, sizeof buffer);
+        if (n <= 0) {
+            if (n < 0 && errno == EIO && m_options.tcpPort < 0) {
+                usleep(20000); // no program has the pseudo-terminal open (yet, or any more)
+                return true;
+            }
+            return n < 0 && (errno == EINTR || errno == EAGAIN);
+        }
+        for (ssize_t i = 0; i < n; ++i)
+            if (m_unframer.feed(buffer[i]) == drivers::Unframer::Result::Packet)
+                m_instrument.receive(m_unframer.packet(), simNow());
+        return true;
+    }
+
+    const int m_line;
+    const Options &m_options;
+    const double m_speed;
+    sim::VirtualPhotrak m_instrument;
+    const std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
+    drivers::Unframer m_unframer;
+    std::mt19937_64 m_random;
+    std::uniform_real_distribution<> m_chance{0.0, 1.0};
+    double m_nextGarbage;
+};
+
 } // namespace
 
 constexpr const char *kUsage =
@@ -156,76 +254,13 @@ int main(int argc, char **argv) {
         return 2;
     }
     std::signal(SIGPIPE, SIG_IGN);
-    sim::SimSettings settings;
-    settings.load(options.config.empty() ? ProfileFile(sim::SimSettings::kFileName, true)
-                                         : ProfileFile(options.config, false));
-    if (options.speed > 0)
-        settings.speedFactor = options.speed;
-    if (options.seed >= 0)
-        settings.seed = static_cast<std::uint64_t>(options.seed);
-    if (options.noBoot)
-        settings.bootSequence = false;
-
+    const sim::SimSettings settings = settingsFrom(options);
     const int line = options.tcpPort >= 0 ? acceptTcp(options.tcpPort) : openPseudoTerminal();
     if (line < 0) {
         std::fprintf(stderr, "photrak-sim: cannot open the line: %s\n", std::strerror(errno));
         return 1;
     }
-
     fcntl(line, F_SETFL, fcntl(line, F_GETFL) | O_NONBLOCK);
-    const double speed = settings.speedFactor;
-    sim::VirtualPhotrak instrument(settings);
-    const auto started = std::chrono::steady_clock::now();
-    auto simNow = [&] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() * speed;
-    };
-    instrument.powerOn(0.0);
-    drivers::Unframer unframer;
-    std::mt19937_64 random(settings.seed);
-    std::uniform_real_distribution<> chance(0.0, 1.0);
-    double nextGarbage = options.garbageEvery > 0 ? options.garbageEvery : INFINITY;
-
-    for (;;) {
-        const double now = simNow();
-        instrument.advance(now);
-        for (StationPacket packet : instrument.takeOutput()) {
-            if (chance(random) < options.drop)
-                continue;
-            if (chance(random) < options.corrupt && packet.length > 0)
-                packet.data[random() % packet.length] ^= 0x10;
-            const std::vector<std::uint8_t> frame = drivers::framePacket(packet);
-            if (!writeAll(line, frame))
-                return 0;
-            if (chance(random) < options.duplicate && !writeAll(line, frame))
-                return 0;
-        }
-        if (now >= nextGarbage) {
-            // Noise on the line: bytes that belong to no frame.
-            const std::vector<std::uint8_t> garbage = {0x00, 0x7E, 0x13, 0x37, 0xFF, 0x7D, 0x7E, 0x42};
-            if (!writeAll(line, garbage))
-                return 0;
-            nextGarbage += options.garbageEvery;
-        }
-        double next = std::min(instrument.nextEventTime(), nextGarbage);
-        const int waitMs = std::isfinite(next)
-                               ? static_cast<int>(std::clamp((next - now) / speed * 1000.0, 0.0, 200.0))
-                               : 200;
-        pollfd input{line, POLLIN, 0};
-        if (poll(&input, 1, waitMs) > 0) {
-            std::uint8_t buffer[4096];
-            const ssize_t n = read(line, buffer, sizeof buffer);
-            if (n <= 0) {
-                if (n < 0 && errno == EIO && options.tcpPort < 0) {
-                    usleep(20000); // no program has the pseudo-terminal open (yet, or any more)
-                    continue;
-                }
-                if (n < 0 && (errno == EINTR || errno == EAGAIN))
-                    continue;
-                return 0;
-            }
-            for (ssize_t i = 0; i < n; ++i)
-                if (unframer.feed(buffer[i]) == drivers::Unframer::Result::Packet)
-                    instrument.receive(unframer.packet(), simNow());
-        }
-    }
+    LineSession(line, options, settings).run();
+    return 0;
 }
