@@ -11,7 +11,10 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace spectavo::app {
 
@@ -100,6 +103,9 @@ protected:
 
 private:
     void buildControls();
+    QHBoxLayout *buildCountRow();
+    QGroupBox *buildWavelengthGrid();
+    void buildCalibrationColumn(QVBoxLayout &right);
     void fillUnits();
     void stepCount(int delta);
 

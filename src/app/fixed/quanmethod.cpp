@@ -34,7 +34,16 @@ void CQuanMethod::buildControls() {
     auto *layout = new QHBoxLayout(this);
     auto *left = new QVBoxLayout;
     layout->addLayout(left);
+    left->addLayout(buildCountRow());
+    left->addWidget(buildWavelengthGrid());
+    left->addStretch();
+    auto *right = new QVBoxLayout;
+    layout->addLayout(right);
+    layout->addStretch(1);
+    buildCalibrationColumn(*right);
+}
 
+QHBoxLayout *CQuanMethod::buildCountRow() {
     auto *countRow = new QHBoxLayout;
     auto *countLabel = new QLabel(ui("&Number of WL points"), this);
     m_count = new QLineEdit(this);
@@ -52,7 +61,6 @@ void CQuanMethod::buildControls() {
     countRow->addWidget(up);
     countRow->addWidget(down);
     countRow->addStretch();
-    left->addLayout(countRow);
     connect(up, &QToolButton::clicked, this, [this] { stepCount(1); });
     connect(down, &QToolButton::clicked, this, [this] { stepCount(-1); });
     connect(m_count, &QLineEdit::textEdited, this, [this](const QString &text) {
@@ -60,6 +68,10 @@ void CQuanMethod::buildControls() {
             runRule(&fixed::MethodForm::countChanged);
     });
 
+    return countRow;
+}
+
+QGroupBox *CQuanMethod::buildWavelengthGrid() {
     auto *wavelengths = new QGroupBox(ui("Wavelengths (nm)"), this);
     auto *grid = new QGridLayout(wavelengths);
     for (int i = 0; i < fixed::FixedMethodRecord::kMaxWavelengths; ++i) {
@@ -75,15 +87,14 @@ void CQuanMethod::buildControls() {
         });
         m_wavelengths[static_cast<std::size_t>(i)] = field;
     }
-    left->addWidget(wavelengths);
-    left->addStretch();
 
-    auto *right = new QVBoxLayout;
-    layout->addLayout(right);
-    layout->addStretch(1);
+    return wavelengths;
+}
+
+void CQuanMethod::buildCalibrationColumn(QVBoxLayout &right) {
     m_concentration = new QCheckBox(ui("&Calculate Concentration"), this);
     m_concentration->setObjectName("concentration");
-    right->addWidget(m_concentration);
+    right.addWidget(m_concentration);
     auto *unitRow = new QHBoxLayout;
     auto *unitLabel = new QLabel(ui("Select a &Unit"), this);
     m_unit = new QComboBox(this);
@@ -92,10 +103,10 @@ void CQuanMethod::buildControls() {
     unitLabel->setBuddy(m_unit);
     unitRow->addWidget(unitLabel);
     unitRow->addWidget(m_unit, 1);
-    right->addLayout(unitRow);
+    right.addLayout(unitRow);
     m_standards = new QCheckBox(ui("&Use Standard Samples"), this);
     m_standards->setObjectName("standards");
-    right->addWidget(m_standards);
+    right.addWidget(m_standards);
     auto *fitRow = new QHBoxLayout;
     auto *fitLabel = new QLabel(ui("Curve &Fit"), this);
     m_fit = new QComboBox(this);
@@ -104,7 +115,7 @@ void CQuanMethod::buildControls() {
     fitLabel->setBuddy(m_fit);
     fitRow->addWidget(fitLabel);
     fitRow->addWidget(m_fit, 1);
-    right->addLayout(fitRow);
+    right.addLayout(fitRow);
 
     auto *coefficients = new QGroupBox(ui("Coefficients"), this);
     auto *coefficientGrid = new QGridLayout(coefficients);
@@ -116,11 +127,11 @@ void CQuanMethod::buildControls() {
         coefficientGrid->addWidget(field, i, 1);
         m_coefficients[static_cast<std::size_t>(i)] = field;
     }
-    right->addWidget(coefficients);
+    right.addWidget(coefficients);
     m_picture = new CFormulaPicture(this);
     m_picture->setObjectName("formula");
-    right->addWidget(m_picture);
-    right->addStretch();
+    right.addWidget(m_picture);
+    right.addStretch();
 
     connect(m_concentration, &QCheckBox::clicked, this,
             [this] { runRule(&fixed::MethodForm::concentrationSwitched); });
