@@ -84,7 +84,24 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // One menu command: its id, its text (a separator without one), its action, whether it is checkable.
+    struct MenuCommand {
+        int id = 0;
+        const char *text = nullptr;
+        std::function<void()> run;
+        bool checkable = false;
+    };
+    void addCommands(QMenu *menu, std::initializer_list<MenuCommand> commands);
     void buildMenus();
+    void buildFileMenu();
+    QMenu *buildSystemMenu();
+    void buildInstrumentCommands(QMenu *instrument);
+    QMenu *buildSlitMenu(QMenu *instrument);
+    QMenu *buildCellMenu(QMenu *instrument);
+    QMenu *buildSipperMenu(QMenu *instrument);
+    void buildToolBars();
+    void buildHelpMenu();
+    void chooseStatusFont();
     WindowHost windowHost(shell::DocumentKind kind);
     // The multicell setup of a window kind's selection, or of the main window's for none.
     bool chooseCells(std::optional<shell::DocumentKind> kind, bool withConcentrations);

@@ -51,7 +51,36 @@ QAction *CMainFrame::command(QMenu *menu, int id, const QString &text, std::func
     return action;
 }
 
+void CMainFrame::addCommands(QMenu *menu, std::initializer_list<MenuCommand> commands) {
+    for (const MenuCommand &entry : commands) {
+        if (!entry.text)
+            menu->addSeparator();
+        else
+            command(menu, entry.id, ui(entry.text), entry.run, entry.checkable);
+    }
+}
+
 void CMainFrame::buildMenus() {
+    buildFileMenu();
+    QMenu *system = buildSystemMenu();
+    QMenu *instrument = menuBar()->addMenu(ui("&Instrument"));
+    buildInstrumentCommands(instrument);
+    QMenu *slit = buildSlitMenu(instrument);
+    QMenu *cells = buildCellMenu(instrument);
+    QMenu *sipper = buildSipperMenu(instrument);
+    addCommands(
+        instrument,
+        {{},
+         {kCmdAbsorbance, SPECTAVO_TEXT("&Absorbance"), [this] { photometricModeCommand(true); }, true},
+         {kCmdTransmittance, SPECTAVO_TEXT("&%T"), [this] { photometricModeCommand(false); }, true}});
+    buildToolBars();
+    buildWindowMenu();
+    buildHelpMenu();
+    for (QMenu *menu : {system, instrument, slit, cells, sipper})
+        connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
+}
+
+void CMainFrame::buildFileMenu() {
     QMenu *file = menuBar()->addMenu(ui("&File"));
     for (const DocumentKindInfo &kind : documentKinds())
         file->addAction(ui(kind.newCommand), this, [this, kind = kind.kind] { newDocument(kind); });
@@ -63,72 +92,93 @@ void CMainFrame::buildMenus() {
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     file->addSeparator();
     connect(addMenuCommand(file, "E&xit\tCtrl+Q"), &QAction::triggered, this, [this] { close(); });
+}
 
+QMenu *CMainFrame::buildSystemMenu() {
     QMenu *system = menuBar()->addMenu(ui("&System"));
-    command(
-        system, kCmdLink, ui("&Link Spectrophotometer"), [this] { toggleLink(); }, true);
-    command(system, kCmdReset, ui("&Reset Spectrophotometer"), [] {});
-    command(system, kCmdEscape, ui("&Escape"), [this] { m_link.StopMeasurement(); });
-    command(system, kCmdStop, ui("S&top"), [this] {
+    const auto stop = [this] {
         m_link.StopMeasurement();
         for (MeasurementWindow *document : openWindows())
             document->stopRequested();
-    });
-    command(system, kCmdPause, ui("&Pause"), [] {});
-    system->addSeparator();
-    command(system, kCmdHubSetup, ui("&Comm hub setup"), [this] { openHubSetup(); });
-    command(system, kCmdInternalKeypad, ui("Enable &Internal Keypad"), [] {});
-    command(system, kCmdChangePassword, ui("&Change Password"), [this] { showChangePasswordDialog(this); });
-    command(system, kCmdStatusFont, ui("Status &font"), [this] {
-        bool chosen = false;
-        const QFont font = QFontDialog::getFont(&chosen, m_panes[0]->font(), this);
-        if (!chosen)
-            return;
-        ProfileFile settings(kAnalystSettingsFile, true);
-        settings.PutFont(0, fromQFont(font));
-        applyPaneFont();
-    });
+    };
+    addCommands(system, {{kCmdLink, SPECTAVO_TEXT("&Link Spectrophotometer"), [this] { toggleLink(); }, true},
+                         {kCmdReset, SPECTAVO_TEXT("&Reset Spectrophotometer"), [] {}},
+                         {kCmdEscape, SPECTAVO_TEXT("&Escape"), [this] { m_link.StopMeasurement(); }},
+                         {kCmdStop, SPECTAVO_TEXT("S&top"), stop},
+                         {kCmdPause, SPECTAVO_TEXT("&Pause"), [] {}},
+                         {},
+                         {kCmdHubSetup, SPECTAVO_TEXT("&Comm hub setup"), [this] { openHubSetup(); }},
+                         {kCmdInternalKeypad, SPECTAVO_TEXT("Enable &Internal Keypad"), [] {}},
+                         {kCmdChangePassword, SPECTAVO_TEXT("&Change Password"),
+                          [this] { showChangePasswordDialog(this); }},
+                         {kCmdStatusFont, SPECTAVO_TEXT("Status &font"), [this] { chooseStatusFont(); }}});
+    return system;
+}
 
-    QMenu *instrument = menuBar()->addMenu(ui("&Instrument"));
-    command(instrument, kCmdStatusWindow, ui("Status of Spectrophoto&meter"), [this] {
-        showStatusWindow();
-        m_link.QueryStatus();
-    });
-    command(instrument, kCmdDarkCurrent, ui("View Dar&k Current"), [this] {
-        m_model.handleStationNotify(link::kStationState, link::kStateBusy);
-        CDarkCurrentDialog dialog(m_link, this);
-        dialog.exec();
-    });
-    command(instrument, kCmdAmplifier, ui("Set A&mplifier"),
-            [this] { showAmplifierDialog(m_link, this, false); });
-    command(instrument, kCmdCalibrateBaseline, ui("&Calibrate System Baseline"), [this] {
-        m_model.handleStationNotify(link::kStationState, link::kStateBusy);
-        m_link.CalibrateBaseline();
-    });
-    command(instrument, kCmdLocate656, ui("Locate &656.1nm"), [this] {
-        m_model.handleStationNotify(link::kStationState, link::kStateBusy);
-        m_link.Locate656();
-    });
-    command(instrument, kCmdGoto, ui("&Goto Wavelength..."), [this] {
-        CGotoDialog dialog(m_link, m_model.flags().absorbanceMode, this);
-        dialog.exec();
-    });
-    command(instrument, kCmdSwitchPoint, ui("D2/W Switch &Point"), [this] {
-        if (showSwitchPointDialog(this, m_link))
-            m_model.handleStationNotify(link::kStationState, link::kStateBusy);
-    });
-    command(instrument, kCmdOpenInstrumentFile, ui("Open file from &UV-Rediradozu"),
-            [this] { openInstrumentFile(); });
-    command(
-        instrument, kCmdD2Lamp, ui("Turn on/off &D2 lamp"), [this] { switchD2Lamp(); }, true);
-    command(
-        instrument, kCmdWLamp, ui("Turn on/off &W lamp"), [this] { m_model.switchWLamp(); }, true);
+void CMainFrame::chooseStatusFont() {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, m_panes[0]->font(), this);
+    if (!chosen)
+        return;
+    ProfileFile settings(kAnalystSettingsFile, true);
+    settings.PutFont(0, fromQFont(font));
+    applyPaneFont();
+}
+
+void CMainFrame::buildInstrumentCommands(QMenu *instrument) {
+    // Commands the instrument answers later show it as busy at once.
+    const auto busy = [this] { m_model.handleStationNotify(link::kStationState, link::kStateBusy); };
+    addCommands(instrument,
+                {{kCmdStatusWindow, SPECTAVO_TEXT("Status of Spectrophoto&meter"),
+                  [this] {
+                      showStatusWindow();
+                      m_link.QueryStatus();
+                  }},
+                 {kCmdDarkCurrent, SPECTAVO_TEXT("View Dar&k Current"),
+                  [this, busy] {
+                      busy();
+                      CDarkCurrentDialog dialog(m_link, this);
+                      dialog.exec();
+                  }},
+                 {kCmdAmplifier, SPECTAVO_TEXT("Set A&mplifier"),
+                  [this] { showAmplifierDialog(m_link, this, false); }},
+                 {kCmdCalibrateBaseline, SPECTAVO_TEXT("&Calibrate System Baseline"),
+                  [this, busy] {
+                      busy();
+                      m_link.CalibrateBaseline();
+                  }},
+                 {kCmdLocate656, SPECTAVO_TEXT("Locate &656.1nm"),
+                  [this, busy] {
+                      busy();
+                      m_link.Locate656();
+                  }},
+                 {kCmdGoto, SPECTAVO_TEXT("&Goto Wavelength..."),
+                  [this] {
+                      CGotoDialog dialog(m_link, m_model.flags().absorbanceMode, this);
+                      dialog.exec();
+                  }},
+                 {kCmdSwitchPoint, SPECTAVO_TEXT("D2/W Switch &Point"),
+                  [this, busy] {
+                      if (showSwitchPointDialog(this, m_link))
+                          busy();
+                  }},
+                 {kCmdOpenInstrumentFile, SPECTAVO_TEXT("Open file from &UV-Rediradozu"),
+                  [this] { openInstrumentFile(); }},
+                 {kCmdD2Lamp, SPECTAVO_TEXT("Turn on/off &D2 lamp"), [this] { switchD2Lamp(); }, true},
+                 {kCmdWLamp, SPECTAVO_TEXT("Turn on/off &W lamp"), [this] { m_model.switchWLamp(); }, true}});
+}
+
+QMenu *CMainFrame::buildSlitMenu(QMenu *instrument) {
     QMenu *slit = instrument->addMenu(ui("Slit &Bandwidth"));
     const char *slits[] = {"0.5nm", "1.0nm", "2.0nm", "4.0nm"};
     for (int i = 0; i < 4; ++i)
         command(
-            slit, kCmdSlit05 + i, slits[i], [this, i] { m_link.SetSlit(static_cast<std::uint8_t>(i + 1)); },
-            true);
+            slit, kCmdSlit05 + i, slits[i],
+            [this, i] { m_link.SetSlit(static_cast<std::uint8_t>(link::kSlit05nm + i)); }, true);
+    return slit;
+}
+
+QMenu *CMainFrame::buildCellMenu(QMenu *instrument) {
     QMenu *cells = instrument->addMenu(ui("&Cells"));
     for (int i = 0; i < 8; ++i)
         command(
@@ -138,42 +188,45 @@ void CMainFrame::buildMenus() {
                 m_link.SelectCellOnce(static_cast<std::uint8_t>(i));
             },
             true);
-    command(cells, kCmdMulticells, ui("Setup &MultiCells"), [this] {
-        MeasurementWindow *active = activeWindow();
-        if (active && active->multicellSetup())
-            return;
-        chooseCells(active ? std::optional(active->kind()) : std::nullopt, false);
-    });
-    QMenu *sipper = instrument->addMenu(ui("Auto &Sipper"));
-    command(
-        sipper, kCmdSipperConnected, ui("Sipper C&onnected"),
-        [this] { m_model.accessories().sipperConnected = m_model.accessories().sipperConnected ? 0 : 1; },
-        true);
-    command(sipper, kCmdSipperSetup, ui("&Sipper Setup"),
-            [this] { showSipperSetupDialog(this, m_model.accessories()); });
-    command(sipper, kCmdSippingTime, ui("Sipping &Time"), [this] {
-        const ProfileFile limits(AccessorySettings::kSipperFile, true);
-        showIntegerInput(this, ui("Please input the sipping time(>2s)"), m_model.accessories().sipTimeS,
-                         AccessorySettings::sipTimeLimits(limits));
-    });
-    command(sipper, kCmdSippingInterval, ui("Sipping &Interval"), [this] {
-        const ProfileFile limits(AccessorySettings::kSipperFile, true);
-        showIntegerInput(this, ui("Please input the sipping interval(>2s)"),
-                         m_model.accessories().sipIntervalS, AccessorySettings::sipIntervalLimits(limits));
-    });
-    command(
-        sipper, kCmdEnableSipper, ui("&Enable Sipper"), [] {}, true);
-    command(
-        sipper, kCmdDisableSipper, ui("&Disable Sipper"), [] {}, true);
-    command(sipper, kCmdFlushSipper, ui("Flush the sipper"), [] {});
-    instrument->addSeparator();
-    command(
-        instrument, kCmdAbsorbance, ui("&Absorbance"), [this] { photometricModeCommand(true); }, true);
-    command(
-        instrument, kCmdTransmittance, ui("&%T"), [this] { photometricModeCommand(false); }, true);
+    addCommands(cells, {{kCmdMulticells, SPECTAVO_TEXT("Setup &MultiCells"), [this] {
+                             MeasurementWindow *active = activeWindow();
+                             if (active && active->multicellSetup())
+                                 return;
+                             chooseCells(active ? std::optional(active->kind()) : std::nullopt, false);
+                         }}});
+    return cells;
+}
 
-    // Toolbars: the instrument's everyday commands, and the accessory bar (its sipper variant when the
-    // instrument reports a sipper).
+QMenu *CMainFrame::buildSipperMenu(QMenu *instrument) {
+    QMenu *sipper = instrument->addMenu(ui("Auto &Sipper"));
+    AccessorySettings &accessories = m_model.accessories();
+    const auto sippingTime = [this, &accessories] {
+        const ProfileFile limits(AccessorySettings::kSipperFile, true);
+        showIntegerInput(this, ui("Please input the sipping time(>2s)"), accessories.sipTimeS,
+                         AccessorySettings::sipTimeLimits(limits));
+    };
+    const auto sippingInterval = [this, &accessories] {
+        const ProfileFile limits(AccessorySettings::kSipperFile, true);
+        showIntegerInput(this, ui("Please input the sipping interval(>2s)"), accessories.sipIntervalS,
+                         AccessorySettings::sipIntervalLimits(limits));
+    };
+    addCommands(
+        sipper,
+        {{kCmdSipperConnected, SPECTAVO_TEXT("Sipper C&onnected"),
+          [&accessories] { accessories.sipperConnected = accessories.sipperConnected ? 0 : 1; }, true},
+         {kCmdSipperSetup, SPECTAVO_TEXT("&Sipper Setup"),
+          [this, &accessories] { showSipperSetupDialog(this, accessories); }},
+         {kCmdSippingTime, SPECTAVO_TEXT("Sipping &Time"), sippingTime},
+         {kCmdSippingInterval, SPECTAVO_TEXT("Sipping &Interval"), sippingInterval},
+         {kCmdEnableSipper, SPECTAVO_TEXT("&Enable Sipper"), [] {}, true},
+         {kCmdDisableSipper, SPECTAVO_TEXT("&Disable Sipper"), [] {}, true},
+         {kCmdFlushSipper, SPECTAVO_TEXT("Flush the sipper"), [] {}}});
+    return sipper;
+}
+
+// Toolbars: the instrument's everyday commands, and the accessory bar (its sipper variant when the
+// instrument reports a sipper).
+void CMainFrame::buildToolBars() {
     QToolBar *systemBar = addToolBar(ui("System"));
     systemBar->setObjectName("System");
     for (int id : {kCmdLink, kCmdEscape, kCmdStop, kCmdGoto, kCmdCalibrateBaseline})
@@ -185,9 +238,9 @@ void CMainFrame::buildMenus() {
     m_accessoryBar = addToolBar(ui("Auto Sampling"));
     m_accessoryBar->setObjectName("Auto Sampling");
     showAccessoryBar(false);
+}
 
-    buildWindowMenu();
-
+void CMainFrame::buildHelpMenu() {
     QMenu *help = menuBar()->addMenu(ui("&Help"));
     // F1: the help of the active window's kind, or the first topic without one.
     connect(addMenuCommand(help, "&Help Topics\tF1"), &QAction::triggered, this,
@@ -202,9 +255,6 @@ void CMainFrame::buildMenus() {
             m_messages->show("Spectavo", kNoPrinterTool, MessageService::Icon::Information);
     });
     help->addAction(ui("&About Spectavo"), this, [this] { showAboutBox(this, m_link.status()); });
-
-    for (QMenu *menu : {system, instrument, slit, cells, sipper})
-        connect(menu, &QMenu::aboutToShow, this, [this] { refreshCommands(); });
 }
 
 // Windows opened partly off the screen stay reachable: cascade, tile, or pick one from the list.
