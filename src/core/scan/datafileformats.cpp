@@ -11,6 +11,7 @@
 #include "core/scan/time/kinefile.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
+#include "core/strings/pathtext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::scan {
@@ -124,18 +125,8 @@ const std::vector<DataFileFormat> &dataFileFormats() {
     return formats;
 }
 
-std::string lowerExtension(const std::string &path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
-        return "";
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 const DataFileFormat *dataFileFormatFor(const std::string &path) {
-    const std::string extension = lowerExtension(path);
+    const std::string extension = strings::lowerExtension(path);
     for (const DataFileFormat &format : dataFileFormats())
         if (std::find(format.extensions.begin(), format.extensions.end(), extension) !=
             format.extensions.end())

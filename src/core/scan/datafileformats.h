@@ -35,8 +35,6 @@ struct DataFileFormat {
 const std::vector<DataFileFormat> &dataFileFormats();
 // The format of a file by its extension (letter case ignored); null for other files.
 const DataFileFormat *dataFileFormatFor(const std::string &path);
-// The file's extension in lower case, without the dot; empty when it has none.
-std::string lowerExtension(const std::string &path);
 // Reading and writing by the table, with an error text naming the file and what went wrong.
 std::string readDataFile(const std::string &path, DataFileContent &content);
 std::string writeDataFile(DataFileContent &content, const std::string &path);

@@ -18,7 +18,10 @@ public:
     double factor() const { return m_factor; }
 
     double map(double value) const { return m_paintFrom + (value - m_scaleFrom) * m_factor; }
-    double invert(double paint) const { return (paint - m_paintFrom) / m_factor + m_scaleFrom; }
+    // A flat scale interval reads back as its start, like every point it maps.
+    double invert(double paint) const {
+        return m_factor != 0.0 ? (paint - m_paintFrom) / m_factor + m_scaleFrom : m_scaleFrom;
+    }
 
 private:
     double m_paintFrom = 0.0, m_paintTo = 1.0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/strings/pathtext.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::shell {
@@ -71,12 +72,9 @@ int helpTopicOf(std::optional<DocumentKind> kind) {
 }
 
 std::optional<DocumentKind> documentKindForFile(const std::string &path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+    const std::string extension = strings::lowerExtension(path);
+    if (extension.empty())
         return std::nullopt;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     for (const DocumentKindInfo &info : documentKinds())
         if (std::find(info.extensions.begin(), info.extensions.end(), extension) != info.extensions.end())
             return info.kind;

@@ -16,6 +16,7 @@
 #include "core/scan/wave/scansettings.h"
 #include "core/scan/wave/wavefile.h"
 #include "core/strings/cformat.h"
+#include "core/strings/pathtext.h"
 #include "outputfile.h"
 
 namespace spectavo::cli {
@@ -88,8 +89,8 @@ std::string saveDownloaded(CliSession &session, const std::string &name,
         return scan::writeDataFile(decoded, output);
     if (type && !link::storedRecordComplete(*type, content))
         return link::kIncompleteFile;
-    const std::string extension = scan::lowerExtension(name);
-    if (scan::lowerExtension(output) != extension)
+    const std::string extension = strings::lowerExtension(name);
+    if (strings::lowerExtension(output) != extension)
         return "a ." + extension + " file from the instrument keeps its bytes and is saved under a ." +
                extension + " name";
     const std::string bytes(reinterpret_cast<const char *>(content.data()), content.size());

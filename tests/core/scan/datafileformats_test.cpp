@@ -79,6 +79,7 @@ TEST(ScaleMap, MapsBothWaysForwardAndBackward) {
     EXPECT_DOUBLE_EQ(absorbance.invert(100.0), 3.0);
     const ScaleMap flat(0.0, 100.0, 5.0, 5.0);
     EXPECT_DOUBLE_EQ(flat.map(7.0), 0.0) << "a degenerate range draws on one line";
+    EXPECT_DOUBLE_EQ(flat.invert(60.0), 5.0) << "and reads back as its value, not as a division by zero";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/strings/cformat.h"
+#include "core/strings/pathtext.h"
 
 namespace spectavo::strings {
 namespace {
@@ -36,6 +37,14 @@ TEST(CFormat, ScansLeadingNumbersAsScanfDoes) {
     EXPECT_EQ(scanIntC("x1"), 0);
     EXPECT_EQ(scanIntC("0x1A"), 0) << "decimal only";
     EXPECT_EQ(scanDoubleC("0.1"), 0.1);
+}
+
+TEST(PathText, TheLastPartsExtensionInLowerCase) {
+    EXPECT_EQ(lowerExtension("/data/Holmium.SCA"), "sca");
+    EXPECT_EQ(lowerExtension("run.2026/curve"), "") << "a dot in a folder name is no extension";
+    EXPECT_EQ(lowerExtension("noextension"), "");
+    EXPECT_EQ(lowerExtension("trailing."), "");
+    EXPECT_EQ(lowerExtension("a.tar.GZ"), "gz");
 }
 
 } // namespace
