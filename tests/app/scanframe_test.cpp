@@ -16,6 +16,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
@@ -42,6 +43,7 @@
 #include "core/link/bytes.h"
 #include "core/link/commands.h"
 #include "core/scan/chartstyle.h"
+#include "core/scan/scanoperations.h"
 #include "core/scan/wave/wavefile.h"
 #include "support/linkeddriver.h"
 #include "support/qtevents.h"
@@ -149,6 +151,41 @@ TEST_F(ScanWindowTest, AHolmiumFileListsItsPointsThenItsPeaks) {
     EXPECT_NE(test::readBytes(dir.file("config/tarvesta.zav.func.wavescan.ini")).find("ShowPeak=1"),
               std::string::npos)
         << "the display record is kept for the next window";
+}
+
+// The Compute menu is the operations table: its entries, in order, and an entry runs the table's
+// operation through its dialog.
+TEST_F(ScanWindowTest, TheComputeMenuRunsTheOperationsTable) {
+    link::StationLink offline;
+    auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
+    ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
+    QMenu *compute = nullptr;
+    for (QMenu *menu : window->menus())
+        if (menu->title() == "&Compute")
+            compute = menu;
+    ASSERT_NE(compute, nullptr);
+    QStringList shown;
+    for (QAction *action : compute->actions())
+        if (!action->isSeparator())
+            shown << action->text();
+    QStringList table;
+    for (const scan::OperationInfo &info : scan::operations())
+        table << QString(info.spectrumMenuText);
+    EXPECT_EQ(shown, table);
+
+    QTimer::singleShot(0, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    window->refreshCommands();
+    test::triggerEnabled(window->action(CScanFrame::kSmooth));
+    ASSERT_EQ(window->spectra().size(), 2u);
+    EXPECT_EQ(window->spectra().current()->name, window->spectra().at(1).sampleName() + "-s")
+        << "the smoothing dialog's proposed name";
+    EXPECT_NE(window->spectra().current()->points(), window->spectra().at(1).points())
+        << "the smoothed spectrum in front, the source behind it";
+    for (std::size_t i = 0; i < window->spectra().size(); ++i)
+        window->spectra().at(i).modified = false;
 }
 
 TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {

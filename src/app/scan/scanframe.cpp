@@ -156,9 +156,9 @@ bool CScanFrame::currentSaveable() const {
     return current && !current->acquiring.load();
 }
 
-scan::WaveWindowState CScanFrame::commandState() const {
+scan::ScanWindowState CScanFrame::commandState() const {
     link::StationLink &link = m_host.program.link;
-    scan::WaveWindowState state;
+    scan::ScanWindowState state;
     state.instrumentReady = m_acquisition.instrumentReady();
     state.linkFree = link.status().linkOnline.load() == 1 && !link.acquisition().open.load();
     for (int cell : m_host.program.cells.cellInstalled)

@@ -13,10 +13,11 @@
 #include "core/acquisition/waveacquisition.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
+#include "core/scan/scancommandrules.h"
+#include "core/scan/scanoperations.h"
 #include "core/scan/spectrumsheet.h"
 #include "core/scan/wave/wavecompute.h"
 #include "core/scan/wave/wavespectrum.h"
-#include "core/scan/wavecommandrules.h"
 #include "core/shell/filemanagementmodel.h"
 
 class QAction;
@@ -43,7 +44,7 @@ public:
     CWaveView *view() const { return m_view; }
 
     // The state the command rules look at.
-    scan::WaveWindowState commandState() const override;
+    scan::ScanWindowState commandState() const override;
 
     // The close check: false (and the window stays) while a scan runs or a save was cancelled.
     bool confirmClose() override;
@@ -62,8 +63,8 @@ protected:
     CChartView *chart() const override;
     void refillList() override;
     void refillRecordBox() override;
-    scan::CommandState commandRule(Command command, const scan::WaveWindowState &state) const override {
-        return scan::waveCommandState(command, state);
+    scan::CommandState commandRule(Command command, const scan::ScanWindowState &state) const override {
+        return scan::scanCommandState(command, state);
     }
     std::unique_ptr<SpectrumPrinter> makePrinter() const override;
     std::string currentName() const override;
@@ -96,11 +97,7 @@ private:
     void setupScan();
     void startEnergyScan();
     void acceptArrivedFile();
-    void savitzkyGolay();
-    void smooth();
-    void derive();
-    void resample();
-    void computeArithmetic(SpectrumOperation operation);
+    void compute(const scan::OperationInfo &info);
     // A derived spectrum joins the list in front and becomes current.
     void addDerived(std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex = std::nullopt);
     int unusedColourIndex() const;

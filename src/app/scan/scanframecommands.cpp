@@ -1,5 +1,7 @@
 // The commands of a wavelength-scan window: its menus and the "Spectrum" toolbar.
 
+#include <utility>
+
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include "app/widgets/menucommands.h"
 #include "app/widgets/uitext.h"
 #include "core/scan/chartstyle.h"
+#include "core/scan/scanoperations.h"
 
 namespace spectavo::app {
 void CScanFrame::buildCommands() {
@@ -37,18 +40,16 @@ void CScanFrame::buildCommands() {
     QMenu *view = viewMenu(ui("List out Peaks of a Spectrum"), ui("List out Valleys of a Spectrum"));
 
     auto *compute = new QMenu(ui("&Compute"));
-    addCommand(compute, kSavGol, ui("Savitzky-&Golay Smoothing Filter"), [this] { savitzkyGolay(); });
-    addCommand(compute, kSmooth, ui("Smooth"), [this] {
-        smooth();
-    })->setStatusTip(ui("Smooth the current spectrum"));
-    addCommand(compute, kDerivative, ui("&Derivate"), [this] { derive(); });
-    addCommand(compute, kResample, ui("&Resample"), [this] { resample(); });
-    compute->addSeparator();
-    addCommand(compute, kAdd, ui("&Add"), [this] { computeArithmetic(SpectrumOperation::Add); });
-    addCommand(compute, kSubtract, ui("&Sub"), [this] { computeArithmetic(SpectrumOperation::Subtract); });
-    addCommand(compute, kMultiply, ui("&Multiple"),
-               [this] { computeArithmetic(SpectrumOperation::Multiply); });
-    addCommand(compute, kDivide, ui("Di&vide"), [this] { computeArithmetic(SpectrumOperation::Divide); });
+    int inputs = 1;
+    for (const scan::OperationInfo &info : scan::operations()) {
+        // The arithmetic follows the operations on one spectrum, set apart.
+        if (std::exchange(inputs, info.inputs) != info.inputs)
+            compute->addSeparator();
+        QAction *action = addCommand(compute, info.command, ui(info.spectrumMenuText),
+                                     [this, &info] { this->compute(info); });
+        if (info.operation == scan::Operation::Smooth)
+            action->setStatusTip(ui("Smooth the current spectrum"));
+    }
 
     auto *settings = new QMenu(ui("Se&ttings"));
     addCommand(settings, kThreshold, ui("Peak &Height"), [this] {

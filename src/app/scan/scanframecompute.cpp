@@ -1,11 +1,7 @@
 // The Compute menu of a wavelength-scan window: derived spectra and arithmetic.
 
-#include "app/scan/scanderivative.h"
+#include "app/scan/operationdialog.h"
 #include "app/scan/scanframe.h"
-#include "app/scan/scanresample.h"
-#include "app/scan/scansmooth.h"
-#include "app/scan/sysmathsavgol.h"
-#include "app/scan/wavecompute.h"
 #include "core/scan/chartstyle.h"
 
 namespace spectavo::app {
@@ -25,63 +21,36 @@ void CScanFrame::addDerived(std::optional<CWaveSpectrum> derived, std::optional<
     refresh();
 }
 
-void CScanFrame::savitzkyGolay() {
-    const CWaveSpectrum *current = m_spectra.current();
-    if (!current)
-        return;
-    CSysMathSavGol dialog(QString::fromStdString(current->sampleName() + "-SavGol"), unusedColourIndex(),
-                          this);
-    if (dialog.exec() == QDialog::Accepted)
-        addDerived(savitzkyGolaySpectrum(*current, dialog.degree(), dialog.derivative(), dialog.halfWidth(),
-                                         dialog.resultName().toStdString(), m_host.program.flags.peakHeight),
-                   dialog.colourIndex());
-}
-
-void CScanFrame::smooth() {
-    const CWaveSpectrum *current = m_spectra.current();
-    if (!current)
-        return;
-    CScanSmooth dialog(QString::fromStdString(current->sampleName() + "-s"), unusedColourIndex(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        addDerived(smoothSpectrum(*current, dialog.range(), dialog.resultName().toStdString(),
-                                  m_host.program.flags.peakHeight),
-                   dialog.colourIndex());
-}
-
-void CScanFrame::derive() {
-    const CWaveSpectrum *current = m_spectra.current();
-    if (!current)
-        return;
-    CScanDerivative dialog(QString::fromStdString(current->sampleName() + "-d"), unusedColourIndex(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        addDerived(derivativeSpectrum(*current, dialog.order(), dialog.resultName().toStdString(),
-                                      m_host.program.flags.peakHeight),
-                   dialog.colourIndex());
-}
-
-void CScanFrame::resample() {
+// Any operation of the table: its dialog, then the result in front (or the current spectrum changed).
+void CScanFrame::compute(const scan::OperationInfo &info) {
     CWaveSpectrum *current = m_spectra.current();
-    if (!current)
+    if (info.inputs == 1 && !current)
         return;
-    CScanResample dialog(this);
-    if (dialog.exec() == QDialog::Accepted &&
-        resampleSpectrum(*current, dialog.factor(), m_host.program.flags.peakHeight))
-        refresh();
-}
-
-void CScanFrame::computeArithmetic(SpectrumOperation operation) {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < m_spectra.size(); ++i)
         if (!m_spectra.at(i).acquiring.load())
             names.push_back(m_spectra.at(i).name);
-    CWaveCompute dialog(names, operation, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const auto request =
+        askOperation(info, current ? current->sampleName() : std::string(), unusedColourIndex(), names, this);
+    if (!request)
         return;
-    const auto a = m_spectra.findByName(dialog.first().toStdString());
-    const auto b = m_spectra.findByName(dialog.second().toStdString());
-    if (a && b)
-        addDerived(spectrumArithmetic(m_spectra.at(*a), m_spectra.at(*b), operation,
-                                      dialog.resultName().toStdString(), m_host.program.flags.peakHeight));
+    CWaveSpectrum *first = current;
+    const CWaveSpectrum *second = nullptr;
+    if (info.inputs == 2) {
+        // A name that matches no spectrum (an empty list) is refused: nothing is computed.
+        const auto a = m_spectra.findByName(request->first);
+        const auto b = m_spectra.findByName(request->second);
+        if (!a || !b)
+            return;
+        first = &m_spectra.at(*a);
+        second = &m_spectra.at(*b);
+    }
+    auto result = scan::applyToSpectra(info, request->parameters, *first, second, request->resultName,
+                                       m_host.program.flags.peakHeight);
+    if (result.derived)
+        addDerived(std::move(result.derived), request->colourIndex);
+    else if (result.applied)
+        refresh();
 }
 
 } // namespace spectavo::app

@@ -143,7 +143,7 @@ void CScanWindow::closeEvent(QCloseEvent *event) {
 }
 
 void CScanWindow::refreshCommands() {
-    const scan::WaveWindowState state = commandState();
+    const scan::ScanWindowState state = commandState();
     for (const auto &[command, action] : m_actions) {
         const scan::CommandState rule = commandRule(command, state);
         action->setEnabled(rule.enabled);

@@ -13,7 +13,7 @@
 #include "app/measurementwindow.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
-#include "core/scan/wavecommandrules.h"
+#include "core/scan/scancommandrules.h"
 
 class QAction;
 class QComboBox;
@@ -64,8 +64,8 @@ public:
     }
     static void tellStillMeasured(const std::string &sampleName);
 
-    using Command = scan::WaveCommand;
-    using enum scan::WaveCommand;
+    using Command = scan::ScanCommand;
+    using enum scan::ScanCommand;
 
     QWidget *widget() override { return this; }
     scan::DisplayHistory &display() { return m_display; }
@@ -85,7 +85,7 @@ public:
     QList<QMenu *> menus() const override { return m_menus; }
     QToolBar *toolBar() const override { return m_toolBar; }
     void refreshCommands() override;
-    virtual scan::WaveWindowState commandState() const = 0;
+    virtual scan::ScanWindowState commandState() const = 0;
 
     // Prints every page into a PDF file; false (and the operator told) when it cannot be written.
     bool printToPdf(const QString &path);
@@ -102,7 +102,7 @@ protected:
     virtual CChartView *chart() const = 0;
     virtual void refillList() = 0;
     virtual void refillRecordBox() = 0;
-    virtual scan::CommandState commandRule(Command command, const scan::WaveWindowState &state) const = 0;
+    virtual scan::CommandState commandRule(Command command, const scan::ScanWindowState &state) const = 0;
     virtual std::unique_ptr<SpectrumPrinter> makePrinter() const = 0;
     // The current record's name, offered for exported files; empty without one.
     virtual std::string currentName() const = 0;

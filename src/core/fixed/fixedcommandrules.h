@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/scan/wavecommandrules.h"
+#include "core/scan/scancommandrules.h"
 
 namespace spectavo::fixed {
 

@@ -15,6 +15,7 @@
 #include "core/scan/datafileformats.h"
 #include "core/scan/peaklist.h"
 #include "core/scan/scanfiletext.h"
+#include "core/scan/scanoperations.h"
 #include "core/scan/seriesconversion.h"
 #include "core/scan/time/kinecompute.h"
 #include "core/scan/time/kinefile.h"
@@ -185,12 +186,102 @@ std::string peaksCommand(const Arguments &args, Report &report) {
     return "";
 }
 
+namespace {
+
+// The options of an operation into its parameters; an error names the option that was refused.
+std::optional<scan::OperationParameters> operationParameters(scan::Operation operation, const Arguments &args,
+                                                             std::string &error) {
+    scan::OperationParameters parameters;
+    switch (operation) {
+    case scan::Operation::SavitzkyGolay: {
+        const auto degree = intOption(args, "--degree", 1, 10, 4, error);
+        const auto derivative = degree ? intOption(args, "--deriv", 0, *degree, 0, error) : std::nullopt;
+        const auto width =
+            degree ? intOption(args, "--width", std::max(1, *degree / 2), 32, 5, error) : std::nullopt;
+        if (!degree || !derivative || !width)
+            return std::nullopt;
+        parameters.degree = *degree;
+        parameters.derivative = *derivative;
+        parameters.halfWidth = *width;
+        return parameters;
+    }
+    case scan::Operation::Smooth: {
+        const auto range = intOption(args, "--range", 2, 100, 3, error);
+        if (!range)
+            return std::nullopt;
+        parameters.range = *range;
+        return parameters;
+    }
+    case scan::Operation::Derivative: {
+        // The derivative dialog offers classes 1 to 10.
+        const auto passes = intOption(args, "--class", 1, 10, 1, error);
+        if (!passes)
+            return std::nullopt;
+        parameters.passes = *passes;
+        return parameters;
+    }
+    case scan::Operation::Resample: {
+        const auto every = intOption(args, "--every", 1, 100, 1, error);
+        if (!every)
+            return std::nullopt;
+        parameters.every = *every;
+        return parameters;
+    }
+    default:
+        return parameters;
+    }
+}
+
+std::string operationNames() {
+    std::string names;
+    for (const scan::OperationInfo &info : scan::operations())
+        names += (names.empty() ? "" : ", ") + std::string(info.clientName);
+    return names;
+}
+
+// Runs the operation on what was loaded: the result replaces `input` (an in-place operation) or
+// fills `result`.
+std::string applyOperation(const scan::OperationInfo &info, const scan::OperationParameters &parameters,
+                           Loaded &input, Loaded *second, const std::string &name, float threshold,
+                           Loaded &result) {
+    const bool spectra = input.spectrum && (!second || second->spectrum);
+    const bool curves = input.curve && (!second || second->curve) && info.curveMenuText;
+    if (!spectra && !curves)
+        return "math " + std::string(info.clientName) +
+               (info.inputs == 2 ? " needs two spectra (or two curves for add and sub)"
+                                 : " needs a spectrum or a curve");
+    bool applied = false;
+    if (spectra) {
+        auto made =
+            scan::applyToSpectra(info, parameters, *input.spectrum,
+                                 second && second->spectrum ? &*second->spectrum : nullptr, name, threshold);
+        applied = made.applied;
+        if (made.derived)
+            result.spectrum = std::move(made.derived);
+    } else {
+        auto made = scan::applyToCurves(info, parameters, *input.curve,
+                                        second && second->curve ? &*second->curve : nullptr, name, threshold);
+        applied = made.applied;
+        if (made.derived)
+            result.curve = std::move(made.derived);
+    }
+    if (!applied)
+        return info.inputs == 2 ? "the two inputs do not share one grid"
+               : info.inPlace   ? "the data cannot be resampled"
+                                : "the operation could not be applied";
+    if (info.inPlace)
+        result = std::move(input);
+    return "";
+}
+
+} // namespace
+
 std::string mathCommand(const Arguments &args, Report &report) {
-    const bool twoInputs = !args.words.empty() && (args.words[0] == "add" || args.words[0] == "sub" ||
-                                                   args.words[0] == "mul" || args.words[0] == "div");
-    if (args.words.size() < (twoInputs ? 4u : 3u))
+    const scan::OperationInfo *info = args.words.empty() ? nullptr : scan::operationNamed(args.words[0]);
+    if (!args.words.empty() && !info)
+        return "unknown operation '" + args.words[0] + "' (" + operationNames() + ")";
+    if (args.words.size() < (info && info->inputs == 2 ? 4u : 3u))
         return "math needs OP IN [IN2] OUT";
-    const std::string operation = args.words[0];
     const std::string output = args.words.back();
     const std::vector<std::string> inputs(args.words.begin() + 1, args.words.end() - 1);
     if (const std::string problem = outputProblem(output, inputs); !problem.empty())
@@ -199,75 +290,22 @@ std::string mathCommand(const Arguments &args, Report &report) {
     if (const std::string error = load(args.words[1], input); !error.empty())
         return error;
     std::string error;
-    const std::optional<float> given = peakThreshold(args, error);
-    if (!given)
+    const std::optional<float> threshold = peakThreshold(args, error);
+    if (!threshold)
         return error;
-    const float threshold = *given;
-    const std::string name = scanfile::fileNameOf(output);
-    Loaded result;
-    if (twoInputs) {
-        Loaded second;
+    Loaded second;
+    if (info->inputs == 2)
         if (const std::string problem = load(args.words[2], second); !problem.empty())
             return problem;
-        if (input.spectrum && second.spectrum) {
-            const SpectrumOperation op = operation == "add"   ? SpectrumOperation::Add
-                                         : operation == "sub" ? SpectrumOperation::Subtract
-                                         : operation == "mul" ? SpectrumOperation::Multiply
-                                                              : SpectrumOperation::Divide;
-            result.spectrum = spectrumArithmetic(*input.spectrum, *second.spectrum, op, name, threshold);
-        } else if (input.curve && second.curve && (operation == "add" || operation == "sub")) {
-            result.curve = curveArithmetic(
-                *input.curve, *second.curve,
-                operation == "add" ? CurveOperation::Add : CurveOperation::Subtract, name, threshold);
-        } else {
-            return "math " + operation + " needs two spectra (or two curves for add and sub)";
-        }
-        if (!result.spectrum && !result.curve)
-            return "the two inputs do not share one grid";
-    } else if (operation == "savgol") {
-        const auto degree = intOption(args, "--degree", 1, 10, 4, error);
-        const auto derivative = degree ? intOption(args, "--deriv", 0, *degree, 0, error) : std::nullopt;
-        const auto width =
-            degree ? intOption(args, "--width", std::max(1, *degree / 2), 32, 5, error) : std::nullopt;
-        if (!degree || !derivative || !width)
-            return error;
-        if (input.spectrum)
-            result.spectrum =
-                savitzkyGolaySpectrum(*input.spectrum, *degree, *derivative, *width, name, threshold);
-        else
-            result.curve = savitzkyGolayCurve(*input.curve, *degree, *derivative, *width, name, threshold);
-    } else if (operation == "smooth") {
-        const auto range = intOption(args, "--range", 2, 100, 3, error);
-        if (!range)
-            return error;
-        if (input.spectrum)
-            result.spectrum = smoothSpectrum(*input.spectrum, *range, name, threshold);
-        else
-            result.curve = movingAverageCurve(*input.curve, *range, name, threshold);
-    } else if (operation == "derivative") {
-        // The derivative dialog offers classes 1 to 10.
-        const auto passes = intOption(args, "--class", 1, 10, 1, error);
-        if (!passes)
-            return error;
-        if (input.spectrum)
-            result.spectrum = derivativeSpectrum(*input.spectrum, *passes, name, threshold);
-        else
-            result.curve = differenceCurve(*input.curve, *passes, name, threshold);
-    } else if (operation == "resample") {
-        const auto factor = intOption(args, "--every", 1, 100, 1, error);
-        if (!factor)
-            return error;
-        const bool done = input.spectrum ? resampleSpectrum(*input.spectrum, *factor, threshold)
-                                         : resampleCurve(*input.curve, *factor, threshold);
-        if (!done)
-            return "the data cannot be resampled";
-        result = std::move(input);
-    } else {
-        return "unknown operation '" + operation +
-               "' (savgol, smooth, derivative, resample, add, sub, mul, div)";
-    }
-    if (!result.spectrum && !result.curve)
-        return "the operation could not be applied";
+    const auto parameters = operationParameters(info->operation, args, error);
+    if (!parameters)
+        return error;
+    Loaded result;
+    if (const std::string problem =
+            applyOperation(*info, *parameters, input, info->inputs == 2 ? &second : nullptr,
+                           scanfile::fileNameOf(output), *threshold, result);
+        !problem.empty())
+        return problem;
     if (const std::string problem = save(result, output); !problem.empty())
         return problem;
     report.text("file", output);

@@ -1,9 +1,13 @@
 #include <cmath>
 #include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/scan/recordlist.h"
+#include "core/scan/scanoperations.h"
 #include "core/scan/time/kinecompute.h"
 #include "core/scan/wave/wavecompute.h"
 #include "support/tempdir.h"
@@ -148,6 +152,46 @@ TEST_F(ScanMathTest, CurveArithmeticNeedsTheSameTimeGrid) {
     const auto difference = curveArithmetic(a, a, CurveOperation::Subtract, "zero", 0.03f);
     ASSERT_TRUE(difference.has_value());
     EXPECT_EQ(difference->points(), std::vector<float>(11, 0.0f));
+}
+
+// The table behind the Compute menus and the client's `math`: every entry is found by its word, runs
+// on spectra (and on curves where a curve menu offers it), and gives what the functions give.
+TEST_F(ScanMathTest, EveryOperationOfTheTableRunsOnItsRecordKinds) {
+    std::set<std::string> words;
+    for (const scan::OperationInfo &info : scan::operations()) {
+        EXPECT_EQ(scan::operationNamed(info.clientName), &info);
+        EXPECT_TRUE(words.insert(info.clientName).second) << "one word per operation: " << info.clientName;
+        CWaveSpectrum first = spectrumOf(400.0f, 440.0f, 1.0f, [](float x) { return 0.01f * x; });
+        const CWaveSpectrum second = spectrumOf(400.0f, 440.0f, 1.0f, [](float) { return 2.0f; });
+        const auto spectra = scan::applyToSpectra(info, {}, first, &second, "result", 0.03f);
+        EXPECT_TRUE(spectra.applied) << info.clientName;
+        EXPECT_EQ(spectra.derived.has_value(), !info.inPlace) << info.clientName;
+        CKineSpectrum curve = curveOf(60, 1.0f, [](float t) { return 0.01f * t; });
+        const CKineSpectrum other = curveOf(60, 1.0f, [](float) { return 1.0f; });
+        const auto curves = scan::applyToCurves(info, {}, curve, &other, "result", 0.03f);
+        EXPECT_EQ(curves.applied, info.curveMenuText != nullptr) << info.clientName;
+    }
+    EXPECT_EQ(scan::operationNamed("bogus"), nullptr);
+    std::vector<std::string> curveMenu;
+    for (const scan::OperationInfo *info : scan::curveOperations())
+        curveMenu.push_back(info->clientName);
+    EXPECT_EQ(curveMenu,
+              (std::vector<std::string>{"add", "sub", "derivative", "smooth", "savgol", "resample"}))
+        << "the time-scan menu lists the arithmetic first";
+}
+
+TEST_F(ScanMathTest, TheTableGivesWhatTheFunctionsGive) {
+    const CWaveSpectrum source = spectrumOf(400.0f, 440.0f, 1.0f, [](float x) { return 0.001f * x * x; });
+    CWaveSpectrum first = source;
+    scan::OperationParameters parameters;
+    parameters.passes = 2;
+    const auto viaTable =
+        scan::applyToSpectra(*scan::operationNamed("derivative"), parameters, first, nullptr, "d", 0.03f);
+    const auto direct = derivativeSpectrum(source, 2, "d", 0.03f);
+    ASSERT_TRUE(viaTable.derived && direct);
+    EXPECT_EQ(viaTable.derived->points(), direct->points());
+    const auto divided = scan::applyToSpectra(*scan::operationNamed("div"), {}, first, nullptr, "q", 0.03f);
+    EXPECT_FALSE(divided.applied) << "arithmetic without its second spectrum";
 }
 
 TEST(RecordListModel, NewRecordsGoInFrontAndTheCurrentFollowsItsRecord) {

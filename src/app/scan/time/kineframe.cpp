@@ -139,10 +139,10 @@ bool CKineFrame::servedByLink() const {
     return m_acquisition.running() || m_awaitingFile;
 }
 
-scan::WaveWindowState CKineFrame::commandState() const {
+scan::ScanWindowState CKineFrame::commandState() const {
     link::StationLink &link = m_host.program.link;
     const bool noAcquisition = !link.acquisition().open.load();
-    scan::WaveWindowState state;
+    scan::ScanWindowState state;
     state.instrumentReady = m_acquisition.instrumentFree();
     state.linkFree = link.status().linkOnline.load() == 1 && noAcquisition;
     state.installedCells = m_acquisition.installedCellCount();

@@ -10,9 +10,10 @@
 #include "core/acquisition/kineacquisition.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
+#include "core/scan/scancommandrules.h"
+#include "core/scan/scanoperations.h"
 #include "core/scan/spectrumsheet.h"
 #include "core/scan/time/kinespectrum.h"
-#include "core/scan/wavecommandrules.h"
 
 class QAction;
 class QMenu;
@@ -52,7 +53,7 @@ public:
     CKineView *view() const { return m_view; }
     QComboBox *curveBox() const { return m_recordBox; }
 
-    scan::WaveWindowState commandState() const override;
+    scan::ScanWindowState commandState() const override;
     bool confirmClose() override;
     bool takeInstrumentFile(const shell::FileManagementModel::Choice &choice) override;
     bool acceptsRemoteStart() const override { return true; }
@@ -68,7 +69,7 @@ protected:
     CChartView *chart() const override;
     void refillList() override;
     void refillRecordBox() override;
-    scan::CommandState commandRule(Command command, const scan::WaveWindowState &state) const override {
+    scan::CommandState commandRule(Command command, const scan::ScanWindowState &state) const override {
         return scan::kineCommandState(command, state);
     }
     std::unique_ptr<SpectrumPrinter> makePrinter() const override;
@@ -103,11 +104,7 @@ private:
     bool offerSave(CKineSpectrum &curve);
     void acceptArrivedFile();
     void addProcessed(std::optional<CKineSpectrum> made);
-    void savitzkyGolay();
-    void smooth();
-    void derive();
-    void resample();
-    void computeArithmetic(bool add);
+    void compute(const scan::OperationInfo &info);
 
     RecordList<CKineSpectrum> m_curves;
     QtNotifyTarget m_target{this};

@@ -1,5 +1,7 @@
 // The commands of a time-scan window: its menus and its toolbar with the curve and colour boxes.
 
+#include <utility>
+
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
@@ -10,6 +12,7 @@
 #include "app/scan/time/kineview.h"
 #include "app/widgets/uitext.h"
 #include "core/scan/chartstyle.h"
+#include "core/scan/scanoperations.h"
 
 namespace spectavo::app {
 namespace {
@@ -49,13 +52,13 @@ void CKineFrame::buildCommands() {
     QMenu *view = viewMenu(ui("List out Peaks of a Curve"), ui("List out Valleys of a Curve"));
 
     auto *compute = new QMenu(ui("&Compute"));
-    addCommand(compute, kAdd, ui("&Add"), [this] { computeArithmetic(true); });
-    addCommand(compute, kSubtract, ui("&Sub"), [this] { computeArithmetic(false); });
-    compute->addSeparator();
-    addCommand(compute, kDerivative, ui("&Derivate"), [this] { derive(); });
-    addCommand(compute, kSmooth, ui("&Moving Windows Averaging"), [this] { smooth(); });
-    addCommand(compute, kSavGol, ui("Savitzky-&Golay Smoothing Filter"), [this] { savitzkyGolay(); });
-    addCommand(compute, kResample, ui("&Resample"), [this] { resample(); });
+    int inputs = 2;
+    for (const scan::OperationInfo *info : scan::curveOperations()) {
+        // The operations on one curve follow the arithmetic, set apart.
+        if (std::exchange(inputs, info->inputs) != info->inputs)
+            compute->addSeparator();
+        addCommand(compute, info->command, ui(info->curveMenuText), [this, info] { this->compute(*info); });
+    }
 
     auto *settings = new QMenu(ui("Se&ttings"));
     addCommand(settings, kThreshold, ui("Peak &Height"), [this] {

@@ -11,7 +11,7 @@
 #include "core/scan/time/kineprint.h"
 #include "core/scan/time/kinesetup.h"
 #include "core/scan/time/kinesheet.h"
-#include "core/scan/wavecommandrules.h"
+#include "core/scan/scancommandrules.h"
 #include "support/tempdir.h"
 
 namespace spectavo::scan {
@@ -286,7 +286,7 @@ TEST(KineSheet, EditingTheCurvesTextsOnTheSheetMarksItModified) {
 }
 
 TEST(KineCommands, TheSetupNeedsAnIdleLinkAndStartIsCheckedWhileSampling) {
-    WaveWindowState state;
+    ScanWindowState state;
     EXPECT_FALSE(kineCommandState(kSetup, state).enabled);
     state.setupAvailable = true;
     EXPECT_TRUE(kineCommandState(kSetup, state).enabled);

@@ -1,9 +1,9 @@
-#include "core/scan/wavecommandrules.h"
+#include "core/scan/scancommandrules.h"
 
 namespace spectavo::scan {
 namespace {
 
-bool enabledIn(WaveCommand command, const WaveWindowState &s) {
+bool enabledIn(ScanCommand command, const ScanWindowState &s) {
     const bool any = s.spectrumCount > 0;
     const bool two = s.spectrumCount >= 2;
     switch (command) {
@@ -49,7 +49,7 @@ bool enabledIn(WaveCommand command, const WaveWindowState &s) {
     }
 }
 
-bool checkedIn(WaveCommand command, const WaveWindowState &s) {
+bool checkedIn(ScanCommand command, const ScanWindowState &s) {
     switch (command) {
     case kStart:
         return s.servedByLink;
@@ -72,12 +72,12 @@ bool checkedIn(WaveCommand command, const WaveWindowState &s) {
 
 } // namespace
 
-CommandState waveCommandState(WaveCommand command, const WaveWindowState &state) {
+CommandState scanCommandState(ScanCommand command, const ScanWindowState &state) {
     return {enabledIn(command, state), checkedIn(command, state)};
 }
 
-CommandState kineCommandState(WaveCommand command, const WaveWindowState &state) {
-    CommandState result = waveCommandState(command, state);
+CommandState kineCommandState(ScanCommand command, const ScanWindowState &state) {
+    CommandState result = scanCommandState(command, state);
     switch (command) {
     case kSetup:
         result.enabled = state.setupAvailable;

@@ -6,18 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scan/wavecommandrules.h"
+#include "core/scan/scancommandrules.h"
 
 namespace spectavo::scan {
 namespace {
 
 struct NamedState {
     const char *name;
-    WaveWindowState state;
+    ScanWindowState state;
 };
 
-WaveWindowState idleWith(int spectra) {
-    WaveWindowState s;
+ScanWindowState idleWith(int spectra) {
+    ScanWindowState s;
     s.instrumentReady = true;
     s.linkFree = true;
     s.installedCells = 1;
@@ -27,17 +27,17 @@ WaveWindowState idleWith(int spectra) {
 }
 
 std::vector<NamedState> states() {
-    WaveWindowState offline;
-    WaveWindowState scanning = idleWith(1);
+    ScanWindowState offline;
+    ScanWindowState scanning = idleWith(1);
     scanning.instrumentReady = false;
     scanning.linkFree = false;
     scanning.servedByLink = true;
     scanning.currentSaveable = false;
-    WaveWindowState cells = idleWith(2);
+    ScanWindowState cells = idleWith(2);
     cells.installedCells = 3;
-    WaveWindowState warming = idleWith(2);
+    ScanWindowState warming = idleWith(2);
     warming.instrumentReady = false; // linked and idle, lamps not yet stable
-    WaveWindowState otherWindowScans = idleWith(2);
+    ScanWindowState otherWindowScans = idleWith(2);
     otherWindowScans.instrumentReady = false;
     otherWindowScans.linkFree = false;
     return {{"offline", offline}, {"empty", idleWith(0)},           {"one", idleWith(1)},
@@ -46,7 +46,7 @@ std::vector<NamedState> states() {
 }
 
 struct Rule {
-    WaveCommand command;
+    ScanCommand command;
     const char *name;
     const char *enabled; // per state of states(), in order
 };
@@ -78,32 +78,32 @@ const Rule kRules[] = {
 };
 // clang-format on
 
-TEST(WaveCommandRules, EveryCommandInEveryWindowState) {
+TEST(ScanCommandRules, EveryCommandInEveryWindowState) {
     const std::vector<NamedState> all = states();
     for (const Rule &rule : kRules) {
         ASSERT_EQ(std::string(rule.enabled).size(), all.size()) << rule.name;
         for (std::size_t i = 0; i < all.size(); ++i)
-            EXPECT_EQ(waveCommandState(rule.command, all[i].state).enabled, rule.enabled[i] == 'Y')
+            EXPECT_EQ(scanCommandState(rule.command, all[i].state).enabled, rule.enabled[i] == 'Y')
                 << rule.name << " when " << all[i].name;
     }
 }
 
-TEST(WaveCommandRules, CheckMarksFollowTheWindow) {
-    WaveWindowState s = idleWith(1);
+TEST(ScanCommandRules, CheckMarksFollowTheWindow) {
+    ScanWindowState s = idleWith(1);
     s.absorbance = false;
     s.showPeaks = true;
     s.zoomMode = true;
-    EXPECT_TRUE(waveCommandState(kTransmittanceMode, s).checked);
-    EXPECT_FALSE(waveCommandState(kAbsorbanceMode, s).checked);
-    EXPECT_TRUE(waveCommandState(kShowPeaks, s).checked);
-    EXPECT_FALSE(waveCommandState(kShowValleys, s).checked);
-    EXPECT_TRUE(waveCommandState(kMagnify, s).checked);
-    EXPECT_FALSE(waveCommandState(kSearch, s).checked);
-    EXPECT_FALSE(waveCommandState(kStart, s).checked);
+    EXPECT_TRUE(scanCommandState(kTransmittanceMode, s).checked);
+    EXPECT_FALSE(scanCommandState(kAbsorbanceMode, s).checked);
+    EXPECT_TRUE(scanCommandState(kShowPeaks, s).checked);
+    EXPECT_FALSE(scanCommandState(kShowValleys, s).checked);
+    EXPECT_TRUE(scanCommandState(kMagnify, s).checked);
+    EXPECT_FALSE(scanCommandState(kSearch, s).checked);
+    EXPECT_FALSE(scanCommandState(kStart, s).checked);
     s.servedByLink = true;
-    EXPECT_TRUE(waveCommandState(kStart, s).checked) << "Start is pressed while this window's scan runs";
+    EXPECT_TRUE(scanCommandState(kStart, s).checked) << "Start is pressed while this window's scan runs";
     s.canUndoScales = true;
-    EXPECT_TRUE(waveCommandState(kUndoScales, s).enabled);
+    EXPECT_TRUE(scanCommandState(kUndoScales, s).enabled);
 }
 
 } // namespace

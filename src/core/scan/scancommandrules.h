@@ -3,7 +3,7 @@
 namespace spectavo::scan {
 
 // The commands of a wavelength-scan window; also the names of its actions.
-enum WaveCommand {
+enum ScanCommand {
     kSetup,
     kStart,
     kBaseline,
@@ -46,11 +46,11 @@ enum WaveCommand {
     kPrintSetup,
     kDynamicAnalysis, // the time-scan window's rate fit of the current curve
     kFitToData,
-    kWaveCommandCount
+    kScanCommandCount
 };
 
 // What the rules look at: the window's and the instrument's state as the window sees it now.
-struct WaveWindowState {
+struct ScanWindowState {
     bool instrumentReady = false; // linked, lamps stable, idle: a scan may start
     bool linkFree = false;        // linked and no acquisition open
     int installedCells = 0;
@@ -76,8 +76,8 @@ struct CommandState {
 };
 
 // Whether each command of a wavelength-scan window is enabled and checked.
-CommandState waveCommandState(WaveCommand command, const WaveWindowState &state);
+CommandState scanCommandState(ScanCommand command, const ScanWindowState &state);
 // The same for a time-scan window, which shares the commands it has with the wavelength scan's.
-CommandState kineCommandState(WaveCommand command, const WaveWindowState &state);
+CommandState kineCommandState(ScanCommand command, const ScanWindowState &state);
 
 } // namespace spectavo::scan
