@@ -144,19 +144,9 @@ void CScanFrame::acceptArrivedFile() {
 }
 
 void CScanFrame::removeRecord() {
-    CWaveSpectrum *current = m_spectra.current();
-    if (!current || current->acquiring.load())
+    if (!removeCurrentOf<CWaveSpectrum>(
+            m_spectra, [this](CWaveSpectrum &spectrum) { return offerSave(spectrum, "wav"); }))
         return;
-    if (current->modified) {
-        const auto answer =
-            messages().askOrCancel("Spectavo", unsavedQuestion(current->name), Icon::Question);
-        if (answer == shell::MessageService::Answer::Cancel ||
-            (answer == shell::MessageService::Answer::Yes && !offerSave(*current, "wav")))
-            return;
-    }
-    m_spectra.remove(*m_spectra.currentIndex());
-    if (!m_spectra.empty())
-        m_spectra.setCurrent(0);
     m_list->clear();
     refresh();
 }

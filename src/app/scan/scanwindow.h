@@ -63,6 +63,21 @@ public:
         return settleUnsaved(names, records, [&](std::size_t k) { return save(*unsaved[k]); });
     }
     static void tellStillMeasured(const std::string &sampleName);
+    // "Remove": the current record goes, after the unsaved question (Yes saves it first); one being
+    // measured stays. True when it went; the current record is then the first.
+    template <typename Record>
+    static bool removeCurrentOf(RecordList<Record> &list, const std::function<bool(Record &)> &save) {
+        Record *current = list.current();
+        if (!current || current->acquiring.load())
+            return false;
+        if (current->modified &&
+            !settleUnsaved({current->name}, Records::Spectra, [&](std::size_t) { return save(*current); }))
+            return false;
+        list.remove(*list.currentIndex());
+        if (!list.empty())
+            list.setCurrent(0);
+        return true;
+    }
 
     using Command = scan::ScanCommand;
     using enum scan::ScanCommand;

@@ -126,18 +126,8 @@ void CKineFrame::acceptArrivedFile() {
 }
 
 void CKineFrame::removeRecord() {
-    CKineSpectrum *current = m_curves.current();
-    if (!current || current->acquiring.load())
+    if (!removeCurrentOf<CKineSpectrum>(m_curves, [this](CKineSpectrum &curve) { return offerSave(curve); }))
         return;
-    if (current->modified) {
-        const Answer answer =
-            messages().askOrCancel("Spectavo", unsavedQuestion(current->name), Icon::Question);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !offerSave(*current)))
-            return;
-    }
-    m_curves.remove(*m_curves.currentIndex());
-    if (!m_curves.empty())
-        m_curves.setCurrent(0);
     m_list->clear();
     refresh();
 }
