@@ -145,8 +145,8 @@ QuanChartLayout layoutQuanChart(const CurveSettings &settings, const ChartRect &
                     plot.bottom > plot.top;
     if (!layout.scaled)
         return layout;
-    layout.sx = (plot.right - plot.left) / (layout.xMax - layout.xMin);
-    layout.sy = (plot.bottom - plot.top) / (layout.yMax - layout.yMin);
+    layout.x = scan::ScaleMap(plot.left, plot.right, layout.xMin, layout.xMax);
+    layout.y = scan::ScaleMap(plot.bottom, plot.top, layout.yMin, layout.yMax);
     const double yFirst = std::floor((layout.yMin + layout.yStep - 0.001) / layout.yStep) * layout.yStep;
     layout.yTicks = ticks(
         yFirst, layout.yStep, layout.yMax, yDecimals, [&](double y) { return layout.yOf(y); }, plot.top,
@@ -171,7 +171,7 @@ std::vector<std::array<double, 2>> calibrationCurve(const QuanChartLayout &layou
     }
     const int rows = static_cast<int>(layout.plot.bottom - layout.plot.top);
     for (int row = rows; row >= 1; --row) {
-        const double y = row / layout.sy + layout.yMin;
+        const double y = layout.y.invert(layout.plot.bottom - row);
         const double concentration = k[0] + y * (k[1] + y * (k[2] + y * k[3]));
         points.push_back({layout.xOf(concentration), layout.plot.bottom - row});
     }

@@ -7,6 +7,7 @@
 #include "core/config/profilestore.h"
 #include "core/fixed/fixedmethod.h"
 #include "core/fixed/sampletable.h"
+#include "core/scan/scalemap.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::fixed {
@@ -77,12 +78,13 @@ struct ChartFontSizes {
 struct QuanChartLayout {
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0, xStep = 0, yStep = 0;
     ChartRect plot;
-    double sx = 0, sy = 0;
+    // Concentration across, absorbance upwards, as every chart of the program maps its axes.
+    scan::ScaleMap x, y;
     bool scaled = false;
     std::vector<ChartTick> xTicks, yTicks;
 
-    double xOf(double concentration) const { return plot.left + (concentration - xMin) * sx; }
-    double yOf(double absorbance) const { return plot.bottom - (absorbance - yMin) * sy; }
+    double xOf(double concentration) const { return x.map(concentration); }
+    double yOf(double absorbance) const { return y.map(absorbance); }
 };
 // At most this many ticks per axis, whatever range and step are typed.
 inline constexpr int kMaxTicks = 500;
