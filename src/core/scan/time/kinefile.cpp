@@ -7,6 +7,7 @@
 #include "core/config/profilefile.h"
 #include "core/link/bytes.h"
 #include "core/link/linkcodes.h"
+#include "core/scan/scanfileskeleton.h"
 #include "core/scan/scanfiletext.h"
 #include "core/strings/cformat.h"
 
@@ -39,15 +40,9 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoU
     const std::size_t count = std::min(curve.fullPointCount(), curve.points().size());
     scanfile::appendDataLines(text, std::span<const float>(curve.points().data(), count), 0.0f, curve.step);
 
-    const std::string sampleName = curve.sampleName() == CKineSpectrum::kDefaultSampleName
-                                       ? scanfile::fileNameOf(path).substr(0, CKineSpectrum::kTextField)
-                                       : curve.sampleName();
+    const std::string sampleName = scanfile::savedSampleName(curve, path);
     const std::string memo = encodeMemo(curve.memo);
-    // The sections go behind the data with the file's CR LF line ends.
-    IniDocument document = IniDocument::parse("[Extended]\r\n");
-    document.setValue("Extended", "SampleName", sampleName);
-    document.setValue("Extended", "Operator", curve.operatorName());
-    document.setValue("Extended", "Memo", memo);
+    IniDocument document = scanfile::extendedSections(sampleName, curve, memo);
     document.setValue("IU", "Valid", "1");
     document.setValue("IU", "Print", strings::formatC("%d", curve.printRate));
     document.setValue("IU", "Begin", fixed(curve.beginTime));
@@ -58,10 +53,7 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoU
     text += document.serialize();
     if (!writeFileAtomically(path, text))
         return false;
-
-    curve.setSampleName(sampleName);
-    if (memoUse == MemoUse::KeepForNext)
-        ProfileFile(kSettings, true).PutString("Memo", "Memo", memo);
+    scanfile::recordSaved(curve, sampleName, memo, memoUse, kSettings);
     curve.modified = false;
     return true;
 }
@@ -70,34 +62,24 @@ bool readCurveFile(const std::string &path, CKineSpectrum &curve, std::size_t *p
     const std::optional<std::string> text = scanfile::readWholeFile(path);
     if (!text)
         return false;
-    // The header is at most seven lines (a two-line date and five fields); the data follow.
     scanfile::LineReader reader(*text);
-    const std::vector<std::string_view> lines = scanfile::headerLines(reader, 7);
-    auto line = [&lines](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view{}; };
-
     CKineSpectrum loaded = curve;
-    bool twoLineDate = false;
-    loaded.setDateText(scanfile::dateFromHeader(line(0).substr(0, 2000), line(1), &twoLineDate));
-    std::size_t at = twoLineDate ? 2 : 1;
-    loaded.lamp = scanfile::intAfter(line(at++), "Lamp:").value_or(0);
-    loaded.slit = scanfile::floatAfter(line(at++), "SLIT:").value_or(0.0f);
-    loaded.wavelength = scanfile::floatAfter(line(at++), "WaveLength:").value_or(0.0f);
-    loaded.totalTime = scanfile::intAfter(line(at++), "Total Time:").value_or(0);
-    loaded.step = scanfile::floatAfter(line(at++), "Step:").value_or(0.0f);
+    scanfile::HeaderFields header(reader, loaded);
+    loaded.lamp = scanfile::intAfter(header.next(), "Lamp:").value_or(0);
+    loaded.slit = scanfile::floatAfter(header.next(), "SLIT:").value_or(0.0f);
+    loaded.wavelength = scanfile::floatAfter(header.next(), "WaveLength:").value_or(0.0f);
+    loaded.totalTime = scanfile::intAfter(header.next(), "Total Time:").value_or(0);
+    loaded.step = scanfile::floatAfter(header.next(), "Step:").value_or(0.0f);
     if (!loaded.allocatePoints())
         return false;
-    const std::size_t supplied = scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())),
-                                                         reader, loaded.points());
+    const std::size_t supplied = scanfile::readDataLines(header.rest(), reader, loaded.points());
     if (pointsInFile)
         *pointsInFile = supplied;
     loaded.count = static_cast<int>(loaded.points().size());
 
     loaded.name = scanfile::fileNameOf(path);
     const IniDocument sections = scanfile::sectionsOf(*text);
-    loaded.setSampleName(std::string(sections.value("Extended", "SampleName").value_or("")));
-    if (const auto operatorName = sections.value("Extended", "Operator"))
-        loaded.setOperatorName(std::string(*operatorName));
-    loaded.memo = decodeMemo(sections.value("Extended", "Memo").value_or("").substr(0, 1999));
+    loaded.memo = scanfile::readExtended(sections, loaded);
     if (strings::scanIntC(sections.value("IU", "Valid").value_or("0")) != 0) {
         auto number = [&sections](const char *key) {
             return strings::scanFloatC(sections.value("IU", key).value_or("1").substr(0, 49));

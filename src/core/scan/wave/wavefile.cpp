@@ -6,6 +6,7 @@
 #include "core/config/memo.h"
 #include "core/config/profilefile.h"
 #include "core/link/bytes.h"
+#include "core/scan/scanfileskeleton.h"
 #include "core/scan/scanfiletext.h"
 #include "core/strings/cformat.h"
 
@@ -33,22 +34,12 @@ bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path, MemoUse
     const std::span<const float> points(spectrum.points().data(), std::min(count, spectrum.points().size()));
     scanfile::appendDataLines(text, points, spectrum.start, spectrum.step);
 
-    const std::string sampleName = spectrum.sampleName() == CWaveSpectrum::kDefaultSampleName
-                                       ? scanfile::fileNameOf(path).substr(0, CWaveSpectrum::kTextField)
-                                       : spectrum.sampleName();
+    const std::string sampleName = scanfile::savedSampleName(spectrum, path);
     const std::string memo = encodeMemo(spectrum.memo);
-    // The sections go behind the data with the file's CR LF line ends.
-    IniDocument document = IniDocument::parse("[Extended]\r\n");
-    document.setValue("Extended", "SampleName", sampleName);
-    document.setValue("Extended", "Operator", spectrum.operatorName());
-    document.setValue("Extended", "Memo", memo);
-    text += document.serialize();
+    text += scanfile::extendedSections(sampleName, spectrum, memo).serialize();
     if (!writeFileAtomically(path, text))
         return false;
-
-    spectrum.setSampleName(sampleName);
-    if (memoUse == MemoUse::KeepForNext)
-        ProfileFile(kSettings, true).PutString("Memo", "Memo", memo);
+    scanfile::recordSaved(spectrum, sampleName, memo, memoUse, kSettings);
     spectrum.modified = false;
     return true;
 }
@@ -57,37 +48,25 @@ bool readSpectrumFile(const std::string &path, CWaveSpectrum &spectrum, std::siz
     const std::optional<std::string> text = scanfile::readWholeFile(path);
     if (!text)
         return false;
-    // The header is at most seven lines (a two-line date and five fields); the data follow.
     scanfile::LineReader reader(*text);
-    const std::vector<std::string_view> lines = scanfile::headerLines(reader, 7);
-    auto line = [&lines](std::size_t i) { return i < lines.size() ? lines[i] : std::string_view{}; };
-
     CWaveSpectrum loaded = spectrum;
-    bool twoLineDate = false;
-    loaded.setDateText(scanfile::dateFromHeader(line(0).substr(0, 2000), line(1), &twoLineDate));
-    std::size_t at = twoLineDate ? 2 : 1;
-    loaded.lamp = scanfile::intAfter(line(at++), "Lamp:").value_or(0);
-    loaded.slit = scanfile::floatAfter(line(at++), "SLIT:").value_or(0.0f);
-    const std::string_view range = line(at++);
+    scanfile::HeaderFields header(reader, loaded);
+    loaded.lamp = scanfile::intAfter(header.next(), "Lamp:").value_or(0);
+    loaded.slit = scanfile::floatAfter(header.next(), "SLIT:").value_or(0.0f);
+    const std::string_view range = header.next();
     loaded.end = scanfile::floatAfter(range, "Xmax->Xmin:").value_or(0.0f);
     if (const std::size_t arrow = range.find("->", 11); arrow != std::string_view::npos)
         loaded.start = scanfile::leadingFloat(range.substr(arrow + 2)).value_or(0.0f);
-    loaded.step = scanfile::floatAfter(line(at++), "Step:").value_or(0.0f);
-    loaded.filter = static_cast<std::uint8_t>(scanfile::intAfter(line(at++), "Filter:").value_or(0));
+    loaded.step = scanfile::floatAfter(header.next(), "Step:").value_or(0.0f);
+    loaded.filter = static_cast<std::uint8_t>(scanfile::intAfter(header.next(), "Filter:").value_or(0));
     if (!loaded.allocatePoints())
         return false;
-    const std::size_t supplied = scanfile::readDataLines(std::span(lines).subspan(std::min(at, lines.size())),
-                                                         reader, loaded.points());
+    const std::size_t supplied = scanfile::readDataLines(header.rest(), reader, loaded.points());
     if (pointsInFile)
         *pointsInFile = supplied;
 
-    const std::string fileName = scanfile::fileNameOf(path);
-    loaded.name = fileName;
-    const IniDocument sections = scanfile::sectionsOf(*text);
-    loaded.setSampleName(std::string(sections.value("Extended", "SampleName").value_or("")));
-    if (const auto operatorName = sections.value("Extended", "Operator"))
-        loaded.setOperatorName(std::string(*operatorName));
-    loaded.memo = decodeMemo(sections.value("Extended", "Memo").value_or("").substr(0, 1999));
+    loaded.name = scanfile::fileNameOf(path);
+    loaded.memo = scanfile::readExtended(scanfile::sectionsOf(*text), loaded);
     loaded.modified = false;
     loaded.acquiring = false;
     spectrum = std::move(loaded);
