@@ -11,6 +11,7 @@
 #include <QToolBar>
 
 #include "app/measurementwindow.h"
+#include "app/scan/operationdialog.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
 #include "core/scan/scancommandrules.h"
@@ -63,6 +64,41 @@ public:
         return settleUnsaved(names, records, [&](std::size_t k) { return save(*unsaved[k]); });
     }
     static void tellStillMeasured(const std::string &sampleName);
+    // An operation of the table on the window's records: its dialog, then `add` takes a derived
+    // record (with the colour chosen, if any), or the changed current record is shown again. A record
+    // still being measured is left alone.
+    template <typename Record, typename Apply, typename Add>
+    void computeOn(RecordList<Record> &list, const scan::OperationInfo &info, int colourIndex, Apply apply,
+                   Add add) {
+        Record *current = list.current();
+        if (info.inputs == 1 && (!current || current->acquiring.load()))
+            return;
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (!list.at(i).acquiring.load())
+                names.push_back(list.at(i).name);
+        const auto request =
+            askOperation(info, current ? current->sampleName() : std::string(), colourIndex, names, this);
+        if (!request)
+            return;
+        Record *first = current;
+        const Record *second = nullptr;
+        if (info.inputs == 2) {
+            // A name that matches no record (an empty list) is refused: nothing is computed.
+            const auto a = list.findByName(request->first);
+            const auto b = list.findByName(request->second);
+            if (!a || !b)
+                return;
+            first = &list.at(*a);
+            second = &list.at(*b);
+        }
+        auto result = apply(info, request->parameters, *first, second, request->resultName,
+                            m_host.program.flags.peakHeight);
+        if (result.derived)
+            add(std::move(result.derived), request->colourIndex);
+        else if (result.applied)
+            refresh();
+    }
     // "Remove": the current record goes, after the unsaved question (Yes saves it first); one being
     // measured stays. True when it went; the current record is then the first.
     template <typename Record>

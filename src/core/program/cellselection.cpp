@@ -24,6 +24,10 @@ void CellSelection::load(const ProfileStore &file, int count, std::string_view s
     cellInstalled[0] = 1;
 }
 
+bool CellSelection::storedIn(const ProfileStore &file, std::string_view suffix) {
+    return file.GetIntAt(section("Install", suffix), "Cell", 0, -1) != -1;
+}
+
 void CellSelection::save(ProfileStore &file, int count, std::string_view suffix) const {
     for (int i = 0; i < std::clamp(count, 0, kCells); ++i) {
         const auto at = static_cast<std::size_t>(i);

@@ -23,6 +23,8 @@ struct CellSelection {
     // `suffix`; cell 1 is always in use.
     void load(const ProfileStore &file, int count, std::string_view suffix);
     void save(ProfileStore &file, int count, std::string_view suffix) const;
+    // Whether the file holds a selection under the suffix: cell 1 is written whenever one is.
+    static bool storedIn(const ProfileStore &file, std::string_view suffix);
 };
 
 } // namespace spectavo::program

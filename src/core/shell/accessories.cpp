@@ -4,16 +4,6 @@
 
 namespace spectavo::shell {
 
-namespace {
-
-std::string section(std::string_view stem, std::string_view suffix) {
-    std::string name(stem);
-    name += suffix;
-    return name;
-}
-
-} // namespace
-
 std::string AccessorySettings::kindSuffix(DocumentKind kind) {
     return std::string(".") + documentKindInfo(kind).area;
 }
@@ -35,8 +25,7 @@ void AccessorySettings::loadCells(const ProfileStore &file) {
     m_cells.load(file, loaded, "");
     for (const DocumentKindInfo &info : documentKinds()) {
         const std::string suffix = kindSuffix(info.kind);
-        // Cell 1 is written whenever a kind's cells are: its absence means the kind has none of its own.
-        const bool own = loaded > 0 && file.GetIntAt(section("Install", suffix), "Cell", 0, -1) != -1;
+        const bool own = loaded > 0 && CellSelection::storedIn(file, suffix);
         KindCells &kind = m_kinds[index(info.kind)];
         kind = {m_cells, own};
         if (own) {
