@@ -107,7 +107,13 @@ enum Lamp : std::uint8_t { kLampD2 = 0, kLampW = 1 };
 enum BeamType : std::uint8_t { kSingleBeam = 0, kDoubleBeamScanWithoutGains = 1, kDoubleBeam = 2 };
 
 // The slit codes of the slit command and report; 0 until the instrument reported its slit.
-enum SlitCode : std::uint8_t { kSlitNotReported = 0, kSlit05nm = 1, kSlit1nm = 2, kSlit2nm = 3, kSlit4nm = 4 };
+enum SlitCode : std::uint8_t {
+    kSlitNotReported = 0,
+    kSlit05nm = 1,
+    kSlit1nm = 2,
+    kSlit2nm = 3,
+    kSlit4nm = 4
+};
 
 // The file types of the instrument's file store, by the file management's index (.qua .. .std).
 enum StoredFileType : int {

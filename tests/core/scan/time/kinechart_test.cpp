@@ -8,10 +8,10 @@
 #include "core/scan/chartlayout.h"
 #include "core/scan/chartstyle.h"
 #include "core/scan/displayrange.h"
+#include "core/scan/scancommandrules.h"
 #include "core/scan/time/kineprint.h"
 #include "core/scan/time/kinesetup.h"
 #include "core/scan/time/kinesheet.h"
-#include "core/scan/scancommandrules.h"
 #include "support/tempdir.h"
 
 namespace spectavo::scan {
