@@ -413,7 +413,7 @@ TEST_F(CalibrationOnTheInstrumentTest, StandardsFromTheChangerCalibrateAndASampl
     ASSERT_EQ(accessories.cellConcentration[4], "80");
     trigger(fixed::kAutorun);
     ASSERT_TRUE(pumpUntil([&] { return flags.autorunActive == 0; }, std::chrono::seconds(60)));
-    fixed::SampleTable &standards = dynamic_cast<CQuanView &>(view).StandardPage()->table();
+    fixed::SampleTable &standards = dynamic_cast<CQuanView &>(view).StandardTable()->table();
     ASSERT_EQ(standards.rowCount(), 5);
     EXPECT_EQ(standards.grid().rowTexts(0),
               (std::vector<std::string>{"Sample name", "350.0nm", "Abs(eff)", "ug/ml"}))
@@ -530,7 +530,7 @@ TEST_F(FixedWindowTest, ModifyAndDeleteButtonsFollowTheirOwnTable) {
     const float value[] = {0.5f};
     samples().writeMeasuredRow(0, "S", value, true);
     frame->refreshCommands();
-    CFixedSample &standards = *dynamic_cast<CQuanView &>(frame->view()).StandardPage();
+    CFixedSample &standards = *dynamic_cast<CQuanView &>(frame->view()).StandardTable();
     EXPECT_FALSE(standards.button(fixed::kModify)->isEnabled());
     EXPECT_FALSE(standards.button(fixed::kDelete)->isEnabled());
     EXPECT_TRUE(frame->view().SamplePage()->button(fixed::kModify)->isEnabled());

@@ -189,7 +189,6 @@ class CQuanView : public CFixedView {
 public:
     explicit CQuanView(const WindowHost &host, QWidget *parent = nullptr);
     void CreatePages() override;
-    CFixedSample *StandardPage() const { return StandardTable(); }
     CQuanCurve *CurvePage() const { return m_curve; }
     CQuanCurveSettings *SettingsPage() const { return m_settings; }
     std::optional<std::string> concentrationHeader() const override;

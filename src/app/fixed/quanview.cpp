@@ -33,7 +33,7 @@ void CQuanView::CreatePages() {
     };
     // A new fit order, count or concentration switch refits the standards at once.
     MethodPage()->methodChanged = [this] {
-        if (CFixedSample *standards = StandardPage()) {
+        if (CFixedSample *standards = StandardTable()) {
             standards->InitGrid(false);
             standards->Recalculate();
         }
@@ -67,7 +67,7 @@ std::optional<QuanChartScene> CQuanView::chartScene() const {
     QuanChartScene scene;
     if (CFixedMethod *method = MethodPage())
         scene.method = &method->record();
-    if (CFixedSample *standards = StandardPage())
+    if (CFixedSample *standards = StandardTable())
         scene.standards = &standards->table();
     if (CFixedSample *samples = SamplePage())
         scene.samples = &samples->table();

@@ -209,7 +209,7 @@ bool showCalibration(app::CMainFrame &frame, const QDir &folder) {
         page.table().writeMeasuredRow(row, name, value, true);
         page.table().grid().setText(row + 1, 2, strings::formatC("%.4f", effective));
     };
-    app::CFixedSample &standardPage = *view->StandardPage();
+    app::CFixedSample &standardPage = *view->StandardTable();
     for (int i = 0; i < 5; ++i) {
         fill(standardPage, i, standards[i][0], strings::formatC("Std %d mg/l", i * 20).c_str());
         standardPage.table().grid().setText(i + 1, 3, strings::formatC("%.4f", standards[i][1]));
