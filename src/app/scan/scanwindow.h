@@ -106,6 +106,7 @@ public:
         Record *current = list.current();
         if (!current || current->acquiring.load())
             return false;
+        // One record: the question names it, so the record kind does not enter its text.
         if (current->modified &&
             !settleUnsaved({current->name}, Records::Spectra, [&](std::size_t) { return save(*current); }))
             return false;
