@@ -86,7 +86,7 @@ Stats linkTimer(int ticks, std::chrono::milliseconds period) {
     const float step = static_cast<float>(period.count()) / 1000.0f;
     const int total = static_cast<int>(std::ceil(static_cast<float>(ticks) * step));
     spectavo::test::TestTimedTarget curve(total, step, static_cast<std::size_t>(ticks) + 2);
-    fixture.link->StartTimedSampling(static_cast<int>(period.count()), &curve, &window);
+    fixture.link->operations().StartTimedSampling(static_cast<int>(period.count()), &curve, &window);
     while (fixture.link->acquisition().open.load())
         std::this_thread::sleep_for(5ms);
     return tickErrors(window.ticks(), period);
@@ -124,7 +124,7 @@ void receivePath() {
     for (int i = 0; i < kPackets; ++i)
         spectavo::test::hubPush(load);
     const auto start = Clock::now();
-    fixture.link->StartReceiver();
+    fixture.link->channel().StartReceiver();
     while (main.loads() < static_cast<std::size_t>(kPackets))
         std::this_thread::sleep_for(1ms);
     const double seconds = std::chrono::duration<double>(main.lastLoad() - start).count();
@@ -143,7 +143,7 @@ void receivePath() {
     const Stats latency = statsOf(latencies, 0);
     std::printf("receive: signal-to-notification latency median %.1f us  p99 %.1f us  max %.1f us\n",
                 latency.median, latency.p99, latency.max);
-    fixture.link->StopReceiver();
+    fixture.link->channel().StopReceiver();
     fixture.link->setMainTarget(nullptr);
 }
 

@@ -39,19 +39,20 @@ Figures measure(const std::string &driver) {
     StationLink link;
     spectavo::test::RecordingTarget main;
     link.setMainTarget(&main);
-    if (!link.LoadHubDriverNamed(driver) || !link.OpenHub() || !link.StartReceiver() || !link.LinkRequest() ||
+    if (!link.channel().LoadHubDriverNamed(driver) || !link.channel().OpenHub() ||
+        !link.channel().StartReceiver() || !link.commands().LinkRequest() ||
         !waitFor([&] { return link.status().linkOnline.load() == 1; })) {
         std::printf("%s: no link\n", driver.c_str());
         return figures;
     }
     // A full-range scan at 0.1 nm: 9101 points.
-    link.SendScanSetup(1100.0f, 190.0f, 0.1f, 1);
+    link.operations().SendScanSetup(1100.0f, 190.0f, 0.1f, 1);
     spectavo::test::TestScanTarget spectrum(9101);
     spectavo::test::RecordingTarget window;
     const auto started = Clock::now();
-    link.StartScan(spectavo::link::kScanAbsorbance, &spectrum, nullptr, &window);
+    link.operations().StartScan(spectavo::link::kScanAbsorbance, &spectrum, nullptr, &window);
     waitFor([&] { return window.received(Notification::acquisition(1, 0)); });
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
     figures.pointsPerSecond = 9101.0 / std::chrono::duration<double>(Clock::now() - started).count();
 
     std::vector<double> trips;
@@ -59,10 +60,11 @@ Figures measure(const std::string &driver) {
         std::atomic<float> blank{0.0f}, result{0.0f};
         window.clear();
         const auto begin = Clock::now();
-        link.GotoAndRead(spectavo::link::kModeGotoAndRead, i % 2 ? 500.0f : 500.1f, &blank, &result, &window);
+        link.operations().GotoAndRead(spectavo::link::kModeGotoAndRead, i % 2 ? 500.0f : 500.1f, &blank,
+                                      &result, &window);
         if (!waitFor([&] { return window.received(Notification::acquisition(0, 0)); }, 5s))
             break;
-        link.CloseAcquisition();
+        link.operations().CloseAcquisition();
         trips.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
     }
     std::sort(trips.begin(), trips.end());
@@ -70,8 +72,8 @@ Figures measure(const std::string &driver) {
         figures.medianMs = trips[trips.size() / 2];
         figures.p99Ms = trips[std::min(trips.size() - 1, trips.size() * 99 / 100)];
     }
-    link.StopReceiver();
-    link.CloseHub();
+    link.channel().StopReceiver();
+    link.channel().CloseHub();
     link.setMainTarget(nullptr);
     return figures;
 }

@@ -57,14 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const int mode = data[0] % 10;
     if (mode == kModeWaveScan)
-        station.StartScan(data[1] % 4, &target, data[1] & 4 ? &second : nullptr, &window);
+        station.operations().StartScan(data[1] % 4, &target, data[1] & 4 ? &second : nullptr, &window);
     else if (mode == kModeGotoAndRead || mode == kModeGotoAndReadout)
-        station.GotoAndRead(mode, 500.0f, &blank, &result, &window);
+        station.operations().GotoAndRead(mode, 500.0f, &blank, &result, &window);
     else if (mode == kModeTakeBlank)
-        station.TakeBlank(&window);
+        station.operations().TakeBlank(&window);
     else if (mode != kModeTimedSampling)
-        station.OpenAcquisition(&window, mode);
-    station.ArmAcquisition();
+        station.operations().OpenAcquisition(&window, mode);
+    station.operations().ArmAcquisition();
     station.config().beamType = data[1] % 4;
 
     // The rest is a stream of packets: code, length, then up to 64 bytes.
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             continue;
         station.decodePacket(packet);
     }
-    station.CloseAcquisition();
+    station.operations().CloseAcquisition();
     station.setMainTarget(nullptr);
     return 0;
 }

@@ -283,7 +283,7 @@ TEST_F(FixedWindowTest, StopEndsTheAutorunAfterTheReadoutUnderWay) {
     ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().cellCount.load() == 8; }));
     trigger(fixed::kAutorun);
     ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
-    instrument.link.StopMeasurement();
+    instrument.link.operations().StopMeasurement();
     frame->stopRequested();
     ASSERT_TRUE(pumpUntil([&] { return flags.autorunActive == 0; }));
     EXPECT_TRUE(noReadout());

@@ -98,7 +98,7 @@ protected:
     }
     // The reaction cell in the light path and the monochromator at 340 nm, as after the setup's OK.
     void prepareReaction(float totalTime, float step) {
-        ASSERT_TRUE(instrument.link.SelectCellOnce(kReactionCell));
+        ASSERT_TRUE(instrument.link.commands().SelectCellOnce(kReactionCell));
         ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == kReactionCell; }));
         shared.kinetics.wavelength = 340.0f;
         shared.kinetics.totalTime = totalTime;
@@ -181,7 +181,7 @@ TEST_F(KineWindowTest, StoppingMidScanSaysBrokenOnceAndKeepsTheMeasuredPoints) {
     prepareReaction(100.0f, 0.5f);
     trigger(CKineFrame::kStart);
     ASSERT_TRUE(pumpUntil([&] { return frame->curves().at(0).count.load() >= 5; }));
-    instrument.link.StopMeasurement();
+    instrument.link.operations().StopMeasurement();
     ASSERT_TRUE(pumpUntil([&] { return !frame->acquisition().running(); }));
     QApplication::processEvents();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Time scan has been broken."});

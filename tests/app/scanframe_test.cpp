@@ -190,7 +190,7 @@ TEST_F(ScanWindowTest, TheComputeMenuRunsTheOperationsTable) {
 
 TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
     linkUp();
-    ASSERT_TRUE(instrument.link.RequestCell(1));
+    ASSERT_TRUE(instrument.link.operations().RequestCell(1));
     ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == 1; }));
     trigger(CScanFrame::kStart);
     ASSERT_TRUE(frame->acquisition().scanning());
@@ -235,7 +235,7 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     trigger(CScanFrame::kStart);
     ASSERT_TRUE(pumpUntil([&] { return frame->acquisition().progress().received >= 40; }));
     EXPECT_EQ(frame->peakList()->rowCount(), 0) << "a record still being written is not listed";
-    instrument.link.StopMeasurement(); // the main window's Stop
+    instrument.link.operations().StopMeasurement(); // the main window's Stop
     ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Wavelength scanning has been broken."});
     CWaveSpectrum spectrum = frame->spectra().at(0);
@@ -263,7 +263,7 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
 
 TEST_F(ScanWindowTest, BaselineScanBecomesTheReferenceAndAStepChangeZeroesIt) {
     linkUp();
-    ASSERT_TRUE(instrument.link.RequestCell(1));
+    ASSERT_TRUE(instrument.link.operations().RequestCell(1));
     ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == 1; }));
     trigger(CScanFrame::kBaseline);
     ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));

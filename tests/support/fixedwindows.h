@@ -73,7 +73,7 @@ protected:
         frame->show();
     }
     void moveToCell(int cell) {
-        ASSERT_TRUE(instrument.link.RequestCell(static_cast<std::uint8_t>(cell)));
+        ASSERT_TRUE(instrument.link.operations().RequestCell(static_cast<std::uint8_t>(cell)));
         ASSERT_TRUE(pumpUntil([&] { return instrument.link.status().currentCell.load() == cell; }));
     }
     app::CFixedReadOut *readout() const { return visibleReadout(*frame); }

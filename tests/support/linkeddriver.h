@@ -26,18 +26,18 @@ public:
         link.setMainTarget(&main);
         // Linked is not enough: readings decode by the optical layout of the hardware answer, and the
         // serial number is asked after it, so its answer means the layout is known.
-        return link.LoadHubDriverNamed(driverPath) && link.OpenHub() && link.StartReceiver() &&
-               link.LinkRequest() && eventually([this] {
+        return link.channel().LoadHubDriverNamed(driverPath) && link.channel().OpenHub() &&
+               link.channel().StartReceiver() && link.commands().LinkRequest() && eventually([this] {
                    return link.status().linkOnline.load() == 1 && !link.status().serialText.get().empty();
                });
     }
     ~LinkedDriver() {
-        link.CloseAcquisition();
-        link.StopReceiver();
-        if (link.IsHubConnected())
-            link.CloseHub();
+        link.operations().CloseAcquisition();
+        link.channel().StopReceiver();
+        if (link.channel().IsHubConnected())
+            link.channel().CloseHub();
         link.setMainTarget(nullptr);
-        link.ReleaseHubDriver();
+        link.channel().ReleaseHubDriver();
     }
 
     link::StationLink link;

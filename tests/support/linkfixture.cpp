@@ -101,9 +101,9 @@ LinkFixture::LinkFixture() {
     link->setMessages(&messages);
     link->setMainTarget(&main);
     const std::string path = scriptedHubPath();
-    if (!link->LoadHubDriverNamed(path.substr(0, path.size() - 3) + ".dll"))
+    if (!link->channel().LoadHubDriverNamed(path.substr(0, path.size() - 3) + ".dll"))
         throw std::runtime_error("the link refused the scripted hub");
-    link->OpenHub();
+    link->channel().OpenHub();
 }
 
 void publishReading(link::StationLink &link, float absorbance, float nanometres) {

@@ -30,7 +30,7 @@ CFixedFrame::CFixedFrame(const WindowHost &host, shell::DocumentKind kind, CFixe
 }
 
 CFixedFrame::~CFixedFrame() {
-    m_host.program.link.CloseAcquisitionOf(&m_target);
+    m_host.program.link.operations().CloseAcquisitionOf(&m_target);
     qDeleteAll(m_menus);
 }
 

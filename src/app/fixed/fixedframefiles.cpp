@@ -156,8 +156,8 @@ bool CFixedFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &c
     }
     if (!SaveModified())
         return false;
-    m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
-                                                             choice.handle[1], &m_target);
+    m_awaitingFile = m_host.program.link.operations().OpenWordAcquisition(link::kFileOpen, choice.handle[0],
+                                                                          choice.handle[1], &m_target);
     refreshCommands();
     return m_awaitingFile;
 }
@@ -171,7 +171,7 @@ void CFixedFrame::acceptArrivedFile() {
         fixed::bufferFileName(transfer.buffer()),
         transfer.content().first(std::min(transfer.contentBytes(), transfer.content().size())),
         link.config().stepsPerNm.load(), transfer.conversionRefused(), transfer.converted()};
-    link.CloseAcquisitionOf(&m_target);
+    link.operations().CloseAcquisitionOf(&m_target);
     m_view->ImportRecord(file);
     refreshCommands();
 }

@@ -191,7 +191,7 @@ void CFixedSample::answerRemoteStart() {
     program::AppFlags &flags = m_view.program().flags;
     if (flags.remoteStartFlag != 0) {
         flags.remoteStartFlag = 0;
-        m_view.program().link.RemoteMeasureDone();
+        m_view.program().link.commands().RemoteMeasureDone();
     }
 }
 

@@ -125,7 +125,7 @@ void CFixedView::remoteMeasurementDone() {
     program::AppFlags &flags = m_host.program.flags;
     if (flags.remoteStartFlag != 0) {
         flags.remoteStartFlag = 0;
-        m_host.program.link.RemoteMeasureDone();
+        m_host.program.link.commands().RemoteMeasureDone();
     }
     commandsChanged();
 }

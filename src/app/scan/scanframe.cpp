@@ -39,7 +39,7 @@ CScanFrame::CScanFrame(ScanFrameHost host, QWidget *parent)
 
 CScanFrame::~CScanFrame() {
     // Nothing of the link may write into these spectra or post to this window once they are gone.
-    m_host.program.link.CloseAcquisitionOf(&m_target);
+    m_host.program.link.operations().CloseAcquisitionOf(&m_target);
     delete m_view; // it shows this window's spectra and display record, which go before the children
 }
 

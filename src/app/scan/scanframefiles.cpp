@@ -105,8 +105,8 @@ bool CScanFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &ch
                         Icon::Stop);
         return false;
     }
-    m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
-                                                             choice.handle[1], &m_target);
+    m_awaitingFile = m_host.program.link.operations().OpenWordAcquisition(link::kFileOpen, choice.handle[0],
+                                                                          choice.handle[1], &m_target);
     return m_awaitingFile;
 }
 
@@ -122,7 +122,7 @@ void CScanFrame::acceptArrivedFile() {
     if (!transfer.conversionRefused())
         decoded = decodeInstrumentSpectrum(transfer.content().first(transfer.contentBytes()),
                                            link.config().stepsPerNm.load(), model, *spectrum, &incomplete);
-    link.CloseAcquisitionOf(&m_target);
+    link.operations().CloseAcquisitionOf(&m_target);
     if (incomplete) {
         messages().show("Spectavo", link::kIncompleteFile, Icon::Error);
         return;

@@ -371,8 +371,8 @@ void CMainFrame::closeEvent(QCloseEvent *event) {
             return;
         }
     }
-    if (m_link.IsHubConnected() && m_link.status().linkOnline.load() == 1) {
-        m_link.Unlink();
+    if (m_link.channel().IsHubConnected() && m_link.status().linkOnline.load() == 1) {
+        m_link.commands().Unlink();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     shutDownLink();
@@ -384,12 +384,12 @@ void CMainFrame::shutDownLink() {
         return;
     m_linkShutDown = true;
     m_refresh->stop();
-    m_link.EndTimedSampling();
-    m_link.CloseAcquisition();
-    m_link.StopReceiver();
-    if (m_link.IsHubConnected())
-        m_link.CloseHub();
-    m_link.ReleaseHubDriver();
+    m_link.operations().EndTimedSampling();
+    m_link.operations().CloseAcquisition();
+    m_link.channel().StopReceiver();
+    if (m_link.channel().IsHubConnected())
+        m_link.channel().CloseHub();
+    m_link.channel().ReleaseHubDriver();
     m_link.setMainTarget(nullptr);
     m_link.setRemoteStartTarget(nullptr);
     m_link.setMessages(nullptr);

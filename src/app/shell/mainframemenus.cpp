@@ -97,21 +97,22 @@ void CMainFrame::buildFileMenu() {
 QMenu *CMainFrame::buildSystemMenu() {
     QMenu *system = menuBar()->addMenu(ui("&System"));
     const auto stop = [this] {
-        m_link.StopMeasurement();
+        m_link.operations().StopMeasurement();
         for (MeasurementWindow *document : openWindows())
             document->stopRequested();
     };
-    addCommands(system, {{kCmdLink, SPECTAVO_TEXT("&Link Spectrophotometer"), [this] { toggleLink(); }, true},
-                         {kCmdReset, SPECTAVO_TEXT("&Reset Spectrophotometer"), [] {}},
-                         {kCmdEscape, SPECTAVO_TEXT("&Escape"), [this] { m_link.StopMeasurement(); }},
-                         {kCmdStop, SPECTAVO_TEXT("S&top"), stop},
-                         {kCmdPause, SPECTAVO_TEXT("&Pause"), [] {}},
-                         {},
-                         {kCmdHubSetup, SPECTAVO_TEXT("&Comm hub setup"), [this] { openHubSetup(); }},
-                         {kCmdInternalKeypad, SPECTAVO_TEXT("Enable &Internal Keypad"), [] {}},
-                         {kCmdChangePassword, SPECTAVO_TEXT("&Change Password"),
-                          [this] { showChangePasswordDialog(this); }},
-                         {kCmdStatusFont, SPECTAVO_TEXT("Status &font"), [this] { chooseStatusFont(); }}});
+    addCommands(
+        system,
+        {{kCmdLink, SPECTAVO_TEXT("&Link Spectrophotometer"), [this] { toggleLink(); }, true},
+         {kCmdReset, SPECTAVO_TEXT("&Reset Spectrophotometer"), [] {}},
+         {kCmdEscape, SPECTAVO_TEXT("&Escape"), [this] { m_link.operations().StopMeasurement(); }},
+         {kCmdStop, SPECTAVO_TEXT("S&top"), stop},
+         {kCmdPause, SPECTAVO_TEXT("&Pause"), [] {}},
+         {},
+         {kCmdHubSetup, SPECTAVO_TEXT("&Comm hub setup"), [this] { openHubSetup(); }},
+         {kCmdInternalKeypad, SPECTAVO_TEXT("Enable &Internal Keypad"), [] {}},
+         {kCmdChangePassword, SPECTAVO_TEXT("&Change Password"), [this] { showChangePasswordDialog(this); }},
+         {kCmdStatusFont, SPECTAVO_TEXT("Status &font"), [this] { chooseStatusFont(); }}});
     return system;
 }
 
@@ -132,7 +133,7 @@ void CMainFrame::buildInstrumentCommands(QMenu *instrument) {
                 {{kCmdStatusWindow, SPECTAVO_TEXT("Status of Spectrophoto&meter"),
                   [this] {
                       showStatusWindow();
-                      m_link.QueryStatus();
+                      m_link.commands().QueryStatus();
                   }},
                  {kCmdDarkCurrent, SPECTAVO_TEXT("View Dar&k Current"),
                   [this, busy] {
@@ -145,12 +146,12 @@ void CMainFrame::buildInstrumentCommands(QMenu *instrument) {
                  {kCmdCalibrateBaseline, SPECTAVO_TEXT("&Calibrate System Baseline"),
                   [this, busy] {
                       busy();
-                      m_link.CalibrateBaseline();
+                      m_link.commands().CalibrateBaseline();
                   }},
                  {kCmdLocate656, SPECTAVO_TEXT("Locate &656.1nm"),
                   [this, busy] {
                       busy();
-                      m_link.Locate656();
+                      m_link.commands().Locate656();
                   }},
                  {kCmdGoto, SPECTAVO_TEXT("&Goto Wavelength..."),
                   [this] {
@@ -174,7 +175,7 @@ QMenu *CMainFrame::buildSlitMenu(QMenu *instrument) {
     for (int i = 0; i < 4; ++i)
         command(
             slit, kCmdSlit05 + i, slits[i],
-            [this, i] { m_link.SetSlit(static_cast<std::uint8_t>(link::kSlit05nm + i)); }, true);
+            [this, i] { m_link.commands().SetSlit(static_cast<std::uint8_t>(link::kSlit05nm + i)); }, true);
     return slit;
 }
 
@@ -185,7 +186,7 @@ QMenu *CMainFrame::buildCellMenu(QMenu *instrument) {
             cells, kCmdCell1 + i, ui("Cell &%1").arg(i + 1),
             [this, i] {
                 m_link.status().currentCell = static_cast<std::uint8_t>(i);
-                m_link.SelectCellOnce(static_cast<std::uint8_t>(i));
+                m_link.commands().SelectCellOnce(static_cast<std::uint8_t>(i));
             },
             true);
     addCommands(cells, {{kCmdMulticells, SPECTAVO_TEXT("Setup &MultiCells"), [this] {
@@ -364,9 +365,9 @@ void CMainFrame::showLinkState(bool linked) {
 
 void CMainFrame::toggleLink() {
     if (m_link.status().linkOnline.load() == 1) {
-        if (m_link.IsHubConnected()) {
-            m_link.Unlink();
-            m_link.WaitSendIdle();
+        if (m_link.channel().IsHubConnected()) {
+            m_link.commands().Unlink();
+            m_link.channel().WaitSendIdle();
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         m_link.status().linkOnline = 0;
@@ -398,16 +399,16 @@ void CMainFrame::openHubSetup() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     // Reload the chosen driver: unlink, stop, close, release, then the start-up timer again.
-    if (m_link.status().linkOnline.load() == 1 && m_link.IsHubConnected()) {
-        m_link.Unlink();
-        m_link.WaitSendIdle();
+    if (m_link.status().linkOnline.load() == 1 && m_link.channel().IsHubConnected()) {
+        m_link.commands().Unlink();
+        m_link.channel().WaitSendIdle();
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
     m_link.status().linkOnline = 0;
-    m_link.StopReceiver();
-    if (m_link.IsHubConnected())
-        m_link.CloseHub();
-    m_link.ReleaseHubDriver();
+    m_link.channel().StopReceiver();
+    if (m_link.channel().IsHubConnected())
+        m_link.channel().CloseHub();
+    m_link.channel().ReleaseHubDriver();
     startTimer({MainFrameModel::Timer::LinkStart, 100});
 }
 

@@ -34,7 +34,7 @@ CStatusWindow::CStatusWindow(link::StationLink &link, QWidget *parent) : QDialog
     buttons->addWidget(refreshButton);
     buttons->addWidget(close);
     form->addRow(buttons);
-    connect(refreshButton, &QPushButton::clicked, this, [this] { m_link.QueryStatus(); });
+    connect(refreshButton, &QPushButton::clicked, this, [this] { m_link.commands().QueryStatus(); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     refresh();
 }
@@ -64,7 +64,7 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     connect(m_buttons[0], &QPushButton::clicked, this, [this] {
         m_table.reset(m_link.config().channels.load());
         showTable();
-        if (m_link.OpenCommandAcquisition(link::kCalibrateDarkCurrent, &m_target))
+        if (m_link.operations().OpenCommandAcquisition(link::kCalibrateDarkCurrent, &m_target))
             setButtonsEnabled(false);
     });
     connect(m_buttons[2], &QPushButton::clicked, this, [this] {
@@ -89,11 +89,11 @@ CDarkCurrentDialog::CDarkCurrentDialog(link::StationLink &link, QWidget *parent)
     });
     connect(m_buttons[4], &QPushButton::clicked, this, &QDialog::accept);
     showTable();
-    m_link.OpenCommandAcquisition(link::kReadDarkCurrent, &m_target);
+    m_link.operations().OpenCommandAcquisition(link::kReadDarkCurrent, &m_target);
 }
 
 CDarkCurrentDialog::~CDarkCurrentDialog() {
-    m_link.CloseAcquisitionOf(&m_target);
+    m_link.operations().CloseAcquisitionOf(&m_target);
     delete m_grid; // before the cells it shows, which are destroyed ahead of the child widgets
 }
 
@@ -164,12 +164,12 @@ CAmplifierDialog::CAmplifierDialog(link::StationLink &link, QWidget *parent, boo
 }
 
 void CAmplifierDialog::sendLevel() {
-    m_link.SetAmplifier(link::amplifierByte(m_slider->value()));
+    m_link.commands().SetAmplifier(link::amplifierByte(m_slider->value()));
 }
 
 // Closing by Cancel, Escape or the window's close button all tell the instrument to drop the trial.
 void CAmplifierDialog::reject() {
-    m_link.SetAmplifier(link::kAmplifierCancelled);
+    m_link.commands().SetAmplifier(link::kAmplifierCancelled);
     QDialog::reject();
 }
 

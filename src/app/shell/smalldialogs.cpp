@@ -104,7 +104,7 @@ bool showSwitchPointDialog(QWidget *parent, link::StationLink &link) {
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     if (dialog.exec() != QDialog::Accepted || !chosen)
         return false;
-    link.SetSwitchPoint(*chosen);
+    link.commands().SetSwitchPoint(*chosen);
     return true;
 }
 

@@ -47,7 +47,7 @@ int KineAcquisition::installedCellCount() const {
 }
 
 bool KineAcquisition::gotoWavelength(float nanometres) {
-    return m_program.link.GotoWavelength(nanometres, m_window);
+    return m_program.link.operations().GotoWavelength(nanometres, m_window);
 }
 
 std::string KineAcquisition::nextSampleName() const {
@@ -97,8 +97,8 @@ bool KineAcquisition::startSingle() {
         nextSampleName(), scan::indexedColour(scan::nextFreeColourIndex(preferred, m_curves.colours())));
     m_arrivalBlank = m_program.link.acquisition().blankAbsorbance.load();
     if (curve.points().empty() ||
-        !m_program.link.GotoAndRead(link::kModeGotoAndRead, m_program.shared.kinetics.wavelength,
-                                    &m_arrivalBlank, &m_arrivalReading, m_window)) {
+        !m_program.link.operations().GotoAndRead(link::kModeGotoAndRead, m_program.shared.kinetics.wavelength,
+                                                 &m_arrivalBlank, &m_arrivalReading, m_window)) {
         curve.acquiring = false;
         m_curves.remove(0);
         return false;
@@ -118,10 +118,10 @@ bool KineAcquisition::startSingle() {
 void KineAcquisition::beginSampling() {
     m_waitingForWavelength = false;
     m_timers.stopSettle();
-    m_program.link.CloseAcquisitionOf(m_window);
+    m_program.link.operations().CloseAcquisitionOf(m_window);
     CKineSpectrum *curve = m_single && onList(m_single) ? m_single : nullptr;
-    if (curve && m_program.link.StartTimedSampling(periodMilliseconds(m_program.shared.kinetics.step), curve,
-                                                   m_window))
+    if (curve && m_program.link.operations().StartTimedSampling(
+                     periodMilliseconds(m_program.shared.kinetics.step), curve, m_window))
         return;
     m_single = nullptr;
     m_lastRunBroken = true;
@@ -142,7 +142,7 @@ void KineAcquisition::beginSampling() {
 
 // No reading came at the wavelength: the scan ends as a stop would, with nothing measured.
 void KineAcquisition::giveUpWaiting() {
-    m_program.link.CloseAcquisitionOf(m_window);
+    m_program.link.operations().CloseAcquisitionOf(m_window);
     stopped();
 }
 
@@ -178,7 +178,7 @@ bool KineAcquisition::startAutorun() {
         m_cellCurves[static_cast<std::size_t>(cell)] = &curve;
         ++made;
     }
-    if (made == 0 || !m_program.link.OpenAcquisition(m_window, link::kModeCellReading)) {
+    if (made == 0 || !m_program.link.operations().OpenAcquisition(m_window, link::kModeCellReading)) {
         for (int i = 0; i < made; ++i) {
             m_curves.at(0).acquiring = false;
             m_curves.remove(0);
@@ -218,7 +218,7 @@ void KineAcquisition::cycleTick() {
     }
     m_timers.startCycle(periodMilliseconds(m_program.shared.kinetics.step));
     const int first = firstInstalledCell();
-    m_program.link.RequestCell(static_cast<std::uint8_t>(first < 0 ? 100 : first));
+    m_program.link.operations().RequestCell(static_cast<std::uint8_t>(first < 0 ? 100 : first));
 }
 
 void KineAcquisition::settleTick() {
@@ -230,7 +230,7 @@ void KineAcquisition::settleTick() {
     if (m_autorun && m_program.flags.autorunActive != 0) {
         m_armedCell = m_program.link.status().currentCell.load();
         m_armedCycle = m_cycle;
-        m_program.link.ArmAcquisition();
+        m_program.link.operations().ArmAcquisition();
     }
 }
 
@@ -243,8 +243,8 @@ void KineAcquisition::remoteStart(int code) {
             m_program.flags.remoteStartFlag = 0;
         return;
     }
-    m_program.link.TakeBlank(m_window);
-    m_program.link.RemoteMeasureDone();
+    m_program.link.operations().TakeBlank(m_window);
+    m_program.link.commands().RemoteMeasureDone();
 }
 
 void KineAcquisition::handleNotification(const link::Notification &notification) {
@@ -268,7 +268,7 @@ void KineAcquisition::handleNotification(const link::Notification &notification)
         // The setup's move ends with its acknowledgement; a start's move ends with a reading.
         if (notification.value == link::kGotoWavelength &&
             m_program.link.acquisition().mode.load() == link::kModeGotoOnly)
-            m_program.link.CloseAcquisitionOf(m_window);
+            m_program.link.operations().CloseAcquisitionOf(m_window);
         break;
     case link::kAcqNewData:
         if (m_waitingForWavelength)
@@ -286,7 +286,7 @@ void KineAcquisition::reportRemoteDone() {
     if (m_program.flags.remoteStartFlag == 0)
         return;
     m_program.flags.remoteStartFlag = 0;
-    m_program.link.RemoteMeasureDone();
+    m_program.link.commands().RemoteMeasureDone();
 }
 
 void KineAcquisition::finishSingle() {
@@ -428,7 +428,7 @@ void KineAcquisition::endRun() {
     m_program.flags.autorunActive = 0;
     m_timers.stopCycle();
     m_timers.stopSettle();
-    m_program.link.CloseAcquisitionOf(m_window);
+    m_program.link.operations().CloseAcquisitionOf(m_window);
     m_view.showState(SPECTAVO_TEXT("Ready"));
     if (missing > 0 && m_program.flags.remoteStartFlag == 0)
         m_view.inform(strings::formatC(link::kPointsMissing, missing, total));
@@ -466,7 +466,7 @@ void KineAcquisition::takeCellReading(float absorbance) {
     if (allFull) {
         endRun();
     } else if (next >= 0) {
-        m_program.link.RequestCell(static_cast<std::uint8_t>(next));
+        m_program.link.operations().RequestCell(static_cast<std::uint8_t>(next));
     }
     m_view.pointsArrived();
 }

@@ -78,7 +78,8 @@ std::optional<WaveAcquisition::Grid> WaveAcquisition::sendParameters() {
     const BaselineGrid reference{baseline.start, baseline.end, baseline.step, baseline.filter};
     if (!settings.baselineMatches(reference, step, filter))
         std::fill(baseline.points().begin(), baseline.points().end(), 0.0f);
-    if (!m_program.link.SendScanSetup(settings.high, settings.low, step, static_cast<std::uint8_t>(filter)))
+    if (!m_program.link.operations().SendScanSetup(settings.high, settings.low, step,
+                                                   static_cast<std::uint8_t>(filter)))
         return std::nullopt;
     return Grid{step, filter};
 }
@@ -104,13 +105,13 @@ static void prepareForScan(CWaveSpectrum &spectrum) {
 bool WaveAcquisition::startOnLink(int kind, CWaveSpectrum *target, CWaveSpectrum *second) {
     link::StationLink &link = m_program.link;
     const bool wasOpen = link.acquisition().open.load();
-    if (link.StartScan(kind, target, second, m_window)) {
+    if (link.operations().StartScan(kind, target, second, m_window)) {
         m_target = target;
         return true;
     }
     // Opened for this window but the start command never got through: nothing will fill the spectra.
     if (!wasOpen && link.acquisition().open.load())
-        link.CloseAcquisition();
+        link.operations().CloseAcquisition();
     return false;
 }
 
@@ -239,7 +240,7 @@ void WaveAcquisition::startNextCell() {
         m_view.inform(kAutorunComplete);
         return;
     }
-    m_program.link.RequestCell(static_cast<std::uint8_t>(cell));
+    m_program.link.operations().RequestCell(static_cast<std::uint8_t>(cell));
     status.currentCell.store(static_cast<std::uint8_t>(cell));
     const std::string &cellName = m_program.cells.cellName[static_cast<std::size_t>(cell)];
     std::optional<std::string> name;
@@ -288,7 +289,7 @@ void WaveAcquisition::watch(Clock::time_point now) {
     // Stopping posts the stop to this window while the acquisition is open; one the link already
     // closed gets it from here, so the scan ends either way.
     if (m_program.link.acquisition().open.load())
-        m_program.link.StopMeasurement();
+        m_program.link.operations().StopMeasurement();
     else
         m_window->post(link::Notification::acquisition(link::kAcqStopped, 0));
 }
@@ -420,7 +421,7 @@ void WaveAcquisition::finish() {
     m_view.spectraChanged();
     if (m_program.flags.remoteStartFlag != 0) {
         m_program.flags.remoteStartFlag = 0;
-        m_program.link.RemoteMeasureDone();
+        m_program.link.commands().RemoteMeasureDone();
     }
 }
 

@@ -33,7 +33,7 @@ FixedAutorun::Step FixedAutorun::selectFrom(int cell, Clock::time_point now) {
         return finish();
     m_cell = cell;
     m_waiting = true;
-    m_program.link.RequestCell(static_cast<std::uint8_t>(cell));
+    m_program.link.operations().RequestCell(static_cast<std::uint8_t>(cell));
     m_sentAt = now;
     return poll(now);
 }

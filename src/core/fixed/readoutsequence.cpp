@@ -28,13 +28,13 @@ ReadoutSequence::~ReadoutSequence() {
     if (m_begun && !m_closed)
         close();
     else
-        m_link.CloseAcquisitionOf(m_window);
+        m_link.operations().CloseAcquisitionOf(m_window);
 }
 
 bool ReadoutSequence::requestPoint(int point) {
     const auto at = static_cast<std::size_t>(point);
-    return m_link.GotoAndRead(link::kModeGotoAndRead, m_points.wavelengths[at], &m_blanks[at], &m_values[at],
-                              m_window);
+    return m_link.operations().GotoAndRead(link::kModeGotoAndRead, m_points.wavelengths[at], &m_blanks[at],
+                                           &m_values[at], m_window);
 }
 
 bool ReadoutSequence::begin() {
@@ -68,7 +68,7 @@ ReadoutSequence::Reaction ReadoutSequence::handle(const link::Notification &noti
         requestPoint(m_index + 1);
         return reaction;
     }
-    m_link.GotoWavelength(m_points.wavelengths[0], m_window);
+    m_link.operations().GotoWavelength(m_points.wavelengths[0], m_window);
     m_link.SubtractBlank(0.0f, false, m_points.blanks[0]);
     reaction.lastReading = true;
     return reaction;
@@ -78,12 +78,12 @@ void ReadoutSequence::close() {
     if (m_closed)
         return;
     m_closed = true;
-    m_link.CloseAcquisitionOf(m_window);
+    m_link.operations().CloseAcquisitionOf(m_window);
     if (!m_begun || m_points.count <= 0)
         return;
-    m_link.Escape();
-    if (m_link.GotoWavelength(m_points.wavelengths[0], nullptr))
-        m_link.CloseAcquisition(); // nobody waits for this one: the instrument just returns
+    m_link.commands().Escape();
+    if (m_link.operations().GotoWavelength(m_points.wavelengths[0], nullptr))
+        m_link.operations().CloseAcquisition(); // nobody waits for this one: the instrument just returns
     m_link.SubtractBlank(0.0f, false, m_points.blanks[0]);
 }
 

@@ -14,7 +14,7 @@ LinkWatch::State LinkWatch::check(Clock::time_point now) {
         m_packets = packets;
         m_lastPacketAt = now;
     }
-    if (!m_link.IsHubConnected())
+    if (!m_link.channel().IsHubConnected())
         return State::DeviceGone;
     const bool online = m_link.status().linkOnline.load() == 1;
     if (m_wasOnline && !online)

@@ -268,7 +268,7 @@ void PacketDecoder::linkState() {
         m_status.linkOnline.store(0, std::memory_order_relaxed);
         m_link.postMain(Notification::station(kStationState, kStateOffline));
     } else if (m_data[0] == kLinkAsked) {
-        m_link.SendCommand(kLinkRequest);
+        m_link.channel().SendCommand(kLinkRequest);
     }
 }
 
@@ -276,7 +276,7 @@ void StationLink::runHandshake() {
     constexpr std::uint8_t kQueries[] = {kQueryModel, kQueryVersion, kQueryHardware, kQuerySerial,
                                          kQueryStatus};
     for (std::uint8_t query : kQueries) {
-        if (!SendUntilAccepted(query))
+        if (!m_channel.SendUntilAccepted(query))
             return;
         std::this_thread::sleep_for(m_timing.handshakePause);
     }
@@ -291,7 +291,7 @@ void StationLink::runHandshake() {
             setup = m_scanSetupProvider();
     }
     if (setup && !m_acquisition.open.load(std::memory_order_acquire))
-        SendCommand(kScanSetup, *setup);
+        m_channel.SendCommand(kScanSetup, *setup);
 }
 
 void PacketDecoder::hardware() {
@@ -395,7 +395,7 @@ void PacketDecoder::operationState() {
         m_status.longOperationPending.store(0, std::memory_order_relaxed);
         {
             Acquisition::Held held = m_acquisition.hold();
-            m_link.closeFromInstrument(held);
+            m_link.operations().closeFromInstrument(held);
         }
         m_link.postMain(Notification::station(kStationState, kStateReady));
     } else if (m_data[0] == kOperationRunning) {
@@ -480,7 +480,7 @@ void PacketDecoder::scanEnded() {
         held.releaseScanBuffers(false, m_link.twoBeams());
         held.post(Notification::acquisition(kAcqFinished, 0));
     }
-    m_link.closeFromInstrument(held);
+    m_link.operations().closeFromInstrument(held);
 }
 
 void PacketDecoder::scanPoint() {
@@ -558,16 +558,16 @@ void PacketDecoder::directory() {
     if (answer.complete)
         postToAcquisitionWindow(Notification::station(kStationTransferDone, 0));
     if (answer.hasAckData)
-        m_link.SendCommand(answer.command, answer.ackData);
+        m_link.channel().SendCommand(answer.command, answer.ackData);
     else
-        m_link.SendCommand(answer.command);
+        m_link.channel().SendCommand(answer.command);
 }
 
 void PacketDecoder::content() {
     const FileTransfer::Answer answer = m_transfer.contentPacket(std::span(m_data).first(m_length));
     if (answer.complete)
         postToAcquisitionWindow(Notification::station(kStationTransferDone, 0));
-    m_link.SendCommand(answer.command, answer.ackData);
+    m_link.channel().SendCommand(answer.command, answer.ackData);
 }
 
 } // namespace spectavo::link

@@ -4,7 +4,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "core/link/stationlink.h"
+#include "core/link/hubchannel.h"
 #include "core/strings/stringtable.h"
 
 namespace spectavo::link {
@@ -18,12 +18,11 @@ void drainEventFd(int fd) {
 
 } // namespace
 
-bool StationLink::StartReceiver() {
+bool HubChannel::StartReceiver() {
     StopReceiver();
     m_stopEvent = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     if (m_stopEvent < 0) {
-        if (m_messages)
-            m_messages->showLinkMessage("ZAV_Hub", strings::kStopEventFailed);
+        m_events.channelMessage("ZAV_Hub", strings::kStopEventFailed);
         return false;
     }
     const int receivedFd = ReceivedEvent();
@@ -41,14 +40,13 @@ bool StationLink::StartReceiver() {
     } catch (const std::system_error &) {
         close(m_stopEvent);
         m_stopEvent = -1;
-        if (m_messages)
-            m_messages->showLinkMessage("ZAV_Hub", strings::kReceiverNotStarted);
+        m_events.channelMessage("ZAV_Hub", strings::kReceiverNotStarted);
         return false;
     }
     return true;
 }
 
-void StationLink::StopReceiver() {
+void HubChannel::StopReceiver() {
     if (!m_receiver.joinable())
         return;
     eventfd_write(m_stopEvent, 1);
@@ -57,8 +55,7 @@ void StationLink::StopReceiver() {
         if (!m_receiverEnd.ended.wait_for(lock, m_timing.stopReceiverWarning,
                                           [this] { return m_receiverEnd.done; })) {
             lock.unlock();
-            if (m_messages)
-                m_messages->showLinkMessage("ZAV_Hub", strings::kReceiverNotAnswering);
+            m_events.channelMessage("ZAV_Hub", strings::kReceiverNotAnswering);
         }
     }
     // The driver must not be closed or released while the thread may still call it, so the wait goes
@@ -68,7 +65,7 @@ void StationLink::StopReceiver() {
     m_stopEvent = -1;
 }
 
-void StationLink::receiveLoop(int receivedFd) {
+void HubChannel::receiveLoop(int receivedFd) {
     // Drain the driver's queue promptly: a higher priority where the system permits it; a refusal is
     // harmless.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), -5);
@@ -83,8 +80,7 @@ void StationLink::receiveLoop(int receivedFd) {
         drainEventFd(receivedFd);
         StationPacket packet{};
         while (PopPacket(packet)) {
-            m_status.packetsReceived.fetch_add(1, std::memory_order_relaxed);
-            decodePacket(packet);
+            m_events.packetReceived(packet);
             packet = StationPacket{};
         }
     }

@@ -1,43 +1,15 @@
 #include "core/link/stationlink.h"
 
-#include <cstring>
-#include <thread>
-
-#include "core/config/profilefile.h"
-#include "core/strings/cformat.h"
 #include "core/strings/stringtable.h"
-#include "core/strings/translation.h"
 
 namespace spectavo::link {
-namespace {
-
-constexpr const char *kCommConfig = "..\\config\\tarvesta.zav.comm.ini";
-constexpr const char *kDefaultDriver = "tarvesta.zav.comm.emc2";
-// A configured name may be a full path on Linux: it is read whole rather than cut, which would load
-// another library or none.
-constexpr std::size_t kDriverNameBuffer = 4096;
-
-// The driver's remote-start hook is a plain C function; it reaches the process-wide link.
-StationLink *g_remoteStartLink = nullptr;
-std::mutex g_remoteStartMutex;
-
-void forwardRemoteStart(int param) {
-    std::lock_guard guard(g_remoteStartMutex);
-    if (g_remoteStartLink)
-        g_remoteStartLink->requestRemoteStart(param);
-}
-
-} // namespace
-
 StationLink::StationLink(std::unique_ptr<HubLoader> loader)
-    : m_loader(std::move(loader)), m_sampling(*this) {}
+    : m_channel(std::move(loader), *this, m_timing), m_commands(m_channel, m_status), m_operations(*this) {}
 
+// The sampling thread and the receive thread end before any record they write goes.
 StationLink::~StationLink() {
-    EndTimedSampling();
-    StopReceiver();
-    if (IsHubConnected())
-        CloseHub();
-    ReleaseHubDriver();
+    m_operations.EndTimedSampling();
+    m_channel.StopReceiver();
 }
 
 StationLink &StationLink::instance() {
@@ -72,144 +44,21 @@ void StationLink::requestRemoteStart(int param) {
         m_remoteStartTarget->post(Notification{NotifyKind::RemoteStart, param, 0});
 }
 
-bool StationLink::LoadHubDriver() {
-    const ProfileFile comm(kCommConfig, true);
-    return LoadHubDriverNamed(comm.GetString("hub", "driver", kDefaultDriver, kDriverNameBuffer));
+void StationLink::packetReceived(const StationPacket &packet) {
+    m_status.packetsReceived.fetch_add(1, std::memory_order_relaxed);
+    decodePacket(packet);
 }
 
-bool StationLink::LoadHubDriverNamed(const std::string &configuredName, const char *caption) {
-    ReleaseHubDriver();
-    // The operator reads the name of the file the program looked for, not the configured one.
-    const std::string fileName = driverFileName(configuredName);
-    std::unique_ptr<HubLibrary> library = m_loader->open(fileName);
-    if (!library) {
-        if (m_messages)
-            m_messages->showLinkMessage(caption, strings::trFormat("Failed to load %s!", fileName.c_str()));
-        return false;
-    }
-    std::optional<HubBinding> binding = bindHub(*library);
-    if (!binding) {
-        if (m_messages)
-            m_messages->showLinkMessage(
-                caption, SPECTAVO_TEXT("Couldn't find all ZAV_CommDrv entry points we needed."));
-        return false;
-    }
-    m_library = std::move(library);
-    m_binding = binding;
-    m_binding->init();
-    if (m_binding->setRemoteStart) {
-        {
-            std::lock_guard guard(g_remoteStartMutex);
-            g_remoteStartLink = this;
-        }
-        m_binding->setRemoteStart(&forwardRemoteStart);
-    }
-    return true;
-}
-
-void StationLink::ReleaseHubDriver() {
-    if (m_binding && m_binding->setRemoteStart)
-        m_binding->setRemoteStart(nullptr);
-    {
-        std::lock_guard guard(g_remoteStartMutex);
-        if (g_remoteStartLink == this)
-            g_remoteStartLink = nullptr;
-    }
-    m_binding.reset();
-    m_library.reset();
-}
-
-bool StationLink::OpenHub() {
-    return m_binding && m_binding->openDevice() != 0;
-}
-
-bool StationLink::ReopenHub() {
-    if (!m_binding)
-        return false;
-    m_binding->init();
-    return OpenHub();
-}
-
-bool StationLink::IsHubConnected() {
-    return m_binding && m_binding->isConnected() != 0;
-}
-
-void StationLink::CloseHub() {
-    if (m_binding)
-        m_binding->closeDevice();
-}
-
-bool StationLink::SendPacket(StationPacket &packet) {
-    if (!m_binding)
-        return true;
-    packet.state = 1;
-    if (m_binding->out)
-        m_binding->out(&packet);
-    if (packet.state == 3)
-        return true;
-    return m_binding->send(&packet) != 0;
-}
-
-bool StationLink::SendCommand(std::uint8_t code, std::span<const std::uint8_t> data) {
-    StationPacket packet{};
-    packet.code = code;
-    const std::size_t length = std::min(data.size(), sizeof packet.data);
-    packet.length = static_cast<unsigned char>(length);
-    if (length > 0)
-        std::memcpy(packet.data, data.data(), length);
-    return SendPacket(packet);
-}
-
-bool StationLink::SendCommand(std::uint8_t code, std::uint8_t byte) {
-    return SendCommand(code, std::span<const std::uint8_t>(&byte, 1));
-}
-
-// Retries without a busy wait and gives up after the timing's limit: a driver that never accepts must
-// not freeze the program with the operator's results unsaved. The link is then offline.
-template <typename Attempt>
-bool StationLink::retryUntilDone(Attempt attempt) {
-    const auto giveUp = std::chrono::steady_clock::now() + m_timing.giveUpSending;
-    for (int tries = 0; !attempt(); ++tries) {
-        if (std::chrono::steady_clock::now() >= giveUp) {
-            goOffline(true);
-            return false;
-        }
-        if (tries < 100)
-            std::this_thread::yield();
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
-
-bool StationLink::SendUntilAccepted(std::uint8_t code, std::span<const std::uint8_t> data) {
-    if (!retryUntilDone([&] { return SendCommand(code, data); }))
-        return false;
-    m_offlineReported.store(false, std::memory_order_relaxed);
-    return true;
-}
-
-bool StationLink::WaitSendIdle() {
-    return !m_binding || retryUntilDone([this] { return m_binding->sendBusy() == 0; });
-}
-
-void StationLink::goOffline(bool tellOperator) {
+void StationLink::sendingGaveUp(bool firstTime) {
     m_status.linkOnline.store(0, std::memory_order_relaxed);
     postMain(Notification::station(kStationState, kStateOffline));
-    if (tellOperator && !m_offlineReported.exchange(true) && m_messages)
+    if (firstTime && m_messages)
         m_messages->showLinkMessage("ZAV_Hub", strings::kLinkRefusesCommands);
 }
 
-bool StationLink::PopPacket(StationPacket &packet) {
-    if (!m_binding || m_binding->popup(0, &packet) == 0)
-        return false;
-    if (m_binding->in)
-        m_binding->in(&packet);
-    return true;
-}
-
-int StationLink::ReceivedEvent() const {
-    return m_binding ? *m_binding->receivedEvent : -1;
+void StationLink::channelMessage(const std::string &caption, const std::string &text) {
+    if (m_messages)
+        m_messages->showLinkMessage(caption, text);
 }
 
 } // namespace spectavo::link

@@ -74,7 +74,7 @@ void StationLink::ResetStationStatus(int initialLinkOnline) {
     m_status.serialText.set("");
     m_status.versionText.set("");
 
-    CloseAcquisition();
+    m_operations.CloseAcquisition();
     reset(m_acquisition.targetWavelengthTenths, 0);
     reset(m_acquisition.lastAbsorbance, 0.0f);
     reset(m_acquisition.blankAbsorbance, 0.0f);
@@ -97,6 +97,10 @@ float StationLink::SubtractBlank(float absorbance, bool useStoredBlank, float bl
         return absorbance - m_acquisition.blankAbsorbance.load(std::memory_order_relaxed);
     m_acquisition.blankAbsorbance.store(blank, std::memory_order_relaxed);
     return absorbance - blank;
+}
+
+bool StationLink::twoBeams() const {
+    return m_config.beamType.load(std::memory_order_relaxed) != kSingleBeam;
 }
 
 } // namespace spectavo::link

@@ -11,12 +11,12 @@ std::vector<std::string> FileManagementModel::typeNames() {
 
 bool FileManagementModel::requestDirectory() {
     m_entries.clear();
-    return m_link.OpenCommandAcquisition(link::kFileDirectory, m_dialog);
+    return m_link.operations().OpenCommandAcquisition(link::kFileDirectory, m_dialog);
 }
 
 void FileManagementModel::directoryArrived() {
     refill();
-    m_link.CloseAcquisitionOf(m_dialog);
+    m_link.operations().CloseAcquisitionOf(m_dialog);
 }
 
 void FileManagementModel::refill() {
@@ -24,11 +24,11 @@ void FileManagementModel::refill() {
 }
 
 bool FileManagementModel::deleteEntry(int row) {
-    m_link.CloseAcquisitionOf(m_dialog);
+    m_link.operations().CloseAcquisitionOf(m_dialog);
     if (row < 0 || static_cast<std::size_t>(row) >= m_entries.size())
         return false;
     const auto &handle = m_entries[static_cast<std::size_t>(row)].handle;
-    m_deleting = m_link.OpenWordAcquisition(link::kFileDelete, handle[0], handle[1], m_dialog);
+    m_deleting = m_link.operations().OpenWordAcquisition(link::kFileDelete, handle[0], handle[1], m_dialog);
     return m_deleting;
 }
 
@@ -41,7 +41,7 @@ void FileManagementModel::giveUpDelete() {
     if (!m_deleting)
         return;
     m_deleting = false;
-    m_link.CloseAcquisitionOf(m_dialog);
+    m_link.operations().CloseAcquisitionOf(m_dialog);
 }
 
 std::optional<FileManagementModel::Choice> FileManagementModel::choose(int row) const {

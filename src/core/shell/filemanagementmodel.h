@@ -15,7 +15,7 @@ public:
     FileManagementModel(link::StationLink &link, link::NotifyTarget *dialog)
         : m_link(link), m_dialog(dialog) {}
     // The browser's own request (a listing, a delete) ends with it; a file a window asked for goes on.
-    ~FileManagementModel() { m_link.CloseAcquisitionOf(m_dialog); }
+    ~FileManagementModel() { m_link.operations().CloseAcquisitionOf(m_dialog); }
     FileManagementModel(const FileManagementModel &) = delete;
     FileManagementModel &operator=(const FileManagementModel &) = delete;
 

@@ -34,7 +34,7 @@ std::optional<float> GotoModel::parseWavelength(const std::string &text, std::st
 
 bool GotoModel::gotoWavelength(float nanometres) {
     m_blank = 0.0f;
-    if (!m_link.GotoAndRead(link::kModeGotoAndReadout, nanometres, &m_blank, &m_value, m_window))
+    if (!m_link.operations().GotoAndRead(link::kModeGotoAndReadout, nanometres, &m_blank, &m_value, m_window))
         return false;
     m_waiting = true;
     return true;
@@ -70,7 +70,7 @@ std::string GotoModel::display() const {
 }
 
 void GotoModel::close() {
-    m_link.CloseAcquisitionOf(m_window);
+    m_link.operations().CloseAcquisitionOf(m_window);
 }
 
 } // namespace spectavo::shell

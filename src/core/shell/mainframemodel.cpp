@@ -81,13 +81,13 @@ MainFrameModel::Reaction MainFrameModel::handleStationNotify(int code, std::int3
 
 void MainFrameModel::answerBootQuestion(bool yes) {
     if (yes)
-        m_link.ConfirmYes();
+        m_link.commands().ConfirmYes();
     else
-        m_link.ConfirmNo();
+        m_link.commands().ConfirmNo();
 }
 
 void MainFrameModel::acknowledgeD2EnergyLow() {
-    m_link.Escape();
+    m_link.commands().Escape();
 }
 
 std::vector<MainFrameModel::TimerStart> MainFrameModel::onCreated(int connected) {
@@ -101,13 +101,13 @@ std::vector<MainFrameModel::TimerStart> MainFrameModel::onCreated(int connected)
 std::vector<MainFrameModel::TimerStart> MainFrameModel::onTimer(Timer timer) {
     switch (timer) {
     case Timer::LinkStart:
-        if (m_link.LoadHubDriver() && m_link.OpenHub()) {
-            m_link.StartReceiver();
+        if (m_link.channel().LoadHubDriver() && m_link.channel().OpenHub()) {
+            m_link.channel().StartReceiver();
             return {{Timer::LinkRequest, 200}};
         }
         return {};
     case Timer::LinkRequest:
-        m_link.LinkRequest();
+        m_link.commands().LinkRequest();
         return {};
     case Timer::LampWarmup:
         // The warm-up is one timer: switching on again restarts it, so only the expiry of the latest
@@ -120,11 +120,11 @@ std::vector<MainFrameModel::TimerStart> MainFrameModel::onTimer(Timer timer) {
 }
 
 std::vector<MainFrameModel::TimerStart> MainFrameModel::relink() {
-    if (m_link.IsHubConnected())
-        m_link.CloseHub();
-    if (!m_link.ReopenHub())
+    if (m_link.channel().IsHubConnected())
+        m_link.channel().CloseHub();
+    if (!m_link.channel().ReopenHub())
         return {};
-    m_link.StartReceiver();
+    m_link.channel().StartReceiver();
     return {{Timer::LinkRequest, 200}};
 }
 
@@ -132,7 +132,7 @@ std::optional<MainFrameModel::TimerStart> MainFrameModel::switchD2Lamp(bool *sho
     link::StationStatus &status = m_link.status();
     const std::uint8_t on = status.d2LampOn.load() ? 0 : 1;
     status.d2LampOn = on;
-    m_link.LampSwitch(link::kLampD2, on);
+    m_link.commands().LampSwitch(link::kLampD2, on);
     setPane(kPaneState, strings::text(strings::kWait));
     m_flags.lampStable = 0;
     *showWarmupMessage = on != 0;
@@ -153,7 +153,7 @@ void MainFrameModel::switchWLamp() {
     link::StationStatus &status = m_link.status();
     const std::uint8_t on = status.wLampOn.load() ? 0 : 1;
     status.wLampOn = on;
-    m_link.LampSwitch(link::kLampW, on);
+    m_link.commands().LampSwitch(link::kLampW, on);
 }
 
 void MainFrameModel::setPhotometricMode(bool absorbance) {

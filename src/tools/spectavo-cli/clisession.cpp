@@ -90,17 +90,18 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
     ScanSettings settings;
     settings.load(scanFile);
     m_link.setScanSetupProvider(settings.setupProvider(scanFile));
-    const bool loaded = driver.empty() ? m_link.LoadHubDriver() : m_link.LoadHubDriverNamed(driver);
+    const bool loaded =
+        driver.empty() ? m_link.channel().LoadHubDriver() : m_link.channel().LoadHubDriverNamed(driver);
     if (!loaded) {
         std::lock_guard guard(m_messages.mutex);
         error = m_messages.last.empty() ? "the hub driver could not be loaded" : m_messages.last;
         return false;
     }
-    if (!m_link.OpenHub()) {
+    if (!m_link.channel().OpenHub()) {
         error = "the hub driver could not open its device";
         return false;
     }
-    if (!m_link.StartReceiver()) {
+    if (!m_link.channel().StartReceiver()) {
         error = "the receive thread could not be started";
         return false;
     }
@@ -113,12 +114,12 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
     const auto perTry = std::max(std::chrono::milliseconds(500), m_timeout / kLinkTries);
     bool online = false;
     for (int attempt = 0; attempt < kLinkTries && !online; ++attempt) {
-        m_link.LinkRequest();
+        m_link.commands().LinkRequest();
         online = m_frame.waitUntil([this] { return m_link.status().linkOnline.load() == 1; }, perTry);
     }
     if (!online) {
         error = !gaveUpReason().empty() ? gaveUpReason()
-                : m_link.IsHubConnected()
+                : m_link.channel().IsHubConnected()
                     ? strings::formatC("the instrument did not answer %d link requests", kLinkTries)
                     : "the hub driver lost its device before the instrument answered";
         return false;
@@ -143,17 +144,17 @@ std::string CliSession::gaveUpReason() const {
 
 CliSession::~CliSession() {
     if (m_connected) {
-        m_link.CloseAcquisition();
-        if (m_link.IsHubConnected() && m_link.status().linkOnline.load() == 1) {
-            m_link.Unlink();
-            m_link.WaitSendIdle();
+        m_link.operations().CloseAcquisition();
+        if (m_link.channel().IsHubConnected() && m_link.status().linkOnline.load() == 1) {
+            m_link.commands().Unlink();
+            m_link.channel().WaitSendIdle();
         }
-        m_link.StopReceiver();
-        if (m_link.IsHubConnected())
-            m_link.CloseHub();
+        m_link.channel().StopReceiver();
+        if (m_link.channel().IsHubConnected())
+            m_link.channel().CloseHub();
     }
     m_link.setMainTarget(nullptr);
-    m_link.ReleaseHubDriver();
+    m_link.channel().ReleaseHubDriver();
 }
 
 } // namespace spectavo::cli

@@ -48,12 +48,12 @@ std::string tristate(int value) {
 // The directory of the instrument's store, fresh.
 std::string readDirectory(CliSession &session) {
     session.window().clear();
-    if (!session.link().OpenCommandAcquisition(link::kFileDirectory, &session.window()))
+    if (!session.link().operations().OpenCommandAcquisition(link::kFileDirectory, &session.window()))
         return "the instrument is busy with another acquisition";
     const bool complete = session.window()
                               .waitFor(is(NotifyKind::Station, link::kStationTransferDone), session.timeout())
                               .has_value();
-    session.link().CloseAcquisition();
+    session.link().operations().CloseAcquisition();
     return complete ? "" : "the directory did not arrive";
 }
 
@@ -148,12 +148,12 @@ std::string gotoCommand(CliSession &session, const Arguments &args, Report &repo
     if (used == 0)
         return "goto needs a wavelength in nm";
     session.window().clear();
-    if (!session.link().GotoWavelength(target, &session.window()))
+    if (!session.link().operations().GotoWavelength(target, &session.window()))
         return "the instrument is busy with another acquisition";
     const bool arrived = session.window()
                              .waitFor(is(NotifyKind::Acquisition, link::kAcqAcknowledged), session.timeout())
                              .has_value();
-    session.link().CloseAcquisition();
+    session.link().operations().CloseAcquisition();
     if (!arrived)
         return "the instrument did not reach the wavelength";
     report.number("wavelength_nm", currentWavelength(session), 1);
@@ -166,12 +166,13 @@ std::string readCommand(CliSession &session, const Arguments &args, Report &repo
     const float target = numberOption(args, "--wl").value_or(currentWavelength(session));
     std::atomic<float> blank{session.link().acquisition().blankAbsorbance.load()}, result{0.0f};
     session.window().clear();
-    if (!session.link().GotoAndRead(link::kModeGotoAndRead, target, &blank, &result, &session.window()))
+    if (!session.link().operations().GotoAndRead(link::kModeGotoAndRead, target, &blank, &result,
+                                                 &session.window()))
         return "the instrument is busy with another acquisition";
     const bool read = session.window()
                           .waitFor(is(NotifyKind::Acquisition, link::kAcqNewData), session.timeout())
                           .has_value();
-    session.link().CloseAcquisition();
+    session.link().operations().CloseAcquisition();
     if (!read)
         return "no reading arrived";
     const double absorbance = result.load();
@@ -183,10 +184,10 @@ std::string readCommand(CliSession &session, const Arguments &args, Report &repo
 
 std::string blankCommand(CliSession &session, const Arguments &, Report &report) {
     session.frame().clear();
-    if (!session.link().TakeBlank(&session.window()))
+    if (!session.link().operations().TakeBlank(&session.window()))
         return "the instrument is busy with another acquisition";
     if (!session.frame().waitFor(is(NotifyKind::Station, link::kStationBlankTaken), session.timeout())) {
-        session.link().CloseAcquisition();
+        session.link().operations().CloseAcquisition();
         return "no reading arrived for the blank";
     }
     report.number("blank_absorbance", session.link().acquisition().blankAbsorbance.load(), 4);
@@ -251,19 +252,20 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
     const std::size_t count = dataproc::spectrumPointCount(settings.low, settings.high, step);
     if (count == 0)
         return "the scan range and step hold no points";
-    if (!session.link().SendScanSetup(settings.high, settings.low, step, static_cast<std::uint8_t>(filter)))
+    if (!session.link().operations().SendScanSetup(settings.high, settings.low, step,
+                                                   static_cast<std::uint8_t>(filter)))
         return "the instrument is busy with another acquisition";
 
     ScanBuffer spectrum(count, settings.low, step);
     session.window().clear();
-    if (!session.link().StartScan(dataKind, &spectrum, nullptr, &session.window()))
+    if (!session.link().operations().StartScan(dataKind, &spectrum, nullptr, &session.window()))
         return "the instrument is busy with another acquisition";
     const std::string stalled = waitForScanEnd(session, spectrum, count);
     // Closing (or stopping) waits for any decode still writing into the buffer, which dies here.
     if (!stalled.empty())
-        session.link().StopMeasurement();
+        session.link().operations().StopMeasurement();
     else
-        session.link().CloseAcquisition();
+        session.link().operations().CloseAcquisition();
     const int missing = static_cast<int>(count) - spectrum.arrived();
     const std::string failure = !stalled.empty() ? stalled
                                 : missing > 0
@@ -310,13 +312,13 @@ std::string cellCommand(CliSession &session, const Arguments &args, Report &repo
     if (cell < 1 || cell > cells)
         return strings::formatC("cell must be 1 to %d", cells);
     session.window().clear();
-    if (!session.link().OpenAcquisition(&session.window(), link::kModeNone))
+    if (!session.link().operations().OpenAcquisition(&session.window(), link::kModeNone))
         return "the instrument is busy with another acquisition";
-    session.link().RequestCell(static_cast<std::uint8_t>(cell - 1));
+    session.link().operations().RequestCell(static_cast<std::uint8_t>(cell - 1));
     const bool arrived = session.window()
                              .waitFor(is(NotifyKind::Acquisition, link::kAcqCellReached), session.timeout())
                              .has_value();
-    session.link().CloseAcquisition();
+    session.link().operations().CloseAcquisition();
     if (!arrived)
         return "the cell changer did not report the cell";
     report.integer("cell", session.link().status().currentCell.load() + 1);
@@ -325,7 +327,7 @@ std::string cellCommand(CliSession &session, const Arguments &args, Report &repo
 
 std::string darkCommand(CliSession &session, const Arguments &, Report &report) {
     session.window().clear();
-    if (!session.link().OpenCommandAcquisition(link::kReadDarkCurrent, &session.window()))
+    if (!session.link().operations().OpenCommandAcquisition(link::kReadDarkCurrent, &session.window()))
         return "the instrument is busy with another acquisition";
     const bool done = session.window()
                           .waitFor(
@@ -335,7 +337,7 @@ std::string darkCommand(CliSession &session, const Arguments &, Report &report) 
                               },
                               session.timeout())
                           .has_value();
-    session.link().CloseAcquisition();
+    session.link().operations().CloseAcquisition();
     if (!done)
         return "the dark current table did not arrive";
     const link::StationStatus &status = session.link().status();
@@ -376,13 +378,13 @@ std::string downloadCommand(CliSession &session, const Arguments &args, Report &
     if (const std::string problem = outputProblem(args.get("-o"), {}); !problem.empty())
         return problem;
     session.window().clear();
-    if (!session.link().OpenWordAcquisition(link::kFileOpen, entry->handle[0], entry->handle[1],
-                                            &session.window()))
+    if (!session.link().operations().OpenWordAcquisition(link::kFileOpen, entry->handle[0], entry->handle[1],
+                                                         &session.window()))
         return "the instrument is busy with another acquisition";
     const bool complete = session.window()
                               .waitFor(is(NotifyKind::Station, link::kStationTransferDone), session.timeout())
                               .has_value();
-    session.link().CloseAcquisition();
+    session.link().operations().CloseAcquisition();
     if (!complete)
         return "the file did not arrive";
     const link::FileTransfer &transfer = session.link().fileTransfer();
@@ -412,9 +414,10 @@ std::string deleteCommand(CliSession &session, const Arguments &args, Report &re
         link::confirmedHandle(first, session.link().fileTransfer().directory(), args.words[0]);
     if (!handle)
         return "the instrument's listings of " + args.words[0] + " do not agree; nothing was deleted";
-    if (!session.link().OpenWordAcquisition(link::kFileDelete, (*handle)[0], (*handle)[1], &session.window()))
+    if (!session.link().operations().OpenWordAcquisition(link::kFileDelete, (*handle)[0], (*handle)[1],
+                                                         &session.window()))
         return "the instrument is busy with another acquisition";
-    session.link().CloseAcquisition();
+    session.link().operations().CloseAcquisition();
     report.text("deleted", args.words[0]);
     return "";
 }

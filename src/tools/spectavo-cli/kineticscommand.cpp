@@ -114,7 +114,7 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     if (onTerminal)
         std::fputc('\n', stderr);
     if (!ended) {
-        session.link().StopMeasurement();
+        session.link().operations().StopMeasurement();
         runToEnd(session, run, timers, std::chrono::steady_clock::now() + 2s, [] {});
         return "the time scan did not end";
     }

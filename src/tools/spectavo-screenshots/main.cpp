@@ -88,7 +88,7 @@ bool scanHolmium(app::CMainFrame &frame, link::StationLink &station, const QDir 
     scan->display().range().xMax = 720.0f;
     scan->display().range().absMin = -0.1f;
     scan->display().range().absMax = 1.2f;
-    station.RequestCell(1);
+    station.operations().RequestCell(1);
     pumpUntil([&] { return station.status().currentCell.load() == 1; }, 20000);
     scan->refreshCommands();
     scan->action(app::CScanFrame::kStart)->trigger();
@@ -143,7 +143,7 @@ bool measureFixedPoints(app::CMainFrame &frame, link::StationLink &station, cons
     app::CFixedSample &samples = *view.SamplePage();
     view.SwitchToPage(app::CFixedView::kSampleKey);
     for (int cell = 1; cell <= 5; ++cell) {
-        station.RequestCell(static_cast<std::uint8_t>(cell));
+        station.operations().RequestCell(static_cast<std::uint8_t>(cell));
         pumpUntil([&] { return station.status().currentCell.load() == cell; }, 20000);
         const int rows = samples.table().rowCount();
         samples.MeasureRow(rows, std::nullopt, true, std::nullopt);
@@ -273,7 +273,7 @@ bool measureCells(app::CFixedView &view, link::StationLink &station, std::initia
     app::CFixedSample &samples = *view.SamplePage();
     view.SwitchToPage(app::CFixedView::kSampleKey);
     for (int cell : cells) {
-        station.RequestCell(static_cast<std::uint8_t>(cell));
+        station.operations().RequestCell(static_cast<std::uint8_t>(cell));
         pumpUntil([&] { return station.status().currentCell.load() == cell; }, 20000);
         const int rows = samples.table().rowCount();
         samples.MeasureRow(rows, std::nullopt, true, std::nullopt);
@@ -316,7 +316,7 @@ bool testValidity(app::CMainFrame &frame, link::StationLink &station, const QDir
     record.wavelengths[2] = 451.5f;
     record.coefficients[0] = 0.2f;
     method.showData();
-    station.RequestCell(1);
+    station.operations().RequestCell(1);
     pumpUntil([&] { return station.status().currentCell.load() == 1; }, 20000);
     app::CFixedSample &results = *view.SamplePage();
     view.SwitchToPage(app::CFixedView::kSampleKey);

@@ -150,7 +150,7 @@ TEST_F(KineAcquisitionTest, NoReadingAtTheWavelengthGivesTheScanUpWithNothingKep
     // The next start is not swallowed by the stop just handled.
     ASSERT_TRUE(acquisition.startSingle());
     arriveAt(shared.kinetics.wavelength, 0.1f);
-    fixture.link->StopMeasurement();
+    fixture.link->operations().StopMeasurement();
     deliverPosted();
     EXPECT_EQ(view.informed.size(), 2u);
 }
@@ -162,7 +162,7 @@ TEST_F(KineAcquisitionTest, AStoppedScanSaysBrokenOnceAndKeepsEveryMeasuredPoint
     arriveAt(shared.kinetics.wavelength, 0.3f);
     test::ReadingFeeder instrument(*fixture.link, shared.kinetics.wavelength, 0.3f, 200us);
     std::this_thread::sleep_for(150ms);
-    fixture.link->StopMeasurement();
+    fixture.link->operations().StopMeasurement();
     deliverPosted();
     EXPECT_EQ(view.informed.size(), 1u) << "the completion that follows the stop is no news";
     EXPECT_EQ(view.informed.at(0).rfind(KineAcquisition::kBroken, 0), 0u);
@@ -188,7 +188,7 @@ TEST_F(KineAcquisitionTest, KeepingAStoppedScanAtHalfSecondsKeepsThePointAtFourA
     // Ten points measured (0 to 4.5 s), then the operator stops.
     fixture.link->acquisition().sampledPoints = 10;
     link::Acquisition::Held(fixture.link->acquisition()).close();
-    fixture.link->EndTimedSampling();
+    fixture.link->operations().EndTimedSampling();
     fixture.window.clear();
     acquisition.handleNotification(link::Notification::acquisition(link::kAcqStopped, 0));
     ASSERT_EQ(curves.size(), 1u);
@@ -237,7 +237,7 @@ TEST_F(KineAcquisitionTest, AnEndFromTheInstrumentEndsTheScanAsAStopAndFreesTheW
 
 TEST_F(KineAcquisitionTest, StartWhileAnotherAcquisitionIsOpenLeavesNoCurve) {
     test::RecordingTarget other;
-    ASSERT_TRUE(fixture.link->OpenAcquisition(&other, link::kModeGotoOnly));
+    ASSERT_TRUE(fixture.link->operations().OpenAcquisition(&other, link::kModeGotoOnly));
     EXPECT_FALSE(acquisition.startSingle());
     EXPECT_TRUE(curves.empty());
     EXPECT_TRUE(view.informed.empty());
@@ -361,7 +361,7 @@ TEST_F(KineAcquisitionTest, StoppingAnAutorunKeepsEachCurvesMeasuredPoints) {
     }
     acquisition.cycleTick();
     visitCell(0, 0.5f); // cell 1 never read in the third cycle
-    fixture.link->StopMeasurement();
+    fixture.link->operations().StopMeasurement();
     deliverPosted();
     EXPECT_EQ(curves.at(1).points(), (std::vector<float>{0.5f, 0.5f, 0.5f}));
     EXPECT_EQ(curves.at(1).totalTime, 60);
@@ -416,7 +416,7 @@ TEST_F(KineAcquisitionTest, ALateWavelengthAcknowledgementLeavesARunningScanAlon
     acquisition.handleNotification(
         link::Notification::acquisition(link::kAcqAcknowledged, link::kGotoWavelength));
     EXPECT_EQ(fixture.link->acquisition().mode.load(), link::kModeTimedSampling);
-    fixture.link->StopMeasurement();
+    fixture.link->operations().StopMeasurement();
 }
 
 } // namespace

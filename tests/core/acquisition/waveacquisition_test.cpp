@@ -51,7 +51,7 @@ protected:
                 spectrum.nextIndex = -1;
             }
         }
-        fixture.link->CloseAcquisition();
+        fixture.link->operations().CloseAcquisition();
         acquisition.handleNotification(link::Notification::acquisition(1, 0));
     }
     // The operator stops after the instrument delivered the top `measured` points.
@@ -66,7 +66,7 @@ protected:
             spectrum.nextIndex = total - 1 - std::min(measured, total);
             spectrum.arrived = std::min(measured, total);
         }
-        fixture.link->CloseAcquisition();
+        fixture.link->operations().CloseAcquisition();
         acquisition.handleNotification(link::Notification::acquisition(2, 0));
     }
     void addSpectrum(const std::string &name) {
@@ -182,7 +182,7 @@ TEST_F(WaveAcquisitionTest, BaselineScanBecomesTheReferenceAndLeavesTheList) {
     for (std::size_t i = 0; i < n; ++i)
         scanned.points()[i] = 0.001f * static_cast<float>(i % 100);
     scanned.points()[n - 1] = 0.042f;
-    fixture.link->CloseAcquisition();
+    fixture.link->operations().CloseAcquisition();
     acquisition.handleNotification(link::Notification::acquisition(1, 0));
 
     EXPECT_EQ(spectra.size(), 3u);
@@ -234,7 +234,7 @@ TEST_F(WaveAcquisitionTest, PointsThatNeverArrivedAreToldOnceAndKeptInTheMemo) {
     const int total = static_cast<int>(spectrum.points().size());
     spectrum.arrived = total - 10; // ten points lost on the line
     spectrum.nextIndex = -1;
-    fixture.link->CloseAcquisition();
+    fixture.link->operations().CloseAcquisition();
     acquisition.handleNotification(link::Notification::acquisition(1, 0));
     const std::string note =
         std::to_string(10) + " of " + std::to_string(total) + " points did not arrive; they are shown as 0.";
@@ -328,7 +328,7 @@ TEST_F(WaveAcquisitionTest, RemoteStartScansSilentlyAndReportsTheEnd) {
 
 TEST_F(WaveAcquisitionTest, StartRefusedByTheLinkLeavesNoTrace) {
     test::RecordingTarget other;
-    ASSERT_TRUE(fixture.link->OpenAcquisition(&other, link::kModeGotoOnly));
+    ASSERT_TRUE(fixture.link->operations().OpenAcquisition(&other, link::kModeGotoOnly));
     addSpectrum("kept");
     EXPECT_FALSE(acquisition.startSampleScan());
     EXPECT_EQ(spectra.size(), 1u);

@@ -127,7 +127,7 @@ TEST_F(ReadoutTest, StopUnderAReadoutEndsItAndAClosedReadoutTakesNothingMore) {
     ASSERT_TRUE(sequence.begin());
     instrumentArrives(5000);
     deliver(sequence);
-    link.StopMeasurement();
+    link.operations().StopMeasurement();
     auto reactions = deliver(sequence);
     ASSERT_EQ(reactions.size(), 1u);
     EXPECT_TRUE(reactions[0].stopped);

@@ -24,9 +24,9 @@ TEST(Tenths, WavelengthsRoundToTheNearestTenth) {
 TEST(Commands, GotoWavelengthSendsRoundedTenthsBigEndian) {
     test::LinkFixture fixture;
     test::RecordingTarget window;
-    ASSERT_TRUE(fixture.link->GotoWavelength(656.1f, &window));
-    fixture.link->CloseAcquisition();
-    ASSERT_TRUE(fixture.link->GotoWavelength(260.0f, &window));
+    ASSERT_TRUE(fixture.link->operations().GotoWavelength(656.1f, &window));
+    fixture.link->operations().CloseAcquisition();
+    ASSERT_TRUE(fixture.link->operations().GotoWavelength(260.0f, &window));
     EXPECT_EQ(test::sentCommands(),
               (std::vector<test::SentCommand>{{kGotoWavelength, {0x00, 0x00, 0x19, 0xA1}},
                                               {kGotoWavelength, {0x00, 0x00, 0x0A, 0x28}}}));
@@ -36,12 +36,12 @@ TEST(Commands, GotoWavelengthSendsRoundedTenthsBigEndian) {
 
 TEST(Commands, ScanSetupAmplifierSlitLampAndSwitchPointBytes) {
     test::LinkFixture fixture;
-    ASSERT_TRUE(fixture.link->SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
-    ASSERT_TRUE(fixture.link->SetAmplifier(amplifierByte(3)));
-    ASSERT_TRUE(fixture.link->SetAmplifier(amplifierByte(-1)));
-    ASSERT_TRUE(fixture.link->SetSlit(4));
-    ASSERT_TRUE(fixture.link->LampSwitch(0, 1));
-    ASSERT_TRUE(fixture.link->SetSwitchPoint(340.0f));
+    ASSERT_TRUE(fixture.link->operations().SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
+    ASSERT_TRUE(fixture.link->commands().SetAmplifier(amplifierByte(3)));
+    ASSERT_TRUE(fixture.link->commands().SetAmplifier(amplifierByte(-1)));
+    ASSERT_TRUE(fixture.link->commands().SetSlit(4));
+    ASSERT_TRUE(fixture.link->commands().LampSwitch(0, 1));
+    ASSERT_TRUE(fixture.link->commands().SetSwitchPoint(340.0f));
     EXPECT_EQ(test::sentCommands(),
               (std::vector<test::SentCommand>{
                   {kScanSetup, {0x00, 0x00, 0x2A, 0xF8, 0x00, 0x00, 0x07, 0x6C, 0x00, 0x0A, 0x01}},
@@ -58,15 +58,16 @@ TEST(Commands, StartingRefusesWhileAnotherWindowHoldsTheAcquisition) {
     test::LinkFixture fixture;
     test::RecordingTarget holder, other;
     test::TestScanTarget spectrum(10);
-    ASSERT_TRUE(fixture.link->GotoWavelength(500.0f, &holder));
+    ASSERT_TRUE(fixture.link->operations().GotoWavelength(500.0f, &holder));
     const int sentBefore = test::hubSentCount();
-    EXPECT_FALSE(fixture.link->StartScan(kScanAbsorbance, &spectrum, nullptr, &other));
-    EXPECT_FALSE(fixture.link->SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
-    EXPECT_FALSE(fixture.link->GotoWavelength(400.0f, &other));
-    EXPECT_FALSE(fixture.link->TakeBlank(&other));
+    EXPECT_FALSE(fixture.link->operations().StartScan(kScanAbsorbance, &spectrum, nullptr, &other));
+    EXPECT_FALSE(fixture.link->operations().SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
+    EXPECT_FALSE(fixture.link->operations().GotoWavelength(400.0f, &other));
+    EXPECT_FALSE(fixture.link->operations().TakeBlank(&other));
     EXPECT_EQ(test::hubSentCount(), sentBefore) << "a refused operation sends nothing";
-    EXPECT_TRUE(fixture.link->GotoAndRead(kModeGotoAndReadout, 450.0f, nullptr, nullptr, &holder));
-    EXPECT_TRUE(fixture.link->TakeBlank(&holder));
+    EXPECT_TRUE(
+        fixture.link->operations().GotoAndRead(kModeGotoAndReadout, 450.0f, nullptr, nullptr, &holder));
+    EXPECT_TRUE(fixture.link->operations().TakeBlank(&holder));
 }
 
 TEST(Commands, StartScanSendsTheCodeOfItsDataKind) {
@@ -74,8 +75,8 @@ TEST(Commands, StartScanSendsTheCodeOfItsDataKind) {
     test::RecordingTarget window;
     test::TestScanTarget spectrum(10);
     for (int kind : {0, 1, 2, 3}) {
-        ASSERT_TRUE(fixture.link->StartScan(kind, &spectrum, nullptr, &window));
-        fixture.link->CloseAcquisition();
+        ASSERT_TRUE(fixture.link->operations().StartScan(kind, &spectrum, nullptr, &window));
+        fixture.link->operations().CloseAcquisition();
     }
     const auto sent = test::sentCommands();
     ASSERT_EQ(sent.size(), 4u);
@@ -87,15 +88,15 @@ TEST(Commands, StartScanSendsTheCodeOfItsDataKind) {
 
 TEST(Commands, StopWithoutAcquisitionStillSendsEscape) {
     test::LinkFixture fixture;
-    fixture.link->StopMeasurement();
+    fixture.link->operations().StopMeasurement();
     EXPECT_EQ(test::sentCommands(), (std::vector<test::SentCommand>{{kEscape, {}}}));
 }
 
 TEST(Commands, FileRequestsTravelWithTheHandleUnswapped) {
     test::LinkFixture fixture;
     test::RecordingTarget window;
-    ASSERT_TRUE(fixture.link->OpenWordAcquisition(kFileOpen, 0x12, 0x34, &window));
-    EXPECT_FALSE(fixture.link->OpenCommandAcquisition(kFileDirectory, &window));
+    ASSERT_TRUE(fixture.link->operations().OpenWordAcquisition(kFileOpen, 0x12, 0x34, &window));
+    EXPECT_FALSE(fixture.link->operations().OpenCommandAcquisition(kFileDirectory, &window));
     EXPECT_EQ(test::sentCommands(), (std::vector<test::SentCommand>{{kFileOpen, {0x12, 0x34}}}));
 }
 

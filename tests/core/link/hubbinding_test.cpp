@@ -51,9 +51,9 @@ TEST(LoadHubDriver, MissingLibraryAndIncompleteDriverAreReportedAndLeaveNoDriver
     test::RecordingMessages messages;
     link.setMessages(&messages);
 
-    EXPECT_FALSE(link.LoadHubDriverNamed("tarvesta.zav.comm.none.dll"));
-    EXPECT_FALSE(link.LoadHubDriverNamed("tarvesta.zav.comm.half.dll"));
-    EXPECT_FALSE(link.hasDriver());
+    EXPECT_FALSE(link.channel().LoadHubDriverNamed("tarvesta.zav.comm.none.dll"));
+    EXPECT_FALSE(link.channel().LoadHubDriverNamed("tarvesta.zav.comm.half.dll"));
+    EXPECT_FALSE(link.channel().hasDriver());
     EXPECT_EQ(messages.shown(), (std::vector<std::string>{
                                     "ZAV_Hub: Failed to load tarvesta.zav.comm.none.so!",
                                     "ZAV_Hub: Couldn't find all ZAV_CommDrv entry points we needed.",
@@ -63,20 +63,20 @@ TEST(LoadHubDriver, MissingLibraryAndIncompleteDriverAreReportedAndLeaveNoDriver
 TEST(LoadHubDriver, UnboundChannelNeverBlocks) {
     StationLink link(std::make_unique<SymbolTableLoader>());
     StationPacket packet{};
-    EXPECT_TRUE(link.SendPacket(packet));
-    EXPECT_TRUE(link.WaitSendIdle());
-    EXPECT_FALSE(link.PopPacket(packet));
-    EXPECT_FALSE(link.IsHubConnected());
-    EXPECT_FALSE(link.OpenHub());
+    EXPECT_TRUE(link.channel().SendPacket(packet));
+    EXPECT_TRUE(link.channel().WaitSendIdle());
+    EXPECT_FALSE(link.channel().PopPacket(packet));
+    EXPECT_FALSE(link.channel().IsHubConnected());
+    EXPECT_FALSE(link.channel().OpenHub());
 }
 
 TEST(SendPacket, OutHookCanSuppressAPacketThatThenCountsAsAccepted) {
     test::LinkFixture fixture;
     test::hubSuppressOut(true);
-    EXPECT_TRUE(fixture.link->SendCommand(kQueryModel));
+    EXPECT_TRUE(fixture.link->channel().SendCommand(kQueryModel));
     EXPECT_EQ(test::hubSentCount(), 0);
     test::hubSuppressOut(false);
-    EXPECT_TRUE(fixture.link->SendCommand(kQueryModel));
+    EXPECT_TRUE(fixture.link->channel().SendCommand(kQueryModel));
     StationPacket sent{};
     ASSERT_TRUE(test::hubSent(0, sent));
     EXPECT_EQ(sent.state, 1) << "set just before the hook";
@@ -86,7 +86,7 @@ TEST(SendPacket, OutHookCanSuppressAPacketThatThenCountsAsAccepted) {
 
 TEST(SendPacket, ElevenDataBytesTravelWithTheirLength) {
     test::LinkFixture fixture;
-    ASSERT_TRUE(fixture.link->SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
+    ASSERT_TRUE(fixture.link->operations().SendScanSetup(1100.0f, 190.0f, 1.0f, 1));
     StationPacket sent{};
     ASSERT_TRUE(test::hubSent(0, sent));
     EXPECT_EQ(sizeof sent, 68u);
@@ -97,7 +97,7 @@ TEST(SendPacket, ElevenDataBytesTravelWithTheirLength) {
 TEST(SendUntilAccepted, RetriesUntilTheDriverAccepts) {
     test::LinkFixture fixture;
     test::hubRefuseSends(5);
-    EXPECT_TRUE(fixture.link->Escape());
+    EXPECT_TRUE(fixture.link->commands().Escape());
     EXPECT_EQ(test::sentCommands(), (std::vector<test::SentCommand>{{kEscape, {}}}));
 }
 
@@ -105,16 +105,16 @@ TEST(SendUntilAccepted, GivesUpAndTellsTheOperatorOncePerOutage) {
     test::LinkFixture fixture;
     fixture.link->status().linkOnline = 1;
     test::hubRefuseSends(-1);
-    EXPECT_FALSE(fixture.link->Escape());
-    EXPECT_FALSE(fixture.link->Unlink());
+    EXPECT_FALSE(fixture.link->commands().Escape());
+    EXPECT_FALSE(fixture.link->commands().Unlink());
     EXPECT_EQ(fixture.link->status().linkOnline.load(), 0);
     EXPECT_TRUE(fixture.main.received(Notification::station(1, 2)));
     EXPECT_EQ(fixture.messages.shown(),
               (std::vector<std::string>{"ZAV_Hub: The instrument link does not accept commands."}));
     test::hubRefuseSends(0);
-    EXPECT_TRUE(fixture.link->Escape());
+    EXPECT_TRUE(fixture.link->commands().Escape());
     test::hubRefuseSends(-1);
-    EXPECT_FALSE(fixture.link->Escape());
+    EXPECT_FALSE(fixture.link->commands().Escape());
     EXPECT_EQ(fixture.messages.shown().size(), 2u) << "a new outage is reported again";
 }
 

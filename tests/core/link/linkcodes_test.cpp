@@ -60,19 +60,19 @@ protected:
         loader->add("answering.so", table);
         link = std::make_unique<StationLink>(std::move(loader));
         g_answeringLink = link.get();
-        EXPECT_TRUE(link->LoadHubDriverNamed("answering.so"));
-        link->OpenHub();
+        EXPECT_TRUE(link->channel().LoadHubDriverNamed("answering.so"));
+        link->channel().OpenHub();
     }
     ~InstantAnswer() override { g_answeringLink = nullptr; }
     std::unique_ptr<StationLink> link;
 };
 
 TEST_F(InstantAnswer, LongOperationsEndClearedWhenTheAcknowledgementComesFirst) {
-    ASSERT_TRUE(link->CalibrateBaseline());
+    ASSERT_TRUE(link->commands().CalibrateBaseline());
     EXPECT_EQ(link->status().longOperationPending.load(), 0) << "baseline calibration";
-    ASSERT_TRUE(link->Locate656());
+    ASSERT_TRUE(link->commands().Locate656());
     EXPECT_EQ(link->status().longOperationPending.load(), 0) << "656.1 nm";
-    ASSERT_TRUE(link->SetSwitchPoint(340.0f));
+    ASSERT_TRUE(link->commands().SetSwitchPoint(340.0f));
     EXPECT_EQ(link->status().longOperationPending.load(), 0) << "switch point, which ends with a calibration";
     // With nothing to clear it, the next accessory change would ask for a restart for nothing.
     link->status().accessoryChanged = 1;
@@ -82,7 +82,7 @@ TEST_F(InstantAnswer, LongOperationsEndClearedWhenTheAcknowledgementComesFirst) 
 TEST(LongOperation, ARefusedCommandLeavesNoFlagBehind) {
     test::LinkFixture fixture;
     test::hubRefuseSends(-1);
-    EXPECT_FALSE(fixture.link->CalibrateBaseline());
+    EXPECT_FALSE(fixture.link->commands().CalibrateBaseline());
     EXPECT_EQ(fixture.link->status().longOperationPending.load(), 0);
     test::hubRefuseSends(0);
 }

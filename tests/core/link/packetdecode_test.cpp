@@ -39,7 +39,7 @@ TEST_F(PacketDecodeTest, HandshakeQueriesInOrderThenGoesOnlineThenSendsTheScanSe
 
 TEST_F(PacketDecodeTest, HandshakeSkipsTheScanSetupWhileAnAcquisitionIsOpen) {
     link.setScanSetupProvider([] { return scanSetupMessage(1100.0f, 190.0f, 0.1f, 1); });
-    link.OpenAcquisition(&window, kModeCellReading);
+    link.operations().OpenAcquisition(&window, kModeCellReading);
     decode(0, {1});
     EXPECT_EQ(test::sentCommands().size(), 5u);
 }
@@ -128,14 +128,14 @@ TEST_F(PacketDecodeTest, CellArrivalReachesOnlyAnOpenAcquisition) {
     link.status().requestedCell = 2;
     decode(21, {2});
     EXPECT_EQ(window.count(NotifyKind::Acquisition, 3), 0);
-    link.OpenAcquisition(&window, kModeCellReading);
+    link.operations().OpenAcquisition(&window, kModeCellReading);
     decode(21, {2});
     EXPECT_TRUE(window.received(Notification::acquisition(3, 0)));
 }
 
 TEST_F(PacketDecodeTest, AcknowledgedMoveArmsOnlyAtTheTarget) {
     std::atomic<float> blank{0.0f}, result{0.0f};
-    link.GotoAndRead(kModeGotoAndRead, 500.0f, &blank, &result, &window);
+    link.operations().GotoAndRead(kModeGotoAndRead, 500.0f, &blank, &result, &window);
     decode(23, {0x13, 0x87}); // 499.9 nm
     decode(255, {kGotoWavelength, 0});
     EXPECT_EQ(link.acquisition().armed.load(), 0);
@@ -149,16 +149,16 @@ TEST_F(PacketDecodeTest, AcknowledgedMoveArmsOnlyAtTheTarget) {
 TEST_F(PacketDecodeTest, ModeTwoTakesOneReadingModeSevenKeepsReading) {
     std::atomic<float> blank{0.1f}, result{0.0f};
     const auto reading = readingRecord(5000, 1000, 0, 500.0f, 0.0f); // A = 0.30103
-    link.GotoAndRead(kModeGotoAndRead, 500.0f, &blank, &result, &window);
-    link.ArmAcquisition();
+    link.operations().GotoAndRead(kModeGotoAndRead, 500.0f, &blank, &result, &window);
+    link.operations().ArmAcquisition();
     decode(34, reading);
     decode(34, reading);
     EXPECT_NEAR(result.load(), 0.20103f, 1e-5);
     EXPECT_EQ(window.count(NotifyKind::Acquisition, 0), 1);
 
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
     window.clear();
-    link.GotoAndRead(kModeGotoAndReadout, 500.0f, &blank, &result, &window);
+    link.operations().GotoAndRead(kModeGotoAndReadout, 500.0f, &blank, &result, &window);
     decode(32, readingRecord(5000, 1000, 0, 1000.0f, 0.0f)); // blank reading: A = 0
     EXPECT_NEAR(blank.load(), 0.0f, 1e-6);
     EXPECT_TRUE(window.received(Notification::acquisition(32, 0)));
@@ -194,12 +194,12 @@ TEST_F(PacketDecodeTest, AReadingIsStoredBeforeItIsAnnounced) {
     ReadingWitness witness(link.acquisition());
     std::atomic<float> blank{0.0f}, result{0.0f};
     const std::uint32_t before = link.acquisition().readingSerial.load();
-    link.GotoAndRead(kModeGotoAndRead, 500.0f, &blank, &result, &witness);
-    link.ArmAcquisition();
+    link.operations().GotoAndRead(kModeGotoAndRead, 500.0f, &blank, &result, &witness);
+    link.operations().ArmAcquisition();
     decode(34, readingRecord(5000, 1000, 0, 500.0f, 0.0f)); // A = 0.30103
-    link.CloseAcquisition();
-    link.OpenAcquisition(&witness, kModeCellReading);
-    link.ArmAcquisition();
+    link.operations().CloseAcquisition();
+    link.operations().OpenAcquisition(&witness, kModeCellReading);
+    link.operations().ArmAcquisition();
     decode(34, readingRecord(5000, 1000, 0, 100.0f, 0.0f)); // A = 1
     ASSERT_EQ(witness.seen.size(), 2u);
     EXPECT_NEAR(witness.seen[0].absorbance, 0.30103f, 1e-5);
@@ -207,14 +207,14 @@ TEST_F(PacketDecodeTest, AReadingIsStoredBeforeItIsAnnounced) {
     EXPECT_EQ(witness.seen[0].serial, before + 1);
     EXPECT_NEAR(witness.seen[1].absorbance, 1.0f, 1e-5);
     EXPECT_EQ(witness.seen[1].serial, before + 2);
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
 }
 
 // A reading from another wavelength (the drive still on its way) is no reading of the readout.
 TEST_F(PacketDecodeTest, AReadoutTakesOnlyReadingsOfItsOwnWavelength) {
     std::atomic<float> blank{0.0f}, result{-1.0f};
-    link.GotoAndRead(kModeGotoAndReadout, 500.0f, &blank, &result, &window);
-    link.ArmAcquisition();
+    link.operations().GotoAndRead(kModeGotoAndReadout, 500.0f, &blank, &result, &window);
+    link.operations().ArmAcquisition();
     decode(34, readingRecord(4800, 1000, 0, 500.0f, 0.0f));
     EXPECT_EQ(result.load(), -1.0f);
     EXPECT_EQ(window.count(NotifyKind::Acquisition, 0), 0);
@@ -224,7 +224,7 @@ TEST_F(PacketDecodeTest, AReadoutTakesOnlyReadingsOfItsOwnWavelength) {
 }
 
 TEST_F(PacketDecodeTest, TakeBlankStoresTheNextReadingAndCloses) {
-    link.TakeBlank(&window);
+    link.operations().TakeBlank(&window);
     decode(34, readingRecord(5000, 1000, 0, 500.0f, 0.0f));
     EXPECT_NEAR(link.acquisition().blankAbsorbance.load(), 0.30103f, 1e-5);
     EXPECT_FALSE(link.acquisition().open.load());
@@ -235,7 +235,7 @@ TEST_F(PacketDecodeTest, TakeBlankStoresTheNextReadingAndCloses) {
 
 TEST_F(PacketDecodeTest, ScanPointsFillFromTheTopAndFinishPastTheEnd) {
     test::TestScanTarget spectrum(3);
-    link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window);
+    link.operations().StartScan(kScanAbsorbance, &spectrum, nullptr, &window);
     decode(63, readingRecord(5000, 1000, 0, 500.0f, 0.0f)); // not armed yet: ignored
     EXPECT_EQ(spectrum.m_cursor.load(), 2);
     decode(49, {});
@@ -258,7 +258,7 @@ TEST_F(PacketDecodeTest, ScanPointsFillFromTheTopAndFinishPastTheEnd) {
 TEST_F(PacketDecodeTest, ScanAgainstBaselineSubtractsTheBaselinePointByPoint) {
     test::TestScanTarget spectrum(2), baseline(2);
     baseline.m_points = {0.1f, 0.2f};
-    link.StartScan(kScanAgainstBaseline, &spectrum, &baseline, &window);
+    link.operations().StartScan(kScanAgainstBaseline, &spectrum, &baseline, &window);
     decode(49, {});
     decode(63, readingRecord(5000, 1000, 0, 500.0f, 0.0f));
     decode(63, readingRecord(4990, 1000, 0, 500.0f, 0.0f));
@@ -270,7 +270,7 @@ TEST_F(PacketDecodeTest, ScanAgainstBaselineSubtractsTheBaselinePointByPoint) {
 TEST_F(PacketDecodeTest, EnergyScanFillsBothBeamsOnADoubleBeamInstrument) {
     link.config().beamType = 1;
     test::TestScanTarget sample(1), reference(1);
-    link.StartScan(kScanEnergies, &sample, &reference, &window);
+    link.operations().StartScan(kScanEnergies, &sample, &reference, &window);
     decode(49, {});
     decode(63, readingRecord(5000, 3, 5, 20000.0f, 30000.0f));
     EXPECT_FLOAT_EQ(sample.m_points[0], 2.0f);
@@ -285,7 +285,7 @@ TEST_F(PacketDecodeTest, EnergyScanFillsBothBeamsOnADoubleBeamInstrument) {
 // replaces its own value, and a wavelength off the grid is counted and dropped.
 TEST_F(PacketDecodeTest, ScanPointsLandAtTheirWavelengthWhateverTheLineDoes) {
     test::TestScanTarget spectrum(5); // 496 .. 500 nm
-    link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window);
+    link.operations().StartScan(kScanAbsorbance, &spectrum, nullptr, &window);
     decode(49, {});
     decode(63, readingRecord(5000, 1000, 0, 1000.0f, 0.0f)); // 500 nm: A = 0
     // 499 nm is lost on the line.
@@ -306,7 +306,7 @@ TEST_F(PacketDecodeTest, ScanPointsLandAtTheirWavelengthWhateverTheLineDoes) {
 
 TEST_F(PacketDecodeTest, OperationFinishedClosesTheAcquisition) {
     link.status().longOperationPending = 1;
-    link.OpenCommandAcquisition(kReadDarkCurrent, &window);
+    link.operations().OpenCommandAcquisition(kReadDarkCurrent, &window);
     decode(44, {3});
     decode(33, {1});
     decode(33, {0});
@@ -326,7 +326,7 @@ TEST_F(PacketDecodeTest, ReadingsUpdateThePanesButNotDuringTimedSampling) {
 }
 
 TEST_F(PacketDecodeTest, DirectoryAndContentTransfersAreAcknowledged) {
-    link.OpenCommandAcquisition(kFileDirectory, &window);
+    link.operations().OpenCommandAcquisition(kFileDirectory, &window);
     test::hubReset();
     decode(128, {0});
     std::vector<std::uint8_t> entry(16, 0);

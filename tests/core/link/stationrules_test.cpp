@@ -89,7 +89,7 @@ TEST(HubSetup, ConfirmedChoiceIsTheDriverLoadedNext) {
     ASSERT_TRUE(setup.confirm("tarvesta.zav.comm.scripted.so"));
 
     StationLink link(std::move(loader));
-    EXPECT_TRUE(link.LoadHubDriver()) << "hub/driver and Hub/Driver are the same key";
+    EXPECT_TRUE(link.channel().LoadHubDriver()) << "hub/driver and Hub/Driver are the same key";
 }
 
 TEST(TimedSamplingStall, LateTicksStoreOnePointPerElapsedPeriodAndCountTheMissing) {
@@ -97,7 +97,7 @@ TEST(TimedSamplingStall, LateTicksStoreOnePointPerElapsedPeriodAndCountTheMissin
     test::LinkFixture fixture;
     test::TestTimedTarget curve(1000, 0.01f, 100002);
     const auto started = std::chrono::steady_clock::now();
-    ASSERT_TRUE(fixture.link->StartTimedSampling(10, &curve, &fixture.window));
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(10, &curve, &fixture.window));
     std::this_thread::sleep_for(25ms);
     {
         // Keeps the timer thread from storing, as a stalled machine would.
@@ -108,7 +108,7 @@ TEST(TimedSamplingStall, LateTicksStoreOnePointPerElapsedPeriodAndCountTheMissin
     const int points = curve.m_count.load();
     const double elapsedPeriods =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count() / 10.0;
-    fixture.link->StopMeasurement();
+    fixture.link->operations().StopMeasurement();
     EXPECT_GE(fixture.link->acquisition().missingPoints.load(), 3)
         << "a stalled period has no reading of its own";
     // Point i still belongs to time i x step: the count follows the clock, stall or not.

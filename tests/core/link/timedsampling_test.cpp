@@ -20,7 +20,7 @@ TEST(TimedSampling, TwoSecondsAtHalfSecondStepsGiveFivePoints) {
     test::TestTimedTarget curve(2, 0.5f, 5);
     test::ReadingFeeder instrument(*fixture.link, 500.0f, 0.25f);
     instrument.waitForFirst();
-    ASSERT_TRUE(fixture.link->StartTimedSampling(10, &curve, &fixture.window));
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(10, &curve, &fixture.window));
     // At once, not after a period: on a loaded machine the next tick may already have followed.
     EXPECT_GE(curve.m_count.load(), 1) << "the first point is taken at once";
     waitUntilClosed(*fixture.link);
@@ -40,12 +40,12 @@ TEST(TimedSampling, TwoSecondsAtHalfSecondStepsGiveFivePoints) {
 TEST(TimedSampling, ATickWithoutANewReadingIsAMissingPointNeverACopy) {
     test::LinkFixture fixture;
     test::TestTimedTarget curve(1000, 1.0f, 1001);
-    ASSERT_TRUE(fixture.link->StartTimedSampling(3, &curve, &fixture.window));
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(3, &curve, &fixture.window));
     for (int reading = 1; reading <= 12; ++reading) {
         test::publishReading(*fixture.link, static_cast<float>(reading), 500.0f);
         std::this_thread::sleep_for(12ms);
     }
-    fixture.link->StopMeasurement();
+    fixture.link->operations().StopMeasurement();
     const int sampled = fixture.link->acquisition().sampledPoints.load();
     ASSERT_GT(sampled, 12);
     std::map<float, int> uses;
@@ -64,7 +64,7 @@ TEST(TimedSampling, ReadingsAtAnotherWavelengthAreNoPoints) {
     test::LinkFixture fixture;
     test::TestTimedTarget curve(1, 0.5f, 3);
     test::ReadingFeeder drive(*fixture.link, 499.9f, 0.0003f);
-    ASSERT_TRUE(fixture.link->StartTimedSampling(5, &curve, &fixture.window));
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(5, &curve, &fixture.window));
     waitUntilClosed(*fixture.link);
     EXPECT_EQ(curve.m_points, (std::vector<float>(3, 0.0f)));
     EXPECT_EQ(fixture.link->acquisition().missingPoints.load(), 3);
@@ -81,7 +81,7 @@ TEST(TimedSampling, ASilentInstrumentEndsTheScanAsBrokenAfterTheSilenceLimit) {
     fixture.link->setTiming(timing);
     test::TestTimedTarget curve(100, 0.5f, 201);
     test::ReadingFeeder instrument(*fixture.link, 500.0f, 1.2f, 100us);
-    ASSERT_TRUE(fixture.link->StartTimedSampling(5, &curve, &fixture.window));
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(5, &curve, &fixture.window));
     std::this_thread::sleep_for(30ms);
     instrument.fallSilent();
     waitUntilClosed(*fixture.link);
@@ -110,7 +110,7 @@ TEST(TimedSampling, AnOfflineLinkEndsTheScanAsBrokenAtOnce) {
     test::TestTimedTarget curve(100, 0.5f, 201);
     test::ReadingFeeder instrument(*fixture.link, 500.0f, 1.2f);
     fixture.link->status().linkOnline.store(1);
-    ASSERT_TRUE(fixture.link->StartTimedSampling(5, &curve, &fixture.window));
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(5, &curve, &fixture.window));
     std::this_thread::sleep_for(20ms);
     fixture.link->status().linkOnline.store(0);
     waitUntilClosed(*fixture.link);
@@ -126,7 +126,7 @@ TEST(TimedSampling, AnEndFromTheInstrumentsSideEndsTheScanAsAStop) {
         test::LinkFixture fixture;
         test::TestTimedTarget curve(100, 0.5f, 201);
         test::ReadingFeeder instrument(*fixture.link, 500.0f, 0.8f);
-        ASSERT_TRUE(fixture.link->StartTimedSampling(5, &curve, &fixture.window));
+        ASSERT_TRUE(fixture.link->operations().StartTimedSampling(5, &curve, &fixture.window));
         std::this_thread::sleep_for(20ms);
         fixture.link->decodePacket(end);
         waitUntilClosed(*fixture.link);
@@ -138,8 +138,8 @@ TEST(TimedSampling, AnEndFromTheInstrumentsSideEndsTheScanAsAStop) {
         EXPECT_EQ(curve.m_releases.load(), 1);
         // A new scan can start: nothing was left open.
         test::TestTimedTarget next(1, 0.5f, 3);
-        EXPECT_TRUE(fixture.link->StartTimedSampling(5, &next, &fixture.window));
-        fixture.link->StopMeasurement();
+        EXPECT_TRUE(fixture.link->operations().StartTimedSampling(5, &next, &fixture.window));
+        fixture.link->operations().StopMeasurement();
     }
 }
 
@@ -148,9 +148,9 @@ TEST(TimedSampling, AWindowClosingItsAcquisitionEndsItsScanFirst) {
     test::LinkFixture fixture;
     auto curve = std::make_unique<test::TestTimedTarget>(100, 0.5f, 201);
     test::ReadingFeeder instrument(*fixture.link, 500.0f, 0.8f);
-    ASSERT_TRUE(fixture.link->StartTimedSampling(2, curve.get(), &fixture.window));
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(2, curve.get(), &fixture.window));
     std::this_thread::sleep_for(10ms);
-    fixture.link->CloseAcquisitionOf(&fixture.window);
+    fixture.link->operations().CloseAcquisitionOf(&fixture.window);
     EXPECT_FALSE(fixture.link->acquisition().open.load());
     EXPECT_EQ(fixture.window.count(NotifyKind::Acquisition, kAcqStopped), 1);
     curve.reset(); // freed at once: nothing of the link may touch it now (AddressSanitizer)
@@ -161,8 +161,8 @@ TEST(TimedSampling, StartIsRefusedWhileAnotherAcquisitionIsOpen) {
     test::LinkFixture fixture;
     test::TestTimedTarget curve(2, 0.5f, 5);
     test::RecordingTarget other;
-    fixture.link->OpenAcquisition(&other, kModeCellReading);
-    EXPECT_FALSE(fixture.link->StartTimedSampling(5, &curve, &fixture.window));
+    fixture.link->operations().OpenAcquisition(&other, kModeCellReading);
+    EXPECT_FALSE(fixture.link->operations().StartTimedSampling(5, &curve, &fixture.window));
     EXPECT_EQ(curve.m_count.load(), 0);
 }
 
@@ -171,9 +171,9 @@ TEST(TimedSampling, StopRacingTheLastTickEndsTheSamplingExactlyOnce) {
     for (int run = 0; run < 200; ++run) {
         test::TestTimedTarget curve(1, 0.5f, 3);
         fixture.window.clear();
-        ASSERT_TRUE(fixture.link->StartTimedSampling(1, &curve, &fixture.window));
+        ASSERT_TRUE(fixture.link->operations().StartTimedSampling(1, &curve, &fixture.window));
         std::this_thread::sleep_for(std::chrono::microseconds(500 + (run % 7) * 300));
-        fixture.link->StopMeasurement();
+        fixture.link->operations().StopMeasurement();
         EXPECT_FALSE(fixture.link->acquisition().open.load());
         EXPECT_LE(fixture.window.count(NotifyKind::Acquisition, 1), 1) << "run " << run;
         EXPECT_LE(curve.m_releases.load(), 1) << "run " << run;
@@ -187,8 +187,8 @@ TEST(TimedSampling, StopRacingTheLastTickEndsTheSamplingExactlyOnce) {
 TEST(TimedSampling, StopMeasurementTellsTheWindowAndClosesTheCurve) {
     test::LinkFixture fixture;
     test::TestTimedTarget curve(100, 1.0f, 101);
-    ASSERT_TRUE(fixture.link->StartTimedSampling(1000, &curve, &fixture.window));
-    fixture.link->StopMeasurement();
+    ASSERT_TRUE(fixture.link->operations().StartTimedSampling(1000, &curve, &fixture.window));
+    fixture.link->operations().StopMeasurement();
     const auto posted = fixture.window.posted();
     ASSERT_GE(posted.size(), 3u);
     EXPECT_EQ(posted[posted.size() - 2], Notification::acquisition(2, 0));

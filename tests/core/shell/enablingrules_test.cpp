@@ -108,7 +108,7 @@ struct StateUnderTest {
         selection.cellInstalled = {1, 0, 1, 1, 1, 1, 1, 1};
         model.accessories().chooseCells(selection);
         if (s.busy)
-            fixture.link->GotoWavelength(500.0f, &window);
+            fixture.link->operations().GotoWavelength(500.0f, &window);
     }
 };
 

@@ -125,7 +125,7 @@ TEST_F(MainFrameModelTest, LinkingAgainInitialisesTheDriverBeforeOpeningIt) {
     const auto starts = model.relink();
     EXPECT_EQ(test::hubInitCount(), before + 1);
     EXPECT_EQ(starts, (std::vector<MainFrameModel::TimerStart>{{MainFrameModel::Timer::LinkRequest, 200}}));
-    link.StopReceiver();
+    link.channel().StopReceiver();
 }
 
 TEST_F(MainFrameModelTest, PhotometricModeChangeIsOnlyFlaggedWhenItChanges) {
@@ -146,7 +146,7 @@ TEST_F(MainFrameModelTest, InstrumentCommandsNeedALinkedReadyIdleInstrument) {
     EXPECT_TRUE(model.enabled(kCmdStop, true)) << "a running autorun can be stopped";
     model.flags().autorunActive = 0;
     test::RecordingTarget window;
-    link.GotoWavelength(500.0f, &window);
+    link.operations().GotoWavelength(500.0f, &window);
     EXPECT_FALSE(model.enabled(kCmdCalibrateBaseline, true)) << "an acquisition mode is active";
     EXPECT_FALSE(model.enabled(kCmdReset, true));
     EXPECT_FALSE(model.enabled(kCmdEscape, false));
@@ -186,11 +186,11 @@ TEST(MainFrameStartUp, TimersLoadTheDriverThenRequestTheLink) {
     EXPECT_EQ(link.status().linkOnline.load(), 1) << "the application's Connected setting";
     EXPECT_EQ(model.onTimer(MainFrameModel::Timer::LinkStart),
               (std::vector<MainFrameModel::TimerStart>{{MainFrameModel::Timer::LinkRequest, 200}}));
-    EXPECT_TRUE(link.receiverRunning());
+    EXPECT_TRUE(link.channel().receiverRunning());
     model.onTimer(MainFrameModel::Timer::LinkRequest);
     EXPECT_EQ(link.status().linkOnline.load(), 0) << "a link request starts offline";
     EXPECT_EQ(test::sentCommands(), (std::vector<test::SentCommand>{{link::kLinkRequest, {}}}));
-    link.StopReceiver();
+    link.channel().StopReceiver();
 }
 
 } // namespace
@@ -366,12 +366,12 @@ TEST(FileManagement, TheBrowserEndsOnlyItsOwnAcquisition) {
         FileManagementModel browser(*fixture.link, &browserTarget);
         ASSERT_TRUE(browser.requestDirectory());
         browser.directoryArrived();
-        ASSERT_TRUE(fixture.link->OpenWordAcquisition(link::kFileOpen, 1, 2, &window));
+        ASSERT_TRUE(fixture.link->operations().OpenWordAcquisition(link::kFileOpen, 1, 2, &window));
     }
     EXPECT_TRUE(fixture.link->acquisition().open.load()) << "the window's file request goes on";
-    fixture.link->CloseAcquisitionOf(&browserTarget);
+    fixture.link->operations().CloseAcquisitionOf(&browserTarget);
     EXPECT_TRUE(fixture.link->acquisition().open.load());
-    fixture.link->CloseAcquisitionOf(&window);
+    fixture.link->operations().CloseAcquisitionOf(&window);
     EXPECT_FALSE(fixture.link->acquisition().open.load());
 }
 

@@ -68,15 +68,15 @@ protected:
         timing.handshakePause = 1ms;
         link.setTiming(timing);
         link.setMainTarget(&main);
-        ASSERT_TRUE(link.LoadHubDriverNamed("tarvesta.zav.comm.scripted.dll"));
+        ASSERT_TRUE(link.channel().LoadHubDriverNamed("tarvesta.zav.comm.scripted.dll"));
         scriptControls.emplace();
         ASSERT_NE(script().handle, nullptr);
         script().reset();
-        ASSERT_TRUE(link.OpenHub());
-        ASSERT_TRUE(link.StartReceiver());
+        ASSERT_TRUE(link.channel().OpenHub());
+        ASSERT_TRUE(link.channel().StartReceiver());
     }
     void TearDown() override {
-        link.StopReceiver();
+        link.channel().StopReceiver();
         link.setMainTarget(nullptr);
     }
 
@@ -89,7 +89,7 @@ protected:
 
 TEST_F(DriverLinkTest, HandshakeRunsOnTheReceiveThread) {
     link.setScanSetupProvider([] { return scanSetupMessage(1100.0f, 190.0f, 0.1f, 1); });
-    ASSERT_TRUE(link.LinkRequest());
+    ASSERT_TRUE(link.commands().LinkRequest());
     const StationPacket linked = test::packet(0, {1});
     script().push(&linked);
     ASSERT_TRUE(
@@ -141,10 +141,10 @@ TEST_F(DriverLinkTest, TargetsMayDieRightAfterUnregistering) {
         auto window = std::make_unique<test::RecordingTarget>();
         auto frame = std::make_unique<test::RecordingTarget>();
         link.setMainTarget(frame.get());
-        link.OpenAcquisition(window.get(), kModeCellReading);
-        link.ArmAcquisition();
+        link.operations().OpenAcquisition(window.get(), kModeCellReading);
+        link.operations().ArmAcquisition();
         std::this_thread::sleep_for(std::chrono::microseconds(50 * (i % 5)));
-        link.CloseAcquisition();
+        link.operations().CloseAcquisition();
         link.setMainTarget(nullptr);
         window.reset();
         frame.reset();
@@ -154,9 +154,9 @@ TEST_F(DriverLinkTest, TargetsMayDieRightAfterUnregistering) {
 }
 
 TEST_F(DriverLinkTest, StopAndRestartTheReceiver) {
-    link.StopReceiver();
-    EXPECT_FALSE(link.receiverRunning());
-    ASSERT_TRUE(link.StartReceiver());
+    link.channel().StopReceiver();
+    EXPECT_FALSE(link.channel().receiverRunning());
+    ASSERT_TRUE(link.channel().StartReceiver());
     const StationPacket model = test::packet(7, {'U', 'V', '9'});
     script().push(&model);
     EXPECT_TRUE(eventually([&] { return link.status().modelName.get() == "UV9"; }));

@@ -49,18 +49,18 @@ protected:
 
 TEST_F(Rs232Test, HandshakeAndScanSurviveGarbageOnTheLine) {
     EXPECT_EQ(link.status().modelName.get(), "UV-1900");
-    ASSERT_TRUE(link.SendScanSetup(700.0f, 690.0f, 0.5f, 1));
+    ASSERT_TRUE(link.operations().SendScanSetup(700.0f, 690.0f, 0.5f, 1));
     test::TestScanTarget spectrum(21, 700.0f, 0.5f);
     test::RecordingTarget window;
-    ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
+    ASSERT_TRUE(link.operations().StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
     ASSERT_TRUE(waitFor([&] { return window.received(Notification::acquisition(1, 0)); }));
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
     for (float point : spectrum.m_points)
         EXPECT_NEAR(point, 0.0f, 0.01f) << "the blank cell";
 
     ASSERT_TRUE(waitFor([&] { return badFrames() >= 2; })) << "garbage is dropped as bad frames";
     window.clear();
-    ASSERT_TRUE(link.GotoWavelength(500.0f, &window));
+    ASSERT_TRUE(link.operations().GotoWavelength(500.0f, &window));
     EXPECT_TRUE(waitFor([&] { return window.received(Notification::acquisition(255, kGotoWavelength)); }))
         << "the link goes on after the garbage";
 }
@@ -68,9 +68,9 @@ TEST_F(Rs232Test, HandshakeAndScanSurviveGarbageOnTheLine) {
 TEST_F(Rs232Test, KilledSimulatorTakesTheLinkOfflineWithoutHanging) {
     simulator.kill();
     EXPECT_TRUE(waitFor([&] { return link.status().linkOnline.load() == 0; }, 5s));
-    EXPECT_FALSE(link.IsHubConnected());
+    EXPECT_FALSE(link.channel().IsHubConnected());
     const auto started = std::chrono::steady_clock::now();
-    link.StopReceiver();
+    link.channel().StopReceiver();
     EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);
 }
 

@@ -42,10 +42,10 @@ protected:
     }
     void selectCell(int cell) {
         test::RecordingTarget holder;
-        ASSERT_TRUE(link.OpenAcquisition(&holder, kModeNone));
-        link.RequestCell(static_cast<std::uint8_t>(cell));
+        ASSERT_TRUE(link.operations().OpenAcquisition(&holder, kModeNone));
+        link.operations().RequestCell(static_cast<std::uint8_t>(cell));
         ASSERT_TRUE(waitForNotification(holder, Notification::acquisition(3, 0)));
-        link.CloseAcquisition();
+        link.operations().CloseAcquisition();
     }
 
     FastInstrument instrument;
@@ -64,12 +64,12 @@ TEST_F(SimDriverTest, HandshakeReportsTheVirtualInstrument) {
 
 TEST_F(SimDriverTest, HolmiumScanFindsItsBandsWithinHalfANanometre) {
     selectCell(1);
-    ASSERT_TRUE(link.SendScanSetup(700.0f, 400.0f, 0.5f, 1));
+    ASSERT_TRUE(link.operations().SendScanSetup(700.0f, 400.0f, 0.5f, 1));
     test::TestScanTarget spectrum(601, 700.0f, 0.5f);
     test::RecordingTarget window;
-    ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
+    ASSERT_TRUE(link.operations().StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
     ASSERT_TRUE(waitForNotification(window, Notification::acquisition(1, 0)));
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
 
     std::vector<std::int32_t> marks(spectrum.m_points.size());
     dataproc::computeMarks(spectrum.m_points, 0.1f, marks);
@@ -97,17 +97,17 @@ TEST(SimDriverFaults, RepeatedPacketsNeitherShiftNorAddScanPoints) {
     ASSERT_TRUE(driver.connect(kDriver));
     StationLink &link = driver.link;
     test::RecordingTarget holder;
-    ASSERT_TRUE(link.OpenAcquisition(&holder, kModeNone));
-    link.RequestCell(1);
+    ASSERT_TRUE(link.operations().OpenAcquisition(&holder, kModeNone));
+    link.operations().RequestCell(1);
     ASSERT_TRUE(test::eventually([&] { return holder.received(Notification::acquisition(3, 0)); }));
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
 
-    ASSERT_TRUE(link.SendScanSetup(700.0f, 400.0f, 0.5f, 1));
+    ASSERT_TRUE(link.operations().SendScanSetup(700.0f, 400.0f, 0.5f, 1));
     test::TestScanTarget spectrum(601, 700.0f, 0.5f);
     test::RecordingTarget window;
-    ASSERT_TRUE(link.StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
+    ASSERT_TRUE(link.operations().StartScan(kScanAbsorbance, &spectrum, nullptr, &window));
     ASSERT_TRUE(test::eventually([&] { return window.received(Notification::acquisition(1, 0)); }));
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
     EXPECT_EQ(spectrum.m_arrived.load(), 601);
     EXPECT_GT(window.count(NotifyKind::Acquisition, 0), 601) << "some points did come twice";
     std::vector<std::int32_t> marks(spectrum.m_points.size());
@@ -123,7 +123,7 @@ TEST(SimDriverFaults, RepeatedPacketsNeitherShiftNorAddScanPoints) {
 
 TEST_F(SimDriverTest, BlankGotoAndReadAgreeWithTheModel) {
     test::RecordingTarget window;
-    ASSERT_TRUE(link.TakeBlank(&window));
+    ASSERT_TRUE(link.operations().TakeBlank(&window));
     ASSERT_TRUE(waitForNotification(main, Notification::station(32, 0)));
     EXPECT_NEAR(link.acquisition().blankAbsorbance.load(), 0.0f, 0.005f)
         << "cell 1 holds the blank; beam type " << int(link.config().beamType.load())
@@ -131,9 +131,9 @@ TEST_F(SimDriverTest, BlankGotoAndReadAgreeWithTheModel) {
 
     selectCell(3); // dichromate, 40 mg/L
     std::atomic<float> blank{0.0f}, result{-1.0f};
-    ASSERT_TRUE(link.GotoAndRead(kModeGotoAndRead, 350.0f, &blank, &result, &window));
+    ASSERT_TRUE(link.operations().GotoAndRead(kModeGotoAndRead, 350.0f, &blank, &result, &window));
     ASSERT_TRUE(waitForNotification(window, Notification::acquisition(0, 0)));
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
     const double model = sim::namedSample("dichromate40").absorbance(350.0, 2.0, 0.0);
     EXPECT_NEAR(result.load(), model, 0.005);
     EXPECT_EQ(link.status().currentWavelengthTenths.load(), 3500);
@@ -141,17 +141,18 @@ TEST_F(SimDriverTest, BlankGotoAndReadAgreeWithTheModel) {
 
 TEST_F(SimDriverTest, EveryFileTypeDownloadsAndOlderLayoutsArriveConverted) {
     test::RecordingTarget window;
-    ASSERT_TRUE(link.OpenCommandAcquisition(kFileDirectory, &window));
+    ASSERT_TRUE(link.operations().OpenCommandAcquisition(kFileDirectory, &window));
     ASSERT_TRUE(waitForNotification(window, Notification::station(255, 0)));
-    link.CloseAcquisition();
+    link.operations().CloseAcquisition();
     for (int type = 0; type < FileTransfer::kFileTypeCount; ++type)
         EXPECT_FALSE(link.fileTransfer().entriesOfType(type).empty()) << FileTransfer::fileTypeName(type);
 
     for (const DirectoryEntry &entry : std::vector<DirectoryEntry>(link.fileTransfer().directory())) {
         window.clear();
-        ASSERT_TRUE(link.OpenWordAcquisition(kFileOpen, entry.handle[0], entry.handle[1], &window));
+        ASSERT_TRUE(
+            link.operations().OpenWordAcquisition(kFileOpen, entry.handle[0], entry.handle[1], &window));
         ASSERT_TRUE(waitForNotification(window, Notification::station(255, 0))) << entry.name;
-        link.CloseAcquisition();
+        link.operations().CloseAcquisition();
         const FileTransfer &transfer = link.fileTransfer();
         EXPECT_FALSE(transfer.conversionRefused()) << entry.name;
         EXPECT_GT(transfer.contentBytes(), 13u) << entry.name;
@@ -175,7 +176,7 @@ TEST_F(SimDriverTest, LostLineTakesTheLinkOfflineWithoutHanging) {
     disconnect();
     dlclose(library);
     EXPECT_TRUE(waitFor([&] { return link.status().linkOnline.load() == 0; }));
-    EXPECT_FALSE(link.IsHubConnected());
+    EXPECT_FALSE(link.channel().IsHubConnected());
     EXPECT_TRUE(main.received(Notification::station(1, 2)));
 }
 

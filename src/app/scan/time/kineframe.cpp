@@ -47,7 +47,7 @@ CKineFrame::CKineFrame(WindowHost host, KineTimers *timers, QWidget *parent)
 
 CKineFrame::~CKineFrame() {
     // Nothing of the link may write into these curves or post to this window once they are gone.
-    m_host.program.link.CloseAcquisitionOf(&m_target);
+    m_host.program.link.operations().CloseAcquisitionOf(&m_target);
     if (m_host.program.flags.autorunActive != 0 && m_acquisition.running())
         m_host.program.flags.autorunActive = 0;
     delete m_view; // it shows this window's curves and display record, which go before the children

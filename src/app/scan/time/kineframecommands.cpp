@@ -42,7 +42,7 @@ void CKineFrame::buildCommands() {
         m_acquisition.startAutorun();
     })->setStatusTip(ui("Auto change sample cell and run"));
     addCommand(measure, kZeroCalibration, ui("&Automatic Blank Calibration"), [this] {
-        m_host.program.link.TakeBlank(&m_target);
+        m_host.program.link.operations().TakeBlank(&m_target);
     })->setStatusTip(ui("Calibrate the blank at the current cell"));
     measure->addSeparator();
     addCommand(measure, kDynamicAnalysis, ui("&Dynamic Analysis..."), [this] {

@@ -90,8 +90,8 @@ bool CKineFrame::takeInstrumentFile(const shell::FileManagementModel::Choice &ch
                         Icon::Stop);
         return false;
     }
-    m_awaitingFile = m_host.program.link.OpenWordAcquisition(link::kFileOpen, choice.handle[0],
-                                                             choice.handle[1], &m_target);
+    m_awaitingFile = m_host.program.link.operations().OpenWordAcquisition(link::kFileOpen, choice.handle[0],
+                                                                          choice.handle[1], &m_target);
     refreshCommands();
     return m_awaitingFile;
 }
@@ -107,7 +107,7 @@ void CKineFrame::acceptArrivedFile() {
                          decodeInstrumentCurve(transfer.content().first(transfer.contentBytes()),
                                                link.config().stepsPerNm.load(), link.config().beamType.load(),
                                                *curve, &incomplete);
-    link.CloseAcquisitionOf(&m_target);
+    link.operations().CloseAcquisitionOf(&m_target);
     if (incomplete) {
         messages().show("Spectavo", link::kIncompleteFile, Icon::Error);
         return;
