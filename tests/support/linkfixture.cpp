@@ -48,6 +48,10 @@ void hubRefuseSends(int count) {
     control<void (*)(int)>("Script_RefuseSends")(count);
 }
 
+void hubRequestRemoteStart(int param) {
+    control<void (*)(int)>("Script_RequestRemoteStart")(param);
+}
+
 void hubUnplug() {
     control<void (*)()>("Script_Unplug")();
 }

@@ -60,6 +60,8 @@ int hubSentCount();
 bool hubSent(int index, StationPacket &out);
 void hubRefuseSends(int count);
 void hubSuppressOut(bool suppress);
+// The driver asks for a remote start, as the instrument's start key does.
+void hubRequestRemoteStart(int param);
 // The device goes away: the driver reports it no longer connected.
 void hubUnplug();
 // How often the program has called Msg_Init since the last reset.
