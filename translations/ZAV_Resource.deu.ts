@@ -362,30 +362,6 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>%s kann nicht geschrieben werden.</translation>
   </message>
   <message>
-   <source>Goto specified wavelength</source>
-   <translation>Zur angegebenen Wellenlänge fahren</translation>
-  </message>
-  <message>
-   <source>Wavelength (nm)</source>
-   <translation>Wellenlänge (nm)</translation>
-  </message>
-  <message>
-   <source>&amp;Abs</source>
-   <translation>&amp;Abs</translation>
-  </message>
-  <message>
-   <source>Goto</source>
-   <translation>Anfahren</translation>
-  </message>
-  <message>
-   <source>&amp;Zero</source>
-   <translation>&amp;Nullabgleich</translation>
-  </message>
-  <message>
-   <source>Close</source>
-   <translation>Schließen</translation>
-  </message>
-  <message>
    <source>o : Sample</source>
    <translation>o : Probe</translation>
   </message>
@@ -562,6 +538,10 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>Wellenlängen und Standards</translation>
   </message>
   <message>
+   <source>Wavelength (nm)</source>
+   <translation>Wellenlänge (nm)</translation>
+  </message>
+  <message>
    <source>WL %1</source>
    <translation>WL %1</translation>
   </message>
@@ -674,40 +654,8 @@ Es ist kein Drucker eingerichtet. Stattdessen als PDF exportieren?</translation>
    <translation>&amp;Berechnen</translation>
   </message>
   <message>
-   <source>Savitzky-&amp;Golay Smoothing Filter</source>
-   <translation>Savitzky-&amp;Golay-Glättungsfilter</translation>
-  </message>
-  <message>
-   <source>Smooth</source>
-   <translation>Glätten</translation>
-  </message>
-  <message>
    <source>Smooth the current spectrum</source>
    <translation>Das aktuelle Spektrum glätten</translation>
-  </message>
-  <message>
-   <source>&amp;Derivate</source>
-   <translation>&amp;Ableiten</translation>
-  </message>
-  <message>
-   <source>&amp;Resample</source>
-   <translation>Neu a&amp;btasten</translation>
-  </message>
-  <message>
-   <source>&amp;Add</source>
-   <translation>&amp;Addieren</translation>
-  </message>
-  <message>
-   <source>&amp;Sub</source>
-   <translation>&amp;Subtrahieren</translation>
-  </message>
-  <message>
-   <source>&amp;Multiple</source>
-   <translation>&amp;Multiplizieren</translation>
-  </message>
-  <message>
-   <source>Di&amp;vide</source>
-   <translation>Di&amp;vidieren</translation>
   </message>
   <message>
    <source>Se&amp;ttings</source>
@@ -1026,18 +974,6 @@ Save them now?</source>
 Jetzt speichern?</translation>
   </message>
   <message>
-   <source>&amp;Export</source>
-   <translation>&amp;Exportieren</translation>
-  </message>
-  <message>
-   <source>Export as CSV...</source>
-   <translation>Als CSV exportieren...</translation>
-  </message>
-  <message>
-   <source>Export as JCAMP-DX...</source>
-   <translation>Als JCAMP-DX exportieren...</translation>
-  </message>
-  <message>
    <source>&amp;Remove</source>
    <translation>&amp;Entfernen</translation>
   </message>
@@ -1152,10 +1088,6 @@ Jetzt speichern?</translation>
   <message>
    <source>List out Valleys of a Curve</source>
    <translation>Minima einer Kurve auflisten</translation>
-  </message>
-  <message>
-   <source>&amp;Moving Windows Averaging</source>
-   <translation>&amp;Gleitender Mittelwert</translation>
   </message>
   <message>
    <source>Time Scan</source>
@@ -1282,6 +1214,26 @@ Jetzt speichern?</translation>
    <translation>&amp;Abbrechen</translation>
   </message>
   <message>
+   <source>Goto specified wavelength</source>
+   <translation>Zur angegebenen Wellenlänge fahren</translation>
+  </message>
+  <message>
+   <source>&amp;Abs</source>
+   <translation>&amp;Abs</translation>
+  </message>
+  <message>
+   <source>Goto</source>
+   <translation>Anfahren</translation>
+  </message>
+  <message>
+   <source>&amp;Zero</source>
+   <translation>&amp;Nullabgleich</translation>
+  </message>
+  <message>
+   <source>Close</source>
+   <translation>Schließen</translation>
+  </message>
+  <message>
    <source>Spectavo Help</source>
    <translation>Spectavo-Hilfe</translation>
   </message>
@@ -1368,6 +1320,18 @@ Schalten Sie das Photrak aus, prüfen Sie das System und versuchen Sie es erneut
 Oder klicken Sie auf OK, um fortzufahren.</translation>
   </message>
   <message>
+   <source>&amp;Instrument</source>
+   <translation>&amp;Gerät</translation>
+  </message>
+  <message>
+   <source>&amp;Absorbance</source>
+   <translation>&amp;Absorption</translation>
+  </message>
+  <message>
+   <source>&amp;%T</source>
+   <translation>&amp;%T</translation>
+  </message>
+  <message>
    <source>&amp;File</source>
    <translation>&amp;Datei</translation>
   </message>
@@ -1418,10 +1382,6 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
   <message>
    <source>Status &amp;font</source>
    <translation>Status&amp;schrift</translation>
-  </message>
-  <message>
-   <source>&amp;Instrument</source>
-   <translation>&amp;Gerät</translation>
   </message>
   <message>
    <source>Status of Spectrophoto&amp;meter</source>
@@ -1480,6 +1440,14 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
    <translation>Auto-&amp;Sipper</translation>
   </message>
   <message>
+   <source>Please input the sipping time(&gt;2s)</source>
+   <translation>Bitte geben Sie die Ansaugzeit ein (&gt;2s)</translation>
+  </message>
+  <message>
+   <source>Please input the sipping interval(&gt;2s)</source>
+   <translation>Bitte geben Sie das Ansaugintervall ein (&gt;2s)</translation>
+  </message>
+  <message>
    <source>Sipper C&amp;onnected</source>
    <translation>Sipper &amp;angeschlossen</translation>
   </message>
@@ -1492,16 +1460,8 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
    <translation>Ansaug&amp;zeit</translation>
   </message>
   <message>
-   <source>Please input the sipping time(&gt;2s)</source>
-   <translation>Bitte geben Sie die Ansaugzeit ein (&gt;2s)</translation>
-  </message>
-  <message>
    <source>Sipping &amp;Interval</source>
    <translation>Ansaug&amp;intervall</translation>
-  </message>
-  <message>
-   <source>Please input the sipping interval(&gt;2s)</source>
-   <translation>Bitte geben Sie das Ansaugintervall ein (&gt;2s)</translation>
   </message>
   <message>
    <source>&amp;Enable Sipper</source>
@@ -1514,14 +1474,6 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
   <message>
    <source>Flush the sipper</source>
    <translation>Den Sipper spülen</translation>
-  </message>
-  <message>
-   <source>&amp;Absorbance</source>
-   <translation>&amp;Absorption</translation>
-  </message>
-  <message>
-   <source>&amp;%T</source>
-   <translation>&amp;%T</translation>
   </message>
   <message>
    <source>System</source>
@@ -1684,6 +1636,26 @@ Bitte warten Sie einen Moment.</translation>
   <message>
    <source>&amp;Color</source>
    <translation>&amp;Farbe</translation>
+  </message>
+  <message>
+   <source>Wait...</source>
+   <translation>Bitte warten...</translation>
+  </message>
+  <message>
+   <source>Time scan completed, please continue your work.</source>
+   <translation>Die Zeitmessung ist abgeschlossen, bitte setzen Sie Ihre Arbeit fort.</translation>
+  </message>
+  <message>
+   <source>Time scan has been broken.</source>
+   <translation>Die Zeitmessung wurde abgebrochen.</translation>
+  </message>
+  <message>
+   <source>The time scan's settings hold no usable step or total time. Open the setup and confirm it.</source>
+   <translation>Die Einstellungen der Zeitmessung enthalten keine brauchbare Schrittweite oder Gesamtzeit. Öffnen und bestätigen Sie die Einrichtung.</translation>
+  </message>
+  <message>
+   <source>The instrument stopped sending the scan.</source>
+   <translation>Das Gerät hat aufgehört, den Scan zu senden.</translation>
   </message>
   <message>
    <source>Calibration not computed: it needs %d standards with different Abs(eff).</source>
@@ -1876,12 +1848,24 @@ Bitte starten Sie das Programm neu, um alle Funktionen zu erhalten.</translation
    <translation>Früheres Datenformat(*.wav)</translation>
   </message>
   <message>
+   <source>&amp;Export</source>
+   <translation>&amp;Exportieren</translation>
+  </message>
+  <message>
    <source>Comma-separated values(*.csv)</source>
    <translation>Kommagetrennte Werte(*.csv)</translation>
   </message>
   <message>
+   <source>Export as CSV...</source>
+   <translation>Als CSV exportieren...</translation>
+  </message>
+  <message>
    <source>JCAMP-DX spectra(*.jdx *.dx)</source>
    <translation>JCAMP-DX-Spektren(*.jdx *.dx)</translation>
+  </message>
+  <message>
+   <source>Export as JCAMP-DX...</source>
+   <translation>Als JCAMP-DX exportieren...</translation>
   </message>
   <message>
    <source>The tip interval you selected is too dense,
@@ -1902,6 +1886,42 @@ bitte stellen Sie ihn neu ein.</translation>
    <translation>Die Datei enthält %d ihrer %d Punkte.</translation>
   </message>
   <message>
+   <source>Savitzky-&amp;Golay Smoothing Filter</source>
+   <translation>Savitzky-&amp;Golay-Glättungsfilter</translation>
+  </message>
+  <message>
+   <source>Smooth</source>
+   <translation>Glätten</translation>
+  </message>
+  <message>
+   <source>&amp;Moving Windows Averaging</source>
+   <translation>&amp;Gleitender Mittelwert</translation>
+  </message>
+  <message>
+   <source>&amp;Derivate</source>
+   <translation>&amp;Ableiten</translation>
+  </message>
+  <message>
+   <source>&amp;Resample</source>
+   <translation>Neu a&amp;btasten</translation>
+  </message>
+  <message>
+   <source>&amp;Add</source>
+   <translation>&amp;Addieren</translation>
+  </message>
+  <message>
+   <source>&amp;Sub</source>
+   <translation>&amp;Subtrahieren</translation>
+  </message>
+  <message>
+   <source>&amp;Multiple</source>
+   <translation>&amp;Multiplizieren</translation>
+  </message>
+  <message>
+   <source>Di&amp;vide</source>
+   <translation>Di&amp;vidieren</translation>
+  </message>
+  <message>
    <source>Scan Range:</source>
    <translation>Scanbereich:</translation>
   </message>
@@ -1916,22 +1936,6 @@ bitte stellen Sie ihn neu ein.</translation>
   <message>
    <source>Scan Time:</source>
    <translation>Messzeit:</translation>
-  </message>
-  <message>
-   <source>Wait...</source>
-   <translation>Bitte warten...</translation>
-  </message>
-  <message>
-   <source>Time scan completed, please continue your work.</source>
-   <translation>Die Zeitmessung ist abgeschlossen, bitte setzen Sie Ihre Arbeit fort.</translation>
-  </message>
-  <message>
-   <source>Time scan has been broken.</source>
-   <translation>Die Zeitmessung wurde abgebrochen.</translation>
-  </message>
-  <message>
-   <source>The time scan's settings hold no usable step or total time. Open the setup and confirm it.</source>
-   <translation>Die Einstellungen der Zeitmessung enthalten keine brauchbare Schrittweite oder Gesamtzeit. Öffnen und bestätigen Sie die Einrichtung.</translation>
   </message>
   <message>
    <source>Wavelength:</source>
@@ -1964,10 +1968,6 @@ bitte stellen Sie ihn neu ein.</translation>
   <message>
    <source>The step &quot;%s&quot; is not a number of seconds from 0 to %d.</source>
    <translation>Die Schrittweite &quot;%s&quot; ist keine Sekundenzahl von 0 bis %d.</translation>
-  </message>
-  <message>
-   <source>The instrument stopped sending the scan.</source>
-   <translation>Das Gerät hat aufgehört, den Scan zu senden.</translation>
   </message>
   <message>
    <source>You should choose ONE CELL at least.

@@ -270,7 +270,8 @@ TEST_F(KineWindowTest, SaveExportAndRemoveOfferTheCurvesOwnName) {
     chooser.next = QString::fromStdString(dir.file("saved.kin"));
     trigger(CKineFrame::kSave);
     chooser.next = QString::fromStdString(dir.file("table.txt"));
-    trigger(CKineFrame::kExport);
+    frame->refreshCommands();
+    test::triggerEnabled(frame->exportAction("Abs/T% table"));
     EXPECT_EQ(chooser.proposals, (std::vector<std::string>{"run A", "run A.txt"}));
     EXPECT_EQ(test::readBytes(dir.file("table.txt")).substr(0, 25), " Time      Abs       T%\r\n");
     CKineSpectrum reread = CKineSpectrum::makeNew();

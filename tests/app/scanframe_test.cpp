@@ -116,6 +116,10 @@ protected:
         frame->refreshCommands();
         test::triggerEnabled(frame->action(command));
     }
+    void triggerExport(const std::string &formatName) {
+        frame->refreshCommands();
+        test::triggerEnabled(frame->exportAction(formatName));
+    }
     bool scanEnded() const { return !frame->acquisition().scanning(); }
 
     test::TempDir dir;
@@ -218,10 +222,10 @@ TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
     EXPECT_NE(test::readBytes(dir.file("holmium-scan.sca")).find("Xmax->Xmin: 700.000000 -> 400.000000"),
               std::string::npos);
     chooser.next = QString::fromStdString(dir.file("holmium-scan.csv"));
-    trigger(CScanFrame::kExportCsv);
+    triggerExport("CSV");
     EXPECT_TRUE(std::filesystem::exists(dir.file("holmium-scan.csv")));
     chooser.next = QString::fromStdString(dir.file("holmium-scan.jdx"));
-    trigger(CScanFrame::kExportJcamp);
+    triggerExport("JCAMP-DX");
     EXPECT_NE(test::readBytes(dir.file("holmium-scan.jdx")).find("##JCAMP-DX="), std::string::npos);
 }
 
@@ -528,29 +532,54 @@ void deliverStoredScan(CScanFrame &window, link::StationLink &link, const std::v
     QApplication::sendEvent(&window, &arrived);
 }
 
-// Accepting an export's proposal in the spectrum's folder must never replace the spectrum's own file.
-TEST_F(ScanWindowTest, ExportsProposeTheirOwnExtension) {
+// The File menu offers every export of the data file formats' table, in the table's order. Each
+// proposes its own extension, so that accepting the proposal in the spectrum's folder never replaces
+// the spectrum's own file, and writes what the table's writer writes.
+TEST_F(ScanWindowTest, ExportsFollowTheDataFileFormatsTable) {
     link::StationLink offline;
     frame = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
     ASSERT_TRUE(frame->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
-    chooser.next.clear(); // the operator cancels each dialog
-    const std::pair<CScanFrame::Command, const char *> exports[] = {{CScanFrame::kExport, "holmium.txt"},
-                                                                    {CScanFrame::kExportCsv, "holmium.csv"},
-                                                                    {CScanFrame::kExportJcamp, "holmium.jdx"},
-                                                                    {CScanFrame::kExportPdf, "holmium.pdf"}};
-    for (const auto &[command, proposal] : exports) {
+    std::vector<std::string> offered;
+    for (const QMenu *menu : frame->menus())
+        if (menu->actions().contains(frame->action(CScanFrame::kSave)))
+            for (const QAction *action : menu->actions())
+                if (action->objectName().startsWith("scanExport."))
+                    offered.push_back(action->objectName().mid(11).toStdString());
+    std::vector<std::string> inTable;
+    for (const scan::DataFileFormat *format : scan::exportFormats())
+        inTable.push_back(format->name);
+    EXPECT_EQ(offered, inTable);
+    EXPECT_EQ(inTable, (std::vector<std::string>{"Abs/T% table", "CSV", "JCAMP-DX"}));
+
+    for (const scan::DataFileFormat *format : scan::exportFormats()) {
+        const std::string extension = format->extensions.front();
+        chooser.next.clear(); // the operator cancels
         chooser.proposed.clear();
-        trigger(command);
-        EXPECT_EQ(chooser.proposed.toStdString(), proposal);
+        triggerExport(format->name);
+        EXPECT_EQ(chooser.proposed.toStdString(), "holmium." + extension);
+        chooser.next = QString::fromStdString(dir.file("exported." + extension));
+        triggerExport(format->name);
+        scan::DataFileContent content;
+        content.spectrum = frame->spectra().at(0);
+        ASSERT_EQ(format->write(content, dir.file("expected." + extension)), "");
+        EXPECT_EQ(test::readBytes(dir.file("exported." + extension)),
+                  test::readBytes(dir.file("expected." + extension)))
+            << format->name;
     }
+    chooser.next.clear();
+    chooser.proposed.clear();
+    trigger(CScanFrame::kExportPdf);
+    EXPECT_EQ(chooser.proposed.toStdString(), "holmium.pdf");
+
     // A name as it may come from the instrument or another program proposes no path and no control
     // characters.
     frame->spectra().at(0).name = "../../etc/pass\x01wd\\x";
-    for (const CScanFrame::Command command : {CScanFrame::kSaveAs, CScanFrame::kExportCsv}) {
-        chooser.proposed.clear();
-        trigger(command);
-        EXPECT_EQ(chooser.proposed.left(10).toStdString(), "etcpasswdx") << command;
-    }
+    chooser.proposed.clear();
+    trigger(CScanFrame::kSaveAs);
+    EXPECT_EQ(chooser.proposed.left(10).toStdString(), "etcpasswdx");
+    chooser.proposed.clear();
+    triggerExport("CSV");
+    EXPECT_EQ(chooser.proposed.left(10).toStdString(), "etcpasswdx");
     frame.reset(); // before the link it was lent
 }
 

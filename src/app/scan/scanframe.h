@@ -75,7 +75,7 @@ protected:
     void saveRecord() override;
     void removeRecord() override;
     void openInstrumentFile() override;
-    bool writeCurrent(ExportKind kind, const QString &path) override;
+    scan::DataFileContent currentContent() const override;
 
 private:
     // A scan has just ended: the next change of the spectra fits the chart to them.

@@ -78,19 +78,11 @@ void CScanFrame::saveRecord() {
         refresh();
 }
 
-bool CScanFrame::writeCurrent(ExportKind kind, const QString &path) {
-    const CWaveSpectrum *current = m_spectra.current();
-    if (!current)
-        return false;
-    switch (kind) {
-    case ExportKind::Table:
-        return exportSpectrumTable(*current, path.toStdString());
-    case ExportKind::Csv:
-        return writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
-    case ExportKind::Jcamp:
-        return writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
-    }
-    return false;
+scan::DataFileContent CScanFrame::currentContent() const {
+    scan::DataFileContent content;
+    if (const auto *current = m_spectra.current())
+        content.spectrum = *current;
+    return content;
 }
 
 void CScanFrame::openInstrumentFile() {

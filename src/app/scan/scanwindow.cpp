@@ -150,6 +150,9 @@ void CScanWindow::refreshCommands() {
         if (action->isCheckable())
             action->setChecked(rule.checked);
     }
+    const bool exportable = commandRule(kExport, state).enabled;
+    for (const auto &[name, action] : m_exportActions)
+        action->setEnabled(exportable);
     if (m_colourBox)
         m_colourBox->setEnabled(state.spectrumCount > 0);
 }
@@ -167,15 +170,26 @@ QAction *CScanWindow::addCommand(QMenu *menu, Command command, const QString &te
     return action;
 }
 
+// One action a format of the table that exports; all follow the export rule.
+void CScanWindow::addExportCommands(QMenu *file) {
+    for (const scan::DataFileFormat *format : scan::exportFormats()) {
+        QAction *action = file->addAction(ui(format->exportText));
+        action->setObjectName(QString("scanExport.%1").arg(format->name));
+        connect(action, &QAction::triggered, this, [this, format] {
+            exportCurrent(*format);
+            refreshCommands();
+        });
+        m_exportActions[format->name] = action;
+    }
+}
+
 QMenu *CScanWindow::fileMenu(const QString &title, const char *pictureName) {
     auto *file = new QMenu(title);
     addCommand(file, kOpen, ui("&Open..."), [this] { openRecord(); });
     addCommand(file, kLoad, ui("&Load..."), [this] { openRecord(); });
     addCommand(file, kSave, ui("&Save\tCtrl+S"), [this] { saveRecord(); });
     addCommand(file, kSaveAs, ui("Save &As..."), [this] { saveRecord(); });
-    addCommand(file, kExport, ui("&Export"), [this] { exportCurrent(ExportKind::Table); });
-    addCommand(file, kExportCsv, ui("Export as CSV..."), [this] { exportCurrent(ExportKind::Csv); });
-    addCommand(file, kExportJcamp, ui("Export as JCAMP-DX..."), [this] { exportCurrent(ExportKind::Jcamp); });
+    addExportCommands(file);
     addCommand(file, kRemove, ui("&Remove"), [this] { removeRecord(); });
     file->addSeparator();
     addCommand(file, kCopy, ui("&Copy"), [this, pictureName] { copyPicture(pictureName); });
@@ -357,15 +371,19 @@ void CScanWindow::printSetup() {
         scanPageLayout() = printer.pageLayout();
 }
 
-void CScanWindow::exportCurrent(ExportKind kind) {
+void CScanWindow::exportCurrent(const scan::DataFileFormat &format) {
     // Never a record still being measured: its points are not all there.
     if (!commandState().currentSaveable)
         return;
-    const char *suffix = kind == ExportKind::Table ? "txt" : kind == ExportKind::Csv ? "csv" : "jdx";
+    const std::string &suffix = format.extensions.front();
     const QString path = fileChooser().proposeSave(
-        this, formatFilter(suffix), QString::fromStdString(scan::exportFileName(currentName(), suffix)),
-        suffix);
-    if (!path.isEmpty() && !writeCurrent(kind, path))
+        this, ui(format.filter), QString::fromStdString(scan::exportFileName(currentName(), suffix)),
+        QString::fromStdString(suffix));
+    if (path.isEmpty())
+        return;
+    scan::DataFileContent content = currentContent();
+    const bool hasRecord = content.spectrum || content.curve;
+    if (!hasRecord || !format.write(content, path.toStdString()).empty())
         messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
                         shell::MessageService::Icon::Error);
 }

@@ -12,6 +12,7 @@
 
 #include "app/measurementwindow.h"
 #include "app/scan/operationdialog.h"
+#include "core/scan/datafileformats.h"
 #include "core/scan/displayrange.h"
 #include "core/scan/recordlist.h"
 #include "core/scan/scancommandrules.h"
@@ -134,6 +135,8 @@ public:
     void redraw();
 
     QAction *action(Command command) const { return m_actions.at(command); }
+    // The File menu's export to the format named (as in the data file formats' table).
+    QAction *exportAction(const std::string &formatName) const { return m_exportActions.at(formatName); }
     QList<QMenu *> menus() const override { return m_menus; }
     QToolBar *toolBar() const override { return m_toolBar; }
     void refreshCommands() override;
@@ -170,15 +173,15 @@ protected:
     virtual void saveRecord() = 0;
     virtual void removeRecord() = 0;
     virtual void openInstrumentFile() = 0;
-    // Writes the current record as the Abs/T% table, as CSV or as JCAMP-DX; false when it cannot.
-    enum class ExportKind { Table, Csv, Jcamp };
-    virtual bool writeCurrent(ExportKind kind, const QString &path) = 0;
+    // The current record as a data file's content, for an export; empty without one.
+    virtual scan::DataFileContent currentContent() const = 0;
 
     QAction *addCommand(QMenu *menu, Command command, const QString &text, std::function<void()> handler,
                         bool checkable = false);
     // The File menu both windows have, named after their records; `pictureName` describes the chart
     // copied to the clipboard.
     QMenu *fileMenu(const QString &title, const char *pictureName);
+    void addExportCommands(QMenu *file);
     // The View menu both windows have; the tips of the peak and valley switches name the records.
     QMenu *viewMenu(const QString &peaksTip, const QString &valleysTip);
     // The toolbar's record box and colour boxes; `pickColour` gives the chosen record its colour.
@@ -200,8 +203,9 @@ protected:
     void printPreview();
     void printSetup();
     void exportPdf();
-    // Asks for a file name (the current record's name offered) and writes the current record.
-    void exportCurrent(ExportKind kind);
+    // Asks for a file name (the current record's name with the format's extension offered) and writes
+    // the current record in the format.
+    void exportCurrent(const scan::DataFileFormat &format);
     void copyPicture(const char *pictureName);
 
     void resizeEvent(QResizeEvent *event) override;
@@ -216,6 +220,7 @@ protected:
     bool m_undoEndsManual = false;
     CScanListView *m_list;
     std::map<Command, QAction *> m_actions;
+    std::map<std::string, QAction *> m_exportActions;
     QList<QMenu *> m_menus;
     QPointer<QToolBar> m_toolBar;
     QComboBox *m_recordBox = nullptr;

@@ -88,6 +88,13 @@ EvenSeries seriesOfContent(const DataFileContent &content) {
     return content.spectrum ? seriesOf(*content.spectrum) : seriesOf(*content.curve);
 }
 
+// The Abs/T% table an operator exports for a spreadsheet, unlike the bare data lines of a conversion.
+std::string writeAbsorbanceTable(DataFileContent &content, const std::string &path) {
+    const bool written = content.spectrum ? exportSpectrumTable(*content.spectrum, path)
+                                          : content.curve && exportCurveTable(*content.curve, path);
+    return written ? "" : "cannot write " + path;
+}
+
 std::string writeCsv(DataFileContent &content, const std::string &path) {
     return writeFileAtomically(path, csvText(seriesOfContent(content))) ? "" : "cannot write " + path;
 }
@@ -115,13 +122,33 @@ const std::vector<DataFileFormat> &dataFileFormats() {
         {"older spectrum", {"wav"}, SPECTAVO_TEXT("Previous Data Format(*.wav)"), readSpectrum, nullptr},
         {"time scan", {"kin"}, SPECTAVO_TEXT("kinetics analysis spectra(*.kin)"), readCurve, writeCurveOnly},
         {"data lines", {"txt"}, SPECTAVO_TEXT("Text file(*.txt)"), nullptr, writeNative},
-        {"CSV", {"csv"}, SPECTAVO_TEXT("Comma-separated values(*.csv)"), readExchange<parseCsv>, writeCsv},
+        {"Abs/T% table",
+         {"txt"},
+         SPECTAVO_TEXT("Text file(*.txt)"),
+         nullptr,
+         writeAbsorbanceTable,
+         SPECTAVO_TEXT("&Export")},
+        {"CSV",
+         {"csv"},
+         SPECTAVO_TEXT("Comma-separated values(*.csv)"),
+         readExchange<parseCsv>,
+         writeCsv,
+         SPECTAVO_TEXT("Export as CSV...")},
         {"JCAMP-DX",
          {"jdx", "dx"},
          SPECTAVO_TEXT("JCAMP-DX spectra(*.jdx *.dx)"),
          readExchange<parseJcamp>,
-         writeJcamp},
+         writeJcamp,
+         SPECTAVO_TEXT("Export as JCAMP-DX...")},
     };
+    return formats;
+}
+
+std::vector<const DataFileFormat *> exportFormats() {
+    std::vector<const DataFileFormat *> formats;
+    for (const DataFileFormat &format : dataFileFormats())
+        if (format.exportText && format.write)
+            formats.push_back(&format);
     return formats;
 }
 

@@ -23,16 +23,21 @@ struct DataFileContent {
 // The data files the program reads and writes, one entry a format: its extensions (lower case, no
 // dot; the first is the one a save proposes), the file dialog's filter, and how it is read and
 // written. The windows and the command-line client choose by this table. A reader or writer returns
-// an error text, empty on success; a format without a reader or writer has none.
+// an error text, empty on success; a format without a reader or writer has none. A format with an
+// export text is offered in the scan windows' File menu under it, in the table's order.
+// Looking a format up by extension finds the first entry that has it.
 struct DataFileFormat {
     const char *name;
     std::vector<std::string> extensions;
     const char *filter;
     std::string (*read)(const std::string &path, DataFileContent &content);
     std::string (*write)(DataFileContent &content, const std::string &path);
+    const char *exportText = nullptr;
 };
 
 const std::vector<DataFileFormat> &dataFileFormats();
+// The formats the scan windows export to, in menu order.
+std::vector<const DataFileFormat *> exportFormats();
 // The format of a file by its extension (letter case ignored); null for other files.
 const DataFileFormat *dataFileFormatFor(const std::string &path);
 // Reading and writing by the table, with an error text naming the file and what went wrong.

@@ -22,8 +22,6 @@ bool enabledIn(ScanCommand command, const ScanWindowState &s) {
     case kSave:
     case kSaveAs:
     case kExport:
-    case kExportCsv:
-    case kExportJcamp:
     case kRemove:
     case kSavGol:
     case kSmooth:

@@ -15,9 +15,7 @@ enum ScanCommand {
     kLoad,
     kSave,
     kSaveAs,
-    kExport,
-    kExportCsv,
-    kExportJcamp,
+    kExport, // one rule for every export to a data file; each exported format has its own action
     kRemove,
     kCopy,
     kPrint,

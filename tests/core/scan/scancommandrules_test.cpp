@@ -64,7 +64,6 @@ const Rule kRules[] = {
     {kLoad,             "Load",             "YYYYnYYY"},
     {kSave,             "Save",             "nnYYnYYY"},
     {kExport,           "Export",           "nnYYnYYY"},
-    {kExportJcamp,      "JCAMP-DX",         "nnYYnYYY"},
     {kRemove,           "Remove",           "nnYYnYYY"},
     {kSmooth,           "Smooth",           "nnYYnYYY"},
     {kCopy,             "Copy",             "nnYYYYYY"},

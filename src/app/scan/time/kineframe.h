@@ -83,7 +83,7 @@ protected:
     void saveRecord() override;
     void removeRecord() override;
     void openInstrumentFile() override;
-    bool writeCurrent(ExportKind kind, const QString &path) override;
+    scan::DataFileContent currentContent() const override;
 
 private:
     // KineAcquisitionView

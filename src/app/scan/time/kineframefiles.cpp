@@ -62,19 +62,11 @@ void CKineFrame::saveRecord() {
         refresh();
 }
 
-bool CKineFrame::writeCurrent(ExportKind kind, const QString &path) {
-    const CKineSpectrum *current = m_curves.current();
-    if (!current)
-        return false;
-    switch (kind) {
-    case ExportKind::Table:
-        return exportCurveTable(*current, path.toStdString());
-    case ExportKind::Csv:
-        return writeFileAtomically(path.toStdString(), csvText(seriesOf(*current)));
-    case ExportKind::Jcamp:
-        return writeFileAtomically(path.toStdString(), jcampText(seriesOf(*current)));
-    }
-    return false;
+scan::DataFileContent CKineFrame::currentContent() const {
+    scan::DataFileContent content;
+    if (const auto *current = m_curves.current())
+        content.curve = *current;
+    return content;
 }
 
 void CKineFrame::openInstrumentFile() {
