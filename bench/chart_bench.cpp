@@ -79,7 +79,7 @@ void measure(std::vector<Way> &ways, int rounds) {
 // The scan window's chart pane over 50 spectra of 9,101 points (190..1100 nm every 0.1 nm), one of
 // them still being scanned.
 struct ChartPane {
-    spectavo::RecordList<spectavo::CWaveSpectrum> spectra;
+    spectavo::scan::RecordList<spectavo::scan::CWaveSpectrum> spectra;
     spectavo::scan::DisplayHistory display;
     bool absorbance = true;
     std::unique_ptr<spectavo::app::CWaveView> view;
@@ -88,7 +88,7 @@ struct ChartPane {
 
     ChartPane() {
         for (unsigned s = 0; s < 50; ++s) {
-            auto spectrum = std::make_unique<spectavo::CWaveSpectrum>();
+            auto spectrum = std::make_unique<spectavo::scan::CWaveSpectrum>();
             spectrum->start = 190.0f;
             spectrum->end = 1100.0f;
             spectrum->step = 0.1f;
@@ -101,10 +101,9 @@ struct ChartPane {
                                         0.4f * std::sin(static_cast<float>(i) / 700.0f) + noise(random);
             spectra.insertFront(std::move(spectrum));
         }
-        spectavo::CWaveSpectrum &scanning = spectra.at(0);
+        spectavo::scan::CWaveSpectrum &scanning = spectra.at(0);
         scanning.acquiring = true;
         scanning.nextIndex = static_cast<int>(scanning.points().size()) - 1;
-        scanning.drawnDownTo = scanning.nextIndex.load();
         view = std::make_unique<spectavo::app::CWaveView>(spectra, display, absorbance);
         view->resize(1920, 1080);
         view->setSearchMode(true);
@@ -127,7 +126,7 @@ struct ChartPane {
         });
     }
     double pointArrived() {
-        spectavo::CWaveSpectrum &scanning = spectra.at(0);
+        spectavo::scan::CWaveSpectrum &scanning = spectra.at(0);
         if (scanning.nextIndex.load() < 1) { // start the scan again, outside the timing
             scanning.nextIndex = static_cast<int>(scanning.points().size()) - 1;
             fullRedraw();

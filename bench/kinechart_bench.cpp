@@ -23,7 +23,7 @@ constexpr std::size_t kPoints = 200001;
 constexpr int kCurves = 8;
 
 struct KinePane {
-    RecordList<CKineSpectrum> curves;
+    scan::RecordList<scan::CKineSpectrum> curves;
     scan::DisplayHistory display;
     bool absorbance = true;
     std::unique_ptr<app::CKineView> view;
@@ -38,7 +38,7 @@ struct KinePane {
         range.absMax = 2.0f;
         display = scan::DisplayHistory(range);
         for (int c = 0; c < kCurves; ++c) {
-            auto curve = std::make_unique<CKineSpectrum>();
+            auto curve = std::make_unique<scan::CKineSpectrum>();
             curve->totalTime = 100000;
             curve->step = 0.5f;
             curve->colour = scan::indexedColour(c + 1);
@@ -83,7 +83,7 @@ struct KinePane {
         fullRedraw();
     }
     void onePointArrived(std::size_t curve) {
-        CKineSpectrum &streaming = curves.at(curve % curves.size());
+        scan::CKineSpectrum &streaming = curves.at(curve % curves.size());
         if (streaming.count.load() + 1 >= static_cast<int>(kPoints))
             streaming.count = static_cast<int>(kPoints / 2);
         streaming.count = streaming.count.load() + 1;

@@ -16,8 +16,8 @@ std::string scratch(const char *name) {
     return (std::filesystem::temp_directory_path() / name).string();
 }
 
-spectavo::CKineSpectrum longCurve() {
-    spectavo::CKineSpectrum curve;
+spectavo::scan::CKineSpectrum longCurve() {
+    spectavo::scan::CKineSpectrum curve;
     curve.totalTime = 20000;
     curve.step = 0.1f;
     curve.allocatePoints();
@@ -27,8 +27,8 @@ spectavo::CKineSpectrum longCurve() {
     return curve;
 }
 
-spectavo::CWaveSpectrum wideSpectrum() {
-    spectavo::CWaveSpectrum spectrum;
+spectavo::scan::CWaveSpectrum wideSpectrum() {
+    spectavo::scan::CWaveSpectrum spectrum;
     spectrum.start = 190.0f;
     spectrum.end = 1100.0f;
     spectrum.step = 0.1f;
@@ -65,57 +65,57 @@ std::vector<float> sscanfLines(const std::string &path, std::size_t skip, std::s
 }
 
 void WriteCurve(benchmark::State &state) {
-    spectavo::CKineSpectrum curve = longCurve();
+    spectavo::scan::CKineSpectrum curve = longCurve();
     for (auto _ : state)
-        benchmark::DoNotOptimize(spectavo::writeCurveFile(curve, scratch("bench-curve.kin")));
+        benchmark::DoNotOptimize(spectavo::scan::writeCurveFile(curve, scratch("bench-curve.kin")));
 }
 
 void FprintfCurve(benchmark::State &state) {
-    const spectavo::CKineSpectrum curve = longCurve();
+    const spectavo::scan::CKineSpectrum curve = longCurve();
     for (auto _ : state)
         fprintfLines(scratch("bench-curve-plain.txt"), curve.points(), 0.0f, curve.step);
 }
 
 void ReadCurve(benchmark::State &state) {
-    spectavo::CKineSpectrum curve = longCurve();
-    spectavo::writeCurveFile(curve, scratch("bench-curve.kin"));
+    spectavo::scan::CKineSpectrum curve = longCurve();
+    spectavo::scan::writeCurveFile(curve, scratch("bench-curve.kin"));
     for (auto _ : state) {
-        spectavo::CKineSpectrum loaded;
-        benchmark::DoNotOptimize(spectavo::readCurveFile(scratch("bench-curve.kin"), loaded));
+        spectavo::scan::CKineSpectrum loaded;
+        benchmark::DoNotOptimize(spectavo::scan::readCurveFile(scratch("bench-curve.kin"), loaded));
     }
 }
 
 void SscanfCurve(benchmark::State &state) {
-    spectavo::CKineSpectrum curve = longCurve();
-    spectavo::writeCurveFile(curve, scratch("bench-curve.kin"));
+    spectavo::scan::CKineSpectrum curve = longCurve();
+    spectavo::scan::writeCurveFile(curve, scratch("bench-curve.kin"));
     for (auto _ : state)
         benchmark::DoNotOptimize(sscanfLines(scratch("bench-curve.kin"), 6, curve.points().size()));
 }
 
 void WriteSpectrum(benchmark::State &state) {
-    spectavo::CWaveSpectrum spectrum = wideSpectrum();
+    spectavo::scan::CWaveSpectrum spectrum = wideSpectrum();
     for (auto _ : state)
-        benchmark::DoNotOptimize(spectavo::writeSpectrumFile(spectrum, scratch("bench-spectrum.sca")));
+        benchmark::DoNotOptimize(spectavo::scan::writeSpectrumFile(spectrum, scratch("bench-spectrum.sca")));
 }
 
 void FprintfSpectrum(benchmark::State &state) {
-    const spectavo::CWaveSpectrum spectrum = wideSpectrum();
+    const spectavo::scan::CWaveSpectrum spectrum = wideSpectrum();
     for (auto _ : state)
         fprintfLines(scratch("bench-spectrum-plain.txt"), spectrum.points(), spectrum.start, spectrum.step);
 }
 
 void ReadSpectrum(benchmark::State &state) {
-    spectavo::CWaveSpectrum spectrum = wideSpectrum();
-    spectavo::writeSpectrumFile(spectrum, scratch("bench-spectrum.sca"));
+    spectavo::scan::CWaveSpectrum spectrum = wideSpectrum();
+    spectavo::scan::writeSpectrumFile(spectrum, scratch("bench-spectrum.sca"));
     for (auto _ : state) {
-        spectavo::CWaveSpectrum loaded;
-        benchmark::DoNotOptimize(spectavo::readSpectrumFile(scratch("bench-spectrum.sca"), loaded));
+        spectavo::scan::CWaveSpectrum loaded;
+        benchmark::DoNotOptimize(spectavo::scan::readSpectrumFile(scratch("bench-spectrum.sca"), loaded));
     }
 }
 
 void SscanfSpectrum(benchmark::State &state) {
-    spectavo::CWaveSpectrum spectrum = wideSpectrum();
-    spectavo::writeSpectrumFile(spectrum, scratch("bench-spectrum.sca"));
+    spectavo::scan::CWaveSpectrum spectrum = wideSpectrum();
+    spectavo::scan::writeSpectrumFile(spectrum, scratch("bench-spectrum.sca"));
     for (auto _ : state)
         benchmark::DoNotOptimize(sscanfLines(scratch("bench-spectrum.sca"), 6, spectrum.points().size()));
 }
@@ -138,8 +138,8 @@ int main(int argc, char **argv) {
     setenv("SPECTAVO_PROGRAM_DIR", programDir.c_str(), 1);
 
     // The output must be the same as the plain loop's, line for line.
-    spectavo::CKineSpectrum curve = longCurve();
-    spectavo::writeCurveFile(curve, scratch("bench-check.txt"));
+    spectavo::scan::CKineSpectrum curve = longCurve();
+    spectavo::scan::writeCurveFile(curve, scratch("bench-check.txt"));
     fprintfLines(scratch("bench-check-plain.txt"), curve.points(), 0.0f, curve.step);
     FILE *a = std::fopen(scratch("bench-check.txt").c_str(), "rb");
     FILE *b = std::fopen(scratch("bench-check-plain.txt").c_str(), "rb");

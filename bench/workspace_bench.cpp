@@ -94,7 +94,7 @@ struct Workspace {
         return paths;
     }
     static void writeSpectrum(const fs::path &path, float step, int seed) {
-        spectavo::CWaveSpectrum spectrum = spectavo::CWaveSpectrum::makeNew();
+        spectavo::scan::CWaveSpectrum spectrum = spectavo::scan::CWaveSpectrum::makeNew();
         spectrum.start = step < 0.5f ? 190.0f : 500.0f;
         spectrum.end = 1100.0f;
         spectrum.step = step;
@@ -102,7 +102,7 @@ struct Workspace {
         for (std::size_t i = 0; i < spectrum.points().size(); ++i)
             spectrum.points()[i] =
                 static_cast<float>(0.5 + 0.4 * std::sin(static_cast<double>(i) / 700.0 + seed));
-        spectavo::writeSpectrumFile(spectrum, path.string());
+        spectavo::scan::writeSpectrumFile(spectrum, path.string());
     }
 };
 

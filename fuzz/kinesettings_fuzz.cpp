@@ -34,13 +34,13 @@ void checkTicks(const scan::CDisplayRange &range, bool absorbance) {
 }
 
 void checkSetup(const TextProfile &file) {
-    const std::vector<std::string> choices = kineStepChoices(file);
+    const std::vector<std::string> choices = scan::kineStepChoices(file);
     if (choices.empty() || choices.size() > 100)
         std::abort();
     for (const std::string &choice : choices) {
-        if (initialStepChoice(choices, stepOfChoice(choice)) >= choices.size())
+        if (scan::initialStepChoice(choices, scan::stepOfChoice(choice)) >= choices.size())
             std::abort();
-        const KineSetupCheck check = checkKineSetup({340.0f, "120", choice}, {190.0f, 1100.0f});
+        const scan::KineSetupCheck check = scan::checkKineSetup({340.0f, "120", choice}, {190.0f, 1100.0f});
         if (check.accepted && !(check.accepted->step > 0.0f))
             std::abort();
     }
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkTicks(display.range(), false);
     (void)scan::loadKinePrintSettings(file, file);
 
-    CKineSpectrum curve;
+    scan::CKineSpectrum curve;
     curve.totalTime = 10;
     curve.step = 0.5f;
     curve.allocatePoints();

@@ -31,26 +31,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
-    CWaveSpectrum spectrum;
+    scan::CWaveSpectrum spectrum;
     if (readSpectrumFile(scratchFile(), spectrum) && spectrum.points().size() != spectrum.pointCount())
         std::abort();
-    CKineSpectrum curve;
+    scan::CKineSpectrum curve;
     if (readCurveFile(scratchFile(), curve) && curve.points().size() != curve.fullPointCount())
         std::abort();
-    if (const auto series = parseJcamp(text)) {
-        CWaveSpectrum fromJcamp;
+    if (const auto series = scan::parseJcamp(text)) {
+        scan::CWaveSpectrum fromJcamp;
         if (fillSpectrum(*series, fromJcamp) && fromJcamp.points().size() != fromJcamp.pointCount())
             std::abort();
     }
-    (void)parseCsv(text);
+    (void)scan::parseCsv(text);
 
     const std::span<const std::uint8_t> record(data, size);
-    CWaveSpectrum fromRecord;
+    scan::CWaveSpectrum fromRecord;
     const ProfileFile noStation("/nonexistent/station.ini", false);
     if (decodeInstrumentSpectrum(record, 20, noStation, fromRecord) &&
         fromRecord.points().size() != fromRecord.pointCount())
         std::abort();
-    CKineSpectrum curveRecord;
+    scan::CKineSpectrum curveRecord;
     if (decodeInstrumentCurve(record, 20, size % 2 ? 0 : 2, curveRecord) &&
         curveRecord.points().size() != curveRecord.fullPointCount())
         std::abort();

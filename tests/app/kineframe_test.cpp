@@ -117,13 +117,13 @@ protected:
     }
     // A curve file of `points` at 1 s, written as the window writes it.
     std::string curveFile(const std::string &name, std::vector<float> points) {
-        CKineSpectrum curve;
+        scan::CKineSpectrum curve;
         curve.totalTime = static_cast<int>(points.size()) - 1;
         curve.step = 1.0f;
         curve.allocatePoints();
         curve.points() = std::move(points);
         const std::string path = dir.file(name);
-        EXPECT_TRUE(writeCurveFile(curve, path, MemoUse::LeaveSettings));
+        EXPECT_TRUE(writeCurveFile(curve, path, scan::MemoUse::LeaveSettings));
         return path;
     }
 
@@ -150,7 +150,7 @@ TEST_F(KineWindowTest, TwentySecondsOfTheReactionGiveFortyOnePointsAndItsRate) {
     EXPECT_FALSE(frame->action(CKineFrame::kDynamicAnalysis)->isEnabled())
         << "no rate of a curve still measured";
     ASSERT_TRUE(pumpUntil([&] { return !frame->acquisition().running(); }, std::chrono::seconds(40)));
-    const CKineSpectrum &curve = frame->curves().at(0);
+    const scan::CKineSpectrum &curve = frame->curves().at(0);
     EXPECT_EQ(curve.points().size(), 41u);
     EXPECT_EQ(curve.count.load(), 41);
     EXPECT_EQ(curve.wavelength, 340.0f);
@@ -185,7 +185,7 @@ TEST_F(KineWindowTest, StoppingMidScanSaysBrokenOnceAndKeepsTheMeasuredPoints) {
     ASSERT_TRUE(pumpUntil([&] { return !frame->acquisition().running(); }));
     QApplication::processEvents();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Time scan has been broken."});
-    const CKineSpectrum &curve = frame->curves().at(0);
+    const scan::CKineSpectrum &curve = frame->curves().at(0);
     EXPECT_FALSE(curve.acquiring.load());
     EXPECT_LT(curve.totalTime, 100);
     EXPECT_EQ(curve.points().size(), curve.fullPointCount());
@@ -209,15 +209,15 @@ TEST_F(KineWindowTest, AutorunFillsEachCellsCurveFromItsCellOnTheInstrument) {
     trigger(CKineFrame::kAutorun);
     EXPECT_EQ(shared.kinetics.step, 30.0f);
     ASSERT_EQ(frame->curves().size(), 2u);
-    CKineSpectrum &blank = frame->curves().at(1);
-    CKineSpectrum &nadh = frame->curves().at(0);
+    scan::CKineSpectrum &blank = frame->curves().at(1);
+    scan::CKineSpectrum &nadh = frame->curves().at(0);
     EXPECT_EQ(blank.colour, scan::indexedColour(4)) << "ThisColor of the shipped settings";
     EXPECT_EQ(nadh.colour, scan::indexedColour(5));
     EXPECT_FALSE(frame->action(CKineFrame::kStart)->isEnabled());
     for (int cycle = 0; cycle < 3; ++cycle) {
         SCOPED_TRACE(cycle);
         frame->acquisition().cycleTick();
-        for (CKineSpectrum *curve : {&blank, &nadh}) {
+        for (scan::CKineSpectrum *curve : {&blank, &nadh}) {
             const int before = curve->count.load();
             ASSERT_TRUE(pumpUntil([&] { return timers.settle == 2000; }));
             frame->acquisition().settleTick();
@@ -254,7 +254,7 @@ TEST_F(KineWindowTest, TheStoredTimeScanOfTheInstrumentDownloadsAndOtherTypesAre
     ASSERT_TRUE(pumpUntil([&] { return !frame->curves().empty(); }));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(instrument.link.acquisition().open.load()) << "the link is released";
-    const CKineSpectrum &stored = frame->curves().at(0);
+    const scan::CKineSpectrum &stored = frame->curves().at(0);
     EXPECT_EQ(stored.name, "NADH01");
     EXPECT_EQ(stored.points().size(), 61u);
     EXPECT_NEAR(stored.wavelength, 340.0f, 0.05f);
@@ -265,7 +265,7 @@ TEST_F(KineWindowTest, TheStoredTimeScanOfTheInstrumentDownloadsAndOtherTypesAre
 TEST_F(KineWindowTest, SaveExportAndRemoveOfferTheCurvesOwnName) {
     offline();
     ASSERT_TRUE(frame->openFile(QString::fromStdString(curveFile("source.kin", {0.0f, 0.1f, 0.2f, 0.3f}))));
-    CKineSpectrum &curve = frame->curves().at(0);
+    scan::CKineSpectrum &curve = frame->curves().at(0);
     curve.name = "run A";
     chooser.next = QString::fromStdString(dir.file("saved.kin"));
     trigger(CKineFrame::kSave);
@@ -274,7 +274,7 @@ TEST_F(KineWindowTest, SaveExportAndRemoveOfferTheCurvesOwnName) {
     test::triggerEnabled(frame->exportAction("Abs/T% table"));
     EXPECT_EQ(chooser.proposals, (std::vector<std::string>{"run A", "run A.txt"}));
     EXPECT_EQ(test::readBytes(dir.file("table.txt")).substr(0, 25), " Time      Abs       T%\r\n");
-    CKineSpectrum reread = CKineSpectrum::makeNew();
+    scan::CKineSpectrum reread = scan::CKineSpectrum::makeNew();
     ASSERT_TRUE(readCurveFile(dir.file("saved.kin"), reread));
     EXPECT_EQ(reread.points(), curve.points());
 
@@ -313,7 +313,7 @@ TEST_F(KineWindowTest, ProcessingMakesTheNewCurveCurrentWithItsSourcesColour) {
     trigger(CKineFrame::kDerivative);
     ASSERT_EQ(frame->curves().size(), 2u);
     EXPECT_EQ(frame->curves().currentIndex(), 0u);
-    const CKineSpectrum &derived = frame->curves().at(0);
+    const scan::CKineSpectrum &derived = frame->curves().at(0);
     EXPECT_EQ(derived.points(), (std::vector<float>{1.0f, 3.0f, 5.0f, 7.0f, 7.0f}));
     EXPECT_EQ(derived.colour, scan::indexedColour(9));
     EXPECT_EQ(derived.name, "square.kin-d");

@@ -138,7 +138,7 @@ TEST_F(ScanWindowTest, AHolmiumFileListsItsPointsThenItsPeaks) {
     link::StationLink offline;
     auto window = std::make_unique<CScanFrame>(ScanFrameHost{{offline, shared, flags, accessories}});
     ASSERT_TRUE(window->openFile(SPECTAVO_TEST_DATA_DIR "/holmium.sca"));
-    const CWaveSpectrum &spectrum = *window->spectra().current();
+    const scan::CWaveSpectrum &spectrum = *window->spectra().current();
     const CScanListView &list = *window->peakList();
     EXPECT_EQ(static_cast<std::size_t>(list.rowCount()), spectrum.points().size())
         << "with neither switch on the list is the spectrum as a table";
@@ -203,7 +203,7 @@ TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
     EXPECT_EQ(states.back(), "Ready");
     EXPECT_EQ(messages.shown,
               std::vector<std::string>{"Finish scanning the sample, please continue your work."});
-    const CWaveSpectrum &spectrum = frame->spectra().at(0);
+    const scan::CWaveSpectrum &spectrum = frame->spectra().at(0);
     EXPECT_EQ(spectrum.name, "Sample-1");
     EXPECT_EQ(spectrum.points().size(), 601u);
     EXPECT_EQ(frame->peakList()->rowCount(), 601) << "the finished scan, point for point";
@@ -242,7 +242,7 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     instrument.link.operations().StopMeasurement(); // the main window's Stop
     ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Wavelength scanning has been broken."});
-    CWaveSpectrum spectrum = frame->spectra().at(0);
+    scan::CWaveSpectrum spectrum = frame->spectra().at(0);
     EXPECT_FALSE(spectrum.acquiring.load());
     EXPECT_EQ(spectrum.end, 700.0f) << "the scan starts at the high end";
     EXPECT_GT(spectrum.start, 400.0f) << "the range ends at the last measured wavelength";
@@ -259,7 +259,7 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     // Saved and read back, the file holds the measured range and nothing else.
     const std::string path = dir.file("stopped.sca");
     ASSERT_TRUE(writeSpectrumFile(spectrum, path));
-    CWaveSpectrum loaded;
+    scan::CWaveSpectrum loaded;
     ASSERT_TRUE(readSpectrumFile(path, loaded));
     EXPECT_NEAR(loaded.start, spectrum.start, 0.05f);
     EXPECT_EQ(loaded.pointCount(), spectrum.points().size());
@@ -498,7 +498,7 @@ TEST_F(ScanWindowTest, ZoomUndoModeAndTraceCursorFromMouseAndKeys) {
     EXPECT_EQ(*view->cursorIndex(), 0);
     QTest::keyClick(view, Qt::Key_Down);
     ASSERT_TRUE(view->cursorIndex());
-    const CWaveSpectrum &spectrum = window->spectra().at(0);
+    const scan::CWaveSpectrum &spectrum = window->spectra().at(0);
     EXPECT_EQ(spectrum.marks()[static_cast<std::size_t>(*view->cursorIndex())], 100)
         << *view->cursorIndex() << " of " << spectrum.marks().size() << ", peaks " << spectrum.peakCount();
     QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(300, 200));
@@ -663,7 +663,7 @@ TEST_F(ScanWindowTest, StoredScanFromTheInstrumentJoinsTheList) {
     ASSERT_TRUE(frame->takeInstrumentFile(*holmium));
     ASSERT_TRUE(pumpUntil([&] { return !frame->spectra().empty(); }));
     EXPECT_FALSE(instrument.link.acquisition().open.load()) << "the link is released";
-    const CWaveSpectrum &stored = frame->spectra().at(0);
+    const scan::CWaveSpectrum &stored = frame->spectra().at(0);
     EXPECT_EQ(stored.name, "HOLMIUM.sca");
     EXPECT_TRUE(stored.modified);
     EXPECT_GT(stored.peakCount(), 2);
@@ -773,7 +773,7 @@ TEST_F(ScanWindowTest, CopyPutsTheChartOnTheClipboardAsSvgAndPng) {
 TEST_F(ScanWindowTest, ScanSetupDialogChecksItsRangeAndPointCount) {
     test::writeBytes(dir.file("config/tarvesta.zav.analyst.ini"),
                      "[ZAV Range]\nfScanMin=190\nfScanMax=1100\n");
-    ScanSettings settings;
+    scan::ScanSettings settings;
     {
         CScanSetupDialog notReady(settings, false);
         EXPECT_FALSE(notReady.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());

@@ -16,8 +16,8 @@ namespace spectavo::app {
 namespace {
 
 // Three absorption bands on a flat base, 400..700 nm every 0.5 nm.
-CWaveSpectrum bandsSpectrum() {
-    CWaveSpectrum spectrum = CWaveSpectrum::makeNew(scan::indexedColour(4));
+scan::CWaveSpectrum bandsSpectrum() {
+    scan::CWaveSpectrum spectrum = scan::CWaveSpectrum::makeNew(scan::indexedColour(4));
     spectrum.start = 400.0f;
     spectrum.end = 700.0f;
     spectrum.step = 0.5f;
@@ -33,7 +33,7 @@ CWaveSpectrum bandsSpectrum() {
     return spectrum;
 }
 
-SpectrumChartScene sceneOf(const CWaveSpectrum &spectrum) {
+SpectrumChartScene sceneOf(const scan::CWaveSpectrum &spectrum) {
     SpectrumChartScene scene;
     scene.spectra = {chartSeriesOf(spectrum)};
     scene.range.xMin = 380;
@@ -46,7 +46,7 @@ SpectrumChartScene sceneOf(const CWaveSpectrum &spectrum) {
 }
 
 TEST(SpectrumChart, DrawsInsideItsTargetOnly) {
-    const CWaveSpectrum spectrum = bandsSpectrum();
+    const scan::CWaveSpectrum spectrum = bandsSpectrum();
     QImage image(1200, 900, QImage::Format_RGB32);
     image.fill(qRgb(1, 2, 3));
     const QRect target(100, 50, 1000, 700);
@@ -64,7 +64,7 @@ TEST(SpectrumChart, DrawsInsideItsTargetOnly) {
 }
 
 TEST(SpectrumChart, TheCurvePassesThroughItsPoints) {
-    const CWaveSpectrum spectrum = bandsSpectrum();
+    const scan::CWaveSpectrum spectrum = bandsSpectrum();
     QImage image(1000, 700, QImage::Format_RGB32);
     {
         QPainter painter(&image);

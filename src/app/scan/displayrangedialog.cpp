@@ -40,7 +40,7 @@ CDisplayRangeDialog::CDisplayRangeDialog(scan::DisplayHistory &display, const sc
     m_timeAxis = range.axis == scan::ChartAxis::Time;
     if (m_timeAxis) {
         m_xLow = 0.0f;
-        m_xHigh = static_cast<float>(kMaxTotalTime);
+        m_xHigh = static_cast<float>(scan::kMaxTotalTime);
     } else {
         m_xLow = base.xMin;
         m_xHigh = base.xMax;

@@ -14,16 +14,16 @@ std::optional<int> offeredColour(int chosen) {
     return chosen >= 0 ? std::optional(chosen) : std::nullopt;
 }
 
-SpectrumOperation arithmeticOf(scan::Operation operation) {
+scan::SpectrumOperation arithmeticOf(scan::Operation operation) {
     switch (operation) {
     case scan::Operation::Subtract:
-        return SpectrumOperation::Subtract;
+        return scan::SpectrumOperation::Subtract;
     case scan::Operation::Multiply:
-        return SpectrumOperation::Multiply;
+        return scan::SpectrumOperation::Multiply;
     case scan::Operation::Divide:
-        return SpectrumOperation::Divide;
+        return scan::SpectrumOperation::Divide;
     default:
-        return SpectrumOperation::Add;
+        return scan::SpectrumOperation::Add;
     }
 }
 

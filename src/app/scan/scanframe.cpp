@@ -55,7 +55,7 @@ void CScanFrame::refillList() {
 std::optional<scan::DataExtent> CScanFrame::dataExtent() const {
     std::optional<scan::DataExtent> extent;
     for (std::size_t i = 0; i < m_spectra.size(); ++i) {
-        const CWaveSpectrum &spectrum = m_spectra.at(i);
+        const scan::CWaveSpectrum &spectrum = m_spectra.at(i);
         if (spectrum.acquiring.load() || spectrum.points().empty())
             continue;
         const double last = spectrum.wavelengthAt(spectrum.points().size() - 1);
@@ -66,7 +66,7 @@ std::optional<scan::DataExtent> CScanFrame::dataExtent() const {
 }
 
 std::string CScanFrame::currentName() const {
-    const CWaveSpectrum *current = m_spectra.current();
+    const scan::CWaveSpectrum *current = m_spectra.current();
     return current ? current->name : std::string();
 }
 
@@ -77,14 +77,14 @@ void CScanFrame::recomputeMarks(float threshold) {
 }
 
 bool CScanFrame::openFile(const QString &path) {
-    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew());
+    auto spectrum = std::make_unique<scan::CWaveSpectrum>(scan::CWaveSpectrum::makeNew());
     std::size_t supplied = 0;
     if (!readSpectrumFile(path.toStdString(), *spectrum, &supplied))
         return false;
     // The missing points read as 0, as stored files always have; the operator is told.
     if (supplied < spectrum->points().size())
         messages().show("Spectavo",
-                        strings::trFormat(scanfile::kShortFile, static_cast<int>(supplied),
+                        strings::trFormat(scan::scanfile::kShortFile, static_cast<int>(supplied),
                                           static_cast<int>(spectrum->points().size())),
                         shell::MessageService::Icon::Warning);
     spectrum->recomputeMarks(m_host.program.flags.peakHeight);
@@ -152,7 +152,7 @@ bool CScanFrame::servedByLink() const {
 }
 
 bool CScanFrame::currentSaveable() const {
-    const CWaveSpectrum *current = m_spectra.current();
+    const scan::CWaveSpectrum *current = m_spectra.current();
     return current && !current->acquiring.load();
 }
 

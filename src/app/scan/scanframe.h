@@ -39,7 +39,7 @@ public:
     shell::DocumentKind kind() const override { return shell::DocumentKind::WavelengthScan; }
     // Adds the spectrum of a .sca or .wav file in front of the list and makes it current.
     bool openFile(const QString &path) override;
-    RecordList<CWaveSpectrum> &spectra() { return m_spectra; }
+    scan::RecordList<scan::CWaveSpectrum> &spectra() { return m_spectra; }
     WaveAcquisition &acquisition() { return m_acquisition; }
     CWaveView *view() const { return m_view; }
 
@@ -99,11 +99,12 @@ private:
     void acceptArrivedFile();
     void compute(const scan::OperationInfo &info);
     // A derived spectrum joins the list in front and becomes current.
-    void addDerived(std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex = std::nullopt);
+    void addDerived(std::optional<scan::CWaveSpectrum> derived,
+                    std::optional<int> colourIndex = std::nullopt);
     int unusedColourIndex() const;
-    bool offerSave(CWaveSpectrum &spectrum, const QString &suffix);
+    bool offerSave(scan::CWaveSpectrum &spectrum, const QString &suffix);
 
-    RecordList<CWaveSpectrum> m_spectra;
+    scan::RecordList<scan::CWaveSpectrum> m_spectra;
     QtNotifyTarget m_target{this};
     WaveAcquisition m_acquisition;
     CWaveView *m_view;

@@ -10,19 +10,19 @@ int CScanFrame::unusedColourIndex() const {
     return scan::firstUnusedColourIndex(m_spectra.colours());
 }
 
-void CScanFrame::addDerived(std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex) {
+void CScanFrame::addDerived(std::optional<scan::CWaveSpectrum> derived, std::optional<int> colourIndex) {
     if (!derived)
         return;
     if (colourIndex)
         derived->colour = scan::indexedColour(*colourIndex);
-    m_spectra.insertFront(std::make_unique<CWaveSpectrum>(std::move(*derived)));
+    m_spectra.insertFront(std::make_unique<scan::CWaveSpectrum>(std::move(*derived)));
     m_spectra.setCurrent(0);
     refresh();
 }
 
 void CScanFrame::compute(const scan::OperationInfo &info) {
     computeOn(m_spectra, info, unusedColourIndex(), scan::applyToSpectra,
-              [this](std::optional<CWaveSpectrum> derived, std::optional<int> colourIndex) {
+              [this](std::optional<scan::CWaveSpectrum> derived, std::optional<int> colourIndex) {
                   addDerived(std::move(derived), colourIndex);
               });
 }

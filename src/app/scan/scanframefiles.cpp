@@ -58,7 +58,7 @@ void CScanFrame::openRecord() {
 
 // Asks for a file name (the spectrum's name offered) and writes the spectrum; false when cancelled or
 // the file could not be written.
-bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
+bool CScanFrame::offerSave(scan::CWaveSpectrum &spectrum, const QString &suffix) {
     const QString path =
         fileChooser().proposeSave(this, spectrumFilter(), QString::fromStdString(spectrum.name), suffix);
     if (path.isEmpty())
@@ -73,7 +73,7 @@ bool CScanFrame::offerSave(CWaveSpectrum &spectrum, const QString &suffix) {
 }
 
 void CScanFrame::saveRecord() {
-    if (CWaveSpectrum *current = m_spectra.current();
+    if (scan::CWaveSpectrum *current = m_spectra.current();
         current && !current->acquiring.load() && offerSave(*current, "sca"))
         refresh();
 }
@@ -107,7 +107,7 @@ void CScanFrame::acceptArrivedFile() {
     m_awaitingFile = false;
     link::StationLink &link = m_host.program.link;
     const link::FileTransfer &transfer = link.fileTransfer();
-    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew());
+    auto spectrum = std::make_unique<scan::CWaveSpectrum>(scan::CWaveSpectrum::makeNew());
     const ProfileFile model(link::stationModelFile(link.status().modelName.get()), true);
     std::optional<float> decoded;
     bool incomplete = false;
@@ -136,16 +136,17 @@ void CScanFrame::acceptArrivedFile() {
 }
 
 void CScanFrame::removeRecord() {
-    if (!removeCurrentOf<CWaveSpectrum>(
-            m_spectra, [this](CWaveSpectrum &spectrum) { return offerSave(spectrum, "wav"); }))
+    if (!removeCurrentOf<scan::CWaveSpectrum>(
+            m_spectra, [this](scan::CWaveSpectrum &spectrum) { return offerSave(spectrum, "wav"); }))
         return;
     m_list->clear();
     refresh();
 }
 
 bool CScanFrame::confirmClose() {
-    return confirmCloseOf<CWaveSpectrum>(
-        m_spectra, Records::Spectra, [this](CWaveSpectrum &spectrum) { return offerSave(spectrum, "wav"); });
+    return confirmCloseOf<scan::CWaveSpectrum>(
+        m_spectra, Records::Spectra,
+        [this](scan::CWaveSpectrum &spectrum) { return offerSave(spectrum, "wav"); });
 }
 
 } // namespace spectavo::app

@@ -18,7 +18,7 @@ scan::SpectrumPrintSettings printSettings() {
 } // namespace
 
 std::unique_ptr<SpectrumPrinter> CScanFrame::makePrinter() const {
-    const CWaveSpectrum *current = m_spectra.current();
+    const scan::CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return nullptr;
     const scan::SpectrumPrintSettings settings = printSettings();

@@ -37,14 +37,16 @@ void CScanListView::fitColumns() {
         header()->resizeSection(column, columnNeed(column));
 }
 
-void CScanListView::refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys) {
+void CScanListView::refill(const scan::CWaveSpectrum *spectrum, bool absorbance, bool showPeaks,
+                           bool showValleys) {
     if (!spectrum || spectrum->acquiring.load())
         return;
     showRows(scan::PeakListRows::ofSpectrum(*spectrum, absorbance, showPeaks, showValleys),
              {ui("Lambda(nm)"), ui(scan::peakListValueHeading(absorbance)), ui("FWHM")});
 }
 
-void CScanListView::refill(const CKineSpectrum *curve, bool absorbance, bool showPeaks, bool showValleys) {
+void CScanListView::refill(const scan::CKineSpectrum *curve, bool absorbance, bool showPeaks,
+                           bool showValleys) {
     if (!curve || curve->acquiring.load() || curve->markers().empty())
         return;
     showRows(scan::PeakListRows::ofCurve(*curve, absorbance, showPeaks, showValleys),

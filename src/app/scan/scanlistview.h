@@ -14,9 +14,9 @@ class CScanListView : public QTreeView {
 public:
     explicit CScanListView(QWidget *parent = nullptr);
     // Nothing happens for no spectrum or one still being acquired.
-    void refill(const CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys);
+    void refill(const scan::CWaveSpectrum *spectrum, bool absorbance, bool showPeaks, bool showValleys);
     // The same for a time-scan curve, which also needs its markers.
-    void refill(const CKineSpectrum *curve, bool absorbance, bool showPeaks, bool showValleys);
+    void refill(const scan::CKineSpectrum *curve, bool absorbance, bool showPeaks, bool showValleys);
     void clear();
     void setHeaderLabels(const QStringList &headings);
     // The width that shows every column whole.

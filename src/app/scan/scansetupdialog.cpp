@@ -28,26 +28,26 @@ std::optional<float> numberIn(const QLineEdit *field) {
 
 } // namespace
 
-CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady, QWidget *parent)
+CScanSetupDialog::CScanSetupDialog(scan::ScanSettings &settings, bool instrumentReady, QWidget *parent)
     : QDialog(parent), m_settings(settings) {
     setWindowTitle(ui("Scan Setup"));
     const ProfileFile analyst(kAnalystSettingsFile, true);
     m_limitLow = analyst.GetFloat("ZAV Range", "fScanMin", "180");
     m_limitHigh = analyst.GetFloat("ZAV Range", "fScanMax", "1100");
-    const ProfileFile file(ScanSettings::kFileName, true);
+    const ProfileFile file(scan::ScanSettings::kFileName, true);
 
-    m_from = new QLineEdit(QString::fromStdString(ScanSettings::rangeFieldText(settings.high)));
+    m_from = new QLineEdit(QString::fromStdString(scan::ScanSettings::rangeFieldText(settings.high)));
     m_from->setObjectName("from");
-    m_to = new QLineEdit(QString::fromStdString(ScanSettings::rangeFieldText(settings.low)));
+    m_to = new QLineEdit(QString::fromStdString(scan::ScanSettings::rangeFieldText(settings.low)));
     m_to->setObjectName("to");
     m_step = new QComboBox;
     m_step->setObjectName("step");
-    for (int i = 0; i < std::max(ScanSettings::stepCount(file), 1); ++i)
-        m_step->addItem(QString::fromStdString(ScanSettings::stepText(file, i)));
+    for (int i = 0; i < std::max(scan::ScanSettings::stepCount(file), 1); ++i)
+        m_step->addItem(QString::fromStdString(scan::ScanSettings::stepText(file, i)));
     m_step->setCurrentIndex(settings.stepIndex);
     m_filter = new QComboBox;
-    for (int i = 0; i < std::max(ScanSettings::filterCount(file), 1); ++i)
-        m_filter->addItem(QString::fromStdString(ScanSettings::filterText(file, i)));
+    for (int i = 0; i < std::max(scan::ScanSettings::filterCount(file), 1); ++i)
+        m_filter->addItem(QString::fromStdString(scan::ScanSettings::filterText(file, i)));
     m_filter->setCurrentIndex(settings.filterIndex);
     m_useFilter = new QCheckBox(ui("Use Filter"));
     m_useFilter->setChecked(settings.smoothing.useFilter != 0);
@@ -55,7 +55,7 @@ CScanSetupDialog::CScanSetupDialog(ScanSettings &settings, bool instrumentReady,
     m_degree->setRange(1, 10);
     m_degree->setValue(settings.smoothing.filterDegree);
     m_width = new QSpinBox;
-    m_width->setRange(1, SmoothingSettings::kMaxHalfWidth);
+    m_width->setRange(1, scan::SmoothingSettings::kMaxHalfWidth);
     m_width->setValue(settings.smoothing.filterWidth);
     const auto followUseFilter = [this] {
         m_degree->setEnabled(m_useFilter->isChecked());
@@ -97,7 +97,7 @@ void CScanSetupDialog::accept() {
     if (high < low)
         std::swap(high, low);
     const float step =
-        ScanSettings::stepNm(ProfileFile(ScanSettings::kFileName, true), m_step->currentIndex());
+        scan::ScanSettings::stepNm(ProfileFile(scan::ScanSettings::kFileName, true), m_step->currentIndex());
     if (const auto refusal = WaveAcquisition::refusalFor(high, low, step)) {
         messages().show("Spectavo", *refusal, shell::MessageService::Icon::Warning);
         return;

@@ -15,11 +15,11 @@ namespace spectavo::app {
 // when the instrument is not ready, so the settings can be seen but not changed.
 class CScanSetupDialog : public QDialog {
 public:
-    CScanSetupDialog(ScanSettings &settings, bool instrumentReady, QWidget *parent = nullptr);
+    CScanSetupDialog(scan::ScanSettings &settings, bool instrumentReady, QWidget *parent = nullptr);
     void accept() override;
 
 private:
-    ScanSettings &m_settings;
+    scan::ScanSettings &m_settings;
     float m_limitLow;
     float m_limitHigh;
     QLineEdit *m_from;

@@ -48,7 +48,7 @@ public:
     // The close check of a window of records: none may be being measured (the operator is told which),
     // then one question settles the unsaved ones, `save` writing a record when the answer is Yes.
     template <typename Record>
-    static bool confirmCloseOf(RecordList<Record> &list, Records records,
+    static bool confirmCloseOf(scan::RecordList<Record> &list, Records records,
                                const std::function<bool(Record &)> &save) {
         for (std::size_t i = 0; i < list.size(); ++i)
             if (list.at(i).acquiring.load()) {
@@ -69,8 +69,8 @@ public:
     // record (with the colour chosen, if any), or the changed current record is shown again. A record
     // still being measured is left alone.
     template <typename Record, typename Apply, typename Add>
-    void computeOn(RecordList<Record> &list, const scan::OperationInfo &info, int colourIndex, Apply apply,
-                   Add add) {
+    void computeOn(scan::RecordList<Record> &list, const scan::OperationInfo &info, int colourIndex,
+                   Apply apply, Add add) {
         Record *current = list.current();
         if (info.inputs == 1 && (!current || current->acquiring.load()))
             return;
@@ -103,7 +103,7 @@ public:
     // "Remove": the current record goes, after the unsaved question (Yes saves it first); one being
     // measured stays. True when it went; the current record is then the first.
     template <typename Record>
-    static bool removeCurrentOf(RecordList<Record> &list, const std::function<bool(Record &)> &save) {
+    static bool removeCurrentOf(scan::RecordList<Record> &list, const std::function<bool(Record &)> &save) {
         Record *current = list.current();
         if (!current || current->acquiring.load())
             return false;

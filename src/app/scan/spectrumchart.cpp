@@ -182,7 +182,7 @@ void paintMarks(QPainter &painter, const Frame &f, const SpectrumChartScene &sce
 
 } // namespace
 
-ChartSeries chartSeriesOf(const CWaveSpectrum &spectrum) {
+ChartSeries chartSeriesOf(const scan::CWaveSpectrum &spectrum) {
     ChartSeries series;
     series.values = spectrum.points();
     const bool acquiring = spectrum.acquiring.load();

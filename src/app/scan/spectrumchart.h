@@ -30,7 +30,7 @@ struct ChartSeries {
 };
 
 // A spectrum as the chart shows it: while scanned, only the part that has arrived (from the top).
-ChartSeries chartSeriesOf(const CWaveSpectrum &spectrum);
+ChartSeries chartSeriesOf(const scan::CWaveSpectrum &spectrum);
 
 // Everything one picture of the chart shows: spectra against wavelength, or curves against time.
 struct SpectrumChartScene {

@@ -24,8 +24,9 @@ QColor slotColour(const scan::ChartFonts &fonts, scan::ChartFontSlot slot) {
 
 } // namespace
 
-PrintedRecord printedRecordOf(const CWaveSpectrum &spectrum, const scan::SpectrumPrintSettings &settings,
-                              const scan::CDisplayRange &range, bool absorbance) {
+PrintedRecord printedRecordOf(const scan::CWaveSpectrum &spectrum,
+                              const scan::SpectrumPrintSettings &settings, const scan::CDisplayRange &range,
+                              bool absorbance) {
     PrintedRecord record;
     record.information = scan::informationLines(spectrum, settings);
     for (std::size_t point : scan::printedPoints(spectrum, range))

@@ -24,8 +24,9 @@ struct PrintedRecord {
     std::vector<scan::InformationLine> information;
     std::vector<scan::DataRowTexts> rows;
 };
-PrintedRecord printedRecordOf(const CWaveSpectrum &spectrum, const scan::SpectrumPrintSettings &settings,
-                              const scan::CDisplayRange &range, bool absorbance);
+PrintedRecord printedRecordOf(const scan::CWaveSpectrum &spectrum,
+                              const scan::SpectrumPrintSettings &settings, const scan::CDisplayRange &range,
+                              bool absorbance);
 
 // The print of a scan window: a chart page (the screen's chart scaled onto the page, the information
 // block, the foot) and data pages listing the current record's points. Pages are laid out for the

@@ -17,7 +17,7 @@ CSysMathSavGol::CSysMathSavGol(const QString &resultName, int colourIndex, QWidg
     setWindowTitle(ui("Setup the Savitzky-Golay Filter"));
     m_degree = spinBox(1, 10, 4, "degree");
     m_derivative = spinBox(0, 10, 0, "derivative");
-    m_width = spinBox(1, SmoothingSettings::kMaxHalfWidth, 5, "width");
+    m_width = spinBox(1, scan::SmoothingSettings::kMaxHalfWidth, 5, "width");
     m_name = new QLineEdit(resultName);
     m_name->setObjectName("name");
     MathDialogForm form(this);
@@ -37,7 +37,7 @@ void CSysMathSavGol::accept() {
         return;
     }
     if (halfWidth() < degree() / 2) {
-        showRangeMessage(degree() / 2, SmoothingSettings::kMaxHalfWidth);
+        showRangeMessage(degree() / 2, scan::SmoothingSettings::kMaxHalfWidth);
         m_width->setFocus();
         return;
     }

@@ -12,7 +12,7 @@
 
 namespace spectavo::app {
 
-CWaveCompute::CWaveCompute(std::vector<std::string> names, SpectrumOperation operation, QWidget *parent)
+CWaveCompute::CWaveCompute(std::vector<std::string> names, scan::SpectrumOperation operation, QWidget *parent)
     : QDialog(parent), m_names(std::move(names)), m_first(new QComboBox), m_second(new QComboBox),
       m_result(new QLineEdit("ResultName")) {
     setWindowTitle(ui("Spectra Addition/Subtraction"));

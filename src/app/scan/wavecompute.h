@@ -16,7 +16,8 @@ namespace spectavo::app {
 class CWaveCompute : public QDialog {
 public:
     // `names`: the names of the spectra that are not acquiring, in list order.
-    CWaveCompute(std::vector<std::string> names, SpectrumOperation operation, QWidget *parent = nullptr);
+    CWaveCompute(std::vector<std::string> names, scan::SpectrumOperation operation,
+                 QWidget *parent = nullptr);
     void accept() override;
     QString first() const;
     QString second() const;

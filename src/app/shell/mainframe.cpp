@@ -92,7 +92,8 @@ CMainFrame::~CMainFrame() {
 // The handshake ends with the scan parameters. The receive thread sends them, so it gets a copy of the
 // settings as they are now, never the window's own; the copy is renewed before every link request.
 void CMainFrame::installScanSetupProvider() {
-    m_link.setScanSetupProvider(m_shared.scan.setupProvider(ProfileFile(ScanSettings::kFileName, true)));
+    m_link.setScanSetupProvider(
+        m_shared.scan.setupProvider(ProfileFile(scan::ScanSettings::kFileName, true)));
 }
 
 void CMainFrame::applyAppearance() {

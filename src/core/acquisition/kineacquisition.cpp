@@ -27,8 +27,9 @@ int periodMilliseconds(float step) {
 
 } // namespace
 
-KineAcquisition::KineAcquisition(program::ProgramRecords program, RecordList<CKineSpectrum> &curves,
-                                 link::NotifyTarget *window, KineAcquisitionView &view, KineTimers &timers)
+KineAcquisition::KineAcquisition(program::ProgramRecords program,
+                                 scan::RecordList<scan::CKineSpectrum> &curves, link::NotifyTarget *window,
+                                 KineAcquisitionView &view, KineTimers &timers)
     : m_program(program), m_curves(curves), m_window(window), m_view(view), m_timers(timers) {}
 
 bool KineAcquisition::instrumentFree() const {
@@ -54,9 +55,9 @@ std::string KineAcquisition::nextSampleName() const {
     return strings::formatC("Sample-%zu", m_curves.size() + 1);
 }
 
-CKineSpectrum &KineAcquisition::insertScanCurve(const std::string &name, std::uint32_t colour) {
+scan::CKineSpectrum &KineAcquisition::insertScanCurve(const std::string &name, std::uint32_t colour) {
     const program::KineticsSettings &parameters = m_program.shared.kinetics;
-    auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew(colour));
+    auto curve = std::make_unique<scan::CKineSpectrum>(scan::CKineSpectrum::makeNew(colour));
     curve->name = name;
     curve->setSampleName(name);
     curve->wavelength = parameters.wavelength;
@@ -64,14 +65,13 @@ CKineSpectrum &KineAcquisition::insertScanCurve(const std::string &name, std::ui
     curve->totalTime = static_cast<int>(parameters.totalTime);
     curve->endTime = parameters.totalTime;
     curve->modified = true;
-    curve->drawnUpTo = 0;
     curve->allocatePoints();
     curve->count = 0;
     curve->acquiring = true;
     return m_curves.insertFront(std::move(curve));
 }
 
-bool KineAcquisition::onList(const CKineSpectrum *curve) const {
+bool KineAcquisition::onList(const scan::CKineSpectrum *curve) const {
     for (std::size_t i = 0; i < m_curves.size(); ++i)
         if (&m_curves.at(i) == curve)
             return true;
@@ -80,8 +80,8 @@ bool KineAcquisition::onList(const CKineSpectrum *curve) const {
 
 bool KineAcquisition::parametersUsable() {
     const program::KineticsSettings &p = m_program.shared.kinetics;
-    const bool usable = p.step > 0.0f && p.step <= static_cast<float>(kMaxTotalTime) && p.totalTime >= 0.0f &&
-                        p.totalTime <= static_cast<float>(kMaxTotalTime);
+    const bool usable = p.step > 0.0f && p.step <= static_cast<float>(scan::kMaxTotalTime) &&
+                        p.totalTime >= 0.0f && p.totalTime <= static_cast<float>(scan::kMaxTotalTime);
     if (!usable)
         m_view.inform(kUnusableSetup);
     return usable;
@@ -93,7 +93,7 @@ bool KineAcquisition::startSingle() {
         return false;
     const int preferred =
         ProfileFile(program::KineticsSettings::kFileName, true).GetInt("Curve", "ThisColor", 4);
-    CKineSpectrum &curve = insertScanCurve(
+    scan::CKineSpectrum &curve = insertScanCurve(
         nextSampleName(), scan::indexedColour(scan::nextFreeColourIndex(preferred, m_curves.colours())));
     m_arrivalBlank = m_program.link.acquisition().blankAbsorbance.load();
     if (curve.points().empty() ||
@@ -119,7 +119,7 @@ void KineAcquisition::beginSampling() {
     m_waitingForWavelength = false;
     m_timers.stopSettle();
     m_program.link.operations().CloseAcquisitionOf(m_window);
-    CKineSpectrum *curve = m_single && onList(m_single) ? m_single : nullptr;
+    scan::CKineSpectrum *curve = m_single && onList(m_single) ? m_single : nullptr;
     if (curve && m_program.link.operations().StartTimedSampling(
                      periodMilliseconds(m_program.shared.kinetics.step), curve, m_window))
         return;
@@ -174,7 +174,7 @@ bool KineAcquisition::startAutorun() {
         const std::string &cellName = m_program.cells.cellName[static_cast<std::size_t>(cell)];
         const std::string name = blankCellName(cellName) ? nextSampleName() : cellName;
         colourIndex = scan::nextFreeColourIndex(colourIndex, m_curves.colours());
-        CKineSpectrum &curve = insertScanCurve(name, scan::indexedColour(colourIndex++));
+        scan::CKineSpectrum &curve = insertScanCurve(name, scan::indexedColour(colourIndex++));
         m_cellCurves[static_cast<std::size_t>(cell)] = &curve;
         ++made;
     }
@@ -208,10 +208,11 @@ void KineAcquisition::cycleTick() {
     m_timers.stopSettle();
     m_armedCell = -1;
     ++m_cycle;
-    const bool timeIsUp = std::any_of(m_cellCurves.begin(), m_cellCurves.end(), [this](CKineSpectrum *c) {
-        return c && onList(c) && c->acquiring.load() &&
-               static_cast<std::size_t>(m_cycle) >= c->points().size();
-    });
+    const bool timeIsUp =
+        std::any_of(m_cellCurves.begin(), m_cellCurves.end(), [this](scan::CKineSpectrum *c) {
+            return c && onList(c) && c->acquiring.load() &&
+                   static_cast<std::size_t>(m_cycle) >= c->points().size();
+        });
     if (timeIsUp) {
         endRun();
         return;
@@ -297,7 +298,7 @@ void KineAcquisition::finishSingle() {
     }
     if (!m_single)
         return;
-    CKineSpectrum *scanned = onList(m_single) ? m_single : nullptr;
+    scan::CKineSpectrum *scanned = onList(m_single) ? m_single : nullptr;
     m_single = nullptr;
     m_view.showState(SPECTAVO_TEXT("Ready"));
     const float threshold = m_program.flags.peakHeight;
@@ -318,7 +319,7 @@ void KineAcquisition::finishSingle() {
     reportRemoteDone();
 }
 
-std::string KineAcquisition::noteMissingPoints(CKineSpectrum &curve, int missing) {
+std::string KineAcquisition::noteMissingPoints(scan::CKineSpectrum &curve, int missing) {
     const int total = static_cast<int>(curve.points().size());
     missing = std::min(missing, total);
     if (missing <= 0)
@@ -328,10 +329,9 @@ std::string KineAcquisition::noteMissingPoints(CKineSpectrum &curve, int missing
     return note;
 }
 
-bool KineAcquisition::keepMeasured(CKineSpectrum &curve, int measured) {
+bool KineAcquisition::keepMeasured(scan::CKineSpectrum &curve, int measured) {
     measured = std::clamp(measured, 0, static_cast<int>(curve.points().size()));
     curve.acquiring = false;
-    curve.drawnUpTo = 0;
     if (measured == 0)
         return false;
     if (measured < static_cast<int>(curve.points().size())) {
@@ -351,7 +351,7 @@ void KineAcquisition::stopped() {
     m_lastRunBroken = true;
     m_view.showState(SPECTAVO_TEXT("Ready"));
     std::string message = kBroken;
-    std::vector<const CKineSpectrum *> empty;
+    std::vector<const scan::CKineSpectrum *> empty;
     const bool sampled = !m_waitingForWavelength;
     if (m_waitingForWavelength) {
         m_waitingForWavelength = false;
@@ -372,7 +372,7 @@ void KineAcquisition::stopped() {
         m_view.inform(message);
     m_single = nullptr;
     for (std::size_t cell = 0; cell < m_cellCurves.size(); ++cell) {
-        CKineSpectrum *curve = m_cellCurves[cell];
+        scan::CKineSpectrum *curve = m_cellCurves[cell];
         if (!curve || !onList(curve) || !curve->acquiring.load())
             continue;
         if (!keepMeasured(*curve, curve->count.load()))
@@ -399,10 +399,9 @@ void KineAcquisition::stopped() {
     reportRemoteDone();
 }
 
-void KineAcquisition::endCurve(CKineSpectrum &curve) {
+void KineAcquisition::endCurve(scan::CKineSpectrum &curve) {
     curve.acquiring = false;
     curve.count = static_cast<int>(curve.points().size());
-    curve.drawnUpTo = 0;
     curve.recomputeMarkers(m_program.flags.peakHeight);
     curve.recomputeRate();
 }
@@ -412,7 +411,7 @@ void KineAcquisition::endCurve(CKineSpectrum &curve) {
 void KineAcquisition::endRun() {
     int missing = 0, total = 0;
     for (std::size_t cell = 0; cell < m_cellCurves.size(); ++cell) {
-        CKineSpectrum *curve = m_cellCurves[cell];
+        scan::CKineSpectrum *curve = m_cellCurves[cell];
         if (!curve || !onList(curve) || !curve->acquiring.load())
             continue;
         const int stored = std::clamp(curve->count.load(), 0, static_cast<int>(curve->points().size()));
@@ -435,7 +434,7 @@ void KineAcquisition::endRun() {
     m_view.scanEnded();
 }
 
-void KineAcquisition::storeCycleReading(std::size_t cell, CKineSpectrum &curve, float absorbance) {
+void KineAcquisition::storeCycleReading(std::size_t cell, scan::CKineSpectrum &curve, float absorbance) {
     const int stored = curve.count.load();
     const int index = m_armedCycle;
     // A reading of a cycle whose point is already in (a duplicate) or beyond the curve is not used.
@@ -455,13 +454,14 @@ void KineAcquisition::takeCellReading(float absorbance) {
     if (cell < 0 || cell >= program::CellSelection::kCells || cell != m_armedCell)
         return;
     m_armedCell = -1;
-    CKineSpectrum *curve = m_cellCurves[static_cast<std::size_t>(cell)];
+    scan::CKineSpectrum *curve = m_cellCurves[static_cast<std::size_t>(cell)];
     if (curve && onList(curve) && curve->acquiring.load())
         storeCycleReading(static_cast<std::size_t>(cell), *curve, absorbance);
-    const bool allFull = std::none_of(m_cellCurves.begin(), m_cellCurves.end(), [this](CKineSpectrum *c) {
-        return c && onList(c) && c->acquiring.load() &&
-               static_cast<std::size_t>(c->count.load()) < c->points().size();
-    });
+    const bool allFull =
+        std::none_of(m_cellCurves.begin(), m_cellCurves.end(), [this](scan::CKineSpectrum *c) {
+            return c && onList(c) && c->acquiring.load() &&
+                   static_cast<std::size_t>(c->count.load()) < c->points().size();
+        });
     const int next = installedCellAfter(cell);
     if (allFull) {
         endRun();

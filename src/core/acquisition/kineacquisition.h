@@ -55,7 +55,7 @@ public:
     // How long a start waits for a reading at the wavelength before the scan is given up.
     static constexpr int kReadingWaitMilliseconds = 5000;
 
-    KineAcquisition(program::ProgramRecords program, RecordList<CKineSpectrum> &curves,
+    KineAcquisition(program::ProgramRecords program, scan::RecordList<scan::CKineSpectrum> &curves,
                     link::NotifyTarget *window, KineAcquisitionView &view, KineTimers &timers);
 
     // Linked, ready, lamp stable, no acquisition open and no automatic run anywhere.
@@ -89,37 +89,37 @@ public:
 private:
     // The stored setup can be edited by hand: a step or total time no scan can keep is refused.
     bool parametersUsable();
-    CKineSpectrum &insertScanCurve(const std::string &name, std::uint32_t colour);
+    scan::CKineSpectrum &insertScanCurve(const std::string &name, std::uint32_t colour);
     std::string nextSampleName() const;
     void beginSampling();
     void giveUpWaiting();
     void finishSingle();
     void stopped();
     // The note on points that never arrived, added to the curve's memo; empty when none is missing.
-    std::string noteMissingPoints(CKineSpectrum &curve, int missing);
+    std::string noteMissingPoints(scan::CKineSpectrum &curve, int missing);
     void takeCellReading(float absorbance);
     // Places a reading of a cycle at that cycle's point; points skipped since are missing (0).
-    void storeCycleReading(std::size_t cell, CKineSpectrum &curve, float absorbance);
-    void endCurve(CKineSpectrum &curve);
+    void storeCycleReading(std::size_t cell, scan::CKineSpectrum &curve, float absorbance);
+    void endCurve(scan::CKineSpectrum &curve);
     void endRun();
     // A stopped curve keeps what was measured: its grid ends at the last measured point.
     // False when nothing was measured: the curve then leaves the list.
-    bool keepMeasured(CKineSpectrum &curve, int measured);
+    bool keepMeasured(scan::CKineSpectrum &curve, int measured);
     int firstInstalledCell() const;
     int installedCellAfter(int cell) const;
     void reportRemoteDone();
-    bool onList(const CKineSpectrum *curve) const;
+    bool onList(const scan::CKineSpectrum *curve) const;
 
     program::ProgramRecords m_program;
-    RecordList<CKineSpectrum> &m_curves;
+    scan::RecordList<scan::CKineSpectrum> &m_curves;
     link::NotifyTarget *m_window;
     KineAcquisitionView &m_view;
     KineTimers &m_timers;
     // The curve the link samples into, while it does.
-    CKineSpectrum *m_single = nullptr;
+    scan::CKineSpectrum *m_single = nullptr;
     bool m_autorun = false;
     // The curve each cell's readings go to during a run.
-    std::array<CKineSpectrum *, program::CellSelection::kCells> m_cellCurves{};
+    std::array<scan::CKineSpectrum *, program::CellSelection::kCells> m_cellCurves{};
     // A stop was handled: the completion the link sends after it is no news.
     bool m_stopHandled = false;
     bool m_lastRunBroken = false;

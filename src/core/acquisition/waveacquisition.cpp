@@ -24,7 +24,7 @@ bool blankCellName(const std::string &name) {
 
 } // namespace
 
-std::string deconflictedScanName(const RecordList<CWaveSpectrum> &spectra, std::string name,
+std::string deconflictedScanName(const scan::RecordList<scan::CWaveSpectrum> &spectra, std::string name,
                                  const std::string &suffix) {
     for (std::size_t i = spectra.size(); i-- > 1;)
         if (spectra.at(i).name == name)
@@ -32,7 +32,7 @@ std::string deconflictedScanName(const RecordList<CWaveSpectrum> &spectra, std::
     return name;
 }
 
-WaveAcquisition::WaveAcquisition(Program program, RecordList<CWaveSpectrum> &spectra,
+WaveAcquisition::WaveAcquisition(Program program, scan::RecordList<scan::CWaveSpectrum> &spectra,
                                  link::NotifyTarget *window, WaveAcquisitionView &view)
     : m_program(program), m_spectra(spectra), m_window(window), m_view(view) {}
 
@@ -63,10 +63,10 @@ bool WaveAcquisition::sendScanParameters() {
 }
 
 std::optional<WaveAcquisition::Grid> WaveAcquisition::sendParameters() {
-    ScanSettings &settings = m_program.shared.scan;
-    const ProfileFile file(ScanSettings::kFileName, true);
-    const float step = ScanSettings::stepNm(file, settings.stepIndex);
-    const int filter = ScanSettings::filterCode(file, settings.filterIndex);
+    scan::ScanSettings &settings = m_program.shared.scan;
+    const ProfileFile file(scan::ScanSettings::kFileName, true);
+    const float step = scan::ScanSettings::stepNm(file, settings.stepIndex);
+    const int filter = scan::ScanSettings::filterCode(file, settings.filterIndex);
     settings.adjustLowEnd(step);
     // The reference holds 20,000 values and a corrected scan reads one per point: a longer scan would
     // read past it, so it is refused before the instrument hears of it.
@@ -74,8 +74,8 @@ std::optional<WaveAcquisition::Grid> WaveAcquisition::sendParameters() {
         m_view.refuse(*refusal);
         return std::nullopt;
     }
-    CWaveSpectrum &baseline = *m_program.shared.baseline;
-    const BaselineGrid reference{baseline.start, baseline.end, baseline.step, baseline.filter};
+    scan::CWaveSpectrum &baseline = *m_program.shared.baseline;
+    const scan::BaselineGrid reference{baseline.start, baseline.end, baseline.step, baseline.filter};
     if (!settings.baselineMatches(reference, step, filter))
         std::fill(baseline.points().begin(), baseline.points().end(), 0.0f);
     if (!m_program.link.operations().SendScanSetup(settings.high, settings.low, step,
@@ -84,8 +84,8 @@ std::optional<WaveAcquisition::Grid> WaveAcquisition::sendParameters() {
     return Grid{step, filter};
 }
 
-CWaveSpectrum &WaveAcquisition::insertScanSpectrum(std::uint32_t colour, const Grid &grid) {
-    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew(colour));
+scan::CWaveSpectrum &WaveAcquisition::insertScanSpectrum(std::uint32_t colour, const Grid &grid) {
+    auto spectrum = std::make_unique<scan::CWaveSpectrum>(scan::CWaveSpectrum::makeNew(colour));
     spectrum->acquiring = true;
     spectrum->end = m_program.shared.scan.high;
     spectrum->start = m_program.shared.scan.low;
@@ -95,14 +95,13 @@ CWaveSpectrum &WaveAcquisition::insertScanSpectrum(std::uint32_t colour, const G
 }
 
 // The fill cursors start at the last point: the instrument scans from the high end down.
-static void prepareForScan(CWaveSpectrum &spectrum) {
+static void prepareForScan(scan::CWaveSpectrum &spectrum) {
     spectrum.allocatePoints();
     const int last = static_cast<int>(spectrum.pointCount()) - 1;
     spectrum.nextIndex = last;
-    spectrum.drawnDownTo = last;
 }
 
-bool WaveAcquisition::startOnLink(int kind, CWaveSpectrum *target, CWaveSpectrum *second) {
+bool WaveAcquisition::startOnLink(int kind, scan::CWaveSpectrum *target, scan::CWaveSpectrum *second) {
     link::StationLink &link = m_program.link;
     const bool wasOpen = link.acquisition().open.load();
     if (link.operations().StartScan(kind, target, second, m_window)) {
@@ -129,12 +128,12 @@ bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::opti
         return false;
     }
     // A new spectrum takes the settings' colour, or the next one no spectrum of the window has.
-    const int colour = colourIndex
-                           ? *colourIndex
-                           : scan::nextFreeColourIndex(
-                                 ProfileFile(ScanSettings::kFileName, true).GetInt("Curve", "ThisColor", 4),
-                                 m_spectra.colours());
-    CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
+    const int colour =
+        colourIndex ? *colourIndex
+                    : scan::nextFreeColourIndex(
+                          ProfileFile(scan::ScanSettings::kFileName, true).GetInt("Curve", "ThisColor", 4),
+                          m_spectra.colours());
+    scan::CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
     spectrum.modified = true;
 
     const std::string given = name ? *name : strings::formatC("Sample-%zu", m_spectra.size());
@@ -143,7 +142,7 @@ bool WaveAcquisition::startSampleScan(std::optional<std::string> name, std::opti
     prepareForScan(spectrum);
     m_program.shared.baseline->nextIndex = spectrum.nextIndex.load();
 
-    CWaveSpectrum *reference = m_baselineMode ? nullptr : m_program.shared.baseline.get();
+    scan::CWaveSpectrum *reference = m_baselineMode ? nullptr : m_program.shared.baseline.get();
     if (!startOnLink(m_baselineMode ? link::kScanAbsorbance : link::kScanAgainstBaseline, &spectrum,
                      reference)) {
         removeMadeSpectra(1);
@@ -166,12 +165,12 @@ bool WaveAcquisition::startEnergyScan() {
     if (!grid)
         return false;
     m_view.switchToAbsorbance();
-    const ProfileFile file(ScanSettings::kFileName, true);
+    const ProfileFile file(scan::ScanSettings::kFileName, true);
     const int beams = m_program.link.config().beamType.load() == link::kDoubleBeam ? 2 : 1;
-    CWaveSpectrum *made[2] = {nullptr, nullptr};
+    scan::CWaveSpectrum *made[2] = {nullptr, nullptr};
     for (int beam = 1; beam <= beams; ++beam) {
         const int colour = file.GetIntAt("Energy", "Color", beam, beam + 8);
-        CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
+        scan::CWaveSpectrum &spectrum = insertScanSpectrum(scan::indexedColour(colour), *grid);
         spectrum.modified = true;
         spectrum.name =
             deconflictedScanName(m_spectra, file.GetStringAt("Energy", "Name", beam, "Energy"), "-A");
@@ -190,14 +189,14 @@ bool WaveAcquisition::startEnergyScan() {
 }
 
 bool WaveAcquisition::startSlitWidthScan() {
-    ScanSettings &settings = m_program.shared.scan;
+    scan::ScanSettings &settings = m_program.shared.scan;
     settings.high = 670.0f;
     settings.low = 640.0f;
     settings.stepIndex = 0;
     settings.filterIndex = 3;
     if (!sendScanParameters())
         return false;
-    auto spectrum = std::make_unique<CWaveSpectrum>(CWaveSpectrum::makeNew(255));
+    auto spectrum = std::make_unique<scan::CWaveSpectrum>(scan::CWaveSpectrum::makeNew(255));
     spectrum->acquiring = true;
     spectrum->end = 670.0f;
     spectrum->start = 640.0f;
@@ -205,7 +204,7 @@ bool WaveAcquisition::startSlitWidthScan() {
     spectrum->filter = 10;
     spectrum->name = strings::formatC("Width-%zu", m_spectra.size() + 1);
     spectrum->setSampleName(spectrum->name);
-    CWaveSpectrum &made = m_spectra.insertFront(std::move(spectrum));
+    scan::CWaveSpectrum &made = m_spectra.insertFront(std::move(spectrum));
     prepareForScan(made);
     if (!startOnLink(link::kScanSampleEnergy, &made, nullptr)) {
         removeMadeSpectra(1);
@@ -322,12 +321,11 @@ WaveAcquisition::Progress WaveAcquisition::progress() const {
 
 void WaveAcquisition::clearAcquiringFlags(bool recomputeMarks) {
     for (std::size_t i = 0; i < m_spectra.size(); ++i) {
-        CWaveSpectrum &spectrum = m_spectra.at(i);
+        scan::CWaveSpectrum &spectrum = m_spectra.at(i);
         if (!spectrum.acquiring.load())
             continue;
         spectrum.acquiring = false;
         spectrum.nextIndex = -1;
-        spectrum.drawnDownTo = 0;
         if (recomputeMarks)
             spectrum.recomputeMarks(m_program.flags.peakHeight);
     }
@@ -335,15 +333,15 @@ void WaveAcquisition::clearAcquiringFlags(bool recomputeMarks) {
 
 // The baseline spectrum becomes the reference: its grid and texts, its values (the first point
 // scanned becomes the blank and is itself zeroed), and it leaves the list.
-void WaveAcquisition::adoptBaseline(const CWaveSpectrum *baselineScan) {
+void WaveAcquisition::adoptBaseline(const scan::CWaveSpectrum *baselineScan) {
     std::optional<std::size_t> index;
     for (std::size_t i = 0; i < m_spectra.size(); ++i)
         if (&m_spectra.at(i) == baselineScan)
             index = i;
     if (!index)
         return;
-    CWaveSpectrum &scanned = m_spectra.at(*index);
-    CWaveSpectrum &reference = *m_program.shared.baseline;
+    scan::CWaveSpectrum &scanned = m_spectra.at(*index);
+    scan::CWaveSpectrum &reference = *m_program.shared.baseline;
     reference.name = scanned.name;
     reference.colour = scanned.colour;
     reference.start = scanned.start;
@@ -365,7 +363,7 @@ void WaveAcquisition::adoptBaseline(const CWaveSpectrum *baselineScan) {
 std::string WaveAcquisition::recordMissingPoints() {
     std::string text;
     for (std::size_t i = 0; i < m_spectra.size(); ++i) {
-        CWaveSpectrum &spectrum = m_spectra.at(i);
+        scan::CWaveSpectrum &spectrum = m_spectra.at(i);
         if (!spectrum.acquiring.load())
             continue;
         const int total = static_cast<int>(spectrum.points().size());
@@ -382,7 +380,7 @@ std::string WaveAcquisition::recordMissingPoints() {
 
 void WaveAcquisition::keepMeasuredParts() {
     for (std::size_t i = m_spectra.size(); i-- > 0;) {
-        CWaveSpectrum &spectrum = m_spectra.at(i);
+        scan::CWaveSpectrum &spectrum = m_spectra.at(i);
         if (!spectrum.acquiring.load())
             continue;
         const int total = static_cast<int>(spectrum.points().size());
@@ -402,7 +400,7 @@ void WaveAcquisition::keepMeasuredParts() {
 }
 
 void WaveAcquisition::finish() {
-    const CWaveSpectrum *scanned = m_target;
+    const scan::CWaveSpectrum *scanned = m_target;
     m_target = nullptr;
     m_view.showState(SPECTAVO_TEXT("Ready"));
     const bool baselineEnded = m_baselineMode;

@@ -47,8 +47,8 @@ public:
 
     using Program = program::ProgramRecords;
 
-    WaveAcquisition(Program program, RecordList<CWaveSpectrum> &spectra, link::NotifyTarget *window,
-                    WaveAcquisitionView &view);
+    WaveAcquisition(Program program, scan::RecordList<scan::CWaveSpectrum> &spectra,
+                    link::NotifyTarget *window, WaveAcquisitionView &view);
 
     // The instrument is ready for a scan: linked, ready, lamp stable, no acquisition, no autorun.
     bool instrumentReady() const;
@@ -91,7 +91,7 @@ public:
 private:
     void finish();
     void abort();
-    void adoptBaseline(const CWaveSpectrum *baselineScan);
+    void adoptBaseline(const scan::CWaveSpectrum *baselineScan);
     void clearAcquiringFlags(bool recomputeMarks);
     // The scanned spectra's points that never arrived: each spectrum's memo records them, and the text
     // for the operator is returned (empty when none is missing).
@@ -107,16 +107,16 @@ private:
         int filter;
     };
     std::optional<Grid> sendParameters();
-    CWaveSpectrum &insertScanSpectrum(std::uint32_t colour, const Grid &grid);
-    bool startOnLink(int kind, CWaveSpectrum *target, CWaveSpectrum *second);
+    scan::CWaveSpectrum &insertScanSpectrum(std::uint32_t colour, const Grid &grid);
+    bool startOnLink(int kind, scan::CWaveSpectrum *target, scan::CWaveSpectrum *second);
     void removeMadeSpectra(int count);
 
     Program m_program;
-    RecordList<CWaveSpectrum> &m_spectra;
+    scan::RecordList<scan::CWaveSpectrum> &m_spectra;
     link::NotifyTarget *m_window;
     WaveAcquisitionView &m_view;
     bool m_baselineMode = false;
-    CWaveSpectrum *m_target = nullptr;
+    scan::CWaveSpectrum *m_target = nullptr;
     // When the running scan last delivered something (or started).
     std::optional<Clock::time_point> m_lastData;
     int m_lastReceived = -1;
@@ -124,7 +124,7 @@ private:
 
 // The name of a new scan: `name`, with `suffix` appended once for every other spectrum (from the end
 // of the list towards index 1) that already carries the name as it stands then.
-std::string deconflictedScanName(const RecordList<CWaveSpectrum> &spectra, std::string name,
+std::string deconflictedScanName(const scan::RecordList<scan::CWaveSpectrum> &spectra, std::string name,
                                  const std::string &suffix);
 
 } // namespace spectavo

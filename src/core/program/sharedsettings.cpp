@@ -8,7 +8,7 @@ void KineticsSettings::load(const ProfileStore &file) {
     wavelength = file.GetFloat("Setup", "WaveLength", "656.1");
     totalTime = file.GetFloat("Setup", "TotalTime", "120");
     step = file.GetFloat("Setup", "Step", "1.0");
-    smoothing = SmoothingSettings{};
+    smoothing = scan::SmoothingSettings{};
     smoothing.load(file);
 }
 
@@ -19,19 +19,19 @@ void KineticsSettings::save(ProfileStore &file) const {
     smoothing.save(file);
 }
 
-SharedSettings::SharedSettings() : baseline(std::make_unique<CWaveSpectrum>()) {
+SharedSettings::SharedSettings() : baseline(std::make_unique<scan::CWaveSpectrum>()) {
     baseline->colour = 255;
     baseline->points().assign(kBaselinePoints, 0.0f);
 }
 
 void SharedSettings::load() {
-    scan.load(ProfileFile(ScanSettings::kFileName, true));
+    scan.load(ProfileFile(scan::ScanSettings::kFileName, true));
     kinetics.load(ProfileFile(KineticsSettings::kFileName, true));
 }
 
 void SharedSettings::save() const {
     {
-        ProfileFile::Batch file(ProfileFile(ScanSettings::kFileName, true));
+        ProfileFile::Batch file(ProfileFile(scan::ScanSettings::kFileName, true));
         scan.save(file);
     }
     ProfileFile::Batch file(ProfileFile(KineticsSettings::kFileName, true));

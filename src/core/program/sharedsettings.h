@@ -14,7 +14,7 @@ struct KineticsSettings {
     float wavelength = 656.1f;
     float totalTime = 120.0f;
     float step = 1.0f;
-    SmoothingSettings smoothing;
+    scan::SmoothingSettings smoothing;
     void load(const ProfileStore &file);
     void save(ProfileStore &file) const;
 };
@@ -24,10 +24,10 @@ struct KineticsSettings {
 struct SharedSettings {
     static constexpr std::size_t kBaselinePoints = 20000;
 
-    ScanSettings scan;
+    scan::ScanSettings scan;
     KineticsSettings kinetics;
     // 20,000 values, all 0 until a baseline scan fills them; lives as long as the main window.
-    std::unique_ptr<CWaveSpectrum> baseline;
+    std::unique_ptr<scan::CWaveSpectrum> baseline;
 
     SharedSettings();
     void load();

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // An atomic that copies by value, so that records holding the fields an acquisition shares with the
 // link (cursor, count, acquiring flag) keep their ordinary copy semantics. Copying is done by the
@@ -23,4 +23,4 @@ public:
     }
 };
 
-} // namespace spectavo
+} // namespace spectavo::scan

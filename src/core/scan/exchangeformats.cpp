@@ -8,7 +8,7 @@
 #include "core/scan/scanfiletext.h"
 #include "core/strings/cformat.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 namespace {
 
 constexpr double kYFactor = 1e-6;
@@ -247,4 +247,4 @@ std::optional<EvenSeries> parseJcamp(std::string_view text, std::string *error) 
     return series;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // Equally spaced values for exchange with other programs: a spectrum (x in nm) or a curve (x in s).
 struct EvenSeries {
@@ -30,4 +30,4 @@ std::string jcampText(const EvenSeries &series);
 // separated numbers; descending X). Other compressed forms are refused.
 std::optional<EvenSeries> parseJcamp(std::string_view text, std::string *error = nullptr);
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The ordered spectra or curves of a scan window (index 0 first) and the current one. Records live on
 // the heap so that a record keeps its address while an acquisition writes into it.
@@ -69,4 +69,4 @@ private:
     std::optional<std::size_t> m_current;
 };
 
-} // namespace spectavo
+} // namespace spectavo::scan

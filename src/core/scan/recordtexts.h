@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // Whether saving a record keeps its memo in the settings for the next record (the windows' Save), or
 // leaves the settings alone (file conversions).
@@ -32,4 +32,4 @@ private:
     std::string m_dateText;
 };
 
-} // namespace spectavo
+} // namespace spectavo::scan

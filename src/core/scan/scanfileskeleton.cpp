@@ -5,7 +5,7 @@
 #include "core/config/memo.h"
 #include "core/config/profilefile.h"
 
-namespace spectavo::scanfile {
+namespace spectavo::scan::scanfile {
 
 HeaderFields::HeaderFields(LineReader &reader, RecordTexts &texts) : m_lines(headerLines(reader, 7)) {
     auto line = [this](std::size_t i) { return i < m_lines.size() ? m_lines[i] : std::string_view{}; };
@@ -52,4 +52,4 @@ std::string readExtended(const IniDocument &sections, RecordTexts &texts) {
     return decodeMemo(sections.value("Extended", "Memo").value_or("").substr(0, 1999));
 }
 
-} // namespace spectavo::scanfile
+} // namespace spectavo::scan::scanfile

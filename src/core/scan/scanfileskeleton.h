@@ -9,7 +9,7 @@
 #include "core/scan/recordtexts.h"
 #include "core/scan/scanfiletext.h"
 
-namespace spectavo::scanfile {
+namespace spectavo::scan::scanfile {
 
 // What the spectrum and curve files share around their own header fields and data: the date at the
 // head of the header, the [Extended] section behind the data, and what a save does to the record and
@@ -44,4 +44,4 @@ void recordSaved(RecordTexts &texts, const std::string &sampleName, const std::s
 // The [Extended] section into the record's texts; returns the memo, decoded.
 std::string readExtended(const IniDocument &sections, RecordTexts &texts);
 
-} // namespace spectavo::scanfile
+} // namespace spectavo::scan::scanfile

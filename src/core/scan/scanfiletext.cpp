@@ -7,7 +7,7 @@
 #include "core/config/atomicfile.h"
 #include "core/strings/cformat.h"
 
-namespace spectavo::scanfile {
+namespace spectavo::scan::scanfile {
 namespace {
 
 std::string_view skipBlanks(std::string_view text) {
@@ -189,4 +189,4 @@ std::optional<std::string> readWholeFile(const std::string &path) {
     return std::move(file.text);
 }
 
-} // namespace spectavo::scanfile
+} // namespace spectavo::scan::scanfile

@@ -10,7 +10,7 @@
 #include "core/config/inidocument.h"
 #include "core/strings/translation.h"
 
-namespace spectavo::scanfile {
+namespace spectavo::scan::scanfile {
 
 // The text layer shared by spectrum and curve files: lines, the header fields read by position, data
 // lines of two numbers, fixed six-decimal output, and the INI sections behind the data.
@@ -71,4 +71,4 @@ IniDocument sectionsOf(std::string_view text);
 // Reads the file for a scan reader; nothing when it is missing, unreadable or too large.
 std::optional<std::string> readWholeFile(const std::string &path);
 
-} // namespace spectavo::scanfile
+} // namespace spectavo::scan::scanfile

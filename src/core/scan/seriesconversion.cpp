@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace spectavo {
+namespace spectavo::scan {
 namespace {
 
 // The decimal a float stands for (0.1f is 0.1, not 0.100000001490116): the grid written from it then
@@ -78,4 +78,4 @@ bool fillCurve(const EvenSeries &series, CKineSpectrum &curve) {
     return true;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

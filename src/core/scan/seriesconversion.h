@@ -6,7 +6,7 @@
 #include "core/scan/time/kinespectrum.h"
 #include "core/scan/wave/wavespectrum.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // Spectra and curves as exchange series, and back. Back fails when the series does not fit the
 // record's grid rule (its point count does not follow from first, last and step).
@@ -15,4 +15,4 @@ EvenSeries seriesOf(const CKineSpectrum &curve);
 bool fillSpectrum(const EvenSeries &series, CWaveSpectrum &spectrum);
 bool fillCurve(const EvenSeries &series, CKineSpectrum &curve);
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -2,7 +2,7 @@
 
 #include "core/config/profilestore.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The Savitzky-Golay smoothing a scan or time scan applies to its points as they arrive: section
 // "SavGol" of its settings file.
@@ -26,4 +26,4 @@ struct SmoothingSettings {
     }
 };
 
-} // namespace spectavo
+} // namespace spectavo::scan

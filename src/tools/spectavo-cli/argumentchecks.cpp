@@ -39,11 +39,12 @@ std::string checkScan(const Arguments &args) {
     checkedNumber(args, "--from", low, high, error);
     if (error.empty())
         checkedNumber(args, "--to", low, high, error);
-    const ProfileFile scan(ScanSettings::kFileName, true);
+    const ProfileFile scan(scan::ScanSettings::kFileName, true);
     if (error.empty())
-        checkedInteger(args, "--step-index", 0, std::max(ScanSettings::stepCount(scan) - 1, 0), error);
+        checkedInteger(args, "--step-index", 0, std::max(scan::ScanSettings::stepCount(scan) - 1, 0), error);
     if (error.empty())
-        checkedInteger(args, "--filter-index", 0, std::max(ScanSettings::filterCount(scan) - 1, 0), error);
+        checkedInteger(args, "--filter-index", 0, std::max(scan::ScanSettings::filterCount(scan) - 1, 0),
+                       error);
     if (error.empty())
         checkedInteger(args, "--cell", 1, 8, error);
     const std::string kind = args.get("--kind", "absorbance");
@@ -64,12 +65,12 @@ std::string checkKinetics(const Arguments &args) {
         error.empty() ? checkedNumber(args, "--step", kMinimumStep, kMaximumStep, error) : std::nullopt;
     // The total is whole seconds from the step (rounded), as the setup dialog takes it.
     if (step)
-        checkedInteger(args, "--total", static_cast<int>(std::lround(*step)), kMaxTotalTime, error);
+        checkedInteger(args, "--total", static_cast<int>(std::lround(*step)), scan::kMaxTotalTime, error);
     if (!error.empty())
         return error;
-    const KineSetupCheck check =
-        checkKineSetup({strings::scanFloatC(args.get("--wl")), args.get("--total"), args.get("--step")},
-                       {static_cast<float>(range.low), static_cast<float>(range.high)});
+    const scan::KineSetupCheck check =
+        scan::checkKineSetup({strings::scanFloatC(args.get("--wl")), args.get("--total"), args.get("--step")},
+                             {static_cast<float>(range.low), static_cast<float>(range.high)});
     if (!check.accepted)
         return check.refusal;
     checkedInteger(args, "--cell", 1, 8, error);

@@ -86,8 +86,8 @@ bool CliSession::connect(const std::string &driver, std::string &error) {
     m_link.ResetStationStatus();
     m_link.readStationStatusFile();
     // The handshake ends with the scan parameters of the shared wavelength-scan settings.
-    const ProfileFile scanFile(ScanSettings::kFileName, true);
-    ScanSettings settings;
+    const ProfileFile scanFile(scan::ScanSettings::kFileName, true);
+    scan::ScanSettings settings;
     settings.load(scanFile);
     m_link.setScanSetupProvider(settings.setupProvider(scanFile));
     const bool loaded =

@@ -74,12 +74,12 @@ std::string saveDownloaded(CliSession &session, const std::string &name,
     scan::DataFileContent decoded;
     if (type == 1) {
         const ProfileFile model(link::stationModelFile(link.status().modelName.get()), true);
-        CWaveSpectrum spectrum = CWaveSpectrum::makeNew();
+        scan::CWaveSpectrum spectrum = scan::CWaveSpectrum::makeNew();
         if (!decodeInstrumentSpectrum(content, link.config().stepsPerNm.load(), model, spectrum, &incomplete))
             return incomplete ? link::kIncompleteFile : "the instrument's file is not a spectrum";
         decoded.spectrum = std::move(spectrum);
     } else if (type == 2) {
-        CKineSpectrum curve;
+        scan::CKineSpectrum curve;
         if (!decodeInstrumentCurve(content, link.config().stepsPerNm.load(), link.config().beamType.load(),
                                    curve, &incomplete))
             return incomplete ? link::kIncompleteFile : "the instrument's file is not a time scan";
@@ -227,8 +227,8 @@ std::string waitForScanEnd(CliSession &session, ScanBuffer &spectrum, std::size_
 std::string scanCommand(CliSession &session, const Arguments &args, Report &report) {
     if (const std::string error = selectCellOption(session, args); !error.empty())
         return error;
-    const ProfileFile file(ScanSettings::kFileName, true);
-    ScanSettings settings;
+    const ProfileFile file(scan::ScanSettings::kFileName, true);
+    scan::ScanSettings settings;
     settings.load(file);
     settings.high = numberOption(args, "--from").value_or(settings.high);
     settings.low = numberOption(args, "--to").value_or(settings.low);
@@ -239,8 +239,8 @@ std::string scanCommand(CliSession &session, const Arguments &args, Report &repo
         settings.stepIndex = strings::scanIntC(args.get("--step-index"));
     if (args.has("--filter-index"))
         settings.filterIndex = strings::scanIntC(args.get("--filter-index"));
-    const float step = ScanSettings::stepNm(file, settings.stepIndex);
-    const int filter = ScanSettings::filterCode(file, settings.filterIndex);
+    const float step = scan::ScanSettings::stepNm(file, settings.stepIndex);
+    const int filter = scan::ScanSettings::filterCode(file, settings.filterIndex);
     settings.adjustLowEnd(step);
 
     const std::string kind = args.get("--kind", "absorbance");

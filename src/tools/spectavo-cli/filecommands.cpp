@@ -67,7 +67,7 @@ std::string infoCommand(const Arguments &args, Report &report) {
     if (const std::string error = load(args.words[0], loaded); !error.empty())
         return error;
     if (loaded.spectrum) {
-        const CWaveSpectrum &s = *loaded.spectrum;
+        const scan::CWaveSpectrum &s = *loaded.spectrum;
         report.text("kind", "spectrum");
         report.number("start_nm", s.start, 4);
         report.number("end_nm", s.end, 4);
@@ -82,7 +82,7 @@ std::string infoCommand(const Arguments &args, Report &report) {
             report.text("warning", note);
         return "";
     }
-    const CKineSpectrum &c = *loaded.curve;
+    const scan::CKineSpectrum &c = *loaded.curve;
     report.text("kind", "curve");
     report.number("wavelength_nm", c.wavelength, 1);
     report.integer("total_time_s", c.totalTime);
@@ -303,7 +303,7 @@ std::string mathCommand(const Arguments &args, Report &report) {
     Loaded result;
     if (const std::string problem =
             applyOperation(*info, *parameters, input, info->inputs == 2 ? &second : nullptr,
-                           scanfile::fileNameOf(output), *threshold, result);
+                           scan::scanfile::fileNameOf(output), *threshold, result);
         !problem.empty())
         return problem;
     if (const std::string problem = save(result, output); !problem.empty())
@@ -320,7 +320,7 @@ std::string rateCommand(const Arguments &args, Report &report) {
         return error;
     if (!loaded.curve)
         return "rate needs a time-scan curve";
-    CKineSpectrum &curve = *loaded.curve;
+    scan::CKineSpectrum &curve = *loaded.curve;
     std::string error;
     const double total = curve.totalTime;
     const auto begin = checkedNumber(args, "--begin", 0.0, total, error);
@@ -353,7 +353,7 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
         return "decode-record needs a record file and -o OUT";
     if (const std::string problem = outputProblem(args.get("-o"), {args.words[0]}); !problem.empty())
         return problem;
-    const auto bytes = scanfile::readWholeFile(args.words[0]);
+    const auto bytes = scan::scanfile::readWholeFile(args.words[0]);
     if (!bytes)
         return (std::filesystem::exists(args.words[0]) ? "cannot read " : "no such file: ") + args.words[0];
     const std::span<const std::uint8_t> content(reinterpret_cast<const std::uint8_t *>(bytes->data()),
@@ -365,7 +365,7 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
     const int stepsPerNm = *steps;
     Loaded loaded;
     if (args.get("--kind", "wave") == "time") {
-        CKineSpectrum curve;
+        scan::CKineSpectrum curve;
         bool incomplete = false;
         if (!decodeInstrumentCurve(content, stepsPerNm, args.get("--beam", "double") == "single" ? 0 : 2,
                                    curve, &incomplete))
@@ -373,7 +373,7 @@ std::string decodeRecordCommand(const Arguments &args, Report &report) {
         loaded.curve = std::move(curve);
     } else {
         const ProfileFile model(link::stationModelFile(args.get("--model")), true);
-        CWaveSpectrum spectrum;
+        scan::CWaveSpectrum spectrum;
         bool incomplete = false;
         if (!decodeInstrumentSpectrum(content, stepsPerNm, model, spectrum, &incomplete))
             return incomplete ? link::kIncompleteFile : "not a spectrum record";

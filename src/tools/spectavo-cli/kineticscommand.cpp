@@ -70,7 +70,7 @@ bool runToEnd(CliSession &session, KineAcquisition &run, PolledTimers &timers,
 }
 
 // The points sampled so far of the curve's full count, as the scan command shows its points.
-std::function<void()> pointProgress(const RecordList<CKineSpectrum> &curves) {
+std::function<void()> pointProgress(const scan::RecordList<scan::CKineSpectrum> &curves) {
     return [&curves, last = -1]() mutable {
         if (curves.empty())
             return;
@@ -93,7 +93,7 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     shared.kinetics.totalTime = static_cast<float>(strings::scanIntC(args.get("--total")));
     program::AppFlags flags;
     program::CellSelection accessories;
-    RecordList<CKineSpectrum> curves;
+    scan::RecordList<scan::CKineSpectrum> curves;
     RunMessages messages;
     PolledTimers timers;
     KineAcquisition run({session.link(), shared, flags, accessories}, curves, &session.window(), messages,
@@ -120,13 +120,13 @@ std::string kineticsCommand(CliSession &session, const Arguments &args, Report &
     }
     if (curves.empty())
         return "nothing was measured";
-    const CKineSpectrum &curve = curves.at(0);
+    const scan::CKineSpectrum &curve = curves.at(0);
     const int missing =
         std::min(session.link().acquisition().missingPoints.load(), static_cast<int>(curve.points().size()));
     const bool broken = run.lastRunBroken();
     const std::string output = measuredOutputPath(args.get("-o"), !broken && missing == 0);
-    CKineSpectrum written = curve;
-    if (!writeCurveFile(written, output, MemoUse::LeaveSettings))
+    scan::CKineSpectrum written = curve;
+    if (!writeCurveFile(written, output, scan::MemoUse::LeaveSettings))
         return "cannot write " + output;
     report.text("file", output);
     if (output != args.get("-o"))

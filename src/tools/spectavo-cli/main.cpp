@@ -77,17 +77,17 @@ const std::map<std::string, FileCommand> kFileCommands = {
 
 // The scan's index tables as the settings hold them, so the indices can be chosen without the window.
 std::string scanIndexLines() {
-    const spectavo::ProfileFile scan(spectavo::ScanSettings::kFileName, true);
+    const spectavo::ProfileFile scan(spectavo::scan::ScanSettings::kFileName, true);
     auto table = [](const char *name, int count, auto text) {
         std::string line = std::string("                               ") + name;
         for (int i = 0; i < count; ++i)
             line += (i ? ", " : " ") + std::to_string(i) + " = " + text(i);
         return line + "\n";
     };
-    return table("--step-index:", spectavo::ScanSettings::stepCount(scan),
-                 [&scan](int i) { return spectavo::ScanSettings::stepText(scan, i); }) +
-           table("--filter-index:", spectavo::ScanSettings::filterCount(scan),
-                 [&scan](int i) { return spectavo::ScanSettings::filterText(scan, i); });
+    return table("--step-index:", spectavo::scan::ScanSettings::stepCount(scan),
+                 [&scan](int i) { return spectavo::scan::ScanSettings::stepText(scan, i); }) +
+           table("--filter-index:", spectavo::scan::ScanSettings::filterCount(scan),
+                 [&scan](int i) { return spectavo::scan::ScanSettings::filterText(scan, i); });
 }
 
 std::string usageText() {

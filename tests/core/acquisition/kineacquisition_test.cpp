@@ -86,7 +86,7 @@ protected:
     program::SharedSettings shared;
     program::AppFlags flags;
     program::CellSelection accessories;
-    RecordList<CKineSpectrum> curves;
+    scan::RecordList<scan::CKineSpectrum> curves;
     RecordingView view;
     ManualTimers timers;
     KineAcquisition acquisition{
@@ -97,7 +97,7 @@ TEST_F(KineAcquisitionTest, ASingleScanWaitsForAReadingAtTheWavelengthThenFillsI
     shared.kinetics.totalTime = 1.0f;
     shared.kinetics.step = 0.05f;
     shared.kinetics.wavelength = 340.0f;
-    auto existing = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew());
+    auto existing = std::make_unique<scan::CKineSpectrum>(scan::CKineSpectrum::makeNew());
     existing->name = "older";
     curves.insertFront(std::move(existing));
     {
@@ -114,7 +114,7 @@ TEST_F(KineAcquisitionTest, ASingleScanWaitsForAReadingAtTheWavelengthThenFillsI
     }
     ASSERT_EQ(curves.size(), 2u);
     EXPECT_EQ(curves.currentIndex(), 0u) << "the new curve, which the box shows, is current";
-    const CKineSpectrum &curve = curves.at(0);
+    const scan::CKineSpectrum &curve = curves.at(0);
     EXPECT_EQ(curve.name, "Sample-2");
     EXPECT_EQ(curve.sampleName(), "Sample-2");
     EXPECT_EQ(curve.wavelength, 340.0f);
@@ -167,7 +167,7 @@ TEST_F(KineAcquisitionTest, AStoppedScanSaysBrokenOnceAndKeepsEveryMeasuredPoint
     EXPECT_EQ(view.informed.size(), 1u) << "the completion that follows the stop is no news";
     EXPECT_EQ(view.informed.at(0).rfind(KineAcquisition::kBroken, 0), 0u);
     ASSERT_EQ(curves.size(), 1u);
-    const CKineSpectrum &curve = curves.at(0);
+    const scan::CKineSpectrum &curve = curves.at(0);
     const int measured = fixture.link->acquisition().sampledPoints.load();
     ASSERT_GT(measured, 1);
     ASSERT_LT(measured, 5001);
@@ -264,8 +264,8 @@ TEST_F(KineAcquisitionTest, AutorunFillsEachCellsCurveFromItsOwnCellAtThirtySeco
     ASSERT_TRUE(acquisition.startAutorun());
     EXPECT_EQ(shared.kinetics.step, 30.0f) << "raised before the curves were made, and kept";
     ASSERT_EQ(curves.size(), 2u);
-    CKineSpectrum &cell0 = curves.at(1);
-    CKineSpectrum &cell2 = curves.at(0);
+    scan::CKineSpectrum &cell0 = curves.at(1);
+    scan::CKineSpectrum &cell2 = curves.at(0);
     EXPECT_EQ(cell0.name, "Blank tube");
     EXPECT_EQ(cell2.name, "Sample-2");
     EXPECT_EQ(cell0.colour, scan::indexedColour(4));
@@ -323,8 +323,8 @@ TEST_F(KineAcquisitionTest, AutorunPlacesEachReadingAtItsCycleAndCountsLostOnes)
     acquisition.cycleTick();
     visitCell(0, 0.4f);
     visitCell(2, 4.0f);
-    CKineSpectrum &cell0 = curves.at(1);
-    CKineSpectrum &cell2 = curves.at(0);
+    scan::CKineSpectrum &cell0 = curves.at(1);
+    scan::CKineSpectrum &cell2 = curves.at(0);
     EXPECT_EQ(cell0.points(), (std::vector<float>{0.1f, 0.2f, 0.3f, 0.4f}));
     EXPECT_EQ(cell2.points(), (std::vector<float>{1.0f, 0.0f, 3.0f, 4.0f})) << "the lost point stays empty";
     EXPECT_EQ(flags.autorunActive, 0);

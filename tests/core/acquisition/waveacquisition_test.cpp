@@ -44,7 +44,7 @@ protected:
     // What the link does when the instrument reports the end of a scan: fills the rest, closes, posts.
     void instrumentFinishes(float absorbance = 0.5f) {
         for (std::size_t i = 0; i < spectra.size(); ++i) {
-            CWaveSpectrum &spectrum = spectra.at(i);
+            scan::CWaveSpectrum &spectrum = spectra.at(i);
             if (spectrum.acquiring.load()) {
                 std::fill(spectrum.points().begin(), spectrum.points().end(), absorbance);
                 spectrum.arrived = static_cast<int>(spectrum.points().size());
@@ -57,7 +57,7 @@ protected:
     // The operator stops after the instrument delivered the top `measured` points.
     void operatorStops(int measured = 3) {
         for (std::size_t i = 0; i < spectra.size(); ++i) {
-            CWaveSpectrum &spectrum = spectra.at(i);
+            scan::CWaveSpectrum &spectrum = spectra.at(i);
             if (!spectrum.acquiring.load())
                 continue;
             const int total = static_cast<int>(spectrum.points().size());
@@ -70,7 +70,7 @@ protected:
         acquisition.handleNotification(link::Notification::acquisition(2, 0));
     }
     void addSpectrum(const std::string &name) {
-        auto spectrum = std::make_unique<CWaveSpectrum>();
+        auto spectrum = std::make_unique<scan::CWaveSpectrum>();
         spectrum->name = name;
         spectra.insertFront(std::move(spectrum));
     }
@@ -81,7 +81,7 @@ protected:
     program::SharedSettings shared;
     program::AppFlags flags;
     program::CellSelection accessories;
-    RecordList<CWaveSpectrum> spectra;
+    scan::RecordList<scan::CWaveSpectrum> spectra;
     RecordingView view;
     WaveAcquisition acquisition{{*fixture.link, shared, flags, accessories}, spectra, &fixture.window, view};
 };
@@ -130,9 +130,9 @@ TEST_F(WaveAcquisitionTest, NamesFollowTheListAndClashesGetASuffix) {
     EXPECT_EQ(view.states, std::vector<std::string>{"Wait..."});
     instrumentFinishes();
 
-    RecordList<CWaveSpectrum> list;
+    scan::RecordList<scan::CWaveSpectrum> list;
     for (const char *name : {"Sample-3", "X", "new"}) {
-        auto spectrum = std::make_unique<CWaveSpectrum>();
+        auto spectrum = std::make_unique<scan::CWaveSpectrum>();
         spectrum->name = name;
         list.insertFront(std::move(spectrum));
     }
@@ -176,7 +176,7 @@ TEST_F(WaveAcquisitionTest, BaselineScanBecomesTheReferenceAndLeavesTheList) {
     spectra.setCurrent(2);
     ASSERT_TRUE(acquisition.startBaselineScan());
     EXPECT_EQ(fixture.link->acquisition().scanDataKind.load(), link::kScanAbsorbance);
-    CWaveSpectrum &scanned = spectra.at(0);
+    scan::CWaveSpectrum &scanned = spectra.at(0);
     const std::size_t n = scanned.pointCount();
     ASSERT_EQ(n, 9101u);
     for (std::size_t i = 0; i < n; ++i)
@@ -189,7 +189,7 @@ TEST_F(WaveAcquisitionTest, BaselineScanBecomesTheReferenceAndLeavesTheList) {
     EXPECT_TRUE(spectra.findByName("first")) << "the spectrum that was current is still there";
     EXPECT_FALSE(spectra.findByName("Sample-4"));
     ASSERT_TRUE(spectra.current());
-    const CWaveSpectrum &reference = *shared.baseline;
+    const scan::CWaveSpectrum &reference = *shared.baseline;
     EXPECT_EQ(reference.name, "Sample-4");
     EXPECT_FLOAT_EQ(reference.step, 0.1f);
     EXPECT_FLOAT_EQ(reference.points()[5], 0.005f);
@@ -230,7 +230,7 @@ TEST_F(WaveAcquisitionTest, AScanStoppedBeforeItsFirstPointLeavesNoSpectrum) {
 
 TEST_F(WaveAcquisitionTest, PointsThatNeverArrivedAreToldOnceAndKeptInTheMemo) {
     ASSERT_TRUE(acquisition.startSampleScan());
-    CWaveSpectrum &spectrum = spectra.at(0);
+    scan::CWaveSpectrum &spectrum = spectra.at(0);
     const int total = static_cast<int>(spectrum.points().size());
     spectrum.arrived = total - 10; // ten points lost on the line
     spectrum.nextIndex = -1;

@@ -14,10 +14,10 @@ namespace {
 TEST(ScanSettings, WithoutAnyFileTheParameterMessageIsTheDefault) {
     test::TempDir dir;
     const ProfileFile none(dir.file("missing.ini"), false);
-    ScanSettings settings;
+    scan::ScanSettings settings;
     settings.load(none);
-    const float step = ScanSettings::stepNm(none, settings.stepIndex);
-    const int filter = ScanSettings::filterCode(none, settings.filterIndex);
+    const float step = scan::ScanSettings::stepNm(none, settings.stepIndex);
+    const int filter = scan::ScanSettings::filterCode(none, settings.filterIndex);
     settings.adjustLowEnd(step);
     EXPECT_EQ(settings.parameterMessage(step, filter),
               (link::ScanSetupMessage{0x00, 0x00, 0x2A, 0xF8, 0x00, 0x00, 0x07, 0x6C, 0x00, 0x01, 0x01}));
@@ -28,15 +28,15 @@ TEST(ScanSettings, TablesComeFromTheSettingsFile) {
     test::writeBytes(dir.file("w.ini"), "[Steps]\nSteps=2\nStep1=0.1nm\nStep2=2.0nm\n[Filters]\nFilters=2\n"
                                         "Filter1=1\nFilter2=5\n[Setup]\nScanStep=1\nScanTimes=1\n");
     const ProfileFile file(dir.file("w.ini"), false);
-    ScanSettings settings;
+    scan::ScanSettings settings;
     settings.load(file);
-    EXPECT_EQ(ScanSettings::stepText(file, settings.stepIndex), "2.0nm");
-    EXPECT_FLOAT_EQ(ScanSettings::stepNm(file, settings.stepIndex), 2.0f);
-    EXPECT_EQ(ScanSettings::filterCode(file, settings.filterIndex), 5);
+    EXPECT_EQ(scan::ScanSettings::stepText(file, settings.stepIndex), "2.0nm");
+    EXPECT_FLOAT_EQ(scan::ScanSettings::stepNm(file, settings.stepIndex), 2.0f);
+    EXPECT_EQ(scan::ScanSettings::filterCode(file, settings.filterIndex), 5);
 }
 
 TEST(ScanSettings, LowEndMovesToAWholeNumberOfSteps) {
-    ScanSettings settings;
+    scan::ScanSettings settings;
     settings.high = 700.0f;
     settings.low = 400.0f;
     EXPECT_FALSE(settings.adjustLowEnd(0.3f));
@@ -47,8 +47,8 @@ TEST(ScanSettings, LowEndMovesToAWholeNumberOfSteps) {
 }
 
 TEST(ScanSettings, BaselineMatchesOnlyTheSameGridAndFilter) {
-    ScanSettings settings;
-    const BaselineGrid reference{190.0f, 1100.0f, 1.0f, 1};
+    scan::ScanSettings settings;
+    const scan::BaselineGrid reference{190.0f, 1100.0f, 1.0f, 1};
     EXPECT_TRUE(settings.baselineMatches(reference, 1.0f, 1));
     EXPECT_FALSE(settings.baselineMatches(reference, 0.5f, 1));
     EXPECT_FALSE(settings.baselineMatches(reference, 1.0f, 2));
@@ -97,12 +97,12 @@ namespace {
 
 // Confirming the Scan Setup unchanged must not change the range: the fields show what is stored.
 TEST(ScanSettingsFields, RangeEndsShowTheDecimalsTheyHave) {
-    EXPECT_EQ(ScanSettings::rangeFieldText(700.0f), "700.0");
-    EXPECT_EQ(ScanSettings::rangeFieldText(656.1f), "656.1");
-    EXPECT_EQ(ScanSettings::rangeFieldText(656.15f), "656.15");
-    EXPECT_EQ(ScanSettings::rangeFieldText(400.05f), "400.05");
+    EXPECT_EQ(scan::ScanSettings::rangeFieldText(700.0f), "700.0");
+    EXPECT_EQ(scan::ScanSettings::rangeFieldText(656.1f), "656.1");
+    EXPECT_EQ(scan::ScanSettings::rangeFieldText(656.15f), "656.15");
+    EXPECT_EQ(scan::ScanSettings::rangeFieldText(400.05f), "400.05");
     for (const float value : {656.15f, 400.05f, 190.0f, 1099.95f})
-        EXPECT_EQ(strings::scanFloatC(ScanSettings::rangeFieldText(value)), value) << value;
+        EXPECT_EQ(strings::scanFloatC(scan::ScanSettings::rangeFieldText(value)), value) << value;
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 namespace spectavo {
 namespace {
 
-EvenSeries holmiumLike() {
-    EvenSeries series;
+scan::EvenSeries holmiumLike() {
+    scan::EvenSeries series;
     series.title = "Holmium";
     series.owner = "Ana";
     series.firstX = 400.0;
@@ -35,8 +35,8 @@ TEST(Jcamp, WrittenFileHasTheRequiredLabelsInOrderAndShortLines) {
 }
 
 TEST(Jcamp, ReadsBackWhatItWritesToTheWrittenPrecision) {
-    const EvenSeries original = holmiumLike();
-    const auto read = parseJcamp(jcampText(original));
+    const scan::EvenSeries original = holmiumLike();
+    const auto read = scan::parseJcamp(jcampText(original));
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->title, "Holmium");
     EXPECT_DOUBLE_EQ(read->firstX, 400.0);
@@ -53,7 +53,7 @@ TEST(Jcamp, ReadsAHandWrittenAffnFileWithDescendingX) {
         "##XUNITS= NANOMETERS\n##YUNITS= ABSORBANCE\n##XFACTOR= 1.0\n##YFACTOR= 0.001\n"
         "##FIRSTX= 300\n##LASTX= 296\n##NPOINTS= 5\n##FIRSTY= 0.100\n"
         "##XYDATA= (X++(Y..Y))\n300 100,200 300\n297 400-5 $$ negative last point\n##END=\n";
-    const auto read = parseJcamp(file);
+    const auto read = scan::parseJcamp(file);
     ASSERT_TRUE(read.has_value());
     EXPECT_DOUBLE_EQ(read->firstX, 296.0);
     EXPECT_DOUBLE_EQ(read->step, 1.0);
@@ -61,35 +61,36 @@ TEST(Jcamp, ReadsAHandWrittenAffnFileWithDescendingX) {
 }
 
 TEST(Jcamp, RefusesCompressedOrInconsistentTables) {
-    EXPECT_FALSE(parseJcamp("##XYDATA=(X++(Y..Y))\n300@A1B2\n##END=\n").has_value());
-    EXPECT_FALSE(parseJcamp("##FIRSTX=1\n##LASTX=3\n##NPOINTS=4\n##XYDATA=(X++(Y..Y))\n1 1 2 3\n##END=\n"));
-    EXPECT_FALSE(parseJcamp("##XYDATA=(XY..XY)\n1,2\n##END=\n"));
+    EXPECT_FALSE(scan::parseJcamp("##XYDATA=(X++(Y..Y))\n300@A1B2\n##END=\n").has_value());
+    EXPECT_FALSE(
+        scan::parseJcamp("##FIRSTX=1\n##LASTX=3\n##NPOINTS=4\n##XYDATA=(X++(Y..Y))\n1 1 2 3\n##END=\n"));
+    EXPECT_FALSE(scan::parseJcamp("##XYDATA=(XY..XY)\n1,2\n##END=\n"));
 }
 
 TEST(Csv, RoundTripsAndRefusesUnevenPoints) {
-    const EvenSeries original = holmiumLike();
+    const scan::EvenSeries original = holmiumLike();
     const std::string text = csvText(original);
     EXPECT_EQ(text.substr(0, 37), "Wavelength,Abs\r\n400.000000,0.050000\r\n");
-    const auto read = parseCsv(text);
+    const auto read = scan::parseCsv(text);
     ASSERT_TRUE(read.has_value());
     ASSERT_EQ(read->y.size(), original.y.size());
     for (std::size_t i = 0; i < original.y.size(); ++i)
         EXPECT_NEAR(read->y[i], original.y[i], 5e-7) << "six decimals are written";
     EXPECT_DOUBLE_EQ(read->step, 0.5);
-    EXPECT_FALSE(parseCsv("x,y\n1,0.1\n2,0.2\n4,0.3\n").has_value());
+    EXPECT_FALSE(scan::parseCsv("x,y\n1,0.1\n2,0.2\n4,0.3\n").has_value());
 }
 
 TEST(SeriesConversion, SpectrumGridMustFollowTheRecordsRule) {
-    CWaveSpectrum spectrum;
+    scan::CWaveSpectrum spectrum;
     ASSERT_TRUE(fillSpectrum(holmiumLike(), spectrum));
     EXPECT_EQ(spectrum.start, 400.0f);
     EXPECT_EQ(spectrum.end, 430.0f);
     EXPECT_EQ(spectrum.pointCount(), 61u);
     EXPECT_EQ(seriesOf(spectrum).y, holmiumLike().y);
 
-    CKineSpectrum curve;
+    scan::CKineSpectrum curve;
     EXPECT_FALSE(fillCurve(holmiumLike(), curve)) << "a curve starts at time 0";
-    EvenSeries timeSeries = holmiumLike();
+    scan::EvenSeries timeSeries = holmiumLike();
     timeSeries.firstX = 0.0;
     ASSERT_TRUE(fillCurve(timeSeries, curve));
     EXPECT_EQ(curve.totalTime, 30);
@@ -101,7 +102,7 @@ TEST(Jcamp, AbsurdPointCountsAreAMismatchNotAConversion) {
         const std::string text = std::string("##TITLE=x\r\n##FIRSTX=400\r\n##LASTX=401\r\n##NPOINTS=") +
                                  count + "\r\n##XYDATA=(X++(Y..Y))\r\n400 1 2\r\n##END=\r\n";
         std::string error;
-        EXPECT_FALSE(parseJcamp(text, &error)) << count;
+        EXPECT_FALSE(scan::parseJcamp(text, &error)) << count;
         EXPECT_NE(error.find("NPOINTS"), std::string::npos) << count;
     }
 }

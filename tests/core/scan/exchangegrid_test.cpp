@@ -31,8 +31,8 @@ float absorbanceAt(std::size_t i) {
     return static_cast<float>(0.8 + 0.7 * std::sin(0.013 * static_cast<double>(i)));
 }
 
-CWaveSpectrum fullRangeSpectrum(float step) {
-    CWaveSpectrum spectrum = CWaveSpectrum::makeNew();
+scan::CWaveSpectrum fullRangeSpectrum(float step) {
+    scan::CWaveSpectrum spectrum = scan::CWaveSpectrum::makeNew();
     spectrum.start = 190.0f;
     spectrum.end = 1100.0f;
     spectrum.step = step;
@@ -48,7 +48,8 @@ std::string tenthsText(long tenths) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "00000";
 }
 
-void expectSameGrid(const CWaveSpectrum &original, const CWaveSpectrum &read, const std::string &how) {
+void expectSameGrid(const scan::CWaveSpectrum &original, const scan::CWaveSpectrum &read,
+                    const std::string &how) {
     EXPECT_EQ(read.start, original.start) << how;
     EXPECT_EQ(read.end, original.end) << how;
     EXPECT_EQ(read.step, original.step) << how;
@@ -62,7 +63,7 @@ TEST(ExchangeGrid, EveryShippedWavelengthStepRoundTripsAcrossTheWholeRange) {
     ASSERT_GE(steps.size(), 6u) << "the shipped settings offer the instrument's steps";
     for (const std::string &stepText : steps) {
         const float step = strings::scanFloatC(stepText);
-        const CWaveSpectrum original = fullRangeSpectrum(step);
+        const scan::CWaveSpectrum original = fullRangeSpectrum(step);
         const std::string csv = csvText(seriesOf(original));
 
         // The file holds the round wavelengths, however far the grid runs.
@@ -74,15 +75,15 @@ TEST(ExchangeGrid, EveryShippedWavelengthStepRoundTripsAcrossTheWholeRange) {
             ASSERT_EQ(line.substr(0, line.find(',')), tenthsText(1900 + i * stepTenths)) << stepText;
 
         std::string error;
-        const auto fromCsv = parseCsv(csv, &error);
+        const auto fromCsv = scan::parseCsv(csv, &error);
         ASSERT_TRUE(fromCsv.has_value()) << stepText << ": " << error;
-        CWaveSpectrum readCsv = CWaveSpectrum::makeNew();
+        scan::CWaveSpectrum readCsv = scan::CWaveSpectrum::makeNew();
         ASSERT_TRUE(fillSpectrum(*fromCsv, readCsv)) << stepText;
         expectSameGrid(original, readCsv, "CSV " + stepText);
 
-        const auto fromJcamp = parseJcamp(jcampText(seriesOf(original)), &error);
+        const auto fromJcamp = scan::parseJcamp(jcampText(seriesOf(original)), &error);
         ASSERT_TRUE(fromJcamp.has_value()) << stepText << ": " << error;
-        CWaveSpectrum readJcamp = CWaveSpectrum::makeNew();
+        scan::CWaveSpectrum readJcamp = scan::CWaveSpectrum::makeNew();
         ASSERT_TRUE(fillSpectrum(*fromJcamp, readJcamp)) << stepText;
         expectSameGrid(original, readJcamp, "JCAMP " + stepText);
     }
@@ -92,7 +93,7 @@ TEST(ExchangeGrid, EveryShippedTimeStepRoundTripsAnHourLongCurve) {
     const std::vector<std::string> steps = shippedSteps("tarvesta.zav.func.kinetics.ini");
     ASSERT_GE(steps.size(), 7u);
     for (const std::string &stepText : steps) {
-        CKineSpectrum original = CKineSpectrum::makeNew();
+        scan::CKineSpectrum original = scan::CKineSpectrum::makeNew();
         original.step = strings::scanFloatC(stepText);
         original.totalTime = 3600;
         ASSERT_TRUE(original.allocatePoints()) << stepText;
@@ -101,10 +102,10 @@ TEST(ExchangeGrid, EveryShippedTimeStepRoundTripsAnHourLongCurve) {
         original.count = static_cast<int>(original.points().size());
 
         std::string error;
-        const auto series = parseCsv(csvText(seriesOf(original)), &error);
+        const auto series = scan::parseCsv(csvText(seriesOf(original)), &error);
         ASSERT_TRUE(series.has_value()) << stepText << ": " << error;
         EXPECT_TRUE(series->timeAxis);
-        CKineSpectrum read = CKineSpectrum::makeNew();
+        scan::CKineSpectrum read = scan::CKineSpectrum::makeNew();
         ASSERT_TRUE(fillCurve(*series, read)) << stepText;
         EXPECT_EQ(read.step, original.step) << stepText;
         EXPECT_EQ(read.totalTime, 3600) << stepText;
@@ -118,15 +119,15 @@ TEST(ExchangeGrid, TheSpacingToleranceMatchesTheWrittenDigits) {
     std::string rounded = "Wavelength,Abs\n";
     for (int i = 0; i < 3000; ++i)
         rounded += strings::formatC("%.6f,0.5\n", 1000.0 + i / 300.0); // six decimals: off by 3 x 1e-4 step
-    const auto read = parseCsv(rounded);
+    const auto read = scan::parseCsv(rounded);
     ASSERT_TRUE(read.has_value());
     EXPECT_NEAR(read->step, 1.0 / 300.0, 1e-9);
 
-    EXPECT_FALSE(parseCsv("x,y\n190.0,1\n190.1,1\n190.3,1\n").has_value())
+    EXPECT_FALSE(scan::parseCsv("x,y\n190.0,1\n190.1,1\n190.3,1\n").has_value())
         << "one written decimal never excuses a missing point";
-    EXPECT_FALSE(parseCsv("x,y\n1000.00000,1\n1000.10000,1\n1000.20100,1\n1000.30000,1\n").has_value())
+    EXPECT_FALSE(scan::parseCsv("x,y\n1000.00000,1\n1000.10000,1\n1000.20100,1\n1000.30000,1\n").has_value())
         << "an x 0.001 off a 0.1 grid is uneven";
-    EXPECT_TRUE(parseCsv("x,y\n1.9e2,1\n1.901e2,1\n1.902e2,1\n").has_value()) << "exponent forms";
+    EXPECT_TRUE(scan::parseCsv("x,y\n1.9e2,1\n1.901e2,1\n1.902e2,1\n").has_value()) << "exponent forms";
 }
 
 } // namespace

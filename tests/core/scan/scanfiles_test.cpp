@@ -28,8 +28,8 @@ protected:
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
 };
 
-CWaveSpectrum threePointSpectrum() {
-    CWaveSpectrum spectrum;
+scan::CWaveSpectrum threePointSpectrum() {
+    scan::CWaveSpectrum spectrum;
     spectrum.start = 200.0f;
     spectrum.end = 201.0f;
     spectrum.step = 0.5f;
@@ -46,7 +46,7 @@ CWaveSpectrum threePointSpectrum() {
 }
 
 TEST_F(ScanFileTest, SpectrumFileIsWrittenByteForByte) {
-    CWaveSpectrum spectrum = threePointSpectrum();
+    scan::CWaveSpectrum spectrum = threePointSpectrum();
     const std::string path = dir.file("run1.sca");
     ASSERT_TRUE(writeSpectrumFile(spectrum, path));
     EXPECT_EQ(readBytes(path), "Time:December 09 10:30:00 2026\r\n"
@@ -70,11 +70,11 @@ TEST_F(ScanFileTest, SpectrumFileIsWrittenByteForByte) {
 }
 
 TEST_F(ScanFileTest, SpectrumRoundTripsThroughItsFile) {
-    CWaveSpectrum spectrum = threePointSpectrum();
+    scan::CWaveSpectrum spectrum = threePointSpectrum();
     spectrum.setSampleName("Holmium");
     const std::string path = dir.file("holmium.sca");
     ASSERT_TRUE(writeSpectrumFile(spectrum, path));
-    CWaveSpectrum loaded;
+    scan::CWaveSpectrum loaded;
     ASSERT_TRUE(readSpectrumFile(path, loaded));
     EXPECT_EQ(loaded.points(), spectrum.points());
     EXPECT_EQ(loaded.filter, 12);
@@ -90,7 +90,7 @@ TEST_F(ScanFileTest, SpectrumRoundTripsThroughItsFile) {
 }
 
 TEST(SpectrumGrid, FullRangeAtOneNanometreHas911Points) {
-    CWaveSpectrum spectrum;
+    scan::CWaveSpectrum spectrum;
     spectrum.start = 190.0f;
     spectrum.end = 1100.0f;
     spectrum.step = 1.0f;
@@ -100,7 +100,7 @@ TEST(SpectrumGrid, FullRangeAtOneNanometreHas911Points) {
 }
 
 TEST_F(ScanFileTest, TxtNameHasNoHeaderWhateverItsCase) {
-    CWaveSpectrum spectrum = threePointSpectrum();
+    scan::CWaveSpectrum spectrum = threePointSpectrum();
     ASSERT_TRUE(writeSpectrumFile(spectrum, dir.file("plain.TXT")));
     EXPECT_EQ(readBytes(dir.file("plain.TXT")).substr(0, 20), "200.000000 0.100000\r");
 }
@@ -109,7 +109,7 @@ TEST_F(ScanFileTest, OlderWavHeaderAndMissingExtendedSection) {
     writeBytes(dir.file("old.wav"), "Date:2004/06/02\r\nTime:15:04:34\r\nLamp:0\r\nSLIT:2.0\r\n"
                                     "Xmax->Xmin: 200.9 -> 200.0\r\nStep:0.3\r\nFilter:3\r\n"
                                     "200.0 0.5\r\n200.3 0.6\r\nbroken\r\n200.9 0.8\r\n");
-    CWaveSpectrum loaded;
+    scan::CWaveSpectrum loaded;
     loaded.setOperatorName("Kept");
     ASSERT_TRUE(readSpectrumFile(dir.file("old.wav"), loaded));
     EXPECT_EQ(loaded.dateText(), "2004/06/02 15:04:34");
@@ -125,7 +125,7 @@ TEST_F(ScanFileTest, AbsurdOrMissingFilesAddNothing) {
                "Time:x\r\nLamp:0\r\nSLIT:0\r\nXmax->Xmin: 1e9 -> 0\r\nStep:0.001\r\nFilter:1\r\n");
     writeBytes(dir.file("flat.sca"),
                "Time:x\r\nLamp:0\r\nSLIT:0\r\nXmax->Xmin: 700 -> 400\r\nStep:0\r\nFilter:1\r\n");
-    CWaveSpectrum spectrum;
+    scan::CWaveSpectrum spectrum;
     spectrum.name = "untouched";
     EXPECT_FALSE(readSpectrumFile(dir.file("huge.sca"), spectrum));
     EXPECT_FALSE(readSpectrumFile(dir.file("flat.sca"), spectrum));
@@ -137,7 +137,7 @@ TEST_F(ScanFileTest, AbsurdOrMissingFilesAddNothing) {
 TEST_F(ScanFileTest, AFileThatEndsEarlyIsReadAndSaysHowManyPointsItHeld) {
     writeBytes(dir.file("short.sca"), "Time:x\r\nLamp:0\r\nSLIT:0\r\nXmax->Xmin: 704 -> 700\r\nStep:1\r\n"
                                       "Filter:1\r\n700.0 0.5\r\n701.0 0.6\r\n");
-    CWaveSpectrum spectrum;
+    scan::CWaveSpectrum spectrum;
     std::size_t supplied = 0;
     ASSERT_TRUE(readSpectrumFile(dir.file("short.sca"), spectrum, &supplied));
     EXPECT_EQ(supplied, 2u);
@@ -154,20 +154,20 @@ TEST_F(ScanFileTest, EmptyLinesCostNothingBeyondTheirText) {
                        "700.0 0.5\r\n701.0 0.6\r\n";
     text.append(1'000'000, '\n');
     writeBytes(dir.file("blank.sca"), text);
-    CWaveSpectrum spectrum;
+    scan::CWaveSpectrum spectrum;
     ASSERT_TRUE(readSpectrumFile(dir.file("blank.sca"), spectrum));
     EXPECT_EQ(spectrum.points(), (std::vector<float>{0.5f, 0.6f}));
 }
 
 TEST_F(ScanFileTest, FailedWriteKeepsTheSpectrumModified) {
-    CWaveSpectrum spectrum = threePointSpectrum();
+    scan::CWaveSpectrum spectrum = threePointSpectrum();
     EXPECT_FALSE(writeSpectrumFile(spectrum, dir.file("absent/run.sca")));
     EXPECT_TRUE(spectrum.modified);
-    EXPECT_EQ(spectrum.sampleName(), CWaveSpectrum::kDefaultSampleName);
+    EXPECT_EQ(spectrum.sampleName(), scan::CWaveSpectrum::kDefaultSampleName);
 }
 
 TEST_F(ScanFileTest, SpectrumTableExport) {
-    CWaveSpectrum spectrum = threePointSpectrum();
+    scan::CWaveSpectrum spectrum = threePointSpectrum();
     // The float -0.05 is -0.0500000007, whose transmittance rounds up in the last place.
     EXPECT_EQ(spectrumTableText(spectrum), " WL        Abs       T%\r\n"
                                            " 200.0  0.100000  79.432823\r\n"
@@ -175,8 +175,8 @@ TEST_F(ScanFileTest, SpectrumTableExport) {
                                            " 201.0 -0.050000 112.201846\r\n");
 }
 
-CKineSpectrum shortCurve() {
-    CKineSpectrum curve;
+scan::CKineSpectrum shortCurve() {
+    scan::CKineSpectrum curve;
     curve.totalTime = 1;
     curve.step = 0.3f;
     curve.wavelength = 340.0f;
@@ -194,7 +194,7 @@ CKineSpectrum shortCurve() {
 }
 
 TEST_F(ScanFileTest, CurveFileIsWrittenByteForByte) {
-    CKineSpectrum curve = shortCurve();
+    scan::CKineSpectrum curve = shortCurve();
     ASSERT_TRUE(writeCurveFile(curve, dir.file("run1.kin")));
     EXPECT_EQ(readBytes(dir.file("run1.kin")),
               "Time:D\r\nLamp:0\r\nSLIT:0.000000\r\nWaveLength:340.000000\r\n"
@@ -204,7 +204,7 @@ TEST_F(ScanFileTest, CurveFileIsWrittenByteForByte) {
               "[Extended]\r\nSampleName=run1.kin\r\nOperator=Ana\r\nMemo=\r\n"
               "[IU]\r\nValid=1\r\nPrint=1\r\nBegin=0.000000\r\nEnd=1.000000\r\n"
               "K=2.000000\r\nIU=-40.000000\r\nR=-1.000000\r\n");
-    CKineSpectrum loaded;
+    scan::CKineSpectrum loaded;
     ASSERT_TRUE(readCurveFile(dir.file("run1.kin"), loaded));
     EXPECT_EQ(loaded.points(), curve.points());
     EXPECT_EQ(loaded.count.load(), 4);
@@ -216,7 +216,7 @@ TEST_F(ScanFileTest, CurveFileIsWrittenByteForByte) {
 TEST_F(ScanFileTest, CurveWithoutRateSectionKeepsTheInitialRateFields) {
     writeBytes(dir.file("norate.kin"),
                "Time:x\r\nLamp:0\r\nSLIT:0\r\nWaveLength:340\r\nTotal Time:20\r\nStep:1\r\n");
-    CKineSpectrum loaded;
+    scan::CKineSpectrum loaded;
     ASSERT_TRUE(readCurveFile(dir.file("norate.kin"), loaded));
     EXPECT_EQ(loaded.fullPointCount(), 21u);
     EXPECT_EQ(loaded.beginTime, 0.0f);
@@ -242,10 +242,10 @@ TEST_F(ScanFileTest, CurveTableExport) {
 // Values within their widths keep the table's bytes; one that fills or outruns its field is set off
 // by a blank, so a reader never sees two numbers run together (T% of A = -1.2 is 1584.893192).
 TEST(AbsorbanceTable, ColumnsNeverRunTogether) {
-    EXPECT_EQ(scanfile::absorbanceTableRow(500.0, 0.5), " 500.0  0.500000  31.622777\r\n");
-    EXPECT_EQ(scanfile::absorbanceTableRow(500.0, -1.2), " 500.0 -1.200000 1584.893192\r\n");
-    EXPECT_EQ(scanfile::absorbanceTableRow(1100.0, -12345.0), "1100.0 -12345.000000        inf\r\n");
-    EXPECT_EQ(scanfile::absorbanceTableRow(190.0, 4.0), " 190.0  4.000000   0.010000\r\n");
+    EXPECT_EQ(scan::scanfile::absorbanceTableRow(500.0, 0.5), " 500.0  0.500000  31.622777\r\n");
+    EXPECT_EQ(scan::scanfile::absorbanceTableRow(500.0, -1.2), " 500.0 -1.200000 1584.893192\r\n");
+    EXPECT_EQ(scan::scanfile::absorbanceTableRow(1100.0, -12345.0), "1100.0 -12345.000000        inf\r\n");
+    EXPECT_EQ(scan::scanfile::absorbanceTableRow(190.0, 4.0), " 190.0  4.000000   0.010000\r\n");
 }
 
 TEST(InstrumentRecords, SpectrumRecordInMotorSteps) {
@@ -261,7 +261,7 @@ TEST(InstrumentRecords, SpectrumRecordInMotorSteps) {
     link::writeFloat(content, 90 + 4 * 700, 0.5f);
     test::TempDir dir;
     test::writeBytes(dir.file("station.ini"), "[WaveScan]\nStep2=1.0\n");
-    CWaveSpectrum spectrum;
+    scan::CWaveSpectrum spectrum;
     const auto threshold =
         decodeInstrumentSpectrum(content, 20, ProfileFile(dir.file("station.ini"), false), spectrum);
     ASSERT_TRUE(threshold.has_value());
@@ -290,7 +290,7 @@ TEST(InstrumentRecords, OnlyARecordShorterThanItsOwnCountsIsIncomplete) {
     {
         std::vector<std::uint8_t> cut = content;
         cut.resize(content.size() - 4);
-        CKineSpectrum curve;
+        scan::CKineSpectrum curve;
         bool incomplete = false;
         EXPECT_FALSE(decodeInstrumentCurve(cut, 20, 2, curve, &incomplete));
         EXPECT_TRUE(incomplete);
@@ -298,7 +298,7 @@ TEST(InstrumentRecords, OnlyARecordShorterThanItsOwnCountsIsIncomplete) {
     for (const std::size_t tail : {std::size_t{4}, std::size_t{63}, std::size_t{180 - 96 - 84}}) {
         std::vector<std::uint8_t> longer = content;
         longer.resize(content.size() + tail, 0xEE);
-        CKineSpectrum curve;
+        scan::CKineSpectrum curve;
         bool incomplete = true;
         ASSERT_TRUE(decodeInstrumentCurve(longer, 20, 2, curve, &incomplete)) << tail;
         EXPECT_FALSE(incomplete);
@@ -313,7 +313,7 @@ TEST(InstrumentRecords, OnlyARecordShorterThanItsOwnCountsIsIncomplete) {
     test::writeBytes(dir.file("station.ini"), "[WaveScan]\nStep0=0.5\n");
     for (std::size_t i = 0; i < 11; ++i)
         link::writeFloat(spectrum, 90 + 4 * i, 1.0f);
-    CWaveSpectrum decoded;
+    scan::CWaveSpectrum decoded;
     bool incomplete = true;
     ASSERT_TRUE(decodeInstrumentSpectrum(spectrum, 20, ProfileFile(dir.file("station.ini"), false), decoded,
                                          &incomplete));
@@ -347,7 +347,7 @@ TEST(InstrumentRecords, CurveRecordStepTableAndBeamOffset) {
     content[22] = 5;
     link::writeFloat(content, 92, 1.5f);
     link::writeFloat(content, 96, 2.5f);
-    CKineSpectrum single, twoBeams;
+    scan::CKineSpectrum single, twoBeams;
     // A single-beam record starts its points four bytes earlier and is four bytes shorter.
     const auto singleBeam = std::span<const std::uint8_t>(content).first(content.size() - 4);
     ASSERT_TRUE(decodeInstrumentCurve(singleBeam, 20, 0, single));
@@ -364,7 +364,7 @@ TEST(InstrumentRecords, CurveRecordStepTableAndBeamOffset) {
     link::writeU16(content, 29, 300);
     link::writeFloat(content, 31, 2.0f);
     link::writeFloat(content, 39, 0.001f);
-    CKineSpectrum rated;
+    scan::CKineSpectrum rated;
     ASSERT_TRUE(decodeInstrumentCurve(std::span<const std::uint8_t>(content).first(content.size() - 4), 20, 0,
                                       rated));
     EXPECT_EQ(rated.beginTime, 60.0f);

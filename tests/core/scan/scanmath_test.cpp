@@ -23,8 +23,8 @@ protected:
     test::ScopedEnv env{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
 };
 
-CWaveSpectrum spectrumOf(float start, float end, float step, float (*f)(float)) {
-    CWaveSpectrum spectrum;
+scan::CWaveSpectrum spectrumOf(float start, float end, float step, float (*f)(float)) {
+    scan::CWaveSpectrum spectrum;
     spectrum.start = start;
     spectrum.end = end;
     spectrum.step = step;
@@ -37,7 +37,7 @@ CWaveSpectrum spectrumOf(float start, float end, float step, float (*f)(float)) 
 }
 
 TEST_F(ScanMathTest, SavitzkyGolayReproducesAStraightLineAndNamesTheResult) {
-    const CWaveSpectrum line = spectrumOf(400.0f, 420.0f, 1.0f, [](float x) { return 0.001f * x; });
+    const scan::CWaveSpectrum line = spectrumOf(400.0f, 420.0f, 1.0f, [](float x) { return 0.001f * x; });
     const auto result = savitzkyGolaySpectrum(line, 2, 0, 2, "line-SavGol", 0.03f);
     ASSERT_TRUE(result.has_value());
     for (std::size_t i = 0; i < line.points().size(); ++i)
@@ -50,12 +50,12 @@ TEST_F(ScanMathTest, SavitzkyGolayReproducesAStraightLineAndNamesTheResult) {
 }
 
 TEST_F(ScanMathTest, DerivativeOfASquareAndSmoothing) {
-    const CWaveSpectrum square = spectrumOf(0.0f, 7.0f, 1.0f, [](float x) { return x * x; });
+    const scan::CWaveSpectrum square = spectrumOf(0.0f, 7.0f, 1.0f, [](float x) { return x * x; });
     const auto second = derivativeSpectrum(square, 2, "d2", 0.03f);
     ASSERT_TRUE(second.has_value());
     EXPECT_EQ(second->points(), (std::vector<float>{2, 2, 2, 2, 2, 2, 0, 0}));
 
-    const CWaveSpectrum ramp = spectrumOf(0.0f, 9.0f, 1.0f, [](float x) { return x; });
+    const scan::CWaveSpectrum ramp = spectrumOf(0.0f, 9.0f, 1.0f, [](float x) { return x; });
     const auto smooth = smoothSpectrum(ramp, 3, "s", 0.03f);
     ASSERT_TRUE(smooth.has_value());
     EXPECT_FLOAT_EQ(smooth->points()[0], 1.5f);
@@ -63,7 +63,7 @@ TEST_F(ScanMathTest, DerivativeOfASquareAndSmoothing) {
 }
 
 TEST_F(ScanMathTest, ResamplingKeepsStartAndEndAndTakesEveryKthPoint) {
-    CWaveSpectrum spectrum = spectrumOf(190.0f, 1100.0f, 1.0f, [](float x) { return x; });
+    scan::CWaveSpectrum spectrum = spectrumOf(190.0f, 1100.0f, 1.0f, [](float x) { return x; });
     ASSERT_TRUE(resampleSpectrum(spectrum, 3, 0.03f));
     EXPECT_EQ(spectrum.step, 3.0f);
     EXPECT_EQ(spectrum.points().size(), 304u);
@@ -73,28 +73,28 @@ TEST_F(ScanMathTest, ResamplingKeepsStartAndEndAndTakesEveryKthPoint) {
 }
 
 TEST_F(ScanMathTest, ArithmeticNeedsTheSameGridAndKeepsTheDividendAtZeros) {
-    const CWaveSpectrum a = spectrumOf(400.0f, 402.0f, 1.0f, [](float x) { return x - 399.0f; });
-    CWaveSpectrum b = spectrumOf(400.0f, 402.0f, 1.0f, [](float) { return 2.0f; });
+    const scan::CWaveSpectrum a = spectrumOf(400.0f, 402.0f, 1.0f, [](float x) { return x - 399.0f; });
+    scan::CWaveSpectrum b = spectrumOf(400.0f, 402.0f, 1.0f, [](float) { return 2.0f; });
     b.points()[1] = 0.0f;
-    const auto quotient = spectrumArithmetic(a, b, SpectrumOperation::Divide, "ratio", 0.03f);
+    const auto quotient = spectrumArithmetic(a, b, scan::SpectrumOperation::Divide, "ratio", 0.03f);
     ASSERT_TRUE(quotient.has_value());
     EXPECT_EQ(quotient->points(), (std::vector<float>{0.5f, 2.0f, 1.5f}));
     EXPECT_EQ(quotient->name, "ratio");
-    EXPECT_EQ(quotient->sampleName(), CWaveSpectrum::kDefaultSampleName);
+    EXPECT_EQ(quotient->sampleName(), scan::CWaveSpectrum::kDefaultSampleName);
 
-    const CWaveSpectrum fine = spectrumOf(400.0f, 402.0f, 0.5f, [](float) { return 1.0f; });
-    EXPECT_FALSE(spectrumArithmetic(a, fine, SpectrumOperation::Add, "sum", 0.03f).has_value());
+    const scan::CWaveSpectrum fine = spectrumOf(400.0f, 402.0f, 0.5f, [](float) { return 1.0f; });
+    EXPECT_FALSE(spectrumArithmetic(a, fine, scan::SpectrumOperation::Add, "sum", 0.03f).has_value());
 }
 
 TEST_F(ScanMathTest, AcquiringSpectraAreLeftAlone) {
-    CWaveSpectrum spectrum = spectrumOf(400.0f, 410.0f, 1.0f, [](float x) { return x; });
+    scan::CWaveSpectrum spectrum = spectrumOf(400.0f, 410.0f, 1.0f, [](float x) { return x; });
     spectrum.acquiring = true;
     EXPECT_FALSE(smoothSpectrum(spectrum, 3, "s", 0.03f).has_value());
     EXPECT_FALSE(resampleSpectrum(spectrum, 2, 0.03f));
 }
 
-CKineSpectrum curveOf(int totalTime, float step, float (*f)(float)) {
-    CKineSpectrum curve;
+scan::CKineSpectrum curveOf(int totalTime, float step, float (*f)(float)) {
+    scan::CKineSpectrum curve;
     curve.totalTime = totalTime;
     curve.step = step;
     curve.name = "run";
@@ -106,7 +106,7 @@ CKineSpectrum curveOf(int totalTime, float step, float (*f)(float)) {
 }
 
 TEST_F(ScanMathTest, RateOfARisingLineAndTheRangeExchange) {
-    CKineSpectrum curve = curveOf(60, 0.5f, [](float t) { return 0.2f + 0.01f * t; });
+    scan::CKineSpectrum curve = curveOf(60, 0.5f, [](float t) { return 0.2f + 0.01f * t; });
     EXPECT_FALSE(setRateRange(curve, 70.0f, 20.0f, 1.0f)) << "beyond the 60 s curve";
     EXPECT_EQ(curve.beginTime, 0.0f) << "nothing taken over";
     EXPECT_TRUE(setRateRange(curve, 40.0f, 20.0f, 1.0f));
@@ -117,19 +117,19 @@ TEST_F(ScanMathTest, RateOfARisingLineAndTheRangeExchange) {
 }
 
 TEST_F(ScanMathTest, CurveProcessing) {
-    const CKineSpectrum squares = curveOf(4, 1.0f, [](float t) { return t * t; });
+    const scan::CKineSpectrum squares = curveOf(4, 1.0f, [](float t) { return t * t; });
     const auto difference = differenceCurve(squares, 2, "d", 0.03f);
     ASSERT_TRUE(difference.has_value());
     EXPECT_EQ(difference->points(), (std::vector<float>{2, 2, 2, 0, 0}));
     EXPECT_EQ(difference->wavelength, 656.1f) << "a derived curve starts from the initial values";
 
-    const CKineSpectrum doubling = curveOf(4, 1.0f, [](float t) { return std::pow(2.0f, t); });
+    const scan::CKineSpectrum doubling = curveOf(4, 1.0f, [](float t) { return std::pow(2.0f, t); });
     const auto average = movingAverageCurve(doubling, 4, "s", 0.03f);
     ASSERT_TRUE(average.has_value());
     EXPECT_FLOAT_EQ(average->points()[0], 1.5f);
     EXPECT_FLOAT_EQ(average->points()[2], 3.75f);
 
-    const CKineSpectrum line = curveOf(15, 0.5f, [](float t) { return 0.01f * t; });
+    const scan::CKineSpectrum line = curveOf(15, 0.5f, [](float t) { return 0.01f * t; });
     const auto slope = savitzkyGolayCurve(line, 4, 1, 5, "slope", 0.03f);
     ASSERT_TRUE(slope.has_value());
     for (float value : slope->points())
@@ -137,7 +137,7 @@ TEST_F(ScanMathTest, CurveProcessing) {
 }
 
 TEST_F(ScanMathTest, CurveResamplingKeepsTheLastPoint) {
-    CKineSpectrum curve = curveOf(60, 0.5f, [](float t) { return 1.0f + t; });
+    scan::CKineSpectrum curve = curveOf(60, 0.5f, [](float t) { return 1.0f + t; });
     ASSERT_TRUE(resampleCurve(curve, 2, 0.03f));
     EXPECT_EQ(curve.step, 1.0f);
     EXPECT_EQ(curve.points().size(), 61u);
@@ -146,10 +146,10 @@ TEST_F(ScanMathTest, CurveResamplingKeepsTheLastPoint) {
 }
 
 TEST_F(ScanMathTest, CurveArithmeticNeedsTheSameTimeGrid) {
-    const CKineSpectrum a = curveOf(10, 1.0f, [](float t) { return t; });
-    const CKineSpectrum b = curveOf(20, 1.0f, [](float t) { return t; });
-    EXPECT_FALSE(curveArithmetic(a, b, CurveOperation::Add, "sum", 0.03f).has_value());
-    const auto difference = curveArithmetic(a, a, CurveOperation::Subtract, "zero", 0.03f);
+    const scan::CKineSpectrum a = curveOf(10, 1.0f, [](float t) { return t; });
+    const scan::CKineSpectrum b = curveOf(20, 1.0f, [](float t) { return t; });
+    EXPECT_FALSE(curveArithmetic(a, b, scan::CurveOperation::Add, "sum", 0.03f).has_value());
+    const auto difference = curveArithmetic(a, a, scan::CurveOperation::Subtract, "zero", 0.03f);
     ASSERT_TRUE(difference.has_value());
     EXPECT_EQ(difference->points(), std::vector<float>(11, 0.0f));
 }
@@ -161,13 +161,13 @@ TEST_F(ScanMathTest, EveryOperationOfTheTableRunsOnItsRecordKinds) {
     for (const scan::OperationInfo &info : scan::operations()) {
         EXPECT_EQ(scan::operationNamed(info.clientName), &info);
         EXPECT_TRUE(words.insert(info.clientName).second) << "one word per operation: " << info.clientName;
-        CWaveSpectrum first = spectrumOf(400.0f, 440.0f, 1.0f, [](float x) { return 0.01f * x; });
-        const CWaveSpectrum second = spectrumOf(400.0f, 440.0f, 1.0f, [](float) { return 2.0f; });
+        scan::CWaveSpectrum first = spectrumOf(400.0f, 440.0f, 1.0f, [](float x) { return 0.01f * x; });
+        const scan::CWaveSpectrum second = spectrumOf(400.0f, 440.0f, 1.0f, [](float) { return 2.0f; });
         const auto spectra = scan::applyToSpectra(info, {}, first, &second, "result", 0.03f);
         EXPECT_TRUE(spectra.applied) << info.clientName;
         EXPECT_EQ(spectra.derived.has_value(), !info.inPlace) << info.clientName;
-        CKineSpectrum curve = curveOf(60, 1.0f, [](float t) { return 0.01f * t; });
-        const CKineSpectrum other = curveOf(60, 1.0f, [](float) { return 1.0f; });
+        scan::CKineSpectrum curve = curveOf(60, 1.0f, [](float t) { return 0.01f * t; });
+        const scan::CKineSpectrum other = curveOf(60, 1.0f, [](float) { return 1.0f; });
         const auto curves = scan::applyToCurves(info, {}, curve, &other, "result", 0.03f);
         EXPECT_EQ(curves.applied, info.curveMenuText != nullptr) << info.clientName;
     }
@@ -181,8 +181,9 @@ TEST_F(ScanMathTest, EveryOperationOfTheTableRunsOnItsRecordKinds) {
 }
 
 TEST_F(ScanMathTest, TheTableGivesWhatTheFunctionsGive) {
-    const CWaveSpectrum source = spectrumOf(400.0f, 440.0f, 1.0f, [](float x) { return 0.001f * x * x; });
-    CWaveSpectrum first = source;
+    const scan::CWaveSpectrum source =
+        spectrumOf(400.0f, 440.0f, 1.0f, [](float x) { return 0.001f * x * x; });
+    scan::CWaveSpectrum first = source;
     scan::OperationParameters parameters;
     parameters.passes = 2;
     const auto viaTable =
@@ -195,9 +196,9 @@ TEST_F(ScanMathTest, TheTableGivesWhatTheFunctionsGive) {
 }
 
 TEST(RecordListModel, NewRecordsGoInFrontAndTheCurrentFollowsItsRecord) {
-    RecordList<CWaveSpectrum> list;
+    scan::RecordList<scan::CWaveSpectrum> list;
     auto make = [](const char *name) {
-        auto spectrum = std::make_unique<CWaveSpectrum>();
+        auto spectrum = std::make_unique<scan::CWaveSpectrum>();
         spectrum->name = name;
         return spectrum;
     };

@@ -65,7 +65,7 @@ void CKineFrame::refillList() {
 }
 
 std::string CKineFrame::currentName() const {
-    const CKineSpectrum *current = m_curves.current();
+    const scan::CKineSpectrum *current = m_curves.current();
     return current ? current->name : std::string();
 }
 
@@ -77,7 +77,7 @@ void CKineFrame::recomputeMarks(float threshold) {
 std::optional<scan::DataExtent> CKineFrame::dataExtent() const {
     std::optional<scan::DataExtent> extent;
     for (std::size_t i = 0; i < m_curves.size(); ++i) {
-        const CKineSpectrum &curve = m_curves.at(i);
+        const scan::CKineSpectrum &curve = m_curves.at(i);
         // A curve read from a file may carry no count of its own: all its points then count.
         const int stored = static_cast<int>(curve.points().size());
         const int count = curve.count.load() >= 0 ? std::min(curve.count.load(), stored) : stored;
@@ -92,7 +92,7 @@ std::optional<scan::DataExtent> CKineFrame::dataExtent() const {
 }
 
 bool CKineFrame::openFile(const QString &path) {
-    auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew());
+    auto curve = std::make_unique<scan::CKineSpectrum>(scan::CKineSpectrum::makeNew());
     if (!readCurveFile(path.toStdString(), *curve))
         return false;
     curve->recomputeMarkers(m_host.program.flags.peakHeight);
@@ -147,7 +147,7 @@ scan::ScanWindowState CKineFrame::commandState() const {
     state.linkFree = link.status().linkOnline.load() == 1 && noAcquisition;
     state.installedCells = m_acquisition.installedCellCount();
     state.servedByLink = servedByLink();
-    const CKineSpectrum *current = m_curves.current();
+    const scan::CKineSpectrum *current = m_curves.current();
     state.currentSaveable = current && !current->acquiring.load();
     state.spectrumCount = static_cast<int>(m_curves.size());
     state.canUndoScales = m_display.canUndo();

@@ -48,7 +48,7 @@ public:
     shell::DocumentKind kind() const override { return shell::DocumentKind::TimeScan; }
     // Adds the curve of a .kin file in front of the list and makes it current.
     bool openFile(const QString &path) override;
-    RecordList<CKineSpectrum> &curves() { return m_curves; }
+    scan::RecordList<scan::CKineSpectrum> &curves() { return m_curves; }
     KineAcquisition &acquisition() { return m_acquisition; }
     CKineView *view() const { return m_view; }
     QComboBox *curveBox() const { return m_recordBox; }
@@ -101,12 +101,12 @@ private:
     bool servedByLink() const;
 
     void setupScan();
-    bool offerSave(CKineSpectrum &curve);
+    bool offerSave(scan::CKineSpectrum &curve);
     void acceptArrivedFile();
-    void addProcessed(std::optional<CKineSpectrum> made);
+    void addProcessed(std::optional<scan::CKineSpectrum> made);
     void compute(const scan::OperationInfo &info);
 
-    RecordList<CKineSpectrum> m_curves;
+    scan::RecordList<scan::CKineSpectrum> m_curves;
     QtNotifyTarget m_target{this};
     std::unique_ptr<QtKineTimers> m_ownTimers;
     KineAcquisition m_acquisition;

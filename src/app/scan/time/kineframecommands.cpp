@@ -18,11 +18,12 @@ namespace spectavo::app {
 namespace {
 
 // A box entry names its own curve, so that two curves of one name stay apart.
-QVariant entryOf(const CKineSpectrum &curve) {
+QVariant entryOf(const scan::CKineSpectrum &curve) {
     return QVariant::fromValue(reinterpret_cast<quintptr>(&curve));
 }
 
-std::optional<std::size_t> curveOfEntry(const RecordList<CKineSpectrum> &curves, const QVariant &entry) {
+std::optional<std::size_t> curveOfEntry(const scan::RecordList<scan::CKineSpectrum> &curves,
+                                        const QVariant &entry) {
     for (std::size_t i = 0; i < curves.size(); ++i)
         if (entryOf(curves.at(i)) == entry)
             return i;

@@ -43,7 +43,7 @@ void CKineFrame::openRecord() {
 
 // Asks for a file name (the curve's name offered) and writes the curve; false when cancelled or the
 // file could not be written.
-bool CKineFrame::offerSave(CKineSpectrum &curve) {
+bool CKineFrame::offerSave(scan::CKineSpectrum &curve) {
     const QString path =
         fileChooser().proposeSave(this, ui(kCurveFilter), QString::fromStdString(curve.name), "kin");
     if (path.isEmpty())
@@ -57,7 +57,7 @@ bool CKineFrame::offerSave(CKineSpectrum &curve) {
 }
 
 void CKineFrame::saveRecord() {
-    if (CKineSpectrum *current = m_curves.current();
+    if (scan::CKineSpectrum *current = m_curves.current();
         current && !current->acquiring.load() && offerSave(*current))
         refresh();
 }
@@ -93,7 +93,7 @@ void CKineFrame::acceptArrivedFile() {
     m_awaitingFile = false;
     link::StationLink &link = m_host.program.link;
     const link::FileTransfer &transfer = link.fileTransfer();
-    auto curve = std::make_unique<CKineSpectrum>(CKineSpectrum::makeNew());
+    auto curve = std::make_unique<scan::CKineSpectrum>(scan::CKineSpectrum::makeNew());
     bool incomplete = false;
     const bool decoded = !transfer.conversionRefused() &&
                          decodeInstrumentCurve(transfer.content().first(transfer.contentBytes()),
@@ -118,15 +118,16 @@ void CKineFrame::acceptArrivedFile() {
 }
 
 void CKineFrame::removeRecord() {
-    if (!removeCurrentOf<CKineSpectrum>(m_curves, [this](CKineSpectrum &curve) { return offerSave(curve); }))
+    if (!removeCurrentOf<scan::CKineSpectrum>(
+            m_curves, [this](scan::CKineSpectrum &curve) { return offerSave(curve); }))
         return;
     m_list->clear();
     refresh();
 }
 
 bool CKineFrame::confirmClose() {
-    return confirmCloseOf<CKineSpectrum>(m_curves, Records::Curves,
-                                         [this](CKineSpectrum &curve) { return offerSave(curve); });
+    return confirmCloseOf<scan::CKineSpectrum>(
+        m_curves, Records::Curves, [this](scan::CKineSpectrum &curve) { return offerSave(curve); });
 }
 
 } // namespace spectavo::app

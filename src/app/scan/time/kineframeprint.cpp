@@ -11,7 +11,7 @@
 namespace spectavo::app {
 
 std::unique_ptr<SpectrumPrinter> CKineFrame::makePrinter() const {
-    const CKineSpectrum *current = m_curves.current();
+    const scan::CKineSpectrum *current = m_curves.current();
     if (!current || current->acquiring.load())
         return nullptr;
     const scan::SpectrumPrintSettings settings = scan::loadKinePrintSettings(

@@ -15,7 +15,7 @@ namespace spectavo::app {
 void CKineFrame::setupScan() {
     const link::StationStatus &status = m_host.program.link.status();
     const link::StationConfig &config = m_host.program.link.config();
-    const KineSetupLimits limits{config.wlMinTenths.load() / 10.0f, config.wlMaxTenths.load() / 10.0f};
+    const scan::KineSetupLimits limits{config.wlMinTenths.load() / 10.0f, config.wlMaxTenths.load() / 10.0f};
     CKineSetup dialog(m_host.program.shared.kinetics, status.currentWavelengthTenths.load() / 10.0f, limits,
                       m_acquisition.instrumentFree(), this);
     if (dialog.exec() == QDialog::Accepted)
@@ -40,7 +40,7 @@ void CKineFrame::openSettingsSheet(bool atRatePage) {
     // "Calculate" on the rate page: the fields taken over by the current curve, its new rate shown.
     sheet.onCalculate =
         [this](const scan::SpectrumSheet::Rate &rate) -> std::optional<scan::SpectrumSheet::Rate> {
-        CKineSpectrum *current = m_curves.current();
+        scan::CKineSpectrum *current = m_curves.current();
         if (!current || current->acquiring.load())
             return std::nullopt; // a curve still being measured has no rate yet
         if (const std::optional<std::string> refusal = scan::rateRangeRefusal(rate)) {

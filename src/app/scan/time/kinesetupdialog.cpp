@@ -17,8 +17,8 @@
 
 namespace spectavo::app {
 
-CKineSetup::CKineSetup(program::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
-                       bool editable, QWidget *parent)
+CKineSetup::CKineSetup(program::KineticsSettings &parameters, float currentWavelength,
+                       scan::KineSetupLimits limits, bool editable, QWidget *parent)
     : QDialog(parent), m_parameters(parameters), m_limits(limits) {
     setWindowTitle(ui("Setup kinetic scan"));
     m_lambda =
@@ -26,17 +26,17 @@ CKineSetup::CKineSetup(program::KineticsSettings &parameters, float currentWavel
     m_lambda->setObjectName("lambda");
     m_totalTime = new QSpinBox;
     m_totalTime->setObjectName("totalTime");
-    m_totalTime->setRange(1, kTotalTimeSpinMax);
+    m_totalTime->setRange(1, scan::kTotalTimeSpinMax);
     // The stored value may have been edited by hand: shown within the spin box's range.
     const double total = std::isfinite(parameters.totalTime) ? parameters.totalTime : 1.0;
-    m_totalTime->setValue(static_cast<int>(std::clamp(total, 1.0, double(kTotalTimeSpinMax))));
+    m_totalTime->setValue(static_cast<int>(std::clamp(total, 1.0, double(scan::kTotalTimeSpinMax))));
     m_step = new QComboBox;
     m_step->setObjectName("step");
     const std::vector<std::string> choices =
-        kineStepChoices(ProfileFile(program::KineticsSettings::kFileName, true));
+        scan::kineStepChoices(ProfileFile(program::KineticsSettings::kFileName, true));
     for (const std::string &choice : choices)
         m_step->addItem(QString::fromStdString(choice));
-    m_step->setCurrentIndex(static_cast<int>(initialStepChoice(choices, parameters.step)));
+    m_step->setCurrentIndex(static_cast<int>(scan::initialStepChoice(choices, parameters.step)));
 
     auto *form = new QFormLayout(this);
     form->addRow(ui("&Lambda"), m_lambda);
@@ -52,7 +52,7 @@ CKineSetup::CKineSetup(program::KineticsSettings &parameters, float currentWavel
 void CKineSetup::accept() {
     bool number = false;
     const float lambda = m_lambda->text().trimmed().toFloat(&number);
-    const KineSetupCheck check = checkKineSetup(
+    const scan::KineSetupCheck check = scan::checkKineSetup(
         {number ? lambda : -1.0f, m_totalTime->text().toStdString(), m_step->currentText().toStdString()},
         m_limits);
     if (!check.accepted) {

@@ -15,13 +15,13 @@ namespace spectavo::app {
 // instrument is free; OK stores the parameters, and the window then moves to the wavelength.
 class CKineSetup : public QDialog {
 public:
-    CKineSetup(program::KineticsSettings &parameters, float currentWavelength, KineSetupLimits limits,
+    CKineSetup(program::KineticsSettings &parameters, float currentWavelength, scan::KineSetupLimits limits,
                bool editable, QWidget *parent = nullptr);
     void accept() override;
 
 private:
     program::KineticsSettings &m_parameters;
-    KineSetupLimits m_limits;
+    scan::KineSetupLimits m_limits;
     QLineEdit *m_lambda;
     QSpinBox *m_totalTime;
     QComboBox *m_step;

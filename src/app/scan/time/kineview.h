@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+
 #include "app/scan/chartview.h"
 #include "core/scan/recordlist.h"
 #include "core/scan/time/kinespectrum.h"
@@ -7,13 +9,13 @@
 namespace spectavo::app {
 
 // A time-scan curve as the chart shows it: the points held so far (while sampled) or all of them.
-ChartSeries chartSeriesOf(const CKineSpectrum &curve);
+ChartSeries chartSeriesOf(const scan::CKineSpectrum &curve);
 
 // The chart pane of a time-scan window: its curves against time in seconds.
 class CKineView : public CChartView {
 public:
-    CKineView(RecordList<CKineSpectrum> &curves, scan::DisplayHistory &display, const bool &absorbance,
-              QWidget *parent = nullptr)
+    CKineView(scan::RecordList<scan::CKineSpectrum> &curves, scan::DisplayHistory &display,
+              const bool &absorbance, QWidget *parent = nullptr)
         : CChartView(display, absorbance, parent), m_curves(curves) {}
 
     // Shows the time the running scan has reached ("Time:%.1fs").
@@ -27,7 +29,9 @@ protected:
     std::optional<int> snapCursor(double x, const scan::CDisplayRange &range) const override;
 
 private:
-    RecordList<CKineSpectrum> &m_curves;
+    scan::RecordList<scan::CKineSpectrum> &m_curves;
+    // Per curve being measured, the last point the chart has drawn; each tick draws on from it.
+    std::map<const scan::CKineSpectrum *, int> m_drawnUpTo;
 };
 
 } // namespace spectavo::app

@@ -8,7 +8,7 @@
 #include "core/dataproc/savgol.h"
 #include "core/dataproc/smoothing.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 namespace {
 
 std::optional<CKineSpectrum> derivedCopy(const CKineSpectrum &source) {
@@ -112,4 +112,4 @@ bool setRateRange(CKineSpectrum &curve, float beginTime, float endTime, float fa
     return true;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -5,7 +5,7 @@
 
 #include "core/scan/time/kinespectrum.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The curve processing of the time-scan window. Each derived curve starts as a derived curve of its
 // source (its name, colour, grid, date and slit), is marked modified, carries the result name as name and
@@ -32,4 +32,4 @@ std::optional<CKineSpectrum> curveArithmetic(const CKineSpectrum &a, const CKine
 // changes); an end before the beginning is exchanged with it. Then the rate is computed.
 bool setRateRange(CKineSpectrum &curve, float beginTime, float endTime, float factor);
 
-} // namespace spectavo
+} // namespace spectavo::scan

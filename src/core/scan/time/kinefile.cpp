@@ -11,7 +11,7 @@
 #include "core/scan/scanfiletext.h"
 #include "core/strings/cformat.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 namespace {
 
 constexpr const char *kSettings = "..\\config\\tarvesta.zav.func.kinetics.ini";
@@ -157,4 +157,4 @@ bool decodeInstrumentCurve(std::span<const std::uint8_t> content, int stepsPerNm
     return true;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

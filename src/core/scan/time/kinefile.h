@@ -6,7 +6,7 @@
 
 #include "core/scan/time/kinespectrum.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The curve file (".kin"): six header lines (none for a ".txt" name), "%f %f" data lines with CR LF,
 // and the Extended and IU sections behind the data, composed in memory and written at once,
@@ -29,4 +29,4 @@ bool exportCurveTable(const CKineSpectrum &curve, const std::string &path);
 bool decodeInstrumentCurve(std::span<const std::uint8_t> content, int stepsPerNm, int beamType,
                            CKineSpectrum &curve, bool *incomplete = nullptr);
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -6,7 +6,7 @@
 #include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 std::vector<std::string> kineStepChoices(const ProfileStore &kinetics) {
     // No settings file offers a single half second, as a fresh installation always could.
@@ -52,4 +52,4 @@ KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimi
     return {KineSetupResult{values.wavelength, static_cast<float>(total), step}, {}};
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -6,7 +6,7 @@
 
 #include "core/config/profilestore.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The step choices of the setup dialog, from the kinetics settings: texts shown as they are and read
 // as a number ("0.5s" is 0.5).
@@ -42,4 +42,4 @@ KineSetupCheck checkKineSetup(const KineSetupValues &values, const KineSetupLimi
 inline constexpr int kMaxTotalTime = 100000;
 inline constexpr int kTotalTimeSpinMax = 30000;
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -9,7 +9,7 @@
 #include "core/strings/cformat.h"
 #include "core/strings/stringtable.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 CKineSpectrum CKineSpectrum::makeNew(std::uint32_t colour) {
     CKineSpectrum curve;
@@ -66,4 +66,4 @@ CKineSpectrum CKineSpectrum::derivedFrom(const CKineSpectrum &source) {
     return curve;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -9,7 +9,7 @@
 #include "core/scan/copyableatomic.h"
 #include "core/scan/recordtexts.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // One time-scan curve: absorbance at one wavelength at equal time steps, with its markers and its
 // reaction-rate fields. The full point count follows from total time and step (fullPointCount());
@@ -43,7 +43,6 @@ public:
     void releasePin() override {}
 
     CopyableAtomic<int> count{-1};
-    int drawnUpTo = 0;
     std::string name;
     std::string memo;
     std::uint32_t colour = 255;
@@ -70,4 +69,4 @@ private:
     int m_valleyCount = 0;
 };
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -4,7 +4,7 @@
 
 #include "core/strings/cformat.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 void ScanSettings::load(const ProfileStore &file) {
     high = file.GetFloat("Setup", "ScanMax", "1100");
@@ -90,4 +90,4 @@ bool ScanSettings::baselineMatches(const BaselineGrid &reference, float step, in
            tenths16(step) == tenths16(reference.step) && filter == reference.filter;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -9,7 +9,7 @@
 #include "core/link/commands.h"
 #include "core/scan/smoothingsettings.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The grid of the baseline reference spectrum, as far as the scan settings compare with it.
 struct BaselineGrid {
@@ -63,4 +63,4 @@ public:
     bool baselineMatches(const BaselineGrid &reference, float step, int filter) const;
 };
 
-} // namespace spectavo
+} // namespace spectavo::scan

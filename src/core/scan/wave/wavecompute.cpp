@@ -7,7 +7,7 @@
 #include "core/dataproc/savgol.h"
 #include "core/dataproc/smoothing.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 namespace {
 
 // A new spectrum with the source's attributes and a copy of its points.
@@ -111,4 +111,4 @@ std::optional<CWaveSpectrum> spectrumArithmetic(const CWaveSpectrum &a, const CW
     return result;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

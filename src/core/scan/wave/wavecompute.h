@@ -5,7 +5,7 @@
 
 #include "core/scan/wave/wavespectrum.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The spectral mathematics. Each derived spectrum starts as a new spectrum with its source's
 // attributes, is marked modified, carries the result name as name and sample name, and has its marks
@@ -31,4 +31,4 @@ std::optional<CWaveSpectrum> spectrumArithmetic(const CWaveSpectrum &a, const CW
                                                 SpectrumOperation operation, const std::string &resultName,
                                                 float threshold);
 
-} // namespace spectavo
+} // namespace spectavo::scan

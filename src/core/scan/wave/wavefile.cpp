@@ -10,7 +10,7 @@
 #include "core/scan/scanfiletext.h"
 #include "core/strings/cformat.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 namespace {
 
 constexpr const char *kSettings = "..\\config\\tarvesta.zav.func.wavescan.ini";
@@ -127,4 +127,4 @@ std::optional<float> decodeInstrumentSpectrum(std::span<const std::uint8_t> cont
     return threshold;
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -7,7 +7,7 @@
 #include "core/config/profilestore.h"
 #include "core/scan/wave/wavespectrum.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // The spectrum file (".sca"; the older ".wav" is read by the same reader): six header lines (none for
 // a ".txt" name), "%f %f" data lines with CR LF, and an Extended section behind the data. The whole
@@ -36,4 +36,4 @@ std::optional<float> decodeInstrumentSpectrum(std::span<const std::uint8_t> cont
                                               const ProfileStore &stationModel, CWaveSpectrum &spectrum,
                                               bool *incomplete = nullptr);
 
-} // namespace spectavo
+} // namespace spectavo::scan

@@ -8,7 +8,7 @@
 #include "core/strings/cformat.h"
 #include "core/strings/stringtable.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 namespace {
 
 // A spectrum of more points than this comes from a damaged file or a nonsensical grid.
@@ -64,4 +64,4 @@ void CWaveSpectrum::copyAttributesFrom(const CWaveSpectrum &source) {
     m_points.clear();
 }
 
-} // namespace spectavo
+} // namespace spectavo::scan

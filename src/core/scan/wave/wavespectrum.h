@@ -9,7 +9,7 @@
 #include "core/scan/copyableatomic.h"
 #include "core/scan/recordtexts.h"
 
-namespace spectavo {
+namespace spectavo::scan {
 
 // One recorded spectrum: absorbance at equally spaced wavelengths, with its marks. The point count is
 // never stored: it follows from start, end and step (pointCount()).
@@ -50,7 +50,6 @@ public:
     CopyableAtomic<int> nextIndex{-1};
     // Points the instrument delivered during the scan that filled this spectrum.
     CopyableAtomic<int> arrived{0};
-    int drawnDownTo = 0;
     std::string name;
     std::string memo;
     std::uint32_t colour = 255;
@@ -71,4 +70,4 @@ private:
     int m_valleyCount = 0;
 };
 
-} // namespace spectavo
+} // namespace spectavo::scan
