@@ -329,7 +329,7 @@ CFixedReadOut *CQuanSample::CreateReadOut(int row, std::optional<QString> concen
 void CQuanSample::OnMeasured(CFixedReadOut &readout, int row) {
     table().setPreset(row, false);
     CQuanReadOut *quan = m_readout.data();
-    if (!quan || static_cast<CFixedReadOut *>(quan) != &readout || !concentrationMode())
+    if (!quan || quan != &readout || !concentrationMode())
         return;
     const fixed::FixedMethodRecord &method = m_view.MethodPage()->record();
     InitGrid(false);

@@ -227,7 +227,7 @@ CFixedReadOut *CDNASample::CreateReadOut(int /*row*/, std::optional<QString> /*c
 void CDNASample::OnMeasured(CFixedReadOut &readout, int row) {
     table().setPreset(row, false);
     CDNAReadOut *dna = m_readout.data();
-    if (!dna || static_cast<CFixedReadOut *>(dna) != &readout)
+    if (!dna || dna != &readout)
         return;
     InitGrid(false);
     fixed::writeDnaResults(table(), m_view.MethodPage()->record(), row, dna->results());
