@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "store/auditchain.h"
+
+namespace spectavo::store {
+
+// A store that cannot do what was asked: the message says what and why, for the operator.
+class StoreError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An event to append; the store adds its sequence, id, time, workstation and hashes.
+struct NewEvent {
+    std::string user;
+    std::string kind;
+    std::string object;
+    std::string details = "{}";
+};
+
+// Which events a listing shows; an empty field does not filter. Times are UTC in the events' own
+// form (a prefix such as "2026-12-11" compares as the start of that day).
+struct EventFilter {
+    std::string since{};
+    std::string until{};
+    std::string user{};
+    std::string kind{};
+};
+
+// The results store and its audit trail, whatever the engine behind it. Safe to use from one thread
+// at a time; several processes may append to the same store.
+class ResultStore {
+public:
+    virtual ~ResultStore() = default;
+
+    virtual std::string engine() const = 0;
+    virtual std::string location() const = 0;
+
+    // Appends in one transaction that holds the chain's head, so that appends from several
+    // workstations form one order. Returns the event as stored.
+    virtual AuditEvent appendEvent(const NewEvent &event) = 0;
+    virtual std::optional<AuditEvent> headEvent() = 0;
+    // Matching events in sequence order; the visitor returns false to stop.
+    virtual void visitEvents(const EventFilter &filter,
+                             const std::function<bool(const AuditEvent &)> &visit) = 0;
+};
+
+// The trail checked from its first event: whether every event follows from the one before, and,
+// with an anchor, whether the anchored event is still there unchanged.
+struct TrailCheck {
+    bool holds = true;
+    std::int64_t events = 0;
+    std::string problem;
+};
+TrailCheck verifyTrail(ResultStore &store, const std::optional<ChainAnchor> &anchor = std::nullopt);
+
+} // namespace spectavo::store

@@ -1,0 +1,112 @@
+#include "store/sqlitestore.h"
+
+#include "store/eventstamp.h"
+#include "store/schema.h"
+
+namespace spectavo::store {
+namespace {
+
+constexpr const char *kEventColumns =
+    "SELECT sequence, event_id, utc, user_name, workstation, kind, object, details, previous_hash, hash "
+    "FROM audit_events";
+
+AuditEvent eventOfRow(const SqliteStatement &row) {
+    AuditEvent event;
+    event.sequence = row.integer(0);
+    event.eventId = row.text(1);
+    event.utc = row.text(2);
+    event.user = row.text(3);
+    event.workstation = row.text(4);
+    event.kind = row.text(5);
+    event.object = row.text(6);
+    event.details = row.text(7);
+    event.previousHash = row.text(8);
+    event.hash = row.text(9);
+    return event;
+}
+
+} // namespace
+
+SqliteStore::SqliteStore(const std::string &path, std::string workstation)
+    : m_path(path), m_workstation(std::move(workstation)), m_db(path) {
+    // A result is on disk when its commit returns, also after a power cut.
+    m_db.execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=ON");
+    migrate();
+}
+
+int SqliteStore::schemaVersion() {
+    SqliteStatement query(m_db, "SELECT COALESCE(MAX(version), 0) FROM schema_migrations");
+    query.step();
+    return static_cast<int>(query.integer(0));
+}
+
+void SqliteStore::migrate() {
+    SqliteTransaction transaction(m_db);
+    m_db.execute("CREATE TABLE IF NOT EXISTS schema_migrations (version INTEGER PRIMARY KEY, "
+                 "description TEXT NOT NULL, applied_utc TEXT NOT NULL)");
+    const int current = schemaVersion();
+    for (const Migration &migration : migrations()) {
+        if (migration.version <= current)
+            continue;
+        m_db.execute(migration.sqlite);
+        SqliteStatement record(m_db, "INSERT INTO schema_migrations VALUES (?, ?, ?)");
+        record.bind(1, static_cast<std::int64_t>(migration.version));
+        record.bind(2, std::string(migration.description));
+        record.bind(3, utcText(std::chrono::system_clock::now()));
+        record.step();
+    }
+    transaction.commit();
+}
+
+AuditEvent SqliteStore::appendEvent(const NewEvent &event) {
+    SqliteTransaction transaction(m_db);
+    const std::optional<AuditEvent> head = headEvent();
+    AuditEvent stored;
+    stored.sequence = head ? head->sequence + 1 : 1;
+    stored.eventId = uniqueId();
+    stored.utc = utcText(std::chrono::system_clock::now());
+    stored.user = event.user;
+    stored.workstation = m_workstation;
+    stored.kind = event.kind;
+    stored.object = event.object;
+    stored.details = event.details.empty() ? "{}" : event.details;
+    stored.previousHash = head ? head->hash : kGenesisHash;
+    stored.hash = eventHash(stored);
+
+    SqliteStatement insert(m_db, "INSERT INTO audit_events VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    insert.bind(1, stored.sequence);
+    const std::string *texts[] = {&stored.eventId,     &stored.utc,          &stored.user,
+                                  &stored.workstation, &stored.kind,         &stored.object,
+                                  &stored.details,     &stored.previousHash, &stored.hash};
+    for (int i = 0; i < 9; ++i)
+        insert.bind(i + 2, *texts[i]);
+    insert.step();
+    transaction.commit();
+    return stored;
+}
+
+std::optional<AuditEvent> SqliteStore::headEvent() {
+    SqliteStatement query(m_db, std::string(kEventColumns) + " ORDER BY sequence DESC LIMIT 1");
+    if (!query.step())
+        return std::nullopt;
+    return eventOfRow(query);
+}
+
+void SqliteStore::visitEvents(const EventFilter &filter,
+                              const std::function<bool(const AuditEvent &)> &visit) {
+    // An empty filter field matches every row; the indices serve the others.
+    SqliteStatement query(m_db,
+                          std::string(kEventColumns) +
+                              " WHERE (?1 = '' OR utc >= ?1) AND (?2 = '' OR utc < ?2 OR utc LIKE ?2 || '%')"
+                              " AND (?3 = '' OR user_name = ?3) AND (?4 = '' OR kind = ?4)"
+                              " ORDER BY sequence");
+    query.bind(1, filter.since);
+    query.bind(2, filter.until);
+    query.bind(3, filter.user);
+    query.bind(4, filter.kind);
+    while (query.step())
+        if (!visit(eventOfRow(query)))
+            return;
+}
+
+} // namespace spectavo::store
