@@ -6,6 +6,7 @@
 #include <string>
 
 #include "argumentchecks.h"
+#include "auditcommands.h"
 #include "commands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
@@ -60,7 +61,14 @@ constexpr const char *kUsageAfterScan =
     "  math OP IN [IN2] OUT         savgol --degree M --deriv D --width W | smooth --range R |\n"
     "                               derivative --class N | resample --every K | add|sub|mul|div IN2\n"
     "  rate FILE.kin [--begin B --end E --factor K]\n"
-    "  decode-record FILE --kind wave|time [--steps-per-nm S] [--beam single|double] [--model M] -o OUT\n";
+    "  decode-record FILE --kind wave|time [--steps-per-nm S] [--beam single|double] [--model M] -o OUT\n"
+    "audit trail (the configured results store, or the SQLite file of --store PATH):\n"
+    "  audit head                   the trail's last event and its hash, to record elsewhere\n"
+    "  audit verify [--anchor SEQ:HASH]\n"
+    "                               recomputes the chain (exit 1 at the first event that does not\n"
+    "                               match); with an anchor, also proves that event is still there\n"
+    "  audit list [--since T] [--until T] [--user U] [--kind K]\n"
+    "  audit export OUT.csv         every event with its hashes\n";
 
 const std::map<std::string, Command> kCommands = {
     {"status", statusCommand}, {"goto", gotoCommand},       {"read", readCommand},
@@ -72,8 +80,14 @@ const std::map<std::string, Command> kCommands = {
 const std::map<std::string, FileCommand> kFileCommands = {
     {"info", infoCommand},     {"convert", convertCommand}, {"peaks", peaksCommand},
     {"math", mathCommand},     {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
-    {"export", exportCommand}, {"recalc", recalcCommand},
+    {"export", exportCommand}, {"recalc", recalcCommand},   {"audit", auditCommand},
 };
+
+// What the audit trail keeps of the instrument commands: what was measured, and what was deleted.
+bool recordsInTrail(const std::string &command) {
+    return command == "read" || command == "measure" || command == "scan" || command == "kinetics" ||
+           command == "delete";
+}
 
 // The scan's index tables as the settings hold them, so the indices can be chosen without the window.
 std::string scanIndexLines() {
@@ -216,5 +230,7 @@ int main(int argc, char **argv) {
                               ? problem
                               : problem + " (" + reason + ")");
     }
+    if (recordsInTrail(command))
+        recordCommandEvent(args, command, report);
     return printReport(report, json);
 }

@@ -1,0 +1,61 @@
+#include "store/storesettings.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+#include "core/config/profilefile.h"
+#include "core/config/settingsfolder.h"
+#include "store/sqlitestore.h"
+
+namespace spectavo::store {
+namespace {
+
+std::string environment(const char *name) {
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+StoreSettings readStoreSettings() {
+    const ProfileFile file(kStoreSettingsFile, true);
+    StoreSettings settings;
+    settings.engine = file.GetString("Store", "Engine", "sqlite");
+    settings.connection = file.GetString("Store", "Connection", "");
+    settings.workstation = file.GetString("Store", "Workstation", "");
+    return settings;
+}
+
+std::string defaultSqlitePath(const SettingsFolder &settings, const std::string &xdgDataHome,
+                              const std::string &home) {
+    if (settings.defaults.empty())
+        return (std::filesystem::path(settings.path) / "results.sqlite").string();
+    const std::filesystem::path base = !xdgDataHome.empty()
+                                           ? std::filesystem::path(xdgDataHome)
+                                           : std::filesystem::path(home) / ".local" / "share";
+    return (base / "spectavo" / "results.sqlite").string();
+}
+
+std::string workstationName(const StoreSettings &settings) {
+    if (!settings.workstation.empty())
+        return settings.workstation;
+    char host[256] = {};
+    if (gethostname(host, sizeof host - 1) != 0 || host[0] == '\0')
+        return "unnamed workstation";
+    return host;
+}
+
+std::unique_ptr<ResultStore> openStore(const StoreSettings &settings) {
+    if (settings.engine != "sqlite")
+        throw StoreError("the store engine '" + settings.engine + "' is not known");
+    const std::string path =
+        !settings.connection.empty()
+            ? settings.connection
+            : defaultSqlitePath(settingsFolder(), environment("XDG_DATA_HOME"), environment("HOME"));
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    return std::make_unique<SqliteStore>(path, workstationName(settings));
+}
+
+} // namespace spectavo::store
