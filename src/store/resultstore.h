@@ -33,6 +33,38 @@ struct EventFilter {
     std::string kind{};
 };
 
+// One kept measurement: its data in its own format with the SHA-256 of those bytes, and its context.
+struct ResultRecord {
+    std::int64_t id = 0;  // given by the store
+    std::string resultId; // unique across workstations; the store gives one when empty
+    // "fixed", "wavescan", "timescan", "dna", "validity"
+    std::string kind;
+    // "complete", "stopped" (by the operator) or "incomplete" (the link broke): what arrived is kept.
+    std::string state = "complete";
+    std::string sample;
+    std::string method;
+    std::string operatorName;
+    std::string workstation; // given by the store
+    std::string instrumentModel;
+    std::string instrumentSerial;
+    std::string instrumentFirmware;
+    std::string startedUtc;
+    std::string endedUtc;
+    int utcOffsetMinutes = 0; // the workstation's local time then, minutes east of UTC
+    // The data's own file format ("sca", "kin", "csv", "json", ...) and its bytes.
+    std::string dataFormat;
+    std::string data;
+    std::string sha256; // given by the store
+};
+
+// Which results a listing shows; an empty field does not filter.
+struct ResultFilter {
+    std::string since{};
+    std::string until{};
+    std::string operatorName{};
+    std::string kind{};
+};
+
 // The results store and its audit trail, whatever the engine behind it. Safe to use from one thread
 // at a time; several processes may append to the same store.
 class ResultStore {
@@ -49,6 +81,13 @@ public:
     // Matching events in sequence order; the visitor returns false to stop.
     virtual void visitEvents(const EventFilter &filter,
                              const std::function<bool(const AuditEvent &)> &visit) = 0;
+
+    // Keeps a result and, in the same transaction, its "measurement" event. Returns it as stored.
+    virtual ResultRecord storeResult(const ResultRecord &result) = 0;
+    virtual std::optional<ResultRecord> result(std::int64_t id) = 0;
+    // Matching results, newest first, without their data.
+    virtual void visitResults(const ResultFilter &filter,
+                              const std::function<bool(const ResultRecord &)> &visit) = 0;
 };
 
 // The trail checked from its first event: whether every event follows from the one before, and,

@@ -41,6 +41,7 @@ CREATE TABLE results (
     started_utc TEXT NOT NULL,
     ended_utc TEXT NOT NULL,
     utc_offset_minutes INTEGER NOT NULL,
+    data_format TEXT NOT NULL,
     data BLOB NOT NULL,
     sha256 TEXT NOT NULL
 );

@@ -56,6 +56,11 @@ void SqliteStatement::bind(int index, const std::string &text) {
         m_db.fail("cannot bind a value");
 }
 
+void SqliteStatement::bindBlob(int index, const std::string &bytes) {
+    if (sqlite3_bind_blob64(m_statement, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT) != SQLITE_OK)
+        m_db.fail("cannot bind a value");
+}
+
 bool SqliteStatement::step() {
     const int result = sqlite3_step(m_statement);
     if (result == SQLITE_ROW)
@@ -72,6 +77,13 @@ std::int64_t SqliteStatement::integer(int column) const {
 std::string SqliteStatement::text(int column) const {
     const auto *bytes = sqlite3_column_text(m_statement, column);
     return bytes ? std::string(reinterpret_cast<const char *>(bytes),
+                               static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)))
+                 : std::string();
+}
+
+std::string SqliteStatement::blob(int column) const {
+    const void *bytes = sqlite3_column_blob(m_statement, column);
+    return bytes ? std::string(static_cast<const char *>(bytes),
                                static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)))
                  : std::string();
 }

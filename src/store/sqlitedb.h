@@ -36,10 +36,12 @@ public:
 
     void bind(int index, std::int64_t value);
     void bind(int index, const std::string &text);
+    void bindBlob(int index, const std::string &bytes);
     // True while a row is there; false when done.
     bool step();
     std::int64_t integer(int column) const;
     std::string text(int column) const;
+    std::string blob(int column) const;
 
 private:
     SqliteDatabase &m_db;

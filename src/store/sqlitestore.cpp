@@ -60,6 +60,12 @@ void SqliteStore::migrate() {
 
 AuditEvent SqliteStore::appendEvent(const NewEvent &event) {
     SqliteTransaction transaction(m_db);
+    AuditEvent stored = appendLocked(event);
+    transaction.commit();
+    return stored;
+}
+
+AuditEvent SqliteStore::appendLocked(const NewEvent &event) {
     const std::optional<AuditEvent> head = headEvent();
     AuditEvent stored;
     stored.sequence = head ? head->sequence + 1 : 1;
@@ -81,7 +87,6 @@ AuditEvent SqliteStore::appendEvent(const NewEvent &event) {
     for (int i = 0; i < 9; ++i)
         insert.bind(i + 2, *texts[i]);
     insert.step();
-    transaction.commit();
     return stored;
 }
 

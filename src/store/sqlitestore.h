@@ -23,8 +23,15 @@ public:
     void visitEvents(const EventFilter &filter,
                      const std::function<bool(const AuditEvent &)> &visit) override;
 
+    ResultRecord storeResult(const ResultRecord &result) override;
+    std::optional<ResultRecord> result(std::int64_t id) override;
+    void visitResults(const ResultFilter &filter,
+                      const std::function<bool(const ResultRecord &)> &visit) override;
+
 private:
     void migrate();
+    // The append itself, inside a transaction that holds the write lock.
+    AuditEvent appendLocked(const NewEvent &event);
 
     std::string m_path;
     std::string m_workstation;

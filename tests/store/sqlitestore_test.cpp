@@ -141,6 +141,79 @@ TEST_F(SqliteStoreTest, ATamperedTrailFailsVerificationAtTheChangedEvent) {
     EXPECT_EQ(check.problem, "event 3: it is not the anchored event");
 }
 
+ResultRecord scanResult(const std::string &started, const std::string &operatorName) {
+    ResultRecord result;
+    result.kind = "wavescan";
+    result.sample = "holmium";
+    result.method = "400-700 nm, 0.5 nm";
+    result.operatorName = operatorName;
+    result.instrumentModel = "UV-1900";
+    result.instrumentSerial = "A1234";
+    result.instrumentFirmware = "2.10";
+    result.startedUtc = started;
+    result.endedUtc = started;
+    result.utcOffsetMinutes = 60;
+    result.dataFormat = "sca";
+    result.data = std::string("abc");
+    return result;
+}
+
+TEST_F(SqliteStoreTest, AResultIsKeptWithItsContextAndItsMeasurementEvent) {
+    SqliteStore store(path(), "bench-1");
+    ResultRecord given = scanResult("2026-12-11T09:00:00.000Z", "vega");
+    given.data = std::string("abc\0def\xff", 8);
+    const ResultRecord stored = store.storeResult(given);
+    EXPECT_EQ(stored.id, 1);
+    EXPECT_EQ(stored.workstation, "bench-1");
+    EXPECT_EQ(stored.resultId.size(), 32u);
+    // sha256sum of the same eight bytes: printf 'abc\0def\377' | sha256sum
+    EXPECT_EQ(stored.sha256, "692f33920a3962bc81249451334bd2564397bb7b010c80caaec90c6017082e4f");
+
+    const auto reread = store.result(stored.id);
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(reread->data, given.data);
+    EXPECT_EQ(reread->instrumentSerial, "A1234");
+    EXPECT_EQ(reread->utcOffsetMinutes, 60);
+    EXPECT_EQ(reread->sha256, stored.sha256);
+
+    const auto event = store.headEvent();
+    ASSERT_TRUE(event);
+    EXPECT_EQ(event->kind, "measurement");
+    EXPECT_EQ(event->object, "result 1");
+    EXPECT_EQ(event->user, "vega");
+    EXPECT_NE(event->details.find("\"sha256\": \"" + stored.sha256 + "\""), std::string::npos);
+
+    // Forwarded again, the same result stays one result with one event.
+    EXPECT_EQ(store.storeResult(stored).id, 1);
+    EXPECT_EQ(store.headEvent()->sequence, 1);
+    EXPECT_EQ(rawStatement("UPDATE results SET sample = 'other'"), "a stored result never changes");
+    EXPECT_EQ(rawStatement("DELETE FROM results"), "a stored result never changes");
+    EXPECT_TRUE(verifyTrail(store).holds);
+}
+
+TEST_F(SqliteStoreTest, ResultsListNewestFirstByFilterWithoutTheirData) {
+    SqliteStore store(path(), "bench-1");
+    store.storeResult(scanResult("2026-12-10T08:00:00.000Z", "vega"));
+    store.storeResult(scanResult("2026-12-11T08:00:00.000Z", "okafor"));
+    ResultRecord curve = scanResult("2026-12-11T09:00:00.000Z", "vega");
+    curve.kind = "timescan";
+    store.storeResult(curve);
+    auto ids = [&store](const ResultFilter &filter) {
+        std::vector<std::int64_t> found;
+        store.visitResults(filter, [&found](const ResultRecord &result) {
+            EXPECT_TRUE(result.data.empty());
+            found.push_back(result.id);
+            return true;
+        });
+        return found;
+    };
+    EXPECT_EQ(ids({}), (std::vector<std::int64_t>{3, 2, 1}));
+    EXPECT_EQ(ids({.operatorName = "vega"}), (std::vector<std::int64_t>{3, 1}));
+    EXPECT_EQ(ids({.kind = "wavescan"}), (std::vector<std::int64_t>{2, 1}));
+    EXPECT_EQ(ids({.since = "2026-12-11"}), (std::vector<std::int64_t>{3, 2}));
+    EXPECT_EQ(ids({.until = "2026-12-10"}), (std::vector<std::int64_t>{1}));
+}
+
 // Eight programs append at once into one file: one order, no gaps, no event lost or doubled.
 TEST_F(SqliteStoreTest, ConcurrentProcessesAppendOneUnbrokenChain) {
     SqliteStore store(path(), "bench-0");

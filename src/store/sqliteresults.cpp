@@ -1,0 +1,129 @@
+// The results half of the embedded store.
+
+#include "core/shell/sha256.h"
+#include "store/eventstamp.h"
+#include "store/jsontext.h"
+#include "store/sqlitestore.h"
+
+namespace spectavo::store {
+namespace {
+
+constexpr const char *kSummaryColumns =
+    "SELECT id, result_id, kind, state, sample, method, operator_name, workstation, instrument_model, "
+    "instrument_serial, instrument_firmware, started_utc, ended_utc, utc_offset_minutes, data_format, sha256";
+
+ResultRecord summaryOfRow(const SqliteStatement &row) {
+    ResultRecord result;
+    result.id = row.integer(0);
+    std::string *texts[] = {&result.resultId,
+                            &result.kind,
+                            &result.state,
+                            &result.sample,
+                            &result.method,
+                            &result.operatorName,
+                            &result.workstation,
+                            &result.instrumentModel,
+                            &result.instrumentSerial,
+                            &result.instrumentFirmware,
+                            &result.startedUtc,
+                            &result.endedUtc};
+    for (int i = 0; i < 12; ++i)
+        *texts[i] = row.text(i + 1);
+    result.utcOffsetMinutes = static_cast<int>(row.integer(13));
+    result.dataFormat = row.text(14);
+    result.sha256 = row.text(15);
+    return result;
+}
+
+std::optional<std::int64_t> storedIdOf(SqliteDatabase &db, const std::string &resultId) {
+    SqliteStatement query(db, "SELECT id FROM results WHERE result_id = ?");
+    query.bind(1, resultId);
+    if (!query.step())
+        return std::nullopt;
+    return query.integer(0);
+}
+
+std::int64_t insertResult(SqliteDatabase &db, const ResultRecord &result) {
+    SqliteStatement insert(db, "INSERT INTO results (result_id, kind, state, sample, method, operator_name, "
+                               "workstation, instrument_model, instrument_serial, instrument_firmware, "
+                               "started_utc, ended_utc, utc_offset_minutes, data_format, data, sha256) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    const std::string *texts[] = {&result.resultId,
+                                  &result.kind,
+                                  &result.state,
+                                  &result.sample,
+                                  &result.method,
+                                  &result.operatorName,
+                                  &result.workstation,
+                                  &result.instrumentModel,
+                                  &result.instrumentSerial,
+                                  &result.instrumentFirmware,
+                                  &result.startedUtc,
+                                  &result.endedUtc};
+    for (int i = 0; i < 12; ++i)
+        insert.bind(i + 1, *texts[i]);
+    insert.bind(13, static_cast<std::int64_t>(result.utcOffsetMinutes));
+    insert.bind(14, result.dataFormat);
+    insert.bindBlob(15, result.data);
+    insert.bind(16, result.sha256);
+    insert.step();
+    SqliteStatement rowId(db, "SELECT last_insert_rowid()");
+    rowId.step();
+    return rowId.integer(0);
+}
+
+} // namespace
+
+ResultRecord SqliteStore::storeResult(const ResultRecord &result) {
+    ResultRecord stored = result;
+    if (stored.resultId.empty())
+        stored.resultId = uniqueId();
+    if (stored.workstation.empty())
+        stored.workstation = m_workstation;
+    stored.sha256 = shell::sha256Hex(stored.data);
+    SqliteTransaction transaction(m_db);
+    // A result that arrives again (forwarded twice) is kept once.
+    if (const auto existing = storedIdOf(m_db, stored.resultId)) {
+        stored.id = *existing;
+        return stored;
+    }
+    stored.id = insertResult(m_db, stored);
+    appendLocked({stored.operatorName, "measurement", "result " + std::to_string(stored.id),
+                  jsonObject({{"result_id", stored.resultId},
+                              {"kind", stored.kind},
+                              {"state", stored.state},
+                              {"sample", stored.sample},
+                              {"method", stored.method},
+                              {"instrument", stored.instrumentModel + " " + stored.instrumentSerial},
+                              {"sha256", stored.sha256}})});
+    transaction.commit();
+    return stored;
+}
+
+std::optional<ResultRecord> SqliteStore::result(std::int64_t id) {
+    SqliteStatement query(m_db, std::string(kSummaryColumns) + ", data FROM results WHERE id = ?");
+    query.bind(1, id);
+    if (!query.step())
+        return std::nullopt;
+    ResultRecord found = summaryOfRow(query);
+    found.data = query.blob(16);
+    return found;
+}
+
+void SqliteStore::visitResults(const ResultFilter &filter,
+                               const std::function<bool(const ResultRecord &)> &visit) {
+    SqliteStatement query(m_db, std::string(kSummaryColumns) +
+                                    " FROM results WHERE (?1 = '' OR started_utc >= ?1)"
+                                    " AND (?2 = '' OR started_utc < ?2 OR started_utc LIKE ?2 || '%')"
+                                    " AND (?3 = '' OR operator_name = ?3) AND (?4 = '' OR kind = ?4)"
+                                    " ORDER BY started_utc DESC, id DESC");
+    query.bind(1, filter.since);
+    query.bind(2, filter.until);
+    query.bind(3, filter.operatorName);
+    query.bind(4, filter.kind);
+    while (query.step())
+        if (!visit(summaryOfRow(query)))
+            return;
+}
+
+} // namespace spectavo::store
