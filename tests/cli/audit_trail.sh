@@ -21,14 +21,23 @@ check() { # TEXT STATUS COMMAND...
 
 check "absorbance: [" 0 "$cli" "${store[@]}" measure --wl 546 --cell 2
 check "absorbance: " 0 "$cli" "${store[@]}" read --wl 500
-check "events: 2" 0 "$cli" "${store[@]}" audit verify
+check "points: 5" 0 "$cli" "${store[@]}" kinetics --wl 340 --step 0.5 --total 2 --cell 7 -o "$work/curve.kin"
+check "events: 3" 0 "$cli" "${store[@]}" audit verify
 anchor=$("$cli" "${store[@]}" audit head | sed -E 's/^head: Audit trail: event ([0-9]+), ([0-9a-f]{16})$/\1:\2/')
-[[ $anchor =~ ^2:[0-9a-f]{16}$ ]] || { echo "audit head printed no anchor: $anchor"; exit 1; }
-check "events: 2" 0 "$cli" "${store[@]}" audit verify --anchor "$anchor"
-check '"kind": "measurement", "object": "measure", "details": "{\"wavelength_nm\": [546.0]' 0 \
+[[ $anchor =~ ^3:[0-9a-f]{16}$ ]] || { echo "audit head printed no anchor: $anchor"; exit 1; }
+check "events: 3" 0 "$cli" "${store[@]}" audit verify --anchor "$anchor"
+check '"kind": "measurement", "object": "result 1", "details": "{\"result_id\": ' 0 \
     "$cli" "${store[@]}" --json audit list --kind measurement
 check "file: $work/trail.csv" 0 "$cli" "${store[@]}" audit export "$work/trail.csv"
-[[ $(wc -l <"$work/trail.csv") -eq 3 ]] || { echo "the export lacks events"; exit 1; }
+[[ $(wc -l <"$work/trail.csv") -eq 4 ]] || { echo "the export lacks events"; exit 1; }
+
+# Each measurement is a result with its context; the time scan's kept bytes are its file's.
+check "kind=timescan state=complete sample=cell 7" 0 "$cli" "${store[@]}" results list --kind timescan
+check "data_format: kin" 0 "$cli" "${store[@]}" results show 3
+check "file: $work/again.kin" 0 "$cli" "${store[@]}" results export 3 "$work/again.kin"
+cmp "$work/curve.kin" "$work/again.kin"
+check "file: $work/curve.csv" 0 "$cli" "${store[@]}" results export 3 "$work/curve.csv"
+check "no result 9 in the store" 1 "$cli" "${store[@]}" results show 9
 
 # The engine refuses to change the trail; with the trigger dropped the change is found.
 check "the audit trail is append-only" 19 sqlite3 "$work/results.sqlite" "UPDATE audit_events SET user_name = 'mallory'"

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "argumentchecks.h"
-#include "auditcommands.h"
 #include "commands.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
@@ -15,6 +14,7 @@
 #include "core/scan/wave/scansettings.h"
 #include "documentcommands.h"
 #include "filecommands.h"
+#include "storecommands.h"
 
 namespace {
 
@@ -68,7 +68,12 @@ constexpr const char *kUsageAfterScan =
     "                               recomputes the chain (exit 1 at the first event that does not\n"
     "                               match); with an anchor, also proves that event is still there\n"
     "  audit list [--since T] [--until T] [--user U] [--kind K]\n"
-    "  audit export OUT.csv         every event with its hashes\n";
+    "  audit export OUT.csv         every event with its hashes\n"
+    "  results list [--since T] [--until T] [--operator U] [--kind K]\n"
+    "                               kept results, newest first (read, measure, scan and kinetics keep\n"
+    "                               theirs with the instrument, the operator and the times)\n"
+    "  results show ID              one result's context and the SHA-256 of its data\n"
+    "  results export ID OUT        its data as kept, or a kept spectrum or curve in OUT's format\n";
 
 const std::map<std::string, Command> kCommands = {
     {"status", statusCommand}, {"goto", gotoCommand},       {"read", readCommand},
@@ -78,16 +83,11 @@ const std::map<std::string, Command> kCommands = {
 };
 
 const std::map<std::string, FileCommand> kFileCommands = {
-    {"info", infoCommand},     {"convert", convertCommand}, {"peaks", peaksCommand},
-    {"math", mathCommand},     {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
-    {"export", exportCommand}, {"recalc", recalcCommand},   {"audit", auditCommand},
+    {"info", infoCommand},       {"convert", convertCommand}, {"peaks", peaksCommand},
+    {"math", mathCommand},       {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
+    {"export", exportCommand},   {"recalc", recalcCommand},   {"audit", auditCommand},
+    {"results", resultsCommand},
 };
-
-// What the audit trail keeps of the instrument commands: what was measured, and what was deleted.
-bool recordsInTrail(const std::string &command) {
-    return command == "read" || command == "measure" || command == "scan" || command == "kinetics" ||
-           command == "delete";
-}
 
 // The scan's index tables as the settings hold them, so the indices can be chosen without the window.
 std::string scanIndexLines() {
@@ -224,13 +224,18 @@ int main(int argc, char **argv) {
     if (!session.connect(args.get("--driver"), error))
         return fail(json, error);
     Report report;
+    const auto started = std::chrono::system_clock::now();
     if (const std::string problem = found->second(session, args, report); !problem.empty()) {
         const std::string reason = session.gaveUpReason();
         return fail(json, reason.empty() || problem.find(reason) != std::string::npos
                               ? problem
                               : problem + " (" + reason + ")");
     }
-    if (recordsInTrail(command))
-        recordCommandEvent(args, command, report);
+    if (recordsInStore(command)) {
+        const spectavo::link::StationStatus &status = session.link().status();
+        recordCommand(args, command,
+                      {status.modelName.get(), status.serialText.get(), status.versionText.get(), started},
+                      report);
+    }
     return printReport(report, json);
 }

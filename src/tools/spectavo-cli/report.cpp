@@ -94,6 +94,13 @@ void Report::text(const std::string &key, const std::string &value) {
     m_entries.push_back({key, value, true, {}});
 }
 
+std::optional<std::string> Report::textOf(const std::string &key) const {
+    for (const Entry &entry : m_entries)
+        if (entry.key == key && entry.quoted && !entry.isList && !entry.isLines)
+            return entry.value;
+    return std::nullopt;
+}
+
 void Report::lines(const std::string &key, const std::string &text) {
     m_entries.push_back({key, text, true, {}, false, true});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     bool hasNonFinite() const;
 
     std::string render(bool json) const;
+    // The value given under a key by text(), or nothing.
+    std::optional<std::string> textOf(const std::string &key) const;
 
     static Field textField(const std::string &key, const std::string &value) { return {key, value, true}; }
     static Field numberField(const std::string &key, double value, int decimals = -1);

@@ -1,0 +1,299 @@
+#include "storecommands.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <map>
+#include <pwd.h>
+#include <unistd.h>
+
+#include "core/config/atomicfile.h"
+#include "core/scan/datafileformats.h"
+#include "core/shell/sha256.h"
+#include "core/strings/pathtext.h"
+#include "store/eventstamp.h"
+#include "store/storesettings.h"
+
+namespace spectavo::cli {
+namespace {
+
+int localOffsetMinutes() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<int>(local.tm_gmtoff / 60);
+}
+
+std::optional<std::string> readWholeFile(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The account the client runs under: the trail's user for what the client does.
+std::string accountName() {
+    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_name)
+        return entry->pw_name;
+    const char *user = std::getenv("USER");
+    return user ? user : "unknown";
+}
+
+std::string reportJson(const Report &report) {
+    std::string json = report.render(true);
+    while (!json.empty() && (json.back() == '\n' || json.back() == ' '))
+        json.pop_back();
+    return json;
+}
+
+// The command line as the method: what was asked of the instrument.
+std::string methodOf(const std::string &command, const Arguments &args) {
+    std::string method = command;
+    for (const auto &[option, value] : args.options)
+        if (option != "--store" && option != "--json" && option != "-o" && option != "--timeout")
+            method += " " + option + (value.empty() ? "" : " " + value);
+    return method;
+}
+
+store::ResultRecord resultOfCommand(const Arguments &args, const std::string &command,
+                                    const CommandContext &context, const Report &report) {
+    static const std::map<std::string, std::string> kKinds = {
+        {"read", "fixed"}, {"measure", "fixed"}, {"scan", "wavescan"}, {"kinetics", "timescan"}};
+    store::ResultRecord result;
+    result.kind = kKinds.at(command);
+    result.sample = args.has("--cell") ? "cell " + args.get("--cell") : "";
+    result.method = methodOf(command, args);
+    result.operatorName = accountName();
+    result.instrumentModel = context.model;
+    result.instrumentSerial = context.serial;
+    result.instrumentFirmware = context.firmware;
+    result.startedUtc = store::utcText(context.started);
+    result.endedUtc = store::utcText(std::chrono::system_clock::now());
+    result.utcOffsetMinutes = localOffsetMinutes();
+    const std::optional<std::string> file = report.textOf("file");
+    const std::optional<std::string> bytes = file ? readWholeFile(*file) : std::nullopt;
+    // A run that broke off is written under another name than the one asked for.
+    result.state = file && *file != args.get("-o") ? "incomplete" : "complete";
+    result.dataFormat = bytes ? strings::lowerExtension(*file) : "json";
+    result.data = bytes ? *bytes : reportJson(report);
+    return result;
+}
+
+std::string headLine(store::ResultStore &store) {
+    const auto head = store.headEvent();
+    if (!head)
+        return "Audit trail: empty";
+    return "Audit trail: event " + std::to_string(head->sequence) + ", " + head->hash.substr(0, 16);
+}
+
+std::string csvField(const std::string &text) {
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string listEvents(store::ResultStore &store, const Arguments &args, Report &report) {
+    const store::EventFilter filter{args.get("--since"), args.get("--until"), args.get("--user"),
+                                    args.get("--kind")};
+    std::vector<std::vector<Report::Field>> rows;
+    store.visitEvents(filter, [&rows](const store::AuditEvent &event) {
+        rows.push_back({Report::numberField("sequence", static_cast<double>(event.sequence), 0),
+                        Report::textField("utc", event.utc), Report::textField("user", event.user),
+                        Report::textField("workstation", event.workstation),
+                        Report::textField("kind", event.kind), Report::textField("object", event.object),
+                        Report::textField("details", event.details), Report::textField("hash", event.hash)});
+        return true;
+    });
+    report.list("events", std::move(rows));
+    return "";
+}
+
+std::string exportEvents(store::ResultStore &store, const Arguments &args, Report &report) {
+    if (args.words.size() < 2)
+        return "audit export needs an output file";
+    std::string csv = "sequence,event_id,utc,user,workstation,kind,object,details,previous_hash,hash\n";
+    store.visitEvents({}, [&csv](const store::AuditEvent &event) {
+        csv += std::to_string(event.sequence);
+        for (const std::string *field :
+             {&event.eventId, &event.utc, &event.user, &event.workstation, &event.kind, &event.object,
+              &event.details, &event.previousHash, &event.hash})
+            csv += "," + csvField(*field);
+        csv += "\n";
+        return true;
+    });
+    if (!writeFileAtomically(args.words[1], csv))
+        return "cannot write " + args.words[1];
+    report.text("file", args.words[1]);
+    report.text("head", headLine(store));
+    return "";
+}
+
+std::string verifyEvents(store::ResultStore &store, const Arguments &args, Report &report) {
+    std::optional<store::ChainAnchor> anchor;
+    if (args.has("--anchor")) {
+        anchor = store::parseAnchor(args.get("--anchor"));
+        if (!anchor)
+            return "--anchor takes SEQ:HASH, the hash as at least 16 lower-case hexadecimal digits";
+    }
+    const store::TrailCheck check = store::verifyTrail(store, anchor);
+    if (!check.holds)
+        return "the audit trail does not verify: " + check.problem;
+    report.integer("events", check.events);
+    report.text("head", headLine(store));
+    return "";
+}
+
+std::vector<Report::Field> resultFields(const store::ResultRecord &result) {
+    return {Report::numberField("id", static_cast<double>(result.id), 0),
+            Report::textField("started_utc", result.startedUtc),
+            Report::textField("operator", result.operatorName),
+            Report::textField("kind", result.kind),
+            Report::textField("state", result.state),
+            Report::textField("sample", result.sample),
+            Report::textField("method", result.method),
+            Report::textField("instrument", result.instrumentModel + " " + result.instrumentSerial),
+            Report::textField("workstation", result.workstation)};
+}
+
+// A stored result by the id in the command's second word, its data checked against its hash.
+std::string storedResult(store::ResultStore &store, const Arguments &args, store::ResultRecord &found) {
+    std::int64_t id = 0;
+    const std::string &word = args.words.size() > 1 ? args.words[1] : std::string();
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), id);
+    if (word.empty() || error != std::errc{} || end != word.data() + word.size())
+        return "results " + args.words[0] + " needs a result id";
+    const auto result = store.result(id);
+    if (!result)
+        return "no result " + word + " in the store";
+    if (shell::sha256Hex(result->data) != result->sha256)
+        return "result " + word + ": its data no longer match their SHA-256";
+    found = *result;
+    return "";
+}
+
+std::string exportResult(const store::ResultRecord &result, const std::string &output) {
+    if (strings::lowerExtension(output) == result.dataFormat)
+        return writeFileAtomically(output, result.data) ? "" : "cannot write " + output;
+    if (result.dataFormat != "sca" && result.dataFormat != "kin")
+        return "a result kept as ." + result.dataFormat + " is exported as ." + result.dataFormat + " only";
+    // The record's own reader and the formats' writers, through a file of the kept bytes.
+    const std::string kept = output + ".kept." + result.dataFormat;
+    if (!writeFileAtomically(kept, result.data))
+        return "cannot write " + kept;
+    scan::DataFileContent content;
+    std::string problem = scan::readDataFile(kept, content);
+    if (problem.empty())
+        problem = scan::writeDataFile(content, output);
+    std::remove(kept.c_str());
+    return problem;
+}
+
+} // namespace
+
+std::string resultsCommand(const Arguments &args, Report &report) {
+    const std::string action = args.words.empty() ? "" : args.words[0];
+    if (action != "list" && action != "show" && action != "export")
+        return "results needs list, show or export";
+    std::string error;
+    const auto store = openClientStore(args, error);
+    if (!store)
+        return "the results store cannot be opened: " + error;
+    try {
+        if (action == "list") {
+            std::vector<std::vector<Report::Field>> rows;
+            const store::ResultFilter filter{args.get("--since"), args.get("--until"), args.get("--operator"),
+                                             args.get("--kind")};
+            store->visitResults(filter, [&rows](const store::ResultRecord &result) {
+                rows.push_back(resultFields(result));
+                return true;
+            });
+            report.list("results", std::move(rows));
+            return "";
+        }
+        store::ResultRecord result;
+        if (const std::string problem = storedResult(*store, args, result); !problem.empty())
+            return problem;
+        if (action == "show") {
+            report.list("result", {resultFields(result)});
+            report.text("data_format", result.dataFormat);
+            report.integer("data_bytes", static_cast<long long>(result.data.size()));
+            report.text("sha256", result.sha256);
+            return "";
+        }
+        if (args.words.size() < 3)
+            return "results export needs an id and an output file";
+        if (const std::string problem = exportResult(result, args.words[2]); !problem.empty())
+            return problem;
+        report.text("file", args.words[2]);
+        report.text("head", headLine(*store));
+        return "";
+    } catch (const store::StoreError &problem) {
+        return std::string("the results store failed: ") + problem.what();
+    }
+}
+
+std::unique_ptr<store::ResultStore> openClientStore(const Arguments &args, std::string &error) {
+    store::StoreSettings settings = store::readStoreSettings();
+    if (args.has("--store")) {
+        settings.engine = "sqlite";
+        settings.connection = args.get("--store");
+    }
+    try {
+        return store::openStore(settings);
+    } catch (const store::StoreError &problem) {
+        error = problem.what();
+        return nullptr;
+    }
+}
+
+std::string auditCommand(const Arguments &args, Report &report) {
+    const std::string action = args.words.empty() ? "" : args.words[0];
+    if (action != "head" && action != "verify" && action != "list" && action != "export")
+        return "audit needs head, verify, list or export";
+    std::string error;
+    const auto store = openClientStore(args, error);
+    if (!store)
+        return "the results store cannot be opened: " + error;
+    try {
+        if (action == "head") {
+            report.text("head", headLine(*store));
+            return "";
+        }
+        if (action == "verify")
+            return verifyEvents(*store, args, report);
+        return action == "list" ? listEvents(*store, args, report) : exportEvents(*store, args, report);
+    } catch (const store::StoreError &problem) {
+        return std::string("the results store failed: ") + problem.what();
+    }
+}
+
+bool recordsInStore(const std::string &command) {
+    return command == "read" || command == "measure" || command == "scan" || command == "kinetics" ||
+           command == "delete";
+}
+
+void recordCommand(const Arguments &args, const std::string &command, const CommandContext &context,
+                   const Report &report) {
+    std::string error;
+    const auto store = openClientStore(args, error);
+    try {
+        if (store) {
+            if (command == "delete")
+                store->appendEvent({accountName(), "instrument file deleted",
+                                    args.words.empty() ? "" : args.words[0], "{}"});
+            else
+                store->storeResult(resultOfCommand(args, command, context, report));
+            return;
+        }
+    } catch (const store::StoreError &problem) {
+        error = problem.what();
+    }
+    std::fprintf(stderr,
+                 "spectavo-cli: The results store cannot be opened: %s. Results are kept in files only.\n",
+                 error.c_str());
+}
+
+} // namespace spectavo::cli
