@@ -1,0 +1,71 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <variant>
+
+#include "store/resultstore.h"
+
+namespace spectavo::store {
+
+// What the writer says of the store, on its own thread: whether the store takes the work, and how
+// much waits in memory for it.
+struct WriterState {
+    bool online = false;
+    std::size_t waiting = 0;
+    // Why the store does not take the work; empty while it does.
+    std::string problem;
+};
+
+// Takes results and events from the user-interface thread without waiting for the store: a thread
+// of its own opens the store and writes them in their order. Work the store refuses (it cannot be
+// opened, the disk is full) stays queued in memory and is tried again, so nothing is lost while the
+// program runs.
+class StoreWriter {
+public:
+    using Opener = std::function<std::unique_ptr<ResultStore>()>;
+    using StateListener = std::function<void(const WriterState &)>;
+
+    // `retryEvery`: how long a refused write waits before the next attempt.
+    StoreWriter(Opener open, StateListener listener,
+                std::chrono::milliseconds retryEvery = std::chrono::milliseconds(5000));
+    // Writes what it can of the queue (up to `flushLimit`), then stops.
+    ~StoreWriter();
+    StoreWriter(const StoreWriter &) = delete;
+    StoreWriter &operator=(const StoreWriter &) = delete;
+
+    void post(NewEvent event);
+    void post(ResultRecord result);
+    // Waits until the queue is written or the limit passes; true when it was written.
+    bool flush(std::chrono::milliseconds limit);
+    // The trail's head as last written: "Audit trail: event %d, %s", or empty before any event.
+    std::string headText() const;
+    WriterState state() const;
+
+private:
+    using Work = std::variant<NewEvent, ResultRecord>;
+    void run();
+    bool writeOne(const Work &work);
+
+    Opener m_open;
+    StateListener m_listener;
+    std::chrono::milliseconds m_retryEvery;
+    std::unique_ptr<ResultStore> m_store; // the writer thread's only
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Work> m_queue;
+    bool m_stopping = false;
+    bool m_telling = false;
+    WriterState m_state;
+    std::string m_head;
+    std::thread m_thread;
+};
+
+} // namespace spectavo::store
