@@ -10,6 +10,7 @@
 #include "core/program/programrecords.h"
 #include "core/shell/documentfiles.h"
 #include "core/shell/filemanagementmodel.h"
+#include "store/resultstore.h"
 
 class QMenu;
 class QToolBar;
@@ -33,6 +34,9 @@ struct WindowHost {
     std::function<bool(bool)> multicellDialog = [](bool) { return false; };
     // The window saved a document under this path: its title and the recent files follow.
     std::function<void(QWidget *, const QString &)> documentSaved = [](QWidget *, const QString &) {};
+    // A measurement ended: its result goes to the results store (the operator and the instrument are
+    // added there).
+    std::function<void(store::ResultRecord)> keepResult = [](store::ResultRecord) {};
 };
 
 // What the main window needs of any document window. The main window knows its documents only

@@ -1,8 +1,11 @@
 #include "store/eventstamp.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <pwd.h>
 #include <stdexcept>
+#include <unistd.h>
 
 #include <sodium.h>
 
@@ -19,6 +22,20 @@ std::string utcText(std::chrono::system_clock::time_point when) {
                   parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec,
                   static_cast<int>(milliseconds % 1000));
     return text;
+}
+
+int localOffsetMinutes() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<int>(local.tm_gmtoff / 60);
+}
+
+std::string accountName() {
+    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_name)
+        return entry->pw_name;
+    const char *user = std::getenv("USER");
+    return user ? user : "unknown";
 }
 
 std::string uniqueId() {

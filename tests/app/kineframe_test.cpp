@@ -74,8 +74,10 @@ protected:
         installMessages(nullptr);
     }
     WindowHost host(link::StationLink &link) {
-        return WindowHost{{link, shared, flags, accessories},
-                          [this](const std::string &text) { states.push_back(text); }};
+        WindowHost made{{link, shared, flags, accessories},
+                        [this](const std::string &text) { states.push_back(text); }};
+        made.keepResult = [this](store::ResultRecord result) { kept.push_back(std::move(result)); };
+        return made;
     }
     void linkUp(KineTimers *timers = nullptr) {
         ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
@@ -137,6 +139,8 @@ protected:
     program::AppFlags flags;
     program::CellSelection accessories;
     std::vector<std::string> states;
+    // The results the window handed to the store.
+    std::vector<store::ResultRecord> kept;
     std::unique_ptr<CKineFrame> frame;
 };
 
@@ -159,6 +163,13 @@ TEST_F(KineWindowTest, TwentySecondsOfTheReactionGiveFortyOnePointsAndItsRate) {
     EXPECT_NEAR(curve.rateResult, expected, std::abs(expected) * 0.05);
     EXPECT_LT(curve.r, -0.99f);
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Time scan completed, please continue your work."});
+    // Kept as a result with the rate in its bytes, as a save of it writes them.
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].kind, "timescan");
+    EXPECT_EQ(kept[0].state, "complete");
+    EXPECT_EQ(kept[0].method, "340.0 nm, every 0.5 s for 20 s");
+    EXPECT_EQ(kept[0].data, scan::curveFileText(curve));
+    EXPECT_NE(kept[0].data.find("IU="), std::string::npos);
     EXPECT_TRUE(std::find(states.begin(), states.end(), "Time:10.0s") != states.end()) << "the time reached";
     EXPECT_EQ(frame->curveBox()->currentText(), "Sample-1");
     // The chart shows what was measured: 20 s across, the curve's values up, not the last scales.

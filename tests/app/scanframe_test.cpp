@@ -102,9 +102,10 @@ protected:
     void linkUp() {
         ASSERT_TRUE(instrument.connect(SPECTAVO_BIN_DIR "/tarvesta.zav.comm.sim.so"));
         ASSERT_TRUE(test::eventually([&] { return instrument.link.status().stationReady.load() != 0; }));
-        frame = std::make_unique<CScanFrame>(
-            ScanFrameHost{{instrument.link, shared, flags, accessories},
-                          [this](const std::string &text) { states.push_back(text); }});
+        ScanFrameHost host{{instrument.link, shared, flags, accessories},
+                           [this](const std::string &text) { states.push_back(text); }};
+        host.keepResult = [this](store::ResultRecord result) { kept.push_back(std::move(result)); };
+        frame = std::make_unique<CScanFrame>(std::move(host));
         frame->resize(900, 560);
         frame->show();
     }
@@ -131,6 +132,8 @@ protected:
     program::AppFlags flags;
     program::CellSelection accessories;
     std::vector<std::string> states;
+    // The results the window handed to the store.
+    std::vector<store::ResultRecord> kept;
     std::unique_ptr<CScanFrame> frame;
 };
 
@@ -206,6 +209,16 @@ TEST_F(ScanWindowTest, SampleScanOverTheHolmiumCellFindsItsPeaks) {
     const scan::CWaveSpectrum &spectrum = frame->spectra().at(0);
     EXPECT_EQ(spectrum.name, "Sample-1");
     EXPECT_EQ(spectrum.points().size(), 601u);
+    // Kept as a result: the bytes a save of it writes, how and when it was measured.
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].kind, "wavescan");
+    EXPECT_EQ(kept[0].state, "complete");
+    EXPECT_EQ(kept[0].sample, spectrum.sampleName());
+    EXPECT_EQ(kept[0].method, "700.0-400.0 nm, step 0.50 nm, filter 1");
+    EXPECT_EQ(kept[0].dataFormat, "sca");
+    EXPECT_EQ(kept[0].data, scan::spectrumFileText(spectrum));
+    EXPECT_NE(kept[0].data.find("Xmax->Xmin: 700.000000 -> 400.000000"), std::string::npos);
+    EXPECT_LE(kept[0].startedUtc, kept[0].endedUtc);
     EXPECT_EQ(frame->peakList()->rowCount(), 601) << "the finished scan, point for point";
     EXPECT_FLOAT_EQ(frame->display().range().xMin, 400.0f) << "the chart shows the measured range";
     EXPECT_FLOAT_EQ(frame->display().range().xMax, 700.0f);
@@ -243,6 +256,9 @@ TEST_F(SlowScanWindowTest, AStoppedScanKeepsTheMeasuredPartOnly) {
     ASSERT_TRUE(pumpUntil([&] { return scanEnded(); }));
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Wavelength scanning has been broken."});
     scan::CWaveSpectrum spectrum = frame->spectra().at(0);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].state, "stopped");
+    EXPECT_EQ(kept[0].data, scan::spectrumFileText(spectrum)) << "the part measured, as kept";
     EXPECT_FALSE(spectrum.acquiring.load());
     EXPECT_EQ(spectrum.end, 700.0f) << "the scan starts at the high end";
     EXPECT_GT(spectrum.start, 400.0f) << "the range ends at the last measured wavelength";

@@ -1,5 +1,9 @@
 #include "app/scan/scanframe.h"
 
+#include "app/scan/measuredresult.h"
+#include "core/scan/wave/wavefile.h"
+#include "core/strings/cformat.h"
+
 #include <utility>
 
 #include <QAction>
@@ -131,6 +135,15 @@ void CScanFrame::spectraChanged() {
     refresh();
     const WaveAcquisition::Progress progress = m_acquisition.progress();
     m_host.showProgress(progress.received, progress.total);
+}
+
+void CScanFrame::measured(const scan::CWaveSpectrum &spectrum, MeasuredState state,
+                          MeasuredClock::time_point started) {
+    const std::string method = strings::formatC(
+        "%.1f-%.1f nm, step %.2f nm, filter %d", static_cast<double>(spectrum.end),
+        static_cast<double>(spectrum.start), static_cast<double>(spectrum.step), spectrum.filter);
+    m_host.keepResult(measuredResult("wavescan", state, started, spectrum.sampleName(), method, "sca",
+                                     scan::spectrumFileText(spectrum)));
 }
 
 void CScanFrame::pointsArrived() {

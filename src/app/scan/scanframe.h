@@ -87,6 +87,8 @@ private:
     void spectraChanged() override;
     void pointsArrived() override;
     void switchToAbsorbance() override;
+    void measured(const scan::CWaveSpectrum &spectrum, MeasuredState state,
+                  MeasuredClock::time_point started) override;
 
     void buildCommands();
     void buildToolBar();

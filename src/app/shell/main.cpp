@@ -10,6 +10,7 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/qtdesktopservices.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/shell/resultsrecorder.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/translations.h"
 #include "app/widgets/titlefit.h"
@@ -17,6 +18,7 @@
 #include "core/config/programdir.h"
 #include "core/config/settingsfiles.h"
 #include "core/shell/desktopservices.h"
+#include "store/storesettings.h"
 
 namespace {
 
@@ -77,7 +79,11 @@ int main(int argc, char **argv) {
 
     spectavo::link::StationLink &link = spectavo::link::StationLink::instance();
     spectavo::shell::MessageService &messages = spectavo::app::messages();
+    spectavo::app::ResultsRecorder recorder(
+        link, messages, [] { return spectavo::store::openStore(spectavo::store::readStoreSettings()); });
+    recorder.record("login", "");
     spectavo::app::CMainFrame frame(link, &messages, connected);
+    frame.setRecorder(&recorder);
     spectavo::app::SingleInstance instance;
     instance.listen([&frame](const QString &file) { frame.openDocumentFile(file); },
                     [&frame] {
@@ -92,6 +98,8 @@ int main(int argc, char **argv) {
     else
         frame.show();
     const int result = QApplication::exec();
+    recorder.record("logout", "");
+    recorder.flush(std::chrono::seconds(5));
     // Ending the program may end the session too, when the settings ask for it (Shift keeps it on).
     spectavo::app::QtDesktopServices desktop;
     spectavo::shell::shutDownAtExit(desktop, version,

@@ -1,5 +1,6 @@
 #include "app/shell/mainframe.h"
 #include "app/shell/accessorydialogs.h"
+#include "app/shell/resultsrecorder.h"
 
 #include <algorithm>
 #include <thread>
@@ -278,10 +279,27 @@ WindowHost CMainFrame::windowHost(shell::DocumentKind kind) {
     host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
     host.modeCommand = [this](bool absorbance) { photometricModeCommand(absorbance); };
     host.documentSaved = [this](QWidget *document, const QString &path) { documentSaved(document, path); };
+    host.keepResult = [this](store::ResultRecord result) {
+        if (m_recorder)
+            m_recorder->keep(std::move(result));
+    };
     host.multicellDialog = [this, kind](bool withConcentrations) {
         return chooseCells(kind, withConcentrations);
     };
     return host;
+}
+
+void CMainFrame::setRecorder(ResultsRecorder *recorder) {
+    m_recorder = recorder;
+    if (!m_storePane) {
+        m_storePane = new QLabel(this);
+        statusBar()->addPermanentWidget(m_storePane);
+    }
+    m_storePane->setVisible(false);
+    recorder->onPaneText = [this](const QString &text) {
+        m_storePane->setText(text);
+        m_storePane->setVisible(!text.isEmpty());
+    };
 }
 
 bool CMainFrame::chooseCells(std::optional<shell::DocumentKind> kind, bool withConcentrations) {

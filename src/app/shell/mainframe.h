@@ -29,6 +29,7 @@ class QToolBar;
 namespace spectavo::app {
 class CStatusWindow;
 class CHelpViewer;
+class ResultsRecorder;
 } // namespace spectavo::app
 
 namespace spectavo::app {
@@ -55,6 +56,8 @@ public:
     ~CMainFrame() override;
 
     const shell::MainFrameModel &model() const { return m_model; }
+    // Where the windows' results and the program's events go; none: nowhere (tests).
+    void setRecorder(ResultsRecorder *recorder);
     program::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }
@@ -152,6 +155,8 @@ private:
     CStatusWindow *m_statusWindow = nullptr; // made at first use, kept while the window lives
     CHelpViewer *m_helpViewer = nullptr;     // the same
     QProgressBar *m_progress = nullptr;
+    ResultsRecorder *m_recorder = nullptr;
+    QLabel *m_storePane = nullptr;
     // The menus and toolbar of the active document, shown while it is active.
     QList<QPointer<QAction>> m_documentMenus;
     QPointer<QToolBar> m_documentBar;

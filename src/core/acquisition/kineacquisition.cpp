@@ -104,6 +104,7 @@ bool KineAcquisition::startSingle() {
         return false;
     }
     m_single = &curve;
+    m_startedAt = MeasuredClock::now();
     m_waitingForWavelength = true;
     m_stopHandled = false;
     m_lastRunBroken = false;
@@ -176,6 +177,7 @@ bool KineAcquisition::startAutorun() {
         colourIndex = scan::nextFreeColourIndex(colourIndex, m_curves.colours());
         scan::CKineSpectrum &curve = insertScanCurve(name, scan::indexedColour(colourIndex++));
         m_cellCurves[static_cast<std::size_t>(cell)] = &curve;
+        m_startedAt = MeasuredClock::now();
         ++made;
     }
     if (made == 0 || !m_program.link.operations().OpenAcquisition(m_window, link::kModeCellReading)) {
@@ -312,6 +314,8 @@ void KineAcquisition::finishSingle() {
             noteMissingPoints(*scanned, m_program.link.acquisition().missingPoints.load());
         if (!note.empty())
             message += "\n" + note;
+        m_view.measured(*scanned, note.empty() ? MeasuredState::Complete : MeasuredState::Incomplete,
+                        m_startedAt);
     }
     if (m_program.flags.remoteStartFlag == 0)
         m_view.inform(message);
@@ -359,12 +363,15 @@ void KineAcquisition::stopped() {
     }
     if (m_single && onList(m_single)) {
         const int measured = sampled ? m_program.link.acquisition().sampledPoints.load() : 0;
-        if (!keepMeasured(*m_single, measured))
+        if (!keepMeasured(*m_single, measured)) {
             empty.push_back(m_single);
-        else if (const std::string note =
-                     noteMissingPoints(*m_single, m_program.link.acquisition().missingPoints.load());
-                 !note.empty())
-            message += "\n" + note;
+        } else {
+            if (const std::string note =
+                    noteMissingPoints(*m_single, m_program.link.acquisition().missingPoints.load());
+                !note.empty())
+                message += "\n" + note;
+            m_view.measured(*m_single, MeasuredState::Stopped, m_startedAt);
+        }
         // The link ends its sampling with a completion after the stop.
         m_stopHandled = sampled;
     }
@@ -375,10 +382,12 @@ void KineAcquisition::stopped() {
         scan::CKineSpectrum *curve = m_cellCurves[cell];
         if (!curve || !onList(curve) || !curve->acquiring.load())
             continue;
-        if (!keepMeasured(*curve, curve->count.load()))
+        if (!keepMeasured(*curve, curve->count.load())) {
             empty.push_back(curve);
-        else
+        } else {
             noteMissingPoints(*curve, m_cellMissing[cell]);
+            m_view.measured(*curve, MeasuredState::Stopped, m_startedAt);
+        }
     }
     for (std::size_t i = m_curves.size(); i-- > 0;)
         if (std::find(empty.begin(), empty.end(), &m_curves.at(i)) != empty.end())
@@ -419,6 +428,8 @@ void KineAcquisition::endRun() {
         std::fill(curve->points().begin() + stored, curve->points().end(), 0.0f);
         endCurve(*curve);
         noteMissingPoints(*curve, m_cellMissing[cell]);
+        m_view.measured(*curve, m_cellMissing[cell] > 0 ? MeasuredState::Incomplete : MeasuredState::Complete,
+                        m_startedAt);
         missing += m_cellMissing[cell];
         total += static_cast<int>(curve->points().size());
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/acquisition/measuredstate.h"
 #include "core/link/stationlink.h"
 #include "core/program/programrecords.h"
 #include "core/scan/recordlist.h"
@@ -27,6 +28,8 @@ public:
     virtual void pointsArrived() = 0;
     // A curve finished or a run ended: refresh the list pane and redraw.
     virtual void scanEnded() = 0;
+    // A curve's run ended with what it measured: the window keeps it as a result.
+    virtual void measured(const scan::CKineSpectrum &, MeasuredState, MeasuredClock::time_point) {}
 };
 
 // The window timers of a run: the cycle (every step) and the settle delay after the changer reached
@@ -117,6 +120,7 @@ private:
     KineTimers &m_timers;
     // The curve the link samples into, while it does.
     scan::CKineSpectrum *m_single = nullptr;
+    MeasuredClock::time_point m_startedAt;
     bool m_autorun = false;
     // The curve each cell's readings go to during a run.
     std::array<scan::CKineSpectrum *, program::CellSelection::kCells> m_cellCurves{};

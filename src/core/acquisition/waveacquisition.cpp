@@ -106,6 +106,7 @@ bool WaveAcquisition::startOnLink(int kind, scan::CWaveSpectrum *target, scan::C
     const bool wasOpen = link.acquisition().open.load();
     if (link.operations().StartScan(kind, target, second, m_window)) {
         m_target = target;
+        m_startedAt = MeasuredClock::now();
         return true;
     }
     // Opened for this window but the start command never got through: nothing will fill the spectra.
@@ -408,6 +409,9 @@ void WaveAcquisition::finish() {
     if (!missing.empty() && m_program.flags.remoteStartFlag == 0)
         m_view.refuse(missing);
     clearAcquiringFlags(!baselineEnded);
+    if (scanned)
+        m_view.measured(*scanned, missing.empty() ? MeasuredState::Complete : MeasuredState::Incomplete,
+                        m_startedAt);
     if (baselineEnded) {
         adoptBaseline(scanned);
         m_baselineMode = false;
@@ -424,12 +428,17 @@ void WaveAcquisition::finish() {
 }
 
 void WaveAcquisition::abort() {
+    const scan::CWaveSpectrum *scanned = m_target;
     m_target = nullptr;
     m_view.showState(SPECTAVO_TEXT("Ready"));
     // The spectrum of a broken baseline scan stays, an ordinary spectrum of what was measured.
     keepMeasuredParts();
     recordMissingPoints();
     clearAcquiringFlags(true);
+    // A scan stopped before its first point left no spectrum to keep.
+    for (std::size_t i = 0; scanned && i < m_spectra.size(); ++i)
+        if (&m_spectra.at(i) == scanned)
+            m_view.measured(*scanned, MeasuredState::Stopped, m_startedAt);
     m_baselineMode = false;
     if (m_program.flags.autorunActive != 0)
         advanceAutorun();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/acquisition/measuredstate.h"
 #include "core/link/stationlink.h"
 #include "core/program/appflags.h"
 #include "core/program/cellselection.h"
@@ -31,6 +32,9 @@ public:
     virtual void pointsArrived() = 0;
     // The energy scan shows absorbance values as they are.
     virtual void switchToAbsorbance() = 0;
+    // A scan ended with what it measured, before anything else changes the spectrum: the window
+    // keeps it as a result.
+    virtual void measured(const scan::CWaveSpectrum &, MeasuredState, MeasuredClock::time_point) {}
 };
 
 // The scans of one wavelength-scan window: sending the scan parameters, starting sample, baseline,
@@ -117,6 +121,7 @@ private:
     WaveAcquisitionView &m_view;
     bool m_baselineMode = false;
     scan::CWaveSpectrum *m_target = nullptr;
+    MeasuredClock::time_point m_startedAt;
     // When the running scan last delivered something (or started).
     std::optional<Clock::time_point> m_lastData;
     int m_lastReceived = -1;

@@ -6,8 +6,6 @@
 #include <ctime>
 #include <fstream>
 #include <map>
-#include <pwd.h>
-#include <unistd.h>
 
 #include "core/config/atomicfile.h"
 #include "core/scan/datafileformats.h"
@@ -19,26 +17,11 @@
 namespace spectavo::cli {
 namespace {
 
-int localOffsetMinutes() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return static_cast<int>(local.tm_gmtoff / 60);
-}
-
 std::optional<std::string> readWholeFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// The account the client runs under: the trail's user for what the client does.
-std::string accountName() {
-    if (const passwd *entry = getpwuid(getuid()); entry && entry->pw_name)
-        return entry->pw_name;
-    const char *user = std::getenv("USER");
-    return user ? user : "unknown";
 }
 
 std::string reportJson(const Report &report) {
@@ -65,13 +48,13 @@ store::ResultRecord resultOfCommand(const Arguments &args, const std::string &co
     result.kind = kKinds.at(command);
     result.sample = args.has("--cell") ? "cell " + args.get("--cell") : "";
     result.method = methodOf(command, args);
-    result.operatorName = accountName();
+    result.operatorName = store::accountName();
     result.instrumentModel = context.model;
     result.instrumentSerial = context.serial;
     result.instrumentFirmware = context.firmware;
     result.startedUtc = store::utcText(context.started);
     result.endedUtc = store::utcText(std::chrono::system_clock::now());
-    result.utcOffsetMinutes = localOffsetMinutes();
+    result.utcOffsetMinutes = store::localOffsetMinutes();
     const std::optional<std::string> file = report.textOf("file");
     const std::optional<std::string> bytes = file ? readWholeFile(*file) : std::nullopt;
     // A run that broke off is written under another name than the one asked for.
@@ -282,7 +265,7 @@ void recordCommand(const Arguments &args, const std::string &command, const Comm
     try {
         if (store) {
             if (command == "delete")
-                store->appendEvent({accountName(), "instrument file deleted",
+                store->appendEvent({store::accountName(), "instrument file deleted",
                                     args.words.empty() ? "" : args.words[0], "{}"});
             else
                 store->storeResult(resultOfCommand(args, command, context, report));

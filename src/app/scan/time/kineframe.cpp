@@ -1,5 +1,9 @@
 #include "app/scan/time/kineframe.h"
 
+#include "app/scan/measuredresult.h"
+#include "core/scan/time/kinefile.h"
+#include "core/strings/cformat.h"
+
 #include <QComboBox>
 
 #include "app/scan/scanlistview.h"
@@ -160,6 +164,15 @@ scan::ScanWindowState CKineFrame::commandState() const {
     state.sampling =
         link.acquisition().mode.load() == link::kModeTimedSampling || m_acquisition.waitingForWavelength();
     return state;
+}
+
+void CKineFrame::measured(const scan::CKineSpectrum &curve, MeasuredState state,
+                          MeasuredClock::time_point started) {
+    const std::string method =
+        strings::formatC("%.1f nm, every %.1f s for %d s", static_cast<double>(curve.wavelength),
+                         static_cast<double>(curve.step), curve.totalTime);
+    m_host.keepResult(measuredResult("timescan", state, started, curve.sampleName(), method, "kin",
+                                     scan::curveFileText(curve)));
 }
 
 } // namespace spectavo::app

@@ -91,6 +91,8 @@ private:
     void inform(const std::string &text) override;
     void curvesChanged() override { refresh(); }
     void pointsArrived() override;
+    void measured(const scan::CKineSpectrum &curve, MeasuredState state,
+                  MeasuredClock::time_point started) override;
     void scanEnded() override {
         fitAfterMeasurement();
         refresh();

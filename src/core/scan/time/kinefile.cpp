@@ -35,13 +35,13 @@ std::string fixed(float value) {
 
 } // namespace
 
-bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoUse) {
-    std::string text = scanfile::hasTxtExtension(path) ? std::string{} : headerText(curve);
+namespace {
+
+std::string curveText(const CKineSpectrum &curve, bool withHeader, const std::string &sampleName,
+                      const std::string &memo) {
+    std::string text = withHeader ? headerText(curve) : std::string{};
     const std::size_t count = std::min(curve.fullPointCount(), curve.points().size());
     scanfile::appendDataLines(text, std::span<const float>(curve.points().data(), count), 0.0f, curve.step);
-
-    const std::string sampleName = scanfile::savedSampleName(curve, path);
-    const std::string memo = encodeMemo(curve.memo);
     IniDocument document = scanfile::extendedSections(sampleName, curve, memo);
     document.setValue("IU", "Valid", "1");
     document.setValue("IU", "Print", strings::formatC("%d", curve.printRate));
@@ -50,7 +50,19 @@ bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoU
     document.setValue("IU", "K", fixed(curve.factor));
     document.setValue("IU", "IU", fixed(curve.rateResult));
     document.setValue("IU", "R", fixed(curve.r));
-    text += document.serialize();
+    return text + document.serialize();
+}
+
+} // namespace
+
+std::string curveFileText(const CKineSpectrum &curve) {
+    return curveText(curve, true, curve.sampleName(), encodeMemo(curve.memo));
+}
+
+bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoUse) {
+    const std::string sampleName = scanfile::savedSampleName(curve, path);
+    const std::string memo = encodeMemo(curve.memo);
+    const std::string text = curveText(curve, !scanfile::hasTxtExtension(path), sampleName, memo);
     if (!writeFileAtomically(path, text))
         return false;
     scanfile::recordSaved(curve, sampleName, memo, memoUse, kSettings);

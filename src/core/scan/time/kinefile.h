@@ -12,6 +12,8 @@ namespace spectavo::scan {
 // and the Extended and IU sections behind the data, composed in memory and written at once,
 // atomically. On success the sample name "Sample Name" becomes the file's own name, the memo is
 // stored for the next curve and the modified flag clears; on failure nothing changes.
+// The bytes a save writes for the curve under its own sample name, for keeping it elsewhere.
+std::string curveFileText(const CKineSpectrum &curve);
 bool writeCurveFile(CKineSpectrum &curve, const std::string &path, MemoUse memoUse = MemoUse::KeepForNext);
 
 // Loads a file into `curve` (a new one). False, leaving it untouched, when the file cannot be read or

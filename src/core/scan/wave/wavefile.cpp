@@ -28,15 +28,27 @@ std::string headerText(const CWaveSpectrum &spectrum) {
 
 } // namespace
 
-bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path, MemoUse memoUse) {
-    std::string text = scanfile::hasTxtExtension(path) ? std::string{} : headerText(spectrum);
+namespace {
+
+std::string spectrumText(const CWaveSpectrum &spectrum, bool withHeader, const std::string &sampleName,
+                         const std::string &memo) {
+    std::string text = withHeader ? headerText(spectrum) : std::string{};
     const std::size_t count = spectrum.pointCount();
     const std::span<const float> points(spectrum.points().data(), std::min(count, spectrum.points().size()));
     scanfile::appendDataLines(text, points, spectrum.start, spectrum.step);
+    return text + scanfile::extendedSections(sampleName, spectrum, memo).serialize();
+}
 
+} // namespace
+
+std::string spectrumFileText(const CWaveSpectrum &spectrum) {
+    return spectrumText(spectrum, true, spectrum.sampleName(), encodeMemo(spectrum.memo));
+}
+
+bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path, MemoUse memoUse) {
     const std::string sampleName = scanfile::savedSampleName(spectrum, path);
     const std::string memo = encodeMemo(spectrum.memo);
-    text += scanfile::extendedSections(sampleName, spectrum, memo).serialize();
+    const std::string text = spectrumText(spectrum, !scanfile::hasTxtExtension(path), sampleName, memo);
     if (!writeFileAtomically(path, text))
         return false;
     scanfile::recordSaved(spectrum, sampleName, memo, memoUse, kSettings);

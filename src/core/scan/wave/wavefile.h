@@ -14,6 +14,8 @@ namespace spectavo::scan {
 // file is composed in memory and written at once, atomically. On success the sample name "Sample Name"
 // becomes the file's own name, the memo is stored for the next spectrum and the modified flag clears;
 // on failure nothing changes.
+// The bytes a save writes for the spectrum under its own sample name, for keeping it elsewhere.
+std::string spectrumFileText(const CWaveSpectrum &spectrum);
 bool writeSpectrumFile(CWaveSpectrum &spectrum, const std::string &path,
                        MemoUse memoUse = MemoUse::KeepForNext);
 

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QObject>
+#include <QString>
+
+#include "store/storewriter.h"
+
+namespace spectavo::link {
+class StationLink;
+}
+
+namespace spectavo::shell {
+class MessageService;
+}
+
+namespace spectavo::app {
+
+// The workstation's way into the results store: every window hands its results and events here and
+// goes on; the store writer keeps them in order on its own thread. What the operator must know of the
+// store (it cannot be opened, work waits) reaches the user-interface thread.
+class ResultsRecorder : public QObject {
+public:
+    ResultsRecorder(link::StationLink &link, shell::MessageService &messages, store::StoreWriter::Opener open,
+                    QObject *parent = nullptr);
+    ~ResultsRecorder() override;
+
+    // A measured result: the recorder adds the operator and the instrument it was measured on.
+    void keep(store::ResultRecord result);
+    void record(const std::string &kind, const std::string &object, const std::string &details = "{}");
+    // "Audit trail: event %d, %s" for reports and exports; empty before the first event.
+    std::string headText() const;
+    // Waits for the writer, for the end of the program and for tests.
+    bool flush(std::chrono::milliseconds limit);
+    // "Store: offline, %d waiting" while the store refuses work, empty while it takes it.
+    QString paneText() const { return m_paneText; }
+    std::function<void(const QString &)> onPaneText = [](const QString &) {};
+
+private:
+    void stateChanged(const store::WriterState &state);
+
+    link::StationLink &m_link;
+    shell::MessageService &m_messages;
+    bool m_toldOffline = false;
+    QString m_paneText;
+    // Last: it ends its thread before the rest of the recorder goes.
+    std::unique_ptr<store::StoreWriter> m_writer;
+};
+
+} // namespace spectavo::app
