@@ -1344,6 +1344,14 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
    <translation>&amp;Zuletzt geöffnet</translation>
   </message>
   <message>
+   <source>Res&amp;ults...</source>
+   <translation>&amp;Ergebnisse...</translation>
+  </message>
+  <message>
+   <source>Au&amp;dit Trail...</source>
+   <translation>Au&amp;dit-Trail...</translation>
+  </message>
+  <message>
    <source>&amp;System</source>
    <translation>&amp;System</translation>
   </message>
@@ -1520,6 +1528,18 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
    <translation>Das Gerät ist nicht verbunden: Klicken stellt die Verbindung her</translation>
   </message>
   <message>
+   <source>The results store cannot be read: %s</source>
+   <translation>Der Ergebnisspeicher kann nicht gelesen werden: %s</translation>
+  </message>
+  <message>
+   <source>The results store cannot be opened: %s. Results are kept in files only.</source>
+   <translation>Der Ergebnisspeicher kann nicht geöffnet werden: %s. Ergebnisse werden nur in Dateien gehalten.</translation>
+  </message>
+  <message>
+   <source>Store: offline, %d waiting</source>
+   <translation>Speicher: offline, %d wartend</translation>
+  </message>
+  <message>
    <source>System Status</source>
    <translation>Systemstatus</translation>
   </message>
@@ -1620,6 +1640,70 @@ Bitte warten Sie einen Moment.</translation>
   <message>
    <source>New point</source>
    <translation>Neuer Punkt</translation>
+  </message>
+  <message>
+   <source>Event</source>
+   <translation>Ereignis</translation>
+  </message>
+  <message>
+   <source>Time (UTC)</source>
+   <translation>Zeit (UTC)</translation>
+  </message>
+  <message>
+   <source>User</source>
+   <translation>Benutzer</translation>
+  </message>
+  <message>
+   <source>Workstation</source>
+   <translation>Arbeitsplatz</translation>
+  </message>
+  <message>
+   <source>Kind</source>
+   <translation>Art</translation>
+  </message>
+  <message>
+   <source>Object</source>
+   <translation>Objekt</translation>
+  </message>
+  <message>
+   <source>Details</source>
+   <translation>Details</translation>
+  </message>
+  <message>
+   <source>Audit Trail</source>
+   <translation>Audit-Trail</translation>
+  </message>
+  <message>
+   <source>&amp;Verify</source>
+   <translation>&amp;Prüfen</translation>
+  </message>
+  <message>
+   <source>The audit trail holds: %d events verified.</source>
+   <translation>Der Audit-Trail ist unversehrt: %d Ereignisse geprüft.</translation>
+  </message>
+  <message>
+   <source>The audit trail does not verify: %s</source>
+   <translation>Der Audit-Trail ist nicht unversehrt: %s</translation>
+  </message>
+  <message>
+   <source>Id</source>
+   <translation>Nr.</translation>
+  </message>
+  <message>
+   <source>Date</source>
+   <translation>Datum</translation>
+  </message>
+  <message>
+   <source>Instrument</source>
+   <translation>Gerät</translation>
+  </message>
+  <message>
+   <source>State</source>
+   <translation>Zustand</translation>
+  </message>
+  <message>
+   <source>The result's data no longer match their SHA-256.</source>
+   <translation>Die Daten des Ergebnisses stimmen nicht mehr mit ihrem SHA-256 überein.</translation>
   </message>
   <message>
    <source>Save As</source>

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -41,12 +42,16 @@
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
 #include "app/shell/qtmessageservice.h"
+#include "app/shell/resultsrecorder.h"
 #include "app/shell/servicedialogs.h"
+#include "app/store/resultsdialog.h"
 #include "app/widgets/filechooser.h"
 #include "app/widgets/gridcontrol.h"
 #include "core/config/profilefile.h"
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
+#include "core/shell/sha256.h"
+#include "store/sqlitestore.h"
 #include "support/linkeddriver.h"
 #include "support/qtevents.h"
 #include "support/recordingmessageservice.h"
@@ -807,6 +812,63 @@ TEST_F(MainFrameTest, AScanWindowBringsItsMenusAndTakesRemoteStarts) {
     EXPECT_TRUE(std::find(messages.shown.begin(), messages.shown.end(),
                           "Finish scanning the sample, please continue your work.") == messages.shown.end())
         << "a remote start runs without a message box";
+    scan->spectra().at(0).modified = false;
+    frame.close();
+}
+
+// A scan measured in its window reaches the store through the recorder, is listed in File > Results
+// and opens from there as a copy in a window of its own; the stored result stays as it was.
+TEST_F(MainFrameTest, AMeasuredScanIsListedInTheResultsAndOpensAsACopy) {
+    ResultsRecorder recorder(link, messages, [this] {
+        return std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-1");
+    });
+    CMainFrame frame(link, &messages, 0);
+    frame.setRecorder(&recorder);
+    frame.show();
+    ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
+    frame.shared().scan.high = 500.0f;
+    frame.shared().scan.low = 400.0f;
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::WavelengthScan));
+    auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
+    ASSERT_NE(scan, nullptr);
+    scan->refreshCommands();
+    scan->action(CScanFrame::kStart)->trigger();
+    ASSERT_TRUE(pumpUntil([&] { return scan->spectra().size() == 1 && !scan->acquisition().scanning(); }));
+    ASSERT_TRUE(recorder.flush(std::chrono::seconds(10)));
+    const std::vector<float> measured = scan->spectra().at(0).points();
+
+    int listed = -1;
+    QStringList row;
+    QTimer::singleShot(0, [&] {
+        auto *results = dynamic_cast<CResultsDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(results, nullptr);
+        listed = results->table()->rowCount();
+        for (int column = 0; column < results->table()->columnCount(); ++column)
+            row << results->table()->item(0, column)->text();
+        results->table()->setCurrentCell(0, 0);
+        EXPECT_TRUE(results->openSelected());
+        results->accept();
+    });
+    frame.showResults();
+    EXPECT_EQ(listed, 1);
+    ASSERT_EQ(row.size(), 8);
+    EXPECT_EQ(row[3], "wavescan");
+    EXPECT_EQ(row[6],
+              QString::fromStdString(link.status().modelName.get() + " " + link.status().serialText.get()));
+    EXPECT_EQ(row[7], "complete");
+
+    auto *copy = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, scan);
+    ASSERT_EQ(copy->spectra().size(), 1u);
+    const std::vector<float> &copied = copy->spectra().at(0).points();
+    ASSERT_EQ(copied.size(), measured.size());
+    for (std::size_t i = 0; i < measured.size(); ++i)
+        EXPECT_NEAR(copied[i], measured[i], 5e-7) << "as the spectrum file keeps it, six decimals; point " << i;
+
+    store::SqliteStore check(dir.file("results.sqlite"), "check");
+    EXPECT_TRUE(store::verifyTrail(check).holds);
+    EXPECT_EQ(check.result(1)->sha256, shell::sha256Hex(check.result(1)->data));
     scan->spectra().at(0).modified = false;
     frame.close();
 }

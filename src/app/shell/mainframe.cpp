@@ -289,19 +289,6 @@ WindowHost CMainFrame::windowHost(shell::DocumentKind kind) {
     return host;
 }
 
-void CMainFrame::setRecorder(ResultsRecorder *recorder) {
-    m_recorder = recorder;
-    if (!m_storePane) {
-        m_storePane = new QLabel(this);
-        statusBar()->addPermanentWidget(m_storePane);
-    }
-    m_storePane->setVisible(false);
-    recorder->onPaneText = [this](const QString &text) {
-        m_storePane->setText(text);
-        m_storePane->setVisible(!text.isEmpty());
-    };
-}
-
 bool CMainFrame::chooseCells(std::optional<shell::DocumentKind> kind, bool withConcentrations) {
     shell::AccessorySettings &accessories = m_model.accessories();
     program::CellSelection chosen = kind ? accessories.cellsOf(*kind) : accessories.cells();

@@ -58,6 +58,9 @@ public:
     const shell::MainFrameModel &model() const { return m_model; }
     // Where the windows' results and the program's events go; none: nowhere (tests).
     void setRecorder(ResultsRecorder *recorder);
+    // File > Results... and Audit Trail...: the store's windows (nothing without a recorder).
+    void showResults();
+    void showAuditTrail();
     program::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }
@@ -156,6 +159,8 @@ private:
     CHelpViewer *m_helpViewer = nullptr;     // the same
     QProgressBar *m_progress = nullptr;
     ResultsRecorder *m_recorder = nullptr;
+    QAction *m_resultsAction = nullptr;
+    QAction *m_auditAction = nullptr;
     QLabel *m_storePane = nullptr;
     // The menus and toolbar of the active document, shown while it is active.
     QList<QPointer<QAction>> m_documentMenus;

@@ -91,6 +91,11 @@ void CMainFrame::buildFileMenu() {
     m_recentMenu = file->addMenu(ui("Recent &Files"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     file->addSeparator();
+    m_resultsAction = file->addAction(ui("Res&ults..."), this, [this] { showResults(); });
+    m_auditAction = file->addAction(ui("Au&dit Trail..."), this, [this] { showAuditTrail(); });
+    m_resultsAction->setEnabled(false);
+    m_auditAction->setEnabled(false);
+    file->addSeparator();
     connect(addMenuCommand(file, "E&xit\tCtrl+Q"), &QAction::triggered, this, [this] { close(); });
 }
 

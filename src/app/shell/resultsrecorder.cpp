@@ -9,7 +9,7 @@ namespace spectavo::app {
 
 ResultsRecorder::ResultsRecorder(link::StationLink &link, shell::MessageService &messages,
                                  store::StoreWriter::Opener open, QObject *parent)
-    : QObject(parent), m_link(link), m_messages(messages) {
+    : QObject(parent), m_link(link), m_messages(messages), m_open(open) {
     m_writer = std::make_unique<store::StoreWriter>(std::move(open), [this](const store::WriterState &state) {
         QMetaObject::invokeMethod(
             this, [this, state] { stateChanged(state); }, Qt::QueuedConnection);

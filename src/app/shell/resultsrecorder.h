@@ -35,6 +35,8 @@ public:
     std::string headText() const;
     // Waits for the writer, for the end of the program and for tests.
     bool flush(std::chrono::milliseconds limit);
+    // A connection of its own for the Results and Audit Trail windows; throws StoreError.
+    std::unique_ptr<store::ResultStore> openForReading() const { return m_open(); }
     // "Store: offline, %d waiting" while the store refuses work, empty while it takes it.
     QString paneText() const { return m_paneText; }
     std::function<void(const QString &)> onPaneText = [](const QString &) {};
@@ -44,6 +46,7 @@ private:
 
     link::StationLink &m_link;
     shell::MessageService &m_messages;
+    store::StoreWriter::Opener m_open;
     bool m_toldOffline = false;
     QString m_paneText;
     // Last: it ends its thread before the rest of the recorder goes.

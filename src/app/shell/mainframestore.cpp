@@ -1,0 +1,69 @@
+// The main window's side of the results store: its status item and the Results and Audit Trail
+// windows.
+
+#include <QLabel>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+#include "app/shell/mainframe.h"
+#include "app/shell/resultsrecorder.h"
+#include "app/store/audittraildialog.h"
+#include "app/store/resultsdialog.h"
+#include "core/strings/translation.h"
+
+namespace spectavo::app {
+namespace {
+
+// The store's windows read through a connection of their own; one that cannot be opened is said.
+std::unique_ptr<store::ResultStore> openReading(ResultsRecorder &recorder, shell::MessageService &messages) {
+    try {
+        return recorder.openForReading();
+    } catch (const store::StoreError &error) {
+        messages.show("Spectavo", strings::trFormat("The results store cannot be read: %s", error.what()),
+                      shell::MessageService::Icon::Error);
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void CMainFrame::setRecorder(ResultsRecorder *recorder) {
+    m_recorder = recorder;
+    if (!m_storePane) {
+        m_storePane = new QLabel(this);
+        statusBar()->addPermanentWidget(m_storePane);
+    }
+    m_storePane->setVisible(false);
+    m_resultsAction->setEnabled(recorder != nullptr);
+    m_auditAction->setEnabled(recorder != nullptr);
+    if (!recorder)
+        return;
+    recorder->onPaneText = [this](const QString &text) {
+        m_storePane->setText(text);
+        m_storePane->setVisible(!text.isEmpty());
+    };
+}
+
+void CMainFrame::showResults() {
+    if (!m_recorder)
+        return;
+    auto store = openReading(*m_recorder, *m_messages);
+    if (!store)
+        return;
+    const QString copies =
+        QStandardPaths::writableLocation(QStandardPaths::TempLocation) + "/spectavo-results";
+    CResultsDialog dialog(std::move(store), *m_messages, copies,
+                          [this](const QString &path) { openDocumentFile(path); });
+    dialog.exec();
+}
+
+void CMainFrame::showAuditTrail() {
+    if (!m_recorder)
+        return;
+    if (auto store = openReading(*m_recorder, *m_messages)) {
+        CAuditTrailDialog dialog(std::move(store), *m_messages, this);
+        dialog.exec();
+    }
+}
+
+} // namespace spectavo::app

@@ -1,0 +1,75 @@
+#include "app/store/resultsdialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "app/widgets/uitext.h"
+#include "core/config/atomicfile.h"
+#include "core/shell/messageservice.h"
+#include "core/shell/sha256.h"
+#include "core/strings/translation.h"
+
+namespace spectavo::app {
+namespace {
+
+QStringList columns() {
+    QStringList texts;
+    for (const char *column : {SPECTAVO_TEXT("Id"), SPECTAVO_TEXT("Date"), SPECTAVO_TEXT("Operator"),
+                               SPECTAVO_TEXT("Kind"), SPECTAVO_TEXT("Sample"), SPECTAVO_TEXT("Method"),
+                               SPECTAVO_TEXT("Instrument"), SPECTAVO_TEXT("State")})
+        texts << ui(column);
+    return texts;
+}
+
+} // namespace
+
+CResultsDialog::CResultsDialog(std::unique_ptr<store::ResultStore> store, shell::MessageService &messages,
+                               QString copies, std::function<void(const QString &)> open, QWidget *parent)
+    : CStoreListDialog(std::move(store), ui("Results"), columns(), ui("Operator"), parent),
+      m_messages(messages), m_copies(std::move(copies)), m_open(std::move(open)) {
+    auto *openButton = new QPushButton(ui("&Open"));
+    connect(openButton, &QPushButton::clicked, this, [this] { openSelected(); });
+    connect(table(), &QTableWidget::cellDoubleClicked, this, [this] { openSelected(); });
+    buttons()->insertWidget(0, openButton);
+    refill();
+}
+
+std::vector<QStringList> CResultsDialog::rows(const Filters &filters) {
+    std::vector<QStringList> found;
+    store().visitResults(
+        {filters.since, filters.until, filters.person, filters.kind},
+        [&found](const store::ResultRecord &result) {
+            found.push_back({QString::number(result.id), QString::fromStdString(result.startedUtc),
+                             QString::fromStdString(result.operatorName), QString::fromStdString(result.kind),
+                             QString::fromStdString(result.sample), QString::fromStdString(result.method),
+                             QString::fromStdString(result.instrumentModel + " " + result.instrumentSerial),
+                             QString::fromStdString(result.state)});
+            return true;
+        });
+    return found;
+}
+
+bool CResultsDialog::openSelected() {
+    const int row = table()->currentRow();
+    if (row < 0)
+        return false;
+    const auto result = store().result(table()->item(row, 0)->text().toLongLong());
+    if (!result || shell::sha256Hex(result->data) != result->sha256) {
+        m_messages.show("Spectavo", SPECTAVO_TEXT("The result's data no longer match their SHA-256."),
+                        shell::MessageService::Icon::Error);
+        return false;
+    }
+    // Named by the result alone: a sample name from the instrument never becomes a path.
+    QDir().mkpath(m_copies);
+    const QString path = QDir(m_copies).filePath(
+        QString("result-%1.%2").arg(result->id).arg(QString::fromStdString(result->dataFormat)));
+    if (!writeFileAtomically(path.toStdString(), result->data))
+        return false;
+    m_open(path);
+    return true;
+}
+
+} // namespace spectavo::app

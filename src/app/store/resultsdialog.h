@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+
+#include "app/store/storelistdialog.h"
+
+namespace spectavo::shell {
+class MessageService;
+}
+
+namespace spectavo::app {
+
+// "Results": every kept result, newest first, filtered by date, operator and kind. Open hands a copy
+// of the chosen result's data to the workstation, which opens it in its window as a new document; the
+// stored result never changes.
+class CResultsDialog : public CStoreListDialog {
+public:
+    // `open` receives the path of the copy; `copies` is the folder the copies are written to.
+    CResultsDialog(std::unique_ptr<store::ResultStore> store, shell::MessageService &messages, QString copies,
+                   std::function<void(const QString &)> open, QWidget *parent = nullptr);
+
+    // Writes a copy of the selected result and hands it on; false with nothing selected or when the
+    // copy cannot be written or its data no longer match their SHA-256.
+    bool openSelected();
+
+protected:
+    std::vector<QStringList> rows(const Filters &filters) override;
+
+private:
+    shell::MessageService &m_messages;
+    QString m_copies;
+    std::function<void(const QString &)> m_open;
+};
+
+} // namespace spectavo::app
