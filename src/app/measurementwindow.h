@@ -37,6 +37,10 @@ struct WindowHost {
     // A measurement ended: its result goes to the results store (the operator and the instrument are
     // added there).
     std::function<void(store::ResultRecord)> keepResult = [](store::ResultRecord) {};
+    // A document was exported or printed to a file ("document exported", "document printed").
+    std::function<void(const char *, const QString &)> fileWritten = [](const char *, const QString &) {};
+    // The audit trail's head for printouts ("Audit trail: event %d, %s"); empty without a store.
+    std::function<std::string()> trailHead = [] { return std::string(); };
 };
 
 // What the main window needs of any document window. The main window knows its documents only

@@ -77,6 +77,7 @@ protected:
         WindowHost made{{link, shared, flags, accessories},
                         [this](const std::string &text) { states.push_back(text); }};
         made.keepResult = [this](store::ResultRecord result) { kept.push_back(std::move(result)); };
+        made.trailHead = [this] { return trailHead; };
         return made;
     }
     void linkUp(KineTimers *timers = nullptr) {
@@ -139,8 +140,9 @@ protected:
     program::AppFlags flags;
     program::CellSelection accessories;
     std::vector<std::string> states;
-    // The results the window handed to the store.
+    // The results the window handed to the store, and the trail's head it prints.
     std::vector<store::ResultRecord> kept;
+    std::string trailHead;
     std::unique_ptr<CKineFrame> frame;
 };
 
@@ -362,7 +364,11 @@ TEST_F(KineWindowTest, PrintsTheChartPageAndTheDataPagesIntoAPdf) {
     frame->display().range().showValleys = 0;
     frame->display().range().xMax = 120.0f;
     const std::string pdf = dir.file("wave.pdf");
+    trailHead = "Audit trail: event 7, 0123456789abcdef";
     ASSERT_TRUE(frame->printToPdf(QString::fromStdString(pdf)));
+    const std::string text = dir.file("wave.txt");
+    ASSERT_EQ(std::system(("pdftotext -f 1 -l 1 " + pdf + " " + text).c_str()), 0);
+    EXPECT_NE(test::readBytes(text).find(trailHead), std::string::npos) << "the page names the trail's head";
     const std::string bytes = test::readBytes(pdf);
     std::size_t pages = 0;
     for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;

@@ -21,7 +21,8 @@ std::unique_ptr<SpectrumPrinter> CScanFrame::makePrinter() const {
     const scan::CWaveSpectrum *current = m_spectra.current();
     if (!current)
         return nullptr;
-    const scan::SpectrumPrintSettings settings = printSettings();
+    scan::SpectrumPrintSettings settings = printSettings();
+    settings.trailHead = m_host.trailHead();
     return std::make_unique<SpectrumPrinter>(
         m_view->scene(), printedRecordOf(*current, settings, m_display.range(), m_absorbance), m_view->size(),
         settings);

@@ -349,8 +349,8 @@ void CScanWindow::exportPdf() {
         return;
     const QString path = fileChooser().proposeSave(
         this, ui("PDF document(*.pdf)"), QString::fromStdString(scan::exportFileName(name, "pdf")), "pdf");
-    if (!path.isEmpty())
-        printToPdf(path);
+    if (!path.isEmpty() && printToPdf(path))
+        m_host.fileWritten("document printed", path);
 }
 
 void CScanWindow::print() {
@@ -383,7 +383,9 @@ void CScanWindow::exportCurrent(const scan::DataFileFormat &format) {
         return;
     scan::DataFileContent content = currentContent();
     const bool hasRecord = content.spectrum || content.curve;
-    if (!hasRecord || !format.write(content, path.toStdString()).empty())
+    if (hasRecord && format.write(content, path.toStdString()).empty())
+        m_host.fileWritten("document exported", path);
+    else
         messages().show("Spectavo", strings::trFormat("Cannot write %s.", path.toStdString().c_str()),
                         shell::MessageService::Icon::Error);
 }

@@ -103,13 +103,16 @@ void SpectrumPrinter::paintChartPage(QPainter &painter, const QRect &page, int d
     const QFont footFont = printerFont(scan::kSlotPrintFoot, dpi);
     const int footHeight = QFontMetrics(footFont, painter.device()).height();
     const int ruleY = page.bottom() - 2 * footHeight;
+    const QRect note(page.left(), page.top(), page.width(), page.height() - footHeight / 2);
+    painter.setFont(footFont);
+    painter.setPen(slotColour(m_scene.fonts, scan::kSlotPrintFoot));
     if (m_settings.foot) {
-        painter.setFont(footFont);
-        painter.setPen(slotColour(m_scene.fonts, scan::kSlotPrintFoot));
-        const QRect note(page.left(), page.top(), page.width(), page.height() - footHeight / 2);
         painter.drawText(note, Qt::AlignRight | Qt::AlignBottom, QString::fromStdString(m_settings.footNote));
         painter.drawLine(0, ruleY, page.right(), ruleY);
     }
+    // The trail's head anchors the page to the audit trail: whoever holds the page can prove later
+    // that the trail still holds that event unchanged.
+    painter.drawText(note, Qt::AlignLeft | Qt::AlignBottom, QString::fromStdString(m_settings.trailHead));
     area.setBottom(ruleY);
 
     const bool portrait = area.width() < area.height();

@@ -245,6 +245,7 @@ bool CMainFrame::openDocumentFile(const QString &path) {
     if (!newDocument(*kind, path))
         return false;
     m_recent.add(path.toStdString());
+    recordFile("document loaded", path);
     return true;
 }
 
@@ -279,6 +280,8 @@ WindowHost CMainFrame::windowHost(shell::DocumentKind kind) {
     host.setAbsorbance = [this](bool absorbance) { setPhotometricMode(absorbance); };
     host.modeCommand = [this](bool absorbance) { photometricModeCommand(absorbance); };
     host.documentSaved = [this](QWidget *document, const QString &path) { documentSaved(document, path); };
+    host.fileWritten = [this](const char *what, const QString &path) { recordFile(what, path); };
+    host.trailHead = [this] { return m_recorder ? m_recorder->headText() : std::string(); };
     host.keepResult = [this](store::ResultRecord result) {
         if (m_recorder)
             m_recorder->keep(std::move(result));
@@ -308,6 +311,7 @@ void CMainFrame::documentSaved(QWidget *document, const QString &path) {
         if (window->widget() == document)
             window->setWindowTitle(QFileInfo(path).fileName());
     m_recent.add(path.toStdString());
+    recordFile("document saved", path);
 }
 
 bool CMainFrame::newDocument(shell::DocumentKind kind, const QString &file) {

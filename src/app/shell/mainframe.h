@@ -61,6 +61,8 @@ public:
     // File > Results... and Audit Trail...: the store's windows (nothing without a recorder).
     void showResults();
     void showAuditTrail();
+    // A document file was saved, loaded, exported or printed: the trail keeps its path and SHA-256.
+    void recordFile(const char *kind, const QString &path);
     program::SharedSettings &shared() { return m_shared; }
     QString paneText(int pane) const;
     QMdiArea *documents() const { return m_documents; }

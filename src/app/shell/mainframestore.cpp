@@ -9,7 +9,10 @@
 #include "app/shell/resultsrecorder.h"
 #include "app/store/audittraildialog.h"
 #include "app/store/resultsdialog.h"
+#include "core/scan/scanfiletext.h"
+#include "core/shell/sha256.h"
 #include "core/strings/translation.h"
+#include "store/jsontext.h"
 
 namespace spectavo::app {
 namespace {
@@ -42,6 +45,14 @@ void CMainFrame::setRecorder(ResultsRecorder *recorder) {
         m_storePane->setText(text);
         m_storePane->setVisible(!text.isEmpty());
     };
+}
+
+void CMainFrame::recordFile(const char *kind, const QString &path) {
+    if (!m_recorder)
+        return;
+    const std::optional<std::string> bytes = scan::scanfile::readWholeFile(path.toStdString());
+    m_recorder->record(kind, path.toStdString(),
+                       store::jsonObject({{"sha256", bytes ? shell::sha256Hex(*bytes) : std::string()}}));
 }
 
 void CMainFrame::showResults() {

@@ -28,6 +28,9 @@ struct SpectrumPrintSettings {
     bool centreHorizontally = true;
     bool centreVertically = true;
     std::string footNote;
+    // The audit trail's head when the page was made ("Audit trail: event %d, %s"), printed in the foot
+    // whatever the foot settings say; empty without a results store.
+    std::string trailHead;
     std::string dataTitle = "Wave spectra by Spectrometer";
 
     static SpectrumPrintSettings load(const ProfileStore &waveScan, const ProfileStore &analyst);

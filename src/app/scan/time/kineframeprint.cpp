@@ -14,8 +14,9 @@ std::unique_ptr<SpectrumPrinter> CKineFrame::makePrinter() const {
     const scan::CKineSpectrum *current = m_curves.current();
     if (!current || current->acquiring.load())
         return nullptr;
-    const scan::SpectrumPrintSettings settings = scan::loadKinePrintSettings(
+    scan::SpectrumPrintSettings settings = scan::loadKinePrintSettings(
         ProfileFile(program::KineticsSettings::kFileName, true), ProfileFile(kAnalystSettingsFile, true));
+    settings.trailHead = m_host.trailHead();
     PrintedRecord record;
     record.information = scan::kineInformationLines(*current, settings);
     for (std::size_t point : scan::kinePrintedPoints(*current, m_display.range()))
