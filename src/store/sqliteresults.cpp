@@ -1,5 +1,7 @@
 // The results half of the embedded store.
 
+#include <array>
+
 #include "core/shell/sha256.h"
 #include "store/eventstamp.h"
 #include "store/jsontext.h"
@@ -12,23 +14,29 @@ constexpr const char *kSummaryColumns =
     "SELECT id, result_id, kind, state, sample, method, operator_name, workstation, instrument_model, "
     "instrument_serial, instrument_firmware, started_utc, ended_utc, utc_offset_minutes, data_format, sha256";
 
+// The text columns from result_id to ended_utc, in the table's order.
+template <typename Record>
+auto textFieldsOf(Record &result) {
+    return std::array{&result.resultId,
+                      &result.kind,
+                      &result.state,
+                      &result.sample,
+                      &result.method,
+                      &result.operatorName,
+                      &result.workstation,
+                      &result.instrumentModel,
+                      &result.instrumentSerial,
+                      &result.instrumentFirmware,
+                      &result.startedUtc,
+                      &result.endedUtc};
+}
+
 ResultRecord summaryOfRow(const SqliteStatement &row) {
     ResultRecord result;
     result.id = row.integer(0);
-    std::string *texts[] = {&result.resultId,
-                            &result.kind,
-                            &result.state,
-                            &result.sample,
-                            &result.method,
-                            &result.operatorName,
-                            &result.workstation,
-                            &result.instrumentModel,
-                            &result.instrumentSerial,
-                            &result.instrumentFirmware,
-                            &result.startedUtc,
-                            &result.endedUtc};
-    for (int i = 0; i < 12; ++i)
-        *texts[i] = row.text(i + 1);
+    int column = 1;
+    for (std::string *text : textFieldsOf(result))
+        *text = row.text(column++);
     result.utcOffsetMinutes = static_cast<int>(row.integer(13));
     result.dataFormat = row.text(14);
     result.sha256 = row.text(15);
@@ -48,20 +56,9 @@ std::int64_t insertResult(SqliteDatabase &db, const ResultRecord &result) {
                                "workstation, instrument_model, instrument_serial, instrument_firmware, "
                                "started_utc, ended_utc, utc_offset_minutes, data_format, data, sha256) "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    const std::string *texts[] = {&result.resultId,
-                                  &result.kind,
-                                  &result.state,
-                                  &result.sample,
-                                  &result.method,
-                                  &result.operatorName,
-                                  &result.workstation,
-                                  &result.instrumentModel,
-                                  &result.instrumentSerial,
-                                  &result.instrumentFirmware,
-                                  &result.startedUtc,
-                                  &result.endedUtc};
-    for (int i = 0; i < 12; ++i)
-        insert.bind(i + 1, *texts[i]);
+    int column = 1;
+    for (const std::string *text : textFieldsOf(result))
+        insert.bind(column++, *text);
     insert.bind(13, static_cast<std::int64_t>(result.utcOffsetMinutes));
     insert.bind(14, result.dataFormat);
     insert.bindBlob(15, result.data);
@@ -112,15 +109,11 @@ std::optional<ResultRecord> SqliteStore::result(std::int64_t id) {
 
 void SqliteStore::visitResults(const ResultFilter &filter,
                                const std::function<bool(const ResultRecord &)> &visit) {
-    SqliteStatement query(m_db, std::string(kSummaryColumns) +
-                                    " FROM results WHERE (?1 = '' OR started_utc >= ?1)"
-                                    " AND (?2 = '' OR started_utc < ?2 OR started_utc LIKE ?2 || '%')"
-                                    " AND (?3 = '' OR operator_name = ?3) AND (?4 = '' OR kind = ?4)"
+    const Listing listing = listingFilter("started_utc", "operator_name", filter.since, filter.until,
+                                          filter.operatorName, filter.kind);
+    SqliteStatement query(m_db, std::string(kSummaryColumns) + " FROM results" + listing.where +
                                     " ORDER BY started_utc DESC, id DESC");
-    query.bind(1, filter.since);
-    query.bind(2, filter.until);
-    query.bind(3, filter.operatorName);
-    query.bind(4, filter.kind);
+    listing.bindTo(query);
     while (query.step())
         if (!visit(summaryOfRow(query)))
             return;

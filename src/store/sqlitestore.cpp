@@ -99,16 +99,10 @@ std::optional<AuditEvent> SqliteStore::headEvent() {
 
 void SqliteStore::visitEvents(const EventFilter &filter,
                               const std::function<bool(const AuditEvent &)> &visit) {
-    // An empty filter field matches every row; the indices serve the others.
-    SqliteStatement query(m_db,
-                          std::string(kEventColumns) +
-                              " WHERE (?1 = '' OR utc >= ?1) AND (?2 = '' OR utc < ?2 OR utc LIKE ?2 || '%')"
-                              " AND (?3 = '' OR user_name = ?3) AND (?4 = '' OR kind = ?4)"
-                              " ORDER BY sequence");
-    query.bind(1, filter.since);
-    query.bind(2, filter.until);
-    query.bind(3, filter.user);
-    query.bind(4, filter.kind);
+    const Listing listing =
+        listingFilter("utc", "user_name", filter.since, filter.until, filter.user, filter.kind);
+    SqliteStatement query(m_db, std::string(kEventColumns) + listing.where + " ORDER BY sequence");
+    listing.bindTo(query);
     while (query.step())
         if (!visit(eventOfRow(query)))
             return;
