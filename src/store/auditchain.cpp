@@ -20,9 +20,10 @@ bool isLowerHex(const std::string &text) {
 
 } // namespace
 
-std::string canonicalEncoding(const AuditEvent &event) {
-    std::string out = "spectavo-audit-1";
-    out.reserve(out.size() + 160 + event.user.size() + event.object.size() + event.details.size());
+namespace {
+
+void appendCanonical(std::string &out, const AuditEvent &event) {
+    out += "spectavo-audit-1";
     appendField(out, std::to_string(event.sequence));
     appendField(out, event.eventId);
     appendField(out, event.utc);
@@ -32,26 +33,45 @@ std::string canonicalEncoding(const AuditEvent &event) {
     appendField(out, event.object);
     appendField(out, event.details);
     appendField(out, event.previousHash);
+}
+
+} // namespace
+
+std::string canonicalEncoding(const AuditEvent &event) {
+    std::string out;
+    appendCanonical(out, event);
     return out;
 }
 
 std::string eventHash(const AuditEvent &event) {
-    return shell::sha256Hex(canonicalEncoding(event));
+    // Verifying a long trail hashes every event: the encoding's buffer is kept between calls.
+    thread_local std::string encoding;
+    encoding.clear();
+    appendCanonical(encoding, event);
+    return shell::sha256Hex(encoding);
 }
 
 bool ChainVerifier::accept(const AuditEvent &event) {
     const std::int64_t expected = m_head ? m_head->first + 1 : 1;
-    const std::string &previous = m_head ? m_head->second : std::string(kGenesisHash);
-    const std::string at = "event " + std::to_string(event.sequence);
+    const std::string_view previous =
+        m_head ? std::string_view(m_head->second) : std::string_view(kGenesisHash);
+    const char *problem = nullptr;
     if (event.sequence != expected)
-        m_problem = at + ": the trail has no event " + std::to_string(expected);
+        problem = ": the trail has no event ";
     else if (event.previousHash != previous)
-        m_problem = at + ": it does not name the event before it";
+        problem = ": it does not name the event before it";
     else if (event.hash != eventHash(event))
-        m_problem = at + ": its contents do not match its hash";
-    if (!m_problem.empty())
+        problem = ": its contents do not match its hash";
+    if (problem) {
+        m_problem = "event " + std::to_string(event.sequence) + problem;
+        if (event.sequence != expected)
+            m_problem += std::to_string(expected);
         return false;
-    m_head = {event.sequence, event.hash};
+    }
+    if (!m_head)
+        m_head.emplace();
+    m_head->first = event.sequence;
+    m_head->second = event.hash;
     ++m_checked;
     return true;
 }

@@ -19,8 +19,8 @@ CREATE TABLE audit_events (
     hash TEXT NOT NULL
 );
 CREATE INDEX audit_events_utc ON audit_events (utc);
-CREATE INDEX audit_events_user ON audit_events (user_name);
-CREATE INDEX audit_events_kind ON audit_events (kind);
+CREATE INDEX audit_events_user ON audit_events (user_name, sequence);
+CREATE INDEX audit_events_kind ON audit_events (kind, sequence);
 CREATE TRIGGER audit_events_append_only_update BEFORE UPDATE ON audit_events
 BEGIN SELECT RAISE(ABORT, 'the audit trail is append-only'); END;
 CREATE TRIGGER audit_events_append_only_delete BEFORE DELETE ON audit_events
@@ -45,9 +45,16 @@ CREATE TABLE results (
     data BLOB NOT NULL,
     sha256 TEXT NOT NULL
 );
-CREATE INDEX results_started ON results (started_utc);
-CREATE INDEX results_operator ON results (operator_name);
-CREATE INDEX results_kind ON results (kind);
+-- The listing's columns ride in its indices, so a filtered listing reads the index alone.
+CREATE INDEX results_started ON results (started_utc, id, result_id, kind, state, sample, method, operator_name,
+    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
+    data_format, sha256);
+CREATE INDEX results_operator ON results (operator_name, started_utc, id, result_id, kind, state, sample, method,
+    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
+    data_format, sha256);
+CREATE INDEX results_kind ON results (kind, started_utc, id, result_id, state, sample, method, operator_name,
+    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
+    data_format, sha256);
 CREATE TRIGGER results_unchanged_update BEFORE UPDATE ON results
 BEGIN SELECT RAISE(ABORT, 'a stored result never changes'); END;
 CREATE TRIGGER results_unchanged_delete BEFORE DELETE ON results

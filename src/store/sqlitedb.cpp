@@ -81,6 +81,12 @@ std::string SqliteStatement::text(int column) const {
                  : std::string();
 }
 
+void SqliteStatement::readText(int column, std::string &out) const {
+    const auto *bytes = sqlite3_column_text(m_statement, column);
+    out.assign(bytes ? reinterpret_cast<const char *>(bytes) : "",
+               bytes ? static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)) : 0);
+}
+
 std::string SqliteStatement::blob(int column) const {
     const void *bytes = sqlite3_column_blob(m_statement, column);
     return bytes ? std::string(static_cast<const char *>(bytes),

@@ -42,6 +42,8 @@ public:
     bool step();
     std::int64_t integer(int column) const;
     std::string text(int column) const;
+    // The column's text into `out`, reusing its storage: for reading long runs of rows.
+    void readText(int column, std::string &out) const;
     std::string blob(int column) const;
 
 private:

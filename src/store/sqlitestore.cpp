@@ -10,18 +10,18 @@ constexpr const char *kEventColumns =
     "SELECT sequence, event_id, utc, user_name, workstation, kind, object, details, previous_hash, hash "
     "FROM audit_events";
 
+void readEvent(const SqliteStatement &row, AuditEvent &event) {
+    event.sequence = row.integer(0);
+    std::string *texts[] = {&event.eventId,     &event.utc,          &event.user,
+                            &event.workstation, &event.kind,         &event.object,
+                            &event.details,     &event.previousHash, &event.hash};
+    for (int i = 0; i < 9; ++i)
+        row.readText(i + 1, *texts[i]);
+}
+
 AuditEvent eventOfRow(const SqliteStatement &row) {
     AuditEvent event;
-    event.sequence = row.integer(0);
-    event.eventId = row.text(1);
-    event.utc = row.text(2);
-    event.user = row.text(3);
-    event.workstation = row.text(4);
-    event.kind = row.text(5);
-    event.object = row.text(6);
-    event.details = row.text(7);
-    event.previousHash = row.text(8);
-    event.hash = row.text(9);
+    readEvent(row, event);
     return event;
 }
 
@@ -31,6 +31,8 @@ SqliteStore::SqliteStore(const std::string &path, std::string workstation)
     : m_path(path), m_workstation(std::move(workstation)), m_db(path) {
     // A result is on disk when its commit returns, also after a power cut.
     m_db.execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=ON");
+    // Reading a long trail or listing maps the file rather than copying its pages.
+    m_db.execute("PRAGMA mmap_size=1073741824");
     migrate();
 }
 
@@ -103,9 +105,13 @@ void SqliteStore::visitEvents(const EventFilter &filter,
         listingFilter("utc", "user_name", filter.since, filter.until, filter.user, filter.kind);
     SqliteStatement query(m_db, std::string(kEventColumns) + listing.where + " ORDER BY sequence");
     listing.bindTo(query);
-    while (query.step())
-        if (!visit(eventOfRow(query)))
+    // One event read into again and again: a long trail is read without an allocation a row.
+    AuditEvent event;
+    while (query.step()) {
+        readEvent(query, event);
+        if (!visit(event))
             return;
+    }
 }
 
 } // namespace spectavo::store
