@@ -102,7 +102,8 @@ bool StoreWriter::writeOne(const Work &work) {
         std::lock_guard guard(m_mutex);
         m_state.online = true;
         m_state.problem.clear();
-    } catch (const StoreError &error) {
+    } catch (const std::exception &error) {
+        // Whatever the store or the system refuses, the work stays queued and the thread goes on.
         std::lock_guard guard(m_mutex);
         m_state.online = false;
         m_state.problem = error.what();
