@@ -23,7 +23,7 @@ QStringList columns() {
 
 CAuditTrailDialog::CAuditTrailDialog(std::unique_ptr<store::ResultStore> store,
                                      shell::MessageService &messages, QWidget *parent)
-    : CStoreListDialog(std::move(store), ui("Audit Trail"), columns(), ui("User"), parent),
+    : CStoreListDialog(std::move(store), ui("Audit Trail"), columns(), ui("User"), false, parent),
       m_messages(messages) {
     auto *verifyButton = new QPushButton(ui("&Verify"));
     connect(verifyButton, &QPushButton::clicked, this, [this] { verify(); });

@@ -28,7 +28,7 @@ QStringList columns() {
 
 CResultsDialog::CResultsDialog(std::unique_ptr<store::ResultStore> store, shell::MessageService &messages,
                                QString copies, std::function<void(const QString &)> open, QWidget *parent)
-    : CStoreListDialog(std::move(store), ui("Results"), columns(), ui("Operator"), parent),
+    : CStoreListDialog(std::move(store), ui("Results"), columns(), ui("Operator"), true, parent),
       m_messages(messages), m_copies(std::move(copies)), m_open(std::move(open)) {
     auto *openButton = new QPushButton(ui("&Open"));
     connect(openButton, &QPushButton::clicked, this, [this] { openSelected(); });

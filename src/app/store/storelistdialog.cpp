@@ -14,7 +14,8 @@
 namespace spectavo::app {
 
 CStoreListDialog::CStoreListDialog(std::unique_ptr<store::ResultStore> store, const QString &title,
-                                   const QStringList &columns, const QString &personLabel, QWidget *parent)
+                                   const QStringList &columns, const QString &personLabel, bool newestFirst,
+                                   QWidget *parent)
     : QDialog(parent), m_store(std::move(store)), m_since(new QLineEdit), m_until(new QLineEdit),
       m_person(new QLineEdit), m_kind(new QLineEdit),
       m_table(new QTableWidget(0, static_cast<int>(columns.size()))), m_buttons(new QHBoxLayout),
@@ -36,6 +37,8 @@ CStoreListDialog::CStoreListDialog(std::unique_ptr<store::ResultStore> store, co
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->hide();
+    // Newest first for results, the trail in its order: the first column is the id or the sequence.
+    m_table->sortByColumn(0, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
     auto *close = new QPushButton(ui("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     m_buttons->addStretch();
@@ -62,8 +65,15 @@ void CStoreListDialog::refill() {
     m_table->setSortingEnabled(false);
     m_table->setRowCount(static_cast<int>(found.size()));
     for (int row = 0; row < static_cast<int>(found.size()); ++row)
-        for (int column = 0; column < found[static_cast<std::size_t>(row)].size(); ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(found[static_cast<std::size_t>(row)][column]));
+        for (int column = 0; column < found[static_cast<std::size_t>(row)].size(); ++column) {
+            const QString &text = found[static_cast<std::size_t>(row)][column];
+            auto *item = new QTableWidgetItem;
+            // Numbers sort as numbers: result 10 after result 9.
+            bool isNumber = false;
+            const qlonglong number = column == 0 ? text.toLongLong(&isNumber) : 0;
+            item->setData(Qt::DisplayRole, isNumber ? QVariant(number) : QVariant(text));
+            m_table->setItem(row, column, item);
+        }
     m_table->setSortingEnabled(true);
     m_table->resizeColumnsToContents();
 }

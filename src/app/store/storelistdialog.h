@@ -19,8 +19,10 @@ namespace spectavo::app {
 // to, a person, a kind), a sortable table refilled when a filter changes, and a row of buttons.
 class CStoreListDialog : public QDialog {
 public:
+    // newestFirst: sorted by the first column, highest first (results) or lowest first (the trail).
     CStoreListDialog(std::unique_ptr<store::ResultStore> store, const QString &title,
-                     const QStringList &columns, const QString &personLabel, QWidget *parent);
+                     const QStringList &columns, const QString &personLabel, bool newestFirst,
+                     QWidget *parent);
 
     QTableWidget *table() const { return m_table; }
     // Fills the table again with what the filters let through.
