@@ -1286,6 +1286,10 @@ Jetzt speichern?</translation>
    <translation>&amp;Beenden</translation>
   </message>
   <message>
+   <source>%d results and events could not be stored: the results store is not reachable. They are kept in the saved files only.</source>
+   <translation>%d Ergebnisse und Ereignisse konnten nicht gespeichert werden: Der Ergebnisspeicher ist nicht erreichbar. Sie sind nur in den gespeicherten Dateien erhalten.</translation>
+  </message>
+  <message>
    <source>Spectavo</source>
    <translation>Spectavo</translation>
   </message>

@@ -10,7 +10,9 @@ StoreWriter::StoreWriter(Opener open, StateListener listener, std::chrono::milli
 }
 
 StoreWriter::~StoreWriter() {
-    flush(std::chrono::milliseconds(3000));
+    // A store that takes work gets a moment to take the rest; a refusing one would only delay the end.
+    if (state().online)
+        flush(std::chrono::milliseconds(3000));
     {
         std::lock_guard guard(m_mutex);
         m_stopping = true;
@@ -69,17 +71,35 @@ void StoreWriter::run() {
             m_queue.pop_front();
             m_state.waiting = m_queue.size();
         }
-        // The listener hears of the state before a flush may return on it.
-        const WriterState now = m_state;
-        m_telling = true;
-        lock.unlock();
-        if (m_listener)
-            m_listener(now);
-        lock.lock();
-        m_telling = false;
-        m_changed.notify_all();
-        if (!written && !m_stopping)
-            m_changed.wait_for(lock, m_retryEvery, [this] { return m_stopping; });
+        tellLocked(lock);
+        if (!written)
+            waitBeforeRetry(lock);
+    }
+}
+
+// The listener hears of the state before a flush may return on it.
+void StoreWriter::tellLocked(std::unique_lock<std::mutex> &lock) {
+    const WriterState now = m_state;
+    m_telling = true;
+    lock.unlock();
+    if (m_listener)
+        m_listener(now);
+    lock.lock();
+    m_telling = false;
+    m_changed.notify_all();
+}
+
+// A refused store is not asked again before the pause is over; work posted meanwhile is counted and
+// said at once, so the operator sees what waits.
+void StoreWriter::waitBeforeRetry(std::unique_lock<std::mutex> &lock) {
+    const auto retryAt = std::chrono::steady_clock::now() + m_retryEvery;
+    std::size_t told = m_queue.size();
+    while (m_changed.wait_until(lock, retryAt, [&] { return m_stopping || m_queue.size() != told; })) {
+        if (m_stopping)
+            return;
+        told = m_queue.size();
+        m_state.waiting = told;
+        tellLocked(lock);
     }
 }
 

@@ -35,7 +35,7 @@ public:
     // `retryEvery`: how long a refused write waits before the next attempt.
     StoreWriter(Opener open, StateListener listener,
                 std::chrono::milliseconds retryEvery = std::chrono::milliseconds(5000));
-    // Writes what it can of the queue (up to `flushLimit`), then stops.
+    // Lets a store that takes work write the rest of the queue (for a few seconds at most), then stops.
     ~StoreWriter();
     StoreWriter(const StoreWriter &) = delete;
     StoreWriter &operator=(const StoreWriter &) = delete;
@@ -52,6 +52,8 @@ private:
     using Work = std::variant<NewEvent, ResultRecord>;
     void run();
     bool writeOne(const Work &work);
+    void tellLocked(std::unique_lock<std::mutex> &lock);
+    void waitBeforeRetry(std::unique_lock<std::mutex> &lock);
 
     Opener m_open;
     StateListener m_listener;

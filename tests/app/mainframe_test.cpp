@@ -20,9 +20,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -864,13 +864,35 @@ TEST_F(MainFrameTest, AMeasuredScanIsListedInTheResultsAndOpensAsACopy) {
     const std::vector<float> &copied = copy->spectra().at(0).points();
     ASSERT_EQ(copied.size(), measured.size());
     for (std::size_t i = 0; i < measured.size(); ++i)
-        EXPECT_NEAR(copied[i], measured[i], 5e-7) << "as the spectrum file keeps it, six decimals; point " << i;
+        EXPECT_NEAR(copied[i], measured[i], 5e-7)
+            << "as the spectrum file keeps it, six decimals; point " << i;
 
     store::SqliteStore check(dir.file("results.sqlite"), "check");
     EXPECT_TRUE(store::verifyTrail(check).holds);
     EXPECT_EQ(check.result(1)->sha256, shell::sha256Hex(check.result(1)->data));
     scan->spectra().at(0).modified = false;
     frame.close();
+}
+
+// A store that cannot be reached: the operator hears it once, the status item counts what waits, and
+// nothing is dropped while the program runs.
+TEST_F(MainFrameTest, AnUnreachableStoreIsSaidOnceAndItsWorkWaits) {
+    ResultsRecorder recorder(link, messages, []() -> std::unique_ptr<store::ResultStore> {
+        throw store::StoreError("unable to open database file");
+    });
+    CMainFrame frame(link, &messages, 0);
+    frame.setRecorder(&recorder);
+    recorder.record("login", "");
+    recorder.record("document saved", "/data/a.sca");
+    EXPECT_FALSE(recorder.flush(std::chrono::milliseconds(200)));
+    EXPECT_EQ(recorder.waiting(), 2u);
+    ASSERT_TRUE(pumpUntil([&] { return recorder.paneText() == "Store: offline, 2 waiting"; }));
+    const auto told =
+        std::count(messages.shown.begin(), messages.shown.end(),
+                   "The results store cannot be opened: unable to open database file. Results are "
+                   "kept in files only.");
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(recorder.headText(), "");
 }
 
 } // namespace

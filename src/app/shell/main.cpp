@@ -18,6 +18,7 @@
 #include "core/config/programdir.h"
 #include "core/config/settingsfiles.h"
 #include "core/shell/desktopservices.h"
+#include "core/strings/translation.h"
 #include "store/storesettings.h"
 
 namespace {
@@ -99,7 +100,13 @@ int main(int argc, char **argv) {
         frame.show();
     const int result = QApplication::exec();
     recorder.record("logout", "");
-    recorder.flush(std::chrono::seconds(5));
+    if (!recorder.flush(std::chrono::seconds(5)))
+        messages.show(
+            "Spectavo",
+            spectavo::strings::trFormat("%d results and events could not be stored: the results store "
+                                        "is not reachable. They are kept in the saved files only.",
+                                        static_cast<int>(recorder.waiting())),
+            spectavo::shell::MessageService::Icon::Warning);
     // Ending the program may end the session too, when the settings ask for it (Shift keeps it on).
     spectavo::app::QtDesktopServices desktop;
     spectavo::shell::shutDownAtExit(desktop, version,

@@ -37,6 +37,8 @@ public:
     bool flush(std::chrono::milliseconds limit);
     // A connection of its own for the Results and Audit Trail windows; throws StoreError.
     std::unique_ptr<store::ResultStore> openForReading() const { return m_open(); }
+    // Results and events not yet in the store.
+    std::size_t waiting() const { return m_writer->state().waiting; }
     // "Store: offline, %d waiting" while the store refuses work, empty while it takes it.
     QString paneText() const { return m_paneText; }
     std::function<void(const QString &)> onPaneText = [](const QString &) {};
