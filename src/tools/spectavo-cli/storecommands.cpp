@@ -102,8 +102,10 @@ std::string exportEvents(store::ResultStore &store, const Arguments &args, Repor
         csv += std::to_string(event.sequence);
         for (const std::string *field :
              {&event.eventId, &event.utc, &event.user, &event.workstation, &event.kind, &event.object,
-              &event.details, &event.previousHash, &event.hash})
-            csv += "," + csvField(*field);
+              &event.details, &event.previousHash, &event.hash}) {
+            csv += ',';
+            csv += csvField(*field);
+        }
         csv += "\n";
         return true;
     });
