@@ -37,6 +37,10 @@ check "data_format: kin" 0 "$cli" "${store[@]}" results show 3
 check "file: $work/again.kin" 0 "$cli" "${store[@]}" results export 3 "$work/again.kin"
 cmp "$work/curve.kin" "$work/again.kin"
 check "file: $work/curve.csv" 0 "$cli" "${store[@]}" results export 3 "$work/curve.csv"
+# An export never replaces the store it reads, nor anything that is not a file.
+check "is the input" 1 "$cli" "${store[@]}" audit export "$work/results.sqlite"
+check "is the input" 1 "$cli" "${store[@]}" results export 3 "$work/results.sqlite"
+check "is not a regular file" 1 "$cli" "${store[@]}" results export 3 "$work"
 check "no result 9 in the store" 1 "$cli" "${store[@]}" results show 9
 
 # The engine refuses to change the trail; with the trigger dropped the change is found.

@@ -4,25 +4,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <map>
 
 #include "core/config/atomicfile.h"
 #include "core/scan/datafileformats.h"
+#include "core/scan/scanfiletext.h"
 #include "core/shell/sha256.h"
 #include "core/strings/pathtext.h"
+#include "outputfile.h"
 #include "store/eventstamp.h"
 #include "store/storesettings.h"
 
 namespace spectavo::cli {
 namespace {
-
-std::optional<std::string> readWholeFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::string reportJson(const Report &report) {
     std::string json = report.render(true);
@@ -56,7 +50,7 @@ store::ResultRecord resultOfCommand(const Arguments &args, const std::string &co
     result.endedUtc = store::utcText(std::chrono::system_clock::now());
     result.utcOffsetMinutes = store::localOffsetMinutes();
     const std::optional<std::string> file = report.textOf("file");
-    const std::optional<std::string> bytes = file ? readWholeFile(*file) : std::nullopt;
+    const std::optional<std::string> bytes = file ? scan::scanfile::readWholeFile(*file) : std::nullopt;
     // A run that broke off is written under another name than the one asked for.
     result.state = file && *file != args.get("-o") ? "incomplete" : "complete";
     result.dataFormat = bytes ? strings::lowerExtension(*file) : "json";
@@ -97,6 +91,8 @@ std::string listEvents(store::ResultStore &store, const Arguments &args, Report 
 std::string exportEvents(store::ResultStore &store, const Arguments &args, Report &report) {
     if (args.words.size() < 2)
         return "audit export needs an output file";
+    if (const std::string problem = outputProblem(args.words[1], {store.location()}); !problem.empty())
+        return problem;
     std::string csv = "sequence,event_id,utc,user,workstation,kind,object,details,previous_hash,hash\n";
     store.visitEvents({}, [&csv](const store::AuditEvent &event) {
         csv += std::to_string(event.sequence);
@@ -210,6 +206,8 @@ std::string resultsCommand(const Arguments &args, Report &report) {
         }
         if (args.words.size() < 3)
             return "results export needs an id and an output file";
+        if (const std::string problem = outputProblem(args.words[2], {store->location()}); !problem.empty())
+            return problem;
         if (const std::string problem = exportResult(result, args.words[2]); !problem.empty())
             return problem;
         report.text("file", args.words[2]);
