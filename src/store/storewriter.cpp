@@ -109,12 +109,18 @@ bool StoreWriter::writeOne(const Work &work) {
     try {
         if (!m_store)
             m_store = m_open();
+        // The head follows from the event just written; only a result (whose event the store makes) or
+        // the first opening asks the store for it.
         const NewEvent *event = std::get_if<NewEvent>(&work);
-        if (event && !event->kind.empty())
-            m_store->appendEvent(*event);
-        else if (!event)
-            m_store->storeResult(std::get<ResultRecord>(work));
-        if (const auto head = m_store->headEvent()) {
+        std::optional<AuditEvent> head;
+        if (event && !event->kind.empty()) {
+            head = m_store->appendEvent(*event);
+        } else {
+            if (!event)
+                m_store->storeResult(std::get<ResultRecord>(work));
+            head = m_store->headEvent();
+        }
+        if (head) {
             std::lock_guard guard(m_mutex);
             m_head = strings::formatC("Audit trail: event %d, %s", static_cast<int>(head->sequence),
                                       head->hash.substr(0, 16).c_str());
