@@ -1,5 +1,9 @@
 #include "store/resultstore.h"
 
+#include "core/shell/sha256.h"
+#include "store/eventstamp.h"
+#include "store/jsontext.h"
+
 namespace spectavo::store {
 
 TrailCheck verifyTrail(ResultStore &store, const std::optional<ChainAnchor> &anchor) {
@@ -28,6 +32,45 @@ TrailCheck verifyTrail(ResultStore &store, const std::optional<ChainAnchor> &anc
         check.problem = "event " + std::to_string(anchor->sequence) + ": the trail no longer holds it";
     }
     return check;
+}
+
+AuditEvent chainedEvent(const NewEvent &event, const std::optional<AuditEvent> &head,
+                        const std::string &workstation) {
+    AuditEvent stored;
+    stored.sequence = head ? head->sequence + 1 : 1;
+    stored.eventId = event.eventId.empty() ? uniqueId() : event.eventId;
+    stored.utc = event.utc.empty() ? utcText(std::chrono::system_clock::now()) : event.utc;
+    stored.user = event.user;
+    stored.workstation = workstation;
+    stored.kind = event.kind;
+    stored.object = event.object;
+    stored.details = event.details.empty() ? "{}" : event.details;
+    stored.previousHash = head ? head->hash : kGenesisHash;
+    stored.hash = eventHash(stored);
+    return stored;
+}
+
+ResultRecord resultToStore(const ResultRecord &result, const std::string &workstation) {
+    ResultRecord stored = result;
+    if (stored.resultId.empty())
+        stored.resultId = uniqueId();
+    if (stored.workstation.empty())
+        stored.workstation = workstation;
+    stored.sha256 = shell::sha256Hex(stored.data);
+    return stored;
+}
+
+NewEvent measurementEvent(const ResultRecord &stored) {
+    return {stored.operatorName, "measurement", "result " + std::to_string(stored.id),
+            jsonObject({{"result_id", stored.resultId},
+                        {"kind", stored.kind},
+                        {"state", stored.state},
+                        {"sample", stored.sample},
+                        {"method", stored.method},
+                        {"instrument", stored.instrumentModel + " " + stored.instrumentSerial},
+                        {"sha256", stored.sha256}}),
+            // The result's own id makes its event's: forwarded twice, both are kept once.
+            "m" + stored.resultId.substr(0, 31), stored.endedUtc};
 }
 
 } // namespace spectavo::store

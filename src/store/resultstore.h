@@ -16,12 +16,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// An event to append; the store adds its sequence, id, time, workstation and hashes.
+// An event to append; the store adds its sequence, workstation and hashes, and its id and time when
+// they are not given. Work that waits to be forwarded carries the id and time it got when it
+// happened, so that it is stored once and at its own time however often it is sent.
 struct NewEvent {
     std::string user;
     std::string kind;
     std::string object;
     std::string details = "{}";
+    std::string eventId{};
+    std::string utc{};
 };
 
 // Which events a listing shows; an empty field does not filter. Times are UTC in the events' own
@@ -73,6 +77,8 @@ public:
 
     virtual std::string engine() const = 0;
     virtual std::string location() const = 0;
+    // The newest migration the store has.
+    virtual int schemaVersion() = 0;
 
     // Appends in one transaction that holds the chain's head, so that appends from several
     // workstations form one order. Returns the event as stored.
@@ -98,5 +104,14 @@ struct TrailCheck {
     std::string problem;
 };
 TrailCheck verifyTrail(ResultStore &store, const std::optional<ChainAnchor> &anchor = std::nullopt);
+
+// What every engine does alike around its own statements.
+// The event to store after `head` (none for the first).
+AuditEvent chainedEvent(const NewEvent &event, const std::optional<AuditEvent> &head,
+                        const std::string &workstation);
+// The result as it will be stored: its unique id, workstation and hash filled in where not given.
+ResultRecord resultToStore(const ResultRecord &result, const std::string &workstation);
+// The "measurement" event a stored result brings with it.
+NewEvent measurementEvent(const ResultRecord &stored);
 
 } // namespace spectavo::store

@@ -1,13 +1,32 @@
 #include "store/schema.h"
 
+#include <string>
+
 namespace spectavo::store {
 namespace {
 
 // The trail and the results never change once written: the engine itself refuses it, whatever
 // program talks to it.
-constexpr const char *kTrailAndResults = R"sql(
+// The listing's columns ride in the results' indices, so a filtered listing reads the index alone.
+constexpr const char *kIndices = R"sql(
+CREATE INDEX audit_events_utc ON audit_events (utc);
+CREATE INDEX audit_events_user ON audit_events (user_name, sequence);
+CREATE INDEX audit_events_kind ON audit_events (kind, sequence);
+CREATE INDEX results_started ON results (started_utc, id, result_id, kind, state, sample, method, operator_name,
+    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
+    data_format, sha256);
+CREATE INDEX results_operator ON results (operator_name, started_utc, id, result_id, kind, state, sample, method,
+    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
+    data_format, sha256);
+CREATE INDEX results_kind ON results (kind, started_utc, id, result_id, state, sample, method, operator_name,
+    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
+    data_format, sha256);
+)sql";
+
+// The two tables; `%ID%` is each engine's own row number column, `%BYTES%` its binary type.
+constexpr const char *kTables = R"sql(
 CREATE TABLE audit_events (
-    sequence INTEGER PRIMARY KEY,
+    sequence %SEQUENCE%,
     event_id TEXT NOT NULL UNIQUE,
     utc TEXT NOT NULL,
     user_name TEXT NOT NULL,
@@ -18,16 +37,8 @@ CREATE TABLE audit_events (
     previous_hash TEXT NOT NULL,
     hash TEXT NOT NULL
 );
-CREATE INDEX audit_events_utc ON audit_events (utc);
-CREATE INDEX audit_events_user ON audit_events (user_name, sequence);
-CREATE INDEX audit_events_kind ON audit_events (kind, sequence);
-CREATE TRIGGER audit_events_append_only_update BEFORE UPDATE ON audit_events
-BEGIN SELECT RAISE(ABORT, 'the audit trail is append-only'); END;
-CREATE TRIGGER audit_events_append_only_delete BEFORE DELETE ON audit_events
-BEGIN SELECT RAISE(ABORT, 'the audit trail is append-only'); END;
-
 CREATE TABLE results (
-    id INTEGER PRIMARY KEY,
+    id %ID%,
     result_id TEXT NOT NULL UNIQUE,
     kind TEXT NOT NULL,
     state TEXT NOT NULL,
@@ -42,30 +53,52 @@ CREATE TABLE results (
     ended_utc TEXT NOT NULL,
     utc_offset_minutes INTEGER NOT NULL,
     data_format TEXT NOT NULL,
-    data BLOB NOT NULL,
+    data %BYTES% NOT NULL,
     sha256 TEXT NOT NULL
 );
--- The listing's columns ride in its indices, so a filtered listing reads the index alone.
-CREATE INDEX results_started ON results (started_utc, id, result_id, kind, state, sample, method, operator_name,
-    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
-    data_format, sha256);
-CREATE INDEX results_operator ON results (operator_name, started_utc, id, result_id, kind, state, sample, method,
-    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
-    data_format, sha256);
-CREATE INDEX results_kind ON results (kind, started_utc, id, result_id, state, sample, method, operator_name,
-    workstation, instrument_model, instrument_serial, instrument_firmware, ended_utc, utc_offset_minutes,
-    data_format, sha256);
+)sql";
+
+// The trail and the results never change once written: the engine itself refuses it, whatever
+// program talks to it.
+constexpr const char *kSqliteGuards = R"sql(
+CREATE TRIGGER audit_events_append_only_update BEFORE UPDATE ON audit_events
+BEGIN SELECT RAISE(ABORT, 'the audit trail is append-only'); END;
+CREATE TRIGGER audit_events_append_only_delete BEFORE DELETE ON audit_events
+BEGIN SELECT RAISE(ABORT, 'the audit trail is append-only'); END;
 CREATE TRIGGER results_unchanged_update BEFORE UPDATE ON results
 BEGIN SELECT RAISE(ABORT, 'a stored result never changes'); END;
 CREATE TRIGGER results_unchanged_delete BEFORE DELETE ON results
 BEGIN SELECT RAISE(ABORT, 'a stored result never changes'); END;
 )sql";
 
+// PostgreSQL also has TRUNCATE, which row triggers never see.
+constexpr const char *kPostgresGuards = R"sql(
+CREATE FUNCTION spectavo_refuse_change() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN RAISE EXCEPTION '%', TG_ARGV[0]; END $$;
+CREATE TRIGGER audit_events_append_only BEFORE UPDATE OR DELETE OR TRUNCATE ON audit_events
+FOR EACH STATEMENT EXECUTE FUNCTION spectavo_refuse_change('the audit trail is append-only');
+CREATE TRIGGER results_unchanged BEFORE UPDATE OR DELETE OR TRUNCATE ON results
+FOR EACH STATEMENT EXECUTE FUNCTION spectavo_refuse_change('a stored result never changes');
+)sql";
+
+std::string replaced(std::string text, const std::string &name, const std::string &value) {
+    for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at + value.size()))
+        text.replace(at, name.size(), value);
+    return text;
+}
+
+std::string tablesFor(const char *sequence, const char *id, const char *bytes) {
+    return replaced(replaced(replaced(kTables, "%SEQUENCE%", sequence), "%ID%", id), "%BYTES%", bytes);
+}
+
 } // namespace
 
 const std::vector<Migration> &migrations() {
     static const std::vector<Migration> all = {
-        {1, "audit trail and results", kTrailAndResults},
+        {1, "audit trail and results",
+         tablesFor("INTEGER PRIMARY KEY", "INTEGER PRIMARY KEY", "BLOB") + kIndices + kSqliteGuards,
+         tablesFor("BIGINT PRIMARY KEY", "BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY", "BYTEA") +
+             kIndices + kPostgresGuards},
     };
     return all;
 }

@@ -10,8 +10,10 @@ namespace spectavo::store {
 struct Migration {
     int version;
     const char *description;
-    // The statements for SQLite, separated by semicolons.
-    const char *sqlite;
+    // The statements for each engine, separated by semicolons: the same but where the engines differ
+    // (row numbers, binary columns, trigger bodies).
+    std::string sqlite;
+    std::string postgres;
 };
 
 const std::vector<Migration> &migrations();

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "store/listing.h"
 #include "store/resultstore.h"
 
 namespace spectavo::store {
@@ -108,26 +109,9 @@ void SqliteTransaction::commit() {
     m_done = true;
 }
 
-Listing listingFilter(const char *timeColumn, const char *personColumn, const std::string &since,
-                      const std::string &until, const std::string &person, const std::string &kind) {
-    Listing listing;
-    const auto add = [&listing](const std::string &condition, const std::string &value) {
-        if (value.empty())
-            return;
-        listing.where += (listing.where.empty() ? " WHERE " : " AND ") + condition;
-        listing.values.push_back(value);
-    };
-    add(std::string(timeColumn) + " >= ?", since);
-    // '~' sorts after every character of a time, so "2026-12-10~" is past the whole day.
-    add(std::string(timeColumn) + " < ?", until.empty() ? until : until + "~");
-    add(std::string(personColumn) + " = ?", person);
-    add("kind = ?", kind);
-    return listing;
-}
-
-void Listing::bindTo(SqliteStatement &query) const {
-    for (std::size_t i = 0; i < values.size(); ++i)
-        query.bind(static_cast<int>(i + 1), values[i]);
+void bindListing(SqliteStatement &query, const Listing &listing) {
+    for (std::size_t i = 0; i < listing.values.size(); ++i)
+        query.bind(static_cast<int>(i + 1), listing.values[i]);
 }
 
 } // namespace spectavo::store

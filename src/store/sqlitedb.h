@@ -66,15 +66,8 @@ private:
     bool m_done = false;
 };
 
-// The WHERE clause of a listing by time, person and kind, with its values in order. Only the given
-// values make conditions, plain comparisons the columns' indices serve; the end matches every time
-// that starts with it (a day given as the end includes that day).
-struct Listing {
-    std::string where;
-    std::vector<std::string> values;
-    void bindTo(SqliteStatement &query) const;
-};
-Listing listingFilter(const char *timeColumn, const char *personColumn, const std::string &since,
-                      const std::string &until, const std::string &person, const std::string &kind);
+// A listing's conditions bound in their order.
+struct Listing;
+void bindListing(SqliteStatement &query, const Listing &listing);
 
 } // namespace spectavo::store

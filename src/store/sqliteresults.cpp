@@ -1,35 +1,10 @@
 // The results half of the embedded store.
 
-#include <array>
-
-#include "core/shell/sha256.h"
-#include "store/eventstamp.h"
-#include "store/jsontext.h"
 #include "store/sqlitestore.h"
+#include "store/storecolumns.h"
 
 namespace spectavo::store {
 namespace {
-
-constexpr const char *kSummaryColumns =
-    "SELECT id, result_id, kind, state, sample, method, operator_name, workstation, instrument_model, "
-    "instrument_serial, instrument_firmware, started_utc, ended_utc, utc_offset_minutes, data_format, sha256";
-
-// The text columns from result_id to ended_utc, in the table's order.
-template <typename Record>
-auto textFieldsOf(Record &result) {
-    return std::array{&result.resultId,
-                      &result.kind,
-                      &result.state,
-                      &result.sample,
-                      &result.method,
-                      &result.operatorName,
-                      &result.workstation,
-                      &result.instrumentModel,
-                      &result.instrumentSerial,
-                      &result.instrumentFirmware,
-                      &result.startedUtc,
-                      &result.endedUtc};
-}
 
 ResultRecord summaryOfRow(const SqliteStatement &row) {
     ResultRecord result;
@@ -72,12 +47,7 @@ std::int64_t insertResult(SqliteDatabase &db, const ResultRecord &result) {
 } // namespace
 
 ResultRecord SqliteStore::storeResult(const ResultRecord &result) {
-    ResultRecord stored = result;
-    if (stored.resultId.empty())
-        stored.resultId = uniqueId();
-    if (stored.workstation.empty())
-        stored.workstation = m_workstation;
-    stored.sha256 = shell::sha256Hex(stored.data);
+    ResultRecord stored = resultToStore(result, m_workstation);
     SqliteTransaction transaction(m_db);
     // A result that arrives again (forwarded twice) is kept once.
     if (const auto existing = storedIdOf(m_db, stored.resultId)) {
@@ -85,14 +55,7 @@ ResultRecord SqliteStore::storeResult(const ResultRecord &result) {
         return stored;
     }
     stored.id = insertResult(m_db, stored);
-    appendLocked({stored.operatorName, "measurement", "result " + std::to_string(stored.id),
-                  jsonObject({{"result_id", stored.resultId},
-                              {"kind", stored.kind},
-                              {"state", stored.state},
-                              {"sample", stored.sample},
-                              {"method", stored.method},
-                              {"instrument", stored.instrumentModel + " " + stored.instrumentSerial},
-                              {"sha256", stored.sha256}})});
+    appendLocked(measurementEvent(stored));
     transaction.commit();
     return stored;
 }
@@ -113,7 +76,7 @@ void SqliteStore::visitResults(const ResultFilter &filter,
                                           filter.operatorName, filter.kind);
     SqliteStatement query(m_db, std::string(kSummaryColumns) + " FROM results" + listing.where +
                                     " ORDER BY started_utc DESC, id DESC");
-    listing.bindTo(query);
+    bindListing(query, listing);
     while (query.step())
         if (!visit(summaryOfRow(query)))
             return;

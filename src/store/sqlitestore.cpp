@@ -2,21 +2,16 @@
 
 #include "store/eventstamp.h"
 #include "store/schema.h"
+#include "store/storecolumns.h"
 
 namespace spectavo::store {
 namespace {
 
-constexpr const char *kEventColumns =
-    "SELECT sequence, event_id, utc, user_name, workstation, kind, object, details, previous_hash, hash "
-    "FROM audit_events";
-
 void readEvent(const SqliteStatement &row, AuditEvent &event) {
     event.sequence = row.integer(0);
-    std::string *texts[] = {&event.eventId,     &event.utc,          &event.user,
-                            &event.workstation, &event.kind,         &event.object,
-                            &event.details,     &event.previousHash, &event.hash};
-    for (int i = 0; i < 9; ++i)
-        row.readText(i + 1, *texts[i]);
+    int column = 1;
+    for (std::string *text : eventTextsOf(event))
+        row.readText(column++, *text);
 }
 
 AuditEvent eventOfRow(const SqliteStatement &row) {
@@ -68,26 +63,19 @@ AuditEvent SqliteStore::appendEvent(const NewEvent &event) {
 }
 
 AuditEvent SqliteStore::appendLocked(const NewEvent &event) {
-    const std::optional<AuditEvent> head = headEvent();
-    AuditEvent stored;
-    stored.sequence = head ? head->sequence + 1 : 1;
-    stored.eventId = uniqueId();
-    stored.utc = utcText(std::chrono::system_clock::now());
-    stored.user = event.user;
-    stored.workstation = m_workstation;
-    stored.kind = event.kind;
-    stored.object = event.object;
-    stored.details = event.details.empty() ? "{}" : event.details;
-    stored.previousHash = head ? head->hash : kGenesisHash;
-    stored.hash = eventHash(stored);
-
+    // An event that arrives again (forwarded twice) is kept once.
+    if (!event.eventId.empty()) {
+        SqliteStatement known(m_db, std::string(kEventColumns) + " WHERE event_id = ?");
+        known.bind(1, event.eventId);
+        if (known.step())
+            return eventOfRow(known);
+    }
+    const AuditEvent stored = chainedEvent(event, headEvent(), m_workstation);
     SqliteStatement insert(m_db, "INSERT INTO audit_events VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     insert.bind(1, stored.sequence);
-    const std::string *texts[] = {&stored.eventId,     &stored.utc,          &stored.user,
-                                  &stored.workstation, &stored.kind,         &stored.object,
-                                  &stored.details,     &stored.previousHash, &stored.hash};
-    for (int i = 0; i < 9; ++i)
-        insert.bind(i + 2, *texts[i]);
+    int column = 2;
+    for (const std::string *text : eventTextsOf(stored))
+        insert.bind(column++, *text);
     insert.step();
     return stored;
 }
@@ -104,7 +92,7 @@ void SqliteStore::visitEvents(const EventFilter &filter,
     const Listing listing =
         listingFilter("utc", "user_name", filter.since, filter.until, filter.user, filter.kind);
     SqliteStatement query(m_db, std::string(kEventColumns) + listing.where + " ORDER BY sequence");
-    listing.bindTo(query);
+    bindListing(query, listing);
     // One event read into again and again: a long trail is read without an allocation a row.
     AuditEvent event;
     while (query.step()) {

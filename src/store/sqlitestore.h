@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "store/listing.h"
 #include "store/resultstore.h"
 #include "store/sqlitedb.h"
 
@@ -16,7 +17,7 @@ public:
 
     std::string engine() const override { return "SQLite"; }
     std::string location() const override { return m_path; }
-    int schemaVersion();
+    int schemaVersion() override;
 
     AuditEvent appendEvent(const NewEvent &event) override;
     std::optional<AuditEvent> headEvent() override;

@@ -6,6 +6,7 @@
 
 #include "core/config/profilefile.h"
 #include "core/config/settingsfolder.h"
+#include "store/pgstore.h"
 #include "store/sqlitestore.h"
 
 namespace spectavo::store {
@@ -47,6 +48,8 @@ std::string workstationName(const StoreSettings &settings) {
 }
 
 std::unique_ptr<ResultStore> openStore(const StoreSettings &settings) {
+    if (settings.engine == "postgresql")
+        return std::make_unique<PgStore>(settings.connection, workstationName(settings));
     if (settings.engine != "sqlite")
         throw StoreError("the store engine '" + settings.engine + "' is not known");
     const std::string path =

@@ -16,6 +16,7 @@ public:
         : m_real(std::move(real)), m_refuse(refuse) {}
     std::string engine() const override { return m_real->engine(); }
     std::string location() const override { return m_real->location(); }
+    int schemaVersion() override { return m_real->schemaVersion(); }
     AuditEvent appendEvent(const NewEvent &event) override {
         check();
         return m_real->appendEvent(event);

@@ -8,19 +8,33 @@
 
 #include <gtest/gtest.h>
 
+#include "store/pgstore.h"
+#include "store/schema.h"
 #include "store/sqlitestore.h"
+#include "support/pgserver.h"
 #include "support/tempdir.h"
 
 namespace spectavo::store {
 namespace {
 
-class SqliteStoreTest : public ::testing::Test {
-protected:
-    std::string path() const { return dir.file("results.sqlite"); }
+// One engine as the tests meet it: stores opened on the same database, and statements run behind
+// the program's back.
+class Engine {
+public:
+    virtual ~Engine() = default;
+    virtual std::unique_ptr<ResultStore> open(const std::string &workstation) = 0;
+    // The engine's own error message, empty when the statements went through.
+    virtual std::string statement(const std::string &sql) = 0;
+    // What someone with the rights to do it runs to be able to change the trail.
+    virtual const char *disableTrailGuard() const = 0;
+};
 
-    // Behind the program's back: a statement straight into the file. Returns SQLite's error, empty
-    // when it went through.
-    std::string rawStatement(const std::string &sql) const {
+class SqliteEngine : public Engine {
+public:
+    std::unique_ptr<ResultStore> open(const std::string &workstation) override {
+        return std::make_unique<SqliteStore>(path(), workstation);
+    }
+    std::string statement(const std::string &sql) override {
         sqlite3 *db = nullptr;
         sqlite3_open(path().c_str(), &db);
         char *message = nullptr;
@@ -30,36 +44,88 @@ protected:
         sqlite3_close(db);
         return error;
     }
+    const char *disableTrailGuard() const override { return "DROP TRIGGER audit_events_append_only_update"; }
+    std::string path() const { return m_dir.file("results.sqlite"); }
+
+private:
+    test::TempDir m_dir;
+};
+
+// Each test process has its own server; each engine object its own database on it.
+class PostgresEngine : public Engine {
+public:
+    PostgresEngine()
+        : m_database("store" + std::to_string(++s_databases)),
+          m_connection(server().newDatabase(m_database)) {}
+    std::unique_ptr<ResultStore> open(const std::string &workstation) override {
+        return std::make_unique<PgStore>(m_connection, workstation);
+    }
+    std::string statement(const std::string &sql) override { return server().statement(m_database, sql); }
+    const char *disableTrailGuard() const override {
+        return "ALTER TABLE audit_events DISABLE TRIGGER audit_events_append_only";
+    }
+    static test::PrivateServer &server() {
+        static test::PrivateServer running;
+        return running;
+    }
+
+private:
+    static inline int s_databases = 0;
+    std::string m_database;
+    std::string m_connection;
+};
+
+class StoreEngineTest : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        if (GetParam() == "SQLite")
+            engine = std::make_unique<SqliteEngine>();
+        else
+            engine = std::make_unique<PostgresEngine>();
+    }
+
+    std::unique_ptr<ResultStore> open(const std::string &workstation = "bench-1") {
+        return engine->open(workstation);
+    }
+    std::string rawStatement(const std::string &sql) { return engine->statement(sql); }
 
     // Child processes append on their own connections, as other workstations' programs do.
-    static void appendInChild(const std::string &file, const std::string &workstation, int count) {
+    void appendInChild(const std::string &workstation, int count) {
         try {
-            SqliteStore store(file, workstation);
+            const auto store = open(workstation);
             for (int i = 0; i < count; ++i)
-                store.appendEvent({"analyst", "measurement", workstation + " #" + std::to_string(i)});
+                store->appendEvent({"analyst", "measurement", workstation + " #" + std::to_string(i)});
         } catch (const StoreError &) {
             _exit(1);
         }
         _exit(0);
     }
 
-    test::TempDir dir;
+    std::unique_ptr<Engine> engine;
 };
 
-TEST_F(SqliteStoreTest, ANewStoreHasTheSchemaOnceAndAnEmptyTrailThatHolds) {
+INSTANTIATE_TEST_SUITE_P(BothEngines, StoreEngineTest, ::testing::Values("SQLite", "PostgreSQL"),
+                         [](const ::testing::TestParamInfo<std::string> &engineName) {
+                             return engineName.param;
+                         });
+
+TEST_P(StoreEngineTest, ANewStoreHasEveryMigrationOnceAndAnEmptyTrailThatHolds) {
+    const int newest = migrations().back().version;
     {
-        SqliteStore store(path(), "bench-1");
-        EXPECT_EQ(store.schemaVersion(), 1);
-        EXPECT_FALSE(store.headEvent());
-        EXPECT_TRUE(verifyTrail(store).holds);
+        const auto store = open();
+        EXPECT_EQ(store->schemaVersion(), newest);
+        EXPECT_FALSE(store->headEvent());
+        EXPECT_TRUE(verifyTrail(*store).holds);
     }
-    SqliteStore again(path(), "bench-1");
-    EXPECT_EQ(again.schemaVersion(), 1);
-    EXPECT_EQ(rawStatement("INSERT INTO schema_migrations VALUES (1, 'x', 'y')").substr(0, 6), "UNIQUE");
+    const auto again = open();
+    EXPECT_EQ(again->schemaVersion(), newest);
+    EXPECT_NE(rawStatement("INSERT INTO schema_migrations VALUES (1, 'x', 'y')"), "")
+        << "a migration is recorded once";
 }
 
-TEST_F(SqliteStoreTest, AppendedEventsFormAChainThatListsByFilter) {
-    SqliteStore store(path(), "bench-1");
+TEST_P(StoreEngineTest, AppendedEventsFormAChainThatListsByFilter) {
+    const auto opened = open();
+    ResultStore &store = *opened;
     const AuditEvent first = store.appendEvent({"vega", "login", ""});
     store.appendEvent({"vega", "setting changed", "Step3", R"({"old":"0.5","new":"1.0"})"});
     const AuditEvent third = store.appendEvent({"okafor", "login", "", ""});
@@ -92,19 +158,24 @@ TEST_F(SqliteStoreTest, AppendedEventsFormAChainThatListsByFilter) {
     EXPECT_EQ(check.events, 3);
 }
 
-TEST_F(SqliteStoreTest, TheEngineRefusesToChangeOrRemoveEvents) {
-    SqliteStore store(path(), "bench-1");
+TEST_P(StoreEngineTest, TheEngineRefusesToChangeOrRemoveEvents) {
+    const auto opened = open();
+    ResultStore &store = *opened;
     store.appendEvent({"vega", "login", ""});
     EXPECT_EQ(rawStatement("UPDATE audit_events SET user_name = 'mallory'"),
               "the audit trail is append-only");
     EXPECT_EQ(rawStatement("DELETE FROM audit_events"), "the audit trail is append-only");
+    if (GetParam() == "PostgreSQL") {
+        EXPECT_EQ(rawStatement("TRUNCATE audit_events"), "the audit trail is append-only");
+    }
     EXPECT_EQ(store.headEvent()->user, "vega");
 }
 
 // Someone with the rights to drop the trigger rewrites an event: the chain says which, and an anchor
 // recorded before says the anchored event is gone even when the whole chain is rewritten after it.
-TEST_F(SqliteStoreTest, ATamperedTrailFailsVerificationAtTheChangedEvent) {
-    SqliteStore store(path(), "bench-1");
+TEST_P(StoreEngineTest, ATamperedTrailFailsVerificationAtTheChangedEvent) {
+    const auto opened = open();
+    ResultStore &store = *opened;
     for (int i = 0; i < 5; ++i)
         store.appendEvent({"vega", "measurement", "result " + std::to_string(i)});
     const std::string anchor = anchorText(3, [&store] {
@@ -116,8 +187,8 @@ TEST_F(SqliteStoreTest, ATamperedTrailFailsVerificationAtTheChangedEvent) {
         });
         return hash;
     }());
-    ASSERT_EQ(rawStatement("DROP TRIGGER audit_events_append_only_update;"
-                           "UPDATE audit_events SET object = 'result X' WHERE sequence = 3"),
+    ASSERT_EQ(rawStatement(std::string(engine->disableTrailGuard()) +
+                           "; UPDATE audit_events SET object = 'result X' WHERE sequence = 3"),
               "");
     TrailCheck check = verifyTrail(store);
     EXPECT_FALSE(check.holds);
@@ -158,8 +229,9 @@ ResultRecord scanResult(const std::string &started, const std::string &operatorN
     return result;
 }
 
-TEST_F(SqliteStoreTest, AResultIsKeptWithItsContextAndItsMeasurementEvent) {
-    SqliteStore store(path(), "bench-1");
+TEST_P(StoreEngineTest, AResultIsKeptWithItsContextAndItsMeasurementEvent) {
+    const auto opened = open();
+    ResultStore &store = *opened;
     ResultRecord given = scanResult("2026-12-11T09:00:00.000Z", "vega");
     given.data = std::string("abc\0def\xff", 8);
     const ResultRecord stored = store.storeResult(given);
@@ -191,8 +263,9 @@ TEST_F(SqliteStoreTest, AResultIsKeptWithItsContextAndItsMeasurementEvent) {
     EXPECT_TRUE(verifyTrail(store).holds);
 }
 
-TEST_F(SqliteStoreTest, ResultsListNewestFirstByFilterWithoutTheirData) {
-    SqliteStore store(path(), "bench-1");
+TEST_P(StoreEngineTest, ResultsListNewestFirstByFilterWithoutTheirData) {
+    const auto opened = open();
+    ResultStore &store = *opened;
     store.storeResult(scanResult("2026-12-10T08:00:00.000Z", "vega"));
     store.storeResult(scanResult("2026-12-11T08:00:00.000Z", "okafor"));
     ResultRecord curve = scanResult("2026-12-11T09:00:00.000Z", "vega");
@@ -214,9 +287,9 @@ TEST_F(SqliteStoreTest, ResultsListNewestFirstByFilterWithoutTheirData) {
     EXPECT_EQ(ids({.until = "2026-12-10"}), (std::vector<std::int64_t>{1}));
 }
 
-// Eight programs append at once into one file: one order, no gaps, no event lost or doubled.
-TEST_F(SqliteStoreTest, ConcurrentProcessesAppendOneUnbrokenChain) {
-    SqliteStore store(path(), "bench-0");
+// Eight programs append at once into one store: one order, no gaps, no event lost or doubled.
+TEST_P(StoreEngineTest, ConcurrentProcessesAppendOneUnbrokenChain) {
+    const auto store = open("bench-0");
     constexpr int kProcesses = 8;
     constexpr int kEach = 1000;
     std::vector<pid_t> children;
@@ -224,7 +297,7 @@ TEST_F(SqliteStoreTest, ConcurrentProcessesAppendOneUnbrokenChain) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0)
-            appendInChild(path(), "bench-" + std::to_string(p + 1), kEach);
+            appendInChild("bench-" + std::to_string(p + 1), kEach);
         children.push_back(child);
     }
     for (const pid_t child : children) {
@@ -232,28 +305,59 @@ TEST_F(SqliteStoreTest, ConcurrentProcessesAppendOneUnbrokenChain) {
         waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    const TrailCheck check = verifyTrail(store);
+    const TrailCheck check = verifyTrail(*store);
     EXPECT_TRUE(check.holds) << check.problem;
     EXPECT_EQ(check.events, kProcesses * kEach);
     std::set<std::string> ids;
-    store.visitEvents({}, [&ids](const AuditEvent &event) {
+    store->visitEvents({}, [&ids](const AuditEvent &event) {
         ids.insert(event.eventId);
         return true;
     });
     EXPECT_EQ(ids.size(), static_cast<std::size_t>(kProcesses * kEach));
 }
 
+// Work forwarded again after a connection broke before its answer: the ids keep it once.
+TEST_P(StoreEngineTest, AnEventOrResultSentTwiceIsStoredOnce) {
+    const auto store = open();
+    const NewEvent login{
+        "vega", "login", "", "{}", "6f1c0d9e3b2a4f5e8d7c6b5a49382716", "2026-12-11T08:00:00.000Z"};
+    const AuditEvent first = store->appendEvent(login);
+    EXPECT_EQ(first.utc, "2026-12-11T08:00:00.000Z") << "the time it happened, not the time it arrived";
+    EXPECT_EQ(first.eventId, login.eventId);
+    const AuditEvent again = store->appendEvent(login);
+    EXPECT_EQ(again.sequence, first.sequence);
+    EXPECT_EQ(again.hash, first.hash);
+
+    ResultRecord result;
+    result.resultId = "0123456789abcdef0123456789abcdef";
+    result.kind = "fixed";
+    result.data = "{}";
+    EXPECT_EQ(store->storeResult(result).id, store->storeResult(result).id);
+    const TrailCheck check = verifyTrail(*store);
+    EXPECT_TRUE(check.holds) << check.problem;
+    EXPECT_EQ(check.events, 2);
+}
+
 // A program killed in the middle of its writes leaves a file that opens, and a trail that holds.
-TEST_F(SqliteStoreTest, AProgramKilledWhileWritingLeavesATrailThatHolds) {
-    { SqliteStore create(path(), "bench-1"); }
+TEST(SqliteStoreTest, AProgramKilledWhileWritingLeavesATrailThatHolds) {
+    test::TempDir dir;
+    const std::string path = dir.file("results.sqlite");
+    { SqliteStore create(path, "bench-1"); }
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0)
-        appendInChild(path(), "bench-1", 1000000);
+    if (child == 0) {
+        try {
+            SqliteStore store(path, "bench-1");
+            for (int i = 0; i < 1000000; ++i)
+                store.appendEvent({"analyst", "measurement", "#" + std::to_string(i)});
+        } catch (const StoreError &) {
+        }
+        _exit(0);
+    }
     usleep(300000);
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
-    SqliteStore store(path(), "bench-1");
+    SqliteStore store(path, "bench-1");
     const TrailCheck check = verifyTrail(store);
     EXPECT_TRUE(check.holds) << check.problem;
     EXPECT_GT(check.events, 0);
