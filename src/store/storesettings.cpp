@@ -6,6 +6,7 @@
 
 #include "core/config/profilefile.h"
 #include "core/config/settingsfolder.h"
+#include "store/outbox.h"
 #include "store/pgstore.h"
 #include "store/sqlitestore.h"
 
@@ -38,6 +39,13 @@ std::string defaultSqlitePath(const SettingsFolder &settings, const std::string 
     return (base / "spectavo" / "results.sqlite").string();
 }
 
+std::string outboxPath(const StoreSettings &settings) {
+    if (settings.engine != "postgresql")
+        return "";
+    return outboxPathBeside(
+        defaultSqlitePath(settingsFolder(), environment("XDG_DATA_HOME"), environment("HOME")));
+}
+
 std::string workstationName(const StoreSettings &settings) {
     if (!settings.workstation.empty())
         return settings.workstation;
@@ -48,6 +56,7 @@ std::string workstationName(const StoreSettings &settings) {
 }
 
 std::unique_ptr<ResultStore> openStore(const StoreSettings &settings) {
+    std::error_code ignored;
     if (settings.engine == "postgresql")
         return std::make_unique<PgStore>(settings.connection, workstationName(settings));
     if (settings.engine != "sqlite")
@@ -56,7 +65,6 @@ std::unique_ptr<ResultStore> openStore(const StoreSettings &settings) {
         !settings.connection.empty()
             ? settings.connection
             : defaultSqlitePath(settingsFolder(), environment("XDG_DATA_HOME"), environment("HOME"));
-    std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     return std::make_unique<SqliteStore>(path, workstationName(settings));
 }

@@ -33,6 +33,10 @@ std::string defaultSqlitePath(const SettingsFolder &settings, const std::string 
 // StoreError with the reason when it cannot.
 std::unique_ptr<ResultStore> openStore(const StoreSettings &settings);
 
+// Where this workstation keeps work for a lab-wide store it cannot reach: beside the embedded store's
+// default file. Empty for the embedded store, which is on this workstation already.
+std::string outboxPath(const StoreSettings &settings);
+
 // The name of this workstation for the trail: the configured one, else the host name.
 std::string workstationName(const StoreSettings &settings);
 

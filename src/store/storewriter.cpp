@@ -1,11 +1,14 @@
 #include "store/storewriter.h"
 
 #include "core/strings/cformat.h"
+#include "store/eventstamp.h"
 
 namespace spectavo::store {
 
-StoreWriter::StoreWriter(Opener open, StateListener listener, std::chrono::milliseconds retryEvery)
-    : m_open(std::move(open)), m_listener(std::move(listener)), m_retryEvery(retryEvery) {
+StoreWriter::StoreWriter(Opener open, StateListener listener, std::chrono::milliseconds retryEvery,
+                         std::string outboxPath)
+    : m_open(std::move(open)), m_listener(std::move(listener)), m_retryEvery(retryEvery),
+      m_outboxPath(std::move(outboxPath)) {
     m_thread = std::thread([this] { run(); });
 }
 
@@ -22,19 +25,19 @@ StoreWriter::~StoreWriter() {
 }
 
 void StoreWriter::post(NewEvent event) {
-    {
-        std::lock_guard guard(m_mutex);
-        m_queue.emplace_back(std::move(event));
-        m_state.waiting = m_queue.size();
-    }
-    m_changed.notify_all();
+    post(Work(std::move(event)));
 }
 
 void StoreWriter::post(ResultRecord result) {
+    post(Work(std::move(result)));
+}
+
+void StoreWriter::post(Work work) {
+    stampWork(work);
     {
         std::lock_guard guard(m_mutex);
-        m_queue.emplace_back(std::move(result));
-        m_state.waiting = m_queue.size();
+        m_queue.push_back(std::move(work));
+        countWaitingLocked();
     }
     m_changed.notify_all();
 }
@@ -42,7 +45,8 @@ void StoreWriter::post(ResultRecord result) {
 bool StoreWriter::flush(std::chrono::milliseconds limit) {
     std::unique_lock lock(m_mutex);
     m_changed.notify_all();
-    return m_changed.wait_for(lock, limit, [this] { return m_queue.empty() && !m_telling; });
+    return m_changed.wait_for(
+        lock, limit, [this] { return m_outboxRead && m_queue.empty() && m_inOutbox == 0 && !m_telling; });
 }
 
 std::string StoreWriter::headText() const {
@@ -55,26 +59,123 @@ WriterState StoreWriter::state() const {
     return m_state;
 }
 
-// Writes the front of the queue; on a refusal keeps it there and waits before the next attempt.
+// Writes the oldest waiting work; on a refusal keeps it, puts what waits in memory into the outbox,
+// and waits before the next attempt. At the end, what is still in memory goes to the outbox too.
 void StoreWriter::run() {
+    openOutbox();
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_stopping || !m_queue.empty() || !m_store; });
-        if (m_stopping)
+        m_changed.wait(lock, [this] { return m_stopping || !m_queue.empty() || m_inOutbox > 0 || !m_store; });
+        if (m_stopping) {
+            spillToOutbox(lock);
             return;
-        const std::optional<Work> work =
-            m_queue.empty() ? std::nullopt : std::optional<Work>(m_queue.front());
-        lock.unlock();
-        const bool written = writeOne(work ? *work : Work{});
-        lock.lock();
-        if (written && work) {
-            m_queue.pop_front();
-            m_state.waiting = m_queue.size();
         }
+        lock.unlock();
+        std::optional<std::int64_t> fromOutbox;
+        const std::optional<Work> work = nextWork(fromOutbox);
+        const bool written = writeOne(work ? *work : Work{});
+        if (written && work)
+            doneWith(fromOutbox);
+        lock.lock();
+        if (!written)
+            spillToOutbox(lock);
+        countWaitingLocked();
         tellLocked(lock);
         if (!written)
             waitBeforeRetry(lock);
     }
+}
+
+void StoreWriter::openOutbox() {
+    // Until the outbox is read, nobody can say that nothing waits.
+    const auto read = [this] {
+        std::lock_guard guard(m_mutex);
+        m_outboxRead = true;
+    };
+    if (m_outboxPath.empty())
+        return read();
+    try {
+        m_outbox = std::make_unique<Outbox>(m_outboxPath);
+        const std::size_t waiting = m_outbox->count();
+        std::lock_guard guard(m_mutex);
+        m_inOutbox = waiting;
+        countWaitingLocked();
+    } catch (const std::exception &error) {
+        // Without the file the work waits in memory, as it does for the embedded store.
+        m_outbox.reset();
+        std::lock_guard guard(m_mutex);
+        m_state.problem = error.what();
+    }
+    read();
+}
+
+std::optional<StoreWriter::Work> StoreWriter::nextWork(std::optional<std::int64_t> &fromOutbox) {
+    bool outboxFirst = false;
+    {
+        std::lock_guard guard(m_mutex);
+        outboxFirst = m_inOutbox > 0;
+    }
+    if (outboxFirst && m_outbox) {
+        try {
+            if (const auto waiting = m_outbox->front()) {
+                fromOutbox = waiting->position;
+                if (waiting->work)
+                    return waiting->work;
+                // Bytes in the file that are no work: the trail says they were dropped.
+                return NewEvent{accountName(), "store work unreadable",
+                                m_outbox->path() + " #" + std::to_string(waiting->position)};
+            }
+        } catch (const std::exception &) {
+            // The memory queue goes on; the file's work stays there for a later start.
+        }
+        std::lock_guard guard(m_mutex);
+        m_inOutbox = 0;
+    }
+    std::lock_guard guard(m_mutex);
+    if (m_queue.empty())
+        return std::nullopt;
+    return m_queue.front();
+}
+
+void StoreWriter::doneWith(const std::optional<std::int64_t> &fromOutbox) {
+    if (fromOutbox) {
+        try {
+            m_outbox->take(*fromOutbox);
+        } catch (const std::exception &) {
+            // Sent again later, it is stored once: its id is already in the store.
+        }
+        std::lock_guard guard(m_mutex);
+        if (m_inOutbox > 0)
+            --m_inOutbox;
+        return;
+    }
+    std::lock_guard guard(m_mutex);
+    m_queue.pop_front();
+}
+
+bool StoreWriter::spillToOutbox(std::unique_lock<std::mutex> &lock) {
+    if (!m_outbox || m_queue.empty())
+        return false;
+    const std::vector<Work> spilled(m_queue.begin(), m_queue.end());
+    lock.unlock();
+    bool kept = true;
+    try {
+        m_outbox->put(spilled);
+    } catch (const std::exception &) {
+        kept = false;
+    }
+    lock.lock();
+    if (kept) {
+        // Work posted meanwhile stays behind the spilled work, in memory, for the next spill.
+        m_queue.erase(m_queue.begin(), m_queue.begin() + static_cast<std::ptrdiff_t>(spilled.size()));
+        m_inOutbox += spilled.size();
+    }
+    countWaitingLocked();
+    return kept;
+}
+
+void StoreWriter::countWaitingLocked() {
+    m_state.waiting = m_queue.size() + m_inOutbox;
 }
 
 // The listener hears of the state before a flush may return on it.
@@ -98,7 +199,7 @@ void StoreWriter::waitBeforeRetry(std::unique_lock<std::mutex> &lock) {
         if (m_stopping)
             return;
         told = m_queue.size();
-        m_state.waiting = told;
+        countWaitingLocked();
         tellLocked(lock);
     }
 }
@@ -129,7 +230,9 @@ bool StoreWriter::writeOne(const Work &work) {
         m_state.online = true;
         m_state.problem.clear();
     } catch (const std::exception &error) {
-        // Whatever the store or the system refuses, the work stays queued and the thread goes on.
+        // Whatever the store or the system refuses, the work stays queued and the thread goes on. The
+        // store is opened afresh next time: a connection that broke does not come back by itself.
+        m_store.reset();
         std::lock_guard guard(m_mutex);
         m_state.online = false;
         m_state.problem = error.what();

@@ -10,7 +10,9 @@
 #include <thread>
 #include <variant>
 
+#include "store/outbox.h"
 #include "store/resultstore.h"
+#include "store/storework.h"
 
 namespace spectavo::store {
 
@@ -25,8 +27,9 @@ struct WriterState {
 
 // Takes results and events from the user-interface thread without waiting for the store: a thread
 // of its own opens the store and writes them in their order. Work the store refuses (it cannot be
-// opened, the disk is full) stays queued in memory and is tried again, so nothing is lost while the
-// program runs.
+// opened, the server is down, the disk is full) waits and is tried again: in memory, or, given an
+// outbox file, in that file, which the next program sends when this one ends first. Each piece gets
+// its unique id when posted, so a piece sent again after a lost answer is stored once.
 class StoreWriter {
 public:
     using Opener = std::function<std::unique_ptr<ResultStore>()>;
@@ -34,7 +37,8 @@ public:
 
     // `retryEvery`: how long a refused write waits before the next attempt.
     StoreWriter(Opener open, StateListener listener,
-                std::chrono::milliseconds retryEvery = std::chrono::milliseconds(5000));
+                std::chrono::milliseconds retryEvery = std::chrono::milliseconds(5000),
+                std::string outboxPath = {});
     // Lets a store that takes work write the rest of the queue (for a few seconds at most), then stops.
     ~StoreWriter();
     StoreWriter(const StoreWriter &) = delete;
@@ -49,8 +53,16 @@ public:
     WriterState state() const;
 
 private:
-    using Work = std::variant<NewEvent, ResultRecord>;
+    using Work = StoreWork;
     void run();
+    void post(Work work);
+    // The oldest waiting work: the outbox's first, else the memory queue's.
+    std::optional<Work> nextWork(std::optional<std::int64_t> &fromOutbox);
+    void doneWith(const std::optional<std::int64_t> &fromOutbox);
+    // Moves the work waiting in memory to the outbox, when there is one; false when it cannot.
+    bool spillToOutbox(std::unique_lock<std::mutex> &lock);
+    void openOutbox();
+    void countWaitingLocked();
     bool writeOne(const Work &work);
     void tellLocked(std::unique_lock<std::mutex> &lock);
     void waitBeforeRetry(std::unique_lock<std::mutex> &lock);
@@ -59,6 +71,10 @@ private:
     StateListener m_listener;
     std::chrono::milliseconds m_retryEvery;
     std::unique_ptr<ResultStore> m_store; // the writer thread's only
+    std::string m_outboxPath;
+    std::unique_ptr<Outbox> m_outbox; // the writer thread's only
+    std::size_t m_inOutbox = 0;       // guarded by the mutex
+    bool m_outboxRead = false;        // guarded by the mutex
 
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;

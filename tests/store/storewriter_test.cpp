@@ -1,9 +1,12 @@
 #include <atomic>
+#include <thread>
 
 #include <gtest/gtest.h>
 
+#include "store/pgstore.h"
 #include "store/sqlitestore.h"
 #include "store/storewriter.h"
+#include "support/pgserver.h"
 #include "support/tempdir.h"
 
 namespace spectavo::store {
@@ -125,6 +128,92 @@ TEST_F(StoreWriterTest, RefusedWorkWaitsAndArrivesOnceWhenTheStoreIsBack) {
     std::lock_guard guard(mutex);
     EXPECT_TRUE(states.back().online);
     EXPECT_EQ(states.back().waiting, 0u);
+}
+
+// The lab's server dies in the middle of a stream of results and comes back: everything posted
+// arrives once, in its order, and the chain verifies.
+TEST(StoreForwarding, AServerKilledMidStreamGetsEverythingOnceWhenItIsBack) {
+    test::PrivateServer server;
+    const std::string connection = server.newDatabase("lab");
+    test::TempDir local;
+    constexpr int kResults = 120;
+    {
+        StoreWriter writer([&connection] { return std::make_unique<PgStore>(connection, "bench-7"); },
+                           nullptr, std::chrono::milliseconds(20),
+                           outboxPathBeside(local.file("results.sqlite")));
+        for (int i = 0; i < kResults; ++i) {
+            if (i == kResults / 3) {
+                // Some of it stored, some still on its way.
+                while (writer.state().waiting > kResults / 3)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                server.kill();
+            }
+            ResultRecord result;
+            result.kind = "fixed";
+            result.sample = "sample " + std::to_string(i);
+            result.data = "{\"row\": " + std::to_string(i) + "}";
+            writer.post(result);
+            writer.post(NewEvent{"vega", "document printed", "report " + std::to_string(i)});
+            if (i == 2 * kResults / 3) {
+                // The writer has met the dead server and keeps the rest waiting.
+                for (int wait = 0; wait < 5000 && writer.state().online; ++wait)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                EXPECT_FALSE(writer.state().online);
+                EXPECT_GT(writer.state().waiting, 0u);
+                server.start();
+            }
+        }
+        ASSERT_TRUE(writer.flush(std::chrono::seconds(60)));
+        EXPECT_TRUE(writer.state().online);
+    }
+    PgStore store(connection, "check");
+    // The server's row numbers may skip after a crash; the trail's order may not.
+    std::vector<std::string> said;
+    store.visitEvents({}, [&said](const AuditEvent &event) {
+        const auto sample = event.details.find("\"sample\": ");
+        said.push_back(event.kind == "measurement"
+                           ? event.details.substr(sample, event.details.find(',', sample) - sample)
+                           : event.object);
+        return true;
+    });
+    ASSERT_EQ(said.size(), 2u * kResults);
+    for (int i = 0; i < kResults; ++i) {
+        EXPECT_EQ(said[2 * i], "\"sample\": \"sample " + std::to_string(i) + "\"");
+        EXPECT_EQ(said[2 * i + 1], "report " + std::to_string(i));
+    }
+    const TrailCheck check = verifyTrail(store);
+    EXPECT_TRUE(check.holds) << check.problem;
+}
+
+// The program ends while the server is away: its work stays in the outbox file, and the next
+// program sends it, once.
+TEST(StoreForwarding, WorkWaitingAtExitIsSentByTheNextProgram) {
+    test::PrivateServer server;
+    const std::string connection = server.newDatabase("lab");
+    test::TempDir local;
+    const std::string outbox = outboxPathBeside(local.file("results.sqlite"));
+    auto opener = [&connection] { return std::make_unique<PgStore>(connection, "bench-7"); };
+    server.kill();
+    {
+        StoreWriter writer(opener, nullptr, std::chrono::milliseconds(20), outbox);
+        writer.post(NewEvent{"vega", "login", "first"});
+        writer.post(NewEvent{"vega", "logout", "second"});
+        EXPECT_FALSE(writer.flush(std::chrono::milliseconds(200)));
+    }
+    EXPECT_EQ(Outbox(outbox).count(), 2u);
+    server.start();
+    {
+        StoreWriter writer(opener, nullptr, std::chrono::milliseconds(20), outbox);
+        ASSERT_TRUE(writer.flush(std::chrono::seconds(20)));
+        EXPECT_EQ(writer.state().waiting, 0u);
+        EXPECT_EQ(writer.headText().substr(0, 22), "Audit trail: event 2, ");
+    }
+    EXPECT_EQ(Outbox(outbox).count(), 0u);
+    PgStore store(connection, "check");
+    const auto head = store.headEvent();
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->object, "second");
+    EXPECT_EQ(head->workstation, "bench-7");
 }
 
 } // namespace

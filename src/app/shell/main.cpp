@@ -80,8 +80,10 @@ int main(int argc, char **argv) {
 
     spectavo::link::StationLink &link = spectavo::link::StationLink::instance();
     spectavo::shell::MessageService &messages = spectavo::app::messages();
+    const spectavo::store::StoreSettings storeSettings = spectavo::store::readStoreSettings();
     spectavo::app::ResultsRecorder recorder(
-        link, messages, [] { return spectavo::store::openStore(spectavo::store::readStoreSettings()); });
+        link, messages, [storeSettings] { return spectavo::store::openStore(storeSettings); },
+        spectavo::store::outboxPath(storeSettings));
     recorder.record("login", "");
     spectavo::app::CMainFrame frame(link, &messages, connected);
     frame.setRecorder(&recorder);

@@ -8,12 +8,16 @@
 namespace spectavo::app {
 
 ResultsRecorder::ResultsRecorder(link::StationLink &link, shell::MessageService &messages,
-                                 store::StoreWriter::Opener open, QObject *parent)
+                                 store::StoreWriter::Opener open, const std::string &outboxPath,
+                                 QObject *parent)
     : QObject(parent), m_link(link), m_messages(messages), m_open(open) {
-    m_writer = std::make_unique<store::StoreWriter>(std::move(open), [this](const store::WriterState &state) {
-        QMetaObject::invokeMethod(
-            this, [this, state] { stateChanged(state); }, Qt::QueuedConnection);
-    });
+    m_writer = std::make_unique<store::StoreWriter>(
+        std::move(open),
+        [this](const store::WriterState &state) {
+            QMetaObject::invokeMethod(
+                this, [this, state] { stateChanged(state); }, Qt::QueuedConnection);
+        },
+        std::chrono::milliseconds(5000), outboxPath);
 }
 
 ResultsRecorder::~ResultsRecorder() = default;

@@ -24,8 +24,10 @@ namespace spectavo::app {
 // store (it cannot be opened, work waits) reaches the user-interface thread.
 class ResultsRecorder : public QObject {
 public:
+    // `outboxPath`: where work waits for a lab-wide store that cannot be reached; empty for the
+    // embedded store.
     ResultsRecorder(link::StationLink &link, shell::MessageService &messages, store::StoreWriter::Opener open,
-                    QObject *parent = nullptr);
+                    const std::string &outboxPath = {}, QObject *parent = nullptr);
     ~ResultsRecorder() override;
 
     // A measured result: the recorder adds the operator and the instrument it was measured on.

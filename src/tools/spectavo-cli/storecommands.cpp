@@ -14,6 +14,7 @@
 #include "outputfile.h"
 #include "store/eventstamp.h"
 #include "store/storesettings.h"
+#include "store/storewriter.h"
 
 namespace spectavo::cli {
 namespace {
@@ -258,17 +259,50 @@ bool recordsInStore(const std::string &command) {
            command == "delete";
 }
 
+namespace {
+
+store::StoreWork workOfCommand(const Arguments &args, const std::string &command,
+                               const CommandContext &context, const Report &report) {
+    if (command == "delete")
+        return store::NewEvent{store::accountName(), "instrument file deleted",
+                               args.words.empty() ? "" : args.words[0], "{}"};
+    return resultOfCommand(args, command, context, report);
+}
+
+// A lab-wide store goes through the writer with this workstation's outbox: what waits there from
+// before goes first, and what the server does not take in a few seconds waits there for later.
+void recordThroughOutbox(const store::StoreSettings &settings, store::StoreWork work) {
+    store::StoreWriter writer([&settings] { return store::openStore(settings); }, nullptr,
+                              std::chrono::milliseconds(500), store::outboxPath(settings));
+    if (auto *event = std::get_if<store::NewEvent>(&work))
+        writer.post(std::move(*event));
+    else
+        writer.post(std::move(std::get<store::ResultRecord>(work)));
+    if (writer.flush(std::chrono::seconds(10)))
+        return;
+    const store::WriterState state = writer.state();
+    std::fprintf(stderr,
+                 "spectavo-cli: The lab's results store cannot be reached: %s. %d results and events wait in "
+                 "%s and are sent by the next program that reaches it.\n",
+                 state.problem.c_str(), static_cast<int>(state.waiting), store::outboxPath(settings).c_str());
+}
+
+} // namespace
+
 void recordCommand(const Arguments &args, const std::string &command, const CommandContext &context,
                    const Report &report) {
+    store::StoreWork work = workOfCommand(args, command, context, report);
+    const store::StoreSettings settings = store::readStoreSettings();
+    if (settings.engine == "postgresql" && !args.has("--store"))
+        return recordThroughOutbox(settings, std::move(work));
     std::string error;
     const auto store = openClientStore(args, error);
     try {
         if (store) {
-            if (command == "delete")
-                store->appendEvent({store::accountName(), "instrument file deleted",
-                                    args.words.empty() ? "" : args.words[0], "{}"});
+            if (const auto *event = std::get_if<store::NewEvent>(&work))
+                store->appendEvent(*event);
             else
-                store->storeResult(resultOfCommand(args, command, context, report));
+                store->storeResult(std::get<store::ResultRecord>(work));
             return;
         }
     } catch (const store::StoreError &problem) {
