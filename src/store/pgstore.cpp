@@ -50,8 +50,15 @@ int PgStore::schemaVersion() {
 void PgStore::migrate() {
     PgTransaction transaction(m_db);
     m_db.execute(kMigrationLock);
-    m_db.execute("CREATE TABLE IF NOT EXISTS schema_migrations (version INTEGER PRIMARY KEY, "
-                 "description TEXT NOT NULL, applied_utc TEXT NOT NULL)");
+    // Workstations' accounts may only read and append: a store that is up to date asks for no more.
+    bool made = false;
+    m_db.query("SELECT to_regclass('schema_migrations') IS NOT NULL", {}, [&made](const PgRow &row) {
+        made = row.text(0) == "t";
+        return false;
+    });
+    if (!made)
+        m_db.execute("CREATE TABLE schema_migrations (version INTEGER PRIMARY KEY, "
+                     "description TEXT NOT NULL, applied_utc TEXT NOT NULL)");
     const int current = schemaVersion();
     for (const Migration &migration : migrations()) {
         if (migration.version <= current)

@@ -364,5 +364,38 @@ TEST(SqliteStoreTest, AProgramKilledWhileWritingLeavesATrailThatHolds) {
     EXPECT_EQ(store.appendEvent({"vega", "login", ""}).sequence, check.events + 1);
 }
 
+// The lab's set-up as the README gives it: the tables belong to the lab manager, the workstations'
+// account may read and append. It stores, and it cannot switch the guard off.
+TEST(PostgresRights, AnAccountThatMayOnlyAppendStoresAndCannotSwitchTheGuardOff) {
+    test::PrivateServer server;
+    ASSERT_EQ(server.statement("postgres", "CREATE ROLE labmanager LOGIN; CREATE ROLE bench LOGIN"), "");
+    ASSERT_EQ(server.statement("postgres", "CREATE DATABASE spectavo OWNER labmanager"), "");
+    const std::string manager = server.connection("spectavo") + " user=labmanager";
+    const std::string bench = server.connection("spectavo") + " user=bench";
+    { PgStore first(manager, "office"); }
+    ASSERT_EQ(server.statement("spectavo", "REVOKE ALL ON SCHEMA public FROM PUBLIC;"
+                                           "GRANT USAGE ON SCHEMA public TO bench;"
+                                           "GRANT SELECT, INSERT, UPDATE ON audit_events, results, "
+                                           "schema_migrations TO bench"),
+              "");
+    PgStore store(bench, "bench-7");
+    store.appendEvent({"vega", "login", ""});
+    ResultRecord result;
+    result.kind = "fixed";
+    result.data = "{}";
+    EXPECT_EQ(store.storeResult(result).id, 1);
+    EXPECT_TRUE(verifyTrail(store).holds);
+
+    PgConnection asBench(bench);
+    EXPECT_THROW(asBench.execute("ALTER TABLE audit_events DISABLE TRIGGER audit_events_append_only"),
+                 StoreError);
+    try {
+        asBench.execute("TRUNCATE audit_events");
+        ADD_FAILURE() << "the workstation's account emptied the trail";
+    } catch (const StoreError &refused) {
+        EXPECT_EQ(std::string(refused.what()), "permission denied for table audit_events");
+    }
+}
+
 } // namespace
 } // namespace spectavo::store
