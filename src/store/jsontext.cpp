@@ -32,4 +32,24 @@ std::string jsonObject(std::initializer_list<std::pair<const char *, std::string
     return out + "}";
 }
 
+std::string jsonArray(const std::vector<std::string> &texts) {
+    std::string out = "[";
+    for (const std::string &text : texts) {
+        if (out.size() > 1)
+            out += ", ";
+        out += jsonString(text);
+    }
+    return out + "]";
+}
+
+std::string jsonObjectOf(std::initializer_list<std::pair<const char *, std::string>> jsonValues) {
+    std::string out = "{";
+    for (const auto &[key, value] : jsonValues) {
+        if (out.size() > 1)
+            out += ", ";
+        out += jsonString(key) + ": " + value;
+    }
+    return out + "}";
+}
+
 } // namespace spectavo::store

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace spectavo::store {
 
@@ -10,5 +11,10 @@ namespace spectavo::store {
 std::string jsonString(const std::string &text);
 // A flat JSON object of text fields, in the order given.
 std::string jsonObject(std::initializer_list<std::pair<const char *, std::string>> fields);
+
+// A JSON array of texts.
+std::string jsonArray(const std::vector<std::string> &texts);
+// A JSON object whose values are JSON already (objects, arrays, quoted texts), in the order given.
+std::string jsonObjectOf(std::initializer_list<std::pair<const char *, std::string>> jsonValues);
 
 } // namespace spectavo::store

@@ -69,6 +69,7 @@ protected:
     void linkUp() {
         linkToInstrument();
         WindowHost host = this->host();
+        host.keepResult = [this](store::ResultRecord result) { kept.push_back(std::move(result)); };
         host.multicellDialog = [this](bool withConcentrations) {
             return showMulticellDialog(frame.get(), accessories, instrument.link.status().cellCount.load(),
                                        withConcentrations);
@@ -99,6 +100,8 @@ protected:
                     {packet.code, std::vector<std::uint8_t>(packet.data, packet.data + packet.length)});
         return log;
     }
+    // What the window handed to the results store.
+    std::vector<store::ResultRecord> kept;
     int logLength() {
         const auto entry = simControl<int (*)(int, StationPacket *)>("SimHub_LoggedCommand");
         StationPacket packet{};
@@ -253,6 +256,48 @@ TEST_F(FixedWindowTest, ClosingAReadoutWhileReadingsStreamLeavesNothingBehind) {
     // Readings keep arriving for a while: none lands anywhere.
     pumpUntil([] { return false; }, std::chrono::milliseconds(300));
     EXPECT_EQ(samples().rowCount(), 0);
+}
+
+// A taken readout is kept with its row as the table shows it; one closed after its first reading is
+// kept as stopped with what arrived; one closed before any reading is not a measurement.
+TEST_F(FixedWindowTest, EachReadoutThatReadIsKeptForTheStoreWithWhatArrived) {
+    methodOf("WL1=350\nWL2=440.5\n", 2);
+    linkUp();
+    moveToCell(3);
+    trigger(fixed::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return readoutReady(); }));
+    readout()->okButton()->click();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    ASSERT_EQ(kept.size(), 1u);
+    const store::ResultRecord &taken = kept[0];
+    EXPECT_EQ(taken.kind, "fixed");
+    EXPECT_EQ(taken.state, "complete");
+    EXPECT_EQ(taken.sample, "Sample-1");
+    EXPECT_EQ(taken.method, "Fixed points: 350.0, 440.5 nm");
+    EXPECT_EQ(taken.dataFormat, "json");
+    const auto &grid = samples().grid();
+    EXPECT_NE(taken.data.find("\"wavelengths\": [\"350.0000\", \"440.5000\"]"), std::string::npos)
+        << taken.data;
+    const std::string row = "\"rows\": [{\"" + grid.text(0, 0) + "\": \"Sample-1\", \"" + grid.text(0, 1) +
+                            "\": \"" + grid.text(1, 1) + "\", \"" + grid.text(0, 2) + "\": \"" +
+                            grid.text(1, 2) + "\"}]";
+    EXPECT_NE(taken.data.find(row), std::string::npos) << taken.data;
+
+    trigger(fixed::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return readout() && readout()->sequence().index() >= 1; }));
+    readout()->reject();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[1].state, "stopped");
+    EXPECT_NE(kept[1].data.find("\"rows\": []"), std::string::npos) << kept[1].data;
+    EXPECT_EQ(kept[1].data.find("\"readings\": []"), std::string::npos) << "the first reading arrived";
+
+    trigger(fixed::kStart);
+    ASSERT_TRUE(pumpUntil([&] { return readout() != nullptr; }));
+    readout()->reject();
+    ASSERT_TRUE(pumpUntil([&] { return noReadout(); }));
+    EXPECT_EQ(kept.size(), 2u);
+    EXPECT_EQ(samples().rowCount(), 1);
 }
 
 TEST_F(FixedWindowTest, TheStandardTabWaitsForStandardsAndTheMethodForItsRange) {

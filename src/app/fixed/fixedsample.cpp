@@ -1,5 +1,7 @@
 #include "app/fixed/fixedsample.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +13,7 @@
 
 #include "app/fixed/fixedmethod.h"
 #include "app/fixed/fixedreadout.h"
+#include "app/fixed/fixedresult.h"
 #include "app/fixed/fixedview.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/fontcolourdialog.h"
@@ -168,23 +171,50 @@ bool CFixedSample::MeasureRow(int row, std::optional<QString> name, bool autoClo
     CFixedReadOut *readout = CreateReadOut(row, concentration);
     readout->setName(name ? *name : QString::fromStdString(m_table.nameOf(row)));
     readout->setAutoClose(autoClose);
-    connect(readout, &QDialog::finished, this, [this, readout, row, done = std::move(done)](int result) {
-        const bool ok = result == QDialog::Accepted;
-        if (ok) {
-            const bool absorbance = m_view.program().flags.absorbanceMode != 0;
-            if (!m_view.hasMeasuredRows())
-                m_view.stampMeasurementTime();
-            m_table.writeMeasuredRow(row, readout->name().toStdString(), readout->values(), absorbance);
-            OnMeasured(*readout, row);
-        }
-        setFocus();
-        readout->deleteLater();
-        answerRemoteStart();
-        if (done)
-            done(ok);
-    });
+    const MeasuredClock::time_point started = MeasuredClock::now();
+    connect(
+        readout, &QDialog::finished, this, [this, readout, row, started, done = std::move(done)](int result) {
+            const bool ok = result == QDialog::Accepted;
+            if (ok) {
+                const bool absorbance = m_view.program().flags.absorbanceMode != 0;
+                if (!m_view.hasMeasuredRows())
+                    m_view.stampMeasurementTime();
+                m_table.writeMeasuredRow(row, readout->name().toStdString(), readout->values(), absorbance);
+                OnMeasured(*readout, row);
+            }
+            keepReadout(*readout, ok ? std::optional<int>(row) : std::nullopt, started);
+            setFocus();
+            readout->deleteLater();
+            answerRemoteStart();
+            if (done)
+                done(ok);
+        });
     readout->start();
     return true;
+}
+
+// Every readout that took a reading is kept: taken with OK as complete, with its row and its results;
+// closed before as stopped, with the readings that arrived.
+void CFixedSample::keepReadout(const CFixedReadOut &readout, std::optional<int> row,
+                               MeasuredClock::time_point started) {
+    const fixed::ReadoutSequence &sequence = readout.sequence();
+    const int arrived = row ? sequence.count() : std::clamp(sequence.index(), 0, sequence.count());
+    if (arrived == 0)
+        return;
+    std::vector<float> readings = readout.values();
+    readings.resize(static_cast<std::size_t>(arrived));
+    FixedReadoutResult result;
+    result.family = m_view.family();
+    result.state = row ? MeasuredState::Complete : MeasuredState::Stopped;
+    result.started = started;
+    result.sample = readout.name().toStdString();
+    result.method = m_view.methodText();
+    result.points = sequence.points();
+    result.readings = std::move(readings);
+    result.table = &m_table;
+    if (row)
+        result.rows = {*row};
+    m_view.host().keepResult(fixedReadoutResult(result));
 }
 
 void CFixedSample::answerRemoteStart() {

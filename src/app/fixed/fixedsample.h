@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "app/fixed/fixedpage.h"
+#include "core/acquisition/measuredstate.h"
 #include "core/fixed/fixedcommandrules.h"
 #include "core/fixed/sampletable.h"
 
@@ -67,6 +68,8 @@ protected:
     void answerRemoteStart();
     virtual CFixedReadOut *CreateReadOut(int row, std::optional<QString> concentration);
     virtual void OnMeasured(CFixedReadOut & /*readout*/, int /*row*/) {}
+    // The readout's result for the results store; no row when it was not taken.
+    void keepReadout(const CFixedReadOut &readout, std::optional<int> row, MeasuredClock::time_point started);
 
     CFixedView &m_view;
 

@@ -13,6 +13,7 @@
 #include "app/widgets/fonts.h"
 #include "core/config/profilefile.h"
 #include "core/fixed/reporttexts.h"
+#include "core/strings/cformat.h"
 
 namespace spectavo::app {
 
@@ -174,6 +175,18 @@ void CFixedView::stampMeasurementTime() {
         memo->texts().dateTime = fixed::reportDateNow();
         memo->showData();
     }
+}
+
+std::string CFixedView::methodText() const {
+    static const char *const kKinds[] = {"Fixed points", "DNA/protein", "Validity"};
+    std::string text = kKinds[static_cast<int>(m_family)];
+    if (!m_method)
+        return text;
+    const fixed::ReadoutPoints points = fixed::readoutPointsOf(m_method->record());
+    for (int i = 0; i < points.count; ++i)
+        text += strings::formatC(i == 0 ? ": %.1f" : ", %.1f",
+                                 static_cast<double>(points.wavelengths[static_cast<std::size_t>(i)]));
+    return text + " nm";
 }
 
 } // namespace spectavo::app

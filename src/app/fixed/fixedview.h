@@ -105,6 +105,8 @@ public:
     // A readout of this document is open (from its appearing, before its first command, to its end).
     bool measuring() const;
 
+    // The method in words for the results store: its kind and wavelengths.
+    std::string methodText() const;
     // The document's records in page order, as its file stores them.
     fixed::MethodKind methodKind() const;
     fixed::DocumentParts documentParts();

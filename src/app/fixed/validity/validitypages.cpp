@@ -11,6 +11,7 @@
 
 #include "app/fixed/fixedframe.h"
 #include "app/fixed/fixedmemo.h"
+#include "app/fixed/fixedresult.h"
 #include "app/shell/qtmessageservice.h"
 #include "app/widgets/gridcontrol.h"
 #include "app/widgets/uitext.h"
@@ -286,6 +287,7 @@ void CGlpGmpSample::InitGrid(bool) {
 bool CGlpGmpSample::MeasureRow(int, std::optional<QString>, bool autoClose, std::optional<QString>,
                                std::function<void(bool)> done) {
     InitGrid(false);
+    m_testStarted = MeasuredClock::now();
     if (method().record().methodIndex == fixed::kWavelengthTest)
         measureScan(0, std::move(done));
     else
@@ -305,6 +307,9 @@ void CGlpGmpSample::measurePhotometric(bool autoClose, std::function<void(bool)>
             const bool absorbance = m_view.program().flags.absorbanceMode != 0;
             fixed::writePhotometricRows(table(), readout->values(), method().data(), absorbance);
             Recalculate();
+            keepTest(MeasuredState::Complete);
+        } else {
+            keepReadout(*readout, std::nullopt, m_testStarted);
         }
         finish(ok, done);
     });
@@ -314,6 +319,7 @@ void CGlpGmpSample::measurePhotometric(bool autoClose, std::function<void(bool)>
 void CGlpGmpSample::measureScan(int wavelength, std::function<void(bool)> done) {
     const fixed::FixedMethodRecord &record = method().record();
     if (wavelength >= std::clamp(record.count, 1, fixed::kValidityWavelengths)) {
+        keepTest(MeasuredState::Complete);
         finish(true, done);
         return;
     }
@@ -327,6 +333,8 @@ void CGlpGmpSample::measureScan(int wavelength, std::function<void(bool)> done) 
             [this, readout, wavelength, nominal, done = std::move(done)](int result) mutable {
                 readout->deleteLater();
                 if (result != QDialog::Accepted) {
+                    if (wavelength > 0)
+                        keepTest(MeasuredState::Stopped);
                     finish(wavelength > 0, done); // the rows measured so far keep their results
                     return;
                 }
@@ -342,6 +350,23 @@ void CGlpGmpSample::measureScan(int wavelength, std::function<void(bool)> done) 
                 measureScan(wavelength + 1, std::move(done));
             });
     readout->start();
+}
+
+// The test's rows with their judgements and the verdict, for the results store.
+void CGlpGmpSample::keepTest(MeasuredState state) {
+    FixedReadoutResult result;
+    result.family = fixed::DocumentFamily::Validity;
+    result.state = state;
+    result.started = m_testStarted;
+    result.sample =
+        method().record().methodIndex == fixed::kWavelengthTest ? "wavelength test" : "photometric test";
+    result.method = m_view.methodText();
+    result.points = fixed::readoutPointsOf(method().record());
+    result.table = &table();
+    for (int row = 0; row < table().rowCount(); ++row)
+        result.rows.push_back(row);
+    result.verdict = fixed::overallVerdict(table(), method().record().count);
+    m_view.host().keepResult(fixedReadoutResult(result));
 }
 
 // A remotely started test is answered at its end like every other measurement.

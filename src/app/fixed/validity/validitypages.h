@@ -71,11 +71,13 @@ private:
     void measureScan(int wavelength, std::function<void(bool)> done);
     void measurePhotometric(bool autoClose, std::function<void(bool)> done);
     void finish(bool measured, const std::function<void(bool)> &done);
+    void keepTest(MeasuredState state);
     // The line under the table: the verdict on the whole test, in its colour.
     void showVerdict();
 
     CGlpGmpMethod &m_method;
     int m_lastTest = -1;
+    MeasuredClock::time_point m_testStarted;
     QLabel *m_verdict;
 };
 
