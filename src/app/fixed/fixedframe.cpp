@@ -154,8 +154,12 @@ void CFixedFrame::stopRequested() {
 
 bool CFixedFrame::exportTable(bool standards, const QString &path) {
     CFixedSample *table = standards ? m_view->StandardTable() : m_view->SamplePage();
-    if (!table || table->table().exportText(path.toStdString()))
+    if (!table)
         return true;
+    if (table->table().exportText(path.toStdString())) {
+        m_host.fileWritten("document exported", path);
+        return true;
+    }
     messages().show("Spectavo", QString("Cannot write %1.").arg(path).toStdString(),
                     shell::MessageService::Icon::Error);
     return false;

@@ -221,17 +221,25 @@ bool CFixedFrame::printReport(QPagedPaintDevice &device, const QString &document
     m_printedPages = 0;
     if (!content)
         return false;
-    if (auto *printer = dynamic_cast<QPrinter *>(&device))
+    QPrinter *printer = dynamic_cast<QPrinter *>(&device);
+    if (printer)
         printer->setDocName(documentName);
+    fixed::ReportContent signedContent = *content;
+    signedContent.trailHead = m_host.trailHead();
     const std::optional<QuanChartScene> scene = m_view->chartScene();
     const std::optional<int> pages =
-        paintReport(device, *content, printFonts(*m_view), scene ? &*scene : nullptr);
+        paintReport(device, signedContent, printFonts(*m_view), scene ? &*scene : nullptr);
     if (!pages) {
         messages().show("Spectavo", SPECTAVO_TEXT("Could not start print job."), Icon::Error);
         messages().show("Spectavo", SPECTAVO_TEXT("Error"), Icon::Error);
         return false;
     }
     m_printedPages = *pages;
+    // A PDF is a file the trail names with its hash; paper names the printer.
+    if (printer)
+        m_host.fileWritten("document printed", printer->outputFileName().isEmpty()
+                                                   ? "printer " + printer->printerName()
+                                                   : printer->outputFileName());
     return true;
 }
 

@@ -89,6 +89,9 @@ private:
             text(kReportFooterFont, (m_width - m_metrics.textWidth(kReportFooterFont, printed)) / 2,
                  footerLine() + 2, printed);
         }
+        if (!m_content.trailHead.empty())
+            text(kReportFooterFont, m_left, footerLine() + 2 + m_metrics.textHeight(kReportFooterFont),
+                 m_content.trailHead);
         const std::string number = strings::trFormat("Page %d", static_cast<int>(m_pages.size()));
         text(kReportFooterFont, m_width - m_left - m_metrics.textWidth(kReportFooterFont, number),
              footerLine() + 2, number);

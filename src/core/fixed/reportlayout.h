@@ -64,6 +64,9 @@ struct ReportContent {
     // When the report was printed, for the footer of every page (the memo's date says when the
     // results were measured).
     std::string printedAt;
+    // The audit trail's head when the report was made ("Audit trail: event %d, %s"), under the
+    // footer of every page; empty without a results store.
+    std::string trailHead{};
 };
 
 // The page in printer dots and its vertical resolution (points to dots).

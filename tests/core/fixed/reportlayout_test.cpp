@@ -61,6 +61,15 @@ TEST(ReportLayoutTest, EveryPageHasItsFooter) {
         EXPECT_EQ(textsOf(pages[i], "Lab 3").size(), 1u);
         EXPECT_EQ(pages[i].items.front().kind, ReportItem::kLine);
         EXPECT_EQ(pages[i].items.front().y, 1900);
+        EXPECT_TRUE(textsOf(pages[i], "Audit trail: event 41, 9f86d081884c7d65").empty());
+    }
+    // With a results store, every page also names the trail's head, on the line under the footer.
+    content.trailHead = "Audit trail: event 41, 9f86d081884c7d65";
+    for (const ReportPage &page : layoutReport(content, kPage, metrics)) {
+        const auto head = textsOf(page, content.trailHead);
+        ASSERT_EQ(head.size(), 1u);
+        EXPECT_EQ(head[0]->x, 100);
+        EXPECT_EQ(head[0]->y, 1922);
     }
     const auto title = textsOf(pages[0], "Title");
     ASSERT_EQ(title.size(), 1u);
