@@ -48,6 +48,7 @@
 #include "app/widgets/filechooser.h"
 #include "app/widgets/gridcontrol.h"
 #include "core/config/profilefile.h"
+#include "core/config/settingsfiles.h"
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
 #include "core/shell/sha256.h"
@@ -893,6 +894,47 @@ TEST_F(MainFrameTest, AnUnreachableStoreIsSaidOnceAndItsWorkWaits) {
                    "kept in files only.");
     EXPECT_EQ(told, 1);
     EXPECT_EQ(recorder.headText(), "");
+}
+
+// The trail hears of the instrument's link going and coming and of settings that change, with the
+// old and the new value, a password's hidden; a value written again unchanged is no event.
+TEST_F(MainFrameTest, TheTrailHearsOfTheLinkAndOfChangedSettings) {
+    ResultsRecorder recorder(link, messages, [this] {
+        return std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-1");
+    });
+    CMainFrame frame(link, &messages, 0);
+    frame.setRecorder(&recorder);
+    frame.show();
+    ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
+    QAction *linkCommand = commandAction(frame, shell::kCmdLink);
+    ASSERT_TRUE(pumpUntil([&] { return linkCommand->isChecked(); }));
+    linkCommand->trigger();
+    ASSERT_TRUE(pumpUntil([&] { return !linkCommand->isChecked(); }));
+    ProfileFile settings(kAnalystSettingsFile, true);
+    settings.PutString("Lab", "Temperature", "25");
+    settings.PutString("Lab", "Temperature", "25");
+    settings.PutString("Lab", "Temperature", "21");
+    settings.PutString("Spectavo", "Password", "sha256$salt$hash");
+    settings.PutString("Spectavo", "Maximized", "0");
+    ASSERT_TRUE(recorder.flush(std::chrono::seconds(10)));
+
+    store::SqliteStore check(dir.file("results.sqlite"), "check");
+    std::vector<std::string> events;
+    check.visitEvents({}, [&events](const store::AuditEvent &event) {
+        events.push_back(event.kind + " " + event.details);
+        return true;
+    });
+    const std::string instrument = link.status().modelName.get();
+    ASSERT_EQ(events.size(), 5u) << ::testing::PrintToString(events);
+    EXPECT_EQ(events[0].rfind("link up {\"model\": \"" + instrument, 0), 0u) << events[0];
+    EXPECT_EQ(events[1].rfind("link down ", 0), 0u) << events[1];
+    const std::string temperature = "setting changed {\"file\": \"tarvesta.zav.analyst.ini\", \"section\": "
+                                    "\"Lab\", \"key\": \"Temperature\", ";
+    EXPECT_EQ(events[2], temperature + "\"old\": null, \"new\": \"25\"}");
+    EXPECT_EQ(events[3], temperature + "\"old\": \"25\", \"new\": \"21\"}");
+    EXPECT_NE(events[4].find("\"old\": null, \"new\": \"(hidden)\""), std::string::npos) << events[4];
+    EXPECT_TRUE(store::verifyTrail(check).holds);
+    frame.close();
 }
 
 } // namespace

@@ -38,16 +38,19 @@ CLoginDialog::CLoginDialog(QWidget *parent) : QDialog(parent) {
         }
         // One try, as ever; but the program does not end without a word.
         messages().show("Spectavo", shell::LoginRules::kWrongPassword, shell::MessageService::Icon::Warning);
+        m_wrongPassword = true;
         reject();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-bool CLoginDialog::run() {
+CLoginDialog::Outcome CLoginDialog::run() {
     if (!shell::LoginRules::loginNeeded(ProfileFile(kSettings, true)))
-        return true;
+        return Outcome::Accepted;
     CLoginDialog dialog;
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() == QDialog::Accepted)
+        return Outcome::Accepted;
+    return dialog.m_wrongPassword ? Outcome::WrongPassword : Outcome::Exited;
 }
 
 } // namespace spectavo::app

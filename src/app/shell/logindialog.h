@@ -10,11 +10,14 @@ namespace spectavo::app {
 class CLoginDialog : public QDialog {
 public:
     explicit CLoginDialog(QWidget *parent = nullptr);
-    // True when the program may start: no password is stored, or the typed one matches.
-    static bool run();
+    // Whether the program may start: no password is stored, or the typed one matches.
+    enum class Outcome { Accepted, WrongPassword, Exited };
+    // Accepted at once when no password is set.
+    static Outcome run();
 
 private:
     QLineEdit *m_password;
+    bool m_wrongPassword = false;
 };
 
 } // namespace spectavo::app

@@ -19,7 +19,9 @@
 #include "core/config/settingsfiles.h"
 #include "core/shell/desktopservices.h"
 #include "core/strings/translation.h"
+#include "store/eventstamp.h"
 #include "store/storesettings.h"
+#include "store/storewriter.h"
 
 namespace {
 
@@ -50,6 +52,15 @@ std::optional<int> answerInformationOptions(int argc, char **argv) {
     return std::nullopt;
 }
 
+// A wrong password ends the program before the recorder exists: the trail still hears of it.
+void recordFailedLogin(const spectavo::store::StoreSettings &settings) {
+    spectavo::store::StoreWriter writer([&settings] { return spectavo::store::openStore(settings); }, nullptr,
+                                        std::chrono::milliseconds(500),
+                                        spectavo::store::outboxPath(settings));
+    writer.post(spectavo::store::NewEvent{spectavo::store::accountName(), "failed login", "", "{}"});
+    writer.flush(std::chrono::seconds(5));
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -75,12 +86,16 @@ int main(int argc, char **argv) {
         return 0;
     }
 
-    if (!spectavo::app::CLoginDialog::run())
+    const spectavo::store::StoreSettings storeSettings = spectavo::store::readStoreSettings();
+    using LoginOutcome = spectavo::app::CLoginDialog::Outcome;
+    if (const LoginOutcome login = spectavo::app::CLoginDialog::run(); login != LoginOutcome::Accepted) {
+        if (login == LoginOutcome::WrongPassword)
+            recordFailedLogin(storeSettings);
         return 0;
+    }
 
     spectavo::link::StationLink &link = spectavo::link::StationLink::instance();
     spectavo::shell::MessageService &messages = spectavo::app::messages();
-    const spectavo::store::StoreSettings storeSettings = spectavo::store::readStoreSettings();
     spectavo::app::ResultsRecorder recorder(
         link, messages, [storeSettings] { return spectavo::store::openStore(storeSettings); },
         spectavo::store::outboxPath(storeSettings));

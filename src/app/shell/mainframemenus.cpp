@@ -20,7 +20,9 @@
 #include "app/shell/helpviewer.h"
 #include "app/shell/hubsetupdialog.h"
 #include "app/shell/mainframe.h"
+
 #include "app/shell/qtdesktopservices.h"
+#include "app/shell/resultsrecorder.h"
 #include "app/shell/servicedialogs.h"
 #include "app/shell/smalldialogs.h"
 #include "app/widgets/fonts.h"
@@ -352,9 +354,12 @@ void CMainFrame::refreshCommands() {
 
 void CMainFrame::showLinkState(bool linked) {
     QAction *link = m_commands.at(kCmdLink);
-    if (link->property("linked").isValid() && link->property("linked").toBool() == linked)
+    const bool known = link->property("linked").isValid();
+    if (known && link->property("linked").toBool() == linked)
         return;
     link->setProperty("linked", linked);
+    if (m_recorder && (known || linked))
+        m_recorder->recordLink(linked);
     QPixmap lamp(16, 16);
     lamp.fill(Qt::transparent);
     QPainter painter(&lamp);

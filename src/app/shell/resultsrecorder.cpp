@@ -4,6 +4,7 @@
 #include "core/shell/messageservice.h"
 #include "core/strings/translation.h"
 #include "store/eventstamp.h"
+#include "store/jsontext.h"
 
 namespace spectavo::app {
 
@@ -18,9 +19,16 @@ ResultsRecorder::ResultsRecorder(link::StationLink &link, shell::MessageService 
                 this, [this, state] { stateChanged(state); }, Qt::QueuedConnection);
         },
         std::chrono::milliseconds(5000), outboxPath);
+    // Settings change on whatever thread writes them; posting to the writer is safe from any.
+    setSettingChangeListener([this](const SettingChange &change) {
+        if (isChosenSetting(change))
+            recordSettingChange(change);
+    });
 }
 
-ResultsRecorder::~ResultsRecorder() = default;
+ResultsRecorder::~ResultsRecorder() {
+    setSettingChangeListener(nullptr);
+}
 
 void ResultsRecorder::keep(store::ResultRecord result) {
     const link::StationStatus &status = m_link.status();
@@ -43,7 +51,40 @@ bool ResultsRecorder::flush(std::chrono::milliseconds limit) {
     return m_writer->flush(limit);
 }
 
+void ResultsRecorder::recordSettingChange(const SettingChange &change) {
+    const bool secret = change.key.find("Password") != std::string::npos;
+    const auto shown = [secret](const std::optional<std::string> &value) {
+        return value ? store::jsonString(secret ? "(hidden)" : *value) : std::string("null");
+    };
+    const bool method = change.file.find(".func.") != std::string::npos;
+    record(method ? "method changed" : "setting changed",
+           change.file + " [" + change.section + "] " + change.key,
+           store::jsonObjectOf({{"file", store::jsonString(change.file)},
+                                {"section", store::jsonString(change.section)},
+                                {"key", store::jsonString(change.key)},
+                                {"old", shown(change.oldValue)},
+                                {"new", shown(change.newValue)}}));
+}
+
+void ResultsRecorder::recordLink(bool linked) {
+    const link::StationStatus &status = m_link.status();
+    const std::string instrument = status.modelName.get() + " " + status.serialText.get();
+    record(linked ? "link up" : "link down", instrument,
+           store::jsonObject({{"model", status.modelName.get()},
+                              {"serial", status.serialText.get()},
+                              {"firmware", status.versionText.get()}}));
+}
+
+// The trail says when the store went away and came back; the event of its going waits with the rest.
 void ResultsRecorder::stateChanged(const store::WriterState &state) {
+    if (m_online && *m_online != state.online)
+        record(state.online ? "store online" : "store offline", "",
+               store::jsonObject({{"problem", state.online ? std::string() : state.problem}}));
+    m_online = state.online;
+    tellOffline(state);
+}
+
+void ResultsRecorder::tellOffline(const store::WriterState &state) {
     if (!state.online && !m_toldOffline) {
         m_toldOffline = true;
         m_messages.show(

@@ -2,11 +2,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QObject>
 #include <QString>
 
+#include "core/config/settingchanges.h"
 #include "store/storewriter.h"
 
 namespace spectavo::link {
@@ -21,7 +23,8 @@ namespace spectavo::app {
 
 // The workstation's way into the results store: every window hands its results and events here and
 // goes on; the store writer keeps them in order on its own thread. What the operator must know of the
-// store (it cannot be opened, work waits) reaches the user-interface thread.
+// store (it cannot be opened, work waits) reaches the user-interface thread. While it lives, it is
+// the program's listener to changed settings.
 class ResultsRecorder : public QObject {
 public:
     // `outboxPath`: where work waits for a lab-wide store that cannot be reached; empty for the
@@ -33,6 +36,11 @@ public:
     // A measured result: the recorder adds the operator and the instrument it was measured on.
     void keep(store::ResultRecord result);
     void record(const std::string &kind, const std::string &object, const std::string &details = "{}");
+    // A settings file's value changed: "method changed" for the methods kept between documents,
+    // "setting changed" for the rest, with the old and new value (a password's never).
+    void recordSettingChange(const SettingChange &change);
+    // The instrument linked or unlinked: "link up" / "link down" with the instrument.
+    void recordLink(bool linked);
     // "Audit trail: event %d, %s" for reports and exports; empty before the first event.
     std::string headText() const;
     // Waits for the writer, for the end of the program and for tests.
@@ -47,11 +55,13 @@ public:
 
 private:
     void stateChanged(const store::WriterState &state);
+    void tellOffline(const store::WriterState &state);
 
     link::StationLink &m_link;
     shell::MessageService &m_messages;
     store::StoreWriter::Opener m_open;
     bool m_toldOffline = false;
+    std::optional<bool> m_online; // as last heard from the writer
     QString m_paneText;
     // Last: it ends its thread before the rest of the recorder goes.
     std::unique_ptr<store::StoreWriter> m_writer;

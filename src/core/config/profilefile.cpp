@@ -1,5 +1,7 @@
 #include "core/config/profilefile.h"
 
+#include <filesystem>
+
 #include "core/config/atomicfile.h"
 #include "core/config/programdir.h"
 
@@ -20,10 +22,22 @@ LoadedDocument load(const std::string &path) {
     return loaded;
 }
 
+std::optional<SettingChange> changeOf(const IniDocument &before, const std::string &path,
+                                      std::string_view section, std::string_view key,
+                                      std::string_view value) {
+    const auto old = before.value(section, key);
+    if (old && *old == value)
+        return std::nullopt;
+    return SettingChange{std::filesystem::path(path).filename().string(), std::string(section),
+                         std::string(key), old ? std::optional<std::string>(std::string(*old)) : std::nullopt,
+                         std::string(value)};
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(std::string_view name, bool inConfigDirectory)
-    : m_path(inConfigDirectory ? configurationPath(name) : std::string(name)) {}
+    : m_path(inConfigDirectory ? configurationPath(name) : std::string(name)),
+      m_announced(inConfigDirectory) {}
 
 std::optional<std::string> ProfileFile::readValue(std::string_view section, std::string_view key) const {
     const LoadedDocument loaded = load(m_path);
@@ -40,14 +54,22 @@ bool ProfileFile::writeValues(std::string_view section, std::span<const Assignme
     LoadedDocument loaded = load(m_path);
     if (!loaded.writable)
         return false;
+    std::vector<SettingChange> changes;
     for (const Assignment &assignment : assignments) {
+        if (m_announced)
+            if (auto change = changeOf(loaded.document, m_path, section, assignment.key, assignment.value))
+                changes.push_back(std::move(*change));
         if (!loaded.document.setValue(section, assignment.key, assignment.value))
             return false;
     }
-    return writeFileAtomically(m_path, loaded.document.serialize());
+    if (!writeFileAtomically(m_path, loaded.document.serialize()))
+        return false;
+    for (const SettingChange &change : changes)
+        announceSettingChange(change);
+    return true;
 }
 
-ProfileFile::Batch::Batch(const ProfileFile &file) : m_path(file.path()) {
+ProfileFile::Batch::Batch(const ProfileFile &file) : m_path(file.path()), m_announced(file.m_announced) {
     LoadedDocument loaded = load(m_path);
     m_document = std::move(loaded.document);
     m_writable = loaded.writable;
@@ -66,10 +88,14 @@ std::optional<std::string> ProfileFile::Batch::readValue(std::string_view sectio
 }
 
 bool ProfileFile::Batch::writeValue(std::string_view section, std::string_view key, std::string_view value) {
+    std::optional<SettingChange> change =
+        m_announced ? changeOf(m_document, m_path, section, key, value) : std::nullopt;
     if (!m_writable || !m_document.setValue(section, key, value)) {
         m_refused = true;
         return false;
     }
+    if (change)
+        m_changes.push_back(std::move(*change));
     m_dirty = true;
     return true;
 }
@@ -79,6 +105,9 @@ bool ProfileFile::Batch::commit() {
         if (!writeFileAtomically(m_path, m_document.serialize()))
             return false;
         m_dirty = false;
+        for (const SettingChange &change : m_changes)
+            announceSettingChange(change);
+        m_changes.clear();
     }
     return !m_refused;
 }

@@ -3,8 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "core/config/inidocument.h"
 #include "core/config/profilestore.h"
+#include "core/config/settingchanges.h"
 
 namespace spectavo {
 
@@ -29,6 +32,8 @@ protected:
 
 private:
     std::string m_path;
+    // Settings files (not documents) announce what their writes change.
+    bool m_announced;
 };
 
 // Applies many reads and writes to one file with one read and one atomic write, with the results the
@@ -51,6 +56,8 @@ protected:
 
 private:
     std::string m_path;
+    bool m_announced;
+    std::vector<SettingChange> m_changes;
     IniDocument m_document;
     bool m_writable = true; // false when the file exists but could not be read: never overwrite it
     bool m_dirty = false;
