@@ -215,3 +215,41 @@ TEST(FileReading, AnythingButARegularFileIsRefusedWithoutWaiting) {
 
 } // namespace
 } // namespace spectavo
+
+namespace spectavo {
+namespace {
+
+// The audit trail's source: a settings file says what its writes changed, once they are on disk; a
+// document the operator saves is not a setting, and a value written again unchanged is no change.
+TEST(SettingChanges, SettingsFilesAnnounceWhatTheirWritesChanged) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.file("bin"));
+    std::filesystem::create_directories(dir.file("config"));
+    test::ScopedEnv env("SPECTAVO_PROGRAM_DIR", dir.file("bin"));
+    std::vector<std::string> heard;
+    setSettingChangeListener([&heard](const SettingChange &change) {
+        heard.push_back(change.file + " " + change.section + "/" + change.key + " " +
+                        change.oldValue.value_or("(none)") + " -> " + change.newValue);
+    });
+    ProfileFile settings("..\\config\\tarvesta.zav.station.ini", true);
+    settings.PutInt("Setup", "Lamp", 1);
+    settings.PutInt("Setup", "Lamp", 1);
+    settings.PutInt("Setup", "Lamp", 0);
+    ProfileFile document(dir.file("samples.qua"), false);
+    document.PutString("Memo", "Title", "Run 4");
+    {
+        ProfileFile::Batch batch(settings);
+        batch.PutString("Setup", "Slit", "2.0");
+        EXPECT_EQ(heard.size(), 2u) << "not before the batch is written";
+    }
+    setSettingChangeListener(nullptr);
+    settings.PutInt("Setup", "Lamp", 1);
+    EXPECT_EQ(heard, (std::vector<std::string>{"tarvesta.zav.station.ini Setup/Lamp (none) -> 1",
+                                               "tarvesta.zav.station.ini Setup/Lamp 1 -> 0",
+                                               "tarvesta.zav.station.ini Setup/Slit (none) -> 2.0"}));
+    EXPECT_TRUE(isChosenSetting({"tarvesta.zav.station.ini", "Setup", "Lamp", std::nullopt, "1"}));
+    EXPECT_FALSE(isChosenSetting({"tarvesta.zav.station.ini", "Status", "WL_Current", std::nullopt, "546"}));
+}
+
+} // namespace
+} // namespace spectavo
