@@ -3,6 +3,7 @@
 #include "core/shell/sha256.h"
 #include "store/eventstamp.h"
 #include "store/jsontext.h"
+#include "store/storecolumns.h"
 
 namespace spectavo::store {
 
@@ -38,13 +39,13 @@ AuditEvent chainedEvent(const NewEvent &event, const std::optional<AuditEvent> &
                         const std::string &workstation) {
     AuditEvent stored;
     stored.sequence = head ? head->sequence + 1 : 1;
-    stored.eventId = event.eventId.empty() ? uniqueId() : event.eventId;
-    stored.utc = event.utc.empty() ? utcText(std::chrono::system_clock::now()) : event.utc;
-    stored.user = event.user;
-    stored.workstation = workstation;
-    stored.kind = event.kind;
-    stored.object = event.object;
-    stored.details = event.details.empty() ? "{}" : event.details;
+    stored.eventId = event.eventId.empty() ? uniqueId() : validUtf8(event.eventId);
+    stored.utc = event.utc.empty() ? utcText(std::chrono::system_clock::now()) : validUtf8(event.utc);
+    stored.user = validUtf8(event.user);
+    stored.workstation = validUtf8(workstation);
+    stored.kind = validUtf8(event.kind);
+    stored.object = validUtf8(event.object);
+    stored.details = event.details.empty() ? "{}" : validUtf8(event.details);
     stored.previousHash = head ? head->hash : kGenesisHash;
     stored.hash = eventHash(stored);
     return stored;
@@ -56,6 +57,11 @@ ResultRecord resultToStore(const ResultRecord &result, const std::string &workst
         stored.resultId = uniqueId();
     if (stored.workstation.empty())
         stored.workstation = workstation;
+    // A name from an old file or the instrument may carry bytes no text column takes; the data
+    // itself is kept as it is.
+    for (std::string *text : textFieldsOf(stored))
+        *text = validUtf8(*text);
+    stored.dataFormat = validUtf8(stored.dataFormat);
     stored.sha256 = shell::sha256Hex(stored.data);
     return stored;
 }

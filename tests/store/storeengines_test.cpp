@@ -338,6 +338,32 @@ TEST_P(StoreEngineTest, AnEventOrResultSentTwiceIsStoredOnce) {
     EXPECT_EQ(check.events, 2);
 }
 
+// A name in an old file's Latin-1, a stray NUL: no text column of either engine takes such bytes,
+// and a refused write would hold up everything behind it. They are kept as U+FFFD, hashed as kept.
+TEST_P(StoreEngineTest, TextsThatAreNotUtf8AreKeptReadablyAndTheChainHolds) {
+    const auto store = open();
+    const AuditEvent event = store->appendEvent({"Jos\xe9", "document saved", std::string("a\0b", 3), "{}"});
+    EXPECT_EQ(event.user, "Jos\uFFFD");
+    ResultRecord result;
+    result.kind = "fixed";
+    result.sample = "Cr\xe8me";
+    result.data = std::string("\xe9\0", 2);
+    const ResultRecord stored = store->storeResult(result);
+    const auto reread = store->result(stored.id);
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(reread->sample, "Cr\uFFFDme");
+    EXPECT_EQ(reread->data, result.data) << "the data's own bytes are kept as they are";
+    EXPECT_EQ(store->headEvent()->user, "");
+    const TrailCheck check = verifyTrail(*store);
+    EXPECT_TRUE(check.holds) << check.problem;
+    std::vector<std::string> objects;
+    store->visitEvents({}, [&objects](const AuditEvent &kept) {
+        objects.push_back(kept.object);
+        return true;
+    });
+    EXPECT_EQ(objects.front(), "a\uFFFDb");
+}
+
 // A program killed in the middle of its writes leaves a file that opens, and a trail that holds.
 TEST(SqliteStoreTest, AProgramKilledWhileWritingLeavesATrailThatHolds) {
     test::TempDir dir;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "store/jsontext.h"
 #include "store/outbox.h"
 #include "store/storework.h"
 #include "support/tempdir.h"
@@ -62,6 +63,16 @@ TEST(StoreWork, StampingGivesIdsOnceAndKeepsGivenOnes) {
     StoreWork result = sampleResult();
     stampWork(result);
     EXPECT_EQ(std::get<ResultRecord>(result).resultId, sampleResult().resultId);
+}
+
+TEST(ValidUtf8, KeepsWellFormedTextAndMarksEveryOtherByte) {
+    EXPECT_EQ(validUtf8("Ångström µg/ml 😀"), "Ångström µg/ml 😀");
+    EXPECT_EQ(validUtf8(std::string("a\0b", 3)), "a\uFFFDb");
+    EXPECT_EQ(validUtf8("\xe9t\xe9"), "\uFFFDt\uFFFD");         // Latin-1
+    EXPECT_EQ(validUtf8("\xc0\xaf"), "\uFFFD\uFFFD");           // an overlong "/"
+    EXPECT_EQ(validUtf8("\xed\xa0\x80"), "\uFFFD\uFFFD\uFFFD"); // a surrogate
+    EXPECT_EQ(validUtf8("\xf4\x90\x80\x80"), "\uFFFD\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(validUtf8("\xe2\x82"), "\uFFFD\uFFFD"); // cut short
 }
 
 TEST(Outbox, KeepsWorkInOrderAcrossReopening) {

@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/fixed/dna/dnapages.h"
@@ -49,6 +50,8 @@
 #include "core/config/settingsfiles.h"
 #include "core/strings/cformat.h"
 #include "screenshotsupport.h"
+#include "store/sqlitestore.h"
+#include "storeshots.h"
 #include "timescanshots.h"
 
 namespace {
@@ -346,7 +349,15 @@ int main(int argc, char **argv) {
     app::installMessages(&messages);
     link::StationLink &station = link::StationLink::instance();
     const CellsForTimeScan cells;
+    // The session's results go to a store of its own, not the operator's.
+    QTemporaryDir storeFolder;
+    const std::string storePath = storeFolder.filePath("results.sqlite").toStdString();
+    app::ResultsRecorder recorder(station, messages, [storePath] {
+        return std::make_unique<store::SqliteStore>(storePath, "bench-7");
+    });
+    recorder.record("login", "");
     app::CMainFrame frame(station, &messages, 0);
+    frame.setRecorder(&recorder);
     frame.show();
     const bool live = pumpUntil(
         [&] {
@@ -380,6 +391,8 @@ int main(int argc, char **argv) {
     saved = measureDna(frame, station, folder) && saved;
     saved = testValidity(frame, station, folder) && saved;
     saved = runTimeScans(frame, station, folder) && saved;
+
+    saved = showStoreWindows(recorder, messages, frame, folder) && saved;
 
     app::CHubSetup hub(&frame);
     hub.show();
