@@ -22,7 +22,7 @@ namespace {
 
 using namespace spectavo;
 
-constexpr int kTrailEvents = 200000;
+constexpr int kTrailEvents = 1000000;
 constexpr int kResults = 100000;
 
 std::filesystem::path scratch(const char *name) {

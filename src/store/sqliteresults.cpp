@@ -6,15 +6,19 @@
 namespace spectavo::store {
 namespace {
 
-ResultRecord summaryOfRow(const SqliteStatement &row) {
-    ResultRecord result;
+void readSummary(const SqliteStatement &row, ResultRecord &result) {
     result.id = row.integer(0);
     int column = 1;
     for (std::string *text : textFieldsOf(result))
-        *text = row.text(column++);
+        row.readText(column++, *text);
     result.utcOffsetMinutes = static_cast<int>(row.integer(13));
-    result.dataFormat = row.text(14);
-    result.sha256 = row.text(15);
+    row.readText(14, result.dataFormat);
+    row.readText(15, result.sha256);
+}
+
+ResultRecord summaryOfRow(const SqliteStatement &row) {
+    ResultRecord result;
+    readSummary(row, result);
     return result;
 }
 
@@ -77,9 +81,13 @@ void SqliteStore::visitResults(const ResultFilter &filter,
     SqliteStatement query(m_db, std::string(kSummaryColumns) + " FROM results" + listing.where +
                                     " ORDER BY started_utc DESC, id DESC");
     bindListing(query, listing);
-    while (query.step())
-        if (!visit(summaryOfRow(query)))
+    // One record read into again and again, as the trail's events are.
+    ResultRecord result;
+    while (query.step()) {
+        readSummary(query, result);
+        if (!visit(result))
             return;
+    }
 }
 
 } // namespace spectavo::store

@@ -34,9 +34,10 @@ public:
     std::unique_ptr<ResultStore> open(const std::string &workstation) override {
         return std::make_unique<SqliteStore>(path(), workstation);
     }
-    std::string statement(const std::string &sql) override {
+    std::string statement(const std::string &sql) override { return statementOn(path(), sql); }
+    static std::string statementOn(const std::string &file, const std::string &sql) {
         sqlite3 *db = nullptr;
-        sqlite3_open(path().c_str(), &db);
+        sqlite3_open(file.c_str(), &db);
         char *message = nullptr;
         sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
         const std::string error = message ? message : "";
@@ -362,6 +363,26 @@ TEST_P(StoreEngineTest, TextsThatAreNotUtf8AreKeptReadablyAndTheChainHolds) {
         return true;
     });
     EXPECT_EQ(objects.front(), "a\uFFFDb");
+}
+
+// A trail longer than what is checked at a time: a change deep inside is still named, and the check
+// stops there.
+TEST(SqliteStoreTest, ALongTrailIsCheckedInOrderToItsFirstChangedEvent) {
+    test::TempDir dir;
+    SqliteStore store(dir.file("results.sqlite"), "bench-1");
+    constexpr int kEvents = 5000;
+    for (int i = 0; i < kEvents; ++i)
+        store.appendEvent({"vega", "measurement", "result " + std::to_string(i)});
+    TrailCheck check = verifyTrail(store, parseAnchor(anchorText(kEvents, store.headEvent()->hash)));
+    EXPECT_TRUE(check.holds) << check.problem;
+    EXPECT_EQ(check.events, kEvents);
+    SqliteEngine::statementOn(dir.file("results.sqlite"),
+                              "DROP TRIGGER audit_events_append_only_update;"
+                              "UPDATE audit_events SET user_name = 'mallory' WHERE sequence = 4500");
+    check = verifyTrail(store);
+    EXPECT_FALSE(check.holds);
+    EXPECT_EQ(check.problem, "event 4500: its contents do not match its hash");
+    EXPECT_EQ(check.events, 4499);
 }
 
 // A program killed in the middle of its writes leaves a file that opens, and a trail that holds.
