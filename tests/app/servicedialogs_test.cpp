@@ -75,7 +75,7 @@ TEST(LoginDialog, AWrongPasswordIsSaidBeforeTheProgramEnds) {
     std::filesystem::create_directories(dir.path() + "/config");
     test::ScopedEnv program{"SPECTAVO_PROGRAM_DIR", dir.path() + "/bin"};
     test::writeBytes(dir.file("config/tarvesta.zav.analyst.ini"),
-                     "[Spectavo]\nPassword=" + shell::LoginRules::hashed("secret", "salt") + "\n");
+                     "[Spectavo]\nPassword=" + shell::LoginRules::hashed("secret") + "\n");
     test::RecordingMessageService messages;
     installMessages(&messages);
     for (const auto &[typed, accepted] : {std::pair{"wrong", false}, std::pair{"secret", true}}) {

@@ -32,7 +32,8 @@ CLoginDialog::CLoginDialog(QWidget *parent) : QDialog(parent) {
     buttons->addButton(ui("E&xit"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (shell::LoginRules::accepts(ProfileFile(kSettings, true), m_password->text().toStdString())) {
+        ProfileFile settings(kSettings, true);
+        if (shell::LoginRules::accepts(settings, m_password->text().toStdString())) {
             accept();
             return;
         }

@@ -8,8 +8,8 @@
 namespace spectavo::shell {
 
 // The password rules of the login and the change-password dialogs. The password is kept in the
-// application settings as a salted hash (plain text from older installations is still accepted and
-// replaced on the next change); an empty one means no login.
+// application settings as an Argon2id hash; the older forms (a salted SHA-256, plain text) are still
+// accepted once and replaced at that login. An empty one means no login.
 class LoginRules {
 public:
     static constexpr const char *kSection = "Spectavo";
@@ -20,8 +20,9 @@ public:
 
     // Nothing to ask when no password is stored.
     static bool loginNeeded(const ProfileStore &settings);
-    // Exactly the stored password, letter case included.
-    static bool accepts(const ProfileStore &settings, const std::string &typed);
+    // Exactly the stored password, letter case included. A password accepted in an older form is
+    // stored again as Argon2id.
+    static bool accepts(ProfileStore &settings, const std::string &typed);
     // The new and confirmation fields open only while the old password matches.
     static bool oldPasswordMatches(const ProfileStore &settings, const std::string &old);
     // Stores the new password, as a salted hash, when the old one matches and the two new entries agree.
@@ -29,9 +30,10 @@ public:
     static bool change(ProfileStore &settings, const std::string &old, const std::string &fresh,
                        const std::string &confirmation);
 
-    // The stored form of a password: "sha256$<salt>$<hex of sha256(salt + password)>". A stored
-    // value of another form is a password kept as plain text by older installations.
-    static std::string hashed(const std::string &password, const std::string &salt);
+    // The stored form of a password: Argon2id ("$argon2id$..."). Older installations kept
+    // "sha256$<salt>$<hex of sha256(salt + password)>" (`sha256Form`), and before that plain text.
+    static std::string hashed(const std::string &password);
+    static std::string sha256Form(const std::string &password, const std::string &salt);
     static bool matches(const std::string &stored, const std::string &typed);
 };
 

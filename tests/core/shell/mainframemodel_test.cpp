@@ -627,6 +627,7 @@ TEST(DocumentFiles, RecentFilesKeepFourNewestFirst) {
 } // namespace spectavo::shell
 
 #include "core/shell/login.h"
+#include "core/shell/passwordhash.h"
 #include "core/shell/sha256.h"
 
 namespace spectavo::shell {
@@ -639,19 +640,57 @@ TEST(Sha256, MatchesTheStandardTestVectors) {
               "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
 }
 
-TEST(Passwords, ChangedPasswordsAreStoredHashedAndPlainTextStillLogsIn) {
+// Hashes made outside this program: by the reference Argon2 tool
+// (echo -n "correct horse" | argon2 spectavo-salt-2 -id -t 1 -m 13 -p 1 -e) and by libsodium itself
+// through PyNaCl (nacl.pwhash.argon2id.str with its smallest limits).
+TEST(Passwords, Argon2idHashesOfOtherToolsVerify) {
+    const std::string reference = "$argon2id$v=19$m=8192,t=1,p=1$c3BlY3Rhdm8tc2FsdC0y$"
+                                  "vdR6xqg0n6UdkBx9Vacq0Af+qwkzQt1KjW6hSEtYAwU";
+    const std::string pynacl = "$argon2id$v=19$m=8,t=1,p=1$v+DPgSsrCHGnPmgf4UCvYA$"
+                               "YsfrD1BR1YOVs3JLMdSqvezFaeiKoMAnN3ZoZDfhmFc";
+    for (const std::string &stored : {reference, pynacl}) {
+        EXPECT_TRUE(verifyPassword(stored, "correct horse")) << stored;
+        EXPECT_FALSE(verifyPassword(stored, "correct horsE")) << stored;
+        EXPECT_FALSE(verifyPassword(stored, "")) << stored;
+    }
+    std::string changed = reference;
+    changed[changed.size() - 2] = changed[changed.size() - 2] == 'A' ? 'B' : 'A';
+    EXPECT_FALSE(verifyPassword(changed, "correct horse")) << "one changed letter of the hash";
+    EXPECT_FALSE(verifyPassword("sha256$aa$bb", "correct horse"));
+
+    const std::string ours = hashPassword("correct horse", {1, 8192});
+    EXPECT_EQ(ours.rfind("$argon2id$v=19$m=8,t=1,p=1$", 0), 0u) << ours;
+    EXPECT_TRUE(verifyPassword(ours, "correct horse"));
+    EXPECT_NE(ours, hashPassword("correct horse", {1, 8192})) << "each hash has its own salt";
+}
+
+// The older forms log in once more and are stored again as Argon2id at that login; a wrong password
+// changes nothing.
+TEST(Passwords, OlderFormsAreAcceptedOnceAndReplacedByArgon2id) {
     test::TempDir dir;
-    test::writeBytes(dir.file("analyst.ini"), "[Spectavo]\nPassword=Secret\n");
+    for (const std::string &older :
+         {std::string("Secret"), LoginRules::sha256Form("Secret", "0011223344556677")}) {
+        test::writeBytes(dir.file("analyst.ini"), "[Spectavo]\nPassword=" + older + "\n");
+        ProfileFile settings(dir.file("analyst.ini"), false);
+        EXPECT_FALSE(LoginRules::accepts(settings, "secret")) << "letter case counts";
+        EXPECT_EQ(settings.GetString("Spectavo", "Password", "", 200), older);
+        EXPECT_TRUE(LoginRules::accepts(settings, "Secret")) << older;
+        const std::string upgraded = settings.GetString("Spectavo", "Password", "", 200);
+        EXPECT_TRUE(isArgon2id(upgraded)) << upgraded;
+        EXPECT_EQ(upgraded.find("Secret"), std::string::npos) << "never in plain text";
+        EXPECT_TRUE(LoginRules::accepts(settings, "Secret"));
+        EXPECT_EQ(settings.GetString("Spectavo", "Password", "", 200), upgraded) << "hashed once";
+    }
+}
+
+TEST(Passwords, ChangedPasswordsAreStoredAsArgon2id) {
+    test::TempDir dir;
+    test::writeBytes(dir.file("analyst.ini"), "[Spectavo]\nPassword=" + LoginRules::hashed("Secret") + "\n");
     ProfileFile settings(dir.file("analyst.ini"), false);
     EXPECT_TRUE(LoginRules::loginNeeded(settings));
-    EXPECT_TRUE(LoginRules::accepts(settings, "Secret")) << "an older installation's plain text";
-    EXPECT_FALSE(LoginRules::accepts(settings, "secret")) << "letter case counts";
-
     EXPECT_FALSE(LoginRules::change(settings, "Secret", "new1", "new2"));
     ASSERT_TRUE(LoginRules::change(settings, "Secret", "n3wPass", "n3wPass"));
-    const std::string storedValue = settings.GetString("Spectavo", "Password", "", 200);
-    EXPECT_EQ(storedValue.rfind("sha256$", 0), 0u);
-    EXPECT_EQ(storedValue.find("n3wPass"), std::string::npos) << "never in plain text";
+    EXPECT_TRUE(isArgon2id(settings.GetString("Spectavo", "Password", "", 200)));
     EXPECT_TRUE(LoginRules::accepts(settings, "n3wPass"));
     EXPECT_FALSE(LoginRules::accepts(settings, "Secret"));
     EXPECT_TRUE(LoginRules::oldPasswordMatches(settings, "n3wPass"));
