@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "store/auditchain.h"
 
@@ -69,6 +70,31 @@ struct ResultFilter {
     std::string kind{};
 };
 
+// A named account of regulated mode. Never deleted; its user id is never used again.
+struct Account {
+    std::string userId;
+    std::string fullName;
+    std::string role;             // "Analyst", "Reviewer", "Lab manager"
+    std::string state = "active"; // "active", "locked", "disabled"
+    std::string passwordHash;     // Argon2id
+    bool mustChangePassword = true;
+    int failedAttempts = 0;
+    std::string createdUtc;
+};
+
+// An electronic signature: who, when, with which meaning, over which content (its SHA-256).
+struct Signature {
+    std::int64_t id = 0; // given by the store
+    // What was signed: "result 12" for a stored result, else a document's path.
+    std::string target;
+    std::string contentSha256;
+    std::string userId;
+    std::string fullName;
+    std::string meaning; // "Performed", "Reviewed", "Approved"
+    std::string comment;
+    std::string utc;
+};
+
 // The results store and its audit trail, whatever the engine behind it. Safe to use from one thread
 // at a time; several processes may append to the same store.
 class ResultStore {
@@ -94,6 +120,16 @@ public:
     // Matching results, newest first, without their data.
     virtual void visitResults(const ResultFilter &filter,
                               const std::function<bool(const ResultRecord &)> &visit) = 0;
+
+    // Adds the account or changes it, and appends the event that says so, in one transaction.
+    virtual void saveAccount(const Account &account, const NewEvent &event) = 0;
+    virtual std::optional<Account> account(const std::string &userId) = 0;
+    // Every account, by user id.
+    virtual std::vector<Account> accounts() = 0;
+    // Keeps the signature and its event in one transaction; returns it as stored.
+    virtual Signature storeSignature(const Signature &signature, const NewEvent &event) = 0;
+    // The target's signatures in the order they were given.
+    virtual std::vector<Signature> signatures(const std::string &target) = 0;
 };
 
 // The trail checked from its first event: whether every event follows from the one before, and,

@@ -81,24 +81,75 @@ CREATE TRIGGER results_unchanged BEFORE UPDATE OR DELETE OR TRUNCATE ON results
 FOR EACH STATEMENT EXECUTE FUNCTION spectavo_refuse_change('a stored result never changes');
 )sql";
 
+// Accounts of regulated mode and electronic signatures. An account changes (its state, role,
+// password) but is never deleted and keeps its user id; a signature never changes.
+constexpr const char *kAccountTables = R"sql(
+CREATE TABLE accounts (
+    user_id TEXT PRIMARY KEY,
+    full_name TEXT NOT NULL,
+    role TEXT NOT NULL,
+    state TEXT NOT NULL,
+    password_hash TEXT NOT NULL,
+    must_change INTEGER NOT NULL,
+    failed_attempts INTEGER NOT NULL,
+    created_utc TEXT NOT NULL
+);
+CREATE TABLE signatures (
+    id %ID%,
+    target TEXT NOT NULL,
+    content_sha256 TEXT NOT NULL,
+    user_id TEXT NOT NULL,
+    full_name TEXT NOT NULL,
+    meaning TEXT NOT NULL,
+    comment TEXT NOT NULL,
+    utc TEXT NOT NULL
+);
+CREATE INDEX signatures_target ON signatures (target, id);
+)sql";
+
+constexpr const char *kSqliteAccountGuards = R"sql(
+CREATE TRIGGER accounts_never_deleted BEFORE DELETE ON accounts
+BEGIN SELECT RAISE(ABORT, 'an account is never deleted, only disabled'); END;
+CREATE TRIGGER accounts_keep_their_id BEFORE UPDATE OF user_id ON accounts
+BEGIN SELECT RAISE(ABORT, 'a user id is never changed'); END;
+CREATE TRIGGER signatures_unchanged_update BEFORE UPDATE ON signatures
+BEGIN SELECT RAISE(ABORT, 'a signature never changes'); END;
+CREATE TRIGGER signatures_unchanged_delete BEFORE DELETE ON signatures
+BEGIN SELECT RAISE(ABORT, 'a signature never changes'); END;
+)sql";
+
+constexpr const char *kPostgresAccountGuards = R"sql(
+CREATE TRIGGER accounts_never_deleted BEFORE DELETE OR TRUNCATE ON accounts
+FOR EACH STATEMENT EXECUTE FUNCTION spectavo_refuse_change('an account is never deleted, only disabled');
+CREATE TRIGGER accounts_keep_their_id BEFORE UPDATE OF user_id ON accounts
+FOR EACH STATEMENT EXECUTE FUNCTION spectavo_refuse_change('a user id is never changed');
+CREATE TRIGGER signatures_unchanged BEFORE UPDATE OR DELETE OR TRUNCATE ON signatures
+FOR EACH STATEMENT EXECUTE FUNCTION spectavo_refuse_change('a signature never changes');
+)sql";
+
 std::string replaced(std::string text, const std::string &name, const std::string &value) {
     for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at + value.size()))
         text.replace(at, name.size(), value);
     return text;
 }
 
-std::string tablesFor(const char *sequence, const char *id, const char *bytes) {
-    return replaced(replaced(replaced(kTables, "%SEQUENCE%", sequence), "%ID%", id), "%BYTES%", bytes);
+std::string tablesFor(const char *tables, const char *sequence, const char *id, const char *bytes) {
+    return replaced(replaced(replaced(tables, "%SEQUENCE%", sequence), "%ID%", id), "%BYTES%", bytes);
 }
+
+constexpr const char *kSqliteId = "INTEGER PRIMARY KEY";
+constexpr const char *kPostgresId = "BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY";
 
 } // namespace
 
 const std::vector<Migration> &migrations() {
     static const std::vector<Migration> all = {
         {1, "audit trail and results",
-         tablesFor("INTEGER PRIMARY KEY", "INTEGER PRIMARY KEY", "BLOB") + kIndices + kSqliteGuards,
-         tablesFor("BIGINT PRIMARY KEY", "BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY", "BYTEA") +
-             kIndices + kPostgresGuards},
+         tablesFor(kTables, "INTEGER PRIMARY KEY", kSqliteId, "BLOB") + kIndices + kSqliteGuards,
+         tablesFor(kTables, "BIGINT PRIMARY KEY", kPostgresId, "BYTEA") + kIndices + kPostgresGuards},
+        {2, "accounts and electronic signatures",
+         tablesFor(kAccountTables, "", kSqliteId, "") + kSqliteAccountGuards,
+         tablesFor(kAccountTables, "", kPostgresId, "") + kPostgresAccountGuards},
     };
     return all;
 }

@@ -29,6 +29,12 @@ public:
     void visitResults(const ResultFilter &filter,
                       const std::function<bool(const ResultRecord &)> &visit) override;
 
+    void saveAccount(const Account &account, const NewEvent &event) override;
+    std::optional<Account> account(const std::string &userId) override;
+    std::vector<Account> accounts() override;
+    Signature storeSignature(const Signature &signature, const NewEvent &event) override;
+    std::vector<Signature> signatures(const std::string &target) override;
+
 private:
     void migrate();
     // The append itself, inside a transaction that holds the write lock.

@@ -39,4 +39,32 @@ auto eventTextsOf(Event &event) {
                       &event.object,  &event.details, &event.previousHash, &event.hash};
 }
 
+inline constexpr const char *kAccountColumns = "SELECT user_id, full_name, role, state, password_hash, "
+                                               "must_change, failed_attempts, created_utc FROM accounts";
+inline constexpr const char *kSignatureColumns =
+    "SELECT id, target, content_sha256, user_id, full_name, meaning, comment, utc FROM signatures";
+// Both engines' upsert: a new account, or the changes of one that is there (never its user id).
+inline constexpr const char *kSaveAccount =
+    "INSERT INTO accounts (user_id, full_name, role, state, password_hash, must_change, failed_attempts, "
+    "created_utc) VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (user_id) DO UPDATE SET full_name = "
+    "excluded.full_name, role = excluded.role, state = excluded.state, password_hash = "
+    "excluded.password_hash, "
+    "must_change = excluded.must_change, failed_attempts = excluded.failed_attempts";
+inline constexpr const char *kInsertSignature =
+    "INSERT INTO signatures (target, content_sha256, user_id, full_name, meaning, comment, utc) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?)";
+
+// The account's text columns in the table's order, less the two numbers.
+template <typename AccountRecord>
+auto accountTextsOf(AccountRecord &account) {
+    return std::array{&account.userId, &account.fullName, &account.role, &account.state,
+                      &account.passwordHash};
+}
+
+template <typename SignatureRecord>
+auto signatureTextsOf(SignatureRecord &signature) {
+    return std::array{&signature.target,  &signature.contentSha256, &signature.userId, &signature.fullName,
+                      &signature.meaning, &signature.comment,       &signature.utc};
+}
+
 } // namespace spectavo::store

@@ -124,6 +124,19 @@ TEST_P(StoreEngineTest, ANewStoreHasEveryMigrationOnceAndAnEmptyTrailThatHolds) 
         << "a migration is recorded once";
 }
 
+// A store made before a migration gets it at its next opening, and what it held stays.
+TEST_P(StoreEngineTest, AnOlderStoreIsBroughtUpToDateKeepingItsTrail) {
+    open()->appendEvent({"vega", "login", ""});
+    ASSERT_EQ(rawStatement("DROP TABLE signatures; DROP TABLE accounts; "
+                           "DELETE FROM schema_migrations WHERE version = 2"),
+              "");
+    const auto store = open();
+    EXPECT_EQ(store->schemaVersion(), 2);
+    EXPECT_TRUE(store->accounts().empty());
+    EXPECT_EQ(store->headEvent()->sequence, 1);
+    EXPECT_TRUE(verifyTrail(*store).holds);
+}
+
 TEST_P(StoreEngineTest, AppendedEventsFormAChainThatListsByFilter) {
     const auto opened = open();
     ResultStore &store = *opened;
@@ -385,6 +398,45 @@ TEST(SqliteStoreTest, ALongTrailIsCheckedInOrderToItsFirstChangedEvent) {
     EXPECT_EQ(check.events, 4499);
 }
 
+// Accounts change but are never deleted nor renamed; signatures never change; each comes with its
+// event in the same transaction.
+TEST_P(StoreEngineTest, AccountsChangeWithTheirEventsAndSignaturesNeverChange) {
+    const auto store = open();
+    Account analyst{"ana", "Ana Vega", "Analyst", "active", "$argon2id$x", true, 0, ""};
+    store->saveAccount(analyst, {"lab", "account added", "ana"});
+    analyst.state = "locked";
+    analyst.failedAttempts = 5;
+    store->saveAccount(analyst, {"ana", "account locked", "ana"});
+    const auto reread = store->account("ana");
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(reread->state, "locked");
+    EXPECT_EQ(reread->failedAttempts, 5);
+    EXPECT_TRUE(reread->mustChangePassword);
+    EXPECT_EQ(reread->createdUtc.size(), 24u);
+    EXPECT_FALSE(store->account("bob"));
+    EXPECT_EQ(store->accounts().size(), 1u);
+    EXPECT_EQ(rawStatement("DELETE FROM accounts"), "an account is never deleted, only disabled");
+    EXPECT_EQ(rawStatement("UPDATE accounts SET user_id = 'anna'"), "a user id is never changed");
+
+    const Signature first = store->storeSignature(
+        {0, "result 1", "abc", "ana", "Ana Vega", "Performed", "", ""}, {"ana", "signature", "result 1"});
+    store->storeSignature({0, "result 1", "abc", "rev", "Rui Reis", "Reviewed", "checked", ""},
+                          {"rev", "signature", "result 1"});
+    const std::vector<Signature> signatures = store->signatures("result 1");
+    ASSERT_EQ(signatures.size(), 2u);
+    EXPECT_EQ(signatures[0].id, first.id);
+    EXPECT_EQ(signatures[1].meaning, "Reviewed");
+    EXPECT_EQ(signatures[1].comment, "checked");
+    EXPECT_EQ(signatures[1].utc.size(), 24u);
+    EXPECT_TRUE(store->signatures("result 2").empty());
+    EXPECT_EQ(rawStatement("UPDATE signatures SET meaning = 'Approved'"), "a signature never changes");
+    EXPECT_EQ(rawStatement("DELETE FROM signatures"), "a signature never changes");
+
+    const TrailCheck check = verifyTrail(*store);
+    EXPECT_TRUE(check.holds) << check.problem;
+    EXPECT_EQ(check.events, 4);
+}
+
 // A program killed in the middle of its writes leaves a file that opens, and a trail that holds.
 TEST(SqliteStoreTest, AProgramKilledWhileWritingLeavesATrailThatHolds) {
     test::TempDir dir;
@@ -423,7 +475,7 @@ TEST(PostgresRights, AnAccountThatMayOnlyAppendStoresAndCannotSwitchTheGuardOff)
     ASSERT_EQ(server.statement("spectavo", "REVOKE ALL ON SCHEMA public FROM PUBLIC;"
                                            "GRANT USAGE ON SCHEMA public TO bench;"
                                            "GRANT SELECT, INSERT, UPDATE ON audit_events, results, "
-                                           "schema_migrations TO bench"),
+                                           "schema_migrations, accounts, signatures TO bench"),
               "");
     PgStore store(bench, "bench-7");
     store.appendEvent({"vega", "login", ""});

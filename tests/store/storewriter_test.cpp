@@ -34,6 +34,17 @@ public:
         return m_real->storeResult(result);
     }
     std::optional<ResultRecord> result(std::int64_t id) override { return m_real->result(id); }
+    void saveAccount(const Account &account, const NewEvent &event) override {
+        m_real->saveAccount(account, event);
+    }
+    std::optional<Account> account(const std::string &userId) override { return m_real->account(userId); }
+    std::vector<Account> accounts() override { return m_real->accounts(); }
+    Signature storeSignature(const Signature &signature, const NewEvent &event) override {
+        return m_real->storeSignature(signature, event);
+    }
+    std::vector<Signature> signatures(const std::string &target) override {
+        return m_real->signatures(target);
+    }
     void visitResults(const ResultFilter &filter,
                       const std::function<bool(const ResultRecord &)> &visit) override {
         m_real->visitResults(filter, visit);
