@@ -1,5 +1,6 @@
 #include "store/storesettings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
@@ -26,7 +27,18 @@ StoreSettings readStoreSettings() {
     settings.engine = file.GetString("Store", "Engine", "sqlite");
     settings.connection = file.GetString("Store", "Connection", "");
     settings.workstation = file.GetString("Store", "Workstation", "");
+    settings.mode = file.GetString("Security", "Mode", "single") == "regulated" ? "regulated" : "single";
+    SecurityPolicy &policy = settings.policy;
+    policy.minimumPasswordLength = std::max(1, file.GetInt("Security", "MinimumPasswordLength", 8));
+    policy.lockoutAttempts = std::max(1, file.GetInt("Security", "LockoutAttempts", 5));
+    policy.idleLockMinutes = std::max(1, file.GetInt("Security", "IdleLockMinutes", 15));
+    policy.separationOfDuties = file.GetInt("Security", "SeparationOfDuties", 1) != 0;
     return settings;
+}
+
+bool writeRegulatedMode() {
+    ProfileFile file(kStoreSettingsFile, true);
+    return file.PutString("Security", "Mode", "regulated");
 }
 
 std::string defaultSqlitePath(const SettingsFolder &settings, const std::string &xdgDataHome,

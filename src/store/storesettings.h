@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "store/accountbook.h"
 #include "store/resultstore.h"
 
 namespace spectavo {
@@ -13,15 +14,21 @@ namespace spectavo::store {
 
 // Where results and the audit trail go, from tarvesta.zav.store.ini ([Store] Engine, Connection,
 // Workstation). An empty connection means the embedded store's default file.
+// [Security] says how people log in: "single" (one shared password, the default) or "regulated"
+// (named accounts in the store, with the policy's rules).
 struct StoreSettings {
     std::string engine = "sqlite";
     std::string connection;
     std::string workstation;
+    std::string mode = "single";
+    SecurityPolicy policy;
 };
 
 inline constexpr const char *kStoreSettingsFile = "..\\config\\tarvesta.zav.store.ini";
 
 StoreSettings readStoreSettings();
+// Regulated mode from now on, in the settings file (after its first lab manager is set up).
+bool writeRegulatedMode();
 
 // The embedded store's default file: beside the settings of a program that keeps them in its own
 // folder (the build tree, a portable copy), otherwise in the operator's data folder

@@ -15,6 +15,7 @@
 #include "documentcommands.h"
 #include "filecommands.h"
 #include "storecommands.h"
+#include "usercommands.h"
 
 namespace {
 
@@ -73,7 +74,16 @@ constexpr const char *kUsageAfterScan =
     "                               kept results, newest first (read, measure, scan and kinetics keep\n"
     "                               theirs with the instrument, the operator and the times)\n"
     "  results show ID              one result's context and the SHA-256 of its data\n"
-    "  results export ID OUT        its data as kept, or a kept spectrum or curve in OUT's format\n";
+    "  results export ID OUT        its data as kept, or a kept spectrum or curve in OUT's format\n"
+    "  results sign ID --meaning performed|reviewed|approved [--comment TEXT] [--password-fd N]\n"
+    "                               signs a kept result electronically as the user asked for\n"
+    "regulated mode (named accounts; ids and passwords on the terminal or one per line from\n"
+    "--password-fd N, never on the command line):\n"
+    "  users setup --user ID --name NAME\n"
+    "                               the first lab manager; switches regulated mode on\n"
+    "  users list | add ID --name NAME --role analyst|reviewer|labmanager | disable ID | reset ID |\n"
+    "        unlock ID | role ID --role R\n"
+    "                               a lab manager's tools (the lab manager's id and password first)\n";
 
 const std::map<std::string, Command> kCommands = {
     {"status", statusCommand}, {"goto", gotoCommand},       {"read", readCommand},
@@ -86,7 +96,7 @@ const std::map<std::string, FileCommand> kFileCommands = {
     {"info", infoCommand},       {"convert", convertCommand}, {"peaks", peaksCommand},
     {"math", mathCommand},       {"rate", rateCommand},       {"decode-record", decodeRecordCommand},
     {"export", exportCommand},   {"recalc", recalcCommand},   {"audit", auditCommand},
-    {"results", resultsCommand},
+    {"results", resultsCommand}, {"users", usersCommand},
 };
 
 // The scan's index tables as the settings hold them, so the indices can be chosen without the window.

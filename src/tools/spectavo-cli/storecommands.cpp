@@ -12,9 +12,11 @@
 #include "core/shell/sha256.h"
 #include "core/strings/pathtext.h"
 #include "outputfile.h"
+#include "store/accountbook.h"
 #include "store/eventstamp.h"
 #include "store/storesettings.h"
 #include "store/storewriter.h"
+#include "usercommands.h"
 
 namespace spectavo::cli {
 namespace {
@@ -177,8 +179,10 @@ std::string exportResult(const store::ResultRecord &result, const std::string &o
 
 std::string resultsCommand(const Arguments &args, Report &report) {
     const std::string action = args.words.empty() ? "" : args.words[0];
+    if (action == "sign")
+        return signCommand(args, report);
     if (action != "list" && action != "show" && action != "export")
-        return "results needs list, show or export";
+        return "results needs list, show, export or sign";
     std::string error;
     const auto store = openClientStore(args, error);
     if (!store)
@@ -203,6 +207,12 @@ std::string resultsCommand(const Arguments &args, Report &report) {
             report.text("data_format", result.dataFormat);
             report.integer("data_bytes", static_cast<long long>(result.data.size()));
             report.text("sha256", result.sha256);
+            std::vector<std::vector<Report::Field>> signatures;
+            for (const store::Signature &signature : store->signatures("result " + std::to_string(result.id)))
+                signatures.push_back(
+                    {Report::textField("signature", store::signatureLine(signature, result.sha256))});
+            if (!signatures.empty())
+                report.list("signatures", std::move(signatures));
             return "";
         }
         if (args.words.size() < 3)
