@@ -13,6 +13,7 @@
 #include "app/shell/resultsrecorder.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/translations.h"
+#include "app/store/accountlogin.h"
 #include "app/widgets/titlefit.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
@@ -61,6 +62,23 @@ void recordFailedLogin(const spectavo::store::StoreSettings &settings) {
     writer.flush(std::chrono::seconds(5));
 }
 
+// Regulated mode: named accounts in the store; without the store nobody can be told apart.
+std::optional<spectavo::store::Account> logInToAccount(const spectavo::store::StoreSettings &settings) {
+    spectavo::shell::MessageService &messages = spectavo::app::messages();
+    try {
+        const std::unique_ptr<spectavo::store::ResultStore> accounts = spectavo::store::openStore(settings);
+        spectavo::store::AccountBook book(*accounts, settings.policy);
+        return spectavo::app::CAccountLoginDialog::run(book, messages);
+    } catch (const std::exception &problem) {
+        messages.show("Spectavo",
+                      spectavo::strings::trFormat("The results store cannot be opened: %s. In regulated mode "
+                                                  "no one can log in without it.",
+                                                  problem.what()),
+                      spectavo::shell::MessageService::Icon::Error);
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -87,11 +105,18 @@ int main(int argc, char **argv) {
     }
 
     const spectavo::store::StoreSettings storeSettings = spectavo::store::readStoreSettings();
-    using LoginOutcome = spectavo::app::CLoginDialog::Outcome;
-    if (const LoginOutcome login = spectavo::app::CLoginDialog::run(); login != LoginOutcome::Accepted) {
-        if (login == LoginOutcome::WrongPassword)
-            recordFailedLogin(storeSettings);
-        return 0;
+    std::optional<spectavo::store::Account> account;
+    if (storeSettings.mode == "regulated") {
+        account = logInToAccount(storeSettings);
+        if (!account)
+            return 0;
+    } else {
+        using LoginOutcome = spectavo::app::CLoginDialog::Outcome;
+        if (const LoginOutcome login = spectavo::app::CLoginDialog::run(); login != LoginOutcome::Accepted) {
+            if (login == LoginOutcome::WrongPassword)
+                recordFailedLogin(storeSettings);
+            return 0;
+        }
     }
 
     spectavo::link::StationLink &link = spectavo::link::StationLink::instance();
@@ -99,7 +124,10 @@ int main(int argc, char **argv) {
     spectavo::app::ResultsRecorder recorder(
         link, messages, [storeSettings] { return spectavo::store::openStore(storeSettings); },
         spectavo::store::outboxPath(storeSettings));
-    recorder.record("login", "");
+    if (account)
+        recorder.setAccount(*account); // whose login the account book recorded
+    else
+        recorder.record("login", "");
     spectavo::app::CMainFrame frame(link, &messages, connected);
     frame.setRecorder(&recorder);
     spectavo::app::SingleInstance instance;

@@ -32,7 +32,7 @@ ResultsRecorder::~ResultsRecorder() {
 
 void ResultsRecorder::keep(store::ResultRecord result) {
     const link::StationStatus &status = m_link.status();
-    result.operatorName = store::accountName();
+    result.operatorName = operatorName();
     result.instrumentModel = status.modelName.get();
     result.instrumentSerial = status.serialText.get();
     result.instrumentFirmware = status.versionText.get();
@@ -40,7 +40,11 @@ void ResultsRecorder::keep(store::ResultRecord result) {
 }
 
 void ResultsRecorder::record(const std::string &kind, const std::string &object, const std::string &details) {
-    m_writer->post(store::NewEvent{store::accountName(), kind, object, details});
+    m_writer->post(store::NewEvent{operatorName(), kind, object, details});
+}
+
+std::string ResultsRecorder::operatorName() const {
+    return m_account ? m_account->userId : store::accountName();
 }
 
 std::string ResultsRecorder::headText() const {

@@ -33,6 +33,12 @@ public:
                     const std::string &outboxPath = {}, QObject *parent = nullptr);
     ~ResultsRecorder() override;
 
+    // Regulated mode: the account that logged in names the operator of every result and event.
+    void setAccount(const store::Account &account) { m_account = account; }
+    const std::optional<store::Account> &account() const { return m_account; }
+    // The account's user id, else the system account the program runs under.
+    std::string operatorName() const;
+
     // A measured result: the recorder adds the operator and the instrument it was measured on.
     void keep(store::ResultRecord result);
     void record(const std::string &kind, const std::string &object, const std::string &details = "{}");
@@ -62,6 +68,7 @@ private:
     store::StoreWriter::Opener m_open;
     bool m_toldOffline = false;
     std::optional<bool> m_online; // as last heard from the writer
+    std::optional<store::Account> m_account;
     QString m_paneText;
     // Last: it ends its thread before the rest of the recorder goes.
     std::unique_ptr<store::StoreWriter> m_writer;

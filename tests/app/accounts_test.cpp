@@ -1,0 +1,84 @@
+// Regulated mode's login at the workstation: a wrong pair is said and the person tries again; a
+// password the lab manager gave is changed before the program goes on.
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app/store/accountlogin.h"
+#include "store/sqlitestore.h"
+#include "support/recordingmessageservice.h"
+#include "support/tempdir.h"
+
+namespace spectavo::app {
+namespace {
+
+constexpr shell::PasswordCost kCheap{1, 8192};
+
+class AccountLoginTest : public ::testing::Test {
+protected:
+    AccountLoginTest() : store(dir.file("results.sqlite"), "bench-7"), book(store, {}, kCheap) {
+        manager = *book.setUp("lm", "Lena Meyer", "manager-pass").account;
+        book.addAccount(manager, "ana", "Ana Vega", shell::Role::Analyst, "given-pass");
+    }
+    void type(CAccountLoginDialog &dialog, const char *userId, const char *password) {
+        dialog.findChild<QLineEdit *>("userId")->setText(userId);
+        dialog.findChild<QLineEdit *>("password")->setText(password);
+        dialog.attempt();
+    }
+    // Answers each new-password dialog that opens with the next of these entries (typed twice).
+    void answerNewPasswords(std::vector<QString> entries) {
+        answers = std::move(entries);
+        auto *answerer = new QTimer(&dialogParent);
+        QObject::connect(answerer, &QTimer::timeout, [this] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->findChild<QLineEdit *>("newPassword") || answered >= answers.size())
+                return;
+            const QString entry = answers[answered++];
+            dialog->findChild<QLineEdit *>("newPassword")->setText(entry);
+            dialog->findChild<QLineEdit *>("confirmPassword")->setText(entry);
+            emit dialog->findChild<QDialogButtonBox *>()->accepted();
+        });
+        answerer->start(10);
+    }
+
+    QObject dialogParent;
+    std::vector<QString> answers;
+    std::size_t answered = 0;
+    test::TempDir dir;
+    store::SqliteStore store;
+    store::AccountBook book;
+    store::Account manager;
+    test::RecordingMessageService messages;
+};
+
+TEST_F(AccountLoginTest, AWrongPairIsSaidAndThePersonTriesAgain) {
+    CAccountLoginDialog dialog(book, messages);
+    type(dialog, "lm", "wrong-pass");
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"The user ID or password is not correct."});
+    EXPECT_TRUE(dialog.findChild<QLineEdit *>("password")->text().isEmpty()) << "the password is typed again";
+    type(dialog, "lm", "manager-pass");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_TRUE(dialog.account());
+    EXPECT_EQ(dialog.account()->role, "Lab manager");
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(AccountLoginTest, AGivenPasswordIsChangedBeforeTheProgramGoesOn) {
+    CAccountLoginDialog dialog(book, messages);
+    answerNewPasswords({"short", "own-password"});
+    type(dialog, "ana", "given-pass");
+    EXPECT_EQ(answered, 2u) << "asked again after a refused password";
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"The password must have at least 8 characters."});
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(store.account("ana")->mustChangePassword);
+    EXPECT_TRUE(book.logIn("ana", "own-password").done);
+    EXPECT_FALSE(book.logIn("ana", "given-pass").done);
+}
+
+} // namespace
+} // namespace spectavo::app
