@@ -1286,6 +1286,10 @@ Jetzt speichern?</translation>
    <translation>&amp;Beenden</translation>
   </message>
   <message>
+   <source>The results store cannot be opened: %s. In regulated mode no one can log in without it.</source>
+   <translation>Der Ergebnisspeicher kann nicht geöffnet werden: %s. Im regulierten Betrieb kann sich ohne ihn niemand anmelden.</translation>
+  </message>
+  <message>
    <source>%d results and events could not be stored: the results store is not reachable. They are kept in the saved files only.</source>
    <translation>%d Ergebnisse und Ereignisse konnten nicht gespeichert werden: Der Ergebnisspeicher ist nicht erreichbar. Sie sind nur in den gespeicherten Dateien erhalten.</translation>
   </message>
@@ -1644,6 +1648,26 @@ Bitte warten Sie einen Moment.</translation>
   <message>
    <source>New point</source>
    <translation>Neuer Punkt</translation>
+  </message>
+  <message>
+   <source>User ID</source>
+   <translation>Benutzerkennung</translation>
+  </message>
+  <message>
+   <source>Password</source>
+   <translation>Kennwort</translation>
+  </message>
+  <message>
+   <source>Change Password</source>
+   <translation>Kennwort ändern</translation>
+  </message>
+  <message>
+   <source>Choose a password of your own before you go on.</source>
+   <translation>Wählen Sie ein eigenes Kennwort, bevor Sie fortfahren.</translation>
+  </message>
+  <message>
+   <source>Confirm new password</source>
+   <translation>Neues Kennwort bestätigen</translation>
   </message>
   <message>
    <source>Event</source>
@@ -2166,6 +2190,10 @@ bitte prüfen und erneut versuchen.</translation>
    <translation>Das Licht ist 30 Sekunden nach dem Einschalten der D2-Lampe stabil.</translation>
   </message>
   <message>
+   <source>Your role does not allow this.</source>
+   <translation>Ihre Rolle erlaubt dies nicht.</translation>
+  </message>
+  <message>
    <source>Unknown</source>
    <translation>Unbekannt</translation>
   </message>
@@ -2384,6 +2412,46 @@ bitte prüfen und erneut versuchen.</translation>
   <message>
    <source>Cell %1</source>
    <translation>Küvette %1</translation>
+  </message>
+  <message>
+   <source>The password must have at least %d characters.</source>
+   <translation>Das Kennwort muss mindestens %d Zeichen haben.</translation>
+  </message>
+  <message>
+   <source>Regulated mode is set up already: a lab manager adds the accounts.</source>
+   <translation>Der regulierte Betrieb ist bereits eingerichtet: Konten legt ein Laborleiter an.</translation>
+  </message>
+  <message>
+   <source>The account %s is locked; a lab manager can unlock it.</source>
+   <translation>Das Konto %s ist gesperrt; ein Laborleiter kann es entsperren.</translation>
+  </message>
+  <message>
+   <source>The account %s is disabled.</source>
+   <translation>Das Konto %s ist deaktiviert.</translation>
+  </message>
+  <message>
+   <source>There is no account %s.</source>
+   <translation>Es gibt kein Konto %s.</translation>
+  </message>
+  <message>
+   <source>An account needs a user ID and a full name.</source>
+   <translation>Ein Konto braucht eine Benutzerkennung und einen vollständigen Namen.</translation>
+  </message>
+  <message>
+   <source>The user ID %s was used before; a user ID is never used again.</source>
+   <translation>Die Benutzerkennung %s wurde schon verwendet; eine Benutzerkennung wird nie wieder vergeben.</translation>
+  </message>
+  <message>
+   <source>The account %s is not locked.</source>
+   <translation>Das Konto %s ist nicht gesperrt.</translation>
+  </message>
+  <message>
+   <source>The person who performed a result cannot review or approve it.</source>
+   <translation>Wer ein Ergebnis gemessen hat, kann es nicht prüfen oder freigeben.</translation>
+  </message>
+  <message>
+   <source>The user ID or password is not correct.</source>
+   <translation>Benutzerkennung oder Kennwort sind nicht richtig.</translation>
   </message>
  </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "core/shell/sha256.h"
 #include "core/strings/cformat.h"
+#include "core/strings/translation.h"
 #include "store/jsontext.h"
 
 namespace spectavo::store {
@@ -22,8 +23,8 @@ AccountBook::AccountBook(ResultStore &store, SecurityPolicy policy, shell::Passw
 
 std::optional<std::string> AccountBook::passwordProblem(const std::string &password) const {
     if (static_cast<int>(password.size()) < m_policy.minimumPasswordLength)
-        return strings::formatC("The password must have at least %d characters.",
-                                m_policy.minimumPasswordLength);
+        return strings::trFormat("The password must have at least %d characters.",
+                                 m_policy.minimumPasswordLength);
     return std::nullopt;
 }
 
@@ -35,7 +36,8 @@ void AccountBook::save(const Account &account, const std::string &actor, const c
 AccountOutcome AccountBook::setUp(const std::string &userId, const std::string &fullName,
                                   const std::string &password) {
     if (!m_store.accounts().empty())
-        return AccountOutcome::refused("Regulated mode is set up already: a lab manager adds the accounts.");
+        return AccountOutcome::refused(
+            SPECTAVO_TEXT("Regulated mode is set up already: a lab manager adds the accounts."));
     if (const auto problem = passwordProblem(password))
         return AccountOutcome::refused(*problem);
     Account first{userId,
@@ -60,11 +62,11 @@ AccountOutcome AccountBook::authenticate(const std::string &userId, const std::s
     if (account->state == "disabled" || account->state == "locked") {
         m_store.appendEvent(
             {userId, "failed login", userId, jsonObject({{"purpose", purpose}, {"state", account->state}})});
-        return AccountOutcome::refused(account->state == "locked"
-                                           ? strings::formatC("The account %s is locked; a lab manager can "
-                                                              "unlock it.",
-                                                              userId.c_str())
-                                           : strings::formatC("The account %s is disabled.", userId.c_str()));
+        return AccountOutcome::refused(
+            account->state == "locked" ? strings::trFormat("The account %s is locked; a lab manager can "
+                                                           "unlock it.",
+                                                           userId.c_str())
+                                       : strings::trFormat("The account %s is disabled.", userId.c_str()));
     }
     if (!shell::verifyPassword(account->passwordHash, password)) {
         ++account->failedAttempts;
@@ -116,7 +118,7 @@ AccountOutcome AccountBook::manage(const Account &actor, const std::string &user
         return AccountOutcome::refused(shell::kRoleRefusal);
     const std::optional<Account> account = m_store.account(userId);
     if (!account)
-        return AccountOutcome::refused(strings::formatC("There is no account %s.", userId.c_str()));
+        return AccountOutcome::refused(strings::trFormat("There is no account %s.", userId.c_str()));
     return doneWith(*account);
 }
 
@@ -126,9 +128,9 @@ AccountOutcome AccountBook::addAccount(const Account &actor, const std::string &
     if (!allows(actor, shell::Permission::ManageAccounts, "add account " + userId))
         return AccountOutcome::refused(shell::kRoleRefusal);
     if (userId.empty() || fullName.empty())
-        return AccountOutcome::refused("An account needs a user ID and a full name.");
+        return AccountOutcome::refused(SPECTAVO_TEXT("An account needs a user ID and a full name."));
     if (m_store.account(userId))
-        return AccountOutcome::refused(strings::formatC(
+        return AccountOutcome::refused(strings::trFormat(
             "The user ID %s was used before; a user ID is never used again.", userId.c_str()));
     if (const auto problem = passwordProblem(password))
         return AccountOutcome::refused(*problem);
@@ -168,7 +170,7 @@ AccountOutcome AccountBook::unlock(const Account &actor, const std::string &user
     if (!found.done)
         return found;
     if (found.account->state != "locked")
-        return AccountOutcome::refused(strings::formatC("The account %s is not locked.", userId.c_str()));
+        return AccountOutcome::refused(strings::trFormat("The account %s is not locked.", userId.c_str()));
     found.account->state = "active";
     found.account->failedAttempts = 0;
     save(*found.account, actor.userId, "account unlocked");
@@ -203,7 +205,8 @@ AccountOutcome AccountBook::signResult(const std::string &userId, const std::str
         result->operatorName == userId) {
         m_store.appendEvent(
             {userId, "refused", "sign " + target, jsonObject({{"reason", "separation of duties"}})});
-        return AccountOutcome::refused("The person who performed a result cannot review or approve it.");
+        return AccountOutcome::refused(
+            SPECTAVO_TEXT("The person who performed a result cannot review or approve it."));
     }
     const Signature signature{0,
                               target,

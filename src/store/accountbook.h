@@ -6,6 +6,7 @@
 
 #include "core/shell/passwordhash.h"
 #include "core/shell/roles.h"
+#include "core/strings/translation.h"
 #include "store/resultstore.h"
 
 namespace spectavo::store {
@@ -19,7 +20,7 @@ struct SecurityPolicy {
     bool separationOfDuties = true;
 };
 
-inline constexpr const char *kWrongUserOrPassword = "The user ID or password is not correct.";
+inline constexpr const char *kWrongUserOrPassword = SPECTAVO_TEXT("The user ID or password is not correct.");
 
 // What an account operation came to: done, or refused with the words for the person.
 struct AccountOutcome {
