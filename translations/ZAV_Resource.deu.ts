@@ -1730,8 +1730,28 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Zustand</translation>
   </message>
   <message>
+   <source>Signed</source>
+   <translation>Signiert</translation>
+  </message>
+  <message>
    <source>The result's data no longer match their SHA-256.</source>
    <translation>Die Daten des Ergebnisses stimmen nicht mehr mit ihrem SHA-256 überein.</translation>
+  </message>
+  <message>
+   <source>&amp;Sign...</source>
+   <translation>&amp;Signieren...</translation>
+  </message>
+  <message>
+   <source>Sign Result %1</source>
+   <translation>Ergebnis %1 signieren</translation>
+  </message>
+  <message>
+   <source>Meaning</source>
+   <translation>Bedeutung</translation>
+  </message>
+  <message>
+   <source>Comment</source>
+   <translation>Kommentar</translation>
   </message>
   <message>
    <source>Save As</source>

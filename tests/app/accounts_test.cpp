@@ -2,13 +2,17 @@
 // password the lab manager gave is changed before the program goes on.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "app/store/accountlogin.h"
+#include "app/store/resultsdialog.h"
+#include "app/store/signdialog.h"
 #include "store/sqlitestore.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
@@ -78,6 +82,49 @@ TEST_F(AccountLoginTest, AGivenPasswordIsChangedBeforeTheProgramGoesOn) {
     EXPECT_FALSE(store.account("ana")->mustChangePassword);
     EXPECT_TRUE(book.logIn("ana", "own-password").done);
     EXPECT_FALSE(book.logIn("ana", "given-pass").done);
+}
+
+// The Results window signs the selected result: the user ID asked at the first signing only, the
+// role's refusal said while the dialog stays, the list showing the last meaning given.
+TEST_F(AccountLoginTest, TheResultsWindowSignsTheSelectedResult) {
+    store::ResultRecord result;
+    result.kind = "wavescan";
+    result.operatorName = "ana";
+    result.data = "points";
+    store.storeResult(result);
+    CResultsDialog results(std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-7"),
+                           messages, dir.file("copies").c_str(), [](const QString &) {});
+    results.enableSigning("ana", {}, true);
+    results.table()->setCurrentCell(0, 0);
+
+    // Acts once on the sign dialog when it shows.
+    const auto answerSign = [this](int meaning, bool expectUserIdAsked, bool cancelAfter) {
+        auto *watcher = new QTimer(&dialogParent);
+        QObject::connect(watcher, &QTimer::timeout, [=] {
+            auto *sign = dynamic_cast<CSignDialog *>(QApplication::activeModalWidget());
+            if (!sign)
+                return;
+            watcher->stop();
+            watcher->deleteLater();
+            EXPECT_EQ(!sign->findChild<QLineEdit *>("userId")->isReadOnly(), expectUserIdAsked);
+            sign->findChild<QLineEdit *>("password")->setText("given-pass");
+            sign->findChild<QComboBox *>("meaning")->setCurrentIndex(meaning);
+            sign->attempt();
+            EXPECT_EQ(sign->isVisible(), cancelAfter) << "signed at once, or refused and still open";
+            if (sign->isVisible())
+                sign->reject();
+        });
+        watcher->start(10);
+    };
+    // The given password was never changed, and that does not matter for signing.
+    answerSign(0, true, false);
+    EXPECT_TRUE(results.signSelected());
+    EXPECT_EQ(results.table()->item(0, 8)->text(), "Performed");
+    answerSign(2, false, true);
+    EXPECT_FALSE(results.signSelected());
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Your role does not allow this."});
+    ASSERT_EQ(store.signatures("result 1").size(), 1u);
+    EXPECT_EQ(store.signatures("result 1")[0].fullName, "Ana Vega");
 }
 
 } // namespace

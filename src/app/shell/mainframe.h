@@ -161,6 +161,8 @@ private:
     CHelpViewer *m_helpViewer = nullptr;     // the same
     QProgressBar *m_progress = nullptr;
     ResultsRecorder *m_recorder = nullptr;
+    // Regulated mode asks for the user ID at the first signing of a session only.
+    bool m_signedThisSession = false;
     QAction *m_resultsAction = nullptr;
     QAction *m_auditAction = nullptr;
     QLabel *m_storePane = nullptr;

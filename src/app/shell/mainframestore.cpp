@@ -13,6 +13,8 @@
 #include "core/shell/sha256.h"
 #include "core/strings/translation.h"
 #include "store/jsontext.h"
+#include "store/storesettings.h"
+#include "store/storesettings.h"
 
 namespace spectavo::app {
 namespace {
@@ -65,7 +67,10 @@ void CMainFrame::showResults() {
         QStandardPaths::writableLocation(QStandardPaths::TempLocation) + "/spectavo-results";
     CResultsDialog dialog(std::move(store), *m_messages, copies,
                           [this](const QString &path) { openDocumentFile(path); });
+    if (const auto &account = m_recorder->account())
+        dialog.enableSigning(account->userId, store::readStoreSettings().policy, !m_signedThisSession);
     dialog.exec();
+    m_signedThisSession = m_signedThisSession || dialog.signedAny();
 }
 
 void CMainFrame::showAuditTrail() {

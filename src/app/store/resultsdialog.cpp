@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "app/store/signdialog.h"
 #include "app/widgets/uitext.h"
 #include "core/config/atomicfile.h"
 #include "core/shell/messageservice.h"
@@ -19,7 +20,7 @@ QStringList columns() {
     QStringList texts;
     for (const char *column : {SPECTAVO_TEXT("Id"), SPECTAVO_TEXT("Date"), SPECTAVO_TEXT("Operator"),
                                SPECTAVO_TEXT("Kind"), SPECTAVO_TEXT("Sample"), SPECTAVO_TEXT("Method"),
-                               SPECTAVO_TEXT("Instrument"), SPECTAVO_TEXT("State")})
+                               SPECTAVO_TEXT("Instrument"), SPECTAVO_TEXT("State"), SPECTAVO_TEXT("Signed")})
         texts << ui(column);
     return texts;
 }
@@ -49,6 +50,11 @@ std::vector<QStringList> CResultsDialog::rows(const Filters &filters) {
                              QString::fromStdString(result.state)});
             return true;
         });
+    // What each result's signatures say so far: the last meaning given, or nothing.
+    for (QStringList &row : found) {
+        const std::vector<store::Signature> signatures = store().signatures("result " + row[0].toStdString());
+        row << (signatures.empty() ? QString() : ui(signatures.back().meaning));
+    }
     return found;
 }
 
@@ -69,6 +75,32 @@ bool CResultsDialog::openSelected() {
     if (!writeFileAtomically(path.toStdString(), result->data))
         return false;
     m_open(path);
+    return true;
+}
+
+void CResultsDialog::enableSigning(const std::string &userId, const store::SecurityPolicy &policy,
+                                   bool askUserId) {
+    m_book.emplace(store(), policy);
+    m_signer = userId;
+    m_askUserId = askUserId;
+    auto *sign = new QPushButton(ui("&Sign..."));
+    sign->setObjectName("sign");
+    connect(sign, &QPushButton::clicked, this, [this] { signSelected(); });
+    buttons()->insertWidget(1, sign);
+}
+
+bool CResultsDialog::signSelected() {
+    const int row = table()->currentRow();
+    if (!m_book || row < 0)
+        return false;
+    CSignDialog dialog(*m_book, m_messages, table()->item(row, 0)->text().toLongLong(), m_signer, m_askUserId,
+                       this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // The user ID is asked once a session; after that, the password alone.
+    m_askUserId = false;
+    m_signedAny = true;
+    refill();
     return true;
 }
 

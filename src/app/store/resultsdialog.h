@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "app/store/storelistdialog.h"
+#include "store/accountbook.h"
 
 namespace spectavo::shell {
 class MessageService;
@@ -23,11 +25,21 @@ public:
     // copy cannot be written or its data no longer match their SHA-256.
     bool openSelected();
 
+    // Regulated mode: "Sign..." signs the selected result as this account (asking for the user ID too
+    // when `askUserId`, the first signing of a session). True once something was signed.
+    void enableSigning(const std::string &userId, const store::SecurityPolicy &policy, bool askUserId);
+    bool signSelected();
+    bool signedAny() const { return m_signedAny; }
+
 protected:
     std::vector<QStringList> rows(const Filters &filters) override;
 
 private:
     shell::MessageService &m_messages;
+    std::optional<store::AccountBook> m_book;
+    std::string m_signer;
+    bool m_askUserId = true;
+    bool m_signedAny = false;
     QString m_copies;
     std::function<void(const QString &)> m_open;
 };
