@@ -1742,8 +1742,8 @@ Bitte warten Sie einen Moment.</translation>
    <translation>&amp;Signieren...</translation>
   </message>
   <message>
-   <source>Sign Result %1</source>
-   <translation>Ergebnis %1 signieren</translation>
+   <source>Sign Result</source>
+   <translation>Ergebnis signieren</translation>
   </message>
   <message>
    <source>Meaning</source>

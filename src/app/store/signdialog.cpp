@@ -14,7 +14,7 @@ namespace spectavo::app {
 CSignDialog::CSignDialog(store::AccountBook &book, shell::MessageService &messages, std::int64_t resultId,
                          const std::string &userId, bool askUserId, QWidget *parent)
     : QDialog(parent), m_book(book), m_messages(messages), m_resultId(resultId) {
-    setWindowTitle(ui("Sign Result %1").arg(resultId));
+    setWindowTitle(ui("Sign Result") + QString(" %1").arg(resultId));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     m_userId = new QLineEdit(QString::fromStdString(userId), this);
