@@ -1360,6 +1360,10 @@ Oder klicken Sie auf OK, um fortzufahren.</translation>
    <translation>Au&amp;dit-Trail...</translation>
   </message>
   <message>
+   <source>User &amp;Accounts...</source>
+   <translation>Benutzer&amp;konten...</translation>
+  </message>
+  <message>
    <source>&amp;System</source>
    <translation>&amp;System</translation>
   </message>
@@ -1752,6 +1756,50 @@ Bitte warten Sie einen Moment.</translation>
   <message>
    <source>Comment</source>
    <translation>Kommentar</translation>
+  </message>
+  <message>
+   <source>User Accounts</source>
+   <translation>Benutzerkonten</translation>
+  </message>
+  <message>
+   <source>Full name</source>
+   <translation>Vollständiger Name</translation>
+  </message>
+  <message>
+   <source>Role</source>
+   <translation>Rolle</translation>
+  </message>
+  <message>
+   <source>Must change password</source>
+   <translation>Muss Kennwort ändern</translation>
+  </message>
+  <message>
+   <source>Reset Password</source>
+   <translation>Kennwort zurücksetzen</translation>
+  </message>
+  <message>
+   <source>The person changes it at the next login.</source>
+   <translation>Die Person ändert es bei der nächsten Anmeldung.</translation>
+  </message>
+  <message>
+   <source>Change Role</source>
+   <translation>Rolle ändern</translation>
+  </message>
+  <message>
+   <source>yes</source>
+   <translation>ja</translation>
+  </message>
+  <message>
+   <source>no</source>
+   <translation>nein</translation>
+  </message>
+  <message>
+   <source>Add Account</source>
+   <translation>Konto anlegen</translation>
+  </message>
+  <message>
+   <source>First password</source>
+   <translation>Erstes Kennwort</translation>
   </message>
   <message>
    <source>Save As</source>

@@ -13,6 +13,7 @@
 #include "app/store/accountlogin.h"
 #include "app/store/resultsdialog.h"
 #include "app/store/signdialog.h"
+#include "app/store/useraccountsdialog.h"
 #include "store/sqlitestore.h"
 #include "support/recordingmessageservice.h"
 #include "support/tempdir.h"
@@ -125,6 +126,28 @@ TEST_F(AccountLoginTest, TheResultsWindowSignsTheSelectedResult) {
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Your role does not allow this."});
     ASSERT_EQ(store.signatures("result 1").size(), 1u);
     EXPECT_EQ(store.signatures("result 1")[0].fullName, "Ana Vega");
+}
+
+// The lab manager's accounts window: each tool changes the account and the list; another role's
+// hands get the refusal and change nothing.
+TEST_F(AccountLoginTest, TheAccountsWindowManagesAccountsForALabManagerOnly) {
+    CUserAccountsDialog accounts(std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-7"),
+                                 {}, manager, messages);
+    ASSERT_EQ(accounts.table()->rowCount(), 2);
+    ASSERT_TRUE(accounts.addAccount("bo", "Bo Lind", shell::Role::Reviewer, "first-pass"));
+    ASSERT_EQ(accounts.table()->rowCount(), 3);
+    EXPECT_EQ(accounts.table()->item(1, 2)->text(), "Reviewer");
+    accounts.table()->setCurrentCell(1, 0);
+    ASSERT_TRUE(accounts.disableSelected());
+    EXPECT_EQ(accounts.table()->item(1, 3)->text(), "disabled");
+    EXPECT_FALSE(accounts.unlockSelected());
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"The account bo is not locked."});
+
+    CUserAccountsDialog asAnalyst(std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-7"),
+                                  {}, *store.account("ana"), messages);
+    EXPECT_FALSE(asAnalyst.addAccount("cy", "Cy Holm", shell::Role::Analyst, "first-pass"));
+    EXPECT_EQ(messages.shown.back(), "Your role does not allow this.");
+    EXPECT_FALSE(store.account("cy"));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "core/shell/documentfiles.h"
 #include "core/shell/mainframemodel.h"
 #include "core/shell/messageservice.h"
+#include "core/shell/roles.h"
 
 class QAction;
 class QLabel;
@@ -61,6 +62,10 @@ public:
     // File > Results... and Audit Trail...: the store's windows (nothing without a recorder).
     void showResults();
     void showAuditTrail();
+    // Regulated mode, for a lab manager: the accounts.
+    void showUserAccounts();
+    // What the logged-in account's role allows; everything in the single-password mode.
+    bool permits(shell::Permission permission) const;
     // A document file was saved, loaded, exported or printed: the trail keeps its path and SHA-256.
     void recordFile(const char *kind, const QString &path);
     program::SharedSettings &shared() { return m_shared; }
@@ -165,6 +170,7 @@ private:
     bool m_signedThisSession = false;
     QAction *m_resultsAction = nullptr;
     QAction *m_auditAction = nullptr;
+    QAction *m_accountsAction = nullptr;
     QLabel *m_storePane = nullptr;
     // The menus and toolbar of the active document, shown while it is active.
     QList<QPointer<QAction>> m_documentMenus;

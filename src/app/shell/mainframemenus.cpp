@@ -95,8 +95,10 @@ void CMainFrame::buildFileMenu() {
     file->addSeparator();
     m_resultsAction = file->addAction(ui("Res&ults..."), this, [this] { showResults(); });
     m_auditAction = file->addAction(ui("Au&dit Trail..."), this, [this] { showAuditTrail(); });
+    m_accountsAction = file->addAction(ui("User &Accounts..."), this, [this] { showUserAccounts(); });
     m_resultsAction->setEnabled(false);
     m_auditAction->setEnabled(false);
+    m_accountsAction->setVisible(false);
     file->addSeparator();
     connect(addMenuCommand(file, "E&xit\tCtrl+Q"), &QAction::triggered, this, [this] { close(); });
 }

@@ -9,11 +9,12 @@
 #include "app/shell/resultsrecorder.h"
 #include "app/store/audittraildialog.h"
 #include "app/store/resultsdialog.h"
+#include "app/store/useraccountsdialog.h"
 #include "core/scan/scanfiletext.h"
+#include "core/shell/roles.h"
 #include "core/shell/sha256.h"
 #include "core/strings/translation.h"
 #include "store/jsontext.h"
-#include "store/storesettings.h"
 #include "store/storesettings.h"
 
 namespace spectavo::app {
@@ -40,7 +41,9 @@ void CMainFrame::setRecorder(ResultsRecorder *recorder) {
     }
     m_storePane->setVisible(false);
     m_resultsAction->setEnabled(recorder != nullptr);
-    m_auditAction->setEnabled(recorder != nullptr);
+    m_auditAction->setEnabled(recorder != nullptr && permits(shell::Permission::VerifyTrail));
+    m_accountsAction->setVisible(recorder != nullptr && recorder->account().has_value());
+    m_accountsAction->setEnabled(recorder != nullptr && permits(shell::Permission::ManageAccounts));
     if (!recorder)
         return;
     recorder->onPaneText = [this](const QString &text) {
@@ -71,6 +74,23 @@ void CMainFrame::showResults() {
         dialog.enableSigning(account->userId, store::readStoreSettings().policy, !m_signedThisSession);
     dialog.exec();
     m_signedThisSession = m_signedThisSession || dialog.signedAny();
+}
+
+bool CMainFrame::permits(shell::Permission permission) const {
+    if (!m_recorder || !m_recorder->account())
+        return true; // the single-password mode knows no roles
+    const auto role = shell::roleOfName(m_recorder->account()->role);
+    return role && shell::roleAllows(*role, permission);
+}
+
+void CMainFrame::showUserAccounts() {
+    if (!m_recorder || !m_recorder->account() || !permits(shell::Permission::ManageAccounts))
+        return;
+    if (auto store = openReading(*m_recorder, *m_messages)) {
+        CUserAccountsDialog dialog(std::move(store), store::readStoreSettings().policy,
+                                   *m_recorder->account(), *m_messages, this);
+        dialog.exec();
+    }
 }
 
 void CMainFrame::showAuditTrail() {
