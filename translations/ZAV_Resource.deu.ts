@@ -1758,6 +1758,10 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Kommentar</translation>
   </message>
   <message>
+   <source>Disable the selected account? It stays in the records, and its user ID is never used again.</source>
+   <translation>Das gewählte Konto deaktivieren? Es bleibt in den Aufzeichnungen, und seine Benutzerkennung wird nie wieder vergeben.</translation>
+  </message>
+  <message>
    <source>User Accounts</source>
    <translation>Benutzerkonten</translation>
   </message>
@@ -1774,12 +1778,28 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Muss Kennwort ändern</translation>
   </message>
   <message>
+   <source>&amp;Add...</source>
+   <translation>&amp;Anlegen...</translation>
+  </message>
+  <message>
+   <source>&amp;Reset Password...</source>
+   <translation>Kennwort &amp;zurücksetzen...</translation>
+  </message>
+  <message>
    <source>Reset Password</source>
    <translation>Kennwort zurücksetzen</translation>
   </message>
   <message>
    <source>The person changes it at the next login.</source>
    <translation>Die Person ändert es bei der nächsten Anmeldung.</translation>
+  </message>
+  <message>
+   <source>&amp;Unlock</source>
+   <translation>&amp;Entsperren</translation>
+  </message>
+  <message>
+   <source>Change &amp;Role...</source>
+   <translation>&amp;Rolle ändern...</translation>
   </message>
   <message>
    <source>Change Role</source>

@@ -14,9 +14,13 @@
 #include "app/store/accountlogin.h"
 #include "app/widgets/uitext.h"
 #include "core/shell/messageservice.h"
+#include "core/strings/translation.h"
 
 namespace spectavo::app {
 namespace {
+
+constexpr const char *kDisableQuestion = SPECTAVO_TEXT(
+    "Disable the selected account? It stays in the records, and its user ID is never used again.");
 
 const shell::Role kRoles[] = {shell::Role::Analyst, shell::Role::Reviewer, shell::Role::LabManager};
 
@@ -49,21 +53,18 @@ CUserAccountsDialog::CUserAccountsDialog(std::unique_ptr<store::ResultStore> sto
         connect(made, &QPushButton::clicked, this, action);
         buttons->addWidget(made);
     };
-    button("&Add...", [this] { askToAdd(); });
-    button("&Disable", [this] {
-        if (m_messages.ask("Spectavo",
-                           "Disable the selected account? It stays in the records, and its user "
-                           "ID is never used again.",
-                           shell::MessageService::Icon::Question))
+    button(SPECTAVO_TEXT("&Add..."), [this] { askToAdd(); });
+    button(SPECTAVO_TEXT("&Disable"), [this] {
+        if (m_messages.ask("Spectavo", kDisableQuestion, shell::MessageService::Icon::Question))
             disableSelected();
     });
-    button("&Reset Password...", [this] {
+    button(SPECTAVO_TEXT("&Reset Password..."), [this] {
         if (const auto password =
                 askNewPassword(this, ui("Reset Password"), ui("The person changes it at the next login.")))
             resetSelected(*password);
     });
-    button("&Unlock", [this] { unlockSelected(); });
-    button("Change &Role...", [this] {
+    button(SPECTAVO_TEXT("&Unlock"), [this] { unlockSelected(); });
+    button(SPECTAVO_TEXT("Change &Role..."), [this] {
         QStringList names;
         for (const shell::Role role : kRoles)
             names << ui(shell::roleName(role));
