@@ -1738,6 +1738,10 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Signiert</translation>
   </message>
   <message>
+   <source>&amp;Report...</source>
+   <translation>&amp;Bericht...</translation>
+  </message>
+  <message>
    <source>The result's data no longer match their SHA-256.</source>
    <translation>Die Daten des Ergebnisses stimmen nicht mehr mit ihrem SHA-256 überein.</translation>
   </message>

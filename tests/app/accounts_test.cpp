@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "app/store/accountlogin.h"
+#include "app/store/resultreport.h"
 #include "app/store/resultsdialog.h"
 #include "app/store/signdialog.h"
 #include "app/store/useraccountsdialog.h"
@@ -148,6 +149,47 @@ TEST_F(AccountLoginTest, TheAccountsWindowManagesAccountsForALabManagerOnly) {
     EXPECT_FALSE(asAnalyst.addAccount("cy", "Cy Holm", shell::Role::Analyst, "first-pass"));
     EXPECT_EQ(messages.shown.back(), "Your role does not allow this.");
     EXPECT_FALSE(store.account("cy"));
+}
+
+// Performed by the analyst, reviewed by the reviewer: the result's report shows both signatures, and
+// the trail's head under them.
+TEST_F(AccountLoginTest, TheResultReportShowsEachSignature) {
+    book.addAccount(manager, "rui", "Rui Reis", shell::Role::Reviewer, "reviewer-pass");
+    store::ResultRecord result;
+    result.kind = "fixed";
+    result.sample = "Std 20 mg/l";
+    result.operatorName = "ana";
+    result.data = "{}";
+    store.storeResult(result);
+    ASSERT_TRUE(book.signResult("ana", "given-pass", 1, shell::SignatureMeaning::Performed, "").done);
+    ASSERT_TRUE(
+        book.signResult("rui", "reviewer-pass", 1, shell::SignatureMeaning::Reviewed, "checked").done);
+    CResultsDialog results(std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-7"),
+                           messages, dir.file("copies").c_str(), [](const QString &) {});
+    results.table()->setCurrentCell(0, 0);
+    ASSERT_TRUE(
+        results.reportSelected(dir.file("result.pdf").c_str(), "Audit trail: event 9, 0123456789abcdef"));
+    ASSERT_EQ(
+        std::system(("pdftotext -layout " + dir.file("result.pdf") + " " + dir.file("result.txt")).c_str()),
+        0);
+    const std::string text = test::readBytes(dir.file("result.txt"));
+    EXPECT_NE(text.find("Electronically signed by Ana Vega (ana) on "), std::string::npos) << text;
+    EXPECT_NE(text.find("UTC: Performed"), std::string::npos) << text;
+    EXPECT_NE(text.find("Electronically signed by Rui Reis (rui) on "), std::string::npos) << text;
+    EXPECT_NE(text.find("UTC: Reviewed"), std::string::npos) << text;
+    EXPECT_EQ(text.find("not valid for this content"), std::string::npos) << text;
+    EXPECT_NE(text.find("Audit trail: event 9, 0123456789abcdef"), std::string::npos) << text;
+
+    // The same signature over other content is not valid for it.
+    store::ResultRecord changed = *store.result(1);
+    changed.data = "{ }";
+    const auto lines = resultReportLines(changed, store.signatures("result 1"), "");
+    EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                           [](const std::string &line) {
+                               return line.find("UTC: Performed (not valid for this content)") !=
+                                      std::string::npos;
+                           }),
+              lines.end());
 }
 
 } // namespace

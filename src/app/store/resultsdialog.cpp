@@ -6,11 +6,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "app/store/resultreport.h"
 #include "app/store/signdialog.h"
+#include "app/widgets/filechooser.h"
 #include "app/widgets/uitext.h"
 #include "core/config/atomicfile.h"
 #include "core/shell/messageservice.h"
 #include "core/shell/sha256.h"
+#include "core/strings/cformat.h"
 #include "core/strings/translation.h"
 
 namespace spectavo::app {
@@ -27,10 +30,24 @@ QStringList columns() {
 
 } // namespace
 
+std::string CResultsDialog::headOfTrail() {
+    const auto head = store().headEvent();
+    return head ? strings::formatC("Audit trail: event %d, %s", static_cast<int>(head->sequence),
+                                   head->hash.substr(0, 16).c_str())
+                : std::string();
+}
+
 CResultsDialog::CResultsDialog(std::unique_ptr<store::ResultStore> store, shell::MessageService &messages,
                                QString copies, std::function<void(const QString &)> open, QWidget *parent)
     : CStoreListDialog(std::move(store), ui("Results"), columns(), ui("Operator"), true, parent),
       m_messages(messages), m_copies(std::move(copies)), m_open(std::move(open)) {
+    auto *report = new QPushButton(ui("&Report..."));
+    connect(report, &QPushButton::clicked, this, [this] {
+        const QString path = fileChooser().proposeSave(this, ui("PDF document(*.pdf)"), "result.pdf", "pdf");
+        if (!path.isEmpty())
+            reportSelected(path, headOfTrail());
+    });
+    buttons()->insertWidget(0, report);
     auto *openButton = new QPushButton(ui("&Open"));
     connect(openButton, &QPushButton::clicked, this, [this] { openSelected(); });
     connect(table(), &QTableWidget::cellDoubleClicked, this, [this] { openSelected(); });
@@ -87,6 +104,22 @@ void CResultsDialog::enableSigning(const std::string &userId, const store::Secur
     sign->setObjectName("sign");
     connect(sign, &QPushButton::clicked, this, [this] { signSelected(); });
     buttons()->insertWidget(1, sign);
+}
+
+bool CResultsDialog::reportSelected(const QString &pdfPath, const std::string &trailHead) {
+    const int row = table()->currentRow();
+    if (row < 0)
+        return false;
+    const auto result = store().result(table()->item(row, 0)->text().toLongLong());
+    if (!result)
+        return false;
+    const auto lines =
+        resultReportLines(*result, store().signatures("result " + std::to_string(result->id)), trailHead);
+    if (writeResultReport(pdfPath, lines))
+        return true;
+    m_messages.show("Spectavo", "Cannot write " + pdfPath.toStdString() + ".",
+                    shell::MessageService::Icon::Error);
+    return false;
 }
 
 bool CResultsDialog::signSelected() {

@@ -29,12 +29,16 @@ public:
     // when `askUserId`, the first signing of a session). True once something was signed.
     void enableSigning(const std::string &userId, const store::SecurityPolicy &policy, bool askUserId);
     bool signSelected();
+    // The selected result's report with its signatures, as a PDF; `trailHead` goes under it.
+    bool reportSelected(const QString &pdfPath, const std::string &trailHead);
     bool signedAny() const { return m_signedAny; }
 
 protected:
     std::vector<QStringList> rows(const Filters &filters) override;
 
 private:
+    std::string headOfTrail();
+
     shell::MessageService &m_messages;
     std::optional<store::AccountBook> m_book;
     std::string m_signer;
