@@ -30,6 +30,7 @@ CAccountLoginDialog::CAccountLoginDialog(store::AccountBook &book, shell::Messag
     buttons->addButton(ui("E&xit"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CAccountLoginDialog::attempt);
+    setMinimumWidth(360);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 

@@ -45,6 +45,7 @@ CUserAccountsDialog::CUserAccountsDialog(std::unique_ptr<store::ResultStore> sto
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->hide();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     auto *buttons = new QHBoxLayout;
