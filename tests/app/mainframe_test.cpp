@@ -852,11 +852,12 @@ TEST_F(MainFrameTest, AMeasuredScanIsListedInTheResultsAndOpensAsACopy) {
     });
     frame.showResults();
     EXPECT_EQ(listed, 1);
-    ASSERT_EQ(row.size(), 8);
+    ASSERT_EQ(row.size(), 9);
     EXPECT_EQ(row[3], "wavescan");
     EXPECT_EQ(row[6],
               QString::fromStdString(link.status().modelName.get() + " " + link.status().serialText.get()));
     EXPECT_EQ(row[7], "complete");
+    EXPECT_EQ(row[8], "") << "not signed";
 
     auto *copy = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
     ASSERT_NE(copy, nullptr);
