@@ -6,29 +6,6 @@
 #include "store/storecolumns.h"
 
 namespace spectavo::store {
-namespace {
-
-Account accountOfRow(const SqliteStatement &row) {
-    Account account;
-    int column = 0;
-    for (std::string *text : accountTextsOf(account))
-        row.readText(column++, *text);
-    account.mustChangePassword = row.integer(5) != 0;
-    account.failedAttempts = static_cast<int>(row.integer(6));
-    account.createdUtc = row.text(7);
-    return account;
-}
-
-Signature signatureOfRow(const SqliteStatement &row) {
-    Signature signature;
-    signature.id = row.integer(0);
-    int column = 1;
-    for (std::string *text : signatureTextsOf(signature))
-        row.readText(column++, *text);
-    return signature;
-}
-
-} // namespace
 
 void SqliteStore::saveAccount(const Account &account, const NewEvent &event) {
     SqliteTransaction transaction(m_db);

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "store/resultstore.h"
+
 // The columns both engines read and write in the same order, so that their statements agree.
 
 namespace spectavo::store {
@@ -65,6 +67,29 @@ template <typename SignatureRecord>
 auto signatureTextsOf(SignatureRecord &signature) {
     return std::array{&signature.target,  &signature.contentSha256, &signature.userId, &signature.fullName,
                       &signature.meaning, &signature.comment,       &signature.utc};
+}
+
+// Rows of either engine (a prepared statement's or a server's answer) read alike.
+template <typename Row>
+Account accountOfRow(const Row &row) {
+    Account account;
+    int column = 0;
+    for (std::string *text : accountTextsOf(account))
+        row.readText(column++, *text);
+    account.mustChangePassword = row.integer(5) != 0;
+    account.failedAttempts = static_cast<int>(row.integer(6));
+    account.createdUtc = row.text(7);
+    return account;
+}
+
+template <typename Row>
+Signature signatureOfRow(const Row &row) {
+    Signature signature;
+    signature.id = row.integer(0);
+    int column = 1;
+    for (std::string *text : signatureTextsOf(signature))
+        row.readText(column++, *text);
+    return signature;
 }
 
 } // namespace spectavo::store
