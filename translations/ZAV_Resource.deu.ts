@@ -1718,6 +1718,14 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Der Audit-Trail ist nicht unversehrt: %s</translation>
   </message>
   <message>
+   <source>Spectavo Locked</source>
+   <translation>Spectavo gesperrt</translation>
+  </message>
+  <message>
+   <source>The workstation is locked. Measurements go on; type the password to work again. A lab manager's ends this session.</source>
+   <translation>Der Arbeitsplatz ist gesperrt. Messungen laufen weiter; geben Sie das Kennwort ein, um weiterzuarbeiten. Das Kennwort eines Laborleiters beendet diese Sitzung.</translation>
+  </message>
+  <message>
    <source>Id</source>
    <translation>Nr.</translation>
   </message>

@@ -44,6 +44,7 @@
 #include "app/shell/qtmessageservice.h"
 #include "app/shell/resultsrecorder.h"
 #include "app/shell/servicedialogs.h"
+#include "app/store/idlelock.h"
 #include "app/store/resultsdialog.h"
 #include "app/widgets/filechooser.h"
 #include "app/widgets/gridcontrol.h"
@@ -52,6 +53,7 @@
 #include "core/shell/commandids.h"
 #include "core/shell/desktopservices.h"
 #include "core/shell/sha256.h"
+#include "store/accountbook.h"
 #include "store/sqlitestore.h"
 #include "support/linkeddriver.h"
 #include "support/qtevents.h"
@@ -935,6 +937,63 @@ TEST_F(MainFrameTest, TheTrailHearsOfTheLinkAndOfChangedSettings) {
     EXPECT_EQ(events[3], temperature + "\"old\": \"25\", \"new\": \"21\"}");
     EXPECT_NE(events[4].find("\"old\": null, \"new\": \"(hidden)\""), std::string::npos) << events[4];
     EXPECT_TRUE(store::verifyTrail(check).holds);
+    frame.close();
+}
+
+// The workstation locks while a scan runs: the scan goes on to its end under the lock, the person's
+// password unlocks, and a lab manager's password ends the session instead.
+TEST_F(MainFrameTest, TheIdleLockKeepsARunningScanGoing) {
+    store::SqliteStore accounts(dir.file("accounts.sqlite"), "bench-1");
+    store::AccountBook book(accounts, {}, {1, 8192});
+    const store::Account manager = *book.setUp("lm", "Lena Meyer", "manager-pass").account;
+    const store::Account analyst =
+        *book.addAccount(manager, "ana", "Ana Vega", shell::Role::Analyst, "analyst-pass").account;
+    CMainFrame frame(link, &messages, 0);
+    frame.show();
+    ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
+    int loggedOut = 0;
+    IdleLock lock(
+        book, messages, analyst, std::chrono::minutes(15), [&loggedOut] { ++loggedOut; }, &frame);
+    frame.shared().scan.high = 500.0f;
+    frame.shared().scan.low = 400.0f;
+    ASSERT_TRUE(frame.newDocument(shell::DocumentKind::WavelengthScan));
+    auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
+    ASSERT_NE(scan, nullptr);
+    scan->refreshCommands();
+    scan->action(CScanFrame::kStart)->trigger();
+    ASSERT_TRUE(scan->acquisition().scanning());
+
+    // Under the lock, once the scan has ended, the password comes.
+    const auto unlockWhenScanned = [&](const char *userId, const char *password) {
+        auto *watcher = new QTimer(&frame);
+        QObject::connect(watcher, &QTimer::timeout, [=] {
+            auto *dialog = dynamic_cast<CLockDialog *>(QApplication::activeModalWidget());
+            if (!dialog || scan->acquisition().scanning())
+                return;
+            watcher->deleteLater();
+            watcher->stop();
+            dialog->findChild<QLineEdit *>("userId")->setText(userId);
+            dialog->findChild<QLineEdit *>("password")->setText(password);
+            dialog->attempt();
+        });
+        watcher->start(20);
+    };
+    unlockWhenScanned("ana", "analyst-pass");
+    lock.check(IdleLock::Clock::now() + std::chrono::minutes(1));
+    EXPECT_TRUE(scan->acquisition().scanning()) << "one minute idle is not enough to lock";
+    lock.check(IdleLock::Clock::now() + std::chrono::minutes(16));
+    EXPECT_FALSE(lock.locked());
+    EXPECT_FALSE(scan->acquisition().scanning());
+    ASSERT_EQ(scan->spectra().size(), 1u) << "the scan ended under the lock with its spectrum";
+    EXPECT_EQ(loggedOut, 0);
+
+    scan->refreshCommands();
+    scan->action(CScanFrame::kStart)->trigger();
+    unlockWhenScanned("lm", "manager-pass");
+    lock.lockNow();
+    EXPECT_EQ(loggedOut, 1) << "a lab manager's password ends the session";
+    for (std::size_t i = 0; i < scan->spectra().size(); ++i)
+        scan->spectra().at(i).modified = false;
     frame.close();
 }
 

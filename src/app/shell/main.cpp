@@ -14,6 +14,7 @@
 #include "app/shell/singleinstance.h"
 #include "app/shell/translations.h"
 #include "app/store/accountlogin.h"
+#include "app/store/idlelock.h"
 #include "app/widgets/titlefit.h"
 #include "core/config/profilefile.h"
 #include "core/config/programdir.h"
@@ -138,6 +139,21 @@ int main(int argc, char **argv) {
                         frame.raise();
                         frame.activateWindow();
                     });
+    // Regulated mode: the workstation asks for the password again after the idle time.
+    std::unique_ptr<spectavo::store::ResultStore> lockStore;
+    std::optional<spectavo::store::AccountBook> lockBook;
+    std::optional<spectavo::app::IdleLock> idleLock;
+    if (account) {
+        try {
+            lockStore = spectavo::store::openStore(storeSettings);
+            lockBook.emplace(*lockStore, storeSettings.policy);
+            idleLock.emplace(
+                *lockBook, messages, *account, std::chrono::minutes(storeSettings.policy.idleLockMinutes),
+                [&frame] { frame.close(); }, &frame);
+        } catch (const std::exception &) {
+            // The store went away since the login: the writer says so; the lock waits for a new start.
+        }
+    }
     frame.openDocumentFiles(files);
     if (analyst.GetInt("Spectavo", "Maximized", 1) != 0)
         frame.showMaximized();

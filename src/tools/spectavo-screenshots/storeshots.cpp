@@ -42,6 +42,33 @@ bool showRegulatedMode(shell::MessageService &messages, app::CMainFrame &frame, 
     pumpFor(300);
     saved = save(users, folder, "user-accounts.png") && saved;
     users.hide();
+
+    // A reading performed by the analyst and reviewed by the reviewer, and its report.
+    store::ResultRecord reading;
+    reading.kind = "fixed";
+    reading.sample = "Std 40 mg/l";
+    reading.method = "Fixed points: 350.0, 440.5, 257.0 nm";
+    reading.operatorName = "avega";
+    reading.instrumentModel = "UV-1900";
+    reading.instrumentSerial = "PS19-000042";
+    reading.instrumentFirmware = "Photrak FW 3.20";
+    reading.startedUtc = reading.endedUtc = "2026-12-11T09:30:00.000Z";
+    reading.dataFormat = "json";
+    reading.data = R"({"sample": "Std 40 mg/l", "readings": ["0.4210"]})";
+    const std::int64_t id = accounts.storeResult(reading).id;
+    book.signResult("avega", "analyst-pass", id, shell::SignatureMeaning::Performed, "");
+    book.unlock(manager, "rreis");
+    book.signResult("rreis", "reviewer-pass", id, shell::SignatureMeaning::Reviewed, "Calibration checked.");
+    app::CResultsDialog results(
+        std::make_unique<store::SqliteStore>(storeFolder.filePath("regulated.sqlite").toStdString(),
+                                             "bench-7"),
+        messages, QDir::tempPath(), [](const QString &) {}, &frame);
+    results.table()->setCurrentCell(0, 0);
+    const auto head = accounts.headEvent();
+    saved = results.reportSelected(folder.filePath("signed-report.pdf"),
+                                   "Audit trail: event " + std::to_string(head->sequence) + ", " +
+                                       head->hash.substr(0, 16)) &&
+            saved;
     return saved;
 }
 
