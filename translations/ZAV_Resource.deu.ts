@@ -1294,6 +1294,10 @@ Jetzt speichern?</translation>
    <translation>%d Ergebnisse und Ereignisse konnten nicht gespeichert werden: Der Ergebnisspeicher ist nicht erreichbar. Sie sind nur in den gespeicherten Dateien erhalten.</translation>
   </message>
   <message>
+   <source>%d results and events wait in %s for the lab's results store; the next start sends them.</source>
+   <translation>%d Ergebnisse und Ereignisse warten in %s auf den Ergebnisspeicher des Labors; der nächste Start sendet sie.</translation>
+  </message>
+  <message>
    <source>Spectavo</source>
    <translation>Spectavo</translation>
   </message>

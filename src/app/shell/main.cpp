@@ -161,13 +161,20 @@ int main(int argc, char **argv) {
         frame.show();
     const int result = QApplication::exec();
     recorder.record("logout", "");
-    if (!recorder.flush(std::chrono::seconds(5)))
+    if (!recorder.flush(std::chrono::seconds(5))) {
+        const std::string outbox = spectavo::store::outboxPath(storeSettings);
         messages.show(
             "Spectavo",
-            spectavo::strings::trFormat("%d results and events could not be stored: the results store "
-                                        "is not reachable. They are kept in the saved files only.",
-                                        static_cast<int>(recorder.waiting())),
+            outbox.empty()
+                ? spectavo::strings::trFormat("%d results and events could not be stored: the results "
+                                              "store is not reachable. They are kept in the saved "
+                                              "files only.",
+                                              static_cast<int>(recorder.waiting()))
+                : spectavo::strings::trFormat("%d results and events wait in %s for the lab's results "
+                                              "store; the next start sends them.",
+                                              static_cast<int>(recorder.waiting()), outbox.c_str()),
             spectavo::shell::MessageService::Icon::Warning);
+    }
     // Ending the program may end the session too, when the settings ask for it (Shift keeps it on).
     spectavo::app::QtDesktopServices desktop;
     spectavo::shell::shutDownAtExit(desktop, version,
