@@ -80,6 +80,44 @@ std::optional<spectavo::store::Account> logInToAccount(const spectavo::store::St
     }
 }
 
+// Regulated mode: the workstation asks for the password again after the idle time, checked on a
+// store connection of its own.
+struct SessionLock {
+    std::unique_ptr<spectavo::store::ResultStore> store;
+    std::optional<spectavo::store::AccountBook> book;
+    std::optional<spectavo::app::IdleLock> lock;
+
+    SessionLock(const spectavo::store::StoreSettings &settings, const spectavo::store::Account &account,
+                spectavo::shell::MessageService &messages, spectavo::app::CMainFrame &frame) {
+        try {
+            store = spectavo::store::openStore(settings);
+            book.emplace(*store, settings.policy);
+            lock.emplace(
+                *book, messages, account, std::chrono::minutes(settings.policy.idleLockMinutes),
+                [&frame] { frame.close(); }, &frame);
+        } catch (const std::exception &) {
+            // The store went away since the login: the writer says so; the lock waits for a new start.
+        }
+    }
+};
+
+// At the end, what the store did not take: in the outbox for a lab store, else in memory only.
+void sayWhatWaits(const spectavo::app::ResultsRecorder &recorder,
+                  const spectavo::store::StoreSettings &settings, spectavo::shell::MessageService &messages) {
+    const std::string outbox = spectavo::store::outboxPath(settings);
+    const int waiting = static_cast<int>(recorder.waiting());
+    messages.show("Spectavo",
+                  outbox.empty()
+                      ? spectavo::strings::trFormat("%d results and events could not be stored: the results "
+                                                    "store is not reachable. They are kept in the saved "
+                                                    "files only.",
+                                                    waiting)
+                      : spectavo::strings::trFormat("%d results and events wait in %s for the lab's results "
+                                                    "store; the next start sends them.",
+                                                    waiting, outbox.c_str()),
+                  spectavo::shell::MessageService::Icon::Warning);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -139,21 +177,9 @@ int main(int argc, char **argv) {
                         frame.raise();
                         frame.activateWindow();
                     });
-    // Regulated mode: the workstation asks for the password again after the idle time.
-    std::unique_ptr<spectavo::store::ResultStore> lockStore;
-    std::optional<spectavo::store::AccountBook> lockBook;
-    std::optional<spectavo::app::IdleLock> idleLock;
-    if (account) {
-        try {
-            lockStore = spectavo::store::openStore(storeSettings);
-            lockBook.emplace(*lockStore, storeSettings.policy);
-            idleLock.emplace(
-                *lockBook, messages, *account, std::chrono::minutes(storeSettings.policy.idleLockMinutes),
-                [&frame] { frame.close(); }, &frame);
-        } catch (const std::exception &) {
-            // The store went away since the login: the writer says so; the lock waits for a new start.
-        }
-    }
+    std::optional<SessionLock> lock;
+    if (account)
+        lock.emplace(storeSettings, *account, messages, frame);
     frame.openDocumentFiles(files);
     if (analyst.GetInt("Spectavo", "Maximized", 1) != 0)
         frame.showMaximized();
@@ -161,20 +187,8 @@ int main(int argc, char **argv) {
         frame.show();
     const int result = QApplication::exec();
     recorder.record("logout", "");
-    if (!recorder.flush(std::chrono::seconds(5))) {
-        const std::string outbox = spectavo::store::outboxPath(storeSettings);
-        messages.show(
-            "Spectavo",
-            outbox.empty()
-                ? spectavo::strings::trFormat("%d results and events could not be stored: the results "
-                                              "store is not reachable. They are kept in the saved "
-                                              "files only.",
-                                              static_cast<int>(recorder.waiting()))
-                : spectavo::strings::trFormat("%d results and events wait in %s for the lab's results "
-                                              "store; the next start sends them.",
-                                              static_cast<int>(recorder.waiting()), outbox.c_str()),
-            spectavo::shell::MessageService::Icon::Warning);
-    }
+    if (!recorder.flush(std::chrono::seconds(5)))
+        sayWhatWaits(recorder, storeSettings, messages);
     // Ending the program may end the session too, when the settings ask for it (Shift keeps it on).
     spectavo::app::QtDesktopServices desktop;
     spectavo::shell::shutDownAtExit(desktop, version,
