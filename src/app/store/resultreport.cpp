@@ -24,7 +24,8 @@ std::vector<std::string> resultReportLines(const store::ResultRecord &result,
             result.instrumentFirmware,
         "Workstation: " + result.workstation,
         "Measured: " + result.startedUtc + " to " + result.endedUtc + " (UTC)",
-        "Data: " + result.dataFormat + ", " + std::to_string(result.data.size()) + " bytes, SHA-256 " + sha,
+        "Data: " + result.dataFormat + ", " + std::to_string(result.data.size()) + " bytes",
+        "SHA-256: " + sha,
         "",
     };
     if (signatures.empty())
