@@ -23,10 +23,13 @@ std::string numberedPlaceholders(const std::string &sql) {
     std::string numbered;
     int next = 1;
     for (const char c : sql) {
-        if (c == '?')
-            numbered += "$" + std::to_string(next++);
-        else
+        if (c == '?') {
+            // Appended piece by piece: GCC 12 at -O3 misreads a concatenation here (-Wrestrict).
+            numbered += '$';
+            numbered += std::to_string(next++);
+        } else {
             numbered += c;
+        }
     }
     return numbered;
 }
