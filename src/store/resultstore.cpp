@@ -39,7 +39,12 @@ ResultRecord resultToStore(const ResultRecord &result, const std::string &workst
 }
 
 NewEvent measurementEvent(const ResultRecord &stored) {
-    return {stored.operatorName, "measurement", "result " + std::to_string(stored.id),
+    // Appended rather than concatenated: GCC 12 at -O3 misreads "literal" + temporary (-Wrestrict).
+    std::string object = "result ";
+    object += std::to_string(stored.id);
+    std::string eventId = "m";
+    eventId += stored.resultId.substr(0, 31);
+    return {stored.operatorName, "measurement", object,
             jsonObject({{"result_id", stored.resultId},
                         {"kind", stored.kind},
                         {"state", stored.state},
@@ -48,7 +53,7 @@ NewEvent measurementEvent(const ResultRecord &stored) {
                         {"instrument", stored.instrumentModel + " " + stored.instrumentSerial},
                         {"sha256", stored.sha256}}),
             // The result's own id makes its event's: forwarded twice, both are kept once.
-            "m" + stored.resultId.substr(0, 31), stored.endedUtc};
+            eventId, stored.endedUtc};
 }
 
 } // namespace spectavo::store
