@@ -1758,6 +1758,14 @@ Bitte warten Sie einen Moment.</translation>
    <translation>Die Daten des Ergebnisses stimmen nicht mehr mit ihrem SHA-256 überein.</translation>
   </message>
   <message>
+   <source>All results</source>
+   <translation>Alle Ergebnisse</translation>
+  </message>
+  <message>
+   <source>Unsigned</source>
+   <translation>Unsigniert</translation>
+  </message>
+  <message>
    <source>&amp;Sign...</source>
    <translation>&amp;Signieren...</translation>
   </message>

@@ -127,6 +127,20 @@ TEST_F(AccountLoginTest, TheResultsWindowSignsTheSelectedResult) {
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Your role does not allow this."});
     ASSERT_EQ(store.signatures("result 1").size(), 1u);
     EXPECT_EQ(store.signatures("result 1")[0].fullName, "Ana Vega");
+
+    // Review: the list by the last signature's meaning.
+    result.resultId.clear();
+    store.storeResult(result);
+    results.showSigned(std::string());
+    ASSERT_EQ(results.table()->rowCount(), 1) << "unsigned";
+    EXPECT_EQ(results.table()->item(0, 0)->text(), "2");
+    results.showSigned(std::string("Performed"));
+    ASSERT_EQ(results.table()->rowCount(), 1);
+    EXPECT_EQ(results.table()->item(0, 0)->text(), "1");
+    results.showSigned(std::string("Reviewed"));
+    EXPECT_EQ(results.table()->rowCount(), 0);
+    results.showSigned(std::nullopt);
+    EXPECT_EQ(results.table()->rowCount(), 2);
 }
 
 // The lab manager's accounts window: each tool changes the account and the list; another role's

@@ -1,5 +1,6 @@
 #include "app/store/resultsdialog.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -68,11 +69,16 @@ std::vector<QStringList> CResultsDialog::rows(const Filters &filters) {
             return true;
         });
     // What each result's signatures say so far: the last meaning given, or nothing.
+    std::vector<QStringList> shown;
     for (QStringList &row : found) {
         const std::vector<store::Signature> signatures = store().signatures("result " + row[0].toStdString());
-        row << (signatures.empty() ? QString() : ui(signatures.back().meaning));
+        const std::string last = signatures.empty() ? std::string() : signatures.back().meaning;
+        if (m_signedFilter && *m_signedFilter != last)
+            continue;
+        row << (last.empty() ? QString() : ui(last));
+        shown.push_back(std::move(row));
     }
-    return found;
+    return shown;
 }
 
 bool CResultsDialog::openSelected() {
@@ -95,9 +101,25 @@ bool CResultsDialog::openSelected() {
     return true;
 }
 
+void CResultsDialog::showSigned(std::optional<std::string> meaning) {
+    m_signedFilter = std::move(meaning);
+    refill();
+}
+
 void CResultsDialog::enableSigning(const std::string &userId, const store::SecurityPolicy &policy,
                                    bool askUserId) {
     m_book.emplace(store(), policy);
+    auto *review = new QComboBox;
+    review->setObjectName("signedFilter");
+    review->addItem(ui("All results"));
+    review->addItem(ui("Unsigned"), QString(""));
+    for (const char *meaning : {"Performed", "Reviewed", "Approved"})
+        review->addItem(ui(meaning), QString(meaning));
+    connect(review, &QComboBox::currentIndexChanged, this, [this, review](int index) {
+        showSigned(index == 0 ? std::nullopt
+                              : std::optional<std::string>(review->itemData(index).toString().toStdString()));
+    });
+    buttons()->insertWidget(2, review);
     m_signer = userId;
     m_askUserId = askUserId;
     auto *sign = new QPushButton(ui("&Sign..."));

@@ -29,6 +29,9 @@ public:
     // when `askUserId`, the first signing of a session). True once something was signed.
     void enableSigning(const std::string &userId, const store::SecurityPolicy &policy, bool askUserId);
     bool signSelected();
+    // Regulated mode's review: only the results whose last signature has this meaning ("Performed",
+    // "Reviewed", "Approved"), the unsigned ones (""), or all (nothing).
+    void showSigned(std::optional<std::string> meaning);
     // The selected result's report with its signatures, as a PDF; `trailHead` goes under it.
     bool reportSelected(const QString &pdfPath, const std::string &trailHead);
     bool signedAny() const { return m_signedAny; }
@@ -44,6 +47,7 @@ private:
     std::string m_signer;
     bool m_askUserId = true;
     bool m_signedAny = false;
+    std::optional<std::string> m_signedFilter;
     QString m_copies;
     std::function<void(const QString &)> m_open;
 };
