@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "app/store/accountlogin.h"
+#include "app/store/idlelock.h"
 #include "app/store/resultreport.h"
 #include "app/store/resultsdialog.h"
 #include "app/store/signdialog.h"
@@ -204,6 +205,23 @@ TEST_F(AccountLoginTest, TheResultReportShowsEachSignature) {
                                       std::string::npos;
                            }),
               lines.end());
+}
+
+// The lock gives way to a password only: Escape, the close box and a wrong password keep it.
+TEST_F(AccountLoginTest, TheLockScreenOpensOnlyToAPassword) {
+    CLockDialog lock(book, messages, *store.account("ana"));
+    lock.show();
+    lock.reject();
+    lock.close();
+    EXPECT_TRUE(lock.isVisible());
+    lock.findChild<QLineEdit *>("password")->setText("wrong-pass");
+    lock.attempt();
+    EXPECT_TRUE(lock.isVisible());
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"The user ID or password is not correct."});
+    lock.findChild<QLineEdit *>("password")->setText("given-pass");
+    lock.attempt();
+    EXPECT_EQ(lock.result(), QDialog::Accepted);
+    EXPECT_FALSE(lock.loggedOut());
 }
 
 } // namespace

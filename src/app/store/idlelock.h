@@ -27,6 +27,8 @@ public:
     void attempt();
     // A lab manager unlocked: the person is to be logged out.
     bool loggedOut() const { return m_loggedOut; }
+    // Escape and the close box do not unlock: only a password does.
+    void reject() override {}
 
 private:
     store::AccountBook &m_book;
