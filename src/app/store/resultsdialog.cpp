@@ -68,10 +68,12 @@ std::vector<QStringList> CResultsDialog::rows(const Filters &filters) {
                              QString::fromStdString(result.state)});
             return true;
         });
-    // What each result's signatures say so far: the last meaning given, or nothing.
+    // What each result's signatures say so far: the last meaning given, or nothing. Only regulated
+    // mode signs, so only there is each result's list asked for.
     std::vector<QStringList> shown;
     for (QStringList &row : found) {
-        const std::vector<store::Signature> signatures = store().signatures("result " + row[0].toStdString());
+        const std::vector<store::Signature> signatures =
+            m_book ? store().signatures("result " + row[0].toStdString()) : std::vector<store::Signature>{};
         const std::string last = signatures.empty() ? std::string() : signatures.back().meaning;
         if (m_signedFilter && *m_signedFilter != last)
             continue;
@@ -126,6 +128,7 @@ void CResultsDialog::enableSigning(const std::string &userId, const store::Secur
     sign->setObjectName("sign");
     connect(sign, &QPushButton::clicked, this, [this] { signSelected(); });
     buttons()->insertWidget(1, sign);
+    refill();
 }
 
 bool CResultsDialog::reportSelected(const QString &pdfPath, const std::string &trailHead) {
