@@ -17,13 +17,9 @@ CAccountLoginDialog::CAccountLoginDialog(store::AccountBook &book, shell::Messag
     setWindowTitle(ui("Spectavo Login"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    m_userId = new QLineEdit(this);
-    m_userId->setObjectName("userId");
-    m_password = new QLineEdit(this);
-    m_password->setObjectName("password");
-    m_password->setEchoMode(QLineEdit::Password);
-    form->addRow(ui("User ID"), m_userId);
-    form->addRow(ui("Password"), m_password);
+    const CredentialFields fields = addCredentialRows(form, this);
+    m_userId = fields.userId;
+    m_password = fields.password;
     layout->addLayout(form);
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(ui("&Login"), QDialogButtonBox::AcceptRole);
@@ -72,6 +68,16 @@ std::optional<store::Account> CAccountLoginDialog::run(store::AccountBook &book,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.account();
+}
+
+CredentialFields addCredentialRows(QFormLayout *form, QWidget *parent, const std::string &userId) {
+    CredentialFields fields{new QLineEdit(QString::fromStdString(userId), parent), new QLineEdit(parent)};
+    fields.userId->setObjectName("userId");
+    fields.password->setObjectName("password");
+    fields.password->setEchoMode(QLineEdit::Password);
+    form->addRow(ui("User ID"), fields.userId);
+    form->addRow(ui("Password"), fields.password);
+    return fields;
 }
 
 std::optional<QString> askNewPassword(QWidget *parent, const QString &title, const QString &why) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include <QDialog>
 
 #include "store/accountbook.h"
 
+class QFormLayout;
 class QLineEdit;
 
 namespace spectavo::shell {
@@ -37,6 +39,13 @@ private:
     QLineEdit *m_password;
     std::optional<store::Account> m_account;
 };
+
+// The "User ID" and "Password" rows every dialog that checks a person's password has.
+struct CredentialFields {
+    QLineEdit *userId;
+    QLineEdit *password;
+};
+CredentialFields addCredentialRows(QFormLayout *form, QWidget *parent, const std::string &userId = {});
 
 // Asks twice for a new password; nothing when the person cancels.
 std::optional<QString> askNewPassword(QWidget *parent, const QString &title, const QString &why);

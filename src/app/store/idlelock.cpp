@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/store/accountlogin.h"
 #include "app/widgets/uitext.h"
 #include "core/shell/messageservice.h"
 #include "core/shell/roles.h"
@@ -24,13 +25,9 @@ CLockDialog::CLockDialog(store::AccountBook &book, shell::MessageService &messag
                                     "work again. A lab manager's ends this session."),
                                  this));
     auto *form = new QFormLayout;
-    m_userId = new QLineEdit(QString::fromStdString(m_person.userId), this);
-    m_userId->setObjectName("userId");
-    m_password = new QLineEdit(this);
-    m_password->setObjectName("password");
-    m_password->setEchoMode(QLineEdit::Password);
-    form->addRow(ui("User ID"), m_userId);
-    form->addRow(ui("Password"), m_password);
+    const CredentialFields fields = addCredentialRows(form, this, m_person.userId);
+    m_userId = fields.userId;
+    m_password = fields.password;
     layout->addLayout(form);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     layout->addWidget(buttons);

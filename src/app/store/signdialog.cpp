@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/store/accountlogin.h"
 #include "app/widgets/uitext.h"
 #include "core/shell/messageservice.h"
 
@@ -17,12 +18,10 @@ CSignDialog::CSignDialog(store::AccountBook &book, shell::MessageService &messag
     setWindowTitle(ui("Sign Result") + QString(" %1").arg(resultId));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    m_userId = new QLineEdit(QString::fromStdString(userId), this);
-    m_userId->setObjectName("userId");
+    const CredentialFields fields = addCredentialRows(form, this, userId);
+    m_userId = fields.userId;
+    m_password = fields.password;
     m_userId->setReadOnly(!askUserId);
-    m_password = new QLineEdit(this);
-    m_password->setObjectName("password");
-    m_password->setEchoMode(QLineEdit::Password);
     m_meaning = new QComboBox(this);
     m_meaning->setObjectName("meaning");
     for (const shell::SignatureMeaning meaning :
@@ -31,8 +30,6 @@ CSignDialog::CSignDialog(store::AccountBook &book, shell::MessageService &messag
         m_meaning->addItem(ui(shell::meaningName(meaning)), QString(shell::meaningName(meaning)));
     m_comment = new QLineEdit(this);
     m_comment->setObjectName("comment");
-    form->addRow(ui("User ID"), m_userId);
-    form->addRow(ui("Password"), m_password);
     form->addRow(ui("Meaning"), m_meaning);
     form->addRow(ui("Comment"), m_comment);
     layout->addLayout(form);
