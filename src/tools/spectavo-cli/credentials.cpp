@@ -11,13 +11,12 @@ namespace {
 // A line of at most this many bytes: a user id or a password, never a file.
 constexpr std::size_t kLongestLine = 1024;
 
-} // namespace
-
-std::optional<std::string> Credentials::lineFromDescriptor() {
+// A line read a byte at a time, so that nothing after it is taken from the descriptor.
+std::optional<std::string> lineFrom(int descriptor) {
     std::string line;
     char byte = 0;
     for (;;) {
-        const ssize_t got = read(m_descriptor, &byte, 1);
+        const ssize_t got = read(descriptor, &byte, 1);
         if (got <= 0)
             return line.empty() ? std::nullopt : std::optional<std::string>(line);
         if (byte == '\n')
@@ -28,9 +27,11 @@ std::optional<std::string> Credentials::lineFromDescriptor() {
     }
 }
 
+} // namespace
+
 std::optional<std::string> Credentials::ask(const char *prompt, bool hidden) {
     if (m_descriptor >= 0)
-        return lineFromDescriptor();
+        return lineFrom(m_descriptor);
     const int terminal = open("/dev/tty", O_RDWR | O_CLOEXEC);
     if (terminal < 0)
         return std::nullopt;
@@ -45,10 +46,7 @@ std::optional<std::string> Credentials::ask(const char *prompt, bool hidden) {
         close(terminal);
         return std::nullopt;
     }
-    const int previous = m_descriptor;
-    m_descriptor = terminal;
-    std::optional<std::string> line = lineFromDescriptor();
-    m_descriptor = previous;
+    std::optional<std::string> line = lineFrom(terminal);
     if (quiet) {
         tcsetattr(terminal, TCSAFLUSH, &saved);
         [[maybe_unused]] const ssize_t newline = write(terminal, "\n", 1);

@@ -15,7 +15,6 @@ public:
     std::optional<std::string> ask(const char *prompt, bool hidden);
 
 private:
-    std::optional<std::string> lineFromDescriptor();
     int m_descriptor;
 };
 
