@@ -77,6 +77,10 @@ protected:
         test::writeBytes(dir.file("config/tarvesta.zav.sim.ini"), "[Simulation]\nSpeed=10\nBoot=1\n");
     }
     ~MainFrameTest() override { installMessages(nullptr); }
+    // A results store of the test's own, for a recorder.
+    store::StoreWriter::Opener storeInTheTestFolder() {
+        return [this] { return std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-1"); };
+    }
     template <typename Condition>
     bool pumpUntil(Condition condition) {
         return test::eventually([&] {
@@ -822,9 +826,7 @@ TEST_F(MainFrameTest, AScanWindowBringsItsMenusAndTakesRemoteStarts) {
 // A scan measured in its window reaches the store through the recorder, is listed in File > Results
 // and opens from there as a copy in a window of its own; the stored result stays as it was.
 TEST_F(MainFrameTest, AMeasuredScanIsListedInTheResultsAndOpensAsACopy) {
-    ResultsRecorder recorder(link, messages, [this] {
-        return std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-1");
-    });
+    ResultsRecorder recorder(link, messages, storeInTheTestFolder());
     CMainFrame frame(link, &messages, 0);
     frame.setRecorder(&recorder);
     frame.show();
@@ -902,9 +904,7 @@ TEST_F(MainFrameTest, AnUnreachableStoreIsSaidOnceAndItsWorkWaits) {
 // The trail hears of the instrument's link going and coming and of settings that change, with the
 // old and the new value, a password's hidden; a value written again unchanged is no event.
 TEST_F(MainFrameTest, TheTrailHearsOfTheLinkAndOfChangedSettings) {
-    ResultsRecorder recorder(link, messages, [this] {
-        return std::make_unique<store::SqliteStore>(dir.file("results.sqlite"), "bench-1");
-    });
+    ResultsRecorder recorder(link, messages, storeInTheTestFolder());
     CMainFrame frame(link, &messages, 0);
     frame.setRecorder(&recorder);
     frame.show();
