@@ -764,7 +764,8 @@ TEST_F(MainFrameTest, TheMulticellSetupChoosesTheCellsOfTheActiveWindowsKind) {
     CMainFrame frame(link, &messages, 0);
     frame.show();
     ASSERT_TRUE(pumpUntil([&] { return link.status().stationReady.load() != 0; }));
-    ASSERT_GE(link.status().cellCount.load(), 2);
+    // The cell changer reports its cells after the instrument is ready; on a busy machine, later.
+    ASSERT_TRUE(pumpUntil([&] { return link.status().cellCount.load() >= 2; }));
     ASSERT_TRUE(frame.newDocument(shell::DocumentKind::WavelengthScan));
     QApplication::processEvents();
     auto *scan = dynamic_cast<CScanFrame *>(frame.documents()->activeSubWindow()->widget());
